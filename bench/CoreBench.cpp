@@ -1,0 +1,60 @@
+#include "EventFiles.h"
+
+#include "AtomicFile.h"
+#include "EventFile.h"
+#include "EventState.h"
+#include "Occurrence.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+std::string benchFolder()
+{
+    std::string pattern = std::filesystem::temp_directory_path() / "moonrill-bench-XXXXXX";
+    return ::mkdtemp(pattern.data());
+}
+
+/// The start-up road: load (with every date moved forward), then save at once.
+void LoadAdvanceSave(benchmark::State &bench)
+{
+    const Date today = Date::today();
+    const std::string folder = benchFolder();
+    const std::string path = folder + "/events.mrl";
+    const std::string content = MixedEventFile(static_cast<int>(bench.range(0)), today);
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        WriteFileAtomically(path, content);
+        bench.ResumeTiming();
+        EventState state;
+        const LoadResult result = LoadEvents(state, path, today);
+        if (!result.success)
+            bench.SkipWithError("load failed");
+        SaveEvents(state, path);
+        benchmark::DoNotOptimize(state.RowCount());
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(LoadAdvanceSave)->Arg(1000)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void NextOccurrenceOfType(benchmark::State &bench, const char *type, int yearsBack)
+{
+    const Date today = Date::today();
+    const Date date = today.addDays(-365 * yearsBack - 17);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(NextOccurrence(date, type, today));
+}
+BENCHMARK_CAPTURE(NextOccurrenceOfType, DailyYesterday, "Daily", 0);
+BENCHMARK_CAPTURE(NextOccurrenceOfType, Daily1900, "Daily", 126);
+BENCHMARK_CAPTURE(NextOccurrenceOfType, MonthlyCentury, "Monthly", 100);
+BENCHMARK_CAPTURE(NextOccurrenceOfType, BirthdayCentury, "Birthday", 100);
+BENCHMARK_CAPTURE(NextOccurrenceOfType, Every3thWeekCentury, "Every 3th week", 100);
+BENCHMARK_CAPTURE(NextOccurrenceOfType, Every10thMonthCentury, "Every 10th month", 100);
+
+} // namespace
+
+BENCHMARK_MAIN();

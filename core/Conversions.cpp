@@ -1,0 +1,111 @@
+#include "Conversions.h"
+
+#include "MoonrillError.h"
+
+#include <charconv>
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int digitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+} // namespace
+
+std::string DateToText(Date date)
+{
+    const Date::Ymd d = date.ymd();
+    std::string text(10, '0');
+    int year = d.year;
+    for (int i = 3; i >= 0; --i) {
+        text[static_cast<size_t>(i)] = static_cast<char>('0' + year % 10);
+        year /= 10;
+    }
+    text[4] = '-';
+    text[5] = static_cast<char>('0' + d.month / 10);
+    text[6] = static_cast<char>('0' + d.month % 10);
+    text[7] = '-';
+    text[8] = static_cast<char>('0' + d.day / 10);
+    text[9] = static_cast<char>('0' + d.day % 10);
+    return text;
+}
+
+Date TextToDate(std::string_view text)
+{
+    const std::string_view t = trimmed(text);
+    if (t.size() != 10 || t[4] != '-' || t[7] != '-')
+        throw MoonrillError::typeMismatch();
+    for (const size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        if (!isDigit(t[i]))
+            throw MoonrillError::typeMismatch();
+    }
+    const int year = digitsValue(t.substr(0, 4));
+    const int month = digitsValue(t.substr(5, 2));
+    const int day = digitsValue(t.substr(8, 2));
+    if (year < 1 || !Date::isValid(year, month, day))
+        throw MoonrillError::typeMismatch();
+    return Date::fromYmd(year, month, day);
+}
+
+int16_t TextToInt16(std::string_view text)
+{
+    std::string_view t = trimmed(text);
+    bool negative = false;
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty())
+        throw MoonrillError::typeMismatch();
+    for (const char c : t) {
+        if (!isDigit(c))
+            throw MoonrillError::typeMismatch();
+    }
+    while (t.size() > 1 && t.front() == '0')
+        t.remove_prefix(1);
+    if (t.size() > 5)
+        throw MoonrillError::overflow();
+    const int magnitude = digitsValue(t);
+    const int value = negative ? -magnitude : magnitude;
+    if (value < -32768 || value > 32767)
+        throw MoonrillError::overflow();
+    return static_cast<int16_t>(value);
+}
+
+std::string IntToText(long long value)
+{
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string PaddedDayCount(int32_t days)
+{
+    std::string text = IntToText(days);
+    if (text.size() < 5)
+        text.insert(0, 5 - text.size(), ' ');
+    return text;
+}

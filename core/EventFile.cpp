@@ -1,0 +1,176 @@
+#include "EventFile.h"
+
+#include "AtomicFile.h"
+#include "Conversions.h"
+#include "EventLine.h"
+#include "EventState.h"
+#include "Occurrence.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view CrLf = "\r\n";
+
+/// Cuts `content` into lines at LF, dropping one CR before it; accepts LF alone as well as
+/// CR LF, and a last line without a line end.
+class LineReader
+{
+public:
+    explicit LineReader(std::string_view content) : m_rest(content) {}
+
+    [[nodiscard]] bool atEnd() const { return m_rest.empty(); }
+
+    std::string_view next()
+    {
+        const size_t lf = m_rest.find('\n');
+        std::string_view line = m_rest.substr(0, lf);
+        m_rest = lf == std::string_view::npos ? std::string_view{} : m_rest.substr(lf + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        return line;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+int countNonEmptyLines(LineReader &reader)
+{
+    int count = 0;
+    while (!reader.atEnd()) {
+        if (!reader.next().empty())
+            ++count;
+    }
+    return count;
+}
+
+/// The fields of a good line, or no value for a damaged one. A period that is a number out of
+/// the 16-bit range is not damage but an error, and is thrown.
+std::optional<EventFields> readFields(std::string_view line)
+{
+    const std::vector<std::string_view> fields = SplitEventLine(line);
+    if (fields.size() < 5)
+        return std::nullopt;
+    EventFields result;
+    try {
+        result.Period = TextToInt16(fields[4]);
+    } catch (const MoonrillError &error) {
+        if (error.number() == MoonrillError::Overflow)
+            throw;
+        return std::nullopt;
+    }
+    if (fields.size() < 6)
+        return std::nullopt;
+    try {
+        result.StartingOn = TextToDate(fields[2]);
+    } catch (const MoonrillError &) {
+        return std::nullopt;
+    }
+    result.Description = fields[1];
+    result.Occurs = fields[3];
+    result.PeriodText = fields[4];
+    result.Email = fields[5];
+    return result;
+}
+
+} // namespace
+
+bool ClearEvents(EventState &state)
+{
+    return state.Clear();
+}
+
+std::string BackupPath(const std::string &path)
+{
+    return path + ".bak";
+}
+
+LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
+{
+    LoadResult result;
+    if (state.RowCount() > 0 && !ClearEvents(state))
+        return result;
+
+    std::optional<std::string> content;
+    try {
+        content = ReadWholeFile(path);
+    } catch (const MoonrillError &error) {
+        result.error = error;
+        return result;
+    }
+    if (!content) {
+        // No file yet: start one holding just the closing empty line.
+        WriteFileAtomically(path, std::string(CrLf));
+        content = std::string(CrLf);
+    }
+
+    {
+        const auto lines = static_cast<size_t>(std::count(content->begin(), content->end(), '\n'));
+        EventState::BulkInsert bulk(state, lines + 1);
+        LineReader reader(*content);
+        while (!reader.atEnd()) {
+            const std::string_view line = reader.next();
+            if (line.empty()) {
+                result.ignored += countNonEmptyLines(reader);
+                break;
+            }
+            try {
+                std::optional<EventFields> fields = readFields(line);
+                if (!fields) {
+                    ++result.ignored;
+                    continue;
+                }
+                const std::optional<Date> next =
+                    NextOccurrence(fields->StartingOn, fields->Occurs, today);
+                if (!next)
+                    continue;
+                fields->StartingOn = *next;
+                state.Insert(std::move(*fields), today);
+            } catch (const MoonrillError &error) {
+                result.error = error;
+                break;
+            }
+        }
+    }
+    if (result.error || result.ignored > 0)
+        state.SetBackupBeforeSave(true);
+    result.success = !result.error;
+    return result;
+}
+
+std::string EventFileContent(const EventState &state)
+{
+    std::string content;
+    content.reserve(state.Events().size() * 64 + 2);
+    for (const clsEvent &event : state.Events()) {
+        AppendEventLine(content, event);
+        content += CrLf;
+    }
+    content += CrLf;
+    return content;
+}
+
+void SaveEvents(EventState &state, const std::string &path)
+{
+    const std::string content = EventFileContent(state);
+    if (state.BackupBeforeSave()) {
+        if (const std::optional<std::string> original = ReadWholeFile(path))
+            WriteFileAtomically(BackupPath(path), *original);
+    }
+    WriteFileAtomically(path, content);
+    state.SetBackupBeforeSave(false);
+    state.SetSaved(true);
+}
+
+std::string IgnoredLinesMessage(int count, const std::string &backupPath)
+{
+    std::string text = "Eventlist was corrupt. ";
+    text += CrLf;
+    text += IntToText(count);
+    text += count == 1 ? " line in the event-file has been ignored."
+                       : " lines in the event-file has been ignored.";
+    text += CrLf;
+    text += "The original file is kept as " + backupPath + ".";
+    return text;
+}

@@ -1,0 +1,167 @@
+#include "EventState.h"
+
+#include "Conversions.h"
+#include "MoonrillError.h"
+
+#include <algorithm>
+
+namespace {
+
+/// Makes room for one more element ahead of time (growing geometrically), so that the later
+/// push_back or insert cannot fail part-way through an insertion.
+template <typename T> void roomForOne(std::vector<T> &items)
+{
+    if (items.size() == items.capacity())
+        items.reserve(std::max<size_t>(16, items.capacity() * 2));
+}
+
+} // namespace
+
+std::string EventState::takeNextKey()
+{
+    if (m_nextId >= Limit)
+        throw MoonrillError::overflow();
+    return "ID" + IntToText(m_nextId++);
+}
+
+EventRow EventState::Row(size_t position) const
+{
+    const RowSlot &slot = m_rows.at(position);
+    const clsEvent &event = m_events[slot.event];
+    return EventRow{event.Id,
+                    event.Description,
+                    DateToText(event.StartingOn),
+                    PaddedDayCount(slot.whenDays),
+                    event.Occurs,
+                    slot.noticePeriod,
+                    slot.whenDays};
+}
+
+const clsEvent &EventState::RecordOfRow(size_t position) const
+{
+    return m_events[m_rows.at(position).event];
+}
+
+size_t EventState::placeRow(RowSlot row)
+{
+    if (m_bulk) {
+        m_rows.push_back(std::move(row));
+        return m_rows.size() - 1;
+    }
+    // After the rows of equal day count, as a sorted list view places a new row.
+    const auto at =
+        std::upper_bound(m_rows.begin(), m_rows.end(), row.whenDays,
+                         [](int32_t days, const RowSlot &slot) { return days < slot.whenDays; });
+    const auto pos = static_cast<size_t>(at - m_rows.begin());
+    m_rows.insert(at, std::move(row));
+    return pos;
+}
+
+void EventState::sortRows()
+{
+    // Rows of equal day count keep their insertion order, which is also record order here.
+    std::sort(m_rows.begin(), m_rows.end(), [](const RowSlot &a, const RowSlot &b) {
+        return a.whenDays != b.whenDays ? a.whenDays < b.whenDays : a.event < b.event;
+    });
+}
+
+size_t EventState::Insert(EventFields fields, Date today)
+{
+    // Check both limits before anything changes, so a refused insert leaves no trace.
+    if (m_events.size() >= static_cast<size_t>(Limit) || m_nextId >= Limit)
+        throw MoonrillError::overflow();
+    roomForOne(m_events);
+    roomForOne(m_rows);
+
+    RowSlot row{static_cast<uint32_t>(m_events.size()), DayDifference(today, fields.StartingOn),
+                std::move(fields.PeriodText)};
+    m_events.push_back(clsEvent{takeNextKey(), std::move(fields.Description), fields.StartingOn,
+                                std::move(fields.Occurs), fields.Period, std::move(fields.Email)});
+    return placeRow(std::move(row));
+}
+
+EventState::Moved EventState::Replace(int index, EventFields fields, Date today)
+{
+    clsEvent &event = m_events.at(static_cast<size_t>(index));
+    const std::optional<size_t> from = rowOfEvent(static_cast<size_t>(index));
+    if (!from)
+        throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
+    std::string key = takeNextKey();
+
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*from));
+    RowSlot row{static_cast<uint32_t>(index), DayDifference(today, fields.StartingOn),
+                std::move(fields.PeriodText)};
+    event = clsEvent{std::move(key),    std::move(fields.Description),
+                     fields.StartingOn, std::move(fields.Occurs),
+                     fields.Period,     std::move(fields.Email)};
+    return Moved{*from, placeRow(std::move(row))};
+}
+
+size_t EventState::Remove(int index)
+{
+    const auto removed = static_cast<size_t>(index);
+    if (removed >= m_events.size())
+        throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
+    const std::optional<size_t> row = rowOfEvent(removed);
+    if (!row)
+        throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
+    m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*row));
+    m_events.erase(m_events.begin() + index);
+    // The records after the removed one moved down a place; so do their rows' references.
+    for (RowSlot &slot : m_rows) {
+        if (slot.event > removed)
+            --slot.event;
+    }
+    return *row;
+}
+
+bool EventState::Clear()
+{
+    if (m_rows.empty())
+        return true;
+    m_rows.clear();
+    m_events.clear();
+    m_nextId = 0;
+    m_saved = false;
+    return true;
+}
+
+int EventState::FindEvent(std::string_view key) const
+{
+    for (size_t i = 0; i < m_events.size(); ++i) {
+        if (m_events[i].Id == key)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+std::optional<size_t> EventState::rowOfEvent(size_t index) const
+{
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        if (m_rows[i].event == index)
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<size_t> EventState::RowOf(std::string_view key) const
+{
+    const int index = FindEvent(key);
+    if (index < 0)
+        return std::nullopt;
+    return rowOfEvent(static_cast<size_t>(index));
+}
+
+EventState::BulkInsert::BulkInsert(EventState &state, size_t expected) : m_state(state)
+{
+    m_state.m_bulk = true;
+    const size_t room = std::min<size_t>(expected, Limit);
+    m_state.m_events.reserve(m_state.m_events.size() + room);
+    m_state.m_rows.reserve(m_state.m_rows.size() + room);
+}
+
+EventState::BulkInsert::~BulkInsert()
+{
+    m_state.m_bulk = false;
+    m_state.sortRows();
+}

@@ -1,0 +1,140 @@
+#pragma once
+
+#include "clsEvent.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+/// The texts of one row of the event list. A row repeats its record's description, date and
+/// type; the day count is the one of the day the row was made (nothing refreshes it, so a list
+/// left open past midnight keeps the counts of the day it was made); the notice period is kept
+/// as it was written in the file or the editor.
+struct EventRow
+{
+    std::string Key;          // equals the Id of its record
+    std::string Text;         // "Event": the description
+    std::string Date;         // "Date": the next occurrence as date text
+    std::string When;         // "When": the day count padded to five characters
+    std::string Type;         // "Type": the type text
+    std::string NoticePeriod; // "Notice period": as written
+    int32_t WhenDays = 0;     // the day count itself, which orders the rows
+
+    friend bool operator==(const EventRow &, const EventRow &) = default;
+};
+
+/// What an event is made of once its line has been read: the record's values, plus the notice
+/// period exactly as it was written (shown as is in the list).
+struct EventFields
+{
+    std::string Description;
+    Date StartingOn;
+    std::string Occurs;
+    int16_t Period = 0;
+    std::string PeriodText;
+    std::string Email;
+};
+
+/// The event state of the main window: the records in insertion order, the rows of the list in
+/// display order (soonest first), the Id counter and the not-saved flag. Every record has exactly
+/// one row whose key is its Id and the reverse; each operation either completes or, when it
+/// throws, leaves both sides as they were.
+class EventState
+{
+public:
+    /// The largest value either 16-bit counter may reach.
+    static constexpr int Limit = 32767;
+
+    [[nodiscard]] const std::vector<clsEvent> &Events() const { return m_events; }
+    [[nodiscard]] int16_t EventCount() const { return static_cast<int16_t>(m_events.size()); }
+    [[nodiscard]] int16_t NextId() const { return m_nextId; }
+
+    /// The rows of the list in display order: ascending day count, the soonest first.
+    [[nodiscard]] size_t RowCount() const { return m_rows.size(); }
+    [[nodiscard]] EventRow Row(size_t position) const;
+    /// The record shown by the row at `position`.
+    [[nodiscard]] const clsEvent &RecordOfRow(size_t position) const;
+    /// The day count and the notice text of the row at `position`, without building texts.
+    [[nodiscard]] int32_t WhenDaysOfRow(size_t position) const { return m_rows[position].whenDays; }
+    [[nodiscard]] const std::string &NoticePeriodOfRow(size_t position) const
+    {
+        return m_rows[position].noticePeriod;
+    }
+
+    [[nodiscard]] bool Saved() const { return m_saved; }
+    void SetSaved(bool saved) { m_saved = saved; }
+
+    /// True when the file on disk holds lines the state does not (a load skipped or did not
+    /// reach them); the next save keeps a backup of the file first.
+    [[nodiscard]] bool BackupBeforeSave() const { return m_backupBeforeSave; }
+    void SetBackupBeforeSave(bool keep) { m_backupBeforeSave = keep; }
+
+    /// Appends a record and its row under the next Id. Throws an overflow when a counter would
+    /// pass its limit, before anything changes. Returns the row's position in display order.
+    size_t Insert(EventFields fields, Date today);
+
+    /// Gives record `index` new values and a new Id, and its row a new key and a new place.
+    /// Throws an overflow before anything changes when the Id counter is at its limit.
+    /// Returns the removed row's old position and the new row's position.
+    struct Moved
+    {
+        size_t from;
+        size_t to;
+    };
+    Moved Replace(int index, EventFields fields, Date today);
+
+    /// Removes record `index` (the records after it close up) and its row. Returns the row's
+    /// old position.
+    size_t Remove(int index);
+
+    /// Removes every row and record and resets both counters; a non-empty list becomes not
+    /// saved. Returns success.
+    bool Clear();
+
+    /// Index of the first record whose Id equals `key` (exact comparison), or -1.
+    [[nodiscard]] int FindEvent(std::string_view key) const;
+    /// Display position of the row with `key`, if any.
+    [[nodiscard]] std::optional<size_t> RowOf(std::string_view key) const;
+
+    /// Defers the ordering of rows while many are inserted (a load) and makes room for
+    /// `expected` of them at once; the rows are put in order once when the guard ends.
+    class BulkInsert
+    {
+    public:
+        BulkInsert(EventState &state, size_t expected);
+        ~BulkInsert();
+        BulkInsert(const BulkInsert &) = delete;
+        BulkInsert &operator=(const BulkInsert &) = delete;
+
+    private:
+        EventState &m_state;
+    };
+
+    /// Plain hand-over texts in the event line format; nothing depends on their content here.
+    std::string EventLine; // the editor's answer ("-1" when left without OK) or the line read
+    std::string UndoLine;  // the last deleted event, empty when there is nothing to undo
+
+private:
+    /// A row as kept: the index of its record, its day count and its notice text. The other
+    /// texts are the record's own and are made when asked for.
+    struct RowSlot
+    {
+        uint32_t event;
+        int32_t whenDays;
+        std::string noticePeriod;
+    };
+
+    [[nodiscard]] std::string takeNextKey();
+    [[nodiscard]] std::optional<size_t> rowOfEvent(size_t index) const;
+    size_t placeRow(RowSlot row);
+    void sortRows();
+
+    std::vector<clsEvent> m_events;
+    std::vector<RowSlot> m_rows;
+    int16_t m_nextId = 0;
+    bool m_saved = true;
+    bool m_backupBeforeSave = false;
+    bool m_bulk = false;
+};

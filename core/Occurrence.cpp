@@ -1,0 +1,113 @@
+#include "Occurrence.h"
+
+#include <cstdint>
+
+namespace {
+
+Date advanceDays(Date d, int32_t step, Date today)
+{
+    if (d >= today)
+        return d;
+    const int32_t behind = today.dayNumber() - d.dayNumber();
+    const int32_t steps = (behind + step - 1) / step;
+    return d.addDays(steps * step);
+}
+
+/// True when no step of `months` months from a date in `month` can shorten `day`: every month
+/// the steps can reach has at least `day` days (February counted with 28).
+bool dayIsFixed(int day, int month, int months)
+{
+    if (day <= 28)
+        return true;
+    for (int k = 1; k <= 12; ++k) {
+        const int target = (month - 1 + k * months) % 12 + 1;
+        // 2001 is not a leap year, so February counts 28 days here.
+        if (Date::daysInMonth(2001, target) < day)
+            return false;
+    }
+    return true;
+}
+
+Date advanceMonths(Date d, int months, Date today)
+{
+    // Step one at a time while a step can still change the day number (this ends within a few
+    // years of steps: a short month comes round, or a February of a common year). From then on
+    // every step keeps the day, so the remaining steps can be taken in one jump.
+    while (d < today) {
+        const Date::Ymd ymd = d.ymd();
+        if (dayIsFixed(ymd.day, ymd.month, months)) {
+            const Date::Ymd t = today.ymd();
+            const int64_t from = int64_t{ymd.year} * 12 + (ymd.month - 1);
+            const int64_t to = int64_t{t.year} * 12 + (t.month - 1);
+            int64_t steps = (to - from + months - 1) / months;
+            Date candidate = d.addMonths(static_cast<int32_t>(steps * months));
+            if (candidate < today)
+                candidate = candidate.addMonths(months);
+            return candidate;
+        }
+        d = d.addMonths(months);
+    }
+    return d;
+}
+
+bool endsWith(std::string_view text, char c)
+{
+    return !text.empty() && text.back() == c;
+}
+
+} // namespace
+
+std::optional<int> IntervalOf(std::string_view occurs)
+{
+    constexpr std::string_view prefix = "Every ";
+    if (!occurs.starts_with(prefix))
+        return std::nullopt;
+    const std::string_view rest = occurs.substr(prefix.size());
+    const size_t th = rest.find("th");
+    if (th == std::string_view::npos || th == 0 || th > 2)
+        return std::nullopt;
+    int value = 0;
+    for (const char c : rest.substr(0, th)) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < 1 || value > 99)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today)
+{
+    if (occurs == "Once") {
+        if (date < today)
+            return std::nullopt;
+        return date;
+    }
+    if (occurs == "Daily")
+        return advanceDays(date, 1, today);
+    if (occurs == "Weekly")
+        return advanceDays(date, 7, today);
+    if (occurs == "Monthly")
+        return advanceMonths(date, 1, today);
+    if (occurs == "Yearly" || occurs == "Birthday")
+        return advanceMonths(date, 12, today);
+
+    const bool weeks = endsWith(occurs, 'k');
+    const bool months = !weeks && endsWith(occurs, 'h');
+    const bool years = !weeks && !months && endsWith(occurs, 'r');
+    if (!weeks && !months && !years)
+        return date;
+    if (date >= today)
+        return date;
+    // A hand-edited text such as "Every 0th week" or "Every week" has no usable interval;
+    // advancing by it would never reach today, so it is treated like an unknown type.
+    const std::optional<int> n = IntervalOf(occurs);
+    if (!n)
+        return date;
+    if (weeks)
+        return advanceDays(date, 7 * *n, today);
+    if (months)
+        return advanceMonths(date, *n, today);
+    return advanceMonths(date, 12 * *n, today);
+}

@@ -1,0 +1,142 @@
+#include "EventState.h"
+#include "MoonrillError.h"
+#include "Rows.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+const Date Today = Date::fromYmd(2023, 4, 15);
+
+EventFields fields(const std::string &description, int daysAhead)
+{
+    return EventFields{description, Today.addDays(daysAhead), "Once", 3, "3", ""};
+}
+
+std::vector<std::string> rowKeys(const EventState &state)
+{
+    std::vector<std::string> keys;
+    for (const EventRow &row : AllRows(state))
+        keys.push_back(row.Key);
+    return keys;
+}
+
+/// Every record has exactly one row with its key and text, and every row has its record.
+void expectConsistent(const EventState &state)
+{
+    ASSERT_EQ(state.RowCount(), state.Events().size());
+    std::map<std::string, std::string> rowText;
+    for (const EventRow &row : AllRows(state))
+        rowText[row.Key] = row.Text;
+    ASSERT_EQ(rowText.size(), state.RowCount());
+    for (const clsEvent &event : state.Events()) {
+        ASSERT_EQ(rowText.count(event.Id), 1u) << event.Id;
+        EXPECT_EQ(rowText[event.Id], event.Description);
+    }
+}
+
+} // namespace
+
+TEST(EventState, IdsComeFromTheCounterAndAreNeverReused)
+{
+    EventState state;
+    for (int i = 0; i < 5; ++i)
+        state.Insert(fields("e" + std::to_string(i), i), Today);
+    EXPECT_EQ(state.Events()[4].Id, "ID4");
+
+    state.Remove(state.FindEvent("ID3"));
+    state.Insert(fields("new", 1), Today);
+    EXPECT_EQ(state.Events().back().Id, "ID5");
+    EXPECT_EQ(state.FindEvent("ID3"), -1);
+
+    const int edited = state.FindEvent("ID1");
+    state.Replace(edited, fields("edited", 2), Today);
+    EXPECT_EQ(state.Events()[static_cast<size_t>(edited)].Id, "ID6");
+    EXPECT_EQ(state.FindEvent("ID1"), -1);
+    expectConsistent(state);
+
+    EXPECT_TRUE(state.Clear());
+    EXPECT_FALSE(state.Saved());
+    state.Insert(fields("after clear", 0), Today);
+    EXPECT_EQ(state.Events()[0].Id, "ID0");
+}
+
+TEST(EventState, RowsAreOrderedByDayCountNotByText)
+{
+    EventState state;
+    state.Insert(fields("far", 100000), Today);
+    state.Insert(fields("year", 365), Today);
+    state.Insert(fields("today", 0), Today);
+    state.Insert(fields("twelve", 12), Today);
+    state.Insert(fields("huge", 99999), Today);
+    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID2", "ID3", "ID1", "ID4", "ID0"}));
+    EXPECT_EQ(state.Row(0).When, "    0");
+    EXPECT_EQ(state.Row(2).When, "  365");
+
+    // Records keep insertion order whatever the rows show.
+    EXPECT_EQ(state.Events()[0].Description, "far");
+
+    // An edit that moves the event later moves its row down.
+    const auto moved = state.Replace(state.FindEvent("ID2"), fields("today later", 400), Today);
+    EXPECT_EQ(moved.from, 0u);
+    EXPECT_EQ(state.Row(moved.to).Key, "ID5");
+    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID3", "ID1", "ID5", "ID4", "ID0"}));
+}
+
+TEST(EventState, BulkInsertSortsOnceAtTheEnd)
+{
+    EventState state;
+    {
+        EventState::BulkInsert bulk(state, 0);
+        for (int days : {5, 1, 3, 1, 0})
+            state.Insert(fields("d" + std::to_string(days), days), Today);
+    }
+    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID4", "ID1", "ID3", "ID2", "ID0"}));
+}
+
+TEST(EventState, TwinDescriptionsAreToldApartByKey)
+{
+    EventState state;
+    state.Insert(fields("Twin", 1), Today);
+    state.Insert(fields("Twin", 1), Today);
+    EXPECT_EQ(state.FindEvent("ID1"), 1);
+    EXPECT_EQ(state.FindEvent("ID0"), 0);
+    EXPECT_EQ(state.FindEvent("id0"), -1);
+    EXPECT_EQ(state.FindEvent("ID9"), -1);
+}
+
+TEST(EventState, InsertAtTheLimitThrowsAndChangesNothing)
+{
+    EventState state;
+    {
+        EventState::BulkInsert bulk(state, 0);
+        for (int i = 0; i < EventState::Limit; ++i)
+            state.Insert(fields("e", i % 50), Today);
+    }
+    EXPECT_EQ(state.EventCount(), 32767);
+    EXPECT_EQ(state.NextId(), 32767);
+    const std::vector<EventRow> rowsBefore = AllRows(state);
+    EXPECT_THROW(state.Insert(fields("one too many", 0), Today), MoonrillError);
+    EXPECT_EQ(state.EventCount(), 32767);
+    EXPECT_EQ(AllRows(state), rowsBefore);
+
+    // The Id counter alone at its limit refuses an edit before touching the row.
+    const auto before = state.Events()[7];
+    EXPECT_THROW(state.Replace(7, fields("edit", 1), Today), MoonrillError);
+    EXPECT_EQ(state.Events()[7], before);
+    EXPECT_EQ(AllRows(state), rowsBefore);
+
+    // After removals the Id counter still refuses: numbers are never reused.
+    state.Remove(0);
+    EXPECT_THROW(state.Insert(fields("again", 0), Today), MoonrillError);
+    expectConsistent(state);
+}
+
+TEST(EventState, ClearOnAnEmptyListKeepsSaved)
+{
+    EventState state;
+    EXPECT_TRUE(state.Clear());
+    EXPECT_TRUE(state.Saved());
+}

@@ -1,0 +1,158 @@
+#include "Occurrence.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace {
+
+Date ymd(int y, int m, int d)
+{
+    return Date::fromYmd(y, m, d);
+}
+
+/// The rule as it reads: advance one step per pass, each step added to the previous result.
+std::optional<Date> stepByStep(Date d, const std::string &t, Date today)
+{
+    auto loop = [&](auto step) {
+        while (d < today)
+            d = step(d);
+        return d;
+    };
+    if (t == "Once")
+        return d < today ? std::nullopt : std::optional<Date>(d);
+    if (t == "Daily")
+        return loop([](Date x) { return x.addDays(1); });
+    if (t == "Weekly")
+        return loop([](Date x) { return x.addDays(7); });
+    if (t == "Monthly")
+        return loop([](Date x) { return x.addMonths(1); });
+    if (t == "Yearly" || t == "Birthday")
+        return loop([](Date x) { return x.addMonths(12); });
+    const int n = std::stoi(t.substr(6));
+    if (t.back() == 'k')
+        return loop([n](Date x) { return x.addDays(7 * n); });
+    if (t.back() == 'h')
+        return loop([n](Date x) { return x.addMonths(n); });
+    return loop([n](Date x) { return x.addMonths(12 * n); });
+}
+
+} // namespace
+
+TEST(NextOccurrence, RulesAsStated)
+{
+    const Date today = ymd(2023, 4, 15);
+    struct Case
+    {
+        Date date;
+        const char *type;
+        std::optional<Date> expected;
+    };
+    const Case cases[] = {
+        {today, "Once", today},
+        {today.addDays(-1), "Once", std::nullopt},
+        {today.addDays(7), "Once", today.addDays(7)},
+        {today.addDays(-10), "Daily", today},
+        {today.addDays(-23), "Weekly", today.addDays(5)},
+        {ymd(2023, 1, 31), "Monthly", ymd(2023, 4, 28)},
+        {today.addDays(-1), "Every 3th week", today.addDays(20)},
+        {today.addDays(30), "Monthly", today.addDays(30)},
+        {today.addDays(1), "Every 5th year", today.addDays(1)},
+        {today, "Daily", today},
+        // Unknown types keep their date, also in the past.
+        {today.addDays(-100), "weekly", today.addDays(-100)},
+        {today.addDays(-100), "", today.addDays(-100)},
+        {today.addDays(-100), "Fortnightly", today.addDays(-100)},
+        // Interval types without a usable interval are never looped on.
+        {today.addDays(-100), "Every 0th week", today.addDays(-100)},
+        {today.addDays(-100), "Every week", today.addDays(-100)},
+        {today.addDays(-100), "Every 9000th year", today.addDays(-100)},
+        {today.addDays(-100), "Every 100th month", today.addDays(-100)},
+        {today.addDays(-100), "Every -3th week", today.addDays(-100)},
+        {today.addDays(-100), "k", today.addDays(-100)},
+        {ymd(2023, 3, 1), "Every 1th week", ymd(2023, 4, 19)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NextOccurrence(c.date, c.type, today), c.expected) << c.type;
+}
+
+TEST(NextOccurrence, LeapDayBirthdayDrifts)
+{
+    EXPECT_EQ(NextOccurrence(ymd(2000, 2, 29), "Birthday", ymd(2001, 3, 1)), ymd(2002, 2, 28));
+    // Once drifted to the 28th it stays there, also in the next leap year.
+    EXPECT_EQ(NextOccurrence(ymd(2000, 2, 29), "Yearly", ymd(2004, 2, 29)), ymd(2005, 2, 28));
+    EXPECT_EQ(NextOccurrence(ymd(2000, 2, 29), "Every 4th year", ymd(2003, 1, 1)),
+              ymd(2004, 2, 29));
+    EXPECT_EQ(NextOccurrence(ymd(2096, 2, 29), "Every 4th year", ymd(2100, 3, 1)),
+              ymd(2104, 2, 28));
+}
+
+TEST(NextOccurrence, IntervalStepsOfManyMonthsAndYears)
+{
+    const Date today = ymd(2023, 6, 1);
+    EXPECT_EQ(NextOccurrence(ymd(2023, 5, 31), "Every 12th month", today), ymd(2024, 5, 31));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 5, 31), "Every 10th month", today), ymd(2024, 3, 31));
+    EXPECT_EQ(NextOccurrence(ymd(2000, 1, 1), "Every 99th year", today), ymd(2099, 1, 1));
+    EXPECT_EQ(NextOccurrence(ymd(1930, 1, 31), "Every 99th year", today), ymd(2029, 1, 31));
+}
+
+TEST(NextOccurrence, MonthEndsAndYearEnds)
+{
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Monthly", ymd(2024, 1, 1)), ymd(2024, 1, 31));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Monthly", ymd(2024, 2, 1)), ymd(2024, 2, 29));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Monthly", ymd(2024, 3, 1)), ymd(2024, 3, 29));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Weekly", ymd(2024, 1, 1)), ymd(2024, 1, 7));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Daily", ymd(2024, 1, 1)), ymd(2024, 1, 1));
+    EXPECT_EQ(NextOccurrence(ymd(2023, 12, 31), "Yearly", ymd(2024, 1, 1)), ymd(2024, 12, 31));
+}
+
+TEST(NextOccurrence, FarPastCostsTheSameAndGivesTheStepResult)
+{
+    const Date today = ymd(2026, 12, 6);
+    EXPECT_EQ(NextOccurrence(ymd(1900, 1, 1), "Daily", today), today);
+    EXPECT_EQ(NextOccurrence(ymd(1, 1, 1), "Daily", today), today);
+    EXPECT_EQ(NextOccurrence(ymd(1, 1, 31), "Monthly", today),
+              stepByStep(ymd(1, 1, 31), "Monthly", today));
+    EXPECT_EQ(NextOccurrence(ymd(1, 1, 31), "Every 12th month", today), ymd(2027, 1, 31));
+}
+
+TEST(NextOccurrence, EqualsTheStepLoopForEveryType)
+{
+    std::vector<std::string> types = {"Once", "Daily", "Weekly", "Monthly", "Yearly", "Birthday"};
+    for (int n : {1, 2, 3, 5, 7, 11, 12, 13, 24, 25, 48, 60, 99}) {
+        for (const char *unit : {"th week", "th month", "th year"})
+            types.push_back("Every " + std::to_string(n) + unit);
+    }
+    std::mt19937 random(20261206);
+    std::uniform_int_distribution<int32_t> dayIn(ymd(1890, 1, 1).dayNumber(),
+                                                 ymd(2040, 12, 31).dayNumber());
+    std::uniform_int_distribution<int> endOfMonth(28, 31);
+    std::uniform_int_distribution<int> anyMonth(1, 12);
+    std::uniform_int_distribution<int> anyYear(1890, 2030);
+    for (int round = 0; round < 3000; ++round) {
+        const Date today = Date::fromDayNumber(dayIn(random));
+        Date date = Date::fromDayNumber(dayIn(random));
+        if (round % 2 == 0) {
+            // Month ends are where the drift lives.
+            const int y = anyYear(random);
+            const int m = anyMonth(random);
+            date = ymd(y, m, std::min(endOfMonth(random), Date::daysInMonth(y, m)));
+        }
+        for (const std::string &type : types)
+            ASSERT_EQ(NextOccurrence(date, type, today), stepByStep(date, type, today))
+                << type << " from " << date.dayNumber() << " to " << today.dayNumber();
+    }
+}
+
+TEST(IntervalOf, ReadsTheDigitsUpToTh)
+{
+    EXPECT_EQ(IntervalOf("Every 12th month"), 12);
+    EXPECT_EQ(IntervalOf("Every 2th week"), 2);
+    EXPECT_EQ(IntervalOf("Every 99th year"), 99);
+    EXPECT_EQ(IntervalOf("Every 1th week"), 1);
+    EXPECT_EQ(IntervalOf("Every 0th week"), std::nullopt);
+    EXPECT_EQ(IntervalOf("Every th week"), std::nullopt);
+    EXPECT_EQ(IntervalOf("Every 100th year"), std::nullopt);
+    EXPECT_EQ(IntervalOf("Weekly"), std::nullopt);
+}

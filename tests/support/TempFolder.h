@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+/// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempFolder
+{
+public:
+    TempFolder()
+    {
+        std::string pattern = (std::filesystem::temp_directory_path() / "moonrill-test-XXXXXX");
+        if (::mkdtemp(pattern.data()) == nullptr)
+            throw std::runtime_error("mkdtemp failed");
+        m_path = pattern;
+    }
+    ~TempFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    TempFolder(const TempFolder &) = delete;
+    TempFolder &operator=(const TempFolder &) = delete;
+
+    [[nodiscard]] const std::string &path() const { return m_path; }
+    [[nodiscard]] std::string file(const std::string &name) const { return m_path + "/" + name; }
+
+    void write(const std::string &name, const std::string &content) const
+    {
+        std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+        out << content;
+    }
+    [[nodiscard]] std::string read(const std::string &name) const
+    {
+        std::ifstream in(file(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    [[nodiscard]] bool exists(const std::string &name) const
+    {
+        return std::filesystem::exists(std::filesystem::symlink_status(file(name)));
+    }
+
+private:
+    std::string m_path;
+};

@@ -1,0 +1,24 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing, quietly and only
+# when something is missing, so a second run costs nothing.
+ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$pkg")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# What building and running needs.
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                qt6-gtk-platformtheme fonts-dejavu-core)
+# What the tests need on top.
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils)
