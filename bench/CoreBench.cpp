@@ -4,6 +4,7 @@
 #include "EventFile.h"
 #include "EventState.h"
 #include "Occurrence.h"
+#include "ScanComputation.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,6 +55,21 @@ BENCHMARK_CAPTURE(NextOccurrenceOfType, MonthlyCentury, "Monthly", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, BirthdayCentury, "Birthday", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, Every3thWeekCentury, "Every 3th week", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, Every10thMonthCentury, "Every 10th month", 100);
+
+/// The logon scan over a full list of which one event in nine is due.
+void ScanFullList(benchmark::State &bench)
+{
+    const Date today = Date::today();
+    const std::string folder = benchFolder();
+    const std::string path = folder + "/events.mrl";
+    WriteFileAtomically(path, MixedEventFile(EventState::Limit, today));
+    EventState state;
+    (void)LoadEvents(state, path, today);
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(ComputeScan(state.Events(), today));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ScanFullList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

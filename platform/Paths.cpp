@@ -102,6 +102,9 @@ std::string ExecutableFolder()
 
 std::string AssetPath(std::string_view relative)
 {
+    // A folder named by $MOONRILL_ASSET_DIR replaces both (tests, portable installs).
+    if (const std::string assets = absoluteEnv("MOONRILL_ASSET_DIR"); !assets.empty())
+        return JoinPath(assets, relative);
     const std::string beside = JoinPath(ExecutableFolder(), relative);
     if (exists(beside))
         return beside;

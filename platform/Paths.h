@@ -20,7 +20,8 @@
 [[nodiscard]] std::string ExecutableFolder();
 
 /// A read-only asset (a clip such as "anim/bell.avi", the help file): beside the executable
-/// when it is there, otherwise in the installed share folder.
+/// when it is there, otherwise in the installed share folder; only in $MOONRILL_ASSET_DIR when
+/// that names an absolute folder.
 [[nodiscard]] std::string AssetPath(std::string_view relative);
 
 /// Creates `folder` and its parents when missing; returns false when that fails.

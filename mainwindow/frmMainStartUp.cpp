@@ -1,0 +1,164 @@
+// The start-up sequence, the event file commands and the run-at-logon commands of the main window.
+
+#include "frmMain.h"
+
+#include "EventFile.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+#include "ScanComputation.h"
+#include "SingleInstance.h"
+#include "frmWhatsUp.h"
+#include "modRegistry.h"
+
+#include <QAction>
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+std::string firstStartMarker()
+{
+    return JoinPath(ConfigFolder(), "moonrill/first-start-done");
+}
+
+bool fileExists(const std::string &path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+void writeFirstStartMarker()
+{
+    MakeFolders(JoinPath(ConfigFolder(), "moonrill"));
+    std::ofstream(firstStartMarker()) << "Moonrill has set up its start at logon once.\n";
+}
+
+} // namespace
+
+bool frmMain::StartUp(bool whatsup)
+{
+    const std::string folder = ProgramFolder();
+    m_instance = std::make_unique<SingleInstance>(folder);
+    if (!m_instance->isOnlyInstance()) {
+        m_state.SetSaved(true);
+        endProgram();
+        return false;
+    }
+    m_state.SetSaved(true);
+    setWindowTitle(QStringLiteral("Moonrill"));
+    m_helpFile = AssetPath("Moonrill.hlp");
+    m_eventFile = JoinPath(folder, EventFileName);
+
+    try {
+        runStartUpSteps(whatsup);
+    } catch (const std::exception &) {
+        ShowMessage(std::string_view("A serious error occured!\r\n"
+                                     "If this continues, please reinstall the program!"),
+                    MsgStyle::OkCritical, this);
+        // A logon scan never shows the main window, also not after an error.
+        if (whatsup) {
+            endProgram();
+            return false;
+        }
+        show();
+        return true;
+    }
+    if (whatsup) {
+        endProgram();
+        return false;
+    }
+    return true;
+}
+
+void frmMain::runStartUpSteps(bool whatsup)
+{
+    // The window's safe state comes first, so that a failing step leaves nothing half set.
+    if (!whatsup)
+        showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
+
+    if (LoadEvents())
+        SaveEvents();
+
+    if (whatsup) {
+        ScanEvents();
+        return;
+    }
+    if (!fileExists(firstStartMarker())) {
+        mnuConfigRunOn_Click();
+        writeFirstStartMarker();
+    }
+    showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
+    show();
+    HelpContextID = 2;
+}
+
+bool frmMain::LoadEvents()
+{
+    const LoadResult result = ::LoadEvents(m_state, m_eventFile, Date::today());
+    if (result.error) {
+        ReportError(*result.error);
+        return false;
+    }
+    if (result.ignored > 0)
+        ShowMessage(std::string_view(IgnoredLinesMessage(result.ignored, BackupPath(m_eventFile))),
+                    MsgStyle::OkCritical, this);
+    return true;
+}
+
+bool frmMain::SaveEvents()
+{
+    try {
+        ::SaveEvents(m_state, m_eventFile);
+        return true;
+    } catch (const MoonrillError &error) {
+        ReportError(error);
+        return false;
+    }
+}
+
+void frmMain::ScanEvents()
+{
+    // Offers of an earlier scan never carry over, also when this one fails part-way.
+    BirthdayMails.clear();
+    try {
+        ScanResult result = ComputeScan(m_state.Events(), Date::today());
+        if (!result.found)
+            return;
+        BirthdayMails = std::move(result.birthdayMails);
+        frmWhatsUp window(result.rows, BirthdayMails, isVisible() ? this : nullptr);
+        window.exec();
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::showRunAtLogonTicks(bool on)
+{
+    mnuConfigRunOn->setChecked(on);
+    mnuConfigRunOff->setChecked(!on);
+}
+
+void frmMain::mnuConfigRunOn_Click()
+{
+    try {
+        SetRegString(RegRoot::LocalMachine, RunKey, RunValue,
+                     JoinPath(ExecutableFolder(), "moonrill whatsup"));
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+    showRunAtLogonTicks(true);
+}
+
+void frmMain::mnuConfigRunOff_Click()
+{
+    try {
+        (void)DeleteRegValue(RegRoot::LocalMachine, RunKey, RunValue);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+    showRunAtLogonTicks(false);
+}

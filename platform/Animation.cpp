@@ -1,0 +1,79 @@
+#include "Animation.h"
+
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+
+Animation::Animation(QLabel *view) : QObject(view), m_view(view)
+{
+    connect(&m_timer, &QTimer::timeout, this, &Animation::advance);
+}
+
+Animation::~Animation() = default;
+
+void Animation::Open(const std::string &path)
+{
+    Close();
+    m_clip = LoadAviClip(path);
+    m_timer.setInterval(std::max(20, m_clip.microsecondsPerFrame / 1000));
+    showFrame(0);
+    if (m_autoPlay)
+        Play(-1);
+}
+
+void Animation::Play(int times)
+{
+    if (!isOpen() || times == 0)
+        return;
+    m_roundsLeft = times;
+    showFrame(0);
+    m_timer.start();
+}
+
+void Animation::SetAutoPlay(bool on)
+{
+    m_autoPlay = on;
+    if (on)
+        Play(-1);
+    else
+        Stop();
+}
+
+void Animation::Stop()
+{
+    m_timer.stop();
+}
+
+void Animation::Close()
+{
+    Stop();
+    m_clip = AviClip{};
+    m_frame = 0;
+    m_view->clear();
+}
+
+void Animation::advance()
+{
+    int next = m_frame + 1;
+    if (next >= int(m_clip.frames.size())) {
+        if (m_roundsLeft > 0 && --m_roundsLeft == 0) {
+            Stop();
+            return;
+        }
+        next = 0;
+    }
+    showFrame(next);
+}
+
+void Animation::showFrame(int index)
+{
+    m_frame = index;
+    const std::vector<uint32_t> &pixels = m_clip.frames[size_t(index)];
+    const QImage image(reinterpret_cast<const uchar *>(pixels.data()), m_clip.width, m_clip.height,
+                       m_clip.width * 4, QImage::Format_RGB32);
+    QPixmap pixmap = QPixmap::fromImage(image.copy());
+    const QSize target = m_view->size();
+    if (target.width() > 0 && target.height() > 0 && target != pixmap.size())
+        pixmap = pixmap.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    m_view->setPixmap(pixmap);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+class QWidget;
+
+// Small desktop services: the system beep and handing a link to the user's default program.
+
+/// Sounds the system beep.
+void Beep();
+
+/// Hands `link` to the desktop's default program for its scheme. Only http:, https: and
+/// mailto: links are handed on; anything else (a local file, a program) is refused with a
+/// message and never reaches the desktop. Returns whether the link was handed on.
+bool OpenLink(const std::string &link, QWidget *parent = nullptr);
+
+/// Whether OpenLink would hand `link` on.
+[[nodiscard]] bool IsOpenableLink(const std::string &link);

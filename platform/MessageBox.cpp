@@ -1,0 +1,94 @@
+#include "MessageBox.h"
+
+#include <QMessageBox>
+
+namespace {
+
+MessageHook &hook()
+{
+    static MessageHook installed;
+    return installed;
+}
+
+MsgAnswer answerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return MsgAnswer::Yes;
+    case QMessageBox::No:
+        return MsgAnswer::No;
+    case QMessageBox::Cancel:
+        return MsgAnswer::Cancel;
+    default:
+        return MsgAnswer::Ok;
+    }
+}
+
+void applyStyle(QMessageBox &box, MsgStyle style)
+{
+    switch (style) {
+    case MsgStyle::OkCritical:
+        box.setIcon(QMessageBox::Critical);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::OkInformation:
+        box.setIcon(QMessageBox::Information);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::OkPlain:
+        box.setIcon(QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case MsgStyle::YesNoQuestion:
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        break;
+    case MsgStyle::YesNoCancelExclamation:
+        box.setIcon(QMessageBox::Warning);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    }
+}
+
+} // namespace
+
+void SetMessageHook(MessageHook installed)
+{
+    hook() = std::move(installed);
+}
+
+MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, const QString &title)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title.isEmpty()
+                           ? QString::fromUtf8(ProgramTitle.data(), qsizetype(ProgramTitle.size()))
+                           : title);
+    box.setTextFormat(Qt::PlainText);
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    box.setText(shown);
+    applyStyle(box, style);
+    if (hook())
+        return hook()(box);
+    return answerOf(box.exec());
+}
+
+MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
+{
+    return ShowMessage(QString::fromUtf8(text.data(), qsizetype(text.size())), style, parent);
+}
+
+std::string ErrorReportText(std::string_view description)
+{
+    return "Your action caused an error: " + std::string(description) +
+           "\r\n\r\nGo to About for support";
+}
+
+void ShowErrorReport(std::string_view description, QWidget *parent)
+{
+    ShowMessage(std::string_view(ErrorReportText(description)), MsgStyle::OkCritical, parent);
+}

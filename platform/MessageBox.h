@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QMessageBox;
+class QWidget;
+
+/// The button sets and icons the program's message boxes use.
+enum class MsgStyle
+{
+    OkCritical,            // errors and refused input
+    OkInformation,         // notices
+    OkPlain,               // OK without an icon
+    YesNoQuestion,         // questions
+    YesNoCancelExclamation // the save question on closing
+};
+
+enum class MsgAnswer
+{
+    Ok,
+    Yes,
+    No,
+    Cancel
+};
+
+/// The program title, which every box without a title of its own carries.
+inline constexpr std::string_view ProgramTitle = "Moonrill";
+
+/// Shows a modal message box and returns the button pressed. The text is shown as plain text
+/// (never as markup); CR LF and LF both break lines. An empty title gives "Moonrill".
+MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent = nullptr,
+                      const QString &title = {});
+/// The same for text held as bytes (UTF-8).
+MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent = nullptr);
+
+/// The common error report: "Your action caused an error: " + the description, two line
+/// breaks and "Go to About for support", with the critical-stop icon.
+void ShowErrorReport(std::string_view description, QWidget *parent = nullptr);
+[[nodiscard]] std::string ErrorReportText(std::string_view description);
+
+/// A test answers boxes through this hook: it is handed the box exactly as it would be shown
+/// and returns the answer instead of a person. An empty function removes the hook.
+using MessageHook = std::function<MsgAnswer(QMessageBox &box)>;
+void SetMessageHook(MessageHook hook);

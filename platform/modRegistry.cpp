@@ -1,0 +1,253 @@
+#include "modRegistry.h"
+
+#include "AtomicFile.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+
+#include <cerrno>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view ArgumentSuffix = " whatsup";
+constexpr std::string_view Reserved = " \t\n\"'\\><~|&;$*?#()`";
+
+bool isRunValue(RegRoot root, std::string_view key, std::string_view value)
+{
+    return root == RegRoot::LocalMachine && key == RunKey && value == RunValue;
+}
+
+/// One Exec argument: "%" doubled (it introduces field codes), and the whole quoted when it
+/// holds a reserved character, with the four characters that quoting does not protect escaped.
+std::string execArgument(std::string_view text)
+{
+    std::string arg;
+    bool quote = text.empty();
+    for (const char c : text) {
+        if (Reserved.find(c) != std::string_view::npos)
+            quote = true;
+    }
+    if (quote)
+        arg += '"';
+    for (const char c : text) {
+        if (quote && (c == '"' || c == '`' || c == '$' || c == '\\'))
+            arg += '\\';
+        arg += c;
+        if (c == '%')
+            arg += '%';
+    }
+    if (quote)
+        arg += '"';
+    return arg;
+}
+
+/// Escapes a value for a desktop-entry line (the string type's escapes).
+std::string escapeValue(std::string_view text)
+{
+    std::string out;
+    for (const char c : text) {
+        switch (c) {
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string unescapeValue(std::string_view text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
+            out += text[i];
+            continue;
+        }
+        switch (text[++i]) {
+        case 's':
+            out += ' ';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case '\\':
+            out += '\\';
+            break;
+        default:
+            out += '\\';
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+/// Splits an Exec value into its arguments, undoing execArgument.
+std::vector<std::string> execArguments(std::string_view exec)
+{
+    std::vector<std::string> args;
+    std::string current;
+    bool inArg = false;
+    bool quoted = false;
+    for (size_t i = 0; i < exec.size(); ++i) {
+        const char c = exec[i];
+        if (quoted) {
+            if (c == '"') {
+                quoted = false;
+            } else if (c == '\\' && i + 1 < exec.size() &&
+                       std::string_view("\"`$\\").find(exec[i + 1]) != std::string_view::npos) {
+                current += exec[++i];
+            } else {
+                current += c;
+            }
+        } else if (c == ' ' || c == '\t') {
+            if (inArg)
+                args.push_back(std::move(current));
+            current.clear();
+            inArg = false;
+            continue;
+        } else if (c == '"') {
+            quoted = true;
+        } else {
+            current += c;
+        }
+        if (c == '%' && i + 1 < exec.size() && exec[i + 1] == '%')
+            ++i;
+        inArg = true;
+    }
+    if (inArg)
+        args.push_back(std::move(current));
+    return args;
+}
+
+std::string_view trim(std::string_view text)
+{
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+        text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string AutostartEntryPath()
+{
+    return JoinPath(ConfigFolder(), "autostart/moonrill.desktop");
+}
+
+std::string AutostartEntryText(std::string_view data)
+{
+    std::string_view program = data;
+    std::string arguments;
+    if (data.ends_with(ArgumentSuffix)) {
+        program.remove_suffix(ArgumentSuffix.size());
+        arguments = ArgumentSuffix;
+    }
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Moonrill\n"
+           "Comment=Shows the events that fall due\n"
+           "Exec=" +
+           escapeValue(execArgument(program) + arguments) +
+           "\n"
+           "Icon=moonrill\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+}
+
+std::string DataOfAutostartEntry(std::string_view entry)
+{
+    bool inEntryGroup = false;
+    bool sawGroup = false;
+    std::string exec;
+    bool hasExec = false;
+    bool switchedOff = false;
+    while (!entry.empty()) {
+        const size_t lf = entry.find('\n');
+        const std::string_view line = trim(entry.substr(0, lf));
+        entry = lf == std::string_view::npos ? std::string_view{} : entry.substr(lf + 1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        if (line.front() == '[') {
+            // The first group must be the desktop entry itself.
+            inEntryGroup = !sawGroup && line == "[Desktop Entry]";
+            if (!sawGroup && !inEntryGroup)
+                return {};
+            sawGroup = true;
+            continue;
+        }
+        if (!inEntryGroup)
+            continue;
+        const size_t equals = line.find('=');
+        if (equals == std::string_view::npos)
+            continue;
+        const std::string_view key = trim(line.substr(0, equals));
+        const std::string_view value = trim(line.substr(equals + 1));
+        if (key == "Exec") {
+            exec = unescapeValue(value);
+            hasExec = true;
+        } else if ((key == "Hidden" && value == "true") ||
+                   (key == "X-GNOME-Autostart-enabled" && value == "false")) {
+            switchedOff = true;
+        }
+    }
+    if (!sawGroup || !hasExec || switchedOff)
+        return {};
+    std::string data;
+    for (const std::string &arg : execArguments(exec)) {
+        if (!data.empty())
+            data += ' ';
+        data += arg;
+    }
+    return data.substr(0, data.find('\0'));
+}
+
+void SetRegString(RegRoot root, std::string_view key, std::string_view value, std::string_view data)
+{
+    if (!isRunValue(root, key, value))
+        return;
+    if (!MakeFolders(JoinPath(ConfigFolder(), "autostart")))
+        return;
+    try {
+        WriteFileAtomically(AutostartEntryPath(), AutostartEntryText(data));
+    } catch (const MoonrillError &) {
+        // Silent, as a refused registry write is.
+    }
+}
+
+long DeleteRegValue(RegRoot root, std::string_view key, std::string_view value)
+{
+    if (!isRunValue(root, key, value))
+        return ENOENT;
+    return ::unlink(AutostartEntryPath().c_str()) == 0 ? 0 : errno;
+}
+
+std::string GetRegString(RegRoot root, std::string_view key, std::string_view value)
+{
+    if (!isRunValue(root, key, value))
+        return {};
+    try {
+        const std::optional<std::string> entry = ReadWholeFile(AutostartEntryPath());
+        return entry ? DataOfAutostartEntry(*entry) : std::string{};
+    } catch (const MoonrillError &) {
+        return {};
+    }
+}

@@ -1,0 +1,170 @@
+#include "frmWhatsUp.h"
+
+#include "Animation.h"
+#include "Desktop.h"
+#include "MailLink.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+#include "ScanComputation.h"
+#include "clsHlink.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace {
+
+QString fromBytes(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
+                       QWidget *parent)
+    : QDialog(parent), m_birthdayMails(birthdayMails)
+{
+    setObjectName(QStringLiteral("frmWhatsUp"));
+    setWindowTitle(QStringLiteral("Moonrill - Upcoming Events"));
+    setModal(true);
+    createControls();
+    fill(rows);
+}
+
+frmWhatsUp::~frmWhatsUp() = default;
+
+void frmWhatsUp::createControls()
+{
+    // Sizes in pixels at 96 dots per inch: a fixed window of 484 x 213.
+    setFixedSize(484, 213);
+
+    lstWhatsUp = new QTreeWidget(this);
+    lstWhatsUp->setObjectName(QStringLiteral("lstWhatsUp"));
+    lstWhatsUp->setGeometry(0, 0, 481, 161);
+    lstWhatsUp->setRootIsDecorated(false);
+    lstWhatsUp->setUniformRowHeights(true);
+    lstWhatsUp->setSortingEnabled(false);
+    lstWhatsUp->header()->setSectionsClickable(false);
+    lstWhatsUp->header()->setSectionsMovable(false);
+    lstWhatsUp->setHeaderLabels(
+        {QStringLiteral("When"), QStringLiteral("Date"), QStringLiteral("Event description")});
+    lstWhatsUp->setColumnWidth(0, 93);
+    lstWhatsUp->setColumnWidth(1, 96);
+    lstWhatsUp->setColumnWidth(2, 270);
+
+    m_bell1 = new QLabel(this);
+    m_bell1->setObjectName(QStringLiteral("Animation1"));
+    m_bell1->setGeometry(145, 176, 25, 25);
+    Animation1 = new Animation(m_bell1);
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setGeometry(182, 176, 113, 25);
+    cmdOk->setDefault(true);
+    connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
+
+    m_bell2 = new QLabel(this);
+    m_bell2->setObjectName(QStringLiteral("Animation2"));
+    m_bell2->setGeometry(313, 176, 25, 25);
+    Animation2 = new Animation(m_bell2);
+
+    setTabOrder(cmdOk, lstWhatsUp);
+    cmdOk->setFocus();
+}
+
+void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
+{
+    // The fourth column holds the padded day count the rows are ordered by; it is taken away
+    // once the window has opened.
+    lstWhatsUp->setColumnCount(4);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(qsizetype(rows.size()));
+    for (const ScanRow &row : rows) {
+        auto *item = new QTreeWidgetItem({fromBytes(row.When), fromBytes(row.Date),
+                                          fromBytes(row.Description), fromBytes(row.SortKey)});
+        item->setData(0, Qt::UserRole, fromBytes(row.Key));
+        items.append(item);
+    }
+    lstWhatsUp->addTopLevelItems(items);
+}
+
+void frmWhatsUp::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Qt shows and activates a window again after every message box and whenever the mail
+    // program hands the focus back; the opening steps run once per opening only.
+    if (m_opened)
+        return;
+    m_opened = true;
+    QTimer::singleShot(0, this, &frmWhatsUp::opening);
+}
+
+void frmWhatsUp::opening()
+{
+    try {
+        const std::string clip = AssetPath("anim/bell.avi");
+        Animation1->Open(clip);
+        Animation1->Play(1);
+        Animation2->Open(clip);
+        Animation2->Play(1);
+    } catch (const MoonrillError &error) {
+        if (error.number() == MoonrillError::FileNotFound)
+            ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
+                        MsgStyle::OkCritical, this);
+        else
+            ShowErrorReport(error.description(), this);
+        return;
+    }
+    Beep();
+    markTodayRows();
+    lstWhatsUp->setColumnCount(3);
+    offerBirthdayMails();
+}
+
+void frmWhatsUp::markTodayRows()
+{
+    for (int i = 0; i < lstWhatsUp->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *item = lstWhatsUp->topLevelItem(i);
+        if (item->text(0) != QStringLiteral("Today:"))
+            continue;
+        QFont bold = item->font(0);
+        bold.setBold(true);
+        for (int column = 0; column < lstWhatsUp->columnCount(); ++column) {
+            item->setForeground(column, QColor(255, 0, 0));
+            item->setFont(column, bold);
+        }
+    }
+}
+
+void frmWhatsUp::offerBirthdayMails()
+{
+    // The list may be emptied meanwhile (the window closed from a question): copy it first.
+    const std::vector<std::string> offers = m_birthdayMails;
+    for (const std::string &entry : offers) {
+        const size_t separator = entry.find("$$");
+        const std::string name = entry.substr(0, separator);
+        const std::string address =
+            separator == std::string::npos ? std::string{} : entry.substr(separator + 2);
+        const std::string question =
+            "Birthday: '" + name + "'\r\nDo you want to e-mail this person?";
+        if (ShowMessage(std::string_view(question), MsgStyle::YesNoQuestion, this) !=
+            MsgAnswer::Yes)
+            continue;
+        clsHlink link(this);
+        link.URL(BirthdayMailLink(address));
+        link.Maximized(true);
+        link.OpenURL();
+    }
+}
+
+void frmWhatsUp::done(int result)
+{
+    Animation1->Close();
+    Animation2->Close();
+    m_birthdayMails.clear();
+    QDialog::done(result);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class Animation;
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+struct ScanRow;
+
+/// The scan window: the events due, soonest first, today's in bold red, two ringing bells and
+/// a beep, and for each birthday due today the offer to write a mail.
+class frmWhatsUp final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmWhatsUp)
+
+public:
+    /// `birthdayMails` is the program's list of offers; the window empties it when it closes.
+    frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
+               QWidget *parent = nullptr);
+    ~frmWhatsUp() override;
+
+    /// The help topic of this window.
+    static constexpr int HelpContextID = 7;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void createControls();
+    void fill(const std::vector<ScanRow> &rows);
+    /// The steps that run once when the window first shows.
+    void opening();
+    void markTodayRows();
+    void offerBirthdayMails();
+
+    std::vector<std::string> &m_birthdayMails;
+    QTreeWidget *lstWhatsUp = nullptr;
+    QLabel *m_bell1 = nullptr;
+    QLabel *m_bell2 = nullptr;
+    Animation *Animation1 = nullptr;
+    Animation *Animation2 = nullptr;
+    QPushButton *cmdOk = nullptr;
+    bool m_opened = false;
+};

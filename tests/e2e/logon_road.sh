@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# End-to-end checks of the real program: the logon scan, a second instance, the first start's
+# autostart entry and a lock left by a killed process. Usage: logon_road.sh PATH_TO_MOONRILL
+set -u
+bin=$1
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME"
+events="$MOONRILL_HOME/events.mrl"
+passed=0 failed=0
+check() { # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+wait_for() { # wait_for FILE: up to 10 s
+    for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done
+    return 1
+}
+
+later=$(date -d '+40 days' +%F)
+past=$(date -d '-400 days' +%F)
+moved=$(date -d "$past +1 year" +%F)
+[ "$moved" \< "$(date +%F)" ] && moved=$(date -d "$past +2 years" +%F)
+
+# A logon scan with nothing due ends by itself and leaves the rewritten file.
+printf '$$Later$$%s$$Once$$3$$\n$$Yearly$$%s$$Yearly$$0$$\n' "$later" "$past" > "$events"
+timeout 10 "$bin" whatsup; rc=$?
+check "whatsup ends with 0" [ $rc -eq 0 ]
+check "whatsup rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n$$Yearly$$%s$$Yearly$$0$$\r\n\r' "$later" "$moved")" ]
+check "whatsup sets up no logon start" [ ! -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ]
+
+# A plain first start writes the autostart entry; a second instance ends at once.
+"$bin" & first=$!
+check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
+check "the entry runs the scan" grep -q "^Exec=.*moonrill.* whatsup$" "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
+printf '$$Lf only$$%s$$Once$$0$$\n' "$(date +%F)" > "$events"
+start=$(date +%s%N)
+timeout 10 "$bin" whatsup; rc=$?
+elapsed=$(( ($(date +%s%N) - start) / 1000000 ))
+check "second instance ends with 0" [ $rc -eq 0 ]
+check "second instance ends at once (${elapsed} ms)" [ $elapsed -lt 3000 ]
+check "second instance does not touch the file" [ "$(cat "$events")" = "$(printf '$$Lf only$$%s$$Once$$0$$' "$(date +%F)")" ]
+timeout 10 "$bin"; rc=$?
+check "second plain instance ends with 0" [ $rc -eq 0 ]
+
+# A killed instance leaves no lock behind.
+kill -9 $first; wait $first 2>/dev/null
+printf '$$Later$$%s$$Once$$3$$\n' "$later" > "$events"
+timeout 10 "$bin" whatsup; rc=$?
+check "start after a killed instance runs" [ $rc -eq 0 ]
+check "start after a killed instance rewrites the file" grep -q $'\r' "$events"
+
+echo "e2e: $passed passed, $failed failed"
+[ $failed -eq 0 ]

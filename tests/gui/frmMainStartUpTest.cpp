@@ -1,0 +1,265 @@
+#include "frmMain.h"
+
+#include "Conversions.h"
+#include "EventFile.h"
+#include "GuiTestSupport.h"
+#include "Paths.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QString autostartEntry(const TestHome &home)
+{
+    return home.config.filePath(QStringLiteral("autostart/moonrill.desktop"));
+}
+
+QAction *action(frmMain &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+class frmMainStartUpTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartSetsUpTheLogonScan()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.windowTitle(), QStringLiteral("Moonrill"));
+        QVERIFY(answers.shown.empty());
+        QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
+        QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());
+        const QByteArray entry = readFile(autostartEntry(home));
+        const QByteArray exec =
+            "Exec=" + QByteArray::fromStdString(JoinPath(ExecutableFolder(), "moonrill")) +
+            " whatsup\n";
+        QVERIFY2(entry.contains(exec), entry.constData());
+        // The missing event file now exists, holding the closing empty line.
+        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))), QByteArray("\r\n"));
+        QCOMPARE(window.HelpContextID, 2);
+
+        auto *config = window.findChild<QMenu *>(QStringLiteral("mnuConfig"));
+        QCOMPARE(config->title(), QStringLiteral("&Config"));
+        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("mnuConfigRun"))->title(),
+                 QStringLiteral("&Run Scan Events On Windows Startup"));
+
+        action(window, "mnuConfigRunOff")->trigger();
+        QVERIFY(!QFile::exists(autostartEntry(home)));
+        QVERIFY(!action(window, "mnuConfigRunOn")->isChecked());
+        QVERIFY(action(window, "mnuConfigRunOff")->isChecked());
+
+        action(window, "mnuConfigRunOn")->trigger();
+        QVERIFY(QFile::exists(autostartEntry(home)));
+        QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
+        QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());
+        window.close();
+    }
+
+    void laterStartsShowTheEntryAsFound()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        {
+            frmMain first;
+            QVERIFY(first.StartUp(false));
+            action(first, "mnuConfigRunOff")->trigger();
+            first.close();
+        }
+        {
+            frmMain second;
+            QVERIFY(second.StartUp(false));
+            QVERIFY(!QFile::exists(autostartEntry(home)));
+            QVERIFY(second.findChild<QAction *>(QStringLiteral("mnuConfigRunOff"))->isChecked());
+            second.close();
+        }
+        // An entry pointing anywhere counts as on.
+        QDir().mkpath(home.config.filePath(QStringLiteral("autostart")));
+        writeFile(autostartEntry(home),
+                  "[Desktop Entry]\nType=Application\nExec=/somewhere/else\n");
+        frmMain third;
+        QVERIFY(third.StartUp(false));
+        QVERIFY(action(third, "mnuConfigRunOn")->isChecked());
+        third.close();
+    }
+
+    void aSecondInstanceEndsSilently()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain first;
+        QVERIFY(first.StartUp(false));
+        frmMain second;
+        QVERIFY(!second.StartUp(true));
+        QVERIFY(second.HasEnded());
+        QVERIFY(!second.isVisible());
+        QVERIFY(answers.shown.empty());
+        first.close();
+    }
+
+    void whatsupWithNothingDueRewritesTheFileAndEnds()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const Date today = Date::today();
+        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+                  "$$Gone$$" + QByteArray::fromStdString(DateToText(today.addDays(-1))) +
+                      "$$Once$$3$$\n$$Later$$" +
+                      QByteArray::fromStdString(DateToText(today.addDays(30))) + "$$Once$$3$$\n");
+        frmMain window;
+        QVERIFY(!window.StartUp(true));
+        QVERIFY(window.HasEnded());
+        QVERIFY(!window.isVisible());
+        QVERIFY(answers.shown.empty());
+        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))),
+                 "$$Later$$" + QByteArray::fromStdString(DateToText(today.addDays(30))) +
+                     "$$Once$$3$$\r\n\r\n");
+        // A logon scan does not set up the logon start.
+        QVERIFY(!QFile::exists(autostartEntry(home)));
+    }
+
+    void damagedLinesAreReportedOnce()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        writeFile(events, "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n");
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("Eventlist was corrupt. \n1 line in the event-file has "
+                                            "been ignored.\nThe original file is kept as ") +
+                             events + QStringLiteral(".bak.")));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(readFile(events + QStringLiteral(".bak")),
+                 QByteArray("$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n"));
+        QCOMPARE(readFile(events), QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n"));
+        window.close();
+    }
+
+    void aPeriodOutOfRangeLeavesTheFileAlone()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QByteArray original = "$$A$$2999-01-01$$Once$$99999$$\r\n";
+        writeFile(events, original);
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral(
+                     "Your action caused an error: Overflow\n\nGo to About for support")));
+        QCOMPARE(readFile(events), original);
+        window.close();
+    }
+
+    void aFileThatCannotBeCreatedIsASeriousError()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        QVERIFY(QFile::link(home.home.filePath(QStringLiteral("no/such/folder/events.mrl")),
+                            home.home.filePath(QStringLiteral("events.mrl"))));
+        const QString serious = QStringLiteral(
+            "A serious error occured!\nIf this continues, please reinstall the program!");
+        {
+            frmMain logon;
+            QVERIFY(!logon.StartUp(true));
+            QVERIFY(!logon.isVisible());
+            QCOMPARE(answers.texts(), QStringList(serious));
+        }
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QVERIFY(window.isVisible());
+        QCOMPARE(answers.texts().last(), serious);
+        window.close();
+    }
+
+    void confirmSaveAnswers()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        window.State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
+        window.State().SetSaved(false);
+
+        answers.answers = {MsgAnswer::Cancel};
+        window.close();
+        QVERIFY(window.isVisible());
+        QVERIFY(!window.HasEnded());
+        QCOMPARE(answers.texts().last(),
+                 QStringLiteral("Eventlist is not saved! Do you want to save?"));
+        QCOMPARE(answers.shown.back().icon, QMessageBox::Warning);
+        QCOMPARE(answers.shown.back().buttons,
+                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+        // A save that fails shows why and keeps the window, so nothing is lost.
+        QFile::remove(events);
+        QVERIFY(QDir().mkdir(events));
+        QVERIFY(QFile(events + QStringLiteral("/keep")).open(QIODevice::WriteOnly));
+        answers.answers = {MsgAnswer::Yes};
+        window.close();
+        QVERIFY(window.isVisible());
+        QVERIFY(answers.texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
+        QVERIFY(!window.State().Saved());
+
+        QVERIFY(QDir(events).removeRecursively());
+        answers.answers = {MsgAnswer::Yes};
+        window.close();
+        QVERIFY(window.HasEnded());
+        QVERIFY(!window.isVisible());
+        QVERIFY(readFile(events).startsWith("$$New$$"));
+    }
+
+    void noEndsWithoutSaving()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        window.State().SetSaved(false);
+        answers.answers = {MsgAnswer::No};
+        QVERIFY(!window.ConfirmSave());
+        QVERIFY(window.HasEnded());
+        QCOMPARE(answers.shown.size(), size_t(1));
+    }
+
+    void savedEndsWithoutAQuestion()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        window.close();
+        QVERIFY(window.HasEnded());
+        QVERIFY(answers.shown.empty());
+    }
+};
+
+QTEST_MAIN(frmMainStartUpTest)
+#include "frmMainStartUpTest.moc"

@@ -1,0 +1,117 @@
+#include "modRegistry.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+class Autostart : public ::testing::Test
+{
+protected:
+    void SetUp() override { ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1); }
+    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
+
+    [[nodiscard]] std::string get() const
+    {
+        return GetRegString(RegRoot::LocalMachine, RunKey, RunValue);
+    }
+    void set(const std::string &data) const
+    {
+        SetRegString(RegRoot::LocalMachine, RunKey, RunValue, data);
+    }
+
+    TempFolder folder;
+};
+
+} // namespace
+
+TEST_F(Autostart, DataComesBackExactlyAsSet)
+{
+    for (const std::string data :
+         {"/usr/local/bin/moonrill whatsup", "/opt/My Apps/moonrill whatsup",
+          "/home/u/100% sure/moonrill whatsup", "/tmp/a\"b'c\\d$e`f/moonrill whatsup",
+          "/tmp/odd;&|<>*?#()~/moonrill whatsup", "/tmp/caf\xc3\xa9/moonrill whatsup",
+          "/moonrill whatsup", "/tmp/  two  blanks /moonrill whatsup", "no argument here",
+          "/tmp/tab\there/moonrill whatsup"}) {
+        set(data);
+        EXPECT_EQ(get(), data);
+    }
+}
+
+TEST_F(Autostart, OnWritesAValidEntryAndCreatesTheFolder)
+{
+    set("/opt/My Apps/moonrill whatsup");
+    EXPECT_EQ(folder.read("autostart/moonrill.desktop"),
+              "[Desktop Entry]\nType=Application\nName=Moonrill\n"
+              "Comment=Shows the events that fall due\n"
+              "Exec=\"/opt/My Apps/moonrill\" whatsup\nIcon=moonrill\nTerminal=false\n"
+              "X-GNOME-Autostart-enabled=true\n");
+    // "%" is doubled (it would start a field code); a path without reserved characters is not
+    // quoted.
+    EXPECT_NE(
+        AutostartEntryText("/a/100%/moonrill whatsup").find("Exec=/a/100%%/moonrill whatsup\n"),
+        std::string::npos);
+    EXPECT_NE(AutostartEntryText("/a\\b/moonrill whatsup")
+                  .find("Exec=\"/a\\\\\\\\b/moonrill\" whatsup\n"),
+              std::string::npos);
+}
+
+TEST_F(Autostart, ReadsEmptyWhenMissingSwitchedOffOrNotAnEntry)
+{
+    EXPECT_EQ(get(), "");
+    std::filesystem::create_directories(folder.file("autostart"));
+    struct Case
+    {
+        const char *entry;
+        const char *data;
+    };
+    const Case cases[] = {
+        {"[Desktop Entry]\nExec=/x/moonrill whatsup\n", "/x/moonrill whatsup"},
+        {"# comment\n\n[Desktop Entry]\nExec = /elsewhere/other\n", "/elsewhere/other"},
+        {"[Desktop Entry]\nExec=/x/moonrill whatsup\nHidden=true\n", ""},
+        {"[Desktop Entry]\nExec=/x/moonrill whatsup\nX-GNOME-Autostart-enabled=false\n", ""},
+        {"[Other Group]\nExec=/x/moonrill whatsup\n", ""},
+        {"Exec=/x/moonrill whatsup\n", ""},
+        {"[Desktop Entry]\nName=Moonrill\n", ""},
+        {"[Desktop Entry]\r\nExec=/x/moonrill whatsup\r\n", "/x/moonrill whatsup"},
+        {"[Desktop Entry]\nExec=/x/moonrill whatsup\n[Desktop Action New]\nExec=/y\nHidden=true\n",
+         "/x/moonrill whatsup"},
+        {"", ""},
+        {"\x01\x02garbage", ""},
+    };
+    for (const Case &c : cases) {
+        folder.write("autostart/moonrill.desktop", c.entry);
+        EXPECT_EQ(get(), c.data) << c.entry;
+    }
+    // On clears the switch that turned the entry off.
+    folder.write("autostart/moonrill.desktop", "[Desktop Entry]\nExec=/x\nHidden=true\n");
+    set("/new/moonrill whatsup");
+    EXPECT_EQ(get(), "/new/moonrill whatsup");
+}
+
+TEST_F(Autostart, OffRemovesTheEntry)
+{
+    set("/x/moonrill whatsup");
+    EXPECT_EQ(DeleteRegValue(RegRoot::LocalMachine, RunKey, RunValue), 0);
+    EXPECT_FALSE(folder.exists("autostart/moonrill.desktop"));
+    EXPECT_EQ(get(), "");
+    EXPECT_NE(DeleteRegValue(RegRoot::LocalMachine, RunKey, RunValue), 0);
+}
+
+TEST_F(Autostart, OtherKeysHaveNoStore)
+{
+    SetRegString(RegRoot::LocalMachine, "SOFTWARE\\Other", "Moonrill", "x");
+    SetRegString(RegRoot::CurrentUser, RunKey, RunValue, "x");
+    EXPECT_FALSE(folder.exists("autostart"));
+    EXPECT_EQ(GetRegString(RegRoot::LocalMachine, RunKey, "Other"), "");
+}
+
+TEST_F(Autostart, AFailedWriteIsSilent)
+{
+    folder.write("autostart", "a file where the folder should be");
+    EXPECT_NO_THROW(set("/x/moonrill whatsup"));
+    EXPECT_EQ(get(), "");
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "MessageBox.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include <deque>
+
+/// Answers every message box in place of a person and remembers what each showed.
+class MessageAnswerer
+{
+public:
+    struct Shown
+    {
+        QString text;
+        QString title;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    MessageAnswerer()
+    {
+        SetMessageHook([this](QMessageBox &box) {
+            shown.push_back({box.text(), box.windowTitle(), box.icon(), box.standardButtons()});
+            if (answers.empty())
+                return box.standardButtons().testFlag(QMessageBox::Ok) ? MsgAnswer::Ok
+                                                                       : MsgAnswer::No;
+            const MsgAnswer answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~MessageAnswerer() { SetMessageHook({}); }
+    MessageAnswerer(const MessageAnswerer &) = delete;
+    MessageAnswerer &operator=(const MessageAnswerer &) = delete;
+
+    [[nodiscard]] QStringList texts() const
+    {
+        QStringList all;
+        for (const Shown &s : shown)
+            all << s.text;
+        return all;
+    }
+
+    std::deque<MsgAnswer> answers; // given in order; OK (or No) once they run out
+    std::vector<Shown> shown;
+};
+
+/// Receives the links the program hands to the desktop, instead of a browser or mail program.
+class LinkCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    LinkCatcher()
+    {
+        for (const char *scheme : {"mailto", "http", "https"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
+    }
+    ~LinkCatcher() override
+    {
+        for (const char *scheme : {"mailto", "http", "https"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+/// Points the data and configuration folders of the program at fresh temporary folders.
+class TestHome
+{
+public:
+    TestHome()
+    {
+        qputenv("MOONRILL_HOME", home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+    ~TestHome()
+    {
+        qunsetenv("MOONRILL_HOME");
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+    TestHome(const TestHome &) = delete;
+    TestHome &operator=(const TestHome &) = delete;
+
+    QTemporaryDir home;
+    QTemporaryDir config;
+};
