@@ -13,6 +13,7 @@ int main(int argc, char *argv[])
     const bool whatsup = arguments.size() == 2 && arguments.at(1) == QStringLiteral("whatsup");
 
     frmMain window;
+    QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.StartUp(whatsup))
         return 0;
     return QApplication::exec();

@@ -42,18 +42,23 @@ const clsEvent &EventState::RecordOfRow(size_t position) const
     return m_events[m_rows.at(position).event];
 }
 
+size_t EventState::InsertPosition(int32_t whenDays) const
+{
+    // After the rows of equal day count, as a sorted list view places a new row.
+    const auto at =
+        std::upper_bound(m_rows.begin(), m_rows.end(), whenDays,
+                         [](int32_t days, const RowSlot &slot) { return days < slot.whenDays; });
+    return static_cast<size_t>(at - m_rows.begin());
+}
+
 size_t EventState::placeRow(RowSlot row)
 {
     if (m_bulk) {
         m_rows.push_back(std::move(row));
         return m_rows.size() - 1;
     }
-    // After the rows of equal day count, as a sorted list view places a new row.
-    const auto at =
-        std::upper_bound(m_rows.begin(), m_rows.end(), row.whenDays,
-                         [](int32_t days, const RowSlot &slot) { return days < slot.whenDays; });
-    const auto pos = static_cast<size_t>(at - m_rows.begin());
-    m_rows.insert(at, std::move(row));
+    const size_t pos = InsertPosition(row.whenDays);
+    m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(pos), std::move(row));
     return pos;
 }
 
@@ -68,7 +73,7 @@ void EventState::sortRows()
 size_t EventState::Insert(EventFields fields, Date today)
 {
     // Check both limits before anything changes, so a refused insert leaves no trace.
-    if (m_events.size() >= static_cast<size_t>(Limit) || m_nextId >= Limit)
+    if (!CanInsert())
         throw MoonrillError::overflow();
     roomForOne(m_events);
     roomForOne(m_rows);

@@ -71,6 +71,14 @@ public:
     [[nodiscard]] bool BackupBeforeSave() const { return m_backupBeforeSave; }
     void SetBackupBeforeSave(bool keep) { m_backupBeforeSave = keep; }
 
+    /// Whether one more record may be inserted: both 16-bit counters below their limit.
+    [[nodiscard]] bool CanInsert() const
+    {
+        return m_events.size() < static_cast<size_t>(Limit) && m_nextId < Limit;
+    }
+    /// Where a row with this day count would be placed (after the rows of equal count).
+    [[nodiscard]] size_t InsertPosition(int32_t whenDays) const;
+
     /// Appends a record and its row under the next Id. Throws an overflow when a counter would
     /// pass its limit, before anything changes. Returns the row's position in display order.
     size_t Insert(EventFields fields, Date today);

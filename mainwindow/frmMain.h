@@ -6,14 +6,17 @@
 #endif
 
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 
 #include <memory>
 #include <string>
 #include <vector>
 
-class MoonrillError;
+class EventListModel;
 class QAction;
 class QMenu;
+class QToolBar;
+class QTreeView;
 class SingleInstance;
 
 /// The main window: the program's start-up object and only top-level window. It owns the event
@@ -37,45 +40,105 @@ public:
     /// the save fails). Returns true when the window is to stay open.
     bool ConfirmSave();
 
-    /// Loads the event file into the list; reports what it has to. Returns success.
+    // The commands.
     bool LoadEvents();
-    /// Saves the list; reports a failure. Returns success.
     bool SaveEvents();
-    /// Shows the events that fall due, if any, and returns when the scan window has closed.
     void ScanEvents();
+    void AddEvent();
+    void EditEvent();
+    void DeleteEvent();
+    void UndoDelete();
+    void DeleteAllEvents();
+    void CopyEvent();
+    void CopyAllEvents();
+    void FindEvent();
+    void PrintEvents();
+    void CheckForUpdate();
+    void ExpressContact();
+    void VisitWebsite();
+    void AboutMoonrill();
+    void ShowHelp();
+
+    /// The index in Events of the selected row's record, or -1; remembers the row in SelItem.
+    /// Throws when rows exist but none is selected.
+    int FindSelectedEvent();
 
     [[nodiscard]] EventState &State() { return m_state; }
+    [[nodiscard]] EventListModel &List() { return *m_model; }
+    [[nodiscard]] QTreeView *EventView() const { return lstEvent; }
     [[nodiscard]] const std::string &EventFilePath() const { return m_eventFile; }
     [[nodiscard]] const std::string &HelpFile() const { return m_helpFile; }
     /// True once the program has been told to end.
     [[nodiscard]] bool HasEnded() const { return m_ended; }
+    /// Selects the row at `row` as the only selected row.
+    void SelectRow(int row);
 
     /// The program-wide birthday offers the scan fills and the scan window empties.
     std::vector<std::string> BirthdayMails;
     /// The help topic of the main window.
     int HelpContextID = 0;
+    /// The row FindSelectedEvent and DeleteEvent last looked at.
+    QPersistentModelIndex SelItem;
+
+signals:
+    /// The program is to end now; the application's owner quits on it.
+    void ended();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QAction *makeAction(const char *name, const char *caption, void (frmMain::*command)(),
+                        const QKeySequence &shortcut = {});
     void createActions();
     void createMenus();
+    void createToolbar();
+    void createList();
+    void createPopup();
+    void notBuiltYet(const QString &command);
+    void mnuFileSave_Click();
+    void mnuFileExit_Click();
     void mnuConfigRunOn_Click();
     void mnuConfigRunOff_Click();
     void showRunAtLogonTicks(bool on);
     void runStartUpSteps(bool whatsup);
+    void setUndoEnabled(bool enabled);
     /// Ends the program at once: no further question, the window closes.
     void endProgram();
 
     EventState m_state;
+    EventListModel *m_model = nullptr;
     std::string m_eventFile;
     std::string m_helpFile;
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
+    bool m_centred = false;
 
-    QMenu *mnuConfig = nullptr;
-    QMenu *mnuConfigRun = nullptr;
+    QWidget *m_client = nullptr;
+    QToolBar *Toolbar1 = nullptr;
+    QTreeView *lstEvent = nullptr;
+    QMenu *mnuRight = nullptr;
+
+    QAction *mnuFileSave = nullptr;
+    QAction *mnuFilePrint = nullptr;
+    QAction *mnuFileExit = nullptr;
+    QAction *mnuEventNewEvent = nullptr;
+    QAction *mnuEventEditEvent = nullptr;
+    QAction *mnuEventDeleteEvent = nullptr;
+    QAction *mnuEventDeleteAllEvents = nullptr;
+    QAction *mnuEventCopy = nullptr;
+    QAction *mnuEventCopyAll = nullptr;
+    QAction *mnuEventUndo = nullptr;
+    QAction *mnuEditFind = nullptr;
+    QAction *mnuWhatsUp = nullptr;
     QAction *mnuConfigRunOn = nullptr;
     QAction *mnuConfigRunOff = nullptr;
+    QAction *mnuHelpHelp = nullptr;
+    QAction *mnuHelpCheckForUpdate = nullptr;
+    QAction *mnuHelpBugReport = nullptr;
+    QAction *mnuHelpVisit = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+    QAction *m_undoButton = nullptr;
 };

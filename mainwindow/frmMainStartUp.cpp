@@ -3,6 +3,7 @@
 #include "frmMain.h"
 
 #include "EventFile.h"
+#include "EventListModel.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -77,8 +78,10 @@ bool frmMain::StartUp(bool whatsup)
 void frmMain::runStartUpSteps(bool whatsup)
 {
     // The window's safe state comes first, so that a failing step leaves nothing half set.
-    if (!whatsup)
+    if (!whatsup) {
+        setUndoEnabled(false);
         showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
+    }
 
     if (LoadEvents())
         SaveEvents();
@@ -94,11 +97,18 @@ void frmMain::runStartUpSteps(bool whatsup)
     showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
     show();
     HelpContextID = 2;
+    setUndoEnabled(false);
 }
 
 bool frmMain::LoadEvents()
 {
-    const LoadResult result = ::LoadEvents(m_state, m_eventFile, Date::today());
+    LoadResult result;
+    {
+        // The list view is told once, when the whole file has been read.
+        const ListReset reset(*m_model);
+        result = ::LoadEvents(m_state, m_eventFile, Date::today());
+    }
+    SelectRow(0);
     if (result.error) {
         ReportError(*result.error);
         return false;

@@ -1,0 +1,410 @@
+#include "frmAddEvent.h"
+
+#include "Animation.h"
+#include "Conversions.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+
+namespace {
+
+QString fromBytes(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+std::string toBytes(const QString &text)
+{
+    return text.toStdString();
+}
+
+/// A read-only number box with its up-down buttons: the spinner sets it, typing does not.
+QSpinBox *spinner(QWidget *parent, const char *name, const char *boxName, int minimum)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    auto *text = box->findChild<QLineEdit *>();
+    text->setObjectName(QString::fromLatin1(boxName));
+    text->setReadOnly(true);
+    box->setRange(minimum, 99);
+    box->setSingleStep(1);
+    return box;
+}
+
+/// Control characters (a pasted line break among them) would split the event line.
+QString withoutControlCharacters(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
+constexpr int pixels(int twips)
+{
+    return twips / 15;
+}
+
+} // namespace
+
+frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
+    : QDialog(parent), m_eventLine(eventLine)
+{
+    setObjectName(QStringLiteral("frmAddEvent"));
+    setWindowTitle(QStringLiteral("Add Event"));
+    setModal(true);
+    m_eventLine = "-1";
+    createControls();
+    createEmailSection();
+    // Opening: today, "Once" (collapsed, no interval), "No" e-mail.
+    calSetDate->setSelectedDate(QDate::currentDate());
+    comOccurs->setCurrentIndex(0);
+    applyTypeRules();
+    applyEmailChoice();
+    SetOuterHeight(CollapsedHeight);
+}
+
+frmAddEvent::~frmAddEvent() = default;
+
+void frmAddEvent::createControls()
+{
+    lblDescription = new QLabel(QStringLiteral("Description:"), this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setGeometry(8, 8, 90, 16);
+
+    txtDescription = new QLineEdit(this);
+    txtDescription->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription->setGeometry(8, 30, 281, 22);
+    txtDescription->setToolTip(
+        QStringLiteral("This where you write the name off the current event"));
+
+    lblStartingOn = new QLabel(QStringLiteral("Starting on:"), this);
+    lblStartingOn->setObjectName(QStringLiteral("lblStartingOn"));
+    lblStartingOn->setGeometry(8, 78, 90, 17);
+
+    calSetDate = new QCalendarWidget(this);
+    calSetDate->setObjectName(QStringLiteral("calSetDate"));
+    calSetDate->setGeometry(8, 96, 180, 166);
+    calSetDate->setToolTip(QStringLiteral("Set the date of the event"));
+    calSetDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calSetDate->setGridVisible(false);
+    QFont small = calSetDate->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    calSetDate->setFont(small);
+
+    lblOccurs = new QLabel(QStringLiteral("Type:"), this);
+    lblOccurs->setObjectName(QStringLiteral("lblOccurs"));
+    lblOccurs->setGeometry(200, 78, 60, 16);
+
+    comOccurs = new QComboBox(this);
+    comOccurs->setObjectName(QStringLiteral("comOccurs"));
+    comOccurs->setGeometry(200, 96, 89, 24);
+    comOccurs->setToolTip(QStringLiteral("Sets the type of event"));
+    comOccurs->addItems({QStringLiteral("Once"), QStringLiteral("Daily"), QStringLiteral("Weekly"),
+                         QStringLiteral("Monthly"), QStringLiteral("Birthday"),
+                         QStringLiteral("Yearly")});
+    connect(comOccurs, &QComboBox::currentIndexChanged, this, [this] {
+        m_heldType.reset();
+        applyTypeRules();
+    });
+
+    lblPeriod = new QLabel(QStringLiteral("Notice period:"), this);
+    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
+    lblPeriod->setGeometry(200, 150, 100, 17);
+
+    UpDown1 = spinner(this, "UpDown1", "txtPeriod", 0);
+    UpDown1->setGeometry(200, 168, 56, 24);
+    UpDown1->setValue(3);
+    UpDown1->setToolTip(
+        QStringLiteral("Sets how many days ahead of the event you should be reminded"));
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { m_heldPeriod.reset(); });
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setGeometry(304, 16, 73, 25);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(304, 48, 73, 25);
+    // Neither button is the default: Enter moves on through the fields instead.
+    for (QPushButton *button : {cmdOk, cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(cmdOk, &QPushButton::clicked, this, &frmAddEvent::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAddEvent::reject);
+
+    lblInterval = new QLabel(QStringLiteral("Interval:"), this);
+    lblInterval->setObjectName(QStringLiteral("lblInterval"));
+    lblInterval->setGeometry(200, 214, 60, 16);
+
+    UpDown2 = spinner(this, "UpDown2", "txtInterval", 1);
+    UpDown2->setGeometry(200, 232, 56, 24);
+    UpDown2->setValue(1);
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this] { m_heldInterval.reset(); });
+
+    m_clipView = new QLabel(this);
+    m_clipView->setObjectName(QStringLiteral("anmAdd"));
+    m_clipView->setGeometry(pixels(4800), pixels(2280), pixels(735), pixels(855));
+    anmAdd = new Animation(m_clipView);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(8, pixels(4080), 360, 3);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{txtDescription, calSetDate, comOccurs})
+        w->installEventFilter(this);
+    // The calendar's day grid is the child that has the focus.
+    if (auto *grid = calSetDate->findChild<QAbstractItemView *>())
+        grid->installEventFilter(this);
+}
+
+void frmAddEvent::createEmailSection()
+{
+    fraEmail = new QGroupBox(QStringLiteral("E-mail this person on the birthday?"), this);
+    fraEmail->setObjectName(QStringLiteral("fraEmail"));
+    fraEmail->setGeometry(8, pixels(4320) - 4, 185, 56);
+    optYes = new QRadioButton(QStringLiteral("Yes"), fraEmail);
+    optYes->setObjectName(QStringLiteral("optYes"));
+    optYes->setGeometry(16, 26, 60, 20);
+    optNo = new QRadioButton(QStringLiteral("No"), fraEmail);
+    optNo->setObjectName(QStringLiteral("optNo"));
+    optNo->setGeometry(96, 26, 60, 20);
+    optNo->setChecked(true);
+    connect(optYes, &QRadioButton::toggled, this, &frmAddEvent::applyEmailChoice);
+
+    lblEmail = new QLabel(QStringLiteral("E-mail:"), this);
+    lblEmail->setObjectName(QStringLiteral("lblEmail"));
+    lblEmail->setGeometry(200, pixels(4320), 60, 16);
+    txtEmail = new QLineEdit(this);
+    txtEmail->setObjectName(QStringLiteral("txtEmail"));
+    txtEmail->setGeometry(200, pixels(4560), 169, 22);
+
+    setTabOrder(txtDescription, calSetDate);
+    setTabOrder(calSetDate, comOccurs);
+    setTabOrder(comOccurs, UpDown1);
+    setTabOrder(UpDown1, cmdOk);
+    setTabOrder(cmdOk, cmdCancel);
+    setTabOrder(cmdCancel, UpDown2);
+    setTabOrder(UpDown2, optYes);
+    setTabOrder(optYes, optNo);
+    setTabOrder(optNo, txtEmail);
+}
+
+void frmAddEvent::SetOuterHeight(int twips)
+{
+    m_outerHeight = twips;
+    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    int client = pixels(twips) - frame;
+    // Collapsed, nothing of the e-mail section may show, whatever the window frame is.
+    if (twips < ExpandedHeight)
+        client = std::min(client, pixels(4080) - 2);
+    setFixedSize(pixels(5835), client);
+}
+
+void frmAddEvent::applyTypeRules()
+{
+    const QString type = comOccurs->currentText();
+    const bool interval = type == QStringLiteral("Weekly") || type == QStringLiteral("Monthly") ||
+                          type == QStringLiteral("Yearly");
+    const bool birthday = type == QStringLiteral("Birthday");
+    if (!birthday)
+        txtEmail->clear();
+    lblInterval->setVisible(interval);
+    UpDown2->setVisible(interval);
+    if (interval) {
+        const QString unit = type == QStringLiteral("Weekly")    ? QStringLiteral("week")
+                             : type == QStringLiteral("Monthly") ? QStringLiteral("month")
+                                                                 : QStringLiteral("year");
+        UpDown2->setToolTip(
+            QStringLiteral("Set's the interval. For instance 1 is %1 and 3 is Every 3th %2")
+                .arg(type, unit));
+    }
+    SetOuterHeight(birthday ? ExpandedHeight : CollapsedHeight);
+}
+
+void frmAddEvent::applyEmailChoice()
+{
+    const bool yes = optYes->isChecked();
+    if (!yes)
+        txtEmail->clear();
+    txtEmail->setVisible(yes);
+    lblEmail->setVisible(yes);
+}
+
+void frmAddEvent::SetDescription(const std::string &text)
+{
+    txtDescription->setText(fromBytes(text));
+}
+
+void frmAddEvent::SetDate(Date date)
+{
+    const Date::Ymd d = date.ymd();
+    calSetDate->setSelectedDate(QDate(d.year, d.month, d.day));
+}
+
+void frmAddEvent::SetOccurs(const std::string &baseType)
+{
+    const int index = comOccurs->findText(fromBytes(baseType), Qt::MatchExactly);
+    comOccurs->setCurrentIndex(index >= 0 ? index : 0);
+    if (index < 0)
+        m_heldType = baseType;
+}
+
+void frmAddEvent::SetPeriod(int period)
+{
+    UpDown1->setValue(std::clamp(period, 0, 99));
+    if (period < 0 || period > 99)
+        m_heldPeriod = IntToText(period);
+}
+
+void frmAddEvent::SetInterval(int interval)
+{
+    UpDown2->setValue(std::clamp(interval, 1, 99));
+    if (interval < 1 || interval > 99)
+        m_heldInterval = interval;
+}
+
+void frmAddEvent::SetEmail(const std::string &address)
+{
+    if (address.empty()) {
+        optNo->setChecked(true);
+        return;
+    }
+    optYes->setChecked(true);
+    txtEmail->setText(fromBytes(address));
+}
+
+std::string frmAddEvent::composeType() const
+{
+    if (m_heldType)
+        return *m_heldType;
+    const std::string type = toBytes(comOccurs->currentText());
+    const int n = m_heldInterval.value_or(UpDown2->value());
+    const char *unit = type == "Weekly"    ? "th week"
+                       : type == "Monthly" ? "th month"
+                       : type == "Yearly"  ? "th year"
+                                           : nullptr;
+    if (unit == nullptr || n == 1)
+        return type;
+    return "Every " + IntToText(n) + unit;
+}
+
+void frmAddEvent::cmdOk_Click()
+{
+    try {
+        txtDescription->setText(withoutControlCharacters(txtDescription->text()));
+        txtEmail->setText(withoutControlCharacters(txtEmail->text()));
+        const QString description = txtDescription->text();
+        if (description.isEmpty()) {
+            ShowMessage(std::string_view("Description missing!"), MsgStyle::OkCritical, this);
+            txtDescription->setFocus();
+            return;
+        }
+        if (description.contains(QStringLiteral("$$"))) {
+            ShowMessage(
+                std::string_view("Event cannot contain: $$\r\nPlease retype event descripton!"),
+                MsgStyle::OkCritical, this);
+            txtDescription->setFocus();
+            return;
+        }
+        if (description.endsWith(QLatin1Char('$')))
+            txtDescription->setText(description + QLatin1Char(' '));
+        const QString email = txtEmail->text();
+        if (email.contains(QLatin1Char('$'))) {
+            ShowMessage(
+                std::string_view(
+                    "E-mail address cannot contain: $\r\nPlease retype the e-mail address!"),
+                MsgStyle::OkCritical, this);
+            txtEmail->setFocus();
+            return;
+        }
+        if (optYes->isChecked() &&
+            (!email.contains(QLatin1Char('.')) || !email.contains(QLatin1Char('@')))) {
+            ShowMessage(std::string_view("Please enter a valid e-mail address!"),
+                        MsgStyle::OkCritical, this);
+            txtEmail->setFocus();
+            return;
+        }
+        const QDate date = calSetDate->selectedDate();
+        const std::string line = "$$" + toBytes(txtDescription->text()) + "$$" +
+                                 DateToText(Date::fromYmd(date.year(), date.month(), date.day())) +
+                                 "$$" + composeType() + "$$" +
+                                 m_heldPeriod.value_or(IntToText(UpDown1->value())) + "$$" +
+                                 toBytes(email);
+        m_eventLine = line;
+        stopAnimation();
+        QDialog::accept();
+    } catch (const std::exception &error) {
+        ShowErrorReport(error.what(), this);
+    }
+}
+
+void frmAddEvent::reject()
+{
+    m_eventLine = "-1";
+    stopAnimation();
+    QDialog::reject();
+}
+
+void frmAddEvent::closeEvent(QCloseEvent *event)
+{
+    m_eventLine = "-1";
+    stopAnimation();
+    QDialog::closeEvent(event);
+}
+
+void frmAddEvent::stopAnimation()
+{
+    anmAdd->Close();
+}
+
+void frmAddEvent::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (m_opened)
+        return;
+    m_opened = true;
+    // The frame is known now: give the window the outer height it was asked for.
+    SetOuterHeight(m_outerHeight);
+    QTimer::singleShot(0, this, [this] {
+        try {
+            anmAdd->Open(AssetPath("anim/writeexclamation.avi"));
+            anmAdd->Play(-1);
+        } catch (const MoonrillError &error) {
+            if (error.number() == MoonrillError::FileNotFound)
+                ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
+                            MsgStyle::OkCritical, this);
+            else
+                ShowErrorReport(error.description(), this);
+        }
+    });
+}
+
+bool frmAddEvent::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter in the description, the calendar or the type list moves on, as Tab does.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+class Animation;
+class QCalendarWidget;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class Date;
+
+/// The event editor: description, date, type (with an interval for the week, month and year
+/// types), notice period and, for birthdays, an e-mail address. It checks the input and hands
+/// the event back as one event line in `eventLine`, or "-1" when it is left without OK.
+class frmAddEvent final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmAddEvent)
+
+public:
+    /// The two outer heights of the dialog, in twips.
+    static constexpr int CollapsedHeight = 4400;
+    static constexpr int ExpandedHeight = 5550;
+
+    frmAddEvent(std::string &eventLine, QWidget *parent = nullptr);
+    ~frmAddEvent() override;
+
+    /// The dialog's outer height (title bar included), in twips (15 to a pixel).
+    void SetOuterHeight(int twips);
+    int HelpContextID = 0;
+
+    // Preparing the dialog from a stored event. A value the controls cannot show (a period
+    // or interval outside 0..99 / 1..99, a type text that is none of the six) is kept as it
+    // was and handed back unchanged unless the user changes that control.
+    void SetDescription(const std::string &text);
+    void SetDate(Date date);
+    void SetOccurs(const std::string &baseType);
+    void SetPeriod(int period);
+    void SetInterval(int interval);
+    void SetEmail(const std::string &address);
+
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createControls();
+    void createEmailSection();
+    void applyTypeRules();
+    void applyEmailChoice();
+    void cmdOk_Click();
+    [[nodiscard]] std::string composeType() const;
+    void stopAnimation();
+
+    std::string &m_eventLine;
+    std::optional<std::string> m_heldType;   // a stored type the list cannot show
+    std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
+    std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
+    int m_outerHeight = CollapsedHeight;
+    bool m_opened = false;
+
+    QLabel *lblDescription = nullptr;
+    QLineEdit *txtDescription = nullptr;
+    QLabel *lblStartingOn = nullptr;
+    QCalendarWidget *calSetDate = nullptr;
+    QLabel *lblOccurs = nullptr;
+    QComboBox *comOccurs = nullptr;
+    QLabel *lblPeriod = nullptr;
+    QSpinBox *UpDown1 = nullptr; // shows txtPeriod
+    QPushButton *cmdOk = nullptr;
+    QPushButton *cmdCancel = nullptr;
+    QLabel *lblInterval = nullptr;
+    QSpinBox *UpDown2 = nullptr; // shows txtInterval
+    QLabel *m_clipView = nullptr;
+    Animation *anmAdd = nullptr;
+    QFrame *Line1 = nullptr;
+    QGroupBox *fraEmail = nullptr;
+    QRadioButton *optYes = nullptr;
+    QRadioButton *optNo = nullptr;
+    QLabel *lblEmail = nullptr;
+    QLineEdit *txtEmail = nullptr;
+};

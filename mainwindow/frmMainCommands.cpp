@@ -1,0 +1,107 @@
+// The event commands of the main window, and the guards they share.
+
+#include "frmMain.h"
+
+#include "AddEvent.h"
+#include "EventListModel.h"
+#include "Maker.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "clsHlink.h"
+
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+int frmMain::FindSelectedEvent()
+{
+    const QModelIndexList selected = lstEvent->selectionModel()->selectedRows();
+    SelItem =
+        selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
+    if (m_state.EventCount() == 0)
+        return -1;
+    if (!SelItem.isValid())
+        throw MoonrillError(MoonrillError::NoSelection,
+                            "Object variable or With block variable not set");
+    return m_state.FindEvent(m_model->keyOfRow(SelItem.row()).toStdString());
+}
+
+void frmMain::AddEvent()
+{
+    const int row = ::AddEvent(*m_model, this);
+    if (row >= 0)
+        SelectRow(row);
+}
+
+void frmMain::FindEvent()
+{
+    if (m_model->rowCount() == 0) {
+        ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
+        return;
+    }
+    notBuiltYet(QStringLiteral("Find Event"));
+}
+
+void frmMain::VisitWebsite()
+{
+    try {
+        clsHlink link(this);
+        link.URL(std::string(HomePage));
+        link.Maximized(true);
+        link.OpenURL();
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+// Commands whose windows are still to come say so plainly instead of doing nothing.
+void frmMain::notBuiltYet(const QString &command)
+{
+    ShowMessage(
+        QStringLiteral("\"%1\" is not available in this version of Moonrill yet.").arg(command),
+        MsgStyle::OkInformation, this);
+}
+
+void frmMain::EditEvent()
+{
+    notBuiltYet(QStringLiteral("Edit Event"));
+}
+void frmMain::DeleteEvent()
+{
+    notBuiltYet(QStringLiteral("Delete Event"));
+}
+void frmMain::UndoDelete()
+{
+    notBuiltYet(QStringLiteral("Undo"));
+}
+void frmMain::DeleteAllEvents()
+{
+    notBuiltYet(QStringLiteral("Delete All Events"));
+}
+void frmMain::CopyEvent()
+{
+    notBuiltYet(QStringLiteral("Copy Event To Clipboard"));
+}
+void frmMain::CopyAllEvents()
+{
+    notBuiltYet(QStringLiteral("Copy All Events To Clipboard"));
+}
+void frmMain::PrintEvents()
+{
+    notBuiltYet(QStringLiteral("Print Events"));
+}
+void frmMain::CheckForUpdate()
+{
+    notBuiltYet(QStringLiteral("Check For Update"));
+}
+void frmMain::ExpressContact()
+{
+    notBuiltYet(QStringLiteral("Express Contact"));
+}
+void frmMain::AboutMoonrill()
+{
+    notBuiltYet(QStringLiteral("About Moonrill"));
+}
+void frmMain::ShowHelp()
+{
+    notBuiltYet(QStringLiteral("Help"));
+}

@@ -1,0 +1,157 @@
+#include "EventListModel.h"
+
+#include "Conversions.h"
+#include "EventState.h"
+#include "MoonrillError.h"
+
+#include <QFont>
+
+namespace {
+
+QString fromBytes(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+EventListModel::EventListModel(EventState &state, QObject *parent)
+    : QAbstractTableModel(parent), m_state(state)
+{
+}
+
+EventListModel::~EventListModel() = default;
+
+int EventListModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_state.RowCount());
+}
+
+int EventListModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant EventListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || size_t(index.row()) >= m_state.RowCount())
+        return {};
+    const auto row = size_t(index.row());
+    const clsEvent &event = m_state.RecordOfRow(row);
+    if (role == Qt::FontRole) {
+        if (m_bold.count(event.Id) == 0)
+            return {};
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
+        return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case EventColumn:
+        return fromBytes(event.Description);
+    case DateColumn:
+        return fromBytes(DateToText(event.StartingOn));
+    case WhenColumn:
+        return fromBytes(PaddedDayCount(m_state.WhenDaysOfRow(row)));
+    case TypeColumn:
+        return fromBytes(event.Occurs);
+    case NoticeColumn:
+        return fromBytes(m_state.NoticePeriodOfRow(row));
+    default:
+        return {};
+    }
+}
+
+QVariant EventListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case EventColumn:
+        return QStringLiteral("Event");
+    case DateColumn:
+        return QStringLiteral("Date");
+    case WhenColumn:
+        return QStringLiteral("When");
+    case TypeColumn:
+        return QStringLiteral("Type");
+    case NoticeColumn:
+        return QStringLiteral("Notice period");
+    default:
+        return {};
+    }
+}
+
+QString EventListModel::keyOfRow(int row) const
+{
+    if (row < 0 || size_t(row) >= m_state.RowCount())
+        return {};
+    return fromBytes(m_state.RecordOfRow(size_t(row)).Id);
+}
+
+int EventListModel::insertEvent(EventFields fields, Date today)
+{
+    if (!m_state.CanInsert())
+        throw MoonrillError::overflow();
+    const int at = int(m_state.InsertPosition(DayDifference(today, fields.StartingOn)));
+    beginInsertRows({}, at, at);
+    const int placed = int(m_state.Insert(std::move(fields), today));
+    endInsertRows();
+    return placed;
+}
+
+int EventListModel::replaceEvent(int index, EventFields fields, Date today)
+{
+    if (m_state.NextId() >= EventState::Limit)
+        throw MoonrillError::overflow();
+    // Rows move; the view keeps its selection by position through a layout change.
+    emit layoutAboutToBeChanged();
+    const EventState::Moved moved = m_state.Replace(index, std::move(fields), today);
+    emit layoutChanged();
+    return int(moved.to);
+}
+
+void EventListModel::removeEvent(int index)
+{
+    const std::optional<size_t> row = m_state.RowOf(m_state.Events().at(size_t(index)).Id);
+    if (!row)
+        throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
+    beginRemoveRows({}, int(*row), int(*row));
+    m_state.Remove(index);
+    endRemoveRows();
+}
+
+bool EventListModel::clearEvents()
+{
+    beginResetModel();
+    m_bold.clear();
+    const bool cleared = m_state.Clear();
+    endResetModel();
+    return cleared;
+}
+
+void EventListModel::beginReload()
+{
+    beginResetModel();
+    m_bold.clear();
+}
+
+void EventListModel::endReload()
+{
+    endResetModel();
+}
+
+void EventListModel::setBold(const QString &key, bool bold)
+{
+    const std::string k = key.toStdString();
+    if (bold)
+        m_bold.insert(k);
+    else
+        m_bold.erase(k);
+    const std::optional<size_t> row = m_state.RowOf(k);
+    if (row)
+        emit dataChanged(index(int(*row), 0), index(int(*row), ColumnCount - 1), {Qt::FontRole});
+}

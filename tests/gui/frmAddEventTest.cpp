@@ -1,0 +1,327 @@
+#include "frmAddEvent.h"
+
+#include "Conversions.h"
+#include "GuiTestSupport.h"
+
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+template <typename T> T *child(QWidget &dialog, const char *name)
+{
+    T *found = dialog.findChild<T *>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
+
+QString today()
+{
+    return QString::fromStdString(DateToText(Date::today()));
+}
+
+} // namespace
+
+class frmAddEventTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::string line;
+
+    void clickOk(frmAddEvent &dialog)
+    {
+        QTest::mouseClick(child<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);
+    }
+    void chooseType(frmAddEvent &dialog, const char *type)
+    {
+        auto *combo = child<QComboBox>(dialog, "comOccurs");
+        combo->setCurrentIndex(combo->findText(QString::fromLatin1(type)));
+    }
+
+private slots:
+    void init() { line = "unchanged"; }
+
+    void opensWithTheDefaults()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Event"));
+        QCOMPARE(child<QCalendarWidget>(dialog, "calSetDate")->selectedDate(),
+                 QDate::currentDate());
+        auto *combo = child<QComboBox>(dialog, "comOccurs");
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        QCOMPARE(items, QStringList({QStringLiteral("Once"), QStringLiteral("Daily"),
+                                     QStringLiteral("Weekly"), QStringLiteral("Monthly"),
+                                     QStringLiteral("Birthday"), QStringLiteral("Yearly")}));
+        QCOMPARE(combo->currentText(), QStringLiteral("Once"));
+        QCOMPARE(child<QLineEdit>(dialog, "txtPeriod")->text(), QStringLiteral("3"));
+        QVERIFY(child<QLineEdit>(dialog, "txtPeriod")->isReadOnly());
+        QVERIFY(!child<QSpinBox>(dialog, "UpDown2")->isVisible());
+        QVERIFY(!child<QLineEdit>(dialog, "txtEmail")->isVisible());
+        QVERIFY(child<QRadioButton>(dialog, "optNo")->isChecked());
+        // Collapsed: the e-mail section lies wholly below the window's bottom edge.
+        QVERIFY(child<QGroupBox>(dialog, "fraEmail")->geometry().top() >= dialog.height());
+        QVERIFY(child<QLabel>(dialog, "anmAdd")->pixmap().isNull() == false ||
+                !answers.shown.empty());
+        QVERIFY(answers.shown.empty());
+        QVERIFY(!child<QPushButton>(dialog, "cmdOk")->isDefault());
+        QVERIFY(!child<QPushButton>(dialog, "cmdOk")->autoDefault());
+    }
+
+    void spinnerRanges()
+    {
+        frmAddEvent dialog(line);
+        auto *period = child<QSpinBox>(dialog, "UpDown1");
+        auto *interval = child<QSpinBox>(dialog, "UpDown2");
+        QCOMPARE(period->minimum(), 0);
+        QCOMPARE(period->maximum(), 99);
+        QCOMPARE(interval->minimum(), 1);
+        QCOMPARE(interval->maximum(), 99);
+        period->setValue(0);
+        period->stepDown();
+        QCOMPARE(period->value(), 0);
+        interval->setValue(99);
+        interval->stepUp();
+        QCOMPARE(interval->value(), 99);
+        // Typing into the box does nothing.
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtPeriod"), QStringLiteral("7"));
+        QCOMPARE(period->value(), 0);
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("focus");
+        QTest::newRow("empty") << QString() << false << QString()
+                               << QStringLiteral("Description missing!")
+                               << QStringLiteral("txtDescription");
+        QTest::newRow("separator")
+            << QStringLiteral("a$$b") << false << QString()
+            << QStringLiteral("Event cannot contain: $$\nPlease retype event descripton!")
+            << QStringLiteral("txtDescription");
+        QTest::newRow("dollar in e-mail")
+            << QStringLiteral("Ann") << true << QStringLiteral("a$@b.c")
+            << QStringLiteral("E-mail address cannot contain: $\nPlease retype the e-mail address!")
+            << QStringLiteral("txtEmail");
+        QTest::newRow("no at") << QStringLiteral("Ann") << true << QStringLiteral("ann.example.org")
+                               << QStringLiteral("Please enter a valid e-mail address!")
+                               << QStringLiteral("txtEmail");
+        QTest::newRow("no dot") << QStringLiteral("Ann") << true << QStringLiteral("ann@example")
+                                << QStringLiteral("Please enter a valid e-mail address!")
+                                << QStringLiteral("txtEmail");
+        QTest::newRow("yes without address")
+            << QStringLiteral("Ann") << true << QString()
+            << QStringLiteral("Please enter a valid e-mail address!") << QStringLiteral("txtEmail");
+    }
+
+    void refusals()
+    {
+        QFETCH(QString, description);
+        QFETCH(bool, yes);
+        QFETCH(QString, email);
+        QFETCH(QString, message);
+        QFETCH(QString, focus);
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::qWait(20);
+        answers.shown.clear(); // a missing clip would have spoken already
+        chooseType(dialog, "Birthday");
+        if (yes)
+            child<QRadioButton>(dialog, "optYes")->setChecked(true);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), description);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), email);
+        clickOk(dialog);
+        QCOMPARE(answers.texts(), QStringList(message));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(answers.shown[0].title, QStringLiteral("Moonrill"));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    }
+
+    void composition_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("weekly 1") << QStringLiteral("Weekly") << 1 << QStringLiteral("Weekly");
+        QTest::newRow("weekly 3") << QStringLiteral("Weekly") << 3
+                                  << QStringLiteral("Every 3th week");
+        QTest::newRow("monthly 1") << QStringLiteral("Monthly") << 1 << QStringLiteral("Monthly");
+        QTest::newRow("monthly 12")
+            << QStringLiteral("Monthly") << 12 << QStringLiteral("Every 12th month");
+        QTest::newRow("yearly 21")
+            << QStringLiteral("Yearly") << 21 << QStringLiteral("Every 21th year");
+        QTest::newRow("daily ignores it")
+            << QStringLiteral("Daily") << 5 << QStringLiteral("Daily");
+        QTest::newRow("birthday") << QStringLiteral("Birthday") << 5 << QStringLiteral("Birthday");
+    }
+
+    void composition()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, interval);
+        QFETCH(QString, text);
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        child<QSpinBox>(dialog, "UpDown2")->setValue(interval);
+        chooseType(dialog, type.toLatin1().constData());
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Bins"));
+        child<QSpinBox>(dialog, "UpDown1")->setValue(7);
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line), QStringLiteral("$$Bins$$") + today() +
+                                                   QStringLiteral("$$") + text +
+                                                   QStringLiteral("$$7$$"));
+    }
+
+    void intervalSurvivesATypeChange()
+    {
+        frmAddEvent dialog(line);
+        dialog.show();
+        chooseType(dialog, "Weekly");
+        QVERIFY(child<QSpinBox>(dialog, "UpDown2")->isVisible());
+        QCOMPARE(
+            child<QSpinBox>(dialog, "UpDown2")->toolTip(),
+            QStringLiteral("Set's the interval. For instance 1 is Weekly and 3 is Every 3th week"));
+        child<QSpinBox>(dialog, "UpDown2")->setValue(4);
+        chooseType(dialog, "Daily");
+        QVERIFY(!child<QSpinBox>(dialog, "UpDown2")->isVisible());
+        chooseType(dialog, "Weekly");
+        QCOMPARE(child<QLineEdit>(dialog, "txtInterval")->text(), QStringLiteral("4"));
+        chooseType(dialog, "Monthly");
+        QCOMPARE(child<QSpinBox>(dialog, "UpDown2")->toolTip(),
+                 QStringLiteral(
+                     "Set's the interval. For instance 1 is Monthly and 3 is Every 3th month"));
+    }
+
+    void birthdayExpandsAndOtherTypesEmptyTheAddress()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const int collapsed = dialog.height();
+        chooseType(dialog, "Birthday");
+        QVERIFY(dialog.height() > collapsed);
+        child<QRadioButton>(dialog, "optYes")->setChecked(true);
+        QVERIFY(child<QLineEdit>(dialog, "txtEmail")->isVisible());
+        QVERIFY(child<QLineEdit>(dialog, "txtEmail")->geometry().bottom() < dialog.height());
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral("ann@example.org"));
+        chooseType(dialog, "Once");
+        QCOMPARE(dialog.height(), collapsed);
+        QCOMPARE(child<QLineEdit>(dialog, "txtEmail")->text(), QString());
+        // "Yes" is still chosen, so the empty address is refused.
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Ann"));
+        answers.shown.clear();
+        clickOk(dialog);
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("Please enter a valid e-mail address!")));
+        chooseType(dialog, "Birthday");
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral("ann@example.org"));
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$Ann$$") + today() +
+                     QStringLiteral("$$Birthday$$3$$ann@example.org"));
+    }
+
+    void descriptionEndingInDollarGetsABlank()
+    {
+        frmAddEvent dialog(line);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Pay 5$"));
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$Pay 5$ $$") + today() + QStringLiteral("$$Once$$3$$"));
+    }
+
+    void controlCharactersBecomeBlanks()
+    {
+        frmAddEvent dialog(line);
+        child<QLineEdit>(dialog, "txtDescription")
+            ->setText(QStringLiteral("two\r\nlines\tand\x01"));
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$two  lines and $$") + today() + QStringLiteral("$$Once$$3$$"));
+    }
+
+    void enterMovesOnAndNeverPressesOk()
+    {
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *description = child<QLineEdit>(dialog, "txtDescription");
+        description->setFocus();
+        QTest::keyClicks(description, QStringLiteral("Dentist"));
+        QTest::keyClick(description, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(line, std::string("-1"));
+        QVERIFY(QApplication::focusWidget() != description);
+    }
+
+    void everyWayOutButOkLeavesMinusOne_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("cancel") << 0;
+        QTest::newRow("escape") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void everyWayOutButOkLeavesMinusOne()
+    {
+        QFETCH(int, way);
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Nothing"));
+        if (way == 0)
+            QTest::mouseClick(child<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
+        else if (way == 1)
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        else
+            dialog.close();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(line, std::string("-1"));
+    }
+
+    void valuesTheControlsCannotShowAreKept()
+    {
+        frmAddEvent dialog(line);
+        dialog.SetDescription("Odd");
+        dialog.SetOccurs("weekly");
+        dialog.SetPeriod(150);
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$weekly$$150$$"));
+
+        frmAddEvent changed(line);
+        changed.SetDescription("Odd");
+        changed.SetOccurs("Weekly");
+        changed.SetInterval(150);
+        changed.SetPeriod(150);
+        child<QSpinBox>(changed, "UpDown1")->setValue(5);
+        clickOk(changed);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$Every 150th week$$5$$"));
+    }
+};
+
+QTEST_MAIN(frmAddEventTest)
+#include "frmAddEventTest.moc"

@@ -1,0 +1,416 @@
+#include "frmMain.h"
+
+#include "Conversions.h"
+#include "EventFile.h"
+#include "EventListModel.h"
+#include "GuiTestSupport.h"
+#include "frmAddEvent.h"
+
+#include <QAction>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFile>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QTreeView>
+
+#include <functional>
+
+namespace {
+
+QByteArray dateText(int daysAhead)
+{
+    return QByteArray::fromStdString(DateToText(Date::today().addDays(daysAhead)));
+}
+
+void writeEvents(const TestHome &home, const QByteArray &content)
+{
+    QFile file(home.home.filePath(QStringLiteral("events.mrl")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QStringList column(frmMain &window, int column)
+{
+    QStringList texts;
+    const QAbstractItemModel *model = window.EventView()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+/// Runs each step on the editor once it is open, one editor after the other.
+class EditorScript : public QObject
+{
+public:
+    explicit EditorScript(std::vector<std::function<void(frmAddEvent &)>> steps)
+        : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *editor = qobject_cast<frmAddEvent *>(QApplication::activeModalWidget());
+            if (editor == nullptr || editor == m_last || m_steps.empty())
+                return;
+            m_last = editor;
+            auto step = m_steps.front();
+            m_steps.erase(m_steps.begin());
+            step(*editor);
+        });
+        m_timer.start(10);
+    }
+    [[nodiscard]] bool done() const { return m_steps.empty(); }
+
+private:
+    std::vector<std::function<void(frmAddEvent &)>> m_steps;
+    QTimer m_timer;
+    QPointer<frmAddEvent> m_last; // clears itself when that editor is gone
+};
+
+void type(frmAddEvent &editor, const char *description, const char *occurs, int interval = 1)
+{
+    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("txtDescription")),
+                     QString::fromUtf8(description));
+    auto *combo = editor.findChild<QComboBox *>(QStringLiteral("comOccurs"));
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(occurs)));
+    editor.findChild<QSpinBox *>(QStringLiteral("UpDown2"))->setValue(interval);
+}
+
+void pickDate(frmAddEvent &editor, int daysAhead)
+{
+    editor.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))
+        ->setSelectedDate(QDate::currentDate().addDays(daysAhead));
+}
+
+void ok(frmAddEvent &editor)
+{
+    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("cmdOk")), Qt::LeftButton);
+}
+void cancel(frmAddEvent &editor)
+{
+    QTest::keyClick(&editor, Qt::Key_Escape);
+}
+
+} // namespace
+
+class frmMainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void menuTree()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        struct Item
+        {
+            const char *menu;
+            const char *name;
+            const char *caption; // "-" for a separator
+            const char *shortcut;
+        };
+        const Item items[] = {
+            {"mnuFile", "mnuFileSave", "&Save", "Ctrl+S"},
+            {"mnuFile", "mnuFilePrint", "&Print", "Ctrl+P"},
+            {"mnuFile", "mnuFD1", "-", ""},
+            {"mnuFile", "mnuFileExit", "&Exit", "Ctrl+Q"},
+            {"mnuEvent", "mnuEventNewEvent", "&Add Event", "Ctrl+A"},
+            {"mnuEvent", "mnuEventEditEvent", "&Edit Event", "Ctrl+E"},
+            {"mnuEvent", "mnuED1", "-", ""},
+            {"mnuEvent", "mnuEventDeleteEvent", "&Delete Event", "Del"},
+            {"mnuEvent", "mnuEventDeleteAllEvents", "Delete All Events", "Ctrl+D"},
+            {"mnuEvent", "mnuED2", "-", ""},
+            {"mnuEvent", "mnuEventCopy", "&Copy Event To Clipboard", "Ctrl+C"},
+            {"mnuEvent", "mnuEventCopyAll", "Copy All Events To Clipboard", ""},
+            {"mnuEvent", "mnuED3", "-", ""},
+            {"mnuEvent", "mnuEventUndo", "&Undo", "Ctrl+Z"},
+            {"mnuEvent", "mnuED4", "-", ""},
+            {"mnuEvent", "mnuEditFind", "&Find Event", "Ctrl+F"},
+            {"mnuEvent", "mnuED5", "-", ""},
+            {"mnuEvent", "mnuWhatsUp", "Scan Events", "Ctrl+R"},
+            {"mnuConfig", "mnuConfigRun", "&Run Scan Events On Windows Startup", ""},
+            {"mnuConfigRun", "mnuConfigRunOn", "&On", ""},
+            {"mnuConfigRun", "mnuConfigRunOff", "&Off", ""},
+            {"mnuHelp", "mnuHelpHelp", "&Help", "F1"},
+            {"mnuHelp", "mnuHD1", "-", ""},
+            {"mnuHelp", "mnuHelpCheckForUpdate", "&Check For Update", "Ctrl+U"},
+            {"mnuHelp", "mnuHelpBugReport", "&Express Contact", "F12"},
+            {"mnuHelp", "mnuHelpVisit", "&Visit Website", "Ctrl+W"},
+            {"mnuHelp", "mnuHelpAbout", "&About Moonrill...", ""},
+        };
+        QStringList bar;
+        for (QAction *top : window.menuBar()->actions())
+            bar << top->menu()->objectName() + QLatin1Char('=') + top->text();
+        QCOMPARE(bar, QStringList(
+                          {QStringLiteral("mnuFile=&File"), QStringLiteral("mnuEvent=&Event"),
+                           QStringLiteral("mnuConfig=&Config"), QStringLiteral("mnuHelp=&Help")}));
+        std::map<QString, int> position;
+        for (const Item &item : items) {
+            auto *menu = window.findChild<QMenu *>(QString::fromLatin1(item.menu));
+            QVERIFY2(menu, item.menu);
+            const QList<QAction *> actions = menu->actions();
+            const int at = position[QString::fromLatin1(item.menu)]++;
+            QVERIFY2(at < actions.size(), item.name);
+            QAction *action = actions[at];
+            const QString name =
+                action->menu() ? action->menu()->objectName() : action->objectName();
+            QCOMPARE(name, QString::fromLatin1(item.name));
+            if (std::string_view(item.caption) == "-") {
+                QVERIFY(action->isSeparator());
+                continue;
+            }
+            QCOMPARE(action->text(), QString::fromUtf8(item.caption));
+            QCOMPARE(action->shortcut().toString(), QString::fromLatin1(item.shortcut));
+            QCOMPARE(action->isEnabled(), std::string_view(item.name) != "mnuEventUndo");
+        }
+        for (const auto &[menu, count] : position)
+            QCOMPARE(window.findChild<QMenu *>(menu)->actions().size(), count);
+        window.close();
+    }
+
+    void toolbarAndLayout()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        auto *toolbar = window.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        const QList<QAction *> buttons = toolbar->actions();
+        QCOMPARE(buttons.size(), 16);
+        const char *keys[] = {nullptr,     "addevent",  "editevent", "deleteevent",
+                              nullptr,     "copyevent", "undo",      nullptr,
+                              "findevent", nullptr,     "save",      "printevents",
+                              nullptr,     "whatsup",   nullptr,     "help"};
+        const char *tips[] = {nullptr,        "Add Event",   "Edit Event",
+                              "Delete Event", nullptr,       "Copy Event To Clipboard",
+                              "Undo",         nullptr,       "Find Event",
+                              nullptr,        "Save",        "Print Events",
+                              nullptr,        "Scan Events", nullptr,
+                              "Help"};
+        for (int i = 0; i < 16; ++i) {
+            if (keys[i] == nullptr) {
+                QVERIFY(buttons[i]->isSeparator());
+                continue;
+            }
+            QCOMPARE(buttons[i]->objectName(), QString::fromLatin1(keys[i]));
+            QCOMPARE(buttons[i]->toolTip(), QString::fromLatin1(tips[i]));
+            QVERIFY(!buttons[i]->icon().isNull());
+            QCOMPARE(toolbar->widgetForAction(buttons[i])->size(), QSize(23, 21));
+            QCOMPARE(buttons[i]->isEnabled(), i != 6);
+        }
+        QCOMPARE(window.centralWidget()->size(), QSize(622, 519));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QTreeView *list = window.EventView();
+        QCOMPARE(list->geometry(), QRect(8, 32, 609, 481));
+        QStringList headers;
+        for (int c = 0; c < 5; ++c)
+            headers << list->model()->headerData(c, Qt::Horizontal).toString();
+        QCOMPARE(headers, QStringList({QStringLiteral("Event"), QStringLiteral("Date"),
+                                       QStringLiteral("When"), QStringLiteral("Type"),
+                                       QStringLiteral("Notice period")}));
+        QCOMPARE(list->columnWidth(0), 273);
+        QVERIFY(!window.windowIcon().isNull());
+        window.close();
+    }
+
+    void rowsByNearnessAndHeaderClicksDoNothing()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeEvents(home, "$$Year$$" + dateText(365) + "$$Once$$3$$\r\n$$Far$$" + dateText(100000) +
+                              "$$Once$$3$$\r\n$$Today$$" + dateText(0) +
+                              "$$Once$$ 3$$\r\n$$Twelve$$" + dateText(12) + "$$Once$$3$$\r\n");
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QCOMPARE(column(window, 0), QStringList({QStringLiteral("Today"), QStringLiteral("Twelve"),
+                                                 QStringLiteral("Year"), QStringLiteral("Far")}));
+        QCOMPARE(column(window, 2),
+                 QStringList({QStringLiteral("    0"), QStringLiteral("   12"),
+                              QStringLiteral("  365"), QStringLiteral("100000")}));
+        QCOMPARE(column(window, 4).first(), QStringLiteral(" 3"));
+        QHeaderView *header = window.EventView()->header();
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionPosition(0) + 5, 5));
+        QCOMPARE(column(window, 0).first(), QStringLiteral("Today"));
+        // The first row is selected after loading.
+        QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
+        window.close();
+    }
+
+    void twinsAreFoundByTheirKey()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeEvents(home, "$$Twin$$" + dateText(3) + "$$Once$$3$$\r\n$$Twin$$" + dateText(3) +
+                              "$$Once$$3$$\r\n");
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        window.SelectRow(1);
+        const int index = window.FindSelectedEvent();
+        QCOMPARE(QString::fromStdString(window.State().Events()[size_t(index)].Id),
+                 window.List().keyOfRow(1));
+        window.EventView()->selectionModel()->clearSelection();
+        QVERIFY_THROWS_EXCEPTION(MoonrillError, window.FindSelectedEvent());
+        window.close();
+    }
+
+    void popupDoubleClickAndGuards()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *popup = window.findChild<QMenu *>(QStringLiteral("mnuRight"));
+        QStringList items;
+        for (QAction *a : popup->actions())
+            items << (a->isSeparator() ? QStringLiteral("-")
+                                       : a->objectName() + QLatin1Char('=') + a->text());
+        QCOMPARE(items, QStringList({QStringLiteral("mnuRightAddEvent=&Add Event"),
+                                     QStringLiteral("mnuRightEditEvent=&Edit Event"),
+                                     QStringLiteral("mnuRightDeleteEvent=&Delete Event"),
+                                     QStringLiteral("-"),
+                                     QStringLiteral("mnuRightCopy=&Copy Event To Clipboard")}));
+        // The right button released over the empty list brings the popup.
+        QTest::mouseRelease(window.EventView()->viewport(), Qt::RightButton, {}, QPoint(100, 300));
+        QTRY_VERIFY(popup->isVisible());
+        popup->hide();
+        QTest::mouseRelease(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(100, 300));
+        QTest::qWait(20);
+        QVERIFY(!popup->isVisible());
+
+        // Find with an empty list refuses.
+        window.findChild<QAction *>(QStringLiteral("mnuEditFind"))->trigger();
+        QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
+        QCOMPARE(answers.shown.back().icon, QMessageBox::Critical);
+        window.findChild<QAction *>(QStringLiteral("findevent"))->trigger();
+        QCOMPARE(answers.shown.size(), size_t(2));
+
+        // A command still to come says so.
+        QTest::mouseDClick(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
+        QCOMPARE(
+            answers.texts().last(),
+            QStringLiteral("\"Edit Event\" is not available in this version of Moonrill yet."));
+        window.close();
+    }
+
+    void addingEventsThroughTheEditor()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QVERIFY(window.State().Saved());
+        {
+            EditorScript script({[](frmAddEvent &e) {
+                type(e, "Bins", "Weekly", 3);
+                pickDate(e, 4);
+                ok(e);
+            }});
+            window.findChild<QAction *>(QStringLiteral("mnuEventNewEvent"))->trigger();
+            QVERIFY(script.done());
+        }
+        {
+            EditorScript script({[](frmAddEvent &e) {
+                type(e, "Dentist", "Once");
+                ok(e);
+            }});
+            window.findChild<QAction *>(QStringLiteral("addevent"))->trigger();
+        }
+        {
+            // A past one-time event is refused and the editor comes back, empty.
+            EditorScript script(
+                {[](frmAddEvent &e) {
+                     type(e, "Yesterday", "Once");
+                     pickDate(e, -1);
+                     ok(e);
+                 },
+                 [](frmAddEvent &e) {
+                     QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
+                              QString());
+                     QCOMPARE(e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))
+                                  ->selectedDate(),
+                              QDate::currentDate());
+                     cancel(e);
+                 }});
+            window.findChild<QAction *>(QStringLiteral("mnuRightAddEvent"))->trigger();
+            QVERIFY(script.done());
+            QCOMPARE(answers.texts().last(),
+                     QStringLiteral("This event has already happened!\nPlease try again"));
+        }
+        QCOMPARE(column(window, 0),
+                 QStringList({QStringLiteral("Dentist"), QStringLiteral("Bins")}));
+        QCOMPARE(column(window, 2),
+                 QStringList({QStringLiteral("    0"), QStringLiteral("    4")}));
+        QCOMPARE(column(window, 3),
+                 QStringList({QStringLiteral("Once"), QStringLiteral("Every 3th week")}));
+        QCOMPARE(window.State().Events()[1].Id, std::string("ID1"));
+        // The new row is selected.
+        QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
+        QVERIFY(!window.State().Saved());
+
+        answers.answers = {MsgAnswer::Yes};
+        window.close();
+        QVERIFY(window.HasEnded());
+        QFile file(home.home.filePath(QStringLiteral("events.mrl")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "$$Bins$$" + dateText(4) + "$$Every 3th week$$3$$\r\n$$Dentist$$" +
+                                     dateText(0) + "$$Once$$3$$\r\n\r\n");
+        EventState fresh;
+        QVERIFY(::LoadEvents(fresh, window.EventFilePath(), Date::today()).success);
+        QCOMPARE(fresh.Events().size(), size_t(2));
+        QCOMPARE(fresh.Events()[0].Occurs, std::string("Every 3th week"));
+    }
+
+    void cancellingAddsNothing()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        EditorScript script({[](frmAddEvent &e) {
+            type(e, "Never", "Daily");
+            cancel(e);
+        }});
+        window.AddEvent();
+        QCOMPARE(window.List().rowCount(), 0);
+        QVERIFY(window.State().Saved());
+        window.close();
+    }
+
+    void anAddAtTheLimitChangesNothing()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        QByteArray content;
+        for (int i = 0; i < 32767; ++i)
+            content += "$$E$$" + dateText(5) + "$$Once$$3$$\r\n";
+        writeEvents(home, content);
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QCOMPARE(window.List().rowCount(), 32767);
+        EditorScript script({[](frmAddEvent &e) {
+            type(e, "One too many", "Once");
+            ok(e);
+        }});
+        window.AddEvent();
+        QCOMPARE(
+            answers.texts().last(),
+            QStringLiteral("Your action caused an error: Overflow\n\nGo to About for support"));
+        QCOMPARE(window.List().rowCount(), 32767);
+        QCOMPARE(window.State().EventCount(), 32767);
+        QVERIFY(window.State().Saved());
+        window.close();
+    }
+};
+
+QTEST_MAIN(frmMainWindowTest)
+#include "frmMainWindowTest.moc"
