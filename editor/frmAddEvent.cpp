@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "Occurrence.h"
 #include "Paths.h"
 
 #include <QAbstractItemView>
@@ -154,7 +155,11 @@ void frmAddEvent::createControls()
     UpDown2 = spinner(this, "UpDown2", "txtInterval", 1);
     UpDown2->setGeometry(200, 232, 56, 24);
     UpDown2->setValue(1);
-    connect(UpDown2, &QSpinBox::valueChanged, this, [this] { m_heldInterval.reset(); });
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this] {
+        m_heldInterval.reset();
+        // A changed interval composes the type anew, also for a stored type text.
+        m_heldType.reset();
+    });
 
     m_clipView = new QLabel(this);
     m_clipView->setObjectName(QStringLiteral("anmAdd"));
@@ -212,7 +217,7 @@ void frmAddEvent::SetOuterHeight(int twips)
     const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
     int client = pixels(twips) - frame;
     // Collapsed, nothing of the e-mail section may show, whatever the window frame is.
-    if (twips < ExpandedHeight)
+    if (twips <= CollapsedHeight)
         client = std::min(client, pixels(4080) - 2);
     setFixedSize(pixels(5835), client);
 }
@@ -264,6 +269,19 @@ void frmAddEvent::SetOccurs(const std::string &baseType)
     comOccurs->setCurrentIndex(index >= 0 ? index : 0);
     if (index < 0)
         m_heldType = baseType;
+}
+
+void frmAddEvent::SetStoredOccurs(const std::string &occurs)
+{
+    const char last = occurs.empty() ? '\0' : occurs.back();
+    const std::string base = last == 'k'   ? "Weekly"
+                             : last == 'h' ? "Monthly"
+                             : last == 'r' ? "Yearly"
+                                           : occurs;
+    SetOccurs(base);
+    SetInterval(IntervalOf(occurs).value_or(1));
+    m_heldInterval.reset();
+    m_heldType = occurs;
 }
 
 void frmAddEvent::SetPeriod(int period)

@@ -43,6 +43,9 @@ public:
     void SetDescription(const std::string &text);
     void SetDate(Date date);
     void SetOccurs(const std::string &baseType);
+    /// Shows a stored type text: its base type and interval; the text itself is handed back
+    /// as it was unless the user changes the type or the interval.
+    void SetStoredOccurs(const std::string &occurs);
     void SetPeriod(int period);
     void SetInterval(int interval);
     void SetEmail(const std::string &address);

@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "clsHlink.h"
+#include "frmFind.h"
 
 #include <QItemSelectionModel>
 #include <QTreeView>
@@ -38,7 +39,8 @@ void frmMain::FindEvent()
         ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
         return;
     }
-    notBuiltYet(QStringLiteral("Find Event"));
+    frmFind find(*this);
+    find.exec();
 }
 
 void frmMain::VisitWebsite()
@@ -61,30 +63,6 @@ void frmMain::notBuiltYet(const QString &command)
         MsgStyle::OkInformation, this);
 }
 
-void frmMain::EditEvent()
-{
-    notBuiltYet(QStringLiteral("Edit Event"));
-}
-void frmMain::DeleteEvent()
-{
-    notBuiltYet(QStringLiteral("Delete Event"));
-}
-void frmMain::UndoDelete()
-{
-    notBuiltYet(QStringLiteral("Undo"));
-}
-void frmMain::DeleteAllEvents()
-{
-    notBuiltYet(QStringLiteral("Delete All Events"));
-}
-void frmMain::CopyEvent()
-{
-    notBuiltYet(QStringLiteral("Copy Event To Clipboard"));
-}
-void frmMain::CopyAllEvents()
-{
-    notBuiltYet(QStringLiteral("Copy All Events To Clipboard"));
-}
 void frmMain::PrintEvents()
 {
     notBuiltYet(QStringLiteral("Print Events"));

@@ -3,6 +3,7 @@
 #include "MessageBox.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -16,6 +17,13 @@ QUrl toUrl(const std::string &link)
 }
 
 } // namespace
+
+void SetClipboardText(const std::string &text)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+}
 
 void Beep()
 {

@@ -14,5 +14,8 @@ void Beep();
 /// message and never reaches the desktop. Returns whether the link was handed on.
 bool OpenLink(const std::string &link, QWidget *parent = nullptr);
 
+/// Clears the clipboard and puts `text` (bytes, UTF-8) on it as plain text.
+void SetClipboardText(const std::string &text);
+
 /// Whether OpenLink would hand `link` on.
 [[nodiscard]] bool IsOpenableLink(const std::string &link);

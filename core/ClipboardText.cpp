@@ -1,0 +1,19 @@
+#include "ClipboardText.h"
+
+#include "Conversions.h"
+#include "EventState.h"
+
+std::string EventClipboardText(const clsEvent &event)
+{
+    return event.Description + " " + DateToText(event.StartingOn) + " " + event.Occurs;
+}
+
+std::string AllEventsClipboardText(const EventState &state)
+{
+    std::string text;
+    for (size_t i = 0; i < state.RowCount(); ++i) {
+        const EventRow row = state.Row(i);
+        text += row.Text + " " + row.Date + " " + row.When + " " + row.Type + "\r\n";
+    }
+    return text;
+}

@@ -1,0 +1,117 @@
+#include "frmFind.h"
+
+#include "EventListModel.h"
+#include "MessageBox.h"
+#include "frmMain.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+frmFind::frmFind(frmMain &main)
+    : QDialog(&main, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint),
+      m_main(main)
+{
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(QStringLiteral("Find Event"));
+    setModal(true);
+    setFixedSize(386, 71);
+    createControls();
+    // Opening: the search starts at the top, on a selected first row.
+    m_main.SelectRow(0);
+    const QRect owner = m_main.frameGeometry();
+    move(owner.center() - QPoint(width() / 2, height() / 2));
+}
+
+frmFind::~frmFind() = default;
+
+void frmFind::createControls()
+{
+    lblFindWhat = new QLabel(QStringLiteral("Find What:"), this);
+    lblFindWhat->setObjectName(QStringLiteral("lblFindWhat"));
+    lblFindWhat->setGeometry(8, 10, 70, 18);
+    txtFind = new QLineEdit(this);
+    txtFind->setObjectName(QStringLiteral("txtFind"));
+    txtFind->setGeometry(80, 8, 200, 22);
+    connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
+
+    cmdFind = new QPushButton(QStringLiteral("&Find"), this);
+    cmdFind->setObjectName(QStringLiteral("cmdFind"));
+    cmdFind->setGeometry(290, 6, 88, 25);
+    cmdFind->setDefault(true);
+    connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(290, 38, 88, 25);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    lblPercent = new QLabel(QStringLiteral("Percent Complete:"), this);
+    lblPercent->setObjectName(QStringLiteral("lblPercent"));
+    lblPercent->setGeometry(8, 42, 110, 18);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(120, 42, 160, 18);
+    ProgressBar1->setMinimum(0);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+}
+
+void frmFind::unboldLastMatch()
+{
+    EventListModel &list = m_main.List();
+    if (m_lastMatch < list.rowCount())
+        list.setBold(list.keyOfRow(m_lastMatch), false);
+}
+
+void frmFind::cmdFind_Click()
+{
+    try {
+        const QString text = txtFind->text();
+        if (text.isEmpty())
+            return;
+        EventListModel &list = m_main.List();
+        const int rows = list.rowCount();
+        ProgressBar1->setMaximum(rows);
+        for (int k = m_position; k < rows; ++k) {
+            const QString description =
+                list.index(k, EventListModel::EventColumn).data().toString();
+            if (!description.contains(text, Qt::CaseInsensitive))
+                continue;
+            unboldLastMatch();
+            m_main.SelectRow(k);
+            list.setBold(list.keyOfRow(k), true);
+            m_lastMatch = k;
+            cmdFind->setText(QStringLiteral("&Find Next"));
+            ProgressBar1->setValue(k + 1);
+            m_position = k + 1;
+            return;
+        }
+        unboldLastMatch();
+        ProgressBar1->setValue(rows);
+        m_main.SelectRow(0);
+        ShowMessage(std::string_view("The whole list has been searched."), MsgStyle::OkInformation,
+                    this);
+        m_position = 0;
+    } catch (const std::exception &error) {
+        ShowErrorReport(error.what(), this);
+    }
+}
+
+void frmFind::txtFind_Change()
+{
+    cmdFind->setText(QStringLiteral("&Find"));
+    m_position = 0;
+    ProgressBar1->setValue(0);
+    m_main.SelectRow(0);
+    unboldLastMatch();
+}
+
+void frmFind::done(int result)
+{
+    // The found row stays selected for the user to edit or delete, but no longer bold.
+    unboldLastMatch();
+    QDialog::done(result);
+}

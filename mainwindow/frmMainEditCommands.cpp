@@ -1,0 +1,164 @@
+// Edit, delete, undo and delete all: each works on the record and its row together, through the
+// list model, and checks what can fail before it changes anything.
+
+#include "frmMain.h"
+
+#include "AddEvent.h"
+#include "ClipboardText.h"
+#include "Conversions.h"
+#include "Desktop.h"
+#include "EventLine.h"
+#include "EventListModel.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "frmAddEvent.h"
+
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+namespace {
+
+void refuse(const char *text, QWidget *parent)
+{
+    ShowMessage(std::string_view(text), MsgStyle::OkCritical, parent);
+}
+
+} // namespace
+
+void frmMain::EditEvent()
+{
+    try {
+        for (;;) {
+            if (m_model->rowCount() == 0) {
+                refuse("No events available!", this);
+                return;
+            }
+            const int i = FindSelectedEvent();
+            if (i < 0) {
+                refuse("Not found!", this);
+                return;
+            }
+            const clsEvent event = m_state.Events()[size_t(i)];
+            {
+                frmAddEvent editor(m_state.EventLine, this);
+                editor.HelpContextID = 4;
+                editor.setWindowTitle(QStringLiteral("Edit event"));
+                editor.SetDescription(event.Description);
+                editor.SetDate(event.StartingOn);
+                editor.SetStoredOccurs(event.Occurs);
+                editor.SetPeriod(event.Period);
+                editor.SetOuterHeight(event.Occurs == "Birthday" ? 5500 : 4400);
+                editor.SetEmail(event.Email);
+                editor.exec();
+            }
+            if (m_state.EventLine.empty() || m_state.EventLine == "-1")
+                return;
+            EventFields fields;
+            if (!ReadEditorLine(m_state.EventLine, Date::today(), fields)) {
+                refuse("This event has already happened!\r\nPlease try again", this);
+                continue; // the editor opens again from the stored record
+            }
+            m_model->replaceEvent(i, std::move(fields), Date::today());
+            // The replaced row is not selected by the command.
+            lstEvent->selectionModel()->clearSelection();
+            m_state.SetSaved(false);
+            return;
+        }
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::DeleteEvent()
+{
+    try {
+        const QModelIndexList selected = lstEvent->selectionModel()->selectedRows();
+        if (selected.isEmpty()) {
+            refuse("No events available!", this);
+            return;
+        }
+        SelItem = selected.first();
+        const QString description = m_model->index(SelItem.row(), 0).data().toString();
+        if (ShowMessage(QStringLiteral("Do you really want to delete '%1'?").arg(description),
+                        MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
+            return;
+        const int i = FindSelectedEvent();
+        if (i < 0) {
+            refuse("Not found!", this);
+            return;
+        }
+        std::string line = FormatEventLine(m_state.Events()[size_t(i)]);
+        m_model->removeEvent(i);
+        // Only an event that has left the list may wait in the undo buffer.
+        m_state.UndoLine = std::move(line);
+        setUndoEnabled(true);
+        m_undoButton->setToolTip(QStringLiteral("Undo deletion of '%1'").arg(description));
+        m_state.SetSaved(false);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::UndoDelete()
+{
+    // Nothing deleted (or undone already): there is nothing to put back.
+    if (m_state.UndoLine.empty())
+        return;
+    try {
+        const std::vector<std::string_view> parts = SplitEventLine(m_state.UndoLine);
+        if (parts.size() < 6)
+            throw MoonrillError::typeMismatch();
+        // The event comes back with the date it had, not moved on.
+        EventFields fields{std::string(parts[1]), TextToDate(parts[2]),  std::string(parts[3]),
+                           TextToInt16(parts[4]), std::string(parts[4]), std::string(parts[5])};
+        const int row = m_model->insertEvent(std::move(fields), Date::today());
+        m_state.SetSaved(false);
+        m_state.UndoLine.clear();
+        SelectRow(row);
+        setUndoEnabled(false);
+        m_undoButton->setToolTip(QStringLiteral("Undo"));
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::DeleteAllEvents()
+{
+    if (ShowMessage(std::string_view("Do you really want to delete all events?"),
+                    MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
+        return;
+    if (!m_model->clearEvents())
+        ShowMessage(std::string_view("Error while removing list"), MsgStyle::OkCritical, this);
+}
+
+void frmMain::CopyEvent()
+{
+    try {
+        if (m_model->rowCount() == 0) {
+            refuse("No events available!", this);
+            return;
+        }
+        const int i = FindSelectedEvent();
+        if (i < 0) {
+            refuse("Not found!", this);
+            return;
+        }
+        SetClipboardText(EventClipboardText(m_state.Events()[size_t(i)]));
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::CopyAllEvents()
+{
+    try {
+        if (m_model->rowCount() == 0) {
+            refuse("No events available!", this);
+            return;
+        }
+        SetClipboardText(AllEventsClipboardText(m_state));
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}

@@ -1,0 +1,411 @@
+#include "MainWindowTestSupport.h"
+
+#include "EventListModel.h"
+#include "frmFind.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QProgressBar>
+#include <QToolBar>
+
+namespace {
+
+/// Five events: their ids are ID0..ID4 in file order; shown soonest first.
+QByteArray fiveEvents()
+{
+    return "$$Alpha$$" + dateText(30) + "$$Once$$3$$\r\n" +              // ID0
+           "$$Bravo$$" + dateText(2) + "$$Every 12th month$$5$$\r\n" +   // ID1
+           "$$Charlie$$" + dateText(10) + "$$Birthday$$1$$c@x.org\r\n" + // ID2
+           "$$Delta$$" + dateText(0) + "$$weekly$$150$$\r\n" +           // ID3, as edited by hand
+           "$$Echo$$" + dateText(365) + "$$Daily$$0$$\r\n";              // ID4
+}
+
+QAction *action(frmMain &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+int rowOf(frmMain &window, const char *description)
+{
+    return int(column(window, 0).indexOf(QString::fromLatin1(description)));
+}
+
+void selectByText(frmMain &window, const char *description)
+{
+    window.SelectRow(rowOf(window, description));
+}
+
+QString clipboard()
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+} // namespace
+
+class frmMainEditTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<MessageAnswerer> answers;
+    std::unique_ptr<frmMain> window;
+
+    void start(const QByteArray &content)
+    {
+        home = std::make_unique<TestHome>();
+        answers = std::make_unique<MessageAnswerer>();
+        writeEvents(*home, content);
+        window = std::make_unique<frmMain>();
+        QVERIFY(window->StartUp(false));
+    }
+
+private slots:
+    void cleanup()
+    {
+        if (window) {
+            window->State().SetSaved(true);
+            window->close();
+        }
+        window.reset();
+        answers.reset();
+        home.reset();
+    }
+
+    void editKeepsWhatWasNotTouched()
+    {
+        start(fiveEvents());
+        QCOMPARE(column(*window, 0),
+                 QStringList({QStringLiteral("Delta"), QStringLiteral("Bravo"),
+                              QStringLiteral("Charlie"), QStringLiteral("Alpha"),
+                              QStringLiteral("Echo")}));
+        selectByText(*window, "Delta");
+        EditorScript script({[](frmAddEvent &e) {
+            QCOMPARE(e.windowTitle(), QStringLiteral("Edit event"));
+            QCOMPARE(e.HelpContextID, 4);
+            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
+                     QStringLiteral("Delta"));
+            ok(e);
+        }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(script.done());
+        const clsEvent &delta = window->State().Events()[3];
+        QCOMPARE(delta.Id, std::string("ID5"));
+        QCOMPARE(delta.Occurs, std::string("weekly"));
+        QCOMPARE(delta.Period, int16_t(150));
+        QVERIFY(!window->State().Saved());
+        QCOMPARE(window->State().NextId(), int16_t(6));
+    }
+
+    void editShowsTheBaseTypeAndMovesTheRow()
+    {
+        start(fiveEvents());
+        selectByText(*window, "Bravo");
+        EditorScript script({[](frmAddEvent &e) {
+            QCOMPARE(e.findChild<QComboBox *>(QStringLiteral("comOccurs"))->currentText(),
+                     QStringLiteral("Monthly"));
+            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtInterval"))->text(),
+                     QStringLiteral("12"));
+            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtPeriod"))->text(),
+                     QStringLiteral("5"));
+            pickDate(e, 100);
+            ok(e);
+        }});
+        QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {},
+                           window->EventView()->visualRect(window->List().index(1, 0)).center());
+        QVERIFY(script.done());
+        QCOMPARE(column(*window, 0),
+                 QStringList({QStringLiteral("Delta"), QStringLiteral("Charlie"),
+                              QStringLiteral("Alpha"), QStringLiteral("Bravo"),
+                              QStringLiteral("Echo")}));
+        QCOMPARE(column(*window, 3)[3], QStringLiteral("Every 12th month"));
+        QCOMPARE(column(*window, 2)[3], QStringLiteral("  100"));
+        // Record order in the file is kept: Bravo still second.
+        QCOMPARE(window->State().Events()[1].Description, std::string("Bravo"));
+    }
+
+    void editBirthdayOpensExpandedWithTheAddress()
+    {
+        start(fiveEvents());
+        selectByText(*window, "Charlie");
+        EditorScript script({[](frmAddEvent &e) {
+            QVERIFY(e.findChild<QRadioButton *>(QStringLiteral("optYes"))->isChecked());
+            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtEmail"))->text(),
+                     QStringLiteral("c@x.org"));
+            QVERIFY(e.findChild<QLineEdit *>(QStringLiteral("txtEmail"))->isVisibleTo(&e));
+            QVERIFY(e.height() > 300);
+            cancel(e);
+        }});
+        action(*window, "editevent")->trigger();
+        QVERIFY(script.done());
+        QVERIFY(window->State().Saved());
+        QCOMPARE(window->State().Events()[2].Id, std::string("ID2"));
+    }
+
+    void editToThePastIsRefusedAndReopensFromTheRecord()
+    {
+        start(fiveEvents());
+        selectByText(*window, "Alpha");
+        EditorScript script(
+            {[](frmAddEvent &e) {
+                 pickDate(e, -3);
+                 ok(e);
+             },
+             [](frmAddEvent &e) {
+                 QCOMPARE(
+                     e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))->selectedDate(),
+                     QDate::currentDate().addDays(30));
+                 cancel(e);
+             }});
+        action(*window, "mnuRightEditEvent")->trigger();
+        QVERIFY(script.done());
+        QCOMPARE(answers->texts(),
+                 QStringList(QStringLiteral("This event has already happened!\nPlease try again")));
+        QVERIFY(window->State().Saved());
+    }
+
+    void editAtTheIdLimitChangesNothing()
+    {
+        QByteArray content;
+        for (int i = 0; i < 32767; ++i)
+            content +=
+                "$$E" + QByteArray::number(i) + "$$" + dateText(1 + i % 40) + "$$Once$$3$$\r\n";
+        start(content);
+        window->SelectRow(5);
+        const QString key = window->List().keyOfRow(5);
+        EditorScript script({[](frmAddEvent &e) { ok(e); }});
+        window->EditEvent();
+        QCOMPARE(
+            answers->texts().last(),
+            QStringLiteral("Your action caused an error: Overflow\n\nGo to About for support"));
+        QCOMPARE(window->List().keyOfRow(5), key);
+        QVERIFY(window->State().RowOf(key.toStdString()).has_value());
+        QVERIFY(window->State().Saved());
+    }
+
+    void deleteAsksAndUndoBringsItBack()
+    {
+        start(fiveEvents());
+        selectByText(*window, "Charlie");
+        answers->answers = {MsgAnswer::No};
+        action(*window, "mnuEventDeleteEvent")->trigger();
+        QCOMPARE(answers->texts().last(),
+                 QStringLiteral("Do you really want to delete 'Charlie'?"));
+        QCOMPARE(answers->shown.back().icon, QMessageBox::Question);
+        QCOMPARE(window->List().rowCount(), 5);
+        QVERIFY(!action(*window, "mnuEventUndo")->isEnabled());
+
+        answers->answers = {MsgAnswer::Yes};
+        action(*window, "deleteevent")->trigger();
+        QCOMPARE(window->List().rowCount(), 4);
+        QVERIFY(!window->State().Saved());
+        QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
+        QAction *undo = action(*window, "undo");
+        QVERIFY(undo->isEnabled());
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo deletion of 'Charlie'"));
+        QCOMPARE(window->State().UndoLine,
+                 "$$Charlie$$" + dateText(10).toStdString() + "$$Birthday$$1$$c@x.org");
+        QCOMPARE(window->State().Events()[2].Description, std::string("Delta"));
+
+        undo->trigger();
+        QCOMPARE(window->List().rowCount(), 5);
+        const clsEvent &back = window->State().Events().back();
+        QCOMPARE(back.Id, std::string("ID5"));
+        QCOMPARE(back.Email, std::string("c@x.org"));
+        QCOMPARE(back.Period, int16_t(1));
+        const int row = rowOf(*window, "Charlie");
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), row);
+        QCOMPARE(column(*window, 2)[row], QStringLiteral("   10"));
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(undo->toolTip(), QStringLiteral("Undo"));
+        QVERIFY(window->State().UndoLine.empty());
+
+        // An empty buffer leaves everything as it was.
+        window->UndoDelete();
+        QCOMPARE(window->List().rowCount(), 5);
+    }
+
+    void onlyTheLastDeletionComesBack()
+    {
+        start(fiveEvents());
+        answers->answers = {MsgAnswer::Yes, MsgAnswer::Yes};
+        selectByText(*window, "Alpha");
+        window->DeleteEvent();
+        selectByText(*window, "Echo");
+        window->DeleteEvent();
+        window->UndoDelete();
+        QCOMPARE(column(*window, 0),
+                 QStringList({QStringLiteral("Delta"), QStringLiteral("Bravo"),
+                              QStringLiteral("Charlie"), QStringLiteral("Echo")}));
+    }
+
+    void undoAfterDeleteAll()
+    {
+        start(fiveEvents());
+        answers->answers = {MsgAnswer::Yes, MsgAnswer::No, MsgAnswer::Yes};
+        selectByText(*window, "Bravo");
+        window->DeleteEvent();
+        action(*window, "mnuEventDeleteAllEvents")->trigger();
+        QCOMPARE(answers->texts().last(),
+                 QStringLiteral("Do you really want to delete all events?"));
+        QCOMPARE(window->List().rowCount(), 4);
+        window->DeleteAllEvents();
+        QCOMPARE(window->List().rowCount(), 0);
+        QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
+        window->UndoDelete();
+        QCOMPARE(column(*window, 0), QStringList(QStringLiteral("Bravo")));
+        QCOMPARE(window->State().Events()[0].Id, std::string("ID0"));
+        QCOMPARE(window->State().Events()[0].Occurs, std::string("Every 12th month"));
+    }
+
+    void emptyListAndNoSelection()
+    {
+        start("");
+        for (const char *command : {"mnuEventEditEvent", "mnuEventDeleteEvent", "mnuEventCopy",
+                                    "mnuEventCopyAll", "mnuEditFind"}) {
+            answers->shown.clear();
+            action(*window, command)->trigger();
+            QCOMPARE(answers->texts(), QStringList(QStringLiteral("No events available!")));
+            QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
+        }
+        // Delete All still asks on an empty list.
+        answers->shown.clear();
+        window->DeleteAllEvents();
+        QCOMPARE(answers->texts(),
+                 QStringList(QStringLiteral("Do you really want to delete all events?")));
+    }
+
+    void aRowWithoutSelectionIsReported()
+    {
+        start(fiveEvents());
+        window->EventView()->selectionModel()->clearSelection();
+        window->CopyEvent();
+        QVERIFY(
+            answers->texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
+        window->EditEvent();
+        QVERIFY(
+            answers->texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
+        window->DeleteEvent();
+        QCOMPARE(answers->texts().last(), QStringLiteral("No events available!"));
+    }
+
+    void clipboardTexts()
+    {
+        start(fiveEvents());
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        selectByText(*window, "Bravo");
+        window->CopyEvent();
+        QCOMPARE(clipboard(), QStringLiteral("Bravo ") + QString::fromLatin1(dateText(2)) +
+                                  QStringLiteral(" Every 12th month"));
+        action(*window, "mnuEventCopyAll")->trigger();
+        const QString d = QStringLiteral(" ");
+        auto line = [&](const char *text, int days, const char *when, const char *type) {
+            return QString::fromLatin1(text) + d + QString::fromLatin1(dateText(days)) + d +
+                   QString::fromLatin1(when) + d + QString::fromLatin1(type) +
+                   QStringLiteral("\r\n");
+        };
+        QCOMPARE(clipboard(), line("Delta", 0, "    0", "weekly") +
+                                  line("Bravo", 2, "    2", "Every 12th month") +
+                                  line("Charlie", 10, "   10", "Birthday") +
+                                  line("Alpha", 30, "   30", "Once") +
+                                  line("Echo", 365, "  365", "Daily"));
+        // After an edit the order follows the list.
+        selectByText(*window, "Delta");
+        EditorScript script({[](frmAddEvent &e) {
+            pickDate(e, 400);
+            ok(e);
+        }});
+        window->EditEvent();
+        window->CopyAllEvents();
+        QVERIFY(clipboard().endsWith(line("Echo", 365, "  365", "Daily") +
+                                     line("Delta", 400, "  400", "weekly")));
+    }
+
+    void findStepsThroughTheMatches()
+    {
+        start("$$one$$" + dateText(0) + "$$Once$$1$$\r\n$$two$$" + dateText(1) +
+              "$$Once$$1$$\r\n$$Match A$$" + dateText(2) + "$$Once$$1$$\r\n$$three$$" +
+              dateText(3) + "$$Match$$1$$\r\n$$four$$" + dateText(4) +
+              "$$Once$$1$$\r\n$$the MATCH b$$" + dateText(5) + "$$Once$$1$$\r\n$$last$$" +
+              dateText(6) + "$$Once$$1$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        ModalScript<frmFind> script({[this](frmFind &find) {
+            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
+            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
+            auto *progress = find.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+            auto selected = [this] {
+                return window->EventView()->selectionModel()->selectedRows().first().row();
+            };
+            auto bold = [this](int row) {
+                return window->List().index(row, 0).data(Qt::FontRole).value<QFont>().bold();
+            };
+            QCOMPARE(find.windowTitle(), QStringLiteral("Find Event"));
+            QCOMPARE(button->text(), QStringLiteral("&Find"));
+            // An empty text does nothing.
+            QTest::mouseClick(button, Qt::LeftButton);
+            QVERIFY(answers->shown.empty());
+            QTest::keyClicks(text, QStringLiteral("match"));
+            QTest::keyClick(text, Qt::Key_Return); // the default button
+            QCOMPARE(selected(), 2);
+            QVERIFY(bold(2));
+            QCOMPARE(progress->value(), 3);
+            QCOMPARE(progress->maximum(), 7);
+            QCOMPARE(button->text(), QStringLiteral("&Find Next"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(selected(), 5); // the type "Match" of row 3 is not searched
+            QVERIFY(!bold(2));
+            QVERIFY(bold(5));
+            QCOMPARE(progress->value(), 6);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(answers->texts(),
+                     QStringList(QStringLiteral("The whole list has been searched.")));
+            QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
+            QVERIFY(!bold(5));
+            QCOMPARE(selected(), 0);
+            QCOMPARE(progress->value(), 7);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(selected(), 2);
+            // Typing starts over at the top and takes the bold away.
+            QTest::keyClicks(text, QStringLiteral(" a"));
+            QCOMPARE(button->text(), QStringLiteral("&Find"));
+            QVERIFY(!bold(2));
+            QCOMPARE(selected(), 0);
+            QCOMPARE(progress->value(), 0);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(selected(), 2);
+            QTest::keyClick(&find, Qt::Key_Escape);
+        }});
+        action(*window, "mnuEditFind")->trigger();
+        QVERIFY(script.done());
+        // The match stays selected, no longer bold.
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 2);
+        QVERIFY(!window->List().index(2, 0).data(Qt::FontRole).value<QFont>().bold());
+    }
+
+    void findWithNoMatchAndAMatchInTheLastRow()
+    {
+        start("$$a$$" + dateText(0) + "$$Once$$1$$\r\n$$B last$$" + dateText(1) +
+              "$$Once$$1$$\r\n");
+        ModalScript<frmFind> script({[this](frmFind &find) {
+            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
+            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
+            QTest::keyClicks(text, QStringLiteral("zzz"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(answers->texts().size(), 1);
+            text->clear();
+            QTest::keyClicks(text, QStringLiteral("LAST"));
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(answers->texts().size(), 1);
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(answers->texts().size(), 2);
+            QTest::mouseClick(find.findChild<QPushButton *>(QStringLiteral("cmdCancel")),
+                              Qt::LeftButton);
+        }});
+        window->FindEvent();
+        QVERIFY(script.done());
+    }
+};
+
+QTEST_MAIN(frmMainEditTest)
+#include "frmMainEditTest.moc"

@@ -1,0 +1,100 @@
+#pragma once
+
+// moc needs none of this and cannot parse the C++20 headers under it.
+#ifndef Q_MOC_RUN
+
+// Helpers for tests that drive the main window and its modal editor.
+
+#include "Conversions.h"
+#include "GuiTestSupport.h"
+#include "frmAddEvent.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <functional>
+#include <vector>
+
+inline QByteArray dateText(int daysAhead)
+{
+    return QByteArray::fromStdString(DateToText(Date::today().addDays(daysAhead)));
+}
+
+inline void writeEvents(const TestHome &home, const QByteArray &content)
+{
+    QFile file(home.home.filePath(QStringLiteral("events.mrl")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+inline QStringList column(frmMain &window, int column)
+{
+    QStringList texts;
+    const QAbstractItemModel *model = window.EventView()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        texts << model->index(row, column).data().toString();
+    return texts;
+}
+
+/// Runs each step on a modal window of type T once it is open, one window after the other.
+template <typename T> class ModalScript : public QObject
+{
+public:
+    explicit ModalScript(std::vector<std::function<void(T &)>> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *editor = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (editor == nullptr || editor == m_last || m_steps.empty())
+                return;
+            m_last = editor;
+            auto step = m_steps.front();
+            m_steps.erase(m_steps.begin());
+            step(*editor);
+        });
+        m_timer.start(10);
+    }
+    [[nodiscard]] bool done() const { return m_steps.empty(); }
+
+private:
+    std::vector<std::function<void(T &)>> m_steps;
+    QTimer m_timer;
+    QPointer<T> m_last; // clears itself when that editor is gone
+};
+using EditorScript = ModalScript<frmAddEvent>;
+
+inline void type(frmAddEvent &editor, const char *description, const char *occurs, int interval = 1)
+{
+    QTest::keyClicks(editor.findChild<QLineEdit *>(QStringLiteral("txtDescription")),
+                     QString::fromUtf8(description));
+    auto *combo = editor.findChild<QComboBox *>(QStringLiteral("comOccurs"));
+    combo->setCurrentIndex(combo->findText(QString::fromLatin1(occurs)));
+    editor.findChild<QSpinBox *>(QStringLiteral("UpDown2"))->setValue(interval);
+}
+
+inline void pickDate(frmAddEvent &editor, int daysAhead)
+{
+    editor.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))
+        ->setSelectedDate(QDate::currentDate().addDays(daysAhead));
+}
+
+inline void ok(frmAddEvent &editor)
+{
+    QTest::mouseClick(editor.findChild<QPushButton *>(QStringLiteral("cmdOk")), Qt::LeftButton);
+}
+inline void cancel(frmAddEvent &editor)
+{
+    QTest::keyClick(&editor, Qt::Key_Escape);
+}
+
+#endif // Q_MOC_RUN
