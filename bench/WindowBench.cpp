@@ -4,13 +4,22 @@
 #include "EventFiles.h"
 
 #include "AtomicFile.h"
+#include "EventListModel.h"
+#include "MessageBox.h"
+#include "frmFind.h"
 #include "frmMain.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTreeView>
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 namespace {
 
@@ -39,6 +48,81 @@ void PlainStartWithThirtyThousand(benchmark::State &bench)
     }
 }
 BENCHMARK(PlainStartWithThirtyThousand)->Unit(benchmark::kMillisecond);
+
+/// A window started on 30,000 events, for the commands below.
+class StartedWindow
+{
+public:
+    StartedWindow()
+    {
+        qputenv("MOONRILL_HOME", m_home.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
+        WriteFileAtomically(m_home.filePath(QStringLiteral("events.mrl")).toStdString(),
+                            MixedEventFile(30000, Date::today()));
+        window.StartUp(false);
+        SetMessageHook([](QMessageBox &) { return MsgAnswer::Yes; });
+    }
+    ~StartedWindow()
+    {
+        SetMessageHook({});
+        window.State().SetSaved(true);
+        window.close();
+    }
+
+private:
+    QTemporaryDir m_home;
+    QTemporaryDir m_config;
+
+public:
+    frmMain window;
+};
+
+/// One Find Next step that has to walk the whole list (the match is in the last row).
+void FindNextThroughThirtyThousand(benchmark::State &bench)
+{
+    StartedWindow started;
+    frmFind find(started.window);
+    auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
+    auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
+    const QString last =
+        started.window.List().index(started.window.List().rowCount() - 1, 0).data().toString();
+    text->setText(last);
+    for (auto _ : bench) {
+        text->setText(last); // starts again at the top
+        button->click();
+    }
+}
+BENCHMARK(FindNextThroughThirtyThousand)->Unit(benchmark::kMillisecond);
+
+/// Delete one event, then Delete All, then Undo, on a list of 30,000.
+void DeleteAllAndUndo(benchmark::State &bench)
+{
+    for (auto _ : bench) {
+        StartedWindow started;
+        started.window.SelectRow(100);
+        started.window.DeleteEvent();
+        const auto start = std::chrono::steady_clock::now();
+        started.window.DeleteAllEvents();
+        started.window.UndoDelete();
+        QApplication::processEvents();
+        bench.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+}
+BENCHMARK(DeleteAllAndUndo)->Unit(benchmark::kMillisecond)->Iterations(5)->UseManualTime();
+
+/// Delete one event and undo it, on a list of 30,000.
+void DeleteAndUndo(benchmark::State &bench)
+{
+    StartedWindow started;
+    for (auto _ : bench) {
+        started.window.SelectRow(100);
+        started.window.DeleteEvent();
+        started.window.UndoDelete();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(DeleteAndUndo)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
