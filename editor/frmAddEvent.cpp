@@ -405,11 +405,7 @@ void frmAddEvent::showEvent(QShowEvent *event)
             anmAdd->Open(AssetPath("anim/writeexclamation.avi"));
             anmAdd->Play(-1);
         } catch (const MoonrillError &error) {
-            if (error.number() == MoonrillError::FileNotFound)
-                ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
-                            MsgStyle::OkCritical, this);
-            else
-                ShowErrorReport(error.description(), this);
+            ReportClipError(error, this);
         }
     });
 }

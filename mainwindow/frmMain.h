@@ -9,6 +9,7 @@
 #include <QPersistentModelIndex>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,9 @@ private:
     void createList();
     void createPopup();
     void notBuiltYet(const QString &command);
+    /// The selected event's index; nothing, after saying so, on an empty list or a row
+    /// without a record. Throws when rows exist but none is selected.
+    std::optional<int> selectedEventOrRefuse();
     void mnuFileSave_Click();
     void mnuFileExit_Click();
     void mnuConfigRunOn_Click();

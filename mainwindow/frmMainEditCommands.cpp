@@ -26,19 +26,28 @@ void refuse(const char *text, QWidget *parent)
 
 } // namespace
 
+std::optional<int> frmMain::selectedEventOrRefuse()
+{
+    if (m_model->rowCount() == 0) {
+        refuse("No events available!", this);
+        return std::nullopt;
+    }
+    const int i = FindSelectedEvent();
+    if (i < 0) {
+        refuse("Not found!", this);
+        return std::nullopt;
+    }
+    return i;
+}
+
 void frmMain::EditEvent()
 {
     try {
         for (;;) {
-            if (m_model->rowCount() == 0) {
-                refuse("No events available!", this);
+            const std::optional<int> found = selectedEventOrRefuse();
+            if (!found)
                 return;
-            }
-            const int i = FindSelectedEvent();
-            if (i < 0) {
-                refuse("Not found!", this);
-                return;
-            }
+            const int i = *found;
             const clsEvent event = m_state.Events()[size_t(i)];
             {
                 frmAddEvent editor(m_state.EventLine, this);
@@ -135,16 +144,8 @@ void frmMain::DeleteAllEvents()
 void frmMain::CopyEvent()
 {
     try {
-        if (m_model->rowCount() == 0) {
-            refuse("No events available!", this);
-            return;
-        }
-        const int i = FindSelectedEvent();
-        if (i < 0) {
-            refuse("Not found!", this);
-            return;
-        }
-        SetClipboardText(EventClipboardText(m_state.Events()[size_t(i)]));
+        if (const std::optional<int> i = selectedEventOrRefuse())
+            SetClipboardText(EventClipboardText(m_state.Events()[size_t(*i)]));
     } catch (const std::exception &error) {
         ReportError(error);
     }

@@ -1,8 +1,20 @@
 #include "Animation.h"
 
+#include "MessageBox.h"
+#include "MoonrillError.h"
+
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+
+void ReportClipError(const MoonrillError &error, QWidget *parent)
+{
+    if (error.number() == MoonrillError::FileNotFound)
+        ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
+                    MsgStyle::OkCritical, parent);
+    else
+        ShowErrorReport(error.description(), parent);
+}
 
 Animation::Animation(QLabel *view) : QObject(view), m_view(view)
 {

@@ -7,7 +7,13 @@
 
 #include <string>
 
+class MoonrillError;
 class QLabel;
+class QWidget;
+
+/// Tells the user why a clip could not be opened: "Animation missing. Please reinstall the
+/// program" for a missing file, the common error report for anything else.
+void ReportClipError(const MoonrillError &error, QWidget *parent);
 
 /// Plays an AVI clip into a label, frame by frame on a timer: the animation control of the
 /// windows that show a clip.

@@ -112,11 +112,7 @@ void frmWhatsUp::opening()
         Animation2->Open(clip);
         Animation2->Play(1);
     } catch (const MoonrillError &error) {
-        if (error.number() == MoonrillError::FileNotFound)
-            ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
-                        MsgStyle::OkCritical, this);
-        else
-            ShowErrorReport(error.description(), this);
+        ReportClipError(error, this);
         return;
     }
     Beep();

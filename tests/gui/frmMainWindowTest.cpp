@@ -226,8 +226,9 @@ private slots:
         QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
         // A command still to come says so.
         window.findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
-        QCOMPARE(answers.texts().last(),
-                 QStringLiteral("\"Print Events\" is not available in this version of Moonrill yet."));
+        QCOMPARE(
+            answers.texts().last(),
+            QStringLiteral("\"Print Events\" is not available in this version of Moonrill yet."));
         window.close();
     }
 
