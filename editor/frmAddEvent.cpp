@@ -2,6 +2,7 @@
 
 #include "Animation.h"
 #include "Conversions.h"
+#include "HelpViewer.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Occurrence.h"
@@ -71,6 +72,7 @@ frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
     m_eventLine = "-1";
     createControls();
     createEmailSection();
+    AddHelpKey(this, [this] { return HelpContextID; });
     // Opening: today, "Once" (collapsed, no interval), "No" e-mail.
     calSetDate->setSelectedDate(QDate::currentDate());
     comOccurs->setCurrentIndex(0);

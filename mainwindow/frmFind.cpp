@@ -1,6 +1,7 @@
 #include "frmFind.h"
 
 #include "EventListModel.h"
+#include "HelpViewer.h"
 #include "MessageBox.h"
 #include "frmMain.h"
 
@@ -19,6 +20,7 @@ frmFind::frmFind(frmMain &main)
     setModal(true);
     setFixedSize(386, 71);
     createControls();
+    AddHelpKey(this, [] { return HelpContextID; });
     // Opening: the search starts at the top, on a selected first row.
     m_main.SelectRow(0);
     const QRect owner = m_main.frameGeometry();

@@ -4,6 +4,7 @@
 
 #include "AddEvent.h"
 #include "EventListModel.h"
+#include "HelpViewer.h"
 #include "Maker.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -81,5 +82,9 @@ void frmMain::AboutMoonrill()
 }
 void frmMain::ShowHelp()
 {
-    notBuiltYet(QStringLiteral("Help"));
+    try {
+        ShowHelpTopic(this, HelpContents);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
 }

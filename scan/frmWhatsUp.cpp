@@ -2,6 +2,7 @@
 
 #include "Animation.h"
 #include "Desktop.h"
+#include "HelpViewer.h"
 #include "MailLink.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -32,6 +33,7 @@ frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string
     setWindowTitle(QStringLiteral("Moonrill - Upcoming Events"));
     setModal(true);
     createControls();
+    AddHelpKey(this, [] { return HelpContextID; });
     fill(rows);
 }
 

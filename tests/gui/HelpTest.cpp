@@ -1,0 +1,105 @@
+#include "MainWindowTestSupport.h"
+
+#include "HelpViewer.h"
+#include "ScanComputation.h"
+#include "frmFind.h"
+#include "frmWhatsUp.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QTextBrowser>
+
+class HelpTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    static HelpViewer *viewerOf(QWidget &owner)
+    {
+        return owner.findChild<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
+    }
+
+private slots:
+    void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
+
+    void f1InEachWindowOpensItsTopic()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeEvents(home, "$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
+        frmMain window;
+        QVERIFY(window.StartUp(false));
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        // The main window's F1 is its Help entry: the contents.
+        window.findChild<QAction *>(QStringLiteral("mnuHelpHelp"))->trigger();
+        QVERIFY(viewerOf(window));
+        QCOMPARE(viewerOf(window)->CurrentTopic(), 1);
+        QVERIFY(viewerOf(window)->findChild<QTextBrowser *>()->toPlainText().startsWith(
+            QStringLiteral("Welcome to Moonrill")));
+
+        std::string line;
+        for (int topic : {3, 4}) {
+            frmAddEvent editor(line, &window);
+            editor.HelpContextID = topic;
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+            QTest::keyClick(&editor, Qt::Key_F1);
+            QVERIFY(viewerOf(editor));
+            QCOMPARE(viewerOf(editor)->CurrentTopic(), topic);
+        }
+        {
+            frmFind find(window);
+            find.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&find));
+            QTest::keyClick(&find, Qt::Key_F1);
+            QCOMPARE(viewerOf(find)->CurrentTopic(), 6);
+        }
+        {
+            std::vector<std::string> mails;
+            frmWhatsUp scan(ComputeScan(window.State().Events(), Date::today()).rows, mails,
+                            &window);
+            scan.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&scan));
+            QTest::keyClick(&scan, Qt::Key_F1);
+            QCOMPARE(viewerOf(scan)->CurrentTopic(), 7);
+            scan.accept();
+        }
+        window.close();
+    }
+
+    void aMissingHelpFileIsSaid()
+    {
+        QTemporaryDir empty;
+        qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
+        MessageAnswerer answers;
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, 2) == nullptr);
+        QCOMPARE(answers.texts(),
+                 QStringList(
+                     QStringLiteral("The help file ") + empty.path() +
+                     QStringLiteral(
+                         "/Moonrill.hlp cannot be found or read. Please reinstall the program.")));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        QVERIFY(!viewerOf(owner));
+        qunsetenv("MOONRILL_ASSET_DIR");
+    }
+
+    void theViewerGoesWithItsOwner()
+    {
+        QPointer<HelpViewer> viewer;
+        {
+            QWidget owner;
+            viewer = ShowHelpTopic(&owner, 12);
+            QVERIFY(viewer);
+            QCOMPARE(viewer->CurrentTopic(), 12);
+            // Asking again turns the same viewer to the new topic.
+            QCOMPARE(ShowHelpTopic(&owner, 99), viewer.data());
+            QCOMPARE(viewer->CurrentTopic(), 1);
+        }
+        QVERIFY(viewer.isNull());
+    }
+};
+
+QTEST_MAIN(HelpTest)
+#include "HelpTest.moc"
