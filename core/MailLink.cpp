@@ -26,6 +26,21 @@ std::string EncodeMailAddress(std::string_view address)
     return PercentEncode(address, "@+");
 }
 
+std::string ContactMailLink(std::string_view address, std::string_view requestType,
+                            std::string_view version, std::string_view systemName,
+                            std::string_view message)
+{
+    std::string text(message);
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    const std::string body = "Moonrill version: " + std::string(version) + "\n" +
+                             "Windows version: " + std::string(systemName) + "\n\n" + "-> " +
+                             std::string(requestType) + ":\n" + text;
+    return "mailto:" + EncodeMailAddress(address) +
+           "?subject=" + PercentEncode("Moonrill - " + std::string(requestType)) +
+           "&body=" + PercentEncode(body);
+}
+
 std::string BirthdayMailLink(std::string_view address)
 {
     return "mailto:" + EncodeMailAddress(address) + "?subject=Happy birthday!";

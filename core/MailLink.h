@@ -12,5 +12,12 @@
 /// An e-mail address encoded as the path of a mailto: link ("@" and "+" stay as they are).
 [[nodiscard]] std::string EncodeMailAddress(std::string_view address);
 
+/// The contact mail: "mailto:" + address + "?subject=" + "Moonrill - " + request type +
+/// "&body=" + the program version, the system's name, the request type and the message, each
+/// value percent-encoded; the message's line breaks (LF, or CR LF) become "%0A".
+[[nodiscard]] std::string ContactMailLink(std::string_view address, std::string_view requestType,
+                                          std::string_view version, std::string_view systemName,
+                                          std::string_view message);
+
 /// "mailto:" + the encoded address + "?subject=Happy birthday!".
 [[nodiscard]] std::string BirthdayMailLink(std::string_view address);

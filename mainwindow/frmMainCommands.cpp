@@ -9,6 +9,8 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "clsHlink.h"
+#include "frmAbout.h"
+#include "frmBug.h"
 #include "frmFind.h"
 
 #include <QItemSelectionModel>
@@ -74,11 +76,13 @@ void frmMain::CheckForUpdate()
 }
 void frmMain::ExpressContact()
 {
-    notBuiltYet(QStringLiteral("Express Contact"));
+    frmBug form(this);
+    form.exec();
 }
 void frmMain::AboutMoonrill()
 {
-    notBuiltYet(QStringLiteral("About Moonrill"));
+    frmAbout about(this);
+    about.exec();
 }
 void frmMain::ShowHelp()
 {

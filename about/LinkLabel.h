@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+/// A label that reads as a link: underlined blue with a hand pointer; once the mouse button
+/// has been released over it, it stays light blue.
+class LinkLabel final : public QLabel
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LinkLabel)
+
+public:
+    LinkLabel(const QString &text, QWidget *parent);
+    ~LinkLabel() override;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void setColour(const QColor &colour);
+};

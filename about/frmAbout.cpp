@@ -1,0 +1,132 @@
+#include "frmAbout.h"
+
+#include "Animation.h"
+#include "HelpViewer.h"
+#include "LinkLabel.h"
+#include "Maker.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+#include "SystemInformation.h"
+#include "Version.h"
+#include "clsHlink.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QLabel *label(QWidget *parent, const char *name, const QString &text, const QRect &place)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(place);
+    return l;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_clipView(nullptr), anmAbout(nullptr)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Moonrill"));
+    setModal(true);
+    setFixedSize(379, 307);
+
+    QLabel *title = label(this, "lblTitle", QStringLiteral("         Moonrill"), {8, 8, 300, 44});
+    QFont big(QStringLiteral("Arial"), 24);
+    big.setBold(true);
+    title->setFont(big);
+    m_clipView = label(this, "anmAbout", {}, {16, 12, 32, 32});
+    anmAbout = new Animation(m_clipView);
+    label(this, "lblVersion",
+          QStringLiteral("Version ") + QString::fromStdString(ProgramVersionText()),
+          {72, 56, 290, 18});
+    QLabel *description =
+        label(this, "lblDescription",
+              QStringLiteral("This application remembers important events for you and makes "
+                             "you aware of them. Add, edit, print, copy and search with this "
+                             "utility."),
+              {72, 80, 290, 70});
+    description->setWordWrap(true);
+    label(this, "lblNotice", QStringLiteral("Moonrill is free software for the Linux desktop."),
+          {72, 156, 290, 18});
+
+    auto *email = new LinkLabel(QStringLiteral("Send e-mail"), this);
+    email->setObjectName(QStringLiteral("lblEmail"));
+    email->setGeometry(72, 188, 120, 18);
+    connect(email, &LinkLabel::clicked, this,
+            [this] { openLink("mailto:" + std::string(SupportAddress) + "?subject=Moonrill"); });
+    auto *web = new LinkLabel(QStringLiteral("Moonrill on Web"), this);
+    web->setObjectName(QStringLiteral("lblUrl"));
+    web->setGeometry(200, 188, 140, 18);
+    connect(web, &LinkLabel::clicked, this, [this] { openLink(std::string(HomePage)); });
+
+    auto *line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(8, 220, 363, 3);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(264, 236, 100, 27);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto *sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    sysInfo->setGeometry(264, 270, 100, 27);
+    sysInfo->setAutoDefault(false);
+    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+
+    AddHelpKey(this, [] { return HelpContextID; });
+}
+
+frmAbout::~frmAbout() = default;
+
+void frmAbout::openLink(const std::string &link)
+{
+    try {
+        clsHlink hlink(this);
+        hlink.URL(link);
+        hlink.Maximized(true);
+        hlink.OpenURL();
+    } catch (const std::exception &error) {
+        ShowErrorReport(error.what(), this);
+    }
+}
+
+void frmAbout::StartSysInfo()
+{
+    if (!StartSystemInformation())
+        ShowMessage(std::string_view("System Information Is Unavailable At This Time"),
+                    MsgStyle::OkPlain, this);
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Qt activates the box again after each message box: the clip starts once per opening.
+    if (m_opened)
+        return;
+    m_opened = true;
+    QTimer::singleShot(0, this, [this] {
+        try {
+            anmAbout->Open(AssetPath("anim/clock.avi"));
+            anmAbout->SetAutoPlay(true);
+        } catch (const MoonrillError &error) {
+            ReportClipError(error, this);
+        }
+    });
+}
+
+void frmAbout::done(int result)
+{
+    anmAbout->Close();
+    QDialog::done(result);
+}
