@@ -8,6 +8,7 @@
 #include "Maker.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "PrintEvents.h"
 #include "clsHlink.h"
 #include "frmAbout.h"
 #include "frmBug.h"
@@ -68,7 +69,7 @@ void frmMain::notBuiltYet(const QString &command)
 
 void frmMain::PrintEvents()
 {
-    notBuiltYet(QStringLiteral("Print Events"));
+    ::PrintEvents(m_state, this);
 }
 void frmMain::CheckForUpdate()
 {

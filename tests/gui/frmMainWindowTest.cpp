@@ -225,10 +225,10 @@ private slots:
         QCOMPARE(answers.shown.size(), size_t(3));
         QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
         // A command still to come says so.
-        window.findChild<QAction *>(QStringLiteral("mnuFilePrint"))->trigger();
-        QCOMPARE(
-            answers.texts().last(),
-            QStringLiteral("\"Print Events\" is not available in this version of Moonrill yet."));
+        window.findChild<QAction *>(QStringLiteral("mnuHelpCheckForUpdate"))->trigger();
+        QCOMPARE(answers.texts().last(),
+                 QStringLiteral(
+                     "\"Check For Update\" is not available in this version of Moonrill yet."));
         window.close();
     }
 

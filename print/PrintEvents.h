@@ -1,0 +1,14 @@
+#pragma once
+
+class EventState;
+class QPrinter;
+class QWidget;
+
+/// Prints the list as it is shown onto `printer`: title, headings, one line per row with four
+/// of its columns, 32 rows on page 1 and 36 on later ones, and a closing notice.
+void PrintEventList(QPrinter &printer, const EventState &state);
+
+/// The print command: "No events available!" on an empty list; otherwise the print dialog
+/// (cancelling ends quietly), the printout and the "Printing Now" message. Failures are
+/// reported.
+void PrintEvents(const EventState &state, QWidget *parent);

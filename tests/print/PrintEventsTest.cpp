@@ -1,0 +1,117 @@
+#include "MainWindowTestSupport.h"
+
+#ifndef Q_MOC_RUN // moc cannot parse the C++20 headers under it
+#include "EventState.h"
+#endif
+#include "PrintEvents.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+
+namespace {
+
+EventState eventsAhead(int count)
+{
+    EventState state;
+    for (int i = 0; i < count; ++i) {
+        state.Insert(EventFields{"Event " + std::to_string(i + 1), Date::today().addDays(i),
+                                 "Weekly", 3, "3", ""},
+                     Date::today());
+    }
+    return state;
+}
+
+/// The PDF's text, page by page, as pdftotext lays it out.
+QStringList pagesOf(const QString &pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+} // namespace
+
+class PrintEventsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pagesAndRows_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("noticePage");
+        QTest::newRow("1") << 1 << 1 << 0;
+        QTest::newRow("32") << 32 << 2 << 1;
+        QTest::newRow("33") << 33 << 2 << 1;
+        QTest::newRow("68") << 68 << 3 << 2;
+        QTest::newRow("69") << 69 << 3 << 2;
+    }
+
+    void pagesAndRows()
+    {
+        QFETCH(int, rows);
+        QFETCH(int, pages);
+        QFETCH(int, noticePage);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        const EventState state = eventsAhead(rows);
+        PrintEventList(printer, state);
+        const QStringList text = pagesOf(pdf);
+        QCOMPARE(text.size(), pages);
+        QVERIFY(text[0].contains(QStringLiteral("Moonrill - Events")));
+        QVERIFY(QRegularExpression(QStringLiteral("Event +Date +When +Type"))
+                    .match(text[0])
+                    .hasMatch());
+        for (int p = 1; p < pages; ++p) {
+            QVERIFY(!text[p].contains(QStringLiteral("Moonrill - Events")));
+            QVERIFY(!text[p].contains(QStringLiteral("Notice")));
+        }
+        // Every row once, in the list's order, with four columns and no notice period.
+        const QString all = text.join(QString());
+        int at = 0;
+        for (int i = 0; i < rows; ++i) {
+            const EventRow row = state.Row(size_t(i));
+            const QRegularExpression line(QStringLiteral("Event %1 +%2 +%3 +Weekly")
+                                              .arg(i + 1)
+                                              .arg(QString::fromStdString(row.Date))
+                                              .arg(i));
+            const QRegularExpressionMatch match = line.match(all, at);
+            QVERIFY2(match.hasMatch(), qPrintable(line.pattern()));
+            at = int(match.capturedEnd());
+        }
+        QVERIFY(text[noticePage].contains(QStringLiteral("Printed with Moonrill")));
+        // The 32nd row ends page 1; the 33rd opens page 2.
+        if (rows >= 33) {
+            QVERIFY(text[0].contains(QStringLiteral("Event 32 ")));
+            QVERIFY(text[1].contains(QStringLiteral("Event 33 ")));
+        }
+    }
+
+    void emptyListAndCancel()
+    {
+        MessageAnswerer answers;
+        QWidget parent;
+        const EventState empty;
+        PrintEvents(empty, &parent);
+        QCOMPARE(answers.texts(), QStringList(QStringLiteral("No events available!")));
+
+        const EventState state = eventsAhead(3);
+        ModalScript<QPrintDialog> script({[](QPrintDialog &dialog) { dialog.reject(); }});
+        PrintEvents(state, &parent);
+        QVERIFY(script.done());
+        QCOMPARE(answers.shown.size(), size_t(1));
+    }
+};
+
+QTEST_MAIN(PrintEventsTest)
+#include "PrintEventsTest.moc"
