@@ -98,7 +98,6 @@ private:
     void createToolbar();
     void createList();
     void createPopup();
-    void notBuiltYet(const QString &command);
     /// The selected event's index; nothing, after saying so, on an empty list or a row
     /// without a record. Throws when rows exist but none is selected.
     std::optional<int> selectedEventOrRefuse();

@@ -13,6 +13,7 @@
 #include "frmAbout.h"
 #include "frmBug.h"
 #include "frmFind.h"
+#include "frmLiveUpdate.h"
 
 #include <QItemSelectionModel>
 #include <QTreeView>
@@ -59,21 +60,14 @@ void frmMain::VisitWebsite()
     }
 }
 
-// Commands whose windows are still to come say so plainly instead of doing nothing.
-void frmMain::notBuiltYet(const QString &command)
-{
-    ShowMessage(
-        QStringLiteral("\"%1\" is not available in this version of Moonrill yet.").arg(command),
-        MsgStyle::OkInformation, this);
-}
-
 void frmMain::PrintEvents()
 {
     ::PrintEvents(m_state, this);
 }
 void frmMain::CheckForUpdate()
 {
-    notBuiltYet(QStringLiteral("Check For Update"));
+    frmLiveUpdate update(this);
+    update.exec();
 }
 void frmMain::ExpressContact()
 {

@@ -224,11 +224,6 @@ private slots:
         QTest::mouseDClick(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
         QCOMPARE(answers.shown.size(), size_t(3));
         QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
-        // A command still to come says so.
-        window.findChild<QAction *>(QStringLiteral("mnuHelpCheckForUpdate"))->trigger();
-        QCOMPARE(answers.texts().last(),
-                 QStringLiteral(
-                     "\"Check For Update\" is not available in this version of Moonrill yet."));
         window.close();
     }
 

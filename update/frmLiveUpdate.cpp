@@ -1,0 +1,237 @@
+#include "frmLiveUpdate.h"
+
+#include "Animation.h"
+#include "HelpViewer.h"
+#include "Maker.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+#include "Version.h"
+#include "VersionCheck.h"
+#include "modGetInternetFile.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+namespace {
+
+constexpr std::string_view UpdateFailed =
+    "Update failed! Please try again some other time, and make sure you are connected to Internet.";
+
+/// A page that is no version, or an HTTP error status: the check failed.
+class CheckFailed : public std::runtime_error
+{
+public:
+    CheckFailed() : std::runtime_error(std::string(UpdateFailed)) {}
+};
+
+} // namespace
+
+frmLiveUpdate::frmLiveUpdate(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      m_currentVersion(ProgramVersionText())
+{
+    setObjectName(QStringLiteral("frmLiveUpdate"));
+    setWindowTitle(QStringLiteral("Check For Update"));
+    setModal(true);
+    setFixedSize(442, 131);
+    createControls();
+    Inet1 = new InternetTransfer(this);
+    connect(&Timer1, &QTimer::timeout, this, &frmLiveUpdate::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &frmLiveUpdate::Timer2_Timer);
+    Timer1.start(50);
+    AddHelpKey(this, [] { return HelpContextID; });
+}
+
+frmLiveUpdate::~frmLiveUpdate() = default;
+
+QString frmLiveUpdate::UpdateFolder()
+{
+    const QByteArray mirror = qgetenv("MOONRILL_UPDATE_URL");
+    QString folder = mirror.isEmpty()
+                         ? QString::fromLatin1(MakerFolder.data(), qsizetype(MakerFolder.size()))
+                         : QString::fromUtf8(mirror);
+    if (!folder.endsWith(QLatin1Char('/')))
+        folder += QLatin1Char('/');
+    return folder;
+}
+
+void frmLiveUpdate::createControls()
+{
+    auto *frame = new QGroupBox(QStringLiteral("Check For Update -  Control Panel"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(8, 4, 426, 96);
+    Label1 = new QLabel(QStringLiteral("Click Begin to Check For Update"), frame);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(56, 24, 360, 20);
+    Command1 = new QPushButton(QStringLiteral("&Check For Update"), frame);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(56, 56, 160, 28);
+    Command1->setAutoDefault(false);
+    connect(Command1, &QPushButton::clicked, this, &frmLiveUpdate::Command1_Click);
+    m_clipView = new QLabel(frame);
+    m_clipView->setObjectName(QStringLiteral("anmUpdate"));
+    m_clipView->setGeometry(8, 24, 40, 44);
+    anmUpdate = new Animation(m_clipView);
+
+    auto *status = new QStatusBar(this);
+    status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setGeometry(0, 105, 442, 26);
+    status->setSizeGripEnabled(false);
+    m_panel1 = new QLabel(status);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel2 = new QLabel(status);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    status->addWidget(m_panel1, 1);
+    status->addWidget(m_panel2, 1);
+}
+
+void frmLiveUpdate::Timer1_Timer()
+{
+    m_panel1->setText(QStringLiteral("Status: ") +
+                      (Inet1->StillExecuting() ? m_status : QStringLiteral("Idle")));
+}
+
+void frmLiveUpdate::Timer2_Timer()
+{
+    ++m_elapsed;
+    m_panel2->setText(QStringLiteral("Time: %1 Seconds").arg(m_elapsed));
+}
+
+void frmLiveUpdate::stopClip()
+{
+    anmUpdate->Stop();
+    anmUpdate->Close();
+}
+
+void frmLiveUpdate::playClip(const char *name)
+{
+    anmUpdate->Open(AssetPath(std::string("anim/") + name));
+    anmUpdate->Play(-1);
+}
+
+void frmLiveUpdate::resetRun()
+{
+    stopClip();
+    Command1->setEnabled(true);
+    Timer2.stop();
+}
+
+void frmLiveUpdate::Command1_Click()
+{
+    try {
+        Command1->setEnabled(false);
+        m_status = QStringLiteral("Checking for updated version.");
+        playClip("serverdl.avi");
+
+        // The page is read from memory: no copy of it is left anywhere.
+        QByteArray page;
+        try {
+            page = Inet1->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"));
+        } catch (const MoonrillError &error) {
+            if (!InternetTransfer::IsHttpStatus(error.number()))
+                throw;
+            throw CheckFailed();
+        }
+        if (m_closed)
+            return;
+        const std::string firstLine(
+            FirstLine(std::string_view(page.constData(), size_t(page.size()))));
+        const std::optional<std::vector<int>> remote = ParseVersion(firstLine);
+        if (!remote)
+            throw CheckFailed();
+        const std::string archive = ArchiveName(*remote);
+        if (CompareVersions(*remote, *ParseVersion(m_currentVersion)) <= 0) {
+            Label1->setText(QStringLiteral("There is no update available."));
+            resetRun();
+            return;
+        }
+        Label1->setText(QStringLiteral("There is an update available: Version ") +
+                        QString::fromStdString(firstLine));
+        m_status = QStringLiteral("Getting updated file (2,7 MB)");
+        stopClip();
+
+        QFileDialog save(this, QStringLiteral("Save update"), QString(),
+                         QStringLiteral("Zip files (*.zip)"));
+        save.setObjectName(QStringLiteral("CommonDialog1"));
+        save.setAcceptMode(QFileDialog::AcceptSave);
+        save.setOption(QFileDialog::DontUseNativeDialog);
+        // The archive keeps its own name whatever is typed, so a typed name is never replaced.
+        save.setOption(QFileDialog::DontConfirmOverwrite);
+        save.selectFile(QString::fromStdString(archive));
+        if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty()) {
+            ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
+            m_closed = true;
+            reject();
+            return;
+        }
+        // Only the folder counts: the archive keeps the name of its address.
+        const QString folder = QFileInfo(save.selectedFiles().first()).absolutePath();
+
+        playClip("update app.avi");
+        m_elapsed = 0;
+        Timer2.start(1000);
+        try {
+            GetInternetFile(*Inet1, UpdateFolder() + QString::fromStdString(archive), folder);
+        } catch (const MoonrillError &error) {
+            if (m_closed)
+                return;
+            if (!InternetTransfer::IsHttpStatus(error.number()))
+                throw;
+            throw CheckFailed();
+        }
+        if (m_closed)
+            return;
+        stopClip();
+        Timer2.stop();
+        accept();
+    } catch (const std::exception &error) {
+        failed(error);
+    }
+}
+
+void frmLiveUpdate::failed(const std::exception &error)
+{
+    if (m_closed)
+        return; // the window was closed meanwhile; it has said "Update aborted"
+    if (dynamic_cast<const CheckFailed *>(&error) != nullptr) {
+        resetRun();
+        ShowMessage(UpdateFailed, MsgStyle::OkCritical, this);
+        return;
+    }
+    const auto *known = dynamic_cast<const MoonrillError *>(&error);
+    if (known != nullptr && known->number() == MoonrillError::FileNotFound) {
+        ReportClipError(*known, this);
+        return;
+    }
+    if (known != nullptr && known->number() == InternetTransfer::TimedOut) {
+        stopClip();
+        ShowMessage(std::string_view("Operation timed out. Please try again later"),
+                    MsgStyle::OkCritical, this);
+        m_closed = true;
+        reject();
+        return;
+    }
+    stopClip();
+    ShowErrorReport(error.what(), this);
+}
+
+void frmLiveUpdate::done(int result)
+{
+    if (Inet1->StillExecuting()) {
+        m_closed = true;
+        anmUpdate->Stop();
+        Inet1->Cancel();
+        ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
+    }
+    m_closed = true;
+    Timer1.stop();
+    Timer2.stop();
+    anmUpdate->Close();
+    QDialog::done(result);
+}
