@@ -116,12 +116,8 @@ void frmAbout::showEvent(QShowEvent *event)
         return;
     m_opened = true;
     QTimer::singleShot(0, this, [this] {
-        try {
-            anmAbout->Open(AssetPath("anim/clock.avi"));
+        if (anmAbout->OpenClip("clock.avi", this))
             anmAbout->SetAutoPlay(true);
-        } catch (const MoonrillError &error) {
-            ReportClipError(error, this);
-        }
     });
 }
 

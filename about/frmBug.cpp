@@ -80,13 +80,7 @@ void frmBug::showEvent(QShowEvent *event)
     if (m_opened)
         return;
     m_opened = true;
-    QTimer::singleShot(0, this, [this] {
-        try {
-            anmReq->Open(AssetPath("anim/clock.avi")); // loaded, still
-        } catch (const MoonrillError &error) {
-            ReportClipError(error, this);
-        }
-    });
+    QTimer::singleShot(0, this, [this] { anmReq->OpenClip("clock.avi", this); }); // loaded, still
 }
 
 bool frmBug::eventFilter(QObject *watched, QEvent *event)

@@ -403,12 +403,8 @@ void frmAddEvent::showEvent(QShowEvent *event)
     // The frame is known now: give the window the outer height it was asked for.
     SetOuterHeight(m_outerHeight);
     QTimer::singleShot(0, this, [this] {
-        try {
-            anmAdd->Open(AssetPath("anim/writeexclamation.avi"));
+        if (anmAdd->OpenClip("writeexclamation.avi", this))
             anmAdd->Play(-1);
-        } catch (const MoonrillError &error) {
-            ReportClipError(error, this);
-        }
     });
 }
 

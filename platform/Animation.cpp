@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "Paths.h"
 
 #include <QImage>
 #include <QLabel>
@@ -31,6 +32,17 @@ void Animation::Open(const std::string &path)
     showFrame(0);
     if (m_autoPlay)
         Play(-1);
+}
+
+bool Animation::OpenClip(const std::string &name, QWidget *parent)
+{
+    try {
+        Open(AssetPath("anim/" + name));
+        return true;
+    } catch (const MoonrillError &error) {
+        ReportClipError(error, parent);
+        return false;
+    }
 }
 
 void Animation::Play(int times)

@@ -29,6 +29,9 @@ public:
     /// Loads the clip at `path`. Throws a MoonrillError: 53 when the file is missing, another
     /// number when it is not a clip this player reads.
     void Open(const std::string &path);
+    /// Opens the clip `name` of the anim folder; a failure is reported to the user (see
+    /// ReportClipError) and gives false.
+    bool OpenClip(const std::string &name, QWidget *parent);
     /// Plays `times` rounds, or without end when `times` is negative.
     void Play(int times);
     /// With auto-play on, an open clip plays on its own without end; off stops it.
