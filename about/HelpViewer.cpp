@@ -4,20 +4,12 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "Text.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QShortcut>
 #include <QTextBrowser>
-
-namespace {
-
-QString fromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     : QWidget(owner, Qt::Window), m_topics(std::move(topics)), m_list(new QListWidget(this)),
@@ -30,14 +22,14 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     m_list->setObjectName(QStringLiteral("lstTopics"));
     m_text->setObjectName(QStringLiteral("txtTopic"));
     for (const HelpTopic &topic : m_topics)
-        m_list->addItem(fromBytes(topic.title));
+        m_list->addItem(FromBytes(topic.title));
     m_list->setMaximumWidth(200);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_text, 1);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && size_t(row) < m_topics.size())
-            m_text->setPlainText(fromBytes(m_topics[size_t(row)].text));
+            m_text->setPlainText(FromBytes(m_topics[size_t(row)].text));
     });
 }
 
@@ -77,7 +69,7 @@ HelpViewer *ShowHelpTopic(QWidget *owner, int topic)
     if (topics.empty()) {
         ShowMessage(QStringLiteral(
                         "The help file %1 cannot be found or read. Please reinstall the program.")
-                        .arg(fromBytes(path)),
+                        .arg(FromBytes(path)),
                     MsgStyle::OkCritical, owner);
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include "MoonrillError.h"
 #include "Occurrence.h"
 #include "Paths.h"
+#include "Text.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -22,11 +23,6 @@
 #include <QTimer>
 
 namespace {
-
-QString fromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 std::string toBytes(const QString &text)
 {
@@ -256,7 +252,7 @@ void frmAddEvent::applyEmailChoice()
 
 void frmAddEvent::SetDescription(const std::string &text)
 {
-    txtDescription->setText(fromBytes(text));
+    txtDescription->setText(FromBytes(text));
 }
 
 void frmAddEvent::SetDate(Date date)
@@ -267,7 +263,7 @@ void frmAddEvent::SetDate(Date date)
 
 void frmAddEvent::SetOccurs(const std::string &baseType)
 {
-    const int index = comOccurs->findText(fromBytes(baseType), Qt::MatchExactly);
+    const int index = comOccurs->findText(FromBytes(baseType), Qt::MatchExactly);
     comOccurs->setCurrentIndex(index >= 0 ? index : 0);
     if (index < 0)
         m_heldType = baseType;
@@ -307,7 +303,7 @@ void frmAddEvent::SetEmail(const std::string &address)
         return;
     }
     optYes->setChecked(true);
-    txtEmail->setText(fromBytes(address));
+    txtEmail->setText(FromBytes(address));
 }
 
 std::string frmAddEvent::composeType() const

@@ -1,6 +1,7 @@
 #include "Desktop.h"
 
 #include "MessageBox.h"
+#include "Text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,7 +14,7 @@ QUrl toUrl(const std::string &link)
 {
     // Tolerant parsing keeps every percent-escape the link already holds and escapes what a
     // URL may not hold as it stands (the blank in "Happy birthday!").
-    return QUrl(QString::fromUtf8(link.data(), qsizetype(link.size())), QUrl::TolerantMode);
+    return QUrl(FromBytes(link), QUrl::TolerantMode);
 }
 
 } // namespace
@@ -22,7 +23,7 @@ void SetClipboardText(const std::string &text)
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    clipboard->setText(FromBytes(text));
 }
 
 void Beep()
@@ -44,7 +45,7 @@ bool OpenLink(const std::string &link, QWidget *parent)
     if (!IsOpenableLink(link)) {
         ShowMessage(QStringLiteral("This link cannot be opened: only web (http, https) and "
                                    "e-mail (mailto) links are opened.\r\n") +
-                        QString::fromUtf8(link.data(), qsizetype(link.size())),
+                        FromBytes(link),
                     MsgStyle::OkCritical, parent);
         return false;
     }

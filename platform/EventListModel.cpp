@@ -3,17 +3,9 @@
 #include "Conversions.h"
 #include "EventState.h"
 #include "MoonrillError.h"
+#include "Text.h"
 
 #include <QFont>
-
-namespace {
-
-QString fromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 EventListModel::EventListModel(EventState &state, QObject *parent)
     : QAbstractTableModel(parent), m_state(state)
@@ -51,15 +43,15 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         return {};
     switch (index.column()) {
     case EventColumn:
-        return fromBytes(event.Description);
+        return FromBytes(event.Description);
     case DateColumn:
-        return fromBytes(DateToText(event.StartingOn));
+        return FromBytes(DateToText(event.StartingOn));
     case WhenColumn:
-        return fromBytes(PaddedDayCount(m_state.WhenDaysOfRow(row)));
+        return FromBytes(PaddedDayCount(m_state.WhenDaysOfRow(row)));
     case TypeColumn:
-        return fromBytes(event.Occurs);
+        return FromBytes(event.Occurs);
     case NoticeColumn:
-        return fromBytes(m_state.NoticePeriodOfRow(row));
+        return FromBytes(m_state.NoticePeriodOfRow(row));
     default:
         return {};
     }
@@ -89,7 +81,7 @@ QString EventListModel::keyOfRow(int row) const
 {
     if (row < 0 || size_t(row) >= m_state.RowCount())
         return {};
-    return fromBytes(m_state.RecordOfRow(size_t(row)).Id);
+    return FromBytes(m_state.RecordOfRow(size_t(row)).Id);
 }
 
 int EventListModel::insertEvent(EventFields fields, Date today)

@@ -1,5 +1,7 @@
 #include "MessageBox.h"
 
+#include "Text.h"
+
 #include <QMessageBox>
 
 namespace {
@@ -64,9 +66,7 @@ void SetMessageHook(MessageHook installed)
 MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, const QString &title)
 {
     QMessageBox box(parent);
-    box.setWindowTitle(title.isEmpty()
-                           ? QString::fromUtf8(ProgramTitle.data(), qsizetype(ProgramTitle.size()))
-                           : title);
+    box.setWindowTitle(title.isEmpty() ? FromBytes(ProgramTitle) : title);
     box.setTextFormat(Qt::PlainText);
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -79,7 +79,7 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
 
 MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
 {
-    return ShowMessage(QString::fromUtf8(text.data(), qsizetype(text.size())), style, parent);
+    return ShowMessage(FromBytes(text), style, parent);
 }
 
 std::string ErrorReportText(std::string_view description)

@@ -4,6 +4,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "PrintLayout.h"
+#include "Text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -41,7 +42,7 @@ public:
     {
         const QFontMetricsF metrics(m_painter.font(), &m_printer);
         m_painter.drawText(QPointF(xMm * m_dotsPerMm, yMm * m_dotsPerMm + metrics.ascent()),
-                           QString::fromUtf8(text.data(), qsizetype(text.size())));
+                           FromBytes(text));
     }
     [[nodiscard]] double lineHeightMm() const
     {

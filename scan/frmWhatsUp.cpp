@@ -1,6 +1,7 @@
 #include "frmWhatsUp.h"
 
 #include "Animation.h"
+#include "clsHlink.h"
 #include "Desktop.h"
 #include "HelpViewer.h"
 #include "MailLink.h"
@@ -8,22 +9,13 @@
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "ScanComputation.h"
-#include "clsHlink.h"
+#include "Text.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
-
-namespace {
-
-QString fromBytes(const std::string &text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-} // namespace
 
 frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
                        QWidget *parent)
@@ -86,9 +78,9 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
-        auto *item = new QTreeWidgetItem({fromBytes(row.When), fromBytes(row.Date),
-                                          fromBytes(row.Description), fromBytes(row.SortKey)});
-        item->setData(0, Qt::UserRole, fromBytes(row.Key));
+        auto *item = new QTreeWidgetItem({FromBytes(row.When), FromBytes(row.Date),
+                                          FromBytes(row.Description), FromBytes(row.SortKey)});
+        item->setData(0, Qt::UserRole, FromBytes(row.Key));
         items.append(item);
     }
     lstWhatsUp->addTopLevelItems(items);
