@@ -7,4 +7,4 @@ source tools/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}"
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DMOONRILL_TESTS=OFF >/dev/null
 cmake --build build-release -j"$(nproc)" >/dev/null
-exec ./build-release/app/moonrill "$@"
+exec ./build-release/bin/moonrill "$@"

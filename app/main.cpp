@@ -1,20 +1,26 @@
-#include "frmMain.h"
+#include "Date.h"
+#include "GuiLoader.h"
+#include "LogonScan.h"
+#include "Paths.h"
 
-#include <QApplication>
+#include <exception>
+#include <iostream>
+#include <string_view>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Moonrill"));
-    QApplication::setDesktopFileName(QStringLiteral("moonrill"));
-
-    // Only the one argument "whatsup", exactly so, runs the logon scan.
-    const QStringList arguments = QApplication::arguments();
-    const bool whatsup = arguments.size() == 2 && arguments.at(1) == QStringLiteral("whatsup");
-
-    frmMain window;
-    QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    if (!window.StartUp(whatsup))
-        return 0;
-    return QApplication::exec();
+    try {
+        // Only the one argument "whatsup", exactly so, runs the logon scan.
+        if (argc == 2 && std::string_view(argv[1]) == "whatsup") {
+            LazyLogonScreens screens(argc, argv);
+            RunLogonScan(ProgramFolder(), Date::today(), screens);
+            return 0;
+        }
+        return GuiLoader().RunMainWindow(argc, argv);
+    } catch (const std::exception &error) {
+        // Nothing can be shown without the windows library; the terminal or the session's log
+        // is the one place left to say why.
+        std::cerr << "moonrill: " << error.what() << '\n';
+        return 1;
+    }
 }

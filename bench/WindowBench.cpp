@@ -36,7 +36,7 @@ void PlainStartWithThirtyThousand(benchmark::State &bench)
         WriteFileAtomically(path, content);
         bench.ResumeTiming();
         frmMain window;
-        if (!window.StartUp(false))
+        if (!window.StartUp())
             bench.SkipWithError("start-up ended");
         window.EventView()->viewport()->repaint();
         QApplication::processEvents();
@@ -59,7 +59,7 @@ public:
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         WriteFileAtomically(m_home.filePath(QStringLiteral("events.mrl")).toStdString(),
                             MixedEventFile(30000, Date::today()));
-        window.StartUp(false);
+        window.StartUp();
         SetMessageHook([](QMessageBox &) { return MsgAnswer::Yes; });
     }
     ~StartedWindow()

@@ -7,8 +7,10 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -52,7 +54,7 @@ private:
     int m_fd;
 };
 
-void writeAll(int fd, const std::string &content, const std::string &path)
+void writeAll(int fd, std::string_view content, const std::string &path)
 {
     size_t done = 0;
     while (done < content.size()) {
@@ -138,31 +140,85 @@ std::string ResolveLinks(const std::string &path)
     return current;
 }
 
-void WriteFileAtomically(const std::string &path, const std::string &content)
+MappedFile::MappedFile(const std::string &path)
 {
-    const std::string target = ResolveLinks(path);
-    int fd = -1;
-    const std::string temporary = createTemporary(target, fd);
-    FileDescriptor file(fd);
-    try {
-        struct stat old
-        {
-        };
-        if (::stat(target.c_str(), &old) == 0)
-            ::fchmod(file.get(), old.st_mode & 07777);
-        writeAll(file.get(), content, target);
-        if (::fsync(file.get()) != 0)
-            fail("Cannot write", target, errno);
-        if (file.close() != 0)
-            fail("Cannot write", target, errno);
-        if (::rename(temporary.c_str(), target.c_str()) != 0)
-            fail("Cannot replace", target, errno);
-    } catch (...) {
-        ::unlink(temporary.c_str());
-        throw;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        if (errno == ENOENT)
+            return;
+        fail("Cannot open", path, errno);
     }
+    m_exists = true;
+    struct stat info
+    {
+    };
+    if (::fstat(file.get(), &info) != 0)
+        fail("Cannot read", path, errno);
+    if (info.st_size == 0)
+        return;
+    m_size = static_cast<size_t>(info.st_size);
+    void *data = ::mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
+    if (data == MAP_FAILED)
+        fail("Cannot read", path, errno);
+    m_data = static_cast<const char *>(data);
+}
+
+MappedFile::MappedFile(MappedFile &&other) noexcept
+    : m_data(std::exchange(other.m_data, nullptr)), m_size(std::exchange(other.m_size, 0)),
+      m_exists(other.m_exists)
+{
+}
+
+MappedFile::~MappedFile()
+{
+    if (m_data != nullptr)
+        ::munmap(const_cast<char *>(m_data), m_size);
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::string &path)
+    : m_target(ResolveLinks(path)), m_temporary(createTemporary(m_target, m_fd))
+{
+    struct stat old
+    {
+    };
+    if (::stat(m_target.c_str(), &old) == 0)
+        ::fchmod(m_fd, old.st_mode & 07777);
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temporary.empty())
+        ::unlink(m_temporary.c_str());
+}
+
+void AtomicFileWriter::Write(std::string_view content)
+{
+    writeAll(m_fd, content, m_target);
+}
+
+void AtomicFileWriter::Commit()
+{
+    if (::fsync(m_fd) != 0)
+        fail("Cannot write", m_target, errno);
+    const int closed = ::close(m_fd);
+    m_fd = -1;
+    if (closed != 0)
+        fail("Cannot write", m_target, errno);
+    if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+        fail("Cannot replace", m_target, errno);
+    m_temporary.clear();
     // The rename is durable only once the folder itself is on disk.
-    FileDescriptor folder(::open(folderOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const FileDescriptor folder(
+        ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
+}
+
+void WriteFileAtomically(const std::string &path, const std::string &content)
+{
+    AtomicFileWriter writer(path);
+    writer.Write(content);
+    writer.Commit();
 }

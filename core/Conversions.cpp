@@ -35,13 +35,13 @@ int digitsValue(std::string_view digits)
 
 } // namespace
 
-std::string DateToText(Date date)
+void AppendDateText(std::string &out, Date date)
 {
     const Date::Ymd d = date.ymd();
-    std::string text(10, '0');
+    char text[10];
     int year = d.year;
     for (int i = 3; i >= 0; --i) {
-        text[static_cast<size_t>(i)] = static_cast<char>('0' + year % 10);
+        text[i] = static_cast<char>('0' + year % 10);
         year /= 10;
     }
     text[4] = '-';
@@ -50,6 +50,13 @@ std::string DateToText(Date date)
     text[7] = '-';
     text[8] = static_cast<char>('0' + d.day / 10);
     text[9] = static_cast<char>('0' + d.day % 10);
+    out.append(text, sizeof text);
+}
+
+std::string DateToText(Date date)
+{
+    std::string text;
+    AppendDateText(text, date);
     return text;
 }
 
@@ -95,11 +102,18 @@ int16_t TextToInt16(std::string_view text)
     return static_cast<int16_t>(value);
 }
 
-std::string IntToText(long long value)
+void AppendIntText(std::string &out, long long value)
 {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+    out.append(buffer, result.ptr);
+}
+
+std::string IntToText(long long value)
+{
+    std::string text;
+    AppendIntText(text, value);
+    return text;
 }
 
 std::string PaddedDayCount(int32_t days)

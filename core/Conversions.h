@@ -12,6 +12,8 @@
 
 /// "2002-01-30". Years outside 1..9999 never reach here (they do not convert on reading).
 [[nodiscard]] std::string DateToText(Date date);
+/// The same, appended to `out`.
+void AppendDateText(std::string &out, Date date);
 
 /// Reads what DateToText writes, with surrounding blanks allowed. Throws a type mismatch for
 /// any other text, for a day that does not exist ("2023-02-30") and for years outside 1..9999.
@@ -23,6 +25,8 @@
 
 /// Decimal digits, "-" in front of a negative value, no blanks.
 [[nodiscard]] std::string IntToText(long long value);
+/// The same, appended to `out`.
+void AppendIntText(std::string &out, long long value);
 
 /// Whole days from `from` to `to`; negative when `to` lies before `from`.
 [[nodiscard]] constexpr int32_t DayDifference(Date from, Date to)

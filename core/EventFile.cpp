@@ -7,6 +7,7 @@
 #include "Occurrence.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -47,30 +48,31 @@ int countNonEmptyLines(LineReader &reader)
 
 /// The fields of a good line, or no value for a damaged one. A period that is a number out of
 /// the 16-bit range is not damage but an error, and is thrown.
-std::optional<EventFields> readFields(std::string_view line)
+std::optional<EventLineView> readFields(std::string_view line)
 {
-    const std::vector<std::string_view> fields = SplitEventLine(line);
-    if (fields.size() < 5)
+    const LeadingFields split = SplitLeadingFields(line);
+    if (split.count < 5)
         return std::nullopt;
-    EventFields result;
+    EventLineView result;
     try {
-        result.Period = TextToInt16(fields[4]);
+        result.Period = TextToInt16(split.field[4]);
     } catch (const MoonrillError &error) {
         if (error.number() == MoonrillError::Overflow)
             throw;
         return std::nullopt;
     }
-    if (fields.size() < 6)
+    if (split.count < 6)
         return std::nullopt;
     try {
-        result.StartingOn = TextToDate(fields[2]);
+        result.StartingOn = TextToDate(split.field[2]);
     } catch (const MoonrillError &) {
         return std::nullopt;
     }
-    result.Description = fields[1];
-    result.Occurs = fields[3];
-    result.PeriodText = fields[4];
-    result.Email = fields[5];
+    result.DateText = split.field[2];
+    result.Description = split.field[1];
+    result.Occurs = split.field[3];
+    result.PeriodText = split.field[4];
+    result.Email = split.field[5];
     return result;
 }
 
@@ -86,56 +88,79 @@ std::string BackupPath(const std::string &path)
     return path + ".bak";
 }
 
+std::optional<MappedFile> ReadEventFileContent(const std::string &path, LoadResult &result)
+{
+    try {
+        MappedFile file(path);
+        if (file.exists())
+            return file;
+    } catch (const MoonrillError &error) {
+        result.error = error;
+        return std::nullopt;
+    }
+    // No file yet: start one holding just the closing empty line, and read that.
+    WriteFileAtomically(path, std::string(CrLf));
+    try {
+        return MappedFile(path);
+    } catch (const MoonrillError &error) {
+        result.error = error;
+        return std::nullopt;
+    }
+}
+
+void ReadEventLines(std::string_view content, Date today, LoadResult &result,
+                    const std::function<void(const EventLineView &)> &onEvent)
+{
+    LineReader reader(content);
+    while (!reader.atEnd()) {
+        const std::string_view line = reader.next();
+        if (line.empty()) {
+            result.ignored += countNonEmptyLines(reader);
+            break;
+        }
+        try {
+            std::optional<EventLineView> fields = readFields(line);
+            if (!fields) {
+                ++result.ignored;
+                continue;
+            }
+            const std::optional<Date> next =
+                NextOccurrence(fields->StartingOn, fields->Occurs, today);
+            if (!next)
+                continue;
+            fields->Moved = *next != fields->StartingOn;
+            fields->StartingOn = *next;
+            onEvent(*fields);
+        } catch (const MoonrillError &error) {
+            result.error = error;
+            break;
+        }
+    }
+    result.success = !result.error;
+}
+
 LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
 {
     LoadResult result;
     if (state.RowCount() > 0 && !ClearEvents(state))
         return result;
 
-    std::optional<std::string> content;
-    try {
-        content = ReadWholeFile(path);
-    } catch (const MoonrillError &error) {
-        result.error = error;
+    const std::optional<MappedFile> file = ReadEventFileContent(path, result);
+    if (!file)
         return result;
-    }
-    if (!content) {
-        // No file yet: start one holding just the closing empty line.
-        WriteFileAtomically(path, std::string(CrLf));
-        content = std::string(CrLf);
-    }
-
     {
-        const auto lines = static_cast<size_t>(std::count(content->begin(), content->end(), '\n'));
+        const std::string_view content = file->text();
+        const auto lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
         EventState::BulkInsert bulk(state, lines + 1);
-        LineReader reader(*content);
-        while (!reader.atEnd()) {
-            const std::string_view line = reader.next();
-            if (line.empty()) {
-                result.ignored += countNonEmptyLines(reader);
-                break;
-            }
-            try {
-                std::optional<EventFields> fields = readFields(line);
-                if (!fields) {
-                    ++result.ignored;
-                    continue;
-                }
-                const std::optional<Date> next =
-                    NextOccurrence(fields->StartingOn, fields->Occurs, today);
-                if (!next)
-                    continue;
-                fields->StartingOn = *next;
-                state.Insert(std::move(*fields), today);
-            } catch (const MoonrillError &error) {
-                result.error = error;
-                break;
-            }
-        }
+        ReadEventLines(content, today, result, [&state, today](const EventLineView &event) {
+            state.Insert(EventFields{std::string(event.Description), event.StartingOn,
+                                     std::string(event.Occurs), event.Period,
+                                     std::string(event.PeriodText), std::string(event.Email)},
+                         today);
+        });
     }
-    if (result.error || result.ignored > 0)
+    if (IsLossyLoad(result))
         state.SetBackupBeforeSave(true);
-    result.success = !result.error;
     return result;
 }
 
@@ -151,14 +176,22 @@ std::string EventFileContent(const EventState &state)
     return content;
 }
 
+void KeepBackup(const std::string &path)
+{
+    if (const std::optional<std::string> original = ReadWholeFile(path))
+        WriteFileAtomically(BackupPath(path), *original);
+}
+
+void WriteEventFile(const std::string &path, const std::string &content, bool keepBackup)
+{
+    if (keepBackup)
+        KeepBackup(path);
+    WriteFileAtomically(path, content);
+}
+
 void SaveEvents(EventState &state, const std::string &path)
 {
-    const std::string content = EventFileContent(state);
-    if (state.BackupBeforeSave()) {
-        if (const std::optional<std::string> original = ReadWholeFile(path))
-            WriteFileAtomically(BackupPath(path), *original);
-    }
-    WriteFileAtomically(path, content);
+    WriteEventFile(path, EventFileContent(state), state.BackupBeforeSave());
     state.SetBackupBeforeSave(false);
     state.SetSaved(true);
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "Date.h"
 #include "MoonrillError.h"
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +26,40 @@ struct LoadResult
     std::optional<MoonrillError> error;
 };
 
+/// One good line of the event file as read: views into the line, the date already moved to the
+/// event's next occurrence.
+struct EventLineView
+{
+    std::string_view Description;
+    Date StartingOn;
+    std::string_view Occurs;
+    int16_t Period = 0;
+    std::string_view PeriodText; // as written
+    std::string_view Email;
+    std::string_view DateText; // the date as written
+    bool Moved = false;        // whether StartingOn differs from the date written
+};
+
+/// The event file at `path`, mapped for reading, created holding one empty line when it is missing
+/// (a failure to create it is thrown). A file that cannot be read gives no value and sets
+/// `result.error`.
+[[nodiscard]] std::optional<MappedFile> ReadEventFileContent(const std::string &path,
+                                                             LoadResult &result);
+
+/// Reads the event lines of `content` as the load does: every event that stays (not a one-time
+/// event that is over) goes to `onEvent`, in file order. Damaged lines and lines after an empty
+/// line are counted in `result.ignored`; a MoonrillError from the reading or from `onEvent`
+/// stops the read and becomes `result.error`.
+void ReadEventLines(std::string_view content, Date today, LoadResult &result,
+                    const std::function<void(const EventLineView &)> &onEvent);
+
+/// Whether a load left out lines the file holds (damaged, unread or not reached), so that the
+/// file must be kept as a backup before it is replaced.
+[[nodiscard]] inline bool IsLossyLoad(const LoadResult &result)
+{
+    return result.error.has_value() || result.ignored > 0;
+}
+
 /// Reads the event file at `path` into `state`, moving each event to its next occurrence from
 /// `today`. A missing file is created holding one empty line; when that fails the error is
 /// thrown. Whenever the load leaves out lines the file holds (damaged, unread or not reached),
@@ -33,6 +70,13 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today);
 /// atomically, and marks the state saved. Before the first save after a lossy load the old file
 /// is kept as BackupPath(path). Throws a MoonrillError (the state then stays not saved).
 void SaveEvents(EventState &state, const std::string &path);
+
+/// Keeps the event file at `path` as it is now as BackupPath(path), before it is replaced.
+void KeepBackup(const std::string &path);
+
+/// Replaces the event file at `path` with `content` atomically; with `keepBackup` the file
+/// as it was is kept as BackupPath(path) first.
+void WriteEventFile(const std::string &path, const std::string &content, bool keepBackup);
 
 /// The whole content SaveEvents writes for `state`.
 [[nodiscard]] std::string EventFileContent(const EventState &state);

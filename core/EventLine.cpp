@@ -18,18 +18,51 @@ std::vector<std::string_view> SplitEventLine(std::string_view line)
     }
 }
 
-void AppendEventLine(std::string &out, const clsEvent &event)
+LeadingFields SplitLeadingFields(std::string_view line)
+{
+    // One walk over the line: event lines are short, and most "$" begin a separator.
+    LeadingFields result;
+    size_t start = 0;
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        if (line[i] != '$' || line[i + 1] != '$')
+            continue;
+        result.field[result.count++] = line.substr(start, i - start);
+        if (result.count == result.field.size())
+            return result;
+        start = i + 2;
+        ++i;
+    }
+    result.field[result.count++] = line.substr(start);
+    return result;
+}
+
+void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
+                     std::string_view occurs, int16_t period, std::string_view email)
 {
     out += "$$";
-    out += event.Description;
+    out += description;
     out += "$$";
-    out += DateToText(event.StartingOn);
+    out += dateText;
     out += "$$";
-    out += event.Occurs;
+    out += occurs;
     out += "$$";
-    out += IntToText(event.Period);
+    AppendIntText(out, period);
     out += "$$";
-    out += event.Email;
+    out += email;
+}
+
+void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
+                     std::string_view occurs, int16_t period, std::string_view email)
+{
+    std::string date; // short enough to stay inside the string itself
+    AppendDateText(date, startingOn);
+    AppendEventLine(out, description, std::string_view(date), occurs, period, email);
+}
+
+void AppendEventLine(std::string &out, const clsEvent &event)
+{
+    AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
+                    event.Email);
 }
 
 std::string FormatEventLine(const clsEvent &event)

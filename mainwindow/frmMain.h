@@ -31,9 +31,10 @@ public:
     explicit frmMain(QWidget *parent = nullptr);
     ~frmMain() override;
 
-    /// Runs the start-up sequence: single instance, load and save, then either the scan (with
-    /// `whatsup`) or the main window. Returns false when the program is to end now.
-    bool StartUp(bool whatsup);
+    /// Runs the start-up sequence: single instance, load and save, then the main window.
+    /// Returns false when another instance runs and the program is to end now. (The logon scan
+    /// runs without this window: RunLogonScan.)
+    bool StartUp();
 
     /// The common error report for an error an operation raised.
     void ReportError(const std::exception &error);
@@ -106,7 +107,7 @@ private:
     void mnuConfigRunOn_Click();
     void mnuConfigRunOff_Click();
     void showRunAtLogonTicks(bool on);
-    void runStartUpSteps(bool whatsup);
+    void runStartUpSteps();
     void setUndoEnabled(bool enabled);
     /// Ends the program at once: no further question, the window closes.
     void endProgram();

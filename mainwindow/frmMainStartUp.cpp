@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "ErrorMessages.h"
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "MessageBox.h"
@@ -40,7 +41,7 @@ void writeFirstStartMarker()
 
 } // namespace
 
-bool frmMain::StartUp(bool whatsup)
+bool frmMain::StartUp()
 {
     const std::string folder = ProgramFolder();
     m_instance = std::make_unique<SingleInstance>(folder);
@@ -55,41 +56,23 @@ bool frmMain::StartUp(bool whatsup)
     m_eventFile = JoinPath(folder, EventFileName);
 
     try {
-        runStartUpSteps(whatsup);
+        runStartUpSteps();
     } catch (const std::exception &) {
-        ShowMessage(std::string_view("A serious error occured!\r\n"
-                                     "If this continues, please reinstall the program!"),
-                    MsgStyle::OkCritical, this);
-        // A logon scan never shows the main window, also not after an error.
-        if (whatsup) {
-            endProgram();
-            return false;
-        }
+        ShowMessage(SeriousErrorText, MsgStyle::OkCritical, this);
         show();
-        return true;
-    }
-    if (whatsup) {
-        endProgram();
-        return false;
     }
     return true;
 }
 
-void frmMain::runStartUpSteps(bool whatsup)
+void frmMain::runStartUpSteps()
 {
     // The window's safe state comes first, so that a failing step leaves nothing half set.
-    if (!whatsup) {
-        setUndoEnabled(false);
-        showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
-    }
+    setUndoEnabled(false);
+    showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
 
     if (LoadEvents())
         SaveEvents();
 
-    if (whatsup) {
-        ScanEvents();
-        return;
-    }
     if (!fileExists(firstStartMarker())) {
         mnuConfigRunOn_Click();
         writeFirstStartMarker();

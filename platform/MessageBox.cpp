@@ -1,5 +1,6 @@
 #include "MessageBox.h"
 
+#include "ErrorMessages.h"
 #include "Text.h"
 
 #include <QMessageBox>
@@ -80,12 +81,6 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
 MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
 {
     return ShowMessage(FromBytes(text), style, parent);
-}
-
-std::string ErrorReportText(std::string_view description)
-{
-    return "Your action caused an error: " + std::string(description) +
-           "\r\n\r\nGo to About for support";
 }
 
 void ShowErrorReport(std::string_view description, QWidget *parent)

@@ -37,10 +37,8 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent = nul
 /// The same for text held as bytes (UTF-8).
 MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent = nullptr);
 
-/// The common error report: "Your action caused an error: " + the description, two line
-/// breaks and "Go to About for support", with the critical-stop icon.
+/// The common error report (ErrorReportText) with the critical-stop icon.
 void ShowErrorReport(std::string_view description, QWidget *parent = nullptr);
-[[nodiscard]] std::string ErrorReportText(std::string_view description);
 
 /// A test answers boxes through this hook: it is handed the box exactly as it would be shown
 /// and returns the answer instead of a person. An empty function removes the hook.

@@ -17,31 +17,37 @@ std::string labelFor(int32_t days)
 
 } // namespace
 
-ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today)
+void ScanCollector::AddDue(std::string id, std::string_view description, Date startingOn,
+                           std::string_view email)
+{
+    const int32_t days = DayDifference(m_today, startingOn);
+    if (days == 0 && !email.empty())
+        m_mails.push_back(std::string(description) + "$$" + std::string(email));
+    m_due.push_back({days, std::move(id), std::string(description), startingOn});
+}
+
+ScanResult ScanCollector::Finish()
 {
     ScanResult result;
-    struct Due
-    {
-        int32_t days;
-        const clsEvent *event;
-    };
-    std::vector<Due> due;
-    for (const clsEvent &event : events) {
-        const int32_t days = DayDifference(today, event.StartingOn);
-        if (days < 0 || days > event.Period)
-            continue;
-        due.push_back({days, &event});
-        if (days == 0 && !event.Email.empty())
-            result.birthdayMails.push_back(event.Description + "$$" + event.Email);
-    }
-    result.found = !due.empty();
-    std::stable_sort(due.begin(), due.end(),
+    result.found = !m_due.empty();
+    std::stable_sort(m_due.begin(), m_due.end(),
                      [](const Due &a, const Due &b) { return a.days < b.days; });
-    result.rows.reserve(due.size());
-    for (const Due &d : due) {
-        result.rows.push_back(ScanRow{d.event->Id, labelFor(d.days),
-                                      DateToText(d.event->StartingOn), d.event->Description,
-                                      PaddedDayCount(d.days)});
+    result.rows.reserve(m_due.size());
+    for (Due &d : m_due) {
+        result.rows.push_back(ScanRow{std::move(d.id), labelFor(d.days), DateToText(d.date),
+                                      std::move(d.description), PaddedDayCount(d.days)});
     }
+    result.birthdayMails = std::move(m_mails);
+    m_due.clear();
     return result;
+}
+
+ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today)
+{
+    ScanCollector collector(today);
+    for (const clsEvent &event : events) {
+        if (collector.IsDue(event.StartingOn, event.Period))
+            collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email);
+    }
+    return collector.Finish();
 }

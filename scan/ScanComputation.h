@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Conversions.h"
 #include "clsEvent.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 /// One row of the scan list.
@@ -31,3 +33,35 @@ struct ScanResult
 /// period, both ends included (a period of 3 lists an event on the three days before its date
 /// and on the date itself). Events already past, and negative periods, are never due.
 [[nodiscard]] ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today);
+
+/// Gathers the due events one at a time, in record order, for a scan that does not hold the
+/// records; ComputeScan is the same over a whole list.
+class ScanCollector
+{
+public:
+    explicit ScanCollector(Date today) : m_today(today) {}
+
+    /// Whether an event of this date and notice period is due.
+    [[nodiscard]] bool IsDue(Date startingOn, int16_t period) const
+    {
+        const int32_t days = DayDifference(m_today, startingOn);
+        return days >= 0 && days <= period;
+    }
+    /// Adds an event that IsDue says is due.
+    void AddDue(std::string id, std::string_view description, Date startingOn,
+                std::string_view email);
+    /// The rows, soonest first (equal day counts in the order added), and the mail offers.
+    [[nodiscard]] ScanResult Finish();
+
+private:
+    struct Due
+    {
+        int32_t days;
+        std::string id;
+        std::string description;
+        Date date;
+    };
+    Date m_today;
+    std::vector<Due> m_due;
+    std::vector<std::string> m_mails;
+};

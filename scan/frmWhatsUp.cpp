@@ -1,7 +1,6 @@
 #include "frmWhatsUp.h"
 
 #include "Animation.h"
-#include "clsHlink.h"
 #include "Desktop.h"
 #include "HelpViewer.h"
 #include "MailLink.h"
@@ -10,6 +9,7 @@
 #include "Paths.h"
 #include "ScanComputation.h"
 #include "Text.h"
+#include "clsHlink.h"
 
 #include <QHeaderView>
 #include <QLabel>

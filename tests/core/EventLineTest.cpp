@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 TEST(EventLine, SplitsAtEverySeparatorLeftToRight)
 {
     using Fields = std::vector<std::string_view>;
@@ -11,6 +14,23 @@ TEST(EventLine, SplitsAtEverySeparatorLeftToRight)
     EXPECT_EQ(SplitEventLine("$$$$"), (Fields{"", "", ""}));
     EXPECT_EQ(SplitEventLine(""), (Fields{""}));
     EXPECT_EQ(SplitEventLine("no separator"), (Fields{"no separator"}));
+}
+
+// The loader's allocation-free split must cut exactly where the plain split does.
+TEST(EventLine, LeadingFieldsAreTheFirstSixOfTheSplit)
+{
+    std::mt19937 random(7);
+    const char alphabet[] = {'$', '$', '$', 'a', 'b'};
+    for (int round = 0; round < 5000; ++round) {
+        std::string line(random() % 30, ' ');
+        for (char &c : line)
+            c = alphabet[random() % sizeof alphabet];
+        const std::vector<std::string_view> all = SplitEventLine(line);
+        const LeadingFields leading = SplitLeadingFields(line);
+        ASSERT_EQ(leading.count, std::min<size_t>(all.size(), 6)) << line;
+        for (size_t i = 0; i < leading.count; ++i)
+            ASSERT_EQ(leading.field[i], all[i]) << line << " field " << i;
+    }
 }
 
 TEST(EventLine, FormatsTheSixFields)

@@ -30,6 +30,16 @@ check "whatsup ends with 0" [ $rc -eq 0 ]
 check "whatsup rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n$$Yearly$$%s$$Yearly$$0$$\r\n\r' "$later" "$moved")" ]
 check "whatsup sets up no logon start" [ ! -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ]
 
+# With nothing due the scan never starts the desktop: a display platform that does not exist
+# goes unnoticed. With something due it is needed, which shows the probe works.
+printf '$$Later$$%s$$Once$$3$$\n' "$later" > "$events"
+(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) 2>/dev/null; rc=$?
+check "whatsup with nothing due needs no display" [ $rc -eq 0 ]
+check "whatsup without display rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
+printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
+(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) 2>/dev/null; rc=$?
+check "whatsup with something due starts the desktop" [ $rc -ne 0 ]
+
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
 check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"

@@ -28,7 +28,7 @@ private slots:
         MessageAnswerer answers;
         writeEvents(home, "$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         // The main window's F1 is its Help entry: the contents.

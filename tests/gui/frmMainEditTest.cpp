@@ -58,7 +58,7 @@ private:
         answers = std::make_unique<MessageAnswerer>();
         writeEvents(*home, content);
         window = std::make_unique<frmMain>();
-        QVERIFY(window->StartUp(false));
+        QVERIFY(window->StartUp());
     }
 
 private slots:

@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "Conversions.h"
 #include "EventFile.h"
 #include "GuiTestSupport.h"
 #include "Paths.h"
@@ -48,7 +47,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QVERIFY(window.isVisible());
         QCOMPARE(window.windowTitle(), QStringLiteral("Moonrill"));
         QVERIFY(answers.shown.empty());
@@ -86,13 +85,13 @@ private slots:
         MessageAnswerer answers;
         {
             frmMain first;
-            QVERIFY(first.StartUp(false));
+            QVERIFY(first.StartUp());
             action(first, "mnuConfigRunOff")->trigger();
             first.close();
         }
         {
             frmMain second;
-            QVERIFY(second.StartUp(false));
+            QVERIFY(second.StartUp());
             QVERIFY(!QFile::exists(autostartEntry(home)));
             QVERIFY(second.findChild<QAction *>(QStringLiteral("mnuConfigRunOff"))->isChecked());
             second.close();
@@ -102,7 +101,7 @@ private slots:
         writeFile(autostartEntry(home),
                   "[Desktop Entry]\nType=Application\nExec=/somewhere/else\n");
         frmMain third;
-        QVERIFY(third.StartUp(false));
+        QVERIFY(third.StartUp());
         QVERIFY(action(third, "mnuConfigRunOn")->isChecked());
         third.close();
     }
@@ -112,34 +111,13 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain first;
-        QVERIFY(first.StartUp(false));
+        QVERIFY(first.StartUp());
         frmMain second;
-        QVERIFY(!second.StartUp(true));
+        QVERIFY(!second.StartUp());
         QVERIFY(second.HasEnded());
         QVERIFY(!second.isVisible());
         QVERIFY(answers.shown.empty());
         first.close();
-    }
-
-    void whatsupWithNothingDueRewritesTheFileAndEnds()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const Date today = Date::today();
-        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
-                  "$$Gone$$" + QByteArray::fromStdString(DateToText(today.addDays(-1))) +
-                      "$$Once$$3$$\n$$Later$$" +
-                      QByteArray::fromStdString(DateToText(today.addDays(30))) + "$$Once$$3$$\n");
-        frmMain window;
-        QVERIFY(!window.StartUp(true));
-        QVERIFY(window.HasEnded());
-        QVERIFY(!window.isVisible());
-        QVERIFY(answers.shown.empty());
-        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))),
-                 "$$Later$$" + QByteArray::fromStdString(DateToText(today.addDays(30))) +
-                     "$$Once$$3$$\r\n\r\n");
-        // A logon scan does not set up the logon start.
-        QVERIFY(!QFile::exists(autostartEntry(home)));
     }
 
     void damagedLinesAreReportedOnce()
@@ -149,7 +127,7 @@ private slots:
         const QString events = home.home.filePath(QStringLiteral("events.mrl"));
         writeFile(events, "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n");
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QCOMPARE(answers.texts(),
                  QStringList(QStringLiteral("Eventlist was corrupt. \n1 line in the event-file has "
                                             "been ignored.\nThe original file is kept as ") +
@@ -169,7 +147,7 @@ private slots:
         const QByteArray original = "$$A$$2999-01-01$$Once$$99999$$\r\n";
         writeFile(events, original);
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QCOMPARE(answers.texts(),
                  QStringList(QStringLiteral(
                      "Your action caused an error: Overflow\n\nGo to About for support")));
@@ -185,16 +163,10 @@ private slots:
                             home.home.filePath(QStringLiteral("events.mrl"))));
         const QString serious = QStringLiteral(
             "A serious error occured!\nIf this continues, please reinstall the program!");
-        {
-            frmMain logon;
-            QVERIFY(!logon.StartUp(true));
-            QVERIFY(!logon.isVisible());
-            QCOMPARE(answers.texts(), QStringList(serious));
-        }
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QVERIFY(window.isVisible());
-        QCOMPARE(answers.texts().last(), serious);
+        QCOMPARE(answers.texts(), QStringList(serious));
         window.close();
     }
 
@@ -204,7 +176,7 @@ private slots:
         MessageAnswerer answers;
         const QString events = home.home.filePath(QStringLiteral("events.mrl"));
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         window.State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
         window.State().SetSaved(false);
 
@@ -241,7 +213,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         window.State().SetSaved(false);
         answers.answers = {MsgAnswer::No};
         QVERIFY(!window.ConfirmSave());
@@ -254,7 +226,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         window.close();
         QVERIFY(window.HasEnded());
         QVERIFY(answers.shown.empty());

@@ -35,7 +35,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         struct Item
         {
             const char *menu;
@@ -107,7 +107,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         auto *toolbar = window.findChild<QToolBar *>(QStringLiteral("Toolbar1"));
         const QList<QAction *> buttons = toolbar->actions();
         QCOMPARE(buttons.size(), 16);
@@ -155,7 +155,7 @@ private slots:
                               "$$Once$$3$$\r\n$$Today$$" + dateText(0) +
                               "$$Once$$ 3$$\r\n$$Twelve$$" + dateText(12) + "$$Once$$3$$\r\n");
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QCOMPARE(column(window, 0), QStringList({QStringLiteral("Today"), QStringLiteral("Twelve"),
                                                  QStringLiteral("Year"), QStringLiteral("Far")}));
         QCOMPARE(column(window, 2),
@@ -178,7 +178,7 @@ private slots:
         writeEvents(home, "$$Twin$$" + dateText(3) + "$$Once$$3$$\r\n$$Twin$$" + dateText(3) +
                               "$$Once$$3$$\r\n");
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         window.SelectRow(1);
         const int index = window.FindSelectedEvent();
         QCOMPARE(QString::fromStdString(window.State().Events()[size_t(index)].Id),
@@ -193,7 +193,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto *popup = window.findChild<QMenu *>(QStringLiteral("mnuRight"));
         QStringList items;
@@ -232,7 +232,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QVERIFY(window.State().Saved());
         {
             EditorScript script({[](frmAddEvent &e) {
@@ -300,7 +300,7 @@ private slots:
         TestHome home;
         MessageAnswerer answers;
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         EditorScript script({[](frmAddEvent &e) {
             type(e, "Never", "Daily");
             cancel(e);
@@ -320,7 +320,7 @@ private slots:
             content += "$$E$$" + dateText(5) + "$$Once$$3$$\r\n";
         writeEvents(home, content);
         frmMain window;
-        QVERIFY(window.StartUp(false));
+        QVERIFY(window.StartUp());
         QCOMPARE(window.List().rowCount(), 32767);
         EditorScript script({[](frmAddEvent &e) {
             type(e, "One too many", "Once");

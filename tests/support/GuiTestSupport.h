@@ -2,15 +2,20 @@
 
 #include "MessageBox.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
 
 #include <deque>
+#include <functional>
+#include <vector>
 
 /// Answers every message box in place of a person and remembers what each showed.
 class MessageAnswerer
@@ -94,4 +99,29 @@ public:
 
     QTemporaryDir home;
     QTemporaryDir config;
+};
+
+/// Runs each step on a modal window of type T once it is open, one window after the other.
+template <typename T> class ModalScript : public QObject
+{
+public:
+    explicit ModalScript(std::vector<std::function<void(T &)>> steps) : m_steps(std::move(steps))
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            auto *window = qobject_cast<T *>(QApplication::activeModalWidget());
+            if (window == nullptr || window == m_last || m_steps.empty())
+                return;
+            m_last = window;
+            auto step = m_steps.front();
+            m_steps.erase(m_steps.begin());
+            step(*window);
+        });
+        m_timer.start(10);
+    }
+    [[nodiscard]] bool done() const { return m_steps.empty(); }
+
+private:
+    std::vector<std::function<void(T &)>> m_steps;
+    QTimer m_timer;
+    QPointer<T> m_last; // clears itself when that window is gone
 };

@@ -47,30 +47,6 @@ inline QStringList column(frmMain &window, int column)
     return texts;
 }
 
-/// Runs each step on a modal window of type T once it is open, one window after the other.
-template <typename T> class ModalScript : public QObject
-{
-public:
-    explicit ModalScript(std::vector<std::function<void(T &)>> steps) : m_steps(std::move(steps))
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto *editor = qobject_cast<T *>(QApplication::activeModalWidget());
-            if (editor == nullptr || editor == m_last || m_steps.empty())
-                return;
-            m_last = editor;
-            auto step = m_steps.front();
-            m_steps.erase(m_steps.begin());
-            step(*editor);
-        });
-        m_timer.start(10);
-    }
-    [[nodiscard]] bool done() const { return m_steps.empty(); }
-
-private:
-    std::vector<std::function<void(T &)>> m_steps;
-    QTimer m_timer;
-    QPointer<T> m_last; // clears itself when that editor is gone
-};
 using EditorScript = ModalScript<frmAddEvent>;
 
 inline void type(frmAddEvent &editor, const char *description, const char *occurs, int interval = 1)

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "LogonScan.h"
+
+#include <memory>
+#include <optional>
+
+/// The library that holds the program's windows, loaded from beside the program or from its
+/// installed place. It stays loaded to the end of the process: the toolkit cannot be unloaded.
+class GuiLoader
+{
+public:
+    /// Loads the library; throws a std::runtime_error saying why it cannot.
+    GuiLoader();
+
+    int RunMainWindow(int &argc, char **argv) const;
+    [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
+
+private:
+    void *m_handle = nullptr;
+};
+
+/// The logon scan's screens, with the windows library loaded and the desktop started only when
+/// the first message or window is to be shown.
+class LazyLogonScreens final : public LogonScreens
+{
+public:
+    LazyLogonScreens(int &argc, char **argv) : m_argc(argc), m_argv(argv) {}
+
+    void ShowCriticalMessage(const std::string &text) override;
+    void ShowDueEvents(const std::vector<ScanRow> &rows,
+                       std::vector<std::string> &birthdayMails) override;
+
+private:
+    LogonScreens &screens();
+
+    int &m_argc;
+    char **m_argv;
+    std::optional<GuiLoader> m_loader;
+    std::unique_ptr<LogonScreens> m_screens;
+};

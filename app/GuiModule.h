@@ -1,0 +1,19 @@
+#pragma once
+
+// The program's windows live in a library of their own, which the program loads only when it
+// has something to show: a logon scan with nothing due then never loads the desktop's toolkit.
+
+#include <string_view>
+
+class LogonScreens;
+
+/// The library's file name; it lies beside the program, or in lib/moonrill of its prefix.
+inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
+
+extern "C" {
+/// Runs the main window until the program ends; returns the exit status.
+int MoonrillRunMainWindow(int *argc, char **argv);
+/// Starts the desktop and returns the logon scan's screens over it. The caller owns the result
+/// (and with it the desktop) and must delete it.
+LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// The common error report: "Your action caused an error: " + the description, two line
+/// breaks and "Go to About for support".
+[[nodiscard]] std::string ErrorReportText(std::string_view description);
+
+/// What the start-up says when one of its steps fails unexpectedly.
+inline constexpr std::string_view SeriousErrorText =
+    "A serious error occured!\r\nIf this continues, please reinstall the program!";

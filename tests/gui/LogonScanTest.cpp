@@ -1,0 +1,183 @@
+// moc cannot parse the C++20 library headers under the plain ones.
+#ifndef Q_MOC_RUN
+#include "LogonScan.h"
+#include "Conversions.h"
+#include "SingleInstance.h"
+#include "WhatsUpScreens.h"
+#endif
+
+#include "GuiTestSupport.h"
+#include "frmWhatsUp.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+QByteArray dateText(int daysAhead)
+{
+    return QByteArray::fromStdString(DateToText(Date::today().addDays(daysAhead)));
+}
+
+/// The real screens, counting how often the scan turned to them: only then does the program
+/// load its windows and start the desktop.
+class CountingScreens final : public LogonScreens
+{
+public:
+    void ShowCriticalMessage(const std::string &text) override
+    {
+        ++calls;
+        m_screens.ShowCriticalMessage(text);
+    }
+    void ShowDueEvents(const std::vector<ScanRow> &rows,
+                       std::vector<std::string> &birthdayMails) override
+    {
+        ++calls;
+        m_screens.ShowDueEvents(rows, birthdayMails);
+    }
+    int calls = 0;
+
+private:
+    WhatsUpScreens m_screens;
+};
+
+/// One run of the logon scan in the test's home; returns how often it showed something.
+int runLogonScan(const TestHome &home)
+{
+    CountingScreens screens;
+    RunLogonScan(home.home.path().toStdString(), Date::today(), screens);
+    return screens.calls;
+}
+
+} // namespace
+
+class LogonScanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void nothingDueShowsNothingAndRewritesTheFile()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        writeFile(events, "$$Gone$$" + dateText(-1) + "$$Once$$3$$\n$$Later$$" + dateText(30) +
+                              "$$Once$$3$$\n");
+        QCOMPARE(runLogonScan(home), 0);
+        QVERIFY(answers.shown.empty());
+        QCOMPARE(readFile(events), "$$Later$$" + dateText(30) + "$$Once$$3$$\r\n\r\n");
+        // A logon scan does not set up the logon start.
+        QVERIFY(!QFile::exists(home.config.filePath(QStringLiteral("autostart/moonrill.desktop"))));
+    }
+
+    void aMissingFileIsCreatedWithoutAWord()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        QCOMPARE(runLogonScan(home), 0);
+        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))), QByteArray("\r\n"));
+    }
+
+    void dueEventsStartTheDesktopOnceAndShowTheScanWindow()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+                  "$$Soon$$" + dateText(2) + "$$Once$$3$$\r\n$$Ann$$" + dateText(0) +
+                      "$$Birthday$$0$$ann@example.org\r\n$$Far$$" + dateText(40) +
+                      "$$Once$$3$$\r\n");
+        QStringList seen;
+        ModalScript<frmWhatsUp> script({[&seen](frmWhatsUp &window) {
+            auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                seen << list->topLevelItem(row)->text(0) + list->topLevelItem(row)->text(2);
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                              Qt::LeftButton);
+        }});
+        QCOMPARE(runLogonScan(home), 1);
+        QVERIFY(script.done());
+        QCOMPARE(seen,
+                 QStringList({QStringLiteral("Today:Ann"), QStringLiteral("In 2 days:Soon")}));
+        // The birthday offer came from the scan window, answered No.
+        QCOMPARE(answers.texts(), QStringList(QStringLiteral(
+                                      "Birthday: 'Ann'\nDo you want to e-mail this person?")));
+    }
+
+    void damagedLinesAreReportedAndTheOriginalKept()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QByteArray original = "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n";
+        writeFile(events, original);
+        QCOMPARE(runLogonScan(home), 1);
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("Eventlist was corrupt. \n1 line in the event-file has "
+                                            "been ignored.\nThe original file is kept as ") +
+                             events + QStringLiteral(".bak.")));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        QCOMPARE(readFile(events + QStringLiteral(".bak")), original);
+        QCOMPARE(readFile(events), QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n"));
+    }
+
+    void aFailedLoadKeepsTheFileAndStillScans()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QByteArray original =
+            "$$Today$$" + dateText(0) + "$$Once$$0$$\r\n$$A$$2999-01-01$$Once$$99999$$\r\n";
+        writeFile(events, original);
+        ModalScript<frmWhatsUp> script({[](frmWhatsUp &window) { window.accept(); }});
+        QCOMPARE(runLogonScan(home), 2);
+        QVERIFY(script.done());
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral(
+                     "Your action caused an error: Overflow\n\nGo to About for support")));
+        QCOMPARE(readFile(events), original);
+    }
+
+    void aSecondInstanceDoesNothing()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QByteArray original = "$$Today$$" + dateText(0) + "$$Once$$0$$";
+        writeFile(events, original);
+        const SingleInstance first(home.home.path().toStdString());
+        QVERIFY(first.isOnlyInstance());
+        QCOMPARE(runLogonScan(home), 0);
+        QVERIFY(answers.shown.empty());
+        QCOMPARE(readFile(events), original);
+    }
+
+    void aFileThatCannotBeCreatedIsASeriousError()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        QVERIFY(QFile::link(home.home.filePath(QStringLiteral("no/such/folder/events.mrl")),
+                            home.home.filePath(QStringLiteral("events.mrl"))));
+        QCOMPARE(runLogonScan(home), 1);
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("A serious error occured!\nIf this continues, please "
+                                            "reinstall the program!")));
+    }
+};
+
+QTEST_MAIN(LogonScanTest)
+#include "LogonScanTest.moc"

@@ -1,0 +1,170 @@
+// The logon scan reads and writes the event file in its own single pass; whatever the file
+// holds, it must leave the very bytes the main window's load and save leave, and scan the same.
+
+#include "LogonScan.h"
+
+#include "Conversions.h"
+#include "EventFile.h"
+#include "EventState.h"
+#include "ScanComputation.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+/// Keeps what the scan would show, in place of the windows.
+class RecordingScreens final : public LogonScreens
+{
+public:
+    void ShowCriticalMessage(const std::string &text) override { messages.push_back(text); }
+    void ShowDueEvents(const std::vector<ScanRow> &shownRows,
+                       std::vector<std::string> &birthdayMails) override
+    {
+        rows = shownRows;
+        mails = birthdayMails;
+        birthdayMails.clear();
+    }
+    std::vector<std::string> messages;
+    std::vector<ScanRow> rows;
+    std::vector<std::string> mails;
+};
+
+const Date Today = Date::today();
+
+std::string dateIn(int days)
+{
+    return DateToText(Today.addDays(days));
+}
+
+/// What the main window's start-up leaves: the file after load and save, and the scan.
+struct WindowRoad
+{
+    explicit WindowRoad(const std::string &content)
+    {
+        folder.write("events.mrl", content);
+        EventState state;
+        const LoadResult result = LoadEvents(state, folder.file("events.mrl"), Today);
+        failed = !result.success;
+        if (result.success)
+            SaveEvents(state, folder.file("events.mrl"));
+        scan = ComputeScan(state.Events(), Today);
+    }
+    TempFolder folder;
+    bool failed = false;
+    ScanResult scan;
+};
+
+struct LogonRoad
+{
+    explicit LogonRoad(const std::string &content)
+    {
+        folder.write("events.mrl", content);
+        RunLogonScan(folder.path(), Today, screens);
+    }
+    TempFolder folder;
+    RecordingScreens screens;
+};
+
+ino_t inodeOf(const std::string &path)
+{
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
+}
+
+} // namespace
+
+TEST(LogonScan, LeavesTheBytesTheMainWindowLeaves)
+{
+    const std::string kept = "$$Kept$$" + dateIn(20) + "$$Once$$3$$\r\n";
+    const std::vector<std::string> files = {
+        "",
+        "\r\n",
+        kept,
+        kept + "\r\n",
+        // Moved dates, blanks around a date, odd period texts, a seventh field, LF alone.
+        "$$Monthly$$" + DateToText(Today.addMonths(-7)) + "$$Monthly$$3$$\r\n" + "$$Padded$$ " +
+            dateIn(3) + " $$Once$$ 3$$a@b.c\r\n" + "$$Plus$$" + dateIn(4) + "$$Once$$+3$$\n" +
+            "$$Zero$$" + dateIn(5) + "$$Once$$03$$\n" + "$$Seven$$" + dateIn(6) +
+            "$$Once$$1$$x@y.z$$extra\r\n" + "$$Old$$" + dateIn(-1) + "$$Once$$0$$\r\n" +
+            "$$Birthday$$1990-02-28$$Birthday$$5$$ann@example.org\r\n" + "$$Today$$" + dateIn(0) +
+            "$$Yearly$$0$$bob@example.org",
+        // Damaged lines, and lines after an empty one.
+        kept + "$$Bad$$soon$$Once$$3$$\r\n$$Four$$" + dateIn(1) + "$$Once\r\n\r\n" + kept,
+        // A period out of range stops the load; nothing is saved.
+        kept + "$$Big$$" + dateIn(2) + "$$Once$$99999$$\r\n" + kept,
+        // An unknown type keeps its date.
+        "$$Odd$$2001-01-01$$Every 0th week$$3$$\r\n",
+    };
+    for (const std::string &content : files) {
+        const WindowRoad window(content);
+        const LogonRoad logon(content);
+        EXPECT_EQ(logon.folder.read("events.mrl"), window.folder.read("events.mrl")) << content;
+        EXPECT_EQ(logon.folder.read("events.mrl.bak"), window.folder.read("events.mrl.bak"))
+            << content;
+        EXPECT_EQ(logon.screens.rows, window.scan.rows) << content;
+        EXPECT_EQ(logon.screens.mails, window.scan.birthdayMails) << content;
+    }
+}
+
+TEST(LogonScan, SaysWhatTheMainWindowSays)
+{
+    const LogonRoad damaged("$$Bad$$soon$$Once$$3$$\r\n$$Four$$2999-01-01$$Once\r\n");
+    const std::string path = damaged.folder.file("events.mrl");
+    EXPECT_EQ(damaged.screens.messages,
+              std::vector<std::string>{IgnoredLinesMessage(2, path + ".bak")});
+
+    const LogonRoad overflow("$$Big$$2999-01-01$$Once$$40000$$\r\n");
+    EXPECT_EQ(overflow.screens.messages,
+              std::vector<std::string>{
+                  "Your action caused an error: Overflow\r\n\r\nGo to About for support"});
+    EXPECT_EQ(overflow.folder.read("events.mrl"), "$$Big$$2999-01-01$$Once$$40000$$\r\n");
+}
+
+TEST(LogonScan, StopsAtTheLimitOfTheIdCounter)
+{
+    std::string content;
+    for (int i = 0; i <= EventState::Limit; ++i)
+        content += "$$E" + std::to_string(i) + "$$2999-01-01$$Once$$0$$\r\n";
+    const LogonRoad logon(content);
+    EXPECT_EQ(logon.screens.messages,
+              std::vector<std::string>{
+                  "Your action caused an error: Overflow\r\n\r\nGo to About for support"});
+    EXPECT_EQ(logon.folder.read("events.mrl"), content);
+}
+
+TEST(LogonScan, LeavesAnUnchangedFileAlone)
+{
+    TempFolder folder;
+    const std::string content = "$$Kept$$" + dateIn(20) + "$$Once$$3$$\r\n\r\n";
+    folder.write("events.mrl", content);
+    const ino_t before = inodeOf(folder.file("events.mrl"));
+    RecordingScreens screens;
+    RunLogonScan(folder.path(), Today, screens);
+    EXPECT_EQ(inodeOf(folder.file("events.mrl")), before);
+    EXPECT_EQ(folder.read("events.mrl"), content);
+
+    // A moved date rewrites it, through a new file renamed into place.
+    folder.write("events.mrl", "$$Kept$$" + dateIn(20) + "$$Once$$3$$\n\r\n");
+    const ino_t old = inodeOf(folder.file("events.mrl"));
+    RunLogonScan(folder.path(), Today, screens);
+    EXPECT_NE(inodeOf(folder.file("events.mrl")), old);
+    EXPECT_EQ(folder.read("events.mrl"), content);
+    EXPECT_TRUE(screens.messages.empty());
+}
+
+TEST(LogonScan, LargeFilesGoToDiskWhole)
+{
+    // More than one piece of output, with a date that moves only near the end.
+    std::string content;
+    for (int i = 0; i < 20000; ++i)
+        content += "$$Event number " + std::to_string(i) + "$$" + dateIn(30) + "$$Once$$3$$\r\n";
+    content += "$$Moved$$" + DateToText(Today.addMonths(-3)) + "$$Monthly$$1$$\r\n";
+    const WindowRoad window(content);
+    const LogonRoad logon(content);
+    EXPECT_EQ(logon.folder.read("events.mrl"), window.folder.read("events.mrl"));
+}
