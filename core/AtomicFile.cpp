@@ -4,9 +4,13 @@
 
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <csignal>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -68,13 +72,42 @@ void writeAll(int fd, std::string_view content, const std::string &path)
     }
 }
 
+constexpr std::string_view TemporaryMark = ".tmp-";
+
+/// Removes the temporary files of `target` that a process left when it was killed part-way
+/// through a save: those whose process no longer runs. A running writer's file stays.
+void removeStaleTemporaries(const std::string &target)
+{
+    const std::string folder = folderOf(target);
+    const size_t slash = target.rfind('/');
+    const std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) +
+                               std::string(TemporaryMark);
+    const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), &::closedir);
+    if (!dir)
+        return;
+    while (const dirent *entry = ::readdir(dir.get())) {
+        const std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix))
+            continue;
+        const std::string_view rest = name.substr(prefix.size());
+        pid_t pid = 0;
+        const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        const char *end = rest.data() + rest.size();
+        if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '-' || pid <= 0)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlink((folder + "/" + std::string(name)).c_str());
+    }
+}
+
 /// A fresh file beside the target whose name no other save of this or another process uses.
 std::string createTemporary(const std::string &target, int &fd)
 {
+    removeStaleTemporaries(target);
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name =
-            target + ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        const std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) +
+                                 "-" + std::to_string(counter++);
         fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return name;

@@ -7,6 +7,9 @@
 #include "Occurrence.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <functional>
 
 namespace {
@@ -83,9 +86,9 @@ bool ClearEvents(EventState &state)
     return state.Clear();
 }
 
-std::string BackupPath(const std::string &path)
+std::string BackupPath(const std::string &path, int age)
 {
-    return path + ".bak";
+    return age == 0 ? path + ".bak" : path + ".bak." + std::to_string(age);
 }
 
 std::optional<MappedFile> ReadEventFileContent(const std::string &path, LoadResult &result)
@@ -178,8 +181,19 @@ std::string EventFileContent(const EventState &state)
 
 void KeepBackup(const std::string &path)
 {
-    if (const std::optional<std::string> original = ReadWholeFile(path))
-        WriteFileAtomically(BackupPath(path), *original);
+    const std::optional<std::string> original = ReadWholeFile(path);
+    if (!original)
+        return;
+    // The older backups move one place back first, so that a second damaged start does not
+    // replace the one good copy; the oldest drops out. A crash between the steps leaves every
+    // copy under one name or another.
+    for (int age = BackupCount - 1; age > 0; --age) {
+        const std::string older = BackupPath(path, age - 1);
+        if (::rename(older.c_str(), BackupPath(path, age).c_str()) != 0 && errno != ENOENT)
+            throw MoonrillError(MoonrillError::FileAccess,
+                                "Cannot keep " + older + ": " + std::strerror(errno));
+    }
+    WriteFileAtomically(BackupPath(path), *original);
 }
 
 void WriteEventFile(const std::string &path, const std::string &content, bool keepBackup)

@@ -71,7 +71,8 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today);
 /// is kept as BackupPath(path). Throws a MoonrillError (the state then stays not saved).
 void SaveEvents(EventState &state, const std::string &path);
 
-/// Keeps the event file at `path` as it is now as BackupPath(path), before it is replaced.
+/// Keeps the event file at `path` as it is now as BackupPath(path), before it is replaced; the
+/// backups kept before move one age back, and the oldest of BackupCount is dropped.
 void KeepBackup(const std::string &path);
 
 /// Replaces the event file at `path` with `content` atomically; with `keepBackup` the file
@@ -84,8 +85,13 @@ void WriteEventFile(const std::string &path, const std::string &content, bool ke
 /// Removes every event; see EventState::Clear.
 bool ClearEvents(EventState &state);
 
-/// "events.mrl" -> "events.mrl.bak", beside it.
-[[nodiscard]] std::string BackupPath(const std::string &path);
+/// How many backups of the event file are kept: "events.mrl.bak" (the newest), then
+/// "events.mrl.bak.1" and "events.mrl.bak.2".
+inline constexpr int BackupCount = 3;
+
+/// The backup of `path` of the given age, beside it: 0 gives "events.mrl.bak" (the newest),
+/// 1 "events.mrl.bak.1", and so on.
+[[nodiscard]] std::string BackupPath(const std::string &path, int age = 0);
 
 /// The message after a load that ignored lines; names the backup kept of the original file.
 [[nodiscard]] std::string IgnoredLinesMessage(int count, const std::string &backupPath);

@@ -9,6 +9,8 @@
 
 #include <random>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -88,6 +90,23 @@ TEST_F(EventFileTest, DamagedLinesAreCountedAndTheOriginalKept)
     folder.write(Name + ".bak", "older");
     (void)saved();
     EXPECT_EQ(folder.read(Name + ".bak"), "older");
+}
+
+TEST_F(EventFileTest, EachLossyStartKeepsABackupAndTheLastThreeStay)
+{
+    // Four starts, each finding a differently damaged file.
+    for (int start = 1; start <= 4; ++start) {
+        state.Clear();
+        const std::string original =
+            "$$Start " + std::to_string(start) + "$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n";
+        EXPECT_EQ(load(original).ignored, 1);
+        (void)saved();
+        EXPECT_EQ(folder.read(Name + ".bak"), original);
+    }
+    EXPECT_EQ(folder.read(Name + ".bak.1"), "$$Start 3$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
+    EXPECT_EQ(folder.read(Name + ".bak.2"), "$$Start 2$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
+    EXPECT_FALSE(folder.exists(Name + ".bak.3"));
+    EXPECT_EQ(BackupPath("/x/events.mrl", 2), "/x/events.mrl.bak.2");
 }
 
 TEST_F(EventFileTest, OneDamagedLineSaysLine)
@@ -299,6 +318,27 @@ TEST_F(EventFileTest, AFailedSaveLeavesTheFileAndTheFlag)
 
     EXPECT_THROW(SaveEvents(state, folder.file("missing/events.mrl")), MoonrillError);
     EXPECT_FALSE(state.Saved());
+}
+
+TEST_F(EventFileTest, ASaveRemovesWhatKilledSavesLeftAndNothingElse)
+{
+    // A process that no longer runs (a child that has ended) left one; this process has one of
+    // its own open; another file merely looks alike.
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const std::string stale = Name + ".tmp-" + std::to_string(child) + "-0";
+    const std::string running = Name + ".tmp-" + std::to_string(::getpid()) + "-99";
+    folder.write(stale, "half a file");
+    folder.write(running, "being written");
+    folder.write(Name + ".tmp-notes", "mine");
+    ASSERT_TRUE(load("$$A$$2023-05-01$$Once$$3$$\r\n").success);
+    (void)saved();
+    EXPECT_FALSE(folder.exists(stale));
+    EXPECT_TRUE(folder.exists(running));
+    EXPECT_TRUE(folder.exists(Name + ".tmp-notes"));
 }
 
 TEST_F(EventFileTest, AMissingFileThatCannotBeCreatedThrows)

@@ -7,8 +7,15 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$source/app/moonrill.desktop"
-for f in bin/moonrill share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
+for f in bin/moonrill lib/moonrill/libmoonrill-gui.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
          share/moonrill/anim/bell.avi "share/moonrill/anim/update app.avi"; do
     [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
-echo "install: 1 passed, 0 failed"
+# The installed program finds its windows library: a plain start opens the main window, whose
+# first start writes the autostart entry.
+export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/config"
+"$prefix/bin/moonrill" & pid=$!
+for _ in $(seq 100); do [ -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ] && break; sleep 0.1; done
+kill $pid 2>/dev/null; wait $pid 2>/dev/null || true
+[ -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ] || { echo "the installed program did not start its window"; exit 1; }
+echo "install: 2 passed, 0 failed"
