@@ -13,7 +13,7 @@ namespace {
 std::string modulePath()
 {
     const std::string folder = ExecutableFolder();
-    const std::string beside = JoinPath(folder, GuiModuleFile);
+    std::string beside = JoinPath(folder, GuiModuleFile);
     if (::access(beside.c_str(), R_OK) == 0)
         return beside;
     return JoinPath(folder, "../lib/moonrill/" + std::string(GuiModuleFile));

@@ -106,8 +106,8 @@ std::string createTemporary(const std::string &target, int &fd)
     removeStaleTemporaries(target);
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) +
-                                 "-" + std::to_string(counter++);
+        std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) + "-" +
+                           std::to_string(counter++);
         fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return name;

@@ -310,7 +310,7 @@ std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
         return *m_heldType;
-    const std::string type = toBytes(comOccurs->currentText());
+    std::string type = toBytes(comOccurs->currentText());
     const int n = m_heldInterval.value_or(UpDown2->value());
     const char *unit = type == "Weekly"    ? "th week"
                        : type == "Monthly" ? "th month"

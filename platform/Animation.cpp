@@ -94,7 +94,7 @@ void Animation::showFrame(int index)
     m_frame = index;
     const std::vector<uint32_t> &pixels = m_clip.frames[size_t(index)];
     const QImage image(reinterpret_cast<const uchar *>(pixels.data()), m_clip.width, m_clip.height,
-                       m_clip.width * 4, QImage::Format_RGB32);
+                       qsizetype{m_clip.width} * 4, QImage::Format_RGB32);
     QPixmap pixmap = QPixmap::fromImage(image.copy());
     const QSize target = m_view->size();
     if (target.width() > 0 && target.height() > 0 && target != pixmap.size())

@@ -105,7 +105,7 @@ std::string AssetPath(std::string_view relative)
     // A folder named by $MOONRILL_ASSET_DIR replaces both (tests, portable installs).
     if (const std::string assets = absoluteEnv("MOONRILL_ASSET_DIR"); !assets.empty())
         return JoinPath(assets, relative);
-    const std::string beside = JoinPath(ExecutableFolder(), relative);
+    std::string beside = JoinPath(ExecutableFolder(), relative);
     if (exists(beside))
         return beside;
     return JoinPath(MOONRILL_SHARE_DIR, relative);

@@ -55,7 +55,7 @@ public:
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
 private:
-    static constexpr size_t PieceSize = 128 * 1024;
+    static constexpr size_t PieceSize = size_t{128} * 1024;
 
     void add(const EventLineView &event)
     {

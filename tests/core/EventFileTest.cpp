@@ -205,8 +205,8 @@ TEST_F(EventFileTest, EmptyLineInTheMiddleEndsReadingAndCountsTheRest)
 
 TEST_F(EventFileTest, LineEndsAndBytesPassThrough)
 {
-    std::string odd = "NUL\0 and \xff\xfe invalid UTF-8, caf\xc3\xa9, a single $ sign";
-    odd[3] = '\0';
+    using namespace std::string_literals;
+    const std::string odd = "NUL\0 and \xff\xfe invalid UTF-8, caf\xc3\xa9, a single $ sign"s;
     const std::string content =
         "$$" + odd + "$$2023-05-01$$Once$$3$$\n$$LF only$$2023-05-02$$Daily$$1$$";
     ASSERT_TRUE(load(content).success);
@@ -350,7 +350,8 @@ TEST_F(EventFileTest, AMissingFileThatCannotBeCreatedThrows)
 TEST_F(EventFileTest, ArbitraryBytesNeverGiveAFileThatReadsBackDifferently)
 {
     std::mt19937 random(42);
-    const std::string alphabet = "$$$$ab\r\n\n0123456789-Once\0\xff";
+    using namespace std::string_literals;
+    const std::string alphabet = "$$$$ab\r\n\n0123456789-Once\0\xff"s;
     for (int round = 0; round < 300; ++round) {
         std::string content;
         const int length = static_cast<int>(random() % 300);

@@ -54,6 +54,7 @@ pid_t startScan(const std::string &folder)
             env.emplace_back(entry);
     }
     std::vector<char *> envp;
+    envp.reserve(env.size() + 1);
     for (std::string &e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
