@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "EventFile.h"
 #include "EventState.h"
+#include "LogonScan.h"
 #include "Occurrence.h"
 #include "ScanComputation.h"
 
@@ -41,6 +42,40 @@ void LoadAdvanceSave(benchmark::State &bench)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(LoadAdvanceSave)->Arg(1000)->Arg(10000)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+/// What the logon scan's screens would show is dropped: nothing in the file is due anyway.
+class NoScreens final : public LogonScreens
+{
+public:
+    void ShowCriticalMessage(const std::string &) override {}
+    void ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &mails) override
+    {
+        mails.clear();
+    }
+};
+
+/// The logon scan's own pass: read, move, write and scan. With `moving`, every run starts from
+/// the dates as first written; otherwise from the file the last run left (the usual logon).
+void LogonScanPass(benchmark::State &bench, bool moving)
+{
+    const Date today = Date::today();
+    const std::string folder = benchFolder();
+    const std::string path = folder + "/events.mrl";
+    const std::string content = MixedEventFile(EventState::Limit, today);
+    WriteFileAtomically(path, content);
+    NoScreens screens;
+    for (auto _ : bench) {
+        if (moving) {
+            bench.PauseTiming();
+            WriteFileAtomically(path, content);
+            bench.ResumeTiming();
+        }
+        RunLogonScan(folder, today, screens);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK_CAPTURE(LogonScanPass, Moving32767, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LogonScanPass, Usual32767, false)->Unit(benchmark::kMillisecond);
 
 void NextOccurrenceOfType(benchmark::State &bench, const char *type, int yearsBack)
 {

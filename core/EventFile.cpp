@@ -196,16 +196,69 @@ void KeepBackup(const std::string &path)
     WriteFileAtomically(BackupPath(path), *original);
 }
 
-void WriteEventFile(const std::string &path, const std::string &content, bool keepBackup)
+void EventFileWriter::writePiece()
 {
+    if (!m_writer && m_old.substr(m_unchanged, m_out.size()) == m_out) {
+        m_unchanged += m_out.size();
+        m_out.clear();
+        return;
+    }
+    if (!m_writer)
+        startWriter();
+    // A failure is kept for Commit to report, so that the messages keep their order.
+    if (m_writeError)
+        return;
+    try {
+        m_writer->Write(m_out);
+        m_out.clear();
+    } catch (const MoonrillError &error) {
+        m_writeError = error;
+    }
+}
+
+void EventFileWriter::startWriter()
+{
+    try {
+        m_writer.emplace(m_path);
+        m_writer->Write(m_old.substr(0, m_unchanged));
+    } catch (const MoonrillError &error) {
+        m_writeError = error;
+    }
+}
+
+void EventFileWriter::Commit(bool keepBackup)
+{
+    writePiece();
+    if (m_writeError)
+        throw *m_writeError;
+    if (!m_writer && m_unchanged == m_old.size() && !keepBackup)
+        return;
+    if (!m_writer)
+        startWriter();
+    if (m_writeError)
+        throw *m_writeError;
     if (keepBackup)
-        KeepBackup(path);
-    WriteFileAtomically(path, content);
+        KeepBackup(m_path);
+    m_writer->Commit();
 }
 
 void SaveEvents(EventState &state, const std::string &path)
 {
-    WriteEventFile(path, EventFileContent(state), state.BackupBeforeSave());
+    // The file as it is now, to leave it alone when nothing differs; one that cannot be read
+    // is simply replaced.
+    std::optional<MappedFile> old;
+    try {
+        old.emplace(path);
+    } catch (const MoonrillError &) {
+    }
+    EventFileWriter writer(path, old ? old->text() : std::string_view{});
+    for (const clsEvent &event : state.Events()) {
+        AppendEventLine(writer.Buffer(), event);
+        writer.Buffer() += CrLf;
+        writer.LineDone();
+    }
+    writer.Buffer() += CrLf;
+    writer.Commit(state.BackupBeforeSave());
     state.SetBackupBeforeSave(false);
     state.SetSaved(true);
 }

@@ -75,9 +75,45 @@ void SaveEvents(EventState &state, const std::string &path);
 /// backups kept before move one age back, and the oldest of BackupCount is dropped.
 void KeepBackup(const std::string &path);
 
-/// Replaces the event file at `path` with `content` atomically; with `keepBackup` the file
-/// as it was is kept as BackupPath(path) first.
-void WriteEventFile(const std::string &path, const std::string &content, bool keepBackup);
+/// Writes a new content of the event file in pieces, comparing it with the old content as it
+/// goes: while the two agree nothing is written, and when the whole new content equals the old
+/// the file is left as it is (most starts move no date). Otherwise the content goes to a
+/// temporary file that Commit renames into place, so that no large buffer is ever held.
+class EventFileWriter
+{
+public:
+    /// `old` is the file's present content; it must stay readable until Commit.
+    EventFileWriter(std::string path, std::string_view old) : m_path(std::move(path)), m_old(old)
+    {
+        m_out.reserve(PieceSize + PieceSize / 4);
+    }
+
+    /// The content is appended here; call LineDone after each line.
+    [[nodiscard]] std::string &Buffer() { return m_out; }
+    void LineDone()
+    {
+        if (m_out.size() >= PieceSize)
+            writePiece();
+    }
+
+    /// Puts the new content in place unless it equals the old; with `keepBackup` the file as it
+    /// was is kept first (KeepBackup). Throws a MoonrillError, also for a write that failed
+    /// part-way; the old file then stays as it was.
+    void Commit(bool keepBackup);
+
+private:
+    static constexpr size_t PieceSize = size_t{128} * 1024;
+
+    void writePiece();
+    void startWriter();
+
+    std::string m_path;
+    std::string_view m_old;
+    size_t m_unchanged = 0; // the length of the old content the new one has repeated so far
+    std::string m_out;
+    std::optional<AtomicFileWriter> m_writer;
+    std::optional<MoonrillError> m_writeError;
+};
 
 /// The whole content SaveEvents writes for `state`.
 [[nodiscard]] std::string EventFileContent(const EventState &state);

@@ -15,11 +15,9 @@ namespace {
 constexpr std::string_view CrLf = "\r\n";
 
 /// One pass over the event file that writes the moved lines and gathers the due events as it
-/// reads, so that no record is ever built and the new file goes to disk in pieces: the logon scan
-/// touches little memory and stays fast on a large file. Most logons move no date, and then the
-/// new content equals the old; the file is then left as it is, and nothing is written at all.
-/// The pass follows the load's rules exactly, the 16-bit limit of the Id counter included, and
-/// its save reports what a save reports.
+/// reads, so that no record is ever built: the logon scan touches little memory and stays fast
+/// on a large file. It follows the load's rules exactly, the 16-bit limit of the Id counter
+/// included, and its save is the event file's own.
 class LogonPass
 {
 public:
@@ -28,94 +26,41 @@ public:
     /// Reads `content`, which must stay readable until the save.
     void read(std::string_view content, Date today, LoadResult &result)
     {
-        m_old = content;
-        m_out.reserve(PieceSize + PieceSize / 4);
+        m_writer.emplace(m_path, content);
         ReadEventLines(content, today, result, [this](const EventLineView &event) { add(event); });
-        m_out += CrLf;
+        m_writer->Buffer() += CrLf;
     }
 
     /// Puts the new file in place, unless it equals the old; with `keepBackup` the old one is
     /// kept first. Throws a MoonrillError, and the old file then stays as it was.
-    void save(bool keepBackup)
-    {
-        writePiece();
-        if (m_writeError)
-            throw *m_writeError;
-        if (!m_writer && m_unchanged == m_old.size() && !keepBackup)
-            return;
-        if (!m_writer)
-            startWriter();
-        if (m_writeError)
-            throw *m_writeError;
-        if (keepBackup)
-            KeepBackup(m_path);
-        m_writer->Commit();
-    }
+    void save(bool keepBackup) { m_writer->Commit(keepBackup); }
 
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
 private:
-    static constexpr size_t PieceSize = size_t{128} * 1024;
-
     void add(const EventLineView &event)
     {
         if (m_count >= EventState::Limit)
             throw MoonrillError::overflow();
+        std::string &out = m_writer->Buffer();
         // A date that did not move is copied as written: every date text the load accepts in
         // ten characters is exactly what the writer would write.
         if (!event.Moved && event.DateText.size() == 10)
-            AppendEventLine(m_out, event.Description, event.DateText, event.Occurs, event.Period,
+            AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
                             event.Email);
         else
-            AppendEventLine(m_out, event.Description, event.StartingOn, event.Occurs, event.Period,
+            AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
                             event.Email);
-        m_out += CrLf;
-        if (m_out.size() >= PieceSize)
-            writePiece();
+        out += CrLf;
+        m_writer->LineDone();
         if (m_scan.IsDue(event.StartingOn, event.Period))
             m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,
                           event.Email);
         ++m_count;
     }
 
-    /// While the new content equals the old, the pieces are only compared; at the first
-    /// difference the writer starts with the equal part. A failure to write is kept for the save
-    /// to report, in its place after the load's own messages.
-    void writePiece()
-    {
-        if (!m_writer && m_old.substr(m_unchanged, m_out.size()) == m_out) {
-            m_unchanged += m_out.size();
-            m_out.clear();
-            return;
-        }
-        if (!m_writer)
-            startWriter();
-        if (m_writeError)
-            return;
-        try {
-            m_writer->Write(m_out);
-            m_out.clear();
-        } catch (const MoonrillError &error) {
-            m_writeError = error;
-        }
-    }
-
-    void startWriter()
-    {
-        try {
-            m_writer.emplace(m_path);
-            m_writer->Write(m_old.substr(0, m_unchanged));
-        } catch (const MoonrillError &error) {
-            m_writeError = error;
-        }
-    }
-
     std::string m_path;
-    std::string_view m_old;
-    size_t m_unchanged = 0; // the length of the old content the new one has repeated so far
-    std::string m_out;
-    std::optional<AtomicFileWriter> m_writer;
-    std::optional<MoonrillError> m_writeError;
+    std::optional<EventFileWriter> m_writer;
     ScanCollector m_scan;
     int m_count = 0;
 };

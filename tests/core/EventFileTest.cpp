@@ -341,6 +341,47 @@ TEST_F(EventFileTest, ASaveRemovesWhatKilledSavesLeftAndNothingElse)
     EXPECT_TRUE(folder.exists(Name + ".tmp-notes"));
 }
 
+TEST_F(EventFileTest, ASaveWritesWhatDiffersAndLeavesAnEqualFileAlone)
+{
+    // Large enough for several pieces; the old file differs at the start, in the middle, at
+    // the end, is longer or shorter, or is the same.
+    for (int i = 0; i < 12000; ++i)
+        state.Insert({"Event " + std::to_string(i), Today, "Once", 3, "3", ""}, Today);
+    const std::string content = EventFileContent(state);
+    std::string changedMiddle = content;
+    changedMiddle[content.size() / 2] = '#';
+    const std::vector<std::string> olds = {
+        "",
+        "x" + content.substr(1),
+        changedMiddle,
+        content.substr(0, content.size() - 1) + "\n",
+        content + "$$More$$2023-05-01$$Once$$3$$\r\n",
+        content.substr(0, content.size() / 3),
+        content,
+    };
+    for (const std::string &old : olds) {
+        folder.write(Name, old);
+        struct stat before
+        {
+        };
+        ASSERT_EQ(::stat(path().c_str(), &before), 0);
+        state.SetSaved(false);
+        SaveEvents(state, path());
+        EXPECT_TRUE(state.Saved());
+        EXPECT_EQ(folder.read(Name), content) << old.size();
+        struct stat after
+        {
+        };
+        ASSERT_EQ(::stat(path().c_str(), &after), 0);
+        // Only the equal file is left in place, not even rewritten.
+        EXPECT_EQ(after.st_ino == before.st_ino, old == content) << old.size();
+    }
+    // A backup to keep forces the write even of equal content.
+    state.SetBackupBeforeSave(true);
+    SaveEvents(state, path());
+    EXPECT_EQ(folder.read(Name + ".bak"), content);
+}
+
 TEST_F(EventFileTest, AMissingFileThatCannotBeCreatedThrows)
 {
     EXPECT_THROW((void)LoadEvents(state, folder.file("no/such/folder/events.mrl"), Today),
