@@ -40,6 +40,17 @@ printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
 (QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) 2>/dev/null; rc=$?
 check "whatsup with something due starts the desktop" [ $rc -ne 0 ]
 
+# The program alone, without its windows library: the logon scan still runs when nothing is due,
+# and says why it cannot show what is.
+mkdir -p "$work/alone" && cp "$bin" "$work/alone/moonrill"
+printf '$$Later$$%s$$Once$$3$$\n' "$later" > "$events"
+timeout 10 "$work/alone/moonrill" whatsup; rc=$?
+check "whatsup needs no windows library when nothing is due" [ $rc -eq 0 ]
+printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
+message=$(timeout 10 "$work/alone/moonrill" whatsup 2>&1); rc=$?
+check "without the library a due event is reported on stderr" [ $rc -eq 1 ]
+check "the report names the library" grep -q "windows cannot be loaded: .*libmoonrill-gui.so" <<<"$message"
+
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
 check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"

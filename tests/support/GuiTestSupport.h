@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
@@ -79,6 +81,20 @@ public:
 public slots:
     void open(const QUrl &url) { opened << url; }
 };
+
+/// The whole content of a file; empty when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
 
 /// Points the data and configuration folders of the program at fresh temporary folders.
 class TestHome
