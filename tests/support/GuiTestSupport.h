@@ -9,8 +9,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
-#include <QTest>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <QUrlQuery>
