@@ -1,6 +1,6 @@
 #include "HelpViewer.h"
 
-#include "AtomicFile.h"
+#include "FileRead.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"

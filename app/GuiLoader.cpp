@@ -3,9 +3,14 @@
 #include "GuiModule.h"
 #include "Paths.h"
 
+#include <array>
+#include <cerrno>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <iostream>
 #include <stdexcept>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +33,31 @@ template <typename Function> Function *entry(void *handle, const char *name)
     return reinterpret_cast<Function *>(address);
 }
 
+/// Everything `fd` gives until its end, up to 64 KB.
+std::string readAll(int fd)
+{
+    std::string text;
+    std::array<char, 4096> buffer{};
+    while (text.size() < 65536) {
+        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        text.append(buffer.data(), static_cast<size_t>(n));
+    }
+    return text;
+}
+
+/// The first line of what the toolkit said, which names the trouble.
+std::string firstLine(const std::string &text)
+{
+    size_t start = text.find_first_not_of("\r\n");
+    if (start == std::string::npos)
+        return "the desktop could not be started";
+    return text.substr(start, text.find_first_of("\r\n", start) - start);
+}
+
 } // namespace
 
 GuiLoader::GuiLoader()
@@ -44,6 +74,32 @@ int GuiLoader::RunMainWindow(int &argc, char **argv) const
     return entry<decltype(MoonrillRunMainWindow)>(m_handle, "MoonrillRunMainWindow")(&argc, argv);
 }
 
+std::optional<std::string> GuiLoader::DesktopFailure(int &argc, char **argv) const
+{
+    auto *const probe = entry<decltype(MoonrillProbeDesktop)>(m_handle, "MoonrillProbeDesktop");
+    std::array<int, 2> pipe{};
+    if (::pipe2(pipe.data(), O_CLOEXEC) != 0)
+        return std::nullopt; // no way to ask: try the windows themselves
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(pipe[1], STDERR_FILENO);
+        ::_exit(probe(&argc, argv));
+    }
+    ::close(pipe[1]);
+    if (child < 0) {
+        ::close(pipe[0]);
+        return std::nullopt;
+    }
+    const std::string said = readAll(pipe[0]);
+    ::close(pipe[0]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        return std::nullopt;
+    return firstLine(said);
+}
+
 std::unique_ptr<LogonScreens> GuiLoader::StartLogonScreens(int &argc, char **argv) const
 {
     return std::unique_ptr<LogonScreens>(entry<decltype(MoonrillStartLogonScreens)>(
@@ -52,11 +108,23 @@ std::unique_ptr<LogonScreens> GuiLoader::StartLogonScreens(int &argc, char **arg
 
 LogonScreens &LazyLogonScreens::screens()
 {
-    if (!m_screens) {
+    if (m_screens)
+        return *m_screens;
+    std::string failure;
+    try {
         if (!m_loader)
             m_loader.emplace();
-        m_screens = m_loader->StartLogonScreens(m_argc, m_argv);
+        if (const std::optional<std::string> trouble = m_loader->DesktopFailure(m_argc, m_argv))
+            failure = *trouble;
+        else
+            m_screens = m_loader->StartLogonScreens(m_argc, m_argv);
+    } catch (const std::exception &error) {
+        failure = error.what();
     }
+    if (m_screens)
+        return *m_screens;
+    std::cerr << "moonrill: no window can be shown: " << failure << '\n';
+    m_screens = std::make_unique<TextScreens>(std::cout, std::cerr);
     return *m_screens;
 }
 
@@ -65,8 +133,8 @@ void LazyLogonScreens::ShowCriticalMessage(const std::string &text)
     screens().ShowCriticalMessage(text);
 }
 
-void LazyLogonScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
+bool LazyLogonScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
                                      std::vector<std::string> &birthdayMails)
 {
-    screens().ShowDueEvents(rows, birthdayMails);
+    return screens().ShowDueEvents(rows, birthdayMails);
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "LogonScan.h"
+#include "TextScreens.h"
 
 #include <memory>
 #include <optional>
+#include <string>
 
 /// The library that holds the program's windows, loaded from beside the program or from its
 /// installed place. It stays loaded to the end of the process: the toolkit cannot be unloaded.
@@ -14,6 +16,10 @@ public:
     GuiLoader();
 
     int RunMainWindow(int &argc, char **argv) const;
+    /// Why no window can be shown (no display, a display that does not answer, no platform
+    /// plugin), or no value when windows can be shown. Tried in a child process, because the
+    /// toolkit ends the process that fails to start it.
+    [[nodiscard]] std::optional<std::string> DesktopFailure(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
 
 private:
@@ -21,14 +27,15 @@ private:
 };
 
 /// The logon scan's screens, with the windows library loaded and the desktop started only when
-/// the first message or window is to be shown.
+/// the first message or window is to be shown. Where no window can be shown, the scan goes to
+/// standard output and the messages to standard error, after a line that says why.
 class LazyLogonScreens final : public LogonScreens
 {
 public:
     LazyLogonScreens(int &argc, char **argv) : m_argc(argc), m_argv(argv) {}
 
     void ShowCriticalMessage(const std::string &text) override;
-    void ShowDueEvents(const std::vector<ScanRow> &rows,
+    bool ShowDueEvents(const std::vector<ScanRow> &rows,
                        std::vector<std::string> &birthdayMails) override;
 
 private:

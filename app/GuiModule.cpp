@@ -23,10 +23,10 @@ public:
     {
         m_screens.ShowCriticalMessage(text);
     }
-    void ShowDueEvents(const std::vector<ScanRow> &rows,
+    bool ShowDueEvents(const std::vector<ScanRow> &rows,
                        std::vector<std::string> &birthdayMails) override
     {
-        m_screens.ShowDueEvents(rows, birthdayMails);
+        return m_screens.ShowDueEvents(rows, birthdayMails);
     }
 
 private:
@@ -43,8 +43,16 @@ extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int 
     frmMain window;
     QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.StartUp())
-        return 0;
+        return window.ExitStatus();
     return QApplication::exec();
+}
+
+extern "C" __attribute__((visibility("default"))) int MoonrillProbeDesktop(int *argc, char **argv)
+{
+    // The toolkit ends the process when it finds no display; in a child process that only
+    // tells the parent so.
+    const QApplication app(*argc, argv);
+    return 0;
 }
 
 extern "C" __attribute__((visibility("default"))) LogonScreens *

@@ -13,8 +13,7 @@ int main(int argc, char *argv[])
         // Only the one argument "whatsup", exactly so, runs the logon scan.
         if (argc == 2 && std::string_view(argv[1]) == "whatsup") {
             LazyLogonScreens screens(argc, argv);
-            RunLogonScan(ProgramFolder(), Date::today(), screens);
-            return 0;
+            return RunLogonScan(ProgramFolder(), Date::today(), screens) ? 0 : 1;
         }
         return GuiLoader().RunMainWindow(argc, argv);
     } catch (const std::exception &error) {

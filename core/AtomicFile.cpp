@@ -1,5 +1,7 @@
 #include "AtomicFile.h"
 
+#include "FileDescriptor.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 
 #include <atomic>
@@ -11,7 +13,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
-#include <sys/mman.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -32,32 +34,6 @@ std::string folderOf(const std::string &path)
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-/// Owns a file descriptor for the span of one operation.
-class FileDescriptor
-{
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-
-    [[nodiscard]] int get() const { return m_fd; }
-    /// Closes now and reports the error of the close itself (a delayed write error).
-    int close()
-    {
-        const int result = ::close(m_fd);
-        m_fd = -1;
-        return result;
-    }
-
-private:
-    int m_fd;
-};
-
 void writeAll(int fd, std::string_view content, const std::string &path)
 {
     size_t done = 0;
@@ -74,9 +50,73 @@ void writeAll(int fd, std::string_view content, const std::string &path)
 
 constexpr std::string_view TemporaryMark = ".tmp-";
 
-/// Removes the temporary files of `target` that a process left when it was killed part-way
-/// through a save: those whose process no longer runs. A running writer's file stays.
-void removeStaleTemporaries(const std::string &target)
+/// A fresh file beside the target whose name no other save of this or another process uses,
+/// created with `mode`, or with the process's usual bits (those the umask leaves of 0666) when
+/// there is none. It has its final bits from the start, so that no other user can ever open a
+/// copy of a private file.
+std::string createTemporary(const std::string &target, std::optional<mode_t> mode, int &fd)
+{
+    RemoveStaleTemporaries(target);
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) + "-" +
+                           std::to_string(counter++);
+        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? 0600 : 0666);
+        if (fd >= 0) {
+            // The umask does not apply to fchmod, so the bits are exactly the model's.
+            if (mode && ::fchmod(fd, *mode) != 0) {
+                const int error = errno;
+                ::close(fd);
+                ::unlink(name.c_str());
+                fail("Cannot create", name, error);
+            }
+            return name;
+        }
+        if (errno != EEXIST)
+            fail("Cannot create", name, errno);
+    }
+    fail("Cannot create a temporary file beside", target, EEXIST);
+}
+
+/// The target of a write under `rules`, checked as the file system would check writing it in
+/// place, and the permission bits the new file is to take.
+struct CheckedTarget
+{
+    std::string path;
+    std::optional<mode_t> mode;
+};
+
+CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
+{
+    CheckedTarget target{rules.followLinks ? ResolveLinks(path) : path, std::nullopt};
+    struct stat info
+    {
+    };
+    if (rules.followLinks && ::stat(target.path.c_str(), &info) == 0) {
+        if (const std::string refusal = NotAFileText(path, info.st_mode, rules.noun);
+            !refusal.empty())
+            throw MoonrillError(MoonrillError::FileAccess, refusal);
+        // Renaming over a file needs only the folder's permission; a file its owner made
+        // read-only, or that belongs to someone else, must stay as it is all the same.
+        const FileDescriptor probe(
+            ::open(target.path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (probe.get() < 0)
+            fail("Cannot write", path, errno);
+        target.mode = info.st_mode & 07777;
+    } else if (!rules.followLinks && ::lstat(target.path.c_str(), &info) == 0 &&
+               S_ISREG(info.st_mode)) {
+        target.mode = info.st_mode & 07777;
+    }
+    if (!rules.modeFrom.empty()) {
+        if (::stat(rules.modeFrom.c_str(), &info) == 0)
+            target.mode = info.st_mode & 07777;
+    }
+    return target;
+}
+
+} // namespace
+
+void RemoveStaleTemporaries(const std::string &target)
 {
     const std::string folder = folderOf(target);
     const size_t slash = target.rfind('/');
@@ -100,60 +140,6 @@ void removeStaleTemporaries(const std::string &target)
     }
 }
 
-/// A fresh file beside the target whose name no other save of this or another process uses.
-std::string createTemporary(const std::string &target, int &fd)
-{
-    removeStaleTemporaries(target);
-    static std::atomic<unsigned> counter{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) + "-" +
-                           std::to_string(counter++);
-        fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-            return name;
-        if (errno != EEXIST)
-            fail("Cannot create", name, errno);
-    }
-    fail("Cannot create a temporary file beside", target, EEXIST);
-}
-
-} // namespace
-
-std::optional<std::string> ReadWholeFile(const std::string &path)
-{
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-        if (errno == ENOENT)
-            return std::nullopt;
-        fail("Cannot open", path, errno);
-    }
-    // Read straight into a buffer of the file's size; keep reading past it in case the file
-    // grew meanwhile.
-    struct stat info
-    {
-    };
-    size_t expected = 0;
-    if (::fstat(file.get(), &info) == 0 && info.st_size > 0)
-        expected = static_cast<size_t>(info.st_size);
-    std::string content(expected + 1, '\0');
-    size_t filled = 0;
-    for (;;) {
-        if (filled == content.size())
-            content.resize(content.size() * 2 + 65536);
-        const ssize_t n = ::read(file.get(), content.data() + filled, content.size() - filled);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail("Cannot read", path, errno);
-        }
-        if (n == 0)
-            break;
-        filled += static_cast<size_t>(n);
-    }
-    content.resize(filled);
-    return content;
-}
-
 std::string ResolveLinks(const std::string &path)
 {
     std::string current = path;
@@ -173,49 +159,11 @@ std::string ResolveLinks(const std::string &path)
     return current;
 }
 
-MappedFile::MappedFile(const std::string &path)
+AtomicFileWriter::AtomicFileWriter(const std::string &path, const WriteRules &rules)
 {
-    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-        if (errno == ENOENT)
-            return;
-        fail("Cannot open", path, errno);
-    }
-    m_exists = true;
-    struct stat info
-    {
-    };
-    if (::fstat(file.get(), &info) != 0)
-        fail("Cannot read", path, errno);
-    if (info.st_size == 0)
-        return;
-    m_size = static_cast<size_t>(info.st_size);
-    void *data = ::mmap(nullptr, m_size, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.get(), 0);
-    if (data == MAP_FAILED)
-        fail("Cannot read", path, errno);
-    m_data = static_cast<const char *>(data);
-}
-
-MappedFile::MappedFile(MappedFile &&other) noexcept
-    : m_data(std::exchange(other.m_data, nullptr)), m_size(std::exchange(other.m_size, 0)),
-      m_exists(other.m_exists)
-{
-}
-
-MappedFile::~MappedFile()
-{
-    if (m_data != nullptr)
-        ::munmap(const_cast<char *>(m_data), m_size);
-}
-
-AtomicFileWriter::AtomicFileWriter(const std::string &path)
-    : m_target(ResolveLinks(path)), m_temporary(createTemporary(m_target, m_fd))
-{
-    struct stat old
-    {
-    };
-    if (::stat(m_target.c_str(), &old) == 0)
-        ::fchmod(m_fd, old.st_mode & 07777);
+    CheckedTarget target = checkTarget(path, rules);
+    m_target = std::move(target.path);
+    m_temporary = createTemporary(m_target, target.mode, m_fd);
 }
 
 AtomicFileWriter::~AtomicFileWriter()
@@ -231,7 +179,7 @@ void AtomicFileWriter::Write(std::string_view content)
     writeAll(m_fd, content, m_target);
 }
 
-void AtomicFileWriter::Commit()
+void AtomicFileWriter::Flush()
 {
     if (::fsync(m_fd) != 0)
         fail("Cannot write", m_target, errno);
@@ -239,6 +187,16 @@ void AtomicFileWriter::Commit()
     m_fd = -1;
     if (closed != 0)
         fail("Cannot write", m_target, errno);
+}
+
+void AtomicFileWriter::Commit()
+{
+    Flush();
+    Publish();
+}
+
+void AtomicFileWriter::Publish()
+{
     if (::rename(m_temporary.c_str(), m_target.c_str()) != 0)
         fail("Cannot replace", m_target, errno);
     m_temporary.clear();
@@ -249,9 +207,9 @@ void AtomicFileWriter::Commit()
         ::fsync(folder.get());
 }
 
-void WriteFileAtomically(const std::string &path, const std::string &content)
+void WriteFileAtomically(const std::string &path, std::string_view content, const WriteRules &rules)
 {
-    AtomicFileWriter writer(path);
+    AtomicFileWriter writer(path, rules);
     writer.Write(content);
     writer.Commit();
 }

@@ -1,36 +1,20 @@
 #pragma once
 
-#include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
-/// The whole content of a file, or no value when it does not exist. Throws a MoonrillError
-/// naming the file and the reason for any other failure.
-[[nodiscard]] std::optional<std::string> ReadWholeFile(const std::string &path);
-
-/// A file's content mapped read-only while it is read, so that nothing is copied. The program
-/// replaces its files by renaming new ones over them, which leaves a mapping of the old file
-/// intact.
-class MappedFile
+/// How an atomic write treats what is already at its path.
+struct WriteRules
 {
-public:
-    /// Maps the file at `path`; exists() is false when there is none. Throws a MoonrillError
-    /// naming the file and the reason for any other failure.
-    explicit MappedFile(const std::string &path);
-    ~MappedFile();
-    MappedFile(MappedFile &&other) noexcept;
-    MappedFile &operator=(MappedFile &&) = delete;
-    MappedFile(const MappedFile &) = delete;
-    MappedFile &operator=(const MappedFile &) = delete;
-
-    [[nodiscard]] bool exists() const { return m_exists; }
-    [[nodiscard]] std::string_view text() const { return {m_data, m_size}; }
-
-private:
-    const char *m_data = nullptr;
-    size_t m_size = 0;
-    bool m_exists = false;
+    /// Follow a symbolic link at the path and replace the file it leads to (the event file,
+    /// which a user may keep elsewhere); otherwise whatever is at the path is replaced as a new
+    /// file, and a link there is replaced itself, never followed or written through (a download).
+    bool followLinks = true;
+    /// The file whose permission bits the new one takes (a backup takes those of the file it
+    /// copies); when empty, those of the file it replaces.
+    std::string modeFrom;
+    /// What the file is called when something other than a regular file is in its place.
+    std::string_view noun = "a regular file";
 };
 
 /// Writes a file's new content piece by piece into a temporary file beside it; Commit puts it in
@@ -39,15 +23,25 @@ private:
 class AtomicFileWriter
 {
 public:
-    /// Creates the temporary file. Throws a MoonrillError naming the file and the reason.
-    explicit AtomicFileWriter(const std::string &path);
+    /// Creates the temporary file, with the permission bits the new file is to have from the
+    /// start. When links are followed, refuses (throws a MoonrillError naming the path) a path
+    /// that leads to something other than a regular file, and an existing file this process may
+    /// not write, exactly as the file system would refuse writing it in place.
+    explicit AtomicFileWriter(const std::string &path, const WriteRules &rules = {});
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;
     AtomicFileWriter &operator=(const AtomicFileWriter &) = delete;
 
     void Write(std::string_view content);
-    /// Flushes the content to disk and renames it over the target, then flushes the folder.
+    /// Flushes the content to disk and closes the temporary file; the target is not touched yet.
+    void Flush();
+    /// Renames the flushed temporary file over the target, then flushes the folder.
+    void Publish();
+    /// Flush, then Publish.
     void Commit();
+
+    /// The file that Publish replaces (the end of the links, when they are followed).
+    [[nodiscard]] const std::string &Target() const { return m_target; }
 
 private:
     std::string m_target;
@@ -58,10 +52,14 @@ private:
 /// Replaces the file at `path` with `content` so that a crash or a full disk at any moment
 /// leaves either the old file or the complete new one: the content goes to a temporary file in
 /// the same folder, is flushed to disk and renamed over the target, and the folder is flushed.
-/// When `path` is a symbolic link, the file it points to is replaced and the link kept; an
-/// existing file keeps its permission bits. Throws a MoonrillError naming the file and the reason;
-/// the old file is then untouched and no temporary file is left behind.
-void WriteFileAtomically(const std::string &path, const std::string &content);
+/// An existing file keeps its permission bits. Throws a MoonrillError naming the file and the
+/// reason; the old file is then untouched and no temporary file is left behind.
+void WriteFileAtomically(const std::string &path, std::string_view content,
+                         const WriteRules &rules = {});
+
+/// Removes the temporary files beside `target` that writers left when their process was
+/// killed part-way through; those of a process that still runs stay. Failures are ignored.
+void RemoveStaleTemporaries(const std::string &target);
 
 /// Follows symbolic links from `path` to the file they finally name (which need not exist).
 [[nodiscard]] std::string ResolveLinks(const std::string &path);

@@ -4,6 +4,7 @@
 #include "Conversions.h"
 #include "EventLine.h"
 #include "EventState.h"
+#include "FileRead.h"
 #include "Occurrence.h"
 
 #include <algorithm>
@@ -16,27 +17,38 @@ namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-/// Cuts `content` into lines at LF, dropping one CR before it; accepts LF alone as well as
-/// CR LF, and a last line without a line end.
+/// Cuts `content` into lines. CR LF, LF alone and CR alone each end a line, in any mix (files
+/// saved by other editors, or on other systems), and the last line may have no line end. A CR
+/// inside what looks like one line therefore cuts it in two: two events are never read as one.
 class LineReader
 {
 public:
-    explicit LineReader(std::string_view content) : m_rest(content) {}
+    explicit LineReader(std::string_view content) : m_content(content), m_nextLf(content.find('\n'))
+    {
+    }
 
-    [[nodiscard]] bool atEnd() const { return m_rest.empty(); }
+    [[nodiscard]] bool atEnd() const { return m_at >= m_content.size(); }
 
     std::string_view next()
     {
-        const size_t lf = m_rest.find('\n');
-        std::string_view line = m_rest.substr(0, lf);
-        m_rest = lf == std::string_view::npos ? std::string_view{} : m_rest.substr(lf + 1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
+        // The next LF is remembered, so a file of CR line ends alone is not searched to its
+        // end for every line.
+        if (m_nextLf != std::string_view::npos && m_nextLf < m_at)
+            m_nextLf = m_content.find('\n', m_at);
+        const size_t lineEnd = m_nextLf == std::string_view::npos ? m_content.size() : m_nextLf;
+        const size_t cr = m_content.substr(0, lineEnd).find('\r', m_at);
+        const size_t end = cr == std::string_view::npos ? lineEnd : cr;
+        const std::string_view line = m_content.substr(m_at, end - m_at);
+        // CR LF counts once; a CR or LF alone, once.
+        const bool crLf = cr != std::string_view::npos && cr + 1 == m_nextLf;
+        m_at = end + (crLf ? 2 : 1);
         return line;
     }
 
 private:
-    std::string_view m_rest;
+    std::string_view m_content;
+    size_t m_at = 0;
+    size_t m_nextLf;
 };
 
 int countNonEmptyLines(LineReader &reader)
@@ -86,25 +98,24 @@ bool ClearEvents(EventState &state)
     return state.Clear();
 }
 
-std::string BackupPath(const std::string &path, int age)
+std::optional<std::string> ReadEventFileContent(const std::string &path, LoadResult &result)
 {
-    return age == 0 ? path + ".bak" : path + ".bak." + std::to_string(age);
-}
-
-std::optional<MappedFile> ReadEventFileContent(const std::string &path, LoadResult &result)
-{
+    RemoveStaleTemporariesOf(path);
+    // The whole file is read into memory, never mapped: the load may wait on a question while
+    // another program truncates the file, which must not take the program down.
+    const ReadRules rules{.noun = EventFileNoun};
     try {
-        MappedFile file(path);
-        if (file.exists())
-            return file;
+        if (std::optional<std::string> content = ReadWholeFile(path, rules))
+            return content;
     } catch (const MoonrillError &error) {
         result.error = error;
         return std::nullopt;
     }
     // No file yet: start one holding just the closing empty line, and read that.
-    WriteFileAtomically(path, std::string(CrLf));
+    WriteFileAtomically(path, CrLf,
+                        WriteRules{.followLinks = true, .modeFrom = {}, .noun = EventFileNoun});
     try {
-        return MappedFile(path);
+        return ReadWholeFile(path, rules).value_or(std::string());
     } catch (const MoonrillError &error) {
         result.error = error;
         return std::nullopt;
@@ -142,18 +153,31 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
     result.success = !result.error;
 }
 
+void KeepLossyLoadBackup(const std::string &path, std::string_view content, LoadResult &result)
+{
+    try {
+        KeepBackup(path, content);
+        result.backupPath = BackupPath(path);
+    } catch (const MoonrillError &error) {
+        result.backupFailure = error.what();
+    }
+}
+
 LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
 {
     LoadResult result;
     if (state.RowCount() > 0 && !ClearEvents(state))
         return result;
 
-    const std::optional<MappedFile> file = ReadEventFileContent(path, result);
+    const std::optional<std::string> file = ReadEventFileContent(path, result);
     if (!file)
         return result;
+    state.SetDiskStamp(StampOf(*file));
     {
-        const std::string_view content = file->text();
-        const auto lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
+        const std::string_view content = *file;
+        auto lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
+        if (lines == 0)
+            lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\r'));
         EventState::BulkInsert bulk(state, lines + 1);
         ReadEventLines(content, today, result, [&state, today](const EventLineView &event) {
             state.Insert(EventFields{std::string(event.Description), event.StartingOn,
@@ -162,7 +186,10 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
                          today);
         });
     }
-    if (IsLossyLoad(result))
+    if (result.ignored > 0 && !result.error)
+        KeepLossyLoadBackup(path, *file, result);
+    // What could not be kept now is kept by the save that would replace it.
+    if (result.error || !result.backupFailure.empty())
         state.SetBackupBeforeSave(true);
     return result;
 }
@@ -179,25 +206,9 @@ std::string EventFileContent(const EventState &state)
     return content;
 }
 
-void KeepBackup(const std::string &path)
-{
-    const std::optional<std::string> original = ReadWholeFile(path);
-    if (!original)
-        return;
-    // The older backups move one place back first, so that a second damaged start does not
-    // replace the one good copy; the oldest drops out. A crash between the steps leaves every
-    // copy under one name or another.
-    for (int age = BackupCount - 1; age > 0; --age) {
-        const std::string older = BackupPath(path, age - 1);
-        if (::rename(older.c_str(), BackupPath(path, age).c_str()) != 0 && errno != ENOENT)
-            throw MoonrillError(MoonrillError::FileAccess,
-                                "Cannot keep " + older + ": " + std::strerror(errno));
-    }
-    WriteFileAtomically(BackupPath(path), *original);
-}
-
 void EventFileWriter::writePiece()
 {
+    m_hasher.Add(m_out);
     if (!m_writer && m_old.substr(m_unchanged, m_out.size()) == m_out) {
         m_unchanged += m_out.size();
         m_out.clear();
@@ -219,58 +230,72 @@ void EventFileWriter::writePiece()
 void EventFileWriter::startWriter()
 {
     try {
-        m_writer.emplace(m_path);
+        m_writer.emplace(m_path,
+                         WriteRules{.followLinks = true, .modeFrom = {}, .noun = EventFileNoun});
         m_writer->Write(m_old.substr(0, m_unchanged));
     } catch (const MoonrillError &error) {
         m_writeError = error;
     }
 }
 
-void EventFileWriter::Commit(bool keepBackup)
+void EventFileWriter::Commit()
 {
     writePiece();
     if (m_writeError)
         throw *m_writeError;
-    if (!m_writer && m_unchanged == m_old.size() && !keepBackup)
+    if (!m_writer && m_unchanged == m_old.size())
         return;
     if (!m_writer)
         startWriter();
     if (m_writeError)
         throw *m_writeError;
-    if (keepBackup)
-        KeepBackup(m_path);
     m_writer->Commit();
 }
 
-void SaveEvents(EventState &state, const std::string &path)
+SaveOutcome SaveEvents(EventState &state, const std::string &path)
 {
-    // The file as it is now, to leave it alone when nothing differs; one that cannot be read
-    // is simply replaced.
-    std::optional<MappedFile> old;
-    try {
-        old.emplace(path);
-    } catch (const MoonrillError &) {
+    // The file as it is now: kept when another program changed it, and compared with the new
+    // content so that an unchanged file is left alone. One that cannot be read is not replaced.
+    const std::optional<std::string> old = ReadWholeFile(path, ReadRules{.noun = EventFileNoun});
+    SaveOutcome outcome;
+    const bool changedByOther = old && state.DiskStamp() && StampOf(*old) != *state.DiskStamp();
+    if (old && (changedByOther || state.BackupBeforeSave())) {
+        KeepBackup(path, *old);
+        if (changedByOther)
+            outcome.changedFileKeptAs = BackupPath(path);
     }
-    EventFileWriter writer(path, old ? old->text() : std::string_view{});
+    EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{});
     for (const clsEvent &event : state.Events()) {
         AppendEventLine(writer.Buffer(), event);
         writer.Buffer() += CrLf;
         writer.LineDone();
     }
     writer.Buffer() += CrLf;
-    writer.Commit(state.BackupBeforeSave());
+    writer.Commit();
+    state.SetDiskStamp(writer.Stamp());
     state.SetBackupBeforeSave(false);
     state.SetSaved(true);
+    return outcome;
 }
 
-std::string IgnoredLinesMessage(int count, const std::string &backupPath)
+std::string IgnoredLinesMessage(const LoadResult &result)
 {
     std::string text = "Eventlist was corrupt. ";
     text += CrLf;
-    text += IntToText(count);
-    text += count == 1 ? " line in the event-file has been ignored."
-                       : " lines in the event-file has been ignored.";
+    text += IntToText(result.ignored);
+    text += result.ignored == 1 ? " line in the event-file has been ignored."
+                                : " lines in the event-file has been ignored.";
     text += CrLf;
-    text += "The original file is kept as " + backupPath + ".";
+    if (result.backupFailure.empty())
+        text += "The original file is kept as " + result.backupPath + ".";
+    else
+        text += "The original file could not be kept as a backup (" + result.backupFailure +
+                "), so the file was left as it was.";
     return text;
+}
+
+std::string ChangedFileMessage(const std::string &backupPath)
+{
+    return "The event file was changed by another program. Its version is kept as " + backupPath +
+           ".";
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AtomicFile.h"
+#include "Backups.h"
+#include "ContentStamp.h"
 #include "Date.h"
 #include "MoonrillError.h"
 
@@ -24,7 +26,18 @@ struct LoadResult
     /// The unexpected error that stopped the load part-way (a period out of range, the
     /// 32,768th event, a file that cannot be read); the rows read before it stay.
     std::optional<MoonrillError> error;
+    /// For a load that left lines out: where the file as read was kept before anything else
+    /// happened, or, when it could not be kept, why (the file must then stay as it is).
+    std::string backupPath;
+    std::string backupFailure;
 };
+
+/// Whether the file may be replaced after this load: the load succeeded, and whatever it left
+/// out is kept in a backup.
+[[nodiscard]] inline bool MayReplaceFile(const LoadResult &result)
+{
+    return result.success && result.backupFailure.empty();
+}
 
 /// One good line of the event file as read: views into the line, the date already moved to the
 /// event's next occurrence.
@@ -40,14 +53,19 @@ struct EventLineView
     bool Moved = false;        // whether StartingOn differs from the date written
 };
 
-/// The event file at `path`, mapped for reading, created holding one empty line when it is missing
-/// (a failure to create it is thrown). A file that cannot be read gives no value and sets
-/// `result.error`.
-[[nodiscard]] std::optional<MappedFile> ReadEventFileContent(const std::string &path,
-                                                             LoadResult &result);
+/// What the event file is called when something else stands in its place.
+inline constexpr std::string_view EventFileNoun = "an event file";
+
+/// The content of the event file at `path`, created holding one empty line when it is missing (a
+/// failure to create it is thrown). A path that names no regular file, or a file that cannot be
+/// read, gives no value and sets `result.error`; nothing is then created or replaced. Clears what
+/// killed writers of the file and its backups left beside it first.
+[[nodiscard]] std::optional<std::string> ReadEventFileContent(const std::string &path,
+                                                              LoadResult &result);
 
 /// Reads the event lines of `content` as the load does: every event that stays (not a one-time
-/// event that is over) goes to `onEvent`, in file order. Damaged lines and lines after an empty
+/// event that is over) goes to `onEvent`, in file order. A line ends at CR LF, at LF or at a lone
+/// CR, in any mix. Damaged lines and lines after an empty
 /// line are counted in `result.ignored`; a MoonrillError from the reading or from `onEvent`
 /// stops the read and becomes `result.error`.
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
@@ -60,20 +78,36 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
     return result.error.has_value() || result.ignored > 0;
 }
 
+/// Keeps `content`, the event file at `path` as a load that left lines out read it, as a backup
+/// (KeepBackup), and notes in `result` where, or why it could not.
+void KeepLossyLoadBackup(const std::string &path, std::string_view content, LoadResult &result);
+
 /// Reads the event file at `path` into `state`, moving each event to its next occurrence from
 /// `today`. A missing file is created holding one empty line; when that fails the error is
-/// thrown. Whenever the load leaves out lines the file holds (damaged, unread or not reached),
-/// the state remembers to keep a backup before the next save.
+/// thrown. When the load leaves out damaged or unread lines, the file as read is kept as a backup
+/// at once (KeepLossyLoadBackup); when the load stops part-way, or that backup fails, the state
+/// remembers to keep one before the next save. The state also remembers the content read, to
+/// notice a change by another program at the next save.
 LoadResult LoadEvents(EventState &state, const std::string &path, Date today);
 
-/// Writes every record in insertion order and the closing empty line, replacing the file
-/// atomically, and marks the state saved. Before the first save after a lossy load the old file
-/// is kept as BackupPath(path). Throws a MoonrillError (the state then stays not saved).
-void SaveEvents(EventState &state, const std::string &path);
+/// What a save found.
+struct SaveOutcome
+{
+    /// Where the file was kept because another program had changed it since this state last
+    /// read or wrote it; empty when it had not.
+    std::string changedFileKeptAs;
+};
 
-/// Keeps the event file at `path` as it is now as BackupPath(path), before it is replaced; the
-/// backups kept before move one age back, and the oldest of BackupCount is dropped.
-void KeepBackup(const std::string &path);
+/// Writes every record in insertion order and the closing empty line, replacing the file
+/// atomically, and marks the state saved. The file on disk is kept as a backup first when a
+/// lossy load asked for one, and when another program changed it since the state last read or
+/// wrote it. Refuses, as a file system would, a path that names no regular file and a file the
+/// process may not write. Throws a MoonrillError (the state then stays not saved and the file as
+/// it was).
+SaveOutcome SaveEvents(EventState &state, const std::string &path);
+
+/// The message after a save that kept a version another program had written.
+[[nodiscard]] std::string ChangedFileMessage(const std::string &backupPath);
 
 /// Writes a new content of the event file in pieces, comparing it with the old content as it
 /// goes: while the two agree nothing is written, and when the whole new content equals the old
@@ -96,10 +130,11 @@ public:
             writePiece();
     }
 
-    /// Puts the new content in place unless it equals the old; with `keepBackup` the file as it
-    /// was is kept first (KeepBackup). Throws a MoonrillError, also for a write that failed
-    /// part-way; the old file then stays as it was.
-    void Commit(bool keepBackup);
+    /// Puts the new content in place unless it equals the old. Throws a MoonrillError, also for
+    /// a write that failed part-way; the old file then stays as it was.
+    void Commit();
+    /// The stamp of the whole new content, once committed.
+    [[nodiscard]] ContentStamp Stamp() const { return m_hasher.Stamp(); }
 
 private:
     static constexpr size_t PieceSize = size_t{128} * 1024;
@@ -111,6 +146,7 @@ private:
     std::string_view m_old;
     size_t m_unchanged = 0; // the length of the old content the new one has repeated so far
     std::string m_out;
+    ContentHasher m_hasher;
     std::optional<AtomicFileWriter> m_writer;
     std::optional<MoonrillError> m_writeError;
 };
@@ -121,13 +157,6 @@ private:
 /// Removes every event; see EventState::Clear.
 bool ClearEvents(EventState &state);
 
-/// How many backups of the event file are kept: "events.mrl.bak" (the newest), then
-/// "events.mrl.bak.1" and "events.mrl.bak.2".
-inline constexpr int BackupCount = 3;
-
-/// The backup of `path` of the given age, beside it: 0 gives "events.mrl.bak" (the newest),
-/// 1 "events.mrl.bak.1", and so on.
-[[nodiscard]] std::string BackupPath(const std::string &path, int age = 0);
-
-/// The message after a load that ignored lines; names the backup kept of the original file.
-[[nodiscard]] std::string IgnoredLinesMessage(int count, const std::string &backupPath);
+/// The message after a load that ignored lines: how many, and where the original file is kept
+/// or that it could not be kept and was left as it was.
+[[nodiscard]] std::string IgnoredLinesMessage(const LoadResult &result);

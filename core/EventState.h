@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ContentStamp.h"
 #include "clsEvent.h"
 
 #include <cstdint>
@@ -70,6 +71,11 @@ public:
     /// reach them); the next save keeps a backup of the file first.
     [[nodiscard]] bool BackupBeforeSave() const { return m_backupBeforeSave; }
     void SetBackupBeforeSave(bool keep) { m_backupBeforeSave = keep; }
+
+    /// The stamp of the event file's content as this state last read or wrote it; none before
+    /// the first load or save. A save that finds another content on disk keeps that first.
+    [[nodiscard]] const std::optional<ContentStamp> &DiskStamp() const { return m_diskStamp; }
+    void SetDiskStamp(ContentStamp stamp) { m_diskStamp = stamp; }
 
     /// Whether one more record may be inserted: both 16-bit counters below their limit.
     [[nodiscard]] bool CanInsert() const
@@ -144,5 +150,6 @@ private:
     int16_t m_nextId = 0;
     bool m_saved = true;
     bool m_backupBeforeSave = false;
+    std::optional<ContentStamp> m_diskStamp;
     bool m_bulk = false;
 };

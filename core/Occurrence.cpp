@@ -1,8 +1,19 @@
 #include "Occurrence.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
+
+/// The last date the event file can hold (its dates have four-digit years).
+const Date LastDate = Date::fromYmd(9999, 12, 31);
+
+/// The date after a step, or `date` itself when the step passes the last date: such a step is
+/// never taken, so no year outside 0001 to 9999 is ever written.
+Date keepWithinRange(Date date, Date stepped)
+{
+    return stepped > LastDate ? date : stepped;
+}
 
 Date advanceDays(Date d, int32_t step, Date today)
 {
@@ -64,17 +75,17 @@ std::optional<int> IntervalOf(std::string_view occurs)
         return std::nullopt;
     const std::string_view rest = occurs.substr(prefix.size());
     const size_t th = rest.find("th");
-    if (th == std::string_view::npos || th == 0 || th > 2)
+    if (th == std::string_view::npos || th == 0)
         return std::nullopt;
-    int value = 0;
+    int64_t value = 0;
     for (const char c : rest.substr(0, th)) {
         if (c < '0' || c > '9')
             return std::nullopt;
-        value = value * 10 + (c - '0');
+        value = std::min<int64_t>(value * 10 + (c - '0'), MaxInterval);
     }
-    if (value < 1 || value > 99)
+    if (value < 1)
         return std::nullopt;
-    return value;
+    return static_cast<int>(value);
 }
 
 std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today)
@@ -85,13 +96,13 @@ std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date toda
         return date;
     }
     if (occurs == "Daily")
-        return advanceDays(date, 1, today);
+        return keepWithinRange(date, advanceDays(date, 1, today));
     if (occurs == "Weekly")
-        return advanceDays(date, 7, today);
+        return keepWithinRange(date, advanceDays(date, 7, today));
     if (occurs == "Monthly")
-        return advanceMonths(date, 1, today);
+        return keepWithinRange(date, advanceMonths(date, 1, today));
     if (occurs == "Yearly" || occurs == "Birthday")
-        return advanceMonths(date, 12, today);
+        return keepWithinRange(date, advanceMonths(date, 12, today));
 
     const bool weeks = endsWith(occurs, 'k');
     const bool months = !weeks && endsWith(occurs, 'h');
@@ -105,9 +116,15 @@ std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date toda
     const std::optional<int> n = IntervalOf(occurs);
     if (!n)
         return date;
-    if (weeks)
-        return advanceDays(date, 7 * *n, today);
-    if (months)
-        return advanceMonths(date, *n, today);
-    return advanceMonths(date, 12 * *n, today);
+    // One step longer than the whole calendar the file can hold cannot land inside it.
+    const int64_t span = int64_t{LastDate.dayNumber()} - Date::fromYmd(1, 1, 1).dayNumber();
+    if (weeks) {
+        if (int64_t{7} * *n > span)
+            return date;
+        return keepWithinRange(date, advanceDays(date, 7 * *n, today));
+    }
+    const int64_t stepMonths = months ? int64_t{*n} : int64_t{12} * *n;
+    if (stepMonths > int64_t{9999} * 12)
+        return date;
+    return keepWithinRange(date, advanceMonths(date, static_cast<int>(stepMonths), today));
 }

@@ -10,10 +10,15 @@
 ///
 /// The results equal those of advancing one step at a time from `date` (each step added to the
 /// previous result, so a day lost to a short month stays lost), but the cost does not grow with
-/// how far `date` lies in the past. Unrecognised type texts, and interval types whose interval
-/// is not a whole number from 1 to 99, leave the date unchanged.
+/// how far `date` lies in the past. Unrecognised type texts, and interval types without an
+/// interval of at least 1, leave the date unchanged. So does a step that would pass the last
+/// date a file can hold, 31 December 9999.
 [[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today);
 
-/// The interval of an "Every N..." type text: the digits after "Every " up to "th";
-/// no value when the text does not carry an interval from 1 to 99.
+/// The interval of an "Every N..." type text: the digits after "Every " up to "th"; no value
+/// when the text does not carry an interval of at least 1. (The editor offers 1 to 99; a file
+/// edited by hand may hold more.) Intervals of more than nine digits read as MaxInterval.
 [[nodiscard]] std::optional<int> IntervalOf(std::string_view occurs);
+
+/// The largest interval IntervalOf gives; any step of it passes the year 9999.
+inline constexpr int MaxInterval = 999'999'999;

@@ -1,6 +1,6 @@
 #include "SystemName.h"
 
-#include "AtomicFile.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 
 std::string WindowsVersionName(int platform, int major, int minor)

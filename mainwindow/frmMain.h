@@ -70,6 +70,9 @@ public:
     [[nodiscard]] QTreeView *EventView() const { return lstEvent; }
     [[nodiscard]] const std::string &EventFilePath() const { return m_eventFile; }
     [[nodiscard]] const std::string &HelpFile() const { return m_helpFile; }
+    /// The process's exit status after StartUp returned false: non-zero when it could not tell
+    /// whether another instance runs.
+    [[nodiscard]] int ExitStatus() const { return m_exitStatus; }
     /// True once the program has been told to end.
     [[nodiscard]] bool HasEnded() const { return m_ended; }
     /// Selects the row at `row` as the only selected row.
@@ -119,6 +122,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
     bool m_centred = false;
+    int m_exitStatus = 0;
 
     QWidget *m_client = nullptr;
     QToolBar *Toolbar1 = nullptr;

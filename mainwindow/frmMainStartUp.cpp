@@ -46,6 +46,11 @@ bool frmMain::StartUp()
     const std::string folder = ProgramFolder();
     m_instance = std::make_unique<SingleInstance>(folder);
     if (!m_instance->isOnlyInstance()) {
+        // Without a lock two copies could rewrite one file: say so rather than run.
+        if (m_instance->status() == SingleInstance::Status::Unknown) {
+            ShowMessage(std::string_view(m_instance->message()), MsgStyle::OkCritical, this);
+            m_exitStatus = 1;
+        }
         m_state.SetSaved(true);
         endProgram();
         return false;
@@ -96,16 +101,20 @@ bool frmMain::LoadEvents()
         ReportError(*result.error);
         return false;
     }
+    // The file as read is kept as a backup before this message, which says where (or that it
+    // could not be, and the file is then left as it is).
     if (result.ignored > 0)
-        ShowMessage(std::string_view(IgnoredLinesMessage(result.ignored, BackupPath(m_eventFile))),
-                    MsgStyle::OkCritical, this);
-    return true;
+        ShowMessage(std::string_view(IgnoredLinesMessage(result)), MsgStyle::OkCritical, this);
+    return MayReplaceFile(result);
 }
 
 bool frmMain::SaveEvents()
 {
     try {
-        ::SaveEvents(m_state, m_eventFile);
+        const SaveOutcome outcome = ::SaveEvents(m_state, m_eventFile);
+        if (!outcome.changedFileKeptAs.empty())
+            ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs)),
+                        MsgStyle::OkInformation, this);
         return true;
     } catch (const MoonrillError &error) {
         ReportError(error);

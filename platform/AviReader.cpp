@@ -1,6 +1,6 @@
 #include "AviReader.h"
 
-#include "AtomicFile.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 
 #include <optional>
@@ -203,7 +203,9 @@ AviClip ReadAviClip(std::string_view bytes)
 
 AviClip LoadAviClip(const std::string &path)
 {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    // A FIFO or a device under a clip's name must never hang a window or fill the memory.
+    const std::optional<std::string> bytes =
+        ReadWholeFile(path, ReadRules{.noun = "a clip", .maxBytes = AviMaxFileBytes});
     if (!bytes)
         throw MoonrillError(MoonrillError::FileNotFound, "File not found");
     return ReadAviClip(*bytes);

@@ -59,7 +59,7 @@ bool MakeFolders(const std::string &folder)
         return false;
     for (size_t at = folder.find('/', 1);; at = folder.find('/', at + 1)) {
         const std::string part = folder.substr(0, at);
-        if (::mkdir(part.c_str(), 0755) != 0 && errno != EEXIST)
+        if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
             return false;
         if (at == std::string::npos)
             break;

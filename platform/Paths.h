@@ -24,5 +24,6 @@
 /// that names an absolute folder.
 [[nodiscard]] std::string AssetPath(std::string_view relative);
 
-/// Creates `folder` and its parents when missing; returns false when that fails.
+/// Creates `folder` and its parents when missing, private to the user (0700: they hold the
+/// user's events and settings); returns false when that fails.
 bool MakeFolders(const std::string &folder);

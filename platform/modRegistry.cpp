@@ -1,6 +1,7 @@
 #include "modRegistry.h"
 
 #include "AtomicFile.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
 

@@ -1,6 +1,5 @@
 #include "LogonScan.h"
 
-#include "AtomicFile.h"
 #include "Conversions.h"
 #include "ErrorMessages.h"
 #include "EventFile.h"
@@ -31,9 +30,9 @@ public:
         m_writer->Buffer() += CrLf;
     }
 
-    /// Puts the new file in place, unless it equals the old; with `keepBackup` the old one is
-    /// kept first. Throws a MoonrillError, and the old file then stays as it was.
-    void save(bool keepBackup) { m_writer->Commit(keepBackup); }
+    /// Puts the new file in place, unless it equals the old. Throws a MoonrillError, and the old
+    /// file then stays as it was.
+    void save() { m_writer->Commit(); }
 
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
@@ -65,52 +64,67 @@ private:
     int m_count = 0;
 };
 
-/// Loads and, when the load succeeded, saves; a step that fails says why. The rows gathered
-/// before a failure are still scanned, as they are in the main window.
-void loadAndSave(LogonPass &pass, const std::string &path, Date today, LogonScreens &screens)
+/// Loads and, when the load succeeded, saves; a step that fails says why. A load that left lines
+/// out keeps the file as read before it says so, and the file is replaced only when that backup
+/// exists. The rows gathered before a failure are still scanned, as they are in the main window.
+/// Returns whether both steps were done.
+bool loadAndSave(LogonPass &pass, const std::string &path, Date today, LogonScreens &screens)
 {
     LoadResult result;
-    // The old content stays mapped to the end of the save, which compares the new one with it.
-    const std::optional<MappedFile> file = ReadEventFileContent(path, result);
+    // The old content stays in memory to the end of the save, which compares the new one with
+    // it; a message box may wait meanwhile.
+    const std::optional<std::string> file = ReadEventFileContent(path, result);
     if (file)
-        pass.read(file->text(), today, result);
+        pass.read(*file, today, result);
     if (result.error) {
         screens.ShowCriticalMessage(ErrorReportText(result.error->what()));
-        return;
+        return false;
     }
-    if (result.ignored > 0)
-        screens.ShowCriticalMessage(IgnoredLinesMessage(result.ignored, BackupPath(path)));
+    if (result.ignored > 0) {
+        KeepLossyLoadBackup(path, *file, result);
+        screens.ShowCriticalMessage(IgnoredLinesMessage(result));
+    }
+    if (!MayReplaceFile(result))
+        return false;
     try {
-        pass.save(IsLossyLoad(result));
+        pass.save();
+        return true;
     } catch (const MoonrillError &error) {
         screens.ShowCriticalMessage(ErrorReportText(error.what()));
+        return false;
     }
 }
 
-void scan(LogonPass &pass, LogonScreens &screens)
+bool scan(LogonPass &pass, LogonScreens &screens)
 {
     try {
         ScanResult result = pass.scan();
-        if (result.found)
-            screens.ShowDueEvents(result.rows, result.birthdayMails);
+        return !result.found || screens.ShowDueEvents(result.rows, result.birthdayMails);
     } catch (const std::exception &error) {
         screens.ShowCriticalMessage(ErrorReportText(error.what()));
+        return false;
     }
 }
 
 } // namespace
 
-void RunLogonScan(const std::string &folder, Date today, LogonScreens &screens)
+bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens)
 {
     const SingleInstance instance(folder);
-    if (!instance.isOnlyInstance())
-        return;
+    if (instance.status() == SingleInstance::Status::AnotherRuns)
+        return true;
+    if (instance.status() == SingleInstance::Status::Unknown) {
+        screens.ShowCriticalMessage(instance.message());
+        return false;
+    }
     try {
         const std::string path = JoinPath(folder, EventFileName);
         LogonPass pass(path, today);
-        loadAndSave(pass, path, today, screens);
-        scan(pass, screens);
+        const bool saved = loadAndSave(pass, path, today, screens);
+        const bool shown = scan(pass, screens);
+        return saved && shown;
     } catch (const std::exception &) {
         screens.ShowCriticalMessage(std::string(SeriousErrorText));
+        return false;
     }
 }

@@ -8,9 +8,10 @@ void WhatsUpScreens::ShowCriticalMessage(const std::string &text)
     ShowMessage(std::string_view(text), MsgStyle::OkCritical);
 }
 
-void WhatsUpScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
+bool WhatsUpScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
                                    std::vector<std::string> &birthdayMails)
 {
     frmWhatsUp window(rows, birthdayMails);
     window.exec();
+    return true;
 }

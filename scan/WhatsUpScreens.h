@@ -8,6 +8,6 @@ class WhatsUpScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &text) override;
-    void ShowDueEvents(const std::vector<ScanRow> &rows,
+    bool ShowDueEvents(const std::vector<ScanRow> &rows,
                        std::vector<std::string> &birthdayMails) override;
 };

@@ -1,6 +1,6 @@
 #include "HelpFile.h"
 
-#include "AtomicFile.h"
+#include "FileRead.h"
 #include "Paths.h"
 
 #include <gtest/gtest.h>

@@ -78,7 +78,7 @@ TEST_F(EventFileTest, DamagedLinesAreCountedAndTheOriginalKept)
     EXPECT_TRUE(result.success);
     EXPECT_EQ(result.ignored, 2);
     EXPECT_EQ(descriptionsShown(), (std::vector<std::string>{"A", "C", "E"}));
-    EXPECT_EQ(IgnoredLinesMessage(result.ignored, BackupPath(path())),
+    EXPECT_EQ(IgnoredLinesMessage(result),
               "Eventlist was corrupt. \r\n2 lines in the event-file has been ignored.\r\n"
               "The original file is kept as " +
                   path() + ".bak.");
@@ -111,8 +111,12 @@ TEST_F(EventFileTest, EachLossyStartKeepsABackupAndTheLastThreeStay)
 
 TEST_F(EventFileTest, OneDamagedLineSaysLine)
 {
-    EXPECT_EQ(load("$$A$$2023-02-30$$Once$$3$$\r\n\r\n").ignored, 1);
-    EXPECT_EQ(IgnoredLinesMessage(1, "/x/events.mrl.bak"),
+    const LoadResult result = load("$$A$$2023-02-30$$Once$$3$$\r\n\r\n");
+    EXPECT_EQ(result.ignored, 1);
+    EXPECT_EQ(result.backupPath, path() + ".bak");
+    LoadResult elsewhere = result;
+    elsewhere.backupPath = "/x/events.mrl.bak";
+    EXPECT_EQ(IgnoredLinesMessage(elsewhere),
               "Eventlist was corrupt. \r\n1 line in the event-file has been ignored.\r\n"
               "The original file is kept as /x/events.mrl.bak.");
 }

@@ -1,5 +1,7 @@
 #include "Occurrence.h"
 
+#include "Conversions.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -68,7 +70,8 @@ TEST(NextOccurrence, RulesAsStated)
         {today.addDays(-100), "Every 0th week", today.addDays(-100)},
         {today.addDays(-100), "Every week", today.addDays(-100)},
         {today.addDays(-100), "Every 9000th year", today.addDays(-100)},
-        {today.addDays(-100), "Every 100th month", today.addDays(-100)},
+        // A hand-edited interval above the editor's 99 still steps by N.
+        {today.addDays(-100), "Every 100th month", today.addDays(-100).addMonths(100)},
         {today.addDays(-100), "Every -3th week", today.addDays(-100)},
         {today.addDays(-100), "k", today.addDays(-100)},
         {ymd(2023, 3, 1), "Every 1th week", ymd(2023, 4, 19)},
@@ -153,6 +156,42 @@ TEST(IntervalOf, ReadsTheDigitsUpToTh)
     EXPECT_EQ(IntervalOf("Every 1th week"), 1);
     EXPECT_EQ(IntervalOf("Every 0th week"), std::nullopt);
     EXPECT_EQ(IntervalOf("Every th week"), std::nullopt);
-    EXPECT_EQ(IntervalOf("Every 100th year"), std::nullopt);
+    EXPECT_EQ(IntervalOf("Every 100th year"), 100);
+    EXPECT_EQ(IntervalOf("Every 0100th year"), 100);
+    EXPECT_EQ(IntervalOf("Every 00th year"), std::nullopt);
+    EXPECT_EQ(IntervalOf("Every 99999999999999999999th week"), MaxInterval);
     EXPECT_EQ(IntervalOf("Weekly"), std::nullopt);
+}
+
+TEST(NextOccurrence, LargeIntervalsAndTheLastYear)
+{
+    struct Case
+    {
+        Date date;
+        const char *type;
+        Date today;
+        Date expected;
+    };
+    const auto ymd = Date::fromYmd;
+    const Case cases[] = {
+        {ymd(2020, 1, 31), "Every 100th month", ymd(2026, 12, 7), ymd(2028, 5, 31)},
+        {ymd(2020, 1, 31), "Every 101th month", ymd(2026, 12, 7), ymd(2028, 6, 30)},
+        {ymd(2000, 2, 29), "Every 150th year", ymd(2026, 12, 7), ymd(2150, 2, 28)},
+        {ymd(2020, 1, 1), "Every 520th week", ymd(2026, 12, 7), ymd(2029, 12, 19)},
+        // A step past 31 December 9999 is not taken: the date stays as written.
+        {ymd(9999, 6, 1), "Yearly", ymd(9999, 12, 31), ymd(9999, 6, 1)},
+        {ymd(9999, 6, 1), "Birthday", ymd(9999, 6, 2), ymd(9999, 6, 1)},
+        {ymd(9999, 12, 1), "Monthly", ymd(9999, 12, 2), ymd(9999, 12, 1)},
+        {ymd(9999, 11, 30), "Monthly", ymd(9999, 12, 2), ymd(9999, 12, 30)},
+        {ymd(9999, 12, 30), "Every 2th week", ymd(9999, 12, 31), ymd(9999, 12, 30)},
+        {ymd(9999, 12, 30), "Daily", ymd(9999, 12, 31), ymd(9999, 12, 31)},
+        {ymd(2020, 5, 5), "Every 8000th year", ymd(2026, 12, 7), ymd(2020, 5, 5)},
+        {ymd(2020, 5, 5), "Every 999999999th month", ymd(2026, 12, 7), ymd(2020, 5, 5)},
+        {ymd(2020, 5, 5), "Every 99999999999999th week", ymd(2026, 12, 7), ymd(2020, 5, 5)},
+        {ymd(1, 1, 1), "Every 9998th year", ymd(2026, 12, 7), ymd(9999, 1, 1)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NextOccurrence(c.date, c.type, c.today), c.expected)
+            << c.type << " from " << DateToText(c.date) << ": "
+            << DateToText(*NextOccurrence(c.date, c.type, c.today));
 }

@@ -17,9 +17,10 @@ class QuietScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &) override {}
-    void ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &mails) override
+    bool ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &mails) override
     {
         mails.clear();
+        return true;
     }
 };
 
@@ -69,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     write(path, content);
     QuietScreens screens;
-    RunLogonScan(folder().path, today, screens);
+    (void)RunLogonScan(folder().path, today, screens);
     FUZZ_CHECK(read(path) == windowFile);
 
     if (result.success) {

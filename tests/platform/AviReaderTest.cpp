@@ -1,7 +1,7 @@
 #include "AviReader.h"
 #include "MoonrillError.h"
 
-#include "AtomicFile.h"
+#include "FileRead.h"
 #include "Paths.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #include "Paths.h"
-#include "SingleInstance.h"
 
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sys/stat.h>
 
 TEST(Paths, JoinWithExactlyOneSlash)
 {
@@ -36,18 +36,20 @@ TEST(Paths, ProgramFolderFromTheEnvironment)
     ::unsetenv("XDG_DATA_HOME");
 }
 
-TEST(SingleInstance, OneLockPerFolderReleasedWithItsOwner)
+TEST(Paths, FoldersTheProgramMakesArePrivate)
 {
+    // The data folder holds the user's events: no other user may list or read it, whatever the
+    // umask says.
     TempFolder folder;
-    TempFolder other;
-    {
-        const SingleInstance first(folder.path());
-        EXPECT_TRUE(first.isOnlyInstance());
-        const SingleInstance second(folder.path());
-        EXPECT_FALSE(second.isOnlyInstance());
-        const SingleInstance elsewhere(other.path());
-        EXPECT_TRUE(elsewhere.isOnlyInstance());
+    const mode_t oldMask = ::umask(0);
+    const bool made = MakeFolders(folder.file("a/b"));
+    ::umask(oldMask);
+    ASSERT_TRUE(made);
+    for (const char *name : {"a", "a/b"}) {
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(folder.file(name).c_str(), &info), 0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u) << name;
     }
-    const SingleInstance again(folder.path());
-    EXPECT_TRUE(again.isOnlyInstance());
 }

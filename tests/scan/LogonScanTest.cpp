@@ -20,12 +20,13 @@ class RecordingScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &text) override { messages.push_back(text); }
-    void ShowDueEvents(const std::vector<ScanRow> &shownRows,
+    bool ShowDueEvents(const std::vector<ScanRow> &shownRows,
                        std::vector<std::string> &birthdayMails) override
     {
         rows = shownRows;
         mails = birthdayMails;
         birthdayMails.clear();
+        return true;
     }
     std::vector<std::string> messages;
     std::vector<ScanRow> rows;
@@ -62,10 +63,11 @@ struct LogonRoad
     explicit LogonRoad(const std::string &content)
     {
         folder.write("events.mrl", content);
-        RunLogonScan(folder.path(), Today, screens);
+        completed = RunLogonScan(folder.path(), Today, screens);
     }
     TempFolder folder;
     RecordingScreens screens;
+    bool completed = false;
 };
 
 ino_t inodeOf(const std::string &path)
@@ -115,14 +117,18 @@ TEST(LogonScan, SaysWhatTheMainWindowSays)
 {
     const LogonRoad damaged("$$Bad$$soon$$Once$$3$$\r\n$$Four$$2999-01-01$$Once\r\n");
     const std::string path = damaged.folder.file("events.mrl");
-    EXPECT_EQ(damaged.screens.messages,
-              std::vector<std::string>{IgnoredLinesMessage(2, path + ".bak")});
+    LoadResult expected;
+    expected.ignored = 2;
+    expected.backupPath = path + ".bak";
+    EXPECT_EQ(damaged.screens.messages, std::vector<std::string>{IgnoredLinesMessage(expected)});
+    EXPECT_TRUE(damaged.completed);
 
     const LogonRoad overflow("$$Big$$2999-01-01$$Once$$40000$$\r\n");
     EXPECT_EQ(overflow.screens.messages,
               std::vector<std::string>{
                   "Your action caused an error: Overflow\r\n\r\nGo to About for support"});
     EXPECT_EQ(overflow.folder.read("events.mrl"), "$$Big$$2999-01-01$$Once$$40000$$\r\n");
+    EXPECT_FALSE(overflow.completed);
 }
 
 TEST(LogonScan, StopsAtTheLimitOfTheIdCounter)
@@ -144,14 +150,14 @@ TEST(LogonScan, LeavesAnUnchangedFileAlone)
     folder.write("events.mrl", content);
     const ino_t before = inodeOf(folder.file("events.mrl"));
     RecordingScreens screens;
-    RunLogonScan(folder.path(), Today, screens);
+    EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
     EXPECT_EQ(inodeOf(folder.file("events.mrl")), before);
     EXPECT_EQ(folder.read("events.mrl"), content);
 
     // A moved date rewrites it, through a new file renamed into place.
     folder.write("events.mrl", "$$Kept$$" + dateIn(20) + "$$Once$$3$$\n\r\n");
     const ino_t old = inodeOf(folder.file("events.mrl"));
-    RunLogonScan(folder.path(), Today, screens);
+    EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
     EXPECT_NE(inodeOf(folder.file("events.mrl")), old);
     EXPECT_EQ(folder.read("events.mrl"), content);
     EXPECT_TRUE(screens.messages.empty());

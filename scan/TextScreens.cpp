@@ -1,0 +1,33 @@
+#include "TextScreens.h"
+
+#include "ScanComputation.h"
+
+#include <ostream>
+
+std::string ScanRowText(const ScanRow &row)
+{
+    return row.When + " " + row.Date + " " + row.Description;
+}
+
+void TextScreens::ShowCriticalMessage(const std::string &text)
+{
+    // A message box's line breaks are CR LF; a terminal wants LF alone.
+    std::string line;
+    line.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        line += text[i];
+    }
+    m_errors << "moonrill: " << line << '\n' << std::flush;
+}
+
+bool TextScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
+                                std::vector<std::string> &birthdayMails)
+{
+    for (const ScanRow &row : rows)
+        m_out << ScanRowText(row) << '\n';
+    m_out << std::flush;
+    birthdayMails.clear();
+    return false;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "LogonScan.h"
+
+#include <iosfwd>
+
+/// One scan row as a line of text: the label, the date text and the description, separated by
+/// single blanks ("Today: 2026-12-06 Dentist").
+[[nodiscard]] std::string ScanRowText(const ScanRow &row);
+
+/// The logon scan's screens where no window can be shown (no display, or no windows library):
+/// the due rows go to `out`, one line each in the scan's order, and the messages to `errors`.
+/// A terminal or an ssh session gets what is due this way.
+class TextScreens final : public LogonScreens
+{
+public:
+    TextScreens(std::ostream &out, std::ostream &errors) : m_out(out), m_errors(errors) {}
+
+    void ShowCriticalMessage(const std::string &text) override;
+    /// Prints the rows and returns false: no window was shown. The mail offers are dropped.
+    bool ShowDueEvents(const std::vector<ScanRow> &rows,
+                       std::vector<std::string> &birthdayMails) override;
+
+private:
+    std::ostream &m_out;
+    std::ostream &m_errors;
+};

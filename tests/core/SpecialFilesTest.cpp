@@ -1,0 +1,197 @@
+// What may stand where the event file should be: only a regular file, or a link to one, is read
+// or replaced. Everything else is refused with a report that names the path, without blocking,
+// creating or replacing anything; and a file the user may not write is never replaced.
+
+#include "EventFile.h"
+
+#include "EventState.h"
+#include "OtherUser.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+const Date Today = Date::fromYmd(2023, 4, 15);
+const std::string Line = "$$A$$2023-05-01$$Once$$3$$\r\n\r\n";
+
+/// Binds a Unix socket at `path` and keeps it for the test's life.
+class SocketFile
+{
+public:
+    explicit SocketFile(const std::string &path) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0))
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        path.copy(address.sun_path, sizeof address.sun_path - 1);
+        bound = ::bind(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    }
+    ~SocketFile() { ::close(m_fd); }
+    SocketFile(const SocketFile &) = delete;
+    SocketFile &operator=(const SocketFile &) = delete;
+    bool bound = false;
+
+private:
+    int m_fd;
+};
+
+/// Fails the test process instead of hanging it when something blocks (a FIFO opened for
+/// reading waits for a writer for ever).
+class Watchdog
+{
+public:
+    Watchdog() { ::alarm(20); }
+    ~Watchdog() { ::alarm(0); }
+    Watchdog(const Watchdog &) = delete;
+    Watchdog &operator=(const Watchdog &) = delete;
+};
+
+std::string namesIn(const TempFolder &folder)
+{
+    std::string names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
+        names += entry.path().filename().string() + " ";
+    return names;
+}
+
+} // namespace
+
+TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
+{
+    struct Case
+    {
+        const char *name;
+        std::function<bool(const TempFolder &)> make; // makes events.mrl; false: cannot here
+        std::string said;                             // what the report says after the path
+    };
+    const std::vector<Case> cases = {
+        {"folder",
+         [](const TempFolder &f) { return ::mkdir(f.file("events.mrl").c_str(), 0700) == 0; },
+         " is a folder, not an event file"},
+        {"FIFO",
+         [](const TempFolder &f) { return ::mkfifo(f.file("events.mrl").c_str(), 0600) == 0; },
+         " is a FIFO, not an event file"},
+        {"link to a device",
+         [](const TempFolder &f) {
+             return ::symlink("/dev/zero", f.file("events.mrl").c_str()) == 0;
+         },
+         " is a character device, not an event file"},
+        {"link to a folder",
+         [](const TempFolder &f) {
+             return ::mkdir(f.file("elsewhere").c_str(), 0700) == 0 &&
+                    ::symlink("elsewhere", f.file("events.mrl").c_str()) == 0;
+         },
+         " is a folder, not an event file"},
+        {"link to a FIFO",
+         [](const TempFolder &f) {
+             return ::mkfifo(f.file("pipe").c_str(), 0600) == 0 &&
+                    ::symlink(f.file("pipe").c_str(), f.file("events.mrl").c_str()) == 0;
+         },
+         " is a FIFO, not an event file"},
+    };
+    const Watchdog watchdog;
+    for (const Case &test : cases) {
+        TempFolder folder;
+        ASSERT_TRUE(test.make(folder)) << test.name;
+        const std::string path = folder.file("events.mrl");
+        const std::string before = namesIn(folder);
+
+        EventState state;
+        const LoadResult result = LoadEvents(state, path, Today);
+        EXPECT_FALSE(result.success) << test.name;
+        ASSERT_TRUE(result.error.has_value()) << test.name;
+        EXPECT_EQ(std::string(result.error->what()), path + test.said) << test.name;
+        EXPECT_EQ(namesIn(folder), before) << test.name;
+
+        // A save refuses the same way and leaves the thing as it was.
+        try {
+            SaveEvents(state, path);
+            ADD_FAILURE() << test.name << ": the save replaced it";
+        } catch (const MoonrillError &error) {
+            EXPECT_EQ(std::string(error.what()), path + test.said) << test.name;
+        }
+        EXPECT_EQ(namesIn(folder), before) << test.name;
+    }
+}
+
+TEST(SpecialFiles, ASocketIsRefusedByName)
+{
+    TempFolder folder;
+    const std::string path = folder.file("events.mrl");
+    const SocketFile socket(path);
+    ASSERT_TRUE(socket.bound);
+    EventState state;
+    const LoadResult result = LoadEvents(state, path, Today);
+    ASSERT_TRUE(result.error.has_value());
+    EXPECT_EQ(std::string(result.error->what()), path + " is a socket, not an event file");
+}
+
+TEST(SpecialFiles, ALinkToARegularFileIsFollowedAndKept)
+{
+    TempFolder folder;
+    folder.write("real.mrl", "$$A$$2023-03-01$$Monthly$$3$$\r\n\r\n");
+    ASSERT_EQ(::symlink("real.mrl", folder.file("events.mrl").c_str()), 0);
+    EventState state;
+    ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), Today).success);
+    SaveEvents(state, folder.file("events.mrl"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("events.mrl")));
+    EXPECT_EQ(folder.read("real.mrl"), "$$A$$2023-05-01$$Monthly$$3$$\r\n\r\n");
+}
+
+TEST(SpecialFiles, AFileTheUserMayNotWriteIsNotReplaced)
+{
+    // Renaming over a file needs only the folder's permission: the folder is open to all here,
+    // and the file read-only (owned by root where the tests run as root).
+    TempFolder folder;
+    const std::string path = folder.file("events.mrl");
+    const std::string original = "$$A$$2023-03-01$$Monthly$$3$$\r\n\r\n";
+    folder.write("events.mrl", original);
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+
+    const bool refused = AsUnprivilegedUser([&path] {
+        EventState state;
+        const LoadResult result = LoadEvents(state, path, Today);
+        if (!result.success || state.Events().size() != 1)
+            return false;      // loading still works
+        state.SetSaved(false); // as after an edit
+        try {
+            SaveEvents(state, path);
+            return false;
+        } catch (const MoonrillError &error) {
+            return std::string(error.what()) == "Cannot write " + path + ": Permission denied" &&
+                   !state.Saved();
+        }
+    });
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(folder.read("events.mrl"), original);
+    EXPECT_EQ(namesIn(folder), "events.mrl ");
+}
+
+TEST(SpecialFiles, BackupsAndTemporaryFilesKeepTheFilesPermissions)
+{
+    TempFolder folder;
+    const std::string path = folder.file("events.mrl");
+    folder.write("events.mrl", "$$A$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
+    ASSERT_EQ(::chmod(path.c_str(), 0600), 0);
+    const mode_t oldMask = ::umask(0);
+    EventState state;
+    const LoadResult result = LoadEvents(state, path, Today);
+    ASSERT_EQ(result.backupPath, path + ".bak");
+    SaveEvents(state, path);
+    ::umask(oldMask);
+    struct stat info
+    {
+    };
+    ASSERT_EQ(::stat((path + ".bak").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
