@@ -132,9 +132,10 @@ void frmLiveUpdate::Command1_Click()
         // The page is read from memory: no copy of it is left anywhere.
         QByteArray page;
         try {
-            page = Inet1->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"));
+            page = Inet1->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"), MaxPageBytes);
         } catch (const MoonrillError &error) {
-            if (!InternetTransfer::IsHttpStatus(error.number()))
+            if (!InternetTransfer::IsHttpStatus(error.number()) &&
+                error.number() != InternetTransfer::TooLarge)
                 throw;
             throw CheckFailed();
         }
@@ -181,7 +182,8 @@ void frmLiveUpdate::Command1_Click()
         } catch (const MoonrillError &error) {
             if (m_closed)
                 return;
-            if (!InternetTransfer::IsHttpStatus(error.number()))
+            if (!InternetTransfer::IsHttpStatus(error.number()) &&
+                error.number() != InternetTransfer::TooLarge)
                 throw;
             throw CheckFailed();
         }
@@ -192,6 +194,9 @@ void frmLiveUpdate::Command1_Click()
         accept();
     } catch (const std::exception &error) {
         failed(error);
+    } catch (...) {
+        // Nothing may end the program from here: the main window holds an unsaved list.
+        failed(std::runtime_error("Unknown error"));
     }
 }
 

@@ -8,7 +8,12 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include <exception>
+
 namespace {
+
+/// How much of a body is read at a time.
+constexpr qint64 PieceSize = qint64{64} * 1024;
 
 int &transferTimeout()
 {
@@ -30,20 +35,64 @@ void InternetTransfer::SetTransferTimeout(int milliseconds)
     transferTimeout() = milliseconds;
 }
 
-QByteArray InternetTransfer::Fetch(const QString &url)
+void InternetTransfer::Fetch(const QString &url, qint64 maxBytes, const Sink &sink)
 {
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(transferTimeout());
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     QNetworkReply *reply = m_network.get(request);
+    // Qt holds no more than this much of the body unread; the rest waits in the network.
+    reply->setReadBufferSize(PieceSize);
     m_reply = reply;
+
+    // Nothing may throw through the toolkit's event loop: what goes wrong while the body
+    // arrives is kept, the transfer stopped, and the failure raised once the loop has ended.
+    std::exception_ptr failure;
+    bool tooLarge = false;
+    qint64 received = 0;
+    const auto stop = [&](bool large) {
+        tooLarge = tooLarge || large;
+        reply->abort();
+    };
+    const auto errorStatus = [reply] {
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400;
+    };
+    const auto drain = [&] {
+        try {
+            while (!failure && !tooLarge && reply->bytesAvailable() > 0) {
+                const QByteArray piece = reply->read(PieceSize);
+                received += piece.size();
+                if (received > maxBytes)
+                    return stop(true);
+                // An error page is not the body asked for: it is read and dropped.
+                if (!errorStatus())
+                    sink(std::string_view(piece.constData(), size_t(piece.size())));
+            }
+        } catch (...) {
+            failure = std::current_exception();
+            stop(false);
+        }
+    };
     QEventLoop wait;
+    connect(reply, &QNetworkReply::metaDataChanged, &wait, [&] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maxBytes && !errorStatus())
+            stop(true);
+    });
+    connect(reply, &QNetworkReply::readyRead, &wait, drain);
     connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    wait.exec();
+    if (!reply->isFinished())
+        wait.exec();
+    drain();
     m_reply.clear();
     reply->deleteLater();
 
+    if (failure)
+        std::rethrow_exception(failure);
+    if (tooLarge)
+        throw MoonrillError(TooLarge, "The answer is larger than " + std::to_string(maxBytes) +
+                                          " bytes");
     const QNetworkReply::NetworkError error = reply->error();
     if (error == QNetworkReply::OperationCanceledError) {
         // A transfer time-out shows as a cancel by Qt; a cancel of ours has set no time-out.
@@ -58,7 +107,15 @@ QByteArray InternetTransfer::Fetch(const QString &url)
         throw MoonrillError(HttpStatusBase + status, "HTTP status " + std::to_string(status));
     if (error != QNetworkReply::NoError)
         throw MoonrillError(int(error), reply->errorString().toStdString());
-    return reply->readAll();
+}
+
+QByteArray InternetTransfer::Fetch(const QString &url, qint64 maxBytes)
+{
+    QByteArray body;
+    Fetch(url, maxBytes, [&body](std::string_view piece) {
+        body.append(piece.data(), qsizetype(piece.size()));
+    });
+    return body;
 }
 
 void InternetTransfer::Cancel()
@@ -73,8 +130,10 @@ bool GetInternetFile(InternetTransfer &transfer, const QString &url, const QStri
 {
     if (transfer.StillExecuting())
         return false;
-    const QByteArray body = transfer.Fetch(url);
     const QString name = url.mid(url.lastIndexOf(QLatin1Char('/')) + 1);
-    WriteFileAtomically(JoinPath(folder.toStdString(), name.toStdString()), body.toStdString());
+    AtomicFileWriter file(JoinPath(folder.toStdString(), name.toStdString()),
+                          WriteRules{.followLinks = false, .modeFrom = {}, .noun = "a file"});
+    transfer.Fetch(url, MaxArchiveBytes, [&file](std::string_view piece) { file.Write(piece); });
+    file.Commit();
     return true;
 }

@@ -6,6 +6,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <functional>
+#include <string_view>
+
 class QNetworkReply;
 
 /// The HTTP transfer: one fetch at a time, waited for while the window goes on processing its
@@ -22,16 +25,24 @@ public:
     /// True only while a fetch runs.
     [[nodiscard]] bool StillExecuting() const { return !m_reply.isNull(); }
 
-    /// Fetches `url` and returns its body. Throws a MoonrillError: 35761 when no byte arrives
-    /// for the transfer time-out, 32755 when cancelled, 404/500-like HTTP statuses and network
-    /// failures with their own numbers (HTTP statuses as 10000 + the status).
-    QByteArray Fetch(const QString &url);
+    /// What receives a body piece by piece as it arrives; it may throw, which ends the fetch.
+    using Sink = std::function<void(std::string_view piece)>;
+
+    /// Fetches `url` and hands its body to `sink` as it arrives, so that no more than one piece
+    /// is ever held, whatever the server sends. Throws a MoonrillError: 35761 when no byte
+    /// arrives for the transfer time-out, 32755 when cancelled, TooLarge when the body is (or is
+    /// announced as) longer than `maxBytes`, 404/500-like HTTP statuses and network failures with
+    /// their own numbers (HTTP statuses as 10000 + the status); and whatever `sink` threw.
+    void Fetch(const QString &url, qint64 maxBytes, const Sink &sink);
+    /// The same, collecting the body in memory: for short pages only.
+    QByteArray Fetch(const QString &url, qint64 maxBytes);
     void Cancel();
 
     /// The time without any byte arriving after which a fetch fails (60 s; tests shorten it).
     static void SetTransferTimeout(int milliseconds);
 
     static constexpr int TimedOut = 35761;
+    static constexpr int TooLarge = 35762;
     static constexpr int HttpStatusBase = 10000;
     /// Whether an error number stands for an HTTP error status.
     [[nodiscard]] static constexpr bool IsHttpStatus(int number)
@@ -44,8 +55,14 @@ private:
     QPointer<QNetworkReply> m_reply;
 };
 
+/// The longest version page read, and the largest update archive taken.
+inline constexpr qint64 MaxPageBytes = qint64{64} * 1024;
+inline constexpr qint64 MaxArchiveBytes = qint64{256} * 1024 * 1024;
+
 /// Fetches `url` and saves its body in `folder` under the name after the address's last "/".
-/// The body goes to a temporary file beside the target, renamed into place only when complete,
-/// so a failed or cancelled download leaves no partial file. Returns false when a transfer is
+/// The body is written to a temporary file beside the target as it arrives, and renamed into
+/// place as a new file only when complete: a failed, cancelled or refused (over
+/// MaxArchiveBytes) download leaves no partial file, and whatever had the name before (a
+/// symbolic link included) is replaced, never written through. Returns false when a transfer is
 /// still running; throws as InternetTransfer::Fetch and when the file cannot be written.
 bool GetInternetFile(InternetTransfer &transfer, const QString &url, const QString &folder);

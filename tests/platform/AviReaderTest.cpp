@@ -3,8 +3,13 @@
 
 #include "FileRead.h"
 #include "Paths.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -98,4 +103,40 @@ TEST(AviReader, LyingHeadersAreRefused)
     std::string notAvi = good;
     notAvi[8] = 'W';
     EXPECT_NE(errorOf(notAvi), 0);
+}
+
+TEST(AviReader, OnlyARegularFileOfSensibleSizeIsRead)
+{
+    // A FIFO would wait for a writer for ever and /dev/zero would fill the memory: both are
+    // refused before a byte is read. The alarm ends a run that hangs.
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("fifo.avi").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", folder.file("zero.avi").c_str()), 0);
+    ASSERT_EQ(::mkdir(folder.file("folder.avi").c_str(), 0700), 0);
+    {
+        std::ofstream big(folder.file("big.avi"), std::ios::binary);
+        big.seekp(std::streamoff(AviMaxFileBytes));
+        big.put('x'); // one byte over the limit, the rest a hole
+    }
+    struct Case
+    {
+        const char *name;
+        std::string said;
+    };
+    const Case cases[] = {
+        {"fifo.avi", " is a FIFO, not a clip"},
+        {"zero.avi", " is a character device, not a clip"},
+        {"folder.avi", " is a folder, not a clip"},
+        {"big.avi", " is too large for a clip"},
+    };
+    ::alarm(20);
+    for (const Case &c : cases) {
+        try {
+            (void)LoadAviClip(folder.file(c.name));
+            ADD_FAILURE() << c.name << " was read";
+        } catch (const MoonrillError &error) {
+            EXPECT_EQ(std::string(error.what()), folder.file(c.name) + c.said);
+        }
+    }
+    ::alarm(0);
 }

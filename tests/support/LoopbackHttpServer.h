@@ -7,7 +7,8 @@
 #include <QTcpSocket>
 
 /// A small real HTTP server on 127.0.0.1 for the update tests: each path answers with a status
-/// and a body, or stalls (sends nothing, or only part of the body).
+/// and a body, or stalls (sends nothing, or only part of the body), or streams its body over and
+/// over without end (with or without a Content-Length that announces a larger one).
 class LoopbackHttpServer : public QObject
 {
 public:
@@ -15,13 +16,15 @@ public:
     {
         Answer,
         Silent,
-        PartBody
+        PartBody,
+        Endless,
     };
     struct Route
     {
         int status = 200;
         QByteArray body;
         Mode mode = Mode::Answer;
+        qint64 announced = -1; // Endless: the Content-Length sent, or none
     };
 
     LoopbackHttpServer()
@@ -41,6 +44,7 @@ public:
     }
     QMap<QString, Route> routes;
     QStringList requested;
+    qint64 streamed = 0; // body bytes written by endless routes
 
 private:
     void serve(QTcpSocket *socket)
@@ -58,6 +62,20 @@ private:
             return;
         QByteArray head = "HTTP/1.1 " + QByteArray::number(route.status) +
                           " X\r\nContent-Type: application/octet-stream\r\n";
+        if (route.mode == Mode::Endless) {
+            if (route.announced >= 0)
+                head += "Content-Length: " + QByteArray::number(route.announced) + "\r\n";
+            socket->write(head + "\r\n");
+            // More is written only as the client takes it, so the server's memory stays flat.
+            const QByteArray piece = route.body.repeated(64);
+            const auto more = [this, socket, piece] {
+                while (socket->bytesToWrite() < 4 * piece.size())
+                    streamed += socket->write(piece);
+            };
+            connect(socket, &QTcpSocket::bytesWritten, this, more);
+            more();
+            return;
+        }
         if (route.mode == Mode::PartBody) {
             socket->write(head + "Content-Length: " + QByteArray::number(route.body.size() * 10) +
                           "\r\n\r\n" + route.body);

@@ -1,0 +1,197 @@
+// The update check against a misbehaving server on loopback: pages and archives that never
+// end, archives larger than any update, links under the archive's name, a disk that refuses
+// the file. Memory must stay flat and every road must end in a message, never in a crash.
+
+#include "MainWindowTestSupport.h"
+
+#include "LoopbackHttpServer.h"
+#include "frmLiveUpdate.h"
+#include "modGetInternetFile.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QString UpdateFailed = QStringLiteral(
+    "Update failed! Please try again some other time, and make sure you are connected to "
+    "Internet.");
+
+/// The process's peak resident memory so far, in MB.
+long peakMegabytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+/// Lowers the largest file this process may write for one test; writing past it fails as a
+/// full disk would.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, m_old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    rlimit m_old{};
+};
+
+} // namespace
+
+class DownloadLimitsTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<LoopbackHttpServer> server;
+    std::unique_ptr<QTemporaryDir> target;
+
+    static QPushButton *button(frmLiveUpdate &dialog)
+    {
+        return dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
+    }
+    std::unique_ptr<ModalScript<QFileDialog>> saveHere()
+    {
+        return std::make_unique<ModalScript<QFileDialog>>(
+            std::vector<std::function<void(QFileDialog &)>>{[this](QFileDialog &dialog) {
+                dialog.selectFile(target->filePath(QStringLiteral("update.zip")));
+                static_cast<QDialog &>(dialog).accept();
+            }});
+    }
+    void offerVersion(const char *version, LoopbackHttpServer::Route archive)
+    {
+        server->routes[QStringLiteral("/updates/mrversion.html")] = {200, version};
+        const QString name = QStringLiteral("/updates/Moonrill%1.zip")
+                                 .arg(QString::fromLatin1(version).remove(QLatin1Char('.')));
+        server->routes[name] = std::move(archive);
+    }
+
+private slots:
+    void init()
+    {
+        server = std::make_unique<LoopbackHttpServer>();
+        target = std::make_unique<QTemporaryDir>();
+        qputenv("MOONRILL_UPDATE_URL", server->folder().toUtf8());
+        InternetTransfer::SetTransferTimeout(60000);
+    }
+    void cleanup()
+    {
+        qunsetenv("MOONRILL_UPDATE_URL");
+        server.reset();
+    }
+
+    void anEndlessVersionPageFails()
+    {
+        server->routes[QStringLiteral("/updates/mrversion.html")] = {
+            200, "2.0.0\n<html>", LoopbackHttpServer::Mode::Endless};
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        const long before = peakMegabytes();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QCOMPARE(answers.texts(), QStringList(UpdateFailed));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(button(dialog)->isEnabled());
+        QVERIFY2(peakMegabytes() - before < 32, qPrintable(QString::number(peakMegabytes())));
+    }
+
+    void anEndlessArchiveIsRefusedWithFlatMemory()
+    {
+        // No length is announced: the body is taken up to the largest update there can be.
+        offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveHere();
+        const long before = peakMegabytes();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QVERIFY(script->done());
+        QCOMPARE(answers.texts(), QStringList(UpdateFailed));
+        const long grown = peakMegabytes() - before;
+        qInfo("peak memory grew by %ld MB while %lld MB arrived", grown,
+              server->streamed / (1024 * 1024));
+        QVERIFY(server->streamed > MaxArchiveBytes);
+        QVERIFY2(grown < 64, qPrintable(QString::number(grown)));
+        // The partial file is gone.
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void anAnnouncedHugeArchiveIsRefusedAtOnce()
+    {
+        offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless,
+                               MaxArchiveBytes + 1});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveHere();
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QCOMPARE(answers.texts(), QStringList(UpdateFailed));
+        QVERIFY2(clock.elapsed() < 5000, "the whole body was read first");
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void aLinkUnderTheArchivesNameIsReplacedNotFollowed()
+    {
+        const QByteArray archive(5000, 'a');
+        offerVersion("2.0.0", {200, archive});
+        QTemporaryDir elsewhere;
+        const QString precious = elsewhere.filePath(QStringLiteral("precious"));
+        {
+            QFile file(precious);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("keep me");
+        }
+        const QString name = target->filePath(QStringLiteral("Moonrill200.zip"));
+        QVERIFY(QFile::link(precious, name));
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveHere();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QVERIFY(answers.shown.empty());
+        QVERIFY(!QFileInfo(name).isSymLink());
+        QFile saved(name);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), archive);
+        QFile kept(precious);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("keep me"));
+    }
+
+    void aDiskThatRefusesTheArchiveIsReported()
+    {
+        // The write fails part-way; the dialog reports it and the program goes on.
+        offerVersion("2.0.0", {200, QByteArray(1 << 20, 'a')});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveHere();
+        {
+            const FileSizeLimit limit(100000);
+            QTest::mouseClick(button(dialog), Qt::LeftButton);
+        }
+        QCOMPARE(answers.shown.size(), size_t{1});
+        QVERIFY2(answers.texts()[0].startsWith(QStringLiteral(
+                     "Your action caused an error: Cannot write ")),
+                 qPrintable(answers.texts()[0]));
+        QVERIFY(answers.texts()[0].contains(QStringLiteral("File too large")));
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+};
+
+QTEST_MAIN(DownloadLimitsTest)
+#include "DownloadLimitsTest.moc"
