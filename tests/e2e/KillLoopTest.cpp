@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
 #include <spawn.h>
@@ -43,14 +44,17 @@ std::string oldFile()
 }
 
 /// Starts "moonrill whatsup" on `folder`; without a display, so that it cannot show anything.
+/// Its instance lock goes to a runtime folder of the tests' own.
 pid_t startScan(const std::string &folder)
 {
+    static const TempFolder runtime;
     std::vector<std::string> env = {"MOONRILL_HOME=" + folder, "XDG_CONFIG_HOME=" + folder,
+                                    "XDG_RUNTIME_DIR=" + runtime.path(),
                                     "QT_QPA_PLATFORM=nosuchplatform"};
     for (char **e = environ; *e != nullptr; ++e) {
         const std::string_view entry = *e;
         if (!entry.starts_with("MOONRILL_HOME=") && !entry.starts_with("XDG_CONFIG_HOME=") &&
-            !entry.starts_with("QT_QPA_PLATFORM="))
+            !entry.starts_with("XDG_RUNTIME_DIR=") && !entry.starts_with("QT_QPA_PLATFORM="))
             env.emplace_back(entry);
     }
     std::vector<char *> envp;
@@ -61,10 +65,15 @@ pid_t startScan(const std::string &folder)
     std::string program = MOONRILL_PROGRAM;
     std::string argument = "whatsup";
     char *argv[] = {program.data(), argument.data(), nullptr};
+    // What it says for want of a display is of no interest here.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, envp.data()) != 0)
-        return -1;
-    return pid;
+    const int spawned = ::posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&quiet);
+    return spawned == 0 ? pid : -1;
 }
 
 int waitFor(pid_t pid)
@@ -74,16 +83,41 @@ int waitFor(pid_t pid)
     return status;
 }
 
-/// The names in `folder` other than the event file and the instance lock.
+/// The names in `folder` other than the event file and its backups.
 std::vector<std::string> strayFiles(const TempFolder &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
         const std::string name = entry.path().filename();
-        if (name != "events.mrl" && name != ".moonrill.lock")
+        if (name != "events.mrl" && name != "events.mrl.bak" && name != "events.mrl.bak.1" &&
+            name != "events.mrl.bak.2")
             names.push_back(name);
     }
     return names;
+}
+
+/// Whether every name left in `folder` besides the event file and its backups is a temporary
+/// file of one of the `killed` processes: a name no load reads.
+bool onlyTemporariesOf(const TempFolder &folder, const std::vector<pid_t> &killed)
+{
+    const std::vector<std::string> names = strayFiles(folder);
+    return std::all_of(names.begin(), names.end(), [&killed](const std::string &name) {
+        return std::any_of(killed.begin(), killed.end(), [&name](pid_t k) {
+            const std::string mark = ".tmp-" + std::to_string(k) + "-";
+            return name.starts_with("events.mrl") && name.find(mark) != std::string::npos;
+        });
+    });
+}
+
+/// The contents of the backups present, newest first.
+std::vector<std::string> backups(const TempFolder &folder)
+{
+    std::vector<std::string> contents;
+    for (const char *name : {"events.mrl.bak", "events.mrl.bak.1", "events.mrl.bak.2"}) {
+        if (folder.exists(name))
+            contents.push_back(folder.read(name));
+    }
+    return contents;
 }
 
 } // namespace
@@ -147,5 +181,80 @@ TEST(KillLoop, TheEventFileIsAlwaysTheOldOrTheWholeNewOne)
     ASSERT_GT(last, 0);
     ASSERT_EQ(waitFor(last), 0);
     EXPECT_EQ(folder.read("events.mrl"), fresh);
+    EXPECT_TRUE(strayFiles(folder).empty());
+}
+
+TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
+{
+    // Every start finds a damaged line, so each one keeps the file as a backup before it
+    // replaces it. Two older backups exist; a finished run keeps all three states.
+    TempFolder folder;
+    std::string old = oldFile();
+    old.insert(old.find("\r\n", old.size() / 2) + 2, "$$Damaged$$soon$$Once$$3$$\r\n");
+    const std::string older(300000, 'B');
+    const std::string oldest(200000, 'C');
+    const auto reset = [&] {
+        folder.write("events.mrl", old);
+        folder.write("events.mrl.bak", older);
+        folder.write("events.mrl.bak.1", oldest);
+        std::filesystem::remove(folder.file("events.mrl.bak.2"));
+    };
+
+    reset();
+    const Clock::time_point start = Clock::now();
+    const pid_t first = startScan(folder.path());
+    ASSERT_GT(first, 0);
+    const int status = waitFor(first);
+    const auto runTime = Clock::now() - start;
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::string fresh = folder.read("events.mrl");
+    ASSERT_NE(fresh, old);
+    ASSERT_EQ(backups(folder), (std::vector<std::string>{old, older, oldest}));
+
+    std::mt19937 random(1956);
+    std::uniform_int_distribution<long long> moment(
+        0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
+    std::vector<pid_t> killed;
+    int before = 0;
+    int during = 0;
+    int after = 0;
+    for (int kill = 0; kill < 30; ++kill) {
+        reset();
+        const pid_t pid = startScan(folder.path());
+        ASSERT_GT(pid, 0);
+        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
+        ::kill(pid, SIGKILL);
+        (void)waitFor(pid);
+        killed.push_back(pid);
+
+        const std::string now = folder.read("events.mrl");
+        ASSERT_TRUE(now == old || now == fresh) << "kill " << kill;
+        std::vector<std::string> kept = backups(folder);
+        // Each backup is an earlier state, and no two the same.
+        for (const std::string &content : kept)
+            ASSERT_TRUE(content == old || content == older || content == oldest) << kill;
+        std::sort(kept.begin(), kept.end());
+        ASSERT_TRUE(std::adjacent_find(kept.begin(), kept.end()) == kept.end()) << kill;
+        // Nothing a finished rotation keeps is gone: the older backups always, and the file as
+        // it was once the new one has replaced it.
+        ASSERT_TRUE(std::binary_search(kept.begin(), kept.end(), older)) << kill;
+        ASSERT_TRUE(std::binary_search(kept.begin(), kept.end(), oldest)) << kill;
+        if (now == fresh) {
+            ASSERT_TRUE(std::binary_search(kept.begin(), kept.end(), old)) << kill;
+        }
+        ASSERT_TRUE(onlyTemporariesOf(folder, killed)) << kill;
+        const bool backedUp = std::binary_search(kept.begin(), kept.end(), old);
+        (now == fresh ? after : backedUp ? during : before) += 1;
+    }
+    std::cout << "kills: " << before << " before the backup, " << during
+              << " between backup and save, " << after << " after the save\n";
+    EXPECT_GT(before + during, 0);
+
+    // The next start finishes the job from whatever a kill left.
+    const pid_t last = startScan(folder.path());
+    ASSERT_GT(last, 0);
+    ASSERT_EQ(waitFor(last), 0);
+    EXPECT_EQ(folder.read("events.mrl"), fresh);
+    EXPECT_EQ(backups(folder), (std::vector<std::string>{old, older, oldest}));
     EXPECT_TRUE(strayFiles(folder).empty());
 }

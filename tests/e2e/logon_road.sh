@@ -6,7 +6,8 @@ bin=$1
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl"
 passed=0 failed=0
 check() { # check NAME CONDITION...
@@ -37,8 +38,8 @@ printf '$$Later$$%s$$Once$$3$$\n' "$later" > "$events"
 check "whatsup with nothing due needs no display" [ $rc -eq 0 ]
 check "whatsup without display rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
 printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
-(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) 2>/dev/null; rc=$?
-check "whatsup with something due starts the desktop" [ $rc -ne 0 ]
+(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) >/dev/null 2>&1; rc=$?
+check "whatsup with something due starts the desktop" [ $rc -ne 0 ] && [ $rc -ne 124 ]
 
 # The program alone, without its windows library: the logon scan still runs when nothing is due,
 # and says why it cannot show what is.
@@ -50,6 +51,37 @@ printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
 message=$(timeout 10 "$work/alone/moonrill" whatsup 2>&1); rc=$?
 check "without the library a due event is reported on stderr" [ $rc -eq 1 ]
 check "the report names the library" grep -q "windows cannot be loaded: .*libmoonrill-gui.so" <<<"$message"
+
+# Without a display the scan is printed, one row a line in the scan's order, and the exit
+# status says no window was shown. A terminal or an ssh session gets what is due this way.
+printf '$$Later$$%s$$Once$$3$$\n$$Dentist$$%s$$Once$$0$$\n$$Mum$$%s$$Birthday$$3$$mum@example.org\n' \
+    "$(date -d '+2 days' +%F)" "$(date +%F)" "$(date -d '+1 day' +%F)" > "$events"
+out=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
+check "no display: exit status is not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+check "no display: the scan goes to standard output" [ "$out" = "$(printf 'Today: %s Dentist\nTomorrow: %s Mum\nIn 2 days: %s Later' "$(date +%F)" "$(date -d '+1 day' +%F)" "$(date -d '+2 days' +%F)")" ]
+check "no display: standard error says why" grep -q "^moonrill: no window can be shown: " "$work/err"
+check "no display: the file is still saved" grep -q $'\r' "$events"
+
+# Whatever stands where the event file should be, the scan neither hangs nor replaces it.
+for kind in fifo folder; do
+    rm -f "$events"
+    if [ $kind = fifo ]; then mkfifo "$events"; else mkdir "$events"; fi
+    err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+    check "$kind: ends by itself, not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+    check "$kind: says what it found" grep -q "events.mrl is a $([ $kind = fifo ] && echo FIFO || echo folder), not an event file" <<<"$err"
+    check "$kind: is left as it was" [ "$([ $kind = fifo ] && [ -p "$events" ] || [ -d "$events" ]; echo $?)" = 0 ]
+    rm -rf "$events"
+done
+
+# A damaged file: kept as a backup before it is replaced, and a run that did all that exits 0.
+printf '$$Later$$%s$$Once$$3$$\r\n$$Bad$$soon$$Once$$3$$\r\n' "$later" > "$events"
+cp "$events" "$work/damaged"
+err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+check "damaged: exit 0 once kept and saved" [ $rc -eq 0 ]
+check "damaged: the backup holds the original" cmp -s "$work/damaged" "$events.bak"
+check "damaged: the message names the backup" grep -q "The original file is kept as $events.bak." <<<"$err"
+check "damaged: the file is cleaned" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
+rm -f "$events".bak*
 
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!

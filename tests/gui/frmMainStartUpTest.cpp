@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "EventFile.h"
+#include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
 #include "Paths.h"
 
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -123,6 +126,74 @@ private slots:
         QCOMPARE(readFile(events + QStringLiteral(".bak")),
                  QByteArray("$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n"));
         QCOMPARE(readFile(events), QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n"));
+        window.close();
+    }
+
+    void theBackupExistsBeforeTheMessageSaysSo()
+    {
+        TestHome home;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        writeFile(events, "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n");
+        QByteArray keptWhenShown;
+        SetMessageHook([&](QMessageBox &) {
+            keptWhenShown = readFile(events + QStringLiteral(".bak"));
+            return MsgAnswer::Ok;
+        });
+        frmMain window;
+        QVERIFY(window.StartUp());
+        SetMessageHook({});
+        QCOMPARE(keptWhenShown,
+                 QByteArray("$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n"));
+        window.close();
+    }
+
+    void noBackupMeansTheFileStaysAsItIs()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        // Larger than the file system will let this process write (as a full disk would).
+        const QByteArray original =
+            "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n" + QByteArray(9000, ' ');
+        writeFile(events, original);
+        frmMain window;
+        {
+            const FileSizeLimit limit(8192);
+            QVERIFY(window.StartUp());
+        }
+        QCOMPARE(answers.texts().value(0),
+                 QStringLiteral("Eventlist was corrupt. \n2 lines in the event-file has been "
+                                "ignored.\nThe original file could not be kept as a backup "
+                                "(Cannot write ") +
+                     events +
+                     QStringLiteral(".bak: File too large), so the file was left as it "
+                                    "was."));
+        QCOMPARE(readFile(events), original);
+        QVERIFY(!QFile::exists(events + QStringLiteral(".bak")));
+        window.close();
+    }
+
+    void aVersionAnotherProgramWroteIsKeptOnSave()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        writeFile(events, "$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n");
+        frmMain window;
+        QVERIFY(window.StartUp());
+        writeFile(events, "$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n");
+        action(window, "mnuFileSave")->trigger();
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("The event file was changed by another program. Its "
+                                            "version is kept as ") +
+                             events + QStringLiteral(".bak.")));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Information);
+        QCOMPARE(readFile(events + QStringLiteral(".bak")),
+                 QByteArray("$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n"));
+        QCOMPARE(readFile(events), QByteArray("$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n"));
+        // Once: saving again says nothing.
+        action(window, "mnuFileSave")->trigger();
+        QCOMPARE(answers.shown.size(), size_t{1});
         window.close();
     }
 

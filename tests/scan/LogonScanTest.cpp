@@ -6,11 +6,15 @@
 #include "Conversions.h"
 #include "EventFile.h"
 #include "EventState.h"
+#include "OtherUser.h"
 #include "ScanComputation.h"
+#include "SingleInstance.h"
 #include "TempFolder.h"
+#include "TextScreens.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -173,4 +177,47 @@ TEST(LogonScan, LargeFilesGoToDiskWhole)
     const WindowRoad window(content);
     const LogonRoad logon(content);
     EXPECT_EQ(logon.folder.read("events.mrl"), window.folder.read("events.mrl"));
+}
+
+TEST(LogonScan, DoesNotRunWhenItCannotTellWhetherAnotherCopyRuns)
+{
+    // A runtime folder the user cannot write, with no lock file in it: no lock can be had.
+    TempFolder runtime;
+    TempFolder home;
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0555), 0);
+    ASSERT_EQ(::chmod(home.path().c_str(), 0777), 0);
+    const std::string original = "$$Moved$$" + DateToText(Today.addMonths(-2)) + "$$Monthly$$0$$";
+    home.write("events.mrl", original);
+    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    const std::string lock = SingleInstance::LockPath(home.path());
+    const bool refused = AsUnprivilegedUser([&home, &lock] {
+        RecordingScreens screens;
+        const bool completed = RunLogonScan(home.path(), Today, screens);
+        return !completed && screens.messages.size() == 1 &&
+               screens.messages[0] == "Moonrill cannot tell whether it is already running: "
+                                      "cannot open " +
+                                          lock + ": Permission denied";
+    });
+    ::unsetenv("XDG_RUNTIME_DIR");
+    EXPECT_TRUE(refused);
+    EXPECT_EQ(home.read("events.mrl"), original);
+}
+
+TEST(LogonScan, TextScreensPrintOneRowALine)
+{
+    std::ostringstream out;
+    std::ostringstream errors;
+    TextScreens screens(out, errors);
+    std::vector<std::string> mails = {"Mum$$mum@example.org"};
+    const std::vector<ScanRow> rows = {
+        {"ID1", "Today:", "2026-12-06", "Dentist", "    0"},
+        {"ID0", "In 12 days:", "2026-12-18", "Mum's  birthday", "   12"},
+    };
+    EXPECT_FALSE(screens.ShowDueEvents(rows, mails));
+    EXPECT_EQ(out.str(), "Today: 2026-12-06 Dentist\nIn 12 days: 2026-12-18 Mum's  birthday\n");
+    EXPECT_TRUE(mails.empty());
+    screens.ShowCriticalMessage("Eventlist was corrupt. \r\n1 line in the event-file has been "
+                                "ignored.\r\nThe original file is kept as /x.bak.");
+    EXPECT_EQ(errors.str(), "moonrill: Eventlist was corrupt. \n1 line in the event-file has "
+                            "been ignored.\nThe original file is kept as /x.bak.\n");
 }

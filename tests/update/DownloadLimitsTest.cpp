@@ -4,6 +4,7 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "FileSizeLimit.h"
 #include "LoopbackHttpServer.h"
 #include "frmLiveUpdate.h"
 #include "modGetInternetFile.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFileDialog>
 
-#include <csignal>
 #include <sys/resource.h>
 
 namespace {
@@ -27,26 +27,6 @@ long peakMegabytes()
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024;
 }
-
-/// Lowers the largest file this process may write for one test; writing past it fails as a
-/// full disk would.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{bytes, m_old.rlim_max};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &m_old); }
-    FileSizeLimit(const FileSizeLimit &) = delete;
-    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
-
-private:
-    rlimit m_old{};
-};
 
 } // namespace
 
@@ -185,8 +165,8 @@ private slots:
             QTest::mouseClick(button(dialog), Qt::LeftButton);
         }
         QCOMPARE(answers.shown.size(), size_t{1});
-        QVERIFY2(answers.texts()[0].startsWith(QStringLiteral(
-                     "Your action caused an error: Cannot write ")),
+        QVERIFY2(answers.texts()[0].startsWith(
+                     QStringLiteral("Your action caused an error: Cannot write ")),
                  qPrintable(answers.texts()[0]));
         QVERIFY(answers.texts()[0].contains(QStringLiteral("File too large")));
         QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
