@@ -1,8 +1,13 @@
 // The whole loader on arbitrary file content: the main window's load and save and the logon
 // scan's own pass leave the same file, and a saved file loads back whole and saves the same.
+// And no event is ever lost or merged: every good event line before the first empty line (CR
+// LF, LF and a lone CR each end a line) comes back as a record, in order, and nothing else does.
 
+#include "Conversions.h"
 #include "EventFile.h"
+#include "EventLine.h"
 #include "EventState.h"
+#include "Occurrence.h"
 #include "FuzzSupport.h"
 #include "LogonScan.h"
 
@@ -53,6 +58,54 @@ std::string read(const std::string &path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+/// The lines of `content` up to the first empty one, cut as the rules say, written out plainly.
+std::vector<std::string_view> linesBeforeTheEmptyOne(std::string_view content)
+{
+    std::vector<std::string_view> lines;
+    size_t start = 0;
+    while (start < content.size()) {
+        size_t end = start;
+        while (end < content.size() && content[end] != '\r' && content[end] != '\n')
+            ++end;
+        if (end == start)
+            break;
+        lines.push_back(content.substr(start, end - start));
+        if (end + 1 < content.size() && content[end] == '\r' && content[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+/// Description, type and address of a good event line that stays in the list; none otherwise.
+/// Throws for a period out of range, which stops a load.
+std::optional<std::string> goodEvent(std::string_view line, Date today)
+{
+    const std::vector<std::string_view> fields = SplitEventLine(line);
+    if (fields.size() < 5)
+        return std::nullopt;
+    int16_t period = 0;
+    try {
+        period = TextToInt16(fields[4]);
+    } catch (const MoonrillError &error) {
+        if (error.number() == MoonrillError::Overflow)
+            throw;
+        return std::nullopt;
+    }
+    (void)period;
+    if (fields.size() < 6)
+        return std::nullopt;
+    Date date;
+    try {
+        date = TextToDate(fields[2]);
+    } catch (const MoonrillError &) {
+        return std::nullopt;
+    }
+    if (!NextOccurrence(date, fields[3], today))
+        return std::nullopt;
+    return std::string(fields[1]) + "|" + std::string(fields[3]) + "|" + std::string(fields[5]);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -64,8 +117,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     write(path, content);
     EventState state;
     const LoadResult result = LoadEvents(state, path, today);
-    if (result.success)
+    if (result.success) {
+        std::vector<std::string> expected;
+        try {
+            for (const std::string_view line : linesBeforeTheEmptyOne(content)) {
+                if (std::optional<std::string> event = goodEvent(line, today))
+                    expected.push_back(std::move(*event));
+            }
+        } catch (const MoonrillError &) {
+            FUZZ_CHECK(false); // the load would have stopped here too
+        }
+        std::vector<std::string> loaded;
+        for (const clsEvent &event : state.Events())
+            loaded.push_back(event.Description + "|" + event.Occurs + "|" + event.Email);
+        FUZZ_CHECK(loaded == expected);
         SaveEvents(state, path);
+    }
     const std::string windowFile = read(path);
 
     write(path, content);

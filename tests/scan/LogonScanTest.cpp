@@ -16,6 +16,7 @@
 
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -220,4 +221,39 @@ TEST(LogonScan, TextScreensPrintOneRowALine)
                                 "ignored.\r\nThe original file is kept as /x.bak.");
     EXPECT_EQ(errors.str(), "moonrill: Eventlist was corrupt. \n1 line in the event-file has "
                             "been ignored.\nThe original file is kept as /x.bak.\n");
+}
+
+TEST(LogonScan, AFileTruncatedWhileAMessageWaitsDoesNotKillTheScan)
+{
+    // Another program empties the file while the damaged-lines message is open. A scan that
+    // still had the file mapped would die of SIGBUS in the save that follows.
+    TempFolder folder;
+    std::string content;
+    for (int i = 0; i < 2000; ++i)
+        content += "$$Event " + std::to_string(i) + "$$" + DateToText(Today.addMonths(-1)) +
+                   "$$Monthly$$0$$\r\n";
+    content += "$$Bad$$soon$$Once$$3$$\r\n";
+    folder.write("events.mrl", content);
+    class TruncatingScreens final : public LogonScreens
+    {
+    public:
+        explicit TruncatingScreens(std::string path) : m_path(std::move(path)) {}
+        void ShowCriticalMessage(const std::string &) override
+        {
+            ASSERT_EQ(::truncate(m_path.c_str(), 0), 0);
+        }
+        bool ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &) override
+        {
+            return true;
+        }
+
+    private:
+        std::string m_path;
+    } screens(folder.file("events.mrl"));
+    EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
+    EXPECT_EQ(folder.read("events.mrl.bak"), content);
+    const std::string saved = folder.read("events.mrl");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 2001);
+    EXPECT_EQ(saved.find("Bad"), std::string::npos);
+    EXPECT_TRUE(saved.ends_with("$$Monthly$$0$$\r\n\r\n"));
 }
