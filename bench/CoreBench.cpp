@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "EventFile.h"
 #include "EventState.h"
+#include "FileRead.h"
 #include "LogonScan.h"
 #include "Occurrence.h"
 #include "ScanComputation.h"
@@ -91,6 +92,20 @@ BENCHMARK_CAPTURE(NextOccurrenceOfType, MonthlyCentury, "Monthly", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, BirthdayCentury, "Birthday", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, Every3thWeekCentury, "Every 3th week", 100);
 BENCHMARK_CAPTURE(NextOccurrenceOfType, Every10thMonthCentury, "Every 10th month", 100);
+
+/// Reading the largest event file whole into memory, as every load does.
+void ReadLargestFile(benchmark::State &bench)
+{
+    const std::string folder = benchFolder();
+    const std::string path = folder + "/events.mrl";
+    WriteFileAtomically(path, MixedEventFile(EventState::Limit, Date::today()));
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(ReadWholeFile(path));
+    bench.SetBytesProcessed(int64_t(bench.iterations()) *
+                            int64_t(std::filesystem::file_size(path)));
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(ReadLargestFile)->Unit(benchmark::kMicrosecond);
 
 /// The logon scan over a full list of which one event in nine is due.
 void ScanFullList(benchmark::State &bench)

@@ -1,5 +1,6 @@
 #include "ContentStamp.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -32,17 +33,19 @@ void ContentHasher::addWord(uint64_t word)
 void ContentHasher::Add(std::string_view bytes)
 {
     m_size += bytes.size();
-    // Eight bytes at a time, carrying what does not fill a word to the next piece, so the
+    // Eight bytes at a time, carrying what does not fill a word over to the next piece, so the
     // result does not depend on where the pieces were cut.
-    while (m_tailSize > 0 && !bytes.empty()) {
-        m_tail[m_tailSize++] = static_cast<unsigned char>(bytes.front());
-        bytes.remove_prefix(1);
-        if (m_tailSize == sizeof m_tail) {
-            uint64_t word = 0;
-            std::memcpy(&word, m_tail, sizeof word);
-            addWord(word);
-            m_tailSize = 0;
-        }
+    if (m_tailSize > 0) {
+        const size_t take = std::min(bytes.size(), sizeof m_tail - m_tailSize);
+        std::memcpy(m_tail + m_tailSize, bytes.data(), take);
+        m_tailSize += static_cast<unsigned>(take);
+        bytes.remove_prefix(take);
+        if (m_tailSize < sizeof m_tail)
+            return;
+        uint64_t word = 0;
+        std::memcpy(&word, m_tail, sizeof word);
+        addWord(word);
+        m_tailSize = 0;
     }
     while (bytes.size() >= sizeof(uint64_t)) {
         uint64_t word = 0;
@@ -50,8 +53,8 @@ void ContentHasher::Add(std::string_view bytes)
         addWord(word);
         bytes.remove_prefix(sizeof word);
     }
-    for (const char c : bytes)
-        m_tail[m_tailSize++] = static_cast<unsigned char>(c);
+    m_tailSize = static_cast<unsigned>(bytes.size() % sizeof m_tail);
+    std::memcpy(m_tail, bytes.data(), m_tailSize);
 }
 
 ContentStamp ContentHasher::Stamp() const

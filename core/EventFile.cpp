@@ -208,7 +208,8 @@ std::string EventFileContent(const EventState &state)
 
 void EventFileWriter::writePiece()
 {
-    m_hasher.Add(m_out);
+    if (m_stamped)
+        m_hasher.Add(m_out);
     if (!m_writer && m_old.substr(m_unchanged, m_out.size()) == m_out) {
         m_unchanged += m_out.size();
         m_out.clear();
@@ -264,7 +265,7 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path)
         if (changedByOther)
             outcome.changedFileKeptAs = BackupPath(path);
     }
-    EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{});
+    EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{}, true);
     for (const clsEvent &event : state.Events()) {
         AppendEventLine(writer.Buffer(), event);
         writer.Buffer() += CrLf;

@@ -116,8 +116,11 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path);
 class EventFileWriter
 {
 public:
-    /// `old` is the file's present content; it must stay readable until Commit.
-    EventFileWriter(std::string path, std::string_view old) : m_path(std::move(path)), m_old(old)
+    /// `old` is the file's present content; it must stay readable until Commit. With `stamped`
+    /// the writer also builds the new content's stamp, which a caller that keeps the file's
+    /// stamp needs (the logon scan does not).
+    EventFileWriter(std::string path, std::string_view old, bool stamped = false)
+        : m_path(std::move(path)), m_old(old), m_stamped(stamped)
     {
         m_out.reserve(PieceSize + PieceSize / 4);
     }
@@ -133,7 +136,7 @@ public:
     /// Puts the new content in place unless it equals the old. Throws a MoonrillError, also for
     /// a write that failed part-way; the old file then stays as it was.
     void Commit();
-    /// The stamp of the whole new content, once committed.
+    /// The stamp of the whole new content, once committed; only for a stamped writer.
     [[nodiscard]] ContentStamp Stamp() const { return m_hasher.Stamp(); }
 
 private:
@@ -146,6 +149,7 @@ private:
     std::string_view m_old;
     size_t m_unchanged = 0; // the length of the old content the new one has repeated so far
     std::string m_out;
+    bool m_stamped;
     ContentHasher m_hasher;
     std::optional<AtomicFileWriter> m_writer;
     std::optional<MoonrillError> m_writeError;
