@@ -61,36 +61,6 @@ int countNonEmptyLines(LineReader &reader)
     return count;
 }
 
-/// The fields of a good line, or no value for a damaged one. A period that is a number out of
-/// the 16-bit range is not damage but an error, and is thrown.
-std::optional<EventLineView> readFields(std::string_view line)
-{
-    const LeadingFields split = SplitLeadingFields(line);
-    if (split.count < 5)
-        return std::nullopt;
-    EventLineView result;
-    try {
-        result.Period = TextToInt16(split.field[4]);
-    } catch (const MoonrillError &error) {
-        if (error.number() == MoonrillError::Overflow)
-            throw;
-        return std::nullopt;
-    }
-    if (split.count < 6)
-        return std::nullopt;
-    try {
-        result.StartingOn = TextToDate(split.field[2]);
-    } catch (const MoonrillError &) {
-        return std::nullopt;
-    }
-    result.DateText = split.field[2];
-    result.Description = split.field[1];
-    result.Occurs = split.field[3];
-    result.PeriodText = split.field[4];
-    result.Email = split.field[5];
-    return result;
-}
-
 } // namespace
 
 bool ClearEvents(EventState &state)
@@ -133,7 +103,7 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             break;
         }
         try {
-            std::optional<EventLineView> fields = readFields(line);
+            const std::optional<EventLineFields> fields = ReadEventLine(line);
             if (!fields) {
                 ++result.ignored;
                 continue;
@@ -142,9 +112,10 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                 NextOccurrence(fields->StartingOn, fields->Occurs, today);
             if (!next)
                 continue;
-            fields->Moved = *next != fields->StartingOn;
-            fields->StartingOn = *next;
-            onEvent(*fields);
+            EventLineView event{*fields};
+            event.Moved = *next != fields->StartingOn;
+            event.StartingOn = *next;
+            onEvent(event);
         } catch (const MoonrillError &error) {
             result.error = error;
             break;
@@ -180,10 +151,7 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
             lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\r'));
         EventState::BulkInsert bulk(state, lines + 1);
         ReadEventLines(content, today, result, [&state, today](const EventLineView &event) {
-            state.Insert(EventFields{std::string(event.Description), event.StartingOn,
-                                     std::string(event.Occurs), event.Period,
-                                     std::string(event.PeriodText), std::string(event.Email)},
-                         today);
+            state.Insert(OwnedFields(event, event.StartingOn), today);
         });
     }
     if (result.ignored > 0 && !result.error)

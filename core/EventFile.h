@@ -4,6 +4,7 @@
 #include "Backups.h"
 #include "ContentStamp.h"
 #include "Date.h"
+#include "EventLine.h"
 #include "MoonrillError.h"
 
 #include <cstdint>
@@ -39,18 +40,11 @@ struct LoadResult
     return result.success && result.backupFailure.empty();
 }
 
-/// One good line of the event file as read: views into the line, the date already moved to the
-/// event's next occurrence.
-struct EventLineView
+/// One good line of the event file as read, the date already moved to the event's next
+/// occurrence.
+struct EventLineView : EventLineFields
 {
-    std::string_view Description;
-    Date StartingOn;
-    std::string_view Occurs;
-    int16_t Period = 0;
-    std::string_view PeriodText; // as written
-    std::string_view Email;
-    std::string_view DateText; // the date as written
-    bool Moved = false;        // whether StartingOn differs from the date written
+    bool Moved = false; // whether StartingOn differs from the date written
 };
 
 /// What the event file is called when something else stands in its place.

@@ -1,22 +1,7 @@
 #include "EventLine.h"
 
 #include "Conversions.h"
-
-std::vector<std::string_view> SplitEventLine(std::string_view line)
-{
-    std::vector<std::string_view> fields;
-    fields.reserve(7);
-    size_t start = 0;
-    for (;;) {
-        const size_t at = line.find("$$", start);
-        if (at == std::string_view::npos) {
-            fields.push_back(line.substr(start));
-            return fields;
-        }
-        fields.push_back(line.substr(start, at - start));
-        start = at + 2;
-    }
-}
+#include "MoonrillError.h"
 
 LeadingFields SplitLeadingFields(std::string_view line)
 {
@@ -34,6 +19,49 @@ LeadingFields SplitLeadingFields(std::string_view line)
     }
     result.field[result.count++] = line.substr(start);
     return result;
+}
+
+std::optional<EventLineFields> ReadEventLine(std::string_view line)
+{
+    const LeadingFields split = SplitLeadingFields(line);
+    if (split.count < 5)
+        return std::nullopt;
+    EventLineFields result;
+    try {
+        result.Period = TextToInt16(split.field[4]);
+    } catch (const MoonrillError &error) {
+        if (error.number() == MoonrillError::Overflow)
+            throw;
+        return std::nullopt;
+    }
+    if (split.count < 6)
+        return std::nullopt;
+    try {
+        result.StartingOn = TextToDate(split.field[2]);
+    } catch (const MoonrillError &) {
+        return std::nullopt;
+    }
+    result.Description = split.field[1];
+    result.DateText = split.field[2];
+    result.Occurs = split.field[3];
+    result.PeriodText = split.field[4];
+    result.Email = split.field[5];
+    return result;
+}
+
+EventFields OwnedFields(const EventLineFields &line, Date startingOn)
+{
+    return EventFields{std::string(line.Description), startingOn,
+                       std::string(line.Occurs),      line.Period,
+                       std::string(line.PeriodText),  std::string(line.Email)};
+}
+
+EventLineFields ReadOwnEventLine(std::string_view line)
+{
+    std::optional<EventLineFields> fields = ReadEventLine(line);
+    if (!fields)
+        throw MoonrillError::typeMismatch();
+    return *fields;
 }
 
 void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
@@ -57,6 +85,21 @@ void AppendEventLine(std::string &out, std::string_view description, Date starti
     std::string date; // short enough to stay inside the string itself
     AppendDateText(date, startingOn);
     AppendEventLine(out, description, std::string_view(date), occurs, period, email);
+}
+
+void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
+                     std::string_view occurs, std::string_view periodText, std::string_view email)
+{
+    out += "$$";
+    out += description;
+    out += "$$";
+    AppendDateText(out, startingOn);
+    out += "$$";
+    out += occurs;
+    out += "$$";
+    out += periodText;
+    out += "$$";
+    out += email;
 }
 
 void AppendEventLine(std::string &out, const clsEvent &event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ContentStamp.h"
+#include "EventLine.h"
 #include "clsEvent.h"
 
 #include <cstdint>
@@ -24,18 +25,6 @@ struct EventRow
     int32_t WhenDays = 0;     // the day count itself, which orders the rows
 
     friend bool operator==(const EventRow &, const EventRow &) = default;
-};
-
-/// What an event is made of once its line has been read: the record's values, plus the notice
-/// period exactly as it was written (shown as is in the list).
-struct EventFields
-{
-    std::string Description;
-    Date StartingOn;
-    std::string Occurs;
-    int16_t Period = 0;
-    std::string PeriodText;
-    std::string Email;
 };
 
 /// The event state of the main window: the records in insertion order, the rows of the list in

@@ -11,15 +11,11 @@
 
 bool ReadEditorLine(const std::string &line, Date today, EventFields &fields)
 {
-    const std::vector<std::string_view> parts = SplitEventLine(line);
-    if (parts.size() < 6)
-        throw MoonrillError::typeMismatch();
-    const std::optional<Date> next = NextOccurrence(TextToDate(parts[2]), parts[3], today);
+    const EventLineFields read = ReadOwnEventLine(line);
+    const std::optional<Date> next = NextOccurrence(read.StartingOn, read.Occurs, today);
     if (!next)
         return false;
-    fields = EventFields{std::string(parts[1]), *next,
-                         std::string(parts[3]), TextToInt16(parts[4]),
-                         std::string(parts[4]), std::string(parts[5])};
+    fields = OwnedFields(read, *next);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "Animation.h"
 #include "Conversions.h"
+#include "EventLine.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -358,11 +359,10 @@ void frmAddEvent::cmdOk_Click()
             return;
         }
         const QDate date = calSetDate->selectedDate();
-        const std::string line = "$$" + toBytes(txtDescription->text()) + "$$" +
-                                 DateToText(Date::fromYmd(date.year(), date.month(), date.day())) +
-                                 "$$" + composeType() + "$$" +
-                                 m_heldPeriod.value_or(IntToText(UpDown1->value())) + "$$" +
-                                 toBytes(email);
+        std::string line;
+        AppendEventLine(line, toBytes(txtDescription->text()),
+                        Date::fromYmd(date.year(), date.month(), date.day()), composeType(),
+                        m_heldPeriod.value_or(IntToText(UpDown1->value())), toBytes(email));
         m_eventLine = line;
         stopAnimation();
         QDialog::accept();

@@ -115,13 +115,9 @@ void frmMain::UndoDelete()
     if (m_state.UndoLine.empty())
         return;
     try {
-        const std::vector<std::string_view> parts = SplitEventLine(m_state.UndoLine);
-        if (parts.size() < 6)
-            throw MoonrillError::typeMismatch();
         // The event comes back with the date it had, not moved on.
-        EventFields fields{std::string(parts[1]), TextToDate(parts[2]),  std::string(parts[3]),
-                           TextToInt16(parts[4]), std::string(parts[4]), std::string(parts[5])};
-        const int row = m_model->insertEvent(std::move(fields), Date::today());
+        const EventLineFields read = ReadOwnEventLine(m_state.UndoLine);
+        const int row = m_model->insertEvent(OwnedFields(read, read.StartingOn), Date::today());
         m_state.SetSaved(false);
         m_state.UndoLine.clear();
         SelectRow(row);

@@ -1,5 +1,8 @@
 #include "EventLine.h"
 
+#include "MoonrillError.h"
+#include "ReferenceSplit.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -8,15 +11,22 @@
 TEST(EventLine, SplitsAtEverySeparatorLeftToRight)
 {
     using Fields = std::vector<std::string_view>;
-    EXPECT_EQ(SplitEventLine("$$Dentist$$2002-01-30$$Once$$3$$"),
-              (Fields{"", "Dentist", "2002-01-30", "Once", "3", ""}));
-    EXPECT_EQ(SplitEventLine("a$$$b"), (Fields{"a", "$b"}));
-    EXPECT_EQ(SplitEventLine("$$$$"), (Fields{"", "", ""}));
-    EXPECT_EQ(SplitEventLine(""), (Fields{""}));
-    EXPECT_EQ(SplitEventLine("no separator"), (Fields{"no separator"}));
+    const std::pair<const char *, Fields> cases[] = {
+        {"$$Dentist$$2002-01-30$$Once$$3$$", {"", "Dentist", "2002-01-30", "Once", "3", ""}},
+        {"a$$$b", {"a", "$b"}},
+        {"$$$$", {"", "", ""}},
+        {"", {""}},
+        {"no separator", {"no separator"}},
+        {"$$a$$b$$c$$d$$e$$f$$g", {"", "a", "b", "c", "d", "e"}}, // no further than six
+    };
+    for (const auto &[line, expected] : cases) {
+        const LeadingFields split = SplitLeadingFields(line);
+        EXPECT_EQ(Fields(split.field.begin(), split.field.begin() + long(split.count)), expected)
+            << line;
+    }
 }
 
-// The loader's allocation-free split must cut exactly where the plain split does.
+// The one splitter must cut exactly where the plain reading of the rule does.
 TEST(EventLine, LeadingFieldsAreTheFirstSixOfTheSplit)
 {
     std::mt19937 random(7);
@@ -25,12 +35,51 @@ TEST(EventLine, LeadingFieldsAreTheFirstSixOfTheSplit)
         std::string line(random() % 30, ' ');
         for (char &c : line)
             c = alphabet[random() % sizeof alphabet];
-        const std::vector<std::string_view> all = SplitEventLine(line);
+        const std::vector<std::string_view> all = ReferenceSplit(line);
         const LeadingFields leading = SplitLeadingFields(line);
         ASSERT_EQ(leading.count, std::min<size_t>(all.size(), 6)) << line;
         for (size_t i = 0; i < leading.count; ++i)
             ASSERT_EQ(leading.field[i], all[i]) << line << " field " << i;
     }
+}
+
+TEST(EventLine, ReadsTheValuesInTheStatedOrder)
+{
+    struct Case
+    {
+        const char *line;
+        const char *outcome; // "good", "damaged" or "overflow"
+    };
+    const Case cases[] = {
+        {"$$Dentist$$2002-01-30$$Once$$3$$", "good"},
+        {"$$Dentist$$2002-01-30$$Once$$3$$a@b.c$$seventh", "good"},
+        {"$$Dentist$$2002-01-30$$Once$$3", "damaged"},         // no e-mail field
+        {"$$Dentist$$2002-01-30$$Once", "damaged"},            // no period
+        {"$$Dentist$$soon$$Once$$3$$", "damaged"},             // no date
+        {"$$Dentist$$2002-01-30$$Once$$three$$", "damaged"},   // no number
+        {"$$Dentist$$2002-01-30$$Once$$40000$$", "overflow"},  // out of range
+        {"$$Dentist$$2002-01-30$$Once$$40000", "overflow"},    // the period comes first
+        {"$$Dentist$$soon$$Once$$-40000$$", "overflow"},       // before the date too
+    };
+    for (const Case &c : cases) {
+        std::string outcome;
+        try {
+            outcome = ReadEventLine(c.line) ? "good" : "damaged";
+        } catch (const MoonrillError &error) {
+            outcome = error.number() == MoonrillError::Overflow ? "overflow" : "other";
+        }
+        EXPECT_EQ(outcome, c.outcome) << c.line;
+    }
+    const EventLineFields read = *ReadEventLine("$$Dentist$$ 2002-01-30 $$Every 3th week$$ 3$$a");
+    EXPECT_EQ(read.Description, "Dentist");
+    EXPECT_EQ(read.DateText, " 2002-01-30 ");
+    EXPECT_EQ(read.StartingOn, Date::fromYmd(2002, 1, 30));
+    EXPECT_EQ(read.Occurs, "Every 3th week");
+    EXPECT_EQ(read.PeriodText, " 3");
+    EXPECT_EQ(read.Period, 3);
+    EXPECT_EQ(read.Email, "a");
+    // The program's own lines: damage is an error there.
+    EXPECT_THROW((void)ReadOwnEventLine("$$Dentist$$2002-01-30$$Once$$3"), MoonrillError);
 }
 
 TEST(EventLine, FormatsTheSixFields)
@@ -45,6 +94,9 @@ TEST(EventLine, FormatsTheSixFields)
     event.Email = "a@b.c";
     event.Occurs = "Every 3th week";
     EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Every 3th week$$-2$$a@b.c");
+    std::string held;
+    AppendEventLine(held, "Dentist", event.StartingOn, "Once", " 07", "");
+    EXPECT_EQ(held, "$$Dentist$$2002-01-30$$Once$$ 07$$");
 }
 
 TEST(EventLine, NewRecordIsEmpty)

@@ -4,6 +4,7 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "FuzzSupport.h"
+#include "ReferenceSplit.h"
 
 #include <string>
 #include <vector>
@@ -14,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Date today = Date::fromYmd(2026, 12, 6);
 
     // The quick split agrees with the plain one on every line.
-    const std::vector<std::string_view> all = SplitEventLine(content);
+    const std::vector<std::string_view> all = ReferenceSplit(content);
     const LeadingFields leading = SplitLeadingFields(content);
     FUZZ_CHECK(leading.count == std::min<size_t>(all.size(), 6));
     for (size_t i = 0; i < leading.count; ++i)

@@ -9,6 +9,7 @@
 #include "EventState.h"
 #include "Occurrence.h"
 #include "FuzzSupport.h"
+#include "ReferenceSplit.h"
 #include "LogonScan.h"
 
 #include <filesystem>
@@ -81,7 +82,7 @@ std::vector<std::string_view> linesBeforeTheEmptyOne(std::string_view content)
 /// Throws for a period out of range, which stops a load.
 std::optional<std::string> goodEvent(std::string_view line, Date today)
 {
-    const std::vector<std::string_view> fields = SplitEventLine(line);
+    const std::vector<std::string_view> fields = ReferenceSplit(line);
     if (fields.size() < 5)
         return std::nullopt;
     int16_t period = 0;
