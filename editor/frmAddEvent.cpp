@@ -2,7 +2,7 @@
 
 #include "Animation.h"
 #include "Conversions.h"
-#include "EventLine.h"
+#include "EventEntry.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -41,16 +41,6 @@ QSpinBox *spinner(QWidget *parent, const char *name, const char *boxName, int mi
     box->setRange(minimum, 99);
     box->setSingleStep(1);
     return box;
-}
-
-/// Control characters (a pasted line break among them) would split the event line.
-QString withoutControlCharacters(QString text)
-{
-    for (QChar &c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            c = QLatin1Char(' ');
-    }
-    return text;
 }
 
 constexpr int pixels(int twips)
@@ -311,59 +301,26 @@ std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
         return *m_heldType;
-    std::string type = toBytes(comOccurs->currentText());
-    const int n = m_heldInterval.value_or(UpDown2->value());
-    const char *unit = type == "Weekly"    ? "th week"
-                       : type == "Monthly" ? "th month"
-                       : type == "Yearly"  ? "th year"
-                                           : nullptr;
-    if (unit == nullptr || n == 1)
-        return type;
-    return "Every " + IntToText(n) + unit;
+    return ComposeType(toBytes(comOccurs->currentText()),
+                       m_heldInterval.value_or(UpDown2->value()));
 }
 
 void frmAddEvent::cmdOk_Click()
 {
     try {
-        txtDescription->setText(withoutControlCharacters(txtDescription->text()));
-        txtEmail->setText(withoutControlCharacters(txtEmail->text()));
-        const QString description = txtDescription->text();
-        if (description.isEmpty()) {
-            ShowMessage(std::string_view("Description missing!"), MsgStyle::OkCritical, this);
-            txtDescription->setFocus();
-            return;
-        }
-        if (description.contains(QStringLiteral("$$"))) {
-            ShowMessage(
-                std::string_view("Event cannot contain: $$\r\nPlease retype event descripton!"),
-                MsgStyle::OkCritical, this);
-            txtDescription->setFocus();
-            return;
-        }
-        if (description.endsWith(QLatin1Char('$')))
-            txtDescription->setText(description + QLatin1Char(' '));
-        const QString email = txtEmail->text();
-        if (email.contains(QLatin1Char('$'))) {
-            ShowMessage(
-                std::string_view(
-                    "E-mail address cannot contain: $\r\nPlease retype the e-mail address!"),
-                MsgStyle::OkCritical, this);
-            txtEmail->setFocus();
-            return;
-        }
-        if (optYes->isChecked() &&
-            (!email.contains(QLatin1Char('.')) || !email.contains(QLatin1Char('@')))) {
-            ShowMessage(std::string_view("Please enter a valid e-mail address!"),
-                        MsgStyle::OkCritical, this);
-            txtEmail->setFocus();
-            return;
-        }
         const QDate date = calSetDate->selectedDate();
-        std::string line;
-        AppendEventLine(line, toBytes(txtDescription->text()),
-                        Date::fromYmd(date.year(), date.month(), date.day()), composeType(),
-                        m_heldPeriod.value_or(IntToText(UpDown1->value())), toBytes(email));
-        m_eventLine = line;
+        const EntryVerdict verdict = CheckEventEntry(
+            EventEntry{toBytes(txtDescription->text()), toBytes(txtEmail->text()),
+                       optYes->isChecked(), Date::fromYmd(date.year(), date.month(), date.day()),
+                       composeType(), m_heldPeriod.value_or(IntToText(UpDown1->value()))});
+        txtDescription->setText(FromBytes(verdict.description));
+        txtEmail->setText(FromBytes(verdict.email));
+        if (!verdict.message.empty()) {
+            ShowMessage(std::string_view(verdict.message), MsgStyle::OkCritical, this);
+            (verdict.focus == EntryField::Email ? txtEmail : txtDescription)->setFocus();
+            return;
+        }
+        m_eventLine = verdict.line;
         stopAnimation();
         QDialog::accept();
     } catch (const std::exception &error) {

@@ -53,13 +53,13 @@ TEST(EventLine, ReadsTheValuesInTheStatedOrder)
     const Case cases[] = {
         {"$$Dentist$$2002-01-30$$Once$$3$$", "good"},
         {"$$Dentist$$2002-01-30$$Once$$3$$a@b.c$$seventh", "good"},
-        {"$$Dentist$$2002-01-30$$Once$$3", "damaged"},         // no e-mail field
-        {"$$Dentist$$2002-01-30$$Once", "damaged"},            // no period
-        {"$$Dentist$$soon$$Once$$3$$", "damaged"},             // no date
-        {"$$Dentist$$2002-01-30$$Once$$three$$", "damaged"},   // no number
-        {"$$Dentist$$2002-01-30$$Once$$40000$$", "overflow"},  // out of range
-        {"$$Dentist$$2002-01-30$$Once$$40000", "overflow"},    // the period comes first
-        {"$$Dentist$$soon$$Once$$-40000$$", "overflow"},       // before the date too
+        {"$$Dentist$$2002-01-30$$Once$$3", "damaged"},        // no e-mail field
+        {"$$Dentist$$2002-01-30$$Once", "damaged"},           // no period
+        {"$$Dentist$$soon$$Once$$3$$", "damaged"},            // no date
+        {"$$Dentist$$2002-01-30$$Once$$three$$", "damaged"},  // no number
+        {"$$Dentist$$2002-01-30$$Once$$40000$$", "overflow"}, // out of range
+        {"$$Dentist$$2002-01-30$$Once$$40000", "overflow"},   // the period comes first
+        {"$$Dentist$$soon$$Once$$-40000$$", "overflow"},      // before the date too
     };
     for (const Case &c : cases) {
         std::string outcome;

@@ -1,0 +1,53 @@
+#include "EventEntry.h"
+
+#include "Conversions.h"
+#include "EventLine.h"
+
+std::string WithoutControlCharacters(std::string text)
+{
+    // In UTF-8 the bytes below 0x20 and 0x7F stand for those characters alone.
+    for (char &c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    }
+    return text;
+}
+
+std::string ComposeType(std::string_view baseType, int interval)
+{
+    const char *unit = baseType == "Weekly"    ? "th week"
+                       : baseType == "Monthly" ? "th month"
+                       : baseType == "Yearly"  ? "th year"
+                                               : nullptr;
+    if (unit == nullptr || interval == 1)
+        return std::string(baseType);
+    return "Every " + IntToText(interval) + unit;
+}
+
+EntryVerdict CheckEventEntry(const EventEntry &entry)
+{
+    EntryVerdict verdict;
+    verdict.description = WithoutControlCharacters(entry.description);
+    verdict.email = WithoutControlCharacters(entry.email);
+    const auto refuse = [&verdict](const char *message, EntryField focus) {
+        verdict.message = message;
+        verdict.focus = focus;
+        return verdict;
+    };
+    if (verdict.description.empty())
+        return refuse("Description missing!", EntryField::Description);
+    if (verdict.description.find("$$") != std::string::npos)
+        return refuse("Event cannot contain: $$\r\nPlease retype event descripton!",
+                      EntryField::Description);
+    if (verdict.description.ends_with('$'))
+        verdict.description += ' ';
+    if (verdict.email.find('$') != std::string::npos)
+        return refuse("E-mail address cannot contain: $\r\nPlease retype the e-mail address!",
+                      EntryField::Email);
+    if (entry.sendsMail && (verdict.email.find('.') == std::string::npos ||
+                            verdict.email.find('@') == std::string::npos))
+        return refuse("Please enter a valid e-mail address!", EntryField::Email);
+    AppendEventLine(verdict.line, verdict.description, entry.date, entry.type, entry.periodText,
+                    verdict.email);
+    return verdict;
+}

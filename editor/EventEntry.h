@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Date.h"
+
+#include <string>
+#include <string_view>
+
+// The event editor's rules, without its widgets: what OK checks (in its order, with its
+// messages and the field that gets the focus), how the description is made safe, and how the
+// type text is composed. The dialog only reads its controls into an EventEntry, calls
+// CheckEventEntry and shows what it returns.
+
+/// What the editor's controls hold when OK is pressed.
+struct EventEntry
+{
+    std::string description; // as typed (UTF-8)
+    std::string email;
+    bool sendsMail = false; // "Yes" is chosen in the e-mail section
+    Date date;
+    std::string type;       // the composed type text (ComposeType)
+    std::string periodText; // the notice period as it is handed over
+};
+
+/// The control a refusal puts the focus on.
+enum class EntryField
+{
+    None,
+    Description,
+    Email,
+};
+
+/// What OK makes of an entry.
+struct EntryVerdict
+{
+    /// The message of a refusal (critical icon); empty when the entry is taken.
+    std::string message;
+    EntryField focus = EntryField::None;
+    /// The texts as they are to stand in their boxes, refused or not: control characters
+    /// blanked, and a blank after a description's trailing "$" (so no "$$" forms at the
+    /// field's end in the event line).
+    std::string description;
+    std::string email;
+    /// The event line handed over when the entry is taken.
+    std::string line;
+};
+
+[[nodiscard]] EntryVerdict CheckEventEntry(const EventEntry &entry);
+
+/// The type text for a base type of the list ("Weekly", "Monthly", "Yearly" and the others)
+/// and an interval: "Every " + N + "th week" (month, year) for the three interval types with
+/// N of 2 or more, the base type itself otherwise.
+[[nodiscard]] std::string ComposeType(std::string_view baseType, int interval);
+
+/// `text` with every control character (a pasted line break among them, which would split the
+/// event line) turned into a blank.
+[[nodiscard]] std::string WithoutControlCharacters(std::string text);
