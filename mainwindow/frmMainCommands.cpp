@@ -2,7 +2,8 @@
 
 #include "frmMain.h"
 
-#include "AddEvent.h"
+#include "ClipboardText.h"
+#include "Desktop.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "Maker.h"
@@ -29,13 +30,6 @@ int frmMain::FindSelectedEvent()
         throw MoonrillError(MoonrillError::NoSelection,
                             "Object variable or With block variable not set");
     return m_state.FindEvent(m_model->keyOfRow(SelItem.row()).toStdString());
-}
-
-void frmMain::AddEvent()
-{
-    const int row = ::AddEvent(*m_model, this);
-    if (row >= 0)
-        SelectRow(row);
 }
 
 void frmMain::FindEvent()
@@ -83,6 +77,29 @@ void frmMain::ShowHelp()
 {
     try {
         ShowHelpTopic(this, HelpContents);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::CopyEvent()
+{
+    try {
+        if (const std::optional<int> i = selectedEventOrRefuse())
+            SetClipboardText(EventClipboardText(m_state.Events()[size_t(*i)]));
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::CopyAllEvents()
+{
+    try {
+        if (m_model->rowCount() == 0) {
+            ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
+            return;
+        }
+        SetClipboardText(AllEventsClipboardText(m_state));
     } catch (const std::exception &error) {
         ReportError(error);
     }

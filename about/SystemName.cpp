@@ -3,26 +3,6 @@
 #include "FileRead.h"
 #include "MoonrillError.h"
 
-std::string WindowsVersionName(int platform, int major, int minor)
-{
-    if (platform == 1) {
-        if (minor == 0)
-            return "Windows 95";
-        if (minor == 10)
-            return "Windows 98";
-        if (minor == 90)
-            return "Windows ME";
-    } else if (platform == 2) {
-        if (major < 5)
-            return "Windows NT";
-        if (major == 5 && minor == 0)
-            return "Windows 2000";
-        if (major == 5 && minor == 1)
-            return "Windows XP";
-    }
-    return "Windows 32";
-}
-
 namespace {
 
 std::string unquoted(std::string_view value)

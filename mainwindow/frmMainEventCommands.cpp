@@ -1,16 +1,14 @@
-// Edit, delete, undo and delete all: each works on the record and its row together, through the
-// list model, and checks what can fail before it changes anything.
+// Add, edit, delete, undo and delete all: each works on the record and its row together,
+// through the list model, and checks what can fail before it changes anything.
 
 #include "frmMain.h"
 
-#include "AddEvent.h"
-#include "ClipboardText.h"
 #include "Conversions.h"
-#include "Desktop.h"
 #include "EventLine.h"
 #include "EventListModel.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "Occurrence.h"
 #include "frmAddEvent.h"
 
 #include <QAction>
@@ -24,7 +22,51 @@ void refuse(const char *text, QWidget *parent)
     ShowMessage(std::string_view(text), MsgStyle::OkCritical, parent);
 }
 
+constexpr const char *AlreadyHappened = "This event has already happened!\r\nPlease try again";
+
+/// The event line the editor handed back, read into an event moved to its next occurrence;
+/// false when the event is over. Throws for a line that does not convert.
+bool readEditorLine(const std::string &line, Date today, EventFields &fields)
+{
+    const EventLineFields read = ReadOwnEventLine(line);
+    const std::optional<Date> next = NextOccurrence(read.StartingOn, read.Occurs, today);
+    if (!next)
+        return false;
+    fields = OwnedFields(read, *next);
+    return true;
+}
+
 } // namespace
+
+void frmMain::AddEvent()
+{
+    for (;;) {
+        {
+            frmAddEvent editor(m_state.EventLine, this);
+            editor.HelpContextID = 3;
+            editor.SetOuterHeight(frmAddEvent::CollapsedHeight);
+            editor.exec();
+        }
+        if (m_state.EventLine.empty() || m_state.EventLine == "-1")
+            return;
+        try {
+            EventFields fields;
+            if (!readEditorLine(m_state.EventLine, Date::today(), fields)) {
+                refuse(AlreadyHappened, this);
+                continue; // the editor opens again, empty
+            }
+            // The model checks the limits before it changes anything: all or nothing.
+            const int row = m_model->insertEvent(std::move(fields), Date::today());
+            m_state.SetSaved(false);
+            m_state.EventLine.clear();
+            SelectRow(row);
+            return;
+        } catch (const std::exception &error) {
+            ReportError(error);
+            return;
+        }
+    }
+}
 
 std::optional<int> frmMain::selectedEventOrRefuse()
 {
@@ -64,8 +106,8 @@ void frmMain::EditEvent()
             if (m_state.EventLine.empty() || m_state.EventLine == "-1")
                 return;
             EventFields fields;
-            if (!ReadEditorLine(m_state.EventLine, Date::today(), fields)) {
-                refuse("This event has already happened!\r\nPlease try again", this);
+            if (!readEditorLine(m_state.EventLine, Date::today(), fields)) {
+                refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record
             }
             m_model->replaceEvent(i, std::move(fields), Date::today());
@@ -135,27 +177,4 @@ void frmMain::DeleteAllEvents()
         return;
     if (!m_model->clearEvents())
         ShowMessage(std::string_view("Error while removing list"), MsgStyle::OkCritical, this);
-}
-
-void frmMain::CopyEvent()
-{
-    try {
-        if (const std::optional<int> i = selectedEventOrRefuse())
-            SetClipboardText(EventClipboardText(m_state.Events()[size_t(*i)]));
-    } catch (const std::exception &error) {
-        ReportError(error);
-    }
-}
-
-void frmMain::CopyAllEvents()
-{
-    try {
-        if (m_model->rowCount() == 0) {
-            refuse("No events available!", this);
-            return;
-        }
-        SetClipboardText(AllEventsClipboardText(m_state));
-    } catch (const std::exception &error) {
-        ReportError(error);
-    }
 }
