@@ -149,11 +149,8 @@ private:
     std::optional<MoonrillError> m_writeError;
 };
 
-/// The whole content SaveEvents writes for `state`.
-[[nodiscard]] std::string EventFileContent(const EventState &state);
-
 /// Removes every event; see EventState::Clear.
-bool ClearEvents(EventState &state);
+void ClearEvents(EventState &state);
 
 /// The message after a load that ignored lines: how many, and where the original file is kept
 /// or that it could not be kept and was left as it was.

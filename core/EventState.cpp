@@ -120,15 +120,14 @@ size_t EventState::Remove(int index)
     return *row;
 }
 
-bool EventState::Clear()
+void EventState::Clear()
 {
     if (m_rows.empty())
-        return true;
+        return;
     m_rows.clear();
     m_events.clear();
     m_nextId = 0;
     m_saved = false;
-    return true;
 }
 
 int EventState::FindEvent(std::string_view key) const

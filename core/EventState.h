@@ -93,8 +93,8 @@ public:
     size_t Remove(int index);
 
     /// Removes every row and record and resets both counters; a non-empty list becomes not
-    /// saved. Returns success.
-    bool Clear();
+    /// saved. It cannot fail: it only empties containers.
+    void Clear();
 
     /// Index of the first record whose Id equals `key` (exact comparison), or -1.
     [[nodiscard]] int FindEvent(std::string_view key) const;

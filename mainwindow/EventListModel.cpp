@@ -116,13 +116,12 @@ void EventListModel::removeEvent(int index)
     endRemoveRows();
 }
 
-bool EventListModel::clearEvents()
+void EventListModel::clearEvents()
 {
     beginResetModel();
     m_bold.clear();
-    const bool cleared = m_state.Clear();
+    m_state.Clear();
     endResetModel();
-    return cleared;
 }
 
 void EventListModel::beginReload()

@@ -49,7 +49,7 @@ public:
     /// Removes record `index` and its row.
     void removeEvent(int index);
     /// Removes every row and record.
-    bool clearEvents();
+    void clearEvents();
     /// Tells the view before and after the state is filled anew (a load).
     void beginReload();
     void endReload();

@@ -69,7 +69,6 @@ public:
     [[nodiscard]] EventListModel &List() { return *m_model; }
     [[nodiscard]] QTreeView *EventView() const { return lstEvent; }
     [[nodiscard]] const std::string &EventFilePath() const { return m_eventFile; }
-    [[nodiscard]] const std::string &HelpFile() const { return m_helpFile; }
     /// The process's exit status after StartUp returned false: non-zero when it could not tell
     /// whether another instance runs.
     [[nodiscard]] int ExitStatus() const { return m_exitStatus; }
@@ -118,7 +117,6 @@ private:
     EventState m_state;
     EventListModel *m_model = nullptr;
     std::string m_eventFile;
-    std::string m_helpFile;
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
     bool m_centred = false;

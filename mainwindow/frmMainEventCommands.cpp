@@ -175,6 +175,7 @@ void frmMain::DeleteAllEvents()
     if (ShowMessage(std::string_view("Do you really want to delete all events?"),
                     MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
         return;
-    if (!m_model->clearEvents())
-        ShowMessage(std::string_view("Error while removing list"), MsgStyle::OkCritical, this);
+    // Clearing cannot fail (it only empties the list), so "Error while removing list" never
+    // shows.
+    m_model->clearEvents();
 }

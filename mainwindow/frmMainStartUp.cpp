@@ -1,16 +1,13 @@
-// The start-up sequence, the event file commands and the run-at-logon commands of the main window.
+// The main window's start-up sequence and its run-at-logon commands.
 
 #include "frmMain.h"
 
 #include "ErrorMessages.h"
 #include "EventFile.h"
-#include "EventListModel.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
-#include "ScanComputation.h"
 #include "SingleInstance.h"
-#include "frmWhatsUp.h"
 #include "modRegistry.h"
 
 #include <QAction>
@@ -57,7 +54,6 @@ bool frmMain::StartUp()
     }
     m_state.SetSaved(true);
     setWindowTitle(QStringLiteral("Moonrill"));
-    m_helpFile = AssetPath("Moonrill.hlp");
     m_eventFile = JoinPath(folder, EventFileName);
 
     try {
@@ -86,56 +82,6 @@ void frmMain::runStartUpSteps()
     show();
     HelpContextID = 2;
     setUndoEnabled(false);
-}
-
-bool frmMain::LoadEvents()
-{
-    LoadResult result;
-    {
-        // The list view is told once, when the whole file has been read.
-        const ListReset reset(*m_model);
-        result = ::LoadEvents(m_state, m_eventFile, Date::today());
-    }
-    SelectRow(0);
-    if (result.error) {
-        ReportError(*result.error);
-        return false;
-    }
-    // The file as read is kept as a backup before this message, which says where (or that it
-    // could not be, and the file is then left as it is).
-    if (result.ignored > 0)
-        ShowMessage(std::string_view(IgnoredLinesMessage(result)), MsgStyle::OkCritical, this);
-    return MayReplaceFile(result);
-}
-
-bool frmMain::SaveEvents()
-{
-    try {
-        const SaveOutcome outcome = ::SaveEvents(m_state, m_eventFile);
-        if (!outcome.changedFileKeptAs.empty())
-            ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs)),
-                        MsgStyle::OkInformation, this);
-        return true;
-    } catch (const MoonrillError &error) {
-        ReportError(error);
-        return false;
-    }
-}
-
-void frmMain::ScanEvents()
-{
-    // Offers of an earlier scan never carry over, also when this one fails part-way.
-    BirthdayMails.clear();
-    try {
-        ScanResult result = ComputeScan(m_state.Events(), Date::today());
-        if (!result.found)
-            return;
-        BirthdayMails = std::move(result.birthdayMails);
-        frmWhatsUp window(result.rows, BirthdayMails, isVisible() ? this : nullptr);
-        window.exec();
-    } catch (const std::exception &error) {
-        ReportError(error);
-    }
 }
 
 void frmMain::showRunAtLogonTicks(bool on)

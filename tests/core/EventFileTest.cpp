@@ -1,6 +1,7 @@
 #include "EventFile.h"
 
 #include "Conversions.h"
+#include "EventLine.h"
 #include "EventState.h"
 #include "Rows.h"
 #include "TempFolder.h"
@@ -13,6 +14,16 @@
 #include <unistd.h>
 
 namespace {
+
+/// The whole content a save writes for `state`, built plainly: every record's line and CR LF,
+/// then the closing empty line.
+std::string EventFileContent(const EventState &state)
+{
+    std::string content;
+    for (const clsEvent &event : state.Events())
+        content += FormatEventLine(event) + "\r\n";
+    return content + "\r\n";
+}
 
 const Date Today = Date::fromYmd(2023, 4, 15);
 const std::string Name(EventFileName);

@@ -53,7 +53,7 @@ int runLogonScan(const TestHome &home)
 
 } // namespace
 
-class LogonScanTest : public QObject
+class LogonScreensTest : public QObject
 {
     Q_OBJECT
 
@@ -166,5 +166,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(LogonScanTest)
-#include "LogonScanTest.moc"
+QTEST_MAIN(LogonScreensTest)
+#include "LogonScreensTest.moc"

@@ -1,6 +1,8 @@
+// Reading the event file: its line ends, its lines, the load into the event state, and what a
+// load that left lines out says.
+
 #include "EventFile.h"
 
-#include "AtomicFile.h"
 #include "Conversions.h"
 #include "EventLine.h"
 #include "EventState.h"
@@ -8,9 +10,6 @@
 #include "Occurrence.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -63,9 +62,9 @@ int countNonEmptyLines(LineReader &reader)
 
 } // namespace
 
-bool ClearEvents(EventState &state)
+void ClearEvents(EventState &state)
 {
-    return state.Clear();
+    state.Clear();
 }
 
 std::optional<std::string> ReadEventFileContent(const std::string &path, LoadResult &result)
@@ -137,8 +136,10 @@ void KeepLossyLoadBackup(const std::string &path, std::string_view content, Load
 LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
 {
     LoadResult result;
-    if (state.RowCount() > 0 && !ClearEvents(state))
-        return result;
+    // Clearing only empties containers, so the "Error while removing list" of a failed clear
+    // cannot arise.
+    if (state.RowCount() > 0)
+        ClearEvents(state);
 
     const std::optional<std::string> file = ReadEventFileContent(path, result);
     if (!file)
@@ -162,91 +163,6 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
     return result;
 }
 
-std::string EventFileContent(const EventState &state)
-{
-    std::string content;
-    content.reserve(state.Events().size() * 64 + 2);
-    for (const clsEvent &event : state.Events()) {
-        AppendEventLine(content, event);
-        content += CrLf;
-    }
-    content += CrLf;
-    return content;
-}
-
-void EventFileWriter::writePiece()
-{
-    if (m_stamped)
-        m_hasher.Add(m_out);
-    if (!m_writer && m_old.substr(m_unchanged, m_out.size()) == m_out) {
-        m_unchanged += m_out.size();
-        m_out.clear();
-        return;
-    }
-    if (!m_writer)
-        startWriter();
-    // A failure is kept for Commit to report, so that the messages keep their order.
-    if (m_writeError)
-        return;
-    try {
-        m_writer->Write(m_out);
-        m_out.clear();
-    } catch (const MoonrillError &error) {
-        m_writeError = error;
-    }
-}
-
-void EventFileWriter::startWriter()
-{
-    try {
-        m_writer.emplace(m_path,
-                         WriteRules{.followLinks = true, .modeFrom = {}, .noun = EventFileNoun});
-        m_writer->Write(m_old.substr(0, m_unchanged));
-    } catch (const MoonrillError &error) {
-        m_writeError = error;
-    }
-}
-
-void EventFileWriter::Commit()
-{
-    writePiece();
-    if (m_writeError)
-        throw *m_writeError;
-    if (!m_writer && m_unchanged == m_old.size())
-        return;
-    if (!m_writer)
-        startWriter();
-    if (m_writeError)
-        throw *m_writeError;
-    m_writer->Commit();
-}
-
-SaveOutcome SaveEvents(EventState &state, const std::string &path)
-{
-    // The file as it is now: kept when another program changed it, and compared with the new
-    // content so that an unchanged file is left alone. One that cannot be read is not replaced.
-    const std::optional<std::string> old = ReadWholeFile(path, ReadRules{.noun = EventFileNoun});
-    SaveOutcome outcome;
-    const bool changedByOther = old && state.DiskStamp() && StampOf(*old) != *state.DiskStamp();
-    if (old && (changedByOther || state.BackupBeforeSave())) {
-        KeepBackup(path, *old);
-        if (changedByOther)
-            outcome.changedFileKeptAs = BackupPath(path);
-    }
-    EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{}, true);
-    for (const clsEvent &event : state.Events()) {
-        AppendEventLine(writer.Buffer(), event);
-        writer.Buffer() += CrLf;
-        writer.LineDone();
-    }
-    writer.Buffer() += CrLf;
-    writer.Commit();
-    state.SetDiskStamp(writer.Stamp());
-    state.SetBackupBeforeSave(false);
-    state.SetSaved(true);
-    return outcome;
-}
-
 std::string IgnoredLinesMessage(const LoadResult &result)
 {
     std::string text = "Eventlist was corrupt. ";
@@ -261,10 +177,4 @@ std::string IgnoredLinesMessage(const LoadResult &result)
         text += "The original file could not be kept as a backup (" + result.backupFailure +
                 "), so the file was left as it was.";
     return text;
-}
-
-std::string ChangedFileMessage(const std::string &backupPath)
-{
-    return "The event file was changed by another program. Its version is kept as " + backupPath +
-           ".";
 }
