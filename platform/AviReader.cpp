@@ -7,11 +7,9 @@
 
 namespace {
 
-constexpr int InvalidFormat = 321;
-
 [[noreturn]] void invalid(const std::string &why)
 {
-    throw MoonrillError(InvalidFormat, "Invalid file format (" + why + ")");
+    throw MoonrillError(MoonrillError::InvalidFormat, "Invalid file format (" + why + ")");
 }
 
 uint32_t u32(std::string_view b, size_t at)

@@ -22,12 +22,24 @@ namespace {
 constexpr std::string_view UpdateFailed =
     "Update failed! Please try again some other time, and make sure you are connected to Internet.";
 
-/// A page that is no version, or an HTTP error status: the check failed.
-class CheckFailed : public std::runtime_error
+/// A page that is no version, an HTTP error status or an answer over its limit: the check
+/// failed, and the user is told so in the check's own words.
+MoonrillError checkFailed()
 {
-public:
-    CheckFailed() : std::runtime_error(std::string(UpdateFailed)) {}
-};
+    return {MoonrillError::UpdateFailed, std::string(UpdateFailed)};
+}
+
+/// Runs one fetch; the failures that mean the check itself failed become checkFailed().
+template <typename Fetch> void asCheck(Fetch fetch)
+{
+    try {
+        fetch();
+    } catch (const MoonrillError &error) {
+        if (error.isHttpStatus() || error.number() == MoonrillError::TooLarge)
+            throw checkFailed();
+        throw;
+    }
+}
 
 } // namespace
 
@@ -131,21 +143,16 @@ void frmLiveUpdate::Command1_Click()
 
         // The page is read from memory: no copy of it is left anywhere.
         QByteArray page;
-        try {
+        asCheck([&] {
             page = Inet1->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"), MaxPageBytes);
-        } catch (const MoonrillError &error) {
-            if (!InternetTransfer::IsHttpStatus(error.number()) &&
-                error.number() != InternetTransfer::TooLarge)
-                throw;
-            throw CheckFailed();
-        }
+        });
         if (m_closed)
             return;
         const std::string firstLine(
             FirstLine(std::string_view(page.constData(), size_t(page.size()))));
         const std::optional<std::vector<int>> remote = ParseVersion(firstLine);
         if (!remote)
-            throw CheckFailed();
+            throw checkFailed();
         const std::string archive = ArchiveName(*remote);
         if (CompareVersions(*remote, *ParseVersion(m_currentVersion)) <= 0) {
             Label1->setText(QStringLiteral("There is no update available."));
@@ -177,53 +184,48 @@ void frmLiveUpdate::Command1_Click()
         playClip("update app.avi");
         m_elapsed = 0;
         Timer2.start(1000);
-        try {
+        asCheck([&] {
             GetInternetFile(*Inet1, UpdateFolder() + QString::fromStdString(archive), folder);
-        } catch (const MoonrillError &error) {
-            if (m_closed)
-                return;
-            if (!InternetTransfer::IsHttpStatus(error.number()) &&
-                error.number() != InternetTransfer::TooLarge)
-                throw;
-            throw CheckFailed();
-        }
+        });
         if (m_closed)
             return;
         stopClip();
         Timer2.stop();
         accept();
-    } catch (const std::exception &error) {
+    } catch (const MoonrillError &error) {
         failed(error);
+    } catch (const std::exception &error) {
+        // Out of memory among them: reported, and the program (with the main window's unsaved
+        // list) goes on.
+        failed(MoonrillError(MoonrillError::Internal, error.what()));
     } catch (...) {
-        // Nothing may end the program from here: the main window holds an unsaved list.
-        failed(std::runtime_error("Unknown error"));
+        failed(MoonrillError(MoonrillError::Internal, "Unknown error"));
     }
 }
 
-void frmLiveUpdate::failed(const std::exception &error)
+void frmLiveUpdate::failed(const MoonrillError &error)
 {
     if (m_closed)
         return; // the window was closed meanwhile; it has said "Update aborted"
-    if (dynamic_cast<const CheckFailed *>(&error) != nullptr) {
+    switch (error.number()) {
+    case MoonrillError::UpdateFailed:
         resetRun();
         ShowMessage(UpdateFailed, MsgStyle::OkCritical, this);
         return;
-    }
-    const auto *known = dynamic_cast<const MoonrillError *>(&error);
-    if (known != nullptr && known->number() == MoonrillError::FileNotFound) {
-        ReportClipError(*known, this);
+    case MoonrillError::FileNotFound:
+        ReportClipError(error, this);
         return;
-    }
-    if (known != nullptr && known->number() == InternetTransfer::TimedOut) {
+    case MoonrillError::TimedOut:
         stopClip();
         ShowMessage(std::string_view("Operation timed out. Please try again later"),
                     MsgStyle::OkCritical, this);
         m_closed = true;
         reject();
         return;
+    default:
+        stopClip();
+        ShowErrorReport(error.what(), this);
     }
-    stopClip();
-    ShowErrorReport(error.what(), this);
 }
 
 void frmLiveUpdate::done(int result)

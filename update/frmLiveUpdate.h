@@ -7,6 +7,7 @@
 
 class Animation;
 class InternetTransfer;
+class MoonrillError;
 class QLabel;
 class QPushButton;
 
@@ -37,7 +38,7 @@ private:
     void resetRun();
     void stopClip();
     void playClip(const char *name);
-    void failed(const std::exception &error);
+    void failed(const MoonrillError &error);
 
     std::string m_currentVersion;
     QString m_status = QStringLiteral("Idle");

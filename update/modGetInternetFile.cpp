@@ -91,30 +91,31 @@ void InternetTransfer::Fetch(const QString &url, qint64 maxBytes, const Sink &si
     if (failure)
         std::rethrow_exception(failure);
     if (tooLarge)
-        throw MoonrillError(TooLarge, "The answer is larger than " + std::to_string(maxBytes) +
-                                          " bytes");
+        throw MoonrillError(MoonrillError::TooLarge,
+                            "The answer is larger than " + std::to_string(maxBytes) + " bytes");
     const QNetworkReply::NetworkError error = reply->error();
     if (error == QNetworkReply::OperationCanceledError) {
         // A transfer time-out shows as a cancel by Qt; a cancel of ours has set no time-out.
         if (reply->property("cancelledByUs").toBool())
             throw MoonrillError(MoonrillError::Cancelled, "Cancelled");
-        throw MoonrillError(TimedOut, "Operation timed out");
+        throw MoonrillError(MoonrillError::TimedOut, "Operation timed out");
     }
     if (error == QNetworkReply::TimeoutError)
-        throw MoonrillError(TimedOut, "Operation timed out");
+        throw MoonrillError(MoonrillError::TimedOut, "Operation timed out");
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (status >= 400)
-        throw MoonrillError(HttpStatusBase + status, "HTTP status " + std::to_string(status));
+        throw MoonrillError::httpStatus(status);
+    // The toolkit's own codes are another number space (its SSL failure is 6, our overflow):
+    // they never become numbers of ours; the description says what happened.
     if (error != QNetworkReply::NoError)
-        throw MoonrillError(int(error), reply->errorString().toStdString());
+        throw MoonrillError(MoonrillError::NetworkFailure, reply->errorString().toStdString());
 }
 
 QByteArray InternetTransfer::Fetch(const QString &url, qint64 maxBytes)
 {
     QByteArray body;
-    Fetch(url, maxBytes, [&body](std::string_view piece) {
-        body.append(piece.data(), qsizetype(piece.size()));
-    });
+    Fetch(url, maxBytes,
+          [&body](std::string_view piece) { body.append(piece.data(), qsizetype(piece.size())); });
     return body;
 }
 

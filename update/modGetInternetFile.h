@@ -29,10 +29,10 @@ public:
     using Sink = std::function<void(std::string_view piece)>;
 
     /// Fetches `url` and hands its body to `sink` as it arrives, so that no more than one piece
-    /// is ever held, whatever the server sends. Throws a MoonrillError: 35761 when no byte
-    /// arrives for the transfer time-out, 32755 when cancelled, TooLarge when the body is (or is
-    /// announced as) longer than `maxBytes`, 404/500-like HTTP statuses and network failures with
-    /// their own numbers (HTTP statuses as 10000 + the status); and whatever `sink` threw.
+    /// is ever held, whatever the server sends. Throws a MoonrillError: TimedOut when no byte
+    /// arrives for the transfer time-out, Cancelled when cancelled, TooLarge when the body is (or
+    /// is announced as) longer than `maxBytes`, HttpStatus + the status for an HTTP error
+    /// status, NetworkFailure for anything else the network does; and whatever `sink` threw.
     void Fetch(const QString &url, qint64 maxBytes, const Sink &sink);
     /// The same, collecting the body in memory: for short pages only.
     QByteArray Fetch(const QString &url, qint64 maxBytes);
@@ -40,15 +40,6 @@ public:
 
     /// The time without any byte arriving after which a fetch fails (60 s; tests shorten it).
     static void SetTransferTimeout(int milliseconds);
-
-    static constexpr int TimedOut = 35761;
-    static constexpr int TooLarge = 35762;
-    static constexpr int HttpStatusBase = 10000;
-    /// Whether an error number stands for an HTTP error status.
-    [[nodiscard]] static constexpr bool IsHttpStatus(int number)
-    {
-        return number > HttpStatusBase && number < HttpStatusBase + 1000;
-    }
 
 private:
     QNetworkAccessManager m_network;

@@ -6,11 +6,13 @@
 
 #include "FileSizeLimit.h"
 #include "LoopbackHttpServer.h"
+#include "MoonrillError.h"
 #include "frmLiveUpdate.h"
 #include "modGetInternetFile.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QTcpServer>
 
 #include <sys/resource.h>
 
@@ -150,6 +152,24 @@ private slots:
         QFile kept(precious);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("keep me"));
+    }
+
+    void networkFailuresHaveANumberOfTheirOwn()
+    {
+        // Nothing listens on this port: the toolkit's "connection refused" (its code 1) must
+        // not be taken for one of our numbers.
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        InternetTransfer transfer;
+        try {
+            (void)transfer.Fetch(QStringLiteral("http://127.0.0.1:%1/x").arg(port), 100);
+            QFAIL("no error");
+        } catch (const MoonrillError &error) {
+            QCOMPARE(error.number(), MoonrillError::NetworkFailure);
+            QVERIFY2(QByteArray(error.what()).contains("refused"), error.what());
+        }
     }
 
     void aDiskThatRefusesTheArchiveIsReported()
