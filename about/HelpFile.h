@@ -17,6 +17,12 @@ struct HelpTopic
 /// the contents.
 [[nodiscard]] std::vector<HelpTopic> ParseHelpFile(std::string_view content);
 
-/// The topics a window carries: the main window 2, adding 3, editing 4, find 6, the scan
-/// window 7, the about box 10, the update dialog 12.
+/// The help file's topic numbers: the contents, and the topic each window carries.
 inline constexpr int HelpContents = 1;
+inline constexpr int HelpMainWindow = 2;
+inline constexpr int HelpAddEvent = 3;
+inline constexpr int HelpEditEvent = 4;
+inline constexpr int HelpFind = 6;
+inline constexpr int HelpScanWindow = 7;
+inline constexpr int HelpAbout = 10;
+inline constexpr int HelpUpdate = 12;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpFile.h"
+
 #include <QDialog>
 
 class Animation;
@@ -18,7 +20,7 @@ public:
     explicit frmAbout(QWidget *parent = nullptr);
     ~frmAbout() override;
 
-    static constexpr int HelpContextID = 10;
+    static constexpr int HelpContextID = HelpAbout;
 
     void done(int result) override;
     /// Opens the desktop's system information, or says it is not there.

@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <memory>
+
 namespace {
 
 void nameApplication()
@@ -12,27 +14,6 @@ void nameApplication()
     QApplication::setApplicationName(QStringLiteral("Moonrill"));
     QApplication::setDesktopFileName(QStringLiteral("moonrill"));
 }
-
-/// The logon scan's screens together with the application object they need.
-class DesktopLogonScreens final : public LogonScreens
-{
-public:
-    DesktopLogonScreens(int &argc, char **argv) : m_app(argc, argv) { nameApplication(); }
-
-    void ShowCriticalMessage(const std::string &text) override
-    {
-        m_screens.ShowCriticalMessage(text);
-    }
-    bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                       std::vector<std::string> &birthdayMails) override
-    {
-        return m_screens.ShowDueEvents(rows, birthdayMails);
-    }
-
-private:
-    QApplication m_app;
-    WhatsUpScreens m_screens;
-};
 
 } // namespace
 
@@ -58,5 +39,7 @@ extern "C" __attribute__((visibility("default"))) int MoonrillProbeDesktop(int *
 extern "C" __attribute__((visibility("default"))) LogonScreens *
 MoonrillStartLogonScreens(int *argc, char **argv)
 {
-    return new DesktopLogonScreens(*argc, argv);
+    auto application = std::make_unique<QApplication>(*argc, argv);
+    nameApplication();
+    return new WhatsUpScreens(std::move(application));
 }

@@ -26,9 +26,12 @@ class frmAddEvent final : public QDialog
     Q_DISABLE_COPY_MOVE(frmAddEvent)
 
 public:
-    /// The two outer heights of the dialog, in twips.
+    /// The outer heights of the dialog, in twips: without and with the e-mail section.
     static constexpr int CollapsedHeight = 4400;
     static constexpr int ExpandedHeight = 5550;
+    /// The height the edit command opens a birthday at; the design gives the command its own
+    /// number, 50 twips short of the editor's expanded height, and both are kept as designed.
+    static constexpr int EditBirthdayHeight = 5500;
 
     frmAddEvent(std::string &eventLine, QWidget *parent = nullptr);
     ~frmAddEvent() override;

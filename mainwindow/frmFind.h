@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpFile.h"
+
 #include <QDialog>
 
 class frmMain;
@@ -20,7 +22,7 @@ public:
     explicit frmFind(frmMain &main);
     ~frmFind() override;
 
-    static constexpr int HelpContextID = 6;
+    static constexpr int HelpContextID = HelpFind;
 
     void done(int result) override;
 

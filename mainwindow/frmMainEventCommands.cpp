@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "EventLine.h"
 #include "EventListModel.h"
+#include "HelpFile.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Occurrence.h"
@@ -43,7 +44,7 @@ void frmMain::AddEvent()
     for (;;) {
         {
             frmAddEvent editor(m_state.EventLine, this);
-            editor.HelpContextID = 3;
+            editor.HelpContextID = HelpAddEvent;
             editor.SetOuterHeight(frmAddEvent::CollapsedHeight);
             editor.exec();
         }
@@ -93,13 +94,14 @@ void frmMain::EditEvent()
             const clsEvent event = m_state.Events()[size_t(i)];
             {
                 frmAddEvent editor(m_state.EventLine, this);
-                editor.HelpContextID = 4;
+                editor.HelpContextID = HelpEditEvent;
                 editor.setWindowTitle(QStringLiteral("Edit event"));
                 editor.SetDescription(event.Description);
                 editor.SetDate(event.StartingOn);
                 editor.SetStoredOccurs(event.Occurs);
                 editor.SetPeriod(event.Period);
-                editor.SetOuterHeight(event.Occurs == "Birthday" ? 5500 : 4400);
+                editor.SetOuterHeight(event.Occurs == "Birthday" ? frmAddEvent::EditBirthdayHeight
+                                                                 : frmAddEvent::CollapsedHeight);
                 editor.SetEmail(event.Email);
                 editor.exec();
             }

@@ -4,6 +4,7 @@
 
 #include "ErrorMessages.h"
 #include "EventFile.h"
+#include "HelpFile.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -80,7 +81,7 @@ void frmMain::runStartUpSteps()
     }
     showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
     show();
-    HelpContextID = 2;
+    HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
 }
 

@@ -2,12 +2,24 @@
 
 #include "LogonScan.h"
 
-/// The logon scan's messages and scan window, shown with the desktop's widgets; the
-/// application object must exist.
+#include <memory>
+
+class QApplication;
+
+/// The logon scan's messages and scan window, shown with the desktop's widgets. It works over
+/// the application object that exists, or over the one it is given to own (the program's
+/// windows library starts the desktop this way for the plain program's logon scan).
 class WhatsUpScreens final : public LogonScreens
 {
 public:
+    WhatsUpScreens();
+    explicit WhatsUpScreens(std::unique_ptr<QApplication> application);
+    ~WhatsUpScreens() override;
+
     void ShowCriticalMessage(const std::string &text) override;
     bool ShowDueEvents(const std::vector<ScanRow> &rows,
                        std::vector<std::string> &birthdayMails) override;
+
+private:
+    std::unique_ptr<QApplication> m_application;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpFile.h"
+
 #include <QDialog>
 
 #include <string>
@@ -25,7 +27,7 @@ public:
     ~frmWhatsUp() override;
 
     /// The help topic of this window.
-    static constexpr int HelpContextID = 7;
+    static constexpr int HelpContextID = HelpScanWindow;
 
     void done(int result) override;
 

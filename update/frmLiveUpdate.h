@@ -1,5 +1,7 @@
 #pragma once
 
+#include "HelpFile.h"
+
 #include <QDialog>
 #include <QTimer>
 
@@ -22,7 +24,7 @@ public:
     explicit frmLiveUpdate(QWidget *parent = nullptr);
     ~frmLiveUpdate() override;
 
-    static constexpr int HelpContextID = 12;
+    static constexpr int HelpContextID = HelpUpdate;
 
     /// The maker's folder: $MOONRILL_UPDATE_URL when set, else the built-in address.
     [[nodiscard]] static QString UpdateFolder();
