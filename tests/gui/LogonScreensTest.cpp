@@ -1,7 +1,7 @@
 // moc cannot parse the C++20 library headers under the plain ones.
 #ifndef Q_MOC_RUN
-#include "LogonScan.h"
 #include "Conversions.h"
+#include "LogonScan.h"
 #include "SingleInstance.h"
 #include "WhatsUpScreens.h"
 #endif

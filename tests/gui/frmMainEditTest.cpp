@@ -21,21 +21,6 @@ QByteArray fiveEvents()
            "$$Echo$$" + dateText(365) + "$$Daily$$0$$\r\n";              // ID4
 }
 
-QAction *action(frmMain &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
-int rowOf(frmMain &window, const char *description)
-{
-    return int(column(window, 0).indexOf(QString::fromLatin1(description)));
-}
-
-void selectByText(frmMain &window, const char *description)
-{
-    window.SelectRow(rowOf(window, description));
-}
-
 QString clipboard()
 {
     return QGuiApplication::clipboard()->text();
@@ -43,35 +28,12 @@ QString clipboard()
 
 } // namespace
 
-class frmMainEditTest : public QObject
+class frmMainEditTest : public MainWindowFixture
 {
     Q_OBJECT
 
-private:
-    std::unique_ptr<TestHome> home;
-    std::unique_ptr<MessageAnswerer> answers;
-    std::unique_ptr<frmMain> window;
-
-    void start(const QByteArray &content)
-    {
-        home = std::make_unique<TestHome>();
-        answers = std::make_unique<MessageAnswerer>();
-        writeEvents(*home, content);
-        window = std::make_unique<frmMain>();
-        QVERIFY(window->StartUp());
-    }
-
 private slots:
-    void cleanup()
-    {
-        if (window) {
-            window->State().SetSaved(true);
-            window->close();
-        }
-        window.reset();
-        answers.reset();
-        home.reset();
-    }
+    void cleanup() { finish(); }
 
     void editKeepsWhatWasNotTouched()
     {
@@ -320,90 +282,6 @@ private slots:
         window->CopyAllEvents();
         QVERIFY(clipboard().endsWith(line("Echo", 365, "  365", "Daily") +
                                      line("Delta", 400, "  400", "weekly")));
-    }
-
-    void findStepsThroughTheMatches()
-    {
-        start("$$one$$" + dateText(0) + "$$Once$$1$$\r\n$$two$$" + dateText(1) +
-              "$$Once$$1$$\r\n$$Match A$$" + dateText(2) + "$$Once$$1$$\r\n$$three$$" +
-              dateText(3) + "$$Match$$1$$\r\n$$four$$" + dateText(4) +
-              "$$Once$$1$$\r\n$$the MATCH b$$" + dateText(5) + "$$Once$$1$$\r\n$$last$$" +
-              dateText(6) + "$$Once$$1$$\r\n");
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        ModalScript<frmFind> script({[this](frmFind &find) {
-            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
-            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
-            auto *progress = find.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
-            auto selected = [this] {
-                return window->EventView()->selectionModel()->selectedRows().first().row();
-            };
-            auto bold = [this](int row) {
-                return window->List().index(row, 0).data(Qt::FontRole).value<QFont>().bold();
-            };
-            QCOMPARE(find.windowTitle(), QStringLiteral("Find Event"));
-            QCOMPARE(button->text(), QStringLiteral("&Find"));
-            // An empty text does nothing.
-            QTest::mouseClick(button, Qt::LeftButton);
-            QVERIFY(answers->shown.empty());
-            QTest::keyClicks(text, QStringLiteral("match"));
-            QTest::keyClick(text, Qt::Key_Return); // the default button
-            QCOMPARE(selected(), 2);
-            QVERIFY(bold(2));
-            QCOMPARE(progress->value(), 3);
-            QCOMPARE(progress->maximum(), 7);
-            QCOMPARE(button->text(), QStringLiteral("&Find Next"));
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(selected(), 5); // the type "Match" of row 3 is not searched
-            QVERIFY(!bold(2));
-            QVERIFY(bold(5));
-            QCOMPARE(progress->value(), 6);
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answers->texts(),
-                     QStringList(QStringLiteral("The whole list has been searched.")));
-            QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
-            QVERIFY(!bold(5));
-            QCOMPARE(selected(), 0);
-            QCOMPARE(progress->value(), 7);
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(selected(), 2);
-            // Typing starts over at the top and takes the bold away.
-            QTest::keyClicks(text, QStringLiteral(" a"));
-            QCOMPARE(button->text(), QStringLiteral("&Find"));
-            QVERIFY(!bold(2));
-            QCOMPARE(selected(), 0);
-            QCOMPARE(progress->value(), 0);
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(selected(), 2);
-            QTest::keyClick(&find, Qt::Key_Escape);
-        }});
-        action(*window, "mnuEditFind")->trigger();
-        QVERIFY(script.done());
-        // The match stays selected, no longer bold.
-        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 2);
-        QVERIFY(!window->List().index(2, 0).data(Qt::FontRole).value<QFont>().bold());
-    }
-
-    void findWithNoMatchAndAMatchInTheLastRow()
-    {
-        start("$$a$$" + dateText(0) + "$$Once$$1$$\r\n$$B last$$" + dateText(1) +
-              "$$Once$$1$$\r\n");
-        ModalScript<frmFind> script({[this](frmFind &find) {
-            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
-            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
-            QTest::keyClicks(text, QStringLiteral("zzz"));
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answers->texts().size(), 1);
-            text->clear();
-            QTest::keyClicks(text, QStringLiteral("LAST"));
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answers->texts().size(), 1);
-            QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answers->texts().size(), 2);
-            QTest::mouseClick(find.findChild<QPushButton *>(QStringLiteral("cmdCancel")),
-                              Qt::LeftButton);
-        }});
-        window->FindEvent();
-        QVERIFY(script.done());
     }
 };
 

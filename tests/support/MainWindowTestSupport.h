@@ -10,6 +10,7 @@
 #include "frmAddEvent.h"
 #include "frmMain.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -24,6 +25,7 @@
 #include <QTreeView>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 inline QByteArray dateText(int daysAhead)
@@ -72,5 +74,49 @@ inline void cancel(frmAddEvent &editor)
 {
     QTest::keyClick(&editor, Qt::Key_Escape);
 }
+
+inline QAction *action(frmMain &window, const char *name)
+{
+    return window.findChild<QAction *>(QString::fromLatin1(name));
+}
+
+inline int rowOf(frmMain &window, const char *description)
+{
+    return int(column(window, 0).indexOf(QString::fromLatin1(description)));
+}
+
+inline void selectByText(frmMain &window, const char *description)
+{
+    window.SelectRow(rowOf(window, description));
+}
+
+/// A main window started on a file of the test's, in a home of its own, with every message
+/// answered and recorded. A test class derives from it and calls finish() in its cleanup slot.
+class MainWindowFixture : public QObject
+{
+protected:
+    std::unique_ptr<TestHome> home;
+    std::unique_ptr<MessageAnswerer> answers;
+    std::unique_ptr<frmMain> window;
+
+    void start(const QByteArray &content)
+    {
+        home = std::make_unique<TestHome>();
+        answers = std::make_unique<MessageAnswerer>();
+        writeEvents(*home, content);
+        window = std::make_unique<frmMain>();
+        QVERIFY(window->StartUp());
+    }
+    void finish()
+    {
+        if (window) {
+            window->State().SetSaved(true);
+            window->close();
+        }
+        window.reset();
+        answers.reset();
+        home.reset();
+    }
+};
 
 #endif // Q_MOC_RUN
