@@ -64,19 +64,26 @@ EventLineFields ReadOwnEventLine(std::string_view line)
     return *fields;
 }
 
+namespace {
+
+/// The line from its five texts: the one place that lays out the fields.
+void appendFields(std::string &out, std::string_view description, std::string_view dateText,
+                  std::string_view occurs, std::string_view periodText, std::string_view email)
+{
+    for (const std::string_view field : {description, dateText, occurs, periodText, email}) {
+        out += "$$";
+        out += field;
+    }
+}
+
+} // namespace
+
 void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
                      std::string_view occurs, int16_t period, std::string_view email)
 {
-    out += "$$";
-    out += description;
-    out += "$$";
-    out += dateText;
-    out += "$$";
-    out += occurs;
-    out += "$$";
-    AppendIntText(out, period);
-    out += "$$";
-    out += email;
+    std::string periodText; // short enough to stay inside the string itself
+    AppendIntText(periodText, period);
+    appendFields(out, description, dateText, occurs, periodText, email);
 }
 
 void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
@@ -90,16 +97,9 @@ void AppendEventLine(std::string &out, std::string_view description, Date starti
 void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
                      std::string_view occurs, std::string_view periodText, std::string_view email)
 {
-    out += "$$";
-    out += description;
-    out += "$$";
-    AppendDateText(out, startingOn);
-    out += "$$";
-    out += occurs;
-    out += "$$";
-    out += periodText;
-    out += "$$";
-    out += email;
+    std::string date;
+    AppendDateText(date, startingOn);
+    appendFields(out, description, date, occurs, periodText, email);
 }
 
 void AppendEventLine(std::string &out, const clsEvent &event)

@@ -14,6 +14,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -120,6 +121,19 @@ std::vector<std::string> backups(const TempFolder &folder)
     return contents;
 }
 
+/// Runs the scan on `folder` to its end: how long it took, or no value when it failed.
+std::optional<long long> wholeRun(const TempFolder &folder)
+{
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = startScan(folder.path());
+    if (pid <= 0)
+        return std::nullopt;
+    const int status = waitFor(pid);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+}
+
 } // namespace
 
 TEST(KillLoop, TheEventFileIsAlwaysTheOldOrTheWholeNewOne)
@@ -129,19 +143,14 @@ TEST(KillLoop, TheEventFileIsAlwaysTheOldOrTheWholeNewOne)
 
     // One whole run gives the new file and how long a run takes.
     folder.write("events.mrl", old);
-    const Clock::time_point start = Clock::now();
-    const pid_t first = startScan(folder.path());
-    ASSERT_GT(first, 0);
-    const int status = waitFor(first);
-    const auto runTime = Clock::now() - start;
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::optional<long long> runTime = wholeRun(folder);
+    ASSERT_TRUE(runTime.has_value());
     const std::string fresh = folder.read("events.mrl");
     ASSERT_NE(fresh, old);
     ASSERT_TRUE(strayFiles(folder).empty());
 
     std::mt19937 random(2026);
-    std::uniform_int_distribution<long long> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
+    std::uniform_int_distribution<long long> moment(0, *runTime);
     int oldKept = 0;
     int newWhole = 0;
     int killedMidWrite = 0;
@@ -201,19 +210,14 @@ TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
     };
 
     reset();
-    const Clock::time_point start = Clock::now();
-    const pid_t first = startScan(folder.path());
-    ASSERT_GT(first, 0);
-    const int status = waitFor(first);
-    const auto runTime = Clock::now() - start;
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    const std::optional<long long> runTime = wholeRun(folder);
+    ASSERT_TRUE(runTime.has_value());
     const std::string fresh = folder.read("events.mrl");
     ASSERT_NE(fresh, old);
     ASSERT_EQ(backups(folder), (std::vector<std::string>{old, older, oldest}));
 
     std::mt19937 random(1956);
-    std::uniform_int_distribution<long long> moment(
-        0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
+    std::uniform_int_distribution<long long> moment(0, *runTime);
     std::vector<pid_t> killed;
     int before = 0;
     int during = 0;

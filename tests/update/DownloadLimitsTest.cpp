@@ -5,8 +5,8 @@
 #include "MainWindowTestSupport.h"
 
 #include "FileSizeLimit.h"
-#include "LoopbackHttpServer.h"
 #include "MoonrillError.h"
+#include "UpdateTestSupport.h"
 #include "frmLiveUpdate.h"
 #include "modGetInternetFile.h"
 
@@ -32,18 +32,11 @@ long peakMegabytes()
 
 } // namespace
 
-class DownloadLimitsTest : public QObject
+class DownloadLimitsTest : public UpdateServerFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<LoopbackHttpServer> server;
-    std::unique_ptr<QTemporaryDir> target;
-
-    static QPushButton *button(frmLiveUpdate &dialog)
-    {
-        return dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
-    }
     std::unique_ptr<ModalScript<QFileDialog>> saveHere()
     {
         return std::make_unique<ModalScript<QFileDialog>>(
@@ -61,18 +54,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        server = std::make_unique<LoopbackHttpServer>();
-        target = std::make_unique<QTemporaryDir>();
-        qputenv("MOONRILL_UPDATE_URL", server->folder().toUtf8());
-        InternetTransfer::SetTransferTimeout(60000);
-    }
-    void cleanup()
-    {
-        qunsetenv("MOONRILL_UPDATE_URL");
-        server.reset();
-    }
+    void init() { startServer(); }
+    void cleanup() { stopServer(); }
 
     void anEndlessVersionPageFails()
     {

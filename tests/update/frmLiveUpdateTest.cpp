@@ -1,6 +1,6 @@
 #include "MainWindowTestSupport.h"
 
-#include "LoopbackHttpServer.h"
+#include "UpdateTestSupport.h"
 #include "frmLiveUpdate.h"
 #include "modGetInternetFile.h"
 
@@ -8,21 +8,14 @@
 #include <QFileDialog>
 #include <QLabel>
 
-class frmLiveUpdateTest : public QObject
+class frmLiveUpdateTest : public UpdateServerFixture
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<LoopbackHttpServer> server;
-    std::unique_ptr<QTemporaryDir> target;
-
     static QString label(frmLiveUpdate &dialog)
     {
         return dialog.findChild<QLabel *>(QStringLiteral("Label1"))->text();
-    }
-    static QPushButton *button(frmLiveUpdate &dialog)
-    {
-        return dialog.findChild<QPushButton *>(QStringLiteral("Command1"));
     }
     /// Answers the save dialog with a file `name` in the target folder (nullptr: cancel).
     std::unique_ptr<ModalScript<QFileDialog>> saveAs(const char *name)
@@ -46,18 +39,8 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        server = std::make_unique<LoopbackHttpServer>();
-        target = std::make_unique<QTemporaryDir>();
-        qputenv("MOONRILL_UPDATE_URL", server->folder().toUtf8());
-        InternetTransfer::SetTransferTimeout(60000);
-    }
-    void cleanup()
-    {
-        qunsetenv("MOONRILL_UPDATE_URL");
-        server.reset();
-    }
+    void init() { startServer(); }
+    void cleanup() { stopServer(); }
 
     void noUpdate_data()
     {
