@@ -41,7 +41,7 @@ std::string ContactMailLink(std::string_view address, std::string_view requestTy
            "&body=" + PercentEncode(body);
 }
 
-std::string BirthdayMailLink(std::string_view address)
+std::string BirthdayMailLink(std::string_view address, std::string_view subject)
 {
-    return "mailto:" + EncodeMailAddress(address) + "?subject=Happy birthday!";
+    return "mailto:" + EncodeMailAddress(address) + "?subject=" + std::string(subject);
 }

@@ -19,5 +19,10 @@
                                           std::string_view version, std::string_view systemName,
                                           std::string_view message);
 
-/// "mailto:" + the encoded address + "?subject=Happy birthday!".
-[[nodiscard]] std::string BirthdayMailLink(std::string_view address);
+/// The subjects of the birthday mails, for a birthday today and for one missed.
+inline constexpr std::string_view BirthdaySubject = "Happy birthday!";
+inline constexpr std::string_view BelatedBirthdaySubject = "Happy belated birthday!";
+
+/// "mailto:" + the encoded address + "?subject=" + the subject, as it is.
+[[nodiscard]] std::string BirthdayMailLink(std::string_view address,
+                                           std::string_view subject = BirthdaySubject);

@@ -133,8 +133,7 @@ void LazyLogonScreens::ShowCriticalMessage(const std::string &text)
     screens().ShowCriticalMessage(text);
 }
 
-bool LazyLogonScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
-                                     std::vector<std::string> &birthdayMails)
+bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
 {
-    return screens().ShowDueEvents(rows, birthdayMails);
+    return screens().ShowDueEvents(scan);
 }

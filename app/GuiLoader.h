@@ -35,8 +35,7 @@ public:
     LazyLogonScreens(int &argc, char **argv) : m_argc(argc), m_argv(argv) {}
 
     void ShowCriticalMessage(const std::string &text) override;
-    bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                       std::vector<std::string> &birthdayMails) override;
+    bool ShowDueEvents(ScanResult &scan) override;
 
 private:
     LogonScreens &screens();

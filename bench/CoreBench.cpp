@@ -49,9 +49,9 @@ class NoScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &) override {}
-    bool ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &mails) override
+    bool ShowDueEvents(ScanResult &scan) override
     {
-        mails.clear();
+        scan.birthdayMails.clear();
         return true;
     }
 };

@@ -12,11 +12,23 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class EventState;
 
 /// The file that holds every event, one event line each, closed by one empty line.
 inline constexpr std::string_view EventFileName = "events.mrl";
+
+/// An event that fell due on a day no run of the program saw (MissedOccurrence): what the scan
+/// shows of it, and the address a belated birthday mail goes to.
+struct MissedEvent
+{
+    std::string Description;
+    Date On;
+    std::string Email;
+
+    friend bool operator==(const MissedEvent &, const MissedEvent &) = default;
+};
 
 /// What a load did, for the main window to show.
 struct LoadResult
@@ -31,6 +43,9 @@ struct LoadResult
     /// happened, or, when it could not be kept, why (the file must then stay as it is).
     std::string backupPath;
     std::string backupFailure;
+    /// The events missed since the last day a run saw, in file order (read only when that day
+    /// is known).
+    std::vector<MissedEvent> missed;
 };
 
 /// Whether the file may be replaced after this load: the load succeeded, and whatever it left
@@ -62,8 +77,12 @@ inline constexpr std::string_view EventFileNoun = "an event file";
 /// CR, in any mix. Damaged lines and lines after an empty
 /// line are counted in `result.ignored`; a MoonrillError from the reading or from `onEvent`
 /// stops the read and becomes `result.error`.
+/// With `lastSeen`, the events with a notice period of 0 or more that fell due after that day
+/// and before `today` (a one-time event among them, though the load drops it) are caught up in
+/// `result.missed`; what is loaded does not change.
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
-                    const std::function<void(const EventLineView &)> &onEvent);
+                    const std::function<void(const EventLineView &)> &onEvent,
+                    std::optional<Date> lastSeen = std::nullopt);
 
 /// Whether a load left out lines the file holds (damaged, unread or not reached), so that the
 /// file must be kept as a backup before it is replaced.
@@ -82,7 +101,8 @@ void KeepLossyLoadBackup(const std::string &path, std::string_view content, Load
 /// at once (KeepLossyLoadBackup); when the load stops part-way, or that backup fails, the state
 /// remembers to keep one before the next save. The state also remembers the content read, to
 /// notice a change by another program at the next save.
-LoadResult LoadEvents(EventState &state, const std::string &path, Date today);
+LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
+                      std::optional<Date> lastSeen = std::nullopt);
 
 /// What a save found.
 struct SaveOutcome

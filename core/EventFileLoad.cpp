@@ -92,7 +92,8 @@ std::optional<std::string> ReadEventFileContent(const std::string &path, LoadRes
 }
 
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
-                    const std::function<void(const EventLineView &)> &onEvent)
+                    const std::function<void(const EventLineView &)> &onEvent,
+                    std::optional<Date> lastSeen)
 {
     LineReader reader(content);
     while (!reader.atEnd()) {
@@ -106,6 +107,13 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             if (!fields) {
                 ++result.ignored;
                 continue;
+            }
+            // Only dates before today can have been missed; most lines are past this at once.
+            if (lastSeen && fields->Period >= 0 && fields->StartingOn < today) {
+                if (const std::optional<Date> on =
+                        MissedOccurrence(fields->StartingOn, fields->Occurs, *lastSeen, today))
+                    result.missed.push_back(MissedEvent{std::string(fields->Description), *on,
+                                                        std::string(fields->Email)});
             }
             const std::optional<Date> next =
                 NextOccurrence(fields->StartingOn, fields->Occurs, today);
@@ -133,7 +141,8 @@ void KeepLossyLoadBackup(const std::string &path, std::string_view content, Load
     }
 }
 
-LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
+LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
+                      std::optional<Date> lastSeen)
 {
     LoadResult result;
     // Clearing only empties containers, so the "Error while removing list" of a failed clear
@@ -151,9 +160,12 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today)
         if (lines == 0)
             lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\r'));
         EventState::BulkInsert bulk(state, lines + 1);
-        ReadEventLines(content, today, result, [&state, today](const EventLineView &event) {
-            state.Insert(OwnedFields(event, event.StartingOn), today);
-        });
+        ReadEventLines(
+            content, today, result,
+            [&state, today](const EventLineView &event) {
+                state.Insert(OwnedFields(event, event.StartingOn), today);
+            },
+            lastSeen);
     }
     if (result.ignored > 0 && !result.error)
         KeepLossyLoadBackup(path, *file, result);

@@ -128,3 +128,39 @@ std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date toda
         return date;
     return keepWithinRange(date, advanceMonths(date, static_cast<int>(stepMonths), today));
 }
+
+namespace {
+
+/// One step of a type from a date that is one of its steps, as the load takes it; no value for a
+/// type that does not step (or whose step passes the last date).
+std::optional<Date> stepOnce(Date date, std::string_view occurs)
+{
+    // The step from a date is the first occurrence after it: ask for the day after.
+    if (occurs == "Once")
+        return std::nullopt;
+    const std::optional<Date> next = NextOccurrence(date, occurs, date.addDays(1));
+    if (!next || *next <= date)
+        return std::nullopt;
+    return next;
+}
+
+} // namespace
+
+std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date lastSeen,
+                                     Date today)
+{
+    if (!(lastSeen < stored && stored < today))
+        return std::nullopt;
+    const Date windowStart = today.addDays(-CatchUpDays);
+    // The first of its dates in the window, then on to the last one before today.
+    const std::optional<Date> first = occurs == "Once"
+                                          ? std::optional<Date>(stored)
+                                          : NextOccurrence(stored, occurs, windowStart);
+    if (!first || *first < windowStart || *first >= today)
+        return std::nullopt;
+    Date missed = *first;
+    for (std::optional<Date> next = stepOnce(missed, occurs); next && *next < today;
+         next = stepOnce(missed, occurs))
+        missed = *next;
+    return missed;
+}

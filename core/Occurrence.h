@@ -15,6 +15,17 @@
 /// date a file can hold, 31 December 9999.
 [[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today);
 
+/// How many days back a missed occurrence is still caught up.
+inline constexpr int CatchUpDays = 14;
+
+/// The occurrence an event had while no run of the program saw it: for an event stored with
+/// date `stored` (after `lastSeen`, the last day a run saw, and before `today`), the most recent
+/// date of its steps from `stored` that is before `today` (`stored` itself for "Once" and for a
+/// type that does not step), when it lies at most CatchUpDays before `today`. No value
+/// otherwise.
+[[nodiscard]] std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs,
+                                                   Date lastSeen, Date today);
+
 /// The interval of an "Every N..." type text: the digits after "Every " up to "th"; no value
 /// when the text does not carry an interval of at least 1. (The editor offers 1 to 99; a file
 /// edited by hand may hold more.) Intervals of more than nine digits read as MaxInterval.

@@ -2,6 +2,7 @@
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
 #ifndef Q_MOC_RUN
+#include "EventFile.h"
 #include "EventState.h"
 #endif
 
@@ -116,7 +117,11 @@ private:
 
     EventState m_state;
     EventListModel *m_model = nullptr;
+    std::string m_folder;
     std::string m_eventFile;
+    /// What the start-up caught up: shown by every scan of this run.
+    std::vector<MissedEvent> m_missed;
+    bool m_loaded = false;
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
     bool m_centred = false;

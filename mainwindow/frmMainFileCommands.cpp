@@ -4,6 +4,7 @@
 
 #include "EventFile.h"
 #include "EventListModel.h"
+#include "LastSeen.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
 #include "frmWhatsUp.h"
@@ -14,9 +15,11 @@ bool frmMain::LoadEvents()
     {
         // The list view is told once, when the whole file has been read.
         const ListReset reset(*m_model);
-        result = ::LoadEvents(m_state, m_eventFile, Date::today());
+        result = ::LoadEvents(m_state, m_eventFile, Date::today(), ReadLastSeen(m_folder));
     }
     SelectRow(0);
+    m_missed = std::move(result.missed);
+    m_loaded = !result.error;
     if (result.error) {
         ReportError(*result.error);
         return false;
@@ -47,11 +50,13 @@ void frmMain::ScanEvents()
     // Offers of an earlier scan never carry over, also when this one fails part-way.
     BirthdayMails.clear();
     try {
-        ScanResult result = ComputeScan(m_state.Events(), Date::today());
+        // What the start-up caught up stays in every scan of this run.
+        ScanResult result = ComputeScan(m_state.Events(), Date::today(), m_missed);
         if (!result.found)
             return;
         BirthdayMails = std::move(result.birthdayMails);
-        frmWhatsUp window(result.rows, BirthdayMails, isVisible() ? this : nullptr);
+        frmWhatsUp window(result.rows, BirthdayMails, isVisible() ? this : nullptr,
+                          std::move(result.belatedMails));
         window.exec();
     } catch (const std::exception &error) {
         ReportError(error);

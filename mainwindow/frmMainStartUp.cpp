@@ -5,6 +5,7 @@
 #include "ErrorMessages.h"
 #include "EventFile.h"
 #include "HelpFile.h"
+#include "LastSeen.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -55,6 +56,7 @@ bool frmMain::StartUp()
     }
     m_state.SetSaved(true);
     setWindowTitle(QStringLiteral("Moonrill"));
+    m_folder = folder;
     m_eventFile = JoinPath(folder, EventFileName);
 
     try {
@@ -74,6 +76,10 @@ void frmMain::runStartUpSteps()
 
     if (LoadEvents())
         SaveEvents();
+    // What fell due while no run saw it is shown before the window, so that a user who only
+    // ever opens the main window learns of it too.
+    if (!m_missed.empty())
+        ScanEvents();
 
     if (!fileExists(firstStartMarker())) {
         mnuConfigRunOn_Click();
@@ -83,6 +89,8 @@ void frmMain::runStartUpSteps()
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
+    if (m_loaded)
+        WriteLastSeen(m_folder, Date::today());
 }
 
 void frmMain::showRunAtLogonTicks(bool on)

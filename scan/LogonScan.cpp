@@ -5,6 +5,7 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "EventState.h"
+#include "LastSeen.h"
 #include "Paths.h"
 #include "ScanComputation.h"
 #include "SingleInstance.h"
@@ -22,12 +23,17 @@ class LogonPass
 public:
     LogonPass(std::string path, Date today) : m_path(std::move(path)), m_scan(today) {}
 
-    /// Reads `content`, which must stay readable until the save.
-    void read(std::string_view content, Date today, LoadResult &result)
+    /// Reads `content`, which must stay readable until the save; what was missed since
+    /// `lastSeen` is scanned too.
+    void read(std::string_view content, Date today, std::optional<Date> lastSeen,
+              LoadResult &result)
     {
         m_writer.emplace(m_path, content);
-        ReadEventLines(content, today, result, [this](const EventLineView &event) { add(event); });
+        ReadEventLines(
+            content, today, result, [this](const EventLineView &event) { add(event); }, lastSeen);
         m_writer->Buffer() += CrLf;
+        for (const MissedEvent &event : result.missed)
+            m_scan.AddMissed(event);
     }
 
     /// Puts the new file in place, unless it equals the old. Throws a MoonrillError, and the old
@@ -67,15 +73,17 @@ private:
 /// Loads and, when the load succeeded, saves; a step that fails says why. A load that left lines
 /// out keeps the file as read before it says so, and the file is replaced only when that backup
 /// exists. The rows gathered before a failure are still scanned, as they are in the main window.
-/// Returns whether both steps were done.
-bool loadAndSave(LogonPass &pass, const std::string &path, Date today, LogonScreens &screens)
+/// Returns whether both steps were done; `loaded` tells whether the load was.
+bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::optional<Date> lastSeen,
+                 LogonScreens &screens, bool &loaded)
 {
     LoadResult result;
     // The old content stays in memory to the end of the save, which compares the new one with
     // it; a message box may wait meanwhile.
     const std::optional<std::string> file = ReadEventFileContent(path, result);
     if (file)
-        pass.read(*file, today, result);
+        pass.read(*file, today, lastSeen, result);
+    loaded = !result.error;
     if (result.error) {
         screens.ShowCriticalMessage(ErrorReportText(result.error->what()));
         return false;
@@ -99,7 +107,7 @@ bool scan(LogonPass &pass, LogonScreens &screens)
 {
     try {
         ScanResult result = pass.scan();
-        return !result.found || screens.ShowDueEvents(result.rows, result.birthdayMails);
+        return !result.found || screens.ShowDueEvents(result);
     } catch (const std::exception &error) {
         screens.ShowCriticalMessage(ErrorReportText(error.what()));
         return false;
@@ -108,8 +116,12 @@ bool scan(LogonPass &pass, LogonScreens &screens)
 
 } // namespace
 
-bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens)
+bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, bool daily)
 {
+    const std::optional<Date> lastSeen = ReadLastSeen(folder);
+    // The daily timer only makes up for days without a logon: a day seen already is done.
+    if (daily && lastSeen == today)
+        return true;
     const SingleInstance instance(folder);
     if (instance.status() == SingleInstance::Status::AnotherRuns)
         return true;
@@ -120,8 +132,13 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens)
     try {
         const std::string path = JoinPath(folder, EventFileName);
         LogonPass pass(path, today);
-        const bool saved = loadAndSave(pass, path, today, screens);
+        bool loaded = false;
+        const bool saved = loadAndSave(pass, path, today, lastSeen, screens, loaded);
         const bool shown = scan(pass, screens);
+        // Only a run that loaded and showed what it had to has seen the day; any other leaves
+        // the missed events to be caught up next time.
+        if (loaded && shown)
+            WriteLastSeen(folder, today);
         return saved && shown;
     } catch (const std::exception &) {
         screens.ShowCriticalMessage(std::string(SeriousErrorText));

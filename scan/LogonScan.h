@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-struct ScanRow;
+struct ScanResult;
 
 /// How the logon scan shows what it has to show. It calls these only when there is something
 /// to show, so a logon with nothing due never starts the desktop's window machinery.
@@ -19,10 +19,10 @@ public:
 
     /// A message box with the critical-error icon and an OK button.
     virtual void ShowCriticalMessage(const std::string &text) = 0;
-    /// The scan window over `rows`, until the user closes it. It empties `birthdayMails`.
-    /// Returns false when no window could be shown (the rows were then given some other way).
-    virtual bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                               std::vector<std::string> &birthdayMails) = 0;
+    /// The scan window over `scan.rows`, until the user closes it; it makes the birthday and
+    /// the belated offers and empties `scan.birthdayMails`. Returns false when no window could
+    /// be shown (the rows were then given some other way).
+    virtual bool ShowDueEvents(ScanResult &scan) = 0;
 };
 
 /// The program's run at logon ("moonrill whatsup"), the main window's start-up without the
@@ -31,4 +31,8 @@ public:
 /// what falls due. Every message is the one the main window's start-up gives. Returns true when
 /// it did all it had to (also when another instance runs, which is its business then): false
 /// after a failed load or save, an error it reported, or a due list it could not show.
-[[nodiscard]] bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens);
+/// Events missed since the last day a run saw (kept in `folder`) are caught up and shown first;
+/// a run that showed what it had to keeps today as that day. A `daily` run (the daily timer's)
+/// on a day a run has seen already ends at once, showing nothing.
+[[nodiscard]] bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens,
+                                bool daily = false);

@@ -8,6 +8,10 @@ namespace {
 
 std::string labelFor(int32_t days)
 {
+    if (days == -1)
+        return "Yesterday:";
+    if (days < 0)
+        return IntToText(-days) + " days ago:";
     if (days == 0)
         return "Today:";
     if (days == 1)
@@ -26,6 +30,13 @@ void ScanCollector::AddDue(std::string id, std::string_view description, Date st
     m_due.push_back({days, std::move(id), std::string(description), startingOn});
 }
 
+void ScanCollector::AddMissed(const MissedEvent &event)
+{
+    if (!event.Email.empty())
+        m_belatedMails.push_back(event.Description + "$$" + event.Email);
+    m_due.push_back({DayDifference(m_today, event.On), std::string(), event.Description, event.On});
+}
+
 ScanResult ScanCollector::Finish()
 {
     ScanResult result;
@@ -35,16 +46,21 @@ ScanResult ScanCollector::Finish()
     result.rows.reserve(m_due.size());
     for (Due &d : m_due) {
         result.rows.push_back(ScanRow{std::move(d.id), labelFor(d.days), DateToText(d.date),
-                                      std::move(d.description), PaddedDayCount(d.days)});
+                                      std::move(d.description), PaddedDayCount(d.days),
+                                      d.days < 0});
     }
     result.birthdayMails = std::move(m_mails);
+    result.belatedMails = std::move(m_belatedMails);
     m_due.clear();
     return result;
 }
 
-ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today)
+ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today,
+                       const std::vector<MissedEvent> &missed)
 {
     ScanCollector collector(today);
+    for (const MissedEvent &event : missed)
+        collector.AddMissed(event);
     for (const clsEvent &event : events) {
         if (collector.IsDue(event.StartingOn, event.Period))
             collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email);

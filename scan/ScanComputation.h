@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Conversions.h"
+#include "EventFile.h"
 #include "clsEvent.h"
 
 #include <string>
@@ -10,11 +11,12 @@
 /// One row of the scan list.
 struct ScanRow
 {
-    std::string Key;         // the record's Id
-    std::string When;        // "Today:", "Tomorrow:" or "In N days:"
+    std::string Key;         // the record's Id ("" for a missed event)
+    std::string When;        // "Today:", "Tomorrow:", "In N days:"; "Yesterday:", "N days ago:"
     std::string Date;        // the date as date text
     std::string Description; // the event
     std::string SortKey;     // the day count padded to five characters (the temporary column)
+    bool Missed = false;     // an event that fell due while no run of the program saw it
 
     friend bool operator==(const ScanRow &, const ScanRow &) = default;
 };
@@ -27,12 +29,16 @@ struct ScanResult
     /// Description + "$$" + e-mail for each event due today that has an address, in record
     /// order.
     std::vector<std::string> birthdayMails;
+    /// The same for each missed event that has an address, in record order: the belated offers.
+    std::vector<std::string> belatedMails;
 };
 
 /// The events due on `today`: those whose date lies between today and the end of their notice
 /// period, both ends included (a period of 3 lists an event on the three days before its date
 /// and on the date itself). Events already past, and negative periods, are never due.
-[[nodiscard]] ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today);
+/// Events missed while no run saw them (`missed`) come first, as rows of their own, oldest first.
+[[nodiscard]] ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today,
+                                     const std::vector<MissedEvent> &missed = {});
 
 /// Gathers the due events one at a time, in record order, for a scan that does not hold the
 /// records; ComputeScan is the same over a whole list.
@@ -50,6 +56,8 @@ public:
     /// Adds an event that IsDue says is due.
     void AddDue(std::string id, std::string_view description, Date startingOn,
                 std::string_view email);
+    /// Adds an event that fell due on `on`, before today, while no run saw it.
+    void AddMissed(const MissedEvent &event);
     /// The rows, soonest first (equal day counts in the order added), and the mail offers.
     [[nodiscard]] ScanResult Finish();
 
@@ -64,4 +72,5 @@ private:
     Date m_today;
     std::vector<Due> m_due;
     std::vector<std::string> m_mails;
+    std::vector<std::string> m_belatedMails;
 };

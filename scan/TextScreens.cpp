@@ -22,12 +22,11 @@ void TextScreens::ShowCriticalMessage(const std::string &text)
     m_errors << "moonrill: " << line << '\n' << std::flush;
 }
 
-bool TextScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
-                                std::vector<std::string> &birthdayMails)
+bool TextScreens::ShowDueEvents(ScanResult &scan)
 {
-    for (const ScanRow &row : rows)
+    for (const ScanRow &row : scan.rows)
         m_out << ScanRowText(row) << '\n';
     m_out << std::flush;
-    birthdayMails.clear();
+    scan.birthdayMails.clear();
     return false;
 }

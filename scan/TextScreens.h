@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LogonScan.h"
+#include "ScanComputation.h"
 
 #include <iosfwd>
 
@@ -18,8 +19,7 @@ public:
 
     void ShowCriticalMessage(const std::string &text) override;
     /// Prints the rows and returns false: no window was shown. The mail offers are dropped.
-    bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                       std::vector<std::string> &birthdayMails) override;
+    bool ShowDueEvents(ScanResult &scan) override;
 
 private:
     std::ostream &m_out;

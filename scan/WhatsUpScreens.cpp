@@ -1,6 +1,7 @@
 #include "WhatsUpScreens.h"
 
 #include "MessageBox.h"
+#include "ScanComputation.h"
 #include "frmWhatsUp.h"
 
 #include <QApplication>
@@ -19,10 +20,9 @@ void WhatsUpScreens::ShowCriticalMessage(const std::string &text)
     ShowMessage(std::string_view(text), MsgStyle::OkCritical);
 }
 
-bool WhatsUpScreens::ShowDueEvents(const std::vector<ScanRow> &rows,
-                                   std::vector<std::string> &birthdayMails)
+bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
 {
-    frmWhatsUp window(rows, birthdayMails);
+    frmWhatsUp window(scan.rows, scan.birthdayMails, nullptr, scan.belatedMails);
     window.exec();
     return true;
 }

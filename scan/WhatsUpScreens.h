@@ -17,8 +17,7 @@ public:
     ~WhatsUpScreens() override;
 
     void ShowCriticalMessage(const std::string &text) override;
-    bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                       std::vector<std::string> &birthdayMails) override;
+    bool ShowDueEvents(ScanResult &scan) override;
 
 private:
     std::unique_ptr<QApplication> m_application;

@@ -17,9 +17,11 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <utility>
+
 frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
-                       QWidget *parent)
-    : QDialog(parent), m_birthdayMails(birthdayMails)
+                       QWidget *parent, std::vector<std::string> belatedMails)
+    : QDialog(parent), m_birthdayMails(birthdayMails), m_belatedMails(std::move(belatedMails))
 {
     setObjectName(QStringLiteral("frmWhatsUp"));
     setWindowTitle(QStringLiteral("Moonrill - Upcoming Events"));
@@ -81,6 +83,12 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
         auto *item = new QTreeWidgetItem({FromBytes(row.When), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
+        // Missed events are set apart from today's bold red rows: greyed, in plain weight.
+        if (row.Missed) {
+            const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+            for (int column = 0; column < 4; ++column)
+                item->setForeground(column, grey);
+        }
         items.append(item);
     }
     lstWhatsUp->addTopLevelItems(items);
@@ -113,6 +121,7 @@ void frmWhatsUp::opening()
     markTodayRows();
     lstWhatsUp->setColumnCount(3);
     offerBirthdayMails();
+    offerBelatedMails();
 }
 
 void frmWhatsUp::markTodayRows()
@@ -133,19 +142,29 @@ void frmWhatsUp::markTodayRows()
 void frmWhatsUp::offerBirthdayMails()
 {
     // The list may be emptied meanwhile (the window closed from a question): copy it first.
-    const std::vector<std::string> offers = m_birthdayMails;
+    offerMails(m_birthdayMails, "Birthday: '", BirthdaySubject);
+}
+
+void frmWhatsUp::offerBelatedMails()
+{
+    offerMails(std::exchange(m_belatedMails, {}), "Belated birthday: '", BelatedBirthdaySubject);
+}
+
+void frmWhatsUp::offerMails(std::vector<std::string> offers, std::string_view asking,
+                            std::string_view subject)
+{
     for (const std::string &entry : offers) {
         const size_t separator = entry.find("$$");
         const std::string name = entry.substr(0, separator);
         const std::string address =
             separator == std::string::npos ? std::string{} : entry.substr(separator + 2);
         const std::string question =
-            "Birthday: '" + name + "'\r\nDo you want to e-mail this person?";
+            std::string(asking) + name + "'\r\nDo you want to e-mail this person?";
         if (ShowMessage(std::string_view(question), MsgStyle::YesNoQuestion, this) !=
             MsgAnswer::Yes)
             continue;
         clsHlink link(this);
-        link.URL(BirthdayMailLink(address));
+        link.URL(BirthdayMailLink(address, subject));
         link.Maximized(true);
         link.OpenURL();
     }

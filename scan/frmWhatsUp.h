@@ -22,8 +22,10 @@ class frmWhatsUp final : public QDialog
 
 public:
     /// `birthdayMails` is the program's list of offers; the window empties it when it closes.
+    /// `belatedMails` are the offers for events missed while no run saw them, made after the
+    /// birthday offers.
     frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
-               QWidget *parent = nullptr);
+               QWidget *parent = nullptr, std::vector<std::string> belatedMails = {});
     ~frmWhatsUp() override;
 
     /// The help topic of this window.
@@ -41,8 +43,13 @@ private:
     void opening();
     void markTodayRows();
     void offerBirthdayMails();
+    void offerBelatedMails();
+    /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.
+    void offerMails(std::vector<std::string> offers, std::string_view asking,
+                    std::string_view subject);
 
     std::vector<std::string> &m_birthdayMails;
+    std::vector<std::string> m_belatedMails;
     QTreeWidget *lstWhatsUp = nullptr;
     QLabel *m_bell1 = nullptr;
     QLabel *m_bell2 = nullptr;

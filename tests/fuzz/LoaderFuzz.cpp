@@ -7,10 +7,11 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "EventState.h"
-#include "Occurrence.h"
 #include "FuzzSupport.h"
-#include "ReferenceSplit.h"
 #include "LogonScan.h"
+#include "Occurrence.h"
+#include "ReferenceSplit.h"
+#include "ScanComputation.h"
 
 #include <filesystem>
 #include <fstream>
@@ -23,9 +24,9 @@ class QuietScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &) override {}
-    bool ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &mails) override
+    bool ShowDueEvents(ScanResult &scan) override
     {
-        mails.clear();
+        scan.birthdayMails.clear();
         return true;
     }
 };

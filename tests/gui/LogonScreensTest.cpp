@@ -31,11 +31,10 @@ public:
         ++calls;
         m_screens.ShowCriticalMessage(text);
     }
-    bool ShowDueEvents(const std::vector<ScanRow> &rows,
-                       std::vector<std::string> &birthdayMails) override
+    bool ShowDueEvents(ScanResult &scan) override
     {
         ++calls;
-        return m_screens.ShowDueEvents(rows, birthdayMails);
+        return m_screens.ShowDueEvents(scan);
     }
     int calls = 0;
 

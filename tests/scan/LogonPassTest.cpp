@@ -25,17 +25,18 @@ class RecordingScreens final : public LogonScreens
 {
 public:
     void ShowCriticalMessage(const std::string &text) override { messages.push_back(text); }
-    bool ShowDueEvents(const std::vector<ScanRow> &shownRows,
-                       std::vector<std::string> &birthdayMails) override
+    bool ShowDueEvents(ScanResult &scan) override
     {
-        rows = shownRows;
-        mails = birthdayMails;
-        birthdayMails.clear();
+        rows = scan.rows;
+        mails = scan.birthdayMails;
+        belated = scan.belatedMails;
+        scan.birthdayMails.clear();
         return true;
     }
     std::vector<std::string> messages;
     std::vector<ScanRow> rows;
     std::vector<std::string> mails;
+    std::vector<std::string> belated;
 };
 
 const Date Today = Date::today();
@@ -209,14 +210,17 @@ TEST(LogonScan, TextScreensPrintOneRowALine)
     std::ostringstream out;
     std::ostringstream errors;
     TextScreens screens(out, errors);
-    std::vector<std::string> mails = {"Mum$$mum@example.org"};
-    const std::vector<ScanRow> rows = {
+    ScanResult scan;
+    scan.birthdayMails = {"Mum$$mum@example.org"};
+    scan.rows = {
+        {"", "3 days ago:", "2026-12-03", "Dad", "   -3", true},
         {"ID1", "Today:", "2026-12-06", "Dentist", "    0"},
         {"ID0", "In 12 days:", "2026-12-18", "Mum's  birthday", "   12"},
     };
-    EXPECT_FALSE(screens.ShowDueEvents(rows, mails));
-    EXPECT_EQ(out.str(), "Today: 2026-12-06 Dentist\nIn 12 days: 2026-12-18 Mum's  birthday\n");
-    EXPECT_TRUE(mails.empty());
+    EXPECT_FALSE(screens.ShowDueEvents(scan));
+    EXPECT_EQ(out.str(), "3 days ago: 2026-12-03 Dad\nToday: 2026-12-06 Dentist\n"
+                         "In 12 days: 2026-12-18 Mum's  birthday\n");
+    EXPECT_TRUE(scan.birthdayMails.empty());
     screens.ShowCriticalMessage("Eventlist was corrupt. \r\n1 line in the event-file has been "
                                 "ignored.\r\nThe original file is kept as /x.bak.");
     EXPECT_EQ(errors.str(), "moonrill: Eventlist was corrupt. \n1 line in the event-file has "
@@ -242,10 +246,7 @@ TEST(LogonScan, AFileTruncatedWhileAMessageWaitsDoesNotKillTheScan)
         {
             ASSERT_EQ(::truncate(m_path.c_str(), 0), 0);
         }
-        bool ShowDueEvents(const std::vector<ScanRow> &, std::vector<std::string> &) override
-        {
-            return true;
-        }
+        bool ShowDueEvents(ScanResult &) override { return true; }
 
     private:
         std::string m_path;
