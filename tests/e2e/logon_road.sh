@@ -83,6 +83,34 @@ check "damaged: the message names the backup" grep -q "The original file is kept
 check "damaged: the file is cleaned" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
 rm -f "$events".bak*
 
+# Missed days: the last day a run saw was four days ago. What fell due since is listed first,
+# oldest first, and only once: the run keeps today as the day seen.
+d3=$(date -d '-3 days' +%F) d1=$(date -d '-1 day' +%F)
+printf '%s\r\n' "$(date -d '-4 days' +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
+printf '$$Mum$$%s$$Birthday$$3$$mum@example.org\r\n$$Trip$$%s$$Once$$0$$\r\n$$Later$$%s$$Once$$3$$\r\n' \
+    "$d3" "$d1" "$later" > "$events"
+out=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>/dev/null) ); rc=$?
+check "missed: listed oldest first" [ "$out" = "$(printf '3 days ago: %s Mum\nYesterday: %s Trip' "$d3" "$d1")" ]
+check "missed: not shown in a window, so not 0" [ $rc -eq 1 ]
+check "missed: a run that could not show them keeps the old day" grep -q "$(date -d '-4 days' +%F)" "$MOONRILL_HOME/.moonrill-last-seen"
+# A run that saw the day (here: one the window showed, as the scan window test does) lists
+# them no more.
+printf '%s\r\n' "$(date +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
+out=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>/dev/null) ); rc=$?
+check "missed: a run on a seen day lists none" [ -z "$out" ] && [ $rc -eq 0 ]
+
+# The daily timer's run on a day already seen ends at once and touches nothing.
+printf '$$Moved$$%s$$Monthly$$0$$\r\n\r\n' "$(date -d '-40 days' +%F)" > "$events"
+cp "$events" "$work/before"
+out=$(MOONRILL_DAILY=1 QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1); rc=$?
+check "daily run on a seen day: nothing said, exit 0" [ -z "$out" ] && [ $rc -eq 0 ]
+check "daily run on a seen day: the file is untouched" cmp -s "$events" "$work/before"
+printf '%s\r\n' "$(date -d '-1 day' +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
+MOONRILL_DAILY=1 QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup >/dev/null 2>&1; rc=$?
+check "daily run on a new day: an ordinary scan" [ $rc -eq 0 ] && ! cmp -s "$events" "$work/before"
+check "daily run on a new day: today is kept" grep -q "$(date +%F)" "$MOONRILL_HOME/.moonrill-last-seen"
+rm -f "$MOONRILL_HOME/.moonrill-last-seen"
+
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
 check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"

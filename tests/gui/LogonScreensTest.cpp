@@ -104,6 +104,53 @@ private slots:
                                       "Birthday: 'Ann'\nDo you want to e-mail this person?")));
     }
 
+    void missedEventsAreShownOnceGreyedWithABelatedOffer()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeFile(home.home.filePath(QStringLiteral(".moonrill-last-seen")), dateText(-4) + "\r\n");
+        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+                  "$$Mum$$" + dateText(-3) + "$$Birthday$$3$$mum@example.org\r\n$$Soon$$" +
+                      dateText(1) + "$$Once$$3$$\r\n");
+        QStringList seen;
+        bool greyed = false;
+        ModalScript<frmWhatsUp> script({[&](frmWhatsUp &window) {
+            auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+            for (int row = 0; row < list->topLevelItemCount(); ++row)
+                seen << list->topLevelItem(row)->text(0) + list->topLevelItem(row)->text(1) +
+                            list->topLevelItem(row)->text(2);
+            const QTreeWidgetItem *missed = list->topLevelItem(0);
+            greyed = missed->foreground(2).color() ==
+                         window.palette().color(QPalette::Disabled, QPalette::Text) &&
+                     !missed->font(2).bold();
+            QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("cmdOk")),
+                              Qt::LeftButton);
+        }});
+        QCOMPARE(runLogonScan(home), 1);
+        QVERIFY(script.done());
+        QCOMPARE(seen, QStringList({QStringLiteral("3 days ago:") +
+                                        QString::fromLatin1(dateText(-3)) + QStringLiteral("Mum"),
+                                    QStringLiteral("Tomorrow:") + QString::fromLatin1(dateText(1)) +
+                                        QStringLiteral("Soon")}));
+        QVERIFY(greyed);
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral(
+                     "Belated birthday: 'Mum'\nDo you want to e-mail this person?")));
+        QCOMPARE(answers.shown[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Question);
+        // The day is seen now: the next run shows only what is due.
+        QCOMPARE(readFile(home.home.filePath(QStringLiteral(".moonrill-last-seen"))),
+                 dateText(0) + "\r\n");
+        ModalScript<frmWhatsUp> again({[&](frmWhatsUp &window) {
+            auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+            QCOMPARE(list->topLevelItemCount(), 1);
+            window.accept();
+        }});
+        QCOMPARE(runLogonScan(home), 1);
+        QVERIFY(again.done());
+        QCOMPARE(answers.shown.size(), size_t{1});
+    }
+
     void damagedLinesAreReportedAndTheOriginalKept()
     {
         TestHome home;

@@ -1,15 +1,18 @@
 #include "frmMain.h"
 
+#include "Conversions.h"
 #include "EventFile.h"
 #include "FileSizeLimit.h"
 #include "GuiTestSupport.h"
 #include "Paths.h"
+#include "frmWhatsUp.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <sys/resource.h>
 
@@ -194,6 +197,45 @@ private slots:
         // Once: saving again says nothing.
         action(window, "mnuFileSave")->trigger();
         QCOMPARE(answers.shown.size(), size_t{1});
+        window.close();
+    }
+
+    void aStartThatCaughtSomethingUpScansFirst()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        writeFile(home.home.filePath(QStringLiteral(".moonrill-last-seen")),
+                  QByteArray::fromStdString(DateToText(Date::today().addDays(-4))) + "\r\n");
+        const QByteArray missed = QByteArray::fromStdString(DateToText(Date::today().addDays(-3)));
+        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+                  "$$Mum$$" + missed + "$$Birthday$$3$$mum@example.org\r\n");
+        frmMain window;
+        QStringList rows;
+        bool mainWindowShown = true;
+        ModalScript<frmWhatsUp> script(
+            {[&](frmWhatsUp &scan) {
+                 mainWindowShown = window.isVisible();
+                 auto *list = scan.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+                 rows << list->topLevelItem(0)->text(0);
+                 scan.accept();
+             },
+             [&](frmWhatsUp &scan) {
+                 auto *list = scan.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+                 rows << list->topLevelItem(0)->text(0);
+                 scan.accept();
+             }});
+        QVERIFY(window.StartUp());
+        QVERIFY(!mainWindowShown);
+        QVERIFY(window.isVisible());
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral(
+                     "Belated birthday: 'Mum'\nDo you want to e-mail this person?")));
+        // The main window's scan shows it again for the rest of the run.
+        action(window, "mnuWhatsUp")->trigger();
+        QVERIFY(script.done());
+        QCOMPARE(rows, QStringList({QStringLiteral("3 days ago:"), QStringLiteral("3 days ago:")}));
+        QCOMPARE(readFile(home.home.filePath(QStringLiteral(".moonrill-last-seen"))),
+                 QByteArray::fromStdString(DateToText(Date::today())) + "\r\n");
         window.close();
     }
 

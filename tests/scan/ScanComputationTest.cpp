@@ -81,3 +81,38 @@ TEST(ScanComputation, BirthdayOffersOnlyForToday)
     EXPECT_TRUE(ComputeScan({}, Today).birthdayMails.empty());
     EXPECT_FALSE(ComputeScan({}, Today).found);
 }
+
+TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
+{
+    const Date today = Date::fromYmd(2026, 12, 7);
+    const std::vector<MissedEvent> missed = {
+        {"Dad", today.addDays(-1), "dad@example.org"},
+        {"Trip", today.addDays(-14), ""},
+        {"Mum", today.addDays(-3), "mum@example.org"},
+    };
+    std::vector<clsEvent> events(1);
+    events[0].Id = "ID0";
+    events[0].Description = "Dentist";
+    events[0].StartingOn = today;
+    events[0].Email = "d@example.org";
+    const ScanResult result = ComputeScan(events, today, missed);
+    ASSERT_EQ(result.rows.size(), 4u);
+    const std::vector<std::string> labels = {result.rows[0].When, result.rows[1].When,
+                                             result.rows[2].When, result.rows[3].When};
+    EXPECT_EQ(labels,
+              (std::vector<std::string>{"14 days ago:", "3 days ago:", "Yesterday:", "Today:"}));
+    EXPECT_EQ(result.rows[0].Date, "2026-11-23");
+    EXPECT_EQ(result.rows[1].Description, "Mum");
+    EXPECT_TRUE(result.rows[0].Missed && result.rows[2].Missed && !result.rows[3].Missed);
+    EXPECT_EQ(result.birthdayMails, std::vector<std::string>{"Dentist$$d@example.org"});
+    // The belated offers in the order of the events, not of the rows.
+    EXPECT_EQ(result.belatedMails,
+              (std::vector<std::string>{"Dad$$dad@example.org", "Mum$$mum@example.org"}));
+
+    // Missed events alone still make a scan to show.
+    const ScanResult alone = ComputeScan({}, today, {{"Trip", today.addDays(-2), ""}});
+    EXPECT_TRUE(alone.found);
+    ASSERT_EQ(alone.rows.size(), 1u);
+    EXPECT_EQ(alone.rows[0].When, "2 days ago:");
+    EXPECT_TRUE(alone.belatedMails.empty());
+}
