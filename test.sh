@@ -27,6 +27,9 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMOONRILL_SANITIZE=ON 
 cmake --build "$build" -j"$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
+# A stand-in systemctl, so that switching the daily scan on in a test never reaches the user's
+# own service manager.
+export PATH="$PWD/tests/support/fake-bin:$PATH"
 # The single-instance locks live in the runtime folder: the tests get one of their own.
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR

@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "DailyScan.h"
 #include "ErrorMessages.h"
 #include "EventFile.h"
 #include "HelpFile.h"
@@ -104,6 +105,8 @@ void frmMain::mnuConfigRunOn_Click()
     try {
         SetRegString(RegRoot::LocalMachine, RunKey, RunValue,
                      JoinPath(ExecutableFolder(), "moonrill whatsup"));
+        // The daily scan goes on and off with the scan at logon.
+        InstallDailyScan(JoinPath(ExecutableFolder(), "moonrill"), m_folder);
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -114,6 +117,7 @@ void frmMain::mnuConfigRunOff_Click()
 {
     try {
         (void)DeleteRegValue(RegRoot::LocalMachine, RunKey, RunValue);
+        RemoveDailyScan();
     } catch (const std::exception &error) {
         ReportError(error);
     }

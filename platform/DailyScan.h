@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The daily scan: a systemd user timer beside the autostart entry, so that a day without a logon
+// (a laptop that only sleeps and wakes) still gets its scan. The timer fires every day at 09:00
+// and, being persistent, makes up a time missed while the machine was off or asleep at the next
+// wake or boot. Its service runs the program with "whatsup" and the mark MOONRILL_DAILY=1, which
+// makes a run on a day already seen end at once. Like the run-at-logon operations, all of this
+// is silent: where no user service manager runs, the files are written and nothing is said.
+
+inline constexpr std::string_view DailyScanTimer = "moonrill-scan.timer";
+inline constexpr std::string_view DailyScanService = "moonrill-scan.service";
+
+/// The folder of the user's own units: $XDG_CONFIG_HOME/systemd/user.
+[[nodiscard]] std::string UserUnitFolder();
+
+/// The service unit that runs `program` with "whatsup" as a daily run. `dataFolder`, when not
+/// empty, is passed on as MOONRILL_HOME so that the scan guards the same event file.
+[[nodiscard]] std::string DailyScanServiceText(std::string_view program,
+                                               std::string_view dataFolder);
+/// The timer unit: every day at 09:00, persistent.
+[[nodiscard]] std::string DailyScanTimerText();
+
+/// Writes both units and enables and starts the timer (systemctl --user).
+void InstallDailyScan(std::string_view program, std::string_view dataFolder);
+/// Stops and disables the timer and removes both units.
+void RemoveDailyScan();

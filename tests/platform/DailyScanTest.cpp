@@ -1,0 +1,128 @@
+// The daily scan's systemd user units: their text, that systemd itself accepts them, and what
+// On and Off ask of the user's service manager (a stand-in systemctl records it).
+
+#include "DailyScan.h"
+
+#include "Paths.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+#ifndef MOONRILL_FAKE_BIN
+#error "MOONRILL_FAKE_BIN names the folder of the stand-in systemctl"
+#endif
+
+namespace {
+
+/// Sets an environment variable for one test.
+class Env
+{
+public:
+    Env(const char *name, const std::string &value) : m_name(name)
+    {
+        if (const char *old = std::getenv(name))
+            m_old = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~Env()
+    {
+        if (m_old)
+            ::setenv(m_name, m_old->c_str(), 1);
+        else
+            ::unsetenv(m_name);
+    }
+    Env(const Env &) = delete;
+    Env &operator=(const Env &) = delete;
+
+private:
+    const char *m_name;
+    std::optional<std::string> m_old;
+};
+
+} // namespace
+
+TEST(DailyScan, TheUnits)
+{
+    EXPECT_EQ(DailyScanTimerText(), "[Unit]\n"
+                                    "Description=Moonrill: the daily scan of what falls due\n"
+                                    "\n"
+                                    "[Timer]\n"
+                                    "OnCalendar=*-*-* 09:00:00\n"
+                                    "Persistent=true\n"
+                                    "\n"
+                                    "[Install]\n"
+                                    "WantedBy=timers.target\n");
+    EXPECT_EQ(DailyScanServiceText("/usr/bin/moonrill", ""),
+              "[Unit]\n"
+              "Description=Moonrill: show what falls due today\n"
+              "\n"
+              "[Service]\n"
+              "Type=oneshot\n"
+              "Environment=MOONRILL_DAILY=1\n"
+              "ExecStart=\"/usr/bin/moonrill\" whatsup\n");
+    // A path with blanks, quotes, and the characters systemd expands, as systemd reads it.
+    EXPECT_EQ(DailyScanServiceText("/opt/my \"apps\"/100%$x\\moonrill", "/home/a b/data"),
+              "[Unit]\n"
+              "Description=Moonrill: show what falls due today\n"
+              "\n"
+              "[Service]\n"
+              "Type=oneshot\n"
+              "Environment=MOONRILL_DAILY=1\n"
+              "Environment=\"MOONRILL_HOME=/home/a b/data\"\n"
+              "ExecStart=\"/opt/my \\\"apps\\\"/100%%$$x\\\\moonrill\" whatsup\n");
+}
+
+TEST(DailyScan, SystemdAcceptsTheUnits)
+{
+    if (std::system("command -v systemd-analyze >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "systemd-analyze is not installed here, so the units are not verified";
+    TempFolder folder;
+    const Env config("XDG_CONFIG_HOME", folder.path());
+    const Env path("PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH"));
+    // The program must exist for systemd to accept the service: this test's own.
+    InstallDailyScan(JoinPath(ExecutableFolder(), "platform_tests"), folder.path());
+    const std::string units = folder.file("systemd/user/");
+    const std::string command = "systemd-analyze verify --man=no '" + units +
+                                "moonrill-scan.service' '" + units + "moonrill-scan.timer' >" +
+                                folder.file("verify.log") + " 2>&1";
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folder.read("verify.log");
+}
+
+TEST(DailyScan, OnAndOffAskTheServiceManager)
+{
+    TempFolder folder;
+    const Env config("XDG_CONFIG_HOME", folder.path());
+    const Env path("PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH"));
+    const Env log("MOONRILL_SYSTEMCTL_LOG", folder.file("systemctl.log"));
+    EXPECT_EQ(UserUnitFolder(), folder.file("systemd/user"));
+
+    InstallDailyScan("/usr/bin/moonrill", "/data");
+    EXPECT_EQ(folder.read("systemd/user/moonrill-scan.timer"), DailyScanTimerText());
+    EXPECT_EQ(folder.read("systemd/user/moonrill-scan.service"),
+              DailyScanServiceText("/usr/bin/moonrill", "/data"));
+    EXPECT_EQ(folder.read("systemctl.log"),
+              "--user daemon-reload\n--user enable --now moonrill-scan.timer\n");
+
+    RemoveDailyScan();
+    EXPECT_FALSE(folder.exists("systemd/user/moonrill-scan.timer"));
+    EXPECT_FALSE(folder.exists("systemd/user/moonrill-scan.service"));
+    EXPECT_EQ(folder.read("systemctl.log"),
+              "--user daemon-reload\n--user enable --now moonrill-scan.timer\n"
+              "--user disable --now moonrill-scan.timer\n--user daemon-reload\n");
+}
+
+TEST(DailyScan, NoServiceManagerIsNoError)
+{
+    // No systemctl at all on the path: the units are written all the same, nothing is said.
+    TempFolder folder;
+    const Env config("XDG_CONFIG_HOME", folder.path());
+    const Env path("PATH", folder.path());
+    InstallDailyScan("/usr/bin/moonrill", "");
+    EXPECT_TRUE(folder.exists("systemd/user/moonrill-scan.timer"));
+    RemoveDailyScan();
+    EXPECT_FALSE(folder.exists("systemd/user/moonrill-scan.service"));
+}
