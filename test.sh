@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with address and undefined-behaviour sanitizers and runs
-# every test: core, windows (offscreen) and end-to-end; then runs each fuzz target for a short
-# fixed time (MOONRILL_FUZZ_SECONDS, 20 by default) over its seeds and its kept findings.
+# every test: core, windows (offscreen) and end-to-end; then builds the Debian package and checks
+# it (tools/check-package.sh); then runs each fuzz target for a short fixed time
+# (MOONRILL_FUZZ_SECONDS, 20 by default) over its seeds and its kept findings.
 # Exits non-zero on any failure.
 #   ./test.sh              the whole run
 #   ./test.sh --valgrind   and the core tests once more under valgrind, without sanitizers
@@ -39,6 +40,7 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --timeout 180
 
+tools/check-package.sh
 tools/run-fuzzers.sh "${MOONRILL_FUZZ_SECONDS:-20}"
 
 if $valgrind; then

@@ -169,29 +169,33 @@ QIcon ToolbarImage(int image)
     return QIcon::fromTheme(QString::fromLatin1(chosen.themeName), own);
 }
 
+QImage DrawMoonrillIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(32, 45, 90));
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    QPainterPath moon;
+    moon.addEllipse(QPointF(30, 28), 20, 20);
+    QPainterPath bite;
+    bite.addEllipse(QPointF(40, 22), 17, 17);
+    p.setBrush(QColor(245, 215, 110));
+    p.drawPath(moon.subtracted(bite));
+    p.setBrush(QColor(250, 250, 250));
+    p.drawEllipse(QPointF(47, 46), 7, 7);
+    p.setBrush(QColor(32, 45, 90));
+    p.drawEllipse(QPointF(47, 46), 2.5, 2.5);
+    return image;
+}
+
 QIcon MoonrillIcon()
 {
     QIcon icon;
-    for (int size : {16, 22, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 64.0, size / 64.0);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(32, 45, 90));
-        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-        QPainterPath moon;
-        moon.addEllipse(QPointF(30, 28), 20, 20);
-        QPainterPath bite;
-        bite.addEllipse(QPointF(40, 22), 17, 17);
-        p.setBrush(QColor(245, 215, 110));
-        p.drawPath(moon.subtracted(bite));
-        p.setBrush(QColor(250, 250, 250));
-        p.drawEllipse(QPointF(47, 46), 7, 7);
-        p.setBrush(QColor(32, 45, 90));
-        p.drawEllipse(QPointF(47, 46), 2.5, 2.5);
-        icon.addPixmap(pixmap);
-    }
+    for (int size : {16, 22, 32, 48, 64, 128})
+        icon.addPixmap(QPixmap::fromImage(DrawMoonrillIcon(size)));
     return icon;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
 /// The toolbar images, 1 to 10 in toolbar order (add, edit, delete, copy, undo, find, save,
 /// print, scan, help): the desktop theme's icon where it has one for the action, otherwise our
@@ -9,3 +10,5 @@
 
 /// The window icon: a crescent moon over a bell, drawn at the usual sizes.
 [[nodiscard]] QIcon MoonrillIcon();
+/// The same drawing at `size` x `size` pixels (needs no running desktop).
+[[nodiscard]] QImage DrawMoonrillIcon(int size);

@@ -108,5 +108,9 @@ std::string AssetPath(std::string_view relative)
     std::string beside = JoinPath(ExecutableFolder(), relative);
     if (exists(beside))
         return beside;
+    // An installed tree moved as a whole (unpacked somewhere else) keeps bin/ beside share/.
+    std::string shared = JoinPath(ExecutableFolder(), "../share/moonrill/" + std::string(relative));
+    if (exists(shared))
+        return shared;
     return JoinPath(MOONRILL_SHARE_DIR, relative);
 }

@@ -20,8 +20,9 @@
 [[nodiscard]] std::string ExecutableFolder();
 
 /// A read-only asset (a clip such as "anim/bell.avi", the help file): beside the executable
-/// when it is there, otherwise in the installed share folder; only in $MOONRILL_ASSET_DIR when
-/// that names an absolute folder.
+/// when it is there, otherwise in ../share/moonrill from the executable's folder, otherwise in
+/// the share folder of the prefix it was built for; only in $MOONRILL_ASSET_DIR when that names
+/// an absolute folder.
 [[nodiscard]] std::string AssetPath(std::string_view relative);
 
 /// Creates `folder` and its parents when missing, private to the user (0700: they hold the

@@ -22,4 +22,4 @@ BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils
-               clang-14 libclang-rt-14-dev systemd)
+               clang-14 libclang-rt-14-dev systemd dpkg-dev file lintian appstream mandoc)

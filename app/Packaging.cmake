@@ -1,0 +1,55 @@
+# The Debian package (cpack -G DEB from a Release build configured with
+# -DCMAKE_INSTALL_PREFIX=/usr) and what a desktop's tools read besides the program: the
+# software-centre metainfo, the manual page, the copyright file and the changelog.
+
+set(MOONRILL_MAINTAINER "Moonrill <support@${MOONRILL_MAKER_DOMAIN}>")
+set(package_files ${CMAKE_BINARY_DIR}/package)
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.metainfo.xml.in
+    ${package_files}/${MOONRILL_APP_ID}.metainfo.xml @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.1 ${package_files}/moonrill.1 @ONLY)
+string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+file(WRITE ${package_files}/changelog
+    "moonrill (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
+    "  * Release ${PROJECT_VERSION}.\n\n"
+    " -- ${MOONRILL_MAINTAINER}  Mon, 07 Dec 2026 00:00:00 +0000\n")
+# Debian wants manual pages and changelogs compressed, without a time stamp in the gzip header.
+foreach(name moonrill.1 changelog)
+    add_custom_command(
+        OUTPUT ${package_files}/${name}.gz
+        COMMAND sh -c "gzip -9n -c '${package_files}/${name}' > '${package_files}/${name}.gz'"
+        DEPENDS ${package_files}/${name}
+        VERBATIM)
+endforeach()
+add_custom_target(package_files ALL
+    DEPENDS ${package_files}/moonrill.1.gz ${package_files}/changelog.gz)
+
+install(FILES ${package_files}/${MOONRILL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${package_files}/moonrill.1.gz DESTINATION share/man/man1)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION share/doc/moonrill)
+install(FILES ${package_files}/changelog.gz DESTINATION share/doc/moonrill)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME moonrill)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT ${MOONRILL_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MOONRILL_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "reminders of birthdays, appointments and duties before they fall due")
+# The synopsis is the summary above; this is the long description that follows it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "Moonrill keeps a list of events in one text file: appointments, birthdays,
+ anniversaries and recurring duties, each with its own notice period. At
+ every logon, and once a day from a timer that makes up for days spent
+ asleep, it shows what falls due and offers to write a birthday mail. Days
+ the computer was off are caught up.")
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${MOONRILL_MAKER_DOMAIN}/moonrill.html")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The windows library is the program's own, loaded from lib/moonrill: not a library for others.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
