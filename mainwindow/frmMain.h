@@ -122,6 +122,7 @@ private:
     /// What the start-up caught up: shown by every scan of this run.
     std::vector<MissedEvent> m_missed;
     bool m_loaded = false;
+    std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
     bool m_centred = false;

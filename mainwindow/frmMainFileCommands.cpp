@@ -15,7 +15,8 @@ bool frmMain::LoadEvents()
     {
         // The list view is told once, when the whole file has been read.
         const ListReset reset(*m_model);
-        result = ::LoadEvents(m_state, m_eventFile, Date::today(), ReadLastSeen(m_folder));
+        m_lastSeen = ReadLastSeen(m_folder);
+        result = ::LoadEvents(m_state, m_eventFile, Date::today(), m_lastSeen);
     }
     SelectRow(0);
     m_missed = std::move(result.missed);

@@ -90,7 +90,7 @@ void frmMain::runStartUpSteps()
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
-    if (m_loaded)
+    if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());
 }
 

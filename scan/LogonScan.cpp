@@ -137,7 +137,8 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         const bool shown = scan(pass, screens);
         // Only a run that loaded and showed what it had to has seen the day; any other leaves
         // the missed events to be caught up next time.
-        if (loaded && shown)
+        // (Kept already by an earlier run today: not flushed to disk again at every logon.)
+        if (loaded && shown && lastSeen != today)
             WriteLastSeen(folder, today);
         return saved && shown;
     } catch (const std::exception &) {
