@@ -33,18 +33,20 @@ template <typename Function> Function *entry(void *handle, const char *name)
     return reinterpret_cast<Function *>(address);
 }
 
-/// Everything `fd` gives until its end, up to 64 KB.
+/// What `fd` gives until its end, the first 64 KB of it kept. The rest is read and dropped, so
+/// that a talkative child never blocks on a full pipe while we wait for it.
 std::string readAll(int fd)
 {
     std::string text;
     std::array<char, 4096> buffer{};
-    while (text.size() < 65536) {
+    for (;;) {
         const ssize_t n = ::read(fd, buffer.data(), buffer.size());
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             break;
-        text.append(buffer.data(), static_cast<size_t>(n));
+        if (text.size() < 65536)
+            text.append(buffer.data(), static_cast<size_t>(n));
     }
     return text;
 }
