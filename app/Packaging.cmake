@@ -8,7 +8,7 @@ set(package_files ${CMAKE_BINARY_DIR}/package)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.metainfo.xml.in
     ${package_files}/${MOONRILL_APP_ID}.metainfo.xml @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.1 ${package_files}/moonrill.1 @ONLY)
-string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${package_files}/copyright @ONLY)
 file(WRITE ${package_files}/changelog
     "moonrill (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
     "  * Release ${PROJECT_VERSION}.\n\n"
@@ -26,7 +26,7 @@ add_custom_target(package_files ALL
 
 install(FILES ${package_files}/${MOONRILL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${package_files}/moonrill.1.gz DESTINATION share/man/man1)
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright DESTINATION share/doc/moonrill)
+install(FILES ${package_files}/copyright DESTINATION share/doc/moonrill)
 install(FILES ${package_files}/changelog.gz DESTINATION share/doc/moonrill)
 
 set(CPACK_GENERATOR DEB)

@@ -56,7 +56,7 @@ constexpr std::string_view TemporaryMark = ".tmp-";
 /// copy of a private file.
 std::string createTemporary(const std::string &target, std::optional<mode_t> mode, int &fd)
 {
-    RemoveStaleTemporaries(target);
+    RemoveStaleTemporaries({target});
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = target + std::string(TemporaryMark) + std::to_string(::getpid()) + "-" +
@@ -116,27 +116,36 @@ CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
 
 } // namespace
 
-void RemoveStaleTemporaries(const std::string &target)
+void RemoveStaleTemporaries(const std::vector<std::string> &targets)
 {
-    const std::string folder = folderOf(target);
-    const size_t slash = target.rfind('/');
-    const std::string prefix = (slash == std::string::npos ? target : target.substr(slash + 1)) +
-                               std::string(TemporaryMark);
+    if (targets.empty())
+        return;
+    const std::string folder = folderOf(targets.front());
+    std::vector<std::string> prefixes;
+    prefixes.reserve(targets.size());
+    for (const std::string &target : targets) {
+        const size_t slash = target.rfind('/');
+        prefixes.push_back((slash == std::string::npos ? target : target.substr(slash + 1)) +
+                           std::string(TemporaryMark));
+    }
     const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), &::closedir);
     if (!dir)
         return;
     while (const dirent *entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (!name.starts_with(prefix))
-            continue;
-        const std::string_view rest = name.substr(prefix.size());
-        pid_t pid = 0;
-        const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-        const char *end = rest.data() + rest.size();
-        if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '-' || pid <= 0)
-            continue;
-        if (::kill(pid, 0) != 0 && errno == ESRCH)
-            ::unlink((folder + "/" + std::string(name)).c_str());
+        for (const std::string &prefix : prefixes) {
+            if (!name.starts_with(prefix))
+                continue;
+            const std::string_view rest = name.substr(prefix.size());
+            pid_t pid = 0;
+            const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+            const char *end = rest.data() + rest.size();
+            if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '-' || pid <= 0)
+                continue;
+            if (::kill(pid, 0) != 0 && errno == ESRCH)
+                ::unlink((folder + "/" + std::string(name)).c_str());
+            break;
+        }
     }
 }
 

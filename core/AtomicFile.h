@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// How an atomic write treats what is already at its path.
 struct WriteRules
@@ -57,9 +58,10 @@ private:
 void WriteFileAtomically(const std::string &path, std::string_view content,
                          const WriteRules &rules = {});
 
-/// Removes the temporary files beside `target` that writers left when their process was
-/// killed part-way through; those of a process that still runs stay. Failures are ignored.
-void RemoveStaleTemporaries(const std::string &target);
+/// Removes the temporary files beside `targets` (files of one folder) that writers left when
+/// their process was killed part-way through; those of a process that still runs stay. The
+/// folder is read once. Failures are ignored.
+void RemoveStaleTemporaries(const std::vector<std::string> &targets);
 
 /// Follows symbolic links from `path` to the file they finally name (which need not exist).
 [[nodiscard]] std::string ResolveLinks(const std::string &path);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -68,7 +69,8 @@ void KeepBackup(const std::string &path, std::string_view content)
 
 void RemoveStaleTemporariesOf(const std::string &path)
 {
-    RemoveStaleTemporaries(path);
+    std::vector<std::string> targets = {path};
     for (int age = 0; age < BackupCount; ++age)
-        RemoveStaleTemporaries(BackupPath(path, age));
+        targets.push_back(BackupPath(path, age));
+    RemoveStaleTemporaries(targets);
 }

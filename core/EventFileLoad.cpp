@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr std::string_view CrLf = "\r\n";
-
 /// Cuts `content` into lines. CR LF, LF alone and CR alone each end a line, in any mix (files
 /// saved by other editors, or on other systems), and the last line may have no line end. A CR
 /// inside what looks like one line therefore cuts it in two: two events are never read as one.
@@ -72,23 +70,17 @@ std::optional<std::string> ReadEventFileContent(const std::string &path, LoadRes
     RemoveStaleTemporariesOf(path);
     // The whole file is read into memory, never mapped: the load may wait on a question while
     // another program truncates the file, which must not take the program down.
-    const ReadRules rules{.noun = EventFileNoun};
     try {
-        if (std::optional<std::string> content = ReadWholeFile(path, rules))
+        if (std::optional<std::string> content = ReadWholeFile(path, {.noun = EventFileNoun}))
             return content;
     } catch (const MoonrillError &error) {
         result.error = error;
         return std::nullopt;
     }
-    // No file yet: start one holding just the closing empty line, and read that.
-    WriteFileAtomically(path, CrLf,
+    // No file yet: start one holding just the closing empty line, which is then what was read.
+    WriteFileAtomically(path, EventLineEnd,
                         WriteRules{.followLinks = true, .modeFrom = {}, .noun = EventFileNoun});
-    try {
-        return ReadWholeFile(path, rules).value_or(std::string());
-    } catch (const MoonrillError &error) {
-        result.error = error;
-        return std::nullopt;
-    }
+    return std::string(EventLineEnd);
 }
 
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
@@ -178,11 +170,11 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
 std::string IgnoredLinesMessage(const LoadResult &result)
 {
     std::string text = "Eventlist was corrupt. ";
-    text += CrLf;
+    text += EventLineEnd;
     text += IntToText(result.ignored);
     text += result.ignored == 1 ? " line in the event-file has been ignored."
                                 : " lines in the event-file has been ignored.";
-    text += CrLf;
+    text += EventLineEnd;
     if (result.backupFailure.empty())
         text += "The original file is kept as " + result.backupPath + ".";
     else

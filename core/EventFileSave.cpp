@@ -7,12 +7,6 @@
 #include "EventState.h"
 #include "FileRead.h"
 
-namespace {
-
-constexpr std::string_view CrLf = "\r\n";
-
-} // namespace
-
 void EventFileWriter::writePiece()
 {
     if (m_stamped)
@@ -75,10 +69,10 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path)
     EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{}, true);
     for (const clsEvent &event : state.Events()) {
         AppendEventLine(writer.Buffer(), event);
-        writer.Buffer() += CrLf;
+        writer.Buffer() += EventLineEnd;
         writer.LineDone();
     }
-    writer.Buffer() += CrLf;
+    writer.Buffer() += EventLineEnd;
     writer.Commit();
     state.SetDiskStamp(writer.Stamp());
     state.SetBackupBeforeSave(false);

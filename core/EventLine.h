@@ -14,6 +14,9 @@
 // file is its one codec: the only place that cuts a line into fields, reads the fields into a
 // record's values, and writes a record as a line.
 
+/// What ends every line of the event file.
+inline constexpr std::string_view EventLineEnd = "\r\n";
+
 /// The first six fields of a line and how many fields it has (counting no further than six):
 /// the line is cut at every "$$", left to right, as written; "$$a$$b" gives "", "a", "b".
 struct LeadingFields

@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::string_view CrLf = "\r\n";
-
 /// One pass over the event file that writes the moved lines and gathers the due events as it
 /// reads, so that no record is ever built: the logon scan touches little memory and stays fast
 /// on a large file. It follows the load's rules exactly, the 16-bit limit of the Id counter
@@ -31,7 +29,7 @@ public:
         m_writer.emplace(m_path, content);
         ReadEventLines(
             content, today, result, [this](const EventLineView &event) { add(event); }, lastSeen);
-        m_writer->Buffer() += CrLf;
+        m_writer->Buffer() += EventLineEnd;
         for (const MissedEvent &event : result.missed)
             m_scan.AddMissed(event);
     }
@@ -56,7 +54,7 @@ private:
         else
             AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
                             event.Email);
-        out += CrLf;
+        out += EventLineEnd;
         m_writer->LineDone();
         if (m_scan.IsDue(event.StartingOn, event.Period))
             m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,

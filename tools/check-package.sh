@@ -20,13 +20,15 @@ check() { # check NAME CONDITION...
 
 # The path is all that follows the fifth column (names may hold blanks).
 contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
-id=$(sed -n 's/^set(MOONRILL_MAKER_DOMAIN "\(.*\)")$/\1/p' CMakeLists.txt | awk -F. '{for (i = NF; i > 1; i--) printf "%s.", $i; print $1}')
+# The metainfo file is named after the id it holds.
+metainfo=$(grep -x '\./usr/share/metainfo/.*\.metainfo\.xml' <<<"$contents" || true)
+id=$(basename "${metainfo:-none}" .metainfo.xml)
 for f in usr/bin/moonrill usr/lib/moonrill/libmoonrill-gui.so usr/share/moonrill/Moonrill.hlp \
          usr/share/moonrill/anim/bell.avi "usr/share/moonrill/anim/update app.avi" \
          usr/share/applications/moonrill.desktop \
          usr/share/icons/hicolor/scalable/apps/moonrill.svg \
          usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/moonrill.png \
-         "usr/share/metainfo/$id.metainfo.xml" usr/share/man/man1/moonrill.1.gz \
+         usr/share/man/man1/moonrill.1.gz \
          usr/share/doc/moonrill/copyright usr/share/doc/moonrill/changelog.gz; do
     check "the package holds $f" grep -qxF "./$f" <<<"$contents"
 done
@@ -46,6 +48,8 @@ sed 's/^/lintian: /' "$root.lintian"
 rm -f "$root.lintian"
 check "lintian finds no error" $lint
 check "the launcher is valid" desktop-file-validate "$root/usr/share/applications/moonrill.desktop"
+check "the metainfo ${metainfo:-file} is named after its id" \
+    grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic \
     "$root/usr/share/metainfo/$id.metainfo.xml"
 man_lint=$(zcat "$root/usr/share/man/man1/moonrill.1.gz" | mandoc -T lint -W warning 2>&1 || true)
