@@ -68,18 +68,6 @@ TEST(LineEnds, EveryLineEndReadsAsOne)
     }
 }
 
-TEST(LineEnds, AnOldMacFileIsSavedWhole)
-{
-    TempFolder folder;
-    folder.write("events.mrl",
-                 "$$A$$2023-05-01$$Once$$3$$a@x.org\r$$B$$2023-03-02$$Monthly$$3$$\r");
-    EventState state;
-    ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), Today).success);
-    SaveEvents(state, folder.file("events.mrl"));
-    EXPECT_EQ(folder.read("events.mrl"),
-              "$$A$$2023-05-01$$Once$$3$$a@x.org\r\n$$B$$2023-05-02$$Monthly$$3$$\r\n\r\n");
-}
-
 TEST(LineEnds, ALargeCrOnlyFileReadsInOnePass)
 {
     // 30,000 lines with CR alone: a reader that looked for LF afresh for each line would read

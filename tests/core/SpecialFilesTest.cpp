@@ -133,18 +133,6 @@ TEST(SpecialFiles, ASocketIsRefusedByName)
     EXPECT_EQ(std::string(result.error->what()), path + " is a socket, not an event file");
 }
 
-TEST(SpecialFiles, ALinkToARegularFileIsFollowedAndKept)
-{
-    TempFolder folder;
-    folder.write("real.mrl", "$$A$$2023-03-01$$Monthly$$3$$\r\n\r\n");
-    ASSERT_EQ(::symlink("real.mrl", folder.file("events.mrl").c_str()), 0);
-    EventState state;
-    ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), Today).success);
-    SaveEvents(state, folder.file("events.mrl"));
-    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("events.mrl")));
-    EXPECT_EQ(folder.read("real.mrl"), "$$A$$2023-05-01$$Monthly$$3$$\r\n\r\n");
-}
-
 TEST(SpecialFiles, AFileTheUserMayNotWriteIsNotReplaced)
 {
     // Renaming over a file needs only the folder's permission: the folder is open to all here,

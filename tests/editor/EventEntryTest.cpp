@@ -122,19 +122,3 @@ TEST(EventEntry, OkChecksInItsOrder)
         EXPECT_EQ(verdict.line, c.line) << c.name;
     }
 }
-
-TEST(EventEntry, TypeTexts)
-{
-    const std::tuple<const char *, int, const char *> cases[] = {
-        {"Weekly", 1, "Weekly"},
-        {"Weekly", 2, "Every 2th week"},
-        {"Monthly", 12, "Every 12th month"},
-        {"Yearly", 21, "Every 21th year"},
-        {"Yearly", 99, "Every 99th year"},
-        {"Daily", 5, "Daily"},
-        {"Once", 3, "Once"},
-        {"Birthday", 2, "Birthday"},
-    };
-    for (const auto &[base, interval, text] : cases)
-        EXPECT_EQ(ComposeType(base, interval), text) << base << " " << interval;
-}

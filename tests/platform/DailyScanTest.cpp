@@ -42,6 +42,14 @@ private:
     std::optional<std::string> m_old;
 };
 
+/// A configuration folder of the test's own, with the stand-in systemctl first on the path.
+struct UnitHome
+{
+    TempFolder folder;
+    Env config{"XDG_CONFIG_HOME", folder.path()};
+    Env path{"PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH")};
+};
+
 } // namespace
 
 TEST(DailyScan, TheUnits)
@@ -55,14 +63,6 @@ TEST(DailyScan, TheUnits)
                                     "\n"
                                     "[Install]\n"
                                     "WantedBy=timers.target\n");
-    EXPECT_EQ(DailyScanServiceText("/usr/bin/moonrill", ""),
-              "[Unit]\n"
-              "Description=Moonrill: show what falls due today\n"
-              "\n"
-              "[Service]\n"
-              "Type=oneshot\n"
-              "Environment=MOONRILL_DAILY=1\n"
-              "ExecStart=\"/usr/bin/moonrill\" whatsup\n");
     // A path with blanks, quotes, and the characters systemd expands, as systemd reads it.
     EXPECT_EQ(DailyScanServiceText("/opt/my \"apps\"/100%$x\\moonrill", "/home/a b/data"),
               "[Unit]\n"
@@ -79,9 +79,8 @@ TEST(DailyScan, SystemdAcceptsTheUnits)
 {
     if (std::system("command -v systemd-analyze >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "systemd-analyze is not installed here, so the units are not verified";
-    TempFolder folder;
-    const Env config("XDG_CONFIG_HOME", folder.path());
-    const Env path("PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH"));
+    const UnitHome home;
+    const TempFolder &folder = home.folder;
     // The program must exist for systemd to accept the service: this test's own.
     InstallDailyScan(JoinPath(ExecutableFolder(), "platform_tests"), folder.path());
     const std::string units = folder.file("systemd/user/");
@@ -94,9 +93,8 @@ TEST(DailyScan, SystemdAcceptsTheUnits)
 
 TEST(DailyScan, OnAndOffAskTheServiceManager)
 {
-    TempFolder folder;
-    const Env config("XDG_CONFIG_HOME", folder.path());
-    const Env path("PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH"));
+    const UnitHome home;
+    const TempFolder &folder = home.folder;
     const Env log("MOONRILL_SYSTEMCTL_LOG", folder.file("systemctl.log"));
     EXPECT_EQ(UserUnitFolder(), folder.file("systemd/user"));
 

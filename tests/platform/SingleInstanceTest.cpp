@@ -47,6 +47,18 @@ bool sameStatus(const SingleInstance &a, SingleInstance::Status b)
     return a.status() == b;
 }
 
+/// Whether, as a user without special rights, a first instance on `folder` gets the lock and a
+/// second one finds it taken.
+bool locksAsAUser(const TempFolder &folder)
+{
+    return AsUnprivilegedUser([&folder] {
+        const SingleInstance first(folder.path());
+        const SingleInstance second(folder.path());
+        return sameStatus(first, SingleInstance::Status::Only) &&
+               sameStatus(second, SingleInstance::Status::AnotherRuns);
+    });
+}
+
 } // namespace
 
 TEST(SingleInstance, OneLockPerFolderReleasedWithItsOwner)
@@ -98,12 +110,7 @@ TEST(SingleInstance, AReadOnlyDataFolderStillGetsALock)
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0777), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     const RuntimeFolder env(runtime.path().c_str());
-    EXPECT_TRUE(AsUnprivilegedUser([&folder] {
-        const SingleInstance first(folder.path());
-        const SingleInstance second(folder.path());
-        return sameStatus(first, SingleInstance::Status::Only) &&
-               sameStatus(second, SingleInstance::Status::AnotherRuns);
-    }));
+    EXPECT_TRUE(locksAsAUser(folder));
 }
 
 TEST(SingleInstance, ALockFileOfSomeoneElseStillLocks)
@@ -121,12 +128,7 @@ TEST(SingleInstance, ALockFileOfSomeoneElseStillLocks)
     }
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
-    EXPECT_TRUE(AsUnprivilegedUser([&folder] {
-        const SingleInstance first(folder.path());
-        const SingleInstance second(folder.path());
-        return sameStatus(first, SingleInstance::Status::Only) &&
-               sameStatus(second, SingleInstance::Status::AnotherRuns);
-    }));
+    EXPECT_TRUE(locksAsAUser(folder));
 }
 
 TEST(SingleInstance, NoLockAtAllMeansDoNotRun)
