@@ -26,6 +26,7 @@ struct MissedEvent
     std::string Description;
     Date On;
     std::string Email;
+    int16_t BirthYear = 0; // a Birthday's year of birth; 0 when unknown
 
     friend bool operator==(const MissedEvent &, const MissedEvent &) = default;
 };

@@ -105,7 +105,8 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                 if (const std::optional<Date> on =
                         MissedOccurrence(fields->StartingOn, fields->Occurs, *lastSeen, today))
                     result.missed.push_back(MissedEvent{std::string(fields->Description), *on,
-                                                        std::string(fields->Email)});
+                                                        std::string(fields->Email),
+                                                        fields->BirthYear});
             }
             const std::optional<Date> next =
                 NextOccurrence(fields->StartingOn, fields->Occurs, today);

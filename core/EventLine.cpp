@@ -1,5 +1,6 @@
 #include "EventLine.h"
 
+#include "BirthYear.h"
 #include "Conversions.h"
 #include "MoonrillError.h"
 
@@ -46,14 +47,21 @@ std::optional<EventLineFields> ReadEventLine(std::string_view line)
     result.Occurs = split.field[3];
     result.PeriodText = split.field[4];
     result.Email = split.field[5];
+    if (split.count > 6)
+        result.BirthYear =
+            ReadBirthYear(split.field[6], result.Occurs, result.StartingOn).value_or(0);
     return result;
 }
 
 EventFields OwnedFields(const EventLineFields &line, Date startingOn)
 {
-    return EventFields{std::string(line.Description), startingOn,
-                       std::string(line.Occurs),      line.Period,
-                       std::string(line.PeriodText),  std::string(line.Email)};
+    return EventFields{std::string(line.Description),
+                       startingOn,
+                       std::string(line.Occurs),
+                       line.Period,
+                       std::string(line.PeriodText),
+                       std::string(line.Email),
+                       line.BirthYear};
 }
 
 EventLineFields ReadOwnEventLine(std::string_view line)
@@ -66,46 +74,52 @@ EventLineFields ReadOwnEventLine(std::string_view line)
 
 namespace {
 
-/// The line from its five texts: the one place that lays out the fields.
+/// The line from its five texts and the year of birth: the one place that lays out the fields.
 void appendFields(std::string &out, std::string_view description, std::string_view dateText,
-                  std::string_view occurs, std::string_view periodText, std::string_view email)
+                  std::string_view occurs, std::string_view periodText, std::string_view email,
+                  int birthYear)
 {
     for (const std::string_view field : {description, dateText, occurs, periodText, email}) {
         out += "$$";
         out += field;
+    }
+    if (birthYear > 0) {
+        out += "$$";
+        AppendBirthYearText(out, birthYear);
     }
 }
 
 } // namespace
 
 void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
-                     std::string_view occurs, int16_t period, std::string_view email)
+                     std::string_view occurs, int16_t period, std::string_view email, int birthYear)
 {
     std::string periodText; // short enough to stay inside the string itself
     AppendIntText(periodText, period);
-    appendFields(out, description, dateText, occurs, periodText, email);
+    appendFields(out, description, dateText, occurs, periodText, email, birthYear);
 }
 
 void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, int16_t period, std::string_view email)
+                     std::string_view occurs, int16_t period, std::string_view email, int birthYear)
 {
     std::string date; // short enough to stay inside the string itself
     AppendDateText(date, startingOn);
-    AppendEventLine(out, description, std::string_view(date), occurs, period, email);
+    AppendEventLine(out, description, std::string_view(date), occurs, period, email, birthYear);
 }
 
 void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, std::string_view periodText, std::string_view email)
+                     std::string_view occurs, std::string_view periodText, std::string_view email,
+                     int birthYear)
 {
     std::string date;
     AppendDateText(date, startingOn);
-    appendFields(out, description, date, occurs, periodText, email);
+    appendFields(out, description, date, occurs, periodText, email, birthYear);
 }
 
 void AppendEventLine(std::string &out, const clsEvent &event)
 {
     AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
-                    event.Email);
+                    event.Email, event.BirthYear);
 }
 
 std::string FormatEventLine(const clsEvent &event)

@@ -81,7 +81,8 @@ size_t EventState::Insert(EventFields fields, Date today)
     RowSlot row{static_cast<uint32_t>(m_events.size()), DayDifference(today, fields.StartingOn),
                 std::move(fields.PeriodText)};
     m_events.push_back(clsEvent{takeNextKey(), std::move(fields.Description), fields.StartingOn,
-                                std::move(fields.Occurs), fields.Period, std::move(fields.Email)});
+                                std::move(fields.Occurs), fields.Period, std::move(fields.Email),
+                                fields.BirthYear});
     return placeRow(std::move(row));
 }
 
@@ -96,9 +97,9 @@ EventState::Moved EventState::Replace(int index, EventFields fields, Date today)
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*from));
     RowSlot row{static_cast<uint32_t>(index), DayDifference(today, fields.StartingOn),
                 std::move(fields.PeriodText)};
-    event = clsEvent{std::move(key),    std::move(fields.Description),
-                     fields.StartingOn, std::move(fields.Occurs),
-                     fields.Period,     std::move(fields.Email)};
+    event = clsEvent{
+        std::move(key), std::move(fields.Description), fields.StartingOn, std::move(fields.Occurs),
+        fields.Period,  std::move(fields.Email),       fields.BirthYear};
     return Moved{*from, placeRow(std::move(row))};
 }
 

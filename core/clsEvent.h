@@ -6,7 +6,7 @@
 #include <string>
 
 /// One event in memory: a plain record that stores what it is given and checks nothing.
-/// A new record has empty texts, the zero date value and a notice period of 0.
+/// A new record has empty texts, the zero date value, a notice period of 0 and no year of birth.
 struct clsEvent
 {
     std::string Id;          // "ID" + the counter value at insertion; the key of its list row
@@ -15,6 +15,7 @@ struct clsEvent
     std::string Occurs;      // the type text exactly as stored ("Weekly", "Every 3th week", ...)
     int16_t Period = 0;      // notice period in days
     std::string Email;       // empty when none was given; never contains "$"
+    int16_t BirthYear = 0;   // a Birthday's year of birth; 0 when unknown
 
     friend bool operator==(const clsEvent &, const clsEvent &) = default;
 };

@@ -1,5 +1,6 @@
 #include "EventEntry.h"
 
+#include "BirthYear.h"
 #include "Conversions.h"
 #include "EventLine.h"
 
@@ -47,7 +48,11 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
     if (entry.sendsMail && (verdict.email.find('.') == std::string::npos ||
                             verdict.email.find('@') == std::string::npos))
         return refuse("Please enter a valid e-mail address!", EntryField::Email);
+    // Only a Birthday carries a year of birth; a person cannot be born after the date given.
+    const int birthYear = entry.type == BirthdayType ? entry.birthYear : 0;
+    if (birthYear > entry.date.year())
+        return refuse("The year of birth cannot lie after the date!", EntryField::BirthYear);
     AppendEventLine(verdict.line, verdict.description, entry.date, entry.type, entry.periodText,
-                    verdict.email);
+                    verdict.email, birthYear);
     return verdict;
 }

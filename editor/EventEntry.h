@@ -19,6 +19,7 @@ struct EventEntry
     Date date;
     std::string type;       // the composed type text (ComposeType)
     std::string periodText; // the notice period as it is handed over
+    int birthYear = 0;      // a Birthday's year of birth; 0 for "unknown"
 };
 
 /// The control a refusal puts the focus on.
@@ -27,6 +28,7 @@ enum class EntryField
     None,
     Description,
     Email,
+    BirthYear,
 };
 
 /// What OK makes of an entry.

@@ -59,6 +59,7 @@ frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
     m_eventLine = "-1";
     createControls();
     createEmailSection();
+    createBirthYear();
     AddHelpKey(this, [this] { return HelpContextID; });
     // Opening: today, "Once" (collapsed, no interval), "No" e-mail.
     calSetDate->setSelectedDate(QDate::currentDate());
@@ -200,6 +201,31 @@ void frmAddEvent::createEmailSection()
     setTabOrder(optNo, txtEmail);
 }
 
+void frmAddEvent::createBirthYear()
+{
+    // A Birthday has no interval, so the year of birth takes the interval's place.
+    lblBirthYear = new QLabel(QStringLiteral("Year of birth:"), this);
+    lblBirthYear->setObjectName(QStringLiteral("lblBirthYear"));
+    lblBirthYear->setGeometry(200, 214, 100, 16);
+    txtBirthYear = new QSpinBox(this);
+    txtBirthYear->setObjectName(QStringLiteral("txtBirthYear"));
+    txtBirthYear->setGeometry(200, 232, 80, 24);
+    txtBirthYear->setRange(0, QDate::currentDate().year());
+    txtBirthYear->setSpecialValueText(QStringLiteral("unknown"));
+    txtBirthYear->setValue(0);
+    txtBirthYear->setToolTip(QStringLiteral("The year the person was born, to show their age"));
+    lblBirthYear->setBuddy(txtBirthYear);
+    // A date of birth picked in the calendar gives its year: the date itself moves on to the
+    // next birthday when the event is added.
+    connect(calSetDate, &QCalendarWidget::selectionChanged, this, [this] {
+        const int year = calSetDate->selectedDate().year();
+        if (year < QDate::currentDate().year())
+            txtBirthYear->setValue(year);
+    });
+    setTabOrder(UpDown2, txtBirthYear);
+    setTabOrder(txtBirthYear, optYes);
+}
+
 void frmAddEvent::SetOuterHeight(int twips)
 {
     m_outerHeight = twips;
@@ -221,6 +247,8 @@ void frmAddEvent::applyTypeRules()
         txtEmail->clear();
     lblInterval->setVisible(interval);
     UpDown2->setVisible(interval);
+    lblBirthYear->setVisible(birthday);
+    txtBirthYear->setVisible(birthday);
     if (interval) {
         const QString unit = type == QStringLiteral("Weekly")    ? QStringLiteral("week")
                              : type == QStringLiteral("Monthly") ? QStringLiteral("month")
@@ -297,6 +325,11 @@ void frmAddEvent::SetEmail(const std::string &address)
     txtEmail->setText(FromBytes(address));
 }
 
+void frmAddEvent::SetBirthYear(int year)
+{
+    txtBirthYear->setValue(year);
+}
+
 std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
@@ -309,15 +342,19 @@ void frmAddEvent::cmdOk_Click()
 {
     try {
         const QDate date = calSetDate->selectedDate();
-        const EntryVerdict verdict = CheckEventEntry(
-            EventEntry{toBytes(txtDescription->text()), toBytes(txtEmail->text()),
-                       optYes->isChecked(), Date::fromYmd(date.year(), date.month(), date.day()),
-                       composeType(), m_heldPeriod.value_or(IntToText(UpDown1->value()))});
+        const EntryVerdict verdict = CheckEventEntry(EventEntry{
+            toBytes(txtDescription->text()), toBytes(txtEmail->text()), optYes->isChecked(),
+            Date::fromYmd(date.year(), date.month(), date.day()), composeType(),
+            m_heldPeriod.value_or(IntToText(UpDown1->value())), txtBirthYear->value()});
         txtDescription->setText(FromBytes(verdict.description));
         txtEmail->setText(FromBytes(verdict.email));
         if (!verdict.message.empty()) {
             ShowMessage(std::string_view(verdict.message), MsgStyle::OkCritical, this);
-            (verdict.focus == EntryField::Email ? txtEmail : txtDescription)->setFocus();
+            QWidget *focus = verdict.focus == EntryField::Email ? txtEmail
+                             : verdict.focus == EntryField::BirthYear
+                                 ? txtBirthYear
+                                 : static_cast<QWidget *>(txtDescription);
+            focus->setFocus();
             return;
         }
         m_eventLine = verdict.line;

@@ -52,6 +52,8 @@ public:
     void SetPeriod(int period);
     void SetInterval(int interval);
     void SetEmail(const std::string &address);
+    /// A Birthday's year of birth; 0 shows "unknown".
+    void SetBirthYear(int year);
 
     void reject() override;
 
@@ -63,6 +65,7 @@ protected:
 private:
     void createControls();
     void createEmailSection();
+    void createBirthYear();
     void applyTypeRules();
     void applyEmailChoice();
     void cmdOk_Click();
@@ -88,6 +91,8 @@ private:
     QPushButton *cmdCancel = nullptr;
     QLabel *lblInterval = nullptr;
     QSpinBox *UpDown2 = nullptr; // shows txtInterval
+    QLabel *lblBirthYear = nullptr;
+    QSpinBox *txtBirthYear = nullptr; // its lowest value reads "unknown"
     QLabel *m_clipView = nullptr;
     Animation *anmAdd = nullptr;
     QFrame *Line1 = nullptr;

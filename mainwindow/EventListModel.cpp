@@ -1,5 +1,6 @@
 #include "EventListModel.h"
 
+#include "BirthYear.h"
 #include "Conversions.h"
 #include "EventState.h"
 #include "MoonrillError.h"
@@ -37,6 +38,8 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         bold.setBold(true);
         return bold;
     }
+    if (role == Qt::ToolTipRole && index.column() == EventColumn && event.BirthYear > 0)
+        return FromBytes(TurnsOnText(event.StartingOn, event.BirthYear));
     if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
         return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)

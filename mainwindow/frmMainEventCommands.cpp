@@ -103,6 +103,7 @@ void frmMain::EditEvent()
                 editor.SetOuterHeight(event.Occurs == "Birthday" ? frmAddEvent::EditBirthdayHeight
                                                                  : frmAddEvent::CollapsedHeight);
                 editor.SetEmail(event.Email);
+                editor.SetBirthYear(event.BirthYear);
                 editor.exec();
             }
             if (m_state.EventLine.empty() || m_state.EventLine == "-1")

@@ -50,15 +50,15 @@ private:
         // ten characters is exactly what the writer would write.
         if (!event.Moved && event.DateText.size() == 10)
             AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
-                            event.Email);
+                            event.Email, event.BirthYear);
         else
             AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
-                            event.Email);
+                            event.Email, event.BirthYear);
         out += EventLineEnd;
         m_writer->LineDone();
         if (m_scan.IsDue(event.StartingOn, event.Period))
             m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,
-                          event.Email);
+                          event.Email, event.BirthYear);
         ++m_count;
     }
 

@@ -1,5 +1,6 @@
 #include "ScanComputation.h"
 
+#include "BirthYear.h"
 #include "Conversions.h"
 
 #include <algorithm>
@@ -19,22 +20,44 @@ std::string labelFor(int32_t days)
     return "In " + IntToText(days) + " days:";
 }
 
+/// A mail entry: name "$$" address, and "$$" age when the year of birth is known.
+std::string mailEntry(std::string_view description, std::string_view email, Date on, int birthYear)
+{
+    std::string entry(description);
+    entry += "$$";
+    entry += email;
+    if (birthYear > 0) {
+        entry += "$$";
+        entry += IntToText(AgeOn(on, birthYear));
+    }
+    return entry;
+}
+
+/// What the scan shows as an event's description: with the age when the year is known.
+std::string shownDescription(std::string_view description, Date on, int birthYear)
+{
+    return birthYear > 0 ? WithAge(description, AgeOn(on, birthYear)) : std::string(description);
+}
+
 } // namespace
 
 void ScanCollector::AddDue(std::string id, std::string_view description, Date startingOn,
-                           std::string_view email)
+                           std::string_view email, int birthYear)
 {
     const int32_t days = DayDifference(m_today, startingOn);
     if (days == 0 && !email.empty())
-        m_mails.push_back(std::string(description) + "$$" + std::string(email));
-    m_due.push_back({days, std::move(id), std::string(description), startingOn});
+        m_mails.push_back(mailEntry(description, email, startingOn, birthYear));
+    m_due.push_back(
+        {days, std::move(id), shownDescription(description, startingOn, birthYear), startingOn});
 }
 
 void ScanCollector::AddMissed(const MissedEvent &event)
 {
     if (!event.Email.empty())
-        m_belatedMails.push_back(event.Description + "$$" + event.Email);
-    m_due.push_back({DayDifference(m_today, event.On), std::string(), event.Description, event.On});
+        m_belatedMails.push_back(
+            mailEntry(event.Description, event.Email, event.On, event.BirthYear));
+    m_due.push_back({DayDifference(m_today, event.On), std::string(),
+                     shownDescription(event.Description, event.On, event.BirthYear), event.On});
 }
 
 ScanResult ScanCollector::Finish()
@@ -63,7 +86,8 @@ ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today,
         collector.AddMissed(event);
     for (const clsEvent &event : events) {
         if (collector.IsDue(event.StartingOn, event.Period))
-            collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email);
+            collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email,
+                             event.BirthYear);
     }
     return collector.Finish();
 }

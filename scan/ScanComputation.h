@@ -14,7 +14,7 @@ struct ScanRow
     std::string Key;         // the record's Id ("" for a missed event)
     std::string When;        // "Today:", "Tomorrow:", "In N days:"; "Yesterday:", "N days ago:"
     std::string Date;        // the date as date text
-    std::string Description; // the event
+    std::string Description; // the event, with the age in brackets where a year of birth is known
     std::string SortKey;     // the day count padded to five characters (the temporary column)
     bool Missed = false;     // an event that fell due while no run of the program saw it
 
@@ -27,7 +27,7 @@ struct ScanResult
     bool found = false;
     std::vector<ScanRow> rows; // soonest first; rows of equal day count in record order
     /// Description + "$$" + e-mail for each event due today that has an address, in record
-    /// order.
+    /// order; + "$$" + the age it turns when its year of birth is known (ReadMailOffer reads them).
     std::vector<std::string> birthdayMails;
     /// The same for each missed event that has an address, in record order: the belated offers.
     std::vector<std::string> belatedMails;
@@ -53,9 +53,9 @@ public:
         const int32_t days = DayDifference(m_today, startingOn);
         return days >= 0 && days <= period;
     }
-    /// Adds an event that IsDue says is due.
+    /// Adds an event that IsDue says is due; `birthYear` is its year of birth, 0 when unknown.
     void AddDue(std::string id, std::string_view description, Date startingOn,
-                std::string_view email);
+                std::string_view email, int birthYear = 0);
     /// Adds an event that fell due on `on`, before today, while no run saw it.
     void AddMissed(const MissedEvent &event);
     /// The rows, soonest first (equal day counts in the order added), and the mail offers.

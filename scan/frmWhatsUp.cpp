@@ -1,6 +1,7 @@
 #include "frmWhatsUp.h"
 
 #include "Animation.h"
+#include "BirthdayOffers.h"
 #include "Desktop.h"
 #include "HelpViewer.h"
 #include "MailLink.h"
@@ -142,29 +143,23 @@ void frmWhatsUp::markTodayRows()
 void frmWhatsUp::offerBirthdayMails()
 {
     // The list may be emptied meanwhile (the window closed from a question): copy it first.
-    offerMails(m_birthdayMails, "Birthday: '", BirthdaySubject);
+    offerMails(m_birthdayMails, OfferKind::Today);
 }
 
 void frmWhatsUp::offerBelatedMails()
 {
-    offerMails(std::exchange(m_belatedMails, {}), "Belated birthday: '", BelatedBirthdaySubject);
+    offerMails(std::exchange(m_belatedMails, {}), OfferKind::Belated);
 }
 
-void frmWhatsUp::offerMails(std::vector<std::string> offers, std::string_view asking,
-                            std::string_view subject)
+void frmWhatsUp::offerMails(std::vector<std::string> offers, OfferKind kind)
 {
     for (const std::string &entry : offers) {
-        const size_t separator = entry.find("$$");
-        const std::string name = entry.substr(0, separator);
-        const std::string address =
-            separator == std::string::npos ? std::string{} : entry.substr(separator + 2);
-        const std::string question =
-            std::string(asking) + name + "'\r\nDo you want to e-mail this person?";
-        if (ShowMessage(std::string_view(question), MsgStyle::YesNoQuestion, this) !=
-            MsgAnswer::Yes)
+        const MailOffer offer = ReadMailOffer(entry);
+        if (ShowMessage(std::string_view(BirthdayQuestion(offer, kind)), MsgStyle::YesNoQuestion,
+                        this) != MsgAnswer::Yes)
             continue;
         clsHlink link(this);
-        link.URL(BirthdayMailLink(address, subject));
+        link.URL(BirthdayMailLink(offer.address, BirthdayMailSubject(offer, kind)));
         link.Maximized(true);
         link.OpenURL();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BirthdayOffers.h"
 #include "HelpFile.h"
 
 #include <QDialog>
@@ -45,8 +46,7 @@ private:
     void offerBirthdayMails();
     void offerBelatedMails();
     /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.
-    void offerMails(std::vector<std::string> offers, std::string_view asking,
-                    std::string_view subject);
+    void offerMails(std::vector<std::string> offers, OfferKind kind);
 
     std::vector<std::string> &m_birthdayMails;
     std::vector<std::string> m_belatedMails;

@@ -17,7 +17,7 @@ TEST(EventLine, SplitsAtEverySeparatorLeftToRight)
         {"$$$$", {"", "", ""}},
         {"", {""}},
         {"no separator", {"no separator"}},
-        {"$$a$$b$$c$$d$$e$$f$$g", {"", "a", "b", "c", "d", "e"}}, // no further than six
+        {"$$a$$b$$c$$d$$e$$f$$g", {"", "a", "b", "c", "d", "e", "f"}}, // no further than seven
     };
     for (const auto &[line, expected] : cases) {
         const LeadingFields split = SplitLeadingFields(line);
@@ -27,7 +27,7 @@ TEST(EventLine, SplitsAtEverySeparatorLeftToRight)
 }
 
 // The one splitter must cut exactly where the plain reading of the rule does.
-TEST(EventLine, LeadingFieldsAreTheFirstSixOfTheSplit)
+TEST(EventLine, LeadingFieldsAreTheFirstSevenOfTheSplit)
 {
     std::mt19937 random(7);
     const char alphabet[] = {'$', '$', '$', 'a', 'b'};
@@ -37,7 +37,7 @@ TEST(EventLine, LeadingFieldsAreTheFirstSixOfTheSplit)
             c = alphabet[random() % sizeof alphabet];
         const std::vector<std::string_view> all = ReferenceSplit(line);
         const LeadingFields leading = SplitLeadingFields(line);
-        ASSERT_EQ(leading.count, std::min<size_t>(all.size(), 6)) << line;
+        ASSERT_EQ(leading.count, std::min<size_t>(all.size(), 7)) << line;
         for (size_t i = 0; i < leading.count; ++i)
             ASSERT_EQ(leading.field[i], all[i]) << line << " field " << i;
     }
@@ -97,6 +97,10 @@ TEST(EventLine, FormatsTheSixFields)
     std::string held;
     AppendEventLine(held, "Dentist", event.StartingOn, "Once", " 07", "");
     EXPECT_EQ(held, "$$Dentist$$2002-01-30$$Once$$ 07$$");
+    // A year of birth is a seventh field, four digits.
+    event.Occurs = "Birthday";
+    event.BirthYear = 956;
+    EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Birthday$$-2$$a@b.c$$0956");
 }
 
 TEST(EventLine, NewRecordIsEmpty)

@@ -243,6 +243,55 @@ private slots:
                      QStringLiteral("$$Birthday$$3$$ann@example.org"));
     }
 
+    void yearOfBirthTakesTheIntervalsPlaceAndComesFromTheCalendar()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *year = child<QSpinBox>(dialog, "txtBirthYear");
+        QVERIFY(!year->isVisible());
+        chooseType(dialog, "Birthday");
+        QVERIFY(year->isVisible());
+        QCOMPARE(year->text(), QStringLiteral("unknown"));
+        QCOMPARE(child<QLabel>(dialog, "lblBirthYear")->text(), QStringLiteral("Year of birth:"));
+        // A date of birth picked in an earlier year gives the year; this year's date does not.
+        auto *calendar = child<QCalendarWidget>(dialog, "calSetDate");
+        calendar->setSelectedDate(QDate(1956, 3, 4));
+        QCOMPARE(year->value(), 1956);
+        calendar->setSelectedDate(QDate::currentDate());
+        QCOMPARE(year->value(), 1956);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Mum"));
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(line),
+                 QStringLiteral("$$Mum$$") + today() + QStringLiteral("$$Birthday$$3$$$$1956"));
+    }
+
+    void yearOfBirthAfterTheDateIsRefusedAndUnknownWritesNone()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Kid"));
+        chooseType(dialog, "Birthday");
+        child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
+        auto *year = child<QSpinBox>(dialog, "txtBirthYear");
+        year->setValue(2010);
+        clickOk(dialog);
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral("The year of birth cannot lie after the date!")));
+        QCOMPARE(line, std::string("-1"));
+        year->setValue(0);
+        clickOk(dialog);
+        QCOMPARE(line, std::string("$$Kid$$2001-05-06$$Birthday$$3$$"));
+        // Another type never hands a year over.
+        frmAddEvent yearly(line);
+        QTest::keyClicks(child<QLineEdit>(yearly, "txtDescription"), QStringLiteral("Wedding"));
+        child<QCalendarWidget>(yearly, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
+        chooseType(yearly, "Yearly");
+        clickOk(yearly);
+        QCOMPARE(line, std::string("$$Wedding$$2001-05-06$$Yearly$$3$$"));
+    }
+
     void descriptionEndingInDollarGetsABlank()
     {
         frmAddEvent dialog(line);

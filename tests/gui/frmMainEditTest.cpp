@@ -283,6 +283,56 @@ private slots:
         QVERIFY(clipboard().endsWith(line("Echo", 365, "  365", "Daily") +
                                      line("Delta", 400, "  400", "weekly")));
     }
+
+    void aYearOfBirthIsAddedEditedAndUndoneWithItsEvent()
+    {
+        start("");
+        const QDate born(QDate::currentDate().year() - 40, 1, 1);
+        EditorScript add({[&born](frmAddEvent &e) {
+            type(e, "Mum", "Birthday");
+            e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))->setSelectedDate(born);
+            ok(e);
+        }});
+        action(*window, "mnuEventNewEvent")->trigger();
+        QVERIFY(add.done());
+        const clsEvent &mum = window->State().Events()[0];
+        QCOMPARE(int(mum.BirthYear), born.year());
+        const int age = mum.StartingOn.year() - born.year();
+        QVERIFY(age == 40 || age == 41);
+        const QModelIndex cell = window->List().index(0, 0);
+        QCOMPARE(cell.data().toString(), QStringLiteral("Mum"));
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(),
+                 QStringLiteral("Turns %1 on %2")
+                     .arg(age)
+                     .arg(QString::fromStdString(DateToText(mum.StartingOn))));
+
+        // The editor shows the year; the undo buffer keeps it.
+        selectByText(*window, "Mum");
+        EditorScript edit({[&born](frmAddEvent &e) {
+            QCOMPARE(e.findChild<QSpinBox *>(QStringLiteral("txtBirthYear"))->value(), born.year());
+            ok(e);
+        }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(edit.done());
+        QCOMPARE(int(window->State().Events()[0].BirthYear), born.year());
+        selectByText(*window, "Mum");
+        answers->answers = {MsgAnswer::Yes};
+        action(*window, "mnuEventDeleteEvent")->trigger();
+        QCOMPARE(window->State().EventCount(), int16_t(0));
+        action(*window, "mnuEventUndo")->trigger();
+        QCOMPARE(int(window->State().Events()[0].BirthYear), born.year());
+
+        // "unknown" takes the year away.
+        selectByText(*window, "Mum");
+        EditorScript forget({[](frmAddEvent &e) {
+            e.findChild<QSpinBox *>(QStringLiteral("txtBirthYear"))->setValue(0);
+            ok(e);
+        }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(forget.done());
+        QCOMPARE(int(window->State().Events()[0].BirthYear), 0);
+        QVERIFY(!window->List().index(0, 0).data(Qt::ToolTipRole).isValid());
+    }
 };
 
 QTEST_MAIN(frmMainEditTest)

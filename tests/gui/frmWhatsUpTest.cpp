@@ -135,6 +135,28 @@ private slots:
         QVERIFY(mails.empty());
     }
 
+    void agesInTheRowsTheQuestionAndTheSubject()
+    {
+        // Born 71 years before this year's date: the row, the question and the mail say so.
+        clsEvent mum = makeEvent("ID0", "Mum", 0, "mum@example.org");
+        mum.BirthYear = int16_t(Today.year() - 71);
+        ScanResult result = ComputeScan({mum}, Today);
+        MessageAnswerer answers;
+        answers.answers = {MsgAnswer::Yes};
+        LinkCatcher links;
+        frmWhatsUp window(result.rows, result.birthdayMails);
+        open(window);
+        auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+        QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Mum (71)"));
+        QCOMPARE(answers.texts(),
+                 QStringList(QStringLiteral(
+                     "Birthday: 'Mum' turns 71\nDo you want to e-mail this person?")));
+        QCOMPARE(links.opened.size(), 1);
+        QCOMPARE(links.opened[0].query(QUrl::FullyDecoded),
+                 QStringLiteral("subject=Happy 71st birthday!"));
+        window.accept();
+    }
+
     void missingClipKeepsTheListAsTheScanLeftIt()
     {
         QTemporaryDir empty;

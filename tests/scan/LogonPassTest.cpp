@@ -107,6 +107,11 @@ TEST(LogonScan, LeavesTheBytesTheMainWindowLeaves)
         kept + "$$Big$$" + dateIn(2) + "$$Once$$99999$$\r\n" + kept,
         // An unknown type keeps its date.
         "$$Odd$$2001-01-01$$Every 0th week$$3$$\r\n",
+        // Years of birth: kept on a Birthday, moved with it, dropped anywhere else.
+        "$$Mum$$" + dateIn(0) + "$$Birthday$$3$$mum@example.org$$1956\r\n" + "$$Dad$$" +
+            DateToText(Today.addMonths(-7)) + "$$Birthday$$2$$$$0056$$junk\r\n" + "$$Not$$" +
+            dateIn(1) + "$$Yearly$$1$$$$1956\r\n" + "$$Late$$" + dateIn(2) +
+            "$$Birthday$$3$$$$2999\r\n",
     };
     for (const std::string &content : files) {
         const WindowRoad window(content);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Date.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// A Birthday may carry the year the person was born, as the seventh field of its event line.
+// These are the rules for that year and for the ages and ordinals made from it.
+
+/// The type text that may carry a year of birth.
+inline constexpr std::string_view BirthdayType = "Birthday";
+
+/// The year of birth a seventh field gives an event of type `occurs` dated `date`: only a
+/// Birthday keeps one, and only when the field is exactly four digits naming a year from 1 up to
+/// the year of the date. Anything else is no year at all.
+[[nodiscard]] std::optional<int16_t> ReadBirthYear(std::string_view field, std::string_view occurs,
+                                                   Date date);
+
+/// Appends a year of birth as it is written: four digits, zeros in front.
+void AppendBirthYearText(std::string &out, int year);
+
+/// How old a person born in `birthYear` turns on their birthday `on`.
+[[nodiscard]] inline int AgeOn(Date on, int birthYear)
+{
+    return on.year() - birthYear;
+}
+
+/// The English ordinal of a number: 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st, 101st, 111th.
+[[nodiscard]] std::string EnglishOrdinal(int number);
+
+/// A description with the age in brackets after it: "Mum (71)".
+[[nodiscard]] std::string WithAge(std::string_view description, int age);
+
+/// "Turns " + age + " on " + the date as date text: what the list says of a birthday whose year of
+/// birth is known.
+[[nodiscard]] std::string TurnsOnText(Date on, int birthYear);

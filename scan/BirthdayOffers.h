@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The birthday mail offers of the scan window: what each entry of the scan holds, the question
+// asked for it and the subject of the mail it opens.
+
+/// One offer, read from a scan's mail entry (name "$$" address, then "$$" age when known).
+struct MailOffer
+{
+    std::string name;
+    std::string address;
+    std::optional<int> age; // the age turned on the day, when the year of birth is known
+
+    friend bool operator==(const MailOffer &, const MailOffer &) = default;
+};
+[[nodiscard]] MailOffer ReadMailOffer(std::string_view entry);
+
+/// Whether the birthday is today's or one missed while no run of the program saw it.
+enum class OfferKind
+{
+    Today,
+    Belated,
+};
+
+/// "Birthday: 'Mum'" (or "Belated birthday: 'Mum'"), then " turns 71" (" turned 71") when the age
+/// is known, a line break and "Do you want to e-mail this person?".
+[[nodiscard]] std::string BirthdayQuestion(const MailOffer &offer, OfferKind kind);
+
+/// "Happy birthday!" or "Happy belated birthday!", with the English ordinal of the age before
+/// "birthday" when it is known: "Happy 71st birthday!", "Happy belated 71st birthday!".
+[[nodiscard]] std::string BirthdayMailSubject(const MailOffer &offer, OfferKind kind);
