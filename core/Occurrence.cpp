@@ -88,45 +88,60 @@ std::optional<int> IntervalOf(std::string_view occurs)
     return static_cast<int>(value);
 }
 
-std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today)
+Recurrence RecurrenceOf(std::string_view occurs)
 {
-    if (occurs == "Once") {
-        if (date < today)
-            return std::nullopt;
-        return date;
-    }
+    using Unit = Recurrence::Unit;
+    if (occurs == "Once")
+        return {Unit::Once, 0};
     if (occurs == "Daily")
-        return keepWithinRange(date, advanceDays(date, 1, today));
+        return {Unit::Days, 1};
     if (occurs == "Weekly")
-        return keepWithinRange(date, advanceDays(date, 7, today));
+        return {Unit::Days, 7};
     if (occurs == "Monthly")
-        return keepWithinRange(date, advanceMonths(date, 1, today));
+        return {Unit::Months, 1};
     if (occurs == "Yearly" || occurs == "Birthday")
-        return keepWithinRange(date, advanceMonths(date, 12, today));
+        return {Unit::Months, 12};
 
     const bool weeks = endsWith(occurs, 'k');
     const bool months = !weeks && endsWith(occurs, 'h');
     const bool years = !weeks && !months && endsWith(occurs, 'r');
-    if (!weeks && !months && !years)
-        return date;
-    if (date >= today)
-        return date;
     // A hand-edited text such as "Every 0th week" or "Every week" has no usable interval;
     // advancing by it would never reach today, so it is treated like an unknown type.
-    const std::optional<int> n = IntervalOf(occurs);
+    const std::optional<int> n = (weeks || months || years) ? IntervalOf(occurs) : std::nullopt;
     if (!n)
-        return date;
+        return {};
     // One step longer than the whole calendar the file can hold cannot land inside it.
     const int64_t span = int64_t{LastDate.dayNumber()} - Date::fromYmd(1, 1, 1).dayNumber();
-    if (weeks) {
-        if (int64_t{7} * *n > span)
-            return date;
-        return keepWithinRange(date, advanceDays(date, 7 * *n, today));
-    }
+    if (weeks)
+        return int64_t{7} * *n > span ? Recurrence{} : Recurrence{Unit::Days, 7 * *n};
     const int64_t stepMonths = months ? int64_t{*n} : int64_t{12} * *n;
     if (stepMonths > int64_t{9999} * 12)
+        return {};
+    return {Unit::Months, static_cast<int>(stepMonths)};
+}
+
+bool DayStaysFixed(Date date, int months)
+{
+    const Date::Ymd ymd = date.ymd();
+    return dayIsFixed(ymd.day, ymd.month, months);
+}
+
+std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today)
+{
+    const Recurrence recurrence = RecurrenceOf(occurs);
+    switch (recurrence.unit) {
+    case Recurrence::Unit::Once:
+        if (date < today)
+            return std::nullopt;
         return date;
-    return keepWithinRange(date, advanceMonths(date, static_cast<int>(stepMonths), today));
+    case Recurrence::Unit::Days:
+        return keepWithinRange(date, advanceDays(date, recurrence.step, today));
+    case Recurrence::Unit::Months:
+        return keepWithinRange(date, advanceMonths(date, recurrence.step, today));
+    case Recurrence::Unit::None:
+        break;
+    }
+    return date;
 }
 
 namespace {

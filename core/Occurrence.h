@@ -15,6 +15,29 @@
 /// date a file can hold, 31 December 9999.
 [[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today);
 
+/// How an event of a type text moves from one occurrence to the next.
+struct Recurrence
+{
+    enum class Unit
+    {
+        None,   // a text that does not step: the event keeps its date
+        Once,   // one date, over once it has passed
+        Days,   // `step` days at a time
+        Months, // `step` months at a time; a day lost to a short month stays lost
+    };
+    Unit unit = Unit::None;
+    int step = 0;
+};
+/// The steps of a type text: "Once"; "Daily" and "Weekly" (1 and 7 days), "Every N week" (7N);
+/// "Monthly" (1 month), "Yearly" and "Birthday" (12), "Every N month" (N), "Every N year" (12N).
+/// Anything else, and an interval whose one step passes the whole calendar, does not step.
+[[nodiscard]] Recurrence RecurrenceOf(std::string_view occurs);
+
+/// Whether steps of `months` months from `date` can never shorten its day (every month they can
+/// reach has that many days, February counted with 28); from such a date every step keeps the
+/// day.
+[[nodiscard]] bool DayStaysFixed(Date date, int months);
+
 /// How many days back a missed occurrence is still caught up.
 inline constexpr int CatchUpDays = 14;
 

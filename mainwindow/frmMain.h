@@ -56,6 +56,15 @@ public:
     void CopyAllEvents();
     void FindEvent();
     void PrintEvents();
+    /// Asks for an address book and imports its birthdays (ImportBirthdaysFrom).
+    void ImportBirthdays();
+    /// Adds a Birthday event for each contact of the address book at `path` with a birthday the
+    /// list does not hold yet, all or none, and says what it did.
+    void ImportBirthdaysFrom(const QString &path);
+    /// Asks for a file name and exports the calendar there (ExportCalendarTo).
+    void ExportCalendar();
+    /// Writes every event to the iCalendar file at `path` and says so.
+    void ExportCalendarTo(const QString &path);
     void CheckForUpdate();
     void ExpressContact();
     void VisitWebsite();
@@ -135,6 +144,8 @@ private:
 
     QAction *mnuFileSave = nullptr;
     QAction *mnuFilePrint = nullptr;
+    QAction *mnuFileImportBirthdays = nullptr;
+    QAction *mnuFileExportCalendar = nullptr;
     QAction *mnuFileExit = nullptr;
     QAction *mnuEventNewEvent = nullptr;
     QAction *mnuEventEditEvent = nullptr;

@@ -27,6 +27,10 @@ void frmMain::createActions()
                              QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuFilePrint = makeAction("mnuFilePrint", "&Print", &frmMain::PrintEvents,
                               QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuFileImportBirthdays =
+        makeAction("mnuFileImportBirthdays", "&Import Birthdays...", &frmMain::ImportBirthdays);
+    mnuFileExportCalendar =
+        makeAction("mnuFileExportCalendar", "E&xport Calendar...", &frmMain::ExportCalendar);
     mnuFileExit = makeAction("mnuFileExit", "&Exit", &frmMain::mnuFileExit_Click,
                              QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -87,6 +91,8 @@ void frmMain::createMenus()
     QMenu *mnuFile = addMenu(menuBar(), "mnuFile", "&File");
     mnuFile->addAction(mnuFileSave);
     mnuFile->addAction(mnuFilePrint);
+    mnuFile->addAction(mnuFileImportBirthdays);
+    mnuFile->addAction(mnuFileExportCalendar);
     addSeparator(mnuFile, "mnuFD1");
     mnuFile->addAction(mnuFileExit);
 

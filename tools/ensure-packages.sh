@@ -18,7 +18,7 @@ ensure_packages() {
 }
 
 # What building and running needs.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils

@@ -17,7 +17,7 @@ mkdir -p "$found"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 failed=0
-for target in EventLine Loader Avi Version Autostart; do
+for target in EventLine Loader Avi Version Autostart VCard; do
     name=$(echo "$target" | sed -E 's/([a-z])([A-Z])/\1_\2/g' | tr '[:upper:]' '[:lower:]')
     fuzzer="$PWD/$build/${target}Fuzz"
     corpus="$PWD/tests/fuzz/corpus/$name"

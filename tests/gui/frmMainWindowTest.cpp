@@ -46,6 +46,8 @@ private slots:
         const Item items[] = {
             {"mnuFile", "mnuFileSave", "&Save", "Ctrl+S"},
             {"mnuFile", "mnuFilePrint", "&Print", "Ctrl+P"},
+            {"mnuFile", "mnuFileImportBirthdays", "&Import Birthdays...", ""},
+            {"mnuFile", "mnuFileExportCalendar", "E&xport Calendar...", ""},
             {"mnuFile", "mnuFD1", "-", ""},
             {"mnuFile", "mnuFileExit", "&Exit", "Ctrl+Q"},
             {"mnuEvent", "mnuEventNewEvent", "&Add Event", "Ctrl+A"},

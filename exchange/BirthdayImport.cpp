@@ -1,0 +1,102 @@
+#include "BirthdayImport.h"
+
+#include "BirthYear.h"
+#include "Conversions.h"
+#include "EventEntry.h"
+#include "Occurrence.h"
+
+#include <unordered_set>
+
+namespace {
+
+/// What makes two birthdays the same: the description and the month and day.
+std::string sameKey(std::string_view description, Date date)
+{
+    const Date::Ymd ymd = date.ymd();
+    std::string key(description);
+    key += '\n';
+    key += IntToText(ymd.month * 100 + ymd.day);
+    return key;
+}
+
+/// An address the editor would take: it has "@" and "." and no "$" or control character.
+bool usableAddress(std::string_view address)
+{
+    return address.find('@') != std::string_view::npos &&
+           address.find('.') != std::string_view::npos &&
+           address.find('$') == std::string_view::npos &&
+           WithoutControlCharacters(std::string(address)) == address;
+}
+
+/// The date the birthday is first entered with: the date of birth when the year is known,
+/// otherwise the birthday in the latest year up to today's that has that day (29 February
+/// comes from a leap year). Moving it on to the next birthday then follows the usual rule.
+Date enteredDate(const VCardBirthday &birthday, int birthYear, Date today)
+{
+    int year = birthYear > 0 ? birthYear : today.year();
+    while (!Date::isValid(year, birthday.month, birthday.day))
+        --year;
+    return Date::fromYmd(year, birthday.month, birthday.day);
+}
+
+} // namespace
+
+std::string SafeDescription(std::string name)
+{
+    name = WithoutControlCharacters(std::move(name));
+    for (size_t at = name.find("$$"); at != std::string::npos; at = name.find("$$", at + 2))
+        name.insert(at + 1, 1, ' ');
+    if (name.ends_with('$'))
+        name += ' ';
+    return name;
+}
+
+BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
+                                  const std::vector<clsEvent> &existing, Date today)
+{
+    BirthdayImport import;
+    std::unordered_set<std::string> listed;
+    listed.reserve(existing.size() + contacts.size());
+    for (const clsEvent &event : existing)
+        listed.insert(sameKey(event.Description, event.StartingOn));
+
+    for (const VCardContact &contact : contacts) {
+        if (!contact.birthday) {
+            ++import.withoutBirthday;
+            continue;
+        }
+        const VCardBirthday &birthday = *contact.birthday;
+        const int birthYear = birthday.year <= today.year() ? birthday.year : 0;
+        const Date entered = enteredDate(birthday, birthYear, today);
+        const Date next = NextOccurrence(entered, BirthdayType, today).value_or(entered);
+
+        std::string name = contact.name;
+        if (name.empty() && !contact.emails.empty())
+            name = contact.emails.front();
+        if (name.empty())
+            name = "Birthday";
+        std::string description = SafeDescription(std::move(name));
+        if (!listed.insert(sameKey(description, next)).second) {
+            ++import.alreadyInList;
+            continue;
+        }
+        std::string email;
+        for (const std::string &address : contact.emails) {
+            if (usableAddress(address)) {
+                email = address;
+                break;
+            }
+        }
+        import.events.push_back(EventFields{std::move(description), next, std::string(BirthdayType),
+                                            3, "3", std::move(email),
+                                            static_cast<int16_t>(birthYear)});
+    }
+    return import;
+}
+
+std::string ImportSummary(const BirthdayImport &import)
+{
+    return "Birthdays imported: " + IntToText(static_cast<long long>(import.events.size())) +
+           "\r\nAlready in the list: " + IntToText(import.alreadyInList) +
+           "\r\nContacts without a birthday: " + IntToText(import.withoutBirthday);
+}

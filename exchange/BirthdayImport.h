@@ -1,0 +1,33 @@
+#pragma once
+
+#include "EventLine.h"
+#include "VCardReader.h"
+#include "clsEvent.h"
+
+#include <string>
+#include <vector>
+
+// Which contacts of an address book become Birthday events, and what the user is told.
+
+/// The events to add, in the address book's order, and what was left out.
+struct BirthdayImport
+{
+    std::vector<EventFields> events;
+    int alreadyInList = 0;   // same description and same month and day as an event listed
+    int withoutBirthday = 0; // contacts whose card gives no usable birthday
+};
+
+/// Makes a Birthday event of each contact with a birthday that the list (`existing`) does not
+/// hold yet: the name made safe as the editor makes a description, the preferred usable e-mail
+/// address, the year of birth when the card gives one, notice period 3, and the date moved to
+/// the next birthday from `today`.
+[[nodiscard]] BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
+                                                const std::vector<clsEvent> &existing, Date today);
+
+/// A contact's name as a description: no control characters, "$$" turned into "$ $", a blank
+/// after a trailing "$".
+[[nodiscard]] std::string SafeDescription(std::string name);
+
+/// "Birthdays imported: N", "Already in the list: M", "Contacts without a birthday: K", one to a
+/// line.
+[[nodiscard]] std::string ImportSummary(const BirthdayImport &import);

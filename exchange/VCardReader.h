@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A small reader of address books in vCard form (2.1, 3.0 and 4.0, as desktop address books,
+// mail programs and phones export them). It reads only what a birthday reminder needs: the
+// name, the e-mail addresses and the birthday.
+
+/// A birthday as a vCard gives it; year 0 when the card leaves the year out.
+struct VCardBirthday
+{
+    int year = 0;
+    int month = 0;
+    int day = 0;
+
+    friend bool operator==(const VCardBirthday &, const VCardBirthday &) = default;
+};
+
+/// One contact: texts in UTF-8.
+struct VCardContact
+{
+    std::string name;                // FN, or the parts of N when there is no FN
+    std::vector<std::string> emails; // the preferred first, then in the card's order
+    std::optional<VCardBirthday> birthday;
+
+    friend bool operator==(const VCardContact &, const VCardContact &) = default;
+};
+
+/// What a file held: whether it is an address book at all (it has a card), and its contacts.
+struct VCardBook
+{
+    bool isAddressBook = false;
+    std::vector<VCardContact> contacts;
+};
+
+/// Reads every card of `text`: folded lines, groups ("item1.EMAIL"), parameters, the
+/// quoted-printable encoding and character sets of 2.1, and the birthday forms 19560304,
+/// 1956-03-04, --0304, --03-04 and 1956-03-04T00:00:00Z. A text birthday is no birthday.
+[[nodiscard]] VCardBook ReadVCards(std::string_view text);

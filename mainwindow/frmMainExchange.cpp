@@ -1,0 +1,110 @@
+// Exchanging events with the user's other programs: birthdays imported from an address book,
+// and every event exported to a calendar file.
+
+#include "frmMain.h"
+
+#include "AtomicFile.h"
+#include "BirthdayImport.h"
+#include "CalendarExport.h"
+#include "Conversions.h"
+#include "EventListModel.h"
+#include "FileRead.h"
+#include "MessageBox.h"
+#include "MoonrillError.h"
+#include "Text.h"
+#include "VCardReader.h"
+#include "Version.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+/// An address book larger than this is no address book a person keeps.
+constexpr size_t MaxAddressBookBytes = 64u << 20;
+
+std::string toBytes(const QString &text)
+{
+    return text.toStdString();
+}
+
+} // namespace
+
+void frmMain::ImportBirthdays()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Import Birthdays"), QDir::homePath(),
+                                     QStringLiteral("Address books (*.vcf *.vcard)"));
+    if (!path.isEmpty())
+        ImportBirthdaysFrom(path);
+}
+
+void frmMain::ImportBirthdaysFrom(const QString &path)
+{
+    try {
+        const std::string file = toBytes(path);
+        const std::optional<std::string> content =
+            ReadWholeFile(file, {.noun = "an address book", .maxBytes = MaxAddressBookBytes});
+        const VCardBook book = content ? ReadVCards(*content) : VCardBook{};
+        if (!book.isAddressBook) {
+            ShowMessage(std::string_view(file + " is not an address book: it holds no contact."),
+                        MsgStyle::OkCritical, this);
+            return;
+        }
+        BirthdayImport import = PlanBirthdayImport(book.contacts, m_state.Events(), Date::today());
+        // All or nothing: the list takes every birthday or none.
+        const auto room = static_cast<size_t>(
+            EventState::Limit - std::max<int>(m_state.EventCount(), m_state.NextId()));
+        if (import.events.size() > room) {
+            ShowMessage(std::string_view("The address book holds " +
+                                         IntToText(static_cast<long long>(import.events.size())) +
+                                         " new birthdays, but the list has room for " +
+                                         IntToText(static_cast<long long>(room)) +
+                                         " more events.\r\nNothing was imported."),
+                        MsgStyle::OkCritical, this);
+            return;
+        }
+        int lastRow = -1;
+        for (EventFields &event : import.events)
+            lastRow = m_model->insertEvent(std::move(event), Date::today());
+        if (lastRow >= 0) {
+            m_state.SetSaved(false);
+            SelectRow(lastRow);
+        }
+        ShowMessage(std::string_view(ImportSummary(import)), MsgStyle::OkInformation, this);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::ExportCalendar()
+{
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Export Calendar"),
+                                     QDir::home().filePath(QStringLiteral("Moonrill.ics")),
+                                     QStringLiteral("iCalendar files (*.ics)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ics");
+    ExportCalendarTo(path);
+}
+
+void frmMain::ExportCalendarTo(const QString &path)
+{
+    try {
+        const std::string file = toBytes(path);
+        const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
+        WriteFileAtomically(
+            file, CalendarText(m_state.Events(), productId, std::time(nullptr)),
+            WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
+        const size_t count = m_state.Events().size();
+        ShowMessage(std::string_view("The calendar was written to " + file + ": " +
+                                     IntToText(static_cast<long long>(count)) +
+                                     (count == 1 ? " event." : " events.")),
+                    MsgStyle::OkInformation, this);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}

@@ -1,0 +1,82 @@
+// Contacts become Birthday events: dates moved to the next birthday, years kept, names made
+// safe, addresses chosen, duplicates left out, and the summary word for word.
+
+#include "BirthdayImport.h"
+
+#include "EventLine.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const Date Today = Date::fromYmd(2026, 12, 7);
+
+VCardContact contact(const char *name, std::optional<VCardBirthday> birthday,
+                     std::vector<std::string> emails = {})
+{
+    return VCardContact{name, std::move(emails), birthday};
+}
+
+} // namespace
+
+TEST(BirthdayImport, EachContactBecomesItsNextBirthday)
+{
+    clsEvent mum;
+    mum.Description = "Mum";
+    mum.StartingOn = Date::fromYmd(2027, 3, 4);
+    mum.Occurs = "Birthday";
+    const std::vector<VCardContact> contacts = {
+        contact("Mum", VCardBirthday{1956, 3, 4}), // listed already
+        contact("Ann", VCardBirthday{1956, 3, 4}, {"a$b@x.org", "no-at.org", "ann@x.org"}),
+        contact("Leap", VCardBirthday{0, 2, 29}), // no year
+        contact("Leap 2000", VCardBirthday{2000, 2, 29}),
+        contact("Today", VCardBirthday{1990, 12, 7}, {"t@x.org"}),
+        contact("Future", VCardBirthday{2030, 1, 2}), // a year not yet come
+        contact("A$$B$", VCardBirthday{0, 1, 1}),
+        contact("Line\nbreak", VCardBirthday{0, 1, 1}),
+        contact("No birthday", std::nullopt),
+        contact("Ann", VCardBirthday{1956, 3, 4}), // twice in the book
+        contact("", VCardBirthday{0, 5, 5}, {"nameless@x.org"}),
+    };
+    const BirthdayImport import = PlanBirthdayImport(contacts, {mum}, Today);
+    std::vector<std::string> lines;
+    for (const EventFields &event : import.events) {
+        std::string line;
+        AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
+                        event.Email, event.BirthYear);
+        lines.push_back(line);
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "$$Ann$$2027-03-04$$Birthday$$3$$ann@x.org$$1956",
+                         "$$Leap$$2027-02-28$$Birthday$$3$$",
+                         "$$Leap 2000$$2027-02-28$$Birthday$$3$$$$2000",
+                         "$$Today$$2026-12-07$$Birthday$$3$$t@x.org$$1990",
+                         "$$Future$$2027-01-02$$Birthday$$3$$",
+                         "$$A$ $B$ $$2027-01-01$$Birthday$$3$$",
+                         "$$Line break$$2027-01-01$$Birthday$$3$$",
+                         "$$nameless@x.org$$2027-05-05$$Birthday$$3$$nameless@x.org",
+                     }));
+    EXPECT_EQ(import.alreadyInList, 2);
+    EXPECT_EQ(import.withoutBirthday, 1);
+    EXPECT_EQ(ImportSummary(import), "Birthdays imported: 8\r\nAlready in the list: 2\r\n"
+                                     "Contacts without a birthday: 1");
+    // Every line is one the event file reads back as written.
+    for (const std::string &line : lines)
+        EXPECT_TRUE(ReadEventLine(line).has_value()) << line;
+}
+
+TEST(BirthdayImport, DescriptionsAreMadeSafe)
+{
+    const std::pair<const char *, const char *> cases[] = {
+        {"Ann", "Ann"},
+        {"$$", "$ $ "},
+        {"a$$$b", "a$ $ $b"},
+        {"x$", "x$ "},
+        {"tab\there", "tab here"},
+        {"$$$$", "$ $ $ $ "},
+    };
+    for (const auto &[name, safe] : cases) {
+        EXPECT_EQ(SafeDescription(name), safe) << name;
+        EXPECT_EQ(SafeDescription(name).find("$$"), std::string::npos) << name;
+    }
+}

@@ -1,0 +1,117 @@
+// Importing birthdays from an address book and exporting the calendar, through the main window.
+
+#include "MainWindowTestSupport.h"
+
+#include "EventListModel.h"
+
+#include <QAction>
+#include <QFileDialog>
+
+#include <libical/ical.h>
+
+namespace {
+
+QString contacts()
+{
+    return QStringLiteral(MOONRILL_TEST_DATA "/contacts.vcf");
+}
+
+} // namespace
+
+class frmMainExchangeTest : public MainWindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { finish(); }
+
+    void importAddsEachNewBirthdayOnceAndSaysWhatItDid()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        ModalScript<QFileDialog> dialog({[](QFileDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Import Birthdays"));
+            QCOMPARE(d.nameFilters(), QStringList(QStringLiteral("Address books (*.vcf *.vcard)")));
+            d.reject();
+        }});
+        action(*window, "mnuFileImportBirthdays")->trigger();
+        QVERIFY(dialog.done());
+        QVERIFY(answers->shown.empty());
+
+        window->ImportBirthdaysFrom(contacts());
+        QCOMPARE(answers->texts(),
+                 QStringList(QStringLiteral("Birthdays imported: 9\nAlready in the list: 1\n"
+                                            "Contacts without a birthday: 2")));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
+        QCOMPARE(window->List().rowCount(), 10);
+        QVERIFY(!window->State().Saved());
+        const QStringList names = column(*window, 0);
+        for (const char *name : {"Maja Lindqvist", "J\xC3\xBCrgen M\xC3\xBCller", "Priya Natarajan",
+                                 "Zo\xC3\xAB $ $ Dollar$ ", "Leap Day Lou", "Ada Byron"})
+            QVERIFY2(names.contains(QString::fromUtf8(name)), name);
+        const int maja = rowOf(*window, "Maja Lindqvist");
+        QCOMPARE(window->State().RecordOfRow(size_t(maja)).BirthYear, int16_t(1955));
+        QCOMPARE(window->State().RecordOfRow(size_t(maja)).Email,
+                 std::string("maja@lindqvist.example"));
+
+        // The same book again adds nothing.
+        answers->shown.clear();
+        window->ImportBirthdaysFrom(contacts());
+        QCOMPARE(answers->texts(),
+                 QStringList(QStringLiteral("Birthdays imported: 0\nAlready in the list: 10\n"
+                                            "Contacts without a birthday: 2")));
+        QCOMPARE(window->List().rowCount(), 10);
+    }
+
+    void aFileThatIsNoAddressBookAndAFullListAddNothing()
+    {
+        start("");
+        const QString other = home->home.filePath(QStringLiteral("notes.vcf"));
+        writeFile(other, "Name,Birthday\nAnn,1956-03-04\n");
+        window->ImportBirthdaysFrom(other);
+        QCOMPARE(
+            answers->texts(),
+            QStringList(other + QStringLiteral(" is not an address book: it holds no contact.")));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
+        QVERIFY(window->State().Saved());
+
+        for (int i = 0; i < EventState::Limit - 5; ++i)
+            (void)window->State().Insert(
+                {"E" + std::to_string(i), Date::today(), "Once", 0, "0", ""}, Date::today());
+        answers->shown.clear();
+        window->ImportBirthdaysFrom(contacts());
+        QCOMPARE(answers->texts(),
+                 QStringList(QStringLiteral("The address book holds 9 new birthdays, but the list "
+                                            "has room for 5 more events.\nNothing was imported.")));
+        QCOMPARE(int(window->State().EventCount()), EventState::Limit - 5);
+    }
+
+    void exportWritesEveryEventForLibicalToRead()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n$$Mum$$" + dateText(5) +
+              "$$Birthday$$2$$mum@example.org$$1956\r\n");
+        ModalScript<QFileDialog> dialog({[](QFileDialog &d) {
+            QCOMPARE(d.windowTitle(), QStringLiteral("Export Calendar"));
+            QCOMPARE(d.nameFilters(), QStringList(QStringLiteral("iCalendar files (*.ics)")));
+            d.reject();
+        }});
+        action(*window, "mnuFileExportCalendar")->trigger();
+        QVERIFY(dialog.done());
+
+        const QString path = home->home.filePath(QStringLiteral("moonrill.ics"));
+        window->ExportCalendarTo(path);
+        QCOMPARE(answers->texts(), QStringList(QStringLiteral("The calendar was written to ") +
+                                               path + QStringLiteral(": 2 events.")));
+        const QByteArray text = readFile(path);
+        icalcomponent *calendar = icalparser_parse_string(text.constData());
+        QVERIFY(calendar != nullptr);
+        QCOMPARE(icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT), 2);
+        icalcomponent_free(calendar);
+        QVERIFY(text.contains("SUMMARY:Mum"));
+        QVERIFY(text.contains("DESCRIPTION:Year of birth: 1956"));
+        // Exporting changes nothing in the list.
+        QVERIFY(window->State().Saved());
+    }
+};
+
+QTEST_MAIN(frmMainExchangeTest)
+#include "frmMainExchangeTest.moc"
