@@ -75,6 +75,11 @@ std::optional<int> frmMain::selectedEventOrRefuse()
         refuse("No events available!", this);
         return std::nullopt;
     }
+    // Rows but none selected (a click on the blank area): there is no event to act on.
+    if (!lstEvent->selectionModel()->hasSelection()) {
+        refuse("Not found!", this);
+        return std::nullopt;
+    }
     const int i = FindSelectedEvent();
     if (i < 0) {
         refuse("Not found!", this);
@@ -91,6 +96,7 @@ void frmMain::EditEvent()
             if (!found)
                 return;
             const int i = *found;
+            const int editedRow = SelItem.row();
             const clsEvent event = m_state.Events()[size_t(i)];
             {
                 frmAddEvent editor(m_state.EventLine, this);
@@ -113,9 +119,8 @@ void frmMain::EditEvent()
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record
             }
-            m_model->replaceEvent(i, std::move(fields), Date::today());
-            // The replaced row is not selected by the command.
-            lstEvent->selectionModel()->clearSelection();
+            const int newRow = m_model->replaceEvent(i, std::move(fields), Date::today());
+            selectOtherThan(newRow, editedRow);
             m_state.SetSaved(false);
             return;
         }
@@ -124,12 +129,29 @@ void frmMain::EditEvent()
     }
 }
 
+void frmMain::selectOtherThan(int newRow, int editedRow)
+{
+    // The edited event's new row is not selected, but some row is, so that the keyboard and the
+    // commands keep working: the row now at the edited row's place, else the first.
+    const int rows = m_model->rowCount();
+    for (const int row : {std::min(editedRow, rows - 1), 0, 1}) {
+        if (row >= 0 && row < rows && row != newRow) {
+            SelectRow(row);
+            return;
+        }
+    }
+    // The edited event is the only one: it keeps the focus, unselected.
+    lstEvent->selectionModel()->clearSelection();
+    lstEvent->selectionModel()->setCurrentIndex(m_model->index(newRow, 0),
+                                                QItemSelectionModel::NoUpdate);
+}
+
 void frmMain::DeleteEvent()
 {
     try {
         const QModelIndexList selected = lstEvent->selectionModel()->selectedRows();
         if (selected.isEmpty()) {
-            refuse("No events available!", this);
+            refuse(m_model->rowCount() == 0 ? "No events available!" : "Not found!", this);
             return;
         }
         SelItem = selected.first();

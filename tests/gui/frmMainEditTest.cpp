@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QToolBar>
+#include <functional>
 
 namespace {
 
@@ -242,14 +243,59 @@ private slots:
     {
         start(fiveEvents());
         window->EventView()->selectionModel()->clearSelection();
-        window->CopyEvent();
-        QVERIFY(
-            answers->texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
-        window->EditEvent();
-        QVERIFY(
-            answers->texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
-        window->DeleteEvent();
-        QCOMPARE(answers->texts().last(), QStringLiteral("No events available!"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        const auto doubleClick = [this] {
+            QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {},
+                               QPoint(5, window->EventView()->viewport()->height() - 5));
+        };
+        const std::vector<std::function<void()>> commands = {
+            [this] { window->CopyEvent(); }, [this] { window->EditEvent(); },
+            [this] { window->DeleteEvent(); }, doubleClick,
+            [this] { action(*window, "mnuRightEditEvent")->trigger(); }};
+        for (const auto &command : commands) {
+            answers->shown.clear();
+            command();
+            QCOMPARE(answers->texts(), QStringList(QStringLiteral("Not found!")));
+            QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
+        }
+        QCOMPARE(window->List().rowCount(), 5);
+        QCOMPARE(clipboard(), QStringLiteral("before"));
+        QVERIFY(window->State().Saved());
+    }
+
+    void afterAnEditAnotherRowIsSelected()
+    {
+        start(fiveEvents());
+        selectByText(*window, "Delta"); // row 0; moves to the end
+        EditorScript first({[](frmAddEvent &e) {
+            pickDate(e, 400);
+            ok(e);
+        }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(first.done());
+        const QModelIndexList selected = window->EventView()->selectionModel()->selectedRows();
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected.first().data().toString(), QStringLiteral("Bravo"));
+        // The keyboard goes on from there: Ctrl+E edits the selected row, no error.
+        EditorScript second({[](frmAddEvent &e) {
+            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
+                     QStringLiteral("Bravo"));
+            cancel(e);
+        }});
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window->EventView(), Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(second.done());
+        QVERIFY(answers->shown.empty());
+
+        // A lone event stays unselected, as the edit leaves it.
+        finish();
+        start("$$Alone$$" + dateText(3) + "$$Once$$3$$\r\n");
+        EditorScript alone({[](frmAddEvent &e) { ok(e); }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(alone.done());
+        QVERIFY(!window->EventView()->selectionModel()->hasSelection());
     }
 
     void clipboardTexts()
