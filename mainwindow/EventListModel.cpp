@@ -39,7 +39,7 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         return bold;
     }
     if (role == Qt::ToolTipRole && index.column() == EventColumn && event.BirthYear > 0)
-        return FromBytes(TurnsOnText(event.StartingOn, event.BirthYear));
+        return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
     if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
         return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)

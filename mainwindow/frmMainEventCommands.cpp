@@ -10,6 +10,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Occurrence.h"
+#include "Text.h"
 #include "frmAddEvent.h"
 
 #include <QAction>
@@ -169,7 +170,8 @@ void frmMain::DeleteEvent()
         // Only an event that has left the list may wait in the undo buffer.
         m_state.UndoLine = std::move(line);
         setUndoEnabled(true);
-        m_undoButton->setToolTip(QStringLiteral("Undo deletion of '%1'").arg(description));
+        m_undoButton->setToolTip(
+            PlainToolTip(QStringLiteral("Undo deletion of '%1'").arg(description)));
         m_state.SetSaved(false);
     } catch (const std::exception &error) {
         ReportError(error);

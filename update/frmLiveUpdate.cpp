@@ -79,6 +79,7 @@ void frmLiveUpdate::createControls()
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(8, 4, 426, 96);
     Label1 = new QLabel(QStringLiteral("Click Begin to Check For Update"), frame);
+    Label1->setTextFormat(Qt::PlainText); // it shows the version the server names
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(56, 24, 360, 20);
     Command1 = new QPushButton(QStringLiteral("&Check For Update"), frame);

@@ -166,7 +166,7 @@ private slots:
         QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
         QAction *undo = action(*window, "undo");
         QVERIFY(undo->isEnabled());
-        QCOMPARE(undo->toolTip(), QStringLiteral("Undo deletion of 'Charlie'"));
+        QCOMPARE(shownText(undo->toolTip()), QStringLiteral("Undo deletion of 'Charlie'"));
         QCOMPARE(window->State().UndoLine,
                  "$$Charlie$$" + dateText(10).toStdString() + "$$Birthday$$1$$c@x.org");
         QCOMPARE(window->State().Events()[2].Description, std::string("Delta"));
@@ -347,7 +347,7 @@ private slots:
         QVERIFY(age == 40 || age == 41);
         const QModelIndex cell = window->List().index(0, 0);
         QCOMPARE(cell.data().toString(), QStringLiteral("Mum"));
-        QCOMPARE(cell.data(Qt::ToolTipRole).toString(),
+        QCOMPARE(shownText(cell.data(Qt::ToolTipRole).toString()),
                  QStringLiteral("Turns %1 on %2")
                      .arg(age)
                      .arg(QString::fromStdString(DateToText(mum.StartingOn))));
@@ -378,6 +378,27 @@ private slots:
         QVERIFY(forget.done());
         QCOMPARE(int(window->State().Events()[0].BirthYear), 0);
         QVERIFY(!window->List().index(0, 0).data(Qt::ToolTipRole).isValid());
+    }
+
+    void aUsersTextIsNeverMarkupAndOldBytesShowAsLatin1()
+    {
+        const QByteArray content = "$$<b>Bold</b> & %1 party$$" + dateText(3) +
+                                   "$$Once$$3$$\r\n$$Caf\xE9 Ren\xE9$$" + dateText(4) +
+                                   "$$Once$$3$$\r\n";
+        start(content);
+        QCOMPARE(column(*window, 0), QStringList({QStringLiteral("<b>Bold</b> & %1 party"),
+                                                  QString::fromUtf8("Caf\xC3\xA9 Ren\xC3\xA9")}));
+        // The file keeps its bytes: the start-up save wrote them back as they were.
+        QCOMPARE(readFile(home->home.filePath(QStringLiteral("events.mrl"))), content + "\r\n");
+
+        selectByText(*window, "<b>Bold</b> & %1 party");
+        answers->answers = {MsgAnswer::Yes};
+        action(*window, "mnuEventDeleteEvent")->trigger();
+        QCOMPARE(answers->texts(), QStringList(QStringLiteral(
+                                       "Do you really want to delete '<b>Bold</b> & %1 party'?")));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Question);
+        QCOMPARE(shownText(action(*window, "undo")->toolTip()),
+                 QStringLiteral("Undo deletion of '<b>Bold</b> & %1 party'"));
     }
 };
 

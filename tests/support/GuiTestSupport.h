@@ -19,6 +19,19 @@
 #include <functional>
 #include <vector>
 
+#include <QTextDocument>
+
+/// What a tooltip shows of its text: markup laid out as the tooltip lays it out, plain text as it
+/// is.
+inline QString shownText(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    QTextDocument document;
+    document.setHtml(text);
+    return document.toPlainText();
+}
+
 /// Answers every message box in place of a person and remembers what each showed.
 class MessageAnswerer
 {
