@@ -1,6 +1,7 @@
 #include "frmAbout.h"
 
 #include "Animation.h"
+#include "ButtonKeys.h"
 #include "HelpViewer.h"
 #include "LinkLabel.h"
 #include "Maker.h"
@@ -85,6 +86,7 @@ frmAbout::frmAbout(QWidget *parent)
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
     AddHelpKey(this, [] { return HelpContextID; });
+    PressFocusedButtonOnEnter(this);
 }
 
 frmAbout::~frmAbout() = default;

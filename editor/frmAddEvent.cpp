@@ -1,6 +1,7 @@
 #include "frmAddEvent.h"
 
 #include "Animation.h"
+#include "ButtonKeys.h"
 #include "Conversions.h"
 #include "EventEntry.h"
 #include "HelpViewer.h"
@@ -61,6 +62,7 @@ frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
     createEmailSection();
     createBirthYear();
     AddHelpKey(this, [this] { return HelpContextID; });
+    PressFocusedButtonOnEnter(this);
     // Opening: today, "Once" (collapsed, no interval), "No" e-mail.
     calSetDate->setSelectedDate(QDate::currentDate());
     comOccurs->setCurrentIndex(0);

@@ -1,5 +1,6 @@
 #include "frmFind.h"
 
+#include "ButtonKeys.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
@@ -21,6 +22,7 @@ frmFind::frmFind(frmMain &main)
     setFixedSize(386, 71);
     createControls();
     AddHelpKey(this, [] { return HelpContextID; });
+    PressFocusedButtonOnEnter(this);
     // Opening: the search starts at the top, on a selected first row.
     m_main.SelectRow(0);
     const QRect owner = m_main.frameGeometry();

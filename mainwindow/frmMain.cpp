@@ -10,7 +10,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMouseEvent>
@@ -65,6 +67,19 @@ void frmMain::createList()
     for (int column = 0; column < EventListModel::ColumnCount; ++column)
         lstEvent->setColumnWidth(column, widths[column]);
     lstEvent->viewport()->installEventFilter(this);
+    lstEvent->installEventFilter(this);
+}
+
+void frmMain::popupAtSelection()
+{
+    // From the keyboard the popup opens at the selected row, or at the list's top left.
+    const QModelIndexList selected = lstEvent->selectionModel()->selectedRows();
+    QPoint at(4, 4);
+    if (!selected.isEmpty()) {
+        const QRect row = lstEvent->visualRect(selected.first());
+        at = QPoint(row.left() + 16, row.bottom());
+    }
+    mnuRight->popup(lstEvent->viewport()->mapToGlobal(at));
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
@@ -82,6 +97,20 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
             mnuRight->popup(mouse->globalPosition().toPoint());
             return true;
         }
+    }
+    // The context-menu key and Shift+F10 open the popup at the selected row.
+    if (watched == lstEvent && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            popupAtSelection();
+            return true;
+        }
+    }
+    if (watched == lstEvent && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        popupAtSelection();
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }

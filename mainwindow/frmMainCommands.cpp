@@ -38,8 +38,12 @@ void frmMain::FindEvent()
         ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
         return;
     }
-    frmFind find(*this);
-    find.exec();
+    {
+        frmFind find(*this);
+        find.exec();
+    }
+    // The search went on in the list: the keyboard goes on there too.
+    lstEvent->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::VisitWebsite()

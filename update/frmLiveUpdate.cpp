@@ -1,6 +1,7 @@
 #include "frmLiveUpdate.h"
 
 #include "Animation.h"
+#include "ButtonKeys.h"
 #include "HelpViewer.h"
 #include "Maker.h"
 #include "MessageBox.h"
@@ -58,6 +59,7 @@ frmLiveUpdate::frmLiveUpdate(QWidget *parent)
     connect(&Timer2, &QTimer::timeout, this, &frmLiveUpdate::Timer2_Timer);
     Timer1.start(50);
     AddHelpKey(this, [] { return HelpContextID; });
+    PressFocusedButtonOnEnter(this);
 }
 
 frmLiveUpdate::~frmLiveUpdate() = default;

@@ -325,6 +325,36 @@ private slots:
         QVERIFY(QApplication::focusWidget() != description);
     }
 
+    void enterOnAFocusedButtonPressesIt()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog(line);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *ok = child<QPushButton>(dialog, "cmdOk");
+        auto *cancel = child<QPushButton>(dialog, "cmdCancel");
+        QVERIFY(!ok->isDefault() && !cancel->isDefault());
+        // OK with an empty description: the refusal shows it was pressed.
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Return);
+        QCOMPARE(answers.texts(), QStringList(QStringLiteral("Description missing!")));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Dentist"));
+        ok->setFocus();
+        QTest::keyClick(ok, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(line.substr(0, 11), std::string("$$Dentist$$"));
+        // Neither button became the default on the way.
+        QVERIFY(!ok->isDefault() && !cancel->isDefault());
+
+        frmAddEvent again(line);
+        again.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        child<QPushButton>(again, "cmdCancel")->setFocus();
+        QTest::keyClick(child<QPushButton>(again, "cmdCancel"), Qt::Key_Return);
+        QVERIFY(!again.isVisible());
+        QCOMPARE(line, std::string("-1"));
+    }
+
     void everyWayOutButOkLeavesMinusOne_data()
     {
         QTest::addColumn<int>("way");

@@ -229,6 +229,40 @@ private slots:
         window.close();
     }
 
+    void keyboardPopupAndFocusAfterFind()
+    {
+        TestHome home;
+        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+                  "$$One$$" + dateText(1) + "$$Once$$3$$\r\n$$Two$$" + dateText(2) +
+                      "$$Once$$3$$\r\n$$Three$$" + dateText(3) + "$$Once$$3$$\r\n");
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp());
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto *popup = window.findChild<QMenu *>(QStringLiteral("mnuRight"));
+        QTreeView *list = window.EventView();
+        list->setFocus();
+        window.SelectRow(2);
+        const QRect third = list->visualRect(list->model()->index(2, 0));
+        const QPoint rowOnScreen = list->viewport()->mapToGlobal(third.bottomLeft());
+        for (const auto &[key, modifiers] :
+             {std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()},
+              std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)}}) {
+            QTest::keyClick(list, key, modifiers);
+            QTRY_VERIFY(popup->isVisible());
+            QVERIFY2(qAbs(popup->pos().y() - rowOnScreen.y()) <= 2, "the popup opens at the row");
+            popup->hide();
+        }
+
+        ModalScript<QDialog> find({[](QDialog &d) { d.reject(); }});
+        window.findChild<QAction *>(QStringLiteral("mnuEditFind"))->trigger();
+        QVERIFY(find.done());
+        QCOMPARE(window.focusWidget(), static_cast<QWidget *>(list));
+        window.close();
+    }
+
     void addingEventsThroughTheEditor()
     {
         TestHome home;
