@@ -1,5 +1,6 @@
 #include "GuiModule.h"
 
+#include "ApplicationIdentity.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
 
@@ -7,20 +8,10 @@
 
 #include <memory>
 
-namespace {
-
-void nameApplication()
-{
-    QApplication::setApplicationName(QStringLiteral("Moonrill"));
-    QApplication::setDesktopFileName(QStringLiteral("moonrill"));
-}
-
-} // namespace
-
 extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int *argc, char **argv)
 {
     QApplication app(*argc, argv);
-    nameApplication();
+    SetApplicationIdentity();
     frmMain window;
     QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.StartUp())
@@ -40,6 +31,6 @@ extern "C" __attribute__((visibility("default"))) LogonScreens *
 MoonrillStartLogonScreens(int *argc, char **argv)
 {
     auto application = std::make_unique<QApplication>(*argc, argv);
-    nameApplication();
+    SetApplicationIdentity();
     return new WhatsUpScreens(std::move(application));
 }

@@ -3,7 +3,6 @@
 
 #include "frmMain.h"
 
-#include "Artwork.h"
 #include "EventListModel.h"
 #include "MessageBox.h"
 #include "SingleInstance.h"
@@ -23,7 +22,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Moonrill"));
-    setWindowIcon(MoonrillIcon());
     // A fixed border with a minimize button and no maximize button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |

@@ -92,9 +92,15 @@ void Animation::advance()
 void Animation::showFrame(int index)
 {
     m_frame = index;
-    const std::vector<uint32_t> &pixels = m_clip.frames[size_t(index)];
+    // The clip's background colour (the first frame's top-left pixel) is drawn transparent, as
+    // the desktop's own animation control does, so a clip sits on any theme's window colour.
+    std::vector<uint32_t> pixels = m_clip.frames[size_t(index)];
+    const uint32_t background =
+        m_clip.frames.front().empty() ? 0 : m_clip.frames.front()[0] & 0xFFFFFFu;
+    for (uint32_t &pixel : pixels)
+        pixel = (pixel & 0xFFFFFFu) == background ? 0u : (pixel | 0xFF000000u);
     const QImage image(reinterpret_cast<const uchar *>(pixels.data()), m_clip.width, m_clip.height,
-                       qsizetype{m_clip.width} * 4, QImage::Format_RGB32);
+                       qsizetype{m_clip.width} * 4, QImage::Format_ARGB32);
     QPixmap pixmap = QPixmap::fromImage(image.copy());
     const QSize target = m_view->size();
     if (target.width() > 0 && target.height() > 0 && target != pixmap.size())

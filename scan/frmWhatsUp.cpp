@@ -78,6 +78,8 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     // The fourth column holds the padded day count the rows are ordered by; it is taken away
     // once the window has opened.
     lstWhatsUp->setColumnCount(4);
+    // The sort column has no caption: while it stays in sight (no clip), its header is empty.
+    lstWhatsUp->headerItem()->setText(3, QString());
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {

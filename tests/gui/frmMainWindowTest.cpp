@@ -1,11 +1,15 @@
 #include "frmMain.h"
 
+#include "ApplicationIdentity.h"
+#include "Artwork.h"
 #include "Conversions.h"
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "GuiTestSupport.h"
 #include "MainWindowTestSupport.h"
+#include "ScanComputation.h"
 #include "frmAddEvent.h"
+#include "frmWhatsUp.h"
 
 #include <QAction>
 #include <QCalendarWidget>
@@ -145,8 +149,22 @@ private slots:
                                        QStringLiteral("When"), QStringLiteral("Type"),
                                        QStringLiteral("Notice period")}));
         QCOMPARE(list->columnWidth(0), 273);
-        QVERIFY(!window.windowIcon().isNull());
         window.close();
+    }
+
+    void everyWindowCarriesTheProgramsIcon()
+    {
+        SetApplicationIdentity();
+        const qint64 icon = QApplication::windowIcon().cacheKey();
+        QCOMPARE(QApplication::windowIcon().pixmap(32).toImage(),
+                 MoonrillIcon().pixmap(32).toImage());
+        TestHome home;
+        frmMain window;
+        std::vector<std::string> mails;
+        frmWhatsUp scan({}, mails);
+        QMessageBox box;
+        for (QWidget *w : std::initializer_list<QWidget *>{&window, &scan, &box})
+            QCOMPARE(w->windowIcon().cacheKey(), icon);
     }
 
     void rowsByNearnessAndHeaderClicksDoNothing()

@@ -5,6 +5,7 @@
 #include "ScanComputation.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
@@ -77,6 +78,17 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->text(2), QStringLiteral("Ann's day"));
         QCOMPARE(list->topLevelItem(4)->text(1),
                  QString::fromStdString(DateToText(Today.addDays(3))));
+
+        // The bells' background is transparent, so they sit on any theme's window colour.
+        const QImage bell =
+            window.findChild<QLabel *>(QStringLiteral("Animation1"))->pixmap().toImage();
+        QVERIFY(!bell.isNull());
+        QCOMPARE(qAlpha(bell.pixel(0, 0)), 0);
+        int drawn = 0;
+        for (int y = 0; y < bell.height(); ++y)
+            for (int x = 0; x < bell.width(); ++x)
+                drawn += qAlpha(bell.pixel(x, y)) == 255 ? 1 : 0;
+        QVERIFY2(drawn > bell.width() * bell.height() / 10, "the bell itself is drawn");
 
         // Header clicks change nothing.
         QTest::mouseClick(list->header()->viewport(), Qt::LeftButton, {},
@@ -170,6 +182,7 @@ private slots:
         QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
         auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
         QCOMPARE(list->columnCount(), 4);
+        QCOMPARE(list->headerItem()->text(3), QString());
         QCOMPARE(list->topLevelItem(4)->text(3), QStringLiteral("    3"));
         QVERIFY(!list->topLevelItem(0)->font(0).bold());
         QVERIFY(links.opened.isEmpty());

@@ -1,0 +1,12 @@
+#include "ApplicationIdentity.h"
+
+#include "Artwork.h"
+
+#include <QApplication>
+
+void SetApplicationIdentity()
+{
+    QApplication::setApplicationName(QStringLiteral("Moonrill"));
+    QApplication::setDesktopFileName(QStringLiteral("moonrill"));
+    QApplication::setWindowIcon(MoonrillIcon());
+}
