@@ -232,6 +232,7 @@ void frmAddEvent::SetOuterHeight(int twips)
 {
     m_outerHeight = twips;
     const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    m_appliedFrame = frame;
     int client = pixels(twips) - frame;
     // Collapsed, nothing of the e-mail section may show, whatever the window frame is.
     if (twips <= CollapsedHeight)
@@ -398,6 +399,20 @@ void frmAddEvent::showEvent(QShowEvent *event)
         if (anmAdd->OpenClip("writeexclamation.avi", this))
             anmAdd->Play(-1);
     });
+}
+
+bool frmAddEvent::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    // A window manager reports the frame only after the window is shown, by the time it
+    // activates it: the outer height is made right again once the frame is known.
+    const QEvent::Type type = event->type();
+    const bool mayKnowFrame = type == QEvent::Move || type == QEvent::Resize ||
+                              type == QEvent::WindowActivate || type == QEvent::ActivationChange;
+    if (mayKnowFrame && isVisible() &&
+        frameGeometry().height() - geometry().height() != m_appliedFrame)
+        SetOuterHeight(m_outerHeight);
+    return handled;
 }
 
 bool frmAddEvent::eventFilter(QObject *watched, QEvent *event)

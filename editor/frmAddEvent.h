@@ -60,6 +60,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -77,6 +78,7 @@ private:
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
     int m_outerHeight = CollapsedHeight;
+    int m_appliedFrame = 0; // the frame height the last SetOuterHeight allowed for
     bool m_opened = false;
 
     QLabel *lblDescription = nullptr;
