@@ -7,10 +7,13 @@
 #include "Text.h"
 
 #include <QFontMetricsF>
+
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -61,38 +64,93 @@ private:
     double m_dotsPerMm;
 };
 
+/// What goes on which page: the rows' places, the first row of each page and the notice's
+/// place. Pages are drawn one at a time, so any range of them, in any number of copies.
+class PagePlan
+{
+public:
+    PagePlan(QPrinter &printer, const EventState &state)
+        : m_state(state), m_places(PrintLayout::RowPlaces(state.RowCount())),
+          m_notice(PrintLayout::NoticePlace(
+              state.RowCount(), QFontMetricsF(courier(12, false, true), &printer).lineSpacing() /
+                                    (printer.resolution() / 25.4)))
+    {
+        m_firstRow.assign(size_t(pageCount()) + 1, m_places.size());
+        for (size_t i = m_places.size(); i-- > 0;)
+            m_firstRow[size_t(m_places[i].page)] = i;
+        for (size_t p = m_firstRow.size() - 1; p-- > 0;)
+            m_firstRow[p] = std::min(m_firstRow[p], m_firstRow[p + 1]);
+    }
+
+    [[nodiscard]] int pageCount() const
+    {
+        const int lastRowPage = m_places.empty() ? 0 : m_places.back().page;
+        return std::max(lastRowPage, m_notice.page) + 1;
+    }
+
+    void draw(MillimetrePainter &painter, int pageIndex) const
+    {
+        using namespace PrintLayout;
+        if (pageIndex == 0) {
+            painter.setFont(courier(14, true, false));
+            painter.text(ColumnX[0], TitleY, Title);
+            for (int c = 0; c < 4; ++c)
+                painter.text(ColumnX[c], FirstRowY - RowPitch, Headings[c]);
+        }
+        painter.setFont(courier(12, false, false));
+        for (size_t i = m_firstRow[size_t(pageIndex)];
+             i < m_places.size() && m_places[i].page == pageIndex; ++i) {
+            const EventRow row = m_state.Row(i);
+            const std::string *texts[4] = {&row.Text, &row.Date, &row.When, &row.Type};
+            for (int c = 0; c < 4; ++c)
+                painter.text(ColumnX[c], m_places[i].y, *texts[c]);
+        }
+        if (m_notice.page == pageIndex) {
+            painter.setFont(courier(12, false, true));
+            painter.text(ColumnX[0], m_notice.y, Notice);
+        }
+    }
+
+private:
+    const EventState &m_state;
+    std::vector<PrintLayout::Place> m_places;
+    PrintLayout::Place m_notice;
+    std::vector<size_t> m_firstRow; // per page, the first row on it (or the end)
+};
+
 } // namespace
+
+int PrintPageCount(QPrinter &printer, const EventState &state)
+{
+    return PagePlan(printer, state).pageCount();
+}
 
 void PrintEventList(QPrinter &printer, const EventState &state)
 {
-    using namespace PrintLayout;
-    MillimetrePainter page(printer);
-    page.setFont(courier(14, true, false));
-    page.text(ColumnX[0], TitleY, Title);
-    for (int c = 0; c < 4; ++c)
-        page.text(ColumnX[c], FirstRowY - RowPitch, Headings[c]);
+    const PagePlan plan(printer, state);
+    int first = 1;
+    int last = plan.pageCount();
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        first = std::max(first, printer.fromPage());
+        last = std::min(last, printer.toPage() > 0 ? printer.toPage() : last);
+    }
+    // A printer that makes the copies itself gets each page once; otherwise (a PDF file, for
+    // one) they are drawn here, collated or not as the dialog asked.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    const bool collate = printer.collateCopies();
+    std::vector<int> pages;
+    for (int round = 0; round < (collate ? copies : 1); ++round)
+        for (int p = first; p <= last; ++p)
+            for (int copy = 0; copy < (collate ? 1 : copies); ++copy)
+                pages.push_back(p - 1);
 
-    page.setFont(courier(12, false, false));
-    const std::vector<Place> places = RowPlaces(state.RowCount());
-    int current = 0;
-    for (size_t i = 0; i < places.size(); ++i) {
-        while (current < places[i].page) {
-            page.newPage();
-            ++current;
-        }
-        const EventRow row = state.Row(i);
-        const std::string *texts[4] = {&row.Text, &row.Date, &row.When, &row.Type};
-        for (int c = 0; c < 4; ++c)
-            page.text(ColumnX[c], places[i].y, *texts[c]);
+    MillimetrePainter painter(printer);
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            painter.newPage();
+        plan.draw(painter, pages[i]);
     }
-    page.setFont(courier(12, false, true));
-    const Place notice = NoticePlace(state.RowCount(), page.lineHeightMm());
-    while (current < notice.page) {
-        page.newPage();
-        ++current;
-    }
-    page.text(ColumnX[0], notice.y, Notice);
-    page.end();
+    painter.end();
 }
 
 void PrintEvents(const EventState &state, QWidget *parent)
@@ -104,6 +162,9 @@ void PrintEvents(const EventState &state, QWidget *parent)
     try {
         QPrinter printer(QPrinter::HighResolution);
         QPrintDialog dialog(&printer, parent);
+        // The pages can be chosen: the dialog knows how many there are.
+        dialog.setMinMax(1, PrintPageCount(printer, state));
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
         if (dialog.exec() != QDialog::Accepted)
             return; // cancelled: nothing printed, nothing said
         PrintEventList(printer, state);

@@ -5,8 +5,12 @@ class QPrinter;
 class QWidget;
 
 /// Prints the list as it is shown onto `printer`: title, headings, one line per row with four
-/// of its columns, 32 rows on page 1 and 36 on later ones, and a closing notice.
+/// of its columns, 32 rows on page 1 and 36 on later ones, and a closing notice. Only the pages
+/// of the printer's page range, in its number of copies.
 void PrintEventList(QPrinter &printer, const EventState &state);
+
+/// How many pages the printout of `state` takes on `printer`.
+[[nodiscard]] int PrintPageCount(QPrinter &printer, const EventState &state);
 
 /// The print command: "No events available!" on an empty list; otherwise the print dialog
 /// (cancelling ends quietly), the printout and the "Printing Now" message. Failures are

@@ -105,11 +105,60 @@ private slots:
         PrintEvents(empty, &parent);
         QCOMPARE(answers.texts(), QStringList(QStringLiteral("No events available!")));
 
-        const EventState state = eventsAhead(3);
-        ModalScript<QPrintDialog> script({[](QPrintDialog &dialog) { dialog.reject(); }});
+        const EventState state = eventsAhead(70);
+        ModalScript<QPrintDialog> script({[](QPrintDialog &dialog) {
+            // The dialog offers the range of the printout's own pages.
+            QCOMPARE(dialog.minPage(), 1);
+            QCOMPARE(dialog.maxPage(), 3);
+            QVERIFY(dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+            dialog.reject();
+        }});
         PrintEvents(state, &parent);
         QVERIFY(script.done());
         QCOMPARE(answers.shown.size(), size_t(1));
+    }
+
+    void pageRangeAndCopiesAreHonoured()
+    {
+        const EventState state = eventsAhead(70);
+        QTemporaryDir folder;
+        const auto print = [&](int from, int to, int copies, bool collate) {
+            const QString pdf = folder.filePath(QStringLiteral("range.pdf"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            if (from > 0) {
+                printer.setPrintRange(QPrinter::PageRange);
+                printer.setFromTo(from, to);
+            }
+            printer.setCopyCount(copies);
+            printer.setCollateCopies(collate);
+            PrintEventList(printer, state);
+            return pagesOf(pdf);
+        };
+        // Pages 2 to 2: one page, rows 33 to 68, no title and no notice.
+        const QStringList second = print(2, 2, 1, true);
+        QCOMPARE(second.size(), 1);
+        QVERIFY(second[0].contains(QStringLiteral("Event 33 ")));
+        QVERIFY(second[0].contains(QStringLiteral("Event 68 ")));
+        QVERIFY(!second[0].contains(QStringLiteral("Event 32 ")));
+        QVERIFY(!second[0].contains(QStringLiteral("Event 69 ")));
+        QVERIFY(!second[0].contains(QStringLiteral("Moonrill - Events")));
+        // Two copies of pages 2 to 3, collated (2, 3, 2, 3) and not (2, 2, 3, 3).
+        const auto firstRows = [](const QStringList &pages) {
+            QStringList firsts;
+            for (const QString &page : pages)
+                firsts << QRegularExpression(QStringLiteral("Event \\d+")).match(page).captured(0);
+            return firsts;
+        };
+        QCOMPARE(firstRows(print(2, 3, 2, true)),
+                 QStringList({QStringLiteral("Event 33"), QStringLiteral("Event 69"),
+                              QStringLiteral("Event 33"), QStringLiteral("Event 69")}));
+        QCOMPARE(firstRows(print(2, 3, 2, false)),
+                 QStringList({QStringLiteral("Event 33"), QStringLiteral("Event 33"),
+                              QStringLiteral("Event 69"), QStringLiteral("Event 69")}));
+        // The whole printout without a range, as before.
+        QCOMPARE(print(0, 0, 1, true).size(), 3);
     }
 };
 
