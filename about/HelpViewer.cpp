@@ -6,14 +6,16 @@
 #include "Paths.h"
 #include "Text.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 
 HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     : QWidget(owner, Qt::Window), m_topics(std::move(topics)), m_list(new QListWidget(this)),
-      m_text(new QTextBrowser(this))
+      m_text(new QTextBrowser(this)), m_home(owner)
 {
     setObjectName(QStringLiteral("HelpViewer"));
     setWindowTitle(QStringLiteral("Moonrill Help"));
@@ -21,6 +23,8 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     resize(640, 440);
     m_list->setObjectName(QStringLiteral("lstTopics"));
     m_text->setObjectName(QStringLiteral("txtTopic"));
+    m_list->setAccessibleName(QStringLiteral("Topics"));
+    m_text->setAccessibleName(QStringLiteral("Help text"));
     for (const HelpTopic &topic : m_topics)
         m_list->addItem(FromBytes(topic.title));
     m_list->setMaximumWidth(200);
@@ -29,7 +33,7 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     layout->addWidget(m_text, 1);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0 && size_t(row) < m_topics.size())
-            m_text->setPlainText(FromBytes(m_topics[size_t(row)].text));
+            m_text->setMarkdown(FromBytes(m_topics[size_t(row)].text));
     });
 }
 
@@ -51,12 +55,61 @@ int HelpViewer::CurrentTopic() const
     return row >= 0 && size_t(row) < m_topics.size() ? m_topics[size_t(row)].number : 0;
 }
 
+void HelpViewer::LendTo(QWidget *window)
+{
+    if (window == nullptr || window == parentWidget())
+        return;
+    if (window != m_home)
+        window->installEventFilter(this);
+    moveTo(window);
+}
+
+void HelpViewer::moveTo(QWidget *owner)
+{
+    const bool shown = isVisible();
+    const QRect place = geometry();
+    setParent(owner, Qt::Window);
+    setGeometry(place);
+    if (shown)
+        show();
+}
+
+bool HelpViewer::eventFilter(QObject *watched, QEvent *event)
+{
+    // The window that held the viewer closes: the viewer goes home, open as it was.
+    if (watched == parentWidget() && watched != m_home && event->type() == QEvent::Hide) {
+        watched->removeEventFilter(this);
+        moveTo(m_home);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void HelpViewer::FitOnScreen()
+{
+    const QScreen *where = screen();
+    if (where == nullptr)
+        return;
+    const QRect free = where->availableGeometry();
+    const QMargins frame = frameGeometry().size() != size()
+                               ? QMargins(geometry().left() - frameGeometry().left(),
+                                          geometry().top() - frameGeometry().top(),
+                                          frameGeometry().right() - geometry().right(),
+                                          frameGeometry().bottom() - geometry().bottom())
+                               : QMargins();
+    const QRect room = free.marginsRemoved(frame);
+    QRect place = geometry();
+    place.setSize(place.size().boundedTo(room.size()));
+    place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
+    place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
+    setGeometry(place);
+}
+
 std::string HelpFilePath()
 {
     return AssetPath("Moonrill.hlp");
 }
 
-HelpViewer *ShowHelpTopic(QWidget *owner, int topic)
+HelpViewer *ShowHelpTopic(QWidget *asker, int topic)
 {
     const std::string path = HelpFilePath();
     std::vector<HelpTopic> topics;
@@ -70,15 +123,23 @@ HelpViewer *ShowHelpTopic(QWidget *owner, int topic)
         ShowMessage(QStringLiteral(
                         "The help file %1 cannot be found or read. Please reinstall the program.")
                         .arg(FromBytes(path)),
-                    MsgStyle::OkCritical, owner);
+                    MsgStyle::OkCritical, asker);
         return nullptr;
     }
-    // One viewer per owner: a second request turns the open one to the topic.
-    HelpViewer *viewer = owner->findChild<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
-    if (viewer == nullptr)
-        viewer = new HelpViewer(std::move(topics), owner);
+    // One viewer for the program: it lives with the outermost window and is found wherever it
+    // is lent; a second request turns the open one to the topic.
+    QWidget *home = asker;
+    while (home->parentWidget() != nullptr)
+        home = home->parentWidget();
+    auto *viewer = home->findChild<HelpViewer *>();
+    const bool isNew = viewer == nullptr;
+    if (isNew)
+        viewer = new HelpViewer(std::move(topics), home);
+    viewer->LendTo(asker->window());
     viewer->ShowTopic(topic);
     viewer->show();
+    if (isNew)
+        viewer->FitOnScreen();
     viewer->raise();
     viewer->activateWindow();
     return viewer;

@@ -1,5 +1,6 @@
 #include "frmBug.h"
 
+#include "Accessibility.h"
 #include "Animation.h"
 #include "MailLink.h"
 #include "Maker.h"
@@ -36,6 +37,7 @@ frmBug::frmBug(QWidget *parent)
                           QStringLiteral("Request")});
     comRequest->setCurrentIndex(-1);
     comRequest->installEventFilter(this);
+    NameAfterLabel(type, comRequest);
 
     lblContact = new QLabel(QStringLiteral("Get in touch with me..."), this);
     lblContact->setObjectName(QStringLiteral("lblContact"));
@@ -56,6 +58,7 @@ frmBug::frmBug(QWidget *parent)
     txtBugReport->setObjectName(QStringLiteral("txtBugReport"));
     txtBugReport->setGeometry(8, 100, 353, 240);
     txtBugReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    NameAfterLabel(text, txtBugReport);
 
     auto button = [this](const char *name, const char *caption, int x) {
         auto *b = new QPushButton(QString::fromLatin1(caption), this);

@@ -1,5 +1,6 @@
 #include "frmAddEvent.h"
 
+#include "Accessibility.h"
 #include "Animation.h"
 #include "ButtonKeys.h"
 #include "Conversions.h"
@@ -192,6 +193,13 @@ void frmAddEvent::createEmailSection()
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
     txtEmail->setGeometry(200, pixels(4560), 169, 22);
 
+    NameAfterLabel(lblDescription, txtDescription);
+    NameAfterLabel(lblStartingOn, calSetDate);
+    NameAfterLabel(lblOccurs, comOccurs);
+    NameAfterLabel(lblPeriod, UpDown1);
+    NameAfterLabel(lblInterval, UpDown2);
+    NameAfterLabel(lblEmail, txtEmail);
+
     setTabOrder(txtDescription, calSetDate);
     setTabOrder(calSetDate, comOccurs);
     setTabOrder(comOccurs, UpDown1);
@@ -216,7 +224,7 @@ void frmAddEvent::createBirthYear()
     txtBirthYear->setSpecialValueText(QStringLiteral("unknown"));
     txtBirthYear->setValue(0);
     txtBirthYear->setToolTip(QStringLiteral("The year the person was born, to show their age"));
-    lblBirthYear->setBuddy(txtBirthYear);
+    NameAfterLabel(lblBirthYear, txtBirthYear);
     // A date of birth picked in the calendar gives its year: the date itself moves on to the
     // next birthday when the event is added.
     connect(calSetDate, &QCalendarWidget::selectionChanged, this, [this] {

@@ -1,5 +1,6 @@
 #include "frmFind.h"
 
+#include "Accessibility.h"
 #include "ButtonKeys.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
@@ -39,6 +40,7 @@ void frmFind::createControls()
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setGeometry(80, 8, 200, 22);
+    NameAfterLabel(lblFindWhat, txtFind);
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
 
     cmdFind = new QPushButton(QStringLiteral("&Find"), this);

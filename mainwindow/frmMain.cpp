@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "EventListModel.h"
+#include "HelpViewer.h"
 #include "MessageBox.h"
 #include "SingleInstance.h"
 
@@ -47,6 +48,7 @@ frmMain::~frmMain() = default;
 void frmMain::createList()
 {
     lstEvent = new QTreeView(m_client);
+    lstEvent->setAccessibleName(QStringLiteral("Events"));
     lstEvent->setObjectName(QStringLiteral("lstEvent"));
     lstEvent->setGeometry(8, 32, 609, 481);
     lstEvent->setModel(m_model);
@@ -189,6 +191,9 @@ bool frmMain::ConfirmSave()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     if (m_ended || !ConfirmSave()) {
+        // The help goes with the main window.
+        for (HelpViewer *help : findChildren<HelpViewer *>())
+            help->close();
         event->accept();
         return;
     }

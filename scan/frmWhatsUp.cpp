@@ -40,6 +40,7 @@ void frmWhatsUp::createControls()
     setFixedSize(484, 213);
 
     lstWhatsUp = new QTreeWidget(this);
+    lstWhatsUp->setAccessibleName(QStringLiteral("Upcoming events"));
     lstWhatsUp->setObjectName(QStringLiteral("lstWhatsUp"));
     lstWhatsUp->setGeometry(0, 0, 481, 161);
     lstWhatsUp->setRootIsDecorated(false);

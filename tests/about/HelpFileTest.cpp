@@ -35,3 +35,47 @@ TEST(HelpFile, OurHelpFileHasEveryWindowsTopic)
     for (int needed : {1, 2, 3, 4, 6, 7, 10, 12})
         EXPECT_EQ(numbers.count(needed), 1u) << needed;
 }
+
+TEST(HelpFile, OurHelpCoversEveryCommandShortcutAndFile)
+{
+    const std::optional<std::string> content =
+        ReadWholeFile(JoinPath(ExecutableFolder(), "Moonrill.hlp"));
+    ASSERT_TRUE(content.has_value());
+    const std::vector<HelpTopic> topics = ParseHelpFile(*content);
+    ASSERT_FALSE(topics.empty());
+    // The contents names every other topic.
+    for (size_t i = 1; i < topics.size(); ++i)
+        EXPECT_NE(topics.front().text.find(topics[i].title), std::string::npos) << topics[i].title;
+    std::string all;
+    for (const HelpTopic &topic : topics)
+        all += topic.text + "\n";
+    for (const char *needed : {"| F1 |",
+                               "| Ctrl+U |",
+                               "| F12 |",
+                               "| Ctrl+W |",
+                               "| Ctrl+A |",
+                               "| Ctrl+E |",
+                               "| Del |",
+                               "| Ctrl+D |",
+                               "| Ctrl+Z |",
+                               "| Ctrl+C |",
+                               "| Ctrl+F |",
+                               "| Ctrl+R |",
+                               "| Ctrl+S |",
+                               "| Ctrl+P |",
+                               "| Ctrl+Q |",
+                               "Shift+F10",
+                               "Print",
+                               "Express Contact",
+                               "Visit Website",
+                               "Delete Event",
+                               "Undo",
+                               "events.mrl.bak",
+                               "~/.local/share/moonrill",
+                               "Eventlist was corrupt",
+                               "Run Scan Events On Windows Startup > On",
+                               "does not install",
+                               "Import Birthdays",
+                               "Export Calendar"})
+        EXPECT_NE(all.find(needed), std::string::npos) << needed;
+}

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QListWidget>
+#include <QPointer>
+#include <QScreen>
 #include <QTextBrowser>
 
 class HelpTest : public QObject
@@ -66,6 +68,46 @@ private slots:
             scan.accept();
         }
         window.close();
+    }
+
+    void oneViewerForTheWholeProgram()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QAction *>(QStringLiteral("mnuHelpHelp"))->trigger();
+        const QPointer<HelpViewer> viewer = viewerOf(window);
+        QVERIFY(viewer);
+        // Wholly on the screen's free area.
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
+        {
+            std::string line;
+            frmAddEvent editor(line, &window);
+            editor.HelpContextID = 3;
+            editor.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+            QTest::keyClick(&editor, Qt::Key_F1);
+            // The same viewer, held by the editor while it is open, so the editor does not
+            // block it.
+            QCOMPARE(viewerOf(editor), viewer.data());
+            QCOMPARE(viewer->CurrentTopic(), 3);
+            editor.reject();
+        }
+        // Closing the editor leaves the viewer open, back with the main window.
+        QVERIFY(viewer);
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->parentWidget(), static_cast<QWidget *>(&window));
+        QCOMPARE(window.findChildren<HelpViewer *>().size(), 1);
+        // It lays its text out to its width: the topic is a document, not fixed lines.
+        auto *text = viewer->findChild<QTextBrowser *>();
+        QCOMPARE(text->lineWrapMode(), QTextEdit::WidgetWidth);
+        QVERIFY(!text->toMarkdown().isEmpty());
+        // It goes with the main window.
+        window.close();
+        QVERIFY(!viewer || !viewer->isVisible());
     }
 
     void aMissingHelpFileIsSaid()

@@ -1,0 +1,14 @@
+#include "Accessibility.h"
+
+#include <QLabel>
+
+void NameAfterLabel(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    QString name = label->text();
+    name.remove(QLatin1Char('&'));
+    name = name.trimmed();
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    control->setAccessibleName(name);
+}
