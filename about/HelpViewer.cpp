@@ -89,19 +89,43 @@ void HelpViewer::FitOnScreen()
     const QScreen *where = screen();
     if (where == nullptr)
         return;
-    const QRect free = where->availableGeometry();
-    const QMargins frame = frameGeometry().size() != size()
-                               ? QMargins(geometry().left() - frameGeometry().left(),
-                                          geometry().top() - frameGeometry().top(),
-                                          frameGeometry().right() - geometry().right(),
-                                          frameGeometry().bottom() - geometry().bottom())
-                               : QMargins();
-    const QRect room = free.marginsRemoved(frame);
+    // The frame the window manager draws is known once the window is up; until then the home
+    // window's own frame stands in for it.
+    const QWidget *framed = frameGeometry() != geometry() || m_home == nullptr ? this : m_home;
+    m_fittedFrame = framed->frameGeometry().size() - framed->geometry().size();
+    const QMargins frame(framed->geometry().left() - framed->frameGeometry().left(),
+                         framed->geometry().top() - framed->frameGeometry().top(),
+                         framed->frameGeometry().right() - framed->geometry().right(),
+                         framed->frameGeometry().bottom() - framed->geometry().bottom());
+    const QRect room = where->availableGeometry().marginsRemoved(frame);
     QRect place = geometry();
     place.setSize(place.size().boundedTo(room.size()));
     place.moveLeft(std::clamp(place.left(), room.left(), room.right() - place.width() + 1));
     place.moveTop(std::clamp(place.top(), room.top(), room.bottom() - place.height() + 1));
     setGeometry(place);
+}
+
+void HelpViewer::PlaceBeside(const QWidget *window)
+{
+    // Right of the window when there is room, else left of it, at its top; FitOnScreen then
+    // keeps it on the screen.
+    const QRect beside = window->frameGeometry();
+    const QRect free = window->screen() ? window->screen()->availableGeometry() : QRect();
+    int left = beside.right() + 1;
+    if (left + width() > free.right() && beside.left() - width() >= free.left())
+        left = beside.left() - frameGeometry().width();
+    move(left, beside.top());
+    FitOnScreen();
+}
+
+bool HelpViewer::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::Move || type == QEvent::WindowActivate) && isVisible() &&
+        frameGeometry().size() - geometry().size() != m_fittedFrame)
+        FitOnScreen();
+    return handled;
 }
 
 std::string HelpFilePath()
@@ -137,9 +161,9 @@ HelpViewer *ShowHelpTopic(QWidget *asker, int topic)
         viewer = new HelpViewer(std::move(topics), home);
     viewer->LendTo(asker->window());
     viewer->ShowTopic(topic);
-    viewer->show();
     if (isNew)
-        viewer->FitOnScreen();
+        viewer->PlaceBeside(home);
+    viewer->show();
     viewer->raise();
     viewer->activateWindow();
     return viewer;

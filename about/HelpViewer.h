@@ -2,6 +2,7 @@
 
 #include "HelpFile.h"
 
+#include <QSize>
 #include <QWidget>
 
 #include <functional>
@@ -30,10 +31,14 @@ public:
 
     /// Lets `window` (a window inside the viewer's home) hold the viewer until it hides.
     void LendTo(QWidget *window);
-    /// Moves and sizes the viewer so that it lies wholly on its screen's free area.
+    /// Moves and sizes the viewer so that it lies wholly on its screen's free area, its frame
+    /// included.
     void FitOnScreen();
+    /// Puts the viewer beside `window`, wholly on the screen.
+    void PlaceBeside(const QWidget *window);
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -42,7 +47,8 @@ private:
     std::vector<HelpTopic> m_topics;
     QListWidget *m_list;
     QTextBrowser *m_text;
-    QWidget *m_home; // the outermost window, which the viewer belongs to
+    QWidget *m_home;     // the outermost window, which the viewer belongs to
+    QSize m_fittedFrame; // the frame the last FitOnScreen allowed for
 };
 
 /// The help file's path: "Moonrill.hlp" beside the program or in its share folder.
