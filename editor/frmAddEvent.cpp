@@ -16,6 +16,7 @@
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -99,6 +100,7 @@ void frmAddEvent::createControls()
     QFont small = calSetDate->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);
     calSetDate->setFont(small);
+    fitWeekdayNames();
 
     lblOccurs = new QLabel(QStringLiteral("Type:"), this);
     lblOccurs->setObjectName(QStringLiteral("lblOccurs"));
@@ -172,11 +174,28 @@ void frmAddEvent::createControls()
         grid->installEventFilter(this);
 }
 
+void frmAddEvent::fitWeekdayNames()
+{
+    // Short day names ("Mon") where the calendar's columns hold them, single letters where not.
+    const QFontMetrics metrics(calSetDate->font());
+    const int column = calSetDate->width() / 7 - 4;
+    bool fits = true;
+    for (int day = 1; day <= 7; ++day)
+        fits = fits && metrics.horizontalAdvance(
+                           calSetDate->locale().dayName(day, QLocale::ShortFormat)) <= column;
+    calSetDate->setHorizontalHeaderFormat(fits ? QCalendarWidget::ShortDayNames
+                                               : QCalendarWidget::SingleLetterDayNames);
+}
+
 void frmAddEvent::createEmailSection()
 {
     fraEmail = new QGroupBox(QStringLiteral("E-mail this person on the birthday?"), this);
     fraEmail->setObjectName(QStringLiteral("fraEmail"));
     fraEmail->setGeometry(8, pixels(4320) - 4, 185, 56);
+    // The question is the frame's title: the frame grows to the right until it holds it (the
+    // address fields beside it then sit inside the frame), within the dialog's width.
+    const int titleWidth = QFontMetrics(fraEmail->font()).horizontalAdvance(fraEmail->title()) + 24;
+    fraEmail->resize(std::clamp(titleWidth, 185, pixels(5835) - 16), 56);
     optYes = new QRadioButton(QStringLiteral("Yes"), fraEmail);
     optYes->setObjectName(QStringLiteral("optYes"));
     optYes->setGeometry(16, 26, 60, 20);

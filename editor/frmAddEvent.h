@@ -67,6 +67,7 @@ private:
     void createControls();
     void createEmailSection();
     void createBirthYear();
+    void fitWeekdayNames();
     void applyTypeRules();
     void applyEmailChoice();
     void cmdOk_Click();

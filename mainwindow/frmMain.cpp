@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "ColumnWidths.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
@@ -63,11 +64,27 @@ void frmMain::createList()
     lstEvent->header()->setSectionsClickable(false);
     lstEvent->header()->setSectionsMovable(false);
     lstEvent->header()->setSortIndicatorShown(false);
-    const int widths[] = {273, 80, 50, 100, 83};
-    for (int column = 0; column < EventListModel::ColumnCount; ++column)
-        lstEvent->setColumnWidth(column, widths[column]);
+    fitColumns();
     lstEvent->viewport()->installEventFilter(this);
     lstEvent->installEventFilter(this);
+}
+
+void frmMain::fitColumns()
+{
+    // The layout was drawn for 586 pixels of columns. The date, day count, type and notice
+    // period get what their widest texts need in the font in use (bold, as a found row is); the
+    // event's description gets the rest.
+    const QFont font = lstEvent->font();
+    const QString date = WithWidestDigits(font, QStringLiteral("0000-00-00"));
+    const QString days = WithWidestDigits(font, QStringLiteral("0000000"));
+    QStringList types = {QStringLiteral("Once"),   QStringLiteral("Daily"),
+                         QStringLiteral("Weekly"), QStringLiteral("Monthly"),
+                         QStringLiteral("Yearly"), QStringLiteral("Birthday")};
+    for (const char *unit : {"week", "month", "year"})
+        types << WithWidestDigits(font, QStringLiteral("Every 00th %1").arg(QLatin1String(unit)));
+    const QString notice = WithWidestDigits(font, QStringLiteral("-00000"));
+    FitColumns(lstEvent, {{}, {date}, {days, QStringLiteral("-") + days.left(6)}, types, {notice}},
+               EventListModel::EventColumn, 586, 120);
 }
 
 void frmMain::popupAtSelection()

@@ -122,6 +122,7 @@ private:
     void runStartUpSteps();
     void setUndoEnabled(bool enabled);
     void popupAtSelection();
+    void fitColumns();
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.

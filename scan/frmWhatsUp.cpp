@@ -2,6 +2,7 @@
 
 #include "Animation.h"
 #include "BirthdayOffers.h"
+#include "ColumnWidths.h"
 #include "Desktop.h"
 #include "HelpViewer.h"
 #include "MailLink.h"
@@ -50,9 +51,15 @@ void frmWhatsUp::createControls()
     lstWhatsUp->header()->setSectionsMovable(false);
     lstWhatsUp->setHeaderLabels(
         {QStringLiteral("When"), QStringLiteral("Date"), QStringLiteral("Event description")});
-    lstWhatsUp->setColumnWidth(0, 93);
-    lstWhatsUp->setColumnWidth(1, 96);
-    lstWhatsUp->setColumnWidth(2, 270);
+    // The labels and dates get what their widest texts need in the font in use (bold, as
+    // today's rows are); the description the rest of the 459 pixels the layout was drawn for.
+    const QFont font = lstWhatsUp->font();
+    const QStringList labels = {QStringLiteral("Today:"), QStringLiteral("Tomorrow:"),
+                                QStringLiteral("Yesterday:"),
+                                WithWidestDigits(font, QStringLiteral("In 00000 days:")),
+                                WithWidestDigits(font, QStringLiteral("00 days ago:"))};
+    FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, QStringLiteral("0000-00-00"))}, {}}, 2,
+               459, 150);
 
     m_bell1 = new QLabel(this);
     m_bell1->setObjectName(QStringLiteral("Animation1"));

@@ -148,7 +148,10 @@ private slots:
         QCOMPARE(headers, QStringList({QStringLiteral("Event"), QStringLiteral("Date"),
                                        QStringLiteral("When"), QStringLiteral("Type"),
                                        QStringLiteral("Notice period")}));
-        QCOMPARE(list->columnWidth(0), 273);
+        int columns = 0;
+        for (int c = 0; c < 5; ++c)
+            columns += list->columnWidth(c);
+        QVERIFY(columns <= list->viewport()->width());
         window.close();
     }
 

@@ -1,0 +1,125 @@
+// No text of the program is cut: each column and caption measured with the font in use against
+// the widest text the program can put there. Run at scale 1 and at QT_SCALE_FACTOR=2.
+
+#include "MainWindowTestSupport.h"
+
+#include "EventListModel.h"
+#include "ScanComputation.h"
+#include "frmWhatsUp.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QStyle>
+#include <QTableView>
+#include <QTreeWidget>
+
+namespace {
+
+/// Every cell of `columns` and every header of `view` shows its text whole.
+QStringList cutCells(QTreeView *view, const QList<int> &columns)
+{
+    QStringList cut;
+    const int margin =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QAbstractItemModel *model = view->model();
+    for (const int column : columns) {
+        const QString caption = model->headerData(column, Qt::Horizontal).toString();
+        const int headerMargin =
+            2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header());
+        if (QFontMetrics(view->header()->font()).horizontalAdvance(caption) + headerMargin >
+            view->header()->sectionSize(column))
+            cut << QStringLiteral("header ") + caption;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, column);
+            const QVariant font = index.data(Qt::FontRole);
+            const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : view->font());
+            const QString text = index.data().toString();
+            if (metrics.horizontalAdvance(text) + margin > view->columnWidth(column))
+                cut << text;
+        }
+    }
+    return cut;
+}
+
+} // namespace
+
+class CutTextsTest : public MainWindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { finish(); }
+
+    void theEventListShowsEveryDateCountTypeAndPeriodWhole()
+    {
+        // The widest of each: a type the editor composes, the last date a file holds, an old
+        // date kept by an unknown type, the notice periods a file may hold; all bold, as a
+        // found row is.
+        start("$$Long type$$" + dateText(5) + "$$Every 99th month$$-32768$$\r\n" +
+              "$$Last day$$9999-12-30$$Once$$32767$$\r\n" + "$$Old$$0001-01-01$$odd$$0$$\r\n" +
+              "$$Week$$" + dateText(9) + "$$Every 88th week$$99$$\r\n" + "$$Birthday$$" +
+              dateText(3) + "$$Birthday$$3$$\r\n");
+        for (int row = 0; row < window->List().rowCount(); ++row)
+            window->List().setBold(window->List().keyOfRow(row), true);
+        QCOMPARE(cutCells(window->EventView(), {0, 1, 2, 3, 4}).join(QStringLiteral(" | ")),
+                 QString());
+        // The window keeps its size: the columns fill the list without a scroll bar, and the
+        // description keeps most of the room.
+        int total = 0;
+        for (int c = 0; c < EventListModel::ColumnCount; ++c)
+            total += window->EventView()->columnWidth(c);
+        QVERIFY(total <= window->EventView()->viewport()->width());
+        QVERIFY(window->EventView()->columnWidth(0) >= 200);
+    }
+
+    void theScanWindowShowsEveryLabelAndDateWhole()
+    {
+        const Date today = Date::today();
+        const std::vector<clsEvent> events = {
+            {"ID0", "Far", today.addDays(32767), "Once", 32767, ""},
+            {"ID1", "Now", today, "Once", 0, ""},
+            {"ID2", "Next", today.addDays(1), "Once", 1, ""},
+        };
+        const ScanResult scan =
+            ComputeScan(events, today,
+                        {{"Missed", today.addDays(-14), "", 0}, {"Y", today.addDays(-1), "", 0}});
+        std::vector<std::string> mails;
+        frmWhatsUp window(scan.rows, mails);
+        auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+        // Today's rows are drawn bold: measure every label so.
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            QFont bold = list->font();
+            bold.setBold(true);
+            for (int c = 0; c < 2; ++c)
+                list->topLevelItem(i)->setFont(c, bold);
+        }
+        QCOMPARE(cutCells(list, {0, 1}).join(QStringLiteral(" | ")), QString());
+    }
+
+    void theEditorsCaptionsAndWeekdaysAreWhole()
+    {
+        std::string line;
+        frmAddEvent editor(line);
+        editor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        auto *frame = editor.findChild<QGroupBox *>(QStringLiteral("fraEmail"));
+        QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 <=
+                frame->width());
+        QVERIFY(frame->geometry().right() < editor.width());
+        auto *calendar = editor.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"));
+        auto *grid = calendar->findChild<QTableView *>();
+        QVERIFY(grid);
+        const QAbstractItemModel *days = grid->model();
+        QFont bold = calendar->font();
+        bold.setBold(true);
+        for (int c = 0; c < days->columnCount(); ++c) {
+            const QString name = days->data(days->index(0, c)).toString();
+            QVERIFY2(QFontMetrics(bold).horizontalAdvance(name) + 2 <= grid->columnWidth(c),
+                     qPrintable(name));
+        }
+    }
+};
+
+QTEST_MAIN(CutTextsTest)
+#include "CutTextsTest.moc"
