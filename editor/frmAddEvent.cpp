@@ -187,15 +187,30 @@ void frmAddEvent::fitWeekdayNames()
                                                : QCalendarWidget::SingleLetterDayNames);
 }
 
+void frmAddEvent::fitEmailQuestion()
+{
+    // The question is the frame's title. Where the font makes it longer than the frame, the
+    // frame takes the dialog's width and the address comes into it, on the line of Yes and No,
+    // instead of standing beside the title.
+    const int titleWidth = QFontMetrics(fraEmail->font()).horizontalAdvance(fraEmail->title()) + 24;
+    if (titleWidth <= fraEmail->width())
+        return;
+    const QRect frame(fraEmail->x(), fraEmail->y(), pixels(5835) - 2 * fraEmail->x(),
+                      fraEmail->height());
+    fraEmail->setGeometry(frame);
+    const int labelWidth = QFontMetrics(lblEmail->font()).horizontalAdvance(lblEmail->text()) + 4;
+    lblEmail->setGeometry(172, frame.y() + 28, labelWidth, 16);
+    const int boxLeft = lblEmail->geometry().right() + 4;
+    txtEmail->setGeometry(boxLeft, frame.y() + 25, frame.right() - 8 - boxLeft, 22);
+    lblEmail->raise();
+    txtEmail->raise();
+}
+
 void frmAddEvent::createEmailSection()
 {
     fraEmail = new QGroupBox(QStringLiteral("E-mail this person on the birthday?"), this);
     fraEmail->setObjectName(QStringLiteral("fraEmail"));
     fraEmail->setGeometry(8, pixels(4320) - 4, 185, 56);
-    // The question is the frame's title: the frame grows to the right until it holds it (the
-    // address fields beside it then sit inside the frame), within the dialog's width.
-    const int titleWidth = QFontMetrics(fraEmail->font()).horizontalAdvance(fraEmail->title()) + 24;
-    fraEmail->resize(std::clamp(titleWidth, 185, pixels(5835) - 16), 56);
     optYes = new QRadioButton(QStringLiteral("Yes"), fraEmail);
     optYes->setObjectName(QStringLiteral("optYes"));
     optYes->setGeometry(16, 26, 60, 20);
@@ -211,6 +226,7 @@ void frmAddEvent::createEmailSection()
     txtEmail = new QLineEdit(this);
     txtEmail->setObjectName(QStringLiteral("txtEmail"));
     txtEmail->setGeometry(200, pixels(4560), 169, 22);
+    fitEmailQuestion();
 
     NameAfterLabel(lblDescription, txtDescription);
     NameAfterLabel(lblStartingOn, calSetDate);

@@ -68,6 +68,7 @@ private:
     void createEmailSection();
     void createBirthYear();
     void fitWeekdayNames();
+    void fitEmailQuestion();
     void applyTypeRules();
     void applyEmailChoice();
     void cmdOk_Click();

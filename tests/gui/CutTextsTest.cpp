@@ -107,6 +107,12 @@ private slots:
         QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 <=
                 frame->width());
         QVERIFY(frame->geometry().right() < editor.width());
+        // The address and its label stand clear of the title, inside the dialog.
+        for (const char *name : {"lblEmail", "txtEmail"}) {
+            const QRect place = editor.findChild<QWidget *>(QString::fromLatin1(name))->geometry();
+            QVERIFY2(place.top() >= frame->y() + QFontMetrics(frame->font()).height(), name);
+            QVERIFY2(place.right() < editor.width(), name);
+        }
         auto *calendar = editor.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"));
         auto *grid = calendar->findChild<QTableView *>();
         QVERIFY(grid);
