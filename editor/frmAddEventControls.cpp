@@ -1,0 +1,252 @@
+// The event editor's controls: where each stands, how the e-mail section and the year of birth
+// are laid out, and the dialog's outer height. Sizes are in pixels at 96 dots per inch (the
+// design's twips divided by 15); texts that the font in use makes longer than the design
+// allowed get the room they need.
+
+#include "frmAddEvent.h"
+
+#include "Accessibility.h"
+#include "Animation.h"
+
+#include <QAbstractItemView>
+#include <QCalendarWidget>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+/// A read-only number box with its up-down buttons: the spinner sets it, typing does not.
+QSpinBox *spinner(QWidget *parent, const char *name, const char *boxName, int minimum)
+{
+    auto *box = new QSpinBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    auto *text = box->findChild<QLineEdit *>();
+    text->setObjectName(QString::fromLatin1(boxName));
+    text->setReadOnly(true);
+    box->setRange(minimum, 99);
+    box->setSingleStep(1);
+    return box;
+}
+
+constexpr int pixels(int twips)
+{
+    return twips / 15;
+}
+
+} // namespace
+
+void frmAddEvent::createControls()
+{
+    lblDescription = new QLabel(QStringLiteral("Description:"), this);
+    lblDescription->setObjectName(QStringLiteral("lblDescription"));
+    lblDescription->setGeometry(8, 8, 90, 16);
+
+    txtDescription = new QLineEdit(this);
+    txtDescription->setObjectName(QStringLiteral("txtDescription"));
+    txtDescription->setGeometry(8, 30, 281, 22);
+    txtDescription->setToolTip(
+        QStringLiteral("This where you write the name off the current event"));
+
+    lblStartingOn = new QLabel(QStringLiteral("Starting on:"), this);
+    lblStartingOn->setObjectName(QStringLiteral("lblStartingOn"));
+    lblStartingOn->setGeometry(8, 78, 90, 17);
+
+    calSetDate = new QCalendarWidget(this);
+    calSetDate->setObjectName(QStringLiteral("calSetDate"));
+    calSetDate->setGeometry(8, 96, 180, 166);
+    calSetDate->setToolTip(QStringLiteral("Set the date of the event"));
+    calSetDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calSetDate->setGridVisible(false);
+    QFont small = calSetDate->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    calSetDate->setFont(small);
+    fitWeekdayNames();
+
+    lblOccurs = new QLabel(QStringLiteral("Type:"), this);
+    lblOccurs->setObjectName(QStringLiteral("lblOccurs"));
+    lblOccurs->setGeometry(200, 78, 60, 16);
+
+    comOccurs = new QComboBox(this);
+    comOccurs->setObjectName(QStringLiteral("comOccurs"));
+    comOccurs->setGeometry(200, 96, 89, 24);
+    comOccurs->setToolTip(QStringLiteral("Sets the type of event"));
+    comOccurs->addItems({QStringLiteral("Once"), QStringLiteral("Daily"), QStringLiteral("Weekly"),
+                         QStringLiteral("Monthly"), QStringLiteral("Birthday"),
+                         QStringLiteral("Yearly")});
+    connect(comOccurs, &QComboBox::currentIndexChanged, this, [this] {
+        m_heldType.reset();
+        applyTypeRules();
+    });
+
+    lblPeriod = new QLabel(QStringLiteral("Notice period:"), this);
+    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
+    lblPeriod->setGeometry(200, 150, 100, 17);
+
+    UpDown1 = spinner(this, "UpDown1", "txtPeriod", 0);
+    UpDown1->setGeometry(200, 168, 56, 24);
+    UpDown1->setValue(3);
+    UpDown1->setToolTip(
+        QStringLiteral("Sets how many days ahead of the event you should be reminded"));
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { m_heldPeriod.reset(); });
+
+    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk->setObjectName(QStringLiteral("cmdOk"));
+    cmdOk->setGeometry(304, 16, 73, 25);
+    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    cmdCancel->setGeometry(304, 48, 73, 25);
+    // Neither button is the default: Enter moves on through the fields instead.
+    for (QPushButton *button : {cmdOk, cmdCancel}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(cmdOk, &QPushButton::clicked, this, &frmAddEvent::cmdOk_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAddEvent::reject);
+
+    lblInterval = new QLabel(QStringLiteral("Interval:"), this);
+    lblInterval->setObjectName(QStringLiteral("lblInterval"));
+    lblInterval->setGeometry(200, 214, 60, 16);
+
+    UpDown2 = spinner(this, "UpDown2", "txtInterval", 1);
+    UpDown2->setGeometry(200, 232, 56, 24);
+    UpDown2->setValue(1);
+    connect(UpDown2, &QSpinBox::valueChanged, this, [this] {
+        m_heldInterval.reset();
+        // A changed interval composes the type anew, also for a stored type text.
+        m_heldType.reset();
+    });
+
+    m_clipView = new QLabel(this);
+    m_clipView->setObjectName(QStringLiteral("anmAdd"));
+    m_clipView->setGeometry(pixels(4800), pixels(2280), pixels(735), pixels(855));
+    anmAdd = new Animation(m_clipView);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+    Line1->setGeometry(8, pixels(4080), 360, 3);
+
+    for (QWidget *w : std::initializer_list<QWidget *>{txtDescription, calSetDate, comOccurs})
+        w->installEventFilter(this);
+    // The calendar's day grid is the child that has the focus.
+    if (auto *grid = calSetDate->findChild<QAbstractItemView *>())
+        grid->installEventFilter(this);
+}
+
+void frmAddEvent::fitWeekdayNames()
+{
+    // Short day names ("Mon") where the calendar's columns hold them, single letters where not.
+    const QFontMetrics metrics(calSetDate->font());
+    const int column = calSetDate->width() / 7 - 4;
+    bool fits = true;
+    for (int day = 1; day <= 7; ++day)
+        fits = fits && metrics.horizontalAdvance(
+                           calSetDate->locale().dayName(day, QLocale::ShortFormat)) <= column;
+    calSetDate->setHorizontalHeaderFormat(fits ? QCalendarWidget::ShortDayNames
+                                               : QCalendarWidget::SingleLetterDayNames);
+}
+
+void frmAddEvent::fitEmailQuestion()
+{
+    // The question is the frame's title. Where the font makes it longer than the frame, the
+    // frame takes the dialog's width and the address comes into it, on the line of Yes and No,
+    // instead of standing beside the title.
+    const int titleWidth = QFontMetrics(fraEmail->font()).horizontalAdvance(fraEmail->title()) + 24;
+    if (titleWidth <= fraEmail->width())
+        return;
+    const QRect frame(fraEmail->x(), fraEmail->y(), pixels(5835) - 2 * fraEmail->x(),
+                      fraEmail->height());
+    fraEmail->setGeometry(frame);
+    const int labelWidth = QFontMetrics(lblEmail->font()).horizontalAdvance(lblEmail->text()) + 4;
+    lblEmail->setGeometry(172, frame.y() + 28, labelWidth, 16);
+    const int boxLeft = lblEmail->geometry().right() + 4;
+    txtEmail->setGeometry(boxLeft, frame.y() + 25, frame.right() - 8 - boxLeft, 22);
+    lblEmail->raise();
+    txtEmail->raise();
+}
+
+void frmAddEvent::createEmailSection()
+{
+    fraEmail = new QGroupBox(QStringLiteral("E-mail this person on the birthday?"), this);
+    fraEmail->setObjectName(QStringLiteral("fraEmail"));
+    fraEmail->setGeometry(8, pixels(4320) - 4, 185, 56);
+    optYes = new QRadioButton(QStringLiteral("Yes"), fraEmail);
+    optYes->setObjectName(QStringLiteral("optYes"));
+    optYes->setGeometry(16, 26, 60, 20);
+    optNo = new QRadioButton(QStringLiteral("No"), fraEmail);
+    optNo->setObjectName(QStringLiteral("optNo"));
+    optNo->setGeometry(96, 26, 60, 20);
+    optNo->setChecked(true);
+    connect(optYes, &QRadioButton::toggled, this, &frmAddEvent::applyEmailChoice);
+
+    lblEmail = new QLabel(QStringLiteral("E-mail:"), this);
+    lblEmail->setObjectName(QStringLiteral("lblEmail"));
+    lblEmail->setGeometry(200, pixels(4320), 60, 16);
+    txtEmail = new QLineEdit(this);
+    txtEmail->setObjectName(QStringLiteral("txtEmail"));
+    txtEmail->setGeometry(200, pixels(4560), 169, 22);
+    fitEmailQuestion();
+
+    NameAfterLabel(lblDescription, txtDescription);
+    NameAfterLabel(lblStartingOn, calSetDate);
+    NameAfterLabel(lblOccurs, comOccurs);
+    NameAfterLabel(lblPeriod, UpDown1);
+    NameAfterLabel(lblInterval, UpDown2);
+    NameAfterLabel(lblEmail, txtEmail);
+
+    setTabOrder(txtDescription, calSetDate);
+    setTabOrder(calSetDate, comOccurs);
+    setTabOrder(comOccurs, UpDown1);
+    setTabOrder(UpDown1, cmdOk);
+    setTabOrder(cmdOk, cmdCancel);
+    setTabOrder(cmdCancel, UpDown2);
+    setTabOrder(UpDown2, optYes);
+    setTabOrder(optYes, optNo);
+    setTabOrder(optNo, txtEmail);
+}
+
+void frmAddEvent::createBirthYear()
+{
+    // A Birthday has no interval, so the year of birth takes the interval's place.
+    lblBirthYear = new QLabel(QStringLiteral("Year of birth:"), this);
+    lblBirthYear->setObjectName(QStringLiteral("lblBirthYear"));
+    lblBirthYear->setGeometry(200, 214, 100, 16);
+    txtBirthYear = new QSpinBox(this);
+    txtBirthYear->setObjectName(QStringLiteral("txtBirthYear"));
+    txtBirthYear->setGeometry(200, 232, 80, 24);
+    txtBirthYear->setRange(0, QDate::currentDate().year());
+    txtBirthYear->setSpecialValueText(QStringLiteral("unknown"));
+    txtBirthYear->setValue(0);
+    txtBirthYear->setToolTip(QStringLiteral("The year the person was born, to show their age"));
+    NameAfterLabel(lblBirthYear, txtBirthYear);
+    // A date of birth picked in the calendar gives its year: the date itself moves on to the
+    // next birthday when the event is added.
+    connect(calSetDate, &QCalendarWidget::selectionChanged, this, [this] {
+        const int year = calSetDate->selectedDate().year();
+        if (year < QDate::currentDate().year())
+            txtBirthYear->setValue(year);
+    });
+    setTabOrder(UpDown2, txtBirthYear);
+    setTabOrder(txtBirthYear, optYes);
+}
+
+void frmAddEvent::SetOuterHeight(int twips)
+{
+    m_outerHeight = twips;
+    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
+    m_appliedFrame = frame;
+    int client = pixels(twips) - frame;
+    // Collapsed, nothing of the e-mail section may show, whatever the window frame is.
+    if (twips <= CollapsedHeight)
+        client = std::min(client, pixels(4080) - 2);
+    setFixedSize(pixels(5835), client);
+}
