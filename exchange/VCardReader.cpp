@@ -141,7 +141,7 @@ std::string quotedPrintable(std::string_view text)
 {
     std::string result;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '=' && i + 2 < text.size() + 0 && hexValue(text[i + 1]) >= 0 &&
+        if (text[i] == '=' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
             hexValue(text[i + 2]) >= 0) {
             result += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
             i += 2;
