@@ -5,8 +5,7 @@
 
 namespace {
 
-/// The last date the event file can hold (its dates have four-digit years).
-const Date LastDate = Date::fromYmd(9999, 12, 31);
+const Date LastDate = LastStepDate();
 
 /// The date after a step, or `date` itself when the step passes the last date: such a step is
 /// never taken, so no year outside 0001 to 9999 is ever written.
@@ -67,6 +66,11 @@ bool endsWith(std::string_view text, char c)
 }
 
 } // namespace
+
+Date LastStepDate()
+{
+    return Date::fromYmd(9999, 12, 31);
+}
 
 std::optional<int> IntervalOf(std::string_view occurs)
 {

@@ -15,6 +15,9 @@
 /// date a file can hold, 31 December 9999.
 [[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today);
 
+/// The last date the event file can hold (its dates have four-digit years): no step passes it.
+[[nodiscard]] Date LastStepDate();
+
 /// How an event of a type text moves from one occurrence to the next.
 struct Recurrence
 {

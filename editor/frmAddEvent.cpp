@@ -26,15 +26,6 @@
 #include <QSpinBox>
 #include <QTimer>
 
-namespace {
-
-std::string toBytes(const QString &text)
-{
-    return text.toStdString();
-}
-
-} // namespace
-
 frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
     : QDialog(parent), m_eventLine(eventLine)
 {
@@ -154,7 +145,7 @@ std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
         return *m_heldType;
-    return ComposeType(toBytes(comOccurs->currentText()),
+    return ComposeType(ToBytes(comOccurs->currentText()),
                        m_heldInterval.value_or(UpDown2->value()));
 }
 
@@ -163,7 +154,7 @@ void frmAddEvent::cmdOk_Click()
     try {
         const QDate date = calSetDate->selectedDate();
         const EntryVerdict verdict = CheckEventEntry(EventEntry{
-            toBytes(txtDescription->text()), toBytes(txtEmail->text()), optYes->isChecked(),
+            ToBytes(txtDescription->text()), ToBytes(txtEmail->text()), optYes->isChecked(),
             Date::fromYmd(date.year(), date.month(), date.day()), composeType(),
             m_heldPeriod.value_or(IntToText(UpDown1->value())), txtBirthYear->value()});
         txtDescription->setText(FromBytes(verdict.description));

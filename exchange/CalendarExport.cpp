@@ -26,9 +26,6 @@ struct TextFree
     void operator()(char *text) const { std::free(text); }
 };
 
-/// The last date the event file can hold; Moonrill never steps past it.
-const Date LastDate = Date::fromYmd(9999, 12, 31);
-
 icaltimetype allDay(Date date)
 {
     const Date::Ymd ymd = date.ymd();
@@ -77,7 +74,7 @@ std::vector<Date> earlyDates(Date start, const Recurrence &recurrence, std::opti
     while (!DayStaysFixed(date, recurrence.step)) {
         dates.push_back(date);
         const Date next = date.addMonths(recurrence.step);
-        if (next > LastDate) {
+        if (next > LastStepDate()) {
             settled.reset();
             return dates;
         }

@@ -24,11 +24,6 @@ namespace {
 /// An address book larger than this is no address book a person keeps.
 constexpr size_t MaxAddressBookBytes = 64u << 20;
 
-std::string toBytes(const QString &text)
-{
-    return text.toStdString();
-}
-
 } // namespace
 
 void frmMain::ImportBirthdays()
@@ -43,7 +38,7 @@ void frmMain::ImportBirthdays()
 void frmMain::ImportBirthdaysFrom(const QString &path)
 {
     try {
-        const std::string file = toBytes(path);
+        const std::string file = ToBytes(path);
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "an address book", .maxBytes = MaxAddressBookBytes});
         const VCardBook book = content ? ReadVCards(*content) : VCardBook{};
@@ -94,7 +89,7 @@ void frmMain::ExportCalendar()
 void frmMain::ExportCalendarTo(const QString &path)
 {
     try {
-        const std::string file = toBytes(path);
+        const std::string file = ToBytes(path);
         const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
         WriteFileAtomically(
             file, CalendarText(m_state.Events(), productId, std::time(nullptr)),

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 /// Text held as bytes (UTF-8, as the event file and the core keep it) as a QString. Bytes that
@@ -15,6 +16,12 @@
     if (shown.contains(QChar::ReplacementCharacter) && !IsUtf8(text))
         shown = QString::fromLatin1(text.data(), qsizetype(text.size()));
     return shown;
+}
+
+/// A QString as the bytes the core keeps (UTF-8).
+[[nodiscard]] inline std::string ToBytes(const QString &text)
+{
+    return text.toStdString();
 }
 
 /// A tooltip that shows `text` exactly as it is: a tooltip guesses whether its text is markup,
