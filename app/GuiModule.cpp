@@ -1,6 +1,7 @@
 #include "GuiModule.h"
 
 #include "ApplicationIdentity.h"
+#include "EndSignals.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
 
@@ -16,6 +17,14 @@ extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int 
     QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.StartUp())
         return window.ExitStatus();
+    // A session that ends leaves what is not saved in the recovery copy: the program ends
+    // through its own code, every open dialog's loop with it, and asks nothing. (Before this
+    // point the recovery copy lacks nothing, and the signals simply end the process.)
+    const EndSignals endSignals;
+    QObject::connect(&endSignals, &EndSignals::received, &window, [&window] {
+        window.EndNow();
+        QCoreApplication::exit(0);
+    });
     return QApplication::exec();
 }
 

@@ -50,11 +50,21 @@ void writeAll(int fd, std::string_view content, const std::string &path)
 
 constexpr std::string_view TemporaryMark = ".tmp-";
 
+/// The owner a new file takes over from the one it replaces or copies.
+struct Owner
+{
+    uid_t uid;
+    gid_t gid;
+};
+
 /// A fresh file beside the target whose name no other save of this or another process uses,
 /// created with `mode`, or with the process's usual bits (those the umask leaves of 0666) when
 /// there is none. It has its final bits from the start, so that no other user can ever open a
-/// copy of a private file.
-std::string createTemporary(const std::string &target, std::optional<mode_t> mode, int &fd)
+/// copy of a private file. With `owner` it belongs to that user and group, so that root saving
+/// into a user's folder leaves the user's file the user's; a process that may not give a file
+/// away keeps it as its own, as a rename would.
+std::string createTemporary(const std::string &target, std::optional<mode_t> mode,
+                            std::optional<Owner> owner, int &fd)
 {
     RemoveStaleTemporaries({target});
     static std::atomic<unsigned> counter{0};
@@ -63,7 +73,10 @@ std::string createTemporary(const std::string &target, std::optional<mode_t> mod
                            std::to_string(counter++);
         fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode ? 0600 : 0666);
         if (fd >= 0) {
-            // The umask does not apply to fchmod, so the bits are exactly the model's.
+            if (owner && (owner->uid != ::geteuid() || owner->gid != ::getegid()))
+                (void)::fchown(fd, owner->uid, owner->gid);
+            // The umask does not apply to fchmod, so the bits are exactly the model's (and a
+            // change of owner may have cleared some).
             if (mode && ::fchmod(fd, *mode) != 0) {
                 const int error = errno;
                 ::close(fd);
@@ -84,11 +97,18 @@ struct CheckedTarget
 {
     std::string path;
     std::optional<mode_t> mode;
+    std::optional<Owner> owner;
+
+    void takeFrom(const struct stat &info)
+    {
+        mode = info.st_mode & 07777;
+        owner = Owner{info.st_uid, info.st_gid};
+    }
 };
 
 CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
 {
-    CheckedTarget target{rules.followLinks ? ResolveLinks(path) : path, std::nullopt};
+    CheckedTarget target{rules.followLinks ? ResolveLinks(path) : path, std::nullopt, std::nullopt};
     struct stat info
     {
     };
@@ -102,14 +122,14 @@ CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
             ::open(target.path.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
         if (probe.get() < 0)
             fail("Cannot write", path, errno);
-        target.mode = info.st_mode & 07777;
+        target.takeFrom(info);
     } else if (!rules.followLinks && ::lstat(target.path.c_str(), &info) == 0 &&
                S_ISREG(info.st_mode)) {
-        target.mode = info.st_mode & 07777;
+        target.takeFrom(info);
     }
     if (!rules.modeFrom.empty()) {
         if (::stat(rules.modeFrom.c_str(), &info) == 0)
-            target.mode = info.st_mode & 07777;
+            target.takeFrom(info);
     }
     return target;
 }
@@ -172,7 +192,7 @@ AtomicFileWriter::AtomicFileWriter(const std::string &path, const WriteRules &ru
 {
     CheckedTarget target = checkTarget(path, rules);
     m_target = std::move(target.path);
-    m_temporary = createTemporary(m_target, target.mode, m_fd);
+    m_temporary = createTemporary(m_target, target.mode, target.owner, m_fd);
 }
 
 AtomicFileWriter::~AtomicFileWriter()

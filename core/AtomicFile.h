@@ -11,8 +11,8 @@ struct WriteRules
     /// which a user may keep elsewhere); otherwise whatever is at the path is replaced as a new
     /// file, and a link there is replaced itself, never followed or written through (a download).
     bool followLinks = true;
-    /// The file whose permission bits the new one takes (a backup takes those of the file it
-    /// copies); when empty, those of the file it replaces.
+    /// The file whose permission bits and owner the new one takes (a backup takes those of the
+    /// file it copies); when empty, those of the file it replaces.
     std::string modeFrom;
     /// What the file is called when something other than a regular file is in its place.
     std::string_view noun = "a regular file";
@@ -41,9 +41,6 @@ public:
     /// Flush, then Publish.
     void Commit();
 
-    /// The file that Publish replaces (the end of the links, when they are followed).
-    [[nodiscard]] const std::string &Target() const { return m_target; }
-
 private:
     std::string m_target;
     int m_fd = -1; // before m_temporary, whose making opens it
@@ -53,8 +50,9 @@ private:
 /// Replaces the file at `path` with `content` so that a crash or a full disk at any moment
 /// leaves either the old file or the complete new one: the content goes to a temporary file in
 /// the same folder, is flushed to disk and renamed over the target, and the folder is flushed.
-/// An existing file keeps its permission bits. Throws a MoonrillError naming the file and the
-/// reason; the old file is then untouched and no temporary file is left behind.
+/// An existing file keeps its permission bits, and its owner where the process may keep it. Throws
+/// a MoonrillError naming the file and the reason; the old file is then untouched and no temporary
+/// file is left behind.
 void WriteFileAtomically(const std::string &path, std::string_view content,
                          const WriteRules &rules = {});
 

@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
+#include "Recovery.h"
 
 #include <cerrno>
 #include <cstring>
@@ -24,7 +25,9 @@ bool isFree(const std::string &path)
 bool holds(const std::string &path, std::string_view content)
 {
     try {
-        const std::optional<std::string> kept = ReadWholeFile(path);
+        // A backup larger than `content` cannot hold it, and is not read.
+        const std::optional<std::string> kept =
+            ReadWholeFile(path, ReadRules{.maxBytes = content.size()});
         return kept && *kept == content;
     } catch (const MoonrillError &) {
         return false;
@@ -69,7 +72,7 @@ void KeepBackup(const std::string &path, std::string_view content)
 
 void RemoveStaleTemporariesOf(const std::string &path)
 {
-    std::vector<std::string> targets = {path};
+    std::vector<std::string> targets = {path, RecoveryPath(path)};
     for (int age = 0; age < BackupCount; ++age)
         targets.push_back(BackupPath(path, age));
     RemoveStaleTemporaries(targets);

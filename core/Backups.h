@@ -20,6 +20,6 @@ inline constexpr int BackupCount = 3;
 /// every older backup is then where it was.
 void KeepBackup(const std::string &path, std::string_view content);
 
-/// Removes what writers of the file at `path` or of its backups left when their process was
-/// killed part-way.
+/// Removes what writers of the file at `path`, its backups or its recovery copy left when their
+/// process was killed part-way.
 void RemoveStaleTemporariesOf(const std::string &path);

@@ -5,6 +5,7 @@
 #include "ContentStamp.h"
 #include "Date.h"
 #include "EventLine.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 
 #include <cstdint>
@@ -40,6 +41,9 @@ struct LoadResult
     /// The unexpected error that stopped the load part-way (a period out of range, the
     /// 32,768th event, a file that cannot be read); the rows read before it stay.
     std::optional<MoonrillError> error;
+    /// The line of the file (counted from 1) at which such an error stopped the read; 0 when
+    /// none did.
+    int stoppedAtLine = 0;
     /// For a load that left lines out: where the file as read was kept before anything else
     /// happened, or, when it could not be kept, why (the file must then stay as it is).
     std::string backupPath;
@@ -66,6 +70,13 @@ struct EventLineView : EventLineFields
 /// What the event file is called when something else stands in its place.
 inline constexpr std::string_view EventFileNoun = "an event file";
 
+/// The largest event file read: 32,767 events of 2 KB each fit with room to spare, so a larger
+/// file is no list of ours, and is neither read nor copied into a backup.
+inline constexpr size_t MaxEventFileBytes = size_t{64} * 1024 * 1024;
+
+/// How the event file, its backups and its recovery copy are read.
+inline constexpr ReadRules EventFileRules{.noun = EventFileNoun, .maxBytes = MaxEventFileBytes};
+
 /// The content of the event file at `path`, created holding one empty line when it is missing (a
 /// failure to create it is thrown). A path that names no regular file, or a file that cannot be
 /// read, gives no value and sets `result.error`; nothing is then created or replaced. Clears what
@@ -77,7 +88,7 @@ inline constexpr std::string_view EventFileNoun = "an event file";
 /// event that is over) goes to `onEvent`, in file order. A line ends at CR LF, at LF or at a lone
 /// CR, in any mix. Damaged lines and lines after an empty
 /// line are counted in `result.ignored`; a MoonrillError from the reading or from `onEvent`
-/// stops the read and becomes `result.error`.
+/// stops the read and becomes `result.error`, its description naming the line.
 /// With `lastSeen`, the events with a notice period of 0 or more that fell due after that day
 /// and before `today` (a one-time event among them, though the load drops it) are caught up in
 /// `result.missed`; what is loaded does not change.
@@ -85,12 +96,10 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                     const std::function<void(const EventLineView &)> &onEvent,
                     std::optional<Date> lastSeen = std::nullopt);
 
-/// Whether a load left out lines the file holds (damaged, unread or not reached), so that the
-/// file must be kept as a backup before it is replaced.
-[[nodiscard]] inline bool IsLossyLoad(const LoadResult &result)
-{
-    return result.error.has_value() || result.ignored > 0;
-}
+/// Inserts the events of `content` into `state` as ReadEventLines reads them, the rows put in
+/// order once at the end.
+void ReadEventsInto(EventState &state, std::string_view content, Date today, LoadResult &result,
+                    std::optional<Date> lastSeen = std::nullopt);
 
 /// Keeps `content`, the event file at `path` as a load that left lines out read it, as a backup
 /// (KeepBackup), and notes in `result` where, or why it could not.
@@ -111,7 +120,16 @@ struct SaveOutcome
     /// Where the file was kept because another program had changed it since this state last
     /// read or wrote it; empty when it had not.
     std::string changedFileKeptAs;
+    /// Where the file was kept because the list lacks the lines a load could not reach (the
+    /// first save after such a load); empty otherwise.
+    std::string partialFileKeptAs;
+    /// The first line of the file that the list lacks, with partialFileKeptAs.
+    int unloadedFromLine = 0;
 };
+
+/// The whole content a save writes for `state`: every record's line in insertion order, then
+/// the closing empty line.
+[[nodiscard]] std::string EventListText(const EventState &state);
 
 /// Writes every record in insertion order and the closing empty line, replacing the file
 /// atomically, and marks the state saved. The file on disk is kept as a backup first when a
@@ -123,6 +141,9 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path);
 
 /// The message after a save that kept a version another program had written.
 [[nodiscard]] std::string ChangedFileMessage(const std::string &backupPath);
+/// The message after the first save of a list whose load stopped at line `line`: which file
+/// holds the lines the list lacks.
+[[nodiscard]] std::string PartialFileMessage(const std::string &backupPath, int line);
 
 /// Writes a new content of the event file in pieces, comparing it with the old content as it
 /// goes: while the two agree nothing is written, and when the whole new content equals the old

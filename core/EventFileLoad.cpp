@@ -71,7 +71,7 @@ std::optional<std::string> ReadEventFileContent(const std::string &path, LoadRes
     // The whole file is read into memory, never mapped: the load may wait on a question while
     // another program truncates the file, which must not take the program down.
     try {
-        if (std::optional<std::string> content = ReadWholeFile(path, {.noun = EventFileNoun}))
+        if (std::optional<std::string> content = ReadWholeFile(path, EventFileRules))
             return content;
     } catch (const MoonrillError &error) {
         result.error = error;
@@ -88,8 +88,10 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                     std::optional<Date> lastSeen)
 {
     LineReader reader(content);
+    int number = 0;
     while (!reader.atEnd()) {
         const std::string_view line = reader.next();
+        ++number;
         if (line.empty()) {
             result.ignored += countNonEmptyLines(reader);
             break;
@@ -117,7 +119,11 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             event.StartingOn = *next;
             onEvent(event);
         } catch (const MoonrillError &error) {
-            result.error = error;
+            // The line is named, so that the user can find what stopped the load.
+            result.error =
+                MoonrillError(error.number(), std::string(error.what()) + " in line " +
+                                                  IntToText(number) + " of the event file");
+            result.stoppedAtLine = number;
             break;
         }
     }
@@ -134,6 +140,21 @@ void KeepLossyLoadBackup(const std::string &path, std::string_view content, Load
     }
 }
 
+void ReadEventsInto(EventState &state, std::string_view content, Date today, LoadResult &result,
+                    std::optional<Date> lastSeen)
+{
+    auto lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
+    if (lines == 0)
+        lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\r'));
+    EventState::BulkInsert bulk(state, lines + 1);
+    ReadEventLines(
+        content, today, result,
+        [&state, today](const EventLineView &event) {
+            state.Insert(OwnedFields(event, event.StartingOn), today);
+        },
+        lastSeen);
+}
+
 LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
                       std::optional<Date> lastSeen)
 {
@@ -147,24 +168,13 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
     if (!file)
         return result;
     state.SetDiskStamp(StampOf(*file));
-    {
-        const std::string_view content = *file;
-        auto lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\n'));
-        if (lines == 0)
-            lines = static_cast<size_t>(std::count(content.begin(), content.end(), '\r'));
-        EventState::BulkInsert bulk(state, lines + 1);
-        ReadEventLines(
-            content, today, result,
-            [&state, today](const EventLineView &event) {
-                state.Insert(OwnedFields(event, event.StartingOn), today);
-            },
-            lastSeen);
-    }
+    ReadEventsInto(state, *file, today, result, lastSeen);
     if (result.ignored > 0 && !result.error)
         KeepLossyLoadBackup(path, *file, result);
     // What could not be kept now is kept by the save that would replace it.
     if (result.error || !result.backupFailure.empty())
         state.SetBackupBeforeSave(true);
+    state.SetUnloadedFromLine(result.stoppedAtLine);
     return result;
 }
 

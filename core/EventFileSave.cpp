@@ -54,17 +54,32 @@ void EventFileWriter::Commit()
     m_writer->Commit();
 }
 
+std::string EventListText(const EventState &state)
+{
+    std::string text;
+    for (const clsEvent &event : state.Events()) {
+        AppendEventLine(text, event);
+        text += EventLineEnd;
+    }
+    text += EventLineEnd;
+    return text;
+}
+
 SaveOutcome SaveEvents(EventState &state, const std::string &path)
 {
     // The file as it is now: kept when another program changed it, and compared with the new
     // content so that an unchanged file is left alone. One that cannot be read is not replaced.
-    const std::optional<std::string> old = ReadWholeFile(path, ReadRules{.noun = EventFileNoun});
+    const std::optional<std::string> old = ReadWholeFile(path, EventFileRules);
     SaveOutcome outcome;
     const bool changedByOther = old && state.DiskStamp() && StampOf(*old) != *state.DiskStamp();
     if (old && (changedByOther || state.BackupBeforeSave())) {
         KeepBackup(path, *old);
         if (changedByOther)
             outcome.changedFileKeptAs = BackupPath(path);
+        if (state.UnloadedFromLine() > 0) {
+            outcome.partialFileKeptAs = BackupPath(path);
+            outcome.unloadedFromLine = state.UnloadedFromLine();
+        }
     }
     EventFileWriter writer(path, old ? std::string_view(*old) : std::string_view{}, true);
     for (const clsEvent &event : state.Events()) {
@@ -76,6 +91,7 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path)
     writer.Commit();
     state.SetDiskStamp(writer.Stamp());
     state.SetBackupBeforeSave(false);
+    state.SetUnloadedFromLine(0);
     state.SetSaved(true);
     return outcome;
 }
@@ -84,4 +100,10 @@ std::string ChangedFileMessage(const std::string &backupPath)
 {
     return "The event file was changed by another program. Its version is kept as " + backupPath +
            ".";
+}
+
+std::string PartialFileMessage(const std::string &backupPath, int line)
+{
+    return "The list lacks the lines of the event file from line " + std::to_string(line) +
+           " on, which could not be loaded. The file as it was is kept as " + backupPath + ".";
 }

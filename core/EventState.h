@@ -60,6 +60,10 @@ public:
     /// reach them); the next save keeps a backup of the file first.
     [[nodiscard]] bool BackupBeforeSave() const { return m_backupBeforeSave; }
     void SetBackupBeforeSave(bool keep) { m_backupBeforeSave = keep; }
+    /// The line of the file from which a load that stopped part-way read nothing; 0 when the
+    /// list holds every line the file had (or it was saved since).
+    [[nodiscard]] int UnloadedFromLine() const { return m_unloadedFromLine; }
+    void SetUnloadedFromLine(int line) { m_unloadedFromLine = line; }
 
     /// The stamp of the event file's content as this state last read or wrote it; none before
     /// the first load or save. A save that finds another content on disk keeps that first.
@@ -139,6 +143,7 @@ private:
     int16_t m_nextId = 0;
     bool m_saved = true;
     bool m_backupBeforeSave = false;
+    int m_unloadedFromLine = 0;
     std::optional<ContentStamp> m_diskStamp;
     bool m_bulk = false;
 };

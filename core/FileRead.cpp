@@ -17,9 +17,15 @@ namespace {
                         action + " " + path + ": " + std::strerror(error));
 }
 
-[[noreturn]] void tooLarge(const std::string &path, std::string_view noun)
+[[noreturn]] void tooLarge(const std::string &path, const ReadRules &rules)
 {
-    throw MoonrillError(MoonrillError::FileAccess, path + " is too large for " + std::string(noun));
+    constexpr size_t mega = size_t{1024} * 1024;
+    const std::string limit = rules.maxBytes >= mega && rules.maxBytes % mega == 0
+                                  ? std::to_string(rules.maxBytes / mega) + " MB"
+                                  : std::to_string(rules.maxBytes) + " bytes";
+    throw MoonrillError(MoonrillError::FileAccess, path + " is too large for " +
+                                                       std::string(rules.noun) + " (more than " +
+                                                       limit + ")");
 }
 
 std::string_view kindOf(unsigned mode)
@@ -74,7 +80,7 @@ std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRule
         throw MoonrillError(MoonrillError::FileAccess, refusal);
     const auto expected = static_cast<size_t>(info.st_size);
     if (expected > rules.maxBytes)
-        tooLarge(path, rules.noun);
+        tooLarge(path, rules);
 
     // Read straight into a buffer of the file's size, and on past it in case the file grew
     // meanwhile, but never past the limit.
@@ -83,7 +89,7 @@ std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRule
     for (;;) {
         if (filled == content.size()) {
             if (filled > rules.maxBytes)
-                tooLarge(path, rules.noun);
+                tooLarge(path, rules);
             content.resize(content.size() * 2 + 65536);
         }
         const ssize_t n = ::read(file.get(), content.data() + filled, content.size() - filled);
@@ -97,7 +103,7 @@ std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRule
         filled += static_cast<size_t>(n);
     }
     if (filled > rules.maxBytes)
-        tooLarge(path, rules.noun);
+        tooLarge(path, rules);
     content.resize(filled);
     return content;
 }

@@ -7,6 +7,7 @@
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
+#include "Recovery.h"
 #include "SingleInstance.h"
 
 #include <QAction>
@@ -198,6 +199,7 @@ bool frmMain::ConfirmSave()
         endProgram();
         return false;
     case MsgAnswer::No:
+        RemoveRecovery(m_eventFile);
         endProgram();
         return false;
     default:

@@ -86,6 +86,9 @@ public:
     [[nodiscard]] bool HasEnded() const { return m_ended; }
     /// Selects the row at `row` as the only selected row.
     void SelectRow(int row);
+    /// Ends the program at once without a question, as when the session ends (a signal): the
+    /// recovery copy keeps what is not saved.
+    void EndNow() { endProgram(); }
 
     /// The program-wide birthday offers the scan fills and the scan window empties.
     std::vector<std::string> BirthdayMails;
@@ -123,6 +126,10 @@ private:
     void setUndoEnabled(bool enabled);
     void popupAtSelection();
     void fitColumns();
+    /// Marks the list not saved after a change, and keeps it in the recovery copy.
+    void listChanged();
+    /// Offers the list of a recovery copy that a session left behind.
+    void offerRecovery();
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.
@@ -138,6 +145,7 @@ private:
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
     bool m_ended = false;
+    bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;
     int m_exitStatus = 0;
 

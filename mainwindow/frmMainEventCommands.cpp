@@ -59,7 +59,7 @@ void frmMain::AddEvent()
             }
             // The model checks the limits before it changes anything: all or nothing.
             const int row = m_model->insertEvent(std::move(fields), Date::today());
-            m_state.SetSaved(false);
+            listChanged();
             m_state.EventLine.clear();
             SelectRow(row);
             return;
@@ -122,7 +122,7 @@ void frmMain::EditEvent()
             }
             const int newRow = m_model->replaceEvent(i, std::move(fields), Date::today());
             selectOtherThan(newRow, editedRow);
-            m_state.SetSaved(false);
+            listChanged();
             return;
         }
     } catch (const std::exception &error) {
@@ -172,7 +172,7 @@ void frmMain::DeleteEvent()
         setUndoEnabled(true);
         m_undoButton->setToolTip(
             PlainToolTip(QStringLiteral("Undo deletion of '%1'").arg(description)));
-        m_state.SetSaved(false);
+        listChanged();
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -187,7 +187,7 @@ void frmMain::UndoDelete()
         // The event comes back with the date it had, not moved on.
         const EventLineFields read = ReadOwnEventLine(m_state.UndoLine);
         const int row = m_model->insertEvent(OwnedFields(read, read.StartingOn), Date::today());
-        m_state.SetSaved(false);
+        listChanged();
         m_state.UndoLine.clear();
         SelectRow(row);
         setUndoEnabled(false);
@@ -204,5 +204,8 @@ void frmMain::DeleteAllEvents()
         return;
     // Clearing cannot fail (it only empties the list), so "Error while removing list" never
     // shows.
+    const bool hadEvents = m_state.RowCount() > 0;
     m_model->clearEvents();
+    if (hadEvents)
+        listChanged();
 }

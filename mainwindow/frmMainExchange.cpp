@@ -64,7 +64,7 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
         for (EventFields &event : import.events)
             lastRow = m_model->insertEvent(std::move(event), Date::today());
         if (lastRow >= 0) {
-            m_state.SetSaved(false);
+            listChanged();
             SelectRow(lastRow);
         }
         ShowMessage(std::string_view(ImportSummary(import)), MsgStyle::OkInformation, this);

@@ -1,4 +1,5 @@
-// The main window's event file commands (load, save) and the scan of what falls due.
+// The main window's event file commands (load, save), the recovery copy of a list not saved, and
+// the scan of what falls due.
 
 #include "frmMain.h"
 
@@ -6,6 +7,7 @@
 #include "EventListModel.h"
 #include "LastSeen.h"
 #include "MessageBox.h"
+#include "Recovery.h"
 #include "ScanComputation.h"
 #include "frmWhatsUp.h"
 
@@ -34,15 +36,76 @@ bool frmMain::LoadEvents()
 
 bool frmMain::SaveEvents()
 {
+    // Only a save of changes replaces the recovery copy; the start-up's save of the moved dates
+    // leaves it for the start-up to offer.
+    const bool savesChanges = !m_state.Saved();
     try {
         const SaveOutcome outcome = ::SaveEvents(m_state, m_eventFile);
+        if (savesChanges)
+            RemoveRecovery(m_eventFile);
         if (!outcome.changedFileKeptAs.empty())
             ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs)),
+                        MsgStyle::OkInformation, this);
+        if (!outcome.partialFileKeptAs.empty())
+            ShowMessage(std::string_view(PartialFileMessage(outcome.partialFileKeptAs,
+                                                            outcome.unloadedFromLine)),
                         MsgStyle::OkInformation, this);
         return true;
     } catch (const MoonrillError &error) {
         ReportError(error);
         return false;
+    }
+}
+
+void frmMain::listChanged()
+{
+    m_state.SetSaved(false);
+    try {
+        WriteRecovery(m_state, m_eventFile);
+    } catch (const MoonrillError &error) {
+        // The change itself is made; a copy that cannot be kept is said once, not at every
+        // change.
+        if (!m_recoveryFailed)
+            ReportError(error);
+        m_recoveryFailed = true;
+    }
+}
+
+void frmMain::offerRecovery()
+{
+    std::optional<Recovered> recovered = ReadRecovery(m_eventFile, Date::today());
+    if (!recovered)
+        return;
+    // A copy that gives the list as loaded holds nothing that is not saved.
+    if (EventListText(recovered->list) == EventListText(m_state)) {
+        RemoveRecovery(m_eventFile);
+        return;
+    }
+    if (ShowMessage(std::string_view("Moonrill was closed before your changes were saved.\r\n"
+                                     "Do you want to restore them?"),
+                    MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
+        // The restored list is not saved: the file's stamp and what its load left out stay, so
+        // the save keeps whatever it has to keep.
+        EventState &restored = recovered->list;
+        if (m_state.DiskStamp())
+            restored.SetDiskStamp(*m_state.DiskStamp());
+        restored.SetBackupBeforeSave(m_state.BackupBeforeSave());
+        restored.SetUnloadedFromLine(m_state.UnloadedFromLine());
+        {
+            const ListReset reset(*m_model);
+            m_state = std::move(restored);
+        }
+        SelectRow(0);
+        return;
+    }
+    try {
+        KeepBackup(m_eventFile, recovered->content);
+        RemoveRecovery(m_eventFile);
+        ShowMessage(std::string_view("The changes that were not saved are kept as " +
+                                     BackupPath(m_eventFile) + "."),
+                    MsgStyle::OkInformation, this);
+    } catch (const MoonrillError &error) {
+        ReportError(error);
     }
 }
 

@@ -77,6 +77,7 @@ void frmMain::runStartUpSteps()
 
     if (LoadEvents())
         SaveEvents();
+    offerRecovery();
     // What fell due while no run saw it is shown before the window, so that a user who only
     // ever opens the main window learns of it too.
     if (!m_missed.empty())

@@ -152,11 +152,21 @@ TEST_F(EventFileTest, PeriodOutOfRangeStopsTheLoad)
     EXPECT_FALSE(result.success);
     ASSERT_TRUE(result.error.has_value());
     EXPECT_EQ(result.error->number(), MoonrillError::Overflow);
+    EXPECT_EQ(std::string(result.error->what()), "Overflow in line 2 of the event file");
     EXPECT_EQ(descriptionsShown(), (std::vector<std::string>{"A"}));
     EXPECT_EQ(folder.read(Name), original);
-    // A later save keeps the file that was only partly read.
-    EXPECT_EQ(saved(), "$$A$$2023-05-01$$Once$$3$$\r\n\r\n");
+    // The first save keeps the file that was only partly read, and says where; the next one
+    // has nothing more to say.
+    const SaveOutcome first = SaveEvents(state, path());
+    EXPECT_EQ(first.partialFileKeptAs, path() + ".bak");
+    EXPECT_EQ(PartialFileMessage(first.partialFileKeptAs, first.unloadedFromLine),
+              "The list lacks the lines of the event file from line 2 on, which could not be "
+              "loaded. The file as it was is kept as " +
+                  path() + ".bak.");
+    EXPECT_EQ(folder.read(Name), "$$A$$2023-05-01$$Once$$3$$\r\n\r\n");
     EXPECT_EQ(folder.read(Name + ".bak"), original);
+    state.SetSaved(false);
+    EXPECT_TRUE(SaveEvents(state, path()).partialFileKeptAs.empty());
 }
 
 TEST_F(EventFileTest, EmptyLineInTheMiddleEndsReadingAndCountsTheRest)

@@ -95,6 +95,14 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
                     ::symlink(f.file("pipe").c_str(), f.file("events.mrl").c_str()) == 0;
          },
          " is a FIFO, not an event file"},
+        // Larger than any list: neither read (it is sparse, so only a read would fill memory)
+        // nor copied into a backup.
+        {"500 MB file",
+         [](const TempFolder &f) {
+             f.write("events.mrl", Line);
+             return ::truncate(f.file("events.mrl").c_str(), 500L << 20) == 0;
+         },
+         " is too large for an event file (more than 64 MB)"},
     };
     const Watchdog watchdog;
     for (const Case &test : cases) {
@@ -105,6 +113,7 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
 
         EventState state;
         const LoadResult result = LoadEvents(state, path, Today);
+        EXPECT_EQ(state.Events().size(), 0U) << test.name;
         EXPECT_FALSE(result.success) << test.name;
         ASSERT_TRUE(result.error.has_value()) << test.name;
         EXPECT_EQ(std::string(result.error->what()), path + test.said) << test.name;
@@ -182,4 +191,29 @@ TEST(SpecialFiles, BackupsAndTemporaryFilesKeepTheFilesPermissions)
     EXPECT_EQ(info.st_mode & 07777, 0600u);
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0600u);
+}
+
+TEST(SpecialFiles, AFileReplacedByRootKeepsItsOwner)
+{
+    // Root saving into a user's folder (sudo -E) must not take the file and its backups away
+    // from the user.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can save a file that belongs to another user";
+    TempFolder folder;
+    const std::string path = folder.file("events.mrl");
+    folder.write("events.mrl", "$$A$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
+    ASSERT_EQ(::chown(path.c_str(), UnprivilegedId, UnprivilegedId), 0);
+    EventState state;
+    ASSERT_EQ(LoadEvents(state, path, Today).backupPath, path + ".bak");
+    state.SetSaved(false);
+    SaveEvents(state, path);
+    for (const std::string &name : {path, path + ".bak"}) {
+        struct stat info
+        {
+        };
+        ASSERT_EQ(::stat(name.c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, UnprivilegedId) << name;
+        EXPECT_EQ(info.st_gid, UnprivilegedId) << name;
+    }
+    EXPECT_EQ(folder.read("events.mrl"), "$$A$$2023-05-01$$Once$$3$$\r\n\r\n");
 }

@@ -179,9 +179,11 @@ private slots:
         ModalScript<frmWhatsUp> script({[](frmWhatsUp &window) { window.accept(); }});
         QCOMPARE(runLogonScan(home), 2);
         QVERIFY(script.done());
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral(
-                     "Your action caused an error: Overflow\n\nGo to About for support")));
+        QCOMPARE(
+            answers.texts(),
+            QStringList(QStringLiteral(
+                "Your action caused an error: Overflow in line 2 of the event file\n\nGo to About "
+                "for support")));
         QCOMPARE(readFile(events), original);
     }
 

@@ -248,9 +248,11 @@ private slots:
         writeFile(events, original);
         frmMain window;
         QVERIFY(window.StartUp());
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral(
-                     "Your action caused an error: Overflow\n\nGo to About for support")));
+        QCOMPARE(
+            answers.texts(),
+            QStringList(QStringLiteral(
+                "Your action caused an error: Overflow in line 1 of the event file\n\nGo to About "
+                "for support")));
         QCOMPARE(readFile(events), original);
         window.close();
     }
@@ -319,6 +321,85 @@ private slots:
         QVERIFY(!window.ConfirmSave());
         QVERIFY(window.HasEnded());
         QCOMPARE(answers.shown.size(), size_t(1));
+    }
+
+    void anUnsavedChangeOutlivesTheSession_data()
+    {
+        QTest::addColumn<bool>("restore");
+        QTest::newRow("restored") << true;
+        QTest::newRow("kept as a backup") << false;
+    }
+
+    void anUnsavedChangeOutlivesTheSession()
+    {
+        QFETCH(bool, restore);
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QString copy = events + QStringLiteral(".recovery");
+        const QByteArray original =
+            "$$Alpha$$2999-01-01$$Once$$3$$\r\n$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n";
+        const QByteArray changed = "$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n";
+        writeFile(events, original);
+        {
+            frmMain window;
+            QVERIFY(window.StartUp());
+            answers.answers = {MsgAnswer::Yes};
+            action(window, "mnuEventDeleteEvent")->trigger();
+            QCOMPARE(readFile(copy), changed);
+            // The session ends (a signal, a logout): no question, nothing saved.
+            window.EndNow();
+            QVERIFY(window.HasEnded());
+        }
+        QCOMPARE(readFile(events), original);
+
+        answers.shown.clear();
+        answers.answers = {restore ? MsgAnswer::Yes : MsgAnswer::No};
+        frmMain window;
+        QVERIFY(window.StartUp());
+        QCOMPARE(answers.texts().first(),
+                 QStringLiteral("Moonrill was closed before your changes were saved.\nDo you "
+                                "want to restore them?"));
+        QCOMPARE(answers.shown.front().icon, QMessageBox::Question);
+        QCOMPARE(answers.shown.front().buttons, QMessageBox::Yes | QMessageBox::No);
+        if (restore) {
+            QCOMPARE(window.State().RowCount(), size_t(1));
+            QVERIFY(!window.State().Saved());
+            QCOMPARE(readFile(events), original);
+            action(window, "mnuFileSave")->trigger();
+            QCOMPARE(readFile(events), changed);
+        } else {
+            QCOMPARE(window.State().RowCount(), size_t(2));
+            QCOMPARE(answers.texts().last(), QStringLiteral("The changes that were not saved are "
+                                                            "kept as ") +
+                                                 events + QStringLiteral(".bak."));
+            QCOMPARE(readFile(events + QStringLiteral(".bak")), changed);
+        }
+        QVERIFY(!QFile::exists(copy));
+        window.close();
+    }
+
+    void aCopyThatHoldsTheFileOrAnsweredNoIsGone()
+    {
+        TestHome home;
+        MessageAnswerer answers;
+        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QString copy = events + QStringLiteral(".recovery");
+        // A copy that gives the list the file gives holds nothing unsaved: no question.
+        writeFile(events, "$$A$$2999-01-01$$Once$$3$$\r\n\r\n");
+        writeFile(copy, "$$A$$2999-01-01$$Once$$3$$\n");
+        frmMain window;
+        QVERIFY(window.StartUp());
+        QVERIFY(answers.shown.empty());
+        QVERIFY(!QFile::exists(copy));
+        // A change keeps a copy; No at the end drops it with the change.
+        answers.answers = {MsgAnswer::Yes, MsgAnswer::No};
+        action(window, "mnuEventDeleteAllEvents")->trigger();
+        QCOMPARE(readFile(copy), QByteArray("\r\n"));
+        window.close();
+        QVERIFY(window.HasEnded());
+        QVERIFY(!QFile::exists(copy));
+        QCOMPARE(readFile(events), QByteArray("$$A$$2999-01-01$$Once$$3$$\r\n\r\n"));
     }
 
     void savedEndsWithoutAQuestion()

@@ -127,7 +127,7 @@ TEST(AviReader, OnlyARegularFileOfSensibleSizeIsRead)
         {"fifo.avi", " is a FIFO, not a clip"},
         {"zero.avi", " is a character device, not a clip"},
         {"folder.avi", " is a folder, not a clip"},
-        {"big.avi", " is too large for a clip"},
+        {"big.avi", " is too large for a clip (more than 32 MB)"},
     };
     ::alarm(20);
     for (const Case &c : cases) {

@@ -137,7 +137,8 @@ TEST(LogonScan, SaysWhatTheMainWindowSays)
     const LogonRoad overflow("$$Big$$2999-01-01$$Once$$40000$$\r\n");
     EXPECT_EQ(overflow.screens.messages,
               std::vector<std::string>{
-                  "Your action caused an error: Overflow\r\n\r\nGo to About for support"});
+                  "Your action caused an error: Overflow in line 1 of the event file\r\n\r\nGo "
+                  "to About for support"});
     EXPECT_EQ(overflow.folder.read("events.mrl"), "$$Big$$2999-01-01$$Once$$40000$$\r\n");
     EXPECT_FALSE(overflow.completed);
 }
@@ -150,7 +151,8 @@ TEST(LogonScan, StopsAtTheLimitOfTheIdCounter)
     const LogonRoad logon(content);
     EXPECT_EQ(logon.screens.messages,
               std::vector<std::string>{
-                  "Your action caused an error: Overflow\r\n\r\nGo to About for support"});
+                  "Your action caused an error: Overflow in line 32768 of the event file\r\n\r\nGo "
+                  "to About for support"});
     EXPECT_EQ(logon.folder.read("events.mrl"), content);
 }
 

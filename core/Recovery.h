@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Date.h"
+#include "EventState.h"
+
+#include <optional>
+#include <string>
+
+// The recovery copy: while the list has changes that are not saved, the list as it stands is
+// kept beside the event file, so that a session that ends before a save (a logout, a signal, a
+// display that goes away) loses nothing. A save removes it; the next plain start offers it back.
+
+/// The recovery copy of the event file at `path`: "events.mrl.recovery" beside it.
+[[nodiscard]] std::string RecoveryPath(const std::string &path);
+
+/// Writes the list of `state` to the recovery copy, byte for byte as a save would write it, in
+/// one atomic replacement, with the event file's permission bits and owner. Throws a
+/// MoonrillError.
+void WriteRecovery(const EventState &state, const std::string &path);
+
+/// Removes the recovery copy, if there is one.
+void RemoveRecovery(const std::string &path);
+
+/// What a recovery copy holds.
+struct Recovered
+{
+    std::string content; // as it is on disk
+    EventState list;     // read as a load reads the event file, not saved
+};
+
+/// The recovery copy of the event file at `path` and the list it gives on `today`; no value when
+/// there is none, or it cannot be read whole (it then stays where it is).
+[[nodiscard]] std::optional<Recovered> ReadRecovery(const std::string &path, Date today);
