@@ -130,9 +130,9 @@ LogonScreens &LazyLogonScreens::screens()
     return *m_screens;
 }
 
-void LazyLogonScreens::ShowCriticalMessage(const std::string &text)
+bool LazyLogonScreens::ShowMessageBox(const std::string &text, Icon icon)
 {
-    screens().ShowCriticalMessage(text);
+    return screens().ShowMessageBox(text, icon);
 }
 
 bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)

@@ -34,7 +34,7 @@ class LazyLogonScreens final : public LogonScreens
 public:
     LazyLogonScreens(int &argc, char **argv) : m_argc(argc), m_argv(argv) {}
 
-    void ShowCriticalMessage(const std::string &text) override;
+    bool ShowMessageBox(const std::string &text, Icon icon) override;
     bool ShowDueEvents(ScanResult &scan) override;
 
 private:

@@ -7,14 +7,53 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
+#include <unistd.h>
+
+namespace {
+
+// What the toolkit said first while it started: with no display it says why, then ends the
+// process through a fatal message (status 134, and words about reinstalling the program). A
+// message handler is a plain function, so what it keeps must be a global.
+QString g_firstWarning;
+
+void startUpMessages(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    const QString line = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    const QString said = context.category != nullptr && qstrcmp(context.category, "default") != 0
+                             ? QLatin1String(context.category) + QStringLiteral(": ") + line
+                             : line;
+    if (type == QtFatalMsg) {
+        // One line that says why, and the status of a start that could not do its job.
+        const QString reason = g_firstWarning.isEmpty() ? said : g_firstWarning;
+        std::fprintf(stderr, "moonrill: no window can be shown: %s\n", qPrintable(reason));
+        std::fflush(stderr);
+        ::_exit(1);
+    }
+    if (type != QtDebugMsg && g_firstWarning.isEmpty())
+        g_firstWarning = said;
+}
+
+/// The application, or the end of the process with one line on standard error and status 1
+/// where no window can be shown.
+std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(startUpMessages);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(previous);
+    return application;
+}
+
+} // namespace
 
 extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int *argc, char **argv)
 {
-    QApplication app(*argc, argv);
+    const std::unique_ptr<QApplication> app = startApplication(*argc, argv);
     SetApplicationIdentity();
     frmMain window;
-    QObject::connect(&window, &frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&window, &frmMain::ended, app.get(), &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (!window.StartUp())
         return window.ExitStatus();
     // A session that ends leaves what is not saved in the recovery copy: the program ends

@@ -2,14 +2,40 @@
 #include "GuiLoader.h"
 #include "LogonScan.h"
 #include "Paths.h"
+#include "Version.h"
 
 #include <cstdlib>
 #include <exception>
 #include <iostream>
 #include <string_view>
 
+namespace {
+
+constexpr std::string_view Usage =
+    "Usage: moonrill [whatsup]\n"
+    "Keeps your appointments, birthdays and recurring duties, and tells you what falls due.\n"
+    "\n"
+    "  (no argument)  open the list of events\n"
+    "  whatsup        show only what falls due within its notice period, then end (as at logon)\n"
+    "  --help         show this help and end\n"
+    "  --version      show the version and end\n"
+    "\n"
+    "The events live in events.mrl in $MOONRILL_HOME, or else in $XDG_DATA_HOME/moonrill\n"
+    "(by default ~/.local/share/moonrill).\n";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Answered without a display, so that they work in any terminal.
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::cout << Usage;
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << "moonrill " << ProgramVersionText() << '\n';
+        return 0;
+    }
     try {
         // Only the one argument "whatsup", exactly so, runs the logon scan.
         if (argc == 2 && std::string_view(argv[1]) == "whatsup") {

@@ -48,7 +48,7 @@ BENCHMARK(LoadAdvanceSave)->Arg(1000)->Arg(10000)->Arg(32767)->Unit(benchmark::k
 class NoScreens final : public LogonScreens
 {
 public:
-    void ShowCriticalMessage(const std::string &) override {}
+    bool ShowMessageBox(const std::string &, Icon) override { return true; }
     bool ShowDueEvents(ScanResult &scan) override
     {
         scan.birthdayMails.clear();

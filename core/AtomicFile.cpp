@@ -81,12 +81,12 @@ std::string createTemporary(const std::string &target, std::optional<mode_t> mod
                 const int error = errno;
                 ::close(fd);
                 ::unlink(name.c_str());
-                fail("Cannot create", name, error);
+                fail("Cannot create", target, error);
             }
             return name;
         }
         if (errno != EEXIST)
-            fail("Cannot create", name, errno);
+            fail("Cannot create", target, errno);
     }
     fail("Cannot create a temporary file beside", target, EEXIST);
 }

@@ -10,3 +10,6 @@
 /// What the start-up says when one of its steps fails unexpectedly.
 inline constexpr std::string_view SeriousErrorText =
     "A serious error occured!\r\nIf this continues, please reinstall the program!";
+
+/// SeriousErrorText and, on the next line, the reason (what failed, and the system's word).
+[[nodiscard]] std::string SeriousErrorReport(std::string_view reason);

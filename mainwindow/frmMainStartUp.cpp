@@ -62,8 +62,8 @@ bool frmMain::StartUp()
 
     try {
         runStartUpSteps();
-    } catch (const std::exception &) {
-        ShowMessage(SeriousErrorText, MsgStyle::OkCritical, this);
+    } catch (const std::exception &error) {
+        ShowMessage(std::string_view(SeriousErrorReport(error.what())), MsgStyle::OkCritical, this);
         show();
     }
     return true;

@@ -5,6 +5,7 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "EventState.h"
+#include "FileRead.h"
 #include "LastSeen.h"
 #include "Paths.h"
 #include "ScanComputation.h"
@@ -68,12 +69,47 @@ private:
     int m_count = 0;
 };
 
+/// The screens, remembering whether every message could be shown in a window.
+class Messages
+{
+public:
+    explicit Messages(LogonScreens &screens) : m_screens(screens) {}
+    void critical(const std::string &text) { say(text, LogonScreens::Icon::Critical); }
+    void information(const std::string &text) { say(text, LogonScreens::Icon::Information); }
+    [[nodiscard]] bool allShown() const { return m_allShown; }
+    [[nodiscard]] bool anyShown() const { return m_anyShown; }
+    [[nodiscard]] LogonScreens &screens() { return m_screens; }
+
+private:
+    void say(const std::string &text, LogonScreens::Icon icon)
+    {
+        m_anyShown = true;
+        if (!m_screens.ShowMessageBox(text, icon))
+            m_allShown = false;
+    }
+
+    LogonScreens &m_screens;
+    bool m_allShown = true;
+    bool m_anyShown = false;
+};
+
+/// Keeps the event file at `path` as a backup when another program changed it since it was
+/// read as `read` (while a message waited), and says so, as the main window's save does.
+void keepChangedVersion(const std::string &path, std::string_view read, Messages &messages)
+{
+    const std::optional<std::string> now = ReadWholeFile(path, EventFileRules);
+    if (!now || *now == read)
+        return;
+    KeepBackup(path, *now);
+    messages.information(ChangedFileMessage(BackupPath(path)));
+}
+
 /// Loads and, when the load succeeded, saves; a step that fails says why. A load that left lines
 /// out keeps the file as read before it says so, and the file is replaced only when that backup
 /// exists. The rows gathered before a failure are still scanned, as they are in the main window.
 /// Returns whether both steps were done; `loaded` tells whether the load was.
 bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::optional<Date> lastSeen,
-                 LogonScreens &screens, bool &loaded)
+                 Messages &messages, bool &loaded)
 {
     LoadResult result;
     // The old content stays in memory to the end of the save, which compares the new one with
@@ -83,31 +119,34 @@ bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::opti
         pass.read(*file, today, lastSeen, result);
     loaded = !result.error;
     if (result.error) {
-        screens.ShowCriticalMessage(ErrorReportText(result.error->what()));
+        messages.critical(ErrorReportText(result.error->what()));
         return false;
     }
     if (result.ignored > 0) {
         KeepLossyLoadBackup(path, *file, result);
-        screens.ShowCriticalMessage(IgnoredLinesMessage(result));
+        messages.critical(IgnoredLinesMessage(result));
     }
     if (!MayReplaceFile(result))
         return false;
     try {
+        // Only a message makes the road wait long enough for another program to write.
+        if (messages.anyShown())
+            keepChangedVersion(path, *file, messages);
         pass.save();
         return true;
     } catch (const MoonrillError &error) {
-        screens.ShowCriticalMessage(ErrorReportText(error.what()));
+        messages.critical(ErrorReportText(error.what()));
         return false;
     }
 }
 
-bool scan(LogonPass &pass, LogonScreens &screens)
+bool scan(LogonPass &pass, Messages &messages)
 {
     try {
         ScanResult result = pass.scan();
-        return !result.found || screens.ShowDueEvents(result);
+        return !result.found || messages.screens().ShowDueEvents(result);
     } catch (const std::exception &error) {
-        screens.ShowCriticalMessage(ErrorReportText(error.what()));
+        messages.critical(ErrorReportText(error.what()));
         return false;
     }
 }
@@ -120,27 +159,28 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
     // The daily timer only makes up for days without a logon: a day seen already is done.
     if (daily && lastSeen == today)
         return true;
+    Messages messages(screens);
     const SingleInstance instance(folder);
     if (instance.status() == SingleInstance::Status::AnotherRuns)
         return true;
     if (instance.status() == SingleInstance::Status::Unknown) {
-        screens.ShowCriticalMessage(instance.message());
+        messages.critical(instance.message());
         return false;
     }
     try {
         const std::string path = JoinPath(folder, EventFileName);
         LogonPass pass(path, today);
         bool loaded = false;
-        const bool saved = loadAndSave(pass, path, today, lastSeen, screens, loaded);
-        const bool shown = scan(pass, screens);
+        const bool saved = loadAndSave(pass, path, today, lastSeen, messages, loaded);
+        const bool shown = scan(pass, messages);
         // Only a run that loaded and showed what it had to has seen the day; any other leaves
         // the missed events to be caught up next time.
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)
         if (loaded && shown && lastSeen != today)
             WriteLastSeen(folder, today);
-        return saved && shown;
-    } catch (const std::exception &) {
-        screens.ShowCriticalMessage(std::string(SeriousErrorText));
+        return saved && shown && messages.allShown();
+    } catch (const std::exception &error) {
+        messages.critical(SeriousErrorReport(error.what()));
         return false;
     }
 }

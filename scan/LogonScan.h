@@ -17,8 +17,14 @@ public:
     LogonScreens(const LogonScreens &) = delete;
     LogonScreens &operator=(const LogonScreens &) = delete;
 
-    /// A message box with the critical-error icon and an OK button.
-    virtual void ShowCriticalMessage(const std::string &text) = 0;
+    enum class Icon
+    {
+        Critical,   // errors
+        Information // notices
+    };
+    /// A message box with the icon and an OK button. Returns false when no window could show
+    /// it (it was then given some other way).
+    virtual bool ShowMessageBox(const std::string &text, Icon icon) = 0;
     /// The scan window over `scan.rows`, until the user closes it; it makes the birthday and
     /// the belated offers and empties `scan.birthdayMails`. Returns false when no window could
     /// be shown (the rows were then given some other way).
@@ -30,7 +36,8 @@ public:
 /// event to its next occurrence from `today`), save it back when the load succeeded, and show
 /// what falls due. Every message is the one the main window's start-up gives. Returns true when
 /// it did all it had to (also when another instance runs, which is its business then): false
-/// after a failed load or save, an error it reported, or a due list it could not show.
+/// after a failed load or save, an error it reported, or a message or due list it could not
+/// show in a window.
 /// Events missed since the last day a run saw (kept in `folder`) are caught up and shown first;
 /// a run that showed what it had to keeps today as that day. A `daily` run (the daily timer's)
 /// on a day a run has seen already ends at once, showing nothing.

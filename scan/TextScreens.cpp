@@ -9,7 +9,7 @@ std::string ScanRowText(const ScanRow &row)
     return row.When + " " + row.Date + " " + row.Description;
 }
 
-void TextScreens::ShowCriticalMessage(const std::string &text)
+bool TextScreens::ShowMessageBox(const std::string &text, Icon)
 {
     // A message box's line breaks are CR LF; a terminal wants LF alone.
     std::string line;
@@ -20,6 +20,7 @@ void TextScreens::ShowCriticalMessage(const std::string &text)
         line += text[i];
     }
     m_errors << "moonrill: " << line << '\n' << std::flush;
+    return false;
 }
 
 bool TextScreens::ShowDueEvents(ScanResult &scan)

@@ -17,7 +17,8 @@ class TextScreens final : public LogonScreens
 public:
     TextScreens(std::ostream &out, std::ostream &errors) : m_out(out), m_errors(errors) {}
 
-    void ShowCriticalMessage(const std::string &text) override;
+    /// Prints the message and returns false: no window was shown.
+    bool ShowMessageBox(const std::string &text, Icon icon) override;
     /// Prints the rows and returns false: no window was shown. The mail offers are dropped.
     bool ShowDueEvents(ScanResult &scan) override;
 

@@ -15,9 +15,11 @@ WhatsUpScreens::WhatsUpScreens(std::unique_ptr<QApplication> application)
 
 WhatsUpScreens::~WhatsUpScreens() = default;
 
-void WhatsUpScreens::ShowCriticalMessage(const std::string &text)
+bool WhatsUpScreens::ShowMessageBox(const std::string &text, Icon icon)
 {
-    ShowMessage(std::string_view(text), MsgStyle::OkCritical);
+    ShowMessage(std::string_view(text),
+                icon == Icon::Critical ? MsgStyle::OkCritical : MsgStyle::OkInformation);
+    return true;
 }
 
 bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)

@@ -16,7 +16,7 @@ public:
     explicit WhatsUpScreens(std::unique_ptr<QApplication> application);
     ~WhatsUpScreens() override;
 
-    void ShowCriticalMessage(const std::string &text) override;
+    bool ShowMessageBox(const std::string &text, Icon icon) override;
     bool ShowDueEvents(ScanResult &scan) override;
 
 private:

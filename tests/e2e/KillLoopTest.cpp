@@ -84,14 +84,14 @@ int waitFor(pid_t pid)
     return status;
 }
 
-/// The names in `folder` other than the event file, its backups and the last day seen.
+/// The names in `folder` other than the event file, its backups, the last day seen and the lock.
 std::vector<std::string> strayFiles(const TempFolder &folder)
 {
     std::vector<std::string> names;
     for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
         const std::string name = entry.path().filename();
         if (name != "events.mrl" && name != "events.mrl.bak" && name != "events.mrl.bak.1" &&
-            name != "events.mrl.bak.2" && name != ".moonrill-last-seen")
+            name != "events.mrl.bak.2" && name != ".moonrill-last-seen" && name != ".moonrill.lock")
             names.push_back(name);
     }
     return names;
@@ -122,15 +122,16 @@ std::vector<std::string> backups(const TempFolder &folder)
     return contents;
 }
 
-/// Runs the scan on `folder` to its end: how long it took, or no value when it failed.
-std::optional<long long> wholeRun(const TempFolder &folder)
+/// Runs the scan on `folder` to its end: how long it took, or no value when it ended with
+/// another status than `status`.
+std::optional<long long> wholeRun(const TempFolder &folder, int status)
 {
     const Clock::time_point start = Clock::now();
     const pid_t pid = startScan(folder.path());
     if (pid <= 0)
         return std::nullopt;
-    const int status = waitFor(pid);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    const int ended = waitFor(pid);
+    if (!WIFEXITED(ended) || WEXITSTATUS(ended) != status)
         return std::nullopt;
     return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
 }
@@ -144,7 +145,7 @@ TEST(KillLoop, TheEventFileIsAlwaysTheOldOrTheWholeNewOne)
 
     // One whole run gives the new file and how long a run takes.
     folder.write("events.mrl", old);
-    const std::optional<long long> runTime = wholeRun(folder);
+    const std::optional<long long> runTime = wholeRun(folder, 0);
     ASSERT_TRUE(runTime.has_value());
     const std::string fresh = folder.read("events.mrl");
     ASSERT_NE(fresh, old);
@@ -208,7 +209,8 @@ TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
     };
 
     reset();
-    const std::optional<long long> runTime = wholeRun(folder);
+    // Its damaged-lines message cannot be shown without a display: done, but not all shown.
+    const std::optional<long long> runTime = wholeRun(folder, 1);
     ASSERT_TRUE(runTime.has_value());
     const std::string fresh = folder.read("events.mrl");
     ASSERT_NE(fresh, old);
@@ -255,7 +257,7 @@ TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
     // The next start finishes the job from whatever a kill left.
     const pid_t last = startScan(folder.path());
     ASSERT_GT(last, 0);
-    ASSERT_EQ(waitFor(last), 0);
+    ASSERT_EQ(WEXITSTATUS(waitFor(last)), 1);
     EXPECT_EQ(folder.read("events.mrl"), fresh);
     EXPECT_EQ(backups(folder), (std::vector<std::string>{old, older, oldest}));
     EXPECT_TRUE(strayFiles(folder).empty());

@@ -7,7 +7,7 @@ work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl"
 passed=0 failed=0
 check() { # check NAME CONDITION...
@@ -73,11 +73,12 @@ for kind in fifo folder; do
     rm -rf "$events"
 done
 
-# A damaged file: kept as a backup before it is replaced, and a run that did all that exits 0.
+# A damaged file: kept as a backup before it is replaced; a run that could not show the message
+# in a window says it on standard error and exits 1.
 printf '$$Later$$%s$$Once$$3$$\r\n$$Bad$$soon$$Once$$3$$\r\n' "$later" > "$events"
 cp "$events" "$work/damaged"
 err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
-check "damaged: exit 0 once kept and saved" [ $rc -eq 0 ]
+check "damaged: the message was shown in no window, so exit 1" [ $rc -eq 1 ]
 check "damaged: the backup holds the original" cmp -s "$work/damaged" "$events.bak"
 check "damaged: the message names the backup" grep -q "The original file is kept as $events.bak." <<<"$err"
 check "damaged: the file is cleaned" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
@@ -111,6 +112,30 @@ check "daily run on a new day: an ordinary scan" [ $rc -eq 0 ] && ! cmp -s "$eve
 check "daily run on a new day: today is kept" grep -q "$(date +%F)" "$MOONRILL_HOME/.moonrill-last-seen"
 rm -f "$MOONRILL_HOME/.moonrill-last-seen"
 
+# --help and --version answer on standard output without a display; a plain start that cannot
+# show its window says why in one line and exits 1 (not Qt's abort).
+out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --help); rc=$?
+check "--help: usage on standard output, exit 0" [ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup\]$' <<<"$out"
+out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --version); rc=$?
+check "--version: exit 0" [ $rc -eq 0 ] && [ "$out" = "moonrill 1.0.0" ]
+err=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" 2>&1 >/dev/null) ); rc=$?
+check "plain start without a display: exit 1" [ $rc -eq 1 ]
+check "plain start without a display: one line says why" [ "$err" = "moonrill: no window can be shown: qt.qpa.xcb: could not connect to display" ]
+
+# A lock held under our name in a file of another user's is no copy of ours: not a silent 0.
+lock="$MOONRILL_HOME/.moonrill.lock"
+if [ "$(id -u)" -eq 0 ]; then
+    : > "$lock" && chown 65534 "$lock"
+    flock "$lock" sleep 10 & holder=$!
+    sleep 0.3
+    err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+    check "another user's lock: exit 1" [ $rc -eq 1 ]
+    check "another user's lock: said" grep -q "is locked by another user" <<<"$err"
+    kill $holder; wait $holder 2>/dev/null; rm -f "$lock"
+else
+    echo "skipped: another user's lock needs root to make a file of another user's"
+fi
+
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
 check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
@@ -124,6 +149,11 @@ check "second instance ends at once (${elapsed} ms)" [ $elapsed -lt 3000 ]
 check "second instance does not touch the file" [ "$(cat "$events")" = "$(printf '$$Lf only$$%s$$Once$$0$$' "$(date +%F)")" ]
 timeout 10 "$bin"; rc=$?
 check "second plain instance ends with 0" [ $rc -eq 0 ]
+# Another runtime folder (another session's environment) is the same data folder all the same.
+mkdir -m 700 "$work/runtime2"
+XDG_RUNTIME_DIR="$work/runtime2" timeout 10 "$bin" whatsup; rc=$?
+check "another runtime folder: refused as a second instance" [ $rc -eq 0 ]
+check "another runtime folder: the file is untouched" [ "$(cat "$events")" = "$(printf '$$Lf only$$%s$$Once$$0$$' "$(date +%F)")" ]
 
 # A killed instance leaves no lock behind.
 kill -9 $first; wait $first 2>/dev/null

@@ -23,7 +23,7 @@ namespace {
 class QuietScreens final : public LogonScreens
 {
 public:
-    void ShowCriticalMessage(const std::string &) override {}
+    bool ShowMessageBox(const std::string &, Icon) override { return true; }
     bool ShowDueEvents(ScanResult &scan) override
     {
         scan.birthdayMails.clear();

@@ -26,10 +26,10 @@ QByteArray dateText(int daysAhead)
 class CountingScreens final : public LogonScreens
 {
 public:
-    void ShowCriticalMessage(const std::string &text) override
+    bool ShowMessageBox(const std::string &text, Icon icon) override
     {
         ++calls;
-        m_screens.ShowCriticalMessage(text);
+        return m_screens.ShowMessageBox(text, icon);
     }
     bool ShowDueEvents(ScanResult &scan) override
     {
@@ -208,9 +208,12 @@ private slots:
         QVERIFY(QFile::link(home.home.filePath(QStringLiteral("no/such/folder/events.mrl")),
                             home.home.filePath(QStringLiteral("events.mrl"))));
         QCOMPARE(runLogonScan(home), 1);
+        // The reason follows on its own line: the file the link leads to, and the system's word.
         QCOMPARE(answers.texts(),
                  QStringList(QStringLiteral("A serious error occured!\nIf this continues, please "
-                                            "reinstall the program!")));
+                                            "reinstall the program!\nCannot create ") +
+                             home.home.filePath(QStringLiteral("no/such/folder/events.mrl")) +
+                             QStringLiteral(": No such file or directory")));
     }
 };
 

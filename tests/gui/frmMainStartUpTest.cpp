@@ -263,8 +263,11 @@ private slots:
         MessageAnswerer answers;
         QVERIFY(QFile::link(home.home.filePath(QStringLiteral("no/such/folder/events.mrl")),
                             home.home.filePath(QStringLiteral("events.mrl"))));
-        const QString serious = QStringLiteral(
-            "A serious error occured!\nIf this continues, please reinstall the program!");
+        const QString serious =
+            QStringLiteral("A serious error occured!\nIf this continues, please reinstall the "
+                           "program!\nCannot create ") +
+            home.home.filePath(QStringLiteral("no/such/folder/events.mrl")) +
+            QStringLiteral(": No such file or directory");
         frmMain window;
         QVERIFY(window.StartUp());
         QVERIFY(window.isVisible());

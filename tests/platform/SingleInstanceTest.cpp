@@ -10,6 +10,8 @@
 
 #include <cstdlib>
 #include <fcntl.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,43 +84,80 @@ TEST(SingleInstance, OneLockPerFolderReleasedWithItsOwner)
     EXPECT_TRUE(again.isOnlyInstance());
 }
 
-TEST(SingleInstance, TheLockLivesInTheRuntimeFolderAndElseInTheDataFolder)
+TEST(SingleInstance, TheDataFolderIsLockedAndATrustedRuntimeFolderToo)
 {
     TempFolder runtime;
     TempFolder folder;
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
     {
         const RuntimeFolder env(runtime.path().c_str());
-        const std::string lock = SingleInstance::LockPath(folder.path());
-        EXPECT_EQ(lock.rfind(runtime.path() + "/moonrill-", 0), 0u) << lock;
-        EXPECT_TRUE(lock.ends_with(".lock")) << lock;
+        const std::vector<std::string> locks = SingleInstance::LockPaths(folder.path());
+        ASSERT_EQ(locks.size(), 2U);
+        EXPECT_EQ(locks[0], folder.file(".moonrill.lock"));
+        EXPECT_EQ(locks[1].rfind(runtime.path() + "/moonrill-", 0), 0U) << locks[1];
         const SingleInstance instance(folder.path());
-        EXPECT_TRUE(runtime.exists(lock.substr(runtime.path().size() + 1)));
-        EXPECT_FALSE(folder.exists(".moonrill.lock"));
+        EXPECT_TRUE(folder.exists(".moonrill.lock"));
+        EXPECT_TRUE(runtime.exists(locks[1].substr(runtime.path().size() + 1)));
     }
-    for (const char *none : {static_cast<const char *>(nullptr), "", "relative", "/no/such/dir"}) {
+    // No runtime folder, a relative one, or one that others may write: the data folder's alone.
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0733), 0);
+    for (const char *none : {static_cast<const char *>(nullptr), "", "relative", "/no/such/dir",
+                             runtime.path().c_str()}) {
         const RuntimeFolder env(none);
-        EXPECT_EQ(SingleInstance::LockPath(folder.path()), folder.file(".moonrill.lock"));
+        EXPECT_EQ(SingleInstance::LockPaths(folder.path()),
+                  std::vector<std::string>{folder.file(".moonrill.lock")});
     }
 }
 
-TEST(SingleInstance, AReadOnlyDataFolderStillGetsALock)
+TEST(SingleInstance, TwoRunsWithOtherRuntimeFoldersStillMeet)
 {
-    // The old lock in the data folder needed write access there; the runtime folder is the
-    // user's own.
+    TempFolder folder;
+    TempFolder runtimeA;
+    TempFolder runtimeB;
+    std::optional<RuntimeFolder> env(runtimeA.path().c_str());
+    const SingleInstance first(folder.path());
+    ASSERT_TRUE(first.isOnlyInstance());
+    env.reset();
+    env.emplace(runtimeB.path().c_str());
+    EXPECT_EQ(SingleInstance(folder.path()).status(), SingleInstance::Status::AnotherRuns);
+}
+
+TEST(SingleInstance, ALockHeldUnderAnotherUsersFileIsNoCopyOfOurs)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root can make a file that belongs to another user";
+    TempFolder folder;
+    const RuntimeFolder env(nullptr);
+    const std::string lock = folder.file(".moonrill.lock");
+    const int held = ::open(lock.c_str(), O_CREAT | O_RDWR | O_CLOEXEC, 0644);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::fchown(held, UnprivilegedId, UnprivilegedId), 0);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    const SingleInstance instance(folder.path());
+    EXPECT_EQ(instance.status(), SingleInstance::Status::Unknown);
+    EXPECT_EQ(instance.message(), "Moonrill cannot tell whether it is already running: " + lock +
+                                      " is locked by another user");
+    ::close(held);
+}
+
+TEST(SingleInstance, AReadOnlyDataFolderIsLockedInTheRuntimeFolder)
+{
     TempFolder runtime;
     TempFolder folder;
-    ASSERT_EQ(::chmod(runtime.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(runtime.path().c_str(), UnprivilegedId, UnprivilegedId), 0);
+    }
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
     const RuntimeFolder env(runtime.path().c_str());
     EXPECT_TRUE(locksAsAUser(folder));
 }
 
-TEST(SingleInstance, ALockFileOfSomeoneElseStillLocks)
+TEST(SingleInstance, ALockFileOfSomeoneElseThatNoOneHoldsStillLocks)
 {
-    TempFolder runtime;
     TempFolder folder;
-    const RuntimeFolder env(runtime.path().c_str());
-    const std::string lock = SingleInstance::LockPath(folder.path());
+    const RuntimeFolder env(nullptr);
+    const std::string lock = folder.file(".moonrill.lock");
     // Made by root (or read-only for us), readable by all.
     {
         const int fd = ::open(lock.c_str(), O_CREAT | O_WRONLY, 0444);
@@ -126,19 +165,21 @@ TEST(SingleInstance, ALockFileOfSomeoneElseStillLocks)
         ::close(fd);
         ASSERT_EQ(::chmod(lock.c_str(), 0444), 0);
     }
-    ASSERT_EQ(::chmod(runtime.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(folder.path().c_str(), 0755), 0);
-    EXPECT_TRUE(locksAsAUser(folder));
+    EXPECT_TRUE(AsUnprivilegedUser([&folder] {
+        // Someone else's file: a second copy of ours is told apart by its owner, so only the
+        // first is checked here.
+        return sameStatus(SingleInstance(folder.path()), SingleInstance::Status::Only);
+    }));
 }
 
 TEST(SingleInstance, NoLockAtAllMeansDoNotRun)
 {
-    // A runtime folder the user cannot write, and no lock file in it yet.
-    TempFolder runtime;
+    // A data folder the user cannot write, and no runtime folder it may trust.
     TempFolder folder;
-    ASSERT_EQ(::chmod(runtime.path().c_str(), 0555), 0);
-    const RuntimeFolder env(runtime.path().c_str());
-    const std::string lock = SingleInstance::LockPath(folder.path());
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
+    const RuntimeFolder env(nullptr);
+    const std::string lock = folder.file(".moonrill.lock");
     EXPECT_TRUE(AsUnprivilegedUser([&folder, &lock] {
         const SingleInstance instance(folder.path());
         return sameStatus(instance, SingleInstance::Status::Unknown) &&

@@ -24,7 +24,11 @@ namespace {
 class RecordingScreens final : public LogonScreens
 {
 public:
-    void ShowCriticalMessage(const std::string &text) override { messages.push_back(text); }
+    bool ShowMessageBox(const std::string &text, Icon) override
+    {
+        messages.push_back(text);
+        return true;
+    }
     bool ShowDueEvents(ScanResult &scan) override
     {
         rows = scan.rows;
@@ -190,15 +194,16 @@ TEST(LogonScan, LargeFilesGoToDiskWhole)
 
 TEST(LogonScan, DoesNotRunWhenItCannotTellWhetherAnotherCopyRuns)
 {
-    // A runtime folder the user cannot write, with no lock file in it: no lock can be had.
+    // A data folder the user cannot write, and a runtime folder that is not the user's: no lock
+    // can be had.
     TempFolder runtime;
     TempFolder home;
-    ASSERT_EQ(::chmod(runtime.path().c_str(), 0555), 0);
-    ASSERT_EQ(::chmod(home.path().c_str(), 0777), 0);
     const std::string original = "$$Moved$$" + DateToText(Today.addMonths(-2)) + "$$Monthly$$0$$";
     home.write("events.mrl", original);
+    ASSERT_EQ(::chmod(runtime.path().c_str(), 0755), 0);
+    ASSERT_EQ(::chmod(home.path().c_str(), 0555), 0);
     ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
-    const std::string lock = SingleInstance::LockPath(home.path());
+    const std::string lock = home.file(".moonrill.lock");
     const bool refused = AsUnprivilegedUser([&home, &lock] {
         RecordingScreens screens;
         const bool completed = RunLogonScan(home.path(), Today, screens);
@@ -228,16 +233,18 @@ TEST(LogonScan, TextScreensPrintOneRowALine)
     EXPECT_EQ(out.str(), "3 days ago: 2026-12-03 Dad\nToday: 2026-12-06 Dentist\n"
                          "In 12 days: 2026-12-18 Mum's  birthday\n");
     EXPECT_TRUE(scan.birthdayMails.empty());
-    screens.ShowCriticalMessage("Eventlist was corrupt. \r\n1 line in the event-file has been "
-                                "ignored.\r\nThe original file is kept as /x.bak.");
+    EXPECT_FALSE(screens.ShowMessageBox("Eventlist was corrupt. \r\n1 line in the event-file has "
+                                        "been ignored.\r\nThe original file is kept as /x.bak.",
+                                        LogonScreens::Icon::Critical));
     EXPECT_EQ(errors.str(), "moonrill: Eventlist was corrupt. \n1 line in the event-file has "
                             "been ignored.\nThe original file is kept as /x.bak.\n");
 }
 
-TEST(LogonScan, AFileTruncatedWhileAMessageWaitsDoesNotKillTheScan)
+TEST(LogonScan, AFileChangedWhileAMessageWaitsIsKeptAndDoesNotKillTheScan)
 {
     // Another program empties the file while the damaged-lines message is open. A scan that
-    // still had the file mapped would die of SIGBUS in the save that follows.
+    // still had the file mapped would die of SIGBUS in the save that follows; one that saved
+    // straight away would lose the other program's version.
     TempFolder folder;
     std::string content;
     for (int i = 0; i < 2000; ++i)
@@ -249,17 +256,26 @@ TEST(LogonScan, AFileTruncatedWhileAMessageWaitsDoesNotKillTheScan)
     {
     public:
         explicit TruncatingScreens(std::string path) : m_path(std::move(path)) {}
-        void ShowCriticalMessage(const std::string &) override
+        bool ShowMessageBox(const std::string &text, Icon icon) override
         {
-            ASSERT_EQ(::truncate(m_path.c_str(), 0), 0);
+            said.emplace_back(text, icon);
+            if (said.size() == 1) {
+                EXPECT_EQ(::truncate(m_path.c_str(), 0), 0);
+            }
+            return true;
         }
         bool ShowDueEvents(ScanResult &) override { return true; }
+        std::vector<std::pair<std::string, Icon>> said;
 
     private:
         std::string m_path;
     } screens(folder.file("events.mrl"));
     EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
-    EXPECT_EQ(folder.read("events.mrl.bak"), content);
+    ASSERT_EQ(screens.said.size(), 2U);
+    EXPECT_EQ(screens.said[1].first, ChangedFileMessage(folder.file("events.mrl.bak")));
+    EXPECT_EQ(screens.said[1].second, LogonScreens::Icon::Information);
+    EXPECT_EQ(folder.read("events.mrl.bak"), "");
+    EXPECT_EQ(folder.read("events.mrl.bak.1"), content);
     const std::string saved = folder.read("events.mrl");
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 2001);
     EXPECT_EQ(saved.find("Bad"), std::string::npos);
