@@ -19,6 +19,8 @@ for argument in "$@"; do
 done
 source tools/ensure-packages.sh
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+# Keywords of files must read alike under a locale whose capital of "i" is not "I".
+ensure_locale tr_TR.UTF-8
 $valgrind && ensure_packages valgrind
 $tidy && ensure_packages clang-tidy-14 clang-tools-14
 

@@ -17,3 +17,11 @@
 /// as UTF-8. With no character set named, or one that cannot be converted from, bytes that are
 /// UTF-8 stay as they are and others are read as Latin-1.
 [[nodiscard]] std::string ToUtf8(std::string_view bytes, std::string_view charset = {});
+
+/// `c` in capitals when it is an ASCII letter, otherwise as it is. Keywords of files and
+/// protocols ("BEGIN", "bday", "quoted-printable") are folded this way and never by the user's
+/// locale, under which (in Turkish, say) "i" has another capital.
+[[nodiscard]] constexpr char AsciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}

@@ -4,7 +4,7 @@
 #include "TextEncoding.h"
 
 #include <algorithm>
-#include <cctype>
+#include <functional>
 
 namespace {
 
@@ -12,7 +12,7 @@ std::string upper(std::string_view text)
 {
     std::string result(text);
     for (char &c : result)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = AsciiUpper(c);
     return result;
 }
 
@@ -262,52 +262,127 @@ int preference(const ContentLine &line)
     return 1000;
 }
 
-/// The lines of a text with folded lines joined: a line that begins with a blank or a tab goes
-/// on the line before it, and so does the line after a quoted-printable value's soft break.
-std::vector<std::string> unfoldedLines(std::string_view text)
+/// A content line longer than this is none a birthday needs (a photo, say): only its start is
+/// kept, so that it is never held whole.
+constexpr size_t MaxLineBytes = size_t{64} * 1024;
+
+/// Reads the logical lines of a text one by one, in one pass: a line that begins with a blank or
+/// a tab goes on the line before it, and so does the line after a quoted-printable value's soft
+/// break ("=" at its end). Whether a line is quoted-printable is decided once, from its head.
+class LineUnfolder
 {
-    std::vector<std::string> lines;
-    bool softBreak = false;
-    size_t at = 0;
-    if (text.starts_with("\xEF\xBB\xBF"))
-        at = 3;
-    while (at < text.size()) {
-        size_t end = text.find_first_of("\r\n", at);
-        if (end == std::string_view::npos)
-            end = text.size();
-        const std::string_view line = text.substr(at, end - at);
-        at = end;
-        if (at < text.size() && text[at] == '\r')
-            ++at;
-        if (at < text.size() && text[at] == '\n')
-            ++at;
-        if (softBreak && !lines.empty()) {
-            lines.back().pop_back(); // the "=" of the soft break
-            lines.back() += line;
-        } else if (!lines.empty() && !line.empty() && (line[0] == ' ' || line[0] == '\t')) {
-            lines.back() += line.substr(1);
-        } else {
-            lines.emplace_back(line);
-        }
-        const std::string &last = lines.back();
-        softBreak = last.ends_with('=') &&
-                    upper(last.substr(0, findUnquoted(last, ':'))).find("QUOTED-PRINTABLE") !=
-                        std::string::npos;
+public:
+    explicit LineUnfolder(std::string_view text) : m_text(text)
+    {
+        if (m_text.starts_with("\xEF\xBB\xBF"))
+            m_at = 3;
     }
-    return lines;
+
+    /// The next logical line (only its first MaxLineBytes); no value at the end of the text.
+    std::optional<std::string_view> next()
+    {
+        if (m_at >= m_text.size())
+            return std::nullopt;
+        m_line.clear();
+        m_headEnded = false;
+        m_quoted = false;
+        m_quotedPrintable = false;
+        for (bool first = true;; first = false) {
+            std::string_view segment = physical();
+            if (!first)
+                segment.remove_prefix(m_softBreak ? 0 : 1);
+            append(segment);
+            m_softBreak = m_quotedPrintable && segment.ends_with('=');
+            if (m_softBreak && m_line.ends_with('='))
+                m_line.pop_back(); // the "=" of the soft break
+            if (m_at >= m_text.size())
+                break;
+            const char following = m_text[m_at];
+            if (!m_softBreak && following != ' ' && following != '\t')
+                break;
+        }
+        return std::string_view(m_line);
+    }
+
+    /// How far the reading has come, in bytes.
+    [[nodiscard]] size_t position() const { return m_at; }
+
+private:
+    std::string_view physical()
+    {
+        size_t end = m_text.find_first_of("\r\n", m_at);
+        if (end == std::string_view::npos)
+            end = m_text.size();
+        const std::string_view line = m_text.substr(m_at, end - m_at);
+        m_at = end;
+        if (m_at < m_text.size() && m_text[m_at] == '\r')
+            ++m_at;
+        if (m_at < m_text.size() && m_text[m_at] == '\n')
+            ++m_at;
+        return line;
+    }
+
+    void append(std::string_view segment)
+    {
+        segment = segment.substr(0, MaxLineBytes - m_line.size());
+        m_line += segment;
+        // Only the new bytes of the head are looked at, so a long chain stays linear.
+        for (size_t i = 0; i < segment.size() && !m_headEnded; ++i) {
+            if (segment[i] == '"')
+                m_quoted = !m_quoted;
+            else if (segment[i] == ':' && !m_quoted)
+                m_headEnded = true;
+            m_head.push_back(AsciiUpper(segment[i]));
+        }
+        if (m_headEnded && m_head.find("QUOTED-PRINTABLE") != std::string::npos)
+            m_quotedPrintable = true;
+        if (m_headEnded)
+            m_head.clear();
+    }
+
+    std::string_view m_text;
+    size_t m_at = 0;
+    std::string m_line;
+    std::string m_head; // the head read so far, in capitals, until its ":"
+    bool m_headEnded = false;
+    bool m_quoted = false;
+    bool m_quotedPrintable = false;
+    bool m_softBreak = false;
+};
+
+/// `text` cut to at most `bytes` bytes, never inside a UTF-8 character.
+std::string capped(std::string text, size_t bytes)
+{
+    if (text.size() <= bytes)
+        return text;
+    size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
 }
 
 } // namespace
 
-VCardBook ReadVCards(std::string_view text)
+VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
 {
     VCardBook book;
     int depth = 0;
     VCardContact contact;
     std::string nName;
     std::vector<std::pair<int, std::string>> emails;
-    for (const std::string &physical : unfoldedLines(text)) {
-        const std::optional<ContentLine> line = readContentLine(physical);
+    LineUnfolder unfolder(text);
+    constexpr size_t ReportEvery = size_t{1} << 20;
+    size_t nextReport = ReportEvery;
+    while (const std::optional<std::string_view> logical = unfolder.next()) {
+        if (progress && unfolder.position() >= nextReport) {
+            nextReport = unfolder.position() + ReportEvery;
+            if (!progress(unfolder.position(), text.size())) {
+                book.cancelled = true;
+                return book;
+            }
+        }
+        const std::optional<ContentLine> line = readContentLine(*logical);
         if (!line)
             continue;
         if (line->name == "BEGIN" && equalNoCase(trimmed(line->value), "VCARD")) {
@@ -339,11 +414,13 @@ VCardBook ReadVCards(std::string_view text)
             contact.name = std::string(trimmed(parts.front()));
             for (size_t i = 1; i < parts.size(); ++i) // an unescaped ";" in a name is the name's
                 contact.name += ";" + parts[i];
+            contact.name = capped(std::move(contact.name), MaxNameBytes);
         } else if (line->name == "N") {
-            nName = joinedName(textParts(decodedValue(*line)));
+            nName = capped(joinedName(textParts(decodedValue(*line))), MaxNameBytes);
         } else if (line->name == "EMAIL") {
             std::string address(trimmed(decodedValue(*line)));
-            if (!address.empty())
+            // No address is longer (RFC 5321); a longer one is none.
+            if (!address.empty() && address.size() <= 254)
                 emails.emplace_back(preference(*line), std::move(address));
         } else if (line->name == "BDAY" && !contact.birthday) {
             contact.birthday = readBirthday(*line);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,10 +35,20 @@ struct VCardContact
 struct VCardBook
 {
     bool isAddressBook = false;
+    bool cancelled = false; // the progress callback asked to stop
     std::vector<VCardContact> contacts;
 };
+
+/// A contact's name is cut to this many bytes (at a character's end): a name longer than a
+/// list row can show is no name.
+inline constexpr size_t MaxNameBytes = 256;
+
+/// Told from time to time how many of the text's bytes are read; returns false to stop.
+using VCardProgress = std::function<bool(size_t read, size_t total)>;
 
 /// Reads every card of `text`: folded lines, groups ("item1.EMAIL"), parameters, the
 /// quoted-printable encoding and character sets of 2.1, and the birthday forms 19560304,
 /// 1956-03-04, --0304, --03-04 and 1956-03-04T00:00:00Z. A text birthday is no birthday.
-[[nodiscard]] VCardBook ReadVCards(std::string_view text);
+/// Keywords are compared in ASCII capitals, whatever the locale. The time taken grows with the
+/// text's length alone; only the first 64 KB of a content line (a photo, say) are read.
+[[nodiscard]] VCardBook ReadVCards(std::string_view text, const VCardProgress &progress = {});

@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QProgressDialog>
 
 namespace {
 
@@ -41,7 +42,23 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
         const std::string file = ToBytes(path);
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "an address book", .maxBytes = MaxAddressBookBytes});
-        const VCardBook book = content ? ReadVCards(*content) : VCardBook{};
+        // A large book shows its progress and can be stopped; a small one is read before the
+        // dialog would show.
+        QProgressDialog progress(QStringLiteral("Reading the address book..."),
+                                 QStringLiteral("Cancel"), 0, 1000, this);
+        progress.setWindowTitle(QStringLiteral("Import Birthdays"));
+        progress.setWindowModality(Qt::WindowModal);
+        progress.setMinimumDuration(500);
+        const VCardBook book =
+            content ? ReadVCards(*content,
+                                 [&progress](size_t read, size_t total) {
+                                     progress.setValue(static_cast<int>(read * 1000 / total));
+                                     return !progress.wasCanceled();
+                                 })
+                    : VCardBook{};
+        progress.reset();
+        if (book.cancelled)
+            return;
         if (!book.isAddressBook) {
             ShowMessage(std::string_view(file + " is not an address book: it holds no contact."),
                         MsgStyle::OkCritical, this);

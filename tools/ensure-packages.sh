@@ -17,9 +17,20 @@ ensure_packages() {
     "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# Makes the locale NAME (such as tr_TR.UTF-8) when the system does not have it yet.
+ensure_locale() {
+    local name=$1 canonical
+    canonical=$(tr 'A-Z' 'a-z' <<<"${name/UTF-8/utf8}")
+    locale -a 2>/dev/null | tr 'A-Z' 'a-z' | grep -qx "$canonical" && return 0
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" localedef -i "${name%%.*}" -f "${name#*.}" "$name"
+}
+
 # What building and running needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils
-               clang-14 libclang-rt-14-dev systemd dpkg-dev file lintian appstream mandoc)
+               clang-14 libclang-rt-14-dev systemd dpkg-dev file lintian appstream mandoc
+               locales xvfb xdotool)

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <clocale>
+
 namespace {
 
 VCardContact only(std::string_view text)
@@ -86,6 +89,51 @@ TEST(VCardReader, SeveralCardsAndFilesThatAreNone)
     EXPECT_FALSE(ReadVCards("").isAddressBook);
     EXPECT_FALSE(ReadVCards("BEGIN:VCALENDAR\r\nEND:VCALENDAR\r\n").isAddressBook);
     EXPECT_FALSE(ReadVCards("Name,Birthday\nAnn,1956-03-04\n").isAddressBook);
+}
+
+TEST(VCardReader, KeywordsInLowerCaseWhateverTheLocale)
+{
+    // Under a Turkish locale the locale's capital of "i" is not "I"; keywords fold in ASCII.
+    const std::string card = "begin:vcard\nfn;encoding=quoted-printable:Ay=C5=9Fe =\nY=C4=B1lmaz\n"
+                             "email;type=internet:ayse@example.org\nbday:1990-05-06\nend:vcard\n";
+    const VCardContact expected{"Ay\xC5\x9F"
+                                "e Y\xC4\xB1lmaz",
+                                {"ayse@example.org"},
+                                VCardBirthday{1990, 5, 6}};
+    EXPECT_EQ(only(card), expected);
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr) {
+        ADD_FAILURE() << "no tr_TR.UTF-8 locale here (./test.sh makes one)";
+        return;
+    }
+    EXPECT_EQ(only(card), expected);
+    std::setlocale(LC_ALL, before.c_str());
+}
+
+TEST(VCardReader, LongChainsAndHugeValuesAreReadInOnePassAndCapped)
+{
+    // 100,000 soft breaks in one value, a 10 MB name and a photo line: each is read once, the
+    // name cut at a character's end, the photo passed over. (The time is measured in bench/.)
+    std::string card = "BEGIN:VCARD\r\nNOTE;ENCODING=QUOTED-PRINTABLE:";
+    for (int i = 0; i < 100000; ++i)
+        card += "ab=\r\n";
+    card += "end\r\nPHOTO;ENCODING=b:" + std::string(1 << 20, 'A') +
+            "\r\nFN:" + std::string(10 << 20, 'x') + "\xC3\xA9\r\nEMAIL:" + std::string(300, 'a') +
+            "@example.org\r\nEMAIL:z@example.org\r\nBDAY:2000-01-02\r\nEND:VCARD\r\n";
+    std::vector<size_t> told;
+    const VCardBook book = ReadVCards(card, [&told](size_t read, size_t total) {
+        told.push_back(read);
+        return read <= total;
+    });
+    ASSERT_EQ(book.contacts.size(), 1U);
+    EXPECT_EQ(book.contacts[0].name, std::string(MaxNameBytes, 'x'));
+    EXPECT_EQ(book.contacts[0].emails, std::vector<std::string>{"z@example.org"});
+    EXPECT_FALSE(told.empty());
+    EXPECT_TRUE(std::is_sorted(told.begin(), told.end()));
+    // A progress that says stop stops the read.
+    const VCardBook stopped = ReadVCards(card, [](size_t, size_t) { return false; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_TRUE(stopped.contacts.empty());
 }
 
 TEST(TextEncoding, Utf8IsKeptAndOtherBytesAreRead)
