@@ -3,10 +3,12 @@
 #include "AtomicFile.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "TextEncoding.h"
 
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <iostream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -17,19 +19,32 @@ extern char **environ;
 
 namespace {
 
-/// One word of an ExecStart= line, quoted as systemd reads it: "%" starts a specifier and "$" a
-/// variable, so both are doubled; a quote or a backslash is escaped.
-std::string unitWord(std::string_view text)
+/// One quoted word of a unit's line, as systemd reads it: a quote or a backslash is escaped, and
+/// "%", which starts a specifier everywhere, is doubled. In a command line "$" starts a variable
+/// and is doubled too; in an Environment= assignment it means nothing and stays single.
+std::string unitWord(std::string_view text, bool command)
 {
     std::string word = "\"";
     for (const char c : text) {
         if (c == '"' || c == '\\')
             word += '\\';
-        if (c == '%' || c == '$')
+        if (c == '%' || (command && c == '$'))
             word += c;
         word += c;
     }
     return word + '"';
+}
+
+/// A path as the value of a setting that takes one path as it stands: only specifiers expand.
+std::string unitPath(std::string_view path)
+{
+    std::string value;
+    for (const char c : path) {
+        if (c == '%')
+            value += c;
+        value += c;
+    }
+    return value;
 }
 
 /// Runs "systemctl --user" with `arguments`, quietly, and waits for it up to ten seconds; what
@@ -69,17 +84,32 @@ std::string UserUnitFolder()
     return JoinPath(ConfigFolder(), "systemd/user");
 }
 
+std::string UnitPathTrouble(std::string_view path)
+{
+    if (!IsUtf8(path))
+        return std::string(path) + " is not UTF-8 text, which a unit must be";
+    for (const char c : path) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            return std::string(path) + " holds a control character, which no unit line can";
+    }
+    return {};
+}
+
 std::string DailyScanServiceText(std::string_view program, std::string_view dataFolder)
 {
+    // Once the program is removed (apt remove), the service does nothing rather than fail.
     std::string text = "[Unit]\n"
                        "Description=Moonrill: show what falls due today\n"
+                       "ConditionFileIsExecutable=" +
+                       unitPath(program) +
+                       "\n"
                        "\n"
                        "[Service]\n"
                        "Type=oneshot\n"
                        "Environment=MOONRILL_DAILY=1\n";
     if (!dataFolder.empty())
-        text += "Environment=" + unitWord("MOONRILL_HOME=" + std::string(dataFolder)) + "\n";
-    text += "ExecStart=" + unitWord(program) + " whatsup\n";
+        text += "Environment=" + unitWord("MOONRILL_HOME=" + std::string(dataFolder), false) + "\n";
+    text += "ExecStart=" + unitWord(program, true) + " whatsup\n";
     return text;
 }
 
@@ -98,6 +128,15 @@ std::string DailyScanTimerText()
 
 void InstallDailyScan(std::string_view program, std::string_view dataFolder)
 {
+    // A unit that systemd would read otherwise would scan another folder, or none: better no
+    // timer, and a word on why.
+    for (const std::string_view path : {program, dataFolder}) {
+        if (const std::string trouble = UnitPathTrouble(path); !trouble.empty()) {
+            std::cerr << "moonrill: the daily scan is not set up: " << trouble << '\n';
+            RemoveDailyScan();
+            return;
+        }
+    }
     const std::string folder = UserUnitFolder();
     if (!MakeFolders(folder))
         return;

@@ -16,14 +16,21 @@ inline constexpr std::string_view DailyScanService = "moonrill-scan.service";
 /// The folder of the user's own units: $XDG_CONFIG_HOME/systemd/user.
 [[nodiscard]] std::string UserUnitFolder();
 
-/// The service unit that runs `program` with "whatsup" as a daily run. `dataFolder`, when not
+/// Why `path` cannot be written into a unit (systemd reads UTF-8 text, one setting a line), or ""
+/// when it can.
+[[nodiscard]] std::string UnitPathTrouble(std::string_view path);
+
+/// The service unit that runs `program` with "whatsup" as a daily run, and only while `program`
+/// is there. `dataFolder`, when not
 /// empty, is passed on as MOONRILL_HOME so that the scan guards the same event file.
 [[nodiscard]] std::string DailyScanServiceText(std::string_view program,
                                                std::string_view dataFolder);
 /// The timer unit: every day at 09:00, persistent.
 [[nodiscard]] std::string DailyScanTimerText();
 
-/// Writes both units and enables and starts the timer (systemctl --user).
+/// Writes both units and enables and starts the timer (systemctl --user). Where a path cannot be
+/// carried into a unit (UnitPathTrouble), sets up nothing, removes the units of an earlier setup
+/// and says why on standard error.
 void InstallDailyScan(std::string_view program, std::string_view dataFolder);
 /// Stops and disables the timer and removes both units.
 void RemoveDailyScan();

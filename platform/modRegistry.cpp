@@ -162,10 +162,14 @@ std::string AutostartEntryText(std::string_view data)
         program.remove_suffix(ArgumentSuffix.size());
         arguments = ArgumentSuffix;
     }
+    // TryExec makes the desktop pass the entry over once the program is removed.
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Moonrill\n"
            "Comment=Shows the events that fall due\n"
+           "TryExec=" +
+           escapeValue(program) +
+           "\n"
            "Exec=" +
            escapeValue(execArgument(program) + arguments) +
            "\n"

@@ -63,15 +63,17 @@ TEST(DailyScan, TheUnits)
                                     "\n"
                                     "[Install]\n"
                                     "WantedBy=timers.target\n");
-    // A path with blanks, quotes, and the characters systemd expands, as systemd reads it.
-    EXPECT_EQ(DailyScanServiceText("/opt/my \"apps\"/100%$x\\moonrill", "/home/a b/data"),
+    // Paths with blanks, quotes, and the characters systemd expands, as systemd reads them: "$"
+    // is a variable in a command line alone.
+    EXPECT_EQ(DailyScanServiceText("/opt/my \"apps\"/100%$x\\moonrill", "/home/a b/50%$\"\\"),
               "[Unit]\n"
               "Description=Moonrill: show what falls due today\n"
+              "ConditionFileIsExecutable=/opt/my \"apps\"/100%%$x\\moonrill\n"
               "\n"
               "[Service]\n"
               "Type=oneshot\n"
               "Environment=MOONRILL_DAILY=1\n"
-              "Environment=\"MOONRILL_HOME=/home/a b/data\"\n"
+              "Environment=\"MOONRILL_HOME=/home/a b/50%%$\\\"\\\\\"\n"
               "ExecStart=\"/opt/my \\\"apps\\\"/100%%$$x\\\\moonrill\" whatsup\n");
 }
 
@@ -111,6 +113,21 @@ TEST(DailyScan, OnAndOffAskTheServiceManager)
     EXPECT_EQ(folder.read("systemctl.log"),
               "--user daemon-reload\n--user enable --now moonrill-scan.timer\n"
               "--user disable --now moonrill-scan.timer\n--user daemon-reload\n");
+}
+
+TEST(DailyScan, APathNoUnitCanCarrySetsUpNoTimer)
+{
+    for (const std::string folder : {"/home/a\nb", "/home/\xff\xfe", "/home/tab\there"}) {
+        const UnitHome home;
+        InstallDailyScan("/usr/bin/moonrill", "/data");
+        ASSERT_TRUE(home.folder.exists("systemd/user/moonrill-scan.timer"));
+        testing::internal::CaptureStderr();
+        InstallDailyScan("/usr/bin/moonrill", folder);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  "moonrill: the daily scan is not set up: " + UnitPathTrouble(folder) + "\n");
+        EXPECT_FALSE(home.folder.exists("systemd/user/moonrill-scan.timer"));
+        EXPECT_FALSE(home.folder.exists("systemd/user/moonrill-scan.service"));
+    }
 }
 
 TEST(DailyScan, NoServiceManagerIsNoError)

@@ -46,7 +46,7 @@ TEST_F(Autostart, OnWritesAValidEntryAndCreatesTheFolder)
     set("/opt/My Apps/moonrill whatsup");
     EXPECT_EQ(folder.read("autostart/moonrill.desktop"),
               "[Desktop Entry]\nType=Application\nName=Moonrill\n"
-              "Comment=Shows the events that fall due\n"
+              "Comment=Shows the events that fall due\nTryExec=/opt/My Apps/moonrill\n"
               "Exec=\"/opt/My Apps/moonrill\" whatsup\nIcon=moonrill\nTerminal=false\n"
               "X-GNOME-Autostart-enabled=true\n");
     // "%" is doubled (it would start a field code); a path without reserved characters is not
