@@ -4,6 +4,7 @@
 #include "FileRead.h"
 #include "MoonrillError.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -24,14 +26,6 @@ namespace {
 {
     throw MoonrillError(MoonrillError::FileAccess,
                         action + " " + path + ": " + std::strerror(error));
-}
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 void writeAll(int fd, std::string_view content, const std::string &path)
@@ -136,37 +130,59 @@ CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
 
 } // namespace
 
-void RemoveStaleTemporaries(const std::vector<std::string> &targets)
+namespace {
+
+/// Removes the temporary files in `folder` whose target's name `isTarget` accepts and whose
+/// writing process no longer runs.
+void removeStale(const std::string &folder, const std::function<bool(std::string_view)> &isTarget)
 {
-    if (targets.empty())
-        return;
-    const std::string folder = folderOf(targets.front());
-    std::vector<std::string> prefixes;
-    prefixes.reserve(targets.size());
-    for (const std::string &target : targets) {
-        const size_t slash = target.rfind('/');
-        prefixes.push_back((slash == std::string::npos ? target : target.substr(slash + 1)) +
-                           std::string(TemporaryMark));
-    }
     const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folder.c_str()), &::closedir);
     if (!dir)
         return;
     while (const dirent *entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        for (const std::string &prefix : prefixes) {
-            if (!name.starts_with(prefix))
-                continue;
-            const std::string_view rest = name.substr(prefix.size());
-            pid_t pid = 0;
-            const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
-            const char *end = rest.data() + rest.size();
-            if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '-' || pid <= 0)
-                continue;
-            if (::kill(pid, 0) != 0 && errno == ESRCH)
-                ::unlink((folder + "/" + std::string(name)).c_str());
-            break;
-        }
+        const size_t mark = name.rfind(TemporaryMark);
+        if (mark == std::string_view::npos || !isTarget(name.substr(0, mark)))
+            continue;
+        const std::string_view rest = name.substr(mark + TemporaryMark.size());
+        pid_t pid = 0;
+        const auto parsed = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        const char *end = rest.data() + rest.size();
+        if (parsed.ec != std::errc() || parsed.ptr == end || *parsed.ptr != '-' || pid <= 0)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH)
+            ::unlink((folder + "/" + std::string(name)).c_str());
     }
+}
+
+} // namespace
+
+std::string FolderOf(const std::string &path)
+{
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+void RemoveStaleTemporaries(const std::vector<std::string> &targets)
+{
+    if (targets.empty())
+        return;
+    std::vector<std::string> names;
+    names.reserve(targets.size());
+    for (const std::string &target : targets) {
+        const size_t slash = target.rfind('/');
+        names.push_back(slash == std::string::npos ? target : target.substr(slash + 1));
+    }
+    removeStale(FolderOf(targets.front()), [&names](std::string_view target) {
+        return std::find(names.begin(), names.end(), target) != names.end();
+    });
+}
+
+void RemoveStaleTemporariesEndingIn(const std::string &folder, std::string_view ending)
+{
+    removeStale(folder, [ending](std::string_view target) { return target.ends_with(ending); });
 }
 
 std::string ResolveLinks(const std::string &path)
@@ -183,7 +199,7 @@ std::string ResolveLinks(const std::string &path)
         if (n < 0)
             return current;
         target.resize(static_cast<size_t>(n));
-        current = target.starts_with('/') ? target : folderOf(current) + "/" + target;
+        current = target.starts_with('/') ? target : FolderOf(current) + "/" + target;
     }
     return current;
 }
@@ -231,7 +247,7 @@ void AtomicFileWriter::Publish()
     m_temporary.clear();
     // The rename is durable only once the folder itself is on disk.
     const FileDescriptor folder(
-        ::open(folderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        ::open(FolderOf(m_target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.get() >= 0)
         ::fsync(folder.get());
 }

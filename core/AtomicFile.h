@@ -61,5 +61,12 @@ void WriteFileAtomically(const std::string &path, std::string_view content,
 /// folder is read once. Failures are ignored.
 void RemoveStaleTemporaries(const std::vector<std::string> &targets);
 
+/// Removes the temporary files in `folder` that killed writers of any file whose name ends in
+/// `ending` (".ics") left behind.
+void RemoveStaleTemporariesEndingIn(const std::string &folder, std::string_view ending);
+
+/// The folder of `path`: "." for a bare name, "/" for a file in the root.
+[[nodiscard]] std::string FolderOf(const std::string &path);
+
 /// Follows symbolic links from `path` to the file they finally name (which need not exist).
 [[nodiscard]] std::string ResolveLinks(const std::string &path);

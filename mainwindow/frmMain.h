@@ -65,6 +65,8 @@ public:
     void ExportCalendar();
     /// Writes every event to the iCalendar file at `path` and says so.
     void ExportCalendarTo(const QString &path);
+    /// Removes what a killed export left beside the last calendar file exported.
+    void ClearKilledExports();
     void CheckForUpdate();
     void ExpressContact();
     void VisitWebsite();

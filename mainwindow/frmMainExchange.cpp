@@ -11,6 +11,7 @@
 #include "FileRead.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "Paths.h"
 #include "Text.h"
 #include "VCardReader.h"
 #include "Version.h"
@@ -25,7 +26,31 @@ namespace {
 /// An address book larger than this is no address book a person keeps.
 constexpr size_t MaxAddressBookBytes = 64u << 20;
 
+/// Where the path of the last calendar export is kept, so that the next start can clear what a
+/// killed export left beside it.
+std::string lastExportRecord()
+{
+    return JoinPath(ConfigFolder(), "moonrill/last-export");
+}
+
+/// Removes the temporary files of killed exports in the folder of the calendar file `path`.
+void clearKilledExports(const std::string &path)
+{
+    RemoveStaleTemporariesEndingIn(FolderOf(ResolveLinks(path)), ".ics");
+}
+
 } // namespace
+
+void frmMain::ClearKilledExports()
+{
+    try {
+        if (const std::optional<std::string> last =
+                ReadWholeFile(lastExportRecord(), {.noun = "a path", .maxBytes = 4096}))
+            clearKilledExports(*last);
+    } catch (const MoonrillError &) {
+        // Nothing to clear that can be found.
+    }
+}
 
 void frmMain::ImportBirthdays()
 {
@@ -107,10 +132,13 @@ void frmMain::ExportCalendarTo(const QString &path)
 {
     try {
         const std::string file = ToBytes(path);
+        clearKilledExports(file);
         const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
         WriteFileAtomically(
             file, CalendarText(m_state.Events(), productId, std::time(nullptr)),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
+        if (MakeFolders(FolderOf(lastExportRecord())))
+            WriteFileAtomically(lastExportRecord(), file);
         const size_t count = m_state.Events().size();
         ShowMessage(std::string_view("The calendar was written to " + file + ": " +
                                      IntToText(static_cast<long long>(count)) +

@@ -78,6 +78,7 @@ void frmMain::runStartUpSteps()
     if (LoadEvents())
         SaveEvents();
     offerRecovery();
+    ClearKilledExports();
     // What fell due while no run saw it is shown before the window, so that a user who only
     // ever opens the main window learns of it too.
     if (!m_missed.empty())

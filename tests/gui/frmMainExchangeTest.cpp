@@ -7,6 +7,9 @@
 #include <QAction>
 #include <QFileDialog>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <libical/ical.h>
 
 namespace {
@@ -110,6 +113,32 @@ private slots:
         QVERIFY(text.contains("DESCRIPTION:Year of birth: 1956"));
         // Exporting changes nothing in the list.
         QVERIFY(window->State().Saved());
+    }
+
+    void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        // The temporary file of an export whose process is gone, beside another calendar file,
+        // and one of another program's that is no calendar.
+        const pid_t gone = ::fork();
+        if (gone == 0)
+            ::_exit(0);
+        ::waitpid(gone, nullptr, 0);
+        const QString stale = home->home.filePath(QStringLiteral("old.ics.tmp-%1-0").arg(gone));
+        const QString other = home->home.filePath(QStringLiteral("notes.txt.tmp-%1-0").arg(gone));
+        writeFile(stale, QByteArray(1000, 'x'));
+        writeFile(other, "kept");
+        window->ExportCalendarTo(home->home.filePath(QStringLiteral("moonrill.ics")));
+        QVERIFY(!QFile::exists(stale));
+        QVERIFY(QFile::exists(other));
+        // The next start looks beside the last calendar exported.
+        writeFile(stale, QByteArray(1000, 'x'));
+        window->State().SetSaved(true);
+        window.reset();
+        frmMain next;
+        QVERIFY(next.StartUp());
+        QVERIFY(!QFile::exists(stale));
+        next.close();
     }
 };
 
