@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The end of a session, end to end: the real program on a test X server, changes made with real
+# key presses, then ended by SIGTERM, by SIGHUP with a dialog open, and by the X server going
+# away. Nothing the user changed may be lost: the next start offers it back, and Save writes it.
+# Usage: session_end.sh PATH_TO_MOONRILL. Exits 77 (skipped) where no test X server can start.
+set -u
+bin=$1
+for tool in Xvfb xdotool; do
+    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
+passed=0 failed=0
+check() { # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+start_x() { # a fresh X server; sets DISPLAY and xserver
+    exec 3> "$work/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xserver=$!
+    exec 3>&-
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "skipped: Xvfb did not start"; exit 77; }
+    export DISPLAY=":$(cat "$work/display")"
+    : > "$work/display"
+}
+press() { # press KEY...: to the window that has the focus, once one is shown
+    local window
+    window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Moonrill$' | tail -1)
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key --delay 100 "$@"
+    sleep 0.5
+}
+wait_for() { # wait_for CONDITION...: up to 10 s
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+ended() { # ended PID: its exit status, once it ends within 10 s (124 when it does not)
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+        sleep 0.1
+    done
+    return 124
+}
+
+original=$'$$Alpha$$2999-01-01$$Once$$3$$\r\n$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n'
+changed=$'$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n'
+printf '%s' "$original" > "$work/original"
+printf '%s' "$changed" > "$work/changed"
+cp "$work/original" "$events"
+start_x
+
+# A deleted event, then SIGTERM (a logout): a clean end, the file as it was, the change kept.
+"$bin" 2>>"$work/err" & app=$!
+press Delete Return
+check "a change keeps a recovery copy" wait_for [ -s "$copy" ]
+kill -TERM $app; ended $app; rc=$?
+check "SIGTERM ends the program cleanly (status $rc)" [ $rc -eq 0 ]
+check "SIGTERM: the file is as it was" cmp -s "$events" "$work/original"
+check "SIGTERM: the copy holds the change" cmp -s "$copy" "$work/changed"
+
+# The next start asks; Yes restores the list, unsaved. SIGHUP with the editor open ends it too.
+"$bin" 2>>"$work/err" & app=$!
+press Return
+press ctrl+a
+kill -HUP $app; ended $app; rc=$?
+check "SIGHUP with the editor open ends the program cleanly (status $rc)" [ $rc -eq 0 ]
+check "SIGHUP: the file is as it was" cmp -s "$events" "$work/original"
+check "SIGHUP: the copy is kept" cmp -s "$copy" "$work/changed"
+
+# The X server goes away under a restored list: the copy survives the program.
+"$bin" 2>>"$work/err" & app=$!
+press Return
+kill $xserver; wait $xserver 2>/dev/null
+ended $app; rc=$?
+check "the program ends with its X server (status $rc)" [ $rc -ne 124 ]
+check "display gone: the copy is kept" cmp -s "$copy" "$work/changed"
+
+# At last the user restores and saves: the file holds the change, and the copy is gone.
+start_x
+"$bin" 2>>"$work/err" & app=$!
+press Return
+press ctrl+s
+check "Save writes the restored list" cmp -s "$events" "$work/changed"
+check "Save removes the copy" [ ! -e "$copy" ]
+kill -TERM $app; ended $app
+kill $xserver
+
+echo "session end: $passed passed, $failed failed"
+[ $failed -eq 0 ] || { echo "what the program said:"; cat "$work/err"; exit 1; }
