@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "AtomicFile.h"
 #include "DailyScan.h"
 #include "ErrorMessages.h"
 #include "EventFile.h"
@@ -15,7 +16,6 @@
 
 #include <QAction>
 
-#include <fstream>
 #include <sys/stat.h>
 
 namespace {
@@ -35,8 +35,13 @@ bool fileExists(const std::string &path)
 
 void writeFirstStartMarker()
 {
-    MakeFolders(JoinPath(ConfigFolder(), "moonrill"));
-    std::ofstream(firstStartMarker()) << "Moonrill has set up its start at logon once.\n";
+    // Like the run-at-logon entry it stands beside, a marker that cannot be written is silent.
+    try {
+        if (MakeFolders(JoinPath(ConfigFolder(), "moonrill")))
+            WriteFileAtomically(firstStartMarker(),
+                                "Moonrill has set up its start at logon once.\n");
+    } catch (const MoonrillError &) {
+    }
 }
 
 } // namespace
