@@ -13,6 +13,9 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
+# The X keyboard library strndup()s a name the X server sent without its end inside the buffer,
+# which the sanitizer's strict string checks take for an overflow; that library is not ours.
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
 passed=0 failed=0
