@@ -96,7 +96,6 @@ void frmAbout::openLink(const std::string &link)
     try {
         clsHlink hlink(this);
         hlink.URL(link);
-        hlink.Maximized(true);
         hlink.OpenURL();
     } catch (const std::exception &error) {
         ShowErrorReport(error.what(), this);

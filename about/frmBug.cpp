@@ -128,7 +128,6 @@ void frmBug::cmdSend_Click()
         link.URL(ContactMailLink(SupportAddress, comRequest->currentText().toStdString(),
                                  ProgramVersionText(), OperatingSystemName(),
                                  message.toStdString()));
-        link.Maximized(true);
         link.OpenURL();
         anmReq->SetAutoPlay(false);
     } catch (const std::exception &error) {

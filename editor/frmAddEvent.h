@@ -99,7 +99,7 @@ private:
     QSpinBox *txtBirthYear = nullptr; // its lowest value reads "unknown"
     QLabel *m_clipView = nullptr;
     Animation *anmAdd = nullptr;
-    QFrame *Line1 = nullptr;
+    QFrame *m_separator = nullptr;
     QGroupBox *fraEmail = nullptr;
     QRadioButton *optYes = nullptr;
     QRadioButton *optNo = nullptr;

@@ -129,11 +129,11 @@ void frmAddEvent::createControls()
     m_clipView->setGeometry(pixels(4800), pixels(2280), pixels(735), pixels(855));
     anmAdd = new Animation(m_clipView);
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
-    Line1->setFrameShape(QFrame::HLine);
-    Line1->setFrameShadow(QFrame::Sunken);
-    Line1->setGeometry(8, pixels(4080), 360, 3);
+    m_separator = new QFrame(this);
+    m_separator->setObjectName(QStringLiteral("Line1"));
+    m_separator->setFrameShape(QFrame::HLine);
+    m_separator->setFrameShadow(QFrame::Sunken);
+    m_separator->setGeometry(8, pixels(4080), 360, 3);
 
     for (QWidget *w : std::initializer_list<QWidget *>{txtDescription, calSetDate, comOccurs})
         w->installEventFilter(this);

@@ -152,7 +152,7 @@ private:
     int m_exitStatus = 0;
 
     QWidget *m_client = nullptr;
-    QToolBar *Toolbar1 = nullptr;
+    QToolBar *m_toolbar = nullptr;
     QTreeView *lstEvent = nullptr;
     QMenu *mnuRight = nullptr;
 

@@ -51,7 +51,6 @@ void frmMain::VisitWebsite()
     try {
         clsHlink link(this);
         link.URL(std::string(HomePage));
-        link.Maximized(true);
         link.OpenURL();
     } catch (const std::exception &error) {
         ReportError(error);

@@ -129,12 +129,12 @@ void frmMain::createMenus()
 
 void frmMain::createToolbar()
 {
-    Toolbar1 = new QToolBar(m_client);
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setGeometry(0, 0, 622, 28);
-    Toolbar1->setIconSize(QSize(16, 15));
-    Toolbar1->setMovable(false);
-    Toolbar1->setFloatable(false);
+    m_toolbar = new QToolBar(m_client);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setGeometry(0, 0, 622, 28);
+    m_toolbar->setIconSize(QSize(16, 15));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
 
     struct Button
     {
@@ -163,15 +163,15 @@ void frmMain::createToolbar()
     };
     for (const Button &b : buttons) {
         if (b.key == nullptr) {
-            Toolbar1->addSeparator();
+            m_toolbar->addSeparator();
             continue;
         }
-        QAction *button = Toolbar1->addAction(ToolbarImage(b.image), QString::fromUtf8(b.tooltip));
+        QAction *button = m_toolbar->addAction(ToolbarImage(b.image), QString::fromUtf8(b.tooltip));
         button->setObjectName(QString::fromLatin1(b.key));
         button->setToolTip(QString::fromUtf8(b.tooltip));
         button->setStatusTip(QString::fromUtf8(b.tooltip));
         connect(button, &QAction::triggered, this, b.command);
-        if (QWidget *widget = Toolbar1->widgetForAction(button))
+        if (QWidget *widget = m_toolbar->widgetForAction(button))
             widget->setFixedSize(23, 21);
         if (std::string_view(b.key) == "undo")
             m_undoButton = button;

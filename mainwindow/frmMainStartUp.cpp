@@ -78,7 +78,7 @@ void frmMain::runStartUpSteps()
 {
     // The window's safe state comes first, so that a failing step leaves nothing half set.
     setUndoEnabled(false);
-    showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
+    showRunAtLogonTicks(!AutostartCommand().empty());
 
     if (LoadEvents())
         SaveEvents();
@@ -93,7 +93,7 @@ void frmMain::runStartUpSteps()
         mnuConfigRunOn_Click();
         writeFirstStartMarker();
     }
-    showRunAtLogonTicks(!GetRegString(RegRoot::LocalMachine, RunKey, RunValue).empty());
+    showRunAtLogonTicks(!AutostartCommand().empty());
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
@@ -110,8 +110,7 @@ void frmMain::showRunAtLogonTicks(bool on)
 void frmMain::mnuConfigRunOn_Click()
 {
     try {
-        SetRegString(RegRoot::LocalMachine, RunKey, RunValue,
-                     JoinPath(ExecutableFolder(), "moonrill whatsup"));
+        SwitchAutostartOn(JoinPath(ExecutableFolder(), "moonrill whatsup"));
         // The daily scan goes on and off with the scan at logon.
         InstallDailyScan(JoinPath(ExecutableFolder(), "moonrill"), m_folder);
     } catch (const std::exception &error) {
@@ -123,7 +122,7 @@ void frmMain::mnuConfigRunOn_Click()
 void frmMain::mnuConfigRunOff_Click()
 {
     try {
-        (void)DeleteRegValue(RegRoot::LocalMachine, RunKey, RunValue);
+        (void)SwitchAutostartOff();
         RemoveDailyScan();
     } catch (const std::exception &error) {
         ReportError(error);

@@ -41,8 +41,6 @@ public:
     void Close();
 
     [[nodiscard]] bool isOpen() const { return !m_clip.frames.empty(); }
-    [[nodiscard]] bool isPlaying() const { return m_timer.isActive(); }
-    [[nodiscard]] int currentFrame() const { return m_frame; }
 
 private:
     void showFrame(int index);

@@ -14,11 +14,6 @@ namespace {
 constexpr std::string_view ArgumentSuffix = " whatsup";
 constexpr std::string_view Reserved = " \t\n\"'\\><~|&;$*?#()`";
 
-bool isRunValue(RegRoot root, std::string_view key, std::string_view value)
-{
-    return root == RegRoot::LocalMachine && key == RunKey && value == RunValue;
-}
-
 /// One Exec argument: "%" doubled (it introduces field codes), and the whole quoted when it
 /// holds a reserved character, with the four characters that quoting does not protect escaped.
 std::string execArgument(std::string_view text)
@@ -154,11 +149,11 @@ std::string AutostartEntryPath()
     return JoinPath(ConfigFolder(), "autostart/moonrill.desktop");
 }
 
-std::string AutostartEntryText(std::string_view data)
+std::string AutostartEntryText(std::string_view command)
 {
-    std::string_view program = data;
+    std::string_view program = command;
     std::string arguments;
-    if (data.ends_with(ArgumentSuffix)) {
+    if (command.ends_with(ArgumentSuffix)) {
         program.remove_suffix(ArgumentSuffix.size());
         arguments = ArgumentSuffix;
     }
@@ -178,7 +173,7 @@ std::string AutostartEntryText(std::string_view data)
            "X-GNOME-Autostart-enabled=true\n";
 }
 
-std::string DataOfAutostartEntry(std::string_view entry)
+std::string CommandOfAutostartEntry(std::string_view entry)
 {
     bool inEntryGroup = false;
     bool sawGroup = false;
@@ -216,42 +211,36 @@ std::string DataOfAutostartEntry(std::string_view entry)
     }
     if (!sawGroup || !hasExec || switchedOff)
         return {};
-    std::string data;
+    std::string command;
     for (const std::string &arg : execArguments(exec)) {
-        if (!data.empty())
-            data += ' ';
-        data += arg;
+        if (!command.empty())
+            command += ' ';
+        command += arg;
     }
-    return data.substr(0, data.find('\0'));
+    return command.substr(0, command.find('\0'));
 }
 
-void SetRegString(RegRoot root, std::string_view key, std::string_view value, std::string_view data)
+void SwitchAutostartOn(std::string_view command)
 {
-    if (!isRunValue(root, key, value))
-        return;
     if (!MakeFolders(JoinPath(ConfigFolder(), "autostart")))
         return;
     try {
-        WriteFileAtomically(AutostartEntryPath(), AutostartEntryText(data));
+        WriteFileAtomically(AutostartEntryPath(), AutostartEntryText(command));
     } catch (const MoonrillError &) {
-        // Silent, as a refused registry write is.
+        // Silent: the next start shows what was found.
     }
 }
 
-long DeleteRegValue(RegRoot root, std::string_view key, std::string_view value)
+int SwitchAutostartOff()
 {
-    if (!isRunValue(root, key, value))
-        return ENOENT;
     return ::unlink(AutostartEntryPath().c_str()) == 0 ? 0 : errno;
 }
 
-std::string GetRegString(RegRoot root, std::string_view key, std::string_view value)
+std::string AutostartCommand()
 {
-    if (!isRunValue(root, key, value))
-        return {};
     try {
         const std::optional<std::string> entry = ReadWholeFile(AutostartEntryPath());
-        return entry ? DataOfAutostartEntry(*entry) : std::string{};
+        return entry ? CommandOfAutostartEntry(*entry) : std::string{};
     } catch (const MoonrillError &) {
         return {};
     }

@@ -47,10 +47,6 @@ public:
         m_painter.drawText(QPointF(xMm * m_dotsPerMm, yMm * m_dotsPerMm + metrics.ascent()),
                            FromBytes(text));
     }
-    [[nodiscard]] double lineHeightMm() const
-    {
-        return QFontMetricsF(m_painter.font(), &m_printer).lineSpacing() / m_dotsPerMm;
-    }
     void newPage()
     {
         if (!m_printer.newPage())

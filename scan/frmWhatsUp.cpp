@@ -170,7 +170,6 @@ void frmWhatsUp::offerMails(std::vector<std::string> offers, OfferKind kind)
             continue;
         clsHlink link(this);
         link.URL(BirthdayMailLink(offer.address, BirthdayMailSubject(offer, kind)));
-        link.Maximized(true);
         link.OpenURL();
     }
 }

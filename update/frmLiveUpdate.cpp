@@ -54,10 +54,10 @@ frmLiveUpdate::frmLiveUpdate(QWidget *parent)
     setModal(true);
     setFixedSize(442, 131);
     createControls();
-    Inet1 = new InternetTransfer(this);
-    connect(&Timer1, &QTimer::timeout, this, &frmLiveUpdate::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &frmLiveUpdate::Timer2_Timer);
-    Timer1.start(50);
+    m_transfer = new InternetTransfer(this);
+    connect(&m_statusTimer, &QTimer::timeout, this, &frmLiveUpdate::showStatus);
+    connect(&m_clock, &QTimer::timeout, this, &frmLiveUpdate::tick);
+    m_statusTimer.start(50);
     AddHelpKey(this, [] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
 }
@@ -80,15 +80,15 @@ void frmLiveUpdate::createControls()
     auto *frame = new QGroupBox(QStringLiteral("Check For Update -  Control Panel"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(8, 4, 426, 96);
-    Label1 = new QLabel(QStringLiteral("Click Begin to Check For Update"), frame);
-    Label1->setTextFormat(Qt::PlainText); // it shows the version the server names
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(56, 24, 360, 20);
-    Command1 = new QPushButton(QStringLiteral("&Check For Update"), frame);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(56, 56, 160, 28);
-    Command1->setAutoDefault(false);
-    connect(Command1, &QPushButton::clicked, this, &frmLiveUpdate::Command1_Click);
+    m_message = new QLabel(QStringLiteral("Click Begin to Check For Update"), frame);
+    m_message->setTextFormat(Qt::PlainText); // it shows the version the server names
+    m_message->setObjectName(QStringLiteral("Label1"));
+    m_message->setGeometry(56, 24, 360, 20);
+    m_checkButton = new QPushButton(QStringLiteral("&Check For Update"), frame);
+    m_checkButton->setObjectName(QStringLiteral("Command1"));
+    m_checkButton->setGeometry(56, 56, 160, 28);
+    m_checkButton->setAutoDefault(false);
+    connect(m_checkButton, &QPushButton::clicked, this, &frmLiveUpdate::CheckForUpdate);
     m_clipView = new QLabel(frame);
     m_clipView->setObjectName(QStringLiteral("anmUpdate"));
     m_clipView->setGeometry(8, 24, 40, 44);
@@ -98,24 +98,24 @@ void frmLiveUpdate::createControls()
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setGeometry(0, 105, 442, 26);
     status->setSizeGripEnabled(false);
-    m_panel1 = new QLabel(status);
-    m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel2 = new QLabel(status);
-    m_panel2->setObjectName(QStringLiteral("Panel2"));
-    status->addWidget(m_panel1, 1);
-    status->addWidget(m_panel2, 1);
+    m_statusPanel = new QLabel(status);
+    m_statusPanel->setObjectName(QStringLiteral("Panel1"));
+    m_timePanel = new QLabel(status);
+    m_timePanel->setObjectName(QStringLiteral("Panel2"));
+    status->addWidget(m_statusPanel, 1);
+    status->addWidget(m_timePanel, 1);
 }
 
-void frmLiveUpdate::Timer1_Timer()
+void frmLiveUpdate::showStatus()
 {
-    m_panel1->setText(QStringLiteral("Status: ") +
-                      (Inet1->StillExecuting() ? m_status : QStringLiteral("Idle")));
+    m_statusPanel->setText(QStringLiteral("Status: ") +
+                           (m_transfer->StillExecuting() ? m_status : QStringLiteral("Idle")));
 }
 
-void frmLiveUpdate::Timer2_Timer()
+void frmLiveUpdate::tick()
 {
     ++m_elapsed;
-    m_panel2->setText(QStringLiteral("Time: %1 Seconds").arg(m_elapsed));
+    m_timePanel->setText(QStringLiteral("Time: %1 Seconds").arg(m_elapsed));
 }
 
 void frmLiveUpdate::stopClip()
@@ -133,21 +133,22 @@ void frmLiveUpdate::playClip(const char *name)
 void frmLiveUpdate::resetRun()
 {
     stopClip();
-    Command1->setEnabled(true);
-    Timer2.stop();
+    m_checkButton->setEnabled(true);
+    m_clock.stop();
 }
 
-void frmLiveUpdate::Command1_Click()
+void frmLiveUpdate::CheckForUpdate()
 {
     try {
-        Command1->setEnabled(false);
+        m_checkButton->setEnabled(false);
         m_status = QStringLiteral("Checking for updated version.");
         playClip("serverdl.avi");
 
         // The page is read from memory: no copy of it is left anywhere.
         QByteArray page;
         asCheck([&] {
-            page = Inet1->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"), MaxPageBytes);
+            page =
+                m_transfer->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"), MaxPageBytes);
         });
         if (m_closed)
             return;
@@ -158,12 +159,12 @@ void frmLiveUpdate::Command1_Click()
             throw checkFailed();
         const std::string archive = ArchiveName(*remote);
         if (CompareVersions(*remote, *ParseVersion(m_currentVersion)) <= 0) {
-            Label1->setText(QStringLiteral("There is no update available."));
+            m_message->setText(QStringLiteral("There is no update available."));
             resetRun();
             return;
         }
-        Label1->setText(QStringLiteral("There is an update available: Version ") +
-                        QString::fromStdString(firstLine));
+        m_message->setText(QStringLiteral("There is an update available: Version ") +
+                           QString::fromStdString(firstLine));
         m_status = QStringLiteral("Getting updated file (2,7 MB)");
         stopClip();
 
@@ -186,14 +187,14 @@ void frmLiveUpdate::Command1_Click()
 
         playClip("update app.avi");
         m_elapsed = 0;
-        Timer2.start(1000);
+        m_clock.start(1000);
         asCheck([&] {
-            GetInternetFile(*Inet1, UpdateFolder() + QString::fromStdString(archive), folder);
+            GetInternetFile(*m_transfer, UpdateFolder() + QString::fromStdString(archive), folder);
         });
         if (m_closed)
             return;
         stopClip();
-        Timer2.stop();
+        m_clock.stop();
         accept();
     } catch (const MoonrillError &error) {
         failed(error);
@@ -233,15 +234,15 @@ void frmLiveUpdate::failed(const MoonrillError &error)
 
 void frmLiveUpdate::done(int result)
 {
-    if (Inet1->StillExecuting()) {
+    if (m_transfer->StillExecuting()) {
         m_closed = true;
         anmUpdate->Stop();
-        Inet1->Cancel();
+        m_transfer->Cancel();
         ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
     }
     m_closed = true;
-    Timer1.stop();
-    Timer2.stop();
+    m_statusTimer.stop();
+    m_clock.stop();
     anmUpdate->Close();
     QDialog::done(result);
 }

@@ -29,13 +29,13 @@ public:
     /// The maker's folder: $MOONRILL_UPDATE_URL when set, else the built-in address.
     [[nodiscard]] static QString UpdateFolder();
 
-    void Command1_Click();
+    void CheckForUpdate();
     void done(int result) override;
 
 private:
     void createControls();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void showStatus();
+    void tick();
     /// Back to idle after a failed or finished run: button on, clip and clock stopped.
     void resetRun();
     void stopClip();
@@ -47,13 +47,13 @@ private:
     int m_elapsed = 0;
     bool m_closed = false;
 
-    QLabel *Label1 = nullptr;
-    QPushButton *Command1 = nullptr;
+    QLabel *m_message = nullptr;
+    QPushButton *m_checkButton = nullptr;
     QLabel *m_clipView = nullptr;
     Animation *anmUpdate = nullptr;
-    QLabel *m_panel1 = nullptr;
-    QLabel *m_panel2 = nullptr;
-    InternetTransfer *Inet1 = nullptr;
-    QTimer Timer1;
-    QTimer Timer2;
+    QLabel *m_statusPanel = nullptr;
+    QLabel *m_timePanel = nullptr;
+    InternetTransfer *m_transfer = nullptr;
+    QTimer m_statusTimer;
+    QTimer m_clock;
 };

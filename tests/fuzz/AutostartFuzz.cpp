@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string_view bytes = bytesOf(data, size);
-    (void)DataOfAutostartEntry(bytes);
+    (void)CommandOfAutostartEntry(bytes);
 
     // The data the program writes is a path and arguments on one line.
     const bool oneLine = std::none_of(bytes.begin(), bytes.end(), [](char c) {
@@ -17,6 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     });
     const bool trimmed = !bytes.empty() && bytes.front() != ' ' && bytes.back() != ' ';
     if (oneLine && trimmed)
-        FUZZ_CHECK(DataOfAutostartEntry(AutostartEntryText(bytes)) == bytes);
+        FUZZ_CHECK(CommandOfAutostartEntry(AutostartEntryText(bytes)) == bytes);
     return 0;
 }

@@ -2,7 +2,6 @@
 #ifndef Q_MOC_RUN
 #include "Conversions.h"
 #include "LogonScan.h"
-#include "SingleInstance.h"
 #include "WhatsUpScreens.h"
 #endif
 
@@ -57,28 +56,6 @@ class LogonScreensTest : public QObject
     Q_OBJECT
 
 private slots:
-    void nothingDueShowsNothingAndRewritesTheFile()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        writeFile(events, "$$Gone$$" + dateText(-1) + "$$Once$$3$$\n$$Later$$" + dateText(30) +
-                              "$$Once$$3$$\n");
-        QCOMPARE(runLogonScan(home), 0);
-        QVERIFY(answers.shown.empty());
-        QCOMPARE(readFile(events), "$$Later$$" + dateText(30) + "$$Once$$3$$\r\n\r\n");
-        // A logon scan does not set up the logon start.
-        QVERIFY(!QFile::exists(home.config.filePath(QStringLiteral("autostart/moonrill.desktop"))));
-    }
-
-    void aMissingFileIsCreatedWithoutAWord()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        QCOMPARE(runLogonScan(home), 0);
-        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))), QByteArray("\r\n"));
-    }
-
     void dueEventsStartTheDesktopOnceAndShowTheScanWindow()
     {
         TestHome home;
@@ -151,23 +128,6 @@ private slots:
         QCOMPARE(answers.shown.size(), size_t{1});
     }
 
-    void damagedLinesAreReportedAndTheOriginalKept()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        const QByteArray original = "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n";
-        writeFile(events, original);
-        QCOMPARE(runLogonScan(home), 1);
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("Eventlist was corrupt. \n1 line in the event-file has "
-                                            "been ignored.\nThe original file is kept as ") +
-                             events + QStringLiteral(".bak.")));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(readFile(events + QStringLiteral(".bak")), original);
-        QCOMPARE(readFile(events), QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n"));
-    }
-
     void aFailedLoadKeepsTheFileAndStillScans()
     {
         TestHome home;
@@ -184,20 +144,6 @@ private slots:
             QStringList(QStringLiteral(
                 "Your action caused an error: Overflow in line 2 of the event file\n\nGo to About "
                 "for support")));
-        QCOMPARE(readFile(events), original);
-    }
-
-    void aSecondInstanceDoesNothing()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        const QByteArray original = "$$Today$$" + dateText(0) + "$$Once$$0$$";
-        writeFile(events, original);
-        const SingleInstance first(home.home.path().toStdString());
-        QVERIFY(first.isOnlyInstance());
-        QCOMPARE(runLogonScan(home), 0);
-        QVERIFY(answers.shown.empty());
         QCOMPARE(readFile(events), original);
     }
 
