@@ -53,6 +53,17 @@ std::optional<EventLineFields> ReadEventLine(std::string_view line)
     return result;
 }
 
+EventFields FieldsOf(const clsEvent &event)
+{
+    return EventFields{.Description = event.Description,
+                       .StartingOn = event.StartingOn,
+                       .Occurs = event.Occurs,
+                       .Period = event.Period,
+                       .PeriodText = IntToText(event.Period),
+                       .Email = event.Email,
+                       .BirthYear = event.BirthYear};
+}
+
 EventFields OwnedFields(const EventLineFields &line, Date startingOn)
 {
     return EventFields{std::string(line.Description),
@@ -62,14 +73,6 @@ EventFields OwnedFields(const EventLineFields &line, Date startingOn)
                        std::string(line.PeriodText),
                        std::string(line.Email),
                        line.BirthYear};
-}
-
-EventLineFields ReadOwnEventLine(std::string_view line)
-{
-    std::optional<EventLineFields> fields = ReadEventLine(line);
-    if (!fields)
-        throw MoonrillError::typeMismatch();
-    return *fields;
 }
 
 namespace {

@@ -53,6 +53,9 @@ struct EventFields
     int16_t BirthYear = 0;
 };
 
+/// The values of a record, its notice period written as a save writes it.
+[[nodiscard]] EventFields FieldsOf(const clsEvent &event);
+
 /// The values of a line read, as a record takes them, with the date `startingOn` (the next
 /// occurrence, or the date as read).
 [[nodiscard]] EventFields OwnedFields(const EventLineFields &line, Date startingOn);
@@ -63,10 +66,6 @@ struct EventFields
 /// (a MoonrillError, Overflow). A seventh field is read as a year of birth where ReadBirthYear
 /// takes it and ignored otherwise; fields after the seventh are ignored.
 [[nodiscard]] std::optional<EventLineFields> ReadEventLine(std::string_view line);
-
-/// The same for a line the program made itself (the editor's hand-over, the undo buffer), where
-/// a damaged line is an error: throws a MoonrillError, TypeMismatch or Overflow.
-[[nodiscard]] EventLineFields ReadOwnEventLine(std::string_view line);
 
 /// Appends the event line of a record to `out`, without a line end.
 void AppendEventLine(std::string &out, const clsEvent &event);

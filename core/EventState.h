@@ -119,9 +119,10 @@ public:
         EventState &m_state;
     };
 
-    /// Plain hand-over texts in the event line format; nothing depends on their content here.
-    std::string EventLine; // the editor's answer ("-1" when left without OK) or the line read
-    std::string UndoLine;  // the last deleted event, empty when there is nothing to undo
+    /// The editor's answer: the event entered, none when it was left without OK.
+    std::optional<EventFields> EventLine;
+    /// The last deleted event; none when there is nothing to undo.
+    std::optional<clsEvent> UndoLine;
 
 private:
     /// A row as kept: the index of its record, its day count and its notice text. The other

@@ -2,7 +2,6 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
-#include "EventLine.h"
 
 std::string WithoutControlCharacters(std::string text)
 {
@@ -52,7 +51,12 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
     const int birthYear = entry.type == BirthdayType ? entry.birthYear : 0;
     if (birthYear > entry.date.year())
         return refuse("The year of birth cannot lie after the date!", EntryField::BirthYear);
-    AppendEventLine(verdict.line, verdict.description, entry.date, entry.type, entry.periodText,
-                    verdict.email, birthYear);
+    verdict.event = EventFields{.Description = verdict.description,
+                                .StartingOn = entry.date,
+                                .Occurs = entry.type,
+                                .Period = TextToInt16(entry.periodText),
+                                .PeriodText = entry.periodText,
+                                .Email = verdict.email,
+                                .BirthYear = static_cast<int16_t>(birthYear)};
     return verdict;
 }

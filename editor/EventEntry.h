@@ -1,6 +1,9 @@
 #pragma once
 
 #include "Date.h"
+#include "EventLine.h"
+
+#include <optional>
 
 #include <string>
 #include <string_view>
@@ -42,8 +45,8 @@ struct EntryVerdict
     /// field's end in the event line).
     std::string description;
     std::string email;
-    /// The event line handed over when the entry is taken.
-    std::string line;
+    /// The event handed over when the entry is taken; none when it is refused.
+    std::optional<EventFields> event;
 };
 
 [[nodiscard]] EntryVerdict CheckEventEntry(const EventEntry &entry);

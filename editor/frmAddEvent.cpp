@@ -26,13 +26,13 @@
 #include <QSpinBox>
 #include <QTimer>
 
-frmAddEvent::frmAddEvent(std::string &eventLine, QWidget *parent)
-    : QDialog(parent), m_eventLine(eventLine)
+frmAddEvent::frmAddEvent(std::optional<EventFields> &entered, QWidget *parent)
+    : QDialog(parent), m_entered(entered)
 {
     setObjectName(QStringLiteral("frmAddEvent"));
     setWindowTitle(QStringLiteral("Add Event"));
     setModal(true);
-    m_eventLine = "-1";
+    m_entered.reset();
     createControls();
     createEmailSection();
     createBirthYear();
@@ -168,7 +168,7 @@ void frmAddEvent::cmdOk_Click()
             focus->setFocus();
             return;
         }
-        m_eventLine = verdict.line;
+        m_entered = verdict.event;
         stopAnimation();
         QDialog::accept();
     } catch (const std::exception &error) {
@@ -178,14 +178,14 @@ void frmAddEvent::cmdOk_Click()
 
 void frmAddEvent::reject()
 {
-    m_eventLine = "-1";
+    m_entered.reset();
     stopAnimation();
     QDialog::reject();
 }
 
 void frmAddEvent::closeEvent(QCloseEvent *event)
 {
-    m_eventLine = "-1";
+    m_entered.reset();
     stopAnimation();
     QDialog::closeEvent(event);
 }

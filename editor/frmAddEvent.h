@@ -1,5 +1,9 @@
 #pragma once
 
+#ifndef Q_MOC_RUN
+#include "EventLine.h"
+#endif
+
 #include <QDialog>
 
 #include <optional>
@@ -19,7 +23,7 @@ class Date;
 
 /// The event editor: description, date, type (with an interval for the week, month and year
 /// types), notice period and, for birthdays, an e-mail address. It checks the input and hands
-/// the event back as one event line in `eventLine`, or "-1" when it is left without OK.
+/// the event back in `entered`, which holds none when the dialog is left without OK.
 class frmAddEvent final : public QDialog
 {
     Q_OBJECT
@@ -33,7 +37,7 @@ public:
     /// number, 50 twips short of the editor's expanded height, and both are kept as designed.
     static constexpr int EditBirthdayHeight = 5500;
 
-    frmAddEvent(std::string &eventLine, QWidget *parent = nullptr);
+    frmAddEvent(std::optional<EventFields> &entered, QWidget *parent = nullptr);
     ~frmAddEvent() override;
 
     /// The dialog's outer height (title bar included), in twips (15 to a pixel).
@@ -75,7 +79,7 @@ private:
     [[nodiscard]] std::string composeType() const;
     void stopAnimation();
 
-    std::string &m_eventLine;
+    std::optional<EventFields> &m_entered;
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show

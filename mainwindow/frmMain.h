@@ -2,6 +2,7 @@
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
 #ifndef Q_MOC_RUN
+#include "BirthdayOffers.h"
 #include "EventFile.h"
 #include "EventState.h"
 #endif
@@ -93,7 +94,7 @@ public:
     void EndNow() { endProgram(); }
 
     /// The program-wide birthday offers the scan fills and the scan window empties.
-    std::vector<std::string> BirthdayMails;
+    std::vector<MailOffer> BirthdayMails;
     /// The help topic of the main window.
     int HelpContextID = 0;
     /// The row FindSelectedEvent and DeleteEvent last looked at.

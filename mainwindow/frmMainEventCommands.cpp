@@ -26,16 +26,14 @@ void refuse(const char *text, QWidget *parent)
 
 constexpr const char *AlreadyHappened = "This event has already happened!\r\nPlease try again";
 
-/// The event line the editor handed back, read into an event moved to its next occurrence;
-/// false when the event is over. Throws for a line that does not convert.
-bool readEditorLine(const std::string &line, Date today, EventFields &fields)
+/// The event the editor handed back, moved to its next occurrence; none when it is over.
+std::optional<EventFields> movedOn(EventFields entered, Date today)
 {
-    const EventLineFields read = ReadOwnEventLine(line);
-    const std::optional<Date> next = NextOccurrence(read.StartingOn, read.Occurs, today);
+    const std::optional<Date> next = NextOccurrence(entered.StartingOn, entered.Occurs, today);
     if (!next)
-        return false;
-    fields = OwnedFields(read, *next);
-    return true;
+        return std::nullopt;
+    entered.StartingOn = *next;
+    return entered;
 }
 
 } // namespace
@@ -49,18 +47,18 @@ void frmMain::AddEvent()
             editor.SetOuterHeight(frmAddEvent::CollapsedHeight);
             editor.exec();
         }
-        if (m_state.EventLine.empty() || m_state.EventLine == "-1")
+        if (!m_state.EventLine)
             return;
         try {
-            EventFields fields;
-            if (!readEditorLine(m_state.EventLine, Date::today(), fields)) {
+            std::optional<EventFields> fields = movedOn(*m_state.EventLine, Date::today());
+            if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again, empty
             }
             // The model checks the limits before it changes anything: all or nothing.
-            const int row = m_model->insertEvent(std::move(fields), Date::today());
+            const int row = m_model->insertEvent(std::move(*fields), Date::today());
             listChanged();
-            m_state.EventLine.clear();
+            m_state.EventLine.reset();
             SelectRow(row);
             return;
         } catch (const std::exception &error) {
@@ -113,14 +111,14 @@ void frmMain::EditEvent()
                 editor.SetBirthYear(event.BirthYear);
                 editor.exec();
             }
-            if (m_state.EventLine.empty() || m_state.EventLine == "-1")
+            if (!m_state.EventLine)
                 return;
-            EventFields fields;
-            if (!readEditorLine(m_state.EventLine, Date::today(), fields)) {
+            std::optional<EventFields> fields = movedOn(*m_state.EventLine, Date::today());
+            if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record
             }
-            const int newRow = m_model->replaceEvent(i, std::move(fields), Date::today());
+            const int newRow = m_model->replaceEvent(i, std::move(*fields), Date::today());
             selectOtherThan(newRow, editedRow);
             listChanged();
             return;
@@ -165,10 +163,10 @@ void frmMain::DeleteEvent()
             refuse("Not found!", this);
             return;
         }
-        std::string line = FormatEventLine(m_state.Events()[size_t(i)]);
+        clsEvent deleted = m_state.Events()[size_t(i)];
         m_model->removeEvent(i);
         // Only an event that has left the list may wait in the undo buffer.
-        m_state.UndoLine = std::move(line);
+        m_state.UndoLine = std::move(deleted);
         setUndoEnabled(true);
         m_undoButton->setToolTip(
             PlainToolTip(QStringLiteral("Undo deletion of '%1'").arg(description)));
@@ -181,14 +179,13 @@ void frmMain::DeleteEvent()
 void frmMain::UndoDelete()
 {
     // Nothing deleted (or undone already): there is nothing to put back.
-    if (m_state.UndoLine.empty())
+    if (!m_state.UndoLine)
         return;
     try {
-        // The event comes back with the date it had, not moved on.
-        const EventLineFields read = ReadOwnEventLine(m_state.UndoLine);
-        const int row = m_model->insertEvent(OwnedFields(read, read.StartingOn), Date::today());
+        // The event comes back with the date it had, not moved on, under a new Id.
+        const int row = m_model->insertEvent(FieldsOf(*m_state.UndoLine), Date::today());
         listChanged();
-        m_state.UndoLine.clear();
+        m_state.UndoLine.reset();
         SelectRow(row);
         setUndoEnabled(false);
         m_undoButton->setToolTip(QStringLiteral("Undo"));

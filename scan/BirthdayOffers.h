@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-// The birthday mail offers of the scan window: what each entry of the scan holds, the question
-// asked for it and the subject of the mail it opens.
+// The birthday mail offers of the scan window: what each offer holds, the question asked for it
+// and the subject of the mail it opens.
 
-/// One offer, read from a scan's mail entry (name "$$" address, then "$$" age when known).
+/// One offer of a birthday mail: a birthday due today (or missed) whose event has an address.
 struct MailOffer
 {
     std::string name;
@@ -16,7 +16,6 @@ struct MailOffer
 
     friend bool operator==(const MailOffer &, const MailOffer &) = default;
 };
-[[nodiscard]] MailOffer ReadMailOffer(std::string_view entry);
 
 /// Whether the birthday is today's or one missed while no run of the program saw it.
 enum class OfferKind

@@ -20,17 +20,13 @@ std::string labelFor(int32_t days)
     return "In " + IntToText(days) + " days:";
 }
 
-/// A mail entry: name "$$" address, and "$$" age when the year of birth is known.
-std::string mailEntry(std::string_view description, std::string_view email, Date on, int birthYear)
+/// The offer of a mail to `email`, with the age turned `on` that day when the year is known.
+MailOffer mailOffer(std::string_view description, std::string_view email, Date on, int birthYear)
 {
-    std::string entry(description);
-    entry += "$$";
-    entry += email;
-    if (birthYear > 0) {
-        entry += "$$";
-        entry += IntToText(AgeOn(on, birthYear));
-    }
-    return entry;
+    return MailOffer{.name = std::string(description),
+                     .address = std::string(email),
+                     .age =
+                         birthYear > 0 ? std::optional<int>(AgeOn(on, birthYear)) : std::nullopt};
 }
 
 /// What the scan shows as an event's description: with the age when the year is known.
@@ -46,7 +42,7 @@ void ScanCollector::AddDue(std::string id, std::string_view description, Date st
 {
     const int32_t days = DayDifference(m_today, startingOn);
     if (days == 0 && !email.empty())
-        m_mails.push_back(mailEntry(description, email, startingOn, birthYear));
+        m_mails.push_back(mailOffer(description, email, startingOn, birthYear));
     m_due.push_back(
         {days, std::move(id), shownDescription(description, startingOn, birthYear), startingOn});
 }
@@ -55,7 +51,7 @@ void ScanCollector::AddMissed(const MissedEvent &event)
 {
     if (!event.Email.empty())
         m_belatedMails.push_back(
-            mailEntry(event.Description, event.Email, event.On, event.BirthYear));
+            mailOffer(event.Description, event.Email, event.On, event.BirthYear));
     m_due.push_back({DayDifference(m_today, event.On), std::string(),
                      shownDescription(event.Description, event.On, event.BirthYear), event.On});
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BirthdayOffers.h"
 #include "Conversions.h"
 #include "EventFile.h"
 #include "clsEvent.h"
@@ -26,11 +27,10 @@ struct ScanResult
 {
     bool found = false;
     std::vector<ScanRow> rows; // soonest first; rows of equal day count in record order
-    /// Description + "$$" + e-mail for each event due today that has an address, in record
-    /// order; + "$$" + the age it turns when its year of birth is known (ReadMailOffer reads them).
-    std::vector<std::string> birthdayMails;
+    /// An offer for each event due today that has an address, in record order.
+    std::vector<MailOffer> birthdayMails;
     /// The same for each missed event that has an address, in record order: the belated offers.
-    std::vector<std::string> belatedMails;
+    std::vector<MailOffer> belatedMails;
 };
 
 /// The events due on `today`: those whose date lies between today and the end of their notice
@@ -71,6 +71,6 @@ private:
     };
     Date m_today;
     std::vector<Due> m_due;
-    std::vector<std::string> m_mails;
-    std::vector<std::string> m_belatedMails;
+    std::vector<MailOffer> m_mails;
+    std::vector<MailOffer> m_belatedMails;
 };

@@ -21,8 +21,8 @@
 
 #include <utility>
 
-frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
-                       QWidget *parent, std::vector<std::string> belatedMails)
+frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<MailOffer> &birthdayMails,
+                       QWidget *parent, std::vector<MailOffer> belatedMails)
     : QDialog(parent), m_birthdayMails(birthdayMails), m_belatedMails(std::move(belatedMails))
 {
     setObjectName(QStringLiteral("frmWhatsUp"));
@@ -161,10 +161,9 @@ void frmWhatsUp::offerBelatedMails()
     offerMails(std::exchange(m_belatedMails, {}), OfferKind::Belated);
 }
 
-void frmWhatsUp::offerMails(std::vector<std::string> offers, OfferKind kind)
+void frmWhatsUp::offerMails(std::vector<MailOffer> offers, OfferKind kind)
 {
-    for (const std::string &entry : offers) {
-        const MailOffer offer = ReadMailOffer(entry);
+    for (const MailOffer &offer : offers) {
         if (ShowMessage(std::string_view(BirthdayQuestion(offer, kind)), MsgStyle::YesNoQuestion,
                         this) != MsgAnswer::Yes)
             continue;

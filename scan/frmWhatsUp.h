@@ -25,8 +25,8 @@ public:
     /// `birthdayMails` is the program's list of offers; the window empties it when it closes.
     /// `belatedMails` are the offers for events missed while no run saw them, made after the
     /// birthday offers.
-    frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<std::string> &birthdayMails,
-               QWidget *parent = nullptr, std::vector<std::string> belatedMails = {});
+    frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<MailOffer> &birthdayMails,
+               QWidget *parent = nullptr, std::vector<MailOffer> belatedMails = {});
     ~frmWhatsUp() override;
 
     /// The help topic of this window.
@@ -46,10 +46,10 @@ private:
     void offerBirthdayMails();
     void offerBelatedMails();
     /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.
-    void offerMails(std::vector<std::string> offers, OfferKind kind);
+    void offerMails(std::vector<MailOffer> offers, OfferKind kind);
 
-    std::vector<std::string> &m_birthdayMails;
-    std::vector<std::string> m_belatedMails;
+    std::vector<MailOffer> &m_birthdayMails;
+    std::vector<MailOffer> m_belatedMails;
     QTreeWidget *lstWhatsUp = nullptr;
     QLabel *m_bell1 = nullptr;
     QLabel *m_bell2 = nullptr;

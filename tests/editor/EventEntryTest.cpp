@@ -1,4 +1,5 @@
 #include "EventEntry.h"
+#include "HandedOver.h"
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,6 @@ TEST(EventEntry, OkChecksInItsOrder)
         EXPECT_EQ(verdict.focus, c.focus) << c.name;
         EXPECT_EQ(verdict.description, c.description) << c.name;
         EXPECT_EQ(verdict.email, c.email) << c.name;
-        EXPECT_EQ(verdict.line, c.line) << c.name;
+        EXPECT_EQ(verdict.event ? HandedOver(verdict.event) : "", c.line) << c.name;
     }
 }

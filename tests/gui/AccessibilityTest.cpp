@@ -82,7 +82,7 @@ private slots:
                          button->toolTip());
         }
 
-        std::string line;
+        std::optional<EventFields> line;
         frmAddEvent editor(line);
         QCOMPARE(unnamed(&editor).join(QStringLiteral(", ")), QString());
         QCOMPARE(QAccessible::queryAccessibleInterface(
@@ -93,7 +93,7 @@ private slots:
         frmFind find(*window);
         QCOMPARE(unnamed(&find).join(QStringLiteral(", ")), QString());
 
-        std::vector<std::string> mails;
+        std::vector<MailOffer> mails;
         const ScanResult scan = ComputeScan(window->State().Events(), Date::today());
         frmWhatsUp whatsUp(scan.rows, mails);
         QCOMPARE(unnamed(&whatsUp).join(QStringLiteral(", ")), QString());

@@ -84,7 +84,7 @@ private slots:
         const ScanResult scan =
             ComputeScan(events, today,
                         {{"Missed", today.addDays(-14), "", 0}, {"Y", today.addDays(-1), "", 0}});
-        std::vector<std::string> mails;
+        std::vector<MailOffer> mails;
         frmWhatsUp window(scan.rows, mails);
         auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
         // Today's rows are drawn bold: measure every label so.
@@ -99,7 +99,7 @@ private slots:
 
     void theEditorsCaptionsAndWeekdaysAreWhole()
     {
-        std::string line;
+        std::optional<EventFields> line;
         frmAddEvent editor(line);
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));

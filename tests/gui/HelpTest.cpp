@@ -40,7 +40,7 @@ private slots:
         QVERIFY(viewerOf(window)->findChild<QTextBrowser *>()->toPlainText().startsWith(
             QStringLiteral("Welcome to Moonrill")));
 
-        std::string line;
+        std::optional<EventFields> line;
         for (int topic : {3, 4}) {
             frmAddEvent editor(line, &window);
             editor.HelpContextID = topic;
@@ -58,7 +58,7 @@ private slots:
             QCOMPARE(viewerOf(find)->CurrentTopic(), 6);
         }
         {
-            std::vector<std::string> mails;
+            std::vector<MailOffer> mails;
             frmWhatsUp scan(ComputeScan(window.State().Events(), Date::today()).rows, mails,
                             &window);
             scan.show();
@@ -84,7 +84,7 @@ private slots:
         // Wholly on the screen's free area.
         QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
         {
-            std::string line;
+            std::optional<EventFields> line;
             frmAddEvent editor(line, &window);
             editor.HelpContextID = 3;
             editor.show();

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "GuiTestSupport.h"
+#include "HandedOver.h"
 
 #include <QCalendarWidget>
 #include <QComboBox>
@@ -35,7 +36,7 @@ class frmAddEventTest : public QObject
     Q_OBJECT
 
 private:
-    std::string line;
+    std::optional<EventFields> entered;
 
     void clickOk(frmAddEvent &dialog)
     {
@@ -48,15 +49,15 @@ private:
     }
 
 private slots:
-    void init() { line = "unchanged"; }
+    void init() { entered = EventFields{}; }
 
     void opensWithTheDefaults()
     {
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Event"));
         QCOMPARE(child<QCalendarWidget>(dialog, "calSetDate")->selectedDate(),
                  QDate::currentDate());
@@ -84,7 +85,7 @@ private slots:
 
     void spinnerRanges()
     {
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         auto *period = child<QSpinBox>(dialog, "UpDown1");
         auto *interval = child<QSpinBox>(dialog, "UpDown2");
         QCOMPARE(period->minimum(), 0);
@@ -127,7 +128,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::qWait(20);
@@ -142,7 +143,7 @@ private slots:
         QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
         QCOMPARE(answers.shown[0].title, QStringLiteral("Moonrill"));
         QVERIFY(dialog.isVisible());
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
     }
 
@@ -167,20 +168,20 @@ private slots:
         QFETCH(int, interval);
         QFETCH(QString, text);
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         child<QSpinBox>(dialog, "UpDown2")->setValue(interval);
         chooseType(dialog, type.toLatin1().constData());
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Bins"));
         child<QSpinBox>(dialog, "UpDown1")->setValue(7);
         clickOk(dialog);
-        QCOMPARE(QString::fromStdString(line), QStringLiteral("$$Bins$$") + today() +
-                                                   QStringLiteral("$$") + text +
-                                                   QStringLiteral("$$7$$"));
+        QCOMPARE(QString::fromStdString(HandedOver(entered)), QStringLiteral("$$Bins$$") + today() +
+                                                                  QStringLiteral("$$") + text +
+                                                                  QStringLiteral("$$7$$"));
     }
 
     void intervalSurvivesATypeChange()
     {
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         chooseType(dialog, "Weekly");
         QVERIFY(child<QSpinBox>(dialog, "UpDown2")->isVisible());
@@ -201,7 +202,7 @@ private slots:
     void birthdayExpandsAndOtherTypesEmptyTheAddress()
     {
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         const int collapsed = dialog.height();
@@ -223,7 +224,7 @@ private slots:
         chooseType(dialog, "Birthday");
         QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral("ann@example.org"));
         clickOk(dialog);
-        QCOMPARE(QString::fromStdString(line),
+        QCOMPARE(QString::fromStdString(HandedOver(entered)),
                  QStringLiteral("$$Ann$$") + today() +
                      QStringLiteral("$$Birthday$$3$$ann@example.org"));
     }
@@ -231,7 +232,7 @@ private slots:
     void yearOfBirthTakesTheIntervalsPlaceAndComesFromTheCalendar()
     {
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *year = child<QSpinBox>(dialog, "txtBirthYear");
@@ -248,14 +249,14 @@ private slots:
         QCOMPARE(year->value(), 1956);
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Mum"));
         clickOk(dialog);
-        QCOMPARE(QString::fromStdString(line),
+        QCOMPARE(QString::fromStdString(HandedOver(entered)),
                  QStringLiteral("$$Mum$$") + today() + QStringLiteral("$$Birthday$$3$$$$1956"));
     }
 
     void yearOfBirthAfterTheDateIsRefusedAndUnknownWritesNone()
     {
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Kid"));
         chooseType(dialog, "Birthday");
         child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
@@ -264,22 +265,22 @@ private slots:
         clickOk(dialog);
         QCOMPARE(answers.texts(),
                  QStringList(QStringLiteral("The year of birth cannot lie after the date!")));
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
         year->setValue(0);
         clickOk(dialog);
-        QCOMPARE(line, std::string("$$Kid$$2001-05-06$$Birthday$$3$$"));
+        QCOMPARE(HandedOver(entered), std::string("$$Kid$$2001-05-06$$Birthday$$3$$"));
         // Another type never hands a year over.
-        frmAddEvent yearly(line);
+        frmAddEvent yearly(entered);
         QTest::keyClicks(child<QLineEdit>(yearly, "txtDescription"), QStringLiteral("Wedding"));
         child<QCalendarWidget>(yearly, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
         chooseType(yearly, "Yearly");
         clickOk(yearly);
-        QCOMPARE(line, std::string("$$Wedding$$2001-05-06$$Yearly$$3$$"));
+        QCOMPARE(HandedOver(entered), std::string("$$Wedding$$2001-05-06$$Yearly$$3$$"));
     }
 
     void enterMovesOnAndNeverPressesOk()
     {
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *description = child<QLineEdit>(dialog, "txtDescription");
@@ -287,14 +288,14 @@ private slots:
         QTest::keyClicks(description, QStringLiteral("Dentist"));
         QTest::keyClick(description, Qt::Key_Return);
         QVERIFY(dialog.isVisible());
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
         QVERIFY(QApplication::focusWidget() != description);
     }
 
     void enterOnAFocusedButtonPressesIt()
     {
         MessageAnswerer answers;
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *ok = child<QPushButton>(dialog, "cmdOk");
@@ -308,17 +309,17 @@ private slots:
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(line.substr(0, 11), std::string("$$Dentist$$"));
+        QCOMPARE(HandedOver(entered).substr(0, 11), std::string("$$Dentist$$"));
         // Neither button became the default on the way.
         QVERIFY(!ok->isDefault() && !cancel->isDefault());
 
-        frmAddEvent again(line);
+        frmAddEvent again(entered);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         child<QPushButton>(again, "cmdCancel")->setFocus();
         QTest::keyClick(child<QPushButton>(again, "cmdCancel"), Qt::Key_Return);
         QVERIFY(!again.isVisible());
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
     }
 
     void everyWayOutButOkLeavesMinusOne_data()
@@ -332,7 +333,7 @@ private slots:
     void everyWayOutButOkLeavesMinusOne()
     {
         QFETCH(int, way);
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Nothing"));
@@ -343,27 +344,27 @@ private slots:
         else
             dialog.close();
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(line, std::string("-1"));
+        QCOMPARE(HandedOver(entered), std::string("-1"));
     }
 
     void valuesTheControlsCannotShowAreKept()
     {
-        frmAddEvent dialog(line);
+        frmAddEvent dialog(entered);
         dialog.SetDescription("Odd");
         dialog.SetOccurs("weekly");
         dialog.SetPeriod(150);
         clickOk(dialog);
-        QCOMPARE(QString::fromStdString(line),
+        QCOMPARE(QString::fromStdString(HandedOver(entered)),
                  QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$weekly$$150$$"));
 
-        frmAddEvent changed(line);
+        frmAddEvent changed(entered);
         changed.SetDescription("Odd");
         changed.SetOccurs("Weekly");
         changed.SetInterval(150);
         changed.SetPeriod(150);
         child<QSpinBox>(changed, "UpDown1")->setValue(5);
         clickOk(changed);
-        QCOMPARE(QString::fromStdString(line),
+        QCOMPARE(QString::fromStdString(HandedOver(entered)),
                  QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$Every 150th week$$5$$"));
     }
 };

@@ -59,7 +59,7 @@ private slots:
                  MoonrillIcon().pixmap(32).toImage());
         TestHome home;
         frmMain window;
-        std::vector<std::string> mails;
+        std::vector<MailOffer> mails;
         frmWhatsUp scan({}, mails);
         QMessageBox box;
         for (QWidget *w : std::initializer_list<QWidget *>{&window, &scan, &box})

@@ -27,7 +27,7 @@ class frmWhatsUpTest : public QObject
 
 private:
     std::vector<ScanRow> rows;
-    std::vector<std::string> mails;
+    std::vector<MailOffer> mails;
 
     /// Shows the window and waits until its opening steps have run.
     static void open(frmWhatsUp &window)

@@ -39,8 +39,8 @@ public:
     }
     std::vector<std::string> messages;
     std::vector<ScanRow> rows;
-    std::vector<std::string> mails;
-    std::vector<std::string> belated;
+    std::vector<MailOffer> mails;
+    std::vector<MailOffer> belated;
 };
 
 const Date Today = Date::today();
@@ -223,7 +223,7 @@ TEST(LogonScan, TextScreensPrintOneRowALine)
     std::ostringstream errors;
     TextScreens screens(out, errors);
     ScanResult scan;
-    scan.birthdayMails = {"Mum$$mum@example.org"};
+    scan.birthdayMails = {{"Mum", "mum@example.org", {}}};
     scan.rows = {
         {"", "3 days ago:", "2026-12-03", "Dad", "   -3", true},
         {"ID1", "Today:", "2026-12-06", "Dentist", "    0"},

@@ -77,7 +77,7 @@ TEST(ScanComputation, BirthdayOffersOnlyForToday)
                      event("ID2", 0, 0), event("ID3", 0, 9, "c@x.org")},
                     Today);
     EXPECT_EQ(result.birthdayMails,
-              (std::vector<std::string>{"Event ID0$$a@x.org", "Event ID3$$c@x.org"}));
+              (std::vector<MailOffer>{{"Event ID0", "a@x.org", {}}, {"Event ID3", "c@x.org", {}}}));
     EXPECT_TRUE(ComputeScan({}, Today).birthdayMails.empty());
     EXPECT_FALSE(ComputeScan({}, Today).found);
 }
@@ -104,10 +104,10 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
     EXPECT_EQ(result.rows[0].Date, "2026-11-23");
     EXPECT_EQ(result.rows[1].Description, "Mum");
     EXPECT_TRUE(result.rows[0].Missed && result.rows[2].Missed && !result.rows[3].Missed);
-    EXPECT_EQ(result.birthdayMails, std::vector<std::string>{"Dentist$$d@example.org"});
+    EXPECT_EQ(result.birthdayMails, (std::vector<MailOffer>{{"Dentist", "d@example.org", {}}}));
     // The belated offers in the order of the events, not of the rows.
-    EXPECT_EQ(result.belatedMails,
-              (std::vector<std::string>{"Dad$$dad@example.org", "Mum$$mum@example.org"}));
+    EXPECT_EQ(result.belatedMails, (std::vector<MailOffer>{{"Dad", "dad@example.org", {}},
+                                                           {"Mum", "mum@example.org", {}}}));
 
     // Missed events alone still make a scan to show.
     const ScanResult alone = ComputeScan({}, today, {{"Trip", today.addDays(-2), ""}});

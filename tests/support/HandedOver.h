@@ -1,0 +1,18 @@
+#pragma once
+
+#include "EventLine.h"
+
+#include <optional>
+#include <string>
+
+/// What the editor handed over, as the event line of its values ("-1" for none), so that a test
+/// reads like the line the user would find in the file.
+inline std::string HandedOver(const std::optional<EventFields> &event)
+{
+    if (!event)
+        return "-1";
+    std::string line;
+    AppendEventLine(line, event->Description, event->StartingOn, event->Occurs, event->PeriodText,
+                    event->Email, event->BirthYear);
+    return line;
+}
