@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Date.h"
+#include "EventTypes.h"
 
 #include <cstdint>
 #include <optional>
@@ -9,9 +10,6 @@
 
 // A Birthday may carry the year the person was born, as the seventh field of its event line.
 // These are the rules for that year and for the ages and ordinals made from it.
-
-/// The type text that may carry a year of birth.
-inline constexpr std::string_view BirthdayType = "Birthday";
 
 /// The year of birth a seventh field gives an event of type `occurs` dated `date`: only a
 /// Birthday keeps one, and only when the field is exactly four digits naming a year from 1 up to

@@ -1,5 +1,7 @@
 #include "Occurrence.h"
 
+#include "EventTypes.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -95,15 +97,15 @@ std::optional<int> IntervalOf(std::string_view occurs)
 Recurrence RecurrenceOf(std::string_view occurs)
 {
     using Unit = Recurrence::Unit;
-    if (occurs == "Once")
+    if (occurs == OnceType)
         return {Unit::Once, 0};
-    if (occurs == "Daily")
+    if (occurs == DailyType)
         return {Unit::Days, 1};
-    if (occurs == "Weekly")
+    if (occurs == WeeklyType)
         return {Unit::Days, 7};
-    if (occurs == "Monthly")
+    if (occurs == MonthlyType)
         return {Unit::Months, 1};
-    if (occurs == "Yearly" || occurs == "Birthday")
+    if (occurs == YearlyType || occurs == BirthdayType)
         return {Unit::Months, 12};
 
     const bool weeks = endsWith(occurs, 'k');
@@ -155,7 +157,7 @@ namespace {
 std::optional<Date> stepOnce(Date date, std::string_view occurs)
 {
     // The step from a date is the first occurrence after it: ask for the day after.
-    if (occurs == "Once")
+    if (occurs == OnceType)
         return std::nullopt;
     const std::optional<Date> next = NextOccurrence(date, occurs, date.addDays(1));
     if (!next || *next <= date)
@@ -172,7 +174,7 @@ std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date 
         return std::nullopt;
     const Date windowStart = today.addDays(-CatchUpDays);
     // The first of its dates in the window, then on to the last one before today.
-    const std::optional<Date> first = occurs == "Once"
+    const std::optional<Date> first = occurs == OnceType
                                           ? std::optional<Date>(stored)
                                           : NextOccurrence(stored, occurs, windowStart);
     if (!first || *first < windowStart || *first >= today)

@@ -13,17 +13,6 @@ std::string WithoutControlCharacters(std::string text)
     return text;
 }
 
-std::string ComposeType(std::string_view baseType, int interval)
-{
-    const char *unit = baseType == "Weekly"    ? "th week"
-                       : baseType == "Monthly" ? "th month"
-                       : baseType == "Yearly"  ? "th year"
-                                               : nullptr;
-    if (unit == nullptr || interval == 1)
-        return std::string(baseType);
-    return "Every " + IntToText(interval) + unit;
-}
-
 EntryVerdict CheckEventEntry(const EventEntry &entry)
 {
     EntryVerdict verdict;

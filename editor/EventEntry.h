@@ -51,11 +51,6 @@ struct EntryVerdict
 
 [[nodiscard]] EntryVerdict CheckEventEntry(const EventEntry &entry);
 
-/// The type text for a base type of the list ("Weekly", "Monthly", "Yearly" and the others)
-/// and an interval: "Every " + N + "th week" (month, year) for the three interval types with
-/// N of 2 or more, the base type itself otherwise.
-[[nodiscard]] std::string ComposeType(std::string_view baseType, int interval);
-
 /// `text` with every control character (a pasted line break among them, which would split the
 /// event line) turned into a blank.
 [[nodiscard]] std::string WithoutControlCharacters(std::string text);

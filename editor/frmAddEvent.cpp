@@ -5,6 +5,7 @@
 #include "ButtonKeys.h"
 #include "Conversions.h"
 #include "EventEntry.h"
+#include "EventTypes.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -50,10 +51,10 @@ frmAddEvent::~frmAddEvent() = default;
 
 void frmAddEvent::applyTypeRules()
 {
-    const QString type = comOccurs->currentText();
-    const bool interval = type == QStringLiteral("Weekly") || type == QStringLiteral("Monthly") ||
-                          type == QStringLiteral("Yearly");
-    const bool birthday = type == QStringLiteral("Birthday");
+    const std::string type = ToBytes(comOccurs->currentText());
+    const std::string_view unit = IntervalUnit(type);
+    const bool interval = !unit.empty();
+    const bool birthday = type == BirthdayType;
     if (!birthday)
         txtEmail->clear();
     lblInterval->setVisible(interval);
@@ -61,12 +62,8 @@ void frmAddEvent::applyTypeRules()
     lblBirthYear->setVisible(birthday);
     txtBirthYear->setVisible(birthday);
     if (interval) {
-        const QString unit = type == QStringLiteral("Weekly")    ? QStringLiteral("week")
-                             : type == QStringLiteral("Monthly") ? QStringLiteral("month")
-                                                                 : QStringLiteral("year");
-        UpDown2->setToolTip(
-            QStringLiteral("Set's the interval. For instance 1 is %1 and 3 is Every 3th %2")
-                .arg(type, unit));
+        UpDown2->setToolTip(QStringLiteral("Set's the interval. For instance 1 is %1 and 3 is %2")
+                                .arg(FromBytes(type), FromBytes(ComposeType(type, 3))));
     }
     SetOuterHeight(birthday ? ExpandedHeight : CollapsedHeight);
 }
@@ -101,12 +98,7 @@ void frmAddEvent::SetOccurs(const std::string &baseType)
 
 void frmAddEvent::SetStoredOccurs(const std::string &occurs)
 {
-    const char last = occurs.empty() ? '\0' : occurs.back();
-    const std::string base = last == 'k'   ? "Weekly"
-                             : last == 'h' ? "Monthly"
-                             : last == 'r' ? "Yearly"
-                                           : occurs;
-    SetOccurs(base);
+    SetOccurs(std::string(BaseTypeOf(occurs)));
     SetInterval(IntervalOf(occurs).value_or(1));
     m_heldInterval.reset();
     m_heldType = occurs;

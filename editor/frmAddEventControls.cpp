@@ -7,6 +7,8 @@
 
 #include "Accessibility.h"
 #include "Animation.h"
+#include "EventTypes.h"
+#include "Text.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -78,9 +80,8 @@ void frmAddEvent::createControls()
     comOccurs->setObjectName(QStringLiteral("comOccurs"));
     comOccurs->setGeometry(200, 96, 89, 24);
     comOccurs->setToolTip(QStringLiteral("Sets the type of event"));
-    comOccurs->addItems({QStringLiteral("Once"), QStringLiteral("Daily"), QStringLiteral("Weekly"),
-                         QStringLiteral("Monthly"), QStringLiteral("Birthday"),
-                         QStringLiteral("Yearly")});
+    for (const std::string_view type : BaseTypes)
+        comOccurs->addItem(FromBytes(type));
     connect(comOccurs, &QComboBox::currentIndexChanged, this, [this] {
         m_heldType.reset();
         applyTypeRules();

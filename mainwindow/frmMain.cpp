@@ -5,10 +5,12 @@
 
 #include "ColumnWidths.h"
 #include "EventListModel.h"
+#include "EventTypes.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "Recovery.h"
 #include "SingleInstance.h"
+#include "Text.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -78,11 +80,12 @@ void frmMain::fitColumns()
     const QFont font = lstEvent->font();
     const QString date = WithWidestDigits(font, QStringLiteral("0000-00-00"));
     const QString days = WithWidestDigits(font, QStringLiteral("0000000"));
-    QStringList types = {QStringLiteral("Once"),   QStringLiteral("Daily"),
-                         QStringLiteral("Weekly"), QStringLiteral("Monthly"),
-                         QStringLiteral("Yearly"), QStringLiteral("Birthday")};
-    for (const char *unit : {"week", "month", "year"})
-        types << WithWidestDigits(font, QStringLiteral("Every 00th %1").arg(QLatin1String(unit)));
+    QStringList types;
+    for (const std::string_view type : BaseTypes) {
+        types << FromBytes(type);
+        if (!IntervalUnit(type).empty())
+            types << WithWidestDigits(font, FromBytes(ComposeType(type, 99)));
+    }
     const QString notice = WithWidestDigits(font, QStringLiteral("-00000"));
     FitColumns(lstEvent, {{}, {date}, {days, QStringLiteral("-") + days.left(6)}, types, {notice}},
                EventListModel::EventColumn, 586, 120);

@@ -6,6 +6,7 @@
 #include "Conversions.h"
 #include "EventLine.h"
 #include "EventListModel.h"
+#include "EventTypes.h"
 #include "HelpFile.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -105,8 +106,8 @@ void frmMain::EditEvent()
                 editor.SetDate(event.StartingOn);
                 editor.SetStoredOccurs(event.Occurs);
                 editor.SetPeriod(event.Period);
-                editor.SetOuterHeight(event.Occurs == "Birthday" ? frmAddEvent::EditBirthdayHeight
-                                                                 : frmAddEvent::CollapsedHeight);
+                editor.SetOuterHeight(event.Occurs == BirthdayType ? frmAddEvent::EditBirthdayHeight
+                                                                   : frmAddEvent::CollapsedHeight);
                 editor.SetEmail(event.Email);
                 editor.SetBirthYear(event.BirthYear);
                 editor.exec();

@@ -1,6 +1,7 @@
 #include "Occurrence.h"
 
 #include "Conversions.h"
+#include "EventTypes.h"
 
 #include <gtest/gtest.h>
 
@@ -161,6 +162,24 @@ TEST(IntervalOf, ReadsTheDigitsUpToTh)
     EXPECT_EQ(IntervalOf("Every 00th year"), std::nullopt);
     EXPECT_EQ(IntervalOf("Every 99999999999999999999th week"), MaxInterval);
     EXPECT_EQ(IntervalOf("Weekly"), std::nullopt);
+}
+
+TEST(EventTypes, ComposedAndReadBackThroughTheOneVocabulary)
+{
+    // Each base type with the intervals the editor offers: what it writes, and what an edit
+    // shows again.
+    for (const std::string_view base : BaseTypes) {
+        for (const int interval : {1, 2, 3, 12, 99}) {
+            const std::string text = ComposeType(base, interval);
+            const bool steps = !IntervalUnit(base).empty() && interval != 1;
+            EXPECT_EQ(text, steps ? "Every " + std::to_string(interval) + "th " +
+                                        std::string(IntervalUnit(base))
+                                  : std::string(base));
+            EXPECT_EQ(BaseTypeOf(text), base) << text;
+            EXPECT_EQ(IntervalOf(text).value_or(1), interval == 1 || !steps ? 1 : interval);
+        }
+    }
+    EXPECT_EQ(BaseTypeOf("weekly"), "weekly"); // a hand-edited text stays itself
 }
 
 TEST(NextOccurrence, LargeIntervalsAndTheLastYear)
