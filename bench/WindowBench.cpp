@@ -49,16 +49,16 @@ void PlainStartWithThirtyThousand(benchmark::State &bench)
 }
 BENCHMARK(PlainStartWithThirtyThousand)->Unit(benchmark::kMillisecond);
 
-/// A window started on 30,000 events, for the commands below.
+/// A window started on 30,000 events (or `count`), for the commands below.
 class StartedWindow
 {
 public:
-    StartedWindow()
+    explicit StartedWindow(int count = 30000)
     {
         qputenv("MOONRILL_HOME", m_home.path().toUtf8());
         qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8());
         WriteFileAtomically(m_home.filePath(QStringLiteral("events.mrl")).toStdString(),
-                            MixedEventFile(30000, Date::today()));
+                            MixedEventFile(count, Date::today()));
         window.StartUp();
         SetMessageHook([](QMessageBox &) { return MsgAnswer::Yes; });
     }
@@ -123,6 +123,33 @@ void DeleteAndUndo(benchmark::State &bench)
     }
 }
 BENCHMARK(DeleteAndUndo)->Unit(benchmark::kMillisecond);
+
+/// An address book of 10,000 contacts imported into a list of 20,000 events.
+void ImportTenThousandIntoTwentyThousand(benchmark::State &bench)
+{
+    QTemporaryDir folder;
+    const QString book = folder.filePath(QStringLiteral("contacts.vcf"));
+    std::string cards;
+    for (int i = 0; i < 10000; ++i)
+        cards += "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Contact " + std::to_string(i) + "\r\nEMAIL:c" +
+                 std::to_string(i) + "@example.org\r\nBDAY:19" + std::to_string(50 + i % 50) +
+                 "-0" + std::to_string(1 + i % 9) + "-1" + std::to_string(i % 9) +
+                 "\r\nEND:VCARD\r\n";
+    WriteFileAtomically(book.toStdString(), cards);
+    for (auto _ : bench) {
+        StartedWindow started(20000);
+        const auto start = std::chrono::steady_clock::now();
+        started.window.ImportBirthdaysFrom(book);
+        bench.SetIterationTime(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        if (started.window.State().Events().size() != 30000)
+            bench.SkipWithError("the import did not add every contact");
+    }
+}
+BENCHMARK(ImportTenThousandIntoTwentyThousand)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseManualTime();
 
 } // namespace
 

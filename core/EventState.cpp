@@ -62,12 +62,14 @@ size_t EventState::placeRow(RowSlot row)
     return pos;
 }
 
-void EventState::sortRows()
+void EventState::mergeNewRows(size_t first)
 {
-    // Rows of equal day count keep their insertion order, which is also record order here.
-    std::sort(m_rows.begin(), m_rows.end(), [](const RowSlot &a, const RowSlot &b) {
-        return a.whenDays != b.whenDays ? a.whenDays < b.whenDays : a.event < b.event;
-    });
+    // Both steps keep equal day counts in the order they had: the new rows in insertion order,
+    // after the rows there were.
+    const auto byDays = [](const RowSlot &a, const RowSlot &b) { return a.whenDays < b.whenDays; };
+    const auto middle = m_rows.begin() + static_cast<std::ptrdiff_t>(first);
+    std::stable_sort(middle, m_rows.end(), byDays);
+    std::inplace_merge(m_rows.begin(), middle, m_rows.end(), byDays);
 }
 
 size_t EventState::Insert(EventFields fields, Date today)
@@ -160,6 +162,7 @@ std::optional<size_t> EventState::RowOf(std::string_view key) const
 EventState::BulkInsert::BulkInsert(EventState &state, size_t expected) : m_state(state)
 {
     m_state.m_bulk = true;
+    m_state.m_rowsBeforeBulk = m_state.m_rows.size();
     const size_t room = std::min<size_t>(expected, Limit);
     m_state.m_events.reserve(m_state.m_events.size() + room);
     m_state.m_rows.reserve(m_state.m_rows.size() + room);
@@ -168,5 +171,5 @@ EventState::BulkInsert::BulkInsert(EventState &state, size_t expected) : m_state
 EventState::BulkInsert::~BulkInsert()
 {
     m_state.m_bulk = false;
-    m_state.sortRows();
+    m_state.mergeNewRows(m_state.m_rowsBeforeBulk);
 }

@@ -105,8 +105,10 @@ public:
     /// Display position of the row with `key`, if any.
     [[nodiscard]] std::optional<size_t> RowOf(std::string_view key) const;
 
-    /// Defers the ordering of rows while many are inserted (a load) and makes room for
-    /// `expected` of them at once; the rows are put in order once when the guard ends.
+    /// Defers the ordering of rows while many are inserted (a load, an import) and makes room
+    /// for `expected` of them at once. When the guard ends, the new rows are put in order once
+    /// and merged with the rows there were, exactly where one insert at a time would have put
+    /// them: after the rows of equal day count.
     class BulkInsert
     {
     public:
@@ -137,7 +139,8 @@ private:
     [[nodiscard]] std::string takeNextKey();
     [[nodiscard]] std::optional<size_t> rowOfEvent(size_t index) const;
     size_t placeRow(RowSlot row);
-    void sortRows();
+    /// Orders the rows from `first` on and merges them with those before it.
+    void mergeNewRows(size_t first);
 
     std::vector<clsEvent> m_events;
     std::vector<RowSlot> m_rows;
@@ -147,4 +150,5 @@ private:
     int m_unloadedFromLine = 0;
     std::optional<ContentStamp> m_diskStamp;
     bool m_bulk = false;
+    size_t m_rowsBeforeBulk = 0;
 };

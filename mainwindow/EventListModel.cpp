@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 EventListModel::EventListModel(EventState &state, QObject *parent)
     : QAbstractTableModel(parent), m_state(state)
 {
@@ -96,6 +98,22 @@ int EventListModel::insertEvent(EventFields fields, Date today)
     const int placed = int(m_state.Insert(std::move(fields), today));
     endInsertRows();
     return placed;
+}
+
+int EventListModel::insertEvents(std::vector<EventFields> events, Date today)
+{
+    if (events.empty())
+        return -1;
+    const size_t after = std::max<size_t>(m_state.Events().size(), size_t(m_state.NextId()));
+    if (after + events.size() > size_t(EventState::Limit))
+        throw MoonrillError::overflow();
+    {
+        const ListReset reset(*this);
+        const EventState::BulkInsert bulk(m_state, events.size());
+        for (EventFields &event : events)
+            m_state.Insert(std::move(event), today);
+    }
+    return int(m_state.RowOf(m_state.Events().back().Id).value_or(0));
 }
 
 int EventListModel::replaceEvent(int index, EventFields fields, Date today)

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
 class EventState;
 struct EventFields;
@@ -44,6 +45,10 @@ public:
     /// Inserts an event with its row; throws an overflow before anything changes when a counter
     /// is at its limit. Returns the new row's position.
     int insertEvent(EventFields fields, Date today);
+    /// Inserts every event of `events` with its row, in one pass (an import): all of them, or,
+    /// when they do not fit under the limits, none (an overflow is thrown). Returns the row of
+    /// the last one, or -1 when there is none.
+    int insertEvents(std::vector<EventFields> events, Date today);
     /// Replaces record `index` and its row (edit). Throws before anything changes.
     int replaceEvent(int index, EventFields fields, Date today);
     /// Removes record `index` and its row.

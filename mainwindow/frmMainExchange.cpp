@@ -102,14 +102,13 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
                         MsgStyle::OkCritical, this);
             return;
         }
-        int lastRow = -1;
-        for (EventFields &event : import.events)
-            lastRow = m_model->insertEvent(std::move(event), Date::today());
+        const std::string summary = ImportSummary(import);
+        const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
         if (lastRow >= 0) {
             listChanged();
             SelectRow(lastRow);
         }
-        ShowMessage(std::string_view(ImportSummary(import)), MsgStyle::OkInformation, this);
+        ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
     } catch (const std::exception &error) {
         ReportError(error);
     }

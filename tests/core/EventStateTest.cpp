@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 namespace {
 
@@ -94,6 +95,29 @@ TEST(EventState, BulkInsertSortsOnceAtTheEnd)
             state.Insert(fields("d" + std::to_string(days), days), Today);
     }
     EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID4", "ID1", "ID3", "ID2", "ID0"}));
+}
+
+TEST(EventState, ABulkInsertIntoAListPlacesRowsAsOneAtATimeWould)
+{
+    // A list whose rows of equal day count are not in record order (an edit moved one), then
+    // an import: each new row goes after the rows of its day count, old and new.
+    const auto build = [](bool bulk) {
+        EventState state;
+        for (int days : {2, 1, 2})
+            state.Insert(fields("old", days), Today);
+        state.Replace(0, fields("edited", 2), Today);
+        const std::vector<int> imported = {2, 0, 2, 1, 5};
+        std::optional<EventState::BulkInsert> guard;
+        if (bulk)
+            guard.emplace(state, imported.size());
+        for (int days : imported)
+            state.Insert(fields("new", days), Today);
+        guard.reset();
+        return rowKeys(state);
+    };
+    EXPECT_EQ(build(true), build(false));
+    EXPECT_EQ(build(true),
+              (std::vector<std::string>{"ID5", "ID1", "ID7", "ID2", "ID3", "ID4", "ID6", "ID8"}));
 }
 
 TEST(EventState, TwinDescriptionsAreToldApartByKey)
