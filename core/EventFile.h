@@ -65,6 +65,9 @@ struct LoadResult
 struct EventLineView : EventLineFields
 {
     bool Moved = false; // whether StartingOn differs from the date written
+    /// The line and its CR LF as read, when a save would write exactly these bytes for it
+    /// (canonical, not moved, ended by CR LF); empty otherwise.
+    std::string_view Original;
 };
 
 /// What the event file is called when something else stands in its place.
@@ -163,6 +166,19 @@ public:
 
     /// The content is appended here; call LineDone after each line.
     [[nodiscard]] std::string &Buffer() { return m_out; }
+    /// Appends `bytes`, a piece of the old content that the new one repeats at this point (a
+    /// line as read). While everything before is unchanged too, it is only counted, not copied
+    /// or compared again: a usual logon writes nothing and builds no line.
+    void Repeat(std::string_view bytes)
+    {
+        if (!m_writer && m_out.empty() && !m_stamped &&
+            bytes.data() == m_old.data() + m_unchanged) {
+            m_unchanged += bytes.size();
+            return;
+        }
+        m_out += bytes;
+        LineDone();
+    }
     void LineDone()
     {
         if (m_out.size() >= PieceSize)

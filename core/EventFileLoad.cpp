@@ -114,9 +114,12 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                 NextOccurrence(fields->StartingOn, fields->Occurs, today);
             if (!next)
                 continue;
-            EventLineView event{*fields};
+            EventLineView event{*fields, false, {}};
             event.Moved = *next != fields->StartingOn;
             event.StartingOn = *next;
+            const size_t end = static_cast<size_t>(line.data() - content.data()) + line.size();
+            if (!event.Moved && event.Canonical && content.substr(end, 2) == EventLineEnd)
+                event.Original = std::string_view(line.data(), line.size() + 2);
             onEvent(event);
         } catch (const MoonrillError &error) {
             // The line is named, so that the user can find what stopped the load.

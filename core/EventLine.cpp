@@ -22,6 +22,25 @@ LeadingFields SplitLeadingFields(std::string_view line)
     return result;
 }
 
+namespace {
+
+/// Whether `text` is a number as the writer writes it: digits, a "-" in front of a negative
+/// one, no leading zero.
+bool plainNumber(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    const std::string_view digits = text.substr(negative ? 1 : 0);
+    if (digits.empty() || (digits[0] == '0' && (digits.size() > 1 || negative)))
+        return false;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::optional<EventLineFields> ReadEventLine(std::string_view line)
 {
     const LeadingFields split = SplitLeadingFields(line);
@@ -50,6 +69,10 @@ std::optional<EventLineFields> ReadEventLine(std::string_view line)
     if (split.count > 6)
         result.BirthYear =
             ReadBirthYear(split.field[6], result.Occurs, result.StartingOn).value_or(0);
+    // Every date text the load accepts in ten characters is exactly what the writer writes, and
+    // a year of birth that is kept stands as exactly four digits.
+    result.Canonical = split.field[0].empty() && result.DateText.size() == 10 &&
+                       plainNumber(result.PeriodText) && (split.count == 6 || result.BirthYear > 0);
     return result;
 }
 

@@ -38,6 +38,9 @@ struct EventLineFields
     int16_t Period = 0;
     std::string_view Email;
     int16_t BirthYear = 0; // a Birthday's year of birth (ReadBirthYear); 0 when none
+    /// Whether the line is byte for byte what the writer makes of these values (no blanks or
+    /// "+" around numbers, no field the writer drops), so that it can be kept as it is.
+    bool Canonical = false;
 };
 
 /// What an event is made of once its line has been read: the record's values, plus the notice

@@ -46,17 +46,22 @@ private:
     {
         if (m_count >= EventState::Limit)
             throw MoonrillError::overflow();
-        std::string &out = m_writer->Buffer();
-        // A date that did not move is copied as written: every date text the load accepts in
-        // ten characters is exactly what the writer would write.
-        if (!event.Moved && event.DateText.size() == 10)
-            AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
-                            event.Email, event.BirthYear);
-        else
-            AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
-                            event.Email, event.BirthYear);
-        out += EventLineEnd;
-        m_writer->LineDone();
+        if (!event.Original.empty()) {
+            // Most lines of a usual logon: what a save writes is what was read.
+            m_writer->Repeat(event.Original);
+        } else {
+            std::string &out = m_writer->Buffer();
+            // A date that did not move is copied as written: every date text the load accepts
+            // in ten characters is exactly what the writer would write.
+            if (!event.Moved && event.DateText.size() == 10)
+                AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
+                                event.Email, event.BirthYear);
+            else
+                AppendEventLine(out, event.Description, event.StartingOn, event.Occurs,
+                                event.Period, event.Email, event.BirthYear);
+            out += EventLineEnd;
+            m_writer->LineDone();
+        }
         if (m_scan.IsDue(event.StartingOn, event.Period))
             m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,
                           event.Email, event.BirthYear);

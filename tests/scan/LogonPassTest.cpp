@@ -111,6 +111,9 @@ TEST(LogonScan, LeavesTheBytesTheMainWindowLeaves)
         kept + "$$Big$$" + dateIn(2) + "$$Once$$99999$$\r\n" + kept,
         // An unknown type keeps its date.
         "$$Odd$$2001-01-01$$Every 0th week$$3$$\r\n",
+        // Lines a save writes otherwise though nothing moves: kept as read nowhere.
+        kept + "Lead$$Lead$$" + dateIn(3) + "$$Once$$3$$\r\n$$Minus zero$$" + dateIn(3) +
+            "$$Once$$-0$$\r\n$$Zeros$$" + dateIn(3) + "$$Once$$007$$\r\n" + kept,
         // Years of birth: kept on a Birthday, moved with it, dropped anywhere else.
         "$$Mum$$" + dateIn(0) + "$$Birthday$$3$$mum@example.org$$1956\r\n" + "$$Dad$$" +
             DateToText(Today.addMonths(-7)) + "$$Birthday$$2$$$$0056$$junk\r\n" + "$$Not$$" +
