@@ -81,7 +81,8 @@ public:
 void FindNextThroughThirtyThousand(benchmark::State &bench)
 {
     StartedWindow started;
-    frmFind find(started.window);
+    frmFind find(
+        started.window.List(), [&](int row) { started.window.SelectRow(row); }, &started.window);
     auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
     auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
     const QString last =

@@ -44,8 +44,12 @@ public:
     /// The rows of the list in display order: ascending day count, the soonest first.
     [[nodiscard]] size_t RowCount() const { return m_rows.size(); }
     [[nodiscard]] EventRow Row(size_t position) const;
-    /// The record shown by the row at `position`.
+    /// The record shown by the row at `position`, and its index in Events.
     [[nodiscard]] const clsEvent &RecordOfRow(size_t position) const;
+    [[nodiscard]] int IndexOfRow(size_t position) const
+    {
+        return static_cast<int>(m_rows.at(position).event);
+    }
     /// The day count and the notice text of the row at `position`, without building texts.
     [[nodiscard]] int32_t WhenDaysOfRow(size_t position) const { return m_rows[position].whenDays; }
     [[nodiscard]] const std::string &NoticePeriodOfRow(size_t position) const

@@ -5,17 +5,16 @@
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
-#include "frmMain.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
-frmFind::frmFind(frmMain &main)
-    : QDialog(&main, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+frmFind::frmFind(EventListModel &list, std::function<void(int row)> select, QWidget *owner)
+    : QDialog(owner, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                          Qt::MSWindowsFixedSizeDialogHint),
-      m_main(main)
+      m_list(list), m_select(std::move(select))
 {
     setObjectName(QStringLiteral("frmFind"));
     setWindowTitle(QStringLiteral("Find Event"));
@@ -25,9 +24,9 @@ frmFind::frmFind(frmMain &main)
     AddHelpKey(this, [] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
     // Opening: the search starts at the top, on a selected first row.
-    m_main.SelectRow(0);
-    const QRect owner = m_main.frameGeometry();
-    move(owner.center() - QPoint(width() / 2, height() / 2));
+    m_select(0);
+    if (owner != nullptr)
+        move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
 frmFind::~frmFind() = default;
@@ -67,9 +66,8 @@ void frmFind::createControls()
 
 void frmFind::unboldLastMatch()
 {
-    EventListModel &list = m_main.List();
-    if (m_lastMatch < list.rowCount())
-        list.setBold(list.keyOfRow(m_lastMatch), false);
+    if (m_lastMatch < m_list.rowCount())
+        m_list.setBold(m_list.keyOfRow(m_lastMatch), false);
 }
 
 void frmFind::cmdFind_Click()
@@ -78,7 +76,7 @@ void frmFind::cmdFind_Click()
         const QString text = txtFind->text();
         if (text.isEmpty())
             return;
-        EventListModel &list = m_main.List();
+        EventListModel &list = m_list;
         const int rows = list.rowCount();
         ProgressBar1->setMaximum(rows);
         for (int k = m_position; k < rows; ++k) {
@@ -87,7 +85,7 @@ void frmFind::cmdFind_Click()
             if (!description.contains(text, Qt::CaseInsensitive))
                 continue;
             unboldLastMatch();
-            m_main.SelectRow(k);
+            m_select(k);
             list.setBold(list.keyOfRow(k), true);
             m_lastMatch = k;
             cmdFind->setText(QStringLiteral("&Find Next"));
@@ -97,7 +95,7 @@ void frmFind::cmdFind_Click()
         }
         unboldLastMatch();
         ProgressBar1->setValue(rows);
-        m_main.SelectRow(0);
+        m_select(0);
         ShowMessage(std::string_view("The whole list has been searched."), MsgStyle::OkInformation,
                     this);
         m_position = 0;
@@ -111,7 +109,7 @@ void frmFind::txtFind_Change()
     cmdFind->setText(QStringLiteral("&Find"));
     m_position = 0;
     ProgressBar1->setValue(0);
-    m_main.SelectRow(0);
+    m_select(0);
     unboldLastMatch();
 }
 

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 
-class frmMain;
+#include <functional>
+
+class EventListModel;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -19,7 +21,9 @@ class frmFind final : public QDialog
     Q_DISABLE_COPY_MOVE(frmFind)
 
 public:
-    explicit frmFind(frmMain &main);
+    /// Searches `list`; `select` makes a row the selected one in the owner's view. The dialog
+    /// opens centred over `owner`.
+    frmFind(EventListModel &list, std::function<void(int row)> select, QWidget *owner);
     ~frmFind() override;
 
     static constexpr int HelpContextID = HelpFind;
@@ -32,7 +36,8 @@ private:
     void txtFind_Change();
     void unboldLastMatch();
 
-    frmMain &m_main;
+    EventListModel &m_list;
+    std::function<void(int row)> m_select;
     int m_position = 0;  // the row the next step starts at
     int m_lastMatch = 0; // the row the last step found
 

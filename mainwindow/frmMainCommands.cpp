@@ -29,7 +29,7 @@ int frmMain::FindSelectedEvent()
     if (!SelItem.isValid())
         throw MoonrillError(MoonrillError::NoSelection,
                             "Object variable or With block variable not set");
-    return m_state.FindEvent(m_model->keyOfRow(SelItem.row()).toStdString());
+    return m_state.IndexOfRow(size_t(SelItem.row()));
 }
 
 void frmMain::FindEvent()
@@ -39,7 +39,8 @@ void frmMain::FindEvent()
         return;
     }
     {
-        frmFind find(*this);
+        frmFind find(
+            *m_model, [this](int row) { SelectRow(row); }, this);
         find.exec();
     }
     // The search went on in the list: the keyboard goes on there too.

@@ -90,7 +90,8 @@ private slots:
                      ->text(QAccessible::Name),
                  QStringLiteral("Description"));
 
-        frmFind find(*window);
+        frmFind find(
+            window->List(), [&](int row) { window->SelectRow(row); }, window.get());
         QCOMPARE(unnamed(&find).join(QStringLiteral(", ")), QString());
 
         std::vector<MailOffer> mails;

@@ -51,7 +51,8 @@ private slots:
             QCOMPARE(viewerOf(editor)->CurrentTopic(), topic);
         }
         {
-            frmFind find(window);
+            frmFind find(
+                window.List(), [&](int row) { window.SelectRow(row); }, &window);
             find.show();
             QVERIFY(QTest::qWaitForWindowExposed(&find));
             QTest::keyClick(&find, Qt::Key_F1);
