@@ -7,9 +7,8 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "UpdateCheck.h"
 #include "Version.h"
-#include "VersionCheck.h"
-#include "modGetInternetFile.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -18,46 +17,30 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-namespace {
-
-constexpr std::string_view UpdateFailed =
-    "Update failed! Please try again some other time, and make sure you are connected to Internet.";
-
-/// A page that is no version, an HTTP error status or an answer over its limit: the check
-/// failed, and the user is told so in the check's own words.
-MoonrillError checkFailed()
-{
-    return {MoonrillError::UpdateFailed, std::string(UpdateFailed)};
-}
-
-/// Runs one fetch; the failures that mean the check itself failed become checkFailed().
-template <typename Fetch> void asCheck(Fetch fetch)
-{
-    try {
-        fetch();
-    } catch (const MoonrillError &error) {
-        if (error.isHttpStatus() || error.number() == MoonrillError::TooLarge)
-            throw checkFailed();
-        throw;
-    }
-}
-
-} // namespace
-
 frmLiveUpdate::frmLiveUpdate(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
-      m_currentVersion(ProgramVersionText())
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmLiveUpdate"));
     setWindowTitle(QStringLiteral("Check For Update"));
     setModal(true);
     setFixedSize(442, 131);
     createControls();
-    m_transfer = new InternetTransfer(this);
-    connect(&m_statusTimer, &QTimer::timeout, this, &frmLiveUpdate::showStatus);
+    m_check = new UpdateCheck(UpdateFolder(), ProgramVersionText(), this);
+    connect(m_check, &UpdateCheck::runningChanged, this, &frmLiveUpdate::showStatus);
+    connect(m_check, &UpdateCheck::noUpdate, this, [this] {
+        m_message->setText(QStringLiteral("There is no update available."));
+        resetRun();
+    });
+    connect(m_check, &UpdateCheck::updateAvailable, this, &frmLiveUpdate::offerUpdate);
+    connect(m_check, &UpdateCheck::downloaded, this, [this] {
+        stopClip();
+        m_clock.stop();
+        accept();
+    });
+    connect(m_check, &UpdateCheck::failed, this, &frmLiveUpdate::failed);
     connect(&m_clock, &QTimer::timeout, this, &frmLiveUpdate::tick);
-    m_statusTimer.start(50);
+    showStatus(false);
     AddHelpKey(this, [] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
 }
@@ -106,10 +89,10 @@ void frmLiveUpdate::createControls()
     status->addWidget(m_timePanel, 1);
 }
 
-void frmLiveUpdate::showStatus()
+void frmLiveUpdate::showStatus(bool running)
 {
     m_statusPanel->setText(QStringLiteral("Status: ") +
-                           (m_transfer->StillExecuting() ? m_status : QStringLiteral("Idle")));
+                           (running ? m_status : QStringLiteral("Idle")));
 }
 
 void frmLiveUpdate::tick()
@@ -143,78 +126,64 @@ void frmLiveUpdate::CheckForUpdate()
         m_checkButton->setEnabled(false);
         m_status = QStringLiteral("Checking for updated version.");
         playClip("serverdl.avi");
-
-        // The page is read from memory: no copy of it is left anywhere.
-        QByteArray page;
-        asCheck([&] {
-            page =
-                m_transfer->Fetch(UpdateFolder() + QStringLiteral("mrversion.html"), MaxPageBytes);
-        });
-        if (m_closed)
-            return;
-        const std::string firstLine(
-            FirstLine(std::string_view(page.constData(), size_t(page.size()))));
-        const std::optional<std::vector<int>> remote = ParseVersion(firstLine);
-        if (!remote)
-            throw checkFailed();
-        const std::string archive = ArchiveName(*remote);
-        if (CompareVersions(*remote, *ParseVersion(m_currentVersion)) <= 0) {
-            m_message->setText(QStringLiteral("There is no update available."));
-            resetRun();
-            return;
-        }
-        m_message->setText(QStringLiteral("There is an update available: Version ") +
-                           QString::fromStdString(firstLine));
-        m_status = QStringLiteral("Getting updated file (2,7 MB)");
-        stopClip();
-
-        QFileDialog save(this, QStringLiteral("Save update"), QString(),
-                         QStringLiteral("Zip files (*.zip)"));
-        save.setObjectName(QStringLiteral("CommonDialog1"));
-        save.setAcceptMode(QFileDialog::AcceptSave);
-        save.setOption(QFileDialog::DontUseNativeDialog);
-        // The archive keeps its own name whatever is typed, so a typed name is never replaced.
-        save.setOption(QFileDialog::DontConfirmOverwrite);
-        save.selectFile(QString::fromStdString(archive));
-        if (save.exec() != QDialog::Accepted || save.selectedFiles().isEmpty()) {
-            ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
-            m_closed = true;
-            reject();
-            return;
-        }
-        // Only the folder counts: the archive keeps the name of its address.
-        const QString folder = QFileInfo(save.selectedFiles().first()).absolutePath();
-
-        playClip("update app.avi");
-        m_elapsed = 0;
-        m_clock.start(1000);
-        asCheck([&] {
-            GetInternetFile(*m_transfer, UpdateFolder() + QString::fromStdString(archive), folder);
-        });
-        if (m_closed)
-            return;
-        stopClip();
-        m_clock.stop();
-        accept();
+        m_check->Check();
     } catch (const MoonrillError &error) {
         failed(error);
     } catch (const std::exception &error) {
         // Out of memory among them: reported, and the program (with the main window's unsaved
         // list) goes on.
         failed(MoonrillError(MoonrillError::Internal, error.what()));
-    } catch (...) {
-        failed(MoonrillError(MoonrillError::Internal, "Unknown error"));
+    }
+}
+
+void frmLiveUpdate::offerUpdate(const QString &version)
+{
+    m_message->setText(QStringLiteral("There is an update available: Version ") + version);
+    m_status = QStringLiteral("Getting updated file (2,7 MB)");
+    stopClip();
+
+    // Opened, not run: the window goes on reacting while the user picks a folder.
+    auto *save = new QFileDialog(this, QStringLiteral("Save update"), QString(),
+                                 QStringLiteral("Zip files (*.zip)"));
+    save->setAttribute(Qt::WA_DeleteOnClose);
+    save->setObjectName(QStringLiteral("CommonDialog1"));
+    save->setAcceptMode(QFileDialog::AcceptSave);
+    save->setOption(QFileDialog::DontUseNativeDialog);
+    // The archive keeps its own name whatever is typed, so a typed name is never replaced.
+    save->setOption(QFileDialog::DontConfirmOverwrite);
+    save->selectFile(m_check->Archive());
+    connect(save, &QDialog::finished, this, [this, save](int result) {
+        if (result != QDialog::Accepted || save->selectedFiles().isEmpty()) {
+            ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
+            reject();
+            return;
+        }
+        // Only the folder counts: the archive keeps the name of its address.
+        downloadInto(QFileInfo(save->selectedFiles().first()).absolutePath());
+    });
+    save->open();
+}
+
+void frmLiveUpdate::downloadInto(const QString &folder)
+{
+    try {
+        playClip("update app.avi");
+        m_elapsed = 0;
+        m_clock.start(1000);
+        m_check->Download(folder);
+    } catch (const MoonrillError &error) {
+        failed(error);
+    } catch (const std::exception &error) {
+        failed(MoonrillError(MoonrillError::Internal, error.what()));
     }
 }
 
 void frmLiveUpdate::failed(const MoonrillError &error)
 {
-    if (m_closed)
-        return; // the window was closed meanwhile; it has said "Update aborted"
     switch (error.number()) {
     case MoonrillError::UpdateFailed:
         resetRun();
-        ShowMessage(UpdateFailed, MsgStyle::OkCritical, this);
+        ShowMessage(UpdateFailedText, MsgStyle::OkCritical, this);
         return;
     case MoonrillError::FileNotFound:
         ReportClipError(error, this);
@@ -223,7 +192,6 @@ void frmLiveUpdate::failed(const MoonrillError &error)
         stopClip();
         ShowMessage(std::string_view("Operation timed out. Please try again later"),
                     MsgStyle::OkCritical, this);
-        m_closed = true;
         reject();
         return;
     default:
@@ -234,14 +202,11 @@ void frmLiveUpdate::failed(const MoonrillError &error)
 
 void frmLiveUpdate::done(int result)
 {
-    if (m_transfer->StillExecuting()) {
-        m_closed = true;
+    if (m_check->Running()) {
         anmUpdate->Stop();
-        m_transfer->Cancel();
+        m_check->Cancel();
         ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
     }
-    m_closed = true;
-    m_statusTimer.stop();
     m_clock.stop();
     anmUpdate->Close();
     QDialog::done(result);

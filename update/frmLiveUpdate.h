@@ -8,13 +8,13 @@
 #include <string>
 
 class Animation;
-class InternetTransfer;
 class MoonrillError;
 class QLabel;
 class QPushButton;
+class UpdateCheck;
 
-/// The update check: compares the running version with the maker's version page and, when the
-/// page names a newer one, downloads its archive into a folder the user picks.
+/// The update check's window: shows what UpdateCheck finds, asks for a folder when the maker's
+/// page names a newer version, and shows the download while it runs.
 class frmLiveUpdate final : public QDialog
 {
     Q_OBJECT
@@ -34,18 +34,18 @@ public:
 
 private:
     void createControls();
-    void showStatus();
+    void showStatus(bool running);
     void tick();
+    void offerUpdate(const QString &version);
+    void downloadInto(const QString &folder);
     /// Back to idle after a failed or finished run: button on, clip and clock stopped.
     void resetRun();
     void stopClip();
     void playClip(const char *name);
     void failed(const MoonrillError &error);
 
-    std::string m_currentVersion;
     QString m_status = QStringLiteral("Idle");
     int m_elapsed = 0;
-    bool m_closed = false;
 
     QLabel *m_message = nullptr;
     QPushButton *m_checkButton = nullptr;
@@ -53,7 +53,6 @@ private:
     Animation *anmUpdate = nullptr;
     QLabel *m_statusPanel = nullptr;
     QLabel *m_timePanel = nullptr;
-    InternetTransfer *m_transfer = nullptr;
-    QTimer m_statusTimer;
+    UpdateCheck *m_check = nullptr;
     QTimer m_clock;
 };

@@ -4,11 +4,12 @@
 #include "MoonrillError.h"
 #include "Paths.h"
 
-#include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include <exception>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -27,7 +28,12 @@ InternetTransfer::InternetTransfer(QObject *parent) : QObject(parent) {}
 
 InternetTransfer::~InternetTransfer()
 {
-    Cancel();
+    // Nothing is told once this object is gone: the reply's signals go with it.
+    if (m_reply) {
+        m_reply->disconnect(this);
+        m_reply->abort();
+        m_reply->deleteLater();
+    }
 }
 
 void InternetTransfer::SetTransferTimeout(int milliseconds)
@@ -35,7 +41,55 @@ void InternetTransfer::SetTransferTimeout(int milliseconds)
     transferTimeout() = milliseconds;
 }
 
-void InternetTransfer::Fetch(const QString &url, qint64 maxBytes, const Sink &sink)
+namespace {
+
+/// What a fetch in flight keeps between the reply's signals.
+struct Flight
+{
+    qint64 maxBytes;
+    InternetTransfer::Sink sink;
+    qint64 received = 0;
+    bool tooLarge = false;
+    std::vector<char> piece; // read into, again and again
+    std::optional<MoonrillError> failure;
+};
+
+bool isErrorStatus(const QNetworkReply *reply)
+{
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400;
+}
+
+/// How the reply ended, for a flight that saw no failure of its own.
+std::optional<MoonrillError> outcomeOf(const QNetworkReply *reply, const Flight &flight)
+{
+    if (flight.failure)
+        return flight.failure;
+    if (flight.tooLarge)
+        return MoonrillError(MoonrillError::TooLarge, "The answer is larger than " +
+                                                          std::to_string(flight.maxBytes) +
+                                                          " bytes");
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::OperationCanceledError) {
+        // A transfer time-out shows as a cancel by Qt; a cancel of ours has set no time-out.
+        if (reply->property("cancelledByUs").toBool())
+            return MoonrillError(MoonrillError::Cancelled, "Cancelled");
+        return MoonrillError(MoonrillError::TimedOut, "Operation timed out");
+    }
+    if (error == QNetworkReply::TimeoutError)
+        return MoonrillError(MoonrillError::TimedOut, "Operation timed out");
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400)
+        return MoonrillError::httpStatus(status);
+    // The toolkit's own codes are another number space (its SSL failure is 6, our overflow):
+    // they never become numbers of ours; the description says what happened.
+    if (error != QNetworkReply::NoError)
+        return MoonrillError(MoonrillError::NetworkFailure, reply->errorString().toStdString());
+    return std::nullopt;
+}
+
+} // namespace
+
+void InternetTransfer::Start(const QString &url, qint64 maxBytes, Sink sink, Done done)
 {
     QNetworkRequest request{QUrl(url)};
     request.setTransferTimeout(transferTimeout());
@@ -45,78 +99,50 @@ void InternetTransfer::Fetch(const QString &url, qint64 maxBytes, const Sink &si
     // Qt holds no more than this much of the body unread; the rest waits in the network.
     reply->setReadBufferSize(PieceSize);
     m_reply = reply;
+    auto flight = std::make_shared<Flight>(Flight{
+        maxBytes, std::move(sink), 0, false, std::vector<char>(size_t(PieceSize)), std::nullopt});
 
     // Nothing may throw through the toolkit's event loop: what goes wrong while the body
-    // arrives is kept, the transfer stopped, and the failure raised once the loop has ended.
-    std::exception_ptr failure;
-    bool tooLarge = false;
-    qint64 received = 0;
-    const auto stop = [&](bool large) {
-        tooLarge = tooLarge || large;
-        reply->abort();
-    };
-    const auto errorStatus = [reply] {
-        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400;
-    };
-    const auto drain = [&] {
+    // arrives is kept, the transfer stopped, and the failure told when the reply ends.
+    const auto drain = [reply, flight] {
         try {
-            while (!failure && !tooLarge && reply->bytesAvailable() > 0) {
-                const QByteArray piece = reply->read(PieceSize);
-                received += piece.size();
-                if (received > maxBytes)
-                    return stop(true);
+            while (!flight->failure && !flight->tooLarge && reply->bytesAvailable() > 0) {
+                const qint64 got = reply->read(flight->piece.data(), PieceSize);
+                if (got <= 0)
+                    break;
+                flight->received += got;
+                if (flight->received > flight->maxBytes) {
+                    flight->tooLarge = true;
+                    reply->abort();
+                    return;
+                }
                 // An error page is not the body asked for: it is read and dropped.
-                if (!errorStatus())
-                    sink(std::string_view(piece.constData(), size_t(piece.size())));
+                if (!isErrorStatus(reply))
+                    flight->sink(std::string_view(flight->piece.data(), size_t(got)));
             }
-        } catch (...) {
-            failure = std::current_exception();
-            stop(false);
+        } catch (const MoonrillError &error) {
+            flight->failure = error;
+            reply->abort();
+        } catch (const std::exception &error) {
+            flight->failure = MoonrillError(MoonrillError::Internal, error.what());
+            reply->abort();
         }
     };
-    QEventLoop wait;
-    connect(reply, &QNetworkReply::metaDataChanged, &wait, [&] {
+    connect(reply, &QNetworkReply::metaDataChanged, this, [reply, flight] {
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-        if (length.isValid() && length.toLongLong() > maxBytes && !errorStatus())
-            stop(true);
+        if (length.isValid() && length.toLongLong() > flight->maxBytes && !isErrorStatus(reply)) {
+            flight->tooLarge = true;
+            reply->abort();
+        }
     });
-    connect(reply, &QNetworkReply::readyRead, &wait, drain);
-    connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished())
-        wait.exec();
-    drain();
-    m_reply.clear();
-    reply->deleteLater();
-
-    if (failure)
-        std::rethrow_exception(failure);
-    if (tooLarge)
-        throw MoonrillError(MoonrillError::TooLarge,
-                            "The answer is larger than " + std::to_string(maxBytes) + " bytes");
-    const QNetworkReply::NetworkError error = reply->error();
-    if (error == QNetworkReply::OperationCanceledError) {
-        // A transfer time-out shows as a cancel by Qt; a cancel of ours has set no time-out.
-        if (reply->property("cancelledByUs").toBool())
-            throw MoonrillError(MoonrillError::Cancelled, "Cancelled");
-        throw MoonrillError(MoonrillError::TimedOut, "Operation timed out");
-    }
-    if (error == QNetworkReply::TimeoutError)
-        throw MoonrillError(MoonrillError::TimedOut, "Operation timed out");
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 400)
-        throw MoonrillError::httpStatus(status);
-    // The toolkit's own codes are another number space (its SSL failure is 6, our overflow):
-    // they never become numbers of ours; the description says what happened.
-    if (error != QNetworkReply::NoError)
-        throw MoonrillError(MoonrillError::NetworkFailure, reply->errorString().toStdString());
-}
-
-QByteArray InternetTransfer::Fetch(const QString &url, qint64 maxBytes)
-{
-    QByteArray body;
-    Fetch(url, maxBytes,
-          [&body](std::string_view piece) { body.append(piece.data(), qsizetype(piece.size())); });
-    return body;
+    connect(reply, &QNetworkReply::readyRead, this, drain);
+    connect(reply, &QNetworkReply::finished, this,
+            [this, reply, flight, drain, done = std::move(done)] {
+                drain();
+                m_reply.clear();
+                reply->deleteLater();
+                done(outcomeOf(reply, *flight));
+            });
 }
 
 void InternetTransfer::Cancel()
@@ -127,14 +153,32 @@ void InternetTransfer::Cancel()
     }
 }
 
-bool GetInternetFile(InternetTransfer &transfer, const QString &url, const QString &folder)
+void GetInternetFile(InternetTransfer &transfer, const QString &url, const QString &folder,
+                     InternetTransfer::Done done)
 {
-    if (transfer.StillExecuting())
-        return false;
     const QString name = url.mid(url.lastIndexOf(QLatin1Char('/')) + 1);
-    AtomicFileWriter file(JoinPath(folder.toStdString(), name.toStdString()),
-                          WriteRules{.followLinks = false, .modeFrom = {}, .noun = "a file"});
-    transfer.Fetch(url, MaxArchiveBytes, [&file](std::string_view piece) { file.Write(piece); });
-    file.Commit();
-    return true;
+    // Shared by the sink and the end; emptied at the end, so that a failed download leaves no
+    // temporary file behind at once.
+    auto file =
+        std::make_shared<std::unique_ptr<AtomicFileWriter>>(std::make_unique<AtomicFileWriter>(
+            JoinPath(folder.toStdString(), name.toStdString()),
+            WriteRules{.followLinks = false, .modeFrom = {}, .noun = "a file"}));
+    transfer.Start(
+        url, MaxArchiveBytes,
+        [file](std::string_view piece) {
+            if (*file)
+                (*file)->Write(piece);
+        },
+        [file, done = std::move(done)](const std::optional<MoonrillError> &failure) {
+            std::optional<MoonrillError> outcome = failure;
+            if (!outcome) {
+                try {
+                    (*file)->Commit();
+                } catch (const MoonrillError &error) {
+                    outcome = error;
+                }
+            }
+            file->reset();
+            done(outcome);
+        });
 }
