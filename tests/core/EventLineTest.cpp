@@ -101,12 +101,3 @@ TEST(EventLine, FormatsTheSixFields)
     event.BirthYear = 956;
     EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Birthday$$-2$$a@b.c$$0956");
 }
-
-TEST(EventLine, NewRecordIsEmpty)
-{
-    const clsEvent event;
-    EXPECT_EQ(event.Id, "");
-    EXPECT_EQ(event.Email, "");
-    EXPECT_EQ(event.Period, 0);
-    EXPECT_EQ(event.StartingOn, Date::fromYmd(1899, 12, 30));
-}
