@@ -2,6 +2,7 @@
 
 #include "Date.h"
 #include "TextEncoding.h"
+#include "VCardLines.h"
 
 #include <algorithm>
 #include <functional>
@@ -261,94 +262,6 @@ int preference(const ContentLine &line)
         return number(pref);
     return 1000;
 }
-
-/// A content line longer than this is none a birthday needs (a photo, say): only its start is
-/// kept, so that it is never held whole.
-constexpr size_t MaxLineBytes = size_t{64} * 1024;
-
-/// Reads the logical lines of a text one by one, in one pass: a line that begins with a blank or
-/// a tab goes on the line before it, and so does the line after a quoted-printable value's soft
-/// break ("=" at its end). Whether a line is quoted-printable is decided once, from its head.
-class LineUnfolder
-{
-public:
-    explicit LineUnfolder(std::string_view text) : m_text(text)
-    {
-        if (m_text.starts_with("\xEF\xBB\xBF"))
-            m_at = 3;
-    }
-
-    /// The next logical line (only its first MaxLineBytes); no value at the end of the text.
-    std::optional<std::string_view> next()
-    {
-        if (m_at >= m_text.size())
-            return std::nullopt;
-        m_line.clear();
-        m_headEnded = false;
-        m_quoted = false;
-        m_quotedPrintable = false;
-        for (bool first = true;; first = false) {
-            std::string_view segment = physical();
-            if (!first)
-                segment.remove_prefix(m_softBreak ? 0 : 1);
-            append(segment);
-            m_softBreak = m_quotedPrintable && segment.ends_with('=');
-            if (m_softBreak && m_line.ends_with('='))
-                m_line.pop_back(); // the "=" of the soft break
-            if (m_at >= m_text.size())
-                break;
-            const char following = m_text[m_at];
-            if (!m_softBreak && following != ' ' && following != '\t')
-                break;
-        }
-        return std::string_view(m_line);
-    }
-
-    /// How far the reading has come, in bytes.
-    [[nodiscard]] size_t position() const { return m_at; }
-
-private:
-    std::string_view physical()
-    {
-        size_t end = m_text.find_first_of("\r\n", m_at);
-        if (end == std::string_view::npos)
-            end = m_text.size();
-        const std::string_view line = m_text.substr(m_at, end - m_at);
-        m_at = end;
-        if (m_at < m_text.size() && m_text[m_at] == '\r')
-            ++m_at;
-        if (m_at < m_text.size() && m_text[m_at] == '\n')
-            ++m_at;
-        return line;
-    }
-
-    void append(std::string_view segment)
-    {
-        segment = segment.substr(0, MaxLineBytes - m_line.size());
-        m_line += segment;
-        // Only the new bytes of the head are looked at, so a long chain stays linear.
-        for (size_t i = 0; i < segment.size() && !m_headEnded; ++i) {
-            if (segment[i] == '"')
-                m_quoted = !m_quoted;
-            else if (segment[i] == ':' && !m_quoted)
-                m_headEnded = true;
-            m_head.push_back(AsciiUpper(segment[i]));
-        }
-        if (m_headEnded && m_head.find("QUOTED-PRINTABLE") != std::string::npos)
-            m_quotedPrintable = true;
-        if (m_headEnded)
-            m_head.clear();
-    }
-
-    std::string_view m_text;
-    size_t m_at = 0;
-    std::string m_line;
-    std::string m_head; // the head read so far, in capitals, until its ":"
-    bool m_headEnded = false;
-    bool m_quoted = false;
-    bool m_quotedPrintable = false;
-    bool m_softBreak = false;
-};
 
 /// `text` cut to at most `bytes` bytes, never inside a UTF-8 character.
 std::string capped(std::string text, size_t bytes)
