@@ -4,6 +4,7 @@
 #include "EventLine.h"
 #include "clsEvent.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -75,9 +76,12 @@ public:
     void SetDiskStamp(ContentStamp stamp) { m_diskStamp = stamp; }
 
     /// Whether one more record may be inserted: both 16-bit counters below their limit.
-    [[nodiscard]] bool CanInsert() const
+    [[nodiscard]] bool CanInsert() const { return Room() > 0; }
+    /// How many more records may be inserted before a counter reaches its limit.
+    [[nodiscard]] size_t Room() const
     {
-        return m_events.size() < static_cast<size_t>(Limit) && m_nextId < Limit;
+        const size_t used = std::max(m_events.size(), static_cast<size_t>(m_nextId));
+        return used < static_cast<size_t>(Limit) ? static_cast<size_t>(Limit) - used : 0;
     }
     /// Where a row with this day count would be placed (after the rows of equal count).
     [[nodiscard]] size_t InsertPosition(int32_t whenDays) const;

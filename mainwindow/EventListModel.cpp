@@ -8,8 +8,6 @@
 
 #include <QFont>
 
-#include <algorithm>
-
 EventListModel::EventListModel(EventState &state, QObject *parent)
     : QAbstractTableModel(parent), m_state(state)
 {
@@ -104,8 +102,7 @@ int EventListModel::insertEvents(std::vector<EventFields> events, Date today)
 {
     if (events.empty())
         return -1;
-    const size_t after = std::max<size_t>(m_state.Events().size(), size_t(m_state.NextId()));
-    if (after + events.size() > size_t(EventState::Limit))
+    if (events.size() > m_state.Room())
         throw MoonrillError::overflow();
     {
         const ListReset reset(*this);

@@ -76,17 +76,16 @@ void frmFind::cmdFind_Click()
         const QString text = txtFind->text();
         if (text.isEmpty())
             return;
-        EventListModel &list = m_list;
-        const int rows = list.rowCount();
+        const int rows = m_list.rowCount();
         ProgressBar1->setMaximum(rows);
         for (int k = m_position; k < rows; ++k) {
             const QString description =
-                list.index(k, EventListModel::EventColumn).data().toString();
+                m_list.index(k, EventListModel::EventColumn).data().toString();
             if (!description.contains(text, Qt::CaseInsensitive))
                 continue;
             unboldLastMatch();
             m_select(k);
-            list.setBold(list.keyOfRow(k), true);
+            m_list.setBold(m_list.keyOfRow(k), true);
             m_lastMatch = k;
             cmdFind->setText(QStringLiteral("&Find Next"));
             ProgressBar1->setValue(k + 1);

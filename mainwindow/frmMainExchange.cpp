@@ -91,8 +91,7 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
         }
         BirthdayImport import = PlanBirthdayImport(book.contacts, m_state.Events(), Date::today());
         // All or nothing: the list takes every birthday or none.
-        const auto room = static_cast<size_t>(
-            EventState::Limit - std::max<int>(m_state.EventCount(), m_state.NextId()));
+        const size_t room = m_state.Room();
         if (import.events.size() > room) {
             ShowMessage(std::string_view("The address book holds " +
                                          IntToText(static_cast<long long>(import.events.size())) +

@@ -51,6 +51,13 @@ ended() { # ended PID: its exit status, once it ends within 10 s (124 when it do
     return 124
 }
 
+signalled() { # signalled SIGNAL WHAT: ends the program with SIGNAL; checks it ended cleanly and lost nothing
+    kill -"$1" $app; ended $app; local rc=$?
+    check "$1 $2 ends the program cleanly (status $rc)" [ $rc -eq 0 ]
+    check "$1: the file is as it was" cmp -s "$events" "$work/original"
+    check "$1: the copy holds the change" cmp -s "$copy" "$work/changed"
+}
+
 original=$'$$Alpha$$2999-01-01$$Once$$3$$\r\n$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n'
 changed=$'$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n'
 printf '%s' "$original" > "$work/original"
@@ -62,19 +69,13 @@ start_x
 "$bin" 2>>"$work/err" & app=$!
 press Delete Return
 check "a change keeps a recovery copy" wait_for [ -s "$copy" ]
-kill -TERM $app; ended $app; rc=$?
-check "SIGTERM ends the program cleanly (status $rc)" [ $rc -eq 0 ]
-check "SIGTERM: the file is as it was" cmp -s "$events" "$work/original"
-check "SIGTERM: the copy holds the change" cmp -s "$copy" "$work/changed"
+signalled TERM "after a change"
 
 # The next start asks; Yes restores the list, unsaved. SIGHUP with the editor open ends it too.
 "$bin" 2>>"$work/err" & app=$!
 press Return
 press ctrl+a
-kill -HUP $app; ended $app; rc=$?
-check "SIGHUP with the editor open ends the program cleanly (status $rc)" [ $rc -eq 0 ]
-check "SIGHUP: the file is as it was" cmp -s "$events" "$work/original"
-check "SIGHUP: the copy is kept" cmp -s "$copy" "$work/changed"
+signalled HUP "with the editor open"
 
 # The X server goes away under a restored list: the copy survives the program.
 "$bin" 2>>"$work/err" & app=$!
