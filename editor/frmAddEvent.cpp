@@ -52,8 +52,7 @@ frmAddEvent::~frmAddEvent() = default;
 void frmAddEvent::applyTypeRules()
 {
     const std::string type = ToBytes(comOccurs->currentText());
-    const std::string_view unit = IntervalUnit(type);
-    const bool interval = !unit.empty();
+    const bool interval = !IntervalUnit(type).empty();
     const bool birthday = type == BirthdayType;
     if (!birthday)
         txtEmail->clear();
