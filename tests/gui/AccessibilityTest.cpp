@@ -23,6 +23,8 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool isInputOrButton(const QWidget *w)
@@ -51,7 +53,7 @@ QStringList unnamed(QWidget *window)
     QStringList missing;
     for (QWidget *w : window->findChildren<QWidget *>()) {
         if (!isInputOrButton(w) || insideComposite(w, window) ||
-            w->objectName().startsWith(QStringLiteral("qt_")))
+            w->objectName().startsWith(u"qt_"_s))
             continue;
         QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
         const QString name = face ? face->text(QAccessible::Name).trimmed() : QString();
@@ -74,7 +76,7 @@ private slots:
     void everyControlOfEveryWindowHasAName()
     {
         start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
-        QCOMPARE(unnamed(window.get()).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(window.get()).join(u", "_s), QString());
         // The toolbar's buttons are named by their tooltips.
         for (QToolButton *button : window->findChildren<QToolButton *>()) {
             if (button->defaultAction() != nullptr && !button->toolTip().isEmpty())
@@ -84,29 +86,29 @@ private slots:
 
         std::optional<EventFields> line;
         frmAddEvent editor(line);
-        QCOMPARE(unnamed(&editor).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&editor).join(u", "_s), QString());
         QCOMPARE(QAccessible::queryAccessibleInterface(
-                     editor.findChild<QLineEdit *>(QStringLiteral("txtDescription")))
+                     editor.findChild<QLineEdit *>(u"txtDescription"_s))
                      ->text(QAccessible::Name),
-                 QStringLiteral("Description"));
+                 u"Description"_s);
 
         frmFind find(
             window->List(), [&](int row) { window->SelectRow(row); }, window.get());
-        QCOMPARE(unnamed(&find).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&find).join(u", "_s), QString());
 
         std::vector<MailOffer> mails;
         const ScanResult scan = ComputeScan(window->State().Events(), Date::today());
         frmWhatsUp whatsUp(scan.rows, mails);
-        QCOMPARE(unnamed(&whatsUp).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&whatsUp).join(u", "_s), QString());
 
         frmAbout about;
-        QCOMPARE(unnamed(&about).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&about).join(u", "_s), QString());
         frmBug contact;
-        QCOMPARE(unnamed(&contact).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&contact).join(u", "_s), QString());
         frmLiveUpdate update;
-        QCOMPARE(unnamed(&update).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&update).join(u", "_s), QString());
         HelpViewer help({HelpTopic{1, "Contents", "Welcome."}}, window.get());
-        QCOMPARE(unnamed(&help).join(QStringLiteral(", ")), QString());
+        QCOMPARE(unnamed(&help).join(u", "_s), QString());
     }
 };
 

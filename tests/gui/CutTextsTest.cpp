@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 /// Every cell of `columns` and every header of `view` shows its text whole.
@@ -29,7 +31,7 @@ QStringList cutCells(QTreeView *view, const QList<int> &columns)
             2 * view->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header());
         if (QFontMetrics(view->header()->font()).horizontalAdvance(caption) + headerMargin >
             view->header()->sectionSize(column))
-            cut << QStringLiteral("header ") + caption;
+            cut << u"header "_s + caption;
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, column);
             const QVariant font = index.data(Qt::FontRole);
@@ -62,8 +64,7 @@ private slots:
               dateText(3) + "$$Birthday$$3$$\r\n");
         for (int row = 0; row < window->List().rowCount(); ++row)
             window->List().setBold(window->List().keyOfRow(row), true);
-        QCOMPARE(cutCells(window->EventView(), {0, 1, 2, 3, 4}).join(QStringLiteral(" | ")),
-                 QString());
+        QCOMPARE(cutCells(window->EventView(), {0, 1, 2, 3, 4}).join(u" | "_s), QString());
         // The window keeps its size: the columns fill the list without a scroll bar, and the
         // description keeps most of the room.
         int total = 0;
@@ -86,7 +87,7 @@ private slots:
                         {{"Missed", today.addDays(-14), "", 0}, {"Y", today.addDays(-1), "", 0}});
         std::vector<MailOffer> mails;
         frmWhatsUp window(scan.rows, mails);
-        auto *list = window.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
+        auto *list = window.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
         // Today's rows are drawn bold: measure every label so.
         for (int i = 0; i < list->topLevelItemCount(); ++i) {
             QFont bold = list->font();
@@ -94,7 +95,7 @@ private slots:
             for (int c = 0; c < 2; ++c)
                 list->topLevelItem(i)->setFont(c, bold);
         }
-        QCOMPARE(cutCells(list, {0, 1}).join(QStringLiteral(" | ")), QString());
+        QCOMPARE(cutCells(list, {0, 1}).join(u" | "_s), QString());
     }
 
     void theEditorsCaptionsAndWeekdaysAreWhole()
@@ -103,7 +104,7 @@ private slots:
         frmAddEvent editor(line);
         editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        auto *frame = editor.findChild<QGroupBox *>(QStringLiteral("fraEmail"));
+        auto *frame = editor.findChild<QGroupBox *>(u"fraEmail"_s);
         QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 <=
                 frame->width());
         QVERIFY(frame->geometry().right() < editor.width());
@@ -113,7 +114,7 @@ private slots:
             QVERIFY2(place.top() >= frame->y() + QFontMetrics(frame->font()).height(), name);
             QVERIFY2(place.right() < editor.width(), name);
         }
-        auto *calendar = editor.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"));
+        auto *calendar = editor.findChild<QCalendarWidget *>(u"calSetDate"_s);
         auto *grid = calendar->findChild<QTableView *>();
         QVERIFY(grid);
         const QAbstractItemModel *days = grid->model();

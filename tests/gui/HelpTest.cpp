@@ -11,6 +11,8 @@
 #include <QScreen>
 #include <QTextBrowser>
 
+using namespace Qt::StringLiterals;
+
 class HelpTest : public QObject
 {
     Q_OBJECT
@@ -34,11 +36,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         // The main window's F1 is its Help entry: the contents.
-        window.findChild<QAction *>(QStringLiteral("mnuHelpHelp"))->trigger();
+        window.findChild<QAction *>(u"mnuHelpHelp"_s)->trigger();
         QVERIFY(viewerOf(window));
         QCOMPARE(viewerOf(window)->CurrentTopic(), 1);
         QVERIFY(viewerOf(window)->findChild<QTextBrowser *>()->toPlainText().startsWith(
-            QStringLiteral("Welcome to Moonrill")));
+            u"Welcome to Moonrill"_s));
 
         std::optional<EventFields> line;
         for (int topic : {3, 4}) {
@@ -79,7 +81,7 @@ private slots:
         QVERIFY(window.StartUp());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QAction *>(QStringLiteral("mnuHelpHelp"))->trigger();
+        window.findChild<QAction *>(u"mnuHelpHelp"_s)->trigger();
         const QPointer<HelpViewer> viewer = viewerOf(window);
         QVERIFY(viewer);
         // Wholly on the screen's free area.
@@ -118,11 +120,10 @@ private slots:
         MessageAnswerer answers;
         QWidget owner;
         QVERIFY(ShowHelpTopic(&owner, 2) == nullptr);
-        QCOMPARE(answers.texts(),
-                 QStringList(
-                     QStringLiteral("The help file ") + empty.path() +
-                     QStringLiteral(
-                         "/Moonrill.hlp cannot be found or read. Please reinstall the program.")));
+        QCOMPARE(
+            answers.texts(),
+            QStringList(u"The help file "_s + empty.path() +
+                        u"/Moonrill.hlp cannot be found or read. Please reinstall the program."_s));
         QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
         QVERIFY(!viewerOf(owner));
         qunsetenv("MOONRILL_ASSET_DIR");

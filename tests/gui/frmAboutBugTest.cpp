@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class frmAboutBugTest : public QObject
 {
     Q_OBJECT
@@ -30,24 +32,21 @@ private slots:
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::qWait(30);
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Moonrill"));
-        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("lblTitle"))->text(),
-                 QStringLiteral("         Moonrill"));
-        QCOMPARE(about.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
-                 QStringLiteral("Version 1.0.0"));
-        QVERIFY(!about.findChild<QLabel *>(QStringLiteral("anmAbout"))->pixmap().isNull());
+        QCOMPARE(about.windowTitle(), u"About Moonrill"_s);
+        QCOMPARE(about.findChild<QLabel *>(u"lblTitle"_s)->text(), u"         Moonrill"_s);
+        QCOMPARE(about.findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.0.0"_s);
+        QVERIFY(!about.findChild<QLabel *>(u"anmAbout"_s)->pixmap().isNull());
         QVERIFY(answers.shown.empty());
 
-        auto *email = about.findChild<QLabel *>(QStringLiteral("lblEmail"));
+        auto *email = about.findChild<QLabel *>(u"lblEmail"_s);
         QCOMPARE(email->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         QTest::mouseClick(email, Qt::LeftButton);
         QCOMPARE(email->palette().color(QPalette::WindowText), QColor(128, 128, 255));
-        QTest::mouseClick(about.findChild<QLabel *>(QStringLiteral("lblUrl")), Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QLabel *>(u"lblUrl"_s), Qt::LeftButton);
         QCOMPARE(links.opened.size(), 2);
         QCOMPARE(links.opened[0].toString(),
-                 QStringLiteral("mailto:support@moonrill.example.org?subject=Moonrill"));
-        QCOMPARE(links.opened[1].toString(),
-                 QStringLiteral("https://moonrill.example.org/moonrill.html"));
+                 u"mailto:support@moonrill.example.org?subject=Moonrill"_s);
+        QCOMPARE(links.opened[1].toString(), u"https://moonrill.example.org/moonrill.html"_s);
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
     }
@@ -58,21 +57,18 @@ private slots:
         qputenv("PATH", bin.path().toUtf8());
         MessageAnswerer answers;
         frmAbout about;
-        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")),
-                          Qt::LeftButton);
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("System Information Is Unavailable At This Time")));
+        QTest::mouseClick(about.findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
+        QCOMPARE(answers.texts(), QStringList(u"System Information Is Unavailable At This Time"_s));
         QCOMPARE(answers.shown[0].icon, QMessageBox::NoIcon);
 
         // A hardware-information tool on the path is started.
-        const QString started = bin.filePath(QStringLiteral("started"));
-        QFile tool(bin.filePath(QStringLiteral("hardinfo")));
+        const QString started = bin.filePath(u"started"_s);
+        QFile tool(bin.filePath(u"hardinfo"_s));
         QVERIFY(tool.open(QIODevice::WriteOnly));
         tool.write("#!/bin/sh\n/usr/bin/touch '" + started.toUtf8() + "'\n");
         tool.close();
         tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QTest::mouseClick(about.findChild<QPushButton *>(QStringLiteral("cmdSysInfo")),
-                          Qt::LeftButton);
+        QTest::mouseClick(about.findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
         QTRY_VERIFY(QFile::exists(started));
         QCOMPARE(answers.shown.size(), size_t(1));
     }
@@ -90,7 +86,7 @@ private slots:
         about.show();
         QTest::qWait(30);
         QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("Animation missing. Please reinstall the program")));
+                 QStringList(u"Animation missing. Please reinstall the program"_s));
         frmBug form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -105,40 +101,39 @@ private slots:
         frmBug form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.windowTitle(), QStringLiteral("Bug Report"));
-        auto *send = form.findChild<QPushButton *>(QStringLiteral("cmdSend"));
-        auto *type = form.findChild<QComboBox *>(QStringLiteral("comRequest"));
-        auto *text = form.findChild<QPlainTextEdit *>(QStringLiteral("txtBugReport"));
+        QCOMPARE(form.windowTitle(), u"Bug Report"_s);
+        auto *send = form.findChild<QPushButton *>(u"cmdSend"_s);
+        auto *type = form.findChild<QComboBox *>(u"comRequest"_s);
+        auto *text = form.findChild<QPlainTextEdit *>(u"txtBugReport"_s);
         QCOMPARE(type->currentIndex(), -1);
         QTest::mouseClick(send, Qt::LeftButton);
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("Please tell me what this is about!")));
+        QCOMPARE(answers.texts(), QStringList(u"Please tell me what this is about!"_s));
         QCOMPARE(QApplication::focusWidget(), type);
         type->setCurrentIndex(1);
         text->setFocus(); // leaving the list names the request
-        QCOMPARE(form.findChild<QLabel *>(QStringLiteral("lblContact"))->text(),
-                 QStringLiteral("Bug Report"));
+        QCOMPARE(form.findChild<QLabel *>(u"lblContact"_s)->text(), u"Bug Report"_s);
         QTest::mouseClick(send, Qt::LeftButton);
-        QCOMPARE(answers.texts().last(), QStringLiteral("Please type in some words...!"));
+        QCOMPARE(answers.texts().last(), u"Please type in some words...!"_s);
         QCOMPARE(QApplication::focusWidget(), text);
 
-        QTest::keyClicks(text, QStringLiteral("Fix & #1 at 100%"));
+        QTest::keyClicks(text, u"Fix & #1 at 100%"_s);
         QTest::keyClick(text, Qt::Key_Return);
-        QTest::keyClicks(text, QStringLiteral("please"));
+        QTest::keyClicks(text, u"please"_s);
         QTest::mouseClick(send, Qt::LeftButton);
         QCOMPARE(links.opened.size(), 1);
         const QString encoded = links.opened[0].toString(QUrl::FullyEncoded);
-        QVERIFY2(encoded.startsWith(QStringLiteral(
-                     "mailto:support@moonrill.example.org?subject=Moonrill%20-%20Bug%20Report&body="
-                     "Moonrill%20version%3A%201.0.0%0AWindows%20version%3A%20")),
-                 qPrintable(encoded));
-        QVERIFY2(encoded.endsWith(QStringLiteral(
-                     "%0A%0A-%3E%20Bug%20Report%3A%0AFix%20%26%20%231%20at%20100%25%0Aplease")),
+        QVERIFY2(
+            encoded.startsWith(
+                u"mailto:support@moonrill.example.org?subject=Moonrill%20-%20Bug%20Report&body="
+                "Moonrill%20version%3A%201.0.0%0AWindows%20version%3A%20"_s),
+            qPrintable(encoded));
+        QVERIFY2(encoded.endsWith(
+                     u"%0A%0A-%3E%20Bug%20Report%3A%0AFix%20%26%20%231%20at%20100%25%0Aplease"_s),
                  qPrintable(encoded));
         // The mail program sees exactly what was typed.
         const QUrlQuery query(links.opened[0]);
-        QVERIFY(query.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
-                    .endsWith(QStringLiteral("Fix & #1 at 100%\nplease")));
+        QVERIFY(query.queryItemValue(u"body"_s, QUrl::FullyDecoded)
+                    .endsWith(u"Fix & #1 at 100%\nplease"_s));
         // The form stays, with type and text kept.
         QVERIFY(form.isVisible());
         QCOMPARE(type->currentIndex(), 1);
@@ -149,12 +144,10 @@ private slots:
         QVERIFY(form.isVisible());
         QCOMPARE(links.opened.size(), 1);
 
-        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("cmdReset")),
-                          Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton *>(u"cmdReset"_s), Qt::LeftButton);
         QCOMPARE(text->toPlainText(), QString());
         QCOMPARE(type->currentIndex(), 1);
-        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("cmdClose")),
-                          Qt::LeftButton);
+        QTest::mouseClick(form.findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
         QVERIFY(!form.isVisible());
     }
 };

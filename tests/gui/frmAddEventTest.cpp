@@ -14,6 +14,8 @@
 #include <QSpinBox>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 template <typename T> T *child(QWidget &dialog, const char *name)
@@ -58,18 +60,17 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(HandedOver(entered), std::string("-1"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Add Event"));
+        QCOMPARE(dialog.windowTitle(), u"Add Event"_s);
         QCOMPARE(child<QCalendarWidget>(dialog, "calSetDate")->selectedDate(),
                  QDate::currentDate());
         auto *combo = child<QComboBox>(dialog, "comOccurs");
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)
             items << combo->itemText(i);
-        QCOMPARE(items, QStringList({QStringLiteral("Once"), QStringLiteral("Daily"),
-                                     QStringLiteral("Weekly"), QStringLiteral("Monthly"),
-                                     QStringLiteral("Birthday"), QStringLiteral("Yearly")}));
-        QCOMPARE(combo->currentText(), QStringLiteral("Once"));
-        QCOMPARE(child<QLineEdit>(dialog, "txtPeriod")->text(), QStringLiteral("3"));
+        QCOMPARE(items, QStringList({u"Once"_s, u"Daily"_s, u"Weekly"_s, u"Monthly"_s,
+                                     u"Birthday"_s, u"Yearly"_s}));
+        QCOMPARE(combo->currentText(), u"Once"_s);
+        QCOMPARE(child<QLineEdit>(dialog, "txtPeriod")->text(), u"3"_s);
         QVERIFY(child<QLineEdit>(dialog, "txtPeriod")->isReadOnly());
         QVERIFY(!child<QSpinBox>(dialog, "UpDown2")->isVisible());
         QVERIFY(!child<QLineEdit>(dialog, "txtEmail")->isVisible());
@@ -99,7 +100,7 @@ private slots:
         interval->stepUp();
         QCOMPARE(interval->value(), 99);
         // Typing into the box does nothing.
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtPeriod"), QStringLiteral("7"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtPeriod"), u"7"_s);
         QCOMPARE(period->value(), 0);
     }
 
@@ -112,12 +113,11 @@ private slots:
         QTest::addColumn<QString>("email");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
-        QTest::newRow("empty") << QString() << false << QString()
-                               << QStringLiteral("Description missing!")
-                               << QStringLiteral("txtDescription");
+        QTest::newRow("empty") << QString() << false << QString() << u"Description missing!"_s
+                               << u"txtDescription"_s;
         QTest::newRow("yes without address")
-            << QStringLiteral("Ann") << true << QString()
-            << QStringLiteral("Please enter a valid e-mail address!") << QStringLiteral("txtEmail");
+            << u"Ann"_s << true << QString() << u"Please enter a valid e-mail address!"_s
+            << u"txtEmail"_s;
     }
 
     void refusals()
@@ -141,7 +141,7 @@ private slots:
         clickOk(dialog);
         QCOMPARE(answers.texts(), QStringList(message));
         QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(answers.shown[0].title, QStringLiteral("Moonrill"));
+        QCOMPARE(answers.shown[0].title, u"Moonrill"_s);
         QVERIFY(dialog.isVisible());
         QCOMPARE(HandedOver(entered), std::string("-1"));
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
@@ -152,14 +152,11 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<int>("interval");
         QTest::addColumn<QString>("text");
-        QTest::newRow("weekly 1") << QStringLiteral("Weekly") << 1 << QStringLiteral("Weekly");
-        QTest::newRow("weekly 3") << QStringLiteral("Weekly") << 3
-                                  << QStringLiteral("Every 3th week");
-        QTest::newRow("yearly 21")
-            << QStringLiteral("Yearly") << 21 << QStringLiteral("Every 21th year");
-        QTest::newRow("daily ignores it")
-            << QStringLiteral("Daily") << 5 << QStringLiteral("Daily");
-        QTest::newRow("birthday") << QStringLiteral("Birthday") << 5 << QStringLiteral("Birthday");
+        QTest::newRow("weekly 1") << u"Weekly"_s << 1 << u"Weekly"_s;
+        QTest::newRow("weekly 3") << u"Weekly"_s << 3 << u"Every 3th week"_s;
+        QTest::newRow("yearly 21") << u"Yearly"_s << 21 << u"Every 21th year"_s;
+        QTest::newRow("daily ignores it") << u"Daily"_s << 5 << u"Daily"_s;
+        QTest::newRow("birthday") << u"Birthday"_s << 5 << u"Birthday"_s;
     }
 
     void composition()
@@ -171,12 +168,11 @@ private slots:
         frmAddEvent dialog(entered);
         child<QSpinBox>(dialog, "UpDown2")->setValue(interval);
         chooseType(dialog, type.toLatin1().constData());
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Bins"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Bins"_s);
         child<QSpinBox>(dialog, "UpDown1")->setValue(7);
         clickOk(dialog);
-        QCOMPARE(QString::fromStdString(HandedOver(entered)), QStringLiteral("$$Bins$$") + today() +
-                                                                  QStringLiteral("$$") + text +
-                                                                  QStringLiteral("$$7$$"));
+        QCOMPARE(QString::fromStdString(HandedOver(entered)),
+                 u"$$Bins$$"_s + today() + u"$$"_s + text + u"$$7$$"_s);
     }
 
     void intervalSurvivesATypeChange()
@@ -185,18 +181,16 @@ private slots:
         dialog.show();
         chooseType(dialog, "Weekly");
         QVERIFY(child<QSpinBox>(dialog, "UpDown2")->isVisible());
-        QCOMPARE(
-            child<QSpinBox>(dialog, "UpDown2")->toolTip(),
-            QStringLiteral("Set's the interval. For instance 1 is Weekly and 3 is Every 3th week"));
+        QCOMPARE(child<QSpinBox>(dialog, "UpDown2")->toolTip(),
+                 u"Set's the interval. For instance 1 is Weekly and 3 is Every 3th week"_s);
         child<QSpinBox>(dialog, "UpDown2")->setValue(4);
         chooseType(dialog, "Daily");
         QVERIFY(!child<QSpinBox>(dialog, "UpDown2")->isVisible());
         chooseType(dialog, "Weekly");
-        QCOMPARE(child<QLineEdit>(dialog, "txtInterval")->text(), QStringLiteral("4"));
+        QCOMPARE(child<QLineEdit>(dialog, "txtInterval")->text(), u"4"_s);
         chooseType(dialog, "Monthly");
         QCOMPARE(child<QSpinBox>(dialog, "UpDown2")->toolTip(),
-                 QStringLiteral(
-                     "Set's the interval. For instance 1 is Monthly and 3 is Every 3th month"));
+                 u"Set's the interval. For instance 1 is Monthly and 3 is Every 3th month"_s);
     }
 
     void birthdayExpandsAndOtherTypesEmptyTheAddress()
@@ -211,22 +205,20 @@ private slots:
         child<QRadioButton>(dialog, "optYes")->setChecked(true);
         QVERIFY(child<QLineEdit>(dialog, "txtEmail")->isVisible());
         QVERIFY(child<QLineEdit>(dialog, "txtEmail")->geometry().bottom() < dialog.height());
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral("ann@example.org"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), u"ann@example.org"_s);
         chooseType(dialog, "Once");
         QCOMPARE(dialog.height(), collapsed);
         QCOMPARE(child<QLineEdit>(dialog, "txtEmail")->text(), QString());
         // "Yes" is still chosen, so the empty address is refused.
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Ann"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Ann"_s);
         answers.shown.clear();
         clickOk(dialog);
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("Please enter a valid e-mail address!")));
+        QCOMPARE(answers.texts(), QStringList(u"Please enter a valid e-mail address!"_s));
         chooseType(dialog, "Birthday");
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), QStringLiteral("ann@example.org"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtEmail"), u"ann@example.org"_s);
         clickOk(dialog);
         QCOMPARE(QString::fromStdString(HandedOver(entered)),
-                 QStringLiteral("$$Ann$$") + today() +
-                     QStringLiteral("$$Birthday$$3$$ann@example.org"));
+                 u"$$Ann$$"_s + today() + u"$$Birthday$$3$$ann@example.org"_s);
     }
 
     void yearOfBirthTakesTheIntervalsPlaceAndComesFromTheCalendar()
@@ -239,39 +231,38 @@ private slots:
         QVERIFY(!year->isVisible());
         chooseType(dialog, "Birthday");
         QVERIFY(year->isVisible());
-        QCOMPARE(year->text(), QStringLiteral("unknown"));
-        QCOMPARE(child<QLabel>(dialog, "lblBirthYear")->text(), QStringLiteral("Year of birth:"));
+        QCOMPARE(year->text(), u"unknown"_s);
+        QCOMPARE(child<QLabel>(dialog, "lblBirthYear")->text(), u"Year of birth:"_s);
         // A date of birth picked in an earlier year gives the year; this year's date does not.
         auto *calendar = child<QCalendarWidget>(dialog, "calSetDate");
         calendar->setSelectedDate(QDate(1956, 3, 4));
         QCOMPARE(year->value(), 1956);
         calendar->setSelectedDate(QDate::currentDate());
         QCOMPARE(year->value(), 1956);
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Mum"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Mum"_s);
         clickOk(dialog);
         QCOMPARE(QString::fromStdString(HandedOver(entered)),
-                 QStringLiteral("$$Mum$$") + today() + QStringLiteral("$$Birthday$$3$$$$1956"));
+                 u"$$Mum$$"_s + today() + u"$$Birthday$$3$$$$1956"_s);
     }
 
     void yearOfBirthAfterTheDateIsRefusedAndUnknownWritesNone()
     {
         MessageAnswerer answers;
         frmAddEvent dialog(entered);
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Kid"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Kid"_s);
         chooseType(dialog, "Birthday");
         child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
         auto *year = child<QSpinBox>(dialog, "txtBirthYear");
         year->setValue(2010);
         clickOk(dialog);
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("The year of birth cannot lie after the date!")));
+        QCOMPARE(answers.texts(), QStringList(u"The year of birth cannot lie after the date!"_s));
         QCOMPARE(HandedOver(entered), std::string("-1"));
         year->setValue(0);
         clickOk(dialog);
         QCOMPARE(HandedOver(entered), std::string("$$Kid$$2001-05-06$$Birthday$$3$$"));
         // Another type never hands a year over.
         frmAddEvent yearly(entered);
-        QTest::keyClicks(child<QLineEdit>(yearly, "txtDescription"), QStringLiteral("Wedding"));
+        QTest::keyClicks(child<QLineEdit>(yearly, "txtDescription"), u"Wedding"_s);
         child<QCalendarWidget>(yearly, "calSetDate")->setSelectedDate(QDate(2001, 5, 6));
         chooseType(yearly, "Yearly");
         clickOk(yearly);
@@ -285,7 +276,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         auto *description = child<QLineEdit>(dialog, "txtDescription");
         description->setFocus();
-        QTest::keyClicks(description, QStringLiteral("Dentist"));
+        QTest::keyClicks(description, u"Dentist"_s);
         QTest::keyClick(description, Qt::Key_Return);
         QVERIFY(dialog.isVisible());
         QCOMPARE(HandedOver(entered), std::string("-1"));
@@ -304,8 +295,8 @@ private slots:
         // OK with an empty description: the refusal shows it was pressed.
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Return);
-        QCOMPARE(answers.texts(), QStringList(QStringLiteral("Description missing!")));
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Dentist"));
+        QCOMPARE(answers.texts(), QStringList(u"Description missing!"_s));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Dentist"_s);
         ok->setFocus();
         QTest::keyClick(ok, Qt::Key_Enter, Qt::KeypadModifier);
         QVERIFY(!dialog.isVisible());
@@ -336,7 +327,7 @@ private slots:
         frmAddEvent dialog(entered);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), QStringLiteral("Nothing"));
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Nothing"_s);
         if (way == 0)
             QTest::mouseClick(child<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
         else if (way == 1)
@@ -355,7 +346,7 @@ private slots:
         dialog.SetPeriod(150);
         clickOk(dialog);
         QCOMPARE(QString::fromStdString(HandedOver(entered)),
-                 QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$weekly$$150$$"));
+                 u"$$Odd$$"_s + today() + u"$$weekly$$150$$"_s);
 
         frmAddEvent changed(entered);
         changed.SetDescription("Odd");
@@ -365,7 +356,7 @@ private slots:
         child<QSpinBox>(changed, "UpDown1")->setValue(5);
         clickOk(changed);
         QCOMPARE(QString::fromStdString(HandedOver(entered)),
-                 QStringLiteral("$$Odd$$") + today() + QStringLiteral("$$Every 150th week$$5$$"));
+                 u"$$Odd$$"_s + today() + u"$$Every 150th week$$5$$"_s);
     }
 };
 

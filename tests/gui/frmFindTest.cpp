@@ -8,6 +8,8 @@
 
 #include <QProgressBar>
 
+using namespace Qt::StringLiterals;
+
 class frmFindTest : public MainWindowFixture
 {
     Q_OBJECT
@@ -24,35 +26,34 @@ private slots:
               dateText(6) + "$$Once$$1$$\r\n");
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         ModalScript<frmFind> script({[this](frmFind &find) {
-            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
-            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
-            auto *progress = find.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
+            auto *text = find.findChild<QLineEdit *>(u"txtFind"_s);
+            auto *button = find.findChild<QPushButton *>(u"cmdFind"_s);
+            auto *progress = find.findChild<QProgressBar *>(u"ProgressBar1"_s);
             auto selected = [this] {
                 return window->EventView()->selectionModel()->selectedRows().first().row();
             };
             auto bold = [this](int row) {
                 return window->List().index(row, 0).data(Qt::FontRole).value<QFont>().bold();
             };
-            QCOMPARE(find.windowTitle(), QStringLiteral("Find Event"));
-            QCOMPARE(button->text(), QStringLiteral("&Find"));
+            QCOMPARE(find.windowTitle(), u"Find Event"_s);
+            QCOMPARE(button->text(), u"&Find"_s);
             // An empty text does nothing.
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(answers->shown.empty());
-            QTest::keyClicks(text, QStringLiteral("match"));
+            QTest::keyClicks(text, u"match"_s);
             QTest::keyClick(text, Qt::Key_Return); // the default button
             QCOMPARE(selected(), 2);
             QVERIFY(bold(2));
             QCOMPARE(progress->value(), 3);
             QCOMPARE(progress->maximum(), 7);
-            QCOMPARE(button->text(), QStringLiteral("&Find Next"));
+            QCOMPARE(button->text(), u"&Find Next"_s);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(selected(), 5); // the type "Match" of row 3 is not searched
             QVERIFY(!bold(2));
             QVERIFY(bold(5));
             QCOMPARE(progress->value(), 6);
             QTest::mouseClick(button, Qt::LeftButton);
-            QCOMPARE(answers->texts(),
-                     QStringList(QStringLiteral("The whole list has been searched.")));
+            QCOMPARE(answers->texts(), QStringList(u"The whole list has been searched."_s));
             QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
             QVERIFY(!bold(5));
             QCOMPARE(selected(), 0);
@@ -60,8 +61,8 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(selected(), 2);
             // Typing starts over at the top and takes the bold away.
-            QTest::keyClicks(text, QStringLiteral(" a"));
-            QCOMPARE(button->text(), QStringLiteral("&Find"));
+            QTest::keyClicks(text, u" a"_s);
+            QCOMPARE(button->text(), u"&Find"_s);
             QVERIFY(!bold(2));
             QCOMPARE(selected(), 0);
             QCOMPARE(progress->value(), 0);
@@ -81,19 +82,18 @@ private slots:
         start("$$a$$" + dateText(0) + "$$Once$$1$$\r\n$$B last$$" + dateText(1) +
               "$$Once$$1$$\r\n");
         ModalScript<frmFind> script({[this](frmFind &find) {
-            auto *text = find.findChild<QLineEdit *>(QStringLiteral("txtFind"));
-            auto *button = find.findChild<QPushButton *>(QStringLiteral("cmdFind"));
-            QTest::keyClicks(text, QStringLiteral("zzz"));
+            auto *text = find.findChild<QLineEdit *>(u"txtFind"_s);
+            auto *button = find.findChild<QPushButton *>(u"cmdFind"_s);
+            QTest::keyClicks(text, u"zzz"_s);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(answers->texts().size(), 1);
             text->clear();
-            QTest::keyClicks(text, QStringLiteral("LAST"));
+            QTest::keyClicks(text, u"LAST"_s);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(answers->texts().size(), 1);
             QTest::mouseClick(button, Qt::LeftButton);
             QCOMPARE(answers->texts().size(), 2);
-            QTest::mouseClick(find.findChild<QPushButton *>(QStringLiteral("cmdCancel")),
-                              Qt::LeftButton);
+            QTest::mouseClick(find.findChild<QPushButton *>(u"cmdCancel"_s), Qt::LeftButton);
         }});
         window->FindEvent();
         QVERIFY(script.done());

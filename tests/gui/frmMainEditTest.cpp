@@ -10,6 +10,8 @@
 #include <QToolBar>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 /// Five events: their ids are ID0..ID4 in file order; shown soonest first.
@@ -40,15 +42,12 @@ private slots:
     {
         start(fiveEvents());
         QCOMPARE(column(*window, 0),
-                 QStringList({QStringLiteral("Delta"), QStringLiteral("Bravo"),
-                              QStringLiteral("Charlie"), QStringLiteral("Alpha"),
-                              QStringLiteral("Echo")}));
+                 QStringList({u"Delta"_s, u"Bravo"_s, u"Charlie"_s, u"Alpha"_s, u"Echo"_s}));
         selectByText(*window, "Delta");
         EditorScript script({[](frmAddEvent &e) {
-            QCOMPARE(e.windowTitle(), QStringLiteral("Edit event"));
+            QCOMPARE(e.windowTitle(), u"Edit event"_s);
             QCOMPARE(e.HelpContextID, 4);
-            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
-                     QStringLiteral("Delta"));
+            QCOMPARE(e.findChild<QLineEdit *>(u"txtDescription"_s)->text(), u"Delta"_s);
             ok(e);
         }});
         action(*window, "mnuEventEditEvent")->trigger();
@@ -66,12 +65,9 @@ private slots:
         start(fiveEvents());
         selectByText(*window, "Bravo");
         EditorScript script({[](frmAddEvent &e) {
-            QCOMPARE(e.findChild<QComboBox *>(QStringLiteral("comOccurs"))->currentText(),
-                     QStringLiteral("Monthly"));
-            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtInterval"))->text(),
-                     QStringLiteral("12"));
-            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtPeriod"))->text(),
-                     QStringLiteral("5"));
+            QCOMPARE(e.findChild<QComboBox *>(u"comOccurs"_s)->currentText(), u"Monthly"_s);
+            QCOMPARE(e.findChild<QLineEdit *>(u"txtInterval"_s)->text(), u"12"_s);
+            QCOMPARE(e.findChild<QLineEdit *>(u"txtPeriod"_s)->text(), u"5"_s);
             pickDate(e, 100);
             ok(e);
         }});
@@ -79,11 +75,9 @@ private slots:
                            window->EventView()->visualRect(window->List().index(1, 0)).center());
         QVERIFY(script.done());
         QCOMPARE(column(*window, 0),
-                 QStringList({QStringLiteral("Delta"), QStringLiteral("Charlie"),
-                              QStringLiteral("Alpha"), QStringLiteral("Bravo"),
-                              QStringLiteral("Echo")}));
-        QCOMPARE(column(*window, 3)[3], QStringLiteral("Every 12th month"));
-        QCOMPARE(column(*window, 2)[3], QStringLiteral("  100"));
+                 QStringList({u"Delta"_s, u"Charlie"_s, u"Alpha"_s, u"Bravo"_s, u"Echo"_s}));
+        QCOMPARE(column(*window, 3)[3], u"Every 12th month"_s);
+        QCOMPARE(column(*window, 2)[3], u"  100"_s);
         // Record order in the file is kept: Bravo still second.
         QCOMPARE(window->State().Events()[1].Description, std::string("Bravo"));
     }
@@ -93,10 +87,9 @@ private slots:
         start(fiveEvents());
         selectByText(*window, "Charlie");
         EditorScript script({[](frmAddEvent &e) {
-            QVERIFY(e.findChild<QRadioButton *>(QStringLiteral("optYes"))->isChecked());
-            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtEmail"))->text(),
-                     QStringLiteral("c@x.org"));
-            QVERIFY(e.findChild<QLineEdit *>(QStringLiteral("txtEmail"))->isVisibleTo(&e));
+            QVERIFY(e.findChild<QRadioButton *>(u"optYes"_s)->isChecked());
+            QCOMPARE(e.findChild<QLineEdit *>(u"txtEmail"_s)->text(), u"c@x.org"_s);
+            QVERIFY(e.findChild<QLineEdit *>(u"txtEmail"_s)->isVisibleTo(&e));
             QVERIFY(e.height() > 300);
             cancel(e);
         }});
@@ -116,15 +109,14 @@ private slots:
                  ok(e);
              },
              [](frmAddEvent &e) {
-                 QCOMPARE(
-                     e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))->selectedDate(),
-                     QDate::currentDate().addDays(30));
+                 QCOMPARE(e.findChild<QCalendarWidget *>(u"calSetDate"_s)->selectedDate(),
+                          QDate::currentDate().addDays(30));
                  cancel(e);
              }});
         action(*window, "mnuRightEditEvent")->trigger();
         QVERIFY(script.done());
         QCOMPARE(answers->texts(),
-                 QStringList(QStringLiteral("This event has already happened!\nPlease try again")));
+                 QStringList(u"This event has already happened!\nPlease try again"_s));
         QVERIFY(window->State().Saved());
     }
 
@@ -139,9 +131,8 @@ private slots:
         const QString key = window->List().keyOfRow(5);
         EditorScript script({[](frmAddEvent &e) { ok(e); }});
         window->EditEvent();
-        QCOMPARE(
-            answers->texts().last(),
-            QStringLiteral("Your action caused an error: Overflow\n\nGo to About for support"));
+        QCOMPARE(answers->texts().last(),
+                 u"Your action caused an error: Overflow\n\nGo to About for support"_s);
         QCOMPARE(window->List().keyOfRow(5), key);
         QVERIFY(window->State().RowOf(key.toStdString()).has_value());
         QVERIFY(window->State().Saved());
@@ -153,8 +144,7 @@ private slots:
         selectByText(*window, "Charlie");
         answers->answers = {MsgAnswer::No};
         action(*window, "mnuEventDeleteEvent")->trigger();
-        QCOMPARE(answers->texts().last(),
-                 QStringLiteral("Do you really want to delete 'Charlie'?"));
+        QCOMPARE(answers->texts().last(), u"Do you really want to delete 'Charlie'?"_s);
         QCOMPARE(answers->shown.back().icon, QMessageBox::Question);
         QCOMPARE(window->List().rowCount(), 5);
         QVERIFY(!action(*window, "mnuEventUndo")->isEnabled());
@@ -166,7 +156,7 @@ private slots:
         QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
         QAction *undo = action(*window, "undo");
         QVERIFY(undo->isEnabled());
-        QCOMPARE(shownText(undo->toolTip()), QStringLiteral("Undo deletion of 'Charlie'"));
+        QCOMPARE(shownText(undo->toolTip()), u"Undo deletion of 'Charlie'"_s);
         QVERIFY(window->State().UndoLine.has_value());
         QCOMPARE(window->State().UndoLine->Description, std::string("Charlie"));
         QCOMPARE(window->State().Events()[2].Description, std::string("Delta"));
@@ -179,9 +169,9 @@ private slots:
         QCOMPARE(back.Period, int16_t(1));
         const int row = rowOf(*window, "Charlie");
         QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), row);
-        QCOMPARE(column(*window, 2)[row], QStringLiteral("   10"));
+        QCOMPARE(column(*window, 2)[row], u"   10"_s);
         QVERIFY(!undo->isEnabled());
-        QCOMPARE(undo->toolTip(), QStringLiteral("Undo"));
+        QCOMPARE(undo->toolTip(), u"Undo"_s);
         QVERIFY(!window->State().UndoLine.has_value());
 
         // An empty buffer leaves everything as it was.
@@ -199,8 +189,7 @@ private slots:
         window->DeleteEvent();
         window->UndoDelete();
         QCOMPARE(column(*window, 0),
-                 QStringList({QStringLiteral("Delta"), QStringLiteral("Bravo"),
-                              QStringLiteral("Charlie"), QStringLiteral("Echo")}));
+                 QStringList({u"Delta"_s, u"Bravo"_s, u"Charlie"_s, u"Echo"_s}));
     }
 
     void undoAfterDeleteAll()
@@ -210,14 +199,13 @@ private slots:
         selectByText(*window, "Bravo");
         window->DeleteEvent();
         action(*window, "mnuEventDeleteAllEvents")->trigger();
-        QCOMPARE(answers->texts().last(),
-                 QStringLiteral("Do you really want to delete all events?"));
+        QCOMPARE(answers->texts().last(), u"Do you really want to delete all events?"_s);
         QCOMPARE(window->List().rowCount(), 4);
         window->DeleteAllEvents();
         QCOMPARE(window->List().rowCount(), 0);
         QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
         window->UndoDelete();
-        QCOMPARE(column(*window, 0), QStringList(QStringLiteral("Bravo")));
+        QCOMPARE(column(*window, 0), QStringList(u"Bravo"_s));
         QCOMPARE(window->State().Events()[0].Id, std::string("ID0"));
         QCOMPARE(window->State().Events()[0].Occurs, std::string("Every 12th month"));
     }
@@ -229,21 +217,20 @@ private slots:
                                     "mnuEventCopyAll", "mnuEditFind"}) {
             answers->shown.clear();
             action(*window, command)->trigger();
-            QCOMPARE(answers->texts(), QStringList(QStringLiteral("No events available!")));
+            QCOMPARE(answers->texts(), QStringList(u"No events available!"_s));
             QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
         }
         // Delete All still asks on an empty list.
         answers->shown.clear();
         window->DeleteAllEvents();
-        QCOMPARE(answers->texts(),
-                 QStringList(QStringLiteral("Do you really want to delete all events?")));
+        QCOMPARE(answers->texts(), QStringList(u"Do you really want to delete all events?"_s));
     }
 
     void aRowWithoutSelectionIsReported()
     {
         start(fiveEvents());
         window->EventView()->selectionModel()->clearSelection();
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QGuiApplication::clipboard()->setText(u"before"_s);
         const auto doubleClick = [this] {
             QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {},
                                QPoint(5, window->EventView()->viewport()->height() - 5));
@@ -255,11 +242,11 @@ private slots:
         for (const auto &command : commands) {
             answers->shown.clear();
             command();
-            QCOMPARE(answers->texts(), QStringList(QStringLiteral("Not found!")));
+            QCOMPARE(answers->texts(), QStringList(u"Not found!"_s));
             QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
         }
         QCOMPARE(window->List().rowCount(), 5);
-        QCOMPARE(clipboard(), QStringLiteral("before"));
+        QCOMPARE(clipboard(), u"before"_s);
         QVERIFY(window->State().Saved());
     }
 
@@ -275,11 +262,10 @@ private slots:
         QVERIFY(first.done());
         const QModelIndexList selected = window->EventView()->selectionModel()->selectedRows();
         QCOMPARE(selected.size(), 1);
-        QCOMPARE(selected.first().data().toString(), QStringLiteral("Bravo"));
+        QCOMPARE(selected.first().data().toString(), u"Bravo"_s);
         // The keyboard goes on from there: Ctrl+E edits the selected row, no error.
         EditorScript second({[](frmAddEvent &e) {
-            QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
-                     QStringLiteral("Bravo"));
+            QCOMPARE(e.findChild<QLineEdit *>(u"txtDescription"_s)->text(), u"Bravo"_s);
             cancel(e);
         }});
         window->show();
@@ -301,17 +287,16 @@ private slots:
     void clipboardTexts()
     {
         start(fiveEvents());
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QGuiApplication::clipboard()->setText(u"before"_s);
         selectByText(*window, "Bravo");
         window->CopyEvent();
-        QCOMPARE(clipboard(), QStringLiteral("Bravo ") + QString::fromLatin1(dateText(2)) +
-                                  QStringLiteral(" Every 12th month"));
+        QCOMPARE(clipboard(),
+                 u"Bravo "_s + QString::fromLatin1(dateText(2)) + u" Every 12th month"_s);
         action(*window, "mnuEventCopyAll")->trigger();
-        const QString d = QStringLiteral(" ");
+        const QString d = u" "_s;
         auto line = [&](const char *text, int days, const char *when, const char *type) {
             return QString::fromLatin1(text) + d + QString::fromLatin1(dateText(days)) + d +
-                   QString::fromLatin1(when) + d + QString::fromLatin1(type) +
-                   QStringLiteral("\r\n");
+                   QString::fromLatin1(when) + d + QString::fromLatin1(type) + u"\r\n"_s;
         };
         QCOMPARE(clipboard(), line("Delta", 0, "    0", "weekly") +
                                   line("Bravo", 2, "    2", "Every 12th month") +
@@ -336,7 +321,7 @@ private slots:
         const QDate born(QDate::currentDate().year() - 40, 1, 1);
         EditorScript add({[&born](frmAddEvent &e) {
             type(e, "Mum", "Birthday");
-            e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))->setSelectedDate(born);
+            e.findChild<QCalendarWidget *>(u"calSetDate"_s)->setSelectedDate(born);
             ok(e);
         }});
         action(*window, "mnuEventNewEvent")->trigger();
@@ -346,16 +331,15 @@ private slots:
         const int age = mum.StartingOn.year() - born.year();
         QVERIFY(age == 40 || age == 41);
         const QModelIndex cell = window->List().index(0, 0);
-        QCOMPARE(cell.data().toString(), QStringLiteral("Mum"));
-        QCOMPARE(shownText(cell.data(Qt::ToolTipRole).toString()),
-                 QStringLiteral("Turns %1 on %2")
-                     .arg(age)
-                     .arg(QString::fromStdString(DateToText(mum.StartingOn))));
+        QCOMPARE(cell.data().toString(), u"Mum"_s);
+        QCOMPARE(
+            shownText(cell.data(Qt::ToolTipRole).toString()),
+            u"Turns %1 on %2"_s.arg(age).arg(QString::fromStdString(DateToText(mum.StartingOn))));
 
         // The editor shows the year; the undo buffer keeps it.
         selectByText(*window, "Mum");
         EditorScript edit({[&born](frmAddEvent &e) {
-            QCOMPARE(e.findChild<QSpinBox *>(QStringLiteral("txtBirthYear"))->value(), born.year());
+            QCOMPARE(e.findChild<QSpinBox *>(u"txtBirthYear"_s)->value(), born.year());
             ok(e);
         }});
         action(*window, "mnuEventEditEvent")->trigger();
@@ -371,7 +355,7 @@ private slots:
         // "unknown" takes the year away.
         selectByText(*window, "Mum");
         EditorScript forget({[](frmAddEvent &e) {
-            e.findChild<QSpinBox *>(QStringLiteral("txtBirthYear"))->setValue(0);
+            e.findChild<QSpinBox *>(u"txtBirthYear"_s)->setValue(0);
             ok(e);
         }});
         action(*window, "mnuEventEditEvent")->trigger();
@@ -386,19 +370,19 @@ private slots:
                                    "$$Once$$3$$\r\n$$Caf\xE9 Ren\xE9$$" + dateText(4) +
                                    "$$Once$$3$$\r\n";
         start(content);
-        QCOMPARE(column(*window, 0), QStringList({QStringLiteral("<b>Bold</b> & %1 party"),
+        QCOMPARE(column(*window, 0), QStringList({u"<b>Bold</b> & %1 party"_s,
                                                   QString::fromUtf8("Caf\xC3\xA9 Ren\xC3\xA9")}));
         // The file keeps its bytes: the start-up save wrote them back as they were.
-        QCOMPARE(readFile(home->home.filePath(QStringLiteral("events.mrl"))), content + "\r\n");
+        QCOMPARE(readFile(home->home.filePath(u"events.mrl"_s)), content + "\r\n");
 
         selectByText(*window, "<b>Bold</b> & %1 party");
         answers->answers = {MsgAnswer::Yes};
         action(*window, "mnuEventDeleteEvent")->trigger();
-        QCOMPARE(answers->texts(), QStringList(QStringLiteral(
-                                       "Do you really want to delete '<b>Bold</b> & %1 party'?")));
+        QCOMPARE(answers->texts(),
+                 QStringList(u"Do you really want to delete '<b>Bold</b> & %1 party'?"_s));
         QCOMPARE(answers->shown[0].icon, QMessageBox::Question);
         QCOMPARE(shownText(action(*window, "undo")->toolTip()),
-                 QStringLiteral("Undo deletion of '<b>Bold</b> & %1 party'"));
+                 u"Undo deletion of '<b>Bold</b> & %1 party'"_s);
     }
 };
 

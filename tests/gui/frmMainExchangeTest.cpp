@@ -12,6 +12,8 @@
 
 #include <libical/ical.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString contacts()
@@ -32,8 +34,8 @@ private slots:
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
         ModalScript<QFileDialog> dialog({[](QFileDialog &d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Import Birthdays"));
-            QCOMPARE(d.nameFilters(), QStringList(QStringLiteral("Address books (*.vcf *.vcard)")));
+            QCOMPARE(d.windowTitle(), u"Import Birthdays"_s);
+            QCOMPARE(d.nameFilters(), QStringList(u"Address books (*.vcf *.vcard)"_s));
             d.reject();
         }});
         action(*window, "mnuFileImportBirthdays")->trigger();
@@ -41,9 +43,8 @@ private slots:
         QVERIFY(answers->shown.empty());
 
         window->ImportBirthdaysFrom(contacts());
-        QCOMPARE(answers->texts(),
-                 QStringList(QStringLiteral("Birthdays imported: 9\nAlready in the list: 1\n"
-                                            "Contacts without a birthday: 2")));
+        QCOMPARE(answers->texts(), QStringList(u"Birthdays imported: 9\nAlready in the list: 1\n"
+                                               "Contacts without a birthday: 2"_s));
         QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
         QCOMPARE(window->List().rowCount(), 10);
         QVERIFY(!window->State().Saved());
@@ -59,21 +60,19 @@ private slots:
         // The same book again adds nothing.
         answers->shown.clear();
         window->ImportBirthdaysFrom(contacts());
-        QCOMPARE(answers->texts(),
-                 QStringList(QStringLiteral("Birthdays imported: 0\nAlready in the list: 10\n"
-                                            "Contacts without a birthday: 2")));
+        QCOMPARE(answers->texts(), QStringList(u"Birthdays imported: 0\nAlready in the list: 10\n"
+                                               "Contacts without a birthday: 2"_s));
         QCOMPARE(window->List().rowCount(), 10);
     }
 
     void aFileThatIsNoAddressBookAndAFullListAddNothing()
     {
         start("");
-        const QString other = home->home.filePath(QStringLiteral("notes.vcf"));
+        const QString other = home->home.filePath(u"notes.vcf"_s);
         writeFile(other, "Name,Birthday\nAnn,1956-03-04\n");
         window->ImportBirthdaysFrom(other);
-        QCOMPARE(
-            answers->texts(),
-            QStringList(other + QStringLiteral(" is not an address book: it holds no contact.")));
+        QCOMPARE(answers->texts(),
+                 QStringList(other + u" is not an address book: it holds no contact."_s));
         QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
         QVERIFY(window->State().Saved());
 
@@ -83,8 +82,8 @@ private slots:
         answers->shown.clear();
         window->ImportBirthdaysFrom(contacts());
         QCOMPARE(answers->texts(),
-                 QStringList(QStringLiteral("The address book holds 9 new birthdays, but the list "
-                                            "has room for 5 more events.\nNothing was imported.")));
+                 QStringList(u"The address book holds 9 new birthdays, but the list "
+                             "has room for 5 more events.\nNothing was imported."_s));
         QCOMPARE(int(window->State().EventCount()), EventState::Limit - 5);
     }
 
@@ -93,17 +92,17 @@ private slots:
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n$$Mum$$" + dateText(5) +
               "$$Birthday$$2$$mum@example.org$$1956\r\n");
         ModalScript<QFileDialog> dialog({[](QFileDialog &d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Export Calendar"));
-            QCOMPARE(d.nameFilters(), QStringList(QStringLiteral("iCalendar files (*.ics)")));
+            QCOMPARE(d.windowTitle(), u"Export Calendar"_s);
+            QCOMPARE(d.nameFilters(), QStringList(u"iCalendar files (*.ics)"_s));
             d.reject();
         }});
         action(*window, "mnuFileExportCalendar")->trigger();
         QVERIFY(dialog.done());
 
-        const QString path = home->home.filePath(QStringLiteral("moonrill.ics"));
+        const QString path = home->home.filePath(u"moonrill.ics"_s);
         window->ExportCalendarTo(path);
-        QCOMPARE(answers->texts(), QStringList(QStringLiteral("The calendar was written to ") +
-                                               path + QStringLiteral(": 2 events.")));
+        QCOMPARE(answers->texts(),
+                 QStringList(u"The calendar was written to "_s + path + u": 2 events."_s));
         const QByteArray text = readFile(path);
         icalcomponent *calendar = icalparser_parse_string(text.constData());
         QVERIFY(calendar != nullptr);
@@ -124,11 +123,11 @@ private slots:
         if (gone == 0)
             ::_exit(0);
         ::waitpid(gone, nullptr, 0);
-        const QString stale = home->home.filePath(QStringLiteral("old.ics.tmp-%1-0").arg(gone));
-        const QString other = home->home.filePath(QStringLiteral("notes.txt.tmp-%1-0").arg(gone));
+        const QString stale = home->home.filePath(u"old.ics.tmp-%1-0"_s.arg(gone));
+        const QString other = home->home.filePath(u"notes.txt.tmp-%1-0"_s.arg(gone));
         writeFile(stale, QByteArray(1000, 'x'));
         writeFile(other, "kept");
-        window->ExportCalendarTo(home->home.filePath(QStringLiteral("moonrill.ics")));
+        window->ExportCalendarTo(home->home.filePath(u"moonrill.ics"_s));
         QVERIFY(!QFile::exists(stale));
         QVERIFY(QFile::exists(other));
         // The next start looks beside the last calendar exported.

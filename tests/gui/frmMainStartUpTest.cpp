@@ -14,13 +14,15 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include <sys/resource.h>
+#include <optional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 QString autostartEntry(const TestHome &home)
 {
-    return home.config.filePath(QStringLiteral("autostart/moonrill.desktop"));
+    return home.config.filePath(u"autostart/moonrill.desktop"_s);
 }
 
 QAction *action(frmMain &window, const char *name)
@@ -39,64 +41,52 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(window.isVisible());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Moonrill"));
-        QVERIFY(answers.shown.empty());
-        QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
-        QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());
-        const QByteArray entry = readFile(autostartEntry(home));
-        const QByteArray exec =
-            "Exec=" + QByteArray::fromStdString(JoinPath(ExecutableFolder(), "moonrill")) +
-            " whatsup\n";
-        QVERIFY2(entry.contains(exec), entry.constData());
-        // The missing event file now exists, holding the closing empty line.
-        QCOMPARE(readFile(home.home.filePath(QStringLiteral("events.mrl"))), QByteArray("\r\n"));
-        QCOMPARE(window.HelpContextID, 2);
-
-        auto *config = window.findChild<QMenu *>(QStringLiteral("mnuConfig"));
-        QCOMPARE(config->title(), QStringLiteral("&Config"));
-        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("mnuConfigRun"))->title(),
-                 QStringLiteral("&Run Scan Events On Windows Startup"));
-
-        action(window, "mnuConfigRunOff")->trigger();
-        QVERIFY(!QFile::exists(autostartEntry(home)));
-        QVERIFY(!action(window, "mnuConfigRunOn")->isChecked());
-        QVERIFY(action(window, "mnuConfigRunOff")->isChecked());
-
-        action(window, "mnuConfigRunOn")->trigger();
-        QVERIFY(QFile::exists(autostartEntry(home)));
-        QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
-        QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());
-        window.close();
-    }
-
-    void laterStartsShowTheEntryAsFound()
-    {
-        TestHome home;
-        MessageAnswerer answers;
         {
-            frmMain first;
-            QVERIFY(first.StartUp());
-            action(first, "mnuConfigRunOff")->trigger();
-            first.close();
-        }
-        {
-            frmMain second;
-            QVERIFY(second.StartUp());
+            frmMain window;
+            QVERIFY(window.StartUp());
+            QVERIFY(window.isVisible());
+            QCOMPARE(window.windowTitle(), u"Moonrill"_s);
+            QVERIFY(answers.shown.empty());
+            QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
+            QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());
+            const QByteArray entry = readFile(autostartEntry(home));
+            const QByteArray exec =
+                "Exec=" + QByteArray::fromStdString(JoinPath(ExecutableFolder(), "moonrill")) +
+                " whatsup\n";
+            QVERIFY2(entry.contains(exec), entry.constData());
+            // The missing event file now exists, holding the closing empty line.
+            QCOMPARE(readFile(home.home.filePath(u"events.mrl"_s)), "\r\n"_ba);
+            QCOMPARE(window.HelpContextID, 2);
+
+            auto *config = window.findChild<QMenu *>(u"mnuConfig"_s);
+            QCOMPARE(config->title(), u"&Config"_s);
+            QCOMPARE(window.findChild<QMenu *>(u"mnuConfigRun"_s)->title(),
+                     u"&Run Scan Events On Windows Startup"_s);
+
+            action(window, "mnuConfigRunOff")->trigger();
             QVERIFY(!QFile::exists(autostartEntry(home)));
-            QVERIFY(second.findChild<QAction *>(QStringLiteral("mnuConfigRunOff"))->isChecked());
-            second.close();
+            QVERIFY(!action(window, "mnuConfigRunOn")->isChecked());
+            QVERIFY(action(window, "mnuConfigRunOff")->isChecked());
+
+            // Saved, the window ends without a question.
+            window.close();
+            QVERIFY(window.HasEnded());
+            QVERIFY(answers.shown.empty());
         }
-        // An entry pointing anywhere counts as on.
-        QDir().mkpath(home.config.filePath(QStringLiteral("autostart")));
-        writeFile(autostartEntry(home),
-                  "[Desktop Entry]\nType=Application\nExec=/somewhere/else\n");
-        frmMain third;
-        QVERIFY(third.StartUp());
-        QVERIFY(action(third, "mnuConfigRunOn")->isChecked());
-        third.close();
+        // Later starts show the entry as they find it: off stays off, and an entry pointing
+        // anywhere counts as on.
+        for (const bool elsewhere : {false, true}) {
+            if (elsewhere) {
+                QDir().mkpath(home.config.filePath(u"autostart"_s));
+                writeFile(autostartEntry(home), "[Desktop Entry]\nType=Application\nExec=/else\n");
+            }
+            frmMain later;
+            QVERIFY(later.StartUp());
+            QCOMPARE(QFile::exists(autostartEntry(home)), elsewhere);
+            QCOMPARE(action(later, "mnuConfigRunOn")->isChecked(), elsewhere);
+            QCOMPARE(action(later, "mnuConfigRunOff")->isChecked(), !elsewhere);
+            later.close();
+        }
     }
 
     void aSecondInstanceEndsSilently()
@@ -113,66 +103,62 @@ private slots:
         first.close();
     }
 
-    void damagedLinesAreReportedOnce()
+    void aLoadThatLosesLinesKeepsTheFileFirst_data()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        writeFile(events, "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n");
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("Eventlist was corrupt. \n1 line in the event-file has "
-                                            "been ignored.\nThe original file is kept as ") +
-                             events + QStringLiteral(".bak.")));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
-        QCOMPARE(readFile(events + QStringLiteral(".bak")),
-                 QByteArray("$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n"));
-        QCOMPARE(readFile(events), QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n"));
-        window.close();
+        const QByteArray damaged = "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n";
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("diskFull");
+        QTest::addColumn<QString>("message");  // %1 stands for the file's path
+        QTest::addColumn<QByteArray>("after"); // empty: left as it was
+        QTest::newRow("damaged")
+            << damaged << false
+            << u"Eventlist was corrupt. \n1 line in the event-file has been ignored.\nThe "
+               "original file is kept as %1.bak."_s
+            << QByteArray("$$Later$$2999-01-01$$Once$$3$$\r\n\r\n");
+        // Larger than the file system will let this process write (as a full disk would).
+        QTest::newRow("no backup") << damaged + QByteArray(9000, ' ') << true
+                                   << u"Eventlist was corrupt. \n2 lines in the event-file has "
+                                      "been ignored.\nThe original file could not be kept as a "
+                                      "backup (Cannot write %1.bak: File too large), so the file "
+                                      "was left as it was."_s
+                                   << QByteArray();
+        QTest::newRow("period out of range")
+            << QByteArray("$$A$$2999-01-01$$Once$$99999$$\r\n") << false
+            << u"Your action caused an error: Overflow in line 1 of the event file\n\nGo to "
+               "About for support"_s
+            << QByteArray();
     }
 
-    void theBackupExistsBeforeTheMessageSaysSo()
+    void aLoadThatLosesLinesKeepsTheFileFirst()
     {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, diskFull);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, after);
         TestHome home;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        writeFile(events, "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n");
+        const QString events = home.home.filePath(u"events.mrl"_s);
+        writeFile(events, content);
+        // The backup the message names exists by the time it is shown.
+        QStringList shown;
         QByteArray keptWhenShown;
-        SetMessageHook([&](QMessageBox &) {
-            keptWhenShown = readFile(events + QStringLiteral(".bak"));
+        bool critical = false;
+        SetMessageHook([&](QMessageBox &box) {
+            shown << box.text();
+            keptWhenShown = readFile(events + u".bak"_s);
+            critical = box.icon() == QMessageBox::Critical;
             return MsgAnswer::Ok;
         });
         frmMain window;
-        QVERIFY(window.StartUp());
-        SetMessageHook({});
-        QCOMPARE(keptWhenShown,
-                 QByteArray("$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n"));
-        window.close();
-    }
-
-    void noBackupMeansTheFileStaysAsItIs()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        // Larger than the file system will let this process write (as a full disk would).
-        const QByteArray original =
-            "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n" + QByteArray(9000, ' ');
-        writeFile(events, original);
-        frmMain window;
         {
-            const FileSizeLimit limit(8192);
+            const std::optional<FileSizeLimit> limit =
+                diskFull ? std::optional<FileSizeLimit>(std::in_place, 8192) : std::nullopt;
             QVERIFY(window.StartUp());
         }
-        QCOMPARE(answers.texts().value(0),
-                 QStringLiteral("Eventlist was corrupt. \n2 lines in the event-file has been "
-                                "ignored.\nThe original file could not be kept as a backup "
-                                "(Cannot write ") +
-                     events +
-                     QStringLiteral(".bak: File too large), so the file was left as it "
-                                    "was."));
-        QCOMPARE(readFile(events), original);
-        QVERIFY(!QFile::exists(events + QStringLiteral(".bak")));
+        SetMessageHook({});
+        QCOMPARE(shown, QStringList(message.replace(u"%1"_s, events)));
+        QVERIFY(critical);
+        QCOMPARE(readFile(events), after.isEmpty() ? content : after);
+        QCOMPARE(keptWhenShown, after.isEmpty() ? QByteArray() : content);
         window.close();
     }
 
@@ -180,20 +166,18 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QString events = home.home.filePath(u"events.mrl"_s);
         writeFile(events, "$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n");
         frmMain window;
         QVERIFY(window.StartUp());
         writeFile(events, "$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n");
         action(window, "mnuFileSave")->trigger();
-        QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral("The event file was changed by another program. Its "
-                                            "version is kept as ") +
-                             events + QStringLiteral(".bak.")));
+        QCOMPARE(answers.texts(), QStringList(u"The event file was changed by another program. Its "
+                                              "version is kept as "_s +
+                                              events + u".bak."_s));
         QCOMPARE(answers.shown[0].icon, QMessageBox::Information);
-        QCOMPARE(readFile(events + QStringLiteral(".bak")),
-                 QByteArray("$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n"));
-        QCOMPARE(readFile(events), QByteArray("$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n"));
+        QCOMPARE(readFile(events + u".bak"_s), "$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n"_ba);
+        QCOMPARE(readFile(events), "$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n"_ba);
         // Once: saving again says nothing.
         action(window, "mnuFileSave")->trigger();
         QCOMPARE(answers.shown.size(), size_t{1});
@@ -204,56 +188,38 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        writeFile(home.home.filePath(QStringLiteral(".moonrill-last-seen")),
+        writeFile(home.home.filePath(u".moonrill-last-seen"_s),
                   QByteArray::fromStdString(DateToText(Date::today().addDays(-4))) + "\r\n");
         const QByteArray missed = QByteArray::fromStdString(DateToText(Date::today().addDays(-3)));
-        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+        writeFile(home.home.filePath(u"events.mrl"_s),
                   "$$Mum$$" + missed + "$$Birthday$$3$$mum@example.org\r\n");
         frmMain window;
         QStringList rows;
         bool mainWindowShown = true;
-        ModalScript<frmWhatsUp> script(
-            {[&](frmWhatsUp &scan) {
-                 mainWindowShown = window.isVisible();
-                 auto *list = scan.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
-                 rows << list->topLevelItem(0)->text(0);
-                 scan.accept();
-             },
-             [&](frmWhatsUp &scan) {
-                 auto *list = scan.findChild<QTreeWidget *>(QStringLiteral("lstWhatsUp"));
-                 rows << list->topLevelItem(0)->text(0);
-                 scan.accept();
-             }});
+        ModalScript<frmWhatsUp> script({[&](frmWhatsUp &scan) {
+                                            mainWindowShown = window.isVisible();
+                                            auto *list =
+                                                scan.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+                                            rows << list->topLevelItem(0)->text(0);
+                                            scan.accept();
+                                        },
+                                        [&](frmWhatsUp &scan) {
+                                            auto *list =
+                                                scan.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+                                            rows << list->topLevelItem(0)->text(0);
+                                            scan.accept();
+                                        }});
         QVERIFY(window.StartUp());
         QVERIFY(!mainWindowShown);
         QVERIFY(window.isVisible());
         QCOMPARE(answers.texts(),
-                 QStringList(QStringLiteral(
-                     "Belated birthday: 'Mum'\nDo you want to e-mail this person?")));
+                 QStringList(u"Belated birthday: 'Mum'\nDo you want to e-mail this person?"_s));
         // The main window's scan shows it again for the rest of the run.
         action(window, "mnuWhatsUp")->trigger();
         QVERIFY(script.done());
-        QCOMPARE(rows, QStringList({QStringLiteral("3 days ago:"), QStringLiteral("3 days ago:")}));
-        QCOMPARE(readFile(home.home.filePath(QStringLiteral(".moonrill-last-seen"))),
+        QCOMPARE(rows, QStringList({u"3 days ago:"_s, u"3 days ago:"_s}));
+        QCOMPARE(readFile(home.home.filePath(u".moonrill-last-seen"_s)),
                  QByteArray::fromStdString(DateToText(Date::today())) + "\r\n");
-        window.close();
-    }
-
-    void aPeriodOutOfRangeLeavesTheFileAlone()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        const QByteArray original = "$$A$$2999-01-01$$Once$$99999$$\r\n";
-        writeFile(events, original);
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QCOMPARE(
-            answers.texts(),
-            QStringList(QStringLiteral(
-                "Your action caused an error: Overflow in line 1 of the event file\n\nGo to About "
-                "for support")));
-        QCOMPARE(readFile(events), original);
         window.close();
     }
 
@@ -261,13 +227,12 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        QVERIFY(QFile::link(home.home.filePath(QStringLiteral("no/such/folder/events.mrl")),
-                            home.home.filePath(QStringLiteral("events.mrl"))));
+        QVERIFY(QFile::link(home.home.filePath(u"no/such/folder/events.mrl"_s),
+                            home.home.filePath(u"events.mrl"_s)));
         const QString serious =
-            QStringLiteral("A serious error occured!\nIf this continues, please reinstall the "
-                           "program!\nCannot create ") +
-            home.home.filePath(QStringLiteral("no/such/folder/events.mrl")) +
-            QStringLiteral(": No such file or directory");
+            u"A serious error occured!\nIf this continues, please reinstall the "
+            "program!\nCannot create "_s +
+            home.home.filePath(u"no/such/folder/events.mrl"_s) + u": No such file or directory"_s;
         frmMain window;
         QVERIFY(window.StartUp());
         QVERIFY(window.isVisible());
@@ -279,7 +244,7 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
+        const QString events = home.home.filePath(u"events.mrl"_s);
         frmMain window;
         QVERIFY(window.StartUp());
         window.State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
@@ -289,8 +254,7 @@ private slots:
         window.close();
         QVERIFY(window.isVisible());
         QVERIFY(!window.HasEnded());
-        QCOMPARE(answers.texts().last(),
-                 QStringLiteral("Eventlist is not saved! Do you want to save?"));
+        QCOMPARE(answers.texts().last(), u"Eventlist is not saved! Do you want to save?"_s);
         QCOMPARE(answers.shown.back().icon, QMessageBox::Warning);
         QCOMPARE(answers.shown.back().buttons,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -298,11 +262,11 @@ private slots:
         // A save that fails shows why and keeps the window, so nothing is lost.
         QFile::remove(events);
         QVERIFY(QDir().mkdir(events));
-        QVERIFY(QFile(events + QStringLiteral("/keep")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(events + u"/keep"_s).open(QIODevice::WriteOnly));
         answers.answers = {MsgAnswer::Yes};
         window.close();
         QVERIFY(window.isVisible());
-        QVERIFY(answers.texts().last().startsWith(QStringLiteral("Your action caused an error: ")));
+        QVERIFY(answers.texts().last().startsWith(u"Your action caused an error: "_s));
         QVERIFY(!window.State().Saved());
 
         QVERIFY(QDir(events).removeRecursively());
@@ -311,19 +275,6 @@ private slots:
         QVERIFY(window.HasEnded());
         QVERIFY(!window.isVisible());
         QVERIFY(readFile(events).startsWith("$$New$$"));
-    }
-
-    void noEndsWithoutSaving()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.State().SetSaved(false);
-        answers.answers = {MsgAnswer::No};
-        QVERIFY(!window.ConfirmSave());
-        QVERIFY(window.HasEnded());
-        QCOMPARE(answers.shown.size(), size_t(1));
     }
 
     void anUnsavedChangeOutlivesTheSession_data()
@@ -338,8 +289,8 @@ private slots:
         QFETCH(bool, restore);
         TestHome home;
         MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        const QString copy = events + QStringLiteral(".recovery");
+        const QString events = home.home.filePath(u"events.mrl"_s);
+        const QString copy = events + u".recovery"_s;
         const QByteArray original =
             "$$Alpha$$2999-01-01$$Once$$3$$\r\n$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n";
         const QByteArray changed = "$$Beta$$2999-02-01$$Once$$3$$\r\n\r\n";
@@ -361,8 +312,8 @@ private slots:
         frmMain window;
         QVERIFY(window.StartUp());
         QCOMPARE(answers.texts().first(),
-                 QStringLiteral("Moonrill was closed before your changes were saved.\nDo you "
-                                "want to restore them?"));
+                 u"Moonrill was closed before your changes were saved.\nDo you "
+                 "want to restore them?"_s);
         QCOMPARE(answers.shown.front().icon, QMessageBox::Question);
         QCOMPARE(answers.shown.front().buttons, QMessageBox::Yes | QMessageBox::No);
         if (restore) {
@@ -373,10 +324,10 @@ private slots:
             QCOMPARE(readFile(events), changed);
         } else {
             QCOMPARE(window.State().RowCount(), size_t(2));
-            QCOMPARE(answers.texts().last(), QStringLiteral("The changes that were not saved are "
-                                                            "kept as ") +
-                                                 events + QStringLiteral(".bak."));
-            QCOMPARE(readFile(events + QStringLiteral(".bak")), changed);
+            QCOMPARE(answers.texts().last(), u"The changes that were not saved are "
+                                             "kept as "_s +
+                                                 events + u".bak."_s);
+            QCOMPARE(readFile(events + u".bak"_s), changed);
         }
         QVERIFY(!QFile::exists(copy));
         window.close();
@@ -386,8 +337,8 @@ private slots:
     {
         TestHome home;
         MessageAnswerer answers;
-        const QString events = home.home.filePath(QStringLiteral("events.mrl"));
-        const QString copy = events + QStringLiteral(".recovery");
+        const QString events = home.home.filePath(u"events.mrl"_s);
+        const QString copy = events + u".recovery"_s;
         // A copy that gives the list the file gives holds nothing unsaved: no question.
         writeFile(events, "$$A$$2999-01-01$$Once$$3$$\r\n\r\n");
         writeFile(copy, "$$A$$2999-01-01$$Once$$3$$\n");
@@ -398,22 +349,11 @@ private slots:
         // A change keeps a copy; No at the end drops it with the change.
         answers.answers = {MsgAnswer::Yes, MsgAnswer::No};
         action(window, "mnuEventDeleteAllEvents")->trigger();
-        QCOMPARE(readFile(copy), QByteArray("\r\n"));
+        QCOMPARE(readFile(copy), "\r\n"_ba);
         window.close();
         QVERIFY(window.HasEnded());
         QVERIFY(!QFile::exists(copy));
-        QCOMPARE(readFile(events), QByteArray("$$A$$2999-01-01$$Once$$3$$\r\n\r\n"));
-    }
-
-    void savedEndsWithoutAQuestion()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.close();
-        QVERIFY(window.HasEnded());
-        QVERIFY(answers.shown.empty());
+        QCOMPARE(readFile(events), "$$A$$2999-01-01$$Once$$3$$\r\n\r\n"_ba);
     }
 };
 

@@ -29,6 +29,8 @@
 
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 class frmMainWindowTest : public QObject
 {
     Q_OBJECT
@@ -40,8 +42,8 @@ private slots:
         MessageAnswerer answers;
         frmMain window;
         QVERIFY(window.StartUp());
-        QVERIFY(!window.findChild<QAction *>(QStringLiteral("mnuEventUndo"))->isEnabled());
-        QVERIFY(!window.findChild<QAction *>(QStringLiteral("undo"))->isEnabled());
+        QVERIFY(!window.findChild<QAction *>(u"mnuEventUndo"_s)->isEnabled());
+        QVERIFY(!window.findChild<QAction *>(u"undo"_s)->isEnabled());
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QTreeView *list = window.EventView();
         int columns = 0;
@@ -75,16 +77,13 @@ private slots:
                               "$$Once$$ 3$$\r\n$$Twelve$$" + dateText(12) + "$$Once$$3$$\r\n");
         frmMain window;
         QVERIFY(window.StartUp());
-        QCOMPARE(column(window, 0), QStringList({QStringLiteral("Today"), QStringLiteral("Twelve"),
-                                                 QStringLiteral("Year"), QStringLiteral("Far")}));
-        QCOMPARE(column(window, 2),
-                 QStringList({QStringLiteral("    0"), QStringLiteral("   12"),
-                              QStringLiteral("  365"), QStringLiteral("100000")}));
-        QCOMPARE(column(window, 4).first(), QStringLiteral(" 3"));
+        QCOMPARE(column(window, 0), QStringList({u"Today"_s, u"Twelve"_s, u"Year"_s, u"Far"_s}));
+        QCOMPARE(column(window, 2), QStringList({u"    0"_s, u"   12"_s, u"  365"_s, u"100000"_s}));
+        QCOMPARE(column(window, 4).first(), u" 3"_s);
         QHeaderView *header = window.EventView()->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionPosition(0) + 5, 5));
-        QCOMPARE(column(window, 0).first(), QStringLiteral("Today"));
+        QCOMPARE(column(window, 0).first(), u"Today"_s);
         // The first row is selected after loading.
         QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
         window.close();
@@ -114,7 +113,7 @@ private slots:
         frmMain window;
         QVERIFY(window.StartUp());
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *popup = window.findChild<QMenu *>(QStringLiteral("mnuRight"));
+        auto *popup = window.findChild<QMenu *>(u"mnuRight"_s);
         // The right button released over the empty list brings the popup.
         QTest::mouseRelease(window.EventView()->viewport(), Qt::RightButton, {}, QPoint(100, 300));
         QTRY_VERIFY(popup->isVisible());
@@ -124,23 +123,23 @@ private slots:
         QVERIFY(!popup->isVisible());
 
         // Find with an empty list refuses.
-        window.findChild<QAction *>(QStringLiteral("mnuEditFind"))->trigger();
-        QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
+        window.findChild<QAction *>(u"mnuEditFind"_s)->trigger();
+        QCOMPARE(answers.texts().last(), u"No events available!"_s);
         QCOMPARE(answers.shown.back().icon, QMessageBox::Critical);
-        window.findChild<QAction *>(QStringLiteral("findevent"))->trigger();
+        window.findChild<QAction *>(u"findevent"_s)->trigger();
         QCOMPARE(answers.shown.size(), size_t(2));
 
         // A double-click on the empty list reaches the edit command, which refuses.
         QTest::mouseDClick(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
         QCOMPARE(answers.shown.size(), size_t(3));
-        QCOMPARE(answers.texts().last(), QStringLiteral("No events available!"));
+        QCOMPARE(answers.texts().last(), u"No events available!"_s);
         window.close();
     }
 
     void keyboardPopupAndFocusAfterFind()
     {
         TestHome home;
-        writeFile(home.home.filePath(QStringLiteral("events.mrl")),
+        writeFile(home.home.filePath(u"events.mrl"_s),
                   "$$One$$" + dateText(1) + "$$Once$$3$$\r\n$$Two$$" + dateText(2) +
                       "$$Once$$3$$\r\n$$Three$$" + dateText(3) + "$$Once$$3$$\r\n");
         MessageAnswerer answers;
@@ -149,7 +148,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *popup = window.findChild<QMenu *>(QStringLiteral("mnuRight"));
+        auto *popup = window.findChild<QMenu *>(u"mnuRight"_s);
         QTreeView *list = window.EventView();
         list->setFocus();
         window.SelectRow(2);
@@ -165,7 +164,7 @@ private slots:
         }
 
         ModalScript<QDialog> find({[](QDialog &d) { d.reject(); }});
-        window.findChild<QAction *>(QStringLiteral("mnuEditFind"))->trigger();
+        window.findChild<QAction *>(u"mnuEditFind"_s)->trigger();
         QVERIFY(find.done());
         QCOMPARE(window.focusWidget(), static_cast<QWidget *>(list));
         window.close();
@@ -184,7 +183,7 @@ private slots:
                 pickDate(e, 4);
                 ok(e);
             }});
-            window.findChild<QAction *>(QStringLiteral("mnuEventNewEvent"))->trigger();
+            window.findChild<QAction *>(u"mnuEventNewEvent"_s)->trigger();
             QVERIFY(script.done());
         }
         {
@@ -192,7 +191,7 @@ private slots:
                 type(e, "Dentist", "Once");
                 ok(e);
             }});
-            window.findChild<QAction *>(QStringLiteral("addevent"))->trigger();
+            window.findChild<QAction *>(u"addevent"_s)->trigger();
         }
         {
             // A past one-time event is refused and the editor comes back, empty.
@@ -203,24 +202,19 @@ private slots:
                      ok(e);
                  },
                  [](frmAddEvent &e) {
-                     QCOMPARE(e.findChild<QLineEdit *>(QStringLiteral("txtDescription"))->text(),
-                              QString());
-                     QCOMPARE(e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))
-                                  ->selectedDate(),
+                     QCOMPARE(e.findChild<QLineEdit *>(u"txtDescription"_s)->text(), QString());
+                     QCOMPARE(e.findChild<QCalendarWidget *>(u"calSetDate"_s)->selectedDate(),
                               QDate::currentDate());
                      cancel(e);
                  }});
-            window.findChild<QAction *>(QStringLiteral("mnuRightAddEvent"))->trigger();
+            window.findChild<QAction *>(u"mnuRightAddEvent"_s)->trigger();
             QVERIFY(script.done());
             QCOMPARE(answers.texts().last(),
-                     QStringLiteral("This event has already happened!\nPlease try again"));
+                     u"This event has already happened!\nPlease try again"_s);
         }
-        QCOMPARE(column(window, 0),
-                 QStringList({QStringLiteral("Dentist"), QStringLiteral("Bins")}));
-        QCOMPARE(column(window, 2),
-                 QStringList({QStringLiteral("    0"), QStringLiteral("    4")}));
-        QCOMPARE(column(window, 3),
-                 QStringList({QStringLiteral("Once"), QStringLiteral("Every 3th week")}));
+        QCOMPARE(column(window, 0), QStringList({u"Dentist"_s, u"Bins"_s}));
+        QCOMPARE(column(window, 2), QStringList({u"    0"_s, u"    4"_s}));
+        QCOMPARE(column(window, 3), QStringList({u"Once"_s, u"Every 3th week"_s}));
         QCOMPARE(window.State().Events()[1].Id, std::string("ID1"));
         // The new row is selected.
         QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
@@ -229,7 +223,7 @@ private slots:
         answers.answers = {MsgAnswer::Yes};
         window.close();
         QVERIFY(window.HasEnded());
-        QFile file(home.home.filePath(QStringLiteral("events.mrl")));
+        QFile file(home.home.filePath(u"events.mrl"_s));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "$$Bins$$" + dateText(4) + "$$Every 3th week$$3$$\r\n$$Dentist$$" +
                                      dateText(0) + "$$Once$$3$$\r\n\r\n");
@@ -255,9 +249,8 @@ private slots:
             ok(e);
         }});
         window.AddEvent();
-        QCOMPARE(
-            answers.texts().last(),
-            QStringLiteral("Your action caused an error: Overflow\n\nGo to About for support"));
+        QCOMPARE(answers.texts().last(),
+                 u"Your action caused an error: Overflow\n\nGo to About for support"_s);
         QCOMPARE(window.List().rowCount(), 32767);
         QCOMPARE(window.State().EventCount(), 32767);
         QVERIFY(window.State().Saved());

@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QProcess>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 EventState eventsAhead(int count)
@@ -26,8 +28,7 @@ EventState eventsAhead(int count)
 QStringList pagesOf(const QString &pdf)
 {
     QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-                  {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.start(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     process.waitForFinished(30000);
     QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\f'));
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
@@ -60,7 +61,7 @@ private slots:
         QFETCH(int, pages);
         QFETCH(int, noticePage);
         QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("list.pdf"));
+        const QString pdf = folder.filePath(u"list.pdf"_s);
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
@@ -68,32 +69,29 @@ private slots:
         PrintEventList(printer, state);
         const QStringList text = pagesOf(pdf);
         QCOMPARE(text.size(), pages);
-        QVERIFY(text[0].contains(QStringLiteral("Moonrill - Events")));
-        QVERIFY(QRegularExpression(QStringLiteral("Event +Date +When +Type"))
-                    .match(text[0])
-                    .hasMatch());
+        QVERIFY(text[0].contains(u"Moonrill - Events"_s));
+        QVERIFY(QRegularExpression(u"Event +Date +When +Type"_s).match(text[0]).hasMatch());
         for (int p = 1; p < pages; ++p) {
-            QVERIFY(!text[p].contains(QStringLiteral("Moonrill - Events")));
-            QVERIFY(!text[p].contains(QStringLiteral("Notice")));
+            QVERIFY(!text[p].contains(u"Moonrill - Events"_s));
+            QVERIFY(!text[p].contains(u"Notice"_s));
         }
         // Every row once, in the list's order, with four columns and no notice period.
         const QString all = text.join(QString());
         int at = 0;
         for (int i = 0; i < rows; ++i) {
             const EventRow row = state.Row(size_t(i));
-            const QRegularExpression line(QStringLiteral("Event %1 +%2 +%3 +Weekly")
-                                              .arg(i + 1)
+            const QRegularExpression line(u"Event %1 +%2 +%3 +Weekly"_s.arg(i + 1)
                                               .arg(QString::fromStdString(row.Date))
                                               .arg(i));
             const QRegularExpressionMatch match = line.match(all, at);
             QVERIFY2(match.hasMatch(), qPrintable(line.pattern()));
             at = int(match.capturedEnd());
         }
-        QVERIFY(text[noticePage].contains(QStringLiteral("Printed with Moonrill")));
+        QVERIFY(text[noticePage].contains(u"Printed with Moonrill"_s));
         // The 32nd row ends page 1; the 33rd opens page 2.
         if (rows >= 33) {
-            QVERIFY(text[0].contains(QStringLiteral("Event 32 ")));
-            QVERIFY(text[1].contains(QStringLiteral("Event 33 ")));
+            QVERIFY(text[0].contains(u"Event 32 "_s));
+            QVERIFY(text[1].contains(u"Event 33 "_s));
         }
     }
 
@@ -103,7 +101,7 @@ private slots:
         QWidget parent;
         const EventState empty;
         PrintEvents(empty, &parent);
-        QCOMPARE(answers.texts(), QStringList(QStringLiteral("No events available!")));
+        QCOMPARE(answers.texts(), QStringList(u"No events available!"_s));
 
         const EventState state = eventsAhead(70);
         ModalScript<QPrintDialog> script({[](QPrintDialog &dialog) {
@@ -123,7 +121,7 @@ private slots:
         const EventState state = eventsAhead(70);
         QTemporaryDir folder;
         const auto print = [&](int from, int to, int copies, bool collate) {
-            const QString pdf = folder.filePath(QStringLiteral("range.pdf"));
+            const QString pdf = folder.filePath(u"range.pdf"_s);
             QPrinter printer(QPrinter::HighResolution);
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
@@ -139,24 +137,22 @@ private slots:
         // Pages 2 to 2: one page, rows 33 to 68, no title and no notice.
         const QStringList second = print(2, 2, 1, true);
         QCOMPARE(second.size(), 1);
-        QVERIFY(second[0].contains(QStringLiteral("Event 33 ")));
-        QVERIFY(second[0].contains(QStringLiteral("Event 68 ")));
-        QVERIFY(!second[0].contains(QStringLiteral("Event 32 ")));
-        QVERIFY(!second[0].contains(QStringLiteral("Event 69 ")));
-        QVERIFY(!second[0].contains(QStringLiteral("Moonrill - Events")));
+        QVERIFY(second[0].contains(u"Event 33 "_s));
+        QVERIFY(second[0].contains(u"Event 68 "_s));
+        QVERIFY(!second[0].contains(u"Event 32 "_s));
+        QVERIFY(!second[0].contains(u"Event 69 "_s));
+        QVERIFY(!second[0].contains(u"Moonrill - Events"_s));
         // Two copies of pages 2 to 3, collated (2, 3, 2, 3) and not (2, 2, 3, 3).
         const auto firstRows = [](const QStringList &pages) {
             QStringList firsts;
             for (const QString &page : pages)
-                firsts << QRegularExpression(QStringLiteral("Event \\d+")).match(page).captured(0);
+                firsts << QRegularExpression(u"Event \\d+"_s).match(page).captured(0);
             return firsts;
         };
         QCOMPARE(firstRows(print(2, 3, 2, true)),
-                 QStringList({QStringLiteral("Event 33"), QStringLiteral("Event 69"),
-                              QStringLiteral("Event 33"), QStringLiteral("Event 69")}));
+                 QStringList({u"Event 33"_s, u"Event 69"_s, u"Event 33"_s, u"Event 69"_s}));
         QCOMPARE(firstRows(print(2, 3, 2, false)),
-                 QStringList({QStringLiteral("Event 33"), QStringLiteral("Event 33"),
-                              QStringLiteral("Event 69"), QStringLiteral("Event 69")}));
+                 QStringList({u"Event 33"_s, u"Event 33"_s, u"Event 69"_s, u"Event 69"_s}));
         // The whole printout without a range, as before.
         QCOMPARE(print(0, 0, 1, true).size(), 3);
     }

@@ -148,6 +148,18 @@ TEST(LogonScan, SaysWhatTheMainWindowSays)
                   "to About for support"});
     EXPECT_EQ(overflow.folder.read("events.mrl"), "$$Big$$2999-01-01$$Once$$40000$$\r\n");
     EXPECT_FALSE(overflow.completed);
+
+    // A link to a folder that is not there: the file cannot be created.
+    TempFolder folder;
+    ASSERT_EQ(
+        ::symlink(folder.file("no/such/events.mrl").c_str(), folder.file("events.mrl").c_str()), 0);
+    RecordingScreens screens;
+    EXPECT_FALSE(RunLogonScan(folder.path(), Today, screens));
+    EXPECT_EQ(screens.messages, std::vector<std::string>{"A serious error occured!\r\nIf this "
+                                                         "continues, please reinstall the "
+                                                         "program!\r\nCannot create " +
+                                                         folder.file("no/such/events.mrl") +
+                                                         ": No such file or directory"});
 }
 
 TEST(LogonScan, StopsAtTheLimitOfTheIdCounter)

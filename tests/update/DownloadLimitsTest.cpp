@@ -16,11 +16,13 @@
 
 #include <sys/resource.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString UpdateFailed = QStringLiteral(
-    "Update failed! Please try again some other time, and make sure you are connected to "
-    "Internet.");
+const QString UpdateFailed =
+    u"Update failed! Please try again some other time, and make sure you are connected to "
+    "Internet."_s;
 
 /// The process's peak resident memory so far, in MB.
 long peakMegabytes()
@@ -41,15 +43,15 @@ private:
     {
         return std::make_unique<ModalScript<QFileDialog>>(
             std::vector<std::function<void(QFileDialog &)>>{[this](QFileDialog &dialog) {
-                dialog.selectFile(target->filePath(QStringLiteral("update.zip")));
+                dialog.selectFile(target->filePath(u"update.zip"_s));
                 static_cast<QDialog &>(dialog).accept();
             }});
     }
     void offerVersion(const char *version, LoopbackHttpServer::Route archive)
     {
-        server->routes[QStringLiteral("/updates/mrversion.html")] = {200, version};
-        const QString name = QStringLiteral("/updates/Moonrill%1.zip")
-                                 .arg(QString::fromLatin1(version).remove(QLatin1Char('.')));
+        server->routes[u"/updates/mrversion.html"_s] = {200, version};
+        const QString name =
+            u"/updates/Moonrill%1.zip"_s.arg(QString::fromLatin1(version).remove(QLatin1Char('.')));
         server->routes[name] = std::move(archive);
     }
 
@@ -59,8 +61,8 @@ private slots:
 
     void anEndlessVersionPageFails()
     {
-        server->routes[QStringLiteral("/updates/mrversion.html")] = {
-            200, "2.0.0\n<html>", LoopbackHttpServer::Mode::Endless};
+        server->routes[u"/updates/mrversion.html"_s] = {200, "2.0.0\n<html>",
+                                                        LoopbackHttpServer::Mode::Endless};
         MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
@@ -114,13 +116,13 @@ private slots:
         const QByteArray archive(5000, 'a');
         offerVersion("2.0.0", {200, archive});
         QTemporaryDir elsewhere;
-        const QString precious = elsewhere.filePath(QStringLiteral("precious"));
+        const QString precious = elsewhere.filePath(u"precious"_s);
         {
             QFile file(precious);
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write("keep me");
         }
-        const QString name = target->filePath(QStringLiteral("Moonrill200.zip"));
+        const QString name = target->filePath(u"Moonrill200.zip"_s);
         QVERIFY(QFile::link(precious, name));
         MessageAnswerer answers;
         frmLiveUpdate dialog;
@@ -135,7 +137,7 @@ private slots:
         QCOMPARE(saved.readAll(), archive);
         QFile kept(precious);
         QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("keep me"));
+        QCOMPARE(kept.readAll(), "keep me"_ba);
     }
 
     void networkFailuresHaveANumberOfTheirOwn()
@@ -149,7 +151,7 @@ private slots:
         InternetTransfer transfer;
         std::optional<MoonrillError> told;
         transfer.Start(
-            QStringLiteral("http://127.0.0.1:%1/x").arg(port), 100, [](std::string_view) {},
+            u"http://127.0.0.1:%1/x"_s.arg(port), 100, [](std::string_view) {},
             [&told](const std::optional<MoonrillError> &failure) {
                 told = failure.value_or(MoonrillError(MoonrillError::Internal, "no error"));
             });
@@ -174,10 +176,9 @@ private slots:
             QTest::mouseClick(button(dialog), Qt::LeftButton);
             QTRY_COMPARE(answers.shown.size(), size_t{1});
         }
-        QVERIFY2(answers.texts()[0].startsWith(
-                     QStringLiteral("Your action caused an error: Cannot write ")),
+        QVERIFY2(answers.texts()[0].startsWith(u"Your action caused an error: Cannot write "_s),
                  qPrintable(answers.texts()[0]));
-        QVERIFY(answers.texts()[0].contains(QStringLiteral("File too large")));
+        QVERIFY(answers.texts()[0].contains(u"File too large"_s));
         QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 };
