@@ -6,9 +6,7 @@
 #include "frmWhatsUp.h"
 
 #include <QAction>
-#include <QListWidget>
 #include <QPointer>
-#include <QScreen>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;

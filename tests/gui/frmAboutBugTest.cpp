@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
 

@@ -6,8 +6,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QProgressBar>
-#include <QToolBar>
+#include <QRadioButton>
 #include <functional>
 
 using namespace Qt::StringLiterals;

@@ -4,7 +4,6 @@
 
 #include "EventListModel.h"
 
-#include <QAction>
 #include <QFileDialog>
 
 #include <sys/wait.h>

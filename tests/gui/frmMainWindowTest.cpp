@@ -13,44 +13,34 @@
 
 #include <QAction>
 #include <QCalendarWidget>
-#include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
-#include <QPointer>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
-#include <QTimer>
-#include <QToolBar>
 #include <QTreeView>
 
 #include <functional>
 
 using namespace Qt::StringLiterals;
 
-class frmMainWindowTest : public QObject
+class frmMainWindowTest : public MainWindowFixture
 {
     Q_OBJECT
 
 private slots:
+    void cleanup() { finish(); }
+
     void theWindowStartsWithUndoOffAndTheListInItsPlace()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(!window.findChild<QAction *>(u"mnuEventUndo"_s)->isEnabled());
-        QVERIFY(!window.findChild<QAction *>(u"undo"_s)->isEnabled());
-        QCOMPARE(window.minimumSize(), window.maximumSize());
-        QTreeView *list = window.EventView();
+        start("");
+        QVERIFY(!window->findChild<QAction *>(u"mnuEventUndo"_s)->isEnabled());
+        QVERIFY(!window->findChild<QAction *>(u"undo"_s)->isEnabled());
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        QTreeView *list = window->EventView();
         int columns = 0;
         for (int c = 0; c < 5; ++c)
             columns += list->columnWidth(c);
         QVERIFY(columns <= list->viewport()->width());
-        window.close();
     }
 
     void everyWindowCarriesTheProgramsIcon()
@@ -70,88 +60,63 @@ private slots:
 
     void rowsByNearnessAndHeaderClicksDoNothing()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        writeEvents(home, "$$Year$$" + dateText(365) + "$$Once$$3$$\r\n$$Far$$" + dateText(100000) +
-                              "$$Once$$3$$\r\n$$Today$$" + dateText(0) +
-                              "$$Once$$ 3$$\r\n$$Twelve$$" + dateText(12) + "$$Once$$3$$\r\n");
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QCOMPARE(column(window, 0), QStringList({u"Today"_s, u"Twelve"_s, u"Year"_s, u"Far"_s}));
-        QCOMPARE(column(window, 2), QStringList({u"    0"_s, u"   12"_s, u"  365"_s, u"100000"_s}));
-        QCOMPARE(column(window, 4).first(), u" 3"_s);
-        QHeaderView *header = window.EventView()->header();
+        start("$$Year$$" + dateText(365) + "$$Once$$3$$\r\n$$Far$$" + dateText(100000) +
+              "$$Once$$3$$\r\n$$Today$$" + dateText(0) + "$$Once$$ 3$$\r\n$$Twelve$$" +
+              dateText(12) + "$$Once$$3$$\r\n");
+        QCOMPARE(column(*window, 0), QStringList({u"Today"_s, u"Twelve"_s, u"Year"_s, u"Far"_s}));
+        QCOMPARE(column(*window, 2),
+                 QStringList({u"    0"_s, u"   12"_s, u"  365"_s, u"100000"_s}));
+        QCOMPARE(column(*window, 4).first(), u" 3"_s);
+        QHeaderView *header = window->EventView()->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionPosition(0) + 5, 5));
-        QCOMPARE(column(window, 0).first(), u"Today"_s);
+        QCOMPARE(column(*window, 0).first(), u"Today"_s);
         // The first row is selected after loading.
-        QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
-        window.close();
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 0);
     }
 
     void twinsAreFoundByTheirKey()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        writeEvents(home, "$$Twin$$" + dateText(3) + "$$Once$$3$$\r\n$$Twin$$" + dateText(3) +
-                              "$$Once$$3$$\r\n");
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.SelectRow(1);
-        const int index = window.FindSelectedEvent();
-        QCOMPARE(QString::fromStdString(window.State().Events()[size_t(index)].Id),
-                 window.List().keyOfRow(1));
-        window.EventView()->selectionModel()->clearSelection();
-        QVERIFY_THROWS_EXCEPTION(MoonrillError, window.FindSelectedEvent());
-        window.close();
+        start("$$Twin$$" + dateText(3) + "$$Once$$3$$\r\n$$Twin$$" + dateText(3) +
+              "$$Once$$3$$\r\n");
+        window->SelectRow(1);
+        const int index = window->FindSelectedEvent();
+        QCOMPARE(QString::fromStdString(window->State().Events()[size_t(index)].Id),
+                 window->List().keyOfRow(1));
+        window->EventView()->selectionModel()->clearSelection();
+        QVERIFY_THROWS_EXCEPTION(MoonrillError, window->FindSelectedEvent());
     }
 
     void popupDoubleClickAndGuards()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *popup = window.findChild<QMenu *>(u"mnuRight"_s);
+        start("");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *popup = window->findChild<QMenu *>(u"mnuRight"_s);
         // The right button released over the empty list brings the popup.
-        QTest::mouseRelease(window.EventView()->viewport(), Qt::RightButton, {}, QPoint(100, 300));
+        QTest::mouseRelease(window->EventView()->viewport(), Qt::RightButton, {}, QPoint(100, 300));
         QTRY_VERIFY(popup->isVisible());
         popup->hide();
-        QTest::mouseRelease(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(100, 300));
+        QTest::mouseRelease(window->EventView()->viewport(), Qt::LeftButton, {}, QPoint(100, 300));
         QTest::qWait(20);
         QVERIFY(!popup->isVisible());
 
-        // Find with an empty list refuses.
-        window.findChild<QAction *>(u"mnuEditFind"_s)->trigger();
-        QCOMPARE(answers.texts().last(), u"No events available!"_s);
-        QCOMPARE(answers.shown.back().icon, QMessageBox::Critical);
-        window.findChild<QAction *>(u"findevent"_s)->trigger();
-        QCOMPARE(answers.shown.size(), size_t(2));
-
         // A double-click on the empty list reaches the edit command, which refuses.
-        QTest::mouseDClick(window.EventView()->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
-        QCOMPARE(answers.shown.size(), size_t(3));
-        QCOMPARE(answers.texts().last(), u"No events available!"_s);
-        window.close();
+        QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {}, QPoint(50, 5));
+        QCOMPARE(answers->shown.size(), size_t(1));
+        QCOMPARE(answers->texts().last(), u"No events available!"_s);
     }
 
     void keyboardPopupAndFocusAfterFind()
     {
-        TestHome home;
-        writeFile(home.home.filePath(u"events.mrl"_s),
-                  "$$One$$" + dateText(1) + "$$Once$$3$$\r\n$$Two$$" + dateText(2) +
-                      "$$Once$$3$$\r\n$$Three$$" + dateText(3) + "$$Once$$3$$\r\n");
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        auto *popup = window.findChild<QMenu *>(u"mnuRight"_s);
-        QTreeView *list = window.EventView();
+        start("$$One$$" + dateText(1) + "$$Once$$3$$\r\n$$Two$$" + dateText(2) +
+              "$$Once$$3$$\r\n$$Three$$" + dateText(3) + "$$Once$$3$$\r\n");
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto *popup = window->findChild<QMenu *>(u"mnuRight"_s);
+        QTreeView *list = window->EventView();
         list->setFocus();
-        window.SelectRow(2);
+        window->SelectRow(2);
         const QRect third = list->visualRect(list->model()->index(2, 0));
         const QPoint rowOnScreen = list->viewport()->mapToGlobal(third.bottomLeft());
         for (const auto &[key, modifiers] :
@@ -164,26 +129,22 @@ private slots:
         }
 
         ModalScript<QDialog> find({[](QDialog &d) { d.reject(); }});
-        window.findChild<QAction *>(u"mnuEditFind"_s)->trigger();
+        window->findChild<QAction *>(u"mnuEditFind"_s)->trigger();
         QVERIFY(find.done());
-        QCOMPARE(window.focusWidget(), static_cast<QWidget *>(list));
-        window.close();
+        QCOMPARE(window->focusWidget(), static_cast<QWidget *>(list));
     }
 
     void addingEventsThroughTheEditor()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(window.State().Saved());
+        start("");
+        QVERIFY(window->State().Saved());
         {
             EditorScript script({[](frmAddEvent &e) {
                 type(e, "Bins", "Weekly", 3);
                 pickDate(e, 4);
                 ok(e);
             }});
-            window.findChild<QAction *>(u"mnuEventNewEvent"_s)->trigger();
+            window->findChild<QAction *>(u"mnuEventNewEvent"_s)->trigger();
             QVERIFY(script.done());
         }
         {
@@ -191,7 +152,7 @@ private slots:
                 type(e, "Dentist", "Once");
                 ok(e);
             }});
-            window.findChild<QAction *>(u"addevent"_s)->trigger();
+            window->findChild<QAction *>(u"addevent"_s)->trigger();
         }
         {
             // A past one-time event is refused and the editor comes back, empty.
@@ -207,54 +168,44 @@ private slots:
                               QDate::currentDate());
                      cancel(e);
                  }});
-            window.findChild<QAction *>(u"mnuRightAddEvent"_s)->trigger();
+            window->findChild<QAction *>(u"mnuRightAddEvent"_s)->trigger();
             QVERIFY(script.done());
-            QCOMPARE(answers.texts().last(),
+            QCOMPARE(answers->texts().last(),
                      u"This event has already happened!\nPlease try again"_s);
         }
-        QCOMPARE(column(window, 0), QStringList({u"Dentist"_s, u"Bins"_s}));
-        QCOMPARE(column(window, 2), QStringList({u"    0"_s, u"    4"_s}));
-        QCOMPARE(column(window, 3), QStringList({u"Once"_s, u"Every 3th week"_s}));
-        QCOMPARE(window.State().Events()[1].Id, std::string("ID1"));
+        QCOMPARE(column(*window, 0), QStringList({u"Dentist"_s, u"Bins"_s}));
+        QCOMPARE(column(*window, 2), QStringList({u"    0"_s, u"    4"_s}));
+        QCOMPARE(column(*window, 3), QStringList({u"Once"_s, u"Every 3th week"_s}));
+        QCOMPARE(window->State().Events()[1].Id, std::string("ID1"));
         // The new row is selected.
-        QCOMPARE(window.EventView()->selectionModel()->selectedRows().first().row(), 0);
-        QVERIFY(!window.State().Saved());
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 0);
+        QVERIFY(!window->State().Saved());
 
-        answers.answers = {MsgAnswer::Yes};
-        window.close();
-        QVERIFY(window.HasEnded());
-        QFile file(home.home.filePath(u"events.mrl"_s));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), "$$Bins$$" + dateText(4) + "$$Every 3th week$$3$$\r\n$$Dentist$$" +
-                                     dateText(0) + "$$Once$$3$$\r\n\r\n");
-        EventState fresh;
-        QVERIFY(::LoadEvents(fresh, window.EventFilePath(), Date::today()).success);
-        QCOMPARE(fresh.Events().size(), size_t(2));
-        QCOMPARE(fresh.Events()[0].Occurs, std::string("Every 3th week"));
+        answers->answers = {MsgAnswer::Yes};
+        window->close();
+        QVERIFY(window->HasEnded());
+        QCOMPARE(readFile(home->home.filePath(u"events.mrl"_s)),
+                 "$$Bins$$" + dateText(4) + "$$Every 3th week$$3$$\r\n$$Dentist$$" + dateText(0) +
+                     "$$Once$$3$$\r\n\r\n");
     }
 
     void anAddAtTheLimitChangesNothing()
     {
-        TestHome home;
-        MessageAnswerer answers;
         QByteArray content;
         for (int i = 0; i < 32767; ++i)
             content += "$$E$$" + dateText(5) + "$$Once$$3$$\r\n";
-        writeEvents(home, content);
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QCOMPARE(window.List().rowCount(), 32767);
+        start(content);
+        QCOMPARE(window->List().rowCount(), 32767);
         EditorScript script({[](frmAddEvent &e) {
             type(e, "One too many", "Once");
             ok(e);
         }});
-        window.AddEvent();
-        QCOMPARE(answers.texts().last(),
+        window->AddEvent();
+        QCOMPARE(answers->texts().last(),
                  u"Your action caused an error: Overflow\n\nGo to About for support"_s);
-        QCOMPARE(window.List().rowCount(), 32767);
-        QCOMPARE(window.State().EventCount(), 32767);
-        QVERIFY(window.State().Saved());
-        window.close();
+        QCOMPARE(window->List().rowCount(), 32767);
+        QCOMPARE(window->State().EventCount(), 32767);
+        QVERIFY(window->State().Saved());
     }
 };
 

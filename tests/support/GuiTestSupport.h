@@ -13,7 +13,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
-#include <QUrlQuery>
 
 #include <deque>
 #include <functional>

@@ -16,12 +16,9 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 
 #include <functional>
