@@ -12,8 +12,6 @@
 #include <csignal>
 #include <cstring>
 #include <filesystem>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -126,6 +124,12 @@ TEST(Backups, ABackupThatCannotBeWrittenLeavesEverythingAsItWas)
             return 2;
         if (IgnoredLinesMessage(result) != expected || !state.BackupBeforeSave())
             return 3;
+        // A save now must keep the backup first, fail with it, and leave the file alone.
+        try {
+            SaveEvents(state, folder.file("events.mrl"));
+            return 4;
+        } catch (const MoonrillError &) {
+        }
         return 0;
     });
     EXPECT_EQ(status, 0);
@@ -133,40 +137,6 @@ TEST(Backups, ABackupThatCannotBeWrittenLeavesEverythingAsItWas)
     EXPECT_EQ(ages(folder), "older oldest -");
     EXPECT_EQ(namesIn(folder),
               (std::vector<std::string>{"events.mrl", "events.mrl.bak", "events.mrl.bak.1"}));
-}
-
-TEST(Backups, AFullDiskLeavesEverythingAsItWas)
-{
-    // A real full file system: a small tmpfs of our own, mounted in a mount namespace of a child
-    // process so that nothing outside sees it.
-    TempFolder folder;
-    const int status = inChild([&folder] {
-        if (::unshare(CLONE_NEWNS) != 0 ||
-            ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", folder.path().c_str(), "tmpfs", 0, "size=64k") != 0)
-            return 77;
-        const std::string path = folder.file("events.mrl");
-        const std::string big = Damaged + std::string(40000, '\n');
-        folder.write("events.mrl", big);
-        folder.write("events.mrl.bak", "older");
-        EventState state;
-        const LoadResult result = LoadEvents(state, path, Today);
-        if (result.backupFailure.find("No space left on device") == std::string::npos)
-            return 2;
-        if (folder.read("events.mrl") != big || folder.read("events.mrl.bak") != "older" ||
-            folder.exists("events.mrl.bak.1") || namesIn(folder).size() != 2)
-            return 3;
-        // A save now must keep the backup first, fail with it, and leave the file alone.
-        try {
-            SaveEvents(state, path);
-            return 4;
-        } catch (const MoonrillError &) {
-        }
-        return folder.read("events.mrl") == big && namesIn(folder).size() == 2 ? 0 : 5;
-    });
-    if (status == 77)
-        GTEST_SKIP() << "no tmpfs can be mounted here (needs root or a user namespace)";
-    EXPECT_EQ(status, 0);
 }
 
 TEST(Backups, AChangeByAnotherProgramIsKeptBeforeASave)
