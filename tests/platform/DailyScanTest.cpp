@@ -1,9 +1,10 @@
-// The daily scan's systemd user units: their text, that systemd itself accepts them, and what
-// On and Off ask of the user's service manager (a stand-in systemctl records it).
+// The daily scan's systemd user units: how they quote paths, that systemd itself accepts them, and
+// what On and Off ask of the user's service manager (a stand-in systemctl records it).
 
 #include "DailyScan.h"
 
 #include "Paths.h"
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,52 +18,18 @@
 
 namespace {
 
-/// Sets an environment variable for one test.
-class Env
-{
-public:
-    Env(const char *name, const std::string &value) : m_name(name)
-    {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~Env()
-    {
-        if (m_old)
-            ::setenv(m_name, m_old->c_str(), 1);
-        else
-            ::unsetenv(m_name);
-    }
-    Env(const Env &) = delete;
-    Env &operator=(const Env &) = delete;
-
-private:
-    const char *m_name;
-    std::optional<std::string> m_old;
-};
-
 /// A configuration folder of the test's own, with the stand-in systemctl first on the path.
 struct UnitHome
 {
     TempFolder folder;
-    Env config{"XDG_CONFIG_HOME", folder.path()};
-    Env path{"PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH")};
+    ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
+    ScopedEnv path{"PATH", std::string(MOONRILL_FAKE_BIN) + ":" + std::getenv("PATH")};
 };
 
 } // namespace
 
-TEST(DailyScan, TheUnits)
+TEST(DailyScan, TheServiceQuotesItsPathsAsSystemdReadsThem)
 {
-    EXPECT_EQ(DailyScanTimerText(), "[Unit]\n"
-                                    "Description=Moonrill: the daily scan of what falls due\n"
-                                    "\n"
-                                    "[Timer]\n"
-                                    "OnCalendar=*-*-* 09:00:00\n"
-                                    "Persistent=true\n"
-                                    "\n"
-                                    "[Install]\n"
-                                    "WantedBy=timers.target\n");
     // Paths with blanks, quotes, and the characters systemd expands, as systemd reads them: "$"
     // is a variable in a command line alone.
     EXPECT_EQ(DailyScanServiceText("/opt/my \"apps\"/100%$x\\moonrill", "/home/a b/50%$\"\\"),
@@ -97,7 +64,7 @@ TEST(DailyScan, OnAndOffAskTheServiceManager)
 {
     const UnitHome home;
     const TempFolder &folder = home.folder;
-    const Env log("MOONRILL_SYSTEMCTL_LOG", folder.file("systemctl.log"));
+    const ScopedEnv log("MOONRILL_SYSTEMCTL_LOG", folder.file("systemctl.log"));
     EXPECT_EQ(UserUnitFolder(), folder.file("systemd/user"));
 
     InstallDailyScan("/usr/bin/moonrill", "/data");
@@ -134,8 +101,8 @@ TEST(DailyScan, NoServiceManagerIsNoError)
 {
     // No systemctl at all on the path: the units are written all the same, nothing is said.
     TempFolder folder;
-    const Env config("XDG_CONFIG_HOME", folder.path());
-    const Env path("PATH", folder.path());
+    const ScopedEnv config("XDG_CONFIG_HOME", folder.path());
+    const ScopedEnv path("PATH", folder.path());
     InstallDailyScan("/usr/bin/moonrill", "");
     EXPECT_TRUE(folder.exists("systemd/user/moonrill-scan.timer"));
     RemoveDailyScan();
