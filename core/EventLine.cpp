@@ -133,15 +133,6 @@ void AppendEventLine(std::string &out, std::string_view description, Date starti
     AppendEventLine(out, description, std::string_view(date), occurs, period, email, birthYear);
 }
 
-void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, std::string_view periodText, std::string_view email,
-                     int birthYear)
-{
-    std::string date;
-    AppendDateText(date, startingOn);
-    appendFields(out, description, date, occurs, periodText, email, birthYear);
-}
-
 void AppendEventLine(std::string &out, const clsEvent &event)
 {
     AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,

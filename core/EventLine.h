@@ -80,10 +80,6 @@ void AppendEventLine(std::string &out, std::string_view description, Date starti
 void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
                      std::string_view occurs, int16_t period, std::string_view email,
                      int birthYear = 0);
-/// The same with the period as text, as the editor hands it over (a period it keeps as read).
-void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, std::string_view periodText, std::string_view email,
-                     int birthYear = 0);
 
 /// The event line of a record, without a line end.
 [[nodiscard]] std::string FormatEventLine(const clsEvent &event);

@@ -51,6 +51,7 @@ TEST(EventState, IdsComeFromTheCounterAndAreNeverReused)
     state.Insert(fields("new", 1), Today);
     EXPECT_EQ(state.Events().back().Id, "ID5");
     EXPECT_EQ(state.FindEvent("ID3"), -1);
+    EXPECT_EQ(state.FindEvent("id4"), -1);
 
     const int edited = state.FindEvent("ID1");
     state.Replace(edited, fields("edited", 2), Today);
@@ -86,17 +87,6 @@ TEST(EventState, RowsAreOrderedByDayCountNotByText)
     EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID3", "ID1", "ID5", "ID4", "ID0"}));
 }
 
-TEST(EventState, BulkInsertSortsOnceAtTheEnd)
-{
-    EventState state;
-    {
-        EventState::BulkInsert bulk(state, 0);
-        for (int days : {5, 1, 3, 1, 0})
-            state.Insert(fields("d" + std::to_string(days), days), Today);
-    }
-    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID4", "ID1", "ID3", "ID2", "ID0"}));
-}
-
 TEST(EventState, ABulkInsertIntoAListPlacesRowsAsOneAtATimeWould)
 {
     // A list whose rows of equal day count are not in record order (an edit moved one), then
@@ -118,17 +108,6 @@ TEST(EventState, ABulkInsertIntoAListPlacesRowsAsOneAtATimeWould)
     EXPECT_EQ(build(true), build(false));
     EXPECT_EQ(build(true),
               (std::vector<std::string>{"ID5", "ID1", "ID7", "ID2", "ID3", "ID4", "ID6", "ID8"}));
-}
-
-TEST(EventState, TwinDescriptionsAreToldApartByKey)
-{
-    EventState state;
-    state.Insert(fields("Twin", 1), Today);
-    state.Insert(fields("Twin", 1), Today);
-    EXPECT_EQ(state.FindEvent("ID1"), 1);
-    EXPECT_EQ(state.FindEvent("ID0"), 0);
-    EXPECT_EQ(state.FindEvent("id0"), -1);
-    EXPECT_EQ(state.FindEvent("ID9"), -1);
 }
 
 TEST(EventState, InsertAtTheLimitThrowsAndChangesNothing)

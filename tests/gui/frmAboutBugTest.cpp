@@ -122,19 +122,12 @@ private slots:
         QTest::keyClicks(text, u"please"_s);
         QTest::mouseClick(send, Qt::LeftButton);
         QCOMPARE(links.opened.size(), 1);
-        const QString encoded = links.opened[0].toString(QUrl::FullyEncoded);
-        QVERIFY2(
-            encoded.startsWith(
-                u"mailto:support@moonrill.example.org?subject=Moonrill%20-%20Bug%20Report&body="
-                "Moonrill%20version%3A%201.0.0%0AWindows%20version%3A%20"_s),
-            qPrintable(encoded));
-        QVERIFY2(encoded.endsWith(
-                     u"%0A%0A-%3E%20Bug%20Report%3A%0AFix%20%26%20%231%20at%20100%25%0Aplease"_s),
-                 qPrintable(encoded));
         // The mail program sees exactly what was typed.
         const QUrlQuery query(links.opened[0]);
+        QCOMPARE(query.queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+                 u"Moonrill - Bug Report"_s);
         QVERIFY(query.queryItemValue(u"body"_s, QUrl::FullyDecoded)
-                    .endsWith(u"Fix & #1 at 100%\nplease"_s));
+                    .endsWith(u"-> Bug Report:\nFix & #1 at 100%\nplease"_s));
         // The form stays, with type and text kept.
         QVERIFY(form.isVisible());
         QCOMPARE(type->currentIndex(), 1);

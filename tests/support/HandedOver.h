@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BirthYear.h"
+#include "Conversions.h"
 #include "EventLine.h"
 
 #include <optional>
@@ -11,8 +13,11 @@ inline std::string HandedOver(const std::optional<EventFields> &event)
 {
     if (!event)
         return "-1";
-    std::string line;
-    AppendEventLine(line, event->Description, event->StartingOn, event->Occurs, event->PeriodText,
-                    event->Email, event->BirthYear);
+    std::string line = "$$" + event->Description + "$$" + DateToText(event->StartingOn) + "$$" +
+                       event->Occurs + "$$" + event->PeriodText + "$$" + event->Email;
+    if (event->BirthYear > 0) {
+        line += "$$";
+        AppendBirthYearText(line, event->BirthYear);
+    }
     return line;
 }
