@@ -12,10 +12,8 @@
 #include "Occurrence.h"
 #include "ReferenceSplit.h"
 #include "ScanComputation.h"
+#include "TempFolder.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -32,32 +30,10 @@ public:
 };
 
 /// A folder of this process for the files, removed when it ends.
-struct Folder
+const TempFolder &folder()
 {
-    Folder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "moonrill-fuzz-XXXXXX");
-        path = ::mkdtemp(pattern.data());
-    }
-    ~Folder() { std::filesystem::remove_all(path); }
-    std::string path;
-};
-
-const Folder &folder()
-{
-    static const Folder theFolder;
+    static const TempFolder theFolder;
     return theFolder;
-}
-
-void write(const std::string &path, std::string_view content)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
-std::string read(const std::string &path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 /// The lines of `content` up to the first empty one, cut as the rules say, written out plainly.
@@ -114,9 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const std::string_view content = bytesOf(data, size);
     const Date today = Date::fromYmd(2026, 12, 6);
-    const std::string path = folder().path + "/events.mrl";
+    const std::string path = folder().file("events.mrl");
 
-    write(path, content);
+    folder().write("events.mrl", std::string(content));
     EventState state;
     const LoadResult result = LoadEvents(state, path, today);
     if (result.success) {
@@ -135,12 +111,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(loaded == expected);
         SaveEvents(state, path);
     }
-    const std::string windowFile = read(path);
+    const std::string windowFile = folder().read("events.mrl");
 
-    write(path, content);
+    folder().write("events.mrl", std::string(content));
     QuietScreens screens;
-    (void)RunLogonScan(folder().path, today, screens);
-    FUZZ_CHECK(read(path) == windowFile);
+    (void)RunLogonScan(folder().path(), today, screens);
+    FUZZ_CHECK(folder().read("events.mrl") == windowFile);
 
     if (result.success) {
         EventState again;
@@ -148,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(reload.success && reload.ignored == 0);
         FUZZ_CHECK(again.Events().size() == state.Events().size());
         SaveEvents(again, path);
-        FUZZ_CHECK(read(path) == windowFile);
+        FUZZ_CHECK(folder().read("events.mrl") == windowFile);
     }
     return 0;
 }
