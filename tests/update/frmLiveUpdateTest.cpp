@@ -1,23 +1,68 @@
-#include "MainWindowTestSupport.h"
+// The update check's dialog against a real HTTP server on loopback: no update, an update saved
+// byte for byte, and every way it fails. The server also misbehaves: pages and archives that never
+// end, archives larger than any update, links under the archive's name, a disk that refuses the
+// file. Memory must stay flat and every road must end in a message, never in a crash.
 
-#include "UpdateTestSupport.h"
 #include "frmLiveUpdate.h"
+#include "FileSizeLimit.h"
+#include "GuiTestSupport.h"
+#include "LoopbackHttpServer.h"
+#include "MoonrillError.h"
 #include "modGetInternetFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
-class frmLiveUpdateTest : public UpdateServerFixture
+namespace {
+
+const QString UpdateFailed =
+    u"Update failed! Please try again some other time, and make sure you are connected to "
+    "Internet."_s;
+
+/// The process's peak resident memory so far, in MB.
+long peakMegabytes()
+{
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024;
+}
+
+} // namespace
+
+class frmLiveUpdateTest : public QObject
 {
     Q_OBJECT
 
 private:
+    std::unique_ptr<LoopbackHttpServer> server;
+    std::unique_ptr<QTemporaryDir> target; // where archives are saved
+
+    static QPushButton *button(frmLiveUpdate &dialog)
+    {
+        return dialog.findChild<QPushButton *>(u"Command1"_s);
+    }
     static QString label(frmLiveUpdate &dialog)
     {
         return dialog.findChild<QLabel *>(u"Label1"_s)->text();
+    }
+    /// Offers `version`, and `archive` under the name the program asks for it by.
+    void offerVersion(const char *version, LoopbackHttpServer::Route archive)
+    {
+        server->routes[u"/updates/mrversion.html"_s] = {200, version};
+        const QString name =
+            u"/updates/Moonrill%1.zip"_s.arg(QString::fromLatin1(version).remove(QLatin1Char('.')));
+        server->routes[name] = std::move(archive);
     }
     /// Answers the save dialog with a file `name` in the target folder (nullptr: cancel).
     std::unique_ptr<ModalScript<QFileDialog>> saveAs(const char *name)
@@ -36,13 +81,22 @@ private:
     }
     QByteArray saved(const char *name) const
     {
-        QFile file(target->filePath(QString::fromLatin1(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>"_ba;
+        return readFile(target->filePath(QString::fromLatin1(name)));
     }
 
 private slots:
-    void init() { startServer(); }
-    void cleanup() { stopServer(); }
+    void init()
+    {
+        server = std::make_unique<LoopbackHttpServer>();
+        target = std::make_unique<QTemporaryDir>();
+        qputenv("MOONRILL_UPDATE_URL", server->folder().toUtf8());
+        InternetTransfer::SetTransferTimeout(60000);
+    }
+    void cleanup()
+    {
+        qunsetenv("MOONRILL_UPDATE_URL");
+        server.reset();
+    }
 
     void noUpdate_data()
     {
@@ -80,13 +134,9 @@ private slots:
         QByteArray archive;
         for (int i = 0; i < 3000; ++i)
             archive += char(i * 7);
-        if (!existing.isEmpty()) {
-            QFile old(target->filePath(u"Moonrill1100.zip"_s));
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write(existing);
-        }
-        server->routes[u"/updates/mrversion.html"_s] = {200, "1.10.0\n"};
-        server->routes[u"/updates/Moonrill1100.zip"_s] = {200, archive};
+        if (!existing.isEmpty())
+            writeFile(target->filePath(u"Moonrill1100.zip"_s), existing);
+        offerVersion("1.10.0", {200, archive});
         MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
@@ -119,9 +169,7 @@ private slots:
         frmLiveUpdate dialog;
         dialog.show();
         QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(),
-                     QStringList(u"Update failed! Please try again some other time, "
-                                 "and make sure you are connected to Internet."_s));
+        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
         QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
         QVERIFY(button(dialog)->isEnabled());
         QVERIFY(dialog.isVisible());
@@ -137,9 +185,7 @@ private slots:
         QTest::mouseClick(button(dialog), Qt::LeftButton);
         QTRY_VERIFY(!answers.shown.empty());
         QCOMPARE(server->requested.last(), u"/updates/Moonrill20.zip"_s);
-        QCOMPARE(answers.texts().last(),
-                 u"Update failed! Please try again some other time, and make sure "
-                 "you are connected to Internet."_s);
+        QCOMPARE(answers.texts().last(), UpdateFailed);
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
     }
 
@@ -171,9 +217,7 @@ private slots:
 
     void closingDuringTheDownloadAbortsOnce()
     {
-        server->routes[u"/updates/mrversion.html"_s] = {200, "1.3.0"};
-        server->routes[u"/updates/Moonrill130.zip"_s] = {200, QByteArray(1000, 'z'),
-                                                         LoopbackHttpServer::Mode::PartBody};
+        offerVersion("1.3.0", {200, QByteArray(1000, 'z'), LoopbackHttpServer::Mode::PartBody});
         MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
@@ -190,6 +234,121 @@ private slots:
         QTRY_COMPARE(answers.texts(), QStringList(u"Update aborted"_s));
         QVERIFY(!dialog.isVisible());
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
+    }
+
+    void anEndlessVersionPageFails()
+    {
+        server->routes[u"/updates/mrversion.html"_s] = {200, "2.0.0\n<html>",
+                                                        LoopbackHttpServer::Mode::Endless};
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        const long before = peakMegabytes();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(button(dialog)->isEnabled());
+        QVERIFY2(peakMegabytes() - before < 32, qPrintable(QString::number(peakMegabytes())));
+    }
+
+    void anEndlessArchiveIsRefusedWithFlatMemory()
+    {
+        // No length is announced: the body is taken up to the largest update there can be.
+        offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveAs("update.zip");
+        const long before = peakMegabytes();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QTRY_VERIFY(script->done());
+        QTRY_COMPARE_WITH_TIMEOUT(answers.texts(), QStringList(UpdateFailed), 60000);
+        const long grown = peakMegabytes() - before;
+        qInfo("peak memory grew by %ld MB while %lld MB arrived", grown,
+              server->streamed / (1024 * 1024));
+        QVERIFY(server->streamed > MaxArchiveBytes);
+        QVERIFY2(grown < 64, qPrintable(QString::number(grown)));
+        // The partial file is gone.
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void anAnnouncedHugeArchiveIsRefusedAtOnce()
+    {
+        offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless,
+                               MaxArchiveBytes + 1});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveAs("update.zip");
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
+        QVERIFY2(clock.elapsed() < 5000, "the whole body was read first");
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    void aLinkUnderTheArchivesNameIsReplacedNotFollowed()
+    {
+        const QByteArray archive(5000, 'a');
+        offerVersion("2.0.0", {200, archive});
+        QTemporaryDir elsewhere;
+        const QString precious = elsewhere.filePath(u"precious"_s);
+        writeFile(precious, "keep me");
+        const QString name = target->filePath(u"Moonrill200.zip"_s);
+        QVERIFY(QFile::link(precious, name));
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveAs("update.zip");
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        QTRY_VERIFY(!dialog.isVisible());
+        QVERIFY(answers.shown.empty());
+        QVERIFY(!QFileInfo(name).isSymLink());
+        QCOMPARE(readFile(name), archive);
+        QCOMPARE(readFile(precious), "keep me"_ba);
+    }
+
+    void networkFailuresHaveANumberOfTheirOwn()
+    {
+        // Nothing listens on this port: the toolkit's "connection refused" (its code 1) must
+        // not be taken for one of our numbers.
+        QTcpServer probe;
+        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+        const quint16 port = probe.serverPort();
+        probe.close();
+        InternetTransfer transfer;
+        std::optional<MoonrillError> told;
+        transfer.Start(
+            u"http://127.0.0.1:%1/x"_s.arg(port), 100, [](std::string_view) {},
+            [&told](const std::optional<MoonrillError> &failure) {
+                told = failure.value_or(MoonrillError(MoonrillError::Internal, "no error"));
+            });
+        QTRY_VERIFY(told.has_value());
+        {
+            const MoonrillError &error = *told;
+            QCOMPARE(error.number(), MoonrillError::NetworkFailure);
+            QVERIFY2(QByteArray(error.what()).contains("refused"), error.what());
+        }
+    }
+
+    void aDiskThatRefusesTheArchiveIsReported()
+    {
+        // The write fails part-way; the dialog reports it and the program goes on.
+        offerVersion("2.0.0", {200, QByteArray(1 << 20, 'a')});
+        MessageAnswerer answers;
+        frmLiveUpdate dialog;
+        dialog.show();
+        auto script = saveAs("update.zip");
+        {
+            const FileSizeLimit limit(100000);
+            QTest::mouseClick(button(dialog), Qt::LeftButton);
+            QTRY_COMPARE(answers.shown.size(), size_t{1});
+        }
+        QVERIFY2(answers.texts()[0].startsWith(u"Your action caused an error: Cannot write "_s),
+                 qPrintable(answers.texts()[0]));
+        QVERIFY(answers.texts()[0].contains(u"File too large"_s));
+        QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 };
 
