@@ -181,13 +181,8 @@ TEST(SpecialFiles, BackupsAndTemporaryFilesKeepTheFilesPermissions)
     ASSERT_EQ(result.backupPath, path + ".bak");
     SaveEvents(state, path);
     ::umask(oldMask);
-    struct stat info
-    {
-    };
-    ASSERT_EQ(::stat((path + ".bak").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0600u);
-    ASSERT_EQ(::stat(path.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0600u);
+    EXPECT_EQ(StatOf(path + ".bak").st_mode & 07777, 0600u);
+    EXPECT_EQ(StatOf(path).st_mode & 07777, 0600u);
 }
 
 TEST(SpecialFiles, AFileReplacedByRootKeepsItsOwner)
@@ -205,12 +200,8 @@ TEST(SpecialFiles, AFileReplacedByRootKeepsItsOwner)
     state.SetSaved(false);
     SaveEvents(state, path);
     for (const std::string &name : {path, path + ".bak"}) {
-        struct stat info
-        {
-        };
-        ASSERT_EQ(::stat(name.c_str(), &info), 0);
-        EXPECT_EQ(info.st_uid, UnprivilegedId) << name;
-        EXPECT_EQ(info.st_gid, UnprivilegedId) << name;
+        EXPECT_EQ(StatOf(name).st_uid, UnprivilegedId) << name;
+        EXPECT_EQ(StatOf(name).st_gid, UnprivilegedId) << name;
     }
     EXPECT_EQ(folder.read("events.mrl"), "$$A$$2023-05-01$$Once$$3$$\r\n\r\n");
 }

@@ -72,6 +72,7 @@ private slots:
             total += window->EventView()->columnWidth(c);
         QVERIFY(total <= window->EventView()->viewport()->width());
         QVERIFY(window->EventView()->columnWidth(0) >= 200);
+        QCOMPARE(window->minimumSize(), window->maximumSize());
     }
 
     void theScanWindowShowsEveryLabelAndDateWhole()

@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-class HelpTest : public QObject
+class HelpTest : public MainWindowFixture
 {
     Q_OBJECT
 
@@ -23,91 +23,60 @@ private:
 
 private slots:
     void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
+    void cleanup() { finish(); }
 
-    void f1InEachWindowOpensItsTopic()
+    void f1InEachWindowOpensItsTopicInOneViewer()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        writeEvents(home, "$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 
-        // The main window's F1 is its Help entry: the contents.
-        window.findChild<QAction *>(u"mnuHelpHelp"_s)->trigger();
-        QVERIFY(viewerOf(window));
-        QCOMPARE(viewerOf(window)->CurrentTopic(), 1);
-        QVERIFY(viewerOf(window)->findChild<QTextBrowser *>()->toPlainText().startsWith(
-            u"Welcome to Moonrill"_s));
+        // The main window's F1 is its Help entry: the contents, wholly on the screen's free area.
+        action(*window, "mnuHelpHelp")->trigger();
+        const QPointer<HelpViewer> viewer = viewerOf(*window);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->CurrentTopic(), 1);
+        auto *text = viewer->findChild<QTextBrowser *>();
+        QVERIFY(text->toPlainText().startsWith(u"Welcome to Moonrill"_s));
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
+        // It lays its text out to its width: the topic is a document, not fixed lines.
+        QCOMPARE(text->lineWrapMode(), QTextEdit::WidgetWidth);
 
         std::optional<EventFields> line;
         for (int topic : {3, 4}) {
-            frmAddEvent editor(line, &window);
+            frmAddEvent editor(line, window.get());
             editor.HelpContextID = topic;
-            editor.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&editor));
-            QTest::keyClick(&editor, Qt::Key_F1);
-            QVERIFY(viewerOf(editor));
-            QCOMPARE(viewerOf(editor)->CurrentTopic(), topic);
-        }
-        {
-            frmFind find(
-                window.List(), [&](int row) { window.SelectRow(row); }, &window);
-            find.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&find));
-            QTest::keyClick(&find, Qt::Key_F1);
-            QCOMPARE(viewerOf(find)->CurrentTopic(), 6);
-        }
-        {
-            std::vector<MailOffer> mails;
-            frmWhatsUp scan(ComputeScan(window.State().Events(), Date::today()).rows, mails,
-                            &window);
-            scan.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&scan));
-            QTest::keyClick(&scan, Qt::Key_F1);
-            QCOMPARE(viewerOf(scan)->CurrentTopic(), 7);
-            scan.accept();
-        }
-        window.close();
-    }
-
-    void oneViewerForTheWholeProgram()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QAction *>(u"mnuHelpHelp"_s)->trigger();
-        const QPointer<HelpViewer> viewer = viewerOf(window);
-        QVERIFY(viewer);
-        // Wholly on the screen's free area.
-        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
-        {
-            std::optional<EventFields> line;
-            frmAddEvent editor(line, &window);
-            editor.HelpContextID = 3;
             editor.show();
             QVERIFY(QTest::qWaitForWindowExposed(&editor));
             QTest::keyClick(&editor, Qt::Key_F1);
             // The same viewer, held by the editor while it is open, so the editor does not
             // block it.
             QCOMPARE(viewerOf(editor), viewer.data());
-            QCOMPARE(viewer->CurrentTopic(), 3);
-            editor.reject();
+            QCOMPARE(viewer->CurrentTopic(), topic);
         }
         // Closing the editor leaves the viewer open, back with the main window.
-        QVERIFY(viewer);
-        QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->parentWidget(), static_cast<QWidget *>(&window));
-        QCOMPARE(window.findChildren<HelpViewer *>().size(), 1);
-        // It lays its text out to its width: the topic is a document, not fixed lines.
-        auto *text = viewer->findChild<QTextBrowser *>();
-        QCOMPARE(text->lineWrapMode(), QTextEdit::WidgetWidth);
-        QVERIFY(!text->toMarkdown().isEmpty());
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->parentWidget(), static_cast<QWidget *>(window.get()));
+        {
+            frmFind find(
+                window->List(), [this](int row) { window->SelectRow(row); }, window.get());
+            find.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&find));
+            QTest::keyClick(&find, Qt::Key_F1);
+            QCOMPARE(viewer->CurrentTopic(), 6);
+        }
+        {
+            std::vector<MailOffer> mails;
+            frmWhatsUp scan(ComputeScan(window->State().Events(), Date::today()).rows, mails,
+                            window.get());
+            scan.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&scan));
+            QTest::keyClick(&scan, Qt::Key_F1);
+            QCOMPARE(viewer->CurrentTopic(), 7);
+            scan.accept();
+        }
+        QCOMPARE(window->findChildren<HelpViewer *>().size(), 1);
         // It goes with the main window.
-        window.close();
+        window->close();
         QVERIFY(!viewer || !viewer->isVisible());
     }
 

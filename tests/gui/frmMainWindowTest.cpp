@@ -30,19 +30,6 @@ class frmMainWindowTest : public MainWindowFixture
 private slots:
     void cleanup() { finish(); }
 
-    void theWindowStartsWithUndoOffAndTheListInItsPlace()
-    {
-        start("");
-        QVERIFY(!window->findChild<QAction *>(u"mnuEventUndo"_s)->isEnabled());
-        QVERIFY(!window->findChild<QAction *>(u"undo"_s)->isEnabled());
-        QCOMPARE(window->minimumSize(), window->maximumSize());
-        QTreeView *list = window->EventView();
-        int columns = 0;
-        for (int c = 0; c < 5; ++c)
-            columns += list->columnWidth(c);
-        QVERIFY(columns <= list->viewport()->width());
-    }
-
     void everyWindowCarriesTheProgramsIcon()
     {
         SetApplicationIdentity();

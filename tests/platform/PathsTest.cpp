@@ -45,11 +45,6 @@ TEST(Paths, FoldersTheProgramMakesArePrivate)
     const bool made = MakeFolders(folder.file("a/b"));
     ::umask(oldMask);
     ASSERT_TRUE(made);
-    for (const char *name : {"a", "a/b"}) {
-        struct stat info
-        {
-        };
-        ASSERT_EQ(::stat(folder.file(name).c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & 0777, 0700u) << name;
-    }
+    for (const char *name : {"a", "a/b"})
+        EXPECT_EQ(StatOf(folder.file(name)).st_mode & 0777, 0700u) << name;
 }

@@ -80,14 +80,6 @@ struct LogonRoad
     bool completed = false;
 };
 
-ino_t inodeOf(const std::string &path)
-{
-    struct stat info
-    {
-    };
-    return ::stat(path.c_str(), &info) == 0 ? info.st_ino : 0;
-}
-
 } // namespace
 
 TEST(LogonScan, LeavesTheBytesTheMainWindowLeaves)
@@ -180,17 +172,17 @@ TEST(LogonScan, LeavesAnUnchangedFileAlone)
     TempFolder folder;
     const std::string content = "$$Kept$$" + dateIn(20) + "$$Once$$3$$\r\n\r\n";
     folder.write("events.mrl", content);
-    const ino_t before = inodeOf(folder.file("events.mrl"));
+    const ino_t before = StatOf(folder.file("events.mrl")).st_ino;
     RecordingScreens screens;
     EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
-    EXPECT_EQ(inodeOf(folder.file("events.mrl")), before);
+    EXPECT_EQ(StatOf(folder.file("events.mrl")).st_ino, before);
     EXPECT_EQ(folder.read("events.mrl"), content);
 
     // A moved date rewrites it, through a new file renamed into place.
     folder.write("events.mrl", "$$Kept$$" + dateIn(20) + "$$Once$$3$$\n\r\n");
-    const ino_t old = inodeOf(folder.file("events.mrl"));
+    const ino_t old = StatOf(folder.file("events.mrl")).st_ino;
     EXPECT_TRUE(RunLogonScan(folder.path(), Today, screens));
-    EXPECT_NE(inodeOf(folder.file("events.mrl")), old);
+    EXPECT_NE(StatOf(folder.file("events.mrl")).st_ino, old);
     EXPECT_EQ(folder.read("events.mrl"), content);
     EXPECT_TRUE(screens.messages.empty());
 }

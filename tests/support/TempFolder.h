@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder
@@ -46,3 +47,19 @@ public:
 private:
     std::string m_path;
 };
+
+/// What stat() says of `path`; all zero when there is nothing there.
+inline struct stat StatOf(const std::string &path)
+{
+    struct stat info = {};
+    (void)::stat(path.c_str(), &info);
+    return info;
+}
+
+/// The same of a link itself, not of what it points to.
+inline struct stat LinkStatOf(const std::string &path)
+{
+    struct stat info = {};
+    (void)::lstat(path.c_str(), &info);
+    return info;
+}
