@@ -3,7 +3,7 @@
 #include "Conversions.h"
 #include "EventFile.h"
 #include "FileSizeLimit.h"
-#include "GuiTestSupport.h"
+#include "MainWindowTestSupport.h"
 #include "Paths.h"
 #include "frmWhatsUp.h"
 
@@ -25,18 +25,15 @@ QString autostartEntry(const TestHome &home)
     return home.config.filePath(u"autostart/moonrill.desktop"_s);
 }
 
-QAction *action(frmMain &window, const char *name)
-{
-    return window.findChild<QAction *>(QString::fromLatin1(name));
-}
-
 } // namespace
 
-class frmMainStartUpTest : public QObject
+class frmMainStartUpTest : public MainWindowFixture
 {
     Q_OBJECT
 
 private slots:
+    void cleanup() { finish(); }
+
     void firstStartSetsUpTheLogonScan()
     {
         TestHome home;
@@ -164,24 +161,19 @@ private slots:
 
     void aVersionAnotherProgramWroteIsKeptOnSave()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(u"events.mrl"_s);
-        writeFile(events, "$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n");
-        frmMain window;
-        QVERIFY(window.StartUp());
+        start("$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n");
+        const QString events = home->home.filePath(u"events.mrl"_s);
         writeFile(events, "$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n");
-        action(window, "mnuFileSave")->trigger();
-        QCOMPARE(answers.texts(), QStringList(u"The event file was changed by another program. Its "
-                                              "version is kept as "_s +
-                                              events + u".bak."_s));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Information);
+        action(*window, "mnuFileSave")->trigger();
+        QCOMPARE(answers->texts(), QStringList(u"The event file was changed by another program. "
+                                               "Its version is kept as "_s +
+                                               events + u".bak."_s));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
         QCOMPARE(readFile(events + u".bak"_s), "$$Theirs$$2999-01-01$$Once$$3$$\r\n\r\n"_ba);
         QCOMPARE(readFile(events), "$$Mine$$2999-01-01$$Once$$3$$\r\n\r\n"_ba);
         // Once: saving again says nothing.
-        action(window, "mnuFileSave")->trigger();
-        QCOMPARE(answers.shown.size(), size_t{1});
-        window.close();
+        action(*window, "mnuFileSave")->trigger();
+        QCOMPARE(answers->shown.size(), size_t{1});
     }
 
     void aStartThatCaughtSomethingUpScansFirst()
@@ -242,38 +234,35 @@ private slots:
 
     void confirmSaveAnswers()
     {
-        TestHome home;
-        MessageAnswerer answers;
-        const QString events = home.home.filePath(u"events.mrl"_s);
-        frmMain window;
-        QVERIFY(window.StartUp());
-        window.State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
-        window.State().SetSaved(false);
+        start("");
+        const QString events = home->home.filePath(u"events.mrl"_s);
+        window->State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
+        window->State().SetSaved(false);
 
-        answers.answers = {MsgAnswer::Cancel};
-        window.close();
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.HasEnded());
-        QCOMPARE(answers.texts().last(), u"Eventlist is not saved! Do you want to save?"_s);
-        QCOMPARE(answers.shown.back().icon, QMessageBox::Warning);
-        QCOMPARE(answers.shown.back().buttons,
+        answers->answers = {MsgAnswer::Cancel};
+        window->close();
+        QVERIFY(window->isVisible());
+        QVERIFY(!window->HasEnded());
+        QCOMPARE(answers->texts().last(), u"Eventlist is not saved! Do you want to save?"_s);
+        QCOMPARE(answers->shown.back().icon, QMessageBox::Warning);
+        QCOMPARE(answers->shown.back().buttons,
                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 
         // A save that fails shows why and keeps the window, so nothing is lost.
         QFile::remove(events);
         QVERIFY(QDir().mkdir(events));
         QVERIFY(QFile(events + u"/keep"_s).open(QIODevice::WriteOnly));
-        answers.answers = {MsgAnswer::Yes};
-        window.close();
-        QVERIFY(window.isVisible());
-        QVERIFY(answers.texts().last().startsWith(u"Your action caused an error: "_s));
-        QVERIFY(!window.State().Saved());
+        answers->answers = {MsgAnswer::Yes};
+        window->close();
+        QVERIFY(window->isVisible());
+        QVERIFY(answers->texts().last().startsWith(u"Your action caused an error: "_s));
+        QVERIFY(!window->State().Saved());
 
         QVERIFY(QDir(events).removeRecursively());
-        answers.answers = {MsgAnswer::Yes};
-        window.close();
-        QVERIFY(window.HasEnded());
-        QVERIFY(!window.isVisible());
+        answers->answers = {MsgAnswer::Yes};
+        window->close();
+        QVERIFY(window->HasEnded());
+        QVERIFY(!window->isVisible());
         QVERIFY(readFile(events).startsWith("$$New$$"));
     }
 
