@@ -47,6 +47,7 @@ class frmLiveUpdateTest : public QObject
 private:
     std::unique_ptr<LoopbackHttpServer> server;
     std::unique_ptr<QTemporaryDir> target; // where archives are saved
+    std::unique_ptr<MessageAnswerer> answers;
 
     static QPushButton *button(frmLiveUpdate &dialog)
     {
@@ -79,6 +80,12 @@ private:
                 static_cast<QDialog &>(dialog).accept(); // QFileDialog::accept checks the name
             }});
     }
+    /// Shows the dialog and presses Begin.
+    static void begin(frmLiveUpdate &dialog)
+    {
+        dialog.show();
+        QTest::mouseClick(button(dialog), Qt::LeftButton);
+    }
     QByteArray saved(const char *name) const
     {
         return readFile(target->filePath(QString::fromLatin1(name)));
@@ -89,12 +96,14 @@ private slots:
     {
         server = std::make_unique<LoopbackHttpServer>();
         target = std::make_unique<QTemporaryDir>();
+        answers = std::make_unique<MessageAnswerer>();
         qputenv("MOONRILL_UPDATE_URL", server->folder().toUtf8());
         InternetTransfer::SetTransferTimeout(60000);
     }
     void cleanup()
     {
         qunsetenv("MOONRILL_UPDATE_URL");
+        answers.reset();
         server.reset();
     }
 
@@ -109,15 +118,13 @@ private slots:
     {
         QFETCH(QByteArray, page);
         server->routes[u"/updates/mrversion.html"_s] = {200, page};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         QCOMPARE(dialog.windowTitle(), u"Check For Update"_s);
         QCOMPARE(label(dialog), u"Click Begin to Check For Update"_s);
-        dialog.show();
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        begin(dialog);
         QTRY_COMPARE(label(dialog), u"There is no update available."_s);
         QVERIFY(button(dialog)->isEnabled());
-        QVERIFY(answers.shown.empty());
+        QVERIFY(answers->shown.empty());
         QCOMPARE(server->requested, QStringList(u"/updates/mrversion.html"_s));
     }
 
@@ -137,15 +144,13 @@ private slots:
         if (!existing.isEmpty())
             writeFile(target->filePath(u"Moonrill1100.zip"_s), existing);
         offerVersion("1.10.0", {200, archive});
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
         auto script = saveAs("another name.zip");
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        begin(dialog);
         QTRY_VERIFY(script->done());
         QTRY_VERIFY(!dialog.isVisible()); // closes without a message
         QCOMPARE(label(dialog), u"There is an update available: Version 1.10.0"_s);
-        QVERIFY(answers.shown.empty());
+        QVERIFY(answers->shown.empty());
         QCOMPARE(saved("Moonrill1100.zip"), archive);
         QVERIFY(!QFile::exists(target->filePath(u"another name.zip"_s)));
         QCOMPARE(QDir(target->path()).entryList(QDir::Files), QStringList(u"Moonrill1100.zip"_s));
@@ -165,12 +170,10 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, page);
         server->routes[u"/updates/mrversion.html"_s] = {status, page};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        begin(dialog);
+        QTRY_COMPARE(answers->texts(), QStringList(UpdateFailed));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
         QVERIFY(button(dialog)->isEnabled());
         QVERIFY(dialog.isVisible());
     }
@@ -178,27 +181,23 @@ private slots:
     void aMissingArchiveIsNotSaved()
     {
         server->routes[u"/updates/mrversion.html"_s] = {200, "2.0"};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
         auto script = saveAs("Moonrill20.zip");
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_VERIFY(!answers.shown.empty());
+        begin(dialog);
+        QTRY_VERIFY(!answers->shown.empty());
         QCOMPARE(server->requested.last(), u"/updates/Moonrill20.zip"_s);
-        QCOMPARE(answers.texts().last(), UpdateFailed);
+        QCOMPARE(answers->texts().last(), UpdateFailed);
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
     }
 
     void cancellingTheSaveDialogAborts()
     {
         server->routes[u"/updates/mrversion.html"_s] = {200, "1.3.0"};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
         auto script = saveAs(nullptr);
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(), QStringList(u"Update aborted"_s));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Information);
+        begin(dialog);
+        QTRY_COMPARE(answers->texts(), QStringList(u"Update aborted"_s));
+        QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
         QVERIFY(!dialog.isVisible());
     }
 
@@ -206,11 +205,9 @@ private slots:
     {
         InternetTransfer::SetTransferTimeout(300);
         server->routes[u"/updates/mrversion.html"_s] = {200, {}, LoopbackHttpServer::Mode::Silent};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(),
+        begin(dialog);
+        QTRY_COMPARE(answers->texts(),
                      QStringList(u"Operation timed out. Please try again later"_s));
         QVERIFY(!dialog.isVisible());
     }
@@ -218,7 +215,6 @@ private slots:
     void closingDuringTheDownloadAbortsOnce()
     {
         offerVersion("1.3.0", {200, QByteArray(1000, 'z'), LoopbackHttpServer::Mode::PartBody});
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
         auto script = saveAs("Moonrill130.zip");
@@ -231,7 +227,7 @@ private slots:
         });
         closer.start(20);
         QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(), QStringList(u"Update aborted"_s));
+        QTRY_COMPARE(answers->texts(), QStringList(u"Update aborted"_s));
         QVERIFY(!dialog.isVisible());
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
     }
@@ -240,12 +236,11 @@ private slots:
     {
         server->routes[u"/updates/mrversion.html"_s] = {200, "2.0.0\n<html>",
                                                         LoopbackHttpServer::Mode::Endless};
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
         const long before = peakMegabytes();
         QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
+        QTRY_COMPARE(answers->texts(), QStringList(UpdateFailed));
         QVERIFY(dialog.isVisible());
         QVERIFY(button(dialog)->isEnabled());
         QVERIFY2(peakMegabytes() - before < 32, qPrintable(QString::number(peakMegabytes())));
@@ -255,14 +250,13 @@ private slots:
     {
         // No length is announced: the body is taken up to the largest update there can be.
         offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless});
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
         auto script = saveAs("update.zip");
         const long before = peakMegabytes();
         QTest::mouseClick(button(dialog), Qt::LeftButton);
         QTRY_VERIFY(script->done());
-        QTRY_COMPARE_WITH_TIMEOUT(answers.texts(), QStringList(UpdateFailed), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(answers->texts(), QStringList(UpdateFailed), 60000);
         const long grown = peakMegabytes() - before;
         qInfo("peak memory grew by %ld MB while %lld MB arrived", grown,
               server->streamed / (1024 * 1024));
@@ -276,14 +270,13 @@ private slots:
     {
         offerVersion("2.0.0", {200, QByteArray(1024, 'z'), LoopbackHttpServer::Mode::Endless,
                                MaxArchiveBytes + 1});
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
         auto script = saveAs("update.zip");
         QElapsedTimer clock;
         clock.start();
         QTest::mouseClick(button(dialog), Qt::LeftButton);
-        QTRY_COMPARE(answers.texts(), QStringList(UpdateFailed));
+        QTRY_COMPARE(answers->texts(), QStringList(UpdateFailed));
         QVERIFY2(clock.elapsed() < 5000, "the whole body was read first");
         QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
@@ -297,13 +290,11 @@ private slots:
         writeFile(precious, "keep me");
         const QString name = target->filePath(u"Moonrill200.zip"_s);
         QVERIFY(QFile::link(precious, name));
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
-        dialog.show();
         auto script = saveAs("update.zip");
-        QTest::mouseClick(button(dialog), Qt::LeftButton);
+        begin(dialog);
         QTRY_VERIFY(!dialog.isVisible());
-        QVERIFY(answers.shown.empty());
+        QVERIFY(answers->shown.empty());
         QVERIFY(!QFileInfo(name).isSymLink());
         QCOMPARE(readFile(name), archive);
         QCOMPARE(readFile(precious), "keep me"_ba);
@@ -336,18 +327,17 @@ private slots:
     {
         // The write fails part-way; the dialog reports it and the program goes on.
         offerVersion("2.0.0", {200, QByteArray(1 << 20, 'a')});
-        MessageAnswerer answers;
         frmLiveUpdate dialog;
         dialog.show();
         auto script = saveAs("update.zip");
         {
             const FileSizeLimit limit(100000);
             QTest::mouseClick(button(dialog), Qt::LeftButton);
-            QTRY_COMPARE(answers.shown.size(), size_t{1});
+            QTRY_COMPARE(answers->shown.size(), size_t{1});
         }
-        QVERIFY2(answers.texts()[0].startsWith(u"Your action caused an error: Cannot write "_s),
-                 qPrintable(answers.texts()[0]));
-        QVERIFY(answers.texts()[0].contains(u"File too large"_s));
+        QVERIFY2(answers->texts()[0].startsWith(u"Your action caused an error: Cannot write "_s),
+                 qPrintable(answers->texts()[0]));
+        QVERIFY(answers->texts()[0].contains(u"File too large"_s));
         QVERIFY(QDir(target->path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 };
