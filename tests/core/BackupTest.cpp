@@ -32,15 +32,6 @@ std::string ages(const TempFolder &folder)
     return text;
 }
 
-std::vector<std::string> namesIn(const TempFolder &folder)
-{
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
-        names.push_back(entry.path().filename());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 /// Runs `body` in a child process and returns its exit status (-1 for a signal).
 int inChild(const std::function<int()> &body)
 {
@@ -135,7 +126,7 @@ TEST(Backups, ABackupThatCannotBeWrittenLeavesEverythingAsItWas)
     EXPECT_EQ(status, 0);
     EXPECT_EQ(folder.read("events.mrl"), big);
     EXPECT_EQ(ages(folder), "older oldest -");
-    EXPECT_EQ(namesIn(folder),
+    EXPECT_EQ(folder.names(),
               (std::vector<std::string>{"events.mrl", "events.mrl.bak", "events.mrl.bak.1"}));
 }
 
@@ -183,5 +174,5 @@ TEST(Backups, EveryLoadClearsWhatKilledWritersLeft)
     folder.write(running, "busy");
     EventState state;
     ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), Today).success);
-    EXPECT_EQ(namesIn(folder), (std::vector<std::string>{"events.mrl", running}));
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"events.mrl", running}));
 }

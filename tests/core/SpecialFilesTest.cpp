@@ -54,14 +54,6 @@ public:
     Watchdog &operator=(const Watchdog &) = delete;
 };
 
-std::string namesIn(const TempFolder &folder)
-{
-    std::string names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path()))
-        names += entry.path().filename().string() + " ";
-    return names;
-}
-
 } // namespace
 
 TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
@@ -118,7 +110,7 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
         TempFolder folder;
         ASSERT_TRUE(test.make(folder)) << test.name;
         const std::string path = folder.file("events.mrl");
-        const std::string before = namesIn(folder);
+        const std::vector<std::string> before = folder.names();
 
         EventState state;
         const LoadResult result = LoadEvents(state, path, Today);
@@ -126,7 +118,7 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
         EXPECT_FALSE(result.success) << test.name;
         ASSERT_TRUE(result.error.has_value()) << test.name;
         EXPECT_EQ(std::string(result.error->what()), path + test.said) << test.name;
-        EXPECT_EQ(namesIn(folder), before) << test.name;
+        EXPECT_EQ(folder.names(), before) << test.name;
 
         // A save refuses the same way and leaves the thing as it was.
         try {
@@ -135,7 +127,7 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
         } catch (const MoonrillError &error) {
             EXPECT_EQ(std::string(error.what()), path + test.said) << test.name;
         }
-        EXPECT_EQ(namesIn(folder), before) << test.name;
+        EXPECT_EQ(folder.names(), before) << test.name;
     }
 }
 
@@ -166,7 +158,7 @@ TEST(SpecialFiles, AFileTheUserMayNotWriteIsNotReplaced)
     });
     EXPECT_TRUE(refused);
     EXPECT_EQ(folder.read("events.mrl"), original);
-    EXPECT_EQ(namesIn(folder), "events.mrl ");
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"events.mrl"});
 }
 
 TEST(SpecialFiles, BackupsAndTemporaryFilesKeepTheFilesPermissions)

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 /// A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder
@@ -39,6 +43,15 @@ public:
         std::ifstream in(file(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
+    /// The names in the folder, sorted.
+    [[nodiscard]] std::vector<std::string> names() const
+    {
+        std::vector<std::string> all;
+        for (const auto &entry : std::filesystem::directory_iterator(m_path))
+            all.push_back(entry.path().filename());
+        std::sort(all.begin(), all.end());
+        return all;
+    }
     [[nodiscard]] bool exists(const std::string &name) const
     {
         return std::filesystem::exists(std::filesystem::symlink_status(file(name)));
@@ -62,4 +75,14 @@ inline struct stat LinkStatOf(const std::string &path)
     struct stat info = {};
     (void)::lstat(path.c_str(), &info);
     return info;
+}
+
+/// The id of a process that has ended: a child that exits at once, waited for.
+inline pid_t EndedProcessId()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return child;
 }
