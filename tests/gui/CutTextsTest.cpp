@@ -103,8 +103,7 @@ private slots:
     {
         std::optional<EventFields> line;
         frmAddEvent editor(line);
-        editor.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        showAndWait(editor);
         auto *frame = editor.findChild<QGroupBox *>(u"fraEmail"_s);
         QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 <=
                 frame->width());

@@ -45,8 +45,7 @@ private slots:
         for (int topic : {3, 4}) {
             frmAddEvent editor(line, window.get());
             editor.HelpContextID = topic;
-            editor.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&editor));
+            showAndWait(editor);
             QTest::keyClick(&editor, Qt::Key_F1);
             // The same viewer, held by the editor while it is open, so the editor does not
             // block it.
@@ -59,8 +58,7 @@ private slots:
         {
             frmFind find(
                 window->List(), [this](int row) { window->SelectRow(row); }, window.get());
-            find.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&find));
+            showAndWait(find);
             QTest::keyClick(&find, Qt::Key_F1);
             QCOMPARE(viewer->CurrentTopic(), 6);
         }
@@ -68,8 +66,7 @@ private slots:
             std::vector<MailOffer> mails;
             frmWhatsUp scan(ComputeScan(window->State().Events(), Date::today()).rows, mails,
                             window.get());
-            scan.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&scan));
+            showAndWait(scan);
             QTest::keyClick(&scan, Qt::Key_F1);
             QCOMPARE(viewer->CurrentTopic(), 7);
             scan.accept();

@@ -30,8 +30,7 @@ private slots:
         MessageAnswerer answers;
         LinkCatcher links;
         frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        showAndWait(about);
         QTest::qWait(30);
         QCOMPARE(about.windowTitle(), u"About Moonrill"_s);
         QCOMPARE(about.findChild<QLabel *>(u"lblTitle"_s)->text(), u"         Moonrill"_s);
@@ -80,8 +79,7 @@ private slots:
         qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
         MessageAnswerer answers;
         frmAbout about;
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        showAndWait(about);
         QTest::qWait(30);
         about.hide();
         about.show();
@@ -89,8 +87,7 @@ private slots:
         QCOMPARE(answers.texts(),
                  QStringList(u"Animation missing. Please reinstall the program"_s));
         frmBug form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        showAndWait(form);
         QTest::qWait(30);
         QCOMPARE(answers.shown.size(), size_t(2));
     }
@@ -100,8 +97,7 @@ private slots:
         MessageAnswerer answers;
         LinkCatcher links;
         frmBug form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        showAndWait(form);
         QCOMPARE(form.windowTitle(), u"Bug Report"_s);
         auto *send = form.findChild<QPushButton *>(u"cmdSend"_s);
         auto *type = form.findChild<QComboBox *>(u"comRequest"_s);

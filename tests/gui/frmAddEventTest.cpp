@@ -31,12 +31,6 @@ QString today()
     return QString::fromStdString(DateToText(Date::today()));
 }
 
-void showAndWait(frmAddEvent &dialog)
-{
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-}
-
 void clickOk(frmAddEvent &dialog)
 {
     QTest::mouseClick(child<QPushButton>(dialog, "cmdOk"), Qt::LeftButton);

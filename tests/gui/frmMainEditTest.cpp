@@ -111,24 +111,6 @@ private slots:
         QVERIFY(window->State().Saved());
     }
 
-    void editAtTheIdLimitChangesNothing()
-    {
-        QByteArray content;
-        for (int i = 0; i < 32767; ++i)
-            content +=
-                "$$E" + QByteArray::number(i) + "$$" + dateText(1 + i % 40) + "$$Once$$3$$\r\n";
-        start(content);
-        window->SelectRow(5);
-        const QString key = window->List().keyOfRow(5);
-        EditorScript script({[](frmAddEvent &e) { ok(e); }});
-        window->EditEvent();
-        QCOMPARE(answers->texts().last(),
-                 u"Your action caused an error: Overflow\n\nGo to About for support"_s);
-        QCOMPARE(window->List().keyOfRow(5), key);
-        QVERIFY(window->State().RowOf(key.toStdString()).has_value());
-        QVERIFY(window->State().Saved());
-    }
-
     void deleteAsksAndUndoBringsItBack()
     {
         start(fiveEvents());

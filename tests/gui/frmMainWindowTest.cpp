@@ -176,22 +176,32 @@ private slots:
                      "$$Once$$3$$\r\n\r\n");
     }
 
-    void anAddAtTheLimitChangesNothing()
+    void anAddOrEditAtTheLimitChangesNothing()
     {
         QByteArray content;
         for (int i = 0; i < 32767; ++i)
-            content += "$$E$$" + dateText(5) + "$$Once$$3$$\r\n";
+            content +=
+                "$$E" + QByteArray::number(i) + "$$" + dateText(1 + i % 40) + "$$Once$$3$$\r\n";
         start(content);
         QCOMPARE(window->List().rowCount(), 32767);
-        EditorScript script({[](frmAddEvent &e) {
+        const QString overflow =
+            u"Your action caused an error: Overflow\n\nGo to About for support"_s;
+        EditorScript add({[](frmAddEvent &e) {
             type(e, "One too many", "Once");
             ok(e);
         }});
         window->AddEvent();
-        QCOMPARE(answers->texts().last(),
-                 u"Your action caused an error: Overflow\n\nGo to About for support"_s);
+        QCOMPARE(answers->texts().last(), overflow);
         QCOMPARE(window->List().rowCount(), 32767);
         QCOMPARE(window->State().EventCount(), 32767);
+        // An edit takes a new id too: the event stays as it was, in its row.
+        window->SelectRow(5);
+        const QString key = window->List().keyOfRow(5);
+        EditorScript edit({[](frmAddEvent &e) { ok(e); }});
+        window->EditEvent();
+        QCOMPARE(answers->texts().last(), overflow);
+        QCOMPARE(window->List().keyOfRow(5), key);
+        QVERIFY(window->State().RowOf(key.toStdString()).has_value());
         QVERIFY(window->State().Saved());
     }
 };

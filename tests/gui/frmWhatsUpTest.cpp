@@ -66,8 +66,7 @@ private:
     /// Shows the window and waits until its opening steps have run.
     static void open(frmWhatsUp &window)
     {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        showAndWait(window);
         QTest::qWait(50);
     }
 

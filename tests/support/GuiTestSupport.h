@@ -94,6 +94,13 @@ public slots:
     void open(const QUrl &url) { opened << url; }
 };
 
+/// Shows a window and waits until it is on the screen.
+inline void showAndWait(QWidget &window)
+{
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+}
+
 /// The whole content of a file; empty when it cannot be read.
 inline QByteArray readFile(const QString &path)
 {
