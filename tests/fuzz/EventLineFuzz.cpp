@@ -7,7 +7,6 @@
 #include "ReferenceSplit.h"
 
 #include <string>
-#include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

@@ -14,8 +14,6 @@
 #include "ScanComputation.h"
 #include "TempFolder.h"
 
-#include <string>
-
 namespace {
 
 class QuietScreens final : public LogonScreens

@@ -7,7 +7,6 @@
 #include "ScanComputation.h"
 #include "frmWhatsUp.h"
 
-#include <QCalendarWidget>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QStyle>

@@ -5,8 +5,6 @@
 #include "frmFind.h"
 #include "frmWhatsUp.h"
 
-#include <QAction>
-#include <QPointer>
 #include <QTextBrowser>
 
 using namespace Qt::StringLiterals;

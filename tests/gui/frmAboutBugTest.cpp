@@ -4,11 +4,9 @@
 #include "frmBug.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QUrlQuery>
 
 using namespace Qt::StringLiterals;

@@ -3,11 +3,9 @@
 #include "EventListModel.h"
 #include "frmFind.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QRadioButton>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 

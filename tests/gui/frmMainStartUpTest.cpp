@@ -7,11 +7,8 @@
 #include "Paths.h"
 #include "frmWhatsUp.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QMenu>
-#include <QTest>
 #include <QTreeWidget>
 
 #include <optional>

@@ -5,21 +5,13 @@
 #include "Conversions.h"
 #include "EventFile.h"
 #include "EventListModel.h"
-#include "GuiTestSupport.h"
 #include "MainWindowTestSupport.h"
 #include "ScanComputation.h"
 #include "frmAddEvent.h"
 #include "frmWhatsUp.h"
 
-#include <QAction>
-#include <QCalendarWidget>
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QMenu>
-#include <QTest>
-#include <QTreeView>
-
-#include <functional>
 
 using namespace Qt::StringLiterals;
 

@@ -13,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;

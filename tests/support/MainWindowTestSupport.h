@@ -11,19 +11,14 @@
 #include "frmMain.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTreeView>
 
-#include <functional>
 #include <memory>
-#include <vector>
 
 inline QByteArray dateText(int daysAhead)
 {

@@ -16,8 +16,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTemporaryDir>
 
 #include <memory>
 #include <sys/resource.h>
