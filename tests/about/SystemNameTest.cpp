@@ -1,5 +1,4 @@
 #include "SystemName.h"
-#include "Version.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,4 @@ TEST(SystemName, FromOsRelease)
     EXPECT_EQ(SystemNameFromOsRelease("PRETTY_NAME='Say \\\"hi\\\"'\n"), "Say \"hi\"");
     EXPECT_EQ(SystemNameFromOsRelease(""), "Linux");
     EXPECT_FALSE(OperatingSystemName().empty());
-}
-
-TEST(Version, PlainDecimalNumbers)
-{
-    EXPECT_EQ(ProgramVersionText(), "1.0.0");
 }

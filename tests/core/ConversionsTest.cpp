@@ -60,23 +60,12 @@ TEST(Conversions, TextToInt16)
         EXPECT_EQ(errorOf([&] { (void)TextToInt16(text); }), MoonrillError::Overflow) << text;
 }
 
-TEST(Conversions, IntToTextAndPadding)
+TEST(Conversions, DayCountsArePaddedToFive)
 {
-    EXPECT_EQ(IntToText(0), "0");
-    EXPECT_EQ(IntToText(-32768), "-32768");
     EXPECT_EQ(PaddedDayCount(0), "    0");
     EXPECT_EQ(PaddedDayCount(12), "   12");
     EXPECT_EQ(PaddedDayCount(365), "  365");
     EXPECT_EQ(PaddedDayCount(99999), "99999");
     EXPECT_EQ(PaddedDayCount(100000), "100000");
     EXPECT_EQ(PaddedDayCount(-3), "   -3");
-}
-
-TEST(Conversions, DayDifferenceIsSigned)
-{
-    const Date a = Date::fromYmd(2023, 12, 31);
-    const Date b = Date::fromYmd(2024, 3, 1);
-    EXPECT_EQ(DayDifference(a, b), 61);
-    EXPECT_EQ(DayDifference(b, a), -61);
-    EXPECT_EQ(DayDifference(a, a), 0);
 }

@@ -90,21 +90,6 @@ private slots:
         QVERIFY(!viewerOf(owner));
         qunsetenv("MOONRILL_ASSET_DIR");
     }
-
-    void theViewerGoesWithItsOwner()
-    {
-        QPointer<HelpViewer> viewer;
-        {
-            QWidget owner;
-            viewer = ShowHelpTopic(&owner, 12);
-            QVERIFY(viewer);
-            QCOMPARE(viewer->CurrentTopic(), 12);
-            // Asking again turns the same viewer to the new topic.
-            QCOMPARE(ShowHelpTopic(&owner, 99), viewer.data());
-            QCOMPARE(viewer->CurrentTopic(), 1);
-        }
-        QVERIFY(viewer.isNull());
-    }
 };
 
 QTEST_MAIN(HelpTest)

@@ -64,13 +64,7 @@ private slots:
         QCOMPARE(dialog.windowTitle(), u"Add Event"_s);
         QCOMPARE(child<QCalendarWidget>(dialog, "calSetDate")->selectedDate(),
                  QDate::currentDate());
-        auto *combo = child<QComboBox>(dialog, "comOccurs");
-        QStringList items;
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        QCOMPARE(items, QStringList({u"Once"_s, u"Daily"_s, u"Weekly"_s, u"Monthly"_s,
-                                     u"Birthday"_s, u"Yearly"_s}));
-        QCOMPARE(combo->currentText(), u"Once"_s);
+        QCOMPARE(child<QComboBox>(dialog, "comOccurs")->currentText(), u"Once"_s);
         QCOMPARE(child<QLineEdit>(dialog, "txtPeriod")->text(), u"3"_s);
         QVERIFY(!child<QSpinBox>(dialog, "UpDown2")->isVisible());
         QVERIFY(!child<QLineEdit>(dialog, "txtEmail")->isVisible());

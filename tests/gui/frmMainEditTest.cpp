@@ -126,24 +126,18 @@ private slots:
         QVERIFY(!window->State().Saved());
         QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
         QAction *undo = action(*window, "undo");
-        QVERIFY(undo->isEnabled());
         QCOMPARE(shownText(undo->toolTip()), u"Undo deletion of 'Charlie'"_s);
-        QVERIFY(window->State().UndoLine.has_value());
-        QCOMPARE(window->State().UndoLine->Description, std::string("Charlie"));
-        QCOMPARE(window->State().Events()[2].Description, std::string("Delta"));
 
         undo->trigger();
         QCOMPARE(window->List().rowCount(), 5);
         const clsEvent &back = window->State().Events().back();
         QCOMPARE(back.Id, std::string("ID5"));
         QCOMPARE(back.Email, std::string("c@x.org"));
-        QCOMPARE(back.Period, int16_t(1));
         const int row = rowOf(*window, "Charlie");
         QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), row);
         QCOMPARE(column(*window, 2)[row], u"   10"_s);
         QVERIFY(!undo->isEnabled());
         QCOMPARE(undo->toolTip(), u"Undo"_s);
-        QVERIFY(!window->State().UndoLine.has_value());
 
         // An empty buffer leaves everything as it was.
         window->UndoDelete();
@@ -170,7 +164,7 @@ private slots:
         QCOMPARE(window->State().Events()[0].Occurs, std::string("Every 12th month"));
     }
 
-    void emptyListAndNoSelection()
+    void commandsWithoutAnEventOrASelectionAreRefused()
     {
         start("");
         for (const char *command : {"mnuEventEditEvent", "mnuEventDeleteEvent", "mnuEventCopy",
@@ -184,26 +178,23 @@ private slots:
         answers->shown.clear();
         window->DeleteAllEvents();
         QCOMPARE(answers->texts(), QStringList(u"Do you really want to delete all events?"_s));
-    }
 
-    void aRowWithoutSelectionIsReported()
-    {
+        finish();
         start(fiveEvents());
         window->EventView()->selectionModel()->clearSelection();
         QGuiApplication::clipboard()->setText(u"before"_s);
-        const auto doubleClick = [this] {
-            QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {},
-                               QPoint(5, window->EventView()->viewport()->height() - 5));
-        };
         const std::vector<std::function<void()>> commands = {
             [this] { window->CopyEvent(); }, [this] { window->EditEvent(); },
-            [this] { window->DeleteEvent(); }, doubleClick,
-            [this] { action(*window, "mnuRightEditEvent")->trigger(); }};
+            [this] { window->DeleteEvent(); },
+            [this] { action(*window, "mnuRightEditEvent")->trigger(); },
+            [this] {
+                QTest::mouseDClick(window->EventView()->viewport(), Qt::LeftButton, {},
+                                   QPoint(5, window->EventView()->viewport()->height() - 5));
+            }};
         for (const auto &command : commands) {
             answers->shown.clear();
             command();
             QCOMPARE(answers->texts(), QStringList(u"Not found!"_s));
-            QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
         }
         QCOMPARE(window->List().rowCount(), 5);
         QCOMPARE(clipboard(), u"before"_s);

@@ -4,31 +4,7 @@
 
 using namespace PrintLayout;
 
-TEST(PrintLayout, ThirtyTwoRowsOnPageOneAndThirtySixLater)
-{
-    const std::vector<Place> places = RowPlaces(69);
-    EXPECT_EQ(places[0].page, 0);
-    EXPECT_DOUBLE_EQ(places[0].y, 53);
-    EXPECT_DOUBLE_EQ(places[31].y, 270);
-    EXPECT_EQ(places[31].page, 0);
-    EXPECT_EQ(places[32].page, 1);
-    EXPECT_DOUBLE_EQ(places[32].y, 20);
-    EXPECT_DOUBLE_EQ(places[67].y, 265);
-    EXPECT_EQ(places[67].page, 1);
-    EXPECT_EQ(places[68].page, 2);
-}
-
-TEST(PrintLayout, TheNoticeFollowsTheLastRow)
-{
-    EXPECT_EQ(NoticePlace(1, 5).page, 0);
-    EXPECT_DOUBLE_EQ(NoticePlace(1, 5).y, 53 + 25);
-    // 32 rows fill page 1: the notice stands at the top of page 2.
-    EXPECT_EQ(NoticePlace(32, 5).page, 1);
-    EXPECT_DOUBLE_EQ(NoticePlace(32, 5).y, 20);
-    EXPECT_EQ(NoticePlace(33, 5).page, 1);
-    EXPECT_EQ(NoticePlace(68, 5).page, 2);
-    EXPECT_EQ(NoticePlace(69, 5).page, 2);
-}
+// Where rows and the notice fall is read back from a real PDF in PrintEventsTest.
 
 TEST(PrintLayout, PrintingNowNamesThePort)
 {

@@ -25,10 +25,3 @@ TEST(VersionCheck, ComparedPartByPart)
     EXPECT_EQ(CompareVersions({1, 2}, {1, 2, 0}), 0);
     EXPECT_GT(CompareVersions({2}, {1, 9, 9}), 0);
 }
-
-TEST(VersionCheck, ArchiveNames)
-{
-    EXPECT_EQ(ArchiveName({1, 3, 0}), "Moonrill130.zip");
-    EXPECT_EQ(ArchiveName({2, 0}), "Moonrill20.zip");
-    EXPECT_EQ(ArchiveName({1, 10, 0}), "Moonrill1100.zip");
-}
