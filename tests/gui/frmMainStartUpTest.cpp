@@ -83,20 +83,6 @@ private slots:
         }
     }
 
-    void aSecondInstanceEndsSilently()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        frmMain first;
-        QVERIFY(first.StartUp());
-        frmMain second;
-        QVERIFY(!second.StartUp());
-        QVERIFY(second.HasEnded());
-        QVERIFY(!second.isVisible());
-        QVERIFY(answers.shown.empty());
-        first.close();
-    }
-
     void aLoadThatLosesLinesKeepsTheFileFirst_data()
     {
         const QByteArray damaged = "$$Bad$$soon$$Once$$3$$\r\n$$Later$$2999-01-01$$Once$$3$$\r\n";

@@ -10,11 +10,9 @@
 #include "ScanComputation.h"
 #include "SingleInstance.h"
 #include "TempFolder.h"
-#include "TextScreens.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -222,29 +220,6 @@ TEST(LogonScan, DoesNotRunWhenItCannotTellWhetherAnotherCopyRuns)
     ::unsetenv("XDG_RUNTIME_DIR");
     EXPECT_TRUE(refused);
     EXPECT_EQ(home.read("events.mrl"), original);
-}
-
-TEST(LogonScan, TextScreensPrintOneRowALine)
-{
-    std::ostringstream out;
-    std::ostringstream errors;
-    TextScreens screens(out, errors);
-    ScanResult scan;
-    scan.birthdayMails = {{"Mum", "mum@example.org", {}}};
-    scan.rows = {
-        {"", "3 days ago:", "2026-12-03", "Dad", "   -3", true},
-        {"ID1", "Today:", "2026-12-06", "Dentist", "    0"},
-        {"ID0", "In 12 days:", "2026-12-18", "Mum's  birthday", "   12"},
-    };
-    EXPECT_FALSE(screens.ShowDueEvents(scan));
-    EXPECT_EQ(out.str(), "3 days ago: 2026-12-03 Dad\nToday: 2026-12-06 Dentist\n"
-                         "In 12 days: 2026-12-18 Mum's  birthday\n");
-    EXPECT_TRUE(scan.birthdayMails.empty());
-    EXPECT_FALSE(screens.ShowMessageBox("Eventlist was corrupt. \r\n1 line in the event-file has "
-                                        "been ignored.\r\nThe original file is kept as /x.bak.",
-                                        LogonScreens::Icon::Critical));
-    EXPECT_EQ(errors.str(), "moonrill: Eventlist was corrupt. \n1 line in the event-file has "
-                            "been ignored.\nThe original file is kept as /x.bak.\n");
 }
 
 TEST(LogonScan, AFileChangedWhileAMessageWaitsIsKeptAndDoesNotKillTheScan)
