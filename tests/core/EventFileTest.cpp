@@ -64,33 +64,6 @@ TEST_F(EventFileTest, EachLossyStartKeepsABackupAndOneLineSaysLine)
     EXPECT_EQ(folder.read(Name + ".bak.1"), "$$Start 1$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
 }
 
-TEST_F(EventFileTest, BadFieldsTable)
-{
-    struct Case
-    {
-        const char *line;
-        bool loaded;
-    };
-    const Case cases[] = {
-        {"$$A$$2023-05-01$$Once$$3$$", true},
-        {"$$A$$2023-05-01$$Once$$3$$x@y.z$$extra", true}, // seven fields
-        {"$$A$$2023-05-01$$Once$$3", false},              // five fields
-        {"$$A$$2023-05-01$$Once", false},                 // four fields
-        {"$$A$$2023-05-01$$Once$$three$$", false},
-        {"$$A$$2023-02-30$$Once$$3$$", false},
-        {"$$A$$ 2023-05-01 $$Once$$ 3$$", true},
-        {"$$A$$0000-05-01$$Once$$3$$", false},
-        {"$$A$$2023-05-01$$Once$$$$", false}, // empty period
-        {"plain text", false},
-    };
-    for (const Case &c : cases) {
-        const LoadResult result = load(std::string(c.line) + "\r\n");
-        EXPECT_TRUE(result.success) << c.line;
-        EXPECT_EQ(state.RowCount(), c.loaded ? 1u : 0u) << c.line;
-        EXPECT_EQ(result.ignored, c.loaded ? 0 : 1) << c.line;
-    }
-}
-
 TEST_F(EventFileTest, RowValuesAsLoaded)
 {
     ASSERT_TRUE(load("$$Today$$2023-04-15$$Once$$ 3$$\r\n"

@@ -31,6 +31,11 @@ TEST(EventLine, ReadsTheValuesInTheStatedOrder)
         {"$$Dentist$$2002-01-30$$Once$$40000$$", "overflow"}, // out of range
         {"$$Dentist$$2002-01-30$$Once$$40000", "overflow"},   // the period comes first
         {"$$Dentist$$soon$$Once$$-40000$$", "overflow"},      // before the date too
+        {"$$Dentist$$2023-02-30$$Once$$3$$", "damaged"},
+        {"$$Dentist$$0000-05-01$$Once$$3$$", "damaged"},
+        {"$$Dentist$$ 2023-05-01 $$Once$$ 3$$", "good"},
+        {"$$Dentist$$2023-05-01$$Once$$$$", "damaged"}, // empty period
+        {"plain text", "damaged"},
     };
     for (const Case &c : cases) {
         std::string outcome;
