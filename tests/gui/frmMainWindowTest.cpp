@@ -1,3 +1,6 @@
+// The main window itself: its icon, rows, popup, adding through the editor, the limit of the
+// list, and help in every window.
+
 #include "frmMain.h"
 
 #include "ApplicationIdentity.h"
@@ -5,21 +8,34 @@
 #include "Conversions.h"
 #include "EventFile.h"
 #include "EventListModel.h"
+#include "HelpViewer.h"
 #include "MainWindowTestSupport.h"
 #include "ScanComputation.h"
 #include "frmAddEvent.h"
+#include "frmFind.h"
 #include "frmWhatsUp.h"
 
 #include <QHeaderView>
 #include <QMenu>
+#include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+HelpViewer *helpViewerOf(QWidget &owner)
+{
+    return owner.findChild<HelpViewer *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
 
 class frmMainWindowTest : public MainWindowFixture
 {
     Q_OBJECT
 
 private slots:
+    void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
     void cleanup() { finish(); }
 
     void everyWindowCarriesTheProgramsIcon()
@@ -188,6 +204,74 @@ private slots:
         QCOMPARE(window->List().keyOfRow(5), key);
         QVERIFY(window->State().RowOf(key.toStdString()).has_value());
         QVERIFY(window->State().Saved());
+    }
+
+    void f1InEachWindowOpensItsTopicInOneViewer()
+    {
+        start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        // The main window's F1 is its Help entry: the contents, wholly on the screen's free area.
+        action(*window, "mnuHelpHelp")->trigger();
+        const QPointer<HelpViewer> viewer = helpViewerOf(*window);
+        QVERIFY(viewer);
+        QCOMPARE(viewer->CurrentTopic(), 1);
+        auto *text = viewer->findChild<QTextBrowser *>();
+        QVERIFY(text->toPlainText().startsWith(u"Welcome to Moonrill"_s));
+        QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
+        // It lays its text out to its width: the topic is a document, not fixed lines.
+        QCOMPARE(text->lineWrapMode(), QTextEdit::WidgetWidth);
+
+        std::optional<EventFields> line;
+        for (int topic : {3, 4}) {
+            frmAddEvent editor(line, window.get());
+            editor.HelpContextID = topic;
+            showAndWait(editor);
+            QTest::keyClick(&editor, Qt::Key_F1);
+            // The same viewer, held by the editor while it is open, so the editor does not
+            // block it.
+            QCOMPARE(helpViewerOf(editor), viewer.data());
+            QCOMPARE(viewer->CurrentTopic(), topic);
+        }
+        // Closing the editor leaves the viewer open, back with the main window.
+        QVERIFY(viewer && viewer->isVisible());
+        QCOMPARE(viewer->parentWidget(), static_cast<QWidget *>(window.get()));
+        {
+            frmFind find(
+                window->List(), [this](int row) { window->SelectRow(row); }, window.get());
+            showAndWait(find);
+            QTest::keyClick(&find, Qt::Key_F1);
+            QCOMPARE(viewer->CurrentTopic(), 6);
+        }
+        {
+            std::vector<MailOffer> mails;
+            frmWhatsUp scan(ComputeScan(window->State().Events(), Date::today()).rows, mails,
+                            window.get());
+            showAndWait(scan);
+            QTest::keyClick(&scan, Qt::Key_F1);
+            QCOMPARE(viewer->CurrentTopic(), 7);
+            scan.accept();
+        }
+        QCOMPARE(window->findChildren<HelpViewer *>().size(), 1);
+        // It goes with the main window.
+        window->close();
+        QVERIFY(!viewer || !viewer->isVisible());
+    }
+
+    void aMissingHelpFileIsSaid()
+    {
+        QTemporaryDir empty;
+        qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
+        MessageAnswerer answers;
+        QWidget owner;
+        QVERIFY(ShowHelpTopic(&owner, 2) == nullptr);
+        QCOMPARE(
+            answers.texts(),
+            QStringList(u"The help file "_s + empty.path() +
+                        u"/Moonrill.hlp cannot be found or read. Please reinstall the program."_s));
+        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
+        QVERIFY(!helpViewerOf(owner));
+        qunsetenv("MOONRILL_ASSET_DIR");
     }
 };
 
