@@ -7,7 +7,6 @@
 
 #include <QFileDialog>
 
-#include <libical/ical.h>
 
 using namespace Qt::StringLiterals;
 
@@ -84,7 +83,7 @@ private slots:
         QCOMPARE(int(window->State().EventCount()), EventState::Limit - 5);
     }
 
-    void exportWritesEveryEventForLibicalToRead()
+    void exportWritesEveryEventAndSaysSo()
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n$$Mum$$" + dateText(5) +
               "$$Birthday$$2$$mum@example.org$$1956\r\n");
@@ -100,11 +99,9 @@ private slots:
         window->ExportCalendarTo(path);
         QCOMPARE(answers->texts(),
                  QStringList(u"The calendar was written to "_s + path + u": 2 events."_s));
+        // (What a calendar makes of the file is read back with libical in CalendarExportTest.)
         const QByteArray text = readFile(path);
-        icalcomponent *calendar = icalparser_parse_string(text.constData());
-        QVERIFY(calendar != nullptr);
-        QCOMPARE(icalcomponent_count_components(calendar, ICAL_VEVENT_COMPONENT), 2);
-        icalcomponent_free(calendar);
+        QCOMPARE(text.count("BEGIN:VEVENT"), 2);
         QVERIFY(text.contains("SUMMARY:Mum"));
         QVERIFY(text.contains("DESCRIPTION:Year of birth: 1956"));
         // Exporting changes nothing in the list.
