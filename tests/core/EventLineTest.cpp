@@ -56,21 +56,3 @@ TEST(EventLine, ReadsTheValuesInTheStatedOrder)
     EXPECT_EQ(read.Email, "a");
     // The program's own lines: damage is an error there.
 }
-
-TEST(EventLine, FormatsTheSixFields)
-{
-    clsEvent event;
-    event.Description = "Dentist";
-    event.StartingOn = Date::fromYmd(2002, 1, 30);
-    event.Occurs = "Once";
-    event.Period = 3;
-    EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Once$$3$$");
-    event.Period = -2;
-    event.Email = "a@b.c";
-    event.Occurs = "Every 3th week";
-    EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Every 3th week$$-2$$a@b.c");
-    // A year of birth is a seventh field, four digits.
-    event.Occurs = "Birthday";
-    event.BirthYear = 956;
-    EXPECT_EQ(FormatEventLine(event), "$$Dentist$$2002-01-30$$Birthday$$-2$$a@b.c$$0956");
-}

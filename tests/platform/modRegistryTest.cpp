@@ -24,12 +24,11 @@ protected:
 
 TEST_F(Autostart, DataComesBackExactlyAsSet)
 {
+    // (The fuzz target holds any one-line command to this; here some it may take long to meet,
+    // and a tab, which it leaves out.)
     for (const std::string data :
-         {"/usr/local/bin/moonrill whatsup", "/opt/My Apps/moonrill whatsup",
-          "/home/u/100% sure/moonrill whatsup", "/tmp/a\"b'c\\d$e`f/moonrill whatsup",
-          "/tmp/odd;&|<>*?#()~/moonrill whatsup", "/tmp/caf\xc3\xa9/moonrill whatsup",
-          "/moonrill whatsup", "/tmp/  two  blanks /moonrill whatsup", "no argument here",
-          "/tmp/tab\there/moonrill whatsup"}) {
+         {"/tmp/a\"b'c\\d$e`f/moonrill whatsup", "/tmp/tab\there/moonrill whatsup",
+          "/tmp/  two  blanks /moonrill whatsup", "no argument here"}) {
         set(data);
         EXPECT_EQ(get(), data);
     }
