@@ -105,27 +105,6 @@ private slots:
         server.reset();
     }
 
-    void noUpdate_data()
-    {
-        QTest::addColumn<QByteArray>("page");
-        QTest::newRow("same") << "1.0.0\r\n<html>..."_ba;
-        QTest::newRow("older") << "0.9.12\n"_ba;
-        QTest::newRow("shorter and equal") << "1.0"_ba;
-    }
-    void noUpdate()
-    {
-        QFETCH(QByteArray, page);
-        server->routes[u"/updates/mrversion.html"_s] = {200, page};
-        frmLiveUpdate dialog;
-        QCOMPARE(dialog.windowTitle(), u"Check For Update"_s);
-        QCOMPARE(label(dialog), u"Click Begin to Check For Update"_s);
-        begin(dialog);
-        QTRY_COMPARE(label(dialog), u"There is no update available."_s);
-        QVERIFY(button(dialog)->isEnabled());
-        QVERIFY(answers->shown.empty());
-        QCOMPARE(server->requested, QStringList(u"/updates/mrversion.html"_s));
-    }
-
     void anUpdateIsDownloadedByteForByte_data()
     {
         QTest::addColumn<QByteArray>("existing");
@@ -154,60 +133,68 @@ private slots:
         QCOMPARE(QDir(target->path()).entryList(QDir::Files), QStringList(u"Moonrill1100.zip"_s));
     }
 
-    void failuresSayTheUpdateFailed_data()
+    // Every way a check ends that saves nothing: what it says, and whether the dialog stays.
+    void everyRoadThatSavesNothing_data()
     {
         QTest::addColumn<int>("status");
         QTest::addColumn<QByteArray>("page");
-        QTest::newRow("404") << 404 << "1.5.0"_ba;
-        QTest::newRow("500") << 500 << "1.5.0"_ba;
-        QTest::newRow("html error page") << 200 << "<html><body>Oops</body></html>"_ba;
-        QTest::newRow("empty page") << 200 << QByteArray();
+        QTest::addColumn<bool>("silent");
+        QTest::addColumn<QString>("save");    // the name chosen in the save dialog; "-": cancelled
+        QTest::addColumn<QString>("message"); // none: "There is no update available."
+        QTest::addColumn<bool>("stays");
+        const QString aborted = u"Update aborted"_s;
+        QTest::newRow("same") << 200 << "1.0.0\r\n<html>..."_ba << false << QString() << QString()
+                              << true;
+        QTest::newRow("older") << 200 << "0.9.12\n"_ba << false << QString() << QString() << true;
+        QTest::newRow("shorter and equal")
+            << 200 << "1.0"_ba << false << QString() << QString() << true;
+        QTest::newRow("404") << 404 << "1.5.0"_ba << false << QString() << UpdateFailed << true;
+        QTest::newRow("500") << 500 << "1.5.0"_ba << false << QString() << UpdateFailed << true;
+        QTest::newRow("html error page") << 200 << "<html><body>Oops</body></html>"_ba << false
+                                         << QString() << UpdateFailed << true;
+        QTest::newRow("empty page")
+            << 200 << QByteArray() << false << QString() << UpdateFailed << true;
+        QTest::newRow("no archive")
+            << 200 << "2.0"_ba << false << u"Moonrill20.zip"_s << UpdateFailed << true;
+        QTest::newRow("save cancelled") << 200 << "1.3.0"_ba << false << u"-"_s << aborted << false;
+        QTest::newRow("silent server") << 200 << QByteArray() << true << QString()
+                                       << u"Operation timed out. Please try again later"_s << false;
     }
-    void failuresSayTheUpdateFailed()
+    void everyRoadThatSavesNothing()
     {
         QFETCH(int, status);
         QFETCH(QByteArray, page);
-        server->routes[u"/updates/mrversion.html"_s] = {status, page};
+        QFETCH(bool, silent);
+        QFETCH(QString, save);
+        QFETCH(QString, message);
+        QFETCH(bool, stays);
+        if (silent)
+            InternetTransfer::SetTransferTimeout(300);
+        server->routes[u"/updates/mrversion.html"_s] = {status, page,
+                                                        silent ? LoopbackHttpServer::Mode::Silent
+                                                               : LoopbackHttpServer::Mode::Answer};
         frmLiveUpdate dialog;
+        QCOMPARE(dialog.windowTitle(), u"Check For Update"_s);
+        QCOMPARE(label(dialog), u"Click Begin to Check For Update"_s);
+        const QByteArray name = save.toLatin1();
+        auto script =
+            save.isEmpty() ? nullptr : saveAs(save == u"-"_s ? nullptr : name.constData());
         begin(dialog);
-        QTRY_COMPARE(answers->texts(), QStringList(UpdateFailed));
-        QCOMPARE(answers->shown[0].icon, QMessageBox::Critical);
-        QVERIFY(button(dialog)->isEnabled());
-        QVERIFY(dialog.isVisible());
-    }
-
-    void aMissingArchiveIsNotSaved()
-    {
-        server->routes[u"/updates/mrversion.html"_s] = {200, "2.0"};
-        frmLiveUpdate dialog;
-        auto script = saveAs("Moonrill20.zip");
-        begin(dialog);
-        QTRY_VERIFY(!answers->shown.empty());
-        QCOMPARE(server->requested.last(), u"/updates/Moonrill20.zip"_s);
-        QCOMPARE(answers->texts().last(), UpdateFailed);
+        if (message.isEmpty()) {
+            QTRY_COMPARE(label(dialog), u"There is no update available."_s);
+            QVERIFY(answers->shown.empty());
+            QCOMPARE(server->requested, QStringList(u"/updates/mrversion.html"_s));
+        } else {
+            QTRY_COMPARE(answers->texts(), QStringList(message));
+            QCOMPARE(answers->shown[0].icon, message == u"Update aborted"_s
+                                                 ? QMessageBox::Information
+                                                 : QMessageBox::Critical);
+        }
+        if (script)
+            QVERIFY(script->done());
+        QCOMPARE(dialog.isVisible(), stays);
+        QVERIFY(!stays || button(dialog)->isEnabled());
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
-    }
-
-    void cancellingTheSaveDialogAborts()
-    {
-        server->routes[u"/updates/mrversion.html"_s] = {200, "1.3.0"};
-        frmLiveUpdate dialog;
-        auto script = saveAs(nullptr);
-        begin(dialog);
-        QTRY_COMPARE(answers->texts(), QStringList(u"Update aborted"_s));
-        QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
-        QVERIFY(!dialog.isVisible());
-    }
-
-    void aSilentServerTimesOut()
-    {
-        InternetTransfer::SetTransferTimeout(300);
-        server->routes[u"/updates/mrversion.html"_s] = {200, {}, LoopbackHttpServer::Mode::Silent};
-        frmLiveUpdate dialog;
-        begin(dialog);
-        QTRY_COMPARE(answers->texts(),
-                     QStringList(u"Operation timed out. Please try again later"_s));
-        QVERIFY(!dialog.isVisible());
     }
 
     void closingDuringTheDownloadAbortsOnce()
