@@ -115,8 +115,9 @@ TEST(AviReader, OnlyARegularFileOfSensibleSizeIsRead)
             ADD_FAILURE() << name << " was read";
         } catch (const MoonrillError &error) {
             EXPECT_EQ(error.number() == MoonrillError::FileNotFound, said.empty()) << name;
-            if (!said.empty())
+            if (!said.empty()) {
                 EXPECT_EQ(error.what(), folder.file(name) + said);
+            }
         }
     }
 }
