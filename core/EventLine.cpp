@@ -70,9 +70,13 @@ std::optional<EventLineFields> ReadEventLine(std::string_view line)
         result.BirthYear =
             ReadBirthYear(split.field[6], result.Occurs, result.StartingOn).value_or(0);
     // Every date text the load accepts in ten characters is exactly what the writer writes, and
-    // a year of birth that is kept stands as exactly four digits.
+    // a year of birth that is kept stands as exactly four digits, at the very end of the line:
+    // fields after it are dropped by the writer.
+    const std::string_view last = split.field[split.count - 1];
+    const bool endsWithLastField = last.data() + last.size() == line.data() + line.size();
     result.Canonical = split.field[0].empty() && result.DateText.size() == 10 &&
-                       plainNumber(result.PeriodText) && (split.count == 6 || result.BirthYear > 0);
+                       plainNumber(result.PeriodText) &&
+                       (split.count == 6 || (result.BirthYear > 0 && endsWithLastField));
     return result;
 }
 
