@@ -1,7 +1,10 @@
 // The whole loader on arbitrary file content: the main window's load and save and the logon
-// scan's own pass leave the same file, and a saved file loads back whole and saves the same.
-// And no event is ever lost or merged: every good event line before the first empty line (CR
-// LF, LF and a lone CR each end a line) comes back as a record, in order, and nothing else does.
+// scan's own pass leave the same file and the same backup and show the same rows and mail offers,
+// and a saved file loads back whole and saves the same. No event is ever lost or merged: every
+// good event line before the first empty line (CR LF, LF and a lone CR each end a line) comes
+// back as a record, in order, and nothing else does; and a load stops exactly where the plain
+// reading meets a notice period out of range. The seeds in corpus/loader pin the shapes that
+// matter: every line end, damaged and non-canonical lines, years of birth, periods out of range.
 
 #include "Conversions.h"
 #include "EventFile.h"
@@ -14,17 +17,24 @@
 #include "ScanComputation.h"
 #include "TempFolder.h"
 
+#include <filesystem>
+
 namespace {
 
-class QuietScreens final : public LogonScreens
+/// Keeps what the logon scan would show, in place of its windows.
+class RecordingScreens final : public LogonScreens
 {
 public:
     bool ShowMessageBox(const std::string &, Icon) override { return true; }
     bool ShowDueEvents(ScanResult &scan) override
     {
+        rows = scan.rows;
+        mails = std::move(scan.birthdayMails);
         scan.birthdayMails.clear();
         return true;
     }
+    std::vector<ScanRow> rows;
+    std::vector<MailOffer> mails;
 };
 
 /// A folder of this process for the files, removed when it ends.
@@ -32,6 +42,19 @@ const TempFolder &folder()
 {
     static const TempFolder theFolder;
     return theFolder;
+}
+
+/// Empties the folder and writes `content` as the event file: each road starts as a first run.
+void startWith(std::string_view content)
+{
+    for (const std::string &name : folder().names())
+        std::filesystem::remove_all(folder().file(name));
+    folder().write("events.mrl", std::string(content));
+}
+
+std::string backup()
+{
+    return folder().exists("events.mrl.bak") ? folder().read("events.mrl.bak") : "<none>";
 }
 
 /// The lines of `content` up to the first empty one, cut as the rules say, written out plainly.
@@ -90,19 +113,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Date today = Date::fromYmd(2026, 12, 6);
     const std::string path = folder().file("events.mrl");
 
-    folder().write("events.mrl", std::string(content));
+    startWith(content);
     EventState state;
     const LoadResult result = LoadEvents(state, path, today);
-    if (result.success) {
-        std::vector<std::string> expected;
-        try {
-            for (const std::string_view line : linesBeforeTheEmptyOne(content)) {
-                if (std::optional<std::string> event = goodEvent(line, today))
-                    expected.push_back(std::move(*event));
-            }
-        } catch (const MoonrillError &) {
-            FUZZ_CHECK(false); // the load would have stopped here too
+    std::vector<std::string> expected;
+    bool stops = false;
+    try {
+        for (const std::string_view line : linesBeforeTheEmptyOne(content)) {
+            if (std::optional<std::string> event = goodEvent(line, today))
+                expected.push_back(std::move(*event));
         }
+    } catch (const MoonrillError &) {
+        stops = true;
+    }
+    FUZZ_CHECK(result.success == !stops);
+    if (result.success) {
         std::vector<std::string> loaded;
         for (const clsEvent &event : state.Events())
             loaded.push_back(event.Description + "|" + event.Occurs + "|" + event.Email);
@@ -110,11 +135,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         SaveEvents(state, path);
     }
     const std::string windowFile = folder().read("events.mrl");
+    const std::string windowBackup = backup();
+    const ScanResult windowScan = ComputeScan(state.Events(), today);
 
-    folder().write("events.mrl", std::string(content));
-    QuietScreens screens;
+    startWith(content);
+    RecordingScreens screens;
     (void)RunLogonScan(folder().path(), today, screens);
     FUZZ_CHECK(folder().read("events.mrl") == windowFile);
+    FUZZ_CHECK(backup() == windowBackup);
+    FUZZ_CHECK(screens.rows == windowScan.rows);
+    FUZZ_CHECK(screens.mails == windowScan.birthdayMails);
 
     if (result.success) {
         EventState again;

@@ -1,5 +1,7 @@
 // The logon scan reads and writes the event file in its own single pass; whatever the file
-// holds, it must leave the very bytes the main window's load and save leave, and scan the same.
+// holds, it must leave the very bytes the main window's load and save leave, and scan the same
+// (the loader's fuzz target holds it to this on any bytes, and its seeds pin the shapes that
+// matter). Here: what it says, where it stops, and what it leaves alone.
 
 #include "LogonScan.h"
 
@@ -79,47 +81,6 @@ struct LogonRoad
 };
 
 } // namespace
-
-TEST(LogonScan, LeavesTheBytesTheMainWindowLeaves)
-{
-    const std::string kept = "$$Kept$$" + dateIn(20) + "$$Once$$3$$\r\n";
-    const std::vector<std::string> files = {
-        "",
-        "\r\n",
-        kept,
-        kept + "\r\n",
-        // Moved dates, blanks around a date, odd period texts, a seventh field, LF alone.
-        "$$Monthly$$" + DateToText(Today.addMonths(-7)) + "$$Monthly$$3$$\r\n" + "$$Padded$$ " +
-            dateIn(3) + " $$Once$$ 3$$a@b.c\r\n" + "$$Plus$$" + dateIn(4) + "$$Once$$+3$$\n" +
-            "$$Zero$$" + dateIn(5) + "$$Once$$03$$\n" + "$$Seven$$" + dateIn(6) +
-            "$$Once$$1$$x@y.z$$extra\r\n" + "$$Old$$" + dateIn(-1) + "$$Once$$0$$\r\n" +
-            "$$Birthday$$1990-02-28$$Birthday$$5$$ann@example.org\r\n" + "$$Today$$" + dateIn(0) +
-            "$$Yearly$$0$$bob@example.org",
-        // Damaged lines, and lines after an empty one.
-        kept + "$$Bad$$soon$$Once$$3$$\r\n$$Four$$" + dateIn(1) + "$$Once\r\n\r\n" + kept,
-        // A period out of range stops the load; nothing is saved.
-        kept + "$$Big$$" + dateIn(2) + "$$Once$$99999$$\r\n" + kept,
-        // An unknown type keeps its date.
-        "$$Odd$$2001-01-01$$Every 0th week$$3$$\r\n",
-        // Lines a save writes otherwise though nothing moves: kept as read nowhere.
-        kept + "Lead$$Lead$$" + dateIn(3) + "$$Once$$3$$\r\n$$Minus zero$$" + dateIn(3) +
-            "$$Once$$-0$$\r\n$$Zeros$$" + dateIn(3) + "$$Once$$007$$\r\n" + kept,
-        // Years of birth: kept on a Birthday, moved with it, dropped anywhere else.
-        "$$Mum$$" + dateIn(0) + "$$Birthday$$3$$mum@example.org$$1956\r\n" + "$$Dad$$" +
-            DateToText(Today.addMonths(-7)) + "$$Birthday$$2$$$$0056$$junk\r\n" + "$$Not$$" +
-            dateIn(1) + "$$Yearly$$1$$$$1956\r\n" + "$$Late$$" + dateIn(2) +
-            "$$Birthday$$3$$$$2999\r\n",
-    };
-    for (const std::string &content : files) {
-        const WindowRoad window(content);
-        const LogonRoad logon(content);
-        EXPECT_EQ(logon.folder.read("events.mrl"), window.folder.read("events.mrl")) << content;
-        EXPECT_EQ(logon.folder.read("events.mrl.bak"), window.folder.read("events.mrl.bak"))
-            << content;
-        EXPECT_EQ(logon.screens.rows, window.scan.rows) << content;
-        EXPECT_EQ(logon.screens.mails, window.scan.birthdayMails) << content;
-    }
-}
 
 TEST(LogonScan, SaysWhatTheMainWindowSays)
 {
