@@ -25,13 +25,6 @@ inline QByteArray dateText(int daysAhead)
     return QByteArray::fromStdString(DateToText(Date::today().addDays(daysAhead)));
 }
 
-inline void writeEvents(const TestHome &home, const QByteArray &content)
-{
-    QFile file(home.home.filePath(QStringLiteral("events.mrl")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
 inline QStringList column(frmMain &window, int column)
 {
     QStringList texts;
@@ -95,7 +88,7 @@ protected:
     {
         home = std::make_unique<TestHome>();
         answers = std::make_unique<MessageAnswerer>();
-        writeEvents(*home, content);
+        writeFile(home->home.filePath(QStringLiteral("events.mrl")), content);
         window = std::make_unique<frmMain>();
         QVERIFY(window->StartUp());
     }

@@ -69,14 +69,6 @@ inline struct stat StatOf(const std::string &path)
     return info;
 }
 
-/// The same of a link itself, not of what it points to.
-inline struct stat LinkStatOf(const std::string &path)
-{
-    struct stat info = {};
-    (void)::lstat(path.c_str(), &info);
-    return info;
-}
-
 /// The id of a process that has ended: a child that exits at once, waited for.
 inline pid_t EndedProcessId()
 {
