@@ -31,27 +31,6 @@ QByteArray dateText(int daysAhead)
     return QByteArray::fromStdString(DateToText(Today.addDays(daysAhead)));
 }
 
-/// The real screens, counting how often the logon scan turned to them: only then does the
-/// program load its windows and start the desktop.
-class CountingScreens final : public LogonScreens
-{
-public:
-    bool ShowMessageBox(const std::string &text, Icon icon) override
-    {
-        ++calls;
-        return m_screens.ShowMessageBox(text, icon);
-    }
-    bool ShowDueEvents(ScanResult &scan) override
-    {
-        ++calls;
-        return m_screens.ShowDueEvents(scan);
-    }
-    int calls = 0;
-
-private:
-    WhatsUpScreens m_screens;
-};
-
 } // namespace
 
 class frmWhatsUpTest : public QObject
@@ -186,10 +165,10 @@ private slots:
         writeFile(home.home.filePath(u".moonrill-last-seen"_s), dateText(-4) + "\r\n");
         writeFile(events, "$$Mum$$" + dateText(-3) + "$$Birthday$$3$$mum@example.org\r\n$$Soon$$" +
                               dateText(1) + "$$Once$$3$$\r\n");
+        // The logon scan through the real screens: the scan window and message boxes.
         const auto run = [&home] {
-            CountingScreens screens;
+            WhatsUpScreens screens;
             (void)RunLogonScan(home.home.path().toStdString(), Today, screens);
-            return screens.calls;
         };
         QStringList seen;
         bool greyed = false;
@@ -205,7 +184,7 @@ private slots:
             QTest::mouseClick(window.findChild<QPushButton *>(u"cmdOk"_s), Qt::LeftButton);
         };
         ModalScript<frmWhatsUp> script({look});
-        QCOMPARE(run(), 1);
+        run();
         QVERIFY(script.done());
         const QString soon = u"Tomorrow:"_s + QString::fromLatin1(dateText(1)) + u"Soon"_s;
         QCOMPARE(seen, QStringList({u"3 days ago:"_s + QString::fromLatin1(dateText(-3)) + u"Mum"_s,
@@ -222,7 +201,7 @@ private slots:
         seen.clear();
         answers.shown.clear();
         ModalScript<frmWhatsUp> again({look});
-        QCOMPARE(run(), 2);
+        run();
         QVERIFY(again.done());
         QCOMPARE(seen, QStringList(soon));
         QCOMPARE(answers.texts(), QStringList(u"Your action caused an error: Overflow in line 2 of "
