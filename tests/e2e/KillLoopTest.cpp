@@ -5,6 +5,7 @@
 #include "Conversions.h"
 #include "Date.h"
 #include "EventState.h"
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -49,20 +50,10 @@ std::string oldFile()
 pid_t startScan(const std::string &folder)
 {
     static const TempFolder runtime;
-    std::vector<std::string> env = {"MOONRILL_HOME=" + folder, "XDG_CONFIG_HOME=" + folder,
-                                    "XDG_RUNTIME_DIR=" + runtime.path(),
-                                    "QT_QPA_PLATFORM=nosuchplatform"};
-    for (char **e = environ; *e != nullptr; ++e) {
-        const std::string_view entry = *e;
-        if (!entry.starts_with("MOONRILL_HOME=") && !entry.starts_with("XDG_CONFIG_HOME=") &&
-            !entry.starts_with("XDG_RUNTIME_DIR=") && !entry.starts_with("QT_QPA_PLATFORM="))
-            env.emplace_back(entry);
-    }
-    std::vector<char *> envp;
-    envp.reserve(env.size() + 1);
-    for (std::string &e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+    const ScopedEnv home("MOONRILL_HOME", folder);
+    const ScopedEnv config("XDG_CONFIG_HOME", folder);
+    const ScopedEnv locks("XDG_RUNTIME_DIR", runtime.path());
+    const ScopedEnv display("QT_QPA_PLATFORM", "nosuchplatform");
     std::string program = MOONRILL_PROGRAM;
     std::string argument = "whatsup";
     char *argv[] = {program.data(), argument.data(), nullptr};
@@ -72,7 +63,7 @@ pid_t startScan(const std::string &folder)
     posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int spawned = ::posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, envp.data());
+    const int spawned = ::posix_spawn(&pid, program.c_str(), &quiet, nullptr, argv, environ);
     posix_spawn_file_actions_destroy(&quiet);
     return spawned == 0 ? pid : -1;
 }
@@ -87,13 +78,11 @@ int waitFor(pid_t pid)
 /// The names in `folder` other than the event file, its backups, the last day seen and the lock.
 std::vector<std::string> strayFiles(const TempFolder &folder)
 {
-    std::vector<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
-        const std::string name = entry.path().filename();
-        if (name != "events.mrl" && name != "events.mrl.bak" && name != "events.mrl.bak.1" &&
-            name != "events.mrl.bak.2" && name != ".moonrill-last-seen" && name != ".moonrill.lock")
-            names.push_back(name);
-    }
+    std::vector<std::string> names = folder.names();
+    std::erase_if(names, [](const std::string &name) {
+        return name == "events.mrl" || (name.starts_with("events.mrl.bak") && name.size() <= 16) ||
+               name == ".moonrill-last-seen" || name == ".moonrill.lock";
+    });
     return names;
 }
 
