@@ -3,8 +3,6 @@
 
 #include "frmMain.h"
 
-#include "ApplicationIdentity.h"
-#include "Artwork.h"
 #include "Conversions.h"
 #include "EventFile.h"
 #include "EventListModel.h"
@@ -37,21 +35,6 @@ class frmMainWindowTest : public MainWindowFixture
 private slots:
     void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
     void cleanup() { finish(); }
-
-    void everyWindowCarriesTheProgramsIcon()
-    {
-        SetApplicationIdentity();
-        const qint64 icon = QApplication::windowIcon().cacheKey();
-        QCOMPARE(QApplication::windowIcon().pixmap(32).toImage(),
-                 MoonrillIcon().pixmap(32).toImage());
-        TestHome home;
-        frmMain window;
-        std::vector<MailOffer> mails;
-        frmWhatsUp scan({}, mails);
-        QMessageBox box;
-        for (QWidget *w : std::initializer_list<QWidget *>{&window, &scan, &box})
-            QCOMPARE(w->windowIcon().cacheKey(), icon);
-    }
 
     void rowsByNearnessAndHeaderClicksDoNothing()
     {
