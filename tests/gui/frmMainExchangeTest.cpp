@@ -44,10 +44,6 @@ private slots:
         QCOMPARE(answers->shown[0].icon, QMessageBox::Information);
         QCOMPARE(window->List().rowCount(), 10);
         QVERIFY(!window->State().Saved());
-        const QStringList names = column(*window, 0);
-        for (const char *name : {"Maja Lindqvist", "J\xC3\xBCrgen M\xC3\xBCller", "Priya Natarajan",
-                                 "Zo\xC3\xAB $ $ Dollar$ ", "Leap Day Lou", "Ada Byron"})
-            QVERIFY2(names.contains(QString::fromUtf8(name)), name);
         const int maja = rowOf(*window, "Maja Lindqvist");
         QCOMPARE(window->State().RecordOfRow(size_t(maja)).BirthYear, int16_t(1955));
         QCOMPARE(window->State().RecordOfRow(size_t(maja)).Email,
