@@ -61,11 +61,9 @@ private slots:
 
         // A hardware-information tool on the path is started.
         const QString started = bin.filePath(u"started"_s);
-        QFile tool(bin.filePath(u"hardinfo"_s));
-        QVERIFY(tool.open(QIODevice::WriteOnly));
-        tool.write("#!/bin/sh\n/usr/bin/touch '" + started.toUtf8() + "'\n");
-        tool.close();
-        tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        writeFile(bin.filePath(u"hardinfo"_s),
+                  "#!/bin/sh\n/usr/bin/touch '" + started.toUtf8() + "'\n");
+        QFile::setPermissions(bin.filePath(u"hardinfo"_s), QFile::ReadOwner | QFile::ExeOwner);
         QTest::mouseClick(about.findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
         QTRY_VERIFY(QFile::exists(started));
         QCOMPARE(answers.shown.size(), size_t(1));
