@@ -17,20 +17,6 @@
 
 namespace {
 
-/// Points $XDG_RUNTIME_DIR at `value` (unset for nullopt) for one test.
-struct RuntimeFolder : ScopedEnv
-{
-    explicit RuntimeFolder(const std::optional<std::string> &value)
-        : ScopedEnv("XDG_RUNTIME_DIR", value)
-    {
-    }
-};
-
-bool sameStatus(const SingleInstance &a, SingleInstance::Status b)
-{
-    return a.status() == b;
-}
-
 /// Whether, as a user without special rights, a first instance on `folder` gets the lock and a
 /// second one finds it taken.
 bool locksAsAUser(const TempFolder &folder)
@@ -38,8 +24,8 @@ bool locksAsAUser(const TempFolder &folder)
     return AsUnprivilegedUser([&folder] {
         const SingleInstance first(folder.path());
         const SingleInstance second(folder.path());
-        return sameStatus(first, SingleInstance::Status::Only) &&
-               sameStatus(second, SingleInstance::Status::AnotherRuns);
+        return first.status() == SingleInstance::Status::Only &&
+               second.status() == SingleInstance::Status::AnotherRuns;
     });
 }
 
@@ -48,7 +34,7 @@ bool locksAsAUser(const TempFolder &folder)
 TEST(SingleInstance, OneLockPerFolderReleasedWithItsOwner)
 {
     TempFolder runtime;
-    const RuntimeFolder env(runtime.path());
+    const ScopedEnv env("XDG_RUNTIME_DIR", runtime.path());
     TempFolder folder;
     TempFolder other;
     {
@@ -72,7 +58,7 @@ TEST(SingleInstance, TheDataFolderIsLockedAndATrustedRuntimeFolderToo)
     TempFolder folder;
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0700), 0);
     {
-        const RuntimeFolder env(runtime.path());
+        const ScopedEnv env("XDG_RUNTIME_DIR", runtime.path());
         const std::vector<std::string> locks = SingleInstance::LockPaths(folder.path());
         ASSERT_EQ(locks.size(), 2U);
         EXPECT_EQ(locks[0], folder.file(".moonrill.lock"));
@@ -85,7 +71,7 @@ TEST(SingleInstance, TheDataFolderIsLockedAndATrustedRuntimeFolderToo)
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0733), 0);
     for (const std::optional<std::string> &none :
          {std::optional<std::string>(), {""}, {"relative"}, {"/no/such/dir"}, {runtime.path()}}) {
-        const RuntimeFolder env(none);
+        const ScopedEnv env("XDG_RUNTIME_DIR", none);
         EXPECT_EQ(SingleInstance::LockPaths(folder.path()),
                   std::vector<std::string>{folder.file(".moonrill.lock")});
     }
@@ -100,14 +86,14 @@ TEST(SingleInstance, AReadOnlyDataFolderIsLockedInTheRuntimeFolder)
         ASSERT_EQ(::chown(runtime.path().c_str(), UnprivilegedId, UnprivilegedId), 0);
     }
     ASSERT_EQ(::chmod(folder.path().c_str(), 0555), 0);
-    const RuntimeFolder env(runtime.path());
+    const ScopedEnv env("XDG_RUNTIME_DIR", runtime.path());
     EXPECT_TRUE(locksAsAUser(folder));
 }
 
 TEST(SingleInstance, ALockFileOfSomeoneElseThatNoOneHoldsStillLocks)
 {
     TempFolder folder;
-    const RuntimeFolder env(std::nullopt);
+    const ScopedEnv env("XDG_RUNTIME_DIR", std::nullopt);
     const std::string lock = folder.file(".moonrill.lock");
     // Made by root (or read-only for us), readable by all.
     {
@@ -120,6 +106,6 @@ TEST(SingleInstance, ALockFileOfSomeoneElseThatNoOneHoldsStillLocks)
     EXPECT_TRUE(AsUnprivilegedUser([&folder] {
         // Someone else's file: a second copy of ours is told apart by its owner, so only the
         // first is checked here.
-        return sameStatus(SingleInstance(folder.path()), SingleInstance::Status::Only);
+        return SingleInstance(folder.path()).status() == SingleInstance::Status::Only;
     }));
 }
