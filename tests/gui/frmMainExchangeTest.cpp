@@ -7,7 +7,6 @@
 
 #include <QFileDialog>
 
-
 using namespace Qt::StringLiterals;
 
 namespace {
