@@ -1,4 +1,5 @@
 #include "MailLink.h"
+#include "SystemName.h"
 
 #include <gtest/gtest.h>
 
@@ -35,4 +36,17 @@ TEST(MailLink, ContactLinkKeepsWhatTheUserTyped)
     for (const Case &c : cases)
         EXPECT_EQ(ContactMailLink("me@x.org", c.type, "1.2.0", "Windows 98", c.message), c.link)
             << c.message;
+}
+
+// The system's name, which the contact mail carries.
+
+TEST(SystemName, FromOsRelease)
+{
+    EXPECT_EQ(SystemNameFromOsRelease(
+                  "NAME=\"Debian GNU/Linux\"\nPRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"),
+              "Debian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(SystemNameFromOsRelease("NAME=Fedora\n"), "Fedora");
+    EXPECT_EQ(SystemNameFromOsRelease("PRETTY_NAME='Say \\\"hi\\\"'\n"), "Say \"hi\"");
+    EXPECT_EQ(SystemNameFromOsRelease(""), "Linux");
+    EXPECT_FALSE(OperatingSystemName().empty());
 }
