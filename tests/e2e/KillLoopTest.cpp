@@ -127,64 +127,11 @@ std::optional<long long> wholeRun(const TempFolder &folder, int status)
 
 } // namespace
 
-TEST(KillLoop, TheEventFileIsAlwaysTheOldOrTheWholeNewOne)
-{
-    TempFolder folder;
-    const std::string old = oldFile();
-
-    // One whole run gives the new file and how long a run takes.
-    folder.write("events.mrl", old);
-    const std::optional<long long> runTime = wholeRun(folder, 0);
-    ASSERT_TRUE(runTime.has_value());
-    const std::string fresh = folder.read("events.mrl");
-    ASSERT_NE(fresh, old);
-    ASSERT_TRUE(strayFiles(folder).empty());
-
-    std::mt19937 random(2026);
-    std::uniform_int_distribution<long long> moment(0, *runTime);
-    int oldKept = 0;
-    int newWhole = 0;
-    int killedMidWrite = 0;
-    std::vector<pid_t> killed;
-    for (int kill = 0; kill < 30; ++kill) {
-        folder.write("events.mrl", old);
-        const pid_t pid = startScan(folder.path());
-        ASSERT_GT(pid, 0);
-        std::this_thread::sleep_for(std::chrono::microseconds(moment(random)));
-        ::kill(pid, SIGKILL);
-        (void)waitFor(pid);
-
-        const std::string now = folder.read("events.mrl");
-        ASSERT_TRUE(now == old || now == fresh)
-            << "kill " << kill << " left " << now.size() << " bytes";
-        (now == old ? oldKept : newWhole) += 1;
-        // Only temporary files of killed processes may be left, under names no load reads (a
-        // run killed before it began to write has not yet cleared the earlier ones).
-        killed.push_back(pid);
-        ASSERT_TRUE(onlyTemporariesOf(folder, killed)) << "kill " << kill;
-        for (const std::string &name : strayFiles(folder)) {
-            if (name.starts_with("events.mrl.tmp-" + std::to_string(pid) + "-"))
-                ++killedMidWrite;
-        }
-    }
-    std::cout << "kills: " << oldKept << " left the old file, " << newWhole << " the new one; "
-              << killedMidWrite << " left a temporary file\n";
-    // The loop must have hit the rewrite itself, not only its edges.
-    EXPECT_GT(killedMidWrite, 0);
-
-    // The next start finishes the job and clears what the killed ones left.
-    folder.write("events.mrl", old);
-    const pid_t last = startScan(folder.path());
-    ASSERT_GT(last, 0);
-    ASSERT_EQ(waitFor(last), 0);
-    EXPECT_EQ(folder.read("events.mrl"), fresh);
-    EXPECT_TRUE(strayFiles(folder).empty());
-}
-
-TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
+TEST(KillLoop, TheEventFileIsTheOldOrTheWholeNewOneAndNoEarlierStateIsLost)
 {
     // Every start finds a damaged line, so each one keeps the file as a backup before it
-    // replaces it. Two older backups exist; a finished run keeps all three states.
+    // replaces it: the kills fall before the backup, between backup and save, and in the
+    // rewrite itself. Two older backups exist; a finished run keeps all three states.
     TempFolder folder;
     std::string old = oldFile();
     old.insert(old.find("\r\n", old.size() / 2) + 2, "$$Damaged$$soon$$Once$$3$$\r\n");
@@ -211,6 +158,7 @@ TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
     int before = 0;
     int during = 0;
     int after = 0;
+    int killedMidWrite = 0;
     for (int kill = 0; kill < 30; ++kill) {
         reset();
         const pid_t pid = startScan(folder.path());
@@ -235,13 +183,20 @@ TEST(KillLoop, ALossyStartNeverLosesAnEarlierState)
         if (now == fresh) {
             ASSERT_TRUE(std::binary_search(kept.begin(), kept.end(), old)) << kill;
         }
+        // Only temporary files of killed processes may be left, under names no load reads (a
+        // run killed before it began to write has not yet cleared the earlier ones).
         ASSERT_TRUE(onlyTemporariesOf(folder, killed)) << kill;
+        for (const std::string &name : strayFiles(folder))
+            killedMidWrite += name.starts_with("events.mrl.tmp-" + std::to_string(pid) + "-");
         const bool backedUp = std::binary_search(kept.begin(), kept.end(), old);
         (now == fresh ? after : backedUp ? during : before) += 1;
     }
     std::cout << "kills: " << before << " before the backup, " << during
-              << " between backup and save, " << after << " after the save\n";
+              << " between backup and save, " << after << " after the save; " << killedMidWrite
+              << " in the rewrite\n";
+    // The loop must have hit the backup and the rewrite themselves, not only their edges.
     EXPECT_GT(before + during, 0);
+    EXPECT_GT(killedMidWrite, 0);
 
     // The next start finishes the job from whatever a kill left.
     const pid_t last = startScan(folder.path());
