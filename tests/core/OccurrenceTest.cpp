@@ -145,7 +145,7 @@ TEST(EventTypes, ComposedAndReadBackThroughTheOneVocabulary)
     EXPECT_EQ(BaseTypeOf("weekly"), "weekly"); // a hand-edited text stays itself
 }
 
-TEST(NextOccurrence, MonthEndsLeapDaysLargeIntervalsAndTheLastYear)
+TEST(NextOccurrence, LeapDaysLargeIntervalsAndTheLastYear)
 {
     struct Case
     {
@@ -157,17 +157,11 @@ TEST(NextOccurrence, MonthEndsLeapDaysLargeIntervalsAndTheLastYear)
     const auto ymd = Date::fromYmd;
     const Case cases[] = {
         // A leap-day birthday drifts to the 28th and stays there, also in the next leap year.
+        // (Other month ends are held to the step-by-step rule on random dates above.)
         {ymd(2000, 2, 29), "Birthday", ymd(2001, 3, 1), ymd(2002, 2, 28)},
         {ymd(2000, 2, 29), "Yearly", ymd(2004, 2, 29), ymd(2005, 2, 28)},
         {ymd(2000, 2, 29), "Every 4th year", ymd(2003, 1, 1), ymd(2004, 2, 29)},
         {ymd(2096, 2, 29), "Every 4th year", ymd(2100, 3, 1), ymd(2104, 2, 28)},
-        // Month ends and year ends.
-        {ymd(2023, 5, 31), "Every 10th month", ymd(2023, 6, 1), ymd(2024, 3, 31)},
-        {ymd(1930, 1, 31), "Every 99th year", ymd(2023, 6, 1), ymd(2029, 1, 31)},
-        {ymd(2023, 12, 31), "Monthly", ymd(2024, 2, 1), ymd(2024, 2, 29)},
-        {ymd(2023, 12, 31), "Monthly", ymd(2024, 3, 1), ymd(2024, 3, 29)},
-        {ymd(2023, 12, 31), "Weekly", ymd(2024, 1, 1), ymd(2024, 1, 7)},
-        {ymd(2023, 12, 31), "Yearly", ymd(2024, 1, 1), ymd(2024, 12, 31)},
         {ymd(2020, 1, 31), "Every 100th month", ymd(2026, 12, 7), ymd(2028, 5, 31)},
         {ymd(2020, 1, 31), "Every 101th month", ymd(2026, 12, 7), ymd(2028, 6, 30)},
         {ymd(2000, 2, 29), "Every 150th year", ymd(2026, 12, 7), ymd(2150, 2, 28)},
