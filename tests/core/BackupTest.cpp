@@ -175,9 +175,11 @@ TEST(Backups, EveryLoadClearsWhatKilledWritersLeft)
     // One of a process that runs (this one) stays.
     const std::string running = "events.mrl.tmp-" + std::to_string(::getpid()) + "-99";
     folder.write(running, "busy");
+    folder.write("events.mrl.tmp-notes", "mine"); // merely looks alike
     EventState state;
     ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), Today).success);
-    EXPECT_EQ(folder.names(), (std::vector<std::string>{"events.mrl", running}));
+    EXPECT_EQ(folder.names(),
+              (std::vector<std::string>{"events.mrl", running, "events.mrl.tmp-notes"}));
 }
 
 // The stamp that tells a file another program changed from the one last read or written.

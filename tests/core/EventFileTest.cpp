@@ -151,14 +151,6 @@ TEST_F(EventFileTest, TheEventAfterTheLimitIsAnOverflowAndNothingIsWritten)
     EXPECT_EQ(folder.read(Name), content);
 }
 
-TEST_F(EventFileTest, LoadingAgainReplacesTheList)
-{
-    ASSERT_TRUE(load("$$A$$2023-05-01$$Once$$3$$\r\n").success);
-    ASSERT_TRUE(load("$$B$$2023-05-01$$Once$$3$$\r\n$$C$$2023-05-01$$Once$$3$$\r\n").success);
-    EXPECT_EQ(state.Events()[0].Id, "ID0");
-    EXPECT_EQ(descriptionsShown(), (std::vector<std::string>{"B", "C"}));
-}
-
 TEST_F(EventFileTest, LargeFilesAndLongLinesReadInOnePass)
 {
     // 30,000 lines with CR alone: a reader that looked for LF afresh for each line would read
@@ -216,23 +208,6 @@ TEST_F(EventFileTest, AFailedSaveLeavesTheFileAndTheFlag)
 
     EXPECT_THROW(SaveEvents(state, folder.file("missing/events.mrl")), MoonrillError);
     EXPECT_FALSE(state.Saved());
-}
-
-TEST_F(EventFileTest, ASaveRemovesWhatKilledSavesLeftAndNothingElse)
-{
-    // A process that no longer runs (a child that has ended) left one; this process has one of
-    // its own open; another file merely looks alike.
-    const pid_t child = EndedProcessId();
-    const std::string stale = Name + ".tmp-" + std::to_string(child) + "-0";
-    const std::string running = Name + ".tmp-" + std::to_string(::getpid()) + "-99";
-    folder.write(stale, "half a file");
-    folder.write(running, "being written");
-    folder.write(Name + ".tmp-notes", "mine");
-    ASSERT_TRUE(load("$$A$$2023-05-01$$Once$$3$$\r\n").success);
-    (void)saved();
-    EXPECT_FALSE(folder.exists(stale));
-    EXPECT_TRUE(folder.exists(running));
-    EXPECT_TRUE(folder.exists(Name + ".tmp-notes"));
 }
 
 TEST_F(EventFileTest, ASaveWritesWhatDiffersAndLeavesAnEqualFileAlone)

@@ -23,37 +23,6 @@ namespace {
 const Date Today = Date::fromYmd(2023, 4, 15);
 const std::string Line = "$$A$$2023-05-01$$Once$$3$$\r\n\r\n";
 
-/// Binds a Unix socket at `path` and keeps it for the test's life.
-class SocketFile
-{
-public:
-    explicit SocketFile(const std::string &path) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0))
-    {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        path.copy(address.sun_path, sizeof address.sun_path - 1);
-        bound = ::bind(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    }
-    ~SocketFile() { ::close(m_fd); }
-    SocketFile(const SocketFile &) = delete;
-    SocketFile &operator=(const SocketFile &) = delete;
-    bool bound = false;
-
-private:
-    int m_fd;
-};
-
-/// Fails the test process instead of hanging it when something blocks (a FIFO opened for
-/// reading waits for a writer for ever).
-class Watchdog
-{
-public:
-    Watchdog() { ::alarm(20); }
-    ~Watchdog() { ::alarm(0); }
-    Watchdog(const Watchdog &) = delete;
-    Watchdog &operator=(const Watchdog &) = delete;
-};
-
 } // namespace
 
 TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
@@ -90,10 +59,12 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
          " is a FIFO, not an event file"},
         {"socket",
          [](const TempFolder &f) {
-             // Bound for the whole test: the socket file stays while the process holds it.
-             static std::vector<std::unique_ptr<SocketFile>> sockets;
-             sockets.push_back(std::make_unique<SocketFile>(f.file("events.mrl")));
-             return sockets.back()->bound;
+             // Left bound for the rest of the test: the socket file stays while it is held.
+             sockaddr_un address{};
+             address.sun_family = AF_UNIX;
+             f.file("events.mrl").copy(address.sun_path, sizeof address.sun_path - 1);
+             return ::bind(::socket(AF_UNIX, SOCK_STREAM, 0),
+                           reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
          },
          " is a socket, not an event file"},
         // Larger than any list: neither read (it is sparse, so only a read would fill memory)
@@ -105,7 +76,8 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
          },
          " is too large for an event file (more than 64 MB)"},
     };
-    const Watchdog watchdog;
+    // A FIFO opened for reading would wait for a writer for ever: the alarm ends a run that hangs.
+    ::alarm(20);
     for (const Case &test : cases) {
         TempFolder folder;
         ASSERT_TRUE(test.make(folder)) << test.name;
@@ -129,6 +101,7 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
         }
         EXPECT_EQ(folder.names(), before) << test.name;
     }
+    ::alarm(0);
 }
 
 TEST(SpecialFiles, AFileTheUserMayNotWriteIsNotReplaced)

@@ -51,13 +51,6 @@ TEST(VCardReader, RealWorldShapes)
          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, Jr.\\; the 2nd\r\n"
          "BDAY:1999-12-31T00:00:00Z\r\nEND:VCARD\r\n",
          {"Smith, Jr.; the 2nd", {}, VCardBirthday{1999, 12, 31}}},
-        {"--03-04, lower case names and a quoted parameter",
-         "begin:vcard\r\nversion:3.0\r\nfn:Cleo\r\nemail;type=\"INTERNET,HOME\":c@x.example\r\n"
-         "bday;value=date:--03-04\r\nend:vcard\r\n",
-         {"Cleo", {"c@x.example"}, VCardBirthday{0, 3, 4}}},
-        {"a text birthday, a day no year has",
-         "BEGIN:VCARD\r\nFN:Text\r\nBDAY;VALUE=text:circa 1800\r\nEND:VCARD\r\n",
-         {"Text", {}, std::nullopt}},
         {"an impossible date",
          "BEGIN:VCARD\r\nFN:Odd\r\nBDAY:2001-02-29\r\nEND:VCARD\r\n",
          {"Odd", {}, std::nullopt}},

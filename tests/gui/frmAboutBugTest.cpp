@@ -15,14 +15,7 @@ class frmAboutBugTest : public QObject
 {
     Q_OBJECT
 
-private:
-    QByteArray m_path;
-
 private slots:
-    void initTestCase() { m_path = qgetenv("PATH"); }
-    void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
-    void cleanup() { qputenv("PATH", m_path); }
-
     void aboutShowsNameVersionAndLinks()
     {
         MessageAnswerer answers;
@@ -47,45 +40,6 @@ private slots:
         QCOMPARE(links.opened[1].toString(), u"https://moonrill.example.org/moonrill.html"_s);
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
-    }
-
-    void systemInformation()
-    {
-        QTemporaryDir bin;
-        qputenv("PATH", bin.path().toUtf8());
-        MessageAnswerer answers;
-        frmAbout about;
-        QTest::mouseClick(about.findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
-        QCOMPARE(answers.texts(), QStringList(u"System Information Is Unavailable At This Time"_s));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::NoIcon);
-
-        // A hardware-information tool on the path is started.
-        const QString started = bin.filePath(u"started"_s);
-        writeFile(bin.filePath(u"hardinfo"_s),
-                  "#!/bin/sh\n/usr/bin/touch '" + started.toUtf8() + "'\n");
-        QFile::setPermissions(bin.filePath(u"hardinfo"_s), QFile::ReadOwner | QFile::ExeOwner);
-        QTest::mouseClick(about.findChild<QPushButton *>(u"cmdSysInfo"_s), Qt::LeftButton);
-        QTRY_VERIFY(QFile::exists(started));
-        QCOMPARE(answers.shown.size(), size_t(1));
-    }
-
-    void aMissingClipIsSaidOnce()
-    {
-        QTemporaryDir empty;
-        qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
-        MessageAnswerer answers;
-        frmAbout about;
-        showAndWait(about);
-        QTest::qWait(30);
-        about.hide();
-        about.show();
-        QTest::qWait(30);
-        QCOMPARE(answers.texts(),
-                 QStringList(u"Animation missing. Please reinstall the program"_s));
-        frmBug form;
-        showAndWait(form);
-        QTest::qWait(30);
-        QCOMPARE(answers.shown.size(), size_t(2));
     }
 
     void contactFormRefusesAndSends()

@@ -33,7 +33,6 @@ class frmMainWindowTest : public MainWindowFixture
     Q_OBJECT
 
 private slots:
-    void init() { qunsetenv("MOONRILL_ASSET_DIR"); }
     void cleanup() { finish(); }
 
     void rowsByNearnessAndHeaderClicksDoNothing()
@@ -237,22 +236,6 @@ private slots:
         // It goes with the main window.
         window->close();
         QVERIFY(!viewer || !viewer->isVisible());
-    }
-
-    void aMissingHelpFileIsSaid()
-    {
-        QTemporaryDir empty;
-        qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
-        MessageAnswerer answers;
-        QWidget owner;
-        QVERIFY(ShowHelpTopic(&owner, 2) == nullptr);
-        QCOMPARE(
-            answers.texts(),
-            QStringList(u"The help file "_s + empty.path() +
-                        u"/Moonrill.hlp cannot be found or read. Please reinstall the program."_s));
-        QCOMPARE(answers.shown[0].icon, QMessageBox::Critical);
-        QVERIFY(!helpViewerOf(owner));
-        qunsetenv("MOONRILL_ASSET_DIR");
     }
 };
 

@@ -96,15 +96,3 @@ TEST(DailyScan, APathNoUnitCanCarrySetsUpNoTimer)
         EXPECT_FALSE(home.folder.exists("systemd/user/moonrill-scan.service"));
     }
 }
-
-TEST(DailyScan, NoServiceManagerIsNoError)
-{
-    // No systemctl at all on the path: the units are written all the same, nothing is said.
-    TempFolder folder;
-    const ScopedEnv config("XDG_CONFIG_HOME", folder.path());
-    const ScopedEnv path("PATH", folder.path());
-    InstallDailyScan("/usr/bin/moonrill", "");
-    EXPECT_TRUE(folder.exists("systemd/user/moonrill-scan.timer"));
-    RemoveDailyScan();
-    EXPECT_FALSE(folder.exists("systemd/user/moonrill-scan.service"));
-}
