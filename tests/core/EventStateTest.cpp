@@ -128,12 +128,7 @@ TEST(EventState, InsertAtTheLimitThrowsAndChangesNothing)
     EXPECT_EQ(state.EventCount(), 32767);
     EXPECT_EQ(AllRows(state), rowsBefore);
 
-    // The Id counter alone at its limit refuses an edit before touching the row.
-    const auto before = state.Events()[7];
-    EXPECT_THROW(state.Replace(7, fields("edit", 1), Today), MoonrillError);
-    EXPECT_EQ(state.Events()[7], before);
-    EXPECT_EQ(AllRows(state), rowsBefore);
-
+    // (An edit at the limit is refused in the main window's tests.)
     // After removals the Id counter still refuses: numbers are never reused.
     state.Remove(0);
     EXPECT_THROW(state.Insert(fields("again", 0), Today), MoonrillError);

@@ -179,23 +179,6 @@ private slots:
         window.close();
     }
 
-    void aFileThatCannotBeCreatedIsASeriousError()
-    {
-        TestHome home;
-        MessageAnswerer answers;
-        QVERIFY(QFile::link(home.home.filePath(u"no/such/folder/events.mrl"_s),
-                            home.home.filePath(u"events.mrl"_s)));
-        const QString serious =
-            u"A serious error occured!\nIf this continues, please reinstall the "
-            "program!\nCannot create "_s +
-            home.home.filePath(u"no/such/folder/events.mrl"_s) + u": No such file or directory"_s;
-        frmMain window;
-        QVERIFY(window.StartUp());
-        QVERIFY(window.isVisible());
-        QCOMPARE(answers.texts(), QStringList(serious));
-        window.close();
-    }
-
     void confirmSaveAnswers()
     {
         start("");
