@@ -49,24 +49,6 @@ TEST_F(EventFileTest, DamagedLinesAreCountedAndTheOriginalKept)
     EXPECT_EQ(folder.read(Name + ".bak"), "older");
 }
 
-TEST_F(EventFileTest, EachLossyStartKeepsABackupAndOneLineSaysLine)
-{
-    // Two starts, each finding a differently damaged file.
-    for (int start = 1; start <= 2; ++start) {
-        state.Clear();
-        const std::string original =
-            "$$Start " + std::to_string(start) + "$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n";
-        const LoadResult result = load(original);
-        EXPECT_EQ(result.ignored, 1);
-        EXPECT_EQ(IgnoredLinesMessage(result),
-                  "Eventlist was corrupt. \r\n1 line in the event-file has been ignored.\r\n"
-                  "The original file is kept as " +
-                      path() + ".bak.");
-        (void)saved();
-        EXPECT_EQ(folder.read(Name + ".bak"), original);
-    }
-    EXPECT_EQ(folder.read(Name + ".bak.1"), "$$Start 1$$2023-05-01$$Once$$3$$\r\n$$Bad$$x$$\r\n");
-}
 
 TEST_F(EventFileTest, RowValuesAsLoaded)
 {
