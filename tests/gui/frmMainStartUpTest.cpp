@@ -37,7 +37,6 @@ private slots:
             frmMain window;
             QVERIFY(window.StartUp());
             QVERIFY(window.isVisible());
-            QCOMPARE(window.windowTitle(), u"Moonrill"_s);
             QVERIFY(answers.shown.empty());
             QVERIFY(action(window, "mnuConfigRunOn")->isChecked());
             QVERIFY(!action(window, "mnuConfigRunOff")->isChecked());

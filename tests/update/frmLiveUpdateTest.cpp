@@ -68,8 +68,6 @@ private:
     {
         return std::make_unique<ModalScript<QFileDialog>>(
             std::vector<std::function<void(QFileDialog &)>>{[this, name](QFileDialog &dialog) {
-                QCOMPARE(dialog.windowTitle(), u"Save update"_s);
-                QCOMPARE(dialog.nameFilters(), QStringList(u"Zip files (*.zip)"_s));
                 if (name == nullptr) {
                     dialog.reject();
                     return;
@@ -178,7 +176,6 @@ private slots:
         server->routes[u"/updates/mrversion.html"_s] = {status, page,
                                                         LoopbackHttpServer::Mode(mode)};
         frmLiveUpdate dialog;
-        QCOMPARE(dialog.windowTitle(), u"Check For Update"_s);
         QCOMPARE(label(dialog), u"Click Begin to Check For Update"_s);
         const QByteArray name = save.toLatin1();
         auto script =
