@@ -3,9 +3,11 @@
 #include "MainWindowTestSupport.h"
 
 #include "EventListModel.h"
-#include "TempFolder.h"
 
 #include <QFileDialog>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -100,7 +102,10 @@ private slots:
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
         // The temporary file of an export whose process is gone, beside another calendar file,
         // and one of another program's that is no calendar.
-        const pid_t gone = EndedProcessId();
+        const pid_t gone = ::fork();
+        if (gone == 0)
+            ::_exit(0);
+        ::waitpid(gone, nullptr, 0);
         const QString stale = home->home.filePath(u"old.ics.tmp-%1-0"_s.arg(gone));
         const QString other = home->home.filePath(u"notes.txt.tmp-%1-0"_s.arg(gone));
         writeFile(stale, QByteArray(1000, 'x'));

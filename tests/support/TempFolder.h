@@ -7,7 +7,6 @@
 #include <iterator>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -67,14 +66,4 @@ inline struct stat StatOf(const std::string &path)
     struct stat info = {};
     (void)::stat(path.c_str(), &info);
     return info;
-}
-
-/// The id of a process that has ended: a child that exits at once, waited for.
-inline pid_t EndedProcessId()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ::waitpid(child, nullptr, 0);
-    return child;
 }
