@@ -191,29 +191,21 @@ private slots:
 
         std::optional<EventFields> line;
         frmAddEvent editor(line);
-        QCOMPARE(unnamed(&editor).join(u", "_s), QString());
         QCOMPARE(QAccessible::queryAccessibleInterface(
                      editor.findChild<QLineEdit *>(u"txtDescription"_s))
                      ->text(QAccessible::Name),
                  u"Description"_s);
-
         frmFind find(
             window->List(), [&](int row) { window->SelectRow(row); }, window.get());
-        QCOMPARE(unnamed(&find).join(u", "_s), QString());
-
         std::vector<MailOffer> mails;
-        const ScanResult scan = ComputeScan(window->State().Events(), Date::today());
-        frmWhatsUp whatsUp(scan.rows, mails);
-        QCOMPARE(unnamed(&whatsUp).join(u", "_s), QString());
-
+        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
         frmAbout about;
-        QCOMPARE(unnamed(&about).join(u", "_s), QString());
         frmBug contact;
-        QCOMPARE(unnamed(&contact).join(u", "_s), QString());
         frmLiveUpdate update;
-        QCOMPARE(unnamed(&update).join(u", "_s), QString());
         HelpViewer help({HelpTopic{1, "Contents", "Welcome."}}, window.get());
-        QCOMPARE(unnamed(&help).join(u", "_s), QString());
+        for (QWidget *other : std::initializer_list<QWidget *>{&editor, &find, &whatsUp, &about,
+                                                               &contact, &update, &help})
+            QCOMPARE(unnamed(other).join(u", "_s), QString());
     }
 };
 
