@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MessageBox.h"
+#include "ScopedEnv.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -116,24 +117,12 @@ inline void writeFile(const QString &path, const QByteArray &content)
 }
 
 /// Points the data and configuration folders of the program at fresh temporary folders.
-class TestHome
+struct TestHome
 {
-public:
-    TestHome()
-    {
-        qputenv("MOONRILL_HOME", home.path().toUtf8());
-        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-    }
-    ~TestHome()
-    {
-        qunsetenv("MOONRILL_HOME");
-        qunsetenv("XDG_CONFIG_HOME");
-    }
-    TestHome(const TestHome &) = delete;
-    TestHome &operator=(const TestHome &) = delete;
-
     QTemporaryDir home;
     QTemporaryDir config;
+    ScopedEnv homeVariable{"MOONRILL_HOME", home.path().toStdString()};
+    ScopedEnv configVariable{"XDG_CONFIG_HOME", config.path().toStdString()};
 };
 
 /// Runs each step on a modal window of type T once it is open, one window after the other.
