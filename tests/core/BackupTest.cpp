@@ -12,12 +12,9 @@
 
 #include <csignal>
 #include <cstring>
-#include <filesystem>
 #include <random>
-#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 

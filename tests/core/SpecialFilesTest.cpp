@@ -11,12 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
 #include <memory>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
-#include <unistd.h>
 
 namespace {
 

@@ -10,12 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
-#include <filesystem>
-#include <optional>
 #include <random>
 #include <spawn.h>
 #include <sys/wait.h>

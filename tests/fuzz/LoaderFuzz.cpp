@@ -17,8 +17,6 @@
 #include "ScanComputation.h"
 #include "TempFolder.h"
 
-#include <filesystem>
-
 namespace {
 
 /// Keeps what the logon scan would show, in place of its windows.

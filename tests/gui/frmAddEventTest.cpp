@@ -1,6 +1,5 @@
 #include "frmAddEvent.h"
 
-#include "Conversions.h"
 #include "GuiTestSupport.h"
 #include "HandedOver.h"
 

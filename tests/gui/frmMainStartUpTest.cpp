@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "Conversions.h"
 #include "EventFile.h"
 #include "FileSizeLimit.h"
 #include "MainWindowTestSupport.h"
@@ -8,8 +7,6 @@
 
 #include <QDir>
 #include <QTreeWidget>
-
-#include <optional>
 
 using namespace Qt::StringLiterals;
 

@@ -1,15 +1,13 @@
-// The main window itself: its icon, rows, popup, adding through the editor, the limit of the
-// list, and help in every window.
+// The main window itself: its rows, popup, adding through the editor, the limit of the list, and
+// help in every window.
 
 #include "frmMain.h"
 
-#include "Conversions.h"
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MainWindowTestSupport.h"
 #include "ScanComputation.h"
-#include "frmAddEvent.h"
 #include "frmFind.h"
 #include "frmWhatsUp.h"
 

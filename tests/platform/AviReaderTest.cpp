@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <unistd.h>
-
 namespace {
 
 std::string clipBytes(const char *name)

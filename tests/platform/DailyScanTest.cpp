@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <sys/wait.h>
 
 #ifndef MOONRILL_FAKE_BIN

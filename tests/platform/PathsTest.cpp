@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sys/stat.h>
-
 TEST(Paths, JoinWithExactlyOneSlash)
 {
     EXPECT_EQ(JoinPath("/home/u/data", "events.mrl"), "/home/u/data/events.mrl");

@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
 
 /// Keeps what the scan would show, in place of the windows.

@@ -18,7 +18,6 @@
 #include <QPushButton>
 
 #include <memory>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
