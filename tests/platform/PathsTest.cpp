@@ -1,5 +1,6 @@
 #include "Paths.h"
 
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -16,21 +17,21 @@ TEST(Paths, JoinWithExactlyOneSlash)
 TEST(Paths, ProgramFolderFromTheEnvironment)
 {
     TempFolder folder;
-    ::setenv("MOONRILL_HOME", folder.file("home").c_str(), 1);
-    EXPECT_EQ(ProgramFolder(), folder.file("home"));
-    EXPECT_TRUE(folder.exists("home"));
-
+    {
+        const ScopedEnv home("MOONRILL_HOME", folder.file("home"));
+        EXPECT_EQ(ProgramFolder(), folder.file("home"));
+        EXPECT_TRUE(folder.exists("home"));
+    }
     // Relative or empty values are ignored.
-    ::setenv("XDG_DATA_HOME", folder.file("data").c_str(), 1);
+    const ScopedEnv data("XDG_DATA_HOME", folder.file("data"));
     for (const char *ignored : {"relative/path", ""}) {
-        ::setenv("MOONRILL_HOME", ignored, 1);
+        const ScopedEnv home("MOONRILL_HOME", std::string(ignored));
         EXPECT_EQ(ProgramFolder(), folder.file("data/moonrill"));
     }
-    ::setenv("XDG_DATA_HOME", "not/absolute", 1);
-    ::setenv("HOME", folder.path().c_str(), 1);
+    const ScopedEnv home("MOONRILL_HOME", std::nullopt);
+    const ScopedEnv relative("XDG_DATA_HOME", std::string("not/absolute"));
+    const ScopedEnv user("HOME", folder.path());
     EXPECT_EQ(ProgramFolder(), folder.file(".local/share/moonrill"));
-    ::unsetenv("MOONRILL_HOME");
-    ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(Paths, FoldersTheProgramMakesArePrivate)

@@ -1,5 +1,6 @@
 #include "modRegistry.h"
 
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -9,13 +10,11 @@ namespace {
 class Autostart : public ::testing::Test
 {
 protected:
-    void SetUp() override { ::setenv("XDG_CONFIG_HOME", folder.path().c_str(), 1); }
-    void TearDown() override { ::unsetenv("XDG_CONFIG_HOME"); }
-
     [[nodiscard]] static std::string get() { return AutostartCommand(); }
     static void set(const std::string &command) { SwitchAutostartOn(command); }
 
     TempFolder folder;
+    ScopedEnv config{"XDG_CONFIG_HOME", folder.path()};
 };
 
 } // namespace

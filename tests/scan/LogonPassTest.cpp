@@ -10,6 +10,7 @@
 #include "EventState.h"
 #include "OtherUser.h"
 #include "ScanComputation.h"
+#include "ScopedEnv.h"
 #include "SingleInstance.h"
 #include "TempFolder.h"
 
@@ -138,7 +139,7 @@ TEST(LogonScan, DoesNotRunWhenItCannotTellWhetherAnotherCopyRuns)
     home.write("events.mrl", original);
     ASSERT_EQ(::chmod(runtime.path().c_str(), 0755), 0);
     ASSERT_EQ(::chmod(home.path().c_str(), 0555), 0);
-    ::setenv("XDG_RUNTIME_DIR", runtime.path().c_str(), 1);
+    const ScopedEnv env("XDG_RUNTIME_DIR", runtime.path());
     const std::string lock = home.file(".moonrill.lock");
     const bool refused = AsUnprivilegedUser([&home, &lock] {
         RecordingScreens screens;
@@ -148,7 +149,6 @@ TEST(LogonScan, DoesNotRunWhenItCannotTellWhetherAnotherCopyRuns)
                                       "cannot open " +
                                           lock + ": Permission denied";
     });
-    ::unsetenv("XDG_RUNTIME_DIR");
     EXPECT_TRUE(refused);
     EXPECT_EQ(home.read("events.mrl"), original);
 }
