@@ -7,21 +7,6 @@
 
 #include <set>
 
-TEST(HelpFile, TopicsAndTheirText)
-{
-    const std::vector<HelpTopic> topics = ParseHelpFile(
-        "# comment\n\n== 1 Contents\r\nline one\r\n\r\nline two\n\n== 12 Update\ntext\n"
-        "== x not a topic\n==  7\n");
-    ASSERT_EQ(topics.size(), 2u);
-    EXPECT_EQ(topics[0].number, 1);
-    EXPECT_EQ(topics[0].title, "Contents");
-    EXPECT_EQ(topics[0].text, "line one\n\nline two");
-    EXPECT_EQ(topics[1].number, 12);
-    EXPECT_EQ(topics[1].text, "text\n== x not a topic\n==  7");
-    EXPECT_TRUE(ParseHelpFile("").empty());
-    EXPECT_TRUE(ParseHelpFile("no topics at all\n").empty());
-}
-
 TEST(HelpFile, OurHelpFileHasEveryWindowsTopic)
 {
     const std::optional<std::string> content =

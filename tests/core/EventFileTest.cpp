@@ -49,7 +49,6 @@ TEST_F(EventFileTest, DamagedLinesAreCountedAndTheOriginalKept)
     EXPECT_EQ(folder.read(Name + ".bak"), "older");
 }
 
-
 TEST_F(EventFileTest, RowValuesAsLoaded)
 {
     ASSERT_TRUE(load("$$Today$$2023-04-15$$Once$$ 3$$\r\n"

@@ -141,13 +141,12 @@ TEST(CalendarExport, ACalendarShowsTheDatesMoonrillGives)
 
 TEST(CalendarExport, OneEventWritten)
 {
+    // What libical does not expand: the text, the year of birth and the alarm.
     const clsEvent mum{"ID0", "Mum", Date::fromYmd(2027, 3, 4), "Birthday", 3, "mum@example.org",
                        1956};
     const std::string text = CalendarText({mum}, "-//Moonrill//Test//EN", 1'800'000'000);
-    for (const char *line :
-         {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Moonrill//Test//EN",
-          "DTSTART;VALUE=DATE:20270304", "RRULE:FREQ=YEARLY", "SUMMARY:Mum",
-          "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY", "UID:moonrill-"})
+    for (const char *line : {"PRODID:-//Moonrill//Test//EN", "SUMMARY:Mum",
+                             "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
     // Twins get UIDs of their own; a negative notice period no alarm.
     clsEvent quiet = mum;

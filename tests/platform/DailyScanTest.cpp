@@ -80,18 +80,3 @@ TEST(DailyScan, OnAndOffAskTheServiceManager)
               "--user daemon-reload\n--user enable --now moonrill-scan.timer\n"
               "--user disable --now moonrill-scan.timer\n--user daemon-reload\n");
 }
-
-TEST(DailyScan, APathNoUnitCanCarrySetsUpNoTimer)
-{
-    for (const std::string folder : {"/home/a\nb", "/home/\xff\xfe", "/home/tab\there"}) {
-        const UnitHome home;
-        InstallDailyScan("/usr/bin/moonrill", "/data");
-        ASSERT_TRUE(home.folder.exists("systemd/user/moonrill-scan.timer"));
-        testing::internal::CaptureStderr();
-        InstallDailyScan("/usr/bin/moonrill", folder);
-        EXPECT_EQ(testing::internal::GetCapturedStderr(),
-                  "moonrill: the daily scan is not set up: " + UnitPathTrouble(folder) + "\n");
-        EXPECT_FALSE(home.folder.exists("systemd/user/moonrill-scan.timer"));
-        EXPECT_FALSE(home.folder.exists("systemd/user/moonrill-scan.service"));
-    }
-}

@@ -10,8 +10,6 @@ TEST(PrintLayout, PrintingNowNamesThePort)
 {
     EXPECT_EQ(PrintingNowText("Office", "LPT1:"),
               "The event-list has been sent to the  \r\nOffice printer on LPT1.");
-    EXPECT_EQ(PrintingNowText("Office", "X"),
-              "The event-list has been sent to the  \r\nOffice printer on X.");
     EXPECT_EQ(PrintingNowText("Office", ":"),
               "The event-list has been sent to the  \r\nOffice printer on .");
     EXPECT_EQ(PrintingNowText("PDF file", "/tmp/list.pdf"),

@@ -76,7 +76,6 @@ TEST(ScanComputation, SortedByNearnessNotByText)
     EXPECT_EQ(whens(result),
               (std::vector<std::string>{"ID3 Today:", "ID4 Tomorrow:", "ID1 In 2 days:",
                                         "ID5 In 2 days:", "ID2 In 3 days:", "ID0 In 10 days:"}));
-    EXPECT_EQ(result.rows.back().SortKey, "   10");
 }
 
 TEST(ScanComputation, BirthdayOffersOnlyForToday)
