@@ -214,21 +214,16 @@ private slots:
         // Closing the editor leaves the viewer open, back with the main window.
         QVERIFY(viewer && viewer->isVisible());
         QCOMPARE(viewer->parentWidget(), static_cast<QWidget *>(window.get()));
-        {
-            frmFind find(
-                window->List(), [this](int row) { window->SelectRow(row); }, window.get());
-            showAndWait(find);
-            QTest::keyClick(&find, Qt::Key_F1);
-            QCOMPARE(viewer->CurrentTopic(), 6);
-        }
-        {
-            std::vector<MailOffer> mails;
-            frmWhatsUp scan(ComputeScan(window->State().Events(), Date::today()).rows, mails,
-                            window.get());
-            showAndWait(scan);
-            QTest::keyClick(&scan, Qt::Key_F1);
-            QCOMPARE(viewer->CurrentTopic(), 7);
-            scan.accept();
+        frmFind find(
+            window->List(), [this](int row) { window->SelectRow(row); }, window.get());
+        std::vector<MailOffer> mails;
+        frmWhatsUp scan(ComputeScan(window->State().Events(), Date::today()).rows, mails,
+                        window.get());
+        for (const auto &[other, topic] : {std::pair<QWidget *, int>{&find, 6}, {&scan, 7}}) {
+            showAndWait(*other);
+            QTest::keyClick(other, Qt::Key_F1);
+            QCOMPARE(viewer->CurrentTopic(), topic);
+            other->hide();
         }
         QCOMPARE(window->findChildren<HelpViewer *>().size(), 1);
         // It goes with the main window.

@@ -136,7 +136,7 @@ private slots:
     void missingClipKeepsTheListAsTheScanLeftIt()
     {
         QTemporaryDir empty;
-        qputenv("MOONRILL_ASSET_DIR", empty.path().toUtf8());
+        const ScopedEnv assets("MOONRILL_ASSET_DIR", empty.path().toStdString());
         MessageAnswerer answers;
         LinkCatcher links;
         frmWhatsUp window(rows, mails);
@@ -151,7 +151,6 @@ private slots:
         QVERIFY(!list->topLevelItem(0)->font(0).bold());
         QVERIFY(links.opened.isEmpty());
         window.accept();
-        qunsetenv("MOONRILL_ASSET_DIR");
     }
     void theLogonScanShowsMissedEventsOnceGreyedAndGoesOnAfterAFailedLoad()
     {
