@@ -52,7 +52,6 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         {"Weekly", t.addDays(-10), t.addDays(-20), t, "2026-12-04"},
         {"Every 3th week", t.addDays(-30), t.addDays(-31), t, "2026-11-28"},
         {"Every 2th week", t.addDays(-15), t.addDays(-16), t, "2026-12-06"}, // -15, then -1
-        {"Every 2th week", t.addDays(-16), t.addDays(-17), t, "2026-12-05"}, // -16, then -2
         {"Every 4th week", t.addDays(-30), t.addDays(-31), t, "2026-12-05"}, // -30, then -2
         {"Every 5th week", t.addDays(-30), t.addDays(-31), t, "none"},       // next is +5
         // Month ends keep their drift: 31 January, 28 February; on 1 March that was yesterday.
@@ -63,7 +62,6 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         {"Birthday", ymd(2024, 2, 29), ymd(2024, 2, 20), ymd(2024, 3, 5), "2024-02-29"},
         {"Birthday", ymd(2025, 2, 28), ymd(2025, 2, 1), ymd(2025, 3, 1), "2025-02-28"},
         {"Yearly", ymd(2025, 12, 30), ymd(2025, 12, 1), ymd(2026, 1, 2), "2025-12-30"},
-        {"Yearly", ymd(2024, 12, 30), ymd(2024, 12, 1), ymd(2026, 1, 2), "2025-12-30"},
         {"Yearly", ymd(2024, 12, 30), ymd(2024, 12, 1), ymd(2026, 1, 13), "2025-12-30"},
         {"Yearly", ymd(2024, 12, 30), ymd(2024, 12, 1), ymd(2026, 1, 14), "none"}, // 15 days
         // Types that do not step keep their date, and are caught up on it.

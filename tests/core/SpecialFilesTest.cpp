@@ -48,12 +48,6 @@ TEST(SpecialFiles, NothingButARegularFileIsReadOrReplaced)
                     ::symlink("elsewhere", f.file("events.mrl").c_str()) == 0;
          },
          " is a folder, not an event file"},
-        {"link to a FIFO",
-         [](const TempFolder &f) {
-             return ::mkfifo(f.file("pipe").c_str(), 0600) == 0 &&
-                    ::symlink(f.file("pipe").c_str(), f.file("events.mrl").c_str()) == 0;
-         },
-         " is a FIFO, not an event file"},
         {"socket",
          [](const TempFolder &f) {
              // Left bound for the rest of the test: the socket file stays while it is held.

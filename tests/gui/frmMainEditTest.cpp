@@ -229,14 +229,6 @@ private slots:
         QTest::keyClick(window->EventView(), Qt::Key_E, Qt::ControlModifier);
         QVERIFY(second.done());
         QVERIFY(answers->shown.empty());
-
-        // A lone event stays unselected, as the edit leaves it.
-        finish();
-        start("$$Alone$$" + dateText(3) + "$$Once$$3$$\r\n");
-        EditorScript alone({[](frmAddEvent &e) { ok(e); }});
-        action(*window, "mnuEventEditEvent")->trigger();
-        QVERIFY(alone.done());
-        QVERIFY(!window->EventView()->selectionModel()->hasSelection());
     }
 
     void clipboardTexts()
