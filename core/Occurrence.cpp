@@ -170,11 +170,13 @@ std::optional<Date> stepOnce(Date date, std::string_view occurs)
 std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date lastSeen,
                                      Date today)
 {
-    if (!(lastSeen < stored && stored < today))
+    if (!(stored < today))
         return std::nullopt;
+    // Steps from the stored date before the window cannot be the answer: go to the first one in
+    // the window, then on to the last one before today. An event stored on the last day seen
+    // (as every run leaves what fell due that day) still has its later steps to catch up.
     const Date windowStart = today.addDays(-CatchUpDays);
-    // The first of its dates in the window, then on to the last one before today.
-    const std::optional<Date> first = occurs == OnceType
+    const std::optional<Date> first = occurs == OnceType || stored >= windowStart
                                           ? std::optional<Date>(stored)
                                           : NextOccurrence(stored, occurs, windowStart);
     if (!first || *first < windowStart || *first >= today)
@@ -183,5 +185,7 @@ std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date 
     for (std::optional<Date> next = stepOnce(missed, occurs); next && *next < today;
          next = stepOnce(missed, occurs))
         missed = *next;
+    if (!(lastSeen < missed))
+        return std::nullopt;
     return missed;
 }

@@ -45,9 +45,9 @@ struct Recurrence
 inline constexpr int CatchUpDays = 14;
 
 /// The occurrence an event had while no run of the program saw it: for an event stored with
-/// date `stored` (after `lastSeen`, the last day a run saw, and before `today`), the most recent
-/// date of its steps from `stored` that is before `today` (`stored` itself for "Once" and for a
-/// type that does not step), when it lies at most CatchUpDays before `today`. No value
+/// date `stored`, the most recent date of its steps from `stored` (`stored` itself included; the
+/// only one for "Once" and for a type that does not step) that lies after `lastSeen`, the last
+/// day a run saw, and before `today`, when it lies at most CatchUpDays before `today`. No value
 /// otherwise.
 [[nodiscard]] std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs,
                                                    Date lastSeen, Date today);

@@ -47,6 +47,10 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         // Not yet due.
         {"Once", t, t.addDays(-5), t, "none"},
         {"Daily", t.addDays(2), t.addDays(-5), t, "none"},
+        // As a run leaves it: stored on the last day seen, its later steps still missed.
+        {"Daily", t.addDays(-5), t.addDays(-5), t, "2026-12-06"},
+        {"Monthly", ymd(2026, 11, 6), ymd(2026, 11, 6), t, "2026-12-06"},
+        {"Weekly", t.addDays(-7), t.addDays(-7), t, "none"}, // next is today
         // Recurring: the last step before today.
         {"Daily", t.addDays(-10), t.addDays(-11), t, "2026-12-06"},
         {"Weekly", t.addDays(-10), t.addDays(-20), t, "2026-12-04"},
@@ -80,7 +84,8 @@ TEST(CatchUp, TheLoadCatchesUpAndChangesNothingElse)
     const std::string content = "$$Mum$$2026-12-04$$Birthday$$3$$mum@example.org\r\n"
                                 "$$Trip$$2026-12-05$$Once$$0$$\r\n"
                                 "$$Quiet$$2026-12-05$$Once$$-1$$\r\n"
-                                "$$Seen$$2026-12-02$$Daily$$0$$\r\n"
+                                "$$Seen$$2026-12-03$$Once$$0$$\r\n"
+                                "$$Pills$$2026-12-03$$Daily$$0$$\r\n"
                                 "$$Later$$2026-12-20$$Once$$3$$\r\n\r\n";
     TempFolder folder;
     EventState plain;
@@ -93,10 +98,12 @@ TEST(CatchUp, TheLoadCatchesUpAndChangesNothingElse)
     EventState caught;
     folder.write("events.mrl", content);
     const LoadResult with = LoadEvents(caught, folder.file("events.mrl"), today, ymd(2026, 12, 3));
-    // A negative notice period is never caught up; a date the last run saw is not either.
+    // A negative notice period is never caught up, nor a date the last run saw; a daily event
+    // stored on that day, as the last run left it, is caught up once, on the day before today.
     EXPECT_EQ(with.missed, (std::vector<MissedEvent>{
                                {"Mum", ymd(2026, 12, 4), "mum@example.org"},
                                {"Trip", ymd(2026, 12, 5), ""},
+                               {"Pills", ymd(2026, 12, 6), ""},
                            }));
     SaveEvents(caught, folder.file("events.mrl"));
     EXPECT_EQ(folder.read("events.mrl"), savedPlain);
