@@ -26,12 +26,21 @@ void AppendBirthYearText(std::string &out, int year);
     return on.year() - birthYear;
 }
 
+/// The age to show for a birthday `on` that day: none when the year of birth is unknown, nor on
+/// the day of birth itself (nobody turns 0).
+[[nodiscard]] inline std::optional<int> ShownAge(Date on, int birthYear)
+{
+    if (birthYear <= 0 || AgeOn(on, birthYear) < 1)
+        return std::nullopt;
+    return AgeOn(on, birthYear);
+}
+
 /// The English ordinal of a number: 1st, 2nd, 3rd, 4th, 11th, 12th, 13th, 21st, 101st, 111th.
 [[nodiscard]] std::string EnglishOrdinal(int number);
 
 /// A description with the age in brackets after it: "Mum (71)".
 [[nodiscard]] std::string WithAge(std::string_view description, int age);
 
-/// "Turns " + age + " on " + the date as date text: what the list says of a birthday whose year of
-/// birth is known.
+/// "Turns " + age + " on " + the date as date text: what the list says of a birthday with an age
+/// to show (ShownAge).
 [[nodiscard]] std::string TurnsOnText(Date on, int birthYear);

@@ -38,7 +38,8 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         bold.setBold(true);
         return bold;
     }
-    if (role == Qt::ToolTipRole && index.column() == EventColumn && event.BirthYear > 0)
+    if (role == Qt::ToolTipRole && index.column() == EventColumn &&
+        ShownAge(event.StartingOn, event.BirthYear))
         return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
     if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
         return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);

@@ -25,14 +25,14 @@ MailOffer mailOffer(std::string_view description, std::string_view email, Date o
 {
     return MailOffer{.name = std::string(description),
                      .address = std::string(email),
-                     .age =
-                         birthYear > 0 ? std::optional<int>(AgeOn(on, birthYear)) : std::nullopt};
+                     .age = ShownAge(on, birthYear)};
 }
 
 /// What the scan shows as an event's description: with the age when the year is known.
 std::string shownDescription(std::string_view description, Date on, int birthYear)
 {
-    return birthYear > 0 ? WithAge(description, AgeOn(on, birthYear)) : std::string(description);
+    const std::optional<int> age = ShownAge(on, birthYear);
+    return age ? WithAge(description, *age) : std::string(description);
 }
 
 } // namespace

@@ -124,11 +124,12 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
 // Ages in the scan: the rows, the mail offers, the questions and the mail subjects, with and
 // without a year of birth, for today's birthdays and for missed ones.
 
-TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereTheYearIsKnown)
+TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereItIsKnownAndAtLeastOne)
 {
     const std::vector<clsEvent> events = {
         birthday("Mum", BirthdayToday, "mum@example.org", 1956),
         birthday("Dad", BirthdayToday, "dad@example.org", 0),
+        birthday("Baby", BirthdayToday, "baby@example.org", 2027), // born today: no age
         // A birthday still ahead: the age it turns on that date.
         birthday("Leap", Date::fromYmd(2027, 3, 6), "", 1999),
     };
@@ -142,9 +143,10 @@ TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereTheYearIsKnown)
         shown.push_back(row.When + " " + row.Description);
     EXPECT_EQ(shown,
               (std::vector<std::string>{"2 days ago: Ann (27)", "Yesterday: Bob", "Today: Mum (71)",
-                                        "Today: Dad", "In 2 days: Leap (28)"}));
+                                        "Today: Dad", "Today: Baby", "In 2 days: Leap (28)"}));
     EXPECT_EQ(result.birthdayMails, (std::vector<MailOffer>{{"Mum", "mum@example.org", 71},
-                                                            {"Dad", "dad@example.org", {}}}));
+                                                            {"Dad", "dad@example.org", {}},
+                                                            {"Baby", "baby@example.org", {}}}));
     EXPECT_EQ(result.belatedMails, (std::vector<MailOffer>{{"Ann", "ann@example.org", 27},
                                                            {"Bob", "bob@example.org", {}}}));
 }
