@@ -283,6 +283,7 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
     int depth = 0;
     VCardContact contact;
     std::string nName;
+    std::string organisation; // a name for a card that gives no person's name
     std::vector<std::pair<int, std::string>> emails;
     LineUnfolder unfolder(text);
     constexpr size_t ReportEvery = size_t{1} << 20;
@@ -302,6 +303,7 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
             if (depth++ == 0) {
                 contact = {};
                 nName.clear();
+                organisation.clear();
                 emails.clear();
             }
             book.isAddressBook = true;
@@ -310,7 +312,7 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
         if (line->name == "END" && equalNoCase(trimmed(line->value), "VCARD")) {
             if (depth > 0 && --depth == 0) {
                 if (contact.name.empty())
-                    contact.name = nName;
+                    contact.name = nName.empty() ? organisation : nName;
                 std::stable_sort(emails.begin(), emails.end(),
                                  [](const auto &a, const auto &b) { return a.first < b.first; });
                 for (auto &[rank, address] : emails)
@@ -330,6 +332,10 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
             contact.name = capped(std::move(contact.name), MaxNameBytes);
         } else if (line->name == "N") {
             nName = capped(joinedName(textParts(decodedValue(*line))), MaxNameBytes);
+        } else if (line->name == "ORG") {
+            // Organisation name; organisational units follow after ";".
+            organisation =
+                capped(std::string(trimmed(textParts(decodedValue(*line)).front())), MaxNameBytes);
         } else if (line->name == "EMAIL") {
             std::string address(trimmed(decodedValue(*line)));
             // No address is longer (RFC 5321); a longer one is none.

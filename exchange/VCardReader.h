@@ -24,7 +24,7 @@ struct VCardBirthday
 /// One contact: texts in UTF-8.
 struct VCardContact
 {
-    std::string name;                // FN, or the parts of N when there is no FN
+    std::string name; // FN; or the parts of N; or, for no person, the organisation (ORG)
     std::vector<std::string> emails; // the preferred first, then in the card's order
     std::optional<VCardBirthday> birthday;
 
