@@ -8,6 +8,7 @@
 #include "MailLink.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
+#include "MutedText.h"
 #include "Paths.h"
 #include "ScanComputation.h"
 #include "Text.h"
@@ -94,9 +95,11 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
         auto *item = new QTreeWidgetItem({FromBytes(row.When), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
-        // Missed events are set apart from today's bold red rows: greyed, in plain weight.
+        // Missed events are set apart from today's bold red rows: muted, in plain weight, and
+        // still readable on the list's background.
         if (row.Missed) {
-            const QColor grey = palette().color(QPalette::Disabled, QPalette::Text);
+            const QColor grey = MutedTextColour(lstWhatsUp->palette().color(QPalette::Text),
+                                                lstWhatsUp->palette().color(QPalette::Base));
             for (int column = 0; column < 4; ++column)
                 item->setForeground(column, grey);
         }

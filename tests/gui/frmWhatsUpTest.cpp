@@ -4,6 +4,7 @@
 #ifndef Q_MOC_RUN
 #include "Conversions.h"
 #include "LogonScan.h"
+#include "MutedText.h"
 #include "ScanComputation.h"
 #include "WhatsUpScreens.h"
 #endif
@@ -29,6 +30,14 @@ clsEvent makeEvent(const char *id, const char *description, int daysAhead, const
 QByteArray dateText(int daysAhead)
 {
     return QByteArray::fromStdString(DateToText(Today.addDays(daysAhead)));
+}
+
+/// Whether a row's text is set apart from the list's text and still reads on its background.
+bool mutedAndReadable(const QTreeWidget &list, const QTreeWidgetItem &row)
+{
+    const QColor shown = row.foreground(2).color();
+    return shown != list.palette().color(QPalette::Text) &&
+           ContrastRatio(shown, list.palette().color(QPalette::Base)) >= 4.5;
 }
 
 } // namespace
@@ -133,6 +142,24 @@ private slots:
         QVERIFY(mails.empty());
     }
 
+    void missedRowsAreSetApartAndReadOnLightAndDarkPalettes()
+    {
+        const ScanResult scan = ComputeScan({}, Today, {{"Trip", Today.addDays(-2), ""}});
+        const QPalette before = QApplication::palette();
+        for (const auto &[text, base] :
+             {std::pair{Qt::black, Qt::white}, std::pair{Qt::white, Qt::black}}) {
+            QPalette palette = before;
+            palette.setColor(QPalette::Text, text);
+            palette.setColor(QPalette::Base, base);
+            QApplication::setPalette(palette);
+            std::vector<MailOffer> none;
+            frmWhatsUp window(scan.rows, none);
+            auto *list = window.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+            QVERIFY(mutedAndReadable(*list, *list->topLevelItem(0)));
+        }
+        QApplication::setPalette(before);
+    }
+
     void missingClipKeepsTheListAsTheScanLeftIt()
     {
         QTemporaryDir empty;
@@ -173,9 +200,7 @@ private slots:
                 seen << list->topLevelItem(row)->text(0) + list->topLevelItem(row)->text(1) +
                             list->topLevelItem(row)->text(2);
             const QTreeWidgetItem *first = list->topLevelItem(0);
-            greyed = first->foreground(2).color() ==
-                         window.palette().color(QPalette::Disabled, QPalette::Text) &&
-                     !first->font(2).bold();
+            greyed = mutedAndReadable(*list, *first) && !first->font(2).bold();
             QTest::mouseClick(window.findChild<QPushButton *>(u"cmdOk"_s), Qt::LeftButton);
         };
         ModalScript<frmWhatsUp> script({look});
