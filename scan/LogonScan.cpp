@@ -109,17 +109,16 @@ void keepChangedVersion(const std::string &path, std::string_view read, Messages
     messages.information(ChangedFileMessage(BackupPath(path)));
 }
 
-/// Loads and, when the load succeeded, saves; a step that fails says why. A load that left lines
-/// out keeps the file as read before it says so, and the file is replaced only when that backup
-/// exists. The rows gathered before a failure are still scanned, as they are in the main window.
-/// Returns whether both steps were done; `loaded` tells whether the load was.
-bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::optional<Date> lastSeen,
-                 Messages &messages, bool &loaded)
+/// Loads the event file into `pass`, which keeps `file` (the content as read) for the save. A
+/// load that left lines out keeps the file as read before it says so. Returns whether the file
+/// may then be replaced: the load succeeded, and a lossy one has its backup. The rows gathered
+/// before a failure are still scanned, as they are in the main window. `loaded` tells whether
+/// the load succeeded.
+bool load(LogonPass &pass, const std::string &path, Date today, std::optional<Date> lastSeen,
+          Messages &messages, std::optional<std::string> &file, bool &loaded)
 {
     LoadResult result;
-    // The old content stays in memory to the end of the save, which compares the new one with
-    // it; a message box may wait meanwhile.
-    const std::optional<std::string> file = ReadEventFileContent(path, result);
+    file = ReadEventFileContent(path, result);
     if (file)
         pass.read(*file, today, lastSeen, result);
     loaded = !result.error;
@@ -131,12 +130,17 @@ bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::opti
         KeepLossyLoadBackup(path, *file, result);
         messages.critical(IgnoredLinesMessage(result));
     }
-    if (!MayReplaceFile(result))
-        return false;
+    return MayReplaceFile(result);
+}
+
+/// Puts the new file in place; a failure says why. `waited` tells whether a window or message
+/// was shown since the file was read, long enough for another program to write it.
+bool save(LogonPass &pass, const std::string &path, std::string_view read, bool waited,
+          Messages &messages)
+{
     try {
-        // Only a message makes the road wait long enough for another program to write.
-        if (messages.anyShown())
-            keepChangedVersion(path, *file, messages);
+        if (waited)
+            keepChangedVersion(path, read, messages);
         pass.save();
         return true;
     } catch (const MoonrillError &error) {
@@ -145,10 +149,13 @@ bool loadAndSave(LogonPass &pass, const std::string &path, Date today, std::opti
     }
 }
 
-bool scan(LogonPass &pass, Messages &messages)
+/// Shows what is due, if anything is; whether it could be shown. `found` tells whether there
+/// was anything.
+bool scan(LogonPass &pass, Messages &messages, bool &found)
 {
     try {
         ScanResult result = pass.scan();
+        found = result.found;
         return !result.found || messages.screens().ShowDueEvents(result);
     } catch (const std::exception &error) {
         messages.critical(ErrorReportText(error.what()));
@@ -175,9 +182,18 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
     try {
         const std::string path = JoinPath(folder, EventFileName);
         LogonPass pass(path, today);
+        // The content as read stays in memory to the end of the save, which compares the new
+        // one with it.
+        std::optional<std::string> file;
         bool loaded = false;
-        const bool saved = loadAndSave(pass, path, today, lastSeen, messages, loaded);
-        const bool shown = scan(pass, messages);
+        const bool mayReplace = load(pass, path, today, lastSeen, messages, file, loaded);
+        bool found = false;
+        const bool shown = scan(pass, messages, found);
+        // A scan that could not be shown (no display) writes nothing: no date moves and no
+        // passed event goes, so the next run that can show it catches up what this one could
+        // not tell.
+        const bool saved =
+            mayReplace && shown && save(pass, path, *file, found || messages.anyShown(), messages);
         // Only a run that loaded and showed what it had to has seen the day; any other leaves
         // the missed events to be caught up next time.
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)
