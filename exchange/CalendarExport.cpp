@@ -118,7 +118,11 @@ void addEvent(icalcomponent *calendar, const clsEvent &event, const std::string 
 {
     const Recurrence recurrence = RecurrenceOf(event.Occurs);
     std::optional<Date> settled;
-    const std::vector<Date> early = earlyDates(event.StartingOn, recurrence, settled);
+    std::vector<Date> early = earlyDates(event.StartingOn, recurrence, settled);
+    const auto writable = [](Date date) { return date.year() <= LastCalendarYear; };
+    std::erase_if(early, [&writable](Date date) { return !writable(date); });
+    if (settled && !writable(*settled))
+        settled.reset();
     if (!early.empty()) {
         icalcomponent *first = newEvent(event, uid + "-early", early.front(), stamp);
         for (size_t i = 1; i < early.size(); ++i) {
@@ -167,7 +171,7 @@ std::string EventUid(const clsEvent &event, int twinsBefore)
 }
 
 std::string CalendarText(const std::vector<clsEvent> &events, std::string_view productId,
-                         std::time_t now)
+                         std::time_t now, int *leftOut)
 {
     const Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -178,6 +182,11 @@ std::string CalendarText(const std::vector<clsEvent> &events, std::string_view p
     std::unordered_map<std::string, int> seen;
     seen.reserve(events.size());
     for (const clsEvent &event : events) {
+        if (event.StartingOn.year() > LastCalendarYear) {
+            if (leftOut != nullptr)
+                ++*leftOut;
+            continue;
+        }
         const int twins = seen[identityOf(event)]++;
         addEvent(calendar.get(), event, EventUid(event, twins), stamp);
     }

@@ -132,16 +132,23 @@ void frmMain::ExportCalendarTo(const QString &path)
         const std::string file = ToBytes(path);
         clearKilledExports(file);
         const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
+        int leftOut = 0;
         WriteFileAtomically(
-            file, CalendarText(m_state.Events(), productId, std::time(nullptr)),
+            file, CalendarText(m_state.Events(), productId, std::time(nullptr), &leftOut),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
         if (MakeFolders(FolderOf(lastExportRecord())))
             WriteFileAtomically(lastExportRecord(), file);
-        const size_t count = m_state.Events().size();
-        ShowMessage(std::string_view("The calendar was written to " + file + ": " +
-                                     IntToText(static_cast<long long>(count)) +
-                                     (count == 1 ? " event." : " events.")),
-                    MsgStyle::OkInformation, this);
+        const size_t count = m_state.Events().size() - size_t(leftOut);
+        std::string message = "The calendar was written to " + file + ": " +
+                              IntToText(static_cast<long long>(count)) +
+                              (count == 1 ? " event." : " events.");
+        if (leftOut > 0)
+            message +=
+                "\r\n" + IntToText(leftOut) +
+                (leftOut == 1 ? " event dated after the year " : " events dated after the year ") +
+                IntToText(LastCalendarYear) + (leftOut == 1 ? " was" : " were") +
+                " left out: calendar programs cannot read such dates.";
+        ShowMessage(std::string_view(message), MsgStyle::OkInformation, this);
     } catch (const std::exception &error) {
         ReportError(error);
     }

@@ -153,4 +153,15 @@ TEST(CalendarExport, OneEventWritten)
     quiet.Period = -1;
     EXPECT_NE(EventUid(mum, 0), EventUid(mum, 1));
     EXPECT_EQ(CalendarText({quiet}, "-//x//EN", 0).find("VALARM"), std::string::npos);
+
+    // Past the year libical writes: an event dated later is left out and counted, a later date
+    // of one written is left out of it, and the file stays readable.
+    int leftOut = 0;
+    const std::string late =
+        CalendarText({clsEvent{"", "Far", Date::fromYmd(3001, 5, 6), "Once", 3, ""},
+                      clsEvent{"", "Edge", Date::fromYmd(3000, 12, 31), "Monthly", 3, ""}},
+                     "-//x//EN", 0, &leftOut);
+    EXPECT_EQ(leftOut, 1);
+    EXPECT_EQ(expand(late).uids.size(), 1u) << late;
+    EXPECT_EQ(late.find("00000000"), std::string::npos) << late;
 }

@@ -88,6 +88,13 @@ private slots:
         window->ExportCalendarTo(path);
         QCOMPARE(answers->texts(),
                  QStringList(u"The calendar was written to "_s + path + u": 2 events."_s));
+        window->State().Insert({"Far", Date::fromYmd(3001, 1, 1), "Once", 3, "3", ""},
+                               Date::today());
+        answers->shown.clear();
+        window->ExportCalendarTo(path);
+        QCOMPARE(answers->texts().value(0).section(u'\n', 1),
+                 u"1 event dated after the year 3000 was left out: calendar programs cannot read "
+                 "such dates."_s);
         // (What a calendar makes of the file is read back with libical in CalendarExportTest.)
         const QByteArray text = readFile(path);
         QCOMPARE(text.count("BEGIN:VEVENT"), 2);
