@@ -92,8 +92,9 @@ void frmMain::runStartUpSteps()
     if (!fileExists(firstStartMarker())) {
         mnuConfigRunOn_Click();
         writeFirstStartMarker();
+        // The entry is read again: a write that failed silently shows as off.
+        showRunAtLogonTicks(!AutostartCommand().empty());
     }
-    showRunAtLogonTicks(!AutostartCommand().empty());
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);

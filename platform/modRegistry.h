@@ -20,7 +20,7 @@ void SwitchAutostartOn(std::string_view command);
 /// Removes the entry; returns 0 on success or the system's error number.
 int SwitchAutostartOff();
 
-/// The path of the autostart entry that stands for the Run value.
+/// The path of the autostart entry.
 [[nodiscard]] std::string AutostartEntryPath();
 
 // The desktop-entry text itself, apart from the file, so that it can be tested on its own.

@@ -89,19 +89,19 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     lstWhatsUp->setColumnCount(4);
     // The sort column has no caption: while it stays in sight (no clip), its header is empty.
     lstWhatsUp->headerItem()->setText(3, QString());
+    // Missed events are set apart from today's bold red rows: muted, in plain weight, and still
+    // readable on the list's background.
+    const QColor muted = MutedTextColour(lstWhatsUp->palette().color(QPalette::Text),
+                                         lstWhatsUp->palette().color(QPalette::Base));
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
         auto *item = new QTreeWidgetItem({FromBytes(row.When), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
-        // Missed events are set apart from today's bold red rows: muted, in plain weight, and
-        // still readable on the list's background.
         if (row.Missed) {
-            const QColor grey = MutedTextColour(lstWhatsUp->palette().color(QPalette::Text),
-                                                lstWhatsUp->palette().color(QPalette::Base));
             for (int column = 0; column < 4; ++column)
-                item->setForeground(column, grey);
+                item->setForeground(column, muted);
         }
         items.append(item);
     }
