@@ -104,18 +104,21 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             }
             // Only dates before today can have been missed; most lines are past this at once.
             if (lastSeen && fields->Period >= 0 && fields->StartingOn < today) {
-                if (const std::optional<Date> on =
-                        MissedOccurrence(fields->StartingOn, fields->Occurs, *lastSeen, today))
+                if (const std::optional<Date> on = MissedOccurrence(
+                        fields->StartingOn, fields->Occurs, *lastSeen, today, fields->Options.Day))
                     result.missed.push_back(MissedEvent{std::string(fields->Description), *on,
                                                         std::string(fields->Email),
                                                         fields->BirthYear});
             }
             const std::optional<Date> next =
-                NextOccurrence(fields->StartingOn, fields->Occurs, today);
+                NextOccurrence(fields->StartingOn, fields->Occurs, today, fields->Options.Day);
             if (!next)
                 continue;
             EventLineView event{*fields, false, {}};
             event.Moved = *next != fields->StartingOn;
+            if (event.Moved) // the day the date was meant for goes with it (a line may not say it)
+                event.Options.Day = DayKeptBeside(
+                    *next, fields->Occurs, IntendedDay(fields->StartingOn, fields->Options.Day));
             event.StartingOn = *next;
             const size_t end = static_cast<size_t>(line.data() - content.data()) + line.size();
             if (!event.Moved && event.Canonical && content.substr(end, 2) == EventLineEnd)

@@ -13,8 +13,10 @@ LeadingFields SplitLeadingFields(std::string_view line)
         if (line[i] != '$' || line[i + 1] != '$')
             continue;
         result.field[result.count++] = line.substr(start, i - start);
-        if (result.count == result.field.size())
+        if (result.count == result.field.size()) {
+            result.rest = line.substr(i + 2);
             return result;
+        }
         start = i + 2;
         ++i;
     }
@@ -37,6 +39,22 @@ bool plainNumber(std::string_view text)
             return false;
     }
     return true;
+}
+
+/// What follows the e-mail field: the year of birth where there is one or where optional values
+/// follow, then those values.
+void appendTail(std::string &out, int birthYear, const EventOptions &options, Date date,
+                std::string_view occurs)
+{
+    if (birthYear <= 0 && options.empty())
+        return;
+    const size_t at = out.size();
+    out += "$$";
+    if (birthYear > 0)
+        AppendBirthYearText(out, birthYear);
+    AppendEventOptions(out, options, date, occurs);
+    if (birthYear <= 0 && out.size() == at + 2)
+        out.resize(at);
 }
 
 } // namespace
@@ -69,14 +87,19 @@ std::optional<EventLineFields> ReadEventLine(std::string_view line)
     if (split.count > 6)
         result.BirthYear =
             ReadBirthYear(split.field[6], result.Occurs, result.StartingOn).value_or(0);
-    // Every date text the load accepts in ten characters is exactly what the writer writes, and
-    // a year of birth that is kept stands as exactly four digits, at the very end of the line:
-    // fields after it are dropped by the writer.
-    const std::string_view last = split.field[split.count - 1];
-    const bool endsWithLastField = last.data() + last.size() == line.data() + line.size();
+    if (split.count == split.field.size())
+        result.Options = ReadEventOptions(split.rest, result.StartingOn);
+    // Every date text the load accepts in ten characters is exactly what the writer writes; what
+    // follows the e-mail field must be what the writer makes of the values it kept.
+    bool tailCanonical = split.count == 6;
+    if (!tailCanonical) {
+        std::string tail;
+        appendTail(tail, result.BirthYear, result.Options, result.StartingOn, result.Occurs);
+        const size_t tailStart = static_cast<size_t>(split.field[6].data() - line.data()) - 2;
+        tailCanonical = line.substr(tailStart) == tail;
+    }
     result.Canonical = split.field[0].empty() && result.DateText.size() == 10 &&
-                       plainNumber(result.PeriodText) &&
-                       (split.count == 6 || (result.BirthYear > 0 && endsWithLastField));
+                       plainNumber(result.PeriodText) && tailCanonical;
     return result;
 }
 
@@ -88,7 +111,8 @@ EventFields FieldsOf(const clsEvent &event)
                        .Period = event.Period,
                        .PeriodText = IntToText(event.Period),
                        .Email = event.Email,
-                       .BirthYear = event.BirthYear};
+                       .BirthYear = event.BirthYear,
+                       .Options = event.Options};
 }
 
 EventFields OwnedFields(const EventLineFields &line, Date startingOn)
@@ -99,23 +123,22 @@ EventFields OwnedFields(const EventLineFields &line, Date startingOn)
                        line.Period,
                        std::string(line.PeriodText),
                        std::string(line.Email),
-                       line.BirthYear};
+                       line.BirthYear,
+                       line.Options};
 }
 
 namespace {
 
-/// The line from its five texts and the year of birth: the one place that lays out the fields.
+/// The first six fields from their texts.
 void appendFields(std::string &out, std::string_view description, std::string_view dateText,
-                  std::string_view occurs, std::string_view periodText, std::string_view email,
-                  int birthYear)
+                  std::string_view occurs, int16_t period, std::string_view email)
 {
-    for (const std::string_view field : {description, dateText, occurs, periodText, email}) {
+    std::string periodText; // short enough to stay inside the string itself
+    AppendIntText(periodText, period);
+    for (const std::string_view field :
+         {description, dateText, occurs, std::string_view(periodText), email}) {
         out += "$$";
         out += field;
-    }
-    if (birthYear > 0) {
-        out += "$$";
-        AppendBirthYearText(out, birthYear);
     }
 }
 
@@ -124,23 +147,27 @@ void appendFields(std::string &out, std::string_view description, std::string_vi
 void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
                      std::string_view occurs, int16_t period, std::string_view email, int birthYear)
 {
-    std::string periodText; // short enough to stay inside the string itself
-    AppendIntText(periodText, period);
-    appendFields(out, description, dateText, occurs, periodText, email, birthYear);
+    appendFields(out, description, dateText, occurs, period, email);
+    if (birthYear > 0) {
+        out += "$$";
+        AppendBirthYearText(out, birthYear);
+    }
 }
 
 void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, int16_t period, std::string_view email, int birthYear)
+                     std::string_view occurs, int16_t period, std::string_view email, int birthYear,
+                     const EventOptions &options)
 {
     std::string date; // short enough to stay inside the string itself
     AppendDateText(date, startingOn);
-    AppendEventLine(out, description, std::string_view(date), occurs, period, email, birthYear);
+    appendFields(out, description, date, occurs, period, email);
+    appendTail(out, birthYear, options, startingOn, occurs);
 }
 
 void AppendEventLine(std::string &out, const clsEvent &event)
 {
     AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
-                    event.Email, event.BirthYear);
+                    event.Email, event.BirthYear, event.Options);
 }
 
 std::string FormatEventLine(const clsEvent &event)

@@ -84,7 +84,7 @@ size_t EventState::Insert(EventFields fields, Date today)
                 std::move(fields.PeriodText)};
     m_events.push_back(clsEvent{takeNextKey(), std::move(fields.Description), fields.StartingOn,
                                 std::move(fields.Occurs), fields.Period, std::move(fields.Email),
-                                fields.BirthYear});
+                                fields.BirthYear, std::move(fields.Options)});
     return placeRow(std::move(row));
 }
 
@@ -99,10 +99,24 @@ EventState::Moved EventState::Replace(int index, EventFields fields, Date today)
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*from));
     RowSlot row{static_cast<uint32_t>(index), DayDifference(today, fields.StartingOn),
                 std::move(fields.PeriodText)};
-    event = clsEvent{
-        std::move(key), std::move(fields.Description), fields.StartingOn, std::move(fields.Occurs),
-        fields.Period,  std::move(fields.Email),       fields.BirthYear};
+    event = clsEvent{std::move(key),    std::move(fields.Description),
+                     fields.StartingOn, std::move(fields.Occurs),
+                     fields.Period,     std::move(fields.Email),
+                     fields.BirthYear,  std::move(fields.Options)};
     return Moved{*from, placeRow(std::move(row))};
+}
+
+bool EventState::KeepUids(const std::vector<std::string> &uids)
+{
+    bool kept = false;
+    for (size_t i = 0; i < m_events.size() && i < uids.size(); ++i) {
+        std::string &uid = m_events[i].Options.Uid;
+        if (uid.empty() && !uids[i].empty()) {
+            uid = uids[i];
+            kept = true;
+        }
+    }
+    return kept;
 }
 
 size_t EventState::Remove(int index)

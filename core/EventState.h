@@ -100,6 +100,10 @@ public:
     };
     Moved Replace(int index, EventFields fields, Date today);
 
+    /// Gives each record without a calendar UID the one in `uids` at its index (an empty one
+    /// gives none). Returns whether any record took one; the rows do not change.
+    bool KeepUids(const std::vector<std::string> &uids);
+
     /// Removes record `index` (the records after it close up) and its row. Returns the row's
     /// old position.
     size_t Remove(int index);

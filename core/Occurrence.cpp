@@ -25,41 +25,38 @@ Date advanceDays(Date d, int32_t step, Date today)
     return d.addDays(steps * step);
 }
 
-/// True when no step of `months` months from a date in `month` can shorten `day`: every month
-/// the steps can reach has at least `day` days (February counted with 28).
-bool dayIsFixed(int day, int month, int months)
+/// The date `months` months after the month of `from`, on `day` or the month's last day; no
+/// value past the last date.
+std::optional<Date> monthsOn(const Date::Ymd &from, int64_t months, int day)
 {
-    if (day <= 28)
-        return true;
-    for (int k = 1; k <= 12; ++k) {
-        const int target = (month - 1 + k * months) % 12 + 1;
-        // 2001 is not a leap year, so February counts 28 days here.
-        if (Date::daysInMonth(2001, target) < day)
-            return false;
-    }
-    return true;
+    const int64_t index = int64_t{from.year} * 12 + (from.month - 1) + months;
+    const int year = static_cast<int>(index / 12);
+    if (year > LastDate.year())
+        return std::nullopt;
+    const int month = static_cast<int>(index % 12) + 1;
+    return Date::fromYmd(year, month, std::min(day, Date::daysInMonth(year, month)));
 }
 
-Date advanceMonths(Date d, int months, Date today)
+/// The first step of `months` months from `d` not before `today`, or `d` itself when that step
+/// passes the last date. Every step is counted from `d` and lands on `day` where the month has
+/// it, so the steps can be jumped over in one go: a short month shortens the one date that
+/// falls in it, never the ones after.
+Date advanceMonths(Date d, int months, int day, Date today)
 {
-    // Step one at a time while a step can still change the day number (this ends within a few
-    // years of steps: a short month comes round, or a February of a common year). From then on
-    // every step keeps the day, so the remaining steps can be taken in one jump.
-    while (d < today) {
-        const Date::Ymd ymd = d.ymd();
-        if (dayIsFixed(ymd.day, ymd.month, months)) {
-            const Date::Ymd t = today.ymd();
-            const int64_t from = int64_t{ymd.year} * 12 + (ymd.month - 1);
-            const int64_t to = int64_t{t.year} * 12 + (t.month - 1);
-            int64_t steps = (to - from + months - 1) / months;
-            Date candidate = d.addMonths(static_cast<int32_t>(steps * months));
-            if (candidate < today)
-                candidate = candidate.addMonths(months);
-            return candidate;
-        }
-        d = d.addMonths(months);
+    if (d >= today)
+        return d;
+    const Date::Ymd from = d.ymd();
+    const Date::Ymd to = today.ymd();
+    const int64_t behind = (int64_t{to.year} - from.year) * 12 + (to.month - from.month);
+    const int64_t steps = (behind + months - 1) / months;
+    for (const int64_t k : {steps, steps + 1}) {
+        const std::optional<Date> candidate = monthsOn(from, k * months, day);
+        if (!candidate)
+            return d;
+        if (*candidate >= today)
+            return *candidate;
     }
-    return d;
+    return d; // not reached: one more step always lands in a later month than today's
 }
 
 bool endsWith(std::string_view text, char c)
@@ -126,13 +123,22 @@ Recurrence RecurrenceOf(std::string_view occurs)
     return {Unit::Months, static_cast<int>(stepMonths)};
 }
 
-bool DayStaysFixed(Date date, int months)
+int IntendedDay(Date date, int monthDay)
 {
+    // Only a date on its month's last day can have been shortened.
     const Date::Ymd ymd = date.ymd();
-    return dayIsFixed(ymd.day, ymd.month, months);
+    const bool shortened = monthDay > ymd.day && ymd.day == Date::daysInMonth(ymd.year, ymd.month);
+    return shortened ? std::min(monthDay, 31) : ymd.day;
 }
 
-std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today)
+int8_t DayKeptBeside(Date next, std::string_view occurs, int intendedDay)
+{
+    if (intendedDay <= next.day() || RecurrenceOf(occurs).unit != Recurrence::Unit::Months)
+        return 0;
+    return static_cast<int8_t>(IntendedDay(next, intendedDay));
+}
+
+std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today, int monthDay)
 {
     const Recurrence recurrence = RecurrenceOf(occurs);
     switch (recurrence.unit) {
@@ -143,7 +149,10 @@ std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date toda
     case Recurrence::Unit::Days:
         return keepWithinRange(date, advanceDays(date, recurrence.step, today));
     case Recurrence::Unit::Months:
-        return keepWithinRange(date, advanceMonths(date, recurrence.step, today));
+        if (date >= today)
+            return date;
+        return keepWithinRange(
+            date, advanceMonths(date, recurrence.step, IntendedDay(date, monthDay), today));
     case Recurrence::Unit::None:
         break;
     }
@@ -154,12 +163,12 @@ namespace {
 
 /// One step of a type from a date that is one of its steps, as the load takes it; no value for a
 /// type that does not step (or whose step passes the last date).
-std::optional<Date> stepOnce(Date date, std::string_view occurs)
+std::optional<Date> stepOnce(Date date, std::string_view occurs, int monthDay)
 {
     // The step from a date is the first occurrence after it: ask for the day after.
     if (occurs == OnceType)
         return std::nullopt;
-    const std::optional<Date> next = NextOccurrence(date, occurs, date.addDays(1));
+    const std::optional<Date> next = NextOccurrence(date, occurs, date.addDays(1), monthDay);
     if (!next || *next <= date)
         return std::nullopt;
     return next;
@@ -168,7 +177,7 @@ std::optional<Date> stepOnce(Date date, std::string_view occurs)
 } // namespace
 
 std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date lastSeen,
-                                     Date today)
+                                     Date today, int monthDay)
 {
     if (!(stored < today))
         return std::nullopt;
@@ -178,12 +187,14 @@ std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs, Date 
     const Date windowStart = today.addDays(-CatchUpDays);
     const std::optional<Date> first = occurs == OnceType || stored >= windowStart
                                           ? std::optional<Date>(stored)
-                                          : NextOccurrence(stored, occurs, windowStart);
+                                          : NextOccurrence(stored, occurs, windowStart, monthDay);
     if (!first || *first < windowStart || *first >= today)
         return std::nullopt;
+    // Each step keeps the day meant, though one of them may fall in a short month.
+    const int day = IntendedDay(stored, monthDay);
     Date missed = *first;
-    for (std::optional<Date> next = stepOnce(missed, occurs); next && *next < today;
-         next = stepOnce(missed, occurs))
+    for (std::optional<Date> next = stepOnce(missed, occurs, day); next && *next < today;
+         next = stepOnce(missed, occurs, day))
         missed = *next;
     if (!(lastSeen < missed))
         return std::nullopt;

@@ -8,12 +8,24 @@
 /// The first date on which an event of type `occurs`, dated `date`, falls that is not before
 /// `today`; no value for a one-time event that is over.
 ///
-/// The results equal those of advancing one step at a time from `date` (each step added to the
-/// previous result, so a day lost to a short month stays lost), but the cost does not grow with
-/// how far `date` lies in the past. Unrecognised type texts, and interval types without an
-/// interval of at least 1, leave the date unchanged. So does a step that would pass the last
-/// date a file can hold, 31 December 9999.
-[[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today);
+/// A step of months keeps the day of the month the event is meant for, IntendedDay(date,
+/// `monthDay`), and takes the month's last day where the month is shorter: a Monthly event meant
+/// for the 31st falls on 28 February, 31 March, 30 April. The cost does not grow with how far
+/// `date` lies in the past. Unrecognised type texts, and interval types without an interval of
+/// at least 1, leave the date unchanged. So does a step that would pass the last date a file can
+/// hold, 31 December 9999.
+[[nodiscard]] std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date today,
+                                                 int monthDay = 0);
+
+/// The day of the month an event dated `date` is meant for: `monthDay` where it is later than
+/// the date's own day and the date is its month's last (the month was too short for it), the
+/// date's day otherwise.
+[[nodiscard]] int IntendedDay(Date date, int monthDay);
+
+/// The day of the month to keep beside the date `next` of an event of type `occurs` meant for
+/// the day `intendedDay`: that day where the type steps by months and `next` falls short of it;
+/// 0 where the date itself says the day.
+[[nodiscard]] int8_t DayKeptBeside(Date next, std::string_view occurs, int intendedDay);
 
 /// The last date the event file can hold (its dates have four-digit years): no step passes it.
 [[nodiscard]] Date LastStepDate();
@@ -26,7 +38,7 @@ struct Recurrence
         None,   // a text that does not step: the event keeps its date
         Once,   // one date, over once it has passed
         Days,   // `step` days at a time
-        Months, // `step` months at a time; a day lost to a short month stays lost
+        Months, // `step` months at a time, on the day meant where the month has it
     };
     Unit unit = Unit::None;
     int step = 0;
@@ -36,21 +48,17 @@ struct Recurrence
 /// Anything else, and an interval whose one step passes the whole calendar, does not step.
 [[nodiscard]] Recurrence RecurrenceOf(std::string_view occurs);
 
-/// Whether steps of `months` months from `date` can never shorten its day (every month they can
-/// reach has that many days, February counted with 28); from such a date every step keeps the
-/// day.
-[[nodiscard]] bool DayStaysFixed(Date date, int months);
-
 /// How many days back a missed occurrence is still caught up.
 inline constexpr int CatchUpDays = 14;
 
 /// The occurrence an event had while no run of the program saw it: for an event stored with
-/// date `stored`, the most recent date of its steps from `stored` (`stored` itself included; the
+/// date `stored` (meant for the day `monthDay`, as NextOccurrence takes it), the most recent date
+/// of its steps from `stored` (`stored` itself included; the
 /// only one for "Once" and for a type that does not step) that lies after `lastSeen`, the last
 /// day a run saw, and before `today`, when it lies at most CatchUpDays before `today`. No value
 /// otherwise.
 [[nodiscard]] std::optional<Date> MissedOccurrence(Date stored, std::string_view occurs,
-                                                   Date lastSeen, Date today);
+                                                   Date lastSeen, Date today, int monthDay = 0);
 
 /// The interval of an "Every N..." type text: the digits after "Every " up to "th"; no value
 /// when the text does not carry an interval of at least 1. (The editor offers 1 to 99; a file

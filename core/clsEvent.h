@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Date.h"
+#include "EventOptions.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +17,7 @@ struct clsEvent
     int16_t Period = 0;      // notice period in days
     std::string Email;       // empty when none was given; never contains "$"
     int16_t BirthYear = 0;   // a Birthday's year of birth; 0 when unknown
+    EventOptions Options{};  // the day it is meant for, its calendar UID, values kept for others
 
     friend bool operator==(const clsEvent &, const clsEvent &) = default;
 };

@@ -87,9 +87,11 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
                 break;
             }
         }
+        EventOptions options;
+        options.Day = DayKeptBeside(next, BirthdayType, birthday.day);
         import.events.push_back(EventFields{std::move(description), next, std::string(BirthdayType),
                                             3, "3", std::move(email),
-                                            static_cast<int16_t>(birthYear)});
+                                            static_cast<int16_t>(birthYear), std::move(options)});
     }
     return import;
 }

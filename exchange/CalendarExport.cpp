@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <unordered_map>
 
@@ -37,7 +38,7 @@ icaltimetype allDay(Date date)
     return time;
 }
 
-/// The calendar rule of a recurrence whose day no longer changes; none where the calendar's
+/// The calendar rule of a recurrence, with nothing said of the day; none where the calendar's
 /// interval field (16 bits) cannot hold the step.
 std::optional<icalrecurrencetype> ruleOf(const Recurrence &recurrence)
 {
@@ -61,27 +62,62 @@ std::optional<icalrecurrencetype> ruleOf(const Recurrence &recurrence)
     return rule;
 }
 
-/// Moonrill's dates from `start` while a step may still shorten the day (a calendar rule cannot
-/// say that); the date from which every step keeps its day is returned in `settled`, unless the
-/// steps pass the last date first.
-std::vector<Date> earlyDates(Date start, const Recurrence &recurrence, std::optional<Date> &settled)
+/// One calendar event of a Moonrill event: its first date, its rule, and what its UID adds.
+struct Part
 {
-    std::vector<Date> dates;
-    settled = start;
-    if (recurrence.unit != Recurrence::Unit::Months)
-        return dates;
-    Date date = start;
-    while (!DayStaysFixed(date, recurrence.step)) {
-        dates.push_back(date);
-        const Date next = date.addMonths(recurrence.step);
-        if (next > LastStepDate()) {
-            settled.reset();
-            return dates;
-        }
-        date = next;
+    Date start;
+    std::optional<icalrecurrencetype> rule;
+    const char *uidSuffix = "";
+};
+
+/// The calendar events that give a Moonrill event's dates. A day of the month that a month can
+/// lack (the 29th to the 31st) is said with plain rules every client reads, RDATE and BYSETPOS
+/// not among them: the 31st is each month's last day; the 29th and the 30th are that day in every
+/// month but February, and February's last day in a second event of their own.
+std::vector<Part> partsOf(const clsEvent &event)
+{
+    const Recurrence recurrence = RecurrenceOf(event.Occurs);
+    const std::optional<icalrecurrencetype> plain = ruleOf(recurrence);
+    const Date start = event.StartingOn;
+    const int day = IntendedDay(start, event.Options.Day);
+    if (!plain || recurrence.unit != Recurrence::Unit::Months || day <= 28)
+        return {Part{start, plain}};
+    const Date::Ymd ymd = start.ymd();
+    const bool years = recurrence.step % 12 == 0;
+    if (years && ymd.month != 2)
+        return {Part{start, plain}}; // the month of every step has the day
+    icalrecurrencetype rule = *plain;
+    if (day == 31 && !years) {
+        rule.by_month_day[0] = -1;
+        return {Part{start, rule}};
     }
-    settled = date;
-    return dates;
+    // February's last day, in the Februaries the steps reach; every step of a whole number of
+    // years from one of them reaches the next.
+    std::vector<Part> parts;
+    for (int k = 0; k < 12; ++k) {
+        const Date reached = start.addMonths(k * recurrence.step);
+        if (reached.month() != 2)
+            continue;
+        icalrecurrencetype february =
+            *ruleOf(Recurrence{Recurrence::Unit::Months, std::lcm(recurrence.step, 12)});
+        february.by_month[0] = 2;
+        february.by_month_day[0] = -1;
+        parts.push_back(Part{reached, february, "-february"});
+        break;
+    }
+    if (years)
+        return parts; // a February event: no other month
+    int months = 0;
+    for (int month = 1; month <= 12; ++month) {
+        if (month != 2)
+            rule.by_month[months++] = static_cast<short>(month);
+    }
+    rule.by_month_day[0] = static_cast<short>(day);
+    // Only a February date is short of a 29th or a 30th: the other months begin one step on.
+    const Date first = ymd.month == 2 ? start.addMonths(recurrence.step) : start;
+    const Date::Ymd f = first.ymd();
+    parts.insert(parts.begin(), Part{Date::fromYmd(f.year, f.month, day), rule});
+    return parts;
 }
 
 icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date start,
@@ -116,29 +152,14 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
 void addEvent(icalcomponent *calendar, const clsEvent &event, const std::string &uid,
               icaltimetype stamp)
 {
-    const Recurrence recurrence = RecurrenceOf(event.Occurs);
-    std::optional<Date> settled;
-    std::vector<Date> early = earlyDates(event.StartingOn, recurrence, settled);
-    const auto writable = [](Date date) { return date.year() <= LastCalendarYear; };
-    std::erase_if(early, [&writable](Date date) { return !writable(date); });
-    if (settled && !writable(*settled))
-        settled.reset();
-    if (!early.empty()) {
-        icalcomponent *first = newEvent(event, uid + "-early", early.front(), stamp);
-        for (size_t i = 1; i < early.size(); ++i) {
-            icaldatetimeperiodtype rdate{};
-            rdate.time = allDay(early[i]);
-            rdate.period = icalperiodtype_null_period();
-            icalcomponent_add_property(first, icalproperty_new_rdate(rdate));
-        }
-        icalcomponent_add_component(calendar, first);
+    for (const Part &part : partsOf(event)) {
+        if (part.start.year() > LastCalendarYear)
+            continue;
+        icalcomponent *vevent = newEvent(event, uid + part.uidSuffix, part.start, stamp);
+        if (part.rule)
+            icalcomponent_add_property(vevent, icalproperty_new_rrule(*part.rule));
+        icalcomponent_add_component(calendar, vevent);
     }
-    if (!settled)
-        return;
-    icalcomponent *vevent = newEvent(event, uid, *settled, stamp);
-    if (const std::optional<icalrecurrencetype> rule = ruleOf(recurrence))
-        icalcomponent_add_property(vevent, icalproperty_new_rrule(*rule));
-    icalcomponent_add_component(calendar, vevent);
 }
 
 std::string identityOf(const clsEvent &event)
@@ -171,7 +192,7 @@ std::string EventUid(const clsEvent &event, int twinsBefore)
 }
 
 std::string CalendarText(const std::vector<clsEvent> &events, std::string_view productId,
-                         std::time_t now, int *leftOut)
+                         std::time_t now, int *leftOut, std::vector<std::string> *uids)
 {
     const Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
     icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
@@ -181,14 +202,23 @@ std::string CalendarText(const std::vector<clsEvent> &events, std::string_view p
         icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
     std::unordered_map<std::string, int> seen;
     seen.reserve(events.size());
-    for (const clsEvent &event : events) {
+    if (uids != nullptr)
+        uids->assign(events.size(), std::string());
+    for (size_t i = 0; i < events.size(); ++i) {
+        const clsEvent &event = events[i];
         if (event.StartingOn.year() > LastCalendarYear) {
             if (leftOut != nullptr)
                 ++*leftOut;
             continue;
         }
-        const int twins = seen[identityOf(event)]++;
-        addEvent(calendar.get(), event, EventUid(event, twins), stamp);
+        // An event exported before keeps its UID; a new one is made as it always was, so that a
+        // calendar filled by an older export keeps its entries too.
+        std::string uid = event.Options.Uid;
+        if (uid.empty())
+            uid = EventUid(event, seen[identityOf(event)]++);
+        addEvent(calendar.get(), event, uid, stamp);
+        if (uids != nullptr)
+            (*uids)[i] = std::move(uid);
     }
     const std::unique_ptr<char, TextFree> text(icalcomponent_as_ical_string_r(calendar.get()));
     return text ? std::string(text.get()) : std::string();

@@ -27,13 +27,17 @@ void refuse(const char *text, QWidget *parent)
 
 constexpr const char *AlreadyHappened = "This event has already happened!\r\nPlease try again";
 
-/// The event the editor handed back, moved to its next occurrence; none when it is over.
+/// The event the editor handed back, moved to its next occurrence; none when it is over. The
+/// date entered says the day of the month the event is meant for, unless it is the shortened
+/// date of an event whose options say more.
 std::optional<EventFields> movedOn(EventFields entered, Date today)
 {
-    const std::optional<Date> next = NextOccurrence(entered.StartingOn, entered.Occurs, today);
+    const int day = IntendedDay(entered.StartingOn, entered.Options.Day);
+    const std::optional<Date> next = NextOccurrence(entered.StartingOn, entered.Occurs, today, day);
     if (!next)
         return std::nullopt;
     entered.StartingOn = *next;
+    entered.Options.Day = DayKeptBeside(*next, entered.Occurs, day);
     return entered;
 }
 
@@ -114,7 +118,13 @@ void frmMain::EditEvent()
             }
             if (!m_state.EventLine)
                 return;
-            std::optional<EventFields> fields = movedOn(*m_state.EventLine, Date::today());
+            // The event stays the same one for a calendar; the day it is meant for stays only
+            // while its date does.
+            EventFields edited = *m_state.EventLine;
+            edited.Options = event.Options;
+            if (edited.StartingOn != event.StartingOn)
+                edited.Options.Day = 0;
+            std::optional<EventFields> fields = movedOn(std::move(edited), Date::today());
             if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record

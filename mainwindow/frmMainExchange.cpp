@@ -133,11 +133,20 @@ void frmMain::ExportCalendarTo(const QString &path)
         clearKilledExports(file);
         const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
         int leftOut = 0;
+        std::vector<std::string> uids;
         WriteFileAtomically(
-            file, CalendarText(m_state.Events(), productId, std::time(nullptr), &leftOut),
+            file, CalendarText(m_state.Events(), productId, std::time(nullptr), &leftOut, &uids),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
         if (MakeFolders(FolderOf(lastExportRecord())))
             WriteFileAtomically(lastExportRecord(), file);
+        // The list keeps the UIDs, so that the next export, after edits and deletions, gives the
+        // calendar the same entries again: a saved list is saved with them at once.
+        if (m_state.KeepUids(uids)) {
+            if (m_state.Saved())
+                SaveEvents();
+            else
+                listChanged();
+        }
         const size_t count = m_state.Events().size() - size_t(leftOut);
         std::string message = "The calendar was written to " + file + ": " +
                               IntToText(static_cast<long long>(count)) +

@@ -53,12 +53,12 @@ private:
             std::string &out = m_writer->Buffer();
             // A date that did not move is copied as written: every date text the load accepts
             // in ten characters is exactly what the writer would write.
-            if (!event.Moved && event.DateText.size() == 10)
+            if (!event.Moved && event.DateText.size() == 10 && event.Options.empty())
                 AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
                                 event.Email, event.BirthYear);
             else
                 AppendEventLine(out, event.Description, event.StartingOn, event.Occurs,
-                                event.Period, event.Email, event.BirthYear);
+                                event.Period, event.Email, event.BirthYear, event.Options);
             out += EventLineEnd;
             m_writer->LineDone();
         }

@@ -41,24 +41,36 @@ TEST(BirthYear, OrdinalsAndAgeOnALeapDay)
     EXPECT_EQ(AgeOn(Date::fromYmd(2028, 2, 29), 2000), 28);
 }
 
-TEST_F(EventFileTest, AYearOfBirthIsKeptOnlyWhereItMayStand)
+TEST_F(EventFileTest, AYearOfBirthAndOptionalValuesAreKeptOnlyWhereTheyMayStand)
 {
-    // The load's date is 2023-04-15: birthdays before it move on a year and keep their year.
+    // The load's date is 2023-04-15: birthdays before it move on a year and keep their year. A
+    // date that a short month shortens keeps the day it is meant for after the year's field;
+    // values this version does not know stay as they were.
     const std::string content = "$$Mum$$2023-05-01$$Birthday$$3$$mum@example.org$$1956\r\n"
                                 "$$Old$$2023-01-10$$Birthday$$3$$$$0056\r\n"
                                 "$$Extra$$2023-05-02$$Birthday$$3$$$$1990$$more$$fields\r\n"
                                 "$$Yearly$$2023-05-03$$Yearly$$3$$$$1956\r\n"
                                 "$$Future$$2023-05-04$$Birthday$$3$$$$2024\r\n"
                                 "$$Word$$2023-05-05$$Birthday$$3$$$$soon\r\n"
-                                "$$Plain$$2023-05-06$$Birthday$$3$$\r\n";
+                                "$$Plain$$2023-05-06$$Birthday$$3$$\r\n"
+                                "$$Month end$$2023-01-31$$Monthly$$3$$\r\n"
+                                "$$Kept$$2023-04-30$$Monthly$$3$$$$$$day=31$$uid=u-1$$x=y\r\n"
+                                "$$Stale day$$2023-05-15$$Monthly$$3$$$$$$day=31\r\n"
+                                "$$Back$$2023-02-28$$Monthly$$3$$$$$$day=30\r\n"
+                                "$$Leap$$2023-02-28$$Birthday$$3$$$$2000$$day=29\r\n";
     ASSERT_TRUE(load(content).success);
     EXPECT_EQ(saved(), "$$Mum$$2023-05-01$$Birthday$$3$$mum@example.org$$1956\r\n"
                        "$$Old$$2024-01-10$$Birthday$$3$$$$0056\r\n"
-                       "$$Extra$$2023-05-02$$Birthday$$3$$$$1990\r\n"
+                       "$$Extra$$2023-05-02$$Birthday$$3$$$$1990$$more$$fields\r\n"
                        "$$Yearly$$2023-05-03$$Yearly$$3$$\r\n"
                        "$$Future$$2023-05-04$$Birthday$$3$$\r\n"
                        "$$Word$$2023-05-05$$Birthday$$3$$\r\n"
                        "$$Plain$$2023-05-06$$Birthday$$3$$\r\n"
+                       "$$Month end$$2023-04-30$$Monthly$$3$$$$$$day=31\r\n"
+                       "$$Kept$$2023-04-30$$Monthly$$3$$$$$$day=31$$uid=u-1$$x=y\r\n"
+                       "$$Stale day$$2023-05-15$$Monthly$$3$$\r\n"
+                       "$$Back$$2023-04-30$$Monthly$$3$$\r\n"
+                       "$$Leap$$2024-02-29$$Birthday$$3$$$$2000\r\n"
                        "\r\n");
     EXPECT_EQ(state.Events()[0].BirthYear, 1956);
     EXPECT_EQ(state.Events()[1].BirthYear, 56);

@@ -33,6 +33,7 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         Date lastSeen;
         Date today;
         const char *missed;
+        int day = 0; // the day of the month the event is meant for, kept beside a short date
     };
     const Date t = ymd(2026, 12, 7);
     const Case cases[] = {
@@ -58,11 +59,15 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         {"Every 2th week", t.addDays(-15), t.addDays(-16), t, "2026-12-06"}, // -15, then -1
         {"Every 4th week", t.addDays(-30), t.addDays(-31), t, "2026-12-05"}, // -30, then -2
         {"Every 5th week", t.addDays(-30), t.addDays(-31), t, "none"},       // next is +5
-        // Month ends keep their drift: 31 January, 28 February; on 1 March that was yesterday.
+        // Month ends: 31 January, 28 February; on 1 March that was yesterday. The day meant comes
+        // back in the next month that has it.
         {"Monthly", ymd(2026, 1, 31), ymd(2026, 1, 30), ymd(2026, 3, 1), "2026-02-28"},
         {"Monthly", ymd(2024, 1, 31), ymd(2024, 1, 30), ymd(2024, 3, 1), "2024-02-29"},
         {"Every 2th month", ymd(2025, 12, 31), ymd(2025, 12, 1), ymd(2026, 3, 2), "2026-02-28"},
+        {"Monthly", ymd(2026, 2, 28), ymd(2026, 3, 20), ymd(2026, 4, 2), "2026-03-31", 31},
+        {"Monthly", ymd(2026, 2, 28), ymd(2026, 3, 20), ymd(2026, 4, 2), "2026-03-28"},
         // Leap days and year ends.
+        {"Birthday", ymd(2023, 2, 28), ymd(2024, 2, 20), ymd(2024, 3, 5), "2024-02-29", 29},
         {"Birthday", ymd(2024, 2, 29), ymd(2024, 2, 20), ymd(2024, 3, 5), "2024-02-29"},
         {"Birthday", ymd(2025, 2, 28), ymd(2025, 2, 1), ymd(2025, 3, 1), "2025-02-28"},
         {"Yearly", ymd(2025, 12, 30), ymd(2025, 12, 1), ymd(2026, 1, 2), "2025-12-30"},
@@ -73,7 +78,7 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         {"Every 0th week", t.addDays(-4), t.addDays(-9), t, "2026-12-03"},
     };
     for (const Case &c : cases)
-        EXPECT_EQ(text(MissedOccurrence(c.stored, c.type, c.lastSeen, c.today)), c.missed)
+        EXPECT_EQ(text(MissedOccurrence(c.stored, c.type, c.lastSeen, c.today, c.day)), c.missed)
             << c.type << " stored " << DateToText(c.stored) << ", seen " << DateToText(c.lastSeen)
             << ", today " << DateToText(c.today);
 }

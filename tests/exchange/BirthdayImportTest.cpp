@@ -43,13 +43,13 @@ TEST(BirthdayImport, EachContactBecomesItsNextBirthday)
     for (const EventFields &event : import.events) {
         std::string line;
         AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
-                        event.Email, event.BirthYear);
+                        event.Email, event.BirthYear, event.Options);
         lines.push_back(line);
     }
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "$$Ann$$2027-03-04$$Birthday$$3$$ann@x.org$$1956",
-                         "$$Leap$$2027-02-28$$Birthday$$3$$",
-                         "$$Leap 2000$$2027-02-28$$Birthday$$3$$$$2000",
+                         "$$Leap$$2027-02-28$$Birthday$$3$$$$$$day=29",
+                         "$$Leap 2000$$2027-02-28$$Birthday$$3$$$$2000$$day=29",
                          "$$Today$$2026-12-07$$Birthday$$3$$t@x.org$$1990",
                          "$$Future$$2027-01-02$$Birthday$$3$$",
                          "$$A$ $B$ $$2027-01-01$$Birthday$$3$$",

@@ -27,10 +27,11 @@ const Date Horizon = Today.addMonths(36);
 std::set<Date> ownDates(const clsEvent &event)
 {
     std::set<Date> dates;
+    const int day = IntendedDay(event.StartingOn, event.Options.Day);
     for (std::optional<Date> d = event.StartingOn; d && *d <= Horizon;) {
         if (*d >= Today)
             dates.insert(*d);
-        const std::optional<Date> next = NextOccurrence(*d, event.Occurs, d->addDays(1));
+        const std::optional<Date> next = NextOccurrence(*d, event.Occurs, d->addDays(1), day);
         if (!next || *next <= *d || event.Occurs == "Once")
             break;
         d = next;
@@ -49,7 +50,7 @@ Date dateOf(time_t time)
 
 struct Expanded
 {
-    std::map<std::string, std::set<Date>> datesByUid; // "-early" events counted with their own
+    std::map<std::string, std::set<Date>> datesByUid; // "-february" events counted with their own
     std::vector<std::string> uids;
 };
 
@@ -72,8 +73,8 @@ Expanded expand(const std::string &text)
          event = icalcomponent_get_next_component(calendar.get(), ICAL_VEVENT_COMPONENT)) {
         std::string uid = icalcomponent_get_uid(event);
         result.uids.push_back(uid);
-        if (uid.ends_with("-early"))
-            uid.resize(uid.size() - 6);
+        if (uid.ends_with("-february"))
+            uid.resize(uid.size() - 9);
         std::set<Date> &dates = result.datesByUid[uid];
         icalcomponent_foreach_recurrence(
             event, from, to,
@@ -114,13 +115,16 @@ TEST(CalendarExport, ACalendarShowsTheDatesMoonrillGives)
         const Date stored =
             Date::fromYmd(year, month, std::min(day, Date::daysInMonth(year, month)));
         event.StartingOn = NextOccurrence(stored, event.Occurs, Today).value_or(Today);
+        event.Options.Day = DayKeptBeside(event.StartingOn, event.Occurs, day);
         event.Period = int16_t(int(random() % 20) - 2);
         events.push_back(event);
     }
     // 29 February and the 31st, the cases a calendar's own rules get wrong.
     events.push_back(clsEvent{"", "Leap", Date::fromYmd(2028, 2, 29), "Birthday", 3, "", 2000});
-    events.push_back(clsEvent{"", "Leap monthly", Date::fromYmd(2028, 1, 29), "Monthly", 3, ""});
-    events.push_back(clsEvent{"", "Long month", Date::fromYmd(2026, 12, 31), "Monthly", 3, ""});
+    events.push_back(
+        clsEvent{"", "Leap monthly", Date::fromYmd(2028, 1, 29), "Monthly", 3, ""});
+    events.push_back(
+        clsEvent{"", "Long month", Date::fromYmd(2026, 12, 31), "Monthly", 3, ""});
 
     const std::string text = CalendarText(events, "-//Moonrill//Test//EN", 1'800'000'000);
     const Expanded calendar = expand(text);
@@ -130,9 +134,9 @@ TEST(CalendarExport, ACalendarShowsTheDatesMoonrillGives)
         EXPECT_EQ(calendar.datesByUid.at(uid), ownDates(event))
             << event.Description << " " << event.Occurs << " from " << DateToText(event.StartingOn);
     }
-    // The days lost to short months were met, and given early events of their own.
+    // The Februaries of the 29th and the 30th were met, and given events of their own.
     EXPECT_GT(std::count_if(calendar.uids.begin(), calendar.uids.end(),
-                            [](const std::string &uid) { return uid.ends_with("-early"); }),
+                            [](const std::string &uid) { return uid.ends_with("-february"); }),
               20);
     // The same list exported later gives the same UIDs.
     EXPECT_EQ(expand(CalendarText(events, "-//Moonrill//Test//EN", 1'900'000'000)).uids,
@@ -143,7 +147,7 @@ TEST(CalendarExport, OneEventWritten)
 {
     // What libical does not expand: the text, the year of birth and the alarm.
     const clsEvent mum{"ID0", "Mum", Date::fromYmd(2027, 3, 4), "Birthday", 3, "mum@example.org",
-                       1956};
+                       1956,  {}};
     const std::string text = CalendarText({mum}, "-//Moonrill//Test//EN", 1'800'000'000);
     for (const char *line : {"PRODID:-//Moonrill//Test//EN", "SUMMARY:Mum",
                              "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY"})
@@ -152,6 +156,17 @@ TEST(CalendarExport, OneEventWritten)
     clsEvent quiet = mum;
     quiet.Period = -1;
     EXPECT_NE(EventUid(mum, 0), EventUid(mum, 1));
+    // The UID the list keeps from an export stays the event's through an edit and the deletion
+    // of its twin.
+    std::vector<std::string> uids;
+    (void)CalendarText({mum, mum}, "-//x//EN", 0, nullptr, &uids);
+    EXPECT_EQ(uids, (std::vector<std::string>{EventUid(mum, 0), EventUid(mum, 1)}));
+    clsEvent edited = mum;
+    edited.Description = "Mother";
+    edited.BirthYear = 1957;
+    edited.Options.Uid = uids[1];
+    EXPECT_NE(CalendarText({edited}, "-//x//EN", 0).find("UID:" + uids[1] + "\r\n"),
+              std::string::npos);
     EXPECT_EQ(CalendarText({quiet}, "-//x//EN", 0).find("VALARM"), std::string::npos);
 
     // Past the year libical writes: an event dated later is left out and counted, a later date

@@ -4,6 +4,7 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "FuzzSupport.h"
+#include "Occurrence.h"
 #include "ReferenceSplit.h"
 
 #include <string>
@@ -25,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // Texts the writer cannot write unambiguously are never read back as such.
         std::string line;
         AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
-                        event.Email, event.BirthYear);
+                        event.Email, event.BirthYear, event.Options);
         LoadResult again;
         int seen = 0;
         ReadEventLines(line, today, again, [&](const EventLineView &back) {
@@ -37,8 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(!back.Moved);
             // A year kept is written as four digits and read back (the moved date is later),
             // unless a CR in the e-mail field ended the line before it.
-            if (event.Email.find('\r') == std::string_view::npos)
+            if (event.Email.find('\r') == std::string_view::npos) {
                 FUZZ_CHECK(back.BirthYear == event.BirthYear);
+                // So are the day meant, where the date falls short of it, and the UID.
+                FUZZ_CHECK(back.Options.Day ==
+                           DayKeptBeside(event.StartingOn, event.Occurs, event.Options.Day));
+                if (event.Options.Uid.find('$') == std::string::npos)
+                    FUZZ_CHECK(back.Options.Uid == event.Options.Uid);
+            }
             // A CR ending the line is taken for half of the line end.
             if (!event.Email.ends_with('\r'))
                 FUZZ_CHECK(back.Email == event.Email);

@@ -287,6 +287,30 @@ private slots:
         QVERIFY(!window->List().index(0, 0).data(Qt::ToolTipRole).isValid());
     }
 
+    void anEditKeepsTheDayMeantWhileTheDateStaysAndTheUidAlways()
+    {
+        int year = QDate::currentDate().year() + 1;
+        while (QDate::isLeapYear(year))
+            ++year;
+        start("$$Rent$$" + QByteArray::number(year) +
+              "-02-28$$Monthly$$3$$$$$$day=31$$uid=u-7\r\n");
+        for (const bool newDate : {false, true}) {
+            selectByText(*window, newDate ? "Rent!" : "Rent");
+            EditorScript edit({[newDate](frmAddEvent &e) {
+                if (newDate)
+                    pickDate(e, 100);
+                else
+                    QTest::keyClicks(e.findChild<QLineEdit *>(u"txtDescription"_s), u"!"_s);
+                ok(e);
+            }});
+            action(*window, "mnuEventEditEvent")->trigger();
+            QVERIFY(edit.done());
+            const EventOptions &options = window->State().Events()[0].Options;
+            QCOMPARE(int(options.Day), newDate ? 0 : 31);
+            QCOMPARE(options.Uid, std::string("u-7"));
+        }
+    }
+
     void aUsersTextIsNeverMarkupAndOldBytesShowAsLatin1()
     {
         const QByteArray content = "$$<b>Bold</b> & %1 party$$" + dateText(3) +

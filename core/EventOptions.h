@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Date.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// An event line may go on after the year of birth with optional values, one field each, written
+// as a name, "=" and the value: "$$day=31$$uid=moonrill-...". A line that needs none ends where
+// it always did, and a value this version does not know is kept as it was read, so that a later
+// version can add values without changing the format again.
+
+/// The optional values of an event.
+struct EventOptions
+{
+    /// The day of the month the event is meant for, while its date's month is too short for it
+    /// (a Monthly event of the 31st dated 30 April); 0 otherwise.
+    int8_t Day = 0;
+    /// The UID its calendar entry was exported with; empty until the event is exported.
+    std::string Uid{};
+    /// The fields this version does not know, joined by "$$" as read.
+    std::string Unknown{};
+
+    [[nodiscard]] bool empty() const { return Day == 0 && Uid.empty() && Unknown.empty(); }
+    friend bool operator==(const EventOptions &, const EventOptions &) = default;
+};
+
+/// The optional values of `text`, what follows the year of birth's field and its "$$", for an
+/// event dated `date`. A day is kept only where the date is the last of its month and the day
+/// is later (29 to 31): otherwise the date itself is the day meant.
+[[nodiscard]] EventOptions ReadEventOptions(std::string_view text, Date date);
+
+/// Appends the optional values of an event dated `date` of type `occurs`, each as "$$" and the
+/// field; the day only where the date falls short of it and the type steps by months.
+void AppendEventOptions(std::string &out, const EventOptions &options, Date date,
+                        std::string_view occurs);
