@@ -1,35 +1,34 @@
-// The exported calendar read back with libical: the dates a calendar expands are the dates
-// Moonrill's own rules give, for every type, and the UIDs stay the same from one export to the
-// next.
+// The exported calendar read back by calendar programs: libical (the library of GNOME's and
+// Evolution's calendars) here, python-dateutil, khal and calcurse through a script. The dates
+// they show are the dates Moonrill's own rules give, for every type, and the UIDs stay the same
+// from one export to the next.
 
 #include "CalendarExport.h"
 
 #include "Conversions.h"
+#include "EventFile.h"
+#include "EventState.h"
 #include "Occurrence.h"
+#include "TempFolder.h"
 
 #include <libical/ical.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
 #include <memory>
-#include <random>
 #include <set>
 
 namespace {
 
-const Date Today = Date::fromYmd(2026, 12, 7);
-const Date Horizon = Today.addMonths(36);
-
-/// The dates Moonrill gives an event from today up to the horizon, stepping from its stored
-/// date (an unknown type keeps its date, which may have passed).
-std::set<Date> ownDates(const clsEvent &event)
+/// The dates Moonrill gives an event from `from` up to `to`, stepping from its stored date (an
+/// unknown type keeps its date, which may have passed).
+std::set<Date> ownDates(const clsEvent &event, Date from, Date to)
 {
     std::set<Date> dates;
     const int day = IntendedDay(event.StartingOn, event.Options.Day);
-    for (std::optional<Date> d = event.StartingOn; d && *d <= Horizon;) {
-        if (*d >= Today)
+    for (std::optional<Date> d = event.StartingOn; d && *d <= to;) {
+        if (*d >= from)
             dates.insert(*d);
         const std::optional<Date> next = NextOccurrence(*d, event.Occurs, d->addDays(1), day);
         if (!next || *next <= *d || event.Occurs == "Once")
@@ -48,13 +47,22 @@ Date dateOf(time_t time)
     return Date::fromYmd(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
 }
 
+icaltimetype calendarDay(Date date)
+{
+    icaltimetype time = icaltime_null_date();
+    time.year = date.year(), time.month = date.month(), time.day = date.day();
+    return time;
+}
+
 struct Expanded
 {
     std::map<std::string, std::set<Date>> datesByUid; // "-february" events counted with their own
     std::vector<std::string> uids;
 };
 
-Expanded expand(const std::string &text)
+/// What libical expands of `text` from `from` up to `to`.
+Expanded expand(const std::string &text, Date from = Date::fromYmd(2027, 1, 1),
+                Date to = Date::fromYmd(2027, 1, 1))
 {
     Expanded result;
     std::unique_ptr<icalcomponent, void (*)(icalcomponent *)> calendar(
@@ -62,11 +70,6 @@ Expanded expand(const std::string &text)
     EXPECT_NE(calendar, nullptr);
     if (!calendar)
         return result;
-    icaltimetype from = icaltime_null_date();
-    from.year = 2026, from.month = 12, from.day = 7;
-    const Date::Ymd end = Horizon.addDays(1).ymd();
-    icaltimetype to = icaltime_null_date();
-    to.year = end.year, to.month = end.month, to.day = end.day;
     for (icalcomponent *event =
              icalcomponent_get_first_component(calendar.get(), ICAL_VEVENT_COMPONENT);
          event != nullptr;
@@ -75,72 +78,70 @@ Expanded expand(const std::string &text)
         result.uids.push_back(uid);
         if (uid.ends_with("-february"))
             uid.resize(uid.size() - 9);
-        std::set<Date> &dates = result.datesByUid[uid];
         icalcomponent_foreach_recurrence(
-            event, from, to,
+            event, calendarDay(from), calendarDay(to.addDays(1)),
             [](icalcomponent *, icaltime_span *span, void *data) {
                 static_cast<std::set<Date> *>(data)->insert(dateOf(span->start));
             },
-            &dates);
+            &result.datesByUid[uid]);
     }
     return result;
 }
 
 } // namespace
 
-TEST(CalendarExport, ACalendarShowsTheDatesMoonrillGives)
+TEST(CalendarExport, CalendarProgramsShowTheDatesMoonrillGives)
 {
-    const char *types[] = {"Once",
-                           "Daily",
-                           "Weekly",
-                           "Monthly",
-                           "Yearly",
-                           "Birthday",
-                           "Every 3th week",
-                           "Every 2th month",
-                           "Every 5th month",
-                           "Every 2th year",
-                           "Every 12th month",
-                           "odd type"};
-    std::mt19937 random(11);
-    std::vector<clsEvent> events;
-    for (int i = 0; i < 600; ++i) {
-        clsEvent event;
-        event.Description = "Event " + std::to_string(i) + (i % 7 == 0 ? ", with; commas\\" : "");
-        event.Occurs = types[i % std::size(types)];
-        // Days from the 26th to the month's end come often: they are where the rules differ.
-        const int day = i % 3 == 0 ? 1 + int(random() % 28) : 26 + int(random() % 6);
-        const int month = 1 + int(random() % 12);
-        const int year = 2026 + int(random() % 2);
-        const Date stored =
-            Date::fromYmd(year, month, std::min(day, Date::daysInMonth(year, month)));
-        event.StartingOn = NextOccurrence(stored, event.Occurs, Today).value_or(Today);
-        event.Options.Day = DayKeptBeside(event.StartingOn, event.Occurs, day);
-        event.Period = int16_t(int(random() % 20) - 2);
-        events.push_back(event);
+    // Every type on the month's last days and on 29 February, as a load on 1 February finds
+    // them in a file: many on a February day short of the day they are meant for.
+    const Date today = Date::fromYmd(2027, 2, 1);
+    std::string file;
+    for (const char *type : {"Once", "Daily", "Weekly", "Monthly", "Yearly", "Birthday",
+                             "Every 2th week", "Every 2th month", "Every 3th month",
+                             "Every 5th month", "Every 12th month", "Every 2th year", "odd type"}) {
+        std::vector<Date> entered = {Date::fromYmd(2024, 2, 29), Date::fromYmd(2026, 11, 29),
+                                     Date::fromYmd(2026, 11, 30), Date::fromYmd(2028, 2, 29),
+                                     Date::fromYmd(2027, 3, 15)};
+        for (int d = 26; d <= 31; ++d)
+            entered.push_back(Date::fromYmd(2026, 12, d));
+        for (const Date date : entered) {
+            AppendEventLine(file, std::string(type) + " from " + DateToText(date) + ", a; b\\",
+                            date, type, 3, "");
+            file += "\r\n";
+        }
     }
-    // 29 February and the 31st, the cases a calendar's own rules get wrong.
-    events.push_back(clsEvent{"", "Leap", Date::fromYmd(2028, 2, 29), "Birthday", 3, "", 2000});
-    events.push_back(
-        clsEvent{"", "Leap monthly", Date::fromYmd(2028, 1, 29), "Monthly", 3, ""});
-    events.push_back(
-        clsEvent{"", "Long month", Date::fromYmd(2026, 12, 31), "Monthly", 3, ""});
-
-    const std::string text = CalendarText(events, "-//Moonrill//Test//EN", 1'800'000'000);
-    const Expanded calendar = expand(text);
-    std::map<std::string, int> twins;
-    for (const clsEvent &event : events) {
-        const std::string uid = EventUid(event, twins[event.Description + event.Occurs]++);
-        EXPECT_EQ(calendar.datesByUid.at(uid), ownDates(event))
-            << event.Description << " " << event.Occurs << " from " << DateToText(event.StartingOn);
+    TempFolder folder;
+    folder.write("events.mrl", file);
+    EventState state;
+    ASSERT_TRUE(LoadEvents(state, folder.file("events.mrl"), today).success);
+    const Date last = today.addMonths(36).addDays(-1);
+    std::vector<std::string> uids;
+    const std::string text =
+        CalendarText(state.Events(), "-//Moonrill//Test//EN", 1'800'000'000, nullptr, &uids);
+    const Expanded calendar = expand(text, today, last);
+    std::string dates;
+    for (size_t i = 0; i < uids.size(); ++i) {
+        const clsEvent &event = state.Events()[i];
+        const std::set<Date> own = ownDates(event, today, last);
+        EXPECT_EQ(calendar.datesByUid.at(uids[i]), own) << event.Description;
+        for (const Date date : own)
+            dates += DateToText(date) + "\t" + event.Description + "\n";
     }
-    // The Februaries of the 29th and the 30th were met, and given events of their own.
-    EXPECT_GT(std::count_if(calendar.uids.begin(), calendar.uids.end(),
-                            [](const std::string &uid) { return uid.ends_with("-february"); }),
-              20);
     // The same list exported later gives the same UIDs.
-    EXPECT_EQ(expand(CalendarText(events, "-//Moonrill//Test//EN", 1'900'000'000)).uids,
-              calendar.uids);
+    EXPECT_EQ(expand(CalendarText(state.Events(), "-//x//EN", 1'900'000'000)).uids, calendar.uids);
+
+    folder.write("moonrill.tsv", dates);
+    folder.write("moonrill.ics", text);
+    const std::string command = "/usr/bin/python3 " SOURCE_DIR
+                                "/tests/exchange/calendar_clients.py " +
+                                folder.path() + " " + DateToText(today) + " " + DateToText(last);
+    const int status = WEXITSTATUS(std::system(command.c_str()));
+    if (status == 77)
+        GTEST_SKIP() << "No calendar program is installed (khal, calcurse, python3-dateutil)";
+    EXPECT_EQ(status, 0) << "the dates compared: " << folder.read("clients.md");
+    if (const char *keep = std::getenv("MOONRILL_CLIENTS_TABLE"))
+        std::filesystem::copy_file(folder.file("clients.md"), keep,
+                                   std::filesystem::copy_options::overwrite_existing);
 }
 
 TEST(CalendarExport, OneEventWritten)
@@ -169,8 +170,8 @@ TEST(CalendarExport, OneEventWritten)
               std::string::npos);
     EXPECT_EQ(CalendarText({quiet}, "-//x//EN", 0).find("VALARM"), std::string::npos);
 
-    // Past the year libical writes: an event dated later is left out and counted, a later date
-    // of one written is left out of it, and the file stays readable.
+    // Past the year libical writes: an event dated later is left out and counted, and the file
+    // stays readable.
     int leftOut = 0;
     const std::string late =
         CalendarText({clsEvent{"", "Far", Date::fromYmd(3001, 5, 6), "Once", 3, ""},
