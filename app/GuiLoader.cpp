@@ -1,16 +1,13 @@
 #include "GuiLoader.h"
 
+#include "DisplayCheck.h"
 #include "GuiModule.h"
 #include "Paths.h"
 
-#include <array>
-#include <cerrno>
 #include <dlfcn.h>
-#include <fcntl.h>
 #include <iostream>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -33,33 +30,6 @@ template <typename Function> Function *entry(void *handle, const char *name)
     return reinterpret_cast<Function *>(address);
 }
 
-/// What `fd` gives until its end, the first 64 KB of it kept. The rest is read and dropped, so
-/// that a talkative child never blocks on a full pipe while we wait for it.
-std::string readAll(int fd)
-{
-    std::string text;
-    std::array<char, 4096> buffer{};
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        if (text.size() < 65536)
-            text.append(buffer.data(), static_cast<size_t>(n));
-    }
-    return text;
-}
-
-/// The first line of what the toolkit said, which names the trouble.
-std::string firstLine(const std::string &text)
-{
-    size_t start = text.find_first_not_of("\r\n");
-    if (start == std::string::npos)
-        return "the desktop could not be started";
-    return text.substr(start, text.find_first_of("\r\n", start) - start);
-}
-
 } // namespace
 
 GuiLoader::GuiLoader()
@@ -76,32 +46,6 @@ int GuiLoader::RunMainWindow(int &argc, char **argv) const
     return entry<decltype(MoonrillRunMainWindow)>(m_handle, "MoonrillRunMainWindow")(&argc, argv);
 }
 
-std::optional<std::string> GuiLoader::DesktopFailure(int &argc, char **argv) const
-{
-    auto *const probe = entry<decltype(MoonrillProbeDesktop)>(m_handle, "MoonrillProbeDesktop");
-    std::array<int, 2> pipe{};
-    if (::pipe2(pipe.data(), O_CLOEXEC) != 0)
-        return std::nullopt; // no way to ask: try the windows themselves
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(pipe[1], STDERR_FILENO);
-        ::_exit(probe(&argc, argv));
-    }
-    ::close(pipe[1]);
-    if (child < 0) {
-        ::close(pipe[0]);
-        return std::nullopt;
-    }
-    const std::string said = readAll(pipe[0]);
-    ::close(pipe[0]);
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        return std::nullopt;
-    return firstLine(said);
-}
-
 std::unique_ptr<LogonScreens> GuiLoader::StartLogonScreens(int &argc, char **argv) const
 {
     return std::unique_ptr<LogonScreens>(entry<decltype(MoonrillStartLogonScreens)>(
@@ -114,12 +58,13 @@ LogonScreens &LazyLogonScreens::screens()
         return *m_screens;
     std::string failure;
     try {
-        if (!m_loader)
-            m_loader.emplace();
-        if (const std::optional<std::string> trouble = m_loader->DesktopFailure(m_argc, m_argv))
+        if (const std::optional<std::string> trouble = DisplayTrouble()) {
             failure = *trouble;
-        else
+        } else {
+            if (!m_loader)
+                m_loader.emplace();
             m_screens = m_loader->StartLogonScreens(m_argc, m_argv);
+        }
     } catch (const std::exception &error) {
         failure = error.what();
     }

@@ -16,10 +16,6 @@ public:
     GuiLoader();
 
     int RunMainWindow(int &argc, char **argv) const;
-    /// Why no window can be shown (no display, a display that does not answer, no platform
-    /// plugin), or no value when windows can be shown. Tried in a child process, because the
-    /// toolkit ends the process that fails to start it.
-    [[nodiscard]] std::optional<std::string> DesktopFailure(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
 
 private:
@@ -27,8 +23,9 @@ private:
 };
 
 /// The logon scan's screens, with the windows library loaded and the desktop started only when
-/// the first message or window is to be shown. Where no window can be shown, the scan goes to
-/// standard output and the messages to standard error, after a line that says why.
+/// the first message or window is to be shown, and only once a display answered (DisplayTrouble):
+/// where none does, the scan goes to standard output and the messages to standard error, after a
+/// line that says why, and the windows library is never loaded.
 class LazyLogonScreens final : public LogonScreens
 {
 public:

@@ -67,18 +67,10 @@ extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int 
     return QApplication::exec();
 }
 
-extern "C" __attribute__((visibility("default"))) int MoonrillProbeDesktop(int *argc, char **argv)
-{
-    // The toolkit ends the process when it finds no display; in a child process that only
-    // tells the parent so.
-    const QApplication app(*argc, argv);
-    return 0;
-}
-
 extern "C" __attribute__((visibility("default"))) LogonScreens *
 MoonrillStartLogonScreens(int *argc, char **argv)
 {
-    auto application = std::make_unique<QApplication>(*argc, argv);
+    auto application = startApplication(*argc, argv);
     SetApplicationIdentity();
     return new WhatsUpScreens(std::move(application));
 }

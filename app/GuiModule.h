@@ -13,10 +13,8 @@ inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
 extern "C" {
 /// Runs the main window until the program ends; returns the exit status.
 int MoonrillRunMainWindow(int *argc, char **argv);
-/// Starts the desktop and returns 0; where it cannot be started the toolkit ends the process.
-/// Run in a child process, it tells whether windows can be shown.
-int MoonrillProbeDesktop(int *argc, char **argv);
 /// Starts the desktop and returns the logon scan's screens over it. The caller owns the result
-/// (and with it the desktop) and must delete it.
+/// (and with it the desktop) and must delete it. Where the desktop cannot be started after all,
+/// the process ends with one line on standard error and status 1, having written nothing.
 LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
 }

@@ -14,6 +14,9 @@ check() { # check NAME CONDITION...
     local name=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
 }
+nodisplay() { # nodisplay COMMAND...: run as a terminal or ssh session would, with no display
+    (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$@")
+}
 wait_for() { # wait_for FILE: up to 10 s
     for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done
     return 1
@@ -56,17 +59,28 @@ check "the report names the library" grep -q "windows cannot be loaded: .*libmoo
 # status says no window was shown. A terminal or an ssh session gets what is due this way.
 printf '$$Later$$%s$$Once$$3$$\n$$Dentist$$%s$$Once$$0$$\n$$Mum$$%s$$Birthday$$3$$mum@example.org\n' \
     "$(date -d '+2 days' +%F)" "$(date +%F)" "$(date -d '+1 day' +%F)" > "$events"
-out=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
+out=$(LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" nodisplay "$bin" whatsup 2>"$work/err"); rc=$?
 check "no display: exit status is not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+check "no display: no windows library and no toolkit loaded" [ "$(cat "$work"/ld.* | grep -c "libmoonrill-gui\|libQt6")" = 0 ]
 check "no display: the scan goes to standard output" [ "$out" = "$(printf 'Today: %s Dentist\nTomorrow: %s Mum\nIn 2 days: %s Later' "$(date +%F)" "$(date -d '+1 day' +%F)" "$(date -d '+2 days' +%F)")" ]
 check "no display: standard error says why" grep -q "^moonrill: no window can be shown: " "$work/err"
 check "no display: the file is left as it was, no date moved" [ "$(grep -c $'\r' "$events")" = 0 ]
+
+# A display that does not answer, or a Wayland socket that refuses, is no display either: said,
+# and the scan printed, without the toolkit's abort.
+out=$( (unset WAYLAND_DISPLAY; DISPLAY=:93 QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
+check "unreachable display: exit 1, the rows printed" [ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"
+check "unreachable display: said" grep -q "no window can be shown: the X display :93 does not answer" "$work/err"
+python3 -c "import socket; socket.socket(socket.AF_UNIX).bind('$XDG_RUNTIME_DIR/wayland-9')"
+out=$( (unset DISPLAY QT_QPA_PLATFORM; WAYLAND_DISPLAY=wayland-9 timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
+check "refusing Wayland socket: exit 1, the rows printed" [ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"
+check "refusing Wayland socket: said" grep -q "the Wayland display wayland-9 does not answer" "$work/err"
 
 # Whatever stands where the event file should be, the scan neither hangs nor replaces it.
 for kind in fifo folder; do
     rm -f "$events"
     if [ $kind = fifo ]; then mkfifo "$events"; else mkdir "$events"; fi
-    err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+    err=$(nodisplay "$bin" whatsup 2>&1 >/dev/null); rc=$?
     check "$kind: ends by itself, not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
     check "$kind: says what it found" grep -q "events.mrl is a $([ $kind = fifo ] && echo FIFO || echo folder), not an event file" <<<"$err"
     check "$kind: is left as it was" [ "$([ $kind = fifo ] && [ -p "$events" ] || [ -d "$events" ]; echo $?)" = 0 ]
@@ -77,7 +91,7 @@ done
 # in a window says it on standard error and exits 1.
 printf '$$Later$$%s$$Once$$3$$\r\n$$Bad$$soon$$Once$$3$$\r\n' "$later" > "$events"
 cp "$events" "$work/damaged"
-err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+err=$(nodisplay "$bin" whatsup 2>&1 >/dev/null); rc=$?
 check "damaged: the message was shown in no window, so exit 1" [ $rc -eq 1 ]
 check "damaged: the backup holds the original" cmp -s "$work/damaged" "$events.bak"
 check "damaged: the message names the backup" grep -q "The original file is kept as $events.bak." <<<"$err"
@@ -131,7 +145,7 @@ if [ "$(id -u)" -eq 0 ]; then
     : > "$lock" && chown 65534 "$lock"
     flock "$lock" sleep 10 & holder=$!
     sleep 0.3
-    err=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1 >/dev/null); rc=$?
+    err=$(nodisplay "$bin" whatsup 2>&1 >/dev/null); rc=$?
     check "another user's lock: exit 1" [ $rc -eq 1 ]
     check "another user's lock: said" grep -q "is locked by another user" <<<"$err"
     kill $holder; wait $holder 2>/dev/null; rm -f "$lock"
