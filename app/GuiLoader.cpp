@@ -1,6 +1,7 @@
 #include "GuiLoader.h"
 
 #include "DisplayCheck.h"
+#include "DueNotification.h"
 #include "GuiModule.h"
 #include "Paths.h"
 
@@ -12,13 +13,13 @@
 
 namespace {
 
-std::string modulePath()
+std::string modulePath(std::string_view file)
 {
     const std::string folder = ExecutableFolder();
-    std::string beside = JoinPath(folder, GuiModuleFile);
+    std::string beside = JoinPath(folder, file);
     if (::access(beside.c_str(), R_OK) == 0)
         return beside;
-    return JoinPath(folder, "../lib/moonrill/" + std::string(GuiModuleFile));
+    return JoinPath(folder, "../lib/moonrill/" + std::string(file));
 }
 
 template <typename Function> Function *entry(void *handle, const char *name)
@@ -32,9 +33,9 @@ template <typename Function> Function *entry(void *handle, const char *name)
 
 } // namespace
 
-GuiLoader::GuiLoader()
+GuiLoader::GuiLoader(std::string_view file)
 {
-    const std::string path = modulePath();
+    const std::string path = modulePath(file);
     m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (m_handle == nullptr)
         throw std::runtime_error("The program's windows cannot be loaded: " +
@@ -83,4 +84,29 @@ bool LazyLogonScreens::ShowMessageBox(const std::string &text, Icon icon)
 bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
 {
     return screens().ShowDueEvents(scan);
+}
+
+bool GuiLoader::Notify(int &argc, char **argv, const std::string &summary,
+                       const std::string &body) const
+{
+    return entry<decltype(MoonrillNotify)>(m_handle, "MoonrillNotify")(&argc, argv, summary.c_str(),
+                                                                       body.c_str()) == 1;
+}
+
+bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
+{
+    if (!DisplayTrouble())
+        return screens().NotifyDueEvents(scan);
+    try {
+        const DueNotification text = DueNotificationOf(scan.rows);
+        return GuiLoader(NotifyModuleFile).Notify(m_argc, m_argv, text.summary, text.body);
+    } catch (const std::exception &) {
+        return false; // no notification library: the scan is shown the other way
+    }
+}
+
+void LazyLogonScreens::FollowNotification(ScanResult &scan)
+{
+    if (m_screens)
+        m_screens->FollowNotification(scan);
 }

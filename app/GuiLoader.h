@@ -1,22 +1,28 @@
 #pragma once
 
+#include "GuiModule.h"
 #include "LogonScan.h"
 #include "TextScreens.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 /// The library that holds the program's windows, loaded from beside the program or from its
 /// installed place. It stays loaded to the end of the process: the toolkit cannot be unloaded.
 class GuiLoader
 {
 public:
-    /// Loads the library; throws a std::runtime_error saying why it cannot.
-    GuiLoader();
+    /// Loads the library `file` (the windows, or the notification library); throws a
+    /// std::runtime_error saying why it cannot.
+    explicit GuiLoader(std::string_view file = GuiModuleFile);
 
     int RunMainWindow(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
+    /// In the notification library: MoonrillNotify.
+    [[nodiscard]] bool Notify(int &argc, char **argv, const std::string &summary,
+                              const std::string &body) const;
 
 private:
     void *m_handle = nullptr;
@@ -33,6 +39,10 @@ public:
 
     bool ShowMessageBox(const std::string &text, Icon icon) override;
     bool ShowDueEvents(ScanResult &scan) override;
+    /// With a display, through the windows library (which can then open the scan window);
+    /// without one, through the notification library alone, with no window to offer.
+    bool NotifyDueEvents(const ScanResult &scan) override;
+    void FollowNotification(ScanResult &scan) override;
 
 private:
     LogonScreens &screens();

@@ -10,6 +10,10 @@ class LogonScreens;
 /// The library's file name; it lies beside the program, or in lib/moonrill of its prefix.
 inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
 
+/// The library that shows a desktop notification without the windows, for a daily scan with no
+/// display; it lies where the windows library lies.
+inline constexpr std::string_view NotifyModuleFile = "libmoonrill-notify.so";
+
 extern "C" {
 /// Runs the main window until the program ends; returns the exit status.
 int MoonrillRunMainWindow(int *argc, char **argv);
@@ -17,4 +21,7 @@ int MoonrillRunMainWindow(int *argc, char **argv);
 /// (and with it the desktop) and must delete it. Where the desktop cannot be started after all,
 /// the process ends with one line on standard error and status 1, having written nothing.
 LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
+/// In the notification library: shows the notification `summary` / `body` (UTF-8, plain text)
+/// with no action to offer. Returns 1 when a notification service showed it, 0 otherwise.
+int MoonrillNotify(int *argc, char **argv, const char *summary, const char *body);
 }

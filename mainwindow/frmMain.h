@@ -7,6 +7,8 @@
 #include "EventState.h"
 #endif
 
+#include "ApplicationBus.h"
+
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 
@@ -147,6 +149,7 @@ private:
     bool m_loaded = false;
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
+    ApplicationBus m_bus; // where a second start finds this one
     bool m_ended = false;
     bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;

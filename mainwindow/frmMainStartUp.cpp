@@ -2,6 +2,7 @@
 
 #include "frmMain.h"
 
+#include "ApplicationBus.h"
 #include "AtomicFile.h"
 #include "DailyScan.h"
 #include "ErrorMessages.h"
@@ -55,11 +56,21 @@ bool frmMain::StartUp()
         if (m_instance->status() == SingleInstance::Status::Unknown) {
             ShowMessage(std::string_view(m_instance->message()), MsgStyle::OkCritical, this);
             m_exitStatus = 1;
+        } else {
+            // The user, whose window may be hidden or minimised, sees it come forward.
+            ApplicationBus::ActivateOther(QStringLiteral(MOONRILL_APP_ID));
         }
         m_state.SetSaved(true);
         endProgram();
         return false;
     }
+    if (m_bus.Register(QStringLiteral(MOONRILL_APP_ID)))
+        connect(&m_bus, &ApplicationBus::activated, this, [this] {
+            show();
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            raise();
+            activateWindow();
+        });
     m_state.SetSaved(true);
     setWindowTitle(QStringLiteral("Moonrill"));
     m_folder = folder;

@@ -5,6 +5,7 @@
 #include "EventFile.h"
 #include "EventLine.h"
 #include "EventState.h"
+#include "EventTypes.h"
 #include "FileRead.h"
 #include "LastSeen.h"
 #include "Paths.h"
@@ -64,7 +65,7 @@ private:
         }
         if (m_scan.IsDue(event.StartingOn, event.Period))
             m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,
-                          event.Email, event.BirthYear);
+                          event.Email, event.BirthYear, event.Occurs == BirthdayType);
         ++m_count;
     }
 
@@ -149,14 +150,18 @@ bool save(LogonPass &pass, const std::string &path, std::string_view read, bool 
     }
 }
 
-/// Shows what is due, if anything is; whether it could be shown. `found` tells whether there
-/// was anything.
-bool scan(LogonPass &pass, Messages &messages, bool &found)
+/// Shows what is due, if anything is, into `result`; whether it could be shown. `found` tells
+/// whether there was anything, `notified` whether a daily run's notification showed it.
+bool scan(LogonPass &pass, Messages &messages, bool daily, ScanResult &result, bool &found,
+          bool &notified)
 {
     try {
-        ScanResult result = pass.scan();
+        result = pass.scan();
         found = result.found;
-        return !result.found || messages.screens().ShowDueEvents(result);
+        if (!found)
+            return true;
+        notified = daily && messages.screens().NotifyDueEvents(result);
+        return notified || messages.screens().ShowDueEvents(result);
     } catch (const std::exception &error) {
         messages.critical(ErrorReportText(error.what()));
         return false;
@@ -188,7 +193,9 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         bool loaded = false;
         const bool mayReplace = load(pass, path, today, lastSeen, messages, file, loaded);
         bool found = false;
-        const bool shown = scan(pass, messages, found);
+        bool notified = false;
+        ScanResult result;
+        const bool shown = scan(pass, messages, daily, result, found, notified);
         // A scan that could not be shown (no display) writes nothing: no date moves and no
         // passed event goes, so the next run that can show it catches up what this one could
         // not tell.
@@ -199,6 +206,8 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)
         if (loaded && shown && lastSeen != today)
             WriteLastSeen(folder, today);
+        if (notified)
+            messages.screens().FollowNotification(result);
         return saved && shown && messages.allShown();
     } catch (const std::exception &error) {
         messages.critical(SeriousErrorReport(error.what()));

@@ -29,6 +29,12 @@ public:
     /// the belated offers and empties `scan.birthdayMails`. Returns false when no window could
     /// be shown (the rows were then given some other way).
     virtual bool ShowDueEvents(ScanResult &scan) = 0;
+    /// For the daily run: a desktop notification of `scan.rows` in place of the window. Returns
+    /// whether a notification service showed it; none does here.
+    virtual bool NotifyDueEvents(const ScanResult & /*scan*/) { return false; }
+    /// After a notification was shown: waits, at most ten minutes, for the user to ask for the
+    /// scan window, and then shows it as ShowDueEvents does, or for the notification to close.
+    virtual void FollowNotification(ScanResult & /*scan*/) {}
 };
 
 /// The program's run at logon ("moonrill whatsup"), the main window's start-up without the
@@ -40,6 +46,8 @@ public:
 /// show in a window.
 /// Events missed since the last day a run saw (kept in `folder`) are caught up and shown first;
 /// a run that showed what it had to keeps today as that day. A `daily` run (the daily timer's)
-/// on a day a run has seen already ends at once, showing nothing.
+/// on a day a run has seen already ends at once, showing nothing; on another day it shows what
+/// is due as a desktop notification where it can, and as the scan window otherwise. A shown
+/// notification counts as seen: the file is saved before the run waits for the user.
 [[nodiscard]] bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens,
                                 bool daily = false);

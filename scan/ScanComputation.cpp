@@ -2,6 +2,7 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
+#include "EventTypes.h"
 
 #include <algorithm>
 
@@ -38,13 +39,13 @@ std::string shownDescription(std::string_view description, Date on, int birthYea
 } // namespace
 
 void ScanCollector::AddDue(std::string id, std::string_view description, Date startingOn,
-                           std::string_view email, int birthYear)
+                           std::string_view email, int birthYear, bool birthday)
 {
     const int32_t days = DayDifference(m_today, startingOn);
     if (days == 0 && !email.empty())
         m_mails.push_back(mailOffer(description, email, startingOn, birthYear));
-    m_due.push_back(
-        {days, std::move(id), shownDescription(description, startingOn, birthYear), startingOn});
+    m_due.push_back({days, std::move(id), shownDescription(description, startingOn, birthYear),
+                     startingOn, birthday});
 }
 
 void ScanCollector::AddMissed(const MissedEvent &event)
@@ -65,8 +66,8 @@ ScanResult ScanCollector::Finish()
     result.rows.reserve(m_due.size());
     for (Due &d : m_due) {
         result.rows.push_back(ScanRow{std::move(d.id), labelFor(d.days), DateToText(d.date),
-                                      std::move(d.description), PaddedDayCount(d.days),
-                                      d.days < 0});
+                                      std::move(d.description), PaddedDayCount(d.days), d.days < 0,
+                                      d.birthday});
     }
     result.birthdayMails = std::move(m_mails);
     result.belatedMails = std::move(m_belatedMails);
@@ -83,7 +84,7 @@ ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today,
     for (const clsEvent &event : events) {
         if (collector.IsDue(event.StartingOn, event.Period))
             collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email,
-                             event.BirthYear);
+                             event.BirthYear, event.Occurs == BirthdayType);
     }
     return collector.Finish();
 }

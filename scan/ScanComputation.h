@@ -18,6 +18,7 @@ struct ScanRow
     std::string Description; // the event, with the age in brackets where a year of birth is known
     std::string SortKey;     // the day count padded to five characters (the temporary column)
     bool Missed = false;     // an event that fell due while no run of the program saw it
+    bool Birthday = false;   // a Birthday event's row
 
     friend bool operator==(const ScanRow &, const ScanRow &) = default;
 };
@@ -53,9 +54,10 @@ public:
         const int32_t days = DayDifference(m_today, startingOn);
         return days >= 0 && days <= period;
     }
-    /// Adds an event that IsDue says is due; `birthYear` is its year of birth, 0 when unknown.
+    /// Adds an event that IsDue says is due; `birthYear` is its year of birth, 0 when unknown;
+    /// `birthday` tells a Birthday event.
     void AddDue(std::string id, std::string_view description, Date startingOn,
-                std::string_view email, int birthYear = 0);
+                std::string_view email, int birthYear = 0, bool birthday = false);
     /// Adds an event that fell due on `on`, before today, while no run saw it.
     void AddMissed(const MissedEvent &event);
     /// The rows, soonest first (equal day counts in the order added), and the mail offers.
@@ -68,6 +70,7 @@ private:
         std::string id;
         std::string description;
         Date date;
+        bool birthday = false;
     };
     Date m_today;
     std::vector<Due> m_due;

@@ -1,5 +1,6 @@
 #include "WhatsUpScreens.h"
 
+#include "DueNotification.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
 #include "frmWhatsUp.h"
@@ -27,4 +28,17 @@ bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
     frmWhatsUp window(scan.rows, scan.birthdayMails, nullptr, scan.belatedMails);
     window.exec();
     return true;
+}
+
+bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
+{
+    const DueNotification text = DueNotificationOf(scan.rows);
+    return m_notification.Show(QString::fromStdString(text.summary),
+                               QString::fromStdString(text.body), QStringLiteral("Show"));
+}
+
+void WhatsUpScreens::FollowNotification(ScanResult &scan)
+{
+    if (m_notification.WaitForAction(std::chrono::minutes(10)))
+        ShowDueEvents(scan);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DesktopNotification.h"
 #include "LogonScan.h"
 
 #include <memory>
@@ -18,7 +19,10 @@ public:
 
     bool ShowMessageBox(const std::string &text, Icon icon) override;
     bool ShowDueEvents(ScanResult &scan) override;
+    bool NotifyDueEvents(const ScanResult &scan) override;
+    void FollowNotification(ScanResult &scan) override;
 
 private:
     std::unique_ptr<QApplication> m_application;
+    DesktopNotification m_notification;
 };

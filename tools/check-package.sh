@@ -23,7 +23,7 @@ contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
 # The metainfo file is named after the id it holds.
 metainfo=$(grep -x '\./usr/share/metainfo/.*\.metainfo\.xml' <<<"$contents" || true)
 id=$(basename "${metainfo:-none}" .metainfo.xml)
-for f in usr/bin/moonrill usr/lib/moonrill/libmoonrill-gui.so usr/share/moonrill/Moonrill.hlp \
+for f in usr/bin/moonrill usr/lib/moonrill/libmoonrill-gui.so usr/lib/moonrill/libmoonrill-notify.so usr/share/moonrill/Moonrill.hlp \
          usr/share/moonrill/anim/bell.avi "usr/share/moonrill/anim/update app.avi" \
          usr/share/applications/moonrill.desktop \
          usr/share/icons/hicolor/scalable/apps/moonrill.svg \

@@ -7,7 +7,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$source/app/moonrill.desktop"
-for f in bin/moonrill lib/moonrill/libmoonrill-gui.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
+for f in bin/moonrill lib/moonrill/libmoonrill-gui.so lib/moonrill/libmoonrill-notify.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
          share/moonrill/anim/bell.avi "share/moonrill/anim/update app.avi"; do
     [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done

@@ -1,6 +1,7 @@
 #include "ScanComputation.h"
 
 #include "BirthdayOffers.h"
+#include "DueNotification.h"
 
 #include <gtest/gtest.h>
 
@@ -175,4 +176,23 @@ TEST(BirthdayOffers, QuestionsAndSubjects)
                   std::string(c.question) + "\r\nDo you want to e-mail this person?");
         EXPECT_EQ(BirthdayMailSubject(c.offer, c.kind), c.subject) << c.subject;
     }
+}
+
+TEST(DueNotification, CountsTheRowsLeadsWithTodaysBirthdaysAndStopsAtEight)
+{
+    // A birthday missed yesterday keeps its place; today's leads. Exactly eight rows say no more.
+    std::vector<clsEvent> events;
+    for (int i = 0; i < 7; ++i)
+        events.push_back(event("ID" + std::to_string(i), i, 10));
+    events.push_back(clsEvent{"ID7", "Ann", Today, "Birthday", 3, "", 1990});
+    const std::vector<MissedEvent> missed = {{"Bob", Today.addDays(-1), "", 0}};
+    const DueNotification full = DueNotificationOf(ComputeScan(events, Today, missed).rows);
+    EXPECT_EQ(full.summary, "Moonrill: 9 upcoming events");
+    EXPECT_TRUE(full.body.starts_with("Today: 2023-12-30 Ann (33)\nYesterday: 2023-12-29 Bob\n"));
+    EXPECT_TRUE(full.body.ends_with("\nand 1 more")) << full.body;
+    events.resize(1);
+    EXPECT_EQ(DueNotificationOf(ComputeScan(events, Today).rows).summary,
+              "Moonrill: 1 upcoming event");
+    EXPECT_EQ(DueNotificationOf(ComputeScan(events, Today).rows).body,
+              "Today: 2023-12-30 Event ID0");
 }

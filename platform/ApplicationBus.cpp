@@ -1,0 +1,37 @@
+#include "ApplicationBus.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+
+namespace {
+
+/// The object path of an application id: "/" and the id with its dots made slashes.
+QString pathOf(const QString &id)
+{
+    return QLatin1Char('/') + QString(id).replace(QLatin1Char('.'), QLatin1Char('/'));
+}
+
+} // namespace
+
+bool ApplicationBus::Register(const QString &id)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    return bus.isConnected() && bus.registerService(id) &&
+           bus.registerObject(pathOf(id), this, QDBusConnection::ExportScriptableSlots);
+}
+
+bool ApplicationBus::ActivateOther(const QString &id)
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        id, pathOf(id), QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
+    call << QVariantMap();
+    return bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+}
+
+void ApplicationBus::Activate(const QVariantMap & /*platformData*/)
+{
+    emit activated();
+}

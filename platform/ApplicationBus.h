@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantMap>
+
+/// The program's name on the session bus, under its application id, with the freedesktop
+/// Application interface's Activate: a second start asks the first to come forward through it.
+class ApplicationBus : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    /// Takes the name `id` and offers Activate at the path the id gives; false where there is no
+    /// session bus or the name is held already.
+    bool Register(const QString &id);
+    /// Asks the program holding `id` to come forward; false where nothing answers.
+    static bool ActivateOther(const QString &id);
+
+public slots:
+    Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
+
+signals:
+    void activated();
+};

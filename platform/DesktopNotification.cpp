@@ -1,0 +1,96 @@
+#include "DesktopNotification.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QEventLoop>
+#include <QTimer>
+
+namespace {
+
+const QString Service = QStringLiteral("org.freedesktop.Notifications");
+const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+
+/// Ends `loop` when the notification `id` has its default action invoked or is closed.
+class NotificationWatch : public QObject
+{
+    Q_OBJECT
+
+public:
+    NotificationWatch(uint id, QEventLoop &loop) : m_id(id), m_loop(loop) {}
+    bool invoked = false;
+
+public slots:
+    void actionInvoked(uint id, const QString &key)
+    {
+        if (id != m_id || key != QStringLiteral("default"))
+            return;
+        invoked = true;
+        m_loop.quit();
+    }
+    void closed(uint id, uint /*reason*/)
+    {
+        if (id == m_id)
+            m_loop.quit();
+    }
+
+private:
+    uint m_id;
+    QEventLoop &m_loop;
+};
+
+} // namespace
+
+bool DesktopNotification::Show(const QString &summary, const QString &body, const QString &action)
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const auto call = [&bus](const QString &method, const QVariantList &arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, 5000);
+    };
+    // A service that reads markup would take "<" and "&" in a description for tags.
+    const QDBusReply<QStringList> capabilities = call(QStringLiteral("GetCapabilities"), {});
+    if (!capabilities.isValid())
+        return false;
+    const bool markup = capabilities.value().contains(QStringLiteral("body-markup"));
+    QStringList actions;
+    if (!action.isEmpty())
+        actions << QStringLiteral("default") << action;
+    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("moonrill")}};
+    const QDBusReply<uint> id =
+        call(QStringLiteral("Notify"),
+             {QStringLiteral("Moonrill"), uint(0), QStringLiteral("moonrill"), summary,
+              markup ? body.toHtmlEscaped() : body, actions, hints, -1});
+    if (!id.isValid())
+        return false;
+    m_id = id.value();
+    return true;
+}
+
+bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest) const
+{
+    QEventLoop loop;
+    NotificationWatch watch(m_id, loop);
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const auto hooks = [&](auto hook) {
+        (bus.*hook)(Service, Path, Service, QStringLiteral("ActionInvoked"), &watch,
+                    SLOT(actionInvoked(uint, QString)));
+        (bus.*hook)(Service, Path, Service, QStringLiteral("NotificationClosed"), &watch,
+                    SLOT(closed(uint, uint)));
+    };
+    hooks(static_cast<bool (QDBusConnection::*)(const QString &, const QString &, const QString &,
+                                                const QString &, QObject *, const char *)>(
+        &QDBusConnection::connect));
+    QTimer::singleShot(longest, &loop, &QEventLoop::quit);
+    loop.exec();
+    // The bus keeps what a hook needs until the hook is taken away.
+    hooks(static_cast<bool (QDBusConnection::*)(const QString &, const QString &, const QString &,
+                                                const QString &, QObject *, const char *)>(
+        &QDBusConnection::disconnect));
+    return watch.invoked;
+}
+
+#include "DesktopNotification.moc"

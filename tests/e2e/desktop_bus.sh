@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# The program against the desktop's services on the session bus, end to end, with real peers: a
+# private session bus, a test X server and dunst, the notification server. The daily scan shows
+# its notification and opens the scan window from it; without a notification server it shows the
+# window; a second plain start brings the first one's window forward.
+# Usage: desktop_bus.sh PATH_TO_MOONRILL. Exits 77 (skipped) where a peer cannot start.
+set -u
+bin=$1
+for tool in Xvfb xdotool dunst dunstctl dbus-run-session openbox; do
+    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+done
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+# A bus of our own, so that nothing of the user's session answers in dunst's place, and one that
+# starts no service on demand: a notification server is there only while the test runs one.
+if [ "${DESKTOP_BUS_PRIVATE:-}" != 1 ]; then
+    cat > "$work/bus.conf" <<'CONF'
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+    DESKTOP_BUS_PRIVATE=1 dbus-run-session --config-file="$work/bus.conf" -- bash ${DESKTOP_BUS_TRACE:+-x} "$0" "$@"
+    exit $?
+fi
+export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" # libxkbcommon's strndup, not ours
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+events="$MOONRILL_HOME/events.mrl" seen="$MOONRILL_HOME/.moonrill-last-seen"
+passed=0 failed=0
+check() { # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+wait_for() { # wait_for CONDITION...: up to 10 s
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+differ() { ! cmp -s "$1" "$2"; }
+ended() { # ended PID: its exit status, once it ends within 10 s (124 when it does not)
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+        sleep 0.1
+    done
+    return 124
+}
+exec 3> "$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+exec 3>&-
+wait_for test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
+export DISPLAY=":$(cat "$work/display")"
+start_dunst() {
+    dunst >/dev/null 2>&1 & dunst=$!
+    wait_for dunstctl count >/dev/null 2>&1 || { echo "skipped: dunst did not start"; exit 77; }
+}
+start_dunst
+shown() { [ "$(dunstctl count displayed 2>/dev/null)" -ge 1 ] 2>/dev/null; }
+scan_window() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+close_scan_window() { # OK, as a user would press it
+    xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "Upcoming Events" | tail -1)"
+    xdotool key Return
+}
+
+today=$(date +%F) d1=$(date -d '-1 day' +%F) born=$(($(date +%Y) - 27))
+day_before() { printf '%s\r\n' "$(date -d '-2 days' +%F)" > "$seen"; }
+# Twelve rows: a trip missed yesterday, a dentist and a birthday today, nine more ahead.
+{
+    printf '$$Trip$$%s$$Once$$0$$\r\n$$Tom & <b>Jerry</b>$$%s$$Once$$0$$\r\n' "$d1" "$today"
+    printf '$$Ann$$%s$$Birthday$$3$$$$%s\r\n' "$today" "$born"
+    for i in $(seq 9); do printf '$$Later %s$$%s$$Once$$30$$\r\n' $i "$(date -d "+$i days" +%F)"; done
+    printf '\r\n'
+} > "$events"
+cp "$events" "$work/original"
+
+# The daily run notifies, and counts the day as seen at once; the file moves on. Closing the
+# notification ends the run.
+day_before
+MOONRILL_DAILY=1 "$bin" whatsup & app=$!
+check "daily: a notification is shown" wait_for shown
+check "daily: the day counts as seen once it is shown" wait_for grep -q "$today" "$seen"
+check "daily: the run waits for the user" kill -0 $app
+check "daily: the file moved on" differ "$events" "$work/original"
+[ -n "${DESKTOP_BUS_SHOT:-}" ] && import -window root "$DESKTOP_BUS_SHOT"
+dunstctl close
+ended $app; check "closed: the run ends with 0" [ $? -eq 0 ]
+history=$(dunstctl history)
+check "daily: summary" grep -q '"data" : "Moonrill: 12 upcoming events"' <<<"$history"
+body=$(python3 -c 'import json,sys; print(json.load(sys.stdin)["data"][0][0]["body"]["data"])' <<<"$history")
+expected=$(printf 'Today: %s Ann (27)\nYesterday: %s Trip\nToday: %s Tom &amp; &lt;b&gt;Jerry&lt;/b&gt;' "$today" "$d1" "$today")
+expected+=$'\n'"Tomorrow: $(date -d '+1 day' +%F) Later 1"
+for i in $(seq 2 5); do expected+=$'\n'"In $i days: $(date -d "+$i days" +%F) Later $i"; done
+check "daily: the rows, birthday first, eight and how many more, markup escaped" \
+    [ "$body" = "$expected"$'\n''and 4 more' ] || printf '%s\n---\n%s\n' "$body" "$expected"
+
+# Its default action opens the scan window, which then ends the run as usual.
+cp "$work/original" "$events"
+day_before
+MOONRILL_DAILY=1 "$bin" whatsup & app=$!
+wait_for shown && dunstctl action 0
+check "daily: Show opens the scan window" wait_for scan_window "Upcoming Events"
+close_scan_window
+ended $app; check "daily: ends with 0 after the window" [ $? -eq 0 ]
+
+# No notification server: the daily run shows the scan window, as at logon; with no display
+# either, it could not show anything, so it changes nothing and says so with exit 1.
+kill $dunst; wait $dunst 2>/dev/null
+day_before
+cp "$events" "$work/before"
+(unset DISPLAY; QT_QPA_PLATFORM=xcb MOONRILL_DAILY=1 timeout 10 "$bin" whatsup >/dev/null 2>&1); rc=$?
+check "neither: exit 1, nothing changed" [ $rc -eq 1 ] && cmp -s "$events" "$work/before"
+MOONRILL_DAILY=1 "$bin" whatsup & app=$!
+check "no server: the scan window instead" wait_for scan_window "Upcoming Events"
+close_scan_window
+ended $app; check "no server: ends with 0 after the window" [ $? -eq 0 ]
+
+# A second plain start brings the first one's window forward, minimised as it was by a window
+# manager, and ends with 0.
+openbox --sm-disable >/dev/null 2>&1 &
+printf '\r\n' > "$events"
+"$bin" & first=$!
+wait_for scan_window '^Moonrill$'
+window=$(xdotool search --onlyvisible --name '^Moonrill$' | tail -1)
+xdotool windowminimize --sync "$window"
+timeout 10 "$bin"; rc=$?
+check "second start: ends with 0" [ $rc -eq 0 ]
+check "second start: the first window is shown again" wait_for scan_window '^Moonrill$'
+check "second start: and active" wait_for test "$(xdotool getactivewindow 2>/dev/null)" = "$window"
+kill $first; wait $first 2>/dev/null
+
+echo "desktop bus: $passed passed, $failed failed"
+[ $failed -eq 0 ]
