@@ -111,6 +111,15 @@ check "daily: Show opens the scan window" wait_for scan_window "Upcoming Events"
 close_scan_window
 ended $app; check "daily: ends with 0 after the window" [ $? -eq 0 ]
 
+# With no display the notification still shows, through the notification library alone: no
+# window is offered, and the toolkit's windows are never loaded.
+day_before
+(unset DISPLAY; LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" QT_QPA_PLATFORM=xcb MOONRILL_DAILY=1 \
+    timeout 10 "$bin" whatsup >/dev/null 2>&1); rc=$?
+check "no display: notified, exit 0" [ $rc -eq 0 ] && wait_for shown
+check "no display: no windows loaded" [ "$(cat "$work"/ld.* | grep -c "libmoonrill-gui\|libQt6Widgets")" = 0 ]
+dunstctl close-all
+
 # No notification server: the daily run shows the scan window, as at logon; with no display
 # either, it could not show anything, so it changes nothing and says so with exit 1.
 kill $dunst; wait $dunst 2>/dev/null
