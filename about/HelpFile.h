@@ -26,3 +26,4 @@ inline constexpr int HelpFind = 6;
 inline constexpr int HelpScanWindow = 7;
 inline constexpr int HelpAbout = 10;
 inline constexpr int HelpUpdate = 12;
+inline constexpr int HelpCalendarSync = 17;

@@ -47,6 +47,17 @@ int GuiLoader::RunMainWindow(int &argc, char **argv) const
     return entry<decltype(MoonrillRunMainWindow)>(m_handle, "MoonrillRunMainWindow")(&argc, argv);
 }
 
+int GuiLoader::RunSync(int &argc, char **argv) const
+{
+    return entry<decltype(MoonrillSync)>(m_handle, "MoonrillSync")(&argc, argv);
+}
+
+void GuiLoader::PublishAfterLogonScan(int &argc, char **argv) const
+{
+    entry<decltype(MoonrillPublishAfterLogonScan)>(m_handle, "MoonrillPublishAfterLogonScan")(&argc,
+                                                                                              argv);
+}
+
 std::unique_ptr<LogonScreens> GuiLoader::StartLogonScreens(int &argc, char **argv) const
 {
     return std::unique_ptr<LogonScreens>(entry<decltype(MoonrillStartLogonScreens)>(

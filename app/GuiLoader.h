@@ -19,6 +19,10 @@ public:
     explicit GuiLoader(std::string_view file = GuiModuleFile);
 
     int RunMainWindow(int &argc, char **argv) const;
+    /// MoonrillSync: "moonrill sync".
+    int RunSync(int &argc, char **argv) const;
+    /// MoonrillPublishAfterLogonScan.
+    void PublishAfterLogonScan(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
     /// In the notification library: MoonrillNotify.
     [[nodiscard]] bool Notify(int &argc, char **argv, const std::string &summary,

@@ -2,12 +2,14 @@
 
 #include "ApplicationIdentity.h"
 #include "EndSignals.h"
+#include "SyncCommand.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <iostream>
 #include <memory>
 #include <unistd.h>
 
@@ -73,4 +75,17 @@ MoonrillStartLogonScreens(int *argc, char **argv)
     auto application = startApplication(*argc, argv);
     SetApplicationIdentity();
     return new WhatsUpScreens(std::move(application));
+}
+
+extern "C" __attribute__((visibility("default"))) int MoonrillSync(int *argc, char **argv)
+{
+    const QCoreApplication application(*argc, argv);
+    return RunSyncCommand(std::cout, std::cerr);
+}
+
+extern "C" __attribute__((visibility("default"))) void MoonrillPublishAfterLogonScan(int *argc,
+                                                                                     char **argv)
+{
+    const QCoreApplication application(*argc, argv);
+    PublishAfterLogonScan();
 }

@@ -21,6 +21,12 @@ int MoonrillRunMainWindow(int *argc, char **argv);
 /// (and with it the desktop) and must delete it. Where the desktop cannot be started after all,
 /// the process ends with one line on standard error and status 1, having written nothing.
 LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
+/// Publishes the list to the calendar server ("moonrill sync"), without a display; returns the
+/// exit status.
+int MoonrillSync(int *argc, char **argv);
+/// Publishes the list the logon scan saved, where a calendar is set: silent, at most five
+/// seconds.
+void MoonrillPublishAfterLogonScan(int *argc, char **argv);
 /// In the notification library: shows the notification `summary` / `body` (UTF-8, plain text)
 /// with no action to offer. Returns 1 when a notification service showed it, 0 otherwise.
 int MoonrillNotify(int *argc, char **argv, const char *summary, const char *body);

@@ -2,6 +2,7 @@
 #include "GuiLoader.h"
 #include "LogonScan.h"
 #include "Paths.h"
+#include "SyncConfig.h"
 #include "Version.h"
 
 #include <cstdlib>
@@ -12,11 +13,12 @@
 namespace {
 
 constexpr std::string_view Usage =
-    "Usage: moonrill [whatsup]\n"
+    "Usage: moonrill [whatsup | sync]\n"
     "Keeps your appointments, birthdays and recurring duties, and tells you what falls due.\n"
     "\n"
     "  (no argument)  open the list of events\n"
     "  whatsup        show only what falls due within its notice period, then end (as at logon)\n"
+    "  sync           publish the events to the calendar set in sync.conf, then end\n"
     "  --help         show this help and end\n"
     "  --version      show the version and end\n"
     "\n"
@@ -43,8 +45,14 @@ int main(int argc, char *argv[])
             // The daily timer's runs carry this mark; logon runs always show what is due.
             const char *daily = std::getenv("MOONRILL_DAILY");
             const bool isDaily = daily != nullptr && std::string_view(daily) == "1";
-            return RunLogonScan(ProgramFolder(), Date::today(), screens, isDaily) ? 0 : 1;
+            const bool done = RunLogonScan(ProgramFolder(), Date::today(), screens, isDaily);
+            // Only a calendar set to publish to costs the logon anything more.
+            if (SyncIsSet())
+                GuiLoader().PublishAfterLogonScan(argc, argv);
+            return done ? 0 : 1;
         }
+        if (argc == 2 && std::string_view(argv[1]) == "sync")
+            return GuiLoader().RunSync(argc, argv);
         return GuiLoader().RunMainWindow(argc, argv);
     } catch (const std::exception &error) {
         // Nothing can be shown without the windows library; the terminal or the session's log

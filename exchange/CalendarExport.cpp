@@ -149,8 +149,9 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
     return vevent;
 }
 
-void addEvent(icalcomponent *calendar, const clsEvent &event, const std::string &uid,
-              icaltimetype stamp)
+/// The calendar events of `event` under `uid`, each handed to `add`.
+template <typename Add>
+void eventsOf(const clsEvent &event, const std::string &uid, icaltimetype stamp, Add add)
 {
     for (const Part &part : partsOf(event)) {
         if (part.start.year() > LastCalendarYear)
@@ -158,8 +159,23 @@ void addEvent(icalcomponent *calendar, const clsEvent &event, const std::string 
         icalcomponent *vevent = newEvent(event, uid + part.uidSuffix, part.start, stamp);
         if (part.rule)
             icalcomponent_add_property(vevent, icalproperty_new_rrule(*part.rule));
-        icalcomponent_add_component(calendar, vevent);
+        add(uid + part.uidSuffix, vevent);
     }
+}
+
+Component newCalendar(std::string_view productId)
+{
+    Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid(std::string(productId).c_str()));
+    return calendar;
+}
+
+std::string textOf(icalcomponent *calendar)
+{
+    const std::unique_ptr<char, TextFree> text(icalcomponent_as_ical_string_r(calendar));
+    return text ? std::string(text.get()) : std::string();
 }
 
 std::string identityOf(const clsEvent &event)
@@ -191,15 +207,14 @@ std::string EventUid(const clsEvent &event, int twinsBefore)
     return uid;
 }
 
-std::string CalendarText(const std::vector<clsEvent> &events, std::string_view productId,
-                         std::time_t now, int *leftOut, std::vector<std::string> *uids)
+namespace {
+
+/// Hands each event written (not left out) to `add` with its UID, counting those left out in
+/// `leftOut` and keeping the UIDs in `uids`, as CalendarText says.
+template <typename Add>
+void forEachWritten(const std::vector<clsEvent> &events, int *leftOut,
+                    std::vector<std::string> *uids, Add add)
 {
-    const Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
-    icalcomponent_add_property(calendar.get(),
-                               icalproperty_new_prodid(std::string(productId).c_str()));
-    const icaltimetype stamp =
-        icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
     std::unordered_map<std::string, int> seen;
     seen.reserve(events.size());
     if (uids != nullptr)
@@ -216,10 +231,52 @@ std::string CalendarText(const std::vector<clsEvent> &events, std::string_view p
         std::string uid = event.Options.Uid;
         if (uid.empty())
             uid = EventUid(event, seen[identityOf(event)]++);
-        addEvent(calendar.get(), event, uid, stamp);
+        add(event, uid);
         if (uids != nullptr)
             (*uids)[i] = std::move(uid);
     }
-    const std::unique_ptr<char, TextFree> text(icalcomponent_as_ical_string_r(calendar.get()));
-    return text ? std::string(text.get()) : std::string();
+}
+
+icaltimetype stampOf(std::time_t now)
+{
+    return icaltime_from_timet_with_zone(now, 0, icaltimezone_get_utc_timezone());
+}
+
+} // namespace
+
+std::string CalendarText(const std::vector<clsEvent> &events, std::string_view productId,
+                         std::time_t now, int *leftOut, std::vector<std::string> *uids)
+{
+    const Component calendar = newCalendar(productId);
+    const icaltimetype stamp = stampOf(now);
+    forEachWritten(events, leftOut, uids, [&](const clsEvent &event, const std::string &uid) {
+        eventsOf(event, uid, stamp, [&calendar](const std::string &, icalcomponent *vevent) {
+            icalcomponent_add_component(calendar.get(), vevent);
+        });
+    });
+    return textOf(calendar.get());
+}
+
+std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
+                                            std::string_view productId, std::time_t now,
+                                            std::vector<std::string> *uids)
+{
+    std::vector<CalendarObject> objects;
+    objects.reserve(events.size());
+    const icaltimetype stamp = stampOf(now);
+    forEachWritten(events, nullptr, uids, [&](const clsEvent &event, const std::string &uid) {
+        eventsOf(event, uid, stamp, [&](const std::string &objectUid, icalcomponent *vevent) {
+            const Component calendar = newCalendar(productId);
+            icalcomponent_add_component(calendar.get(), vevent);
+            objects.push_back(CalendarObject{objectUid, textOf(calendar.get())});
+        });
+    });
+    return objects;
+}
+
+std::vector<std::string> CalendarUids(const std::vector<clsEvent> &events)
+{
+    std::vector<std::string> uids;
+    forEachWritten(events, nullptr, &uids, [](const clsEvent &, const std::string &) {});
+    return uids;
 }

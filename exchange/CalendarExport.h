@@ -23,6 +23,25 @@
                                        int *leftOut = nullptr,
                                        std::vector<std::string> *uids = nullptr);
 
+/// One object of a calendar on a server: the UID of its one calendar event and its iCalendar
+/// text.
+struct CalendarObject
+{
+    std::string uid;
+    std::string text;
+};
+/// The objects of `events` as CalendarText writes them, one for each calendar event (an event
+/// with a "-february" part gives two), in list order; events after LastCalendarYear give none.
+/// `uids` as for CalendarText.
+[[nodiscard]] std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
+                                                          std::string_view productId,
+                                                          std::time_t now,
+                                                          std::vector<std::string> *uids = nullptr);
+
+/// The UIDs CalendarText gives `events`, in list order (empty for one left out), without the
+/// text: for the list to keep before it is saved and published.
+[[nodiscard]] std::vector<std::string> CalendarUids(const std::vector<clsEvent> &events);
+
 /// The last year a calendar file holds: libical writes no later date (a later one comes out as
 /// "00000000T000000", and no client then reads the file at all).
 inline constexpr int LastCalendarYear = 3000;

@@ -8,6 +8,7 @@
 #endif
 
 #include "ApplicationBus.h"
+#include "CalendarSync.h"
 
 #include <QMainWindow>
 #include <QPersistentModelIndex>
@@ -66,6 +67,8 @@ public:
     void ImportBirthdaysFrom(const QString &path);
     /// Asks for a file name and exports the calendar there (ExportCalendarTo).
     void ExportCalendar();
+    /// Opens the calendar sync settings; OK publishes the saved list at once.
+    void CalendarSyncSettings();
     /// Writes every event to the iCalendar file at `path` and says so.
     void ExportCalendarTo(const QString &path);
     /// Removes what a killed export left beside the last calendar file exported.
@@ -150,6 +153,7 @@ private:
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
     ApplicationBus m_bus; // where a second start finds this one
+    CalendarSync m_sync;  // publishes every save to the calendar set, if one is
     bool m_ended = false;
     bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;
@@ -164,6 +168,7 @@ private:
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileImportBirthdays = nullptr;
     QAction *mnuFileExportCalendar = nullptr;
+    QAction *mnuFileCalendarSync = nullptr;
     QAction *mnuFileExit = nullptr;
     QAction *mnuEventNewEvent = nullptr;
     QAction *mnuEventEditEvent = nullptr;

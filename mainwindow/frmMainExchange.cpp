@@ -15,6 +15,7 @@
 #include "Text.h"
 #include "VCardReader.h"
 #include "Version.h"
+#include "frmSync.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -161,4 +162,11 @@ void frmMain::ExportCalendarTo(const QString &path)
     } catch (const std::exception &error) {
         ReportError(error);
     }
+}
+
+void frmMain::CalendarSyncSettings()
+{
+    frmSync dialog(m_sync, this);
+    if (dialog.exec() == QDialog::Accepted && m_state.Saved())
+        SaveEvents(); // the list as saved, with its UIDs kept, goes to the calendar now
 }

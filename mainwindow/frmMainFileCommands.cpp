@@ -3,6 +3,9 @@
 
 #include "frmMain.h"
 
+#include "CalendarExport.h"
+#include "SyncConfig.h"
+
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "LastSeen.h"
@@ -40,7 +43,13 @@ bool frmMain::SaveEvents()
     // leaves it for the start-up to offer.
     const bool savesChanges = !m_state.Saved();
     try {
+        // A published list keeps its UIDs in the file, so that the server's objects stay its own.
+        const bool publishes = SyncIsSet();
+        if (publishes)
+            m_state.KeepUids(CalendarUids(m_state.Events()));
         const SaveOutcome outcome = ::SaveEvents(m_state, m_eventFile);
+        if (publishes)
+            m_sync.Publish(m_state.Events(), m_eventFile);
         if (savesChanges)
             RemoveRecovery(m_eventFile);
         if (!outcome.changedFileKeptAs.empty())

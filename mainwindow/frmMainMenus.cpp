@@ -31,6 +31,8 @@ void frmMain::createActions()
         makeAction("mnuFileImportBirthdays", "&Import Birthdays...", &frmMain::ImportBirthdays);
     mnuFileExportCalendar =
         makeAction("mnuFileExportCalendar", "E&xport Calendar...", &frmMain::ExportCalendar);
+    mnuFileCalendarSync =
+        makeAction("mnuFileCalendarSync", "Calendar &Sync...", &frmMain::CalendarSyncSettings);
     mnuFileExit = makeAction("mnuFileExit", "&Exit", &frmMain::mnuFileExit_Click,
                              QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -93,6 +95,7 @@ void frmMain::createMenus()
     mnuFile->addAction(mnuFilePrint);
     mnuFile->addAction(mnuFileImportBirthdays);
     mnuFile->addAction(mnuFileExportCalendar);
+    mnuFile->addAction(mnuFileCalendarSync);
     addSeparator(mnuFile, "mnuFD1");
     mnuFile->addAction(mnuFileExit);
 

@@ -109,6 +109,12 @@ void frmMain::runStartUpSteps()
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
+    // What the last run could not publish is said once, never at every save.
+    if (const QString failure = TakeSyncFailure(); !failure.isEmpty())
+        ShowMessage(
+            QStringLiteral("The calendar could not be published when Moonrill last ran:\r\n") +
+                failure,
+            MsgStyle::OkInformation, this);
     if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());
 }

@@ -29,9 +29,10 @@ ensure_locale() {
 
 # What building and running needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
+                qtkeychain-qt6-dev
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils
                clang-14 libclang-rt-14-dev systemd dpkg-dev file lintian appstream mandoc
                locales xvfb xdotool khal calcurse python3-icalendar python3-dateutil dunst
-               openbox)
+               openbox radicale python3-caldav)

@@ -132,7 +132,7 @@ rm -f "$MOONRILL_HOME/.moonrill-last-seen"
 # --help and --version answer on standard output without a display; a plain start that cannot
 # show its window says why in one line and exits 1 (not Qt's abort).
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --help); rc=$?
-check "--help: usage on standard output, exit 0" [ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup\]$' <<<"$out"
+check "--help: usage on standard output, exit 0" [ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup | sync\]$' <<<"$out"
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --version); rc=$?
 check "--version: exit 0" [ $rc -eq 0 ] && [ "$out" = "moonrill 1.0.0" ]
 err=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" 2>&1 >/dev/null) ); rc=$?

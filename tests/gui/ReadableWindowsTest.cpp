@@ -12,6 +12,7 @@
 #include "frmAbout.h"
 #include "frmBug.h"
 #include "frmFind.h"
+#include "frmSync.h"
 #include "frmLiveUpdate.h"
 #include "frmWhatsUp.h"
 
@@ -203,8 +204,10 @@ private slots:
         frmBug contact;
         frmLiveUpdate update;
         HelpViewer help({HelpTopic{1, "Contents", "Welcome."}}, window.get());
+        CalendarSync publishing;
+        frmSync sync(publishing, window.get());
         for (QWidget *other : std::initializer_list<QWidget *>{&editor, &find, &whatsUp, &about,
-                                                               &contact, &update, &help})
+                                                               &contact, &update, &help, &sync})
             QCOMPARE(unnamed(other).join(u", "_s), QString());
     }
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "HelpFile.h"
+
+#include <QDialog>
+
+class CalendarSync;
+class QLabel;
+class QLineEdit;
+class QNetworkAccessManager;
+class QPushButton;
+
+/// "Calendar Sync": where the events are published and the birthdays read, the user name and
+/// the password, with a Test button that says what the server answered. OK keeps the addresses
+/// and the user in sync.conf and the password in the desktop's keyring (or, where no keyring
+/// runs and the user agrees, for this run only).
+class frmSync final : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmSync)
+
+public:
+    frmSync(CalendarSync &sync, QWidget *owner);
+    ~frmSync() override;
+
+    static constexpr int HelpContextID = HelpCalendarSync;
+
+    void accept() override;
+
+private:
+    void cmdTest_Click();
+
+    CalendarSync &m_sync;
+    QNetworkAccessManager *m_network = nullptr;
+    QLineEdit *txtCalendar = nullptr;
+    QLineEdit *txtAddressBook = nullptr;
+    QLineEdit *txtUser = nullptr;
+    QLineEdit *txtPassword = nullptr;
+    QPushButton *cmdTest = nullptr;
+    QLabel *lblStatus = nullptr;
+};

@@ -1,0 +1,127 @@
+#include "CalendarSync.h"
+
+#include "AtomicFile.h"
+#include "CalendarPublish.h"
+#include "FileRead.h"
+#include "MoonrillError.h"
+#include "Paths.h"
+#include "SyncConfig.h"
+#include "SyncSettings.h"
+#include "Version.h"
+
+#include <ctime>
+#include <unistd.h>
+
+namespace {
+
+std::string failurePath()
+{
+    return JoinPath(ConfigFolder(), "moonrill/sync-failure");
+}
+
+} // namespace
+
+void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::string &eventFile)
+{
+    if (!SyncIsSet())
+        return;
+    if (m_publisher.Busy()) {
+        m_next = events;
+        m_nextFile = eventFile;
+        return;
+    }
+    const SyncSettings settings = SyncSettings::Read();
+    if (const QString trouble = UrlTrouble(settings.calendar); !trouble.isEmpty()) {
+        setStatus(trouble, true);
+        return;
+    }
+    QString trouble;
+    std::optional<QString> password = m_sessionPassword;
+    if (!password)
+        password = ReadSyncPassword(settings.user, settings.calendar, trouble);
+    if (!password) {
+        setStatus(QStringLiteral("No password: ") + trouble, true);
+        return;
+    }
+    try {
+        m_statePath = eventFile + std::string(PublishedSuffix);
+        const std::vector<CalendarObject> objects = CalendarObjects(
+            events, "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN", std::time(nullptr));
+        std::vector<PublishedObject> published =
+            ReadPublished(ReadWholeFile(m_statePath, {.noun = "a state file"}).value_or(""));
+        QUrl collection = settings.calendar;
+        if (!collection.path().endsWith(QLatin1Char('/')))
+            collection.setPath(collection.path() + QLatin1Char('/'));
+        connect(&m_publisher, &CalendarPublisher::finished, this, &CalendarSync::finished,
+                Qt::UniqueConnection);
+        // The plan is made before what was published is handed over.
+        std::vector<PublishStep> steps = PlanPublish(objects, published);
+        m_publisher.Start(collection, settings.user, *password, std::move(steps),
+                          std::move(published));
+    } catch (const MoonrillError &error) {
+        setStatus(QString::fromStdString(error.what()), true);
+    }
+}
+
+void CalendarSync::finished(const PublishReport &report)
+{
+    try {
+        WriteFileAtomically(m_statePath, PublishedText(m_publisher.Published()));
+    } catch (const MoonrillError &error) {
+        setStatus(QString::fromStdString(error.what()), true);
+        return;
+    }
+    QString status = QStringLiteral("Published: %1 new, %2 changed, %3 removed")
+                         .arg(report.created)
+                         .arg(report.changed)
+                         .arg(report.removed);
+    if (report.conflicts > 0 || report.failed > 0)
+        status += QStringLiteral("\n%1 changed on the server by someone else, %2 not published "
+                                 "(sent at the next save): %3")
+                      .arg(report.conflicts)
+                      .arg(report.failed)
+                      .arg(QString::fromStdString(report.firstError));
+    setStatus(status, report.conflicts > 0 || report.failed > 0);
+    if (m_next) {
+        const std::vector<clsEvent> next = std::move(*m_next);
+        m_next.reset();
+        Publish(next, m_nextFile);
+    }
+}
+
+void CalendarSync::setStatus(const QString &status, bool failure)
+{
+    m_status = status;
+    emit statusChanged(status);
+    // A failure is said at the next start, once a run; a publish that went through clears it.
+    try {
+        if (failure && !m_failureKept) {
+            KeepSyncFailure(status);
+            m_failureKept = true;
+        } else if (!failure) {
+            ::unlink(failurePath().c_str());
+        }
+    } catch (const MoonrillError &) {
+        // Only the report of the failure is lost; the publish itself is retried anyway.
+    }
+}
+
+QString TakeSyncFailure()
+{
+    try {
+        const std::optional<std::string> text =
+            ReadWholeFile(failurePath(), {.noun = "a status file", .maxBytes = 65536});
+        if (!text)
+            return {};
+        ::unlink(failurePath().c_str());
+        return QString::fromStdString(*text);
+    } catch (const MoonrillError &) {
+        return {};
+    }
+}
+
+void KeepSyncFailure(const QString &failure)
+{
+    MakeFolders(FolderOf(failurePath()));
+    WriteFileAtomically(failurePath(), failure.toStdString());
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "CalendarPublisher.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
+#ifndef Q_MOC_RUN
+#include "clsEvent.h"
+#endif
+
+/// The main window's publishing to the calendar set in sync.conf: after every save and at the
+/// start, in the background of the event loop. It says nothing in message boxes: what the last
+/// publish did is its Status(), and a failure is kept for the next start to say once.
+class CalendarSync : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// Publishes `events`, the list as saved to `eventFile`, where a calendar is set. While a
+    /// publish is under way, the list is kept and published again once it ends.
+    void Publish(const std::vector<clsEvent> &events, const std::string &eventFile);
+    /// What the last publish did, or why it could not; empty before any.
+    [[nodiscard]] const QString &Status() const { return m_status; }
+    /// A password the user gave for this run only (no keyring took it).
+    void SetSessionPassword(const QString &password) { m_sessionPassword = password; }
+
+signals:
+    void statusChanged(const QString &status);
+
+private:
+    void finished(const PublishReport &report);
+    void setStatus(const QString &status, bool failure);
+
+    CalendarPublisher m_publisher;
+    std::string m_statePath;
+    std::optional<std::vector<clsEvent>> m_next;
+    std::string m_nextFile;
+    QString m_status;
+    std::optional<QString> m_sessionPassword;
+    bool m_failureKept = false;
+};
+
+/// What the last run's publishing could not do, said once: the text, and the record removed.
+[[nodiscard]] QString TakeSyncFailure();
+/// Keeps `failure` for the next start to say.
+void KeepSyncFailure(const QString &failure);

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# "moonrill sync" against a real CalDAV server: Radicale on a free loopback port, with a
+# temporary store and a plain htpasswd user, read back with python3-caldav. A list of every type
+# is published, then edited, cut and published again; an object changed by another client is
+# left and reported; a wrong password and a stopped server change nothing and keep what is
+# pending. Usage: caldav_sync.sh PATH_TO_MOONRILL. Exits 77 (skipped) where Radicale cannot run.
+set -u
+bin=$1
+py=/usr/bin/python3
+$py -c 'import radicale, caldav' 2>/dev/null || { echo "skipped: radicale or python3-caldav is not installed"; exit 77; }
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+events="$MOONRILL_HOME/events.mrl" state="$MOONRILL_HOME/events.mrl.published"
+passed=0 failed=0
+wait_for() { # wait_for CONDITION...: up to 20 s
+    for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done
+    return 1
+}
+check() { # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+
+port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+echo 'ann:secret' > "$work/users"
+start_server() {
+    $py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpasswd \
+        --auth-htpasswd-filename "$work/users" --auth-htpasswd-encryption plain \
+        --storage-filesystem-folder "$work/store" >"$work/radicale.log" 2>&1 & server=$!
+    for _ in $(seq 50); do $py -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && return 0; sleep 0.1; done
+    echo "skipped: Radicale did not start"; cat "$work/radicale.log"; exit 77
+}
+start_server
+url="http://127.0.0.1:$port/ann/moonrill/"
+caldav() { # caldav PYTHON: runs PYTHON with `calendar`, the published calendar, as another client
+    $py -c "import caldav
+calendar = caldav.DAVClient('$url', username='ann', password='secret').calendar(url='$url')
+$1"
+}
+$py -c "import caldav; caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Moonrill', cal_id='moonrill')" \
+    || { echo "FAILED: no calendar could be made"; exit 1; }
+printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+printf 'secret\n' > "$work/password" && chmod 600 "$work/password"
+export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
+sync() { timeout 60 "$bin" sync 2>"$work/err"; }
+summaries() { caldav 'print("\n".join(sorted(str(e.icalendar_component["summary"]) + " " + str(e.icalendar_component["uid"]).endswith("-february").__str__() for e in calendar.events())))'; }
+
+# Every type, the 31st and 29 February among them; 15 events, one with a February part.
+y=$(($(date +%Y) + 1))
+{
+    for t in Once Daily Weekly Monthly Yearly Birthday "Every 2th week" "Every 3th month" "Every 2th year"; do
+        printf '$$%s$$%s-01-31$$%s$$3$$\r\n' "$t" $y "$t"
+    done
+    printf '$$Rent$$%s-01-30$$Monthly$$2$$\r\n$$Leap$$2028-02-29$$Birthday$$3$$$$2000\r\n\r\n' $y
+} > "$events"
+out=$(sync); rc=$?
+check "publish: exit 0" [ $rc -eq 0 ]
+check "publish: what it did" [ "$out" = "Published: 12 new, 0 changed, 0 removed" ]
+check "publish: the server holds every object" [ "$(summaries | wc -l)" = 12 ]
+check "publish: the 31st is each month's last day" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P3D" in e.data else 1)'
+check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 11 ]
+
+out=$(sync)
+check "again: nothing to send" [ "$out" = "Published: 0 new, 0 changed, 0 removed" ]
+
+sed -i 's/^\$\$Once\$\$/$$Once, moved$$/' "$events"
+sed -i '/^\$\$Daily\$\$/d' "$events"
+out=$(sync); rc=$?
+check "edit and delete: one changed, one removed" [ "$out" = "Published: 0 new, 1 changed, 1 removed" ] && [ $rc -eq 0 ]
+check "edit and delete: the server follows" [ "$(summaries | grep -c 'Once, moved\|Daily')" = 1 ]
+
+# Another client changes an object; Moonrill changes the same event: theirs is left, and said.
+caldav 'e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Weekly"][0]
+e.icalendar_component["summary"] = "Weekly, theirs"; e.save()'
+sed -i 's/^\$\$Weekly\$\$\(.*\)\$\$3\$\$/$$Weekly$$\1$$4$$/' "$events"
+out=$(sync); rc=$?
+check "changed on the server: exit 1" [ $rc -eq 1 ]
+check "changed on the server: said" grep -q "1 changed on the server by someone else, left as they are there" "$work/err"
+check "changed on the server: theirs stands" [ "$(summaries | grep -c 'Weekly, theirs')" = 1 ]
+
+# A wrong password and a stopped server change nothing on the server; what is pending is sent
+# at the next sync.
+cp "$state" "$work/state-before"
+sed -i 's/^\$\$Monthly\$\$\(.*\)\$\$3\$\$/$$Monthly$$\1$$5$$/' "$events"
+printf 'wrong\n' > "$work/password"
+sync; rc=$?
+check "wrong password: exit 1, said" [ $rc -eq 1 ] && grep -q "did not accept the user name and password" "$work/err"
+check "wrong password: the state is as it was" cmp -s "$state" "$work/state-before"
+printf 'secret\n' > "$work/password"
+kill $server; wait $server 2>/dev/null
+sync; rc=$?
+check "server stopped: exit 1, pending" [ $rc -eq 1 ] && grep -q "1 not published, sent at the next sync" "$work/err"
+start_server
+out=$(sync); rc=$?
+check "server back: the pending change goes" [ "$out" = "Published: 0 new, 1 changed, 0 removed" ] && [ $rc -eq 0 ]
+
+# The logon scan publishes what it saved, silently; what it could not publish is kept for the
+# window's next start, whose own save then publishes it.
+sed -i 's/^\$\$Yearly\$\$/$$Yearly, at logon$$/' "$events"
+out=$(QT_QPA_PLATFORM=offscreen timeout 20 "$bin" whatsup 2>&1); rc=$?
+check "logon: silent, exit 0" [ -z "$out" ] && [ $rc -eq 0 ]
+check "logon: the server follows" [ "$(summaries | grep -c 'Yearly, at logon')" = 1 ]
+kill $server; wait $server 2>/dev/null
+sed -i 's/^\$\$Birthday\$\$/$$Birthday, pending$$/' "$events"
+QT_QPA_PLATFORM=offscreen timeout 20 "$bin" whatsup >/dev/null 2>&1
+check "logon, server stopped: the failure is kept" [ -s "$XDG_CONFIG_HOME/moonrill/sync-failure" ]
+start_server
+QT_QPA_PLATFORM=offscreen "$bin" 2>"$work/window.err" & app=$!
+published() { [ "$(summaries | grep -c 'Birthday, pending')" = 1 ]; }
+check "window: its start publishes what was pending" wait_for published
+check "window: the failure was said, once" wait_for test ! -e "$XDG_CONFIG_HOME/moonrill/sync-failure"
+kill $app; wait $app 2>/dev/null
+
+# A password file others may read is refused; so is plain http to another machine.
+chmod 644 "$work/password"
+sync; rc=$?
+check "open password file: refused" [ $rc -eq 1 ] && grep -q "may be read by others" "$work/err"
+chmod 600 "$work/password"
+printf '[sync]\ncalendar_url=http://calendar.example.org/ann/\nuser=ann\n' > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+sync; rc=$?
+check "plain http elsewhere: refused" [ $rc -eq 1 ] && grep -q "does not use https" "$work/err"
+
+echo "caldav sync: $passed passed, $failed failed"
+[ $failed -eq 0 ]
