@@ -4,6 +4,7 @@
 #include "ContentStamp.h"
 #include "Conversions.h"
 #include "Occurrence.h"
+#include "Version.h"
 
 #include <libical/ical.h>
 
@@ -279,4 +280,9 @@ std::vector<std::string> CalendarUids(const std::vector<clsEvent> &events)
     std::vector<std::string> uids;
     forEachWritten(events, nullptr, &uids, [](const clsEvent &, const std::string &) {});
     return uids;
+}
+
+std::string MoonrillProductId()
+{
+    return "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
 }

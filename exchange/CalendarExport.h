@@ -42,6 +42,9 @@ struct CalendarObject
 /// text: for the list to keep before it is saved and published.
 [[nodiscard]] std::vector<std::string> CalendarUids(const std::vector<clsEvent> &events);
 
+/// The PRODID of Moonrill's calendars: "-//Moonrill//Moonrill " + the version + "//EN".
+[[nodiscard]] std::string MoonrillProductId();
+
 /// The last year a calendar file holds: libical writes no later date (a later one comes out as
 /// "00000000T000000", and no client then reads the file at all).
 inline constexpr int LastCalendarYear = 3000;

@@ -12,14 +12,16 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "SyncSettings.h"
 #include "Text.h"
 #include "VCardReader.h"
-#include "Version.h"
 #include "frmSync.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QProgressDialog>
 
 namespace {
@@ -116,15 +118,36 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
 
 void frmMain::ExportCalendar()
 {
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Export Calendar"),
-                                     QDir::home().filePath(QStringLiteral("Moonrill.ics")),
-                                     QStringLiteral("iCalendar files (*.ics)"));
-    if (path.isEmpty())
+    SyncSettings settings = SyncSettings::Read();
+    QFileDialog dialog(this, QStringLiteral("Export Calendar"),
+                       settings.calendarFile.isEmpty()
+                           ? QDir::home().filePath(QStringLiteral("Moonrill.ics"))
+                           : settings.calendarFile,
+                       QStringLiteral("iCalendar files (*.ics)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto *keep = new QCheckBox(QStringLiteral("Keep this file up to date"), &dialog);
+    keep->setObjectName(QStringLiteral("chkKeepUpToDate"));
+    keep->setToolTip(QStringLiteral("Rewrite this file at every save, for a calendar program "
+                                    "that subscribes to it"));
+    keep->setChecked(!settings.calendarFile.isEmpty());
+    if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
+        grid->addWidget(keep, grid->rowCount(), 0, 1, -1);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    QString path = dialog.selectedFiles().front();
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".ics");
     ExportCalendarTo(path);
+    const QString kept = keep->isChecked() ? QFileInfo(path).absoluteFilePath() : QString();
+    if (kept == settings.calendarFile)
+        return;
+    settings.calendarFile = kept;
+    try {
+        settings.Write();
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
 }
 
 void frmMain::ExportCalendarTo(const QString &path)
@@ -132,7 +155,7 @@ void frmMain::ExportCalendarTo(const QString &path)
     try {
         const std::string file = ToBytes(path);
         clearKilledExports(file);
-        const std::string productId = "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN";
+        const std::string productId = MoonrillProductId();
         int leftOut = 0;
         std::vector<std::string> uids;
         WriteFileAtomically(

@@ -25,6 +25,7 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
         auto *edit = new QLineEdit(text, this);
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMinimumWidth(360);
+        edit->setCursorPosition(0); // a long address shows where it begins
         form->addRow(QString::fromLatin1(label), edit);
         return edit;
     };
@@ -87,8 +88,10 @@ void frmSync::cmdTest_Click()
 
 void frmSync::accept()
 {
-    SyncSettings settings{QUrl(txtCalendar->text().trimmed()),
-                          QUrl(txtAddressBook->text().trimmed()), txtUser->text().trimmed()};
+    SyncSettings settings = SyncSettings::Read();
+    settings.calendar = QUrl(txtCalendar->text().trimmed());
+    settings.addressBook = QUrl(txtAddressBook->text().trimmed());
+    settings.user = txtUser->text().trimmed();
     for (const QUrl &url : {settings.calendar, settings.addressBook}) {
         if (const QString trouble = UrlTrouble(url); !url.isEmpty() && !trouble.isEmpty()) {
             ShowMessage(std::string_view(trouble.toStdString()), MsgStyle::OkCritical, this);

@@ -7,7 +7,6 @@
 #include "Paths.h"
 #include "SyncConfig.h"
 #include "SyncSettings.h"
-#include "Version.h"
 
 #include <ctime>
 #include <unistd.h>
@@ -45,8 +44,8 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
     }
     try {
         m_statePath = eventFile + std::string(PublishedSuffix);
-        const std::vector<CalendarObject> objects = CalendarObjects(
-            events, "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN", std::time(nullptr));
+        const std::vector<CalendarObject> objects =
+            CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
         std::vector<PublishedObject> published =
             ReadPublished(ReadWholeFile(m_statePath, {.noun = "a state file"}).value_or(""));
         QUrl collection = settings.calendar;

@@ -10,7 +10,6 @@
 #include "SingleInstance.h"
 #include "SyncConfig.h"
 #include "SyncSettings.h"
-#include "Version.h"
 
 #include <ctime>
 #include <sstream>
@@ -52,9 +51,8 @@ int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds l
             return 1;
         }
         std::vector<std::string> uids;
-        const std::vector<CalendarObject> objects = CalendarObjects(
-            state.Events(), "-//Moonrill//Moonrill " + ProgramVersionText() + "//EN",
-            std::time(nullptr), &uids);
+        const std::vector<CalendarObject> objects =
+            CalendarObjects(state.Events(), MoonrillProductId(), std::time(nullptr), &uids);
         if (state.KeepUids(uids))
             (void)SaveEvents(state, path);
         const std::string statePath = path + std::string(PublishedSuffix);

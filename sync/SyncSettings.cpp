@@ -37,7 +37,9 @@ QString finish(QKeychain::Job &job)
         return {};
     if (job.error() == QKeychain::NoBackendAvailable)
         return QStringLiteral("No keyring service runs on this desktop");
-    return job.errorString();
+    if (job.error() == QKeychain::EntryNotFound)
+        return QStringLiteral("the keyring holds none for %1").arg(job.key());
+    return QStringLiteral("the keyring could not be read (%1)").arg(job.errorString());
 }
 
 } // namespace
@@ -47,7 +49,8 @@ SyncSettings SyncSettings::Read()
     const QSettings file(QString::fromStdString(SyncConfigPath()), QSettings::IniFormat);
     return SyncSettings{QUrl(file.value(QStringLiteral("sync/calendar_url")).toString()),
                         QUrl(file.value(QStringLiteral("sync/addressbook_url")).toString()),
-                        file.value(QStringLiteral("sync/user")).toString()};
+                        file.value(QStringLiteral("sync/user")).toString(),
+                        file.value(QStringLiteral("sync/calendar_file")).toString()};
 }
 
 void SyncSettings::Write() const
@@ -57,7 +60,8 @@ void SyncSettings::Write() const
         return std::string(key) + "=" + value.toStdString() + "\n";
     };
     const std::string text = "[sync]\n" + line("calendar_url", calendar.toString()) +
-                             line("addressbook_url", addressBook.toString()) + line("user", user);
+                             line("addressbook_url", addressBook.toString()) + line("user", user) +
+                             line("calendar_file", calendarFile);
     MakeFolders(FolderOf(SyncConfigPath()));
     WriteFileAtomically(SyncConfigPath(), text);
 }

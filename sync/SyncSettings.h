@@ -6,12 +6,14 @@
 #include <optional>
 
 /// Where the events are published and the birthdays read: $XDG_CONFIG_HOME/moonrill/sync.conf,
-/// an INI file with [sync] calendar_url, addressbook_url and user. The password is never in it.
+/// an INI file with [sync] calendar_url, addressbook_url and user, and calendar_file, the
+/// exported calendar file kept up to date at every save. The password is never in it.
 struct SyncSettings
 {
     QUrl calendar;
     QUrl addressBook;
     QString user;
+    QString calendarFile;
 
     [[nodiscard]] static SyncSettings Read();
     /// Writes the file atomically; throws a MoonrillError naming it when it cannot.

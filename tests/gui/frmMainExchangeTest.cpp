@@ -4,6 +4,7 @@
 
 #include "EventListModel.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 
 #include <sys/wait.h>
@@ -106,6 +107,31 @@ private slots:
         QVERIFY(text.contains("SUMMARY:Mum"));
         QVERIFY(text.contains("DESCRIPTION:Year of birth: 1956"));
         QVERIFY(window->State().Saved());
+    }
+
+    void anExportKeptUpToDateIsRewrittenAtEverySave()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        const QString path = home->home.filePath(u"kept.ics"_s);
+        for (const bool keepIt : {true, false}) {
+            ModalScript<QFileDialog> dialog({[&](QFileDialog &d) {
+                auto *keep = d.findChild<QCheckBox *>(u"chkKeepUpToDate"_s);
+                QCOMPARE(keep->isChecked(), !keepIt); // as the last export left it
+                keep->setChecked(keepIt);
+                d.setOption(
+                    QFileDialog::DontConfirmOverwrite); // the second export replaces the first
+                d.selectFile(path);
+                static_cast<QDialog &>(d).accept();
+            }});
+            action(*window, "mnuFileExportCalendar")->trigger();
+            QVERIFY(dialog.done());
+            window->State().Insert(
+                {keepIt ? "Dentist again" : "Not kept", Date::today(), "Once", 3, "3", ""},
+                Date::today());
+            window->SaveEvents();
+            QCOMPARE(readFile(path).contains("SUMMARY:Dentist again"), true);
+            QCOMPARE(readFile(path).contains("SUMMARY:Not kept"), false);
+        }
     }
 
     void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
