@@ -9,6 +9,7 @@
 
 #include "ApplicationBus.h"
 #include "CalendarSync.h"
+#include "SyncSettings.h"
 
 #include <QMainWindow>
 #include <QPersistentModelIndex>
@@ -115,6 +116,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// The birthdays of the address book on the server (Import Birthdays with one set).
+    void importBirthdaysFromServer(const SyncSettings &settings);
+    /// The birthdays of the vCard text `content`, read from `source` (a file, an address).
+    void importBirthdaysFromText(const std::string &content, const std::string &source);
     QAction *makeAction(const char *name, const char *caption, void (frmMain::*command)(),
                         const QKeySequence &shortcut = {});
     void createActions();

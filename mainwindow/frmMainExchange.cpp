@@ -3,9 +3,11 @@
 
 #include "frmMain.h"
 
+#include "AddressBook.h"
 #include "AtomicFile.h"
 #include "BirthdayImport.h"
 #include "CalendarExport.h"
+#include "CalendarPublisher.h"
 #include "Conversions.h"
 #include "EventListModel.h"
 #include "FileRead.h"
@@ -19,9 +21,12 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QProgressDialog>
 
 namespace {
@@ -57,11 +62,62 @@ void frmMain::ClearKilledExports()
 
 void frmMain::ImportBirthdays()
 {
+    const SyncSettings settings = SyncSettings::Read();
+    if (!settings.addressBook.isEmpty() &&
+        ShowMessage(QStringLiteral("Import the birthdays of the address book at %1?\r\nNo picks "
+                                   "a file instead.")
+                        .arg(settings.addressBook.toString()),
+                    MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
+        importBirthdaysFromServer(settings);
+        return;
+    }
     const QString path =
         QFileDialog::getOpenFileName(this, QStringLiteral("Import Birthdays"), QDir::homePath(),
                                      QStringLiteral("Address books (*.vcf *.vcard)"));
     if (!path.isEmpty())
         ImportBirthdaysFrom(path);
+}
+
+void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
+{
+    QString trouble = UrlTrouble(settings.addressBook);
+    const std::optional<QString> password =
+        trouble.isEmpty() ? m_sync.Password(settings.user, settings.addressBook, trouble)
+                          : std::nullopt;
+    if (!password) {
+        ShowMessage(trouble, MsgStyle::OkCritical, this);
+        return;
+    }
+    // The answer comes in the event loop, with a Cancel; the window never waits on the network.
+    QNetworkAccessManager network;
+    QProgressDialog progress(QStringLiteral("Reading the address book on the server..."),
+                             QStringLiteral("Cancel"), 0, 0, this);
+    progress.setWindowTitle(QStringLiteral("Import Birthdays"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    QNetworkReply *reply = RequestCards(network, settings.addressBook, settings.user, *password);
+    QEventLoop loop;
+    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    connect(&progress, &QProgressDialog::canceled, reply, &QNetworkReply::abort);
+    loop.exec();
+    progress.reset();
+    reply->deleteLater();
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reply->error() == QNetworkReply::OperationCanceledError)
+        return;
+    if (status != 207) {
+        ShowMessage(
+            QStringLiteral("The address book could not be read: %1")
+                .arg(status == 0
+                         ? reply->errorString()
+                         : QStringLiteral("the server answered %1 %2")
+                               .arg(status)
+                               .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
+                                        .toString())),
+            MsgStyle::OkCritical, this);
+        return;
+    }
+    importBirthdaysFromText(CardsOf(reply->readAll()), ToBytes(settings.addressBook.toString()));
 }
 
 void frmMain::ImportBirthdaysFrom(const QString &path)
@@ -70,6 +126,15 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
         const std::string file = ToBytes(path);
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "an address book", .maxBytes = MaxAddressBookBytes});
+        importBirthdaysFromText(content.value_or(std::string()), file);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::importBirthdaysFromText(const std::string &content, const std::string &source)
+{
+    try {
         // A large book shows its progress and can be stopped; a small one is read before the
         // dialog would show.
         QProgressDialog progress(QStringLiteral("Reading the address book..."),
@@ -77,18 +142,15 @@ void frmMain::ImportBirthdaysFrom(const QString &path)
         progress.setWindowTitle(QStringLiteral("Import Birthdays"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
-        const VCardBook book =
-            content ? ReadVCards(*content,
-                                 [&progress](size_t read, size_t total) {
-                                     progress.setValue(static_cast<int>(read * 1000 / total));
-                                     return !progress.wasCanceled();
-                                 })
-                    : VCardBook{};
+        const VCardBook book = ReadVCards(content, [&progress](size_t read, size_t total) {
+            progress.setValue(static_cast<int>(read * 1000 / total));
+            return !progress.wasCanceled();
+        });
         progress.reset();
         if (book.cancelled)
             return;
         if (!book.isAddressBook) {
-            ShowMessage(std::string_view(file + " is not an address book: it holds no contact."),
+            ShowMessage(std::string_view(source + " is not an address book: it holds no contact."),
                         MsgStyle::OkCritical, this);
             return;
         }

@@ -35,9 +35,7 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
         return;
     }
     QString trouble;
-    std::optional<QString> password = m_sessionPassword;
-    if (!password)
-        password = ReadSyncPassword(settings.user, settings.calendar, trouble);
+    const std::optional<QString> password = Password(settings.user, settings.calendar, trouble);
     if (!password) {
         setStatus(QStringLiteral("No password: ") + trouble, true);
         return;
@@ -60,6 +58,12 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
     } catch (const MoonrillError &error) {
         setStatus(QString::fromStdString(error.what()), true);
     }
+}
+
+std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,
+                                              QString &trouble) const
+{
+    return m_sessionPassword ? m_sessionPassword : ReadSyncPassword(user, url, trouble);
 }
 
 void CalendarSync::finished(const PublishReport &report)

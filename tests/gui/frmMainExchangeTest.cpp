@@ -6,6 +6,12 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,6 +24,63 @@ QString contacts()
 {
     return QStringLiteral(MOONRILL_TEST_DATA "/contacts.vcf");
 }
+
+/// Radicale, the CalDAV/CardDAV server from Debian, on a free loopback port with a store of its
+/// own and the plain user ann:secret, for as long as the object lives.
+class Radicale
+{
+public:
+    Radicale()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        m_port = probe.serverPort();
+        probe.close();
+        writeFile(m_folder.filePath(u"users"_s), "ann:secret\n");
+        m_server.start(u"/usr/bin/python3"_s,
+                       {u"-m"_s, u"radicale"_s, u"--config"_s, QString(), u"--server-hosts"_s,
+                        u"127.0.0.1:%1"_s.arg(m_port), u"--auth-type"_s, u"htpasswd"_s,
+                        u"--auth-htpasswd-filename"_s, m_folder.filePath(u"users"_s),
+                        u"--auth-htpasswd-encryption"_s, u"plain"_s,
+                        u"--storage-filesystem-folder"_s, m_folder.filePath(u"store"_s)});
+        m_server.waitForStarted(5000);
+        for (int i = 0; i < 50 && m_server.state() == QProcess::Running; ++i) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, m_port);
+            if ((m_running = socket.waitForConnected(100)))
+                break;
+            QTest::qWait(100);
+        }
+    }
+    ~Radicale()
+    {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+    [[nodiscard]] bool running() const { return m_running; }
+    [[nodiscard]] QUrl url(const QString &path) const
+    {
+        return QUrl(u"http://127.0.0.1:%1/ann/%2"_s.arg(m_port).arg(path));
+    }
+    /// Sends one request as ann; its HTTP status.
+    int send(const QByteArray &method, const QUrl &url, const QByteArray &body)
+    {
+        QNetworkRequest request(url);
+        request.setRawHeader("Authorization", "Basic " + QByteArray("ann:secret").toBase64());
+        QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
+        QSignalSpy done(reply, &QNetworkReply::finished);
+        done.wait(5000);
+        reply->deleteLater();
+        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_server;
+    QNetworkAccessManager m_network;
+    quint16 m_port = 0;
+    bool m_running = false;
+};
 
 } // namespace
 
@@ -132,6 +195,49 @@ private slots:
             QCOMPARE(readFile(path).contains("SUMMARY:Dentist again"), true);
             QCOMPARE(readFile(path).contains("SUMMARY:Not kept"), false);
         }
+    }
+
+    void birthdaysComeFromTheAddressBookOnTheServer()
+    {
+        Radicale server;
+        if (!server.running())
+            QSKIP("Radicale (python3 -m radicale) could not start here");
+        const QUrl book = server.url(u"contacts/"_s);
+        QCOMPARE(server.send("MKCOL", book,
+                             "<?xml version=\"1.0\"?><mkcol xmlns=\"DAV:\" xmlns:C=\""
+                             "urn:ietf:params:xml:ns:carddav\"><set><prop><resourcetype>"
+                             "<collection/><C:addressbook/></resourcetype></prop></set></mkcol>"),
+                 201);
+        for (const char *card :
+             {"UID:1\r\nN:;Ann;;;\r\nFN:Ann\r\nBDAY:1990-03-04", "UID:2\r\nN:;Bob;;;\r\nFN:Bob",
+              "UID:3\r\nN:;;;;\r\nFN:\r\nORG:Acme Inc.\r\nBDAY:--0229"})
+            QCOMPARE(server.send("PUT", server.url(u"contacts/%1.vcf"_s.arg(card[4])),
+                                 QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\n") + card +
+                                     "\r\nEND:VCARD\r\n"),
+                     201);
+        start("");
+        writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
+                  "[sync]\naddressbook_url=" + book.toString().toUtf8() + "\nuser=ann\n");
+        const QString password = home->config.filePath(u"password"_s);
+        writeFile(password, "secret\n");
+        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        for (int round = 0; round < 2; ++round) {
+            answers->answers = {MsgAnswer::Yes};
+            window->ImportBirthdays();
+            QCOMPARE(answers->texts().value(0), u"Import the birthdays of the address book at "_s +
+                                                    book.toString() +
+                                                    u"?\nNo picks a file instead."_s);
+            // A second import adds nothing twice.
+            QCOMPARE(answers->texts().value(1),
+                     round == 0 ? u"Birthdays imported: 2\nAlready in the list: 0\n"
+                                  "Contacts without a birthday: 1"_s
+                                : u"Birthdays imported: 0\nAlready in the list: 2\n"
+                                  "Contacts without a birthday: 1"_s);
+            answers->shown.clear();
+        }
+        QCOMPARE(column(*window, 0).size(), 2);
+        QVERIFY(column(*window, 0).contains(u"Acme Inc."_s));
     }
 
     void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
