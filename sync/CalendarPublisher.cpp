@@ -29,6 +29,13 @@ QNetworkRequest requestFor(const QUrl &collection, const std::string &uid, const
 
 } // namespace
 
+QUrl CollectionOf(QUrl calendar)
+{
+    if (!calendar.path().endsWith(QLatin1Char('/')))
+        calendar.setPath(calendar.path() + QLatin1Char('/'));
+    return calendar;
+}
+
 QString UrlTrouble(const QUrl &url)
 {
     if (!url.isValid() || url.host().isEmpty())

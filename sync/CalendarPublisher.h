@@ -80,5 +80,8 @@ private:
                                          std::vector<PublishedObject> &published,
                                          std::chrono::milliseconds longest);
 
+/// The collection URL of `calendar` as requests name resources in it: ending in "/".
+[[nodiscard]] QUrl CollectionOf(QUrl calendar);
+
 /// Why `url` may not carry a password: empty when it may (https, or plain http to this machine).
 [[nodiscard]] QString UrlTrouble(const QUrl &url);

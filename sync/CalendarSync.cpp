@@ -46,9 +46,7 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
             CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
         std::vector<PublishedObject> published =
             ReadPublished(ReadWholeFile(m_statePath, {.noun = "a state file"}).value_or(""));
-        QUrl collection = settings.calendar;
-        if (!collection.path().endsWith(QLatin1Char('/')))
-            collection.setPath(collection.path() + QLatin1Char('/'));
+        const QUrl collection = CollectionOf(settings.calendar);
         connect(&m_publisher, &CalendarPublisher::finished, this, &CalendarSync::finished,
                 Qt::UniqueConnection);
         // The plan is made before what was published is handed over.

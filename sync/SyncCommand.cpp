@@ -16,6 +16,9 @@
 
 namespace {
 
+/// The status of a sync that left the list to the window that runs (and publishes it itself).
+constexpr int AnotherRuns = 2;
+
 int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds longest)
 {
     try {
@@ -41,7 +44,7 @@ int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds l
         const SingleInstance instance(folder);
         if (!instance.isOnlyInstance()) {
             errors << "moonrill: Moonrill is running: close it, then sync\n";
-            return 1;
+            return AnotherRuns;
         }
         const std::string path = JoinPath(folder, EventFileName);
         EventState state;
@@ -58,9 +61,7 @@ int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds l
         const std::string statePath = path + std::string(PublishedSuffix);
         std::vector<PublishedObject> published =
             ReadPublished(ReadWholeFile(statePath, {.noun = "a state file"}).value_or(""));
-        QUrl collection = settings.calendar;
-        if (!collection.path().endsWith(QLatin1Char('/')))
-            collection.setPath(collection.path() + QLatin1Char('/'));
+        const QUrl collection = CollectionOf(settings.calendar);
         const PublishReport report =
             PublishSteps(collection, settings.user, *password, PlanPublish(objects, published),
                          published, longest);
@@ -92,6 +93,7 @@ void PublishAfterLogonScan()
 {
     std::ostringstream out;
     std::ostringstream errors;
-    if (runSync(out, errors, std::chrono::seconds(5)) != 0)
+    // A window that runs publishes its own saves; only a publish that failed is said.
+    if (runSync(out, errors, std::chrono::seconds(5)) == 1)
         KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());
 }

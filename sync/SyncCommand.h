@@ -6,7 +6,8 @@
 /// $XDG_CONFIG_HOME/moonrill/sync.conf ([sync] calendar_url, user), with the password in the
 /// file MOONRILL_SYNC_PASSWORD_FILE names (private to the user). Says what it did on `out`
 /// ("Published: N new, M changed, K removed") and what went wrong on `errors`; returns the exit
-/// status: 0 only when the server mirrors the list. QtCore's application object must exist.
+/// status: 0 only when the server mirrors the list, 2 when the window runs (whose saves publish).
+/// QtCore's application object must exist.
 [[nodiscard]] int RunSyncCommand(std::ostream &out, std::ostream &errors);
 
 /// The logon scan's publish, after it saved: the same, silent, given at most five seconds; what
