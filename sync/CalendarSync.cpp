@@ -8,6 +8,8 @@
 #include "SyncConfig.h"
 #include "SyncSettings.h"
 
+#include <QtConcurrent/QtConcurrentRun>
+
 #include <ctime>
 #include <unistd.h>
 
@@ -24,7 +26,7 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
 {
     if (!SyncIsSet())
         return;
-    if (m_publisher.Busy()) {
+    if (m_publisher.Busy() || m_planning.isRunning()) {
         m_next = events;
         m_nextFile = eventFile;
         return;
@@ -40,22 +42,35 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
         setStatus(QStringLiteral("No password: ") + trouble, true);
         return;
     }
-    try {
-        m_statePath = eventFile + std::string(PublishedSuffix);
-        const std::vector<CalendarObject> objects =
-            CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
-        std::vector<PublishedObject> published =
-            ReadPublished(ReadWholeFile(m_statePath, {.noun = "a state file"}).value_or(""));
-        const QUrl collection = CollectionOf(settings.calendar);
-        connect(&m_publisher, &CalendarPublisher::finished, this, &CalendarSync::finished,
-                Qt::UniqueConnection);
-        // The plan is made before what was published is handed over.
-        std::vector<PublishStep> steps = PlanPublish(objects, published);
-        m_publisher.Start(collection, settings.user, *password, std::move(steps),
-                          std::move(published));
-    } catch (const MoonrillError &error) {
-        setStatus(QString::fromStdString(error.what()), true);
-    }
+    m_statePath = eventFile + std::string(PublishedSuffix);
+    // The objects are written and compared on a worker thread, over a copy of the list: for a
+    // long list that takes longer than a window may wait.
+    m_planning.setFuture(QtConcurrent::run([events, statePath = m_statePath]() -> Plan {
+        try {
+            const std::vector<CalendarObject> objects =
+                CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
+            std::vector<PublishedObject> published =
+                ReadPublished(ReadWholeFile(statePath, {.noun = "a state file"}).value_or(""));
+            std::vector<PublishStep> steps = PlanPublish(objects, published);
+            return Plan{std::move(steps), std::move(published), {}};
+        } catch (const MoonrillError &error) {
+            return Plan{{}, {}, error.what()};
+        }
+    }));
+    disconnect(&m_planning, nullptr, this, nullptr);
+    connect(&m_planning, &QFutureWatcher<Plan>::finished, this,
+            [this, collection = CollectionOf(settings.calendar), user = settings.user,
+             password = *password] {
+                Plan plan = m_planning.result();
+                if (!plan.trouble.empty()) {
+                    setStatus(QString::fromStdString(plan.trouble), true);
+                    return;
+                }
+                connect(&m_publisher, &CalendarPublisher::finished, this, &CalendarSync::finished,
+                        Qt::UniqueConnection);
+                m_publisher.Start(collection, user, password, std::move(plan.steps),
+                                  std::move(plan.published));
+            });
 }
 
 std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,

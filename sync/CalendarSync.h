@@ -2,6 +2,7 @@
 
 #include "CalendarPublisher.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
@@ -37,9 +38,18 @@ signals:
     void statusChanged(const QString &status);
 
 private:
+    /// What a publish sends, made away from the window; `trouble` where it could not be.
+    struct Plan
+    {
+        std::vector<PublishStep> steps;
+        std::vector<PublishedObject> published;
+        std::string trouble;
+    };
+
     void finished(const PublishReport &report);
     void setStatus(const QString &status, bool failure);
 
+    QFutureWatcher<Plan> m_planning;
     CalendarPublisher m_publisher;
     std::string m_statePath;
     std::optional<std::vector<clsEvent>> m_next;
