@@ -116,9 +116,13 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                 continue;
             EventLineView event{*fields, false, {}};
             event.Moved = *next != fields->StartingOn;
-            if (event.Moved) // the day the date was meant for goes with it (a line may not say it)
-                event.Options.Day = DayKeptBeside(
-                    *next, fields->Occurs, IntendedDay(fields->StartingOn, fields->Options.Day));
+            // The day the date was meant for goes with it (a line may not say it); only the 29th
+            // to the 31st can be cut short.
+            if (event.Moved) {
+                const int day = IntendedDay(fields->StartingOn, fields->Options.Day);
+                if (day > 28)
+                    event.Options.Day = DayKeptBeside(*next, fields->Occurs, day);
+            }
             event.StartingOn = *next;
             const size_t end = static_cast<size_t>(line.data() - content.data()) + line.size();
             if (!event.Moved && event.Canonical && content.substr(end, 2) == EventLineEnd)

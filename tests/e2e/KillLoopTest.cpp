@@ -50,7 +50,10 @@ pid_t startScan(const std::string &folder)
     const ScopedEnv home("MOONRILL_HOME", folder);
     const ScopedEnv config("XDG_CONFIG_HOME", folder);
     const ScopedEnv locks("XDG_RUNTIME_DIR", runtime.path());
-    const ScopedEnv display("QT_QPA_PLATFORM", "nosuchplatform");
+    // No display, as a terminal has none: the scan prints what it has to show.
+    const ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    const ScopedEnv x("DISPLAY", std::nullopt);
+    const ScopedEnv wayland("WAYLAND_DISPLAY", std::nullopt);
     std::string program = MOONRILL_PROGRAM;
     std::string argument = "whatsup";
     char *argv[] = {program.data(), argument.data(), nullptr};
