@@ -32,11 +32,15 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
         const size_t end = text.find("$$");
         const std::string_view field = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 2);
+        // A field with a "$" at either edge would run into its neighbour's separator when
+        // written back, and be read otherwise: such a field is no value.
+        if (field.empty() || field.front() == '$' || field.back() == '$')
+            continue;
         if (field.starts_with(DayName) && options.Day == 0)
             options.Day = dayOf(field.substr(DayName.size()), date);
         else if (field.starts_with(UidName) && field.size() > UidName.size() && options.Uid.empty())
             options.Uid = field.substr(UidName.size());
-        else if (!field.empty() && !field.starts_with(DayName) && !field.starts_with(UidName))
+        else if (!field.starts_with(DayName) && !field.starts_with(UidName))
             options.Unknown += options.Unknown.empty() ? field : "$$" + std::string(field);
     }
     return options;
