@@ -73,22 +73,8 @@ void CalendarPublisher::sendNext()
     constexpr int InFlight = 6;
     while (m_waiting < InFlight && m_next < m_steps.size()) {
         const PublishStep &step = m_steps[m_next++];
-        QNetworkRequest request = requestFor(m_collection, step.uid, m_auth);
-        if (step.kind == PublishStep::Kind::Create)
-            request.setRawHeader("If-None-Match", "*");
-        else if (!step.etag.empty())
-            request.setRawHeader("If-Match", QByteArray::fromStdString(step.etag));
-        QNetworkReply *reply = step.kind == PublishStep::Kind::Remove
-                                   ? m_network.deleteResource(request)
-                                   : m_network.put(request, QByteArray::fromStdString(step.text));
-        ++m_waiting;
-        ++m_report.requests;
-        connect(reply, &QNetworkReply::finished, this, [this, reply, &step] {
-            reply->deleteLater();
-            answered(step, *reply);
-            --m_waiting;
-            sendNext();
-        });
+        track(send(step, QByteArray::fromStdString(step.etag)),
+              [this, &step](const QNetworkReply &reply) { answered(step, reply, false); });
     }
     if (m_waiting > 0 || !m_busy)
         return;
@@ -102,12 +88,59 @@ void CalendarPublisher::sendNext()
     emit finished(m_report);
 }
 
-/// Takes the server's answer to `step` into `report` and `kept`.
-void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply)
+QNetworkReply *CalendarPublisher::send(const PublishStep &step, const QByteArray &etag)
+{
+    QNetworkRequest request = requestFor(m_collection, step.uid, m_auth);
+    // A new object goes only where none stands; a known one only over the version we know.
+    if (!etag.isEmpty())
+        request.setRawHeader("If-Match", etag);
+    else if (step.kind == PublishStep::Kind::Create)
+        request.setRawHeader("If-None-Match", "*");
+    return step.kind == PublishStep::Kind::Remove
+               ? m_network.deleteResource(request)
+               : m_network.put(request, QByteArray::fromStdString(step.text));
+}
+
+void CalendarPublisher::track(QNetworkReply *reply,
+                              std::function<void(const QNetworkReply &)> answer)
+{
+    ++m_waiting;
+    ++m_report.requests;
+    connect(reply, &QNetworkReply::finished, this, [this, reply, answer = std::move(answer)] {
+        reply->deleteLater();
+        answer(*reply);
+        --m_waiting;
+        sendNext();
+    });
+}
+
+/// An object we meant to create already stands under its UID's name. The UID is one Moonrill
+/// made for this event, so it is ours: put by a publish whose answer never came back (the server
+/// went down after storing it, or a logon scan's publish ran out of time), or with a state file
+/// that was lost. It is taken over, over the version the server has now.
+void CalendarPublisher::adopt(const PublishStep &step)
+{
+    track(m_network.head(requestFor(m_collection, step.uid, m_auth)),
+          [this, &step](const QNetworkReply &head) {
+              const QByteArray etag = head.rawHeader("ETag");
+              if (head.error() != QNetworkReply::NoError || etag.isEmpty()) {
+                  answered(step, head, true);
+                  return;
+              }
+              track(send(step, etag),
+                    [this, &step](const QNetworkReply &reply) { answered(step, reply, true); });
+          });
+}
+
+/// Takes the server's answer to `step` into `report` and `kept`; `adopting` when the step's
+/// object was found already standing on the server.
+void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply, bool adopting)
 {
     const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool remove = step.kind == PublishStep::Kind::Remove;
-    if (status == 412) {
+    if (status == 412 && step.kind == PublishStep::Kind::Create && !adopting) {
+        adopt(step);
+    } else if (status == 412) {
         // Someone changed or removed it on the server: theirs stands, and is said. The text we
         // meant is recorded with the ETag we knew, so that it is said again only when the list
         // changes the event, and never put over theirs without If-Match.

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -58,7 +59,10 @@ signals:
 
 private:
     void sendNext();
-    void answered(const PublishStep &step, const QNetworkReply &reply);
+    QNetworkReply *send(const PublishStep &step, const QByteArray &etag);
+    void track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer);
+    void adopt(const PublishStep &step);
+    void answered(const PublishStep &step, const QNetworkReply &reply, bool adopting);
 
     QNetworkAccessManager m_network;
     QUrl m_collection;

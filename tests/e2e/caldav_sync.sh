@@ -3,9 +3,10 @@
 # temporary store and a plain htpasswd user, read back with python3-caldav. A list of every type
 # is published, then edited, cut and published again; an object changed by another client is
 # left and reported; a wrong password and a stopped server change nothing and keep what is
-# pending. Usage: caldav_sync.sh PATH_TO_MOONRILL. Exits 77 (skipped) where Radicale cannot run.
+# pending. Usage: caldav_sync.sh PATH_TO_MOONRILL PATH_TO_MOONRILL_DATES. Exits 77 (skipped)
+# where Radicale cannot run.
 set -u
-bin=$1
+bin=$1 dates=$2
 py=/usr/bin/python3
 $py -c 'import radicale, caldav' 2>/dev/null || { echo "skipped: radicale or python3-caldav is not installed"; exit 77; }
 work=$(mktemp -d)
@@ -61,9 +62,21 @@ check "publish: what it did" [ "$out" = "Published: 12 new, 0 changed, 0 removed
 check "publish: the server holds every object" [ "$(summaries | wc -l)" = 12 ]
 check "publish: the 31st is each month's last day" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P3D" in e.data else 1)'
 check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 11 ]
+# What the server shows, date by date over three years and alarm by alarm, is Moonrill's own.
+today=$(date +%F)
+"$dates" "$events" "$today" "$(date -d "$today + 3 years - 1 day" +%F)" "$work"
+check "publish: the server shows Moonrill's dates and alarms" $py "$(dirname "$0")/../exchange/calendar_clients.py" \
+    "$work" "$today" "$(date -d "$today + 3 years - 1 day" +%F)" --server "$url" ann secret
 
 out=$(sync)
 check "again: nothing to send" [ "$out" = "Published: 0 new, 0 changed, 0 removed" ]
+
+# Without the state file (lost, or a publish whose answers never came), the objects standing on
+# the server under the list's UIDs are taken over, not doubled and not called someone else's.
+mv "$state" "$work/state-lost"
+out=$(sync); rc=$?
+check "state lost: taken over" [ "$out" = "Published: 12 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
+check "state lost: nothing twice" [ "$(summaries | wc -l)" = 12 ]
 
 sed -i 's/^\$\$Once\$\$/$$Once, moved$$/' "$events"
 sed -i '/^\$\$Daily\$\$/d' "$events"
@@ -112,6 +125,26 @@ published() { [ "$(summaries | grep -c 'Birthday, pending')" = 1 ]; }
 check "window: its start publishes what was pending" wait_for published
 check "window: the failure was said, once" wait_for test ! -e "$XDG_CONFIG_HOME/moonrill/sync-failure"
 kill $app; wait $app 2>/dev/null
+
+# The server goes down in the middle of a long publish: what it took is kept as published, the
+# rest is sent at the next sync, and nothing stands twice.
+export MOONRILL_HOME="$work/bulk"
+mkdir -p "$MOONRILL_HOME"
+for i in $(seq 400); do printf '$$Task %s$$%s-03-%02d$$Weekly$$1$$\r\n' "$i" $y $((i % 28 + 1)); done > "$MOONRILL_HOME/events.mrl"
+$py -c "import caldav; caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Bulk', cal_id='bulk')"
+printf '[sync]\ncalendar_url=http://127.0.0.1:%s/ann/bulk/\nuser=ann\n' "$port" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+stored() { find "$work/store/collection-root/ann/bulk" -maxdepth 1 -name '*.ics' 2>/dev/null | wc -l; }
+sync >/dev/null & syncer=$!
+for _ in $(seq 400); do [ "$(stored)" -ge 100 ] && break; sleep 0.05; done
+kill -9 $server; wait $server 2>/dev/null
+wait $syncer; rc=$?
+taken=$(wc -l < "$MOONRILL_HOME/events.mrl.published")
+check "stopped mid-publish: exit 1, the rest pending" [ $rc -eq 1 ] && [ "$taken" -lt 400 ] \
+    && grep -q "$((400 - taken)) not published, sent at the next sync" "$work/err"
+start_server
+out=$(sync); rc=$?
+check "stopped mid-publish: the rest goes next time" [ "$out" = "Published: $((400 - taken)) new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
+check "stopped mid-publish: every event once" [ "$(stored)" = 400 ]
 
 # A password file others may read is refused; so is plain http to another machine.
 chmod 644 "$work/password"

@@ -10,6 +10,7 @@
 #include "EventFile.h"
 #include "EventState.h"
 #include "Occurrence.h"
+#include "OwnDates.h"
 #include "TempFolder.h"
 
 #include <libical/ical.h>
@@ -21,23 +22,6 @@
 #include <set>
 
 namespace {
-
-/// The dates Moonrill gives an event from `from` up to `to`, stepping from its stored date (an
-/// unknown type keeps its date, which may have passed).
-std::set<Date> ownDates(const clsEvent &event, Date from, Date to)
-{
-    std::set<Date> dates;
-    const int day = IntendedDay(event.StartingOn, event.Options.Day);
-    for (std::optional<Date> d = event.StartingOn; d && *d <= to;) {
-        if (*d >= from)
-            dates.insert(*d);
-        const std::optional<Date> next = NextOccurrence(*d, event.Occurs, d->addDays(1), day);
-        if (!next || *next <= *d || event.Occurs == "Once")
-            break;
-        d = next;
-    }
-    return dates;
-}
 
 Date dateOf(time_t time)
 {
@@ -123,7 +107,7 @@ TEST(CalendarExport, CalendarProgramsShowTheDatesMoonrillGives)
     std::string dates;
     for (size_t i = 0; i < uids.size(); ++i) {
         const clsEvent &event = state.Events()[i];
-        const std::set<Date> own = ownDates(event, today, last);
+        const std::set<Date> own = OwnDates(event, today, last);
         EXPECT_EQ(calendar.datesByUid.at(uids[i]), own) << event.Description;
         for (const Date date : own)
             dates += DateToText(date) + "\t" + event.Description + "\n";

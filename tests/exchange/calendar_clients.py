@@ -3,11 +3,16 @@
 through python-icalendar, khal, calcurse) and compares the dates each one shows with the dates
 Moonrill gives.
 
-Usage: calendar_clients.py FOLDER FROM TO
+Usage: calendar_clients.py FOLDER FROM TO [--server URL USER PASSWORD]
 FOLDER holds moonrill.ics (the export) and moonrill.tsv (Moonrill's own dates, one
 "YYYY-MM-DD<TAB>summary" line each). FROM and TO (YYYY-MM-DD) bound the days compared, both
 included. Writes clients.md into FOLDER: every event's dates side by side. Exits 0 when every
 client found shows exactly Moonrill's dates, 1 on a mismatch, 77 when no client could run.
+
+With --server, the calendar compared is the CalDAV calendar at URL, as Moonrill published it:
+the server expands each object itself, and python-dateutil expands the objects the server keeps.
+FOLDER then holds alarms.tsv too ("summary<TAB>days before" for each event with an alarm), and
+each object's alarm is compared with it.
 """
 
 import datetime
@@ -21,16 +26,16 @@ def day(text):
     return datetime.date.fromisoformat(text)
 
 
-def dateutil_dates(ics, first, last):
+def dateutil_dates(texts, first, last):
     try:
         import icalendar
         from dateutil import rrule
     except ImportError:
         return None
     dates = set()
-    with open(ics, "rb") as handle:
-        calendar = icalendar.Calendar.from_ical(handle.read())
-    for event in calendar.walk("VEVENT"):
+    events = [event for text in texts
+              for event in icalendar.Calendar.from_ical(text).walk("VEVENT")]
+    for event in events:
         start = event.decoded("DTSTART")
         summary = str(event.get("SUMMARY"))
         if "RRULE" not in event:
@@ -101,18 +106,68 @@ def calcurse_dates(ics, first, last, scratch):
     return dates
 
 
+def server_calendar(url, user, password):
+    import caldav
+    return caldav.DAVClient(url, username=user, password=password).calendar(url=url)
+
+
+def server_expanded_dates(calendar, first, last):
+    """The dates the server gives when asked to expand every event between FIRST and LAST."""
+    dates = set()
+    start = datetime.datetime.combine(first, datetime.time())
+    end = datetime.datetime.combine(last + datetime.timedelta(days=1), datetime.time())
+    for found in calendar.search(start=start, end=end, event=True, expand=True,
+                                 split_expanded=False):
+        for event in found.icalendar_instance.walk("VEVENT"):
+            when = event.decoded("DTSTART")
+            if first <= when <= last:
+                dates.add((when, str(event.get("SUMMARY"))))
+    return dates
+
+
+def alarms_differ(objects, folder):
+    """Each published object's alarm against Moonrill's notice period; True on a difference."""
+    import icalendar
+    own = {}
+    with open(os.path.join(folder, "alarms.tsv")) as handle:
+        for line in handle.read().splitlines():
+            summary, days = line.split("\t", 1)
+            own[summary] = int(days)
+    differ = False
+    for text in objects:
+        for event in icalendar.Calendar.from_ical(text).walk("VEVENT"):
+            summary = str(event.get("SUMMARY"))
+            alarms = [-alarm.decoded("TRIGGER").days for alarm in event.walk("VALARM")]
+            if alarms != ([own[summary]] if summary in own else []):
+                print(f"alarm of {summary}: {alarms}, Moonrill: {own.get(summary)}")
+                differ = True
+    return differ
+
+
 def main():
     folder, first, last = sys.argv[1], day(sys.argv[2]), day(sys.argv[3])
-    ics = os.path.join(folder, "moonrill.ics")
     own = set()
     with open(os.path.join(folder, "moonrill.tsv")) as handle:
         for line in handle.read().splitlines():
             when, summary = line.split("\t", 1)
             own.add((day(when), summary))
     clients = {}
-    for name, read in (("python-dateutil", lambda: dateutil_dates(ics, first, last)),
-                       ("khal", lambda: khal_dates(ics, first, last, folder)),
-                       ("calcurse", lambda: calcurse_dates(ics, first, last, folder))):
+    if sys.argv[4:5] == ["--server"]:
+        calendar = server_calendar(*sys.argv[5:8])
+        objects = [found.data for found in calendar.events()]
+        readers = (("the server's expansion",
+                    lambda: server_expanded_dates(calendar, first, last)),
+                   ("python-dateutil", lambda: dateutil_dates(objects, first, last)))
+        alarm_trouble = alarms_differ(objects, folder)
+    else:
+        ics = os.path.join(folder, "moonrill.ics")
+        with open(ics, "rb") as handle:
+            exported = handle.read()
+        readers = (("python-dateutil", lambda: dateutil_dates([exported], first, last)),
+                   ("khal", lambda: khal_dates(ics, first, last, folder)),
+                   ("calcurse", lambda: calcurse_dates(ics, first, last, folder)))
+        alarm_trouble = False
+    for name, read in readers:
         try:
             clients[name] = read()
         except subprocess.CalledProcessError as failure:
@@ -145,7 +200,7 @@ def main():
         for when, summary in extra[:10]:
             print(f"  extra   {when} {summary}")
         failed = failed or bool(missing or extra)
-    return 1 if failed else 0
+    return 1 if failed or alarm_trouble else 0
 
 
 if __name__ == "__main__":
