@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Moonrill in Release and starts it; arguments such as
 # "whatsup" are passed through.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds with address and undefined-behaviour sanitizers and runs
 # every test: core, windows (offscreen) and end-to-end; then builds the Debian package and checks
 # it (tools/check-package.sh); then runs each fuzz target for a short fixed time

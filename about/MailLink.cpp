@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MailLink.h"
 
 std::string PercentEncode(std::string_view text, std::string_view keep)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiLoader.h"
 
 #include "DisplayCheck.h"
@@ -19,7 +20,7 @@ std::string modulePath(std::string_view file)
     std::string beside = JoinPath(folder, file);
     if (::access(beside.c_str(), R_OK) == 0)
         return beside;
-    return JoinPath(folder, "../lib/moonrill/" + std::string(file));
+    return JoinPath(folder, "../lib/moonrill/modules/" + std::string(file));
 }
 
 template <typename Function> Function *entry(void *handle, const char *name)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The program's windows live in a library of their own, which the program loads only when it
@@ -7,7 +8,7 @@
 
 class LogonScreens;
 
-/// The library's file name; it lies beside the program, or in lib/moonrill of its prefix.
+/// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.
 inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
 
 /// The library that shows a desktop notification without the windows, for a daily scan with no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notification library: the daily scan's notification where no window can be shown, with
 // QtCore and QtDBus alone.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package (cpack -G DEB from a Release build configured with
 # -DCMAKE_INSTALL_PREFIX=/usr) and what a desktop's tools read besides the program: the
 # software-centre metainfo, the manual page, the copyright file and the changelog.
@@ -48,7 +49,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${MOONRILL_MAKER_DOMAIN}/moonrill.html")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows library is the program's own, loaded from lib/moonrill: not a library for others.
+# The libraries are the program's own, loaded from lib/moonrill/modules: not libraries for others.
+# Below a folder of their own there, CPack adds no ldconfig call to the package either.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for the scan window's start (bench/display_bench.sh): a bare Qt program that shows
 // a list of the rows it is given, one an argument, and nothing else.
 

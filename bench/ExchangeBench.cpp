@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchanging events: exporting the 30,000-event file as a calendar, reading that calendar back
 // with libical, and reading a large address book.
 

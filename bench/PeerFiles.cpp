@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the same events twice, as Moonrill's event file and as a Remind file, for timing the
 // logon scan against "remind -q". Usage: peer_files FOLDER [COUNT]
 // Four kinds in turn (once, birthday, monthly, every third week), each with three days' notice

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain start's road through the real main window, offscreen: load 30,000 events, fill and
 // order the list, show the window and paint it once.
 

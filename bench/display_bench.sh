@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the logon road's two ends. With a display (a private Xvfb): how long "moonrill whatsup"
 # takes to map its scan window, against a bare Qt program that shows a list of the same rows.
 # Without one: a catch-up run that prints what is due, against the same run with the windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* The floor of the logon scan: the least any program can do with the event file at logon.
  * It reads the file whole, cuts it into lines and fields, reads each date and notice period and
  * counts the lines due today, and nothing else: no moving of dates, no writing, no checks of the

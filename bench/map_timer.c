@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints how many milliseconds pass until it maps its first top-level
  * window on the X display, then ends it. Used by bench/display_bench.sh to compare the scan
  * window with a bare Qt window. Usage: map_timer PROGRAM [ARGUMENT...] */

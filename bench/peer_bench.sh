@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times the logon scan against its closest peer on Linux: "moonrill whatsup" and "remind -q" in
 # turn on the same 30,000 events (once, birthday, monthly, every third week; none due today),
 # and prints both medians and their ratio, and the time of a run that moves every date. Builds

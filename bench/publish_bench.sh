@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Times "moonrill sync" on the benchmark list: the first publish, and a second one after one
 # event changed (which must send one request). Against Radicale on loopback, and against a
 # stand-in server that takes every request at once, so that Moonrill's own share shows apart

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ErrorMessages.h"
 
 std::string ErrorReportText(std::string_view description)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the event file: its line ends, its lines, the load into the event state, and what a
 // load that left lines out says.
 

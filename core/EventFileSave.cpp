@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the event file: in pieces, compared with the old content as it goes, after keeping
 // what a lossy load or another program left on disk.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event editor's controls: where each stands, how the e-mail section and the year of birth
 // are laid out, and the dialog's outer height. Sizes are in pixels at 96 dots per inch (the
 // design's twips divided by 15); texts that the font in use makes longer than the design

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: its client area and list, selection, and how it closes. The menus, the
 // toolbar and the popup are made in frmMainMenus.cpp.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event commands of the main window, and the guards they share.
 
 #include "frmMain.h"

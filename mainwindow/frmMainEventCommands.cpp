@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Add, edit, delete, undo and delete all: each works on the record and its row together,
 // through the list model, and checks what can fail before it changes anything.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exchanging events with the user's other programs: birthdays imported from an address book,
 // and every event exported to a calendar file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's event file commands (load, save), the recovery copy of a list not saved, and
 // the scan of what falls due.
 

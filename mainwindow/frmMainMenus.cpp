@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menus, toolbar and popup menu, and the actions behind them.
 
 #include "frmMain.h"

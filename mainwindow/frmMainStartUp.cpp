@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up sequence and its run-at-logon commands.
 
 #include "frmMain.h"

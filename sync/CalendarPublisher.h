@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws Moonrill's own animation clips frame by frame and writes them as uncompressed AVI files:
 // a ringing bell, a pen writing, a clock, a server sending and an update arriving.
 // Usage: makeclips OUTPUT_FOLDER

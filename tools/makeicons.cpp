@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's icon as PNG files at the sizes of the hicolor icon theme, from the same
 // drawing the windows use. Usage: makeicons FOLDER (writes FOLDER/NxN/apps/moonrill.png).
 

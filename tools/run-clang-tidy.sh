@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs clang-tidy with the checks in .clang-tidy over every source file of ours, using the
 # compile commands of a build folder (default build-test); exits non-zero on any finding.
 # Usage: tools/run-clang-tidy.sh [BUILD_DIR]

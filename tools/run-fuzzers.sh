@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang and runs each for SECONDS (default 20) over its seed
 # corpus in tests/fuzz/corpus, after replaying its kept findings in tests/fuzz/regressions.
 # A crash or a failed property fails the run; the input that did it is kept in build-fuzz/found.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of the event file: made whole before any older one moves, never two of the same
 // content, nothing a finished rotation would keep ever lost, and the file left alone when no
 // backup could be made. Also: a version another program wrote is kept before a save replaces it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The year of birth a Birthday carries: which seventh fields are taken, how they are written
 // back, and the ages and ordinals made from them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Catching up what fell due while no run of the program saw it: which occurrence, within which
 // window, and that the load itself stays exactly as it was.
 

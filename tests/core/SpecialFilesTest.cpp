@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What may stand where the event file should be: only a regular file, or a link to one, is read
 // or replaced. Everything else is refused with a report that names the path, without blocking,
 // creating or replacing anything; and a file the user may not write is never replaced.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills the real program at random moments while its logon scan rewrites a large event file.
 // Whenever it dies, the file must be either the old one or the complete new one, and what a
 // killed save leaves behind must never pass for the event file; the next start clears it away.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # "moonrill sync" against a real CalDAV server: Radicale on a free loopback port, with a
 # temporary store and a plain htpasswd user, read back with python3-caldav. A list of every type
 # is published, then edited, cut and published again; an object changed by another client is

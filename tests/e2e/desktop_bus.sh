@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program against the desktop's services on the session bus, end to end, with real peers: a
 # private session bus, a test X server and dunst, the notification server. The daily scan shows
 # its notification and opens the scan window from it; without a notification server it shows the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and checks the launcher, the icon and the clips are where a
 # desktop looks for them. Usage: install_check.sh BUILD_DIR SOURCE_DIR
 set -eu
@@ -7,7 +8,7 @@ prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 desktop-file-validate "$source/app/moonrill.desktop"
-for f in bin/moonrill lib/moonrill/libmoonrill-gui.so lib/moonrill/libmoonrill-notify.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
+for f in bin/moonrill lib/moonrill/modules/libmoonrill-gui.so lib/moonrill/modules/libmoonrill-notify.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
          share/moonrill/anim/bell.avi "share/moonrill/anim/update app.avi"; do
     [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end checks of the real program: the logon scan, a second instance, the first start's
 # autostart entry and a lock left by a killed process. Usage: logon_road.sh PATH_TO_MOONRILL
 set -u

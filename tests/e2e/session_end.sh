@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The end of a session, end to end: the real program on a test X server, changes made with real
 # key presses, then ended by SIGTERM, by SIGHUP with a dialog open, and by the X server going
 # away. Nothing the user changed may be lost: the next start offers it back, and Save writes it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contacts become Birthday events: dates moved to the next birthday, years kept, names made
 // safe, addresses chosen, duplicates left out, and the summary word for word.
 

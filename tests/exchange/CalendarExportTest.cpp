@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exported calendar read back by calendar programs: libical (the library of GNOME's and
 // Evolution's calendars) here, python-dateutil, khal and calcurse through a script. The dates
 // they show are the dates Moonrill's own rules give, for every type, and the UIDs stay the same

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the dates Moonrill gives each event of a list, and each event's alarm, for scripts that
 // compare them with what a calendar program or server shows.
 // Usage: moonrill_dates EVENTS FROM TO FOLDER (FROM is today, FROM and TO are YYYY-MM-DD). Writes

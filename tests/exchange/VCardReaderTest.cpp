@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Address books as programs and phones export them: each shape read into names, addresses and
 // birthdays.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads an exported calendar with the calendar programs a Linux user has (python-dateutil
 through python-icalendar, khal, calcurse) and compares the dates each one shows with the dates
 Moonrill gives.

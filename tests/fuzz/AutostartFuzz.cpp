@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The autostart entry: any file reads as some command or none, and any command we write reads
 // back exactly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clip reader on arbitrary bytes: it decodes or refuses, and what it decodes is consistent.
 
 #include "AviReader.h"

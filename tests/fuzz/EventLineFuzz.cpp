@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The event-line parser: whatever the bytes, reading never fails in an unplanned way, and every
 // event read comes back unchanged from the line the writer makes of it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole loader on arbitrary file content: the main window's load and save and the logon
 // scan's own pass leave the same file and the same backup and show the same rows and mail offers,
 // and a saved file loads back whole and saves the same. No event is ever lost or merged: every

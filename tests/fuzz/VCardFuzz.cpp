@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The address-book reader and the import built on it: whatever the bytes, reading never fails
 // in an unplanned way, every birthday read is a real day, and every event planned is one the
 // event file writes and reads back unchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check's reading of the version page: any page gives a version or none, and a
 // version compares equal to itself and names its archive by its digits.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window can be read: no text of the program is cut (each column and caption measured with
 // the font in use against the widest text the program can put there), and a screen reader finds
 // a name for each input control and button, taken from its label, its own text or, for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's list commands: edit, delete and undo, copy, and find, each through the
 // editor and dialogs they open.
 

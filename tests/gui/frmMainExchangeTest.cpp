@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing birthdays from an address book and exporting the calendar, through the main window.
 
 #include "MainWindowTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window itself: its rows, popup, adding through the editor, the limit of the list, and
 // help in every window.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmWhatsUp.h"
 
 // moc cannot parse the C++20 library headers under these.

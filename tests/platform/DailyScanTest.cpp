@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The daily scan's systemd user units: how they quote paths, that systemd itself accepts them, and
 // what On and Off ask of the user's service manager (a stand-in systemctl records it).
 

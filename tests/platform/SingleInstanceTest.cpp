@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock that keeps two copies of the program from rewriting one event file: where it lives,
 // and that it holds whoever owns its file. (The real program's second runs, also from another
 // runtime folder or against another user's lock, are tried in tests/e2e/logon_road.sh.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowTestSupport.h"
 
 #ifndef Q_MOC_RUN // moc cannot parse the C++20 headers under it

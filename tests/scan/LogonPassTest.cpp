@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The logon scan reads and writes the event file in its own single pass; whatever the file
 // holds, it must leave the very bytes the main window's load and save leave, and scan the same
 // (the loader's fuzz target holds it to this on any bytes, and its seeds pin the shapes that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // moc needs none of this and cannot parse the C++20 headers under it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The update check's dialog against a real HTTP server on loopback: no update, an update saved
 // byte for byte, and every way it fails. The server also misbehaves: pages and archives that never
 // end, archives larger than any update, links under the archive's name, a disk that refuses the
