@@ -123,8 +123,12 @@ bool HelpViewer::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    // Only once the window manager has framed the window: while it reframes one that was lent
+    // to another window, the position reported for a moment is the frame's own corner, and
+    // fitting to that pinned the viewer to the screen's top left.
+    const QSize frame = frameGeometry().size() - geometry().size();
     if ((type == QEvent::Move || type == QEvent::WindowActivate) && isVisible() &&
-        frameGeometry().size() - geometry().size() != m_fittedFrame)
+        !frame.isNull() && frame != m_fittedFrame)
         FitOnScreen();
     return handled;
 }

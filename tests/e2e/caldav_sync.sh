@@ -12,18 +12,10 @@ py=/usr/bin/python3
 $py -c 'import radicale, caldav' 2>/dev/null || { echo "skipped: radicale or python3-caldav is not installed"; exit 77; }
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
 export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl" state="$MOONRILL_HOME/events.mrl.published"
-passed=0 failed=0
-wait_for() { # wait_for CONDITION...: up to 20 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.2; done
-    return 1
-}
-check() { # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
 
 port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 echo 'ann:secret' > "$work/users"
@@ -156,5 +148,4 @@ printf '[sync]\ncalendar_url=http://calendar.example.org/ann/\nuser=ann\n' > "$X
 sync; rc=$?
 check "plain http elsewhere: refused" [ $rc -eq 1 ] && grep -q "does not use https" "$work/err"
 
-echo "caldav sync: $passed passed, $failed failed"
-[ $failed -eq 0 ]
+summary "caldav sync"

@@ -12,6 +12,7 @@ for tool in Xvfb xdotool dunst dunstctl dbus-run-session openbox; do
 done
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
 # A bus of our own, so that nothing of the user's session answers in dunst's place, and one that
 # starts no service on demand: a notification server is there only while the test runs one.
 if [ "${DESKTOP_BUS_PRIVATE:-}" != 1 ]; then
@@ -38,28 +39,8 @@ unset WAYLAND_DISPLAY
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" # libxkbcommon's strndup, not ours
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl" seen="$MOONRILL_HOME/.moonrill-last-seen"
-passed=0 failed=0
-check() { # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-wait_for() { # wait_for CONDITION...: up to 10 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
 differ() { ! cmp -s "$1" "$2"; }
-ended() { # ended PID: its exit status, once it ends within 10 s (124 when it does not)
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
-        sleep 0.1
-    done
-    return 124
-}
-exec 3> "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-exec 3>&-
-wait_for test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
-export DISPLAY=":$(cat "$work/display")"
+start_x
 start_dunst() {
     dunst >/dev/null 2>&1 & dunst=$!
     wait_for dunstctl count >/dev/null 2>&1 || { echo "skipped: dunst did not start"; exit 77; }
@@ -150,5 +131,4 @@ check "second start: the first window is shown again" wait_for scan_window '^Moo
 check "second start: and active" wait_for test "$(xdotool getactivewindow 2>/dev/null)" = "$window"
 kill $first; wait $first 2>/dev/null
 
-echo "desktop bus: $passed passed, $failed failed"
-[ $failed -eq 0 ]
+summary "desktop bus"

@@ -6,21 +6,13 @@ set -u
 bin=$1
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl"
-passed=0 failed=0
-check() { # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
 nodisplay() { # nodisplay COMMAND...: run as a terminal or ssh session would, with no display
     (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$@")
-}
-wait_for() { # wait_for FILE: up to 10 s
-    for _ in $(seq 100); do [ -e "$1" ] && return 0; sleep 0.1; done
-    return 1
 }
 
 later=$(date -d '+40 days' +%F)
@@ -156,7 +148,7 @@ fi
 
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
-check "first start writes the autostart entry" wait_for "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
+check "first start writes the autostart entry" wait_for test -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
 check "the entry runs the scan" grep -q "^Exec=.*moonrill.* whatsup$" "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
 printf '$$Lf only$$%s$$Once$$0$$\n' "$(date +%F)" > "$events"
 start=$(date +%s%N)
@@ -180,5 +172,4 @@ timeout 10 "$bin" whatsup; rc=$?
 check "start after a killed instance runs" [ $rc -eq 0 ]
 check "start after a killed instance rewrites the file" grep -q $'\r' "$events"
 
-echo "e2e: $passed passed, $failed failed"
-[ $failed -eq 0 ]
+summary "e2e"

@@ -11,6 +11,7 @@ for tool in Xvfb xdotool; do
 done
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
 export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 export QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
@@ -19,37 +20,12 @@ unset WAYLAND_DISPLAY
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
-passed=0 failed=0
-check() { # check NAME CONDITION...
-    local name=$1; shift
-    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
-}
-start_x() { # a fresh X server; sets DISPLAY and xserver
-    exec 3> "$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xserver=$!
-    exec 3>&-
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || { echo "skipped: Xvfb did not start"; exit 77; }
-    export DISPLAY=":$(cat "$work/display")"
-    : > "$work/display"
-}
 press() { # press KEY...: to the window that has the focus, once one is shown
     local window
     window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Moonrill$' | tail -1)
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key --delay 100 "$@"
     sleep 0.5
-}
-wait_for() { # wait_for CONDITION...: up to 10 s
-    for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-ended() { # ended PID: its exit status, once it ends within 10 s (124 when it does not)
-    for _ in $(seq 100); do
-        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
-        sleep 0.1
-    done
-    return 124
 }
 
 signalled() { # signalled SIGNAL WHAT: ends the program with SIGNAL; checks it ended cleanly and lost nothing

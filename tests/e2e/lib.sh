@@ -1,0 +1,34 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# What the end-to-end scripts share: counting checks, waiting for a condition or a process, and a
+# test X server of their own. Sourced; the script sets `work` (a scratch folder) first.
+
+passed=0 failed=0
+check() { # check NAME CONDITION...
+    local name=$1; shift
+    if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi
+}
+wait_for() { # wait_for CONDITION...: up to 20 s
+    for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+ended() { # ended PID: its exit status, once it ends within 10 s (124 when it does not)
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || { wait "$1"; return $?; }
+        sleep 0.1
+    done
+    return 124
+}
+start_x() { # start_x [SCREEN]: a fresh X server (1024x768 unless SCREEN says); sets DISPLAY and
+            # xserver, or ends the script as skipped
+    exec 3> "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 & xserver=$!
+    exec 3>&-
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { echo "skipped: Xvfb did not start"; exit 77; }
+    export DISPLAY=":$(cat "$work/display")"
+    : > "$work/display"
+}
+summary() { # summary NAME: the counts; the script's status
+    echo "$1: $passed passed, $failed failed"
+    [ $failed -eq 0 ]
+}
