@@ -56,7 +56,7 @@ frmAbout::frmAbout(QWidget *parent)
                              "utility."),
               {72, 80, 290, 70});
     description->setWordWrap(true);
-    label(this, "lblNotice", QStringLiteral("Moonrill is free software for the Linux desktop."),
+    label(this, "lblNotice", QStringLiteral("Free software under the GNU GPL, version 3 or later."),
           {72, 156, 290, 18});
 
     auto *email = new LinkLabel(QStringLiteral("Send e-mail"), this);
@@ -85,6 +85,11 @@ frmAbout::frmAbout(QWidget *parent)
     sysInfo->setGeometry(264, 270, 100, 27);
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    // OK has the keyboard first; Tab goes on to the links.
+    setTabOrder(ok, sysInfo);
+    setTabOrder(sysInfo, email);
+    setTabOrder(email, web);
+    ok->setFocus();
 
     AddHelpKey(this, [] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);

@@ -3,6 +3,7 @@
 
 #include "Accessibility.h"
 #include "Animation.h"
+#include "ButtonKeys.h"
 #include "MailLink.h"
 #include "Maker.h"
 #include "MessageBox.h"
@@ -59,6 +60,9 @@ frmBug::frmBug(QWidget *parent)
     txtBugReport->setObjectName(QStringLiteral("txtBugReport"));
     txtBugReport->setGeometry(8, 100, 353, 240);
     txtBugReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab leaves the text for the buttons, as in every other box of the form; a mail needs no
+    // tab characters.
+    txtBugReport->setTabChangesFocus(true);
     NameAfterLabel(text, txtBugReport);
 
     auto button = [this](const char *name, const char *caption, int x) {
@@ -74,6 +78,7 @@ frmBug::frmBug(QWidget *parent)
         txtBugReport->setFocus();
     });
     connect(button("cmdClose", "Close", 261), &QPushButton::clicked, this, &QDialog::accept);
+    PressFocusedButtonOnEnter(this);
 }
 
 frmBug::~frmBug() = default;
@@ -100,7 +105,8 @@ bool frmBug::eventFilter(QObject *watched, QEvent *event)
 
 void frmBug::keyPressEvent(QKeyEvent *event)
 {
-    // The form has no default or cancel button: Enter and Escape neither send nor close.
+    // The form has no default or cancel button: Enter and Escape neither send nor close (Enter
+    // presses only a button that has the keyboard).
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Return ||
         event->key() == Qt::Key_Enter) {
         event->accept();

@@ -135,11 +135,14 @@ void PrintEventList(QPrinter &printer, const EventState &state)
     // one) they are drawn here, collated or not as the dialog asked.
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     const bool collate = printer.collateCopies();
+    // "Reverse" in the dialog: the last page first, so that a printer stacking its pages face
+    // up leaves them in order.
+    const bool reverse = printer.pageOrder() == QPrinter::LastPageFirst;
     std::vector<int> pages;
     for (int round = 0; round < (collate ? copies : 1); ++round)
-        for (int p = first; p <= last; ++p)
+        for (int i = 0; i <= last - first; ++i)
             for (int copy = 0; copy < (collate ? 1 : copies); ++copy)
-                pages.push_back(p - 1);
+                pages.push_back((reverse ? last - i : first + i) - 1);
 
     MillimetrePainter painter(printer);
     for (size_t i = 0; i < pages.size(); ++i) {

@@ -118,6 +118,9 @@ void frmLiveUpdate::resetRun()
 {
     stopClip();
     m_checkButton->setEnabled(true);
+    // Disabled while the check ran, the button lost the keyboard: it gets it back, so that
+    // Enter checks again.
+    m_checkButton->setFocus();
     m_clock.stop();
 }
 
@@ -211,4 +214,10 @@ void frmLiveUpdate::done(int result)
     m_clock.stop();
     anmUpdate->Close();
     QDialog::done(result);
+    // The file dialog and the message boxes of this run had the keyboard last; once they are
+    // gone the desktop does not always give it back to the window that opened this one.
+    if (QWidget *owner = parentWidget()) {
+        owner->window()->raise();
+        owner->window()->activateWindow();
+    }
 }

@@ -4,6 +4,7 @@
 #include "frmAbout.h"
 #include "frmBug.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -25,6 +26,9 @@ private slots:
         showAndWait(about);
         QTest::qWait(30);
         QCOMPARE(about.findChild<QLabel *>(u"lblVersion"_s)->text(), u"Version 1.0.0"_s);
+        // The same licence as the package's copyright file and the software centre's entry.
+        QCOMPARE(about.findChild<QLabel *>(u"lblNotice"_s)->text(),
+                 u"Free software under the GNU GPL, version 3 or later."_s);
         QVERIFY(!about.findChild<QLabel *>(u"anmAbout"_s)->pixmap().isNull());
         QVERIFY(answers.shown.empty());
 
@@ -37,6 +41,33 @@ private slots:
         QCOMPARE(links.opened[1].toString(), u"https://moonrill.example.org/moonrill.html"_s);
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
+    }
+
+    void aboutLinksAnswerTheKeyboardAndScreenReaders()
+    {
+        LinkCatcher links;
+        frmAbout about;
+        showAndWait(about);
+        QCOMPARE(about.focusWidget()->objectName(), u"cmdOK"_s);
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(about.focusWidget()->objectName(), u"lblEmail"_s);
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(about.focusWidget()->objectName(), u"lblUrl"_s);
+        QTest::keyClick(about.focusWidget(), Qt::Key_Space);
+        QCOMPARE(links.opened.size(), 2);
+        QCOMPARE(links.opened[0].scheme(), u"mailto"_s);
+        QCOMPARE(links.opened[1].toString(), u"https://moonrill.example.org/moonrill.html"_s);
+        QVERIFY(about.isVisible()); // Enter on a link opens it, and does not press OK
+
+        QAccessibleInterface *link =
+            QAccessible::queryAccessibleInterface(about.findChild<QLabel *>(u"lblUrl"_s));
+        QCOMPARE(link->role(), QAccessible::Link);
+        QCOMPARE(link->text(QAccessible::Name), u"Moonrill on Web"_s);
+        QVERIFY(link->state().focusable);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(links.opened.size(), 3);
     }
 
     void contactFormRefusesAndSends()
@@ -74,11 +105,19 @@ private slots:
         QVERIFY(form.isVisible());
         QCOMPARE(type->currentIndex(), 1);
 
-        // Enter and Escape neither send nor close.
+        // Enter and Escape neither send nor close; Enter presses the button that has the
+        // keyboard, which Tab reaches from the text without typing a tab into it.
         QTest::keyClick(&form, Qt::Key_Escape);
-        QTest::keyClick(send, Qt::Key_Return);
+        QTest::keyClick(type, Qt::Key_Return);
         QVERIFY(form.isVisible());
         QCOMPARE(links.opened.size(), 1);
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), send);
+        QVERIFY(!text->toPlainText().contains(QLatin1Char('\t')));
+        QTest::keyClick(send, Qt::Key_Return);
+        QCOMPARE(links.opened.size(), 2);
+        QVERIFY(form.isVisible());
 
         QTest::mouseClick(form.findChild<QPushButton *>(u"cmdReset"_s), Qt::LeftButton);
         QCOMPARE(text->toPlainText(), QString());

@@ -39,7 +39,7 @@ QStringList pagesOf(const QString &pdf)
 
 /// Prints `state` to a PDF in `folder` (pages `from` to `to` when from > 0) and reads it back.
 QStringList printed(const EventState &state, const QTemporaryDir &folder, int from = 0, int to = 0,
-                    int copies = 1, bool collate = true)
+                    int copies = 1, bool collate = true, bool reverse = false)
 {
     const QString pdf = folder.filePath(u"list.pdf"_s);
     QPrinter printer(QPrinter::HighResolution);
@@ -51,6 +51,7 @@ QStringList printed(const EventState &state, const QTemporaryDir &folder, int fr
     }
     printer.setCopyCount(copies);
     printer.setCollateCopies(collate);
+    printer.setPageOrder(reverse ? QPrinter::LastPageFirst : QPrinter::FirstPageFirst);
     PrintEventList(printer, state);
     return pagesOf(pdf);
 }
@@ -132,8 +133,8 @@ private slots:
     {
         const EventState state = eventsAhead(70);
         const QTemporaryDir folder;
-        const auto print = [&](int from, int to, int copies, bool collate) {
-            return printed(state, folder, from, to, copies, collate);
+        const auto print = [&](int from, int to, int copies, bool collate, bool reverse = false) {
+            return printed(state, folder, from, to, copies, collate, reverse);
         };
         // Pages 2 to 2: one page, rows 33 to 68, no title and no notice.
         const QStringList second = print(2, 2, 1, true);
@@ -154,6 +155,13 @@ private slots:
                  QStringList({u"Event 33"_s, u"Event 69"_s, u"Event 33"_s, u"Event 69"_s}));
         QCOMPARE(firstRows(print(2, 3, 2, false)),
                  QStringList({u"Event 33"_s, u"Event 33"_s, u"Event 69"_s, u"Event 69"_s}));
+        // "Reverse": the last page first, copies collated or not.
+        QCOMPARE(firstRows(print(0, 0, 1, true, true)),
+                 QStringList({u"Event 69"_s, u"Event 33"_s, u"Event 1"_s}));
+        QCOMPARE(firstRows(print(2, 3, 2, true, true)),
+                 QStringList({u"Event 69"_s, u"Event 33"_s, u"Event 69"_s, u"Event 33"_s}));
+        QCOMPARE(firstRows(print(2, 3, 2, false, true)),
+                 QStringList({u"Event 69"_s, u"Event 69"_s, u"Event 33"_s, u"Event 33"_s}));
         // The whole printout without a range, as before.
         QCOMPARE(print(0, 0, 1, true).size(), 3);
     }

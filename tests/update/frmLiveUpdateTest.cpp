@@ -172,7 +172,10 @@ private slots:
             InternetTransfer::SetTransferTimeout(300);
         server->routes[u"/updates/mrversion.html"_s] = {status, page,
                                                         LoopbackHttpServer::Mode(mode)};
-        frmLiveUpdate dialog;
+        QWidget owner; // the main window
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        frmLiveUpdate dialog(&owner);
         QCOMPARE(label(dialog), u"Click Begin to Check For Update"_s);
         const QByteArray name = save.toLatin1();
         auto script =
@@ -192,7 +195,19 @@ private slots:
         if (script)
             QVERIFY(script->done());
         QCOMPARE(dialog.isVisible(), stays);
-        QVERIFY(!stays || button(dialog)->isEnabled());
+        if (stays) {
+            // The button has the keyboard again: Enter checks once more.
+            QVERIFY(button(dialog)->isEnabled());
+            QTRY_COMPARE(dialog.focusWidget(), static_cast<QWidget *>(button(dialog)));
+            if (save.isEmpty()) {
+                const qsizetype asked = server->requested.size();
+                QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+                QTRY_VERIFY(server->requested.size() > asked);
+                QTRY_VERIFY(button(dialog)->isEnabled()); // that check ended too
+            }
+        } else {
+            QTRY_COMPARE(QApplication::activeWindow(), &owner); // the keyboard goes back
+        }
         QVERIFY2(peakMegabytes() - before < 32, qPrintable(QString::number(peakMegabytes())));
         QVERIFY(QDir(target->path()).entryList(QDir::Files).isEmpty());
     }
