@@ -38,6 +38,7 @@ frmAddEvent::frmAddEvent(std::optional<EventFields> &entered, QWidget *parent)
     createControls();
     createEmailSection();
     createBirthYear();
+    fitToStyle();
     AddHelpKey(this, [this] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
     // Opening: today, "Once" (collapsed, no interval), "No" e-mail.

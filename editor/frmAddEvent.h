@@ -74,6 +74,7 @@ private:
     void createBirthYear();
     void fitWeekdayNames();
     void fitEmailQuestion();
+    void fitToStyle();
     void applyTypeRules();
     void applyEmailChoice();
     void cmdOk_Click();
@@ -85,7 +86,8 @@ private:
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
     int m_outerHeight = CollapsedHeight;
-    int m_appliedFrame = 0; // the frame height the last SetOuterHeight allowed for
+    int m_width = 5835 / 15; // the design's width in pixels, or more where the style needs it
+    int m_appliedFrame = 0;  // the frame height the last SetOuterHeight allowed for
     bool m_opened = false;
 
     QLabel *lblDescription = nullptr;

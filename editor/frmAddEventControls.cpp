@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <algorithm>
 
@@ -165,7 +167,7 @@ void frmAddEvent::fitEmailQuestion()
     const int titleWidth = QFontMetrics(fraEmail->font()).horizontalAdvance(fraEmail->title()) + 24;
     if (titleWidth <= fraEmail->width())
         return;
-    const QRect frame(fraEmail->x(), fraEmail->y(), pixels(5835) - 2 * fraEmail->x(),
+    const QRect frame(fraEmail->x(), fraEmail->y(), m_width - 2 * fraEmail->x(),
                       fraEmail->height());
     fraEmail->setGeometry(frame);
     const int labelWidth = QFontMetrics(lblEmail->font()).horizontalAdvance(lblEmail->text()) + 4;
@@ -241,6 +243,35 @@ void frmAddEvent::createBirthYear()
     setTabOrder(txtBirthYear, optYes);
 }
 
+void frmAddEvent::fitToStyle()
+{
+    // A style decides how much room a list's arrow and a spinner's buttons take. The design's
+    // sizes stand where they are enough; where the style in use needs more, the controls grow,
+    // and the buttons beside them move right, the dialog widening with them.
+    QSize type = comOccurs->size();
+    for (int i = 0; i < comOccurs->count(); ++i) {
+        QStyleOptionComboBox option;
+        option.initFrom(comOccurs);
+        option.currentText = comOccurs->itemText(i);
+        const QSize text(comOccurs->fontMetrics().horizontalAdvance(option.currentText),
+                         comOccurs->fontMetrics().height());
+        type = type.expandedTo(
+            style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, comOccurs));
+    }
+    comOccurs->resize(type);
+    int right = comOccurs->geometry().right();
+    for (QSpinBox *box : {UpDown1, UpDown2, txtBirthYear}) {
+        box->resize(box->size().expandedTo(box->sizeHint()));
+        right = std::max(right, box->geometry().right());
+    }
+    const int shift = std::max(0, right + 15 - cmdOk->x());
+    for (QPushButton *button : {cmdOk, cmdCancel})
+        button->move(button->x() + shift, button->y());
+    m_width += shift;
+    if (shift > 0)
+        fitEmailQuestion();
+}
+
 void frmAddEvent::SetOuterHeight(int twips)
 {
     m_outerHeight = twips;
@@ -250,5 +281,5 @@ void frmAddEvent::SetOuterHeight(int twips)
     // Collapsed, nothing of the e-mail section may show, whatever the window frame is.
     if (twips <= CollapsedHeight)
         client = std::min(client, pixels(4080) - 2);
-    setFixedSize(pixels(5835), client);
+    setFixedSize(m_width, client);
 }

@@ -59,6 +59,7 @@ void frmFind::createControls()
     lblPercent->setGeometry(8, 42, 110, 18);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setAccessibleName(QStringLiteral("Search progress"));
     ProgressBar1->setGeometry(120, 42, 160, 18);
     ProgressBar1->setMinimum(0);
     ProgressBar1->setValue(0);

@@ -7,6 +7,7 @@
 #include "ColumnWidths.h"
 #include "EventListModel.h"
 #include "EventTypes.h"
+#include "FullTextTips.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "Recovery.h"
@@ -22,6 +23,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QToolBar>
 #include <QTreeView>
 
 frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
@@ -34,10 +37,14 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     m_model = new EventListModel(m_state, this);
 
-    // The client area: 622 x 519 pixels, the toolbar along its top and the list below it.
-    m_client = new QWidget(this);
+    // The client area: 622 x 519 pixels, the toolbar along its top and the list below it; it
+    // scrolls only on a screen too small for it.
+    auto *area = new QScrollArea(this);
+    m_client = new QWidget(area);
     m_client->setFixedSize(622, 519);
-    setCentralWidget(m_client);
+    area->setWidget(m_client);
+    m_fit = std::make_unique<ScreenFit>(*this, *area);
+    setCentralWidget(area);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     createActions();
@@ -57,6 +64,7 @@ void frmMain::createList()
     lstEvent->setObjectName(QStringLiteral("lstEvent"));
     lstEvent->setGeometry(8, 32, 609, 481);
     lstEvent->setModel(m_model);
+    lstEvent->setItemDelegate(new FullTextTips(lstEvent));
     lstEvent->setRootIsDecorated(false);
     lstEvent->setUniformRowHeights(true);
     lstEvent->setAllColumnsShowFocus(true);
@@ -143,6 +151,14 @@ void frmMain::setUndoEnabled(bool enabled)
     m_undoButton->setEnabled(enabled);
 }
 
+/// The Undo button's tooltip; a screen reader is told the same `words` without its markup.
+void frmMain::setUndoTip(const QString &tooltip, const QString &words)
+{
+    m_undoButton->setToolTip(tooltip);
+    if (QWidget *button = m_toolbar->widgetForAction(m_undoButton))
+        button->setAccessibleDescription(words);
+}
+
 void frmMain::SelectRow(int row)
 {
     if (row < 0 || row >= m_model->rowCount())
@@ -159,11 +175,15 @@ void frmMain::showEvent(QShowEvent *event)
     if (m_centred)
         return;
     m_centred = true;
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    m_fit->FitAndCentre();
+}
+
+bool frmMain::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Move)
+        m_fit->FrameKnown();
+    return handled;
 }
 
 void frmMain::mnuFileSave_Click()

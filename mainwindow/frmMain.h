@@ -12,6 +12,8 @@
 #include "CalendarSync.h"
 #include "SyncSettings.h"
 
+#include "ScreenFit.h"
+
 #include <QMainWindow>
 #include <QPersistentModelIndex>
 
@@ -114,6 +116,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -138,6 +141,7 @@ private:
     void showRunAtLogonTicks(bool on);
     void runStartUpSteps();
     void setUndoEnabled(bool enabled);
+    void setUndoTip(const QString &tooltip, const QString &words);
     void popupAtSelection();
     void fitColumns();
     /// Marks the list not saved after a change, and keeps it in the recovery copy.
@@ -166,6 +170,7 @@ private:
     int m_exitStatus = 0;
 
     QWidget *m_client = nullptr;
+    std::unique_ptr<ScreenFit> m_fit; // keeps the window on a screen too small for it
     QToolBar *m_toolbar = nullptr;
     QTreeView *lstEvent = nullptr;
     QMenu *mnuRight = nullptr;

@@ -180,8 +180,8 @@ void frmMain::DeleteEvent()
         // Only an event that has left the list may wait in the undo buffer.
         m_state.UndoLine = std::move(deleted);
         setUndoEnabled(true);
-        m_undoButton->setToolTip(
-            PlainToolTip(QStringLiteral("Undo deletion of '%1'").arg(description)));
+        const QString tip = QStringLiteral("Undo deletion of '%1'").arg(description);
+        setUndoTip(PlainToolTip(tip), tip);
         listChanged();
     } catch (const std::exception &error) {
         ReportError(error);
@@ -200,7 +200,7 @@ void frmMain::UndoDelete()
         m_state.UndoLine.reset();
         SelectRow(row);
         setUndoEnabled(false);
-        m_undoButton->setToolTip(QStringLiteral("Undo"));
+        setUndoTip(QStringLiteral("Undo"), QStringLiteral("Undo"));
     } catch (const std::exception &error) {
         ReportError(error);
     }

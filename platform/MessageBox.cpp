@@ -4,7 +4,11 @@
 #include "ErrorMessages.h"
 #include "Text.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStyle>
 
 namespace {
 
@@ -58,6 +62,21 @@ void applyStyle(QMessageBox &box, MsgStyle style)
     }
 }
 
+/// A box as wide as its title bar needs: the window manager draws the title in a bold font
+/// beside its own buttons, and a short text ("Not found!") would otherwise make the box so
+/// narrow that the title is cut.
+void makeRoomForTitle(QMessageBox &box)
+{
+    QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+    bold.setBold(true);
+    const int titleButtons = 3 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + titleButtons +
+                      box.style()->pixelMetric(QStyle::PM_LayoutLeftMargin) * 4;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 void SetMessageHook(MessageHook installed)
@@ -74,6 +93,7 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     box.setText(shown);
     applyStyle(box, style);
+    makeRoomForTitle(box);
     if (hook())
         return hook()(box);
     return answerOf(box.exec());

@@ -5,6 +5,7 @@
 #include "BirthdayOffers.h"
 #include "ColumnWidths.h"
 #include "Desktop.h"
+#include "FullTextTips.h"
 #include "HelpViewer.h"
 #include "MailLink.h"
 #include "MessageBox.h"
@@ -43,6 +44,7 @@ void frmWhatsUp::createControls()
     setFixedSize(484, 213);
 
     lstWhatsUp = new QTreeWidget(this);
+    lstWhatsUp->setItemDelegate(new FullTextTips(lstWhatsUp));
     lstWhatsUp->setAccessibleName(QStringLiteral("Upcoming events"));
     lstWhatsUp->setObjectName(QStringLiteral("lstWhatsUp"));
     lstWhatsUp->setGeometry(0, 0, 481, 161);

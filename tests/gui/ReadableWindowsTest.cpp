@@ -13,21 +13,31 @@
 #include "frmAbout.h"
 #include "frmBug.h"
 #include "frmFind.h"
-#include "frmSync.h"
 #include "frmLiveUpdate.h"
+#include "frmSync.h"
 #include "frmWhatsUp.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QToolTip>
+#include <QTreeView>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -65,7 +75,8 @@ bool isInputOrButton(const QWidget *w)
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w) ||
            qobject_cast<const QComboBox *>(w) || qobject_cast<const QAbstractSpinBox *>(w) ||
            qobject_cast<const QCalendarWidget *>(w) || qobject_cast<const QTextEdit *>(w) ||
-           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QAbstractItemView *>(w);
+           qobject_cast<const QPlainTextEdit *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
+           qobject_cast<const QProgressBar *>(w);
 }
 
 /// The parts Qt builds inside a composite control (a spin box's text field, a calendar's grid)
@@ -104,6 +115,16 @@ class ReadableWindowsTest : public MainWindowFixture
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // The same measures under another style, as a desktop's theme shows the windows.
+        const QString wanted = qEnvironmentVariable("MOONRILL_TEST_STYLE");
+        if (wanted.isEmpty())
+            return;
+        if (!QStyleFactory::keys().contains(wanted, Qt::CaseInsensitive))
+            QSKIP(qPrintable(u"The style %1 is not installed (adwaita-qt6)"_s.arg(wanted)));
+        QApplication::setStyle(QStyleFactory::create(wanted));
+    }
     void cleanup() { finish(); }
 
     void theEventListShowsEveryDateCountTypeAndPeriodWhole()
@@ -126,6 +147,73 @@ private slots:
         QVERIFY(total <= window->EventView()->viewport()->width());
         QVERIFY(window->EventView()->columnWidth(0) >= 200);
         QCOMPARE(window->minimumSize(), window->maximumSize());
+    }
+
+    void theMainWindowFitsItsScreen()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *area = qobject_cast<QScrollArea *>(window->centralWidget());
+        QVERIFY(area != nullptr);
+        const QSize designed(622, 519);
+        QCOMPARE(area->widget()->size(), designed);
+        const QRect room = window->screen()->availableGeometry();
+        if (room.width() >= 800 && room.height() >= 600) {
+            // Where it fits, exactly as designed.
+            QCOMPARE(area->size(), designed);
+            QVERIFY(!area->verticalScrollBar()->isVisible());
+            QVERIFY(!area->horizontalScrollBar()->isVisible());
+            return;
+        }
+        // On a smaller screen (or at a larger scale) it shrinks to the free area, its frame
+        // included, and scrolls to all of its content.
+        QVERIFY(window->frameGeometry() != window->geometry()); // the frame is known
+        QVERIFY(room.contains(window->frameGeometry()));
+        QVERIFY(area->height() < designed.height());
+        QVERIFY(area->verticalScrollBar()->isVisible());
+        QCOMPARE(area->verticalScrollBar()->maximum(),
+                 designed.height() - area->viewport()->height());
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+    }
+
+    void aCutDescriptionShowsWholeInItsTooltip()
+    {
+        const QString cut = u"A description far too long for the column it has, "_s.repeated(3) +
+                            u"<b>& the end</b>"_s;
+        start("$$" + cut.toUtf8() + "$$" + dateText(5) + "$$Once$$3$$\r\n$$Short$$" + dateText(6) +
+              "$$Once$$3$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTreeView *view = window->EventView();
+        const auto tipAt = [view](int row) {
+            QToolTip::hideText();
+            (void)QTest::qWaitFor([] { return !QToolTip::isVisible(); });
+            const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+            QHelpEvent help(QEvent::ToolTip, at, view->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(view->viewport(), &help);
+            return QToolTip::isVisible() ? shownText(QToolTip::text()) : QString();
+        };
+        QCOMPARE(tipAt(0), cut);
+        QCOMPARE(tipAt(1), QString()); // shown whole: no tooltip
+        QToolTip::hideText();
+    }
+
+    void aShortMessageLeavesRoomForItsTitle()
+    {
+        // The title bar shows "Moonrill" in bold beside the window manager's three buttons.
+        int width = 0, titleBar = 0;
+        SetMessageHook([&](QMessageBox &box) {
+            box.show();
+            width = box.width();
+            QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+            bold.setBold(true);
+            titleBar = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
+                       3 * box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+            box.hide();
+            return MsgAnswer::Ok;
+        });
+        ShowMessage(std::string_view("Not found!"), MsgStyle::OkCritical, nullptr);
+        SetMessageHook({});
+        QVERIFY2(width > titleBar, qPrintable(u"%1 <= %2"_s.arg(width).arg(titleBar)));
     }
 
     void theScanWindowShowsEveryLabelAndDateWhole()
@@ -166,6 +254,34 @@ private slots:
             const QRect place = editor.findChild<QWidget *>(QString::fromLatin1(name))->geometry();
             QVERIFY2(place.top() >= frame->y() + QFontMetrics(frame->font()).height(), name);
             QVERIFY2(place.right() < editor.width(), name);
+        }
+        // The type list shows its widest type whole, and the spinners their widest numbers
+        // beside buttons of the style's own size.
+        auto *types = editor.findChild<QComboBox *>(u"comOccurs"_s);
+        for (int i = 0; i < types->count(); ++i) {
+            QStyleOptionComboBox option;
+            option.initFrom(types);
+            option.currentText = types->itemText(i);
+            const QSize text(types->fontMetrics().horizontalAdvance(option.currentText),
+                             types->fontMetrics().height());
+            const QSize needed =
+                types->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, types);
+            QVERIFY2(needed.width() <= types->width(),
+                     qPrintable(u"%1: %2 > %3"_s.arg(option.currentText)
+                                    .arg(needed.width())
+                                    .arg(types->width())));
+        }
+        for (const char *name : {"UpDown1", "UpDown2", "txtBirthYear"}) {
+            auto *spinner = editor.findChild<QSpinBox *>(QString::fromLatin1(name));
+            const QSize needed = spinner->sizeHint();
+            QVERIFY2(needed.width() <= spinner->width() && needed.height() <= spinner->height(),
+                     qPrintable(u"%1: %2x%3 in %4x%5"_s.arg(QString::fromLatin1(name))
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(spinner->width())
+                                    .arg(spinner->height())));
+            QVERIFY2(spinner->geometry().right() < editor.findChild<QWidget *>(u"cmdOk"_s)->x(),
+                     name);
         }
         auto *calendar = editor.findChild<QCalendarWidget *>(u"calSetDate"_s);
         auto *grid = calendar->findChild<QTableView *>();

@@ -7,10 +7,12 @@
 #include "EventListModel.h"
 #include "frmFind.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 
@@ -59,6 +61,8 @@ private slots:
         QCOMPARE(delta.Occurs, std::string("weekly"));
         QCOMPARE(delta.Period, int16_t(150));
         QVERIFY(!window->State().Saved());
+        // The edited event is not selected: it kept its place as the first, so the second is.
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 1);
 
         // An interval type opens as its base type, and the row moves to its new place while the
         // record keeps its place in the file.
@@ -76,6 +80,8 @@ private slots:
         QCOMPARE(column(*window, 0),
                  QStringList({u"Delta"_s, u"Charlie"_s, u"Alpha"_s, u"Bravo"_s, u"Echo"_s}));
         QCOMPARE(column(*window, 3)[3], u"Every 12th month"_s);
+        // The row now at its old place is selected.
+        QCOMPARE(window->EventView()->selectionModel()->selectedRows().first().row(), 1);
         QCOMPARE(column(*window, 2)[3], u"  100"_s);
         QCOMPARE(window->State().Events()[1].Description, std::string("Bravo"));
 
@@ -132,6 +138,9 @@ private slots:
         QVERIFY(action(*window, "mnuEventUndo")->isEnabled());
         QAction *undo = action(*window, "undo");
         QCOMPARE(shownText(undo->toolTip()), u"Undo deletion of 'Charlie'"_s);
+        QAccessibleInterface *said = QAccessible::queryAccessibleInterface(
+            window->findChild<QToolBar *>()->widgetForAction(undo));
+        QCOMPARE(said->text(QAccessible::Description), u"Undo deletion of 'Charlie'"_s);
 
         undo->trigger();
         QCOMPARE(window->List().rowCount(), 5);

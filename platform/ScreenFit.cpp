@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ScreenFit.h"
+
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+/// The frame the window manager draws around `window`: as it is, once known; until then the
+/// style's title bar over a thin border stands in for it.
+QMargins frameOf(const QWidget &window)
+{
+    const QRect frame = window.frameGeometry(), inside = window.geometry();
+    if (frame != inside)
+        return {inside.left() - frame.left(), inside.top() - frame.top(),
+                frame.right() - inside.right(), frame.bottom() - inside.bottom()};
+    const int border = 4;
+    return {border, window.style()->pixelMetric(QStyle::PM_TitleBarHeight) + border, border,
+            border};
+}
+
+} // namespace
+
+ScreenFit::ScreenFit(QWidget &window, QScrollArea &area) : m_window(window), m_area(area)
+{
+    m_area.setFrameShape(QFrame::NoFrame);
+    m_area.setWidgetResizable(false);
+    m_area.setFixedSize(m_area.widget()->size());
+}
+
+void ScreenFit::FitAndCentre()
+{
+    fit(true);
+}
+
+void ScreenFit::FrameKnown()
+{
+    if (m_window.frameGeometry() != m_window.geometry() && frameOf(m_window) != m_frame)
+        fit(false);
+}
+
+void ScreenFit::fit(bool centre)
+{
+    const QScreen *screen = m_window.screen();
+    if (screen == nullptr)
+        return;
+    m_frame = frameOf(m_window);
+    const QRect room = screen->availableGeometry();
+    const QSize designed = m_area.widget()->size();
+    // What the window holds beside the area: its menu bar, a status bar.
+    const QSize around = m_window.size() - m_area.size();
+    const QSize most = room.size() -
+                       QSize(m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom()) -
+                       around;
+    const QSize shown = designed.boundedTo(most.expandedTo(QSize(1, 1)));
+    m_area.setFixedSize(shown);
+    m_window.adjustSize();
+
+    QRect frame = m_window.frameGeometry();
+    frame.setSize(m_window.size().grownBy(m_frame));
+    if (centre)
+        frame.moveCenter(room.center());
+    frame.moveLeft(std::clamp(frame.left(), room.left(),
+                              std::max(room.left(), room.right() - frame.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), room.top(),
+                             std::max(room.top(), room.bottom() - frame.height() + 1)));
+    m_window.move(frame.topLeft());
+}
