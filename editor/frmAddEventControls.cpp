@@ -259,10 +259,27 @@ void frmAddEvent::fitToStyle()
             style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, comOccurs));
     }
     comOccurs->resize(type);
+    for (QLineEdit *text : {txtDescription, txtEmail})
+        text->resize(text->width(), std::max(text->height(), text->sizeHint().height()));
     int right = comOccurs->geometry().right();
     for (QSpinBox *box : {UpDown1, UpDown2, txtBirthYear}) {
         box->resize(box->size().expandedTo(box->sizeHint()));
         right = std::max(right, box->geometry().right());
+    }
+    // Taller controls close the gaps of their column, which must still end above the line.
+    const int grown = comOccurs->height() - 24 + UpDown1->height() - 24 +
+                      std::max(UpDown2->height(), txtBirthYear->height()) - 24;
+    if (grown > 0) {
+        const int room = m_separator->y() - 2 - (232 + 24); // below the design's last control
+        const int gap = std::max(4, (30 + 22 + room - grown) / 2);
+        int y = comOccurs->geometry().bottom() + 1 + gap;
+        lblPeriod->move(lblPeriod->x(), y);
+        UpDown1->move(UpDown1->x(), y + 18);
+        y = UpDown1->geometry().bottom() + 1 + gap;
+        for (QLabel *label : {lblInterval, lblBirthYear})
+            label->move(label->x(), y);
+        for (QSpinBox *box : {UpDown2, txtBirthYear})
+            box->move(box->x(), y + 18);
     }
     const int shift = std::max(0, right + 15 - cmdOk->x());
     for (QPushButton *button : {cmdOk, cmdCancel})

@@ -56,7 +56,14 @@ void ScreenFit::fit(bool centre)
     const QSize most = room.size() -
                        QSize(m_frame.left() + m_frame.right(), m_frame.top() + m_frame.bottom()) -
                        around;
-    const QSize shown = designed.boundedTo(most.expandedTo(QSize(1, 1)));
+    QSize shown = designed.boundedTo(most.expandedTo(QSize(1, 1)));
+    // A scroll bar takes its room from the content's other side: where the room allows, the
+    // area grows by it, so that a window too tall for the screen does not scroll sideways too.
+    const int bar = m_area.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &m_area);
+    if (shown.height() < designed.height())
+        shown.setWidth(std::min(std::max(most.width(), 1), designed.width() + bar));
+    if (shown.width() < designed.width())
+        shown.setHeight(std::min(std::max(most.height(), 1), designed.height() + bar));
     m_area.setFixedSize(shown);
     m_window.adjustSize();
 

@@ -171,6 +171,9 @@ private slots:
         QVERIFY(room.contains(window->frameGeometry()));
         QVERIFY(area->height() < designed.height());
         QVERIFY(area->verticalScrollBar()->isVisible());
+        // Only as tall as the screen allows: where it is wide enough, no sideways scrolling.
+        if (room.width() >= 800)
+            QVERIFY(!area->horizontalScrollBar()->isVisible());
         QCOMPARE(area->verticalScrollBar()->maximum(),
                  designed.height() - area->viewport()->height());
         QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -281,6 +284,9 @@ private slots:
                                     .arg(spinner->width())
                                     .arg(spinner->height())));
             QVERIFY2(spinner->geometry().right() < editor.findChild<QWidget *>(u"cmdOk"_s)->x(),
+                     name);
+            // Above the line that closes the collapsed dialog.
+            QVERIFY2(spinner->geometry().bottom() < editor.findChild<QFrame *>(u"Line1"_s)->y(),
                      name);
         }
         auto *calendar = editor.findChild<QCalendarWidget *>(u"calSetDate"_s);
