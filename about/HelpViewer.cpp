@@ -19,13 +19,13 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
       m_text(new QTextBrowser(this)), m_home(owner)
 {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Moonrill Help"));
+    setWindowTitle(tr("Moonrill Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(640, 440);
     m_list->setObjectName(QStringLiteral("lstTopics"));
     m_text->setObjectName(QStringLiteral("txtTopic"));
-    m_list->setAccessibleName(QStringLiteral("Topics"));
-    m_text->setAccessibleName(QStringLiteral("Help text"));
+    m_list->setAccessibleName(tr("Topics"));
+    m_text->setAccessibleName(tr("Help text"));
     for (const HelpTopic &topic : m_topics)
         m_list->addItem(FromBytes(topic.title));
     m_list->setMaximumWidth(200);

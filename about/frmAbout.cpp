@@ -36,7 +36,7 @@ frmAbout::frmAbout(QWidget *parent)
       m_clipView(nullptr), anmAbout(nullptr)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Moonrill"));
+    setWindowTitle(tr("About Moonrill"));
     setModal(true);
     setFixedSize(379, 307);
 
@@ -46,25 +46,23 @@ frmAbout::frmAbout(QWidget *parent)
     title->setFont(big);
     m_clipView = label(this, "anmAbout", {}, {16, 12, 32, 32});
     anmAbout = new Animation(m_clipView);
-    label(this, "lblVersion",
-          QStringLiteral("Version ") + QString::fromStdString(ProgramVersionText()),
+    label(this, "lblVersion", tr("Version ") + QString::fromStdString(ProgramVersionText()),
           {72, 56, 290, 18});
-    QLabel *description =
-        label(this, "lblDescription",
-              QStringLiteral("This application remembers important events for you and makes "
-                             "you aware of them. Add, edit, print, copy and search with this "
-                             "utility."),
-              {72, 80, 290, 70});
+    QLabel *description = label(this, "lblDescription",
+                                tr("This application remembers important events for you and makes "
+                                   "you aware of them. Add, edit, print, copy and search with this "
+                                   "utility."),
+                                {72, 80, 290, 70});
     description->setWordWrap(true);
-    label(this, "lblNotice", QStringLiteral("Free software under the GNU GPL, version 3 or later."),
+    label(this, "lblNotice", tr("Free software under the GNU GPL, version 3 or later."),
           {72, 156, 290, 18});
 
-    auto *email = new LinkLabel(QStringLiteral("Send e-mail"), this);
+    auto *email = new LinkLabel(tr("Send e-mail"), this);
     email->setObjectName(QStringLiteral("lblEmail"));
     email->setGeometry(72, 188, 120, 18);
     connect(email, &LinkLabel::clicked, this,
             [this] { openLink("mailto:" + std::string(SupportAddress) + "?subject=Moonrill"); });
-    auto *web = new LinkLabel(QStringLiteral("Moonrill on Web"), this);
+    auto *web = new LinkLabel(tr("Moonrill on Web"), this);
     web->setObjectName(QStringLiteral("lblUrl"));
     web->setGeometry(200, 188, 140, 18);
     connect(web, &LinkLabel::clicked, this, [this] { openLink(std::string(HomePage)); });
@@ -75,12 +73,12 @@ frmAbout::frmAbout(QWidget *parent)
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(8, 220, 363, 3);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setGeometry(264, 236, 100, 27);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    auto *sysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    auto *sysInfo = new QPushButton(tr("&System Info..."), this);
     sysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
     sysInfo->setGeometry(264, 270, 100, 27);
     sysInfo->setAutoDefault(false);
@@ -111,7 +109,8 @@ void frmAbout::openLink(const std::string &link)
 void frmAbout::StartSysInfo()
 {
     if (!StartSystemInformation())
-        ShowMessage(std::string_view("System Information Is Unavailable At This Time"),
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                        "Messages", "System Information Is Unavailable At This Time")),
                     MsgStyle::OkPlain, this);
 }
 

@@ -25,23 +25,22 @@ frmBug::frmBug(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmBug"));
-    setWindowTitle(QStringLiteral("Bug Report"));
+    setWindowTitle(tr("Bug Report"));
     setModal(true);
     setFixedSize(369, 393);
 
-    auto *type = new QLabel(QStringLiteral("About:"), this);
+    auto *type = new QLabel(tr("About:"), this);
     type->setObjectName(QStringLiteral("lblType"));
     type->setGeometry(8, 12, 60, 18);
     comRequest = new QComboBox(this);
     comRequest->setObjectName(QStringLiteral("comRequest"));
     comRequest->setGeometry(72, 8, 200, 26);
-    comRequest->addItems({QStringLiteral("Question / support"), QStringLiteral("Bug Report"),
-                          QStringLiteral("Request")});
+    comRequest->addItems({tr("Question / support"), tr("Bug Report"), tr("Request")});
     comRequest->setCurrentIndex(-1);
     comRequest->installEventFilter(this);
     NameAfterLabel(type, comRequest);
 
-    lblContact = new QLabel(QStringLiteral("Get in touch with me..."), this);
+    lblContact = new QLabel(tr("Get in touch with me..."), this);
     lblContact->setObjectName(QStringLiteral("lblContact"));
     lblContact->setGeometry(8, 48, 300, 20);
     QFont heading = lblContact->font();
@@ -53,7 +52,7 @@ frmBug::frmBug(QWidget *parent)
     m_clipView->setGeometry(320, 8, 32, 32);
     anmReq = new Animation(m_clipView);
 
-    auto *text = new QLabel(QStringLiteral("Text:"), this);
+    auto *text = new QLabel(tr("Text:"), this);
     text->setObjectName(QStringLiteral("lblText"));
     text->setGeometry(8, 80, 60, 18);
     txtBugReport = new QPlainTextEdit(this);
@@ -119,15 +118,17 @@ void frmBug::cmdSend_Click()
 {
     try {
         if (comRequest->currentIndex() < 0) {
-            ShowMessage(std::string_view("Please tell me what this is about!"),
+            ShowMessage(std::string_view(
+                            QT_TRANSLATE_NOOP("Messages", "Please tell me what this is about!")),
                         MsgStyle::OkCritical, this);
             comRequest->setFocus();
             return;
         }
         const QString message = txtBugReport->toPlainText();
         if (message.isEmpty()) {
-            ShowMessage(std::string_view("Please type in some words...!"), MsgStyle::OkCritical,
-                        this);
+            ShowMessage(
+                std::string_view(QT_TRANSLATE_NOOP("Messages", "Please type in some words...!")),
+                MsgStyle::OkCritical, this);
             txtBugReport->setFocus();
             return;
         }

@@ -4,6 +4,7 @@
 #include "ApplicationIdentity.h"
 #include "EndSignals.h"
 #include "SyncCommand.h"
+#include "Translations.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
 
@@ -45,6 +46,7 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
     const QtMessageHandler previous = qInstallMessageHandler(startUpMessages);
     auto application = std::make_unique<QApplication>(argc, argv);
     qInstallMessageHandler(previous);
+    LoadTranslations(*application);
     return application;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Translatable.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -9,13 +11,13 @@
 // interval types made from three of them ("Every 3th week", "Every 12th month", "Every 2th year").
 // A type text is stored exactly as written, so a hand-edited one may be none of these.
 
-inline constexpr std::string_view OnceType = "Once";
-inline constexpr std::string_view DailyType = "Daily";
-inline constexpr std::string_view WeeklyType = "Weekly";
-inline constexpr std::string_view MonthlyType = "Monthly";
-inline constexpr std::string_view YearlyType = "Yearly";
+inline constexpr std::string_view OnceType = QT_TRANSLATE_NOOP("EventTypes", "Once");
+inline constexpr std::string_view DailyType = QT_TRANSLATE_NOOP("EventTypes", "Daily");
+inline constexpr std::string_view WeeklyType = QT_TRANSLATE_NOOP("EventTypes", "Weekly");
+inline constexpr std::string_view MonthlyType = QT_TRANSLATE_NOOP("EventTypes", "Monthly");
+inline constexpr std::string_view YearlyType = QT_TRANSLATE_NOOP("EventTypes", "Yearly");
 /// The type text that may carry a year of birth.
-inline constexpr std::string_view BirthdayType = "Birthday";
+inline constexpr std::string_view BirthdayType = QT_TRANSLATE_NOOP("EventTypes", "Birthday");
 
 /// The base types in the order the editor lists them.
 inline constexpr std::array<std::string_view, 6> BaseTypes = {

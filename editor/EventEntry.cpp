@@ -3,6 +3,7 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
+#include "Translatable.h"
 
 std::string WithoutControlCharacters(std::string text)
 {
@@ -25,22 +26,29 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
         return verdict;
     };
     if (verdict.description.empty())
-        return refuse("Description missing!", EntryField::Description);
-    if (verdict.description.find("$$") != std::string::npos)
-        return refuse("Event cannot contain: $$\r\nPlease retype event descripton!",
+        return refuse(QT_TRANSLATE_NOOP("Messages", "Description missing!"),
                       EntryField::Description);
+    if (verdict.description.find("$$") != std::string::npos)
+        return refuse(
+            QT_TRANSLATE_NOOP("Messages",
+                              "Event cannot contain: $$\r\nPlease retype event descripton!"),
+            EntryField::Description);
     if (verdict.description.ends_with('$'))
         verdict.description += ' ';
     if (verdict.email.find('$') != std::string::npos)
-        return refuse("E-mail address cannot contain: $\r\nPlease retype the e-mail address!",
+        return refuse(QT_TRANSLATE_NOOP(
+                          "Messages",
+                          "E-mail address cannot contain: $\r\nPlease retype the e-mail address!"),
                       EntryField::Email);
     if (entry.sendsMail && (verdict.email.find('.') == std::string::npos ||
                             verdict.email.find('@') == std::string::npos))
-        return refuse("Please enter a valid e-mail address!", EntryField::Email);
+        return refuse(QT_TRANSLATE_NOOP("Messages", "Please enter a valid e-mail address!"),
+                      EntryField::Email);
     // Only a Birthday carries a year of birth; a person cannot be born after the date given.
     const int birthYear = entry.type == BirthdayType ? entry.birthYear : 0;
     if (birthYear > entry.date.year())
-        return refuse("The year of birth cannot lie after the date!", EntryField::BirthYear);
+        return refuse(QT_TRANSLATE_NOOP("Messages", "The year of birth cannot lie after the date!"),
+                      EntryField::BirthYear);
     verdict.event = EventFields{.Description = verdict.description,
                                 .StartingOn = entry.date,
                                 .Occurs = entry.type,

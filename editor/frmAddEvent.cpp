@@ -8,6 +8,7 @@
 #include "EventEntry.h"
 #include "EventTypes.h"
 #include "HelpViewer.h"
+#include "ShownType.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Occurrence.h"
@@ -32,7 +33,7 @@ frmAddEvent::frmAddEvent(std::optional<EventFields> &entered, QWidget *parent)
     : QDialog(parent), m_entered(entered)
 {
     setObjectName(QStringLiteral("frmAddEvent"));
-    setWindowTitle(QStringLiteral("Add Event"));
+    setWindowTitle(tr("Add Event"));
     setModal(true);
     m_entered.reset();
     createControls();
@@ -53,7 +54,7 @@ frmAddEvent::~frmAddEvent() = default;
 
 void frmAddEvent::applyTypeRules()
 {
-    const std::string type = ToBytes(comOccurs->currentText());
+    const std::string type = ToBytes(comOccurs->currentData().toString());
     const bool interval = !IntervalUnit(type).empty();
     const bool birthday = type == BirthdayType;
     if (!birthday)
@@ -63,8 +64,8 @@ void frmAddEvent::applyTypeRules()
     lblBirthYear->setVisible(birthday);
     txtBirthYear->setVisible(birthday);
     if (interval) {
-        UpDown2->setToolTip(QStringLiteral("Set's the interval. For instance 1 is %1 and 3 is %2")
-                                .arg(FromBytes(type), FromBytes(ComposeType(type, 3))));
+        UpDown2->setToolTip(tr("Set's the interval. For instance 1 is %1 and 3 is %2")
+                                .arg(ShownType(type), ShownType(ComposeType(type, 3))));
     }
     SetOuterHeight(birthday ? ExpandedHeight : CollapsedHeight);
 }
@@ -91,7 +92,7 @@ void frmAddEvent::SetDate(Date date)
 
 void frmAddEvent::SetOccurs(const std::string &baseType)
 {
-    const int index = comOccurs->findText(FromBytes(baseType), Qt::MatchExactly);
+    const int index = comOccurs->findData(FromBytes(baseType));
     comOccurs->setCurrentIndex(index >= 0 ? index : 0);
     if (index < 0)
         m_heldType = baseType;
@@ -138,7 +139,7 @@ std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
         return *m_heldType;
-    return ComposeType(ToBytes(comOccurs->currentText()),
+    return ComposeType(ToBytes(comOccurs->currentData().toString()),
                        m_heldInterval.value_or(UpDown2->value()));
 }
 

@@ -9,6 +9,7 @@
 #include "Accessibility.h"
 #include "Animation.h"
 #include "EventTypes.h"
+#include "ShownType.h"
 #include "Text.h"
 
 #include <QAbstractItemView>
@@ -50,24 +51,23 @@ constexpr int pixels(int twips)
 
 void frmAddEvent::createControls()
 {
-    lblDescription = new QLabel(QStringLiteral("Description:"), this);
+    lblDescription = new QLabel(tr("Description:"), this);
     lblDescription->setObjectName(QStringLiteral("lblDescription"));
     lblDescription->setGeometry(8, 8, 90, 16);
 
     txtDescription = new QLineEdit(this);
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
     txtDescription->setGeometry(8, 30, 281, 22);
-    txtDescription->setToolTip(
-        QStringLiteral("This where you write the name off the current event"));
+    txtDescription->setToolTip(tr("This where you write the name off the current event"));
 
-    lblStartingOn = new QLabel(QStringLiteral("Starting on:"), this);
+    lblStartingOn = new QLabel(tr("Starting on:"), this);
     lblStartingOn->setObjectName(QStringLiteral("lblStartingOn"));
     lblStartingOn->setGeometry(8, 78, 90, 17);
 
     calSetDate = new QCalendarWidget(this);
     calSetDate->setObjectName(QStringLiteral("calSetDate"));
     calSetDate->setGeometry(8, 96, 180, 166);
-    calSetDate->setToolTip(QStringLiteral("Set the date of the event"));
+    calSetDate->setToolTip(tr("Set the date of the event"));
     calSetDate->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calSetDate->setGridVisible(false);
     QFont small = calSetDate->font();
@@ -75,36 +75,35 @@ void frmAddEvent::createControls()
     calSetDate->setFont(small);
     fitWeekdayNames();
 
-    lblOccurs = new QLabel(QStringLiteral("Type:"), this);
+    lblOccurs = new QLabel(tr("Type:"), this);
     lblOccurs->setObjectName(QStringLiteral("lblOccurs"));
     lblOccurs->setGeometry(200, 78, 60, 16);
 
     comOccurs = new QComboBox(this);
     comOccurs->setObjectName(QStringLiteral("comOccurs"));
     comOccurs->setGeometry(200, 96, 89, 24);
-    comOccurs->setToolTip(QStringLiteral("Sets the type of event"));
+    comOccurs->setToolTip(tr("Sets the type of event"));
     for (const std::string_view type : BaseTypes)
-        comOccurs->addItem(FromBytes(type));
+        comOccurs->addItem(ShownType(type), FromBytes(type));
     connect(comOccurs, &QComboBox::currentIndexChanged, this, [this] {
         m_heldType.reset();
         applyTypeRules();
     });
 
-    lblPeriod = new QLabel(QStringLiteral("Notice period:"), this);
+    lblPeriod = new QLabel(tr("Notice period:"), this);
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
     lblPeriod->setGeometry(200, 150, 100, 17);
 
     UpDown1 = spinner(this, "UpDown1", "txtPeriod", 0);
     UpDown1->setGeometry(200, 168, 56, 24);
     UpDown1->setValue(3);
-    UpDown1->setToolTip(
-        QStringLiteral("Sets how many days ahead of the event you should be reminded"));
+    UpDown1->setToolTip(tr("Sets how many days ahead of the event you should be reminded"));
     connect(UpDown1, &QSpinBox::valueChanged, this, [this] { m_heldPeriod.reset(); });
 
-    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk = new QPushButton(tr("&OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setGeometry(304, 16, 73, 25);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(304, 48, 73, 25);
     // Neither button is the default: Enter moves on through the fields instead.
@@ -115,7 +114,7 @@ void frmAddEvent::createControls()
     connect(cmdOk, &QPushButton::clicked, this, &frmAddEvent::cmdOk_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmAddEvent::reject);
 
-    lblInterval = new QLabel(QStringLiteral("Interval:"), this);
+    lblInterval = new QLabel(tr("Interval:"), this);
     lblInterval->setObjectName(QStringLiteral("lblInterval"));
     lblInterval->setGeometry(200, 214, 60, 16);
 
@@ -180,19 +179,19 @@ void frmAddEvent::fitEmailQuestion()
 
 void frmAddEvent::createEmailSection()
 {
-    fraEmail = new QGroupBox(QStringLiteral("E-mail this person on the birthday?"), this);
+    fraEmail = new QGroupBox(tr("E-mail this person on the birthday?"), this);
     fraEmail->setObjectName(QStringLiteral("fraEmail"));
     fraEmail->setGeometry(8, pixels(4320) - 4, 185, 56);
-    optYes = new QRadioButton(QStringLiteral("Yes"), fraEmail);
+    optYes = new QRadioButton(tr("Yes"), fraEmail);
     optYes->setObjectName(QStringLiteral("optYes"));
     optYes->setGeometry(16, 26, 60, 20);
-    optNo = new QRadioButton(QStringLiteral("No"), fraEmail);
+    optNo = new QRadioButton(tr("No"), fraEmail);
     optNo->setObjectName(QStringLiteral("optNo"));
     optNo->setGeometry(96, 26, 60, 20);
     optNo->setChecked(true);
     connect(optYes, &QRadioButton::toggled, this, &frmAddEvent::applyEmailChoice);
 
-    lblEmail = new QLabel(QStringLiteral("E-mail:"), this);
+    lblEmail = new QLabel(tr("E-mail:"), this);
     lblEmail->setObjectName(QStringLiteral("lblEmail"));
     lblEmail->setGeometry(200, pixels(4320), 60, 16);
     txtEmail = new QLineEdit(this);
@@ -221,7 +220,7 @@ void frmAddEvent::createEmailSection()
 void frmAddEvent::createBirthYear()
 {
     // A Birthday has no interval, so the year of birth takes the interval's place.
-    lblBirthYear = new QLabel(QStringLiteral("Year of birth:"), this);
+    lblBirthYear = new QLabel(tr("Year of birth:"), this);
     lblBirthYear->setObjectName(QStringLiteral("lblBirthYear"));
     lblBirthYear->setGeometry(200, 214, 100, 16);
     txtBirthYear = new QSpinBox(this);
@@ -230,7 +229,7 @@ void frmAddEvent::createBirthYear()
     txtBirthYear->setRange(0, QDate::currentDate().year());
     txtBirthYear->setSpecialValueText(QStringLiteral("unknown"));
     txtBirthYear->setValue(0);
-    txtBirthYear->setToolTip(QStringLiteral("The year the person was born, to show their age"));
+    txtBirthYear->setToolTip(tr("The year the person was born, to show their age"));
     NameAfterLabel(lblBirthYear, txtBirthYear);
     // A date of birth picked in the calendar gives its year: the date itself moves on to the
     // next birthday when the event is added.

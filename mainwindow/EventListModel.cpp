@@ -5,6 +5,7 @@
 #include "Conversions.h"
 #include "EventState.h"
 #include "MoonrillError.h"
+#include "ShownType.h"
 #include "Text.h"
 
 #include <QFont>
@@ -54,7 +55,7 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
     case WhenColumn:
         return FromBytes(PaddedDayCount(m_state.WhenDaysOfRow(row)));
     case TypeColumn:
-        return FromBytes(event.Occurs);
+        return ShownType(event.Occurs);
     case NoticeColumn:
         return FromBytes(m_state.NoticePeriodOfRow(row));
     default:
@@ -68,15 +69,15 @@ QVariant EventListModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     switch (section) {
     case EventColumn:
-        return QStringLiteral("Event");
+        return tr("Event");
     case DateColumn:
-        return QStringLiteral("Date");
+        return tr("Date");
     case WhenColumn:
-        return QStringLiteral("When");
+        return tr("When");
     case TypeColumn:
-        return QStringLiteral("Type");
+        return tr("Type");
     case NoticeColumn:
-        return QStringLiteral("Notice period");
+        return tr("Notice period");
     default:
         return {};
     }

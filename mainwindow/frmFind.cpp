@@ -18,7 +18,7 @@ frmFind::frmFind(EventListModel &list, std::function<void(int row)> select, QWid
       m_list(list), m_select(std::move(select))
 {
     setObjectName(QStringLiteral("frmFind"));
-    setWindowTitle(QStringLiteral("Find Event"));
+    setWindowTitle(tr("Find Event"));
     setModal(true);
     setFixedSize(386, 71);
     createControls();
@@ -34,7 +34,7 @@ frmFind::~frmFind() = default;
 
 void frmFind::createControls()
 {
-    lblFindWhat = new QLabel(QStringLiteral("Find What:"), this);
+    lblFindWhat = new QLabel(tr("Find What:"), this);
     lblFindWhat->setObjectName(QStringLiteral("lblFindWhat"));
     lblFindWhat->setGeometry(8, 10, 70, 18);
     txtFind = new QLineEdit(this);
@@ -43,23 +43,23 @@ void frmFind::createControls()
     NameAfterLabel(lblFindWhat, txtFind);
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
 
-    cmdFind = new QPushButton(QStringLiteral("&Find"), this);
+    cmdFind = new QPushButton(tr("&Find"), this);
     cmdFind->setObjectName(QStringLiteral("cmdFind"));
     cmdFind->setGeometry(290, 6, 88, 25);
     cmdFind->setDefault(true);
     connect(cmdFind, &QPushButton::clicked, this, &frmFind::cmdFind_Click);
-    cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new QPushButton(tr("&Cancel"), this);
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     cmdCancel->setGeometry(290, 38, 88, 25);
     cmdCancel->setAutoDefault(false);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    lblPercent = new QLabel(QStringLiteral("Percent Complete:"), this);
+    lblPercent = new QLabel(tr("Percent Complete:"), this);
     lblPercent->setObjectName(QStringLiteral("lblPercent"));
     lblPercent->setGeometry(8, 42, 110, 18);
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setAccessibleName(QStringLiteral("Search progress"));
+    ProgressBar1->setAccessibleName(tr("Search progress"));
     ProgressBar1->setGeometry(120, 42, 160, 18);
     ProgressBar1->setMinimum(0);
     ProgressBar1->setValue(0);
@@ -89,7 +89,7 @@ void frmFind::cmdFind_Click()
             m_select(k);
             m_list.setBold(m_list.keyOfRow(k), true);
             m_lastMatch = k;
-            cmdFind->setText(QStringLiteral("&Find Next"));
+            cmdFind->setText(tr("&Find Next"));
             ProgressBar1->setValue(k + 1);
             m_position = k + 1;
             return;
@@ -97,8 +97,9 @@ void frmFind::cmdFind_Click()
         unboldLastMatch();
         ProgressBar1->setValue(rows);
         m_select(0);
-        ShowMessage(std::string_view("The whole list has been searched."), MsgStyle::OkInformation,
-                    this);
+        ShowMessage(
+            std::string_view(QT_TRANSLATE_NOOP("Messages", "The whole list has been searched.")),
+            MsgStyle::OkInformation, this);
         m_position = 0;
     } catch (const std::exception &error) {
         ShowErrorReport(error.what(), this);
@@ -107,7 +108,7 @@ void frmFind::cmdFind_Click()
 
 void frmFind::txtFind_Change()
 {
-    cmdFind->setText(QStringLiteral("&Find"));
+    cmdFind->setText(tr("&Find"));
     m_position = 0;
     ProgressBar1->setValue(0);
     m_select(0);

@@ -11,6 +11,7 @@
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "Recovery.h"
+#include "ShownType.h"
 #include "SingleInstance.h"
 #include "Text.h"
 
@@ -60,7 +61,7 @@ frmMain::~frmMain() = default;
 void frmMain::createList()
 {
     lstEvent = new QTreeView(m_client);
-    lstEvent->setAccessibleName(QStringLiteral("Events"));
+    lstEvent->setAccessibleName(tr("Events"));
     lstEvent->setObjectName(QStringLiteral("lstEvent"));
     lstEvent->setGeometry(8, 32, 609, 481);
     lstEvent->setModel(m_model);
@@ -91,9 +92,9 @@ void frmMain::fitColumns()
     const QString days = WithWidestDigits(font, QStringLiteral("0000000"));
     QStringList types;
     for (const std::string_view type : BaseTypes) {
-        types << FromBytes(type);
+        types << ShownType(type);
         if (!IntervalUnit(type).empty())
-            types << WithWidestDigits(font, FromBytes(ComposeType(type, 99)));
+            types << WithWidestDigits(font, ShownType(ComposeType(type, 99)));
     }
     const QString notice = WithWidestDigits(font, QStringLiteral("-00000"));
     FitColumns(lstEvent, {{}, {date}, {days, QStringLiteral("-") + days.left(6)}, types, {notice}},
@@ -214,7 +215,8 @@ bool frmMain::ConfirmSave()
         endProgram();
         return false;
     }
-    switch (ShowMessage(std::string_view("Eventlist is not saved! Do you want to save?"),
+    switch (ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                            "Messages", "Eventlist is not saved! Do you want to save?")),
                         MsgStyle::YesNoCancelExclamation, this)) {
     case MsgAnswer::Yes:
         // A save that failed has shown why; the window stays open so nothing is lost.

@@ -36,7 +36,8 @@ int frmMain::FindSelectedEvent()
 void frmMain::FindEvent()
 {
     if (m_model->rowCount() == 0) {
-        ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP("Messages", "No events available!")),
+                    MsgStyle::OkCritical, this);
         return;
     }
     {
@@ -101,7 +102,8 @@ void frmMain::CopyAllEvents()
 {
     try {
         if (m_model->rowCount() == 0) {
-            ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, this);
+            ShowMessage(std::string_view(QT_TRANSLATE_NOOP("Messages", "No events available!")),
+                        MsgStyle::OkCritical, this);
             return;
         }
         SetClipboardText(AllEventsClipboardText(m_state));

@@ -26,7 +26,8 @@ void refuse(const char *text, QWidget *parent)
     ShowMessage(std::string_view(text), MsgStyle::OkCritical, parent);
 }
 
-constexpr const char *AlreadyHappened = "This event has already happened!\r\nPlease try again";
+constexpr const char *AlreadyHappened =
+    QT_TRANSLATE_NOOP("Messages", "This event has already happened!\r\nPlease try again");
 
 /// The event the editor handed back, moved to its next occurrence; none when it is over. The
 /// date entered says the day of the month the event is meant for, unless it is the shortened
@@ -77,17 +78,17 @@ void frmMain::AddEvent()
 std::optional<int> frmMain::selectedEventOrRefuse()
 {
     if (m_model->rowCount() == 0) {
-        refuse("No events available!", this);
+        refuse(QT_TRANSLATE_NOOP("Messages", "No events available!"), this);
         return std::nullopt;
     }
     // Rows but none selected (a click on the blank area): there is no event to act on.
     if (!lstEvent->selectionModel()->hasSelection()) {
-        refuse("Not found!", this);
+        refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
         return std::nullopt;
     }
     const int i = FindSelectedEvent();
     if (i < 0) {
-        refuse("Not found!", this);
+        refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
         return std::nullopt;
     }
     return i;
@@ -106,7 +107,7 @@ void frmMain::EditEvent()
             {
                 frmAddEvent editor(m_state.EventLine, this);
                 editor.HelpContextID = HelpEditEvent;
-                editor.setWindowTitle(QStringLiteral("Edit event"));
+                editor.setWindowTitle(tr("Edit event"));
                 editor.SetDescription(event.Description);
                 editor.SetDate(event.StartingOn);
                 editor.SetStoredOccurs(event.Occurs);
@@ -167,12 +168,12 @@ void frmMain::DeleteEvent()
         }
         SelItem = selected.first();
         const QString description = m_model->index(SelItem.row(), 0).data().toString();
-        if (ShowMessage(QStringLiteral("Do you really want to delete '%1'?").arg(description),
+        if (ShowMessage(tr("Do you really want to delete '%1'?").arg(description),
                         MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
             return;
         const int i = FindSelectedEvent();
         if (i < 0) {
-            refuse("Not found!", this);
+            refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
             return;
         }
         clsEvent deleted = m_state.Events()[size_t(i)];
@@ -180,7 +181,7 @@ void frmMain::DeleteEvent()
         // Only an event that has left the list may wait in the undo buffer.
         m_state.UndoLine = std::move(deleted);
         setUndoEnabled(true);
-        const QString tip = QStringLiteral("Undo deletion of '%1'").arg(description);
+        const QString tip = tr("Undo deletion of '%1'").arg(description);
         setUndoTip(PlainToolTip(tip), tip);
         listChanged();
     } catch (const std::exception &error) {
@@ -200,7 +201,7 @@ void frmMain::UndoDelete()
         m_state.UndoLine.reset();
         SelectRow(row);
         setUndoEnabled(false);
-        setUndoTip(QStringLiteral("Undo"), QStringLiteral("Undo"));
+        setUndoTip(tr("Undo"), tr("Undo"));
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -208,7 +209,8 @@ void frmMain::UndoDelete()
 
 void frmMain::DeleteAllEvents()
 {
-    if (ShowMessage(std::string_view("Do you really want to delete all events?"),
+    if (ShowMessage(std::string_view(
+                        QT_TRANSLATE_NOOP("Messages", "Do you really want to delete all events?")),
                     MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
         return;
     // Clearing cannot fail (it only empties the list), so "Error while removing list" never

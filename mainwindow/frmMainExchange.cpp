@@ -65,16 +65,15 @@ void frmMain::ImportBirthdays()
 {
     const SyncSettings settings = SyncSettings::Read();
     if (!settings.addressBook.isEmpty() &&
-        ShowMessage(QStringLiteral("Import the birthdays of the address book at %1?\r\nNo picks "
-                                   "a file instead.")
+        ShowMessage(tr("Import the birthdays of the address book at %1?\r\nNo picks "
+                       "a file instead.")
                         .arg(settings.addressBook.toString()),
                     MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
         importBirthdaysFromServer(settings);
         return;
     }
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Import Birthdays"), QDir::homePath(),
-                                     QStringLiteral("Address books (*.vcf *.vcard)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Import Birthdays"), QDir::homePath(), tr("Address books (*.vcf *.vcard)"));
     if (!path.isEmpty())
         ImportBirthdaysFrom(path);
 }
@@ -91,9 +90,9 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
     }
     // The answer comes in the event loop, with a Cancel; the window never waits on the network.
     QNetworkAccessManager network;
-    QProgressDialog progress(QStringLiteral("Reading the address book on the server..."),
-                             QStringLiteral("Cancel"), 0, 0, this);
-    progress.setWindowTitle(QStringLiteral("Import Birthdays"));
+    QProgressDialog progress(tr("Reading the address book on the server..."), tr("Cancel"), 0, 0,
+                             this);
+    progress.setWindowTitle(tr("Import Birthdays"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     QNetworkReply *reply = RequestCards(network, settings.addressBook, settings.user, *password);
@@ -108,7 +107,7 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
         return;
     if (status != 207) {
         ShowMessage(
-            QStringLiteral("The address book could not be read: %1")
+            tr("The address book could not be read: %1")
                 .arg(status == 0
                          ? reply->errorString()
                          : QStringLiteral("the server answered %1 %2")
@@ -138,9 +137,8 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
     try {
         // A large book shows its progress and can be stopped; a small one is read before the
         // dialog would show.
-        QProgressDialog progress(QStringLiteral("Reading the address book..."),
-                                 QStringLiteral("Cancel"), 0, 1000, this);
-        progress.setWindowTitle(QStringLiteral("Import Birthdays"));
+        QProgressDialog progress(tr("Reading the address book..."), tr("Cancel"), 0, 1000, this);
+        progress.setWindowTitle(tr("Import Birthdays"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         const VCardBook book = ReadVCards(content, [&progress](size_t read, size_t total) {
@@ -182,17 +180,17 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
 void frmMain::ExportCalendar()
 {
     SyncSettings settings = SyncSettings::Read();
-    QFileDialog dialog(this, QStringLiteral("Export Calendar"),
+    QFileDialog dialog(this, tr("Export Calendar"),
                        settings.calendarFile.isEmpty()
                            ? QDir::home().filePath(QStringLiteral("Moonrill.ics"))
                            : settings.calendarFile,
                        QStringLiteral("iCalendar files (*.ics)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    auto *keep = new QCheckBox(QStringLiteral("Keep this file up to date"), &dialog);
+    auto *keep = new QCheckBox(tr("Keep this file up to date"), &dialog);
     keep->setObjectName(QStringLiteral("chkKeepUpToDate"));
-    keep->setToolTip(QStringLiteral("Rewrite this file at every save, for a calendar program "
-                                    "that subscribes to it"));
+    keep->setToolTip(tr("Rewrite this file at every save, for a calendar program "
+                        "that subscribes to it"));
     keep->setChecked(!settings.calendarFile.isEmpty());
     if (auto *grid = qobject_cast<QGridLayout *>(dialog.layout()))
         grid->addWidget(keep, grid->rowCount(), 0, 1, -1);

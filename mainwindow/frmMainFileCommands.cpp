@@ -100,8 +100,9 @@ void frmMain::offerRecovery()
         RemoveRecovery(m_eventFile);
         return;
     }
-    if (ShowMessage(std::string_view("Moonrill was closed before your changes were saved.\r\n"
-                                     "Do you want to restore them?"),
+    if (ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                        "Messages", "Moonrill was closed before your changes were saved.\r\n"
+                                    "Do you want to restore them?")),
                     MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
         // The restored list is not saved: the file's stamp and what its load left out stay, so
         // the save keeps whatever it has to keep.

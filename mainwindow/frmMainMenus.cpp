@@ -14,7 +14,7 @@
 QAction *frmMain::makeAction(const char *name, const char *caption, void (frmMain::*command)(),
                              const QKeySequence &shortcut)
 {
-    auto *action = new QAction(QString::fromUtf8(caption), this);
+    auto *action = new QAction(tr(caption), this);
     action->setObjectName(QString::fromLatin1(name));
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
@@ -24,60 +24,64 @@ QAction *frmMain::makeAction(const char *name, const char *caption, void (frmMai
 
 void frmMain::createActions()
 {
-    mnuFileSave = makeAction("mnuFileSave", "&Save", &frmMain::mnuFileSave_Click,
+    mnuFileSave = makeAction("mnuFileSave", QT_TR_NOOP("&Save"), &frmMain::mnuFileSave_Click,
                              QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFilePrint = makeAction("mnuFilePrint", "&Print", &frmMain::PrintEvents,
+    mnuFilePrint = makeAction("mnuFilePrint", QT_TR_NOOP("&Print"), &frmMain::PrintEvents,
                               QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuFileImportBirthdays =
-        makeAction("mnuFileImportBirthdays", "&Import Birthdays...", &frmMain::ImportBirthdays);
-    mnuFileExportCalendar =
-        makeAction("mnuFileExportCalendar", "E&xport Calendar...", &frmMain::ExportCalendar);
-    mnuFileCalendarSync =
-        makeAction("mnuFileCalendarSync", "Calendar &Sync...", &frmMain::CalendarSyncSettings);
-    mnuFileExit = makeAction("mnuFileExit", "&Exit", &frmMain::mnuFileExit_Click,
+    mnuFileImportBirthdays = makeAction(
+        "mnuFileImportBirthdays", QT_TR_NOOP("&Import Birthdays..."), &frmMain::ImportBirthdays);
+    mnuFileExportCalendar = makeAction("mnuFileExportCalendar", QT_TR_NOOP("E&xport Calendar..."),
+                                       &frmMain::ExportCalendar);
+    mnuFileCalendarSync = makeAction("mnuFileCalendarSync", QT_TR_NOOP("Calendar &Sync..."),
+                                     &frmMain::CalendarSyncSettings);
+    mnuFileExit = makeAction("mnuFileExit", QT_TR_NOOP("&Exit"), &frmMain::mnuFileExit_Click,
                              QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuEventNewEvent = makeAction("mnuEventNewEvent", "&Add Event", &frmMain::AddEvent,
+    mnuEventNewEvent = makeAction("mnuEventNewEvent", QT_TR_NOOP("&Add Event"), &frmMain::AddEvent,
                                   QKeySequence(Qt::CTRL | Qt::Key_A));
-    mnuEventEditEvent = makeAction("mnuEventEditEvent", "&Edit Event", &frmMain::EditEvent,
-                                   QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnuEventDeleteEvent = makeAction("mnuEventDeleteEvent", "&Delete Event", &frmMain::DeleteEvent,
-                                     QKeySequence(Qt::Key_Delete));
+    mnuEventEditEvent = makeAction("mnuEventEditEvent", QT_TR_NOOP("&Edit Event"),
+                                   &frmMain::EditEvent, QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuEventDeleteEvent = makeAction("mnuEventDeleteEvent", QT_TR_NOOP("&Delete Event"),
+                                     &frmMain::DeleteEvent, QKeySequence(Qt::Key_Delete));
     mnuEventDeleteAllEvents =
-        makeAction("mnuEventDeleteAllEvents", "Delete All Events", &frmMain::DeleteAllEvents,
-                   QKeySequence(Qt::CTRL | Qt::Key_D));
-    mnuEventCopy = makeAction("mnuEventCopy", "&Copy Event To Clipboard", &frmMain::CopyEvent,
-                              QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuEventCopyAll =
-        makeAction("mnuEventCopyAll", "Copy All Events To Clipboard", &frmMain::CopyAllEvents);
-    mnuEventUndo = makeAction("mnuEventUndo", "&Undo", &frmMain::UndoDelete,
+        makeAction("mnuEventDeleteAllEvents", QT_TR_NOOP("Delete All Events"),
+                   &frmMain::DeleteAllEvents, QKeySequence(Qt::CTRL | Qt::Key_D));
+    mnuEventCopy = makeAction("mnuEventCopy", QT_TR_NOOP("&Copy Event To Clipboard"),
+                              &frmMain::CopyEvent, QKeySequence(Qt::CTRL | Qt::Key_C));
+    mnuEventCopyAll = makeAction("mnuEventCopyAll", QT_TR_NOOP("Copy All Events To Clipboard"),
+                                 &frmMain::CopyAllEvents);
+    mnuEventUndo = makeAction("mnuEventUndo", QT_TR_NOOP("&Undo"), &frmMain::UndoDelete,
                               QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuEditFind = makeAction("mnuEditFind", "&Find Event", &frmMain::FindEvent,
+    mnuEditFind = makeAction("mnuEditFind", QT_TR_NOOP("&Find Event"), &frmMain::FindEvent,
                              QKeySequence(Qt::CTRL | Qt::Key_F));
-    mnuWhatsUp = makeAction("mnuWhatsUp", "Scan Events", &frmMain::ScanEvents,
+    mnuWhatsUp = makeAction("mnuWhatsUp", QT_TR_NOOP("Scan Events"), &frmMain::ScanEvents,
                             QKeySequence(Qt::CTRL | Qt::Key_R));
 
-    mnuConfigRunOn = makeAction("mnuConfigRunOn", "&On", &frmMain::mnuConfigRunOn_Click);
+    mnuConfigRunOn =
+        makeAction("mnuConfigRunOn", QT_TR_NOOP("&On"), &frmMain::mnuConfigRunOn_Click);
     mnuConfigRunOn->setCheckable(true);
-    mnuConfigRunOff = makeAction("mnuConfigRunOff", "&Off", &frmMain::mnuConfigRunOff_Click);
+    mnuConfigRunOff =
+        makeAction("mnuConfigRunOff", QT_TR_NOOP("&Off"), &frmMain::mnuConfigRunOff_Click);
     mnuConfigRunOff->setCheckable(true);
 
-    mnuHelpHelp = makeAction("mnuHelpHelp", "&Help", &frmMain::ShowHelp, QKeySequence(Qt::Key_F1));
+    mnuHelpHelp = makeAction("mnuHelpHelp", QT_TR_NOOP("&Help"), &frmMain::ShowHelp,
+                             QKeySequence(Qt::Key_F1));
     mnuHelpCheckForUpdate =
-        makeAction("mnuHelpCheckForUpdate", "&Check For Update", &frmMain::CheckForUpdate,
-                   QKeySequence(Qt::CTRL | Qt::Key_U));
-    mnuHelpBugReport = makeAction("mnuHelpBugReport", "&Express Contact", &frmMain::ExpressContact,
-                                  QKeySequence(Qt::Key_F12));
-    mnuHelpVisit = makeAction("mnuHelpVisit", "&Visit Website", &frmMain::VisitWebsite,
+        makeAction("mnuHelpCheckForUpdate", QT_TR_NOOP("&Check For Update"),
+                   &frmMain::CheckForUpdate, QKeySequence(Qt::CTRL | Qt::Key_U));
+    mnuHelpBugReport = makeAction("mnuHelpBugReport", QT_TR_NOOP("&Express Contact"),
+                                  &frmMain::ExpressContact, QKeySequence(Qt::Key_F12));
+    mnuHelpVisit = makeAction("mnuHelpVisit", QT_TR_NOOP("&Visit Website"), &frmMain::VisitWebsite,
                               QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnuHelpAbout = makeAction("mnuHelpAbout", "&About Moonrill...", &frmMain::AboutMoonrill);
+    mnuHelpAbout =
+        makeAction("mnuHelpAbout", QT_TR_NOOP("&About Moonrill..."), &frmMain::AboutMoonrill);
 }
 
 namespace {
 
 QMenu *addMenu(QMenuBar *bar, const char *name, const char *caption)
 {
-    QMenu *menu = bar->addMenu(QString::fromUtf8(caption));
+    QMenu *menu = bar->addMenu(frmMain::tr(caption));
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -91,7 +95,7 @@ void addSeparator(QMenu *menu, const char *name)
 
 void frmMain::createMenus()
 {
-    QMenu *mnuFile = addMenu(menuBar(), "mnuFile", "&File");
+    QMenu *mnuFile = addMenu(menuBar(), "mnuFile", QT_TR_NOOP("&File"));
     mnuFile->addAction(mnuFileSave);
     mnuFile->addAction(mnuFilePrint);
     mnuFile->addAction(mnuFileImportBirthdays);
@@ -100,7 +104,7 @@ void frmMain::createMenus()
     addSeparator(mnuFile, "mnuFD1");
     mnuFile->addAction(mnuFileExit);
 
-    QMenu *mnuEvent = addMenu(menuBar(), "mnuEvent", "&Event");
+    QMenu *mnuEvent = addMenu(menuBar(), "mnuEvent", QT_TR_NOOP("&Event"));
     mnuEvent->addAction(mnuEventNewEvent);
     mnuEvent->addAction(mnuEventEditEvent);
     addSeparator(mnuEvent, "mnuED1");
@@ -116,13 +120,13 @@ void frmMain::createMenus()
     addSeparator(mnuEvent, "mnuED5");
     mnuEvent->addAction(mnuWhatsUp);
 
-    QMenu *mnuConfig = addMenu(menuBar(), "mnuConfig", "&Config");
-    QMenu *mnuConfigRun = mnuConfig->addMenu(QStringLiteral("&Run Scan Events On Windows Startup"));
+    QMenu *mnuConfig = addMenu(menuBar(), "mnuConfig", QT_TR_NOOP("&Config"));
+    QMenu *mnuConfigRun = mnuConfig->addMenu(tr("&Run Scan Events On Windows Startup"));
     mnuConfigRun->setObjectName(QStringLiteral("mnuConfigRun"));
     mnuConfigRun->addAction(mnuConfigRunOn);
     mnuConfigRun->addAction(mnuConfigRunOff);
 
-    QMenu *mnuHelp = addMenu(menuBar(), "mnuHelp", "&Help");
+    QMenu *mnuHelp = addMenu(menuBar(), "mnuHelp", QT_TR_NOOP("&Help"));
     mnuHelp->addAction(mnuHelpHelp);
     addSeparator(mnuHelp, "mnuHD1");
     mnuHelp->addAction(mnuHelpCheckForUpdate);
@@ -149,31 +153,32 @@ void frmMain::createToolbar()
     };
     const Button buttons[] = {
         {nullptr, 0, nullptr, nullptr},
-        {"addevent", 1, "Add Event", &frmMain::AddEvent},
-        {"editevent", 2, "Edit Event", &frmMain::EditEvent},
-        {"deleteevent", 3, "Delete Event", &frmMain::DeleteEvent},
+        {"addevent", 1, QT_TR_NOOP("Add Event"), &frmMain::AddEvent},
+        {"editevent", 2, QT_TR_NOOP("Edit Event"), &frmMain::EditEvent},
+        {"deleteevent", 3, QT_TR_NOOP("Delete Event"), &frmMain::DeleteEvent},
         {nullptr, 0, nullptr, nullptr},
-        {"copyevent", 4, "Copy Event To Clipboard", &frmMain::CopyEvent},
-        {"undo", 5, "Undo", &frmMain::UndoDelete},
+        {"copyevent", 4, QT_TR_NOOP("Copy Event To Clipboard"), &frmMain::CopyEvent},
+        {"undo", 5, QT_TR_NOOP("Undo"), &frmMain::UndoDelete},
         {nullptr, 0, nullptr, nullptr},
-        {"findevent", 6, "Find Event", &frmMain::FindEvent},
+        {"findevent", 6, QT_TR_NOOP("Find Event"), &frmMain::FindEvent},
         {nullptr, 0, nullptr, nullptr},
-        {"save", 7, "Save", &frmMain::mnuFileSave_Click},
-        {"printevents", 8, "Print Events", &frmMain::PrintEvents},
+        {"save", 7, QT_TR_NOOP("Save"), &frmMain::mnuFileSave_Click},
+        {"printevents", 8, QT_TR_NOOP("Print Events"), &frmMain::PrintEvents},
         {nullptr, 0, nullptr, nullptr},
-        {"whatsup", 9, "Scan Events", &frmMain::ScanEvents},
+        {"whatsup", 9, QT_TR_NOOP("Scan Events"), &frmMain::ScanEvents},
         {nullptr, 0, nullptr, nullptr},
-        {"help", 10, "Help", &frmMain::ShowHelp},
+        {"help", 10, QT_TR_NOOP("Help"), &frmMain::ShowHelp},
     };
     for (const Button &b : buttons) {
         if (b.key == nullptr) {
             m_toolbar->addSeparator();
             continue;
         }
-        QAction *button = m_toolbar->addAction(ToolbarImage(b.image), QString::fromUtf8(b.tooltip));
+        const QString tip = tr(b.tooltip);
+        QAction *button = m_toolbar->addAction(ToolbarImage(b.image), tip);
         button->setObjectName(QString::fromLatin1(b.key));
-        button->setToolTip(QString::fromUtf8(b.tooltip));
-        button->setStatusTip(QString::fromUtf8(b.tooltip));
+        button->setToolTip(tip);
+        button->setStatusTip(tip);
         connect(button, &QAction::triggered, this, b.command);
         if (QWidget *widget = m_toolbar->widgetForAction(button))
             widget->setFixedSize(23, 21);
@@ -187,13 +192,13 @@ void frmMain::createPopup()
     mnuRight = new QMenu(this);
     mnuRight->setObjectName(QStringLiteral("mnuRight"));
     auto item = [this](const char *name, const char *caption, void (frmMain::*command)()) {
-        QAction *action = mnuRight->addAction(QString::fromUtf8(caption));
+        QAction *action = mnuRight->addAction(tr(caption));
         action->setObjectName(QString::fromLatin1(name));
         connect(action, &QAction::triggered, this, command);
     };
-    item("mnuRightAddEvent", "&Add Event", &frmMain::AddEvent);
-    item("mnuRightEditEvent", "&Edit Event", &frmMain::EditEvent);
-    item("mnuRightDeleteEvent", "&Delete Event", &frmMain::DeleteEvent);
+    item("mnuRightAddEvent", QT_TR_NOOP("&Add Event"), &frmMain::AddEvent);
+    item("mnuRightEditEvent", QT_TR_NOOP("&Edit Event"), &frmMain::EditEvent);
+    item("mnuRightDeleteEvent", QT_TR_NOOP("&Delete Event"), &frmMain::DeleteEvent);
     mnuRight->addSeparator()->setObjectName(QStringLiteral("mnuRD1"));
-    item("mnuRightCopy", "&Copy Event To Clipboard", &frmMain::CopyEvent);
+    item("mnuRightCopy", QT_TR_NOOP("&Copy Event To Clipboard"), &frmMain::CopyEvent);
 }

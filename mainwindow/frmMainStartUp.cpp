@@ -112,10 +112,8 @@ void frmMain::runStartUpSteps()
     setUndoEnabled(false);
     // What the last run could not publish is said once, never at every save.
     if (const QString failure = TakeSyncFailure(); !failure.isEmpty())
-        ShowMessage(
-            QStringLiteral("The calendar could not be published when Moonrill last ran:\r\n") +
-                failure,
-            MsgStyle::OkInformation, this);
+        ShowMessage(tr("The calendar could not be published when Moonrill last ran:\r\n") + failure,
+                    MsgStyle::OkInformation, this);
     if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());
 }

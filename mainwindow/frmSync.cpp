@@ -18,7 +18,7 @@
 frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     : QDialog(owner), m_sync(sync), m_network(new QNetworkAccessManager(this))
 {
-    setWindowTitle(QStringLiteral("Calendar Sync"));
+    setWindowTitle(tr("Calendar Sync"));
     AddHelpKey(this, [] { return HelpContextID; });
     const SyncSettings settings = SyncSettings::Read();
     auto *form = new QFormLayout(this);
@@ -42,7 +42,7 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     lblStatus->setTextFormat(Qt::PlainText);
     form->addRow(lblStatus);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    cmdTest = buttons->addButton(QStringLiteral("&Test"), QDialogButtonBox::ActionRole);
+    cmdTest = buttons->addButton(tr("&Test"), QDialogButtonBox::ActionRole);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmSync::accept);
@@ -71,7 +71,7 @@ void frmSync::cmdTest_Click()
     request.setRawHeader("Authorization",
                          "Basic " +
                              (txtUser->text() + QLatin1Char(':') + password).toUtf8().toBase64());
-    lblStatus->setText(QStringLiteral("Asking %1 ...").arg(url.host()));
+    lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
     QNetworkReply *reply = m_network->sendCustomRequest(request, "PROPFIND");
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
@@ -79,8 +79,8 @@ void frmSync::cmdTest_Click()
         const QString reason =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         lblStatus->setText(
-            status == 0 ? QStringLiteral("No answer: ") + reply->errorString()
-                        : QStringLiteral("The server answered: %1 %2%3")
+            status == 0 ? tr("No answer: ") + reply->errorString()
+                        : tr("The server answered: %1 %2%3")
                               .arg(status)
                               .arg(reason, status == 207 ? QStringLiteral(" (a calendar is there)")
                                                          : QString()));

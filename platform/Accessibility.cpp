@@ -11,5 +11,6 @@ void NameAfterLabel(QLabel *label, QWidget *control)
     name = name.trimmed();
     if (name.endsWith(QLatin1Char(':')))
         name.chop(1);
-    control->setAccessibleName(name);
+    // French sets a blank before the colon.
+    control->setAccessibleName(name.trimmed());
 }

@@ -12,7 +12,8 @@
 void ReportClipError(const MoonrillError &error, QWidget *parent)
 {
     if (error.number() == MoonrillError::FileNotFound)
-        ShowMessage(std::string_view("Animation missing. Please reinstall the program"),
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                        "Messages", "Animation missing. Please reinstall the program")),
                     MsgStyle::OkCritical, parent);
     else
         ShowErrorReport(error.description(), parent);

@@ -44,8 +44,9 @@ bool IsOpenableLink(const std::string &link)
 bool OpenLink(const std::string &link, QWidget *parent)
 {
     if (!IsOpenableLink(link)) {
-        ShowMessage(QStringLiteral("This link cannot be opened: only web (http, https) and "
-                                   "e-mail (mailto) links are opened.\r\n") +
+        ShowMessage(QCoreApplication::translate(
+                        "Messages", "This link cannot be opened: only web (http, https) and "
+                                    "e-mail (mailto) links are opened.\r\n") +
                         FromBytes(link),
                     MsgStyle::OkCritical, parent);
         return false;

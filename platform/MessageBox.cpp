@@ -101,10 +101,19 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
 
 MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
 {
-    return ShowMessage(FromBytes(text), style, parent);
+    // The program's fixed messages are looked up in the user's language; a text not in the
+    // translation (one composed with a file name) shows as it is.
+    const QByteArray source(text.data(), qsizetype(text.size()));
+    const QString translated = QCoreApplication::translate("Messages", source.constData());
+    return ShowMessage(translated == QLatin1String(source) ? FromBytes(text) : translated, style,
+                       parent);
 }
 
 void ShowErrorReport(std::string_view description, QWidget *parent)
 {
-    ShowMessage(std::string_view(ErrorReportText(description)), MsgStyle::OkCritical, parent);
+    // The same words as ErrorReportText, in the user's language.
+    ShowMessage(QCoreApplication::translate(
+                    "Messages", "Your action caused an error: %1\r\n\r\nGo to About for support")
+                    .arg(FromBytes(description)),
+                MsgStyle::OkCritical, parent);
 }

@@ -9,6 +9,7 @@
 
 #include <QFontMetricsF>
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -156,7 +157,8 @@ void PrintEventList(QPrinter &printer, const EventState &state)
 void PrintEvents(const EventState &state, QWidget *parent)
 {
     if (state.RowCount() == 0) {
-        ShowMessage(std::string_view("No events available!"), MsgStyle::OkCritical, parent);
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP("Messages", "No events available!")),
+                    MsgStyle::OkCritical, parent);
         return;
     }
     try {
@@ -169,13 +171,15 @@ void PrintEvents(const EventState &state, QWidget *parent)
             return; // cancelled: nothing printed, nothing said
         PrintEventList(printer, state);
         const bool toFile = !printer.outputFileName().isEmpty();
-        const QString device = toFile ? QStringLiteral("PDF file") : printer.printerName();
+        const QString device =
+            toFile ? QCoreApplication::translate("PrintEvents", "PDF file") : printer.printerName();
         QString port = toFile ? printer.outputFileName() : QPrinterInfo(printer).location();
         if (port.isEmpty() && !toFile)
             port = printer.printerName();
         ShowMessage(
             QString::fromStdString(PrintingNowText(device.toStdString(), port.toStdString())),
-            MsgStyle::OkInformation, parent, QStringLiteral("Printing Now"));
+            MsgStyle::OkInformation, parent,
+            QCoreApplication::translate("PrintEvents", "Printing Now"));
     } catch (const std::exception &error) {
         ShowErrorReport(error.what(), parent);
     }

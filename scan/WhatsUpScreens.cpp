@@ -7,6 +7,7 @@
 #include "frmWhatsUp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 WhatsUpScreens::WhatsUpScreens() = default;
 
@@ -35,7 +36,8 @@ bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
 {
     const DueNotification text = DueNotificationOf(scan.rows);
     return m_notification.Show(QString::fromStdString(text.summary),
-                               QString::fromStdString(text.body), QStringLiteral("Show"));
+                               QString::fromStdString(text.body),
+                               QCoreApplication::translate("WhatsUpScreens", "Show"));
 }
 
 void WhatsUpScreens::FollowNotification(ScanResult &scan)

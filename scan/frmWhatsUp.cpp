@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include <utility>
@@ -29,7 +30,7 @@ frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<MailOffer> 
     : QDialog(parent), m_birthdayMails(birthdayMails), m_belatedMails(std::move(belatedMails))
 {
     setObjectName(QStringLiteral("frmWhatsUp"));
-    setWindowTitle(QStringLiteral("Moonrill - Upcoming Events"));
+    setWindowTitle(tr("Moonrill - Upcoming Events"));
     setModal(true);
     createControls();
     AddHelpKey(this, [] { return HelpContextID; });
@@ -45,7 +46,7 @@ void frmWhatsUp::createControls()
 
     lstWhatsUp = new QTreeWidget(this);
     lstWhatsUp->setItemDelegate(new FullTextTips(lstWhatsUp));
-    lstWhatsUp->setAccessibleName(QStringLiteral("Upcoming events"));
+    lstWhatsUp->setAccessibleName(tr("Upcoming events"));
     lstWhatsUp->setObjectName(QStringLiteral("lstWhatsUp"));
     lstWhatsUp->setGeometry(0, 0, 481, 161);
     lstWhatsUp->setRootIsDecorated(false);
@@ -53,15 +54,13 @@ void frmWhatsUp::createControls()
     lstWhatsUp->setSortingEnabled(false);
     lstWhatsUp->header()->setSectionsClickable(false);
     lstWhatsUp->header()->setSectionsMovable(false);
-    lstWhatsUp->setHeaderLabels(
-        {QStringLiteral("When"), QStringLiteral("Date"), QStringLiteral("Event description")});
+    lstWhatsUp->setHeaderLabels({tr("When"), tr("Date"), tr("Event description")});
     // The labels and dates get what their widest texts need in the font in use (bold, as
     // today's rows are); the description the rest of the 459 pixels the layout was drawn for.
     const QFont font = lstWhatsUp->font();
-    const QStringList labels = {QStringLiteral("Today:"), QStringLiteral("Tomorrow:"),
-                                QStringLiteral("Yesterday:"),
-                                WithWidestDigits(font, QStringLiteral("In 00000 days:")),
-                                WithWidestDigits(font, QStringLiteral("00 days ago:"))};
+    const QStringList labels = {tr("Today:"), tr("Tomorrow:"), tr("Yesterday:"),
+                                WithWidestDigits(font, tr("In %1 days:").arg(u"00000")),
+                                WithWidestDigits(font, tr("%1 days ago:").arg(u"00"))};
     FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, QStringLiteral("0000-00-00"))}, {}}, 2,
                459, 150);
 
@@ -70,7 +69,7 @@ void frmWhatsUp::createControls()
     m_bell1->setGeometry(145, 176, 25, 25);
     Animation1 = new Animation(m_bell1);
 
-    cmdOk = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOk = new QPushButton(tr("&OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
     cmdOk->setGeometry(182, 176, 113, 25);
     cmdOk->setDefault(true);
@@ -99,7 +98,7 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
-        auto *item = new QTreeWidgetItem({FromBytes(row.When), FromBytes(row.Date),
+        auto *item = new QTreeWidgetItem({whenText(row.When), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
         if (row.Missed) {
@@ -141,11 +140,30 @@ void frmWhatsUp::opening()
     offerBelatedMails();
 }
 
+QString frmWhatsUp::whenText(const std::string &when)
+{
+    // The scan's label, in the user's language.
+    if (when == "Today:")
+        return tr("Today:");
+    if (when == "Tomorrow:")
+        return tr("Tomorrow:");
+    if (when == "Yesterday:")
+        return tr("Yesterday:");
+    const QString text = FromBytes(when);
+    static const QRegularExpression ahead(QStringLiteral("^In (\\d+) days:$"));
+    static const QRegularExpression ago(QStringLiteral("^(\\d+) days ago:$"));
+    if (const QRegularExpressionMatch days = ahead.match(text); days.hasMatch())
+        return tr("In %1 days:").arg(days.captured(1));
+    if (const QRegularExpressionMatch days = ago.match(text); days.hasMatch())
+        return tr("%1 days ago:").arg(days.captured(1));
+    return text;
+}
+
 void frmWhatsUp::markTodayRows()
 {
     for (int i = 0; i < lstWhatsUp->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = lstWhatsUp->topLevelItem(i);
-        if (item->text(0) != QStringLiteral("Today:"))
+        if (item->text(0) != tr("Today:"))
             continue;
         QFont bold = item->font(0);
         bold.setBold(true);

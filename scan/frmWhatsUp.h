@@ -44,6 +44,7 @@ private:
     /// The steps that run once when the window first shows.
     void opening();
     void markTodayRows();
+    static QString whenText(const std::string &when);
     void offerBirthdayMails();
     void offerBelatedMails();
     /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.

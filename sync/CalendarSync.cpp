@@ -40,7 +40,7 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
     QString trouble;
     const std::optional<QString> password = Password(settings.user, settings.calendar, trouble);
     if (!password) {
-        setStatus(QStringLiteral("No password: ") + trouble, true);
+        setStatus(tr("No password: ") + trouble, true);
         return;
     }
     m_statePath = eventFile + std::string(PublishedSuffix);
@@ -88,7 +88,7 @@ void CalendarSync::finished(const PublishReport &report)
         setStatus(QString::fromStdString(error.what()), true);
         return;
     }
-    QString status = QStringLiteral("Published: %1 new, %2 changed, %3 removed")
+    QString status = tr("Published: %1 new, %2 changed, %3 removed")
                          .arg(report.created)
                          .arg(report.changed)
                          .arg(report.removed);

@@ -8,6 +8,7 @@
 
 #include <qt6keychain/keychain.h>
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QSettings>
 
@@ -37,7 +38,8 @@ QString finish(QKeychain::Job &job)
     if (job.error() == QKeychain::NoError)
         return {};
     if (job.error() == QKeychain::NoBackendAvailable)
-        return QStringLiteral("No keyring service runs on this desktop");
+        return QCoreApplication::translate("SyncSettings",
+                                           "No keyring service runs on this desktop");
     if (job.error() == QKeychain::EntryNotFound)
         return QStringLiteral("the keyring holds none for %1").arg(job.key());
     return QStringLiteral("the keyring could not be read (%1)").arg(job.errorString());

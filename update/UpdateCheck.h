@@ -13,7 +13,8 @@ class InternetTransfer;
 
 /// What the user is told when the version page or the archive is not what was asked for.
 inline constexpr std::string_view UpdateFailedText =
-    "Update failed! Please try again some other time, and make sure you are connected to Internet.";
+    QT_TRANSLATE_NOOP("Messages", "Update failed! Please try again some other time, and make sure "
+                                  "you are connected to Internet.");
 
 /// The update check without its window: reads the maker's version page, compares it with the
 /// running version and, when asked, downloads the archive it names. It runs in the event loop

@@ -23,14 +23,14 @@ frmLiveUpdate::frmLiveUpdate(QWidget *parent)
                           Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmLiveUpdate"));
-    setWindowTitle(QStringLiteral("Check For Update"));
+    setWindowTitle(tr("Check For Update"));
     setModal(true);
     setFixedSize(442, 131);
     createControls();
     m_check = new UpdateCheck(UpdateFolder(), ProgramVersionText(), this);
     connect(m_check, &UpdateCheck::runningChanged, this, &frmLiveUpdate::showStatus);
     connect(m_check, &UpdateCheck::noUpdate, this, [this] {
-        m_message->setText(QStringLiteral("There is no update available."));
+        m_message->setText(tr("There is no update available."));
         resetRun();
     });
     connect(m_check, &UpdateCheck::updateAvailable, this, &frmLiveUpdate::offerUpdate);
@@ -61,14 +61,14 @@ QString frmLiveUpdate::UpdateFolder()
 
 void frmLiveUpdate::createControls()
 {
-    auto *frame = new QGroupBox(QStringLiteral("Check For Update -  Control Panel"), this);
+    auto *frame = new QGroupBox(tr("Check For Update -  Control Panel"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(8, 4, 426, 96);
-    m_message = new QLabel(QStringLiteral("Click Begin to Check For Update"), frame);
+    m_message = new QLabel(tr("Click Begin to Check For Update"), frame);
     m_message->setTextFormat(Qt::PlainText); // it shows the version the server names
     m_message->setObjectName(QStringLiteral("Label1"));
     m_message->setGeometry(56, 24, 360, 20);
-    m_checkButton = new QPushButton(QStringLiteral("&Check For Update"), frame);
+    m_checkButton = new QPushButton(tr("&Check For Update"), frame);
     m_checkButton->setObjectName(QStringLiteral("Command1"));
     m_checkButton->setGeometry(56, 56, 160, 28);
     m_checkButton->setAutoDefault(false);
@@ -92,14 +92,13 @@ void frmLiveUpdate::createControls()
 
 void frmLiveUpdate::showStatus(bool running)
 {
-    m_statusPanel->setText(QStringLiteral("Status: ") +
-                           (running ? m_status : QStringLiteral("Idle")));
+    m_statusPanel->setText(tr("Status: ") + (running ? m_status : tr("Idle")));
 }
 
 void frmLiveUpdate::tick()
 {
     ++m_elapsed;
-    m_timePanel->setText(QStringLiteral("Time: %1 Seconds").arg(m_elapsed));
+    m_timePanel->setText(tr("Time: %1 Seconds").arg(m_elapsed));
 }
 
 void frmLiveUpdate::stopClip()
@@ -128,7 +127,7 @@ void frmLiveUpdate::CheckForUpdate()
 {
     try {
         m_checkButton->setEnabled(false);
-        m_status = QStringLiteral("Checking for updated version.");
+        m_status = tr("Checking for updated version.");
         playClip("serverdl.avi");
         m_check->Check();
     } catch (const MoonrillError &error) {
@@ -142,13 +141,12 @@ void frmLiveUpdate::CheckForUpdate()
 
 void frmLiveUpdate::offerUpdate(const QString &version)
 {
-    m_message->setText(QStringLiteral("There is an update available: Version ") + version);
-    m_status = QStringLiteral("Getting updated file (2,7 MB)");
+    m_message->setText(tr("There is an update available: Version ") + version);
+    m_status = tr("Getting updated file (2,7 MB)");
     stopClip();
 
     // Opened, not run: the window goes on reacting while the user picks a folder.
-    auto *save = new QFileDialog(this, QStringLiteral("Save update"), QString(),
-                                 QStringLiteral("Zip files (*.zip)"));
+    auto *save = new QFileDialog(this, tr("Save update"), QString(), tr("Zip files (*.zip)"));
     save->setAttribute(Qt::WA_DeleteOnClose);
     save->setObjectName(QStringLiteral("CommonDialog1"));
     save->setAcceptMode(QFileDialog::AcceptSave);
@@ -158,7 +156,8 @@ void frmLiveUpdate::offerUpdate(const QString &version)
     save->selectFile(m_check->Archive());
     connect(save, &QDialog::finished, this, [this, save](int result) {
         if (result != QDialog::Accepted || save->selectedFiles().isEmpty()) {
-            ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
+            ShowMessage(std::string_view(QT_TRANSLATE_NOOP("Messages", "Update aborted")),
+                        MsgStyle::OkInformation, this);
             reject();
             return;
         }
@@ -194,7 +193,8 @@ void frmLiveUpdate::failed(const MoonrillError &error)
         return;
     case MoonrillError::TimedOut:
         stopClip();
-        ShowMessage(std::string_view("Operation timed out. Please try again later"),
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                        "Messages", "Operation timed out. Please try again later")),
                     MsgStyle::OkCritical, this);
         reject();
         return;
@@ -209,7 +209,8 @@ void frmLiveUpdate::done(int result)
     if (m_check->Running()) {
         anmUpdate->Stop();
         m_check->Cancel();
-        ShowMessage(std::string_view("Update aborted"), MsgStyle::OkInformation, this);
+        ShowMessage(std::string_view(QT_TRANSLATE_NOOP("Messages", "Update aborted")),
+                    MsgStyle::OkInformation, this);
     }
     m_clock.stop();
     anmUpdate->Close();

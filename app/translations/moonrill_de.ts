@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CalendarSync</name>
+    <message>
+        <source>No password: </source>
+        <translation>Kein Passwort: </translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Veröffentlicht: %1 neu, %2 geändert, %3 entfernt</translation>
+    </message>
+</context>
+<context>
+    <name>EventListModel</name>
+    <message>
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Notice period</source>
+        <translation>Vorlauf</translation>
+    </message>
+</context>
+<context>
+    <name>EventTypes</name>
+    <message>
+        <source>Once</source>
+        <translation>Einmal</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Täglich</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Every %1th week</source>
+        <translation>Alle %1 Wochen</translation>
+    </message>
+    <message>
+        <source>Every %1th month</source>
+        <translation>Alle %1 Monate</translation>
+    </message>
+    <message>
+        <source>Every %1th year</source>
+        <translation>Alle %1 Jahre</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Moonrill Help</source>
+        <translation>Moonrill-Hilfe</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Themen</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Die Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Please tell me what this is about!</source>
+        <translation>Bitte sagen Sie mir, worum es geht!</translation>
+    </message>
+    <message>
+        <source>Please type in some words...!</source>
+        <translation>Bitte schreiben Sie ein paar Worte...!</translation>
+    </message>
+    <message>
+        <source>Description missing!</source>
+        <translation>Die Beschreibung fehlt!</translation>
+    </message>
+    <message>
+        <source>Event cannot contain: $$<byte value="xd"/>
+Please retype event descripton!</source>
+        <translation>Ein Ereignis darf nicht enthalten: $$<byte value="xd"/>
+Bitte geben Sie die Beschreibung neu ein!</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain: $<byte value="xd"/>
+Please retype the e-mail address!</source>
+        <translation>Eine E-Mail-Adresse darf nicht enthalten: $<byte value="xd"/>
+Bitte geben Sie die Adresse neu ein!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address!</source>
+        <translation>Bitte geben Sie eine gültige E-Mail-Adresse ein!</translation>
+    </message>
+    <message>
+        <source>The year of birth cannot lie after the date!</source>
+        <translation>Das Geburtsjahr kann nicht nach dem Datum liegen!</translation>
+    </message>
+    <message>
+        <source>The whole list has been searched.</source>
+        <translation>Die ganze Liste wurde durchsucht.</translation>
+    </message>
+    <message>
+        <source>Eventlist is not saved! Do you want to save?</source>
+        <translation>Die Ereignisliste ist nicht gespeichert! Möchten Sie speichern?</translation>
+    </message>
+    <message>
+        <source>No events available!</source>
+        <translation>Keine Ereignisse vorhanden!</translation>
+    </message>
+    <message>
+        <source>This event has already happened!<byte value="xd"/>
+Please try again</source>
+        <translation>Dieses Ereignis ist schon vorbei!<byte value="xd"/>
+Bitte versuchen Sie es noch einmal</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>Nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all events?</source>
+        <translation>Möchten Sie wirklich alle Ereignisse löschen?</translation>
+    </message>
+    <message>
+        <source>Moonrill was closed before your changes were saved.<byte value="xd"/>
+Do you want to restore them?</source>
+        <translation>Moonrill wurde beendet, bevor Ihre Änderungen gespeichert waren.<byte value="xd"/>
+Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Animation missing. Please reinstall the program</source>
+        <translation>Die Animation fehlt. Bitte installieren Sie das Programm neu</translation>
+    </message>
+    <message>
+        <source>This link cannot be opened: only web (http, https) and e-mail (mailto) links are opened.<byte value="xd"/>
+</source>
+        <translation>Dieser Link kann nicht geöffnet werden: Nur Web- (http, https) und E-Mail-Links (mailto) werden geöffnet.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Your action caused an error: %1<byte value="xd"/>
+<byte value="xd"/>
+Go to About for support</source>
+        <translation>Ihre Aktion hat einen Fehler verursacht: %1<byte value="xd"/>
+<byte value="xd"/>
+Hilfe finden Sie unter „Über“</translation>
+    </message>
+    <message>
+        <source>Update aborted</source>
+        <translation>Aktualisierung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Operation timed out. Please try again later</source>
+        <translation>Zeitüberschreitung. Bitte versuchen Sie es später noch einmal</translation>
+    </message>
+    <message>
+        <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
+        <translation>Die Aktualisierung ist fehlgeschlagen! Bitte versuchen Sie es später noch einmal und prüfen Sie die Internetverbindung.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintEvents</name>
+    <message>
+        <source>PDF file</source>
+        <translation>PDF-Datei</translation>
+    </message>
+    <message>
+        <source>Printing Now</source>
+        <translation>Es wird gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSettings</name>
+    <message>
+        <source>No keyring service runs on this desktop</source>
+        <translation>Auf diesem Desktop läuft kein Schlüsselbunddienst</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsUpScreens</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Moonrill</source>
+        <translation>Über Moonrill</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>This application remembers important events for you and makes you aware of them. Add, edit, print, copy and search with this utility.</source>
+        <translation>Dieses Programm merkt sich wichtige Ereignisse für Sie und erinnert Sie daran. Hinzufügen, bearbeiten, drucken, kopieren und suchen – alles mit diesem Werkzeug.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>E-Mail senden</translation>
+    </message>
+    <message>
+        <source>Moonrill on Web</source>
+        <translation>Moonrill im Web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminfo...</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddEvent</name>
+    <message>
+        <source>Add Event</source>
+        <translation>Ereignis hinzufügen</translation>
+    </message>
+    <message>
+        <source>Set&apos;s the interval. For instance 1 is %1 and 3 is %2</source>
+        <translation>Legt den Abstand fest. Zum Beispiel ist 1 %1 und 3 %2</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>This where you write the name off the current event</source>
+        <translation>Hier schreiben Sie den Namen des Ereignisses</translation>
+    </message>
+    <message>
+        <source>Starting on:</source>
+        <translation>Beginnt am:</translation>
+    </message>
+    <message>
+        <source>Set the date of the event</source>
+        <translation>Legt das Datum des Ereignisses fest</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Sets the type of event</source>
+        <translation>Legt die Art des Ereignisses fest</translation>
+    </message>
+    <message>
+        <source>Notice period:</source>
+        <translation>Vorlauf:</translation>
+    </message>
+    <message>
+        <source>Sets how many days ahead of the event you should be reminded</source>
+        <translation>Legt fest, wie viele Tage vorher Sie erinnert werden</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Abstand:</translation>
+    </message>
+    <message>
+        <source>E-mail this person on the birthday?</source>
+        <translation>Dieser Person zum Geburtstag schreiben?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Year of birth:</source>
+        <translation>Geburtsjahr:</translation>
+    </message>
+    <message>
+        <source>The year the person was born, to show their age</source>
+        <translation>Das Geburtsjahr der Person, um ihr Alter zu zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>frmBug</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Fehlerbericht</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Betreff:</translation>
+    </message>
+    <message>
+        <source>Question / support</source>
+        <translation>Frage / Hilfe</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Wunsch</translation>
+    </message>
+    <message>
+        <source>Get in touch with me...</source>
+        <translation>Schreiben Sie mir...</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Text:</translation>
+    </message>
+</context>
+<context>
+    <name>frmFind</name>
+    <message>
+        <source>Find Event</source>
+        <translation>Ereignis suchen</translation>
+    </message>
+    <message>
+        <source>Find What:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Percent Complete:</source>
+        <translation>Fortschritt:</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Suchfortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>&amp;Weitersuchen</translation>
+    </message>
+</context>
+<context>
+    <name>frmLiveUpdate</name>
+    <message>
+        <source>Check For Update</source>
+        <translation>Nach Updates suchen</translation>
+    </message>
+    <message>
+        <source>There is no update available.</source>
+        <translation>Es gibt kein Update.</translation>
+    </message>
+    <message>
+        <source>Check For Update -  Control Panel</source>
+        <translation>Nach Updates suchen – Steuerung</translation>
+    </message>
+    <message>
+        <source>Click Begin to Check For Update</source>
+        <translation>Klicken Sie, um nach Updates zu suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Status: </translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>Time: %1 Seconds</source>
+        <translation>Zeit: %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Checking for updated version.</source>
+        <translation>Suche nach neuer Version.</translation>
+    </message>
+    <message>
+        <source>There is an update available: Version </source>
+        <translation>Ein Update ist verfügbar: Version </translation>
+    </message>
+    <message>
+        <source>Getting updated file (2,7 MB)</source>
+        <translation>Lade die neue Datei (2,7 MB)</translation>
+    </message>
+    <message>
+        <source>Save update</source>
+        <translation>Update speichern</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Zip-Dateien (*.zip)</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Edit event</source>
+        <translation>Ereignis bearbeiten</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &apos;%1&apos;?</source>
+        <translation>Möchten Sie „%1“ wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Undo deletion of &apos;%1&apos;</source>
+        <translation>Löschen von „%1“ rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Import the birthdays of the address book at %1?<byte value="xd"/>
+No picks a file instead.</source>
+        <translation>Die Geburtstage aus dem Adressbuch unter %1 importieren?<byte value="xd"/>
+Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
+    </message>
+    <message>
+        <source>Import Birthdays</source>
+        <translation>Geburtstage importieren</translation>
+    </message>
+    <message>
+        <source>Address books (*.vcf *.vcard)</source>
+        <translation>Adressbücher (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Reading the address book on the server...</source>
+        <translation>Das Adressbuch auf dem Server wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The address book could not be read: %1</source>
+        <translation>Das Adressbuch konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Reading the address book...</source>
+        <translation>Das Adressbuch wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>Keep this file up to date</source>
+        <translation>Diese Datei aktuell halten</translation>
+    </message>
+    <message>
+        <source>Rewrite this file at every save, for a calendar program that subscribes to it</source>
+        <translation>Diese Datei bei jedem Speichern neu schreiben, für ein Kalenderprogramm, das sie abonniert</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Import Birthdays...</source>
+        <translation>Geburtstage &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Calendar...</source>
+        <translation>Kalender e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Calendar &amp;Sync...</source>
+        <translation>Kalender&amp;abgleich...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event</source>
+        <translation>Ereignis &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Event</source>
+        <translation>Ereignis &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Event</source>
+        <translation>Ereignis &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Delete All Events</source>
+        <translation>Alle Ereignisse löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Event To Clipboard</source>
+        <translation>Ereignis in die Zwischenablage &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Copy All Events To Clipboard</source>
+        <translation>Alle Ereignisse in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Find Event</source>
+        <translation>Ereignis &amp;suchen</translation>
+    </message>
+    <message>
+        <source>Scan Events</source>
+        <translation>Ereignisse prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>&amp;Ein</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Express Contact</source>
+        <translation>&amp;Direkter Kontakt</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Website</source>
+        <translation>&amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Moonrill...</source>
+        <translation>Ü&amp;ber Moonrill...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Event</source>
+        <translation>&amp;Ereignis</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>E&amp;instellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Run Scan Events On Windows Startup</source>
+        <translation>Ereignisse bei der &amp;Anmeldung prüfen</translation>
+    </message>
+    <message>
+        <source>Add Event</source>
+        <translation>Ereignis hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Event</source>
+        <translation>Ereignis bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete Event</source>
+        <translation>Ereignis löschen</translation>
+    </message>
+    <message>
+        <source>Copy Event To Clipboard</source>
+        <translation>Ereignis in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Find Event</source>
+        <translation>Ereignis suchen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print Events</source>
+        <translation>Ereignisse drucken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+</source>
+        <translation>Der Kalender konnte beim letzten Lauf von Moonrill nicht veröffentlicht werden:<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>frmSync</name>
+    <message>
+        <source>Calendar Sync</source>
+        <translation>Kalenderabgleich</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Testen</translation>
+    </message>
+    <message>
+        <source>Asking %1 ...</source>
+        <translation>Frage %1 ...</translation>
+    </message>
+    <message>
+        <source>No answer: </source>
+        <translation>Keine Antwort: </translation>
+    </message>
+    <message>
+        <source>The server answered: %1 %2%3</source>
+        <translation>Der Server antwortete: %1 %2%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmWhatsUp</name>
+    <message>
+        <source>Moonrill - Upcoming Events</source>
+        <translation>Moonrill – Anstehende Ereignisse</translation>
+    </message>
+    <message>
+        <source>Upcoming events</source>
+        <translation>Anstehende Ereignisse</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Wann</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Event description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Morgen:</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Gestern:</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>In %1 Tagen:</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Vor %1 Tagen:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CalendarSync</name>
+    <message>
+        <source>No password: </source>
+        <translation>Sin contraseña: </translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Publicado: %1 nuevos, %2 cambiados, %3 eliminados</translation>
+    </message>
+</context>
+<context>
+    <name>EventListModel</name>
+    <message>
+        <source>Event</source>
+        <translation>Evento</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Notice period</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>EventTypes</name>
+    <message>
+        <source>Once</source>
+        <translation>Una vez</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Diario</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Semanal</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensual</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Anual</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Cumpleaños</translation>
+    </message>
+    <message>
+        <source>Every %1th week</source>
+        <translation>Cada %1 semanas</translation>
+    </message>
+    <message>
+        <source>Every %1th month</source>
+        <translation>Cada %1 meses</translation>
+    </message>
+    <message>
+        <source>Every %1th year</source>
+        <translation>Cada %1 años</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Moonrill Help</source>
+        <translation>Ayuda de Moonrill</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Temas</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+    <message>
+        <source>Please tell me what this is about!</source>
+        <translation>¡Dígame de qué se trata, por favor!</translation>
+    </message>
+    <message>
+        <source>Please type in some words...!</source>
+        <translation>¡Escriba algunas palabras, por favor...!</translation>
+    </message>
+    <message>
+        <source>Description missing!</source>
+        <translation>¡Falta la descripción!</translation>
+    </message>
+    <message>
+        <source>Event cannot contain: $$<byte value="xd"/>
+Please retype event descripton!</source>
+        <translation>Un evento no puede contener: $$<byte value="xd"/>
+¡Vuelva a escribir la descripción, por favor!</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain: $<byte value="xd"/>
+Please retype the e-mail address!</source>
+        <translation>Una dirección de correo no puede contener: $<byte value="xd"/>
+¡Vuelva a escribir la dirección, por favor!</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address!</source>
+        <translation>¡Escriba una dirección de correo válida, por favor!</translation>
+    </message>
+    <message>
+        <source>The year of birth cannot lie after the date!</source>
+        <translation>¡El año de nacimiento no puede ser posterior a la fecha!</translation>
+    </message>
+    <message>
+        <source>The whole list has been searched.</source>
+        <translation>Se ha buscado en toda la lista.</translation>
+    </message>
+    <message>
+        <source>Eventlist is not saved! Do you want to save?</source>
+        <translation>¡La lista de eventos no está guardada! ¿Desea guardarla?</translation>
+    </message>
+    <message>
+        <source>No events available!</source>
+        <translation>¡No hay eventos!</translation>
+    </message>
+    <message>
+        <source>This event has already happened!<byte value="xd"/>
+Please try again</source>
+        <translation>¡Este evento ya ha pasado!<byte value="xd"/>
+Inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>¡No encontrado!</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all events?</source>
+        <translation>¿Desea realmente eliminar todos los eventos?</translation>
+    </message>
+    <message>
+        <source>Moonrill was closed before your changes were saved.<byte value="xd"/>
+Do you want to restore them?</source>
+        <translation>Moonrill se cerró antes de guardar sus cambios.<byte value="xd"/>
+¿Desea recuperarlos?</translation>
+    </message>
+    <message>
+        <source>Animation missing. Please reinstall the program</source>
+        <translation>Falta la animación. Vuelva a instalar el programa, por favor</translation>
+    </message>
+    <message>
+        <source>This link cannot be opened: only web (http, https) and e-mail (mailto) links are opened.<byte value="xd"/>
+</source>
+        <translation>Este enlace no se puede abrir: solo se abren enlaces web (http, https) y de correo (mailto).<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Your action caused an error: %1<byte value="xd"/>
+<byte value="xd"/>
+Go to About for support</source>
+        <translation>Su acción ha causado un error: %1<byte value="xd"/>
+<byte value="xd"/>
+Vea «Acerca de» para obtener ayuda</translation>
+    </message>
+    <message>
+        <source>Update aborted</source>
+        <translation>Actualización cancelada</translation>
+    </message>
+    <message>
+        <source>Operation timed out. Please try again later</source>
+        <translation>Se agotó el tiempo. Inténtelo de nuevo más tarde</translation>
+    </message>
+    <message>
+        <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
+        <translation>¡La actualización ha fallado! Inténtelo más tarde y compruebe que está conectado a Internet.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintEvents</name>
+    <message>
+        <source>PDF file</source>
+        <translation>archivo PDF</translation>
+    </message>
+    <message>
+        <source>Printing Now</source>
+        <translation>Imprimiendo</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSettings</name>
+    <message>
+        <source>No keyring service runs on this desktop</source>
+        <translation>No hay ningún servicio de llavero en este escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsUpScreens</name>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Moonrill</source>
+        <translation>Acerca de Moonrill</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>This application remembers important events for you and makes you aware of them. Add, edit, print, copy and search with this utility.</source>
+        <translation>Este programa recuerda por usted los eventos importantes y se los avisa. Añada, edite, imprima, copie y busque con esta utilidad.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior.</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>Enviar correo</translation>
+    </message>
+    <message>
+        <source>Moonrill on Web</source>
+        <translation>Moonrill en la Web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Info del &amp;sistema...</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddEvent</name>
+    <message>
+        <source>Add Event</source>
+        <translation>Añadir evento</translation>
+    </message>
+    <message>
+        <source>Set&apos;s the interval. For instance 1 is %1 and 3 is %2</source>
+        <translation>Fija el intervalo. Por ejemplo, 1 es %1 y 3 es %2</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+    <message>
+        <source>This where you write the name off the current event</source>
+        <translation>Escriba aquí el nombre del evento</translation>
+    </message>
+    <message>
+        <source>Starting on:</source>
+        <translation>Empieza el:</translation>
+    </message>
+    <message>
+        <source>Set the date of the event</source>
+        <translation>Fija la fecha del evento</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Sets the type of event</source>
+        <translation>Fija el tipo de evento</translation>
+    </message>
+    <message>
+        <source>Notice period:</source>
+        <translation>Aviso:</translation>
+    </message>
+    <message>
+        <source>Sets how many days ahead of the event you should be reminded</source>
+        <translation>Fija cuántos días antes del evento se le avisa</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Intervalo:</translation>
+    </message>
+    <message>
+        <source>E-mail this person on the birthday?</source>
+        <translation>¿Escribir a esta persona en su cumpleaños?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>Correo:</translation>
+    </message>
+    <message>
+        <source>Year of birth:</source>
+        <translation>Año de nacimiento:</translation>
+    </message>
+    <message>
+        <source>The year the person was born, to show their age</source>
+        <translation>El año en que nació la persona, para mostrar su edad</translation>
+    </message>
+</context>
+<context>
+    <name>frmBug</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Informe de error</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Asunto:</translation>
+    </message>
+    <message>
+        <source>Question / support</source>
+        <translation>Pregunta / ayuda</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Petición</translation>
+    </message>
+    <message>
+        <source>Get in touch with me...</source>
+        <translation>Escríbame...</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texto:</translation>
+    </message>
+</context>
+<context>
+    <name>frmFind</name>
+    <message>
+        <source>Find Event</source>
+        <translation>Buscar evento</translation>
+    </message>
+    <message>
+        <source>Find What:</source>
+        <translation>Buscar:</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Buscar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Percent Complete:</source>
+        <translation>Progreso:</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Progreso de la búsqueda</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>Buscar &amp;siguiente</translation>
+    </message>
+</context>
+<context>
+    <name>frmLiveUpdate</name>
+    <message>
+        <source>Check For Update</source>
+        <translation>Buscar actualización</translation>
+    </message>
+    <message>
+        <source>There is no update available.</source>
+        <translation>No hay ninguna actualización.</translation>
+    </message>
+    <message>
+        <source>Check For Update -  Control Panel</source>
+        <translation>Buscar actualización – Control</translation>
+    </message>
+    <message>
+        <source>Click Begin to Check For Update</source>
+        <translation>Pulse para buscar una actualización</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Buscar &amp;actualización</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>Estado: </translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inactivo</translation>
+    </message>
+    <message>
+        <source>Time: %1 Seconds</source>
+        <translation>Tiempo: %1 segundos</translation>
+    </message>
+    <message>
+        <source>Checking for updated version.</source>
+        <translation>Buscando una versión nueva.</translation>
+    </message>
+    <message>
+        <source>There is an update available: Version </source>
+        <translation>Hay una actualización: versión </translation>
+    </message>
+    <message>
+        <source>Getting updated file (2,7 MB)</source>
+        <translation>Descargando el archivo (2,7 MB)</translation>
+    </message>
+    <message>
+        <source>Save update</source>
+        <translation>Guardar la actualización</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Archivos zip (*.zip)</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Events</source>
+        <translation>Eventos</translation>
+    </message>
+    <message>
+        <source>Edit event</source>
+        <translation>Editar evento</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &apos;%1&apos;?</source>
+        <translation>¿Desea realmente eliminar «%1»?</translation>
+    </message>
+    <message>
+        <source>Undo deletion of &apos;%1&apos;</source>
+        <translation>Deshacer la eliminación de «%1»</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Import the birthdays of the address book at %1?<byte value="xd"/>
+No picks a file instead.</source>
+        <translation>¿Importar los cumpleaños de la libreta de direcciones en %1?<byte value="xd"/>
+No elige un archivo en su lugar.</translation>
+    </message>
+    <message>
+        <source>Import Birthdays</source>
+        <translation>Importar cumpleaños</translation>
+    </message>
+    <message>
+        <source>Address books (*.vcf *.vcard)</source>
+        <translation>Libretas de direcciones (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Reading the address book on the server...</source>
+        <translation>Leyendo la libreta de direcciones del servidor...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The address book could not be read: %1</source>
+        <translation>No se pudo leer la libreta de direcciones: %1</translation>
+    </message>
+    <message>
+        <source>Reading the address book...</source>
+        <translation>Leyendo la libreta de direcciones...</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exportar calendario</translation>
+    </message>
+    <message>
+        <source>Keep this file up to date</source>
+        <translation>Mantener este archivo al día</translation>
+    </message>
+    <message>
+        <source>Rewrite this file at every save, for a calendar program that subscribes to it</source>
+        <translation>Reescribir este archivo en cada guardado, para un calendario suscrito a él</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>&amp;Import Birthdays...</source>
+        <translation>Importar &amp;cumpleaños...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Calendar...</source>
+        <translation>E&amp;xportar calendario...</translation>
+    </message>
+    <message>
+        <source>Calendar &amp;Sync...</source>
+        <translation>&amp;Sincronizar calendario...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event</source>
+        <translation>&amp;Añadir evento</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Event</source>
+        <translation>&amp;Editar evento</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Event</source>
+        <translation>E&amp;liminar evento</translation>
+    </message>
+    <message>
+        <source>Delete All Events</source>
+        <translation>Eliminar todos los eventos</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Event To Clipboard</source>
+        <translation>&amp;Copiar evento al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy All Events To Clipboard</source>
+        <translation>Copiar todos los eventos al portapapeles</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Find Event</source>
+        <translation>&amp;Buscar evento</translation>
+    </message>
+    <message>
+        <source>Scan Events</source>
+        <translation>Revisar eventos</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>&amp;Activado</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Desactivado</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Buscar &amp;actualización</translation>
+    </message>
+    <message>
+        <source>&amp;Express Contact</source>
+        <translation>&amp;Contacto directo</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Website</source>
+        <translation>&amp;Visitar el sitio web</translation>
+    </message>
+    <message>
+        <source>&amp;About Moonrill...</source>
+        <translation>Acerca de &amp;Moonrill...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Event</source>
+        <translation>&amp;Evento</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+    <message>
+        <source>&amp;Run Scan Events On Windows Startup</source>
+        <translation>&amp;Revisar eventos al iniciar la sesión</translation>
+    </message>
+    <message>
+        <source>Add Event</source>
+        <translation>Añadir evento</translation>
+    </message>
+    <message>
+        <source>Edit Event</source>
+        <translation>Editar evento</translation>
+    </message>
+    <message>
+        <source>Delete Event</source>
+        <translation>Eliminar evento</translation>
+    </message>
+    <message>
+        <source>Copy Event To Clipboard</source>
+        <translation>Copiar evento al portapapeles</translation>
+    </message>
+    <message>
+        <source>Find Event</source>
+        <translation>Buscar evento</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Print Events</source>
+        <translation>Imprimir eventos</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+</source>
+        <translation>El calendario no se pudo publicar la última vez que se ejecutó Moonrill:<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>frmSync</name>
+    <message>
+        <source>Calendar Sync</source>
+        <translation>Sincronización del calendario</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Probar</translation>
+    </message>
+    <message>
+        <source>Asking %1 ...</source>
+        <translation>Consultando %1...</translation>
+    </message>
+    <message>
+        <source>No answer: </source>
+        <translation>Sin respuesta: </translation>
+    </message>
+    <message>
+        <source>The server answered: %1 %2%3</source>
+        <translation>El servidor respondió: %1 %2%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmWhatsUp</name>
+    <message>
+        <source>Moonrill - Upcoming Events</source>
+        <translation>Moonrill – Próximos eventos</translation>
+    </message>
+    <message>
+        <source>Upcoming events</source>
+        <translation>Próximos eventos</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Cuándo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Event description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Hoy:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Mañana:</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Ayer:</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>En %1 días:</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Hace %1 días:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+</TS>

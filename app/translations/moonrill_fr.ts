@@ -1,0 +1,722 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CalendarSync</name>
+    <message>
+        <source>No password: </source>
+        <translation>Pas de mot de passe : </translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Publié : %1 nouveaux, %2 modifiés, %3 supprimés</translation>
+    </message>
+</context>
+<context>
+    <name>EventListModel</name>
+    <message>
+        <source>Event</source>
+        <translation>Événement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Notice period</source>
+        <translation>Préavis</translation>
+    </message>
+</context>
+<context>
+    <name>EventTypes</name>
+    <message>
+        <source>Once</source>
+        <translation>Une fois</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuel</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Annuel</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Every %1th week</source>
+        <translation>Toutes les %1 semaines</translation>
+    </message>
+    <message>
+        <source>Every %1th month</source>
+        <translation>Tous les %1 mois</translation>
+    </message>
+    <message>
+        <source>Every %1th year</source>
+        <translation>Tous les %1 ans</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Moonrill Help</source>
+        <translation>Aide de Moonrill</translation>
+    </message>
+    <message>
+        <source>Topics</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d'aide</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+    <message>
+        <source>Please tell me what this is about!</source>
+        <translation>Dites-moi de quoi il s'agit, s'il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Please type in some words...!</source>
+        <translation>Écrivez quelques mots, s'il vous plaît... !</translation>
+    </message>
+    <message>
+        <source>Description missing!</source>
+        <translation>La description manque !</translation>
+    </message>
+    <message>
+        <source>Event cannot contain: $$<byte value="xd"/>
+Please retype event descripton!</source>
+        <translation>Un événement ne peut pas contenir : $$<byte value="xd"/>
+Ressaisissez la description, s'il vous plaît !</translation>
+    </message>
+    <message>
+        <source>E-mail address cannot contain: $<byte value="xd"/>
+Please retype the e-mail address!</source>
+        <translation>Une adresse e-mail ne peut pas contenir : $<byte value="xd"/>
+Ressaisissez l'adresse, s'il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Please enter a valid e-mail address!</source>
+        <translation>Saisissez une adresse e-mail valide, s'il vous plaît !</translation>
+    </message>
+    <message>
+        <source>The year of birth cannot lie after the date!</source>
+        <translation>L'année de naissance ne peut pas suivre la date !</translation>
+    </message>
+    <message>
+        <source>The whole list has been searched.</source>
+        <translation>Toute la liste a été parcourue.</translation>
+    </message>
+    <message>
+        <source>Eventlist is not saved! Do you want to save?</source>
+        <translation>La liste des événements n'est pas enregistrée ! Voulez-vous l'enregistrer ?</translation>
+    </message>
+    <message>
+        <source>No events available!</source>
+        <translation>Aucun événement !</translation>
+    </message>
+    <message>
+        <source>This event has already happened!<byte value="xd"/>
+Please try again</source>
+        <translation>Cet événement a déjà eu lieu !<byte value="xd"/>
+Veuillez réessayer</translation>
+    </message>
+    <message>
+        <source>Not found!</source>
+        <translation>Introuvable !</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete all events?</source>
+        <translation>Voulez-vous vraiment supprimer tous les événements ?</translation>
+    </message>
+    <message>
+        <source>Moonrill was closed before your changes were saved.<byte value="xd"/>
+Do you want to restore them?</source>
+        <translation>Moonrill a été fermé avant que vos modifications soient enregistrées.<byte value="xd"/>
+Voulez-vous les restaurer ?</translation>
+    </message>
+    <message>
+        <source>Animation missing. Please reinstall the program</source>
+        <translation>L'animation manque. Réinstallez le programme, s'il vous plaît</translation>
+    </message>
+    <message>
+        <source>This link cannot be opened: only web (http, https) and e-mail (mailto) links are opened.<byte value="xd"/>
+</source>
+        <translation>Ce lien ne peut pas être ouvert : seuls les liens web (http, https) et e-mail (mailto) sont ouverts.<byte value="xd"/>
+</translation>
+    </message>
+    <message>
+        <source>Your action caused an error: %1<byte value="xd"/>
+<byte value="xd"/>
+Go to About for support</source>
+        <translation>Votre action a causé une erreur : %1<byte value="xd"/>
+<byte value="xd"/>
+Voyez « À propos » pour obtenir de l'aide</translation>
+    </message>
+    <message>
+        <source>Update aborted</source>
+        <translation>Mise à jour annulée</translation>
+    </message>
+    <message>
+        <source>Operation timed out. Please try again later</source>
+        <translation>Délai dépassé. Veuillez réessayer plus tard</translation>
+    </message>
+    <message>
+        <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
+        <translation>La mise à jour a échoué ! Réessayez plus tard et vérifiez que vous êtes connecté à Internet.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintEvents</name>
+    <message>
+        <source>PDF file</source>
+        <translation>fichier PDF</translation>
+    </message>
+    <message>
+        <source>Printing Now</source>
+        <translation>Impression en cours</translation>
+    </message>
+</context>
+<context>
+    <name>SyncSettings</name>
+    <message>
+        <source>No keyring service runs on this desktop</source>
+        <translation>Aucun trousseau de clés ne tourne sur ce bureau</translation>
+    </message>
+</context>
+<context>
+    <name>WhatsUpScreens</name>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About Moonrill</source>
+        <translation>À propos de Moonrill</translation>
+    </message>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>This application remembers important events for you and makes you aware of them. Add, edit, print, copy and search with this utility.</source>
+        <translation>Ce programme retient pour vous les événements importants et vous les rappelle. Ajoutez, modifiez, imprimez, copiez et cherchez avec cet outil.</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>Send e-mail</source>
+        <translation>Envoyer un e-mail</translation>
+    </message>
+    <message>
+        <source>Moonrill on Web</source>
+        <translation>Moonrill sur le Web</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Infos &amp;système...</translation>
+    </message>
+</context>
+<context>
+    <name>frmAddEvent</name>
+    <message>
+        <source>Add Event</source>
+        <translation>Ajouter un événement</translation>
+    </message>
+    <message>
+        <source>Set&apos;s the interval. For instance 1 is %1 and 3 is %2</source>
+        <translation>Fixe l'intervalle. Par exemple, 1 donne %1 et 3 donne %2</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description :</translation>
+    </message>
+    <message>
+        <source>This where you write the name off the current event</source>
+        <translation>Écrivez ici le nom de l'événement</translation>
+    </message>
+    <message>
+        <source>Starting on:</source>
+        <translation>Commence le :</translation>
+    </message>
+    <message>
+        <source>Set the date of the event</source>
+        <translation>Fixe la date de l'événement</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Sets the type of event</source>
+        <translation>Fixe le type de l'événement</translation>
+    </message>
+    <message>
+        <source>Notice period:</source>
+        <translation>Préavis :</translation>
+    </message>
+    <message>
+        <source>Sets how many days ahead of the event you should be reminded</source>
+        <translation>Fixe combien de jours avant l'événement vous êtes prévenu</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Interval:</source>
+        <translation>Intervalle :</translation>
+    </message>
+    <message>
+        <source>E-mail this person on the birthday?</source>
+        <translation>Écrire à cette personne le jour de son anniversaire ?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Year of birth:</source>
+        <translation>Année de naissance :</translation>
+    </message>
+    <message>
+        <source>The year the person was born, to show their age</source>
+        <translation>L'année de naissance de la personne, pour montrer son âge</translation>
+    </message>
+</context>
+<context>
+    <name>frmBug</name>
+    <message>
+        <source>Bug Report</source>
+        <translation>Rapport de bogue</translation>
+    </message>
+    <message>
+        <source>About:</source>
+        <translation>Sujet :</translation>
+    </message>
+    <message>
+        <source>Question / support</source>
+        <translation>Question / aide</translation>
+    </message>
+    <message>
+        <source>Request</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Get in touch with me...</source>
+        <translation>Écrivez-moi...</translation>
+    </message>
+    <message>
+        <source>Text:</source>
+        <translation>Texte :</translation>
+    </message>
+</context>
+<context>
+    <name>frmFind</name>
+    <message>
+        <source>Find Event</source>
+        <translation>Chercher un événement</translation>
+    </message>
+    <message>
+        <source>Find What:</source>
+        <translation>Chercher :</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Chercher</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Percent Complete:</source>
+        <translation>Progression :</translation>
+    </message>
+    <message>
+        <source>Search progress</source>
+        <translation>Progression de la recherche</translation>
+    </message>
+    <message>
+        <source>&amp;Find Next</source>
+        <translation>Chercher la &amp;suite</translation>
+    </message>
+</context>
+<context>
+    <name>frmLiveUpdate</name>
+    <message>
+        <source>Check For Update</source>
+        <translation>Chercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>There is no update available.</source>
+        <translation>Aucune mise à jour n'est disponible.</translation>
+    </message>
+    <message>
+        <source>Check For Update -  Control Panel</source>
+        <translation>Chercher une mise à jour – Contrôle</translation>
+    </message>
+    <message>
+        <source>Click Begin to Check For Update</source>
+        <translation>Cliquez pour chercher une mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Chercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>Status: </source>
+        <translation>État : </translation>
+    </message>
+    <message>
+        <source>Idle</source>
+        <translation>Inactif</translation>
+    </message>
+    <message>
+        <source>Time: %1 Seconds</source>
+        <translation>Temps : %1 secondes</translation>
+    </message>
+    <message>
+        <source>Checking for updated version.</source>
+        <translation>Recherche d'une nouvelle version.</translation>
+    </message>
+    <message>
+        <source>There is an update available: Version </source>
+        <translation>Une mise à jour est disponible : version </translation>
+    </message>
+    <message>
+        <source>Getting updated file (2,7 MB)</source>
+        <translation>Téléchargement du fichier (2,7 Mo)</translation>
+    </message>
+    <message>
+        <source>Save update</source>
+        <translation>Enregistrer la mise à jour</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Fichiers zip (*.zip)</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Events</source>
+        <translation>Événements</translation>
+    </message>
+    <message>
+        <source>Edit event</source>
+        <translation>Modifier l'événement</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete &apos;%1&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Undo deletion of &apos;%1&apos;</source>
+        <translation>Annuler la suppression de « %1 »</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Import the birthdays of the address book at %1?<byte value="xd"/>
+No picks a file instead.</source>
+        <translation>Importer les anniversaires du carnet d'adresses %1 ?<byte value="xd"/>
+Non choisit un fichier à la place.</translation>
+    </message>
+    <message>
+        <source>Import Birthdays</source>
+        <translation>Importer des anniversaires</translation>
+    </message>
+    <message>
+        <source>Address books (*.vcf *.vcard)</source>
+        <translation>Carnets d'adresses (*.vcf *.vcard)</translation>
+    </message>
+    <message>
+        <source>Reading the address book on the server...</source>
+        <translation>Lecture du carnet d'adresses sur le serveur...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The address book could not be read: %1</source>
+        <translation>Le carnet d'adresses n'a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>Reading the address book...</source>
+        <translation>Lecture du carnet d'adresses...</translation>
+    </message>
+    <message>
+        <source>Export Calendar</source>
+        <translation>Exporter le calendrier</translation>
+    </message>
+    <message>
+        <source>Keep this file up to date</source>
+        <translation>Garder ce fichier à jour</translation>
+    </message>
+    <message>
+        <source>Rewrite this file at every save, for a calendar program that subscribes to it</source>
+        <translation>Réécrire ce fichier à chaque enregistrement, pour un agenda qui s'y abonne</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Import Birthdays...</source>
+        <translation>Importer des &amp;anniversaires...</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Calendar...</source>
+        <translation>E&amp;xporter le calendrier...</translation>
+    </message>
+    <message>
+        <source>Calendar &amp;Sync...</source>
+        <translation>&amp;Synchroniser le calendrier...</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Add Event</source>
+        <translation>&amp;Ajouter un événement</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Event</source>
+        <translation>&amp;Modifier l'événement</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Event</source>
+        <translation>&amp;Supprimer l'événement</translation>
+    </message>
+    <message>
+        <source>Delete All Events</source>
+        <translation>Supprimer tous les événements</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Event To Clipboard</source>
+        <translation>&amp;Copier l'événement dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy All Events To Clipboard</source>
+        <translation>Copier tous les événements dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>A&amp;nnuler</translation>
+    </message>
+    <message>
+        <source>&amp;Find Event</source>
+        <translation>C&amp;hercher un événement</translation>
+    </message>
+    <message>
+        <source>Scan Events</source>
+        <translation>Passer en revue</translation>
+    </message>
+    <message>
+        <source>&amp;On</source>
+        <translation>&amp;Activé</translation>
+    </message>
+    <message>
+        <source>&amp;Off</source>
+        <translation>&amp;Désactivé</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Check For Update</source>
+        <translation>Chercher une &amp;mise à jour</translation>
+    </message>
+    <message>
+        <source>&amp;Express Contact</source>
+        <translation>&amp;Contact express</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Website</source>
+        <translation>&amp;Visiter le site web</translation>
+    </message>
+    <message>
+        <source>&amp;About Moonrill...</source>
+        <translation>À &amp;propos de Moonrill...</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Event</source>
+        <translation>&amp;Événement</translation>
+    </message>
+    <message>
+        <source>&amp;Config</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>&amp;Run Scan Events On Windows Startup</source>
+        <translation>&amp;Passer en revue à l'ouverture de session</translation>
+    </message>
+    <message>
+        <source>Add Event</source>
+        <translation>Ajouter un événement</translation>
+    </message>
+    <message>
+        <source>Edit Event</source>
+        <translation>Modifier l'événement</translation>
+    </message>
+    <message>
+        <source>Delete Event</source>
+        <translation>Supprimer l'événement</translation>
+    </message>
+    <message>
+        <source>Copy Event To Clipboard</source>
+        <translation>Copier l'événement dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Find Event</source>
+        <translation>Chercher un événement</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print Events</source>
+        <translation>Imprimer les événements</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+</source>
+        <translation>Le calendrier n'a pas pu être publié lors du dernier lancement de Moonrill :<byte value="xd"/>
+</translation>
+    </message>
+</context>
+<context>
+    <name>frmSync</name>
+    <message>
+        <source>Calendar Sync</source>
+        <translation>Synchronisation du calendrier</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Tester</translation>
+    </message>
+    <message>
+        <source>Asking %1 ...</source>
+        <translation>Interrogation de %1...</translation>
+    </message>
+    <message>
+        <source>No answer: </source>
+        <translation>Pas de réponse : </translation>
+    </message>
+    <message>
+        <source>The server answered: %1 %2%3</source>
+        <translation>Le serveur a répondu : %1 %2%3</translation>
+    </message>
+</context>
+<context>
+    <name>frmWhatsUp</name>
+    <message>
+        <source>Moonrill - Upcoming Events</source>
+        <translation>Moonrill – Événements à venir</translation>
+    </message>
+    <message>
+        <source>Upcoming events</source>
+        <translation>Événements à venir</translation>
+    </message>
+    <message>
+        <source>When</source>
+        <translation>Quand</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Event description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Aujourd'hui :</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Demain :</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Hier :</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>Dans %1 jours :</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Il y a %1 jours :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The translations are complete: every text of the windows has one in each language, with the
+// same placeholders and, where the English has an access key, one of its own. The desktop's
+// language picks the translation; English, "C" and "POSIX" keep the program's own words.
+
+#include "Translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QSet<QString> placeholders(const QString &text)
+{
+    QSet<QString> found;
+    static const QRegularExpression marker(u"%\\d+"_s);
+    for (const QRegularExpressionMatch &match : marker.globalMatch(text))
+        found.insert(match.captured());
+    return found;
+}
+
+/// How many access keys a text marks ("&&" is a plain ampersand).
+int accessKeys(QString text)
+{
+    return int(text.remove(u"&&"_s).count(QLatin1Char('&')));
+}
+
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyTextHasATranslationWithItsPlaceholdersAndKeys_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *language : {"de", "fr", "es"})
+            QTest::newRow(language) << QString::fromLatin1(language);
+    }
+    void everyTextHasATranslationWithItsPlaceholdersAndKeys()
+    {
+        QFETCH(QString, language);
+        QFile file(
+            u"%1/app/translations/moonrill_%2.ts"_s.arg(QString::fromUtf8(SOURCE_DIR), language));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString source;
+        int messages = 0;
+        QStringList faults;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == u"source"_s) {
+                source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            } else if (xml.name() == u"translation"_s) {
+                ++messages;
+                const bool unfinished = xml.attributes().value(u"type"_s) == u"unfinished"_s;
+                const QString translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                if (unfinished || translation.trimmed().isEmpty())
+                    faults << u"untranslated: "_s + source;
+                else if (placeholders(translation) != placeholders(source))
+                    faults << u"placeholders differ: "_s + source;
+                else if (accessKeys(translation) != accessKeys(source))
+                    faults << u"access key differs: "_s + source + u" / "_s + translation;
+            }
+        }
+        QVERIFY(!xml.hasError());
+        QVERIFY(messages > 100);
+        QCOMPARE(faults.join(u"\n"_s), QString());
+    }
+
+    void theDesktopsLanguageIsShown()
+    {
+        // What this run's environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) should show.
+        const QString expected = qEnvironmentVariable("MOONRILL_EXPECT_LANGUAGE", u"en"_s);
+        LoadTranslations(*QCoreApplication::instance());
+        const QHash<QString, QStringList> words = {
+            {u"en"_s, {u"&File"_s, u"Not found!"_s, u"In %1 days:"_s}},
+            {u"de"_s, {u"&Datei"_s, u"Nicht gefunden!"_s, u"In %1 Tagen:"_s}},
+            {u"fr"_s, {u"&Fichier"_s, u"Introuvable !"_s, u"Dans %1 jours :"_s}},
+            {u"es"_s, {u"&Archivo"_s, u"¡No encontrado!"_s, u"En %1 días:"_s}},
+        };
+        QCOMPARE(QStringList({QCoreApplication::translate("frmMain", "&File"),
+                              QCoreApplication::translate("Messages", "Not found!"),
+                              QCoreApplication::translate("frmWhatsUp", "In %1 days:")}),
+                 words.value(expected));
+        // Qt's own buttons speak the same language.
+        const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+        QCOMPARE(cancel == u"Cancel"_s, expected == u"en"_s);
+    }
+};
+
+QTEST_MAIN(TranslationsTest)
+#include "TranslationsTest.moc"
