@@ -45,6 +45,8 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
  asleep, it shows what falls due and offers to write a birthday mail. Days
  the computer was off are caught up.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# Qt's own translations, for the buttons of the file, print and message boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${MOONRILL_MAKER_DOMAIN}/moonrill.html")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -35,6 +35,10 @@ public:
 
     void done(int result) override;
 
+    /// The birthday question and the mail's subject, in the user's language.
+    [[nodiscard]] static QString question(const MailOffer &offer, OfferKind kind);
+    [[nodiscard]] static QString mailSubject(const MailOffer &offer, OfferKind kind);
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -45,6 +49,7 @@ private:
     void opening();
     void markTodayRows();
     static QString whenText(const std::string &when);
+    static QString ordinal(int number);
     void offerBirthdayMails();
     void offerBelatedMails();
     /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.

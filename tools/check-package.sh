@@ -25,6 +25,7 @@ contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
 metainfo=$(grep -x '\./usr/share/metainfo/.*\.metainfo\.xml' <<<"$contents" || true)
 id=$(basename "${metainfo:-none}" .metainfo.xml)
 for f in usr/bin/moonrill usr/lib/moonrill/modules/libmoonrill-gui.so usr/lib/moonrill/modules/libmoonrill-notify.so usr/share/moonrill/Moonrill.hlp \
+         usr/share/moonrill/translations/moonrill_{de,fr,es}.qm \
          usr/share/moonrill/anim/bell.avi "usr/share/moonrill/anim/update app.avi" \
          usr/share/applications/moonrill.desktop \
          usr/share/icons/hicolor/scalable/apps/moonrill.svg \

@@ -4,6 +4,7 @@
 // language picks the translation; English, "C" and "POSIX" keep the program's own words.
 
 #include "Translations.h"
+#include "frmWhatsUp.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -93,6 +94,20 @@ private slots:
                               QCoreApplication::translate("Messages", "Not found!"),
                               QCoreApplication::translate("frmWhatsUp", "In %1 days:")}),
                  words.value(expected));
+        // The birthday mail's subject, with the language's own ordinals.
+        const QHash<QString, QStringList> subjects = {
+            {u"en"_s, {u"Happy 71st birthday!"_s, u"Happy belated 1st birthday!"_s}},
+            {u"de"_s,
+             {u"Alles Gute zum 71. Geburtstag!"_s,
+              u"Nachträglich alles Gute zum 1. Geburtstag!"_s}},
+            {u"fr"_s,
+             {u"Joyeux 71e anniversaire !"_s,
+              u"Joyeux 1er anniversaire, avec un peu de retard !"_s}},
+            {u"es"_s, {u"¡Feliz 71.º cumpleaños!"_s, u"¡Feliz 1.º cumpleaños atrasado!"_s}},
+        };
+        QCOMPARE(QStringList({frmWhatsUp::mailSubject({"Ann", "a@x.org", 71}, OfferKind::Today),
+                              frmWhatsUp::mailSubject({"Ann", "a@x.org", 1}, OfferKind::Belated)}),
+                 subjects.value(expected));
         // Qt's own buttons speak the same language.
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QCOMPARE(cancel == u"Cancel"_s, expected == u"en"_s);
