@@ -6,6 +6,7 @@
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "Text.h"
+#include "Translations.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -13,6 +14,8 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
+
+#include <unistd.h>
 
 HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     : QWidget(owner, Qt::Window), m_topics(std::move(topics)), m_list(new QListWidget(this)),
@@ -135,6 +138,12 @@ bool HelpViewer::event(QEvent *event)
 
 std::string HelpFilePath()
 {
+    // The help in the desktop's language where there is one ("Moonrill_de.hlp"), else English.
+    if (const QString language = DesktopLanguage(); !language.isEmpty()) {
+        std::string translated = AssetPath("Moonrill_" + ToBytes(language) + ".hlp");
+        if (::access(translated.c_str(), R_OK) == 0)
+            return translated;
+    }
     return AssetPath("Moonrill.hlp");
 }
 

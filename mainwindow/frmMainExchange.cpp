@@ -110,7 +110,7 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
             tr("The address book could not be read: %1")
                 .arg(status == 0
                          ? reply->errorString()
-                         : QStringLiteral("the server answered %1 %2")
+                         : tr("the server answered %1 %2")
                                .arg(status)
                                .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
                                         .toString())),

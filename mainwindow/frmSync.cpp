@@ -27,15 +27,16 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
         edit->setObjectName(QString::fromLatin1(name));
         edit->setMinimumWidth(360);
         edit->setCursorPosition(0); // a long address shows where it begins
-        form->addRow(QString::fromLatin1(label), edit);
+        form->addRow(tr(label), edit);
         return edit;
     };
-    txtCalendar = field("txtCalendar", "&Calendar URL:", settings.calendar.toString());
-    txtAddressBook = field("txtAddressBook", "&Address book URL:", settings.addressBook.toString());
-    txtUser = field("txtUser", "&User name:", settings.user);
-    txtPassword = field("txtPassword", "&Password:", QString());
+    txtCalendar = field("txtCalendar", QT_TR_NOOP("&Calendar URL:"), settings.calendar.toString());
+    txtAddressBook =
+        field("txtAddressBook", QT_TR_NOOP("&Address book URL:"), settings.addressBook.toString());
+    txtUser = field("txtUser", QT_TR_NOOP("&User name:"), settings.user);
+    txtPassword = field("txtPassword", QT_TR_NOOP("&Password:"), QString());
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setPlaceholderText(QStringLiteral("as kept in the keyring"));
+    txtPassword->setPlaceholderText(tr("as kept in the keyring"));
     lblStatus = new QLabel(m_sync.Status(), this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);

@@ -24,7 +24,7 @@ void install(QCoreApplication &application, const QLocale &locale, const QString
 
 } // namespace
 
-void LoadTranslations(QCoreApplication &application)
+QString DesktopLanguage()
 {
     const QLocale locale = QLocale::system();
     // The first language the user asked for decides: English (the program's own words) or a
@@ -32,7 +32,15 @@ void LoadTranslations(QCoreApplication &application)
     const QStringList wanted = locale.uiLanguages();
     if (wanted.isEmpty() || wanted.first().startsWith(QLatin1String("en")) ||
         wanted.first() == QLatin1String("C") || locale.language() == QLocale::C)
+        return {};
+    return wanted.first().section(QLatin1Char('-'), 0, 0);
+}
+
+void LoadTranslations(QCoreApplication &application)
+{
+    if (DesktopLanguage().isEmpty())
         return;
+    const QLocale locale = QLocale::system();
     install(application, locale, QStringLiteral("qtbase"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     install(application, locale, QStringLiteral("moonrill"), FromBytes(AssetPath("translations")));

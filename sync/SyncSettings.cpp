@@ -41,8 +41,10 @@ QString finish(QKeychain::Job &job)
         return QCoreApplication::translate("SyncSettings",
                                            "No keyring service runs on this desktop");
     if (job.error() == QKeychain::EntryNotFound)
-        return QStringLiteral("the keyring holds none for %1").arg(job.key());
-    return QStringLiteral("the keyring could not be read (%1)").arg(job.errorString());
+        return QCoreApplication::translate("SyncSettings", "the keyring holds none for %1")
+            .arg(job.key());
+    return QCoreApplication::translate("SyncSettings", "the keyring could not be read (%1)")
+        .arg(job.errorString());
 }
 
 } // namespace

@@ -207,6 +207,14 @@ Hilfe finden Sie unter „Über“</translation>
         <source>No keyring service runs on this desktop</source>
         <translation>Auf diesem Desktop läuft kein Schlüsselbunddienst</translation>
     </message>
+    <message>
+        <source>the keyring holds none for %1</source>
+        <translation>der Schlüsselbund enthält keines für %1</translation>
+    </message>
+    <message>
+        <source>the keyring could not be read (%1)</source>
+        <translation>der Schlüsselbund konnte nicht gelesen werden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>
@@ -648,6 +656,10 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
         <translation>Der Kalender konnte beim letzten Lauf von Moonrill nicht veröffentlicht werden:<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -670,6 +682,26 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
     <message>
         <source>The server answered: %1 %2%3</source>
         <translation>Der Server antwortete: %1 %2%3</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>&amp;Kalender-URL:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book URL:</source>
+        <translation>&amp;Adressbuch-URL:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>as kept in the keyring</source>
+        <translation>wie im Schlüsselbund abgelegt</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,14 @@ Vea «Acerca de» para obtener ayuda</translation>
         <source>No keyring service runs on this desktop</source>
         <translation>No hay ningún servicio de llavero en este escritorio</translation>
     </message>
+    <message>
+        <source>the keyring holds none for %1</source>
+        <translation>el llavero no guarda ninguna para %1</translation>
+    </message>
+    <message>
+        <source>the keyring could not be read (%1)</source>
+        <translation>no se pudo leer el llavero (%1)</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>
@@ -648,6 +656,10 @@ No elige un archivo en su lugar.</translation>
         <translation>El calendario no se pudo publicar la última vez que se ejecutó Moonrill:<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -670,6 +682,26 @@ No elige un archivo en su lugar.</translation>
     <message>
         <source>The server answered: %1 %2%3</source>
         <translation>El servidor respondió: %1 %2%3</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>URL del &amp;calendario:</translation>
+    </message>
+    <message>
+        <source>&amp;Address book URL:</source>
+        <translation>URL de la libreta de &amp;direcciones:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nombre de &amp;usuario:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Con&amp;traseña:</translation>
+    </message>
+    <message>
+        <source>as kept in the keyring</source>
+        <translation>como está en el llavero</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,14 @@ Voyez « À propos » pour obtenir de l'aide</translation>
         <source>No keyring service runs on this desktop</source>
         <translation>Aucun trousseau de clés ne tourne sur ce bureau</translation>
     </message>
+    <message>
+        <source>the keyring holds none for %1</source>
+        <translation>le trousseau n'en contient aucun pour %1</translation>
+    </message>
+    <message>
+        <source>the keyring could not be read (%1)</source>
+        <translation>le trousseau n'a pas pu être lu (%1)</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>
@@ -648,6 +656,10 @@ Non choisit un fichier à la place.</translation>
         <translation>Le calendrier n'a pas pu être publié lors du dernier lancement de Moonrill :<byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -670,6 +682,26 @@ Non choisit un fichier à la place.</translation>
     <message>
         <source>The server answered: %1 %2%3</source>
         <translation>Le serveur a répondu : %1 %2%3</translation>
+    </message>
+    <message>
+        <source>&amp;Calendar URL:</source>
+        <translation>URL du &amp;calendrier :</translation>
+    </message>
+    <message>
+        <source>&amp;Address book URL:</source>
+        <translation>URL du carnet d'&amp;adresses :</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>Nom d'&amp;utilisateur :</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>Mot de &amp;passe :</translation>
+    </message>
+    <message>
+        <source>as kept in the keyring</source>
+        <translation>tel que gardé dans le trousseau</translation>
     </message>
 </context>
 <context>

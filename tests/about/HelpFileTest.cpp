@@ -46,3 +46,21 @@ TEST(HelpFile, OurHelpCoversEveryCommandShortcutAndFile)
           "Export Calendar", "when the event kept its place, the first row"})
         EXPECT_NE(all.find(needed), std::string::npos) << needed;
 }
+
+TEST(HelpFile, EachTranslationHasEveryTopicOfTheEnglishHelp)
+{
+    const auto numbers = [](const std::string &file) {
+        std::vector<int> found;
+        if (const std::optional<std::string> content =
+                ReadWholeFile(JoinPath(ExecutableFolder(), file)))
+            for (const HelpTopic &topic : ParseHelpFile(*content)) {
+                EXPECT_FALSE(topic.text.empty()) << file << " " << topic.number;
+                found.push_back(topic.number);
+            }
+        return found;
+    };
+    const std::vector<int> english = numbers("Moonrill.hlp");
+    ASSERT_FALSE(english.empty());
+    for (const char *file : {"Moonrill_de.hlp", "Moonrill_fr.hlp", "Moonrill_es.hlp"})
+        EXPECT_EQ(numbers(file), english) << file;
+}

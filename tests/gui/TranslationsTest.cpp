@@ -4,6 +4,8 @@
 // language picks the translation; English, "C" and "POSIX" keep the program's own words.
 
 #include "Translations.h"
+#include "HelpViewer.h"
+#include "Text.h"
 #include "frmWhatsUp.h"
 
 #include <QCoreApplication>
@@ -108,6 +110,11 @@ private slots:
         QCOMPARE(QStringList({frmWhatsUp::mailSubject({"Ann", "a@x.org", 71}, OfferKind::Today),
                               frmWhatsUp::mailSubject({"Ann", "a@x.org", 1}, OfferKind::Belated)}),
                  subjects.value(expected));
+        // The help in the same language, English where there is none.
+        const QString help = FromBytes(HelpFilePath());
+        QVERIFY2(help.endsWith(expected == u"en"_s ? u"/Moonrill.hlp"_s
+                                                   : u"/Moonrill_%1.hlp"_s.arg(expected)),
+                 qPrintable(help));
         // Qt's own buttons speak the same language.
         const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
         QCOMPARE(cancel == u"Cancel"_s, expected == u"en"_s);
