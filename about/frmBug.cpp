@@ -65,18 +65,20 @@ frmBug::frmBug(QWidget *parent)
     NameAfterLabel(text, txtBugReport);
 
     auto button = [this](const char *name, const char *caption, int x) {
-        auto *b = new QPushButton(QString::fromLatin1(caption), this);
+        auto *b = new QPushButton(tr(caption), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(x, 352, 100, 28);
         b->setAutoDefault(false);
         return b;
     };
-    connect(button("cmdSend", "Send", 8), &QPushButton::clicked, this, &frmBug::cmdSend_Click);
-    connect(button("cmdReset", "Reset", 134), &QPushButton::clicked, this, [this] {
+    connect(button("cmdSend", QT_TR_NOOP("Send"), 8), &QPushButton::clicked, this,
+            &frmBug::cmdSend_Click);
+    connect(button("cmdReset", QT_TR_NOOP("Reset"), 134), &QPushButton::clicked, this, [this] {
         txtBugReport->clear();
         txtBugReport->setFocus();
     });
-    connect(button("cmdClose", "Close", 261), &QPushButton::clicked, this, &QDialog::accept);
+    connect(button("cmdClose", QT_TR_NOOP("Close"), 261), &QPushButton::clicked, this,
+            &QDialog::accept);
     PressFocusedButtonOnEnter(this);
 }
 

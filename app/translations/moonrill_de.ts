@@ -363,6 +363,18 @@ Hilfe finden Sie unter „Über“</translation>
         <source>Text:</source>
         <translation>Text:</translation>
     </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>

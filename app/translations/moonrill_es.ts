@@ -363,6 +363,18 @@ Vea «Acerca de» para obtener ayuda</translation>
         <source>Text:</source>
         <translation>Texto:</translation>
     </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>

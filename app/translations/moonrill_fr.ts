@@ -363,6 +363,18 @@ Voyez « À propos » pour obtenir de l'aide</translation>
         <source>Text:</source>
         <translation>Texte :</translation>
     </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
 </context>
 <context>
     <name>frmFind</name>
