@@ -4,14 +4,18 @@
 
 #include "DesktopNotification.h"
 #include "GuiModule.h"
+#include "ScanWords.h"
+#include "Translations.h"
 
 #include <QCoreApplication>
 
 extern "C" __attribute__((visibility("default"))) int
 MoonrillNotify(int *argc, char **argv, const char *summary, const char *body)
 {
-    const QCoreApplication application(*argc, argv);
+    QCoreApplication application(*argc, argv);
+    LoadTranslations(application);
+    QString heading = QString::fromUtf8(summary), rows = QString::fromUtf8(body);
+    TranslateNotification(heading, rows);
     DesktopNotification notification;
-    return notification.Show(QString::fromUtf8(summary), QString::fromUtf8(body), QString()) ? 1
-                                                                                             : 0;
+    return notification.Show(heading, rows, QString()) ? 1 : 0;
 }

@@ -4,6 +4,7 @@
 #include "DueNotification.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
+#include "ScanWords.h"
 #include "frmWhatsUp.h"
 
 #include <QApplication>
@@ -35,8 +36,10 @@ bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
 bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
 {
     const DueNotification text = DueNotificationOf(scan.rows);
-    return m_notification.Show(QString::fromStdString(text.summary),
-                               QString::fromStdString(text.body),
+    QString summary = QString::fromStdString(text.summary),
+            body = QString::fromStdString(text.body);
+    TranslateNotification(summary, body);
+    return m_notification.Show(summary, body,
                                QCoreApplication::translate("WhatsUpScreens", "Show"));
 }
 

@@ -14,6 +14,7 @@
 #include "MutedText.h"
 #include "Paths.h"
 #include "ScanComputation.h"
+#include "ScanWords.h"
 #include "Text.h"
 #include "clsHlink.h"
 
@@ -59,9 +60,10 @@ void frmWhatsUp::createControls()
     // The labels and dates get what their widest texts need in the font in use (bold, as
     // today's rows are); the description the rest of the 459 pixels the layout was drawn for.
     const QFont font = lstWhatsUp->font();
-    const QStringList labels = {tr("Today:"), tr("Tomorrow:"), tr("Yesterday:"),
-                                WithWidestDigits(font, tr("In %1 days:").arg(u"00000")),
-                                WithWidestDigits(font, tr("%1 days ago:").arg(u"00"))};
+    const QStringList labels = {WhenWords("Today:"), WhenWords("Tomorrow:"),
+                                WhenWords("Yesterday:"),
+                                WithWidestDigits(font, WhenWords("In 00000 days:")),
+                                WithWidestDigits(font, WhenWords("00 days ago:"))};
     FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, QStringLiteral("0000-00-00"))}, {}}, 2,
                459, 150);
 
@@ -99,7 +101,7 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
-        auto *item = new QTreeWidgetItem({whenText(row.When), FromBytes(row.Date),
+        auto *item = new QTreeWidgetItem({WhenWords(row.When), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
         if (row.Missed) {
@@ -141,30 +143,11 @@ void frmWhatsUp::opening()
     offerBelatedMails();
 }
 
-QString frmWhatsUp::whenText(const std::string &when)
-{
-    // The scan's label, in the user's language.
-    if (when == "Today:")
-        return tr("Today:");
-    if (when == "Tomorrow:")
-        return tr("Tomorrow:");
-    if (when == "Yesterday:")
-        return tr("Yesterday:");
-    const QString text = FromBytes(when);
-    static const QRegularExpression ahead(QStringLiteral("^In (\\d+) days:$"));
-    static const QRegularExpression ago(QStringLiteral("^(\\d+) days ago:$"));
-    if (const QRegularExpressionMatch days = ahead.match(text); days.hasMatch())
-        return tr("In %1 days:").arg(days.captured(1));
-    if (const QRegularExpressionMatch days = ago.match(text); days.hasMatch())
-        return tr("%1 days ago:").arg(days.captured(1));
-    return text;
-}
-
 void frmWhatsUp::markTodayRows()
 {
     for (int i = 0; i < lstWhatsUp->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = lstWhatsUp->topLevelItem(i);
-        if (item->text(0) != tr("Today:"))
+        if (item->text(0) != WhenWords("Today:"))
             continue;
         QFont bold = item->font(0);
         bold.setBold(true);

@@ -48,7 +48,6 @@ private:
     /// The steps that run once when the window first shows.
     void opening();
     void markTodayRows();
-    static QString whenText(const std::string &when);
     static QString ordinal(int number);
     void offerBirthdayMails();
     void offerBelatedMails();

@@ -202,6 +202,41 @@ Hilfe finden Sie unter „Über“</translation>
     </message>
 </context>
 <context>
+    <name>ScanWords</name>
+    <message>
+        <source>Today:</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Morgen:</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Gestern:</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>In %1 Tagen:</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Vor %1 Tagen:</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming event</source>
+        <translation>Moonrill: %1 anstehendes Ereignis</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming events</source>
+        <translation>Moonrill: %1 anstehende Ereignisse</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+</context>
+<context>
     <name>SyncSettings</name>
     <message>
         <source>No keyring service runs on this desktop</source>
@@ -737,26 +772,6 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
     <message>
         <source>Event description</source>
         <translation>Beschreibung</translation>
-    </message>
-    <message>
-        <source>Today:</source>
-        <translation>Heute:</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Morgen:</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Gestern:</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>In %1 Tagen:</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Vor %1 Tagen:</translation>
     </message>
     <message>
         <source>&amp;OK</source>

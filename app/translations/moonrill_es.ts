@@ -202,6 +202,41 @@ Vea «Acerca de» para obtener ayuda</translation>
     </message>
 </context>
 <context>
+    <name>ScanWords</name>
+    <message>
+        <source>Today:</source>
+        <translation>Hoy:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Mañana:</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Ayer:</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>En %1 días:</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Hace %1 días:</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming event</source>
+        <translation>Moonrill: %1 evento próximo</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming events</source>
+        <translation>Moonrill: %1 eventos próximos</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+</context>
+<context>
     <name>SyncSettings</name>
     <message>
         <source>No keyring service runs on this desktop</source>
@@ -737,26 +772,6 @@ No elige un archivo en su lugar.</translation>
     <message>
         <source>Event description</source>
         <translation>Descripción</translation>
-    </message>
-    <message>
-        <source>Today:</source>
-        <translation>Hoy:</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Mañana:</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Ayer:</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>En %1 días:</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Hace %1 días:</translation>
     </message>
     <message>
         <source>&amp;OK</source>

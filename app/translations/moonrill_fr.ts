@@ -202,6 +202,41 @@ Voyez « À propos » pour obtenir de l'aide</translation>
     </message>
 </context>
 <context>
+    <name>ScanWords</name>
+    <message>
+        <source>Today:</source>
+        <translation>Aujourd'hui :</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Demain :</translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Hier :</translation>
+    </message>
+    <message>
+        <source>In %1 days:</source>
+        <translation>Dans %1 jours :</translation>
+    </message>
+    <message>
+        <source>%1 days ago:</source>
+        <translation>Il y a %1 jours :</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming event</source>
+        <translation>Moonrill : %1 événement à venir</translation>
+    </message>
+    <message>
+        <source>Moonrill: %1 upcoming events</source>
+        <translation>Moonrill : %1 événements à venir</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+</context>
+<context>
     <name>SyncSettings</name>
     <message>
         <source>No keyring service runs on this desktop</source>
@@ -737,26 +772,6 @@ Non choisit un fichier à la place.</translation>
     <message>
         <source>Event description</source>
         <translation>Description</translation>
-    </message>
-    <message>
-        <source>Today:</source>
-        <translation>Aujourd'hui :</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Demain :</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Hier :</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>Dans %1 jours :</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Il y a %1 jours :</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -5,6 +5,7 @@
 
 #include "Translations.h"
 #include "HelpViewer.h"
+#include "ScanWords.h"
 #include "Text.h"
 #include "frmWhatsUp.h"
 
@@ -94,7 +95,7 @@ private slots:
         };
         QCOMPARE(QStringList({QCoreApplication::translate("frmMain", "&File"),
                               QCoreApplication::translate("Messages", "Not found!"),
-                              QCoreApplication::translate("frmWhatsUp", "In %1 days:")}),
+                              QCoreApplication::translate("ScanWords", "In %1 days:")}),
                  words.value(expected));
         // The birthday mail's subject, with the language's own ordinals.
         const QHash<QString, QStringList> subjects = {
@@ -110,6 +111,25 @@ private slots:
         QCOMPARE(QStringList({frmWhatsUp::mailSubject({"Ann", "a@x.org", 71}, OfferKind::Today),
                               frmWhatsUp::mailSubject({"Ann", "a@x.org", 1}, OfferKind::Belated)}),
                  subjects.value(expected));
+        // The daily notification, its count and every row's label.
+        QString summary = u"Moonrill: 12 upcoming events"_s;
+        QString body = u"Today: 2026-12-06 Ann (71)\nIn 3 days: 2026-12-09 Dentist\nand 4 more"_s;
+        TranslateNotification(summary, body);
+        const QHash<QString, QStringList> notification = {
+            {u"en"_s,
+             {u"Moonrill: 12 upcoming events"_s,
+              u"Today: 2026-12-06 Ann (71)\nIn 3 days: 2026-12-09 Dentist\nand 4 more"_s}},
+            {u"de"_s,
+             {u"Moonrill: 12 anstehende Ereignisse"_s,
+              u"Heute: 2026-12-06 Ann (71)\nIn 3 Tagen: 2026-12-09 Dentist\nund 4 weitere"_s}},
+            {u"fr"_s,
+             {u"Moonrill : 12 événements à venir"_s,
+              u"Aujourd'hui : 2026-12-06 Ann (71)\nDans 3 jours : 2026-12-09 Dentist\net 4 de plus"_s}},
+            {u"es"_s,
+             {u"Moonrill: 12 eventos próximos"_s,
+              u"Hoy: 2026-12-06 Ann (71)\nEn 3 días: 2026-12-09 Dentist\ny 4 más"_s}},
+        };
+        QCOMPARE(QStringList({summary, body}), notification.value(expected));
         // The help in the same language, English where there is none.
         const QString help = FromBytes(HelpFilePath());
         QVERIFY2(help.endsWith(expected == u"en"_s ? u"/Moonrill.hlp"_s
