@@ -97,9 +97,8 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
     return import;
 }
 
-std::string ImportSummary(const BirthdayImport &import)
+std::string ImportSummary(const BirthdayImport &import, std::string_view words)
 {
-    return "Birthdays imported: " + IntToText(static_cast<long long>(import.events.size())) +
-           "\r\nAlready in the list: " + IntToText(import.alreadyInList) +
-           "\r\nContacts without a birthday: " + IntToText(import.withoutBirthday);
+    return Compose(words, {IntToText(static_cast<long long>(import.events.size())),
+                           IntToText(import.alreadyInList), IntToText(import.withoutBirthday)});
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "EventLine.h"
+#include "Translatable.h"
 #include "VCardReader.h"
 #include "clsEvent.h"
 
@@ -29,6 +30,12 @@ struct BirthdayImport
 /// after a trailing "$".
 [[nodiscard]] std::string SafeDescription(std::string name);
 
+/// The words of the import's summary: %1 imported, %2 already in the list, %3 without a birthday.
+inline constexpr std::string_view ImportSummaryWords = QT_TRANSLATE_NOOP(
+    "Messages",
+    "Birthdays imported: %1\r\nAlready in the list: %2\r\nContacts without a birthday: %3");
+
 /// "Birthdays imported: N", "Already in the list: M", "Contacts without a birthday: K", one to a
-/// line.
-[[nodiscard]] std::string ImportSummary(const BirthdayImport &import);
+/// line; in other `words` where a window translated them.
+[[nodiscard]] std::string ImportSummary(const BirthdayImport &import,
+                                        std::string_view words = ImportSummaryWords);

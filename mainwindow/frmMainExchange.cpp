@@ -149,23 +149,23 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
         if (book.cancelled)
             return;
         if (!book.isAddressBook) {
-            ShowMessage(std::string_view(source + " is not an address book: it holds no contact."),
-                        MsgStyle::OkCritical, this);
+            ShowMessage(
+                tr("%1 is not an address book: it holds no contact.").arg(FromBytes(source)),
+                MsgStyle::OkCritical, this);
             return;
         }
         BirthdayImport import = PlanBirthdayImport(book.contacts, m_state.Events(), Date::today());
         // All or nothing: the list takes every birthday or none.
         const size_t room = m_state.Room();
         if (import.events.size() > room) {
-            ShowMessage(std::string_view("The address book holds " +
-                                         IntToText(static_cast<long long>(import.events.size())) +
-                                         " new birthdays, but the list has room for " +
-                                         IntToText(static_cast<long long>(room)) +
-                                         " more events.\r\nNothing was imported."),
+            ShowMessage(tr("The address book holds %1 new birthdays, but the list has room for %2 "
+                           "more events.\r\nNothing was imported.")
+                            .arg(import.events.size())
+                            .arg(room),
                         MsgStyle::OkCritical, this);
             return;
         }
-        const std::string summary = ImportSummary(import);
+        const std::string summary = ImportSummary(import, Translated(ImportSummaryWords));
         const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
         if (lastRow >= 0) {
             listChanged();
@@ -233,16 +233,18 @@ void frmMain::ExportCalendarTo(const QString &path)
                 listChanged();
         }
         const size_t count = m_state.Events().size() - size_t(leftOut);
-        std::string message = "The calendar was written to " + file + ": " +
-                              IntToText(static_cast<long long>(count)) +
-                              (count == 1 ? " event." : " events.");
+        QString message = (count == 1 ? tr("The calendar was written to %1: %2 event.")
+                                      : tr("The calendar was written to %1: %2 events."))
+                              .arg(FromBytes(file))
+                              .arg(count);
         if (leftOut > 0)
-            message +=
-                "\r\n" + IntToText(leftOut) +
-                (leftOut == 1 ? " event dated after the year " : " events dated after the year ") +
-                IntToText(LastCalendarYear) + (leftOut == 1 ? " was" : " were") +
-                " left out: calendar programs cannot read such dates.";
-        ShowMessage(std::string_view(message), MsgStyle::OkInformation, this);
+            message += (leftOut == 1 ? tr("\r\n%1 event dated after the year %2 was left out: "
+                                          "calendar programs cannot read such dates.")
+                                     : tr("\r\n%1 events dated after the year %2 were left out: "
+                                          "calendar programs cannot read such dates."))
+                           .arg(leftOut)
+                           .arg(LastCalendarYear);
+        ShowMessage(message, MsgStyle::OkInformation, this);
     } catch (const std::exception &error) {
         ReportError(error);
     }

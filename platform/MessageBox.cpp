@@ -109,6 +109,12 @@ MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
                        parent);
 }
 
+std::string Translated(std::string_view words)
+{
+    const QByteArray source(words.data(), qsizetype(words.size()));
+    return QCoreApplication::translate("Messages", source.constData()).toStdString();
+}
+
 void ShowErrorReport(std::string_view description, QWidget *parent)
 {
     // The same words as ErrorReportText, in the user's language.

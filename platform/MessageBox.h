@@ -41,6 +41,10 @@ MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent = n
 /// The common error report (ErrorReportText) with the critical-stop icon.
 void ShowErrorReport(std::string_view description, QWidget *parent = nullptr);
 
+/// A message's fixed words (marked for the "Messages" context) in the user's language, as
+/// UTF-8, for the plain code to compose the message with.
+[[nodiscard]] std::string Translated(std::string_view words);
+
 /// A test answers boxes through this hook: it is handed the box exactly as it would be shown
 /// and returns the answer instead of a person. An empty function removes the hook.
 using MessageHook = std::function<MsgAnswer(QMessageBox &box)>;

@@ -176,10 +176,10 @@ void PrintEvents(const EventState &state, QWidget *parent)
         QString port = toFile ? printer.outputFileName() : QPrinterInfo(printer).location();
         if (port.isEmpty() && !toFile)
             port = printer.printerName();
-        ShowMessage(
-            QString::fromStdString(PrintingNowText(device.toStdString(), port.toStdString())),
-            MsgStyle::OkInformation, parent,
-            QCoreApplication::translate("PrintEvents", "Printing Now"));
+        ShowMessage(QString::fromStdString(PrintingNowText(device.toStdString(), port.toStdString(),
+                                                           Translated(PrintingNowWords))),
+                    MsgStyle::OkInformation, parent,
+                    QCoreApplication::translate("PrintEvents", "Printing Now"));
     } catch (const std::exception &error) {
         ShowErrorReport(error.what(), parent);
     }

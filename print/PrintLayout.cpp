@@ -34,10 +34,11 @@ Place NoticePlace(size_t rows, double lineHeight)
 
 } // namespace PrintLayout
 
-std::string PrintingNowText(const std::string &device, const std::string &port)
+std::string PrintingNowText(const std::string &device, const std::string &port,
+                            std::string_view words)
 {
     std::string shownPort = port;
     if (!shownPort.empty() && shownPort.back() == ':')
         shownPort.pop_back();
-    return "The event-list has been sent to the  \r\n" + device + " printer on " + shownPort + ".";
+    return Compose(words, {device, shownPort});
 }

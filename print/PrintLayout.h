@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Translatable.h"
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ struct Place
 [[nodiscard]] Place NoticePlace(size_t rows, double lineHeight);
 } // namespace PrintLayout
 
+/// The words of the message after printing: %1 the device, %2 the port.
+inline constexpr std::string_view PrintingNowWords =
+    QT_TRANSLATE_NOOP("Messages", "The event-list has been sent to the  \r\n%1 printer on %2.");
+
 /// "The event-list has been sent to the  " CR LF device " printer on " port ".", the port
-/// without its last character when that is ":".
-[[nodiscard]] std::string PrintingNowText(const std::string &device, const std::string &port);
+/// without its last character when that is ":"; in other `words` where a window translated them.
+[[nodiscard]] std::string PrintingNowText(const std::string &device, const std::string &port,
+                                          std::string_view words = PrintingNowWords);

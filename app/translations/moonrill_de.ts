@@ -189,6 +189,20 @@ Hilfe finden Sie unter „Über“</translation>
         <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
         <translation>Die Aktualisierung ist fehlgeschlagen! Bitte versuchen Sie es später noch einmal und prüfen Sie die Internetverbindung.</translation>
     </message>
+    <message>
+        <source>Birthdays imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+Contacts without a birthday: %3</source>
+        <translation>Importierte Geburtstage: %1<byte value="xd"/>
+Schon in der Liste: %2<byte value="xd"/>
+Kontakte ohne Geburtstag: %3</translation>
+    </message>
+    <message>
+        <source>The event-list has been sent to the  <byte value="xd"/>
+%1 printer on %2.</source>
+        <translation>Die Ereignisliste wurde an den Drucker<byte value="xd"/>
+%1 an %2 gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -706,6 +720,36 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
     <message>
         <source>the server answered %1 %2</source>
         <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address book: it holds no contact.</source>
+        <translation>%1 ist kein Adressbuch: Es enthält keinen Kontakt.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 new birthdays, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>Das Adressbuch enthält %1 neue Geburtstage, aber die Liste hat nur noch Platz für %2 Ereignisse.<byte value="xd"/>
+Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 event.</source>
+        <translation>Der Kalender wurde nach %1 geschrieben: %2 Ereignis.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 events.</source>
+        <translation>Der Kalender wurde nach %1 geschrieben: %2 Ereignisse.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 event dated after the year %2 was left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 Ereignis nach dem Jahr %2 wurde weggelassen: Kalenderprogramme können solche Daten nicht lesen.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 events dated after the year %2 were left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 Ereignisse nach dem Jahr %2 wurden weggelassen: Kalenderprogramme können solche Daten nicht lesen.</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,20 @@ Vea «Acerca de» para obtener ayuda</translation>
         <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
         <translation>¡La actualización ha fallado! Inténtelo más tarde y compruebe que está conectado a Internet.</translation>
     </message>
+    <message>
+        <source>Birthdays imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+Contacts without a birthday: %3</source>
+        <translation>Cumpleaños importados: %1<byte value="xd"/>
+Ya en la lista: %2<byte value="xd"/>
+Contactos sin cumpleaños: %3</translation>
+    </message>
+    <message>
+        <source>The event-list has been sent to the  <byte value="xd"/>
+%1 printer on %2.</source>
+        <translation>La lista de eventos se ha enviado a la impresora<byte value="xd"/>
+%1 en %2.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -706,6 +720,36 @@ No elige un archivo en su lugar.</translation>
     <message>
         <source>the server answered %1 %2</source>
         <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address book: it holds no contact.</source>
+        <translation>%1 no es una libreta de direcciones: no contiene ningún contacto.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 new birthdays, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>La libreta de direcciones tiene %1 cumpleaños nuevos, pero la lista solo tiene sitio para %2 eventos más.<byte value="xd"/>
+No se importó nada.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 event.</source>
+        <translation>El calendario se escribió en %1: %2 evento.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 events.</source>
+        <translation>El calendario se escribió en %1: %2 eventos.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 event dated after the year %2 was left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 evento con fecha posterior al año %2 quedó fuera: los programas de calendario no pueden leer esas fechas.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 events dated after the year %2 were left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 eventos con fecha posterior al año %2 quedaron fuera: los programas de calendario no pueden leer esas fechas.</translation>
     </message>
 </context>
 <context>

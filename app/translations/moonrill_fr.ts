@@ -189,6 +189,20 @@ Voyez « À propos » pour obtenir de l'aide</translation>
         <source>Update failed! Please try again some other time, and make sure you are connected to Internet.</source>
         <translation>La mise à jour a échoué ! Réessayez plus tard et vérifiez que vous êtes connecté à Internet.</translation>
     </message>
+    <message>
+        <source>Birthdays imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+Contacts without a birthday: %3</source>
+        <translation>Anniversaires importés : %1<byte value="xd"/>
+Déjà dans la liste : %2<byte value="xd"/>
+Contacts sans anniversaire : %3</translation>
+    </message>
+    <message>
+        <source>The event-list has been sent to the  <byte value="xd"/>
+%1 printer on %2.</source>
+        <translation>La liste des événements a été envoyée à l'imprimante<byte value="xd"/>
+%1 sur %2.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -706,6 +720,36 @@ Non choisit un fichier à la place.</translation>
     <message>
         <source>the server answered %1 %2</source>
         <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an address book: it holds no contact.</source>
+        <translation>%1 n'est pas un carnet d'adresses : il ne contient aucun contact.</translation>
+    </message>
+    <message>
+        <source>The address book holds %1 new birthdays, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>Le carnet d'adresses contient %1 nouveaux anniversaires, mais la liste n'a de place que pour %2 événements de plus.<byte value="xd"/>
+Rien n'a été importé.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 event.</source>
+        <translation>Le calendrier a été écrit dans %1 : %2 événement.</translation>
+    </message>
+    <message>
+        <source>The calendar was written to %1: %2 events.</source>
+        <translation>Le calendrier a été écrit dans %1 : %2 événements.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 event dated after the year %2 was left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 événement daté d'après l'an %2 a été laissé de côté : les agendas ne savent pas lire de telles dates.</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+%1 events dated after the year %2 were left out: calendar programs cannot read such dates.</source>
+        <translation><byte value="xd"/>
+%1 événements datés d'après l'an %2 ont été laissés de côté : les agendas ne savent pas lire de telles dates.</translation>
     </message>
 </context>
 <context>
