@@ -39,6 +39,9 @@ void ScreenFit::FitAndCentre()
 
 void ScreenFit::FrameKnown()
 {
+    // A window coming back from the task bar reports its frame anew: it keeps its place.
+    if (!m_window.isVisible() || m_window.isMinimized())
+        return;
     if (m_window.frameGeometry() != m_window.geometry() && frameOf(m_window) != m_frame)
         fit(false);
 }

@@ -33,11 +33,7 @@ CONF
     DESKTOP_BUS_PRIVATE=1 dbus-run-session --config-file="$work/bus.conf" -- bash ${DESKTOP_BUS_TRACE:+-x} "$0" "$@"
     exit $?
 fi
-export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" # libxkbcommon's strndup, not ours
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+x_home
 events="$MOONRILL_HOME/events.mrl" seen="$MOONRILL_HOME/.moonrill-last-seen"
 differ() { ! cmp -s "$1" "$2"; }
 start_x

@@ -6,17 +6,11 @@
 # Usage: help_window.sh PATH_TO_MOONRILL. Exits 77 (skipped) where a peer cannot start.
 set -u
 bin=$1
-for tool in Xvfb xdotool openbox; do
-    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
-export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0" # libxkbcommon's strndup, not ours
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+need Xvfb xdotool openbox
+x_home
 printf '$$Dentist$$%s$$Once$$3$$\r\n\r\n' "$(date -d '+20 days' +%F)" > "$MOONRILL_HOME/events.mrl"
 
 start_x 1280x1024

@@ -2,6 +2,22 @@
 # What the end-to-end scripts share: counting checks, waiting for a condition or a process, and a
 # test X server of their own. Sourced; the script sets `work` (a scratch folder) first.
 
+need() { # need TOOL...: each on the PATH, or the script ends as skipped
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+    done
+}
+x_home() { # the program's folders in the scratch folder, and the program on the test X server
+    export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    export QT_QPA_PLATFORM=xcb
+    unset WAYLAND_DISPLAY
+    # The X keyboard library strndup()s a name the X server sent without its end inside the
+    # buffer, which the sanitizer's strict string checks take for an overflow; not our library.
+    export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
+    mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+}
+
 passed=0 failed=0
 check() { # check NAME CONDITION...
     local name=$1; shift

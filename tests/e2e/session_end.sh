@@ -6,19 +6,11 @@
 # Usage: session_end.sh PATH_TO_MOONRILL. Exits 77 (skipped) where no test X server can start.
 set -u
 bin=$1
-for tool in Xvfb xdotool; do
-    command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
-export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
-export QT_QPA_PLATFORM=xcb
-unset WAYLAND_DISPLAY
-# The X keyboard library strndup()s a name the X server sent without its end inside the buffer,
-# which the sanitizer's strict string checks take for an overflow; that library is not ours.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:strict_string_checks=0"
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+need Xvfb xdotool
+x_home
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
 press() { # press KEY...: to the window that has the focus, once one is shown
     local window
