@@ -2,6 +2,7 @@
 #include "CalendarPublish.h"
 
 #include "ContentStamp.h"
+#include "FileRead.h"
 
 #include <charconv>
 #include <cstdio>
@@ -78,4 +79,14 @@ std::vector<PublishStep> PlanPublish(const std::vector<CalendarObject> &objects,
             steps.push_back({PublishStep::Kind::Remove, object.uid, {}, 0, object.etag});
     }
     return steps;
+}
+
+std::string PublishedStatePath(const std::string &eventFile)
+{
+    return eventFile + std::string(PublishedSuffix);
+}
+
+std::vector<PublishedObject> ReadPublishedFile(const std::string &path)
+{
+    return ReadPublished(ReadWholeFile(path, {.noun = "a state file"}).value_or(""));
 }

@@ -27,6 +27,12 @@ struct PublishedObject
     friend bool operator==(const PublishedObject &, const PublishedObject &) = default;
 };
 
+/// The state file beside `eventFile`.
+[[nodiscard]] std::string PublishedStatePath(const std::string &eventFile);
+/// What the state file at `path` names as published; nothing where there is no such file yet.
+/// Throws a MoonrillError where it cannot be read.
+[[nodiscard]] std::vector<PublishedObject> ReadPublishedFile(const std::string &path);
+
 /// The objects a state file's text names; lines that are not three tab-separated fields with a
 /// hexadecimal hash are left out.
 [[nodiscard]] std::vector<PublishedObject> ReadPublished(std::string_view text);

@@ -43,15 +43,14 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
         setStatus(tr("No password: ") + trouble, true);
         return;
     }
-    m_statePath = eventFile + std::string(PublishedSuffix);
+    m_statePath = PublishedStatePath(eventFile);
     // The objects are written and compared on a worker thread, over a copy of the list: for a
     // long list that takes longer than a window may wait.
     m_planning.setFuture(QtConcurrent::run([events, statePath = m_statePath]() -> Plan {
         try {
             const std::vector<CalendarObject> objects =
                 CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
-            std::vector<PublishedObject> published =
-                ReadPublished(ReadWholeFile(statePath, {.noun = "a state file"}).value_or(""));
+            std::vector<PublishedObject> published = ReadPublishedFile(statePath);
             std::vector<PublishStep> steps = PlanPublish(objects, published);
             return Plan{std::move(steps), std::move(published), {}};
         } catch (const MoonrillError &error) {

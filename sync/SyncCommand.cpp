@@ -59,9 +59,8 @@ int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds l
             CalendarObjects(state.Events(), MoonrillProductId(), std::time(nullptr), &uids);
         if (state.KeepUids(uids))
             (void)SaveEvents(state, path);
-        const std::string statePath = path + std::string(PublishedSuffix);
-        std::vector<PublishedObject> published =
-            ReadPublished(ReadWholeFile(statePath, {.noun = "a state file"}).value_or(""));
+        const std::string statePath = PublishedStatePath(path);
+        std::vector<PublishedObject> published = ReadPublishedFile(statePath);
         const QUrl collection = CollectionOf(settings.calendar);
         const PublishReport report =
             PublishSteps(collection, settings.user, *password, PlanPublish(objects, published),
