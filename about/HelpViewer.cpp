@@ -8,6 +8,7 @@
 #include "Text.h"
 #include "Translations.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -158,7 +159,8 @@ HelpViewer *ShowHelpTopic(QWidget *asker, int topic)
         // Said below, as for a missing file.
     }
     if (topics.empty()) {
-        ShowMessage(QStringLiteral(
+        ShowMessage(QCoreApplication::translate(
+                        "HelpViewer",
                         "The help file %1 cannot be found or read. Please reinstall the program.")
                         .arg(FromBytes(path)),
                     MsgStyle::OkCritical, asker);

@@ -8,22 +8,31 @@ set(package_files ${CMAKE_BINARY_DIR}/package)
 
 configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.metainfo.xml.in
     ${package_files}/${MOONRILL_APP_ID}.metainfo.xml @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/moonrill.1 ${package_files}/moonrill.1 @ONLY)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/copyright.in ${package_files}/copyright @ONLY)
 file(WRITE ${package_files}/changelog
     "moonrill (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
     "  * Release ${PROJECT_VERSION}.\n\n"
     " -- ${MOONRILL_MAINTAINER}  Mon, 07 Dec 2026 00:00:00 +0000\n")
+# The manual page in English and in each language it is translated into.
+set(manual_pages moonrill.1)
+foreach(language de fr es)
+    configure_file(${CMAKE_CURRENT_LIST_DIR}/man/moonrill.${language}.1
+        ${package_files}/${language}/moonrill.1 @ONLY)
+    list(APPEND manual_pages ${language}/moonrill.1)
+    install(FILES ${package_files}/${language}/moonrill.1.gz DESTINATION share/man/${language}/man1)
+endforeach()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/man/moonrill.1 ${package_files}/moonrill.1 @ONLY)
 # Debian wants manual pages and changelogs compressed, without a time stamp in the gzip header.
-foreach(name moonrill.1 changelog)
+foreach(name ${manual_pages} changelog)
     add_custom_command(
         OUTPUT ${package_files}/${name}.gz
         COMMAND sh -c "gzip -9n -c '${package_files}/${name}' > '${package_files}/${name}.gz'"
         DEPENDS ${package_files}/${name}
         VERBATIM)
 endforeach()
-add_custom_target(package_files ALL
-    DEPENDS ${package_files}/moonrill.1.gz ${package_files}/changelog.gz)
+list(TRANSFORM manual_pages PREPEND ${package_files}/)
+list(TRANSFORM manual_pages APPEND .gz)
+add_custom_target(package_files ALL DEPENDS ${manual_pages} ${package_files}/changelog.gz)
 
 install(FILES ${package_files}/${MOONRILL_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 install(FILES ${package_files}/moonrill.1.gz DESTINATION share/man/man1)

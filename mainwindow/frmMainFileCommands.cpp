@@ -121,8 +121,8 @@ void frmMain::offerRecovery()
     try {
         KeepBackup(m_eventFile, recovered->content);
         RemoveRecovery(m_eventFile);
-        ShowMessage(std::string_view("The changes that were not saved are kept as " +
-                                     BackupPath(m_eventFile) + "."),
+        ShowMessage(tr("The changes that were not saved are kept as %1.")
+                        .arg(FromBytes(BackupPath(m_eventFile))),
                     MsgStyle::OkInformation, this);
     } catch (const MoonrillError &error) {
         ReportError(error);

@@ -109,11 +109,9 @@ void frmSync::accept()
     QString trouble;
     if (!txtPassword->text().isEmpty() &&
         !StoreSyncPassword(settings.user, settings.calendar, txtPassword->text(), trouble)) {
-        const std::string question =
-            trouble.toStdString() +
-            ", so the password cannot be kept.\r\nUse it for this run only?";
-        if (ShowMessage(std::string_view(question), MsgStyle::YesNoQuestion, this) !=
-            MsgAnswer::Yes)
+        const QString question =
+            tr("%1, so the password cannot be kept.\r\nUse it for this run only?").arg(trouble);
+        if (ShowMessage(question, MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
             return;
         m_sync.SetSessionPassword(txtPassword->text());
     }

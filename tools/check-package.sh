@@ -30,7 +30,7 @@ for f in usr/bin/moonrill usr/lib/moonrill/modules/libmoonrill-gui.so usr/lib/mo
          usr/share/applications/moonrill.desktop \
          usr/share/icons/hicolor/scalable/apps/moonrill.svg \
          usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/moonrill.png \
-         usr/share/man/man1/moonrill.1.gz \
+         usr/share/man/{,de/,fr/,es/}man1/moonrill.1.gz \
          usr/share/doc/moonrill/copyright usr/share/doc/moonrill/changelog.gz; do
     check "the package holds $f" grep -qxF "./$f" <<<"$contents"
 done
@@ -54,8 +54,10 @@ check "the metainfo ${metainfo:-file} is named after its id" \
     grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic \
     "$root/usr/share/metainfo/$id.metainfo.xml"
-man_lint=$(zcat "$root/usr/share/man/man1/moonrill.1.gz" | mandoc -T lint -W warning 2>&1 || true)
-check "the manual page is clean${man_lint:+: $man_lint}" [ -z "$man_lint" ]
+for page in "$root"/usr/share/man/{,de/,fr/,es/}man1/moonrill.1.gz; do
+    man_lint=$(zcat "$page" | mandoc -T lint -W warning 2>&1 || true)
+    check "the manual page ${page#"$root"} is clean${man_lint:+: $man_lint}" [ -z "$man_lint" ]
+done
 
 # The unpacked copy runs: nothing due ends with 0; something due without a display prints it.
 work=$(mktemp -d)

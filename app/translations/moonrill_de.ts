@@ -88,6 +88,10 @@
         <source>Help text</source>
         <translation>Hilfetext</translation>
     </message>
+    <message>
+        <source>The help file %1 cannot be found or read. Please reinstall the program.</source>
+        <translation>Die Hilfedatei %1 kann nicht gefunden oder gelesen werden. Bitte installieren Sie das Programm neu.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -751,6 +755,10 @@ Es wurde nichts importiert.</translation>
         <translation><byte value="xd"/>
 %1 Ereignisse nach dem Jahr %2 wurden weggelassen: Kalenderprogramme können solche Daten nicht lesen.</translation>
     </message>
+    <message>
+        <source>The changes that were not saved are kept as %1.</source>
+        <translation>Die nicht gespeicherten Änderungen sind als %1 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -793,6 +801,12 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>as kept in the keyring</source>
         <translation>wie im Schlüsselbund abgelegt</translation>
+    </message>
+    <message>
+        <source>%1, so the password cannot be kept.<byte value="xd"/>
+Use it for this run only?</source>
+        <translation>%1, daher kann das Passwort nicht aufbewahrt werden.<byte value="xd"/>
+Nur für diesen Lauf verwenden?</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,10 @@
         <source>Help text</source>
         <translation>Texto de ayuda</translation>
     </message>
+    <message>
+        <source>The help file %1 cannot be found or read. Please reinstall the program.</source>
+        <translation>No se puede encontrar o leer el archivo de ayuda %1. Vuelva a instalar el programa, por favor.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -751,6 +755,10 @@ No se importó nada.</translation>
         <translation><byte value="xd"/>
 %1 eventos con fecha posterior al año %2 quedaron fuera: los programas de calendario no pueden leer esas fechas.</translation>
     </message>
+    <message>
+        <source>The changes that were not saved are kept as %1.</source>
+        <translation>Los cambios sin guardar se conservan como %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -793,6 +801,12 @@ No se importó nada.</translation>
     <message>
         <source>as kept in the keyring</source>
         <translation>como está en el llavero</translation>
+    </message>
+    <message>
+        <source>%1, so the password cannot be kept.<byte value="xd"/>
+Use it for this run only?</source>
+        <translation>%1, así que la contraseña no se puede guardar.<byte value="xd"/>
+¿Usarla solo en esta sesión?</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,10 @@
         <source>Help text</source>
         <translation>Texte d'aide</translation>
     </message>
+    <message>
+        <source>The help file %1 cannot be found or read. Please reinstall the program.</source>
+        <translation>Le fichier d'aide %1 est introuvable ou illisible. Réinstallez le programme, s'il vous plaît.</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -751,6 +755,10 @@ Rien n'a été importé.</translation>
         <translation><byte value="xd"/>
 %1 événements datés d'après l'an %2 ont été laissés de côté : les agendas ne savent pas lire de telles dates.</translation>
     </message>
+    <message>
+        <source>The changes that were not saved are kept as %1.</source>
+        <translation>Les changements non enregistrés sont gardés sous le nom %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -793,6 +801,12 @@ Rien n'a été importé.</translation>
     <message>
         <source>as kept in the keyring</source>
         <translation>tel que gardé dans le trousseau</translation>
+    </message>
+    <message>
+        <source>%1, so the password cannot be kept.<byte value="xd"/>
+Use it for this run only?</source>
+        <translation>%1 : le mot de passe ne peut donc pas être gardé.<byte value="xd"/>
+L'utiliser pour cette session seulement ?</translation>
     </message>
 </context>
 <context>
