@@ -8,6 +8,7 @@
 #include "EventLine.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
+#include "Translatable.h"
 
 #include <cstdint>
 #include <functional>
@@ -144,10 +145,12 @@ struct SaveOutcome
 SaveOutcome SaveEvents(EventState &state, const std::string &path);
 
 /// The message after a save that kept a version another program had written.
-[[nodiscard]] std::string ChangedFileMessage(const std::string &backupPath);
+[[nodiscard]] std::string ChangedFileMessage(const std::string &backupPath,
+                                             const Words &words = AsIs);
 /// The message after the first save of a list whose load stopped at line `line`: which file
 /// holds the lines the list lacks.
-[[nodiscard]] std::string PartialFileMessage(const std::string &backupPath, int line);
+[[nodiscard]] std::string PartialFileMessage(const std::string &backupPath, int line,
+                                             const Words &words = AsIs);
 
 /// Writes a new content of the event file in pieces, comparing it with the old content as it
 /// goes: while the two agree nothing is written, and when the whole new content equals the old
@@ -213,4 +216,4 @@ void ClearEvents(EventState &state);
 
 /// The message after a load that ignored lines: how many, and where the original file is kept
 /// or that it could not be kept and was left as it was.
-[[nodiscard]] std::string IgnoredLinesMessage(const LoadResult &result);
+[[nodiscard]] std::string IgnoredLinesMessage(const LoadResult &result, const Words &words = AsIs);

@@ -189,18 +189,23 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
     return result;
 }
 
-std::string IgnoredLinesMessage(const LoadResult &result)
+std::string IgnoredLinesMessage(const LoadResult &result, const Words &words)
 {
-    std::string text = "Eventlist was corrupt. ";
+    std::string text = words(QT_TRANSLATE_NOOP("Messages", "Eventlist was corrupt. "));
     text += EventLineEnd;
-    text += IntToText(result.ignored);
-    text += result.ignored == 1 ? " line in the event-file has been ignored."
-                                : " lines in the event-file has been ignored.";
+    text += Compose(
+        words(result.ignored == 1
+                  ? QT_TRANSLATE_NOOP("Messages", "%1 line in the event-file has been ignored.")
+                  : QT_TRANSLATE_NOOP("Messages", "%1 lines in the event-file has been ignored.")),
+        {IntToText(result.ignored)});
     text += EventLineEnd;
     if (result.backupFailure.empty())
-        text += "The original file is kept as " + result.backupPath + ".";
+        text += Compose(words(QT_TRANSLATE_NOOP("Messages", "The original file is kept as %1.")),
+                        {result.backupPath});
     else
-        text += "The original file could not be kept as a backup (" + result.backupFailure +
-                "), so the file was left as it was.";
+        text += Compose(
+            words(QT_TRANSLATE_NOOP("Messages", "The original file could not be kept as a backup "
+                                                "(%1), so the file was left as it was.")),
+            {result.backupFailure});
     return text;
 }

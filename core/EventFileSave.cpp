@@ -97,14 +97,17 @@ SaveOutcome SaveEvents(EventState &state, const std::string &path)
     return outcome;
 }
 
-std::string ChangedFileMessage(const std::string &backupPath)
+std::string ChangedFileMessage(const std::string &backupPath, const Words &words)
 {
-    return "The event file was changed by another program. Its version is kept as " + backupPath +
-           ".";
+    return Compose(words(QT_TRANSLATE_NOOP("Messages", "The event file was changed by another "
+                                                       "program. Its version is kept as %1.")),
+                   {backupPath});
 }
 
-std::string PartialFileMessage(const std::string &backupPath, int line)
+std::string PartialFileMessage(const std::string &backupPath, int line, const Words &words)
 {
-    return "The list lacks the lines of the event file from line " + std::to_string(line) +
-           " on, which could not be loaded. The file as it was is kept as " + backupPath + ".";
+    return Compose(words(QT_TRANSLATE_NOOP(
+                       "Messages", "The list lacks the lines of the event file from line %1 on, "
+                                   "which could not be loaded. The file as it was is kept as %2.")),
+                   {std::to_string(line), backupPath});
 }

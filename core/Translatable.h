@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,14 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(context, text) text
 #endif
+
+/// How a message's fixed words reach the user: as they are (English), or in the language a window
+/// looks them up in.
+using Words = std::function<std::string(std::string_view)>;
+[[nodiscard]] inline std::string AsIs(std::string_view words)
+{
+    return std::string(words);
+}
 
 /// `words` with %1 to %9 replaced by the parts, in whatever order the words (English, or a
 /// language a window looked them up in) place them.

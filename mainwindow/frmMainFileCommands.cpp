@@ -36,7 +36,8 @@ bool frmMain::LoadEvents()
     // The file as read is kept as a backup before this message, which says where (or that it
     // could not be, and the file is then left as it is).
     if (result.ignored > 0)
-        ShowMessage(std::string_view(IgnoredLinesMessage(result)), MsgStyle::OkCritical, this);
+        ShowMessage(std::string_view(IgnoredLinesMessage(result, Translated)), MsgStyle::OkCritical,
+                    this);
     return MayReplaceFile(result);
 }
 
@@ -63,11 +64,11 @@ bool frmMain::SaveEvents()
         if (savesChanges)
             RemoveRecovery(m_eventFile);
         if (!outcome.changedFileKeptAs.empty())
-            ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs)),
+            ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs, Translated)),
                         MsgStyle::OkInformation, this);
         if (!outcome.partialFileKeptAs.empty())
             ShowMessage(std::string_view(PartialFileMessage(outcome.partialFileKeptAs,
-                                                            outcome.unloadedFromLine)),
+                                                            outcome.unloadedFromLine, Translated)),
                         MsgStyle::OkInformation, this);
         return true;
     } catch (const MoonrillError &error) {

@@ -80,7 +80,8 @@ bool frmMain::StartUp()
     try {
         runStartUpSteps();
     } catch (const std::exception &error) {
-        ShowMessage(std::string_view(SeriousErrorReport(error.what())), MsgStyle::OkCritical, this);
+        ShowMessage(std::string_view(SeriousErrorReport(error.what(), Translated)),
+                    MsgStyle::OkCritical, this);
         show();
     }
     return true;

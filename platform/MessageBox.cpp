@@ -117,9 +117,5 @@ std::string Translated(std::string_view words)
 
 void ShowErrorReport(std::string_view description, QWidget *parent)
 {
-    // The same words as ErrorReportText, in the user's language.
-    ShowMessage(QCoreApplication::translate(
-                    "Messages", "Your action caused an error: %1\r\n\r\nGo to About for support")
-                    .arg(FromBytes(description)),
-                MsgStyle::OkCritical, parent);
+    ShowMessage(FromBytes(ErrorReportText(description, Translated)), MsgStyle::OkCritical, parent);
 }

@@ -86,6 +86,11 @@ public:
     [[nodiscard]] bool allShown() const { return m_allShown; }
     [[nodiscard]] bool anyShown() const { return m_anyShown; }
     [[nodiscard]] LogonScreens &screens() { return m_screens; }
+    /// The messages' fixed words as the screens speak them.
+    [[nodiscard]] Words words() const
+    {
+        return [this](std::string_view english) { return m_screens.Translated(english); };
+    }
 
 private:
     void say(const std::string &text, LogonScreens::Icon icon)
@@ -108,7 +113,7 @@ void keepChangedVersion(const std::string &path, std::string_view read, Messages
     if (!now || *now == read)
         return;
     KeepBackup(path, *now);
-    messages.information(ChangedFileMessage(BackupPath(path)));
+    messages.information(ChangedFileMessage(BackupPath(path), messages.words()));
 }
 
 /// Loads the event file into `pass`, which keeps `file` (the content as read) for the save. A
@@ -125,12 +130,12 @@ bool load(LogonPass &pass, const std::string &path, Date today, std::optional<Da
         pass.read(*file, today, lastSeen, result);
     loaded = !result.error;
     if (result.error) {
-        messages.critical(ErrorReportText(result.error->what()));
+        messages.critical(ErrorReportText(result.error->what(), messages.words()));
         return false;
     }
     if (result.ignored > 0) {
         KeepLossyLoadBackup(path, *file, result);
-        messages.critical(IgnoredLinesMessage(result));
+        messages.critical(IgnoredLinesMessage(result, messages.words()));
     }
     return MayReplaceFile(result);
 }
@@ -146,7 +151,7 @@ bool save(LogonPass &pass, const std::string &path, std::string_view read, bool 
         pass.save();
         return true;
     } catch (const MoonrillError &error) {
-        messages.critical(ErrorReportText(error.what()));
+        messages.critical(ErrorReportText(error.what(), messages.words()));
         return false;
     }
 }
@@ -164,7 +169,7 @@ bool scan(LogonPass &pass, Messages &messages, bool daily, ScanResult &result, b
         notified = daily && messages.screens().NotifyDueEvents(result);
         return notified || messages.screens().ShowDueEvents(result);
     } catch (const std::exception &error) {
-        messages.critical(ErrorReportText(error.what()));
+        messages.critical(ErrorReportText(error.what(), messages.words()));
         return false;
     }
 }
@@ -211,7 +216,7 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
             messages.screens().FollowNotification(result);
         return saved && shown && messages.allShown();
     } catch (const std::exception &error) {
-        messages.critical(SeriousErrorReport(error.what()));
+        messages.critical(SeriousErrorReport(error.what(), messages.words()));
         return false;
     }
 }

@@ -26,6 +26,11 @@ public:
     /// A message box with the icon and an OK button. Returns false when no window could show
     /// it (it was then given some other way).
     virtual bool ShowMessageBox(const std::string &text, Icon icon) = 0;
+    /// A message's fixed words in the language the screens speak; English here.
+    [[nodiscard]] virtual std::string Translated(std::string_view words) const
+    {
+        return std::string(words);
+    }
     /// The scan window over `scan.rows`, until the user closes it; it makes the birthday and
     /// the belated offers and empties `scan.birthdayMails`. Returns false when no window could
     /// be shown (the rows were then given some other way).

@@ -33,6 +33,11 @@ bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
     return true;
 }
 
+std::string WhatsUpScreens::Translated(std::string_view words) const
+{
+    return ::Translated(words);
+}
+
 bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
 {
     const DueNotification text = DueNotificationOf(scan.rows);

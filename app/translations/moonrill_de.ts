@@ -207,6 +207,40 @@ Kontakte ohne Geburtstag: %3</translation>
         <translation>Die Ereignisliste wurde an den Drucker<byte value="xd"/>
 %1 an %2 gesendet.</translation>
     </message>
+    <message>
+        <source>A serious error occured!<byte value="xd"/>
+If this continues, please reinstall the program!</source>
+        <translation>Ein schwerer Fehler ist aufgetreten!<byte value="xd"/>
+Wenn das anhält, installieren Sie das Programm bitte neu!</translation>
+    </message>
+    <message>
+        <source>Eventlist was corrupt. </source>
+        <translation>Die Ereignisliste war beschädigt. </translation>
+    </message>
+    <message>
+        <source>%1 line in the event-file has been ignored.</source>
+        <translation>%1 Zeile der Ereignisdatei wurde übergangen.</translation>
+    </message>
+    <message>
+        <source>%1 lines in the event-file has been ignored.</source>
+        <translation>%1 Zeilen der Ereignisdatei wurden übergangen.</translation>
+    </message>
+    <message>
+        <source>The original file is kept as %1.</source>
+        <translation>Die ursprüngliche Datei ist als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The original file could not be kept as a backup (%1), so the file was left as it was.</source>
+        <translation>Die ursprüngliche Datei konnte nicht als Sicherung aufbewahrt werden (%1), daher blieb die Datei, wie sie war.</translation>
+    </message>
+    <message>
+        <source>The event file was changed by another program. Its version is kept as %1.</source>
+        <translation>Die Ereignisdatei wurde von einem anderen Programm geändert. Dessen Fassung ist als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
+        <translation>Der Liste fehlen die Zeilen der Ereignisdatei ab Zeile %1, die nicht geladen werden konnten. Die Datei, wie sie war, ist als %2 aufbewahrt.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

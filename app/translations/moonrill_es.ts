@@ -207,6 +207,40 @@ Contactos sin cumpleaños: %3</translation>
         <translation>La lista de eventos se ha enviado a la impresora<byte value="xd"/>
 %1 en %2.</translation>
     </message>
+    <message>
+        <source>A serious error occured!<byte value="xd"/>
+If this continues, please reinstall the program!</source>
+        <translation>¡Se ha producido un error grave!<byte value="xd"/>
+Si continúa, vuelva a instalar el programa, por favor.</translation>
+    </message>
+    <message>
+        <source>Eventlist was corrupt. </source>
+        <translation>La lista de eventos estaba dañada. </translation>
+    </message>
+    <message>
+        <source>%1 line in the event-file has been ignored.</source>
+        <translation>Se ha omitido %1 línea del archivo de eventos.</translation>
+    </message>
+    <message>
+        <source>%1 lines in the event-file has been ignored.</source>
+        <translation>Se han omitido %1 líneas del archivo de eventos.</translation>
+    </message>
+    <message>
+        <source>The original file is kept as %1.</source>
+        <translation>El archivo original se conserva como %1.</translation>
+    </message>
+    <message>
+        <source>The original file could not be kept as a backup (%1), so the file was left as it was.</source>
+        <translation>El archivo original no se pudo conservar como copia (%1), así que se dejó como estaba.</translation>
+    </message>
+    <message>
+        <source>The event file was changed by another program. Its version is kept as %1.</source>
+        <translation>Otro programa cambió el archivo de eventos. Su versión se conserva como %1.</translation>
+    </message>
+    <message>
+        <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
+        <translation>A la lista le faltan las líneas del archivo de eventos desde la línea %1, que no se pudieron cargar. El archivo tal como estaba se conserva como %2.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -207,6 +207,40 @@ Contacts sans anniversaire : %3</translation>
         <translation>La liste des événements a été envoyée à l'imprimante<byte value="xd"/>
 %1 sur %2.</translation>
     </message>
+    <message>
+        <source>A serious error occured!<byte value="xd"/>
+If this continues, please reinstall the program!</source>
+        <translation>Une erreur grave s'est produite !<byte value="xd"/>
+Si cela continue, réinstallez le programme, s'il vous plaît !</translation>
+    </message>
+    <message>
+        <source>Eventlist was corrupt. </source>
+        <translation>La liste des événements était abîmée. </translation>
+    </message>
+    <message>
+        <source>%1 line in the event-file has been ignored.</source>
+        <translation>%1 ligne du fichier d'événements a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 lines in the event-file has been ignored.</source>
+        <translation>%1 lignes du fichier d'événements ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>The original file is kept as %1.</source>
+        <translation>Le fichier d'origine est gardé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The original file could not be kept as a backup (%1), so the file was left as it was.</source>
+        <translation>Le fichier d'origine n'a pas pu être gardé en sauvegarde (%1) ; le fichier a donc été laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The event file was changed by another program. Its version is kept as %1.</source>
+        <translation>Le fichier d'événements a été modifié par un autre programme. Sa version est gardée sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
+        <translation>Il manque à la liste les lignes du fichier d'événements à partir de la ligne %1, qui n'ont pas pu être chargées. Le fichier tel qu'il était est gardé sous le nom %2.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
