@@ -227,7 +227,7 @@ void frmAddEvent::createBirthYear()
     txtBirthYear->setObjectName(QStringLiteral("txtBirthYear"));
     txtBirthYear->setGeometry(200, 232, 80, 24);
     txtBirthYear->setRange(0, QDate::currentDate().year());
-    txtBirthYear->setSpecialValueText(QStringLiteral("unknown"));
+    txtBirthYear->setSpecialValueText(tr("unknown"));
     txtBirthYear->setValue(0);
     txtBirthYear->setToolTip(tr("The year the person was born, to show their age"));
     NameAfterLabel(lblBirthYear, txtBirthYear);

@@ -423,6 +423,10 @@ Wenn das anhält, installieren Sie das Programm bitte neu!</translation>
         <source>The year the person was born, to show their age</source>
         <translation>Das Geburtsjahr der Person, um ihr Alter zu zeigen</translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
 </context>
 <context>
     <name>frmBug</name>

@@ -423,6 +423,10 @@ Si continúa, vuelva a instalar el programa, por favor.</translation>
         <source>The year the person was born, to show their age</source>
         <translation>El año en que nació la persona, para mostrar su edad</translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocido</translation>
+    </message>
 </context>
 <context>
     <name>frmBug</name>

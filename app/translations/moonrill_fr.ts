@@ -423,6 +423,10 @@ Si cela continue, réinstallez le programme, s'il vous plaît !</translation>
         <source>The year the person was born, to show their age</source>
         <translation>L'année de naissance de la personne, pour montrer son âge</translation>
     </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
 </context>
 <context>
     <name>frmBug</name>

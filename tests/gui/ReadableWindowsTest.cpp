@@ -126,6 +126,8 @@ QMultiHash<QString, QString> textsOf(QWidget *window)
             add(w, box->title());
         else if (auto *edit = qobject_cast<QLineEdit *>(w))
             add(w, edit->placeholderText());
+        else if (auto *spinner = qobject_cast<QAbstractSpinBox *>(w))
+            add(w, spinner->specialValueText());
         else if (auto *list = qobject_cast<QComboBox *>(w)) {
             for (int i = 0; i < list->count(); ++i)
                 add(w, list->itemText(i));
