@@ -93,6 +93,11 @@ bool LazyLogonScreens::ShowMessageBox(const std::string &text, Icon icon)
     return screens().ShowMessageBox(text, icon);
 }
 
+std::string LazyLogonScreens::Translated(std::string_view words)
+{
+    return screens().Translated(words);
+}
+
 bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
 {
     return screens().ShowDueEvents(scan);

@@ -43,6 +43,8 @@ public:
     LazyLogonScreens(int &argc, char **argv) : m_argc(argc), m_argv(argv) {}
 
     bool ShowMessageBox(const std::string &text, Icon icon) override;
+    /// Asked just before a message is shown: the screens that will show it speak its language.
+    [[nodiscard]] std::string Translated(std::string_view words) override;
     bool ShowDueEvents(ScanResult &scan) override;
     /// With a display, through the windows library (which can then open the scan window);
     /// without one, through the notification library alone, with no window to offer.

@@ -10,6 +10,8 @@
 #include <QSpacerItem>
 #include <QStyle>
 
+#include <optional>
+
 namespace {
 
 MessageHook &hook()
@@ -62,6 +64,17 @@ void applyStyle(QMessageBox &box, MsgStyle style)
     }
 }
 
+/// `words` in the user's language, or nothing where the translation has none: the words then
+/// show as they are, 8-bit text from an older file included.
+std::optional<QString> translation(std::string_view words)
+{
+    const QByteArray source(words.data(), qsizetype(words.size()));
+    QString translated = QCoreApplication::translate("Messages", source.constData());
+    if (translated == QString::fromUtf8(source))
+        return std::nullopt;
+    return translated;
+}
+
 /// A box as wide as its title bar needs: the window manager draws the title in a bold font
 /// beside its own buttons, and a short text ("Not found!") would otherwise make the box so
 /// narrow that the title is cut.
@@ -103,16 +116,14 @@ MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent)
 {
     // The program's fixed messages are looked up in the user's language; a text not in the
     // translation (one composed with a file name) shows as it is.
-    const QByteArray source(text.data(), qsizetype(text.size()));
-    const QString translated = QCoreApplication::translate("Messages", source.constData());
-    return ShowMessage(translated == QLatin1String(source) ? FromBytes(text) : translated, style,
-                       parent);
+    const std::optional<QString> translated = translation(text);
+    return ShowMessage(translated ? *translated : FromBytes(text), style, parent);
 }
 
 std::string Translated(std::string_view words)
 {
-    const QByteArray source(words.data(), qsizetype(words.size()));
-    return QCoreApplication::translate("Messages", source.constData()).toStdString();
+    const std::optional<QString> translated = translation(words);
+    return translated ? translated->toStdString() : std::string(words);
 }
 
 void ShowErrorReport(std::string_view description, QWidget *parent)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Translatable.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,9 +28,13 @@ enum class OfferKind
 };
 
 /// "Birthday: 'Mum'" (or "Belated birthday: 'Mum'"), then " turns 71" (" turned 71") when the age
-/// is known, a line break and "Do you want to e-mail this person?".
-[[nodiscard]] std::string BirthdayQuestion(const MailOffer &offer, OfferKind kind);
+/// is known, a line break and "Do you want to e-mail this person?"; in other `words` where a
+/// window translated them.
+[[nodiscard]] std::string BirthdayQuestion(const MailOffer &offer, OfferKind kind,
+                                           const Words &words = AsIs);
 
-/// "Happy birthday!" or "Happy belated birthday!", with the English ordinal of the age before
-/// "birthday" when it is known: "Happy 71st birthday!", "Happy belated 71st birthday!".
-[[nodiscard]] std::string BirthdayMailSubject(const MailOffer &offer, OfferKind kind);
+/// "Happy birthday!" or "Happy belated birthday!", with the ordinal of the age before "birthday"
+/// when it is known: "Happy 71st birthday!", "Happy belated 71st birthday!". In other `words`,
+/// with that language's ordinals ("71.", "71e" and "1er", "71.º").
+[[nodiscard]] std::string BirthdayMailSubject(const MailOffer &offer, OfferKind kind,
+                                              const Words &words = AsIs);

@@ -27,7 +27,7 @@ public:
     /// it (it was then given some other way).
     virtual bool ShowMessageBox(const std::string &text, Icon icon) = 0;
     /// A message's fixed words in the language the screens speak; English here.
-    [[nodiscard]] virtual std::string Translated(std::string_view words) const
+    [[nodiscard]] virtual std::string Translated(std::string_view words)
     {
         return std::string(words);
     }

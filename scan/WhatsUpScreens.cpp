@@ -33,7 +33,7 @@ bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
     return true;
 }
 
-std::string WhatsUpScreens::Translated(std::string_view words) const
+std::string WhatsUpScreens::Translated(std::string_view words)
 {
     return ::Translated(words);
 }

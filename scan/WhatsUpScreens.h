@@ -19,7 +19,7 @@ public:
     ~WhatsUpScreens() override;
 
     bool ShowMessageBox(const std::string &text, Icon icon) override;
-    [[nodiscard]] std::string Translated(std::string_view words) const override;
+    [[nodiscard]] std::string Translated(std::string_view words) override;
     bool ShowDueEvents(ScanResult &scan) override;
     bool NotifyDueEvents(const ScanResult &scan) override;
     void FollowNotification(ScanResult &scan) override;

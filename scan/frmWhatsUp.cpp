@@ -2,7 +2,6 @@
 #include "frmWhatsUp.h"
 
 #include "Animation.h"
-#include "BirthYear.h"
 #include "BirthdayOffers.h"
 #include "ColumnWidths.h"
 #include "Desktop.h"
@@ -175,50 +174,19 @@ void frmWhatsUp::offerMails(std::vector<MailOffer> offers, OfferKind kind)
         if (ShowMessage(question(offer, kind), MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
             continue;
         clsHlink link(this);
-        link.URL(BirthdayMailLink(offer.address, ToBytes(mailSubject(offer, kind))));
+        link.URL(BirthdayMailLink(offer.address, BirthdayMailSubject(offer, kind, Translated)));
         link.OpenURL();
     }
 }
 
-// The birthday question and the mail's subject, in the user's language: in English exactly
-// BirthdayQuestion's and BirthdayMailSubject's words.
 QString frmWhatsUp::question(const MailOffer &offer, OfferKind kind)
 {
-    const QString name = FromBytes(offer.name);
-    const bool today = kind == OfferKind::Today;
-    if (!offer.age) {
-        return (today ? tr("Birthday: '%1'\r\nDo you want to e-mail this person?")
-                      : tr("Belated birthday: '%1'\r\nDo you want to e-mail this person?"))
-            .arg(name);
-    }
-    return (today ? tr("Birthday: '%1' turns %2\r\nDo you want to e-mail this person?")
-                  : tr("Belated birthday: '%1' turned %2\r\nDo you want to e-mail this person?"))
-        .arg(name)
-        .arg(*offer.age);
+    return FromBytes(BirthdayQuestion(offer, kind, Translated));
 }
 
 QString frmWhatsUp::mailSubject(const MailOffer &offer, OfferKind kind)
 {
-    const bool today = kind == OfferKind::Today;
-    if (!offer.age)
-        return today ? tr("Happy birthday!") : tr("Happy belated birthday!");
-    return (today ? tr("Happy %1 birthday!") : tr("Happy belated %1 birthday!"))
-        .arg(ordinal(*offer.age));
-}
-
-/// The ordinal of `number` as the language writes it before "birthday": "71st" in English,
-/// "71." in German, "71e" (and "1er") in French, "71.º" in Spanish.
-QString frmWhatsUp::ordinal(int number)
-{
-    //: How the language writes an ordinal number; English forms its own ("1st", "2nd", "71st").
-    const QString form = tr("%1th", "ordinal");
-    if (form == QLatin1String("%1th"))
-        return FromBytes(EnglishOrdinal(number));
-    //: The ordinal of one, where it differs from the other numbers' form ("1er").
-    const QString first = tr("1th", "ordinal of one");
-    if (number == 1 && first != QLatin1String("1th"))
-        return first;
-    return form.arg(number);
+    return FromBytes(BirthdayMailSubject(offer, kind, Translated));
 }
 
 void frmWhatsUp::done(int result)

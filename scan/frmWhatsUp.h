@@ -48,7 +48,6 @@ private:
     /// The steps that run once when the window first shows.
     void opening();
     void markTodayRows();
-    static QString ordinal(int number);
     void offerBirthdayMails();
     void offerBelatedMails();
     /// Asks, for each "name$$address" offer in turn, whether to mail; Yes opens the mail.

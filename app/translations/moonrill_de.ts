@@ -241,6 +241,56 @@ Wenn das anhält, installieren Sie das Programm bitte neu!</translation>
         <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
         <translation>Der Liste fehlen die Zeilen der Ereignisdatei ab Zeile %1, die nicht geladen werden konnten. Die Datei, wie sie war, ist als %2 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>1th</source>
+        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Geburtstag: „%1“<byte value="xd"/>
+Möchten Sie dieser Person schreiben?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Verpasster Geburtstag: „%1“<byte value="xd"/>
+Möchten Sie dieser Person schreiben?</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Geburtstag: „%1“ wird %2<byte value="xd"/>
+Möchten Sie dieser Person schreiben?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Verpasster Geburtstag: „%1“ wurde %2<byte value="xd"/>
+Möchten Sie dieser Person schreiben?</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Alles Gute zum Geburtstag!</translation>
+    </message>
+    <message>
+        <source>Happy belated birthday!</source>
+        <translation>Nachträglich alles Gute zum Geburtstag!</translation>
+    </message>
+    <message>
+        <source>Happy %1 birthday!</source>
+        <translation>Alles Gute zum %1 Geburtstag!</translation>
+    </message>
+    <message>
+        <source>Happy belated %1 birthday!</source>
+        <translation>Nachträglich alles Gute zum %1 Geburtstag!</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -872,58 +922,6 @@ Nur für diesen Lauf verwenden?</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Geburtstag: „%1“<byte value="xd"/>
-Möchten Sie dieser Person schreiben?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Verpasster Geburtstag: „%1“<byte value="xd"/>
-Möchten Sie dieser Person schreiben?</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Geburtstag: „%1“ wird %2<byte value="xd"/>
-Möchten Sie dieser Person schreiben?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Verpasster Geburtstag: „%1“ wurde %2<byte value="xd"/>
-Möchten Sie dieser Person schreiben?</translation>
-    </message>
-    <message>
-        <source>Happy birthday!</source>
-        <translation>Alles Gute zum Geburtstag!</translation>
-    </message>
-    <message>
-        <source>Happy belated birthday!</source>
-        <translation>Nachträglich alles Gute zum Geburtstag!</translation>
-    </message>
-    <message>
-        <source>Happy %1 birthday!</source>
-        <translation>Alles Gute zum %1 Geburtstag!</translation>
-    </message>
-    <message>
-        <source>Happy belated %1 birthday!</source>
-        <translation>Nachträglich alles Gute zum %1 Geburtstag!</translation>
-    </message>
-    <message>
-        <source>%1th</source>
-        <comment>ordinal</comment>
-        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
-        <translation>%1.</translation>
-    </message>
-    <message>
-        <source>1th</source>
-        <comment>ordinal of one</comment>
-        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
-        <translation>1.</translation>
     </message>
 </context>
 </TS>

@@ -241,6 +241,56 @@ Si continúa, vuelva a instalar el programa, por favor.</translation>
         <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
         <translation>A la lista le faltan las líneas del archivo de eventos desde la línea %1, que no se pudieron cargar. El archivo tal como estaba se conserva como %2.</translation>
     </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
+        <translation>%1.º</translation>
+    </message>
+    <message>
+        <source>1th</source>
+        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Cumpleaños: «%1»<byte value="xd"/>
+¿Desea escribir a esta persona?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Cumpleaños pasado: «%1»<byte value="xd"/>
+¿Desea escribir a esta persona?</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Cumpleaños: «%1» cumple %2<byte value="xd"/>
+¿Desea escribir a esta persona?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Cumpleaños pasado: «%1» cumplió %2<byte value="xd"/>
+¿Desea escribir a esta persona?</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>¡Feliz cumpleaños!</translation>
+    </message>
+    <message>
+        <source>Happy belated birthday!</source>
+        <translation>¡Feliz cumpleaños atrasado!</translation>
+    </message>
+    <message>
+        <source>Happy %1 birthday!</source>
+        <translation>¡Feliz %1 cumpleaños!</translation>
+    </message>
+    <message>
+        <source>Happy belated %1 birthday!</source>
+        <translation>¡Feliz %1 cumpleaños atrasado!</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -872,58 +922,6 @@ Use it for this run only?</source>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Cumpleaños: «%1»<byte value="xd"/>
-¿Desea escribir a esta persona?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Cumpleaños pasado: «%1»<byte value="xd"/>
-¿Desea escribir a esta persona?</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Cumpleaños: «%1» cumple %2<byte value="xd"/>
-¿Desea escribir a esta persona?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Cumpleaños pasado: «%1» cumplió %2<byte value="xd"/>
-¿Desea escribir a esta persona?</translation>
-    </message>
-    <message>
-        <source>Happy birthday!</source>
-        <translation>¡Feliz cumpleaños!</translation>
-    </message>
-    <message>
-        <source>Happy belated birthday!</source>
-        <translation>¡Feliz cumpleaños atrasado!</translation>
-    </message>
-    <message>
-        <source>Happy %1 birthday!</source>
-        <translation>¡Feliz %1 cumpleaños!</translation>
-    </message>
-    <message>
-        <source>Happy belated %1 birthday!</source>
-        <translation>¡Feliz %1 cumpleaños atrasado!</translation>
-    </message>
-    <message>
-        <source>%1th</source>
-        <comment>ordinal</comment>
-        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
-        <translation>%1.º</translation>
-    </message>
-    <message>
-        <source>1th</source>
-        <comment>ordinal of one</comment>
-        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
-        <translation>1.º</translation>
     </message>
 </context>
 </TS>

@@ -241,6 +241,56 @@ Si cela continue, réinstallez le programme, s'il vous plaît !</translation>
         <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
         <translation>Il manque à la liste les lignes du fichier d'événements à partir de la ligne %1, qui n'ont pas pu être chargées. Le fichier tel qu'il était est gardé sous le nom %2.</translation>
     </message>
+    <message>
+        <source>%1th</source>
+        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>1th</source>
+        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Anniversaire : « %1 »<byte value="xd"/>
+Voulez-vous écrire à cette personne ?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Anniversaire passé : « %1 »<byte value="xd"/>
+Voulez-vous écrire à cette personne ?</translation>
+    </message>
+    <message>
+        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Anniversaire : « %1 » fête ses %2 ans<byte value="xd"/>
+Voulez-vous écrire à cette personne ?</translation>
+    </message>
+    <message>
+        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
+Do you want to e-mail this person?</source>
+        <translation>Anniversaire passé : « %1 » a fêté ses %2 ans<byte value="xd"/>
+Voulez-vous écrire à cette personne ?</translation>
+    </message>
+    <message>
+        <source>Happy birthday!</source>
+        <translation>Joyeux anniversaire !</translation>
+    </message>
+    <message>
+        <source>Happy belated birthday!</source>
+        <translation>Joyeux anniversaire, avec un peu de retard !</translation>
+    </message>
+    <message>
+        <source>Happy %1 birthday!</source>
+        <translation>Joyeux %1 anniversaire !</translation>
+    </message>
+    <message>
+        <source>Happy belated %1 birthday!</source>
+        <translation>Joyeux %1 anniversaire, avec un peu de retard !</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -872,58 +922,6 @@ L'utiliser pour cette session seulement ?</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Anniversaire : « %1 »<byte value="xd"/>
-Voulez-vous écrire à cette personne ?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos;<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Anniversaire passé : « %1 »<byte value="xd"/>
-Voulez-vous écrire à cette personne ?</translation>
-    </message>
-    <message>
-        <source>Birthday: &apos;%1&apos; turns %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Anniversaire : « %1 » fête ses %2 ans<byte value="xd"/>
-Voulez-vous écrire à cette personne ?</translation>
-    </message>
-    <message>
-        <source>Belated birthday: &apos;%1&apos; turned %2<byte value="xd"/>
-Do you want to e-mail this person?</source>
-        <translation>Anniversaire passé : « %1 » a fêté ses %2 ans<byte value="xd"/>
-Voulez-vous écrire à cette personne ?</translation>
-    </message>
-    <message>
-        <source>Happy birthday!</source>
-        <translation>Joyeux anniversaire !</translation>
-    </message>
-    <message>
-        <source>Happy belated birthday!</source>
-        <translation>Joyeux anniversaire, avec un peu de retard !</translation>
-    </message>
-    <message>
-        <source>Happy %1 birthday!</source>
-        <translation>Joyeux %1 anniversaire !</translation>
-    </message>
-    <message>
-        <source>Happy belated %1 birthday!</source>
-        <translation>Joyeux %1 anniversaire, avec un peu de retard !</translation>
-    </message>
-    <message>
-        <source>%1th</source>
-        <comment>ordinal</comment>
-        <extracomment>How the language writes an ordinal number; English forms its own (&quot;1st&quot;, &quot;2nd&quot;, &quot;71st&quot;).</extracomment>
-        <translation>%1e</translation>
-    </message>
-    <message>
-        <source>1th</source>
-        <comment>ordinal of one</comment>
-        <extracomment>The ordinal of one, where it differs from the other numbers&apos; form (&quot;1er&quot;).</extracomment>
-        <translation>1er</translation>
     </message>
 </context>
 </TS>
