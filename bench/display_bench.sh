@@ -13,7 +13,7 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DMOONRILL_TESTS=OFF -DMO
 cmake --build build-release -j"$(nproc)" --target moonrill moonrill_gui bare_window map_timer >/dev/null
 
 work=$(mktemp -d)
-Xvfb :87 -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+Xvfb :87 -noreset -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export MOONRILL_HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb
 today=$(date +%F) yesterday=$(date -d '-1 day' +%F)

@@ -37,7 +37,9 @@ ended() { # ended PID: its exit status, once it ends within 10 s (124 when it do
 start_x() { # start_x [SCREEN]: a fresh X server (1024x768 unless SCREEN says); sets DISPLAY and
             # xserver, or ends the script as skipped
     exec 3> "$work/display"
-    Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 & xserver=$!
+    # -noreset: by default the server resets when its last client leaves (a script that stops
+    # dunst or openbox) and refuses connections while it does, so the next start finds no display.
+    Xvfb -noreset -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 & xserver=$!
     exec 3>&-
     for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
     [ -s "$work/display" ] || { echo "skipped: Xvfb did not start"; exit 77; }
