@@ -184,7 +184,7 @@ void frmMain::ExportCalendar()
                        settings.calendarFile.isEmpty()
                            ? QDir::home().filePath(QStringLiteral("Moonrill.ics"))
                            : settings.calendarFile,
-                       QStringLiteral("iCalendar files (*.ics)"));
+                       tr("iCalendar files (*.ics)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     auto *keep = new QCheckBox(tr("Keep this file up to date"), &dialog);

@@ -80,11 +80,11 @@ void frmSync::cmdTest_Click()
         const QString reason =
             reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         lblStatus->setText(
-            status == 0 ? tr("No answer: ") + reply->errorString()
-                        : tr("The server answered: %1 %2%3")
-                              .arg(status)
-                              .arg(reason, status == 207 ? QStringLiteral(" (a calendar is there)")
-                                                         : QString()));
+            status == 0
+                ? tr("No answer: ") + reply->errorString()
+                : tr("The server answered: %1 %2%3")
+                      .arg(status)
+                      .arg(reason, status == 207 ? tr(" (a calendar is there)") : QString()));
     });
 }
 

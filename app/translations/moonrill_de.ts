@@ -847,6 +847,10 @@ Es wurde nichts importiert.</translation>
         <source>The changes that were not saved are kept as %1.</source>
         <translation>Die nicht gespeicherten Änderungen sind als %1 aufbewahrt.</translation>
     </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>iCalendar-Dateien (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -895,6 +899,10 @@ Es wurde nichts importiert.</translation>
 Use it for this run only?</source>
         <translation>%1, daher kann das Passwort nicht aufbewahrt werden.<byte value="xd"/>
 Nur für diesen Lauf verwenden?</translation>
+    </message>
+    <message>
+        <source> (a calendar is there)</source>
+        <translation> (ein Kalender ist da)</translation>
     </message>
 </context>
 <context>

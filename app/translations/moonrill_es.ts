@@ -847,6 +847,10 @@ No se importó nada.</translation>
         <source>The changes that were not saved are kept as %1.</source>
         <translation>Los cambios sin guardar se conservan como %1.</translation>
     </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Archivos iCalendar (*.ics)</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -895,6 +899,10 @@ No se importó nada.</translation>
 Use it for this run only?</source>
         <translation>%1, así que la contraseña no se puede guardar.<byte value="xd"/>
 ¿Usarla solo en esta sesión?</translation>
+    </message>
+    <message>
+        <source> (a calendar is there)</source>
+        <translation> (hay un calendario)</translation>
     </message>
 </context>
 <context>

@@ -86,11 +86,11 @@
     </message>
     <message>
         <source>Help text</source>
-        <translation>Texte d'aide</translation>
+        <translation>Texte d&apos;aide</translation>
     </message>
     <message>
         <source>The help file %1 cannot be found or read. Please reinstall the program.</source>
-        <translation>Le fichier d'aide %1 est introuvable ou illisible. Réinstallez le programme, s'il vous plaît.</translation>
+        <translation>Le fichier d&apos;aide %1 est introuvable ou illisible. Réinstallez le programme, s&apos;il vous plaît.</translation>
     </message>
 </context>
 <context>
@@ -101,11 +101,11 @@
     </message>
     <message>
         <source>Please tell me what this is about!</source>
-        <translation>Dites-moi de quoi il s'agit, s'il vous plaît !</translation>
+        <translation>Dites-moi de quoi il s&apos;agit, s&apos;il vous plaît !</translation>
     </message>
     <message>
         <source>Please type in some words...!</source>
-        <translation>Écrivez quelques mots, s'il vous plaît... !</translation>
+        <translation>Écrivez quelques mots, s&apos;il vous plaît... !</translation>
     </message>
     <message>
         <source>Description missing!</source>
@@ -115,21 +115,21 @@
         <source>Event cannot contain: $$<byte value="xd"/>
 Please retype event descripton!</source>
         <translation>Un événement ne peut pas contenir : $$<byte value="xd"/>
-Ressaisissez la description, s'il vous plaît !</translation>
+Ressaisissez la description, s&apos;il vous plaît !</translation>
     </message>
     <message>
         <source>E-mail address cannot contain: $<byte value="xd"/>
 Please retype the e-mail address!</source>
         <translation>Une adresse e-mail ne peut pas contenir : $<byte value="xd"/>
-Ressaisissez l'adresse, s'il vous plaît !</translation>
+Ressaisissez l&apos;adresse, s&apos;il vous plaît !</translation>
     </message>
     <message>
         <source>Please enter a valid e-mail address!</source>
-        <translation>Saisissez une adresse e-mail valide, s'il vous plaît !</translation>
+        <translation>Saisissez une adresse e-mail valide, s&apos;il vous plaît !</translation>
     </message>
     <message>
         <source>The year of birth cannot lie after the date!</source>
-        <translation>L'année de naissance ne peut pas suivre la date !</translation>
+        <translation>L&apos;année de naissance ne peut pas suivre la date !</translation>
     </message>
     <message>
         <source>The whole list has been searched.</source>
@@ -137,7 +137,7 @@ Ressaisissez l'adresse, s'il vous plaît !</translation>
     </message>
     <message>
         <source>Eventlist is not saved! Do you want to save?</source>
-        <translation>La liste des événements n'est pas enregistrée ! Voulez-vous l'enregistrer ?</translation>
+        <translation>La liste des événements n&apos;est pas enregistrée ! Voulez-vous l&apos;enregistrer ?</translation>
     </message>
     <message>
         <source>No events available!</source>
@@ -165,7 +165,7 @@ Voulez-vous les restaurer ?</translation>
     </message>
     <message>
         <source>Animation missing. Please reinstall the program</source>
-        <translation>L'animation manque. Réinstallez le programme, s'il vous plaît</translation>
+        <translation>L&apos;animation manque. Réinstallez le programme, s&apos;il vous plaît</translation>
     </message>
     <message>
         <source>This link cannot be opened: only web (http, https) and e-mail (mailto) links are opened.<byte value="xd"/>
@@ -179,7 +179,7 @@ Voulez-vous les restaurer ?</translation>
 Go to About for support</source>
         <translation>Votre action a causé une erreur : %1<byte value="xd"/>
 <byte value="xd"/>
-Voyez « À propos » pour obtenir de l'aide</translation>
+Voyez « À propos » pour obtenir de l&apos;aide</translation>
     </message>
     <message>
         <source>Update aborted</source>
@@ -204,14 +204,14 @@ Contacts sans anniversaire : %3</translation>
     <message>
         <source>The event-list has been sent to the  <byte value="xd"/>
 %1 printer on %2.</source>
-        <translation>La liste des événements a été envoyée à l'imprimante<byte value="xd"/>
+        <translation>La liste des événements a été envoyée à l&apos;imprimante<byte value="xd"/>
 %1 sur %2.</translation>
     </message>
     <message>
         <source>A serious error occured!<byte value="xd"/>
 If this continues, please reinstall the program!</source>
-        <translation>Une erreur grave s'est produite !<byte value="xd"/>
-Si cela continue, réinstallez le programme, s'il vous plaît !</translation>
+        <translation>Une erreur grave s&apos;est produite !<byte value="xd"/>
+Si cela continue, réinstallez le programme, s&apos;il vous plaît !</translation>
     </message>
     <message>
         <source>Eventlist was corrupt. </source>
@@ -219,27 +219,27 @@ Si cela continue, réinstallez le programme, s'il vous plaît !</translation>
     </message>
     <message>
         <source>%1 line in the event-file has been ignored.</source>
-        <translation>%1 ligne du fichier d'événements a été ignorée.</translation>
+        <translation>%1 ligne du fichier d&apos;événements a été ignorée.</translation>
     </message>
     <message>
         <source>%1 lines in the event-file has been ignored.</source>
-        <translation>%1 lignes du fichier d'événements ont été ignorées.</translation>
+        <translation>%1 lignes du fichier d&apos;événements ont été ignorées.</translation>
     </message>
     <message>
         <source>The original file is kept as %1.</source>
-        <translation>Le fichier d'origine est gardé sous le nom %1.</translation>
+        <translation>Le fichier d&apos;origine est gardé sous le nom %1.</translation>
     </message>
     <message>
         <source>The original file could not be kept as a backup (%1), so the file was left as it was.</source>
-        <translation>Le fichier d'origine n'a pas pu être gardé en sauvegarde (%1) ; le fichier a donc été laissé tel quel.</translation>
+        <translation>Le fichier d&apos;origine n&apos;a pas pu être gardé en sauvegarde (%1) ; le fichier a donc été laissé tel quel.</translation>
     </message>
     <message>
         <source>The event file was changed by another program. Its version is kept as %1.</source>
-        <translation>Le fichier d'événements a été modifié par un autre programme. Sa version est gardée sous le nom %1.</translation>
+        <translation>Le fichier d&apos;événements a été modifié par un autre programme. Sa version est gardée sous le nom %1.</translation>
     </message>
     <message>
         <source>The list lacks the lines of the event file from line %1 on, which could not be loaded. The file as it was is kept as %2.</source>
-        <translation>Il manque à la liste les lignes du fichier d'événements à partir de la ligne %1, qui n'ont pas pu être chargées. Le fichier tel qu'il était est gardé sous le nom %2.</translation>
+        <translation>Il manque à la liste les lignes du fichier d&apos;événements à partir de la ligne %1, qui n&apos;ont pas pu être chargées. Le fichier tel qu&apos;il était est gardé sous le nom %2.</translation>
     </message>
     <message>
         <source>%1th</source>
@@ -307,7 +307,7 @@ Voulez-vous écrire à cette personne ?</translation>
     <name>ScanWords</name>
     <message>
         <source>Today:</source>
-        <translation>Aujourd'hui :</translation>
+        <translation>Aujourd&apos;hui :</translation>
     </message>
     <message>
         <source>Tomorrow:</source>
@@ -346,11 +346,11 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>the keyring holds none for %1</source>
-        <translation>le trousseau n'en contient aucun pour %1</translation>
+        <translation>le trousseau n&apos;en contient aucun pour %1</translation>
     </message>
     <message>
         <source>the keyring could not be read (%1)</source>
-        <translation>le trousseau n'a pas pu être lu (%1)</translation>
+        <translation>le trousseau n&apos;a pas pu être lu (%1)</translation>
     </message>
 </context>
 <context>
@@ -403,7 +403,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Set&apos;s the interval. For instance 1 is %1 and 3 is %2</source>
-        <translation>Fixe l'intervalle. Par exemple, 1 donne %1 et 3 donne %2</translation>
+        <translation>Fixe l&apos;intervalle. Par exemple, 1 donne %1 et 3 donne %2</translation>
     </message>
     <message>
         <source>Description:</source>
@@ -411,7 +411,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>This where you write the name off the current event</source>
-        <translation>Écrivez ici le nom de l'événement</translation>
+        <translation>Écrivez ici le nom de l&apos;événement</translation>
     </message>
     <message>
         <source>Starting on:</source>
@@ -419,7 +419,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Set the date of the event</source>
-        <translation>Fixe la date de l'événement</translation>
+        <translation>Fixe la date de l&apos;événement</translation>
     </message>
     <message>
         <source>Type:</source>
@@ -427,7 +427,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Sets the type of event</source>
-        <translation>Fixe le type de l'événement</translation>
+        <translation>Fixe le type de l&apos;événement</translation>
     </message>
     <message>
         <source>Notice period:</source>
@@ -435,7 +435,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Sets how many days ahead of the event you should be reminded</source>
-        <translation>Fixe combien de jours avant l'événement vous êtes prévenu</translation>
+        <translation>Fixe combien de jours avant l&apos;événement vous êtes prévenu</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -471,7 +471,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>The year the person was born, to show their age</source>
-        <translation>L'année de naissance de la personne, pour montrer son âge</translation>
+        <translation>L&apos;année de naissance de la personne, pour montrer son âge</translation>
     </message>
     <message>
         <source>unknown</source>
@@ -556,7 +556,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>There is no update available.</source>
-        <translation>Aucune mise à jour n'est disponible.</translation>
+        <translation>Aucune mise à jour n&apos;est disponible.</translation>
     </message>
     <message>
         <source>Check For Update -  Control Panel</source>
@@ -584,7 +584,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Checking for updated version.</source>
-        <translation>Recherche d'une nouvelle version.</translation>
+        <translation>Recherche d&apos;une nouvelle version.</translation>
     </message>
     <message>
         <source>There is an update available: Version </source>
@@ -611,7 +611,7 @@ Voulez-vous écrire à cette personne ?</translation>
     </message>
     <message>
         <source>Edit event</source>
-        <translation>Modifier l'événement</translation>
+        <translation>Modifier l&apos;événement</translation>
     </message>
     <message>
         <source>Do you really want to delete &apos;%1&apos;?</source>
@@ -628,7 +628,7 @@ Voulez-vous écrire à cette personne ?</translation>
     <message>
         <source>Import the birthdays of the address book at %1?<byte value="xd"/>
 No picks a file instead.</source>
-        <translation>Importer les anniversaires du carnet d'adresses %1 ?<byte value="xd"/>
+        <translation>Importer les anniversaires du carnet d&apos;adresses %1 ?<byte value="xd"/>
 Non choisit un fichier à la place.</translation>
     </message>
     <message>
@@ -637,11 +637,11 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>Address books (*.vcf *.vcard)</source>
-        <translation>Carnets d'adresses (*.vcf *.vcard)</translation>
+        <translation>Carnets d&apos;adresses (*.vcf *.vcard)</translation>
     </message>
     <message>
         <source>Reading the address book on the server...</source>
-        <translation>Lecture du carnet d'adresses sur le serveur...</translation>
+        <translation>Lecture du carnet d&apos;adresses sur le serveur...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -649,11 +649,11 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>The address book could not be read: %1</source>
-        <translation>Le carnet d'adresses n'a pas pu être lu : %1</translation>
+        <translation>Le carnet d&apos;adresses n&apos;a pas pu être lu : %1</translation>
     </message>
     <message>
         <source>Reading the address book...</source>
-        <translation>Lecture du carnet d'adresses...</translation>
+        <translation>Lecture du carnet d&apos;adresses...</translation>
     </message>
     <message>
         <source>Export Calendar</source>
@@ -665,7 +665,7 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>Rewrite this file at every save, for a calendar program that subscribes to it</source>
-        <translation>Réécrire ce fichier à chaque enregistrement, pour un agenda qui s'y abonne</translation>
+        <translation>Réécrire ce fichier à chaque enregistrement, pour un agenda qui s&apos;y abonne</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -697,11 +697,11 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>&amp;Edit Event</source>
-        <translation>&amp;Modifier l'événement</translation>
+        <translation>&amp;Modifier l&apos;événement</translation>
     </message>
     <message>
         <source>&amp;Delete Event</source>
-        <translation>&amp;Supprimer l'événement</translation>
+        <translation>&amp;Supprimer l&apos;événement</translation>
     </message>
     <message>
         <source>Delete All Events</source>
@@ -709,7 +709,7 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>&amp;Copy Event To Clipboard</source>
-        <translation>&amp;Copier l'événement dans le presse-papiers</translation>
+        <translation>&amp;Copier l&apos;événement dans le presse-papiers</translation>
     </message>
     <message>
         <source>Copy All Events To Clipboard</source>
@@ -769,7 +769,7 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>&amp;Run Scan Events On Windows Startup</source>
-        <translation>&amp;Passer en revue à l'ouverture de session</translation>
+        <translation>&amp;Passer en revue à l&apos;ouverture de session</translation>
     </message>
     <message>
         <source>Add Event</source>
@@ -777,15 +777,15 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>Edit Event</source>
-        <translation>Modifier l'événement</translation>
+        <translation>Modifier l&apos;événement</translation>
     </message>
     <message>
         <source>Delete Event</source>
-        <translation>Supprimer l'événement</translation>
+        <translation>Supprimer l&apos;événement</translation>
     </message>
     <message>
         <source>Copy Event To Clipboard</source>
-        <translation>Copier l'événement dans le presse-papiers</translation>
+        <translation>Copier l&apos;événement dans le presse-papiers</translation>
     </message>
     <message>
         <source>Find Event</source>
@@ -806,7 +806,7 @@ Non choisit un fichier à la place.</translation>
     <message>
         <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
 </source>
-        <translation>Le calendrier n'a pas pu être publié lors du dernier lancement de Moonrill :<byte value="xd"/>
+        <translation>Le calendrier n&apos;a pas pu être publié lors du dernier lancement de Moonrill :<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -815,13 +815,13 @@ Non choisit un fichier à la place.</translation>
     </message>
     <message>
         <source>%1 is not an address book: it holds no contact.</source>
-        <translation>%1 n'est pas un carnet d'adresses : il ne contient aucun contact.</translation>
+        <translation>%1 n&apos;est pas un carnet d&apos;adresses : il ne contient aucun contact.</translation>
     </message>
     <message>
         <source>The address book holds %1 new birthdays, but the list has room for %2 more events.<byte value="xd"/>
 Nothing was imported.</source>
-        <translation>Le carnet d'adresses contient %1 nouveaux anniversaires, mais la liste n'a de place que pour %2 événements de plus.<byte value="xd"/>
-Rien n'a été importé.</translation>
+        <translation>Le carnet d&apos;adresses contient %1 nouveaux anniversaires, mais la liste n&apos;a de place que pour %2 événements de plus.<byte value="xd"/>
+Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>The calendar was written to %1: %2 event.</source>
@@ -835,17 +835,21 @@ Rien n'a été importé.</translation>
         <source><byte value="xd"/>
 %1 event dated after the year %2 was left out: calendar programs cannot read such dates.</source>
         <translation><byte value="xd"/>
-%1 événement daté d'après l'an %2 a été laissé de côté : les agendas ne savent pas lire de telles dates.</translation>
+%1 événement daté d&apos;après l&apos;an %2 a été laissé de côté : les agendas ne savent pas lire de telles dates.</translation>
     </message>
     <message>
         <source><byte value="xd"/>
 %1 events dated after the year %2 were left out: calendar programs cannot read such dates.</source>
         <translation><byte value="xd"/>
-%1 événements datés d'après l'an %2 ont été laissés de côté : les agendas ne savent pas lire de telles dates.</translation>
+%1 événements datés d&apos;après l&apos;an %2 ont été laissés de côté : les agendas ne savent pas lire de telles dates.</translation>
     </message>
     <message>
         <source>The changes that were not saved are kept as %1.</source>
         <translation>Les changements non enregistrés sont gardés sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
 </context>
 <context>
@@ -876,11 +880,11 @@ Rien n'a été importé.</translation>
     </message>
     <message>
         <source>&amp;Address book URL:</source>
-        <translation>URL du carnet d'&amp;adresses :</translation>
+        <translation>URL du carnet d&apos;&amp;adresses :</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>Nom d'&amp;utilisateur :</translation>
+        <translation>Nom d&apos;&amp;utilisateur :</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
@@ -894,7 +898,11 @@ Rien n'a été importé.</translation>
         <source>%1, so the password cannot be kept.<byte value="xd"/>
 Use it for this run only?</source>
         <translation>%1 : le mot de passe ne peut donc pas être gardé.<byte value="xd"/>
-L'utiliser pour cette session seulement ?</translation>
+L&apos;utiliser pour cette session seulement ?</translation>
+    </message>
+    <message>
+        <source> (a calendar is there)</source>
+        <translation> (un calendrier s&apos;y trouve)</translation>
     </message>
 </context>
 <context>
