@@ -9,17 +9,18 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <memory>
+
 namespace {
 
 /// Installs the translation file `name` for `locale` from `folder`, where there is one.
 void install(QCoreApplication &application, const QLocale &locale, const QString &name,
              const QString &folder)
 {
-    auto *translator = new QTranslator(&application);
+    // The application owns a translator it uses; one without a file is dropped at once.
+    auto translator = std::make_unique<QTranslator>(&application);
     if (translator->load(locale, name, QStringLiteral("_"), folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+        QCoreApplication::installTranslator(translator.release());
 }
 
 } // namespace

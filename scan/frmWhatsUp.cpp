@@ -20,7 +20,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -144,9 +143,10 @@ void frmWhatsUp::opening()
 
 void frmWhatsUp::markTodayRows()
 {
+    const QString today = WhenWords("Today:");
     for (int i = 0; i < lstWhatsUp->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = lstWhatsUp->topLevelItem(i);
-        if (item->text(0) != WhenWords("Today:"))
+        if (item->text(0) != today)
             continue;
         QFont bold = item->font(0);
         bold.setBold(true);
@@ -174,7 +174,7 @@ void frmWhatsUp::offerMails(std::vector<MailOffer> offers, OfferKind kind)
         if (ShowMessage(question(offer, kind), MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
             continue;
         clsHlink link(this);
-        link.URL(BirthdayMailLink(offer.address, BirthdayMailSubject(offer, kind, Translated)));
+        link.URL(BirthdayMailLink(offer.address, mailSubject(offer, kind)));
         link.OpenURL();
     }
 }
@@ -184,9 +184,9 @@ QString frmWhatsUp::question(const MailOffer &offer, OfferKind kind)
     return FromBytes(BirthdayQuestion(offer, kind, Translated));
 }
 
-QString frmWhatsUp::mailSubject(const MailOffer &offer, OfferKind kind)
+std::string frmWhatsUp::mailSubject(const MailOffer &offer, OfferKind kind)
 {
-    return FromBytes(BirthdayMailSubject(offer, kind, Translated));
+    return BirthdayMailSubject(offer, kind, Translated);
 }
 
 void frmWhatsUp::done(int result)

@@ -35,9 +35,10 @@ public:
 
     void done(int result) override;
 
-    /// The birthday question and the mail's subject, in the user's language.
+    /// The birthday question and the mail's subject (as the mail link takes it: UTF-8), in the
+    /// user's language.
     [[nodiscard]] static QString question(const MailOffer &offer, OfferKind kind);
-    [[nodiscard]] static QString mailSubject(const MailOffer &offer, OfferKind kind);
+    [[nodiscard]] static std::string mailSubject(const MailOffer &offer, OfferKind kind);
 
 protected:
     void showEvent(QShowEvent *event) override;

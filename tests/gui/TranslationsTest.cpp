@@ -108,8 +108,10 @@ private slots:
               u"Joyeux 1er anniversaire, avec un peu de retard !"_s}},
             {u"es"_s, {u"¡Feliz 71.º cumpleaños!"_s, u"¡Feliz 1.º cumpleaños atrasado!"_s}},
         };
-        QCOMPARE(QStringList({frmWhatsUp::mailSubject({"Ann", "a@x.org", 71}, OfferKind::Today),
-                              frmWhatsUp::mailSubject({"Ann", "a@x.org", 1}, OfferKind::Belated)}),
+        const auto subject = [](int age, OfferKind kind) {
+            return QString::fromStdString(frmWhatsUp::mailSubject({"Ann", "a@x.org", age}, kind));
+        };
+        QCOMPARE(QStringList({subject(71, OfferKind::Today), subject(1, OfferKind::Belated)}),
                  subjects.value(expected));
         // The daily notification, its count and every row's label.
         QString summary = u"Moonrill: 12 upcoming events"_s;
