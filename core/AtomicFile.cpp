@@ -118,14 +118,21 @@ CheckedTarget checkTarget(const std::string &path, const WriteRules &rules)
         if (probe.get() < 0)
             fail("Cannot write", path, errno);
         target.takeFrom(info);
-    } else if (!rules.followLinks && ::lstat(target.path.c_str(), &info) == 0 &&
-               S_ISREG(info.st_mode)) {
-        target.takeFrom(info);
+    } else if (!rules.followLinks && ::lstat(target.path.c_str(), &info) == 0) {
+        // A link is replaced itself; anything else that is no regular file stays untouched, and
+        // is said, rather than renamed over (a FIFO or device) or failing later (a folder).
+        if (S_ISREG(info.st_mode))
+            target.takeFrom(info);
+        else if (!S_ISLNK(info.st_mode))
+            throw MoonrillError(MoonrillError::FileAccess,
+                                NotAFileText(path, info.st_mode, rules.noun));
     }
     if (!rules.modeFrom.empty()) {
         if (::stat(rules.modeFrom.c_str(), &info) == 0)
             target.takeFrom(info);
     }
+    if (rules.privateFile)
+        target.mode = 0600;
     return target;
 }
 

@@ -17,6 +17,9 @@ struct WriteRules
     std::string modeFrom;
     /// What the file is called when something other than a regular file is in its place.
     std::string_view noun = "a regular file";
+    /// Only the user may read and write the new file (mode 0600), whatever the old one allowed:
+    /// a file that holds what the user keeps to themselves, or what a server said of it.
+    bool privateFile = false;
 };
 
 /// Writes a file's new content piece by piece into a temporary file beside it; Commit puts it in
@@ -26,9 +29,10 @@ class AtomicFileWriter
 {
 public:
     /// Creates the temporary file, with the permission bits the new file is to have from the
-    /// start. When links are followed, refuses (throws a MoonrillError naming the path) a path
-    /// that leads to something other than a regular file, and an existing file this process may
-    /// not write, exactly as the file system would refuse writing it in place.
+    /// start. Refuses (throws a MoonrillError naming the path) a path where a folder, a FIFO, a
+    /// device or a socket stands, without opening it; when links are followed, also a link that
+    /// leads to one, and an existing file this process may not write, exactly as the file system
+    /// would refuse writing it in place.
     explicit AtomicFileWriter(const std::string &path, const WriteRules &rules = {});
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter &) = delete;

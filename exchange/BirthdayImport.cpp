@@ -6,6 +6,10 @@
 #include "EventEntry.h"
 #include "Occurrence.h"
 
+#include "ContentStamp.h"
+
+#include <cstdio>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -42,6 +46,22 @@ Date enteredDate(const VCardBirthday &birthday, int birthYear, Date today)
 
 } // namespace
 
+std::string CardEventUid(std::string_view cardUid)
+{
+    if (cardUid.empty())
+        return {};
+    const bool safe =
+        cardUid.size() <= 200 &&
+        cardUid.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"
+                                  "0123456789-_.:@+") == std::string_view::npos;
+    if (safe)
+        return "card-" + std::string(cardUid);
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016llx",
+                  static_cast<unsigned long long>(StampOf(cardUid).hash));
+    return "card-" + std::string(hash);
+}
+
 std::string SafeDescription(std::string name)
 {
     name = WithoutControlCharacters(std::move(name));
@@ -58,8 +78,13 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
     BirthdayImport import;
     std::unordered_set<std::string> listed;
     listed.reserve(existing.size() + contacts.size());
-    for (const clsEvent &event : existing)
-        listed.insert(sameKey(event.Description, event.StartingOn));
+    std::unordered_map<std::string_view, size_t> byUid;
+    std::unordered_set<std::string> added;
+    for (size_t i = 0; i < existing.size(); ++i) {
+        listed.insert(sameKey(existing[i].Description, existing[i].StartingOn));
+        if (!existing[i].Options.Uid.empty())
+            byUid.emplace(existing[i].Options.Uid, i);
+    }
 
     for (const VCardContact &contact : contacts) {
         if (!contact.birthday) {
@@ -77,10 +102,6 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
         if (name.empty())
             name = "Birthday";
         std::string description = SafeDescription(std::move(name));
-        if (!listed.insert(sameKey(description, next)).second) {
-            ++import.alreadyInList;
-            continue;
-        }
         std::string email;
         for (const std::string &address : contact.emails) {
             if (usableAddress(address)) {
@@ -90,6 +111,30 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
         }
         EventOptions options;
         options.Day = DayKeptBeside(next, BirthdayType, birthday.day);
+        options.Uid = CardEventUid(contact.uid);
+        if (const auto known = byUid.find(options.Uid);
+            !options.Uid.empty() && known != byUid.end()) {
+            ++import.alreadyInList;
+            const clsEvent &event = existing[known->second];
+            EventFields fields = FieldsOf(event);
+            if (fields.Description == description && event.StartingOn == next &&
+                (email.empty() || fields.Email == email) && fields.BirthYear == birthYear)
+                continue;
+            fields.Description = std::move(description);
+            fields.StartingOn = next;
+            if (!email.empty())
+                fields.Email = std::move(email);
+            fields.BirthYear = static_cast<int16_t>(birthYear);
+            fields.Options.Day = options.Day;
+            import.updates.push_back({known->second, std::move(fields)});
+            continue;
+        }
+        // A card twice in one book (or two with one UID) adds one event.
+        if (!listed.insert(sameKey(description, next)).second ||
+            (!options.Uid.empty() && !added.insert(options.Uid).second)) {
+            ++import.alreadyInList;
+            continue;
+        }
         import.events.push_back(EventFields{std::move(description), next, std::string(BirthdayType),
                                             3, "3", std::move(email),
                                             static_cast<int16_t>(birthYear), std::move(options)});

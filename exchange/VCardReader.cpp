@@ -342,6 +342,8 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
             // No address is longer (RFC 5321); a longer one is none.
             if (!address.empty() && address.size() <= 254)
                 emails.emplace_back(preference(*line), std::move(address));
+        } else if (line->name == "UID") {
+            contact.uid = capped(std::string(trimmed(decodedValue(*line))), MaxNameBytes);
         } else if (line->name == "BDAY" && !contact.birthday) {
             contact.birthday = readBirthday(*line);
         }

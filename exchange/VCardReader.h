@@ -28,6 +28,7 @@ struct VCardContact
     std::string name; // FN; or the parts of N; or, for no person, the organisation (ORG)
     std::vector<std::string> emails; // the preferred first, then in the card's order
     std::optional<VCardBirthday> birthday;
+    std::string uid; // the card's own identity (UID), which stays when the contact is renamed
 
     friend bool operator==(const VCardContact &, const VCardContact &) = default;
 };

@@ -8,8 +8,8 @@
 #include "AtomicFile.h"
 #include "BirthdayImport.h"
 #include "CalendarExport.h"
-#include "CalendarPublisher.h"
 #include "Conversions.h"
+#include "DavRequest.h"
 #include "EventListModel.h"
 #include "FileRead.h"
 #include "MessageBox.h"
@@ -95,29 +95,32 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
     progress.setWindowTitle(tr("Import Birthdays"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
-    QNetworkReply *reply = RequestCards(network, settings.addressBook, settings.user, *password);
+    QNetworkReply *reply =
+        RequestCards(network, settings.addressBook, BasicAuthorization(settings.user, *password));
     QEventLoop loop;
+    bool cancelled = false;
     connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(&progress, &QProgressDialog::canceled, reply, &QNetworkReply::abort);
+    connect(&progress, &QProgressDialog::canceled, reply, [reply, &cancelled] {
+        cancelled = true;
+        reply->abort();
+    });
     loop.exec();
     progress.reset();
     reply->deleteLater();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() == QNetworkReply::OperationCanceledError)
+    if (cancelled)
         return;
-    if (status != 207) {
-        ShowMessage(
-            tr("The address book could not be read: %1")
-                .arg(status == 0
-                         ? reply->errorString()
-                         : tr("the server answered %1 %2")
-                               .arg(status)
-                               .arg(reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute)
-                                        .toString())),
-            MsgStyle::OkCritical, this);
+    trouble = StatusOf(*reply) == 207 ? QString() : AnswerTrouble(*reply);
+    if (trouble.isEmpty() && StatusOf(*reply) != 207)
+        trouble = tr("the server answered %1").arg(StatusOf(*reply));
+    std::string cards;
+    if (trouble.isEmpty() && !CardsOf(reply->readAll(), cards))
+        trouble = tr("the server's answer is no address book it can read");
+    if (!trouble.isEmpty()) {
+        ShowMessage(tr("The address book could not be read: %1").arg(trouble), MsgStyle::OkCritical,
+                    this);
         return;
     }
-    importBirthdaysFromText(CardsOf(reply->readAll()), ToBytes(settings.addressBook.toString()));
+    importBirthdaysFromText(cards, ToBytes(Shown(settings.addressBook)));
 }
 
 void frmMain::ImportBirthdaysFrom(const QString &path)
@@ -166,7 +169,18 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
             return;
         }
         const std::string summary = ImportSummary(import, Translated(ImportSummaryWords));
-        const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
+        int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
+        // A card imported before under another name updates its event, found by the UID.
+        for (BirthdayUpdate &update : import.updates) {
+            const std::vector<clsEvent> &events = m_state.Events();
+            const auto found =
+                std::find_if(events.begin(), events.end(), [&update](const clsEvent &event) {
+                    return event.Options.Uid == update.fields.Options.Uid;
+                });
+            if (found != events.end())
+                lastRow = m_model->replaceEvent(int(found - events.begin()),
+                                                std::move(update.fields), Date::today());
+        }
         if (lastRow >= 0) {
             listChanged();
             SelectRow(lastRow);

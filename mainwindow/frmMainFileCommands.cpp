@@ -4,18 +4,16 @@
 
 #include "frmMain.h"
 
-#include "CalendarExport.h"
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "LastSeen.h"
+#include "ListSave.h"
 #include "MessageBox.h"
 #include "Recovery.h"
 #include "ScanComputation.h"
 #include "SyncSettings.h"
 #include "Text.h"
 #include "frmWhatsUp.h"
-
-#include <ctime>
 
 bool frmMain::LoadEvents()
 {
@@ -47,20 +45,10 @@ bool frmMain::SaveEvents()
     // leaves it for the start-up to offer.
     const bool savesChanges = !m_state.Saved();
     try {
-        // A published list keeps its UIDs in the file, so that the server's objects and the
-        // calendar file's entries stay its own.
         const SyncSettings settings = SyncSettings::Read();
-        const bool publishes = !settings.calendar.isEmpty();
-        if (publishes || !settings.calendarFile.isEmpty())
-            m_state.KeepUids(CalendarUids(m_state.Events()));
-        const SaveOutcome outcome = ::SaveEvents(m_state, m_eventFile);
-        if (publishes)
+        const SaveOutcome outcome = SaveList(m_state, m_eventFile, settings);
+        if (!settings.calendar.isEmpty())
             m_sync.Publish(m_state.Events(), m_eventFile);
-        if (!settings.calendarFile.isEmpty())
-            WriteFileAtomically(
-                ToBytes(settings.calendarFile),
-                CalendarText(m_state.Events(), MoonrillProductId(), std::time(nullptr)),
-                WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
         if (savesChanges)
             RemoveRecovery(m_eventFile);
         if (!outcome.changedFileKeptAs.empty())

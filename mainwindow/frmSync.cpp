@@ -1,22 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSync.h"
 
-#include "CalendarPublisher.h"
+#include "CalendarProbe.h"
 #include "CalendarSync.h"
+#include "DavRequest.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "SyncSettings.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QPushButton>
 
 frmSync::frmSync(CalendarSync &sync, QWidget *owner)
-    : QDialog(owner), m_sync(sync), m_network(new QNetworkAccessManager(this))
+    : QDialog(owner), m_sync(sync), m_probe(new CalendarProbe(this))
 {
     setWindowTitle(tr("Calendar Sync"));
     AddHelpKey(this, [] { return HelpContextID; });
@@ -31,6 +31,11 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
         return edit;
     };
     txtCalendar = field("txtCalendar", QT_TR_NOOP("&Calendar URL:"), settings.calendar.toString());
+    cboCalendars = new QComboBox(this);
+    cboCalendars->setObjectName(QStringLiteral("cboCalendars"));
+    cboCalendars->setAccessibleName(tr("Calendars found"));
+    cboCalendars->hide();
+    form->addRow(cboCalendars);
     txtAddressBook =
         field("txtAddressBook", QT_TR_NOOP("&Address book URL:"), settings.addressBook.toString());
     txtUser = field("txtUser", QT_TR_NOOP("&User name:"), settings.user);
@@ -50,6 +55,11 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     connect(buttons, &QDialogButtonBox::rejected, this, &frmSync::reject);
     connect(cmdTest, &QPushButton::clicked, this, &frmSync::cmdTest_Click);
     connect(&m_sync, &CalendarSync::statusChanged, lblStatus, &QLabel::setText);
+    connect(m_probe, &CalendarProbe::finished, this, &frmSync::tested);
+    connect(cboCalendars, &QComboBox::activated, this, [this](int index) {
+        txtCalendar->setText(cboCalendars->itemData(index).toString());
+        txtCalendar->setCursorPosition(0);
+    });
 }
 
 frmSync::~frmSync() = default;
@@ -65,27 +75,45 @@ void frmSync::cmdTest_Click()
     QString trouble;
     if (password.isEmpty())
         password = ReadSyncPassword(txtUser->text(), url, trouble).value_or(QString());
-    // PROPFIND of the calendar itself: what a client asks first. The answer comes in the event
-    // loop; the window never waits for it.
-    QNetworkRequest request(url);
-    request.setRawHeader("Depth", "0");
-    request.setRawHeader("Authorization",
-                         "Basic " +
-                             (txtUser->text() + QLatin1Char(':') + password).toUtf8().toBase64());
+    // The answers come in the event loop; the window never waits for them.
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
-    QNetworkReply *reply = m_network->sendCustomRequest(request, "PROPFIND");
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
-        reply->deleteLater();
-        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        const QString reason =
-            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    cmdTest->setEnabled(false);
+    m_probe->Start(url, BasicAuthorization(txtUser->text(), password));
+}
+
+void frmSync::tested(const ProbeResult &result)
+{
+    cmdTest->setEnabled(true);
+    cboCalendars->clear();
+    cboCalendars->setVisible(result.kind == ProbeResult::Kind::Calendars);
+    switch (result.kind) {
+    case ProbeResult::Kind::Calendar:
         lblStatus->setText(
-            status == 0
-                ? tr("No answer: ") + reply->errorString()
-                : tr("The server answered: %1 %2%3")
-                      .arg(status)
-                      .arg(reason, status == 207 ? tr(" (a calendar is there)") : QString()));
-    });
+            result.name.isEmpty()
+                ? tr("A calendar is there: its events can be published.")
+                : tr("A calendar is there (%1): its events can be published.").arg(result.name));
+        break;
+    case ProbeResult::Kind::NoEvents:
+        lblStatus->setText(tr("A calendar is there, but it takes no events (only tasks or "
+                              "notes): choose another."));
+        break;
+    case ProbeResult::Kind::Calendars:
+        lblStatus->setText(tr("This address is an account, not a calendar. It holds %n "
+                              "calendar(s): choose one in the list above.",
+                              nullptr, int(result.calendars.size())));
+        cboCalendars->addItem(tr("Choose a calendar..."), txtCalendar->text());
+        for (const DavResource &calendar : result.calendars)
+            cboCalendars->addItem(calendar.name.isEmpty() ? calendar.url.path() : calendar.name,
+                                  calendar.url.toString());
+        cboCalendars->setFocus();
+        break;
+    case ProbeResult::Kind::NoCalendar:
+        lblStatus->setText(tr("No calendar is there, and none was found at this address."));
+        break;
+    case ProbeResult::Kind::Trouble:
+        lblStatus->setText(tr("No answer: ") + result.trouble);
+        break;
+    }
 }
 
 void frmSync::accept()

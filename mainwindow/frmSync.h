@@ -5,16 +5,19 @@
 
 #include <QDialog>
 
+class CalendarProbe;
 class CalendarSync;
+class QComboBox;
 class QLabel;
 class QLineEdit;
-class QNetworkAccessManager;
 class QPushButton;
+struct ProbeResult;
 
 /// "Calendar Sync": where the events are published and the birthdays read, the user name and
-/// the password, with a Test button that says what the server answered. OK keeps the addresses
-/// and the user in sync.conf and the password in the desktop's keyring (or, where no keyring
-/// runs and the user agrees, for this run only).
+/// the password, with a Test button that says whether the address is a calendar that takes
+/// events, and for an account's address offers the calendars found there by name. OK keeps the
+/// addresses and the user in sync.conf and the password in the desktop's keyring (or, where no
+/// keyring runs and the user agrees, for this run only).
 class frmSync final : public QDialog
 {
     Q_OBJECT
@@ -30,9 +33,11 @@ public:
 
 private:
     void cmdTest_Click();
+    void tested(const ProbeResult &result);
 
     CalendarSync &m_sync;
-    QNetworkAccessManager *m_network = nullptr;
+    CalendarProbe *m_probe = nullptr;
+    QComboBox *cboCalendars = nullptr;
     QLineEdit *txtCalendar = nullptr;
     QLineEdit *txtAddressBook = nullptr;
     QLineEdit *txtUser = nullptr;

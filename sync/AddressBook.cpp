@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AddressBook.h"
 
+#include "DavRequest.h"
+
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -12,34 +14,43 @@ const QString CardDav = QStringLiteral("urn:ietf:params:xml:ns:carddav");
 
 } // namespace
 
-QNetworkReply *RequestCards(QNetworkAccessManager &network, const QUrl &url, const QString &user,
-                            const QString &password)
+QNetworkReply *RequestCards(QNetworkAccessManager &network, const QUrl &url,
+                            const QByteArray &authorization)
 {
-    QNetworkRequest request(url);
+    QNetworkRequest request = DavRequest(url, authorization);
     request.setRawHeader("Depth", "1");
-    request.setRawHeader("Authorization",
-                         "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64());
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("application/xml; charset=utf-8"));
-    return network.sendCustomRequest(
-        request, "REPORT",
-        QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-                          "<C:addressbook-query xmlns:D=\"DAV:\" "
-                          "xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
-                          "<D:prop><D:getetag/><C:address-data/></D:prop>"
-                          "</C:addressbook-query>"));
+    QNetworkReply *reply =
+        network.sendCustomRequest(request, "REPORT",
+                                  QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                                                    "<C:addressbook-query xmlns:D=\"DAV:\" "
+                                                    "xmlns:C=\"urn:ietf:params:xml:ns:carddav\">"
+                                                    "<D:prop><D:getetag/><C:address-data/></D:prop>"
+                                                    "</C:addressbook-query>"));
+    CapAnswer(reply, LargeAnswerBytes);
+    return reply;
 }
 
-std::string CardsOf(const QByteArray &multistatus)
+bool CardsOf(const QByteArray &multistatus, std::string &cards)
 {
-    std::string cards;
+    cards.clear();
     QXmlStreamReader xml(multistatus);
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.namespaceUri() == CardDav &&
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        // A server has no reason to declare entities; one that does may mean to expand them
+        // a billion times.
+        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
+            return false;
+        if (token == QXmlStreamReader::StartElement && xml.namespaceUri() == CardDav &&
             xml.name() == QLatin1String("address-data")) {
-            cards += xml.readElementText().toStdString();
-            cards += "\r\n";
+            // Text only: anything else inside is skipped, and reading goes on after it.
+            const QString card = xml.readElementText(QXmlStreamReader::SkipChildElements);
+            if (!card.trimmed().isEmpty()) {
+                cards += card.toStdString();
+                cards += "\r\n";
+            }
         }
     }
-    return cards;
+    return !xml.hasError();
 }

@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarPublisher.h"
 
-#include <QEventLoop>
-#include <QHostAddress>
-#include <QNetworkAccessManager>
+#include "DavRequest.h"
+
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QTimer>
 
 #include <algorithm>
-#include <unordered_map>
 
 namespace {
 
-QNetworkRequest requestFor(const QUrl &collection, const std::string &uid, const QByteArray &auth)
+QUrl objectUrl(const QUrl &collection, const std::string &uid)
 {
     // The UID names the resource, encoded: a UID from a hand-edited file may hold anything.
     QUrl url = collection;
@@ -21,11 +18,14 @@ QNetworkRequest requestFor(const QUrl &collection, const std::string &uid, const
                     QString::fromLatin1(QUrl::toPercentEncoding(QString::fromStdString(uid))) +
                     QStringLiteral(".ics"),
                 QUrl::StrictMode);
-    QNetworkRequest request(url);
-    request.setRawHeader("Authorization", auth);
-    request.setHeader(QNetworkRequest::ContentTypeHeader,
-                      QByteArrayLiteral("text/calendar; charset=utf-8"));
-    return request;
+    return url;
+}
+
+/// The ETag of an answer, or none where it is longer than any a server means.
+std::string etagOf(const QNetworkReply &reply)
+{
+    const QByteArray etag = reply.rawHeader("ETag");
+    return etag.size() <= MaxEtagBytes ? etag.toStdString() : std::string();
 }
 
 } // namespace
@@ -37,32 +37,28 @@ QUrl CollectionOf(QUrl calendar)
     return calendar;
 }
 
-QString UrlTrouble(const QUrl &url)
-{
-    if (!url.isValid() || url.host().isEmpty())
-        return QStringLiteral("%1 is no address of a calendar").arg(url.toString());
-    if (url.scheme() == QLatin1String("https"))
-        return {};
-    const QHostAddress host(url.host());
-    if (url.scheme() == QLatin1String("http") &&
-        (host.isLoopback() || url.host() == QLatin1String("localhost")))
-        return {};
-    return QStringLiteral("%1 does not use https: the password would travel readable")
-        .arg(url.toString());
-}
-
-void CalendarPublisher::Start(const QUrl &collection, const QString &user, const QString &password,
+void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authorization,
                               std::vector<PublishStep> steps,
-                              std::vector<PublishedObject> published)
+                              std::vector<PublishedObject> published, QDeadlineTimer deadline)
 {
     m_collection = collection;
-    m_auth = "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64();
+    m_auth = authorization;
     m_steps = std::move(steps);
     m_next = 0;
     m_report = {};
     m_kept.clear();
     for (PublishedObject &object : published)
         m_kept.emplace(object.uid, std::move(object));
+    m_deadline = deadline;
+    m_timeUp.setSingleShot(true);
+    disconnect(&m_timeUp, nullptr, this, nullptr);
+    connect(&m_timeUp, &QTimer::timeout, this, [this] {
+        if (m_report.firstError.empty())
+            m_report.firstError = "the time for the publish ran out";
+        Stop();
+    });
+    if (!deadline.isForever())
+        m_timeUp.start(std::chrono::milliseconds(std::max<qint64>(0, deadline.remainingTime())));
     m_busy = true;
     sendNext();
 }
@@ -74,12 +70,14 @@ void CalendarPublisher::sendNext()
     constexpr int InFlight = 6;
     while (m_waiting < InFlight && m_next < m_steps.size()) {
         const PublishStep &step = m_steps[m_next++];
-        track(send(step, QByteArray::fromStdString(step.etag)),
+        track(send(step, QByteArray::fromStdString(step.etag),
+                   step.kind == PublishStep::Kind::Create),
               [this, &step](const QNetworkReply &reply) { answered(step, reply, false); });
     }
     if (m_waiting > 0 || !m_busy)
         return;
     m_busy = false;
+    m_timeUp.stop();
     m_published.clear();
     for (auto &[uid, object] : m_kept)
         m_published.push_back(std::move(object));
@@ -89,17 +87,30 @@ void CalendarPublisher::sendNext()
     emit finished(m_report);
 }
 
-QNetworkReply *CalendarPublisher::send(const PublishStep &step, const QByteArray &etag)
+QNetworkReply *CalendarPublisher::send(const PublishStep &step, const QByteArray &etag, bool create)
 {
-    QNetworkRequest request = requestFor(m_collection, step.uid, m_auth);
+    QNetworkRequest request = DavRequest(objectUrl(m_collection, step.uid), m_auth, patience());
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("text/calendar; charset=utf-8"));
     // A new object goes only where none stands; a known one only over the version we know.
     if (!etag.isEmpty())
         request.setRawHeader("If-Match", etag);
-    else if (step.kind == PublishStep::Kind::Create)
+    else if (create)
         request.setRawHeader("If-None-Match", "*");
-    return step.kind == PublishStep::Kind::Remove
-               ? m_network.deleteResource(request)
-               : m_network.put(request, QByteArray::fromStdString(step.text));
+    QNetworkReply *reply = step.kind == PublishStep::Kind::Remove
+                               ? m_network.deleteResource(request)
+                               : m_network.put(request, QByteArray::fromStdString(step.text));
+    CapAnswer(reply, SmallAnswerBytes);
+    return reply;
+}
+
+std::chrono::milliseconds CalendarPublisher::patience() const
+{
+    if (m_deadline.isForever())
+        return RequestPatience;
+    return std::min<std::chrono::milliseconds>(
+        RequestPatience,
+        std::chrono::milliseconds(std::max<qint64>(1, m_deadline.remainingTime())));
 }
 
 void CalendarPublisher::track(QNetworkReply *reply,
@@ -115,39 +126,61 @@ void CalendarPublisher::track(QNetworkReply *reply,
     });
 }
 
-/// An object we meant to create already stands under its UID's name. The UID is one Moonrill
-/// made for this event, so it is ours: put by a publish whose answer never came back (the server
-/// went down after storing it, or a logon scan's publish ran out of time), or with a state file
-/// that was lost. It is taken over, over the version the server has now.
-void CalendarPublisher::adopt(const PublishStep &step)
+/// The server refused to put `step` over the version we knew, or where we thought none stood:
+/// a look at what it holds now tells what to do.
+/// - Nothing stands there (someone removed our object): ours is put again.
+/// - It stands and we meant to create it: the UID is one this list gave its event, so the
+///   object is ours, put by a publish whose answer never came back (the server went down after
+///   storing it, the logon scan's time ran out) or with a state file that was lost. It is taken
+///   over, over the version the server has now.
+/// - It stands and we meant to change it: someone else changed it; theirs stands (answered).
+void CalendarPublisher::lookAgain(const PublishStep &step)
 {
-    track(m_network.head(requestFor(m_collection, step.uid, m_auth)),
-          [this, &step](const QNetworkReply &head) {
-              const QByteArray etag = head.rawHeader("ETag");
-              if (head.error() != QNetworkReply::NoError || etag.isEmpty()) {
-                  answered(step, head, true);
-                  return;
-              }
-              track(send(step, etag),
-                    [this, &step](const QNetworkReply &reply) { answered(step, reply, true); });
-          });
+    if (m_deadline.hasExpired() || !m_busy) {
+        failed(QStringLiteral("the time for the publish ran out"));
+        return;
+    }
+    QNetworkReply *head =
+        m_network.head(DavRequest(objectUrl(m_collection, step.uid), m_auth, patience()));
+    CapAnswer(head, SmallAnswerBytes);
+    track(head, [this, &step](const QNetworkReply &head) {
+        const int status = StatusOf(head);
+        const std::string etag = etagOf(head);
+        const bool gone = status == 404;
+        const bool ours = step.kind == PublishStep::Kind::Create && status == 200 && !etag.empty();
+        if (!m_busy || (!gone && !ours)) {
+            answered(step, head, true);
+            return;
+        }
+        track(send(step, QByteArray::fromStdString(gone ? std::string() : etag), gone),
+              [this, &step](const QNetworkReply &reply) { answered(step, reply, true); });
+    });
 }
 
-/// Takes the server's answer to `step` into `report` and `kept`; `adopting` when the step's
-/// object was found already standing on the server.
-void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply, bool adopting)
+/// Takes the server's answer to `step` into the report and what is kept; `lookedAgain` once the
+/// object's state on the server was asked after a refusal.
+void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply,
+                                 bool lookedAgain)
 {
-    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const int status = StatusOf(reply);
     const bool remove = step.kind == PublishStep::Kind::Remove;
-    if (status == 412 && step.kind == PublishStep::Kind::Create && !adopting) {
-        adopt(step);
-    } else if (status == 412) {
-        // Someone changed or removed it on the server: theirs stands, and is said. The text we
-        // meant is recorded with the ETag we knew, so that it is said again only when the list
-        // changes the event, and never put over theirs without If-Match.
+    if (Redirected(reply)) {
+        // Sent on elsewhere: nothing more goes to a server that does this, password or not.
+        m_report.redirected = true;
+        m_report.firstError = AnswerTrouble(reply).toStdString();
+        ++m_report.failed;
+        Stop();
+    } else if (status == 412 && !remove && !lookedAgain) {
+        lookAgain(step);
+    } else if (status == 412 || (lookedAgain && status == 200)) {
+        // Someone changed it on the server: theirs stands, and is said. A change the list still
+        // holds stays in conflict (the state keeps the version we knew under no hash, so the
+        // next publish asks again); a removal leaves their object to them.
         ++m_report.conflicts;
         if (step.kind == PublishStep::Kind::Change)
-            m_kept[step.uid] = PublishedObject{step.uid, step.hash, step.etag};
+            m_kept[step.uid] = PublishedObject{step.uid, 0, step.etag};
+        else if (remove)
+            m_kept.erase(step.uid);
         if (m_report.firstError.empty())
             m_report.firstError =
                 step.uid + " was changed on the server and is left as it is there";
@@ -156,43 +189,32 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             m_kept.erase(step.uid);
             ++m_report.removed;
         } else {
-            m_kept[step.uid] =
-                PublishedObject{step.uid, step.hash, reply.rawHeader("ETag").toStdString()};
+            m_kept[step.uid] = PublishedObject{step.uid, step.hash, etagOf(reply)};
             ++(step.kind == PublishStep::Kind::Create ? m_report.created : m_report.changed);
         }
     } else {
-        ++m_report.failed;
-        if (m_report.firstError.empty())
-            m_report.firstError = status == 401 || status == 403
-                                      ? "the server did not accept the user name and password"
-                                      : reply.errorString().toStdString();
+        failed(AnswerTrouble(reply));
+        // No answer at all (refused, timed out, cut off): the rest would fare no better, and
+        // waits for the next publish rather than for each its own time-out.
+        if (status == 0)
+            Stop();
     }
+}
+
+void CalendarPublisher::failed(const QString &why)
+{
+    ++m_report.failed;
+    if (m_report.firstError.empty())
+        m_report.firstError = why.toStdString();
 }
 
 void CalendarPublisher::Stop()
 {
-    m_next = m_steps.size();
+    // What was not sent yet stays pending, and is counted so.
+    if (m_next < m_steps.size()) {
+        m_report.failed += static_cast<int>(m_steps.size() - m_next);
+        m_next = m_steps.size();
+    }
     for (QNetworkReply *reply : m_network.findChildren<QNetworkReply *>())
         reply->abort();
-}
-
-PublishReport PublishSteps(const QUrl &collection, const QString &user, const QString &password,
-                           const std::vector<PublishStep> &steps,
-                           std::vector<PublishedObject> &published,
-                           std::chrono::milliseconds longest)
-{
-    CalendarPublisher publisher;
-    QEventLoop loop;
-    PublishReport report;
-    QObject::connect(&publisher, &CalendarPublisher::finished, &loop,
-                     [&](const PublishReport &done) {
-                         report = done;
-                         loop.quit();
-                     });
-    QTimer::singleShot(longest, &publisher, &CalendarPublisher::Stop);
-    publisher.Start(collection, user, password, steps, std::move(published));
-    if (publisher.Busy())
-        loop.exec();
-    published = publisher.Published();
-    return report;
 }

@@ -6,9 +6,11 @@
 #include "CalendarPublish.h"
 #endif
 
+#include <QDeadlineTimer>
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <chrono>
@@ -23,14 +25,20 @@ struct PublishReport
     int created = 0;
     int changed = 0;
     int removed = 0;
-    /// Objects someone else changed or removed on the server since we put them: left as they
-    /// are there, and sent again by no later publish until the list changes them.
+    /// Objects someone else changed on the server since we put them: left as they are there.
+    /// One the list still holds stays in conflict, and is said again at every publish, until
+    /// the server's version is removed; one the list no longer holds is left to its new owner.
     int conflicts = 0;
-    /// Requests that did not get through (the server down, the network gone): pending, sent again
-    /// at the next publish.
+    /// Requests that did not get through or were not sent (the server down, the network gone,
+    /// the time up): pending, sent again at the next publish.
     int failed = 0;
+    /// The server sent a request on to another address: the publish stopped there.
+    bool redirected = false;
     std::string firstError; // what the first failure or conflict said
     int requests = 0;
+
+    /// Whether the server holds what the list holds.
+    [[nodiscard]] bool complete() const { return conflicts == 0 && failed == 0; }
 };
 Q_DECLARE_METATYPE(PublishReport)
 
@@ -38,16 +46,18 @@ class QNetworkReply;
 
 /// Sends publish steps to a calendar collection in the background of the event loop, a few
 /// requests at a time, each object as the resource named by its UID, and keeps `published` up
-/// to date with what the server took.
+/// to date with what the server took. Every request ends by the deadline it is given.
 class CalendarPublisher : public QObject
 {
     Q_OBJECT
 
 public:
-    /// Starts sending `steps` to `collection` (its URL ends in "/") as `user` with `password`,
-    /// from what was `published`; finished() follows, also when there is nothing to send.
-    void Start(const QUrl &collection, const QString &user, const QString &password,
-               std::vector<PublishStep> steps, std::vector<PublishedObject> published);
+    /// Starts sending `steps` to `collection` (its URL ends in "/") with `authorization`, from
+    /// what was `published`, ending by `deadline` (what is not sent by then stays pending);
+    /// finished() follows, also when there is nothing to send.
+    void Start(const QUrl &collection, const QByteArray &authorization,
+               std::vector<PublishStep> steps, std::vector<PublishedObject> published,
+               QDeadlineTimer deadline);
     [[nodiscard]] bool Busy() const { return m_busy; }
     /// Sends nothing more and gives up the requests under way, which stay pending; finished()
     /// follows.
@@ -60,12 +70,17 @@ signals:
 
 private:
     void sendNext();
-    QNetworkReply *send(const PublishStep &step, const QByteArray &etag);
+    QNetworkReply *send(const PublishStep &step, const QByteArray &etag, bool create);
     void track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer);
-    void adopt(const PublishStep &step);
-    void answered(const PublishStep &step, const QNetworkReply &reply, bool adopting);
+    void lookAgain(const PublishStep &step);
+    void answered(const PublishStep &step, const QNetworkReply &reply, bool lookedAgain);
+    void failed(const QString &why);
+    /// How long a request may wait: its own patience, or what is left of the deadline.
+    [[nodiscard]] std::chrono::milliseconds patience() const;
 
     QNetworkAccessManager m_network;
+    QTimer m_timeUp;
+    QDeadlineTimer m_deadline;
     QUrl m_collection;
     QByteArray m_auth;
     std::vector<PublishStep> m_steps;
@@ -77,16 +92,5 @@ private:
     std::vector<PublishedObject> m_published;
 };
 
-/// The same, waiting in a local event loop until it is done or `longest` has passed (what was
-/// not sent by then stays pending): for the command line and the logon scan.
-[[nodiscard]] PublishReport PublishSteps(const QUrl &collection, const QString &user,
-                                         const QString &password,
-                                         const std::vector<PublishStep> &steps,
-                                         std::vector<PublishedObject> &published,
-                                         std::chrono::milliseconds longest);
-
 /// The collection URL of `calendar` as requests name resources in it: ending in "/".
 [[nodiscard]] QUrl CollectionOf(QUrl calendar);
-
-/// Why `url` may not carry a password: empty when it may (https, or plain http to this machine).
-[[nodiscard]] QString UrlTrouble(const QUrl &url);

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalendarPublisher.h"
+#include "SyncJob.h"
 
-#include <QFutureWatcher>
 #include <QObject>
 #include <QString>
 
@@ -24,6 +23,7 @@ class CalendarSync : public QObject
     Q_OBJECT
 
 public:
+    CalendarSync();
     /// Publishes `events`, the list as saved to `eventFile`, where a calendar is set. While a
     /// publish is under way, the list is kept and published again once it ends.
     void Publish(const std::vector<clsEvent> &events, const std::string &eventFile);
@@ -39,20 +39,10 @@ signals:
     void statusChanged(const QString &status);
 
 private:
-    /// What a publish sends, made away from the window; `trouble` where it could not be.
-    struct Plan
-    {
-        std::vector<PublishStep> steps;
-        std::vector<PublishedObject> published;
-        std::string trouble;
-    };
-
-    void finished(const PublishReport &report);
+    void finished(const SyncOutcome &outcome);
     void setStatus(const QString &status, bool failure);
 
-    QFutureWatcher<Plan> m_planning;
-    CalendarPublisher m_publisher;
-    std::string m_statePath;
+    SyncJob m_job;
     std::optional<std::vector<clsEvent>> m_next;
     std::string m_nextFile;
     QString m_status;
@@ -62,5 +52,6 @@ private:
 
 /// What the last run's publishing could not do, said once: the text, and the record removed.
 [[nodiscard]] QString TakeSyncFailure();
-/// Keeps `failure` for the next start to say.
+/// Keeps `failure` for the next start to say (private to the user); throws a MoonrillError
+/// where it cannot.
 void KeepSyncFailure(const QString &failure);

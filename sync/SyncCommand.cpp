@@ -1,84 +1,73 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SyncCommand.h"
 
-#include "AtomicFile.h"
-#include "CalendarPublisher.h"
 #include "CalendarSync.h"
 #include "EventFile.h"
 #include "EventState.h"
-#include "FileRead.h"
+#include "ListSave.h"
 #include "Paths.h"
 #include "SingleInstance.h"
 #include "SyncConfig.h"
+#include "SyncJob.h"
 #include "SyncSettings.h"
 
-#include <ctime>
 #include <sstream>
 
 namespace {
 
-/// The status of a sync that left the list to the window that runs (and publishes it itself).
-constexpr int AnotherRuns = 2;
+constexpr std::chrono::minutes CommandLimit{10};
+constexpr std::chrono::seconds LogonLimit{5};
 
-int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds longest)
+/// The list as a publish sends it, read (and its UIDs kept) while the single-instance lock is
+/// held; the lock is given up before anything goes to the network, so that neither the logon
+/// scan nor a window ever waits for a server. No value, with the status, where it cannot be had.
+std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std::ostream &errors,
+                                                   int &status)
+{
+    const SingleInstance instance(FolderOf(path));
+    if (!instance.isOnlyInstance()) {
+        errors << "moonrill: Moonrill is running: close it, then sync\n";
+        status = SyncWindowRuns;
+        return std::nullopt;
+    }
+    EventState state;
+    const LoadResult loaded = LoadEvents(state, path, Date::today());
+    if (!loaded.success || loaded.ignored > 0) {
+        errors << "moonrill: the event file could not be read whole; start Moonrill first\n";
+        status = SyncIncomplete;
+        return std::nullopt;
+    }
+    (void)SaveList(state, path, SyncSettings::Read());
+    return state.Events();
+}
+
+int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline)
 {
     try {
-        const SyncSettings settings = SyncSettings::Read();
+        std::string trouble;
+        const SyncSettings settings = SyncSettings::Read(&trouble);
         if (settings.calendar.isEmpty()) {
-            errors << "moonrill: no calendar is set: calendar_url in the [sync] part of "
-                   << SyncConfigPath() << '\n';
-            return 1;
+            if (!trouble.empty())
+                errors << "moonrill: " << trouble << '\n';
+            else
+                errors << "moonrill: no calendar is set: calendar_url in the [sync] part of "
+                       << SyncConfigPath() << '\n';
+            return SyncIncomplete;
         }
-        if (const QString trouble = UrlTrouble(settings.calendar); !trouble.isEmpty()) {
-            errors << "moonrill: " << trouble.toStdString() << '\n';
-            return 1;
-        }
-        QString trouble;
-        const std::optional<QString> password =
-            ReadSyncPassword(settings.user, settings.calendar, trouble);
-        if (!password) {
-            errors << "moonrill: no password: " << trouble.toStdString() << '\n';
-            return 1;
-        }
-        // The list is read and its UIDs kept as a start keeps them; a running window owns it.
-        const std::string folder = ProgramFolder();
-        const SingleInstance instance(folder);
-        if (!instance.isOnlyInstance()) {
-            errors << "moonrill: Moonrill is running: close it, then sync\n";
-            return AnotherRuns;
-        }
-        const std::string path = JoinPath(folder, EventFileName);
-        EventState state;
-        const LoadResult loaded = LoadEvents(state, path, Date::today());
-        if (!loaded.success || loaded.ignored > 0) {
-            errors << "moonrill: the event file could not be read whole; start Moonrill first\n";
-            return 1;
-        }
-        std::vector<std::string> uids;
-        const std::vector<CalendarObject> objects =
-            CalendarObjects(state.Events(), MoonrillProductId(), std::time(nullptr), &uids);
-        if (state.KeepUids(uids))
-            (void)SaveEvents(state, path);
-        const std::string statePath = PublishedStatePath(path);
-        std::vector<PublishedObject> published = ReadPublishedFile(statePath);
-        const QUrl collection = CollectionOf(settings.calendar);
-        const PublishReport report =
-            PublishSteps(collection, settings.user, *password, PlanPublish(objects, published),
-                         published, longest);
-        WriteFileAtomically(statePath, PublishedText(published));
-        out << "Published: " << report.created << " new, " << report.changed << " changed, "
-            << report.removed << " removed\n";
-        if (report.conflicts > 0)
-            errors << "moonrill: " << report.conflicts
-                   << " changed on the server by someone else, left as they are there ("
-                   << report.firstError << ")\n";
-        if (report.failed > 0)
-            errors << "moonrill: " << report.failed
-                   << " not published, sent at the next sync: " << report.firstError << '\n';
-        return report.conflicts == 0 && report.failed == 0 ? 0 : 1;
+        const std::string path = JoinPath(ProgramFolder(), EventFileName);
+        int status = SyncComplete;
+        std::optional<std::vector<clsEvent>> events = listToPublish(path, errors, status);
+        if (!events)
+            return status;
+        const SyncOutcome outcome = RunSyncJob(std::move(*events), path, deadline);
+        if (outcome.trouble.isEmpty())
+            out << outcome.Summary() << '\n';
+        for (const std::string &problem : outcome.Problems())
+            errors << "moonrill: " << problem << '\n';
+        return outcome.complete() ? SyncComplete : SyncIncomplete;
     } catch (const std::exception &error) {
         errors << "moonrill: " << error.what() << '\n';
-        return 1;
+        return SyncIncomplete;
     }
 }
 
@@ -86,7 +75,7 @@ int runSync(std::ostream &out, std::ostream &errors, std::chrono::milliseconds l
 
 int RunSyncCommand(std::ostream &out, std::ostream &errors)
 {
-    return runSync(out, errors, std::chrono::hours(24));
+    return runSync(out, errors, QDeadlineTimer(CommandLimit));
 }
 
 void PublishAfterLogonScan()
@@ -94,6 +83,11 @@ void PublishAfterLogonScan()
     std::ostringstream out;
     std::ostringstream errors;
     // A window that runs publishes its own saves; only a publish that failed is said.
-    if (runSync(out, errors, std::chrono::seconds(5)) == 1)
-        KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());
+    if (runSync(out, errors, QDeadlineTimer(LogonLimit)) == SyncIncomplete) {
+        try {
+            KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());
+        } catch (const std::exception &) {
+            // Only the report is lost; what is pending goes at the next publish all the same.
+        }
+    }
 }

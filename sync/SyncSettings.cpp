@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "FileRead.h"
+#include "MoonrillError.h"
 #include "Paths.h"
 #include "SyncConfig.h"
 
@@ -10,7 +11,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QSettings>
+#include <QTimer>
 
 #include <cstdlib>
 #include <sys/stat.h>
@@ -19,6 +20,7 @@
 namespace {
 
 const QString KeyringService = QStringLiteral("moonrill");
+constexpr int KeyringSeconds = 3;
 
 /// The keyring's name for the password: the user and the server.
 QString keyOf(const QString &user, const QUrl &url)
@@ -32,9 +34,20 @@ QString finish(QKeychain::Job &job)
 {
     job.setAutoDelete(false);
     QEventLoop loop;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, &QEventLoop::quit);
+    bool answered = false;
+    QObject::connect(&job, &QKeychain::Job::finished, &loop, [&loop, &answered] {
+        answered = true;
+        loop.quit();
+    });
+    // A keyring that owns its name on the bus and never answers costs seconds, not the run.
+    QTimer::singleShot(KeyringSeconds * 1000, &loop, &QEventLoop::quit);
     job.start();
-    loop.exec();
+    if (!answered)
+        loop.exec();
+    if (!answered)
+        return QCoreApplication::translate("SyncSettings",
+                                           "The keyring did not answer within %1 seconds")
+            .arg(KeyringSeconds);
     if (job.error() == QKeychain::NoError)
         return {};
     if (job.error() == QKeychain::NoBackendAvailable)
@@ -49,26 +62,20 @@ QString finish(QKeychain::Job &job)
 
 } // namespace
 
-SyncSettings SyncSettings::Read()
+SyncSettings SyncSettings::Read(std::string *trouble)
 {
-    const QSettings file(QString::fromStdString(SyncConfigPath()), QSettings::IniFormat);
-    return SyncSettings{QUrl(file.value(QStringLiteral("sync/calendar_url")).toString()),
-                        QUrl(file.value(QStringLiteral("sync/addressbook_url")).toString()),
-                        file.value(QStringLiteral("sync/user")).toString(),
-                        file.value(QStringLiteral("sync/calendar_file")).toString()};
+    const SyncConfig config = ReadSyncConfig(trouble);
+    const auto text = [](const std::string &value) { return QString::fromStdString(value); };
+    return SyncSettings{QUrl(text(config.calendarUrl)), QUrl(text(config.addressBookUrl)),
+                        text(config.user), text(config.calendarFile)};
 }
 
 void SyncSettings::Write() const
 {
-    // Written as the INI file it is, by hand: QSettings would write it in place.
-    const auto line = [](const char *key, const QString &value) {
-        return std::string(key) + "=" + value.toStdString() + "\n";
-    };
-    const std::string text = "[sync]\n" + line("calendar_url", calendar.toString()) +
-                             line("addressbook_url", addressBook.toString()) + line("user", user) +
-                             line("calendar_file", calendarFile);
-    MakeFolders(FolderOf(SyncConfigPath()));
-    WriteFileAtomically(SyncConfigPath(), text);
+    WriteSyncConfig(SyncConfig{.calendarUrl = calendar.toString().toStdString(),
+                               .addressBookUrl = addressBook.toString().toStdString(),
+                               .user = user.toStdString(),
+                               .calendarFile = calendarFile.toStdString()});
 }
 
 std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QString &trouble)
@@ -81,15 +88,27 @@ std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QS
             trouble = QStringLiteral("%1 cannot be read").arg(QString::fromLocal8Bit(path));
             return std::nullopt;
         }
+        // Only a regular file is opened: a FIFO would wait for a writer, a device never end.
+        if (!S_ISREG(info.st_mode)) {
+            trouble = QString::fromStdString(NotAFileText(path, info.st_mode, "a password file"));
+            return std::nullopt;
+        }
         if (info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
             trouble = QStringLiteral("%1 may be read by others: keep the password in a file only "
                                      "you can read (chmod 600)")
                           .arg(QString::fromLocal8Bit(path));
             return std::nullopt;
         }
-        const std::string text =
-            ReadWholeFile(path, {.noun = "a password file", .maxBytes = 4096}).value_or("");
-        return QString::fromStdString(text.substr(0, text.find_first_of("\r\n")));
+        try {
+            const std::string text =
+                ReadWholeFile(path, {.noun = "a password file", .maxBytes = 4096}).value_or("");
+            return QString::fromStdString(text.substr(0, text.find_first_of("\r\n")));
+        } catch (const MoonrillError &error) {
+            // Swapped for something else since the look, or unreadable: said, never thrown
+            // into a save that has already written the list.
+            trouble = QString::fromStdString(error.what());
+            return std::nullopt;
+        }
     }
     QKeychain::ReadPasswordJob job(KeyringService);
     job.setKey(keyOf(user, url));

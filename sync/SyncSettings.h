@@ -5,10 +5,10 @@
 #include <QUrl>
 
 #include <optional>
+#include <string>
 
-/// Where the events are published and the birthdays read: $XDG_CONFIG_HOME/moonrill/sync.conf,
-/// an INI file with [sync] calendar_url, addressbook_url and user, and calendar_file, the
-/// exported calendar file kept up to date at every save. The password is never in it.
+/// Where the events are published and the birthdays read (sync.conf, read and written through
+/// ReadSyncConfig and WriteSyncConfig), as the network layer takes them.
 struct SyncSettings
 {
     QUrl calendar;
@@ -16,8 +16,11 @@ struct SyncSettings
     QString user;
     QString calendarFile;
 
-    [[nodiscard]] static SyncSettings Read();
-    /// Writes the file atomically; throws a MoonrillError naming it when it cannot.
+    /// The settings kept; none, with `trouble` where given saying why, where the file cannot
+    /// be read.
+    [[nodiscard]] static SyncSettings Read(std::string *trouble = nullptr);
+    /// Writes the file atomically, private to the user; throws a MoonrillError naming it when
+    /// it cannot (or when a value could not be read back as it is).
     void Write() const;
 };
 

@@ -4,10 +4,6 @@
 <context>
     <name>CalendarSync</name>
     <message>
-        <source>No password: </source>
-        <translation>Kein Passwort: </translation>
-    </message>
-    <message>
         <source>Published: %1 new, %2 changed, %3 removed</source>
         <translation>Veröffentlicht: %1 neu, %2 geändert, %3 entfernt</translation>
     </message>
@@ -351,6 +347,10 @@ Möchten Sie dieser Person schreiben?</translation>
     <message>
         <source>the keyring could not be read (%1)</source>
         <translation>der Schlüsselbund konnte nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>The keyring did not answer within %1 seconds</source>
+        <translation>Der Schlüsselbund antwortete nicht innerhalb von %1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -810,10 +810,6 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
 </translation>
     </message>
     <message>
-        <source>the server answered %1 %2</source>
-        <translation>der Server antwortete %1 %2</translation>
-    </message>
-    <message>
         <source>%1 is not an address book: it holds no contact.</source>
         <translation>%1 ist kein Adressbuch: Es enthält keinen Kontakt.</translation>
     </message>
@@ -851,6 +847,14 @@ Es wurde nichts importiert.</translation>
         <source>iCalendar files (*.ics)</source>
         <translation>iCalendar-Dateien (*.ics)</translation>
     </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no address book it can read</source>
+        <translation>die Antwort des Servers ist kein lesbares Adressbuch</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -869,10 +873,6 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>No answer: </source>
         <translation>Keine Antwort: </translation>
-    </message>
-    <message>
-        <source>The server answered: %1 %2%3</source>
-        <translation>Der Server antwortete: %1 %2%3</translation>
     </message>
     <message>
         <source>&amp;Calendar URL:</source>
@@ -901,8 +901,35 @@ Use it for this run only?</source>
 Nur für diesen Lauf verwenden?</translation>
     </message>
     <message>
-        <source> (a calendar is there)</source>
-        <translation> (ein Kalender ist da)</translation>
+        <source>Calendars found</source>
+        <translation>Gefundene Kalender</translation>
+    </message>
+    <message>
+        <source>A calendar is there: its events can be published.</source>
+        <translation>Dort ist ein Kalender: Die Ereignisse können veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>A calendar is there (%1): its events can be published.</source>
+        <translation>Dort ist ein Kalender (%1): Die Ereignisse können veröffentlicht werden.</translation>
+    </message>
+    <message>
+        <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
+        <translation>Dort ist ein Kalender, der aber keine Ereignisse aufnimmt (nur Aufgaben oder Notizen): Wählen Sie einen anderen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
+        <translation>
+            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie ihn in der Liste oben.</numerusform>
+            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie einen in der Liste oben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose a calendar...</source>
+        <translation>Kalender wählen...</translation>
+    </message>
+    <message>
+        <source>No calendar is there, and none was found at this address.</source>
+        <translation>Dort ist kein Kalender, und unter dieser Adresse wurde keiner gefunden.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CalendarSync</name>
     <message>
-        <source>No password: </source>
-        <translation>Sin contraseña: </translation>
-    </message>
-    <message>
         <source>Published: %1 new, %2 changed, %3 removed</source>
         <translation>Publicado: %1 nuevos, %2 cambiados, %3 eliminados</translation>
     </message>
@@ -351,6 +347,10 @@ Do you want to e-mail this person?</source>
     <message>
         <source>the keyring could not be read (%1)</source>
         <translation>no se pudo leer el llavero (%1)</translation>
+    </message>
+    <message>
+        <source>The keyring did not answer within %1 seconds</source>
+        <translation>El llavero no respondió en %1 segundos</translation>
     </message>
 </context>
 <context>
@@ -810,10 +810,6 @@ No elige un archivo en su lugar.</translation>
 </translation>
     </message>
     <message>
-        <source>the server answered %1 %2</source>
-        <translation>el servidor respondió %1 %2</translation>
-    </message>
-    <message>
         <source>%1 is not an address book: it holds no contact.</source>
         <translation>%1 no es una libreta de direcciones: no contiene ningún contacto.</translation>
     </message>
@@ -851,6 +847,14 @@ No se importó nada.</translation>
         <source>iCalendar files (*.ics)</source>
         <translation>Archivos iCalendar (*.ics)</translation>
     </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no address book it can read</source>
+        <translation>la respuesta del servidor no es una libreta de direcciones legible</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -869,10 +873,6 @@ No se importó nada.</translation>
     <message>
         <source>No answer: </source>
         <translation>Sin respuesta: </translation>
-    </message>
-    <message>
-        <source>The server answered: %1 %2%3</source>
-        <translation>El servidor respondió: %1 %2%3</translation>
     </message>
     <message>
         <source>&amp;Calendar URL:</source>
@@ -901,8 +901,35 @@ Use it for this run only?</source>
 ¿Usarla solo en esta sesión?</translation>
     </message>
     <message>
-        <source> (a calendar is there)</source>
-        <translation> (hay un calendario)</translation>
+        <source>Calendars found</source>
+        <translation>Calendarios encontrados</translation>
+    </message>
+    <message>
+        <source>A calendar is there: its events can be published.</source>
+        <translation>Hay un calendario: se pueden publicar los eventos.</translation>
+    </message>
+    <message>
+        <source>A calendar is there (%1): its events can be published.</source>
+        <translation>Hay un calendario (%1): se pueden publicar los eventos.</translation>
+    </message>
+    <message>
+        <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
+        <translation>Hay un calendario, pero no admite eventos (solo tareas o notas): elija otro.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
+        <translation>
+            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendario: elíjalo en la lista de arriba.</numerusform>
+            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendarios: elija uno en la lista de arriba.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose a calendar...</source>
+        <translation>Elegir un calendario...</translation>
+    </message>
+    <message>
+        <source>No calendar is there, and none was found at this address.</source>
+        <translation>No hay ningún calendario, y no se encontró ninguno en esta dirección.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>CalendarSync</name>
     <message>
-        <source>No password: </source>
-        <translation>Pas de mot de passe : </translation>
-    </message>
-    <message>
         <source>Published: %1 new, %2 changed, %3 removed</source>
         <translation>Publié : %1 nouveaux, %2 modifiés, %3 supprimés</translation>
     </message>
@@ -351,6 +347,10 @@ Voulez-vous écrire à cette personne ?</translation>
     <message>
         <source>the keyring could not be read (%1)</source>
         <translation>le trousseau n&apos;a pas pu être lu (%1)</translation>
+    </message>
+    <message>
+        <source>The keyring did not answer within %1 seconds</source>
+        <translation>Le trousseau n’a pas répondu en %1 secondes</translation>
     </message>
 </context>
 <context>
@@ -810,10 +810,6 @@ Non choisit un fichier à la place.</translation>
 </translation>
     </message>
     <message>
-        <source>the server answered %1 %2</source>
-        <translation>le serveur a répondu %1 %2</translation>
-    </message>
-    <message>
         <source>%1 is not an address book: it holds no contact.</source>
         <translation>%1 n&apos;est pas un carnet d&apos;adresses : il ne contient aucun contact.</translation>
     </message>
@@ -851,6 +847,14 @@ Rien n&apos;a été importé.</translation>
         <source>iCalendar files (*.ics)</source>
         <translation>Fichiers iCalendar (*.ics)</translation>
     </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no address book it can read</source>
+        <translation>la réponse du serveur n’est pas un carnet d’adresses lisible</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>
@@ -869,10 +873,6 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>No answer: </source>
         <translation>Pas de réponse : </translation>
-    </message>
-    <message>
-        <source>The server answered: %1 %2%3</source>
-        <translation>Le serveur a répondu : %1 %2%3</translation>
     </message>
     <message>
         <source>&amp;Calendar URL:</source>
@@ -901,8 +901,35 @@ Use it for this run only?</source>
 L&apos;utiliser pour cette session seulement ?</translation>
     </message>
     <message>
-        <source> (a calendar is there)</source>
-        <translation> (un calendrier s&apos;y trouve)</translation>
+        <source>Calendars found</source>
+        <translation>Calendriers trouvés</translation>
+    </message>
+    <message>
+        <source>A calendar is there: its events can be published.</source>
+        <translation>Un calendrier est là : les événements peuvent y être publiés.</translation>
+    </message>
+    <message>
+        <source>A calendar is there (%1): its events can be published.</source>
+        <translation>Un calendrier est là (%1) : les événements peuvent y être publiés.</translation>
+    </message>
+    <message>
+        <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
+        <translation>Un calendrier est là, mais il ne prend pas d’événements (seulement des tâches ou des notes) : choisissez-en un autre.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
+        <translation>
+            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendrier : choisissez-le dans la liste ci-dessus.</numerusform>
+            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendriers : choisissez-en un dans la liste ci-dessus.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose a calendar...</source>
+        <translation>Choisir un calendrier...</translation>
+    </message>
+    <message>
+        <source>No calendar is there, and none was found at this address.</source>
+        <translation>Aucun calendrier n’est là, et aucun n’a été trouvé à cette adresse.</translation>
     </message>
 </context>
 <context>

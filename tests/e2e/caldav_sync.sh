@@ -85,6 +85,14 @@ out=$(sync); rc=$?
 check "changed on the server: exit 1" [ $rc -eq 1 ]
 check "changed on the server: said" grep -q "1 changed on the server by someone else, left as they are there" "$work/err"
 check "changed on the server: theirs stands" [ "$(summaries | grep -c 'Weekly, theirs')" = 1 ]
+# The server still holds another version than the list: every sync says so, until it is gone.
+out=$(sync); rc=$?
+check "changed on the server: still not a mirror, said again" [ $rc -eq 1 ] \
+    && grep -q "1 changed on the server by someone else" "$work/err"
+caldav '[e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Weekly, theirs"][0].delete()'
+out=$(sync); rc=$?
+check "theirs removed: ours is put again" [ "$out" = "Published: 0 new, 1 changed, 0 removed" ] && [ $rc -eq 0 ]
+check "theirs removed: the server holds the list's version" [ "$(summaries | grep -c '^Weekly ')" = 1 ]
 
 # A wrong password and a stopped server change nothing on the server; what is pending is sent
 # at the next sync.

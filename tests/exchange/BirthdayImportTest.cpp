@@ -15,7 +15,7 @@ const Date Today = Date::fromYmd(2026, 12, 7);
 VCardContact contact(const char *name, std::optional<VCardBirthday> birthday,
                      std::vector<std::string> emails = {})
 {
-    return VCardContact{name, std::move(emails), birthday};
+    return VCardContact{name, std::move(emails), birthday, {}};
 }
 
 } // namespace

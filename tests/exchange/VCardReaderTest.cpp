@@ -36,42 +36,43 @@ TEST(VCardReader, RealWorldShapes)
          "item1.EMAIL;TYPE=INTERNET:ann@work.example\r\n"
          "item2.EMAIL;TYPE=INTERNET,pref:ann@home.example\r\nitem2.X-ABLabel:home\r\n"
          "BDAY:1956-03-04\r\nEND:VCARD\r\n",
-         {"Ann Smith", {"ann@home.example", "ann@work.example"}, VCardBirthday{1956, 3, 4}}},
+         {"Ann Smith", {"ann@home.example", "ann@work.example"}, VCardBirthday{1956, 3, 4}, {}}},
         {"2.1 quoted-printable in Latin-1 with a soft break, a bare PREF",
          "BEGIN:VCARD\nVERSION:2.1\nN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=\n"
          "=FCrgen\nEMAIL;INTERNET:j@one.example\nEMAIL;INTERNET;PREF:j@two.example\n"
          "BDAY:19700101\nEND:VCARD\n",
          {"J\xC3\xBCrgen M\xC3\xBCller",
           {"j@two.example", "j@one.example"},
-          VCardBirthday{1970, 1, 1}}},
+          VCardBirthday{1970, 1, 1},
+          {}}},
         {"4.0, PREF numbers, a folded name, a date without year",
          "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bob\r\n  the Builder\r\n"
          "EMAIL;PREF=2:b2@x.example\r\nEMAIL;PREF=1:b1@x.example\r\nBDAY:--0229\r\nEND:VCARD\r\n",
-         {"Bob the Builder", {"b1@x.example", "b2@x.example"}, VCardBirthday{0, 2, 29}}},
+         {"Bob the Builder", {"b1@x.example", "b2@x.example"}, VCardBirthday{0, 2, 29}, {}}},
         {"a date and time, escapes in the name",
          "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Smith\\, Jr.\\; the 2nd\r\n"
          "BDAY:1999-12-31T00:00:00Z\r\nEND:VCARD\r\n",
-         {"Smith, Jr.; the 2nd", {}, VCardBirthday{1999, 12, 31}}},
+         {"Smith, Jr.; the 2nd", {}, VCardBirthday{1999, 12, 31}, {}}},
         {"an impossible date",
          "BEGIN:VCARD\r\nFN:Odd\r\nBDAY:2001-02-29\r\nEND:VCARD\r\n",
-         {"Odd", {}, std::nullopt}},
+         {"Odd", {}, std::nullopt, {}}},
         {"a year the address book marks as left out",
          "BEGIN:VCARD\r\nFN:Dee\r\nBDAY;X-APPLE-OMIT-YEAR=1604:1604-05-06\r\nEND:VCARD\r\n",
-         {"Dee", {}, VCardBirthday{0, 5, 6}}},
+         {"Dee", {}, VCardBirthday{0, 5, 6}, {}}},
         {"no person's name, an organisation",
          "BEGIN:VCARD\r\nORG:Acme Inc.;Sales\r\nBDAY:19900102\r\nEND:VCARD\r\n",
-         {"Acme Inc.", {}, VCardBirthday{1990, 1, 2}}},
+         {"Acme Inc.", {}, VCardBirthday{1990, 1, 2}, {}}},
         {"no birthday, only N",
          "BEGIN:VCARD\r\nN:Doe;John;Q.;Dr.;PhD\r\nEND:VCARD\r\n",
-         {"Dr. John Q. Doe PhD", {}, std::nullopt}},
+         {"Dr. John Q. Doe PhD", {}, std::nullopt, {}}},
         {"a card inside a card (2.1's AGENT) does not count",
          "BEGIN:VCARD\r\nFN:Boss\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nBDAY:19000101\r\n"
          "END:VCARD\r\nBDAY:19600606\r\nEND:VCARD\r\n",
-         {"Boss", {}, VCardBirthday{1960, 6, 6}}},
+         {"Boss", {}, VCardBirthday{1960, 6, 6}, {}}},
         {"UTF-8 with a byte-order mark, a name not in UTF-8 without a charset",
          "\xEF\xBB\xBF"
          "BEGIN:VCARD\r\nFN:Caf\xE9\r\nEND:VCARD\r\n",
-         {"Caf\xC3\xA9", {}, std::nullopt}},
+         {"Caf\xC3\xA9", {}, std::nullopt, {}}},
     };
     for (const Case &c : cases)
         EXPECT_EQ(only(c.card), c.expected) << c.what;
@@ -96,7 +97,8 @@ TEST(VCardReader, KeywordsInLowerCaseWhateverTheLocale)
     const VCardContact expected{"Ay\xC5\x9F"
                                 "e Y\xC4\xB1lmaz",
                                 {"ayse@example.org"},
-                                VCardBirthday{1990, 5, 6}};
+                                VCardBirthday{1990, 5, 6},
+                                {}};
     EXPECT_EQ(only(card), expected);
     const std::string before = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "tr_TR.UTF-8") == nullptr) {

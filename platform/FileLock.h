@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <string>
+
+/// A lock on one file, taken without waiting and held for the object's life: for work that two
+/// processes must not do at once but that no one should wait for (a second sync of one list
+/// simply leaves its work to the next). The lock file is private to the user and never reached
+/// through a link.
+class FileLock
+{
+public:
+    explicit FileLock(const std::string &path);
+    ~FileLock();
+    FileLock(const FileLock &) = delete;
+    FileLock &operator=(const FileLock &) = delete;
+
+    /// Whether the lock is ours.
+    [[nodiscard]] bool Held() const { return m_fd >= 0; }
+
+private:
+    int m_fd = -1;
+};

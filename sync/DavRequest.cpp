@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "DavRequest.h"
+
+#include <QHostAddress>
+#include <QNetworkReply>
+
+namespace {
+
+const char *const TooLargeMark = "moonrill-too-large";
+
+// What the server did is said in the program's own words, as the command line prints it.
+QString words(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+} // namespace
+
+QByteArray BasicAuthorization(const QString &user, const QString &password)
+{
+    return "Basic " + (user + QLatin1Char(':') + password).toUtf8().toBase64();
+}
+
+QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
+                           std::chrono::milliseconds patience)
+{
+    QNetworkRequest request(url);
+    if (!authorization.isEmpty())
+        request.setRawHeader("Authorization", authorization);
+    // Qt's default follows a redirect to any host over https, the header with it; only the
+    // address the user set may see the password.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::ManualRedirectPolicy);
+    request.setTransferTimeout(
+        static_cast<int>(std::max<std::chrono::milliseconds::rep>(1, patience.count())));
+    return request;
+}
+
+void CapAnswer(QNetworkReply *reply, qint64 maxBytes)
+{
+    // The body goes into memory as it comes: an endless one is cut off here.
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
+                     [reply, maxBytes](qint64 received, qint64 total) {
+                         if (received > maxBytes || total > maxBytes) {
+                             reply->setProperty(TooLargeMark, maxBytes);
+                             reply->abort();
+                         }
+                     });
+}
+
+int StatusOf(const QNetworkReply &reply)
+{
+    return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
+bool Redirected(const QNetworkReply &reply)
+{
+    const int status = StatusOf(reply);
+    return (status >= 300 && status < 400 && status != 304) ||
+           reply.error() == QNetworkReply::InsecureRedirectError ||
+           reply.error() == QNetworkReply::TooManyRedirectsError;
+}
+
+QString AnswerTrouble(const QNetworkReply &reply)
+{
+    const int status = StatusOf(reply);
+    if (const QVariant cap = reply.property(TooLargeMark); cap.isValid())
+        return words("the server's answer was larger than %1 bytes and was cut off")
+            .arg(cap.toLongLong());
+    if (Redirected(reply)) {
+        const QUrl target =
+            reply.url().resolved(QUrl::fromEncoded(reply.rawHeader("Location").left(2048)));
+        return words("the server sent the request on to %1; Moonrill sends the password only to "
+                     "the address set (%2), so it was not followed")
+            .arg(Shown(target), Shown(reply.url().adjusted(QUrl::RemovePath | QUrl::RemoveQuery)));
+    }
+    if (reply.error() == QNetworkReply::OperationCanceledError ||
+        reply.error() == QNetworkReply::TimeoutError)
+        return words("the server did not answer in time");
+    if (status == 401 || status == 403)
+        return words("the server did not accept the user name and password");
+    if (status >= 200 && status < 300)
+        return {};
+    if (status != 0)
+        return words("the server answered %1 %2")
+            .arg(status)
+            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(200));
+    return reply.errorString();
+}
+
+QString Shown(const QUrl &url)
+{
+    return url.toString(QUrl::RemoveUserInfo);
+}
+
+QString UrlTrouble(const QUrl &url)
+{
+    if (!url.isValid() || url.host().isEmpty())
+        return words("%1 is no address of a calendar").arg(Shown(url));
+    if (!url.userInfo().isEmpty())
+        return words("%1 holds a user name or password: give them in their own fields, not in the "
+                     "address")
+            .arg(Shown(url));
+    if (url.scheme() == QLatin1String("https"))
+        return {};
+    const QHostAddress host(url.host());
+    if (url.scheme() == QLatin1String("http") &&
+        (host.isLoopback() || url.host() == QLatin1String("localhost")))
+        return {};
+    return words("%1 does not use https: the password would travel readable").arg(Shown(url));
+}

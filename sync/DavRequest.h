@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QNetworkRequest>
+#include <QString>
+#include <QUrl>
+
+#include <chrono>
+
+class QNetworkReply;
+
+// What every request to the user's server keeps to: the password only for the address the user
+// set, an answer of bounded size, and an end in bounded time. A server is a guest: whatever it
+// does costs the program seconds and a few megabytes, never the scan or a change.
+
+/// The longest a request waits without a byte coming back before it is given up.
+inline constexpr std::chrono::seconds RequestPatience{20};
+/// The largest answer to a put, a removal or a look at one object (its body is not needed).
+inline constexpr qint64 SmallAnswerBytes = 64 * 1024;
+/// The largest multistatus answer (an address book, a folder's list of calendars).
+inline constexpr qint64 LargeAnswerBytes = 64 * 1024 * 1024;
+/// The longest ETag kept: a longer one is no version tag a server means.
+inline constexpr qsizetype MaxEtagBytes = 1024;
+
+/// The value of a Basic Authorization header for `user` and `password`.
+[[nodiscard]] QByteArray BasicAuthorization(const QString &user, const QString &password);
+
+/// A request for `url` carrying `authorization`, followed to no other address (a redirect to
+/// another scheme, host or port ends the request; the password never goes there), given up
+/// after `patience` without an answer.
+[[nodiscard]] QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
+                                         std::chrono::milliseconds patience = RequestPatience);
+
+/// Ends `reply` once its answer passes `maxBytes`; AnswerTrouble then says so.
+void CapAnswer(QNetworkReply *reply, qint64 maxBytes);
+
+/// Why a finished `reply` did not bring an answer worth reading, in words for the user; empty
+/// when it did (a status from 200 to 299, or one the caller looks at itself).
+[[nodiscard]] QString AnswerTrouble(const QNetworkReply &reply);
+/// Whether `reply` was sent on to another address, which is not followed: the sync stops.
+[[nodiscard]] bool Redirected(const QNetworkReply &reply);
+/// The HTTP status of `reply`; 0 where none came.
+[[nodiscard]] int StatusOf(const QNetworkReply &reply);
+
+/// The address as it may be shown or kept: without a user name or password.
+[[nodiscard]] QString Shown(const QUrl &url);
+
+/// Why `url` may not carry a password: empty when it may (https, or plain http to this machine).
+/// An address with a user name or password in it is refused: they go in their own fields.
+[[nodiscard]] QString UrlTrouble(const QUrl &url);

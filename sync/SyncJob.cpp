@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "SyncJob.h"
+
+#include "AtomicFile.h"
+#include "CalendarPublish.h"
+#include "DavRequest.h"
+#include "FileLock.h"
+#include "MoonrillError.h"
+#include "SyncSettings.h"
+
+#include <QEventLoop>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <ctime>
+
+std::string SyncOutcome::Summary() const
+{
+    return "Published: " + std::to_string(report.created) + " new, " +
+           std::to_string(report.changed) + " changed, " + std::to_string(report.removed) +
+           " removed";
+}
+
+std::vector<std::string> SyncOutcome::Problems() const
+{
+    std::vector<std::string> lines;
+    if (!trouble.isEmpty())
+        lines.push_back(trouble.toStdString());
+    if (report.redirected)
+        lines.push_back(report.firstError + "; nothing more was sent");
+    if (report.conflicts > 0)
+        lines.push_back(std::to_string(report.conflicts) +
+                        " changed on the server by someone else, left as they are there (" +
+                        report.firstError + ")");
+    if (report.failed > 0 && !report.redirected)
+        lines.push_back(std::to_string(report.failed) +
+                        " not published, sent at the next sync: " + report.firstError);
+    return lines;
+}
+
+SyncJob::SyncJob()
+{
+    connect(&m_planning, &QFutureWatcher<Plan>::finished, this, &SyncJob::planned);
+    connect(&m_publisher, &CalendarPublisher::finished, this, &SyncJob::published);
+}
+
+SyncJob::~SyncJob() = default;
+
+void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
+                    const std::optional<QString> &sessionPassword, QDeadlineTimer deadline)
+{
+    m_busy = true;
+    m_deadline = deadline;
+    std::string settingsTrouble;
+    const SyncSettings settings = SyncSettings::Read(&settingsTrouble);
+    if (settings.calendar.isEmpty()) {
+        end({.report = {},
+             .trouble = settingsTrouble.empty() ? QStringLiteral("no calendar is set")
+                                                : QString::fromStdString(settingsTrouble)});
+        return;
+    }
+    if (QString trouble = UrlTrouble(settings.calendar); !trouble.isEmpty()) {
+        end({.report = {}, .trouble = trouble});
+        return;
+    }
+    QString trouble;
+    const std::optional<QString> password =
+        sessionPassword ? sessionPassword
+                        : ReadSyncPassword(settings.user, settings.calendar, trouble);
+    if (!password) {
+        end({.report = {}, .trouble = QStringLiteral("no password: ") + trouble});
+        return;
+    }
+    m_statePath = PublishedStatePath(eventFile);
+    // The state file is read, and later written, by one publish of this list at a time.
+    m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
+    if (!m_lock->Held()) {
+        m_lock.reset();
+        end({.report = {},
+             .trouble = QStringLiteral("another sync of this list is under way; what changed "
+                                       "is sent at the next sync")});
+        return;
+    }
+    m_collection = CollectionOf(settings.calendar);
+    m_authorization = BasicAuthorization(settings.user, *password);
+    // The objects are written and compared on a worker thread, over the list handed over: for
+    // a long list that takes longer than a window may wait.
+    m_planning.setFuture(
+        QtConcurrent::run([events = std::move(events), statePath = m_statePath]() -> Plan {
+            try {
+                const std::vector<CalendarObject> objects =
+                    CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
+                std::vector<PublishedObject> published = ReadPublishedFile(statePath);
+                std::vector<PublishStep> steps = PlanPublish(objects, published);
+                return Plan{std::move(steps), std::move(published), {}};
+            } catch (const MoonrillError &error) {
+                return Plan{{}, {}, error.what()};
+            }
+        }));
+}
+
+void SyncJob::planned()
+{
+    Plan plan = m_planning.result();
+    if (!plan.trouble.empty()) {
+        end({.report = {}, .trouble = QString::fromStdString(plan.trouble)});
+        return;
+    }
+    m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
+                      std::move(plan.published), m_deadline);
+}
+
+void SyncJob::published(const PublishReport &report)
+{
+    SyncOutcome outcome{.report = report, .trouble = {}};
+    try {
+        // Written privately and never through a link: what stands at the path is replaced.
+        WriteFileAtomically(
+            m_statePath, PublishedText(m_publisher.Published()),
+            {.followLinks = false, .modeFrom = {}, .noun = "a state file", .privateFile = true});
+    } catch (const MoonrillError &error) {
+        outcome.trouble = QString::fromStdString(error.what());
+    }
+    end(std::move(outcome));
+}
+
+void SyncJob::end(SyncOutcome outcome)
+{
+    m_lock.reset();
+    m_authorization.clear();
+    m_busy = false;
+    emit finished(outcome);
+}
+
+SyncOutcome RunSyncJob(std::vector<clsEvent> events, const std::string &eventFile,
+                       QDeadlineTimer deadline)
+{
+    SyncJob job;
+    QEventLoop loop;
+    SyncOutcome outcome;
+    QObject::connect(&job, &SyncJob::finished, &loop, [&](const SyncOutcome &done) {
+        outcome = done;
+        loop.quit();
+    });
+    job.Start(std::move(events), eventFile, std::nullopt, deadline);
+    if (job.Busy())
+        loop.exec();
+    return outcome;
+}
