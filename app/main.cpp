@@ -24,7 +24,10 @@ constexpr std::string_view Usage =
     "  --version      show the version and end\n"
     "\n"
     "The events live in events.mrl in $MOONRILL_HOME, or else in $XDG_DATA_HOME/moonrill\n"
-    "(by default ~/.local/share/moonrill).\n";
+    "(by default ~/.local/share/moonrill).\n"
+    "\n"
+    "Exit status of sync: 0 the server holds what the list holds, 1 something was not\n"
+    "published (said on standard error; sent at the next sync), 2 a window runs.\n";
 
 } // namespace
 

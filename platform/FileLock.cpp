@@ -7,7 +7,8 @@
 
 FileLock::FileLock(const std::string &path)
 {
-    // O_NONBLOCK: a FIFO planted here is refused by the lock below, never waited on.
+    // O_NONBLOCK: a FIFO planted here is opened without waiting for a writer; O_NOFOLLOW: a
+    // link planted here leads nowhere.
     const int fd = ::open(path.c_str(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0)

@@ -38,6 +38,9 @@ SyncConfig ParseSyncConfig(std::string_view text)
 {
     SyncConfig config;
     bool inSync = false;
+    // An editor may have saved the file with a byte-order mark.
+    if (text.starts_with("\xEF\xBB\xBF"))
+        text.remove_prefix(3);
     while (!text.empty()) {
         const size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);

@@ -164,7 +164,12 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
 {
     const int status = StatusOf(reply);
     const bool remove = step.kind == PublishStep::Kind::Remove;
-    if (Redirected(reply)) {
+    if (CutShort(reply)) {
+        // Not known to be done, whatever status came first: sent again next time, and the rest
+        // with it, since a server that does this fares no better with them.
+        failed(AnswerTrouble(reply));
+        Stop();
+    } else if (Redirected(reply)) {
         // Sent on elsewhere: nothing more goes to a server that does this, password or not.
         m_report.redirected = true;
         m_report.firstError = AnswerTrouble(reply).toStdString();
@@ -194,8 +199,8 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
         }
     } else {
         failed(AnswerTrouble(reply));
-        // No answer at all (refused, timed out, cut off): the rest would fare no better, and
-        // waits for the next publish rather than for each its own time-out.
+        // No answer at all (the server refused the connection or is gone): the rest would fare
+        // no better, and waits for the next publish rather than for each its own failure.
         if (status == 0)
             Stop();
     }

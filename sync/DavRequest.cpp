@@ -38,19 +38,30 @@ QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
 
 void CapAnswer(QNetworkReply *reply, qint64 maxBytes)
 {
-    // The body goes into memory as it comes: an endless one is cut off here.
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply,
-                     [reply, maxBytes](qint64 received, qint64 total) {
-                         if (received > maxBytes || total > maxBytes) {
-                             reply->setProperty(TooLargeMark, maxBytes);
-                             reply->abort();
-                         }
-                     });
+    // The body goes into memory as it comes: the network layer buffers no more than the cap,
+    // and an answer that passes it is cut off.
+    reply->setReadBufferSize(maxBytes + 1);
+    const auto cut = [reply, maxBytes](qint64 received, qint64 total) {
+        if (received > maxBytes || total > maxBytes) {
+            reply->setProperty(TooLargeMark, maxBytes);
+            reply->abort();
+        }
+    };
+    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, cut);
+    QObject::connect(reply, &QNetworkReply::readyRead, reply,
+                     [reply, cut] { cut(reply->bytesAvailable(), -1); });
 }
 
 int StatusOf(const QNetworkReply &reply)
 {
     return reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+}
+
+bool CutShort(const QNetworkReply &reply)
+{
+    return reply.property(TooLargeMark).isValid() ||
+           reply.error() == QNetworkReply::OperationCanceledError ||
+           reply.error() == QNetworkReply::TimeoutError;
 }
 
 bool Redirected(const QNetworkReply &reply)
@@ -74,8 +85,7 @@ QString AnswerTrouble(const QNetworkReply &reply)
                      "the address set (%2), so it was not followed")
             .arg(Shown(target), Shown(reply.url().adjusted(QUrl::RemovePath | QUrl::RemoveQuery)));
     }
-    if (reply.error() == QNetworkReply::OperationCanceledError ||
-        reply.error() == QNetworkReply::TimeoutError)
+    if (CutShort(reply))
         return words("the server did not answer in time");
     if (status == 401 || status == 403)
         return words("the server did not accept the user name and password");

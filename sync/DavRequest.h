@@ -38,6 +38,9 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes);
 /// Why a finished `reply` did not bring an answer worth reading, in words for the user; empty
 /// when it did (a status from 200 to 299, or one the caller looks at itself).
 [[nodiscard]] QString AnswerTrouble(const QNetworkReply &reply);
+/// Whether `reply` ended before its whole answer came: given up for time, cut off for size, or
+/// stopped. Whatever its status said, the request counts as not done.
+[[nodiscard]] bool CutShort(const QNetworkReply &reply);
 /// Whether `reply` was sent on to another address, which is not followed: the sync stops.
 [[nodiscard]] bool Redirected(const QNetworkReply &reply);
 /// The HTTP status of `reply`; 0 where none came.

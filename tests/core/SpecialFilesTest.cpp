@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What may stand where the event file should be: only a regular file, or a link to one, is read
 // or replaced. Everything else is refused with a report that names the path, without blocking,
-// creating or replacing anything; and a file the user may not write is never replaced.
+// creating or replacing anything; and a file the user may not write is never replaced. A private
+// file (settings, what a server said) replaces a link rather than writing through it.
 
 #include "EventFile.h"
 
+#include "AtomicFile.h"
 #include "EventState.h"
 #include "OtherUser.h"
 #include "TempFolder.h"
@@ -161,4 +163,48 @@ TEST(SpecialFiles, AFileReplacedByRootKeepsItsOwner)
         EXPECT_EQ(StatOf(name).st_gid, UnprivilegedId) << name;
     }
     EXPECT_EQ(folder.read("events.mrl"), "$$A$$2023-05-01$$Once$$3$$\r\n\r\n");
+}
+
+TEST(SpecialFiles, APrivateFileReplacesALinkAndRefusesAFifoOrFolder)
+{
+    // What a server said, or a setting, goes to its own path and only there: a link standing
+    // there is replaced, never written through, and the file is the user's alone whatever the
+    // old one allowed.
+    const WriteRules rules{
+        .followLinks = false, .modeFrom = {}, .noun = "a settings file", .privateFile = true};
+    TempFolder folder;
+    folder.write("elsewhere", "theirs");
+    folder.write("open", "old");
+    ASSERT_EQ(::chmod(folder.file("open").c_str(), 0644), 0);
+    ASSERT_EQ(::symlink("elsewhere", folder.file("linked").c_str()), 0);
+    const mode_t oldMask = ::umask(0);
+    for (const char *name : {"linked", "open", "new"}) {
+        WriteFileAtomically(folder.file(name), "mine", rules);
+        EXPECT_EQ(folder.read(name), "mine") << name;
+        struct stat info = {};
+        ASSERT_EQ(::lstat(folder.file(name).c_str(), &info), 0) << name;
+        EXPECT_TRUE(S_ISREG(info.st_mode)) << name;
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << name;
+    }
+    ::umask(oldMask);
+    EXPECT_EQ(folder.read("elsewhere"), "theirs");
+
+    ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0600), 0);
+    ASSERT_EQ(::mkdir(folder.file("folder").c_str(), 0700), 0);
+    const std::vector<std::string> before = folder.names();
+    ::alarm(20); // a FIFO opened for writing would wait for a reader
+    for (const char *name : {"fifo", "folder"}) {
+        const std::string path = folder.file(name);
+        try {
+            WriteFileAtomically(path, "mine", rules);
+            ADD_FAILURE() << name << " was replaced";
+        } catch (const MoonrillError &error) {
+            EXPECT_EQ(std::string(error.what()),
+                      path + (name == std::string("fifo") ? " is a FIFO" : " is a folder") +
+                          ", not a settings file");
+        }
+    }
+    ::alarm(0);
+    EXPECT_EQ(folder.names(), before);
+    EXPECT_TRUE(S_ISFIFO(StatOf(folder.file("fifo")).st_mode));
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Contacts become Birthday events: dates moved to the next birthday, years kept, names made
-// safe, addresses chosen, duplicates left out, and the summary word for word.
+// safe, addresses chosen, duplicates left out, a card imported before found again by its UID
+// after a rename, and the summary word for word.
 
 #include "BirthdayImport.h"
 
@@ -74,4 +75,72 @@ TEST(BirthdayImport, DescriptionsAreMadeSafe)
         EXPECT_EQ(SafeDescription(name), safe) << name;
         EXPECT_EQ(SafeDescription(name).find("$$"), std::string::npos) << name;
     }
+}
+
+TEST(BirthdayImport, ACardImportedBeforeIsFoundByItsUid)
+{
+    const auto card = [](const char *name, const char *uid) {
+        return VCardContact{name, {"b@x.org"}, VCardBirthday{1950, 3, 4}, uid};
+    };
+    clsEvent other;
+    other.Description = "Other";
+    other.StartingOn = Date::fromYmd(2027, 1, 1);
+    other.Occurs = "Birthday";
+    clsEvent aunt = other;
+    aunt.Description = "Aunt Bertha";
+    aunt.StartingOn = Date::fromYmd(2027, 3, 4);
+    aunt.Period = 7; // as the user set it
+    aunt.Email = "b@x.org";
+    aunt.BirthYear = 1950;
+    aunt.Options.Uid = CardEventUid("card-1");
+    struct Case
+    {
+        const char *what;
+        std::vector<VCardContact> book;
+        std::vector<std::string> updates; // "index: line"
+        std::vector<std::string> added;
+        int alreadyInList;
+    };
+    const Case cases[] = {
+        {"renamed on the card",
+         {card("Bertha M\xC3\xBCller", "card-1")},
+         {"1: $$Bertha M\xC3\xBCller$$2027-03-04$$Birthday$$7$$b@x.org$$1950$$uid=card-card-1"},
+         {},
+         1},
+        {"unchanged", {card("Aunt Bertha", "card-1")}, {}, {}, 1},
+        {"one card twice", {card("Carl", "c"), card("Carl", "c")}, {}, {"Carl"}, 1},
+        {"two names with one UID", {card("Carl", "c"), card("Karl", "c")}, {}, {"Carl"}, 1},
+    };
+    for (const Case &test : cases) {
+        const BirthdayImport import = PlanBirthdayImport(test.book, {other, aunt}, Today);
+        std::vector<std::string> updates;
+        for (const BirthdayUpdate &update : import.updates) {
+            const EventFields &f = update.fields;
+            std::string line = std::to_string(update.index) + ": ";
+            AppendEventLine(line, f.Description, f.StartingOn, f.Occurs, f.Period, f.Email,
+                            f.BirthYear, f.Options);
+            updates.push_back(line);
+        }
+        std::vector<std::string> added;
+        for (const EventFields &event : import.events)
+            added.push_back(event.Description);
+        EXPECT_EQ(updates, test.updates) << test.what;
+        EXPECT_EQ(added, test.added) << test.what;
+        EXPECT_EQ(import.alreadyInList, test.alreadyInList) << test.what;
+    }
+}
+
+TEST(BirthdayImport, CardUidsBecomeEventUidsSafeInAnyLine)
+{
+    EXPECT_EQ(CardEventUid("abc-1@x"), "card-abc-1@x");
+    EXPECT_EQ(CardEventUid(""), "");
+    for (const std::string &uid :
+         {std::string("a$$b"), std::string("a b"), std::string(201, 'a')}) {
+        const std::string made = CardEventUid(uid);
+        EXPECT_EQ(made.size(), 21u) << uid;
+        EXPECT_EQ(made.substr(0, 5), "card-") << uid;
+        EXPECT_EQ(made.find_first_not_of("0123456789abcdef", 5), std::string::npos) << uid;
+        EXPECT_NE(made, CardEventUid(uid + "x")) << uid;
+    }
+    EXPECT_EQ(CardEventUid("a$$b"), CardEventUid("a$$b"));
 }

@@ -69,6 +69,10 @@ TEST(VCardReader, RealWorldShapes)
          "BEGIN:VCARD\r\nFN:Boss\r\nAGENT:\r\nBEGIN:VCARD\r\nFN:Agent\r\nBDAY:19000101\r\n"
          "END:VCARD\r\nBDAY:19600606\r\nEND:VCARD\r\n",
          {"Boss", {}, VCardBirthday{1960, 6, 6}, {}}},
+        {"a UID, folded, kept as the card gives it",
+         "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:urn:uuid:4fbe8971-0bc3-\r\n "
+         "424c@x\r\nFN:Uma\r\nEND:VCARD\r\n",
+         {"Uma", {}, std::nullopt, "urn:uuid:4fbe8971-0bc3-424c@x"}},
         {"UTF-8 with a byte-order mark, a name not in UTF-8 without a charset",
          "\xEF\xBB\xBF"
          "BEGIN:VCARD\r\nFN:Caf\xE9\r\nEND:VCARD\r\n",
