@@ -20,11 +20,13 @@ Modes:
   entities       PROPFIND/REPORT answer with a "billion laughs" entity bomb; otherwise as ok
   carddav-odd    REPORT answers three cards, the middle one's address-data holding an element
                  instead of text; otherwise as ok
+  slow412        PUT answers 412 and HEAD 200 with an ETag, each after 3 s; otherwise as ok
 """
 import http.server
 import os
 import sys
 import threading
+import time
 from xml.sax.saxutils import escape
 
 MULTISTATUS_EMPTY = b'<?xml version="1.0" encoding="utf-8"?><D:multistatus xmlns:D="DAV:"></D:multistatus>'
@@ -146,6 +148,13 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.reply(207, ENTITY_BOMB)
         elif MODE == "carddav-odd" and method == "REPORT":
             self.reply(207, ODD_CARDS)
+        elif MODE == "slow412" and method in ("PUT", "HEAD"):
+            # Refuses slowly, and answers the look that follows a refusal slowly too.
+            time.sleep(3)
+            if method == "PUT":
+                self.reply(412)
+            else:
+                self.reply(200, headers=[("ETag", '"e2"')])
         else:
             self.answer_ok(method)
 
@@ -174,7 +183,8 @@ class Server(http.server.ThreadingHTTPServer):
 
 def main():
     global MODE, LOG
-    known = ("ok", "silent", "endless", "bigheader", "endlessheader", "entities", "carddav-odd")
+    known = ("ok", "silent", "endless", "bigheader", "endlessheader", "entities", "carddav-odd",
+             "slow412")
     if len(sys.argv) not in (3, 4) or not (sys.argv[1] in known or sys.argv[1].startswith("redirect:")):
         sys.exit("usage: hostile_server.py MODE PORTFILE [LOGFILE]")
     MODE, portfile = sys.argv[1], sys.argv[2]

@@ -75,6 +75,27 @@ wait $syncer; rc=$?
 check "silent server: the sync ends, exit 1" [ $rc -eq 1 ]
 check "silent server: said" grep -q "did not answer in time" "$work/err"
 
+# A window started meanwhile publishes in the background: the server's silence costs it no
+# answer to the user, and is kept as a failure to say at the next start.
+rm -f "$XDG_CONFIG_HOME/moonrill/sync-failure"
+"$bin" >/dev/null 2>&1 & window=$!
+kept() { [ -s "$XDG_CONFIG_HOME/moonrill/sync-failure" ]; }
+for _ in $(seq 40); do kept && break; sleep 1; done
+check "silent server: the window's publish gives up and keeps the failure" kept
+check "silent server: the window still runs" kill -0 $window
+kill -TERM $window; ended $window; rc=$?
+check "silent server: the window ends at once on SIGTERM (status $rc)" [ $rc -ne 124 ]
+
+# A refusal and the look after it, both slow: the logon scan's follow-up ends with its seconds.
+serve slow slow412
+use "http://127.0.0.1:$port_slow/cal/"
+rm -f "$MOONRILL_HOME/events.mrl.published"
+start=$(date +%s)
+scan >"$work/scan" 2>&1; rc=$?
+took=$(($(date +%s) - start))
+check "slow refusal: the logon scan shows its rows" grep -q "Today: .* Dentist" "$work/scan"
+check "slow refusal: the follow-up ends with the scan's seconds ($took s)" [ $took -le 8 ]
+
 # An endless answer, an endless header and a huge ETag: bounded memory, an end, and a word.
 serve endless endless
 use "http://127.0.0.1:$port_endless/cal/"
@@ -124,6 +145,11 @@ timeout 20 "$bin" sync >"$work/out" 2>"$work/err"; rc=$?
 check "state a FIFO: refused at once" [ $rc -eq 1 ] && grep -q "FIFO" "$work/err"
 rm -f "$MOONRILL_HOME/events.mrl.published"
 rm -f "$conf" && mkfifo "$conf"
+"$bin" >/dev/null 2>&1 & window=$!
+sleep 3
+check "sync.conf a FIFO: a window opens" kill -0 $window
+kill -TERM $window; ended $window; rc=$?
+check "sync.conf a FIFO: the window answers SIGTERM (status $rc)" [ $rc -ne 124 ]
 timeout 20 "$bin" sync >"$work/out" 2>"$work/err"; rc=$?
 check "sync.conf a FIFO: refused at once" [ $rc -eq 1 ] && grep -q "FIFO" "$work/err"
 scan >"$work/scan" 2>&1; rc=$?
