@@ -3,13 +3,19 @@
 
 #include "MainWindowTestSupport.h"
 
+#include "CalendarSync.h"
 #include "EventListModel.h"
+#include "frmSync.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -81,6 +87,35 @@ private:
     QNetworkAccessManager m_network;
     quint16 m_port = 0;
     bool m_running = false;
+};
+
+/// A server that misbehaves on purpose (tests/e2e/hostile_server.py) in `mode`, on a free
+/// loopback port, logging each request with the Authorization it carried.
+class HostileServer
+{
+public:
+    explicit HostileServer(const QString &mode)
+    {
+        m_server.start(u"/usr/bin/python3"_s,
+                       {QStringLiteral(MOONRILL_HOSTILE_SERVER), mode, m_folder.filePath(u"port"_s),
+                        m_folder.filePath(u"log"_s)});
+        for (int i = 0; i < 50 && !QFile::exists(m_folder.filePath(u"port"_s)); ++i)
+            QTest::qWait(100);
+        m_port = readFile(m_folder.filePath(u"port"_s)).trimmed().toUShort();
+    }
+    ~HostileServer()
+    {
+        m_server.kill();
+        m_server.waitForFinished();
+    }
+    [[nodiscard]] QUrl url() const { return QUrl(u"http://127.0.0.1:%1/book/"_s.arg(m_port)); }
+    [[nodiscard]] QByteArray log() const { return readFile(m_folder.filePath(u"log"_s)); }
+    [[nodiscard]] bool running() const { return m_port != 0; }
+
+private:
+    QTemporaryDir m_folder;
+    QProcess m_server;
+    quint16 m_port = 0;
 };
 
 } // namespace
@@ -239,6 +274,100 @@ private slots:
         }
         QCOMPARE(column(*window, 0).size(), 2);
         QVERIFY(column(*window, 0).contains(u"Acme Inc."_s));
+        // Renamed on the card, Ann's birthday is updated in place: the card's UID is kept.
+        QCOMPARE(server.send("PUT", server.url(u"contacts/1.vcf"_s),
+                             "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:1\r\nN:;Ann;;;\r\n"
+                             "FN:Ann Smith\r\nBDAY:1990-03-04\r\nEND:VCARD\r\n"),
+                 201);
+        answers->answers = {MsgAnswer::Yes};
+        window->ImportBirthdays();
+        QCOMPARE(answers->texts().value(1), u"Birthdays imported: 0\nAlready in the list: 2\n"
+                                            "Contacts without a birthday: 1"_s);
+        QCOMPARE(column(*window, 0).size(), 2);
+        QVERIFY(column(*window, 0).contains(u"Ann Smith"_s));
+        QVERIFY(!column(*window, 0).contains(u"Ann"_s));
+    }
+
+    void anAddressBookServerThatMisbehavesCostsNoContactAndNoPassword()
+    {
+        HostileServer other(u"ok"_s);
+        HostileServer redirect(u"redirect:"_s + other.url().toString());
+        HostileServer bomb(u"entities"_s);
+        HostileServer odd(u"carddav-odd"_s);
+        if (!other.running() || !redirect.running() || !bomb.running() || !odd.running())
+            QSKIP("the test server (python3) could not start here");
+        start("");
+        const QString password = home->config.filePath(u"password"_s);
+        writeFile(password, "secret\n");
+        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        const auto import = [this](const HostileServer &server) {
+            writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
+                      "[sync]\naddressbook_url=" + server.url().toString().toUtf8() +
+                          "\nuser=ann\n");
+            answers->shown.clear();
+            answers->answers = {MsgAnswer::Yes};
+            window->ImportBirthdays();
+            return answers->texts().value(1);
+        };
+        // Sent on to another port: not followed, and the password never reaches it.
+        QCOMPARE(import(redirect),
+                 u"The address book could not be read: the server sent the request on to "_s +
+                     other.url().toString() +
+                     u"; Moonrill sends the password only to the address set (http://127.0.0.1:"_s +
+                     QString::number(redirect.url().port()) + u"), so it was not followed"_s);
+        QCOMPARE(other.log(), QByteArray());
+        // Entities are never expanded.
+        QCOMPARE(import(bomb), u"The address book could not be read: the server's answer is no "
+                               "address book it can read"_s);
+        // A card of another shape in the middle: the ones after it are read all the same.
+        QCOMPARE(import(odd), u"Birthdays imported: 2\nAlready in the list: 0\n"
+                              "Contacts without a birthday: 0"_s);
+        QVERIFY(column(*window, 0).contains(u"Carl Third"_s));
+    }
+
+    void theTestButtonTellsACalendarFromAnAccountAndOffersItsCalendars()
+    {
+        Radicale server;
+        if (!server.running())
+            QSKIP("Radicale (python3 -m radicale) could not start here");
+        QCOMPARE(server.send("MKCALENDAR", server.url(u"family/"_s),
+                             "<?xml version=\"1.0\"?><C:mkcalendar xmlns:D=\"DAV:\" "
+                             "xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>"
+                             "<D:displayname>Family</D:displayname></D:prop></D:set>"
+                             "</C:mkcalendar>"),
+                 201);
+        start("");
+        CalendarSync publishing;
+        frmSync dialog(publishing, window.get());
+        auto *calendar = dialog.findChild<QLineEdit *>(u"txtCalendar"_s);
+        auto *calendars = dialog.findChild<QComboBox *>(u"cboCalendars"_s);
+        auto *status = dialog.findChild<QLabel *>(u"lblStatus"_s);
+        auto *test = dialog.findChild<QPushButton *>(u"cmdTest"_s);
+        dialog.findChild<QLineEdit *>(u"txtUser"_s)->setText(u"ann"_s);
+        dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"secret"_s);
+        // The account's own address: no calendar, but the one it holds is offered by name.
+        calendar->setText(server.url(QString()).toString());
+        test->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(), u"This address is an account, not a calendar. It holds 1 "
+                                 "calendar(s): choose one in the list above."_s);
+        QVERIFY(calendars->isVisibleTo(&dialog));
+        QCOMPARE(calendars->count(), 2);
+        QCOMPARE(calendars->itemText(1), u"Family"_s);
+        calendars->setCurrentIndex(1);
+        emit calendars->activated(1);
+        QCOMPARE(calendar->text(), server.url(u"family/"_s).toString());
+        test->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(), u"A calendar is there (Family): its events can be published."_s);
+        QVERIFY(!calendars->isVisibleTo(&dialog));
+        // A wrong password is said, not taken for a calendar.
+        dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"wrong"_s);
+        test->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(),
+                 u"No answer: the server did not accept the user name and password"_s);
     }
 
     void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
