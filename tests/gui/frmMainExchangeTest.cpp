@@ -5,6 +5,8 @@
 
 #include "CalendarSync.h"
 #include "EventListModel.h"
+#include "SyncConfig.h"
+#include "SyncSettings.h"
 #include "frmSync.h"
 
 #include <QCheckBox>
@@ -368,6 +370,19 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
         QCOMPARE(status->text(),
                  u"No answer: the server did not accept the user name and password"_s);
+        // What OK keeps reads back as typed, on the window's road and on the logon scan's.
+        const QString odd = u"http://127.0.0.1:5232/cal;1/a,b/"_s;
+        calendar->setText(odd);
+        dialog.findChild<QLineEdit *>(u"txtUser"_s)
+            ->setText(u"CORP\\ann, Doe;x #1 = M\u00fcller"_s);
+        dialog.findChild<QLineEdit *>(u"txtPassword"_s)->clear();
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        const SyncConfig kept = ReadSyncConfig();
+        QCOMPARE(QString::fromStdString(kept.calendarUrl), odd);
+        QCOMPARE(QString::fromStdString(kept.user), u"CORP\\ann, Doe;x #1 = M\u00fcller"_s);
+        QCOMPARE(SyncSettings::Read().calendar, QUrl(odd));
+        QVERIFY(SyncIsSet());
     }
 
     void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
