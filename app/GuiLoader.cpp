@@ -4,11 +4,11 @@
 #include "DisplayCheck.h"
 #include "DueNotification.h"
 #include "GuiModule.h"
+#include "MoonrillError.h"
 #include "Paths.h"
 
 #include <dlfcn.h>
 #include <iostream>
-#include <stdexcept>
 #include <string>
 #include <unistd.h>
 
@@ -27,8 +27,8 @@ template <typename Function> Function *entry(void *handle, const char *name)
 {
     void *address = ::dlsym(handle, name);
     if (address == nullptr)
-        throw std::runtime_error("The program's windows cannot be found: " +
-                                 std::string(::dlerror()));
+        throw MoonrillError(MoonrillError::Internal,
+                            "The program's windows cannot be found: " + std::string(::dlerror()));
     return reinterpret_cast<Function *>(address);
 }
 
@@ -39,8 +39,8 @@ GuiLoader::GuiLoader(std::string_view file)
     const std::string path = modulePath(file);
     m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (m_handle == nullptr)
-        throw std::runtime_error("The program's windows cannot be loaded: " +
-                                 std::string(::dlerror()));
+        throw MoonrillError(MoonrillError::FileNotFound,
+                            "The program's windows cannot be loaded: " + std::string(::dlerror()));
 }
 
 int GuiLoader::RunMainWindow(int &argc, char **argv) const

@@ -16,7 +16,8 @@ class GuiLoader
 {
 public:
     /// Loads the library `file` (the windows, or the notification library); throws a
-    /// std::runtime_error saying why it cannot.
+    /// MoonrillError (FileNotFound) saying why it cannot. Each call below throws one (Internal)
+    /// when the library lacks its entry point.
     explicit GuiLoader(std::string_view file = GuiModuleFile);
 
     int RunMainWindow(int &argc, char **argv) const;
