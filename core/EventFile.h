@@ -22,16 +22,12 @@ class EventState;
 /// The file that holds every event, one event line each, closed by one empty line.
 inline constexpr std::string_view EventFileName = "events.mrl";
 
-/// An event that fell due on a day no run of the program saw (MissedOccurrence): what the scan
-/// shows of it, and the address a belated birthday mail goes to.
+/// An event that fell due on a day no run of the program saw (MissedOccurrence), and the day
+/// it fell due: what the scan shows of it, and where a belated birthday mail goes.
 struct MissedEvent
 {
-    std::string Description;
-    Date On;
-    std::string Email;
-    int16_t BirthYear = 0; // a Birthday's year of birth; 0 when unknown
-
-    friend bool operator==(const MissedEvent &, const MissedEvent &) = default;
+    clsEvent event;
+    Date on;
 };
 
 /// What a load did, for the main window to show.
@@ -64,12 +60,13 @@ struct LoadResult
 
 /// One good line of the event file as read, the date already moved to the event's next
 /// occurrence.
-struct EventLineView : EventLineFields
+struct EventLineView
 {
-    bool Moved = false; // whether StartingOn differs from the date written
+    EventLineRead line;
+    bool moved = false; // whether the event's date differs from the date written
     /// The line and its CR LF as read, when a save would write exactly these bytes for it
     /// (canonical, not moved, ended by CR LF); empty otherwise.
-    std::string_view Original;
+    std::string_view original;
 };
 
 /// What the event file is called when something else stands in its place.
@@ -98,7 +95,7 @@ inline constexpr ReadRules EventFileRules{.noun = EventFileNoun, .maxBytes = Max
 /// and before `today` (a one-time event among them, though the load drops it) are caught up in
 /// `result.missed`; what is loaded does not change.
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
-                    const std::function<void(const EventLineView &)> &onEvent,
+                    const std::function<void(EventLineView &)> &onEvent,
                     std::optional<Date> lastSeen = std::nullopt);
 
 /// Inserts the events of `content` into `state` as ReadEventLines reads them, the rows put in

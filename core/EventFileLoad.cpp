@@ -85,11 +85,14 @@ std::optional<std::string> ReadEventFileContent(const std::string &path, LoadRes
 }
 
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
-                    const std::function<void(const EventLineView &)> &onEvent,
+                    const std::function<void(EventLineView &)> &onEvent,
                     std::optional<Date> lastSeen)
 {
     LineReader reader(content);
     int number = 0;
+    // One view read into line after line: its strings keep their room.
+    EventLineView view;
+    clsEvent &event = view.line.event;
     while (!reader.atEnd()) {
         const std::string_view line = reader.next();
         ++number;
@@ -98,37 +101,36 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             break;
         }
         try {
-            const std::optional<EventLineFields> fields = ReadEventLine(line);
-            if (!fields) {
+            if (!ReadEventLine(line, view.line)) {
                 ++result.ignored;
                 continue;
             }
+            const Date written = event.StartingOn;
             // Only dates before today can have been missed; most lines are past this at once.
-            if (lastSeen && fields->Period >= 0 && fields->StartingOn < today) {
+            if (lastSeen && event.Period >= 0 && written < today) {
                 if (const std::optional<Date> on = MissedOccurrence(
-                        fields->StartingOn, fields->Occurs, *lastSeen, today, fields->Options.Day))
-                    result.missed.push_back(MissedEvent{std::string(fields->Description), *on,
-                                                        std::string(fields->Email),
-                                                        fields->BirthYear});
+                        written, event.Occurs, *lastSeen, today, event.Options.Day))
+                    result.missed.push_back(MissedEvent{.event = event, .on = *on});
             }
             const std::optional<Date> next =
-                NextOccurrence(fields->StartingOn, fields->Occurs, today, fields->Options.Day);
+                NextOccurrence(written, event.Occurs, today, event.Options.Day);
             if (!next)
                 continue;
-            EventLineView event{*fields, false, {}};
-            event.Moved = *next != fields->StartingOn;
+            view.moved = *next != written;
             // The day the date was meant for goes with it (a line may not say it); only the 29th
             // to the 31st can be cut short.
-            if (event.Moved) {
-                const int day = IntendedDay(fields->StartingOn, fields->Options.Day);
+            if (view.moved) {
+                const int day = IntendedDay(written, event.Options.Day);
                 if (day > 28)
-                    event.Options.Day = DayKeptBeside(*next, fields->Occurs, day);
+                    event.Options.Day = DayKeptBeside(*next, event.Occurs, day);
             }
             event.StartingOn = *next;
             const size_t end = static_cast<size_t>(line.data() - content.data()) + line.size();
-            if (!event.Moved && event.Canonical && content.substr(end, 2) == EventLineEnd)
-                event.Original = std::string_view(line.data(), line.size() + 2);
-            onEvent(event);
+            view.original =
+                !view.moved && view.line.canonical && content.substr(end, 2) == EventLineEnd
+                    ? std::string_view(line.data(), line.size() + 2)
+                    : std::string_view();
+            onEvent(view);
         } catch (const MoonrillError &error) {
             // The line is named, so that the user can find what stopped the load.
             result.error =
@@ -160,8 +162,10 @@ void ReadEventsInto(EventState &state, std::string_view content, Date today, Loa
     EventState::BulkInsert bulk(state, lines + 1);
     ReadEventLines(
         content, today, result,
-        [&state, today](const EventLineView &event) {
-            state.Insert(OwnedFields(event, event.StartingOn), today);
+        [&state, today](EventLineView &view) {
+            state.Insert(WrittenEvent{.event = std::move(view.line.event),
+                                      .periodText = std::string(view.line.periodText)},
+                         today);
         },
         lastSeen);
 }

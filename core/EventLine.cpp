@@ -60,115 +60,80 @@ void appendTail(std::string &out, int birthYear, const EventOptions &options, Da
 
 } // namespace
 
-std::optional<EventLineFields> ReadEventLine(std::string_view line)
+bool ReadEventLine(std::string_view line, EventLineRead &read)
 {
     const LeadingFields split = SplitLeadingFields(line);
     if (split.count < 5)
-        return std::nullopt;
-    EventLineFields result;
+        return false;
+    clsEvent &event = read.event;
     try {
-        result.Period = TextToInt16(split.field[4]);
+        event.Period = TextToInt16(split.field[4]);
     } catch (const MoonrillError &error) {
         if (error.number() == MoonrillError::Overflow)
             throw;
-        return std::nullopt;
+        return false;
     }
     if (split.count < 6)
-        return std::nullopt;
+        return false;
     try {
-        result.StartingOn = TextToDate(split.field[2]);
+        event.StartingOn = TextToDate(split.field[2]);
     } catch (const MoonrillError &) {
-        return std::nullopt;
+        return false;
     }
-    result.Description = split.field[1];
-    result.DateText = split.field[2];
-    result.Occurs = split.field[3];
-    result.PeriodText = split.field[4];
-    result.Email = split.field[5];
-    if (split.count > 6)
-        result.BirthYear =
-            ReadBirthYear(split.field[6], result.Occurs, result.StartingOn).value_or(0);
-    if (split.count == split.field.size())
-        result.Options = ReadEventOptions(split.rest, result.StartingOn);
+    event.Id.clear();
+    event.Description.assign(split.field[1]);
+    event.Occurs.assign(split.field[3]);
+    event.Email.assign(split.field[5]);
+    read.dateText = split.field[2];
+    read.periodText = split.field[4];
+    event.BirthYear =
+        split.count > 6 ? ReadBirthYear(split.field[6], event.Occurs, event.StartingOn).value_or(0)
+                        : int16_t{0};
+    event.Options = split.count == split.field.size()
+                        ? ReadEventOptions(split.rest, event.StartingOn)
+                        : EventOptions{};
     // Every date text the load accepts in ten characters is exactly what the writer writes; what
     // follows the e-mail field must be what the writer makes of the values it kept.
     bool tailCanonical = split.count == 6;
     if (!tailCanonical) {
         std::string tail;
-        appendTail(tail, result.BirthYear, result.Options, result.StartingOn, result.Occurs);
+        appendTail(tail, event.BirthYear, event.Options, event.StartingOn, event.Occurs);
         const size_t tailStart = static_cast<size_t>(split.field[6].data() - line.data()) - 2;
         tailCanonical = line.substr(tailStart) == tail;
     }
-    result.Canonical = split.field[0].empty() && result.DateText.size() == 10 &&
-                       plainNumber(result.PeriodText) && tailCanonical;
-    return result;
+    read.canonical = split.field[0].empty() && read.dateText.size() == 10 &&
+                     plainNumber(read.periodText) && tailCanonical;
+    return true;
 }
 
-EventFields FieldsOf(const clsEvent &event)
+std::optional<EventLineRead> ReadEventLine(std::string_view line)
 {
-    return EventFields{.Description = event.Description,
-                       .StartingOn = event.StartingOn,
-                       .Occurs = event.Occurs,
-                       .Period = event.Period,
-                       .PeriodText = IntToText(event.Period),
-                       .Email = event.Email,
-                       .BirthYear = event.BirthYear,
-                       .Options = event.Options};
+    EventLineRead read;
+    if (!ReadEventLine(line, read))
+        return std::nullopt;
+    return read;
 }
 
-EventFields OwnedFields(const EventLineFields &line, Date startingOn)
+WrittenEvent Written(clsEvent event)
 {
-    return EventFields{std::string(line.Description),
-                       startingOn,
-                       std::string(line.Occurs),
-                       line.Period,
-                       std::string(line.PeriodText),
-                       std::string(line.Email),
-                       line.BirthYear,
-                       line.Options};
-}
-
-namespace {
-
-/// The first six fields from their texts.
-void appendFields(std::string &out, std::string_view description, std::string_view dateText,
-                  std::string_view occurs, int16_t period, std::string_view email)
-{
-    std::string periodText; // short enough to stay inside the string itself
-    AppendIntText(periodText, period);
-    for (const std::string_view field :
-         {description, dateText, occurs, std::string_view(periodText), email}) {
-        out += "$$";
-        out += field;
-    }
-}
-
-} // namespace
-
-void AppendEventLine(std::string &out, std::string_view description, std::string_view dateText,
-                     std::string_view occurs, int16_t period, std::string_view email, int birthYear)
-{
-    appendFields(out, description, dateText, occurs, period, email);
-    if (birthYear > 0) {
-        out += "$$";
-        AppendBirthYearText(out, birthYear);
-    }
-}
-
-void AppendEventLine(std::string &out, std::string_view description, Date startingOn,
-                     std::string_view occurs, int16_t period, std::string_view email, int birthYear,
-                     const EventOptions &options)
-{
-    std::string date; // short enough to stay inside the string itself
-    AppendDateText(date, startingOn);
-    appendFields(out, description, date, occurs, period, email);
-    appendTail(out, birthYear, options, startingOn, occurs);
+    std::string periodText = IntToText(event.Period);
+    return WrittenEvent{.event = std::move(event), .periodText = std::move(periodText)};
 }
 
 void AppendEventLine(std::string &out, const clsEvent &event)
 {
-    AppendEventLine(out, event.Description, event.StartingOn, event.Occurs, event.Period,
-                    event.Email, event.BirthYear, event.Options);
+    // The date and the period are short enough to stay inside their strings.
+    std::string date;
+    AppendDateText(date, event.StartingOn);
+    std::string period;
+    AppendIntText(period, event.Period);
+    for (const std::string_view field : {std::string_view(event.Description),
+                                         std::string_view(date), std::string_view(event.Occurs),
+                                         std::string_view(period), std::string_view(event.Email)}) {
+        out += "$$";
+        out += field;
+    }
+    appendTail(out, event.BirthYear, event.Options, event.StartingOn, event.Occurs);
 }
 
 std::string FormatEventLine(const clsEvent &event)

@@ -73,7 +73,7 @@ void EventState::mergeNewRows(size_t first)
     std::inplace_merge(m_rows.begin(), middle, m_rows.end(), byDays);
 }
 
-size_t EventState::Insert(EventFields fields, Date today)
+size_t EventState::Insert(WrittenEvent written, Date today)
 {
     // Check both limits before anything changes, so a refused insert leaves no trace.
     if (!CanInsert())
@@ -81,29 +81,25 @@ size_t EventState::Insert(EventFields fields, Date today)
     roomForOne(m_events);
     roomForOne(m_rows);
 
-    RowSlot row{static_cast<uint32_t>(m_events.size()), DayDifference(today, fields.StartingOn),
-                std::move(fields.PeriodText)};
-    m_events.push_back(clsEvent{takeNextKey(), std::move(fields.Description), fields.StartingOn,
-                                std::move(fields.Occurs), fields.Period, std::move(fields.Email),
-                                fields.BirthYear, std::move(fields.Options)});
+    RowSlot row{static_cast<uint32_t>(m_events.size()),
+                DayDifference(today, written.event.StartingOn), std::move(written.periodText)};
+    written.event.Id = takeNextKey();
+    m_events.push_back(std::move(written.event));
     return placeRow(std::move(row));
 }
 
-EventState::Moved EventState::Replace(int index, EventFields fields, Date today)
+EventState::Moved EventState::Replace(int index, WrittenEvent written, Date today)
 {
     clsEvent &event = m_events.at(static_cast<size_t>(index));
     const std::optional<size_t> from = rowOfEvent(static_cast<size_t>(index));
     if (!from)
         throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
-    std::string key = takeNextKey();
+    written.event.Id = takeNextKey();
 
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*from));
-    RowSlot row{static_cast<uint32_t>(index), DayDifference(today, fields.StartingOn),
-                std::move(fields.PeriodText)};
-    event = clsEvent{std::move(key),    std::move(fields.Description),
-                     fields.StartingOn, std::move(fields.Occurs),
-                     fields.Period,     std::move(fields.Email),
-                     fields.BirthYear,  std::move(fields.Options)};
+    RowSlot row{static_cast<uint32_t>(index), DayDifference(today, written.event.StartingOn),
+                std::move(written.periodText)};
+    event = std::move(written.event);
     return Moved{*from, placeRow(std::move(row))};
 }
 

@@ -87,9 +87,10 @@ public:
     /// Where a row with this day count would be placed (after the rows of equal count).
     [[nodiscard]] size_t InsertPosition(int32_t whenDays) const;
 
-    /// Appends a record and its row under the next Id. Throws an overflow when a counter would
-    /// pass its limit, before anything changes. Returns the row's position in display order.
-    size_t Insert(EventFields fields, Date today);
+    /// Appends a record and its row under the next Id (whatever Id the event held). Throws an
+    /// overflow when a counter would pass its limit, before anything changes. Returns the row's
+    /// position in display order.
+    size_t Insert(WrittenEvent written, Date today);
 
     /// Gives record `index` new values and a new Id, and its row a new key and a new place.
     /// Throws an overflow before anything changes when the Id counter is at its limit.
@@ -99,7 +100,7 @@ public:
         size_t from;
         size_t to;
     };
-    Moved Replace(int index, EventFields fields, Date today);
+    Moved Replace(int index, WrittenEvent written, Date today);
 
     /// Gives each record without a calendar UID the one in `uids` at its index (an empty one
     /// gives none). Returns whether any record took one; the rows do not change.
@@ -133,11 +134,6 @@ public:
     private:
         EventState &m_state;
     };
-
-    /// The editor's answer: the event entered, none when it was left without OK.
-    std::optional<EventFields> EventLine;
-    /// The last deleted event; none when there is nothing to undo.
-    std::optional<clsEvent> UndoLine;
 
 private:
     /// A row as kept: the index of its record, its day count and its notice text. The other

@@ -18,8 +18,9 @@ std::string WithoutControlCharacters(std::string text)
 EntryVerdict CheckEventEntry(const EventEntry &entry)
 {
     EntryVerdict verdict;
-    verdict.description = WithoutControlCharacters(entry.description);
-    verdict.email = WithoutControlCharacters(entry.email);
+    const clsEvent &typed = entry.typed.event;
+    verdict.description = WithoutControlCharacters(typed.Description);
+    verdict.email = WithoutControlCharacters(typed.Email);
     const auto refuse = [&verdict](const char *message, EntryField focus) {
         verdict.message = message;
         verdict.focus = focus;
@@ -45,16 +46,18 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
         return refuse(QT_TRANSLATE_NOOP("Messages", "Please enter a valid e-mail address!"),
                       EntryField::Email);
     // Only a Birthday carries a year of birth; a person cannot be born after the date given.
-    const int birthYear = entry.type == BirthdayType ? entry.birthYear : 0;
-    if (birthYear > entry.date.year())
+    const int birthYear = typed.Occurs == BirthdayType ? typed.BirthYear : 0;
+    if (birthYear > typed.StartingOn.year())
         return refuse(QT_TRANSLATE_NOOP("Messages", "The year of birth cannot lie after the date!"),
                       EntryField::BirthYear);
-    verdict.event = EventFields{.Description = verdict.description,
-                                .StartingOn = entry.date,
-                                .Occurs = entry.type,
-                                .Period = TextToInt16(entry.periodText),
-                                .PeriodText = entry.periodText,
-                                .Email = verdict.email,
-                                .BirthYear = static_cast<int16_t>(birthYear)};
+    verdict.event = WrittenEvent{.event = {.Id = {},
+                                           .Description = verdict.description,
+                                           .StartingOn = typed.StartingOn,
+                                           .Occurs = typed.Occurs,
+                                           .Period = TextToInt16(entry.typed.periodText),
+                                           .Email = verdict.email,
+                                           .BirthYear = static_cast<int16_t>(birthYear),
+                                           .Options = {}},
+                                 .periodText = entry.typed.periodText};
     return verdict;
 }

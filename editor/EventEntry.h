@@ -14,16 +14,13 @@
 // type text is composed. The dialog only reads its controls into an EventEntry, calls
 // CheckEventEntry and shows what it returns.
 
-/// What the editor's controls hold when OK is pressed.
+/// What the editor's controls hold when OK is pressed: the event as typed, with its notice
+/// period as the text handed over (its Period is made from that text), and whether "Yes" is
+/// chosen in the e-mail section.
 struct EventEntry
 {
-    std::string description; // as typed (UTF-8)
-    std::string email;
-    bool sendsMail = false; // "Yes" is chosen in the e-mail section
-    Date date;
-    std::string type;       // the composed type text (ComposeType)
-    std::string periodText; // the notice period as it is handed over
-    int birthYear = 0;      // a Birthday's year of birth; 0 for "unknown"
+    WrittenEvent typed;
+    bool sendsMail = false;
 };
 
 /// The control a refusal puts the focus on.
@@ -47,7 +44,7 @@ struct EntryVerdict
     std::string description;
     std::string email;
     /// The event handed over when the entry is taken; none when it is refused.
-    std::optional<EventFields> event;
+    std::optional<WrittenEvent> event;
 };
 
 [[nodiscard]] EntryVerdict CheckEventEntry(const EventEntry &entry);

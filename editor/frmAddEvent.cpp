@@ -8,11 +8,11 @@
 #include "EventEntry.h"
 #include "EventTypes.h"
 #include "HelpViewer.h"
-#include "ShownType.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Occurrence.h"
 #include "Paths.h"
+#include "ShownType.h"
 #include "Text.h"
 
 #include <QAbstractItemView>
@@ -29,13 +29,11 @@
 #include <QSpinBox>
 #include <QTimer>
 
-frmAddEvent::frmAddEvent(std::optional<EventFields> &entered, QWidget *parent)
-    : QDialog(parent), m_entered(entered)
+frmAddEvent::frmAddEvent(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAddEvent"));
     setWindowTitle(tr("Add Event"));
     setModal(true);
-    m_entered.reset();
     createControls();
     createEmailSection();
     createBirthYear();
@@ -148,9 +146,16 @@ void frmAddEvent::cmdOk_Click()
     try {
         const QDate date = calSetDate->selectedDate();
         const EntryVerdict verdict = CheckEventEntry(EventEntry{
-            ToBytes(txtDescription->text()), ToBytes(txtEmail->text()), optYes->isChecked(),
-            Date::fromYmd(date.year(), date.month(), date.day()), composeType(),
-            m_heldPeriod.value_or(IntToText(UpDown1->value())), txtBirthYear->value()});
+            .typed = {.event = {.Id = {},
+                                .Description = ToBytes(txtDescription->text()),
+                                .StartingOn = Date::fromYmd(date.year(), date.month(), date.day()),
+                                .Occurs = composeType(),
+                                .Period = 0,
+                                .Email = ToBytes(txtEmail->text()),
+                                .BirthYear = static_cast<int16_t>(txtBirthYear->value()),
+                                .Options = {}},
+                      .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
+            .sendsMail = optYes->isChecked()});
         txtDescription->setText(FromBytes(verdict.description));
         txtEmail->setText(FromBytes(verdict.email));
         if (!verdict.message.empty()) {

@@ -23,8 +23,8 @@ class QSpinBox;
 class Date;
 
 /// The event editor: description, date, type (with an interval for the week, month and year
-/// types), notice period and, for birthdays, an e-mail address. It checks the input and hands
-/// the event back in `entered`, which holds none when the dialog is left without OK.
+/// types), notice period and, for birthdays, an e-mail address. It checks the input; after
+/// exec(), entered() holds the event, or none when the dialog was left without OK.
 class frmAddEvent final : public QDialog
 {
     Q_OBJECT
@@ -38,8 +38,11 @@ public:
     /// number, 50 twips short of the editor's expanded height, and both are kept as designed.
     static constexpr int EditBirthdayHeight = 5500;
 
-    frmAddEvent(std::optional<EventFields> &entered, QWidget *parent = nullptr);
+    explicit frmAddEvent(QWidget *parent = nullptr);
     ~frmAddEvent() override;
+
+    /// The event entered; none before OK took it, or when the dialog was left without OK.
+    [[nodiscard]] const std::optional<WrittenEvent> &entered() const { return m_entered; }
 
     /// The dialog's outer height (title bar included), in twips (15 to a pixel).
     void SetOuterHeight(int twips);
@@ -81,7 +84,7 @@ private:
     [[nodiscard]] std::string composeType() const;
     void stopAnimation();
 
-    std::optional<EventFields> &m_entered;
+    std::optional<WrittenEvent> m_entered;
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show

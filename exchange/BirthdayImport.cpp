@@ -115,18 +115,17 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
         if (const auto known = byUid.find(options.Uid);
             !options.Uid.empty() && known != byUid.end()) {
             ++import.alreadyInList;
-            const clsEvent &event = existing[known->second];
-            EventFields fields = FieldsOf(event);
-            if (fields.Description == description && event.StartingOn == next &&
-                (email.empty() || fields.Email == email) && fields.BirthYear == birthYear)
+            clsEvent event = existing[known->second];
+            if (event.Description == description && event.StartingOn == next &&
+                (email.empty() || event.Email == email) && event.BirthYear == birthYear)
                 continue;
-            fields.Description = std::move(description);
-            fields.StartingOn = next;
+            event.Description = std::move(description);
+            event.StartingOn = next;
             if (!email.empty())
-                fields.Email = std::move(email);
-            fields.BirthYear = static_cast<int16_t>(birthYear);
-            fields.Options.Day = options.Day;
-            import.updates.push_back({known->second, std::move(fields)});
+                event.Email = std::move(email);
+            event.BirthYear = static_cast<int16_t>(birthYear);
+            event.Options.Day = options.Day;
+            import.updates.push_back({known->second, Written(std::move(event))});
             continue;
         }
         // A card twice in one book (or two with one UID) adds one event.
@@ -135,9 +134,15 @@ BirthdayImport PlanBirthdayImport(const std::vector<VCardContact> &contacts,
             ++import.alreadyInList;
             continue;
         }
-        import.events.push_back(EventFields{std::move(description), next, std::string(BirthdayType),
-                                            3, "3", std::move(email),
-                                            static_cast<int16_t>(birthYear), std::move(options)});
+        import.events.push_back(WrittenEvent{.event = {.Id = {},
+                                                       .Description = std::move(description),
+                                                       .StartingOn = next,
+                                                       .Occurs = std::string(BirthdayType),
+                                                       .Period = 3,
+                                                       .Email = std::move(email),
+                                                       .BirthYear = static_cast<int16_t>(birthYear),
+                                                       .Options = std::move(options)},
+                                             .periodText = "3"});
     }
     return import;
 }

@@ -16,13 +16,13 @@
 struct BirthdayUpdate
 {
     size_t index = 0; // of the event in the list
-    EventFields fields;
+    WrittenEvent written;
 };
 
 /// The events to add, in the address book's order, and what was left out.
 struct BirthdayImport
 {
-    std::vector<EventFields> events;
+    std::vector<WrittenEvent> events;
     std::vector<BirthdayUpdate> updates; // counted among those already in the list
     int alreadyInList = 0;   // same description and same month and day as an event listed
     int withoutBirthday = 0; // contacts whose card gives no usable birthday

@@ -90,18 +90,18 @@ QString EventListModel::keyOfRow(int row) const
     return FromBytes(m_state.RecordOfRow(size_t(row)).Id);
 }
 
-int EventListModel::insertEvent(EventFields fields, Date today)
+int EventListModel::insertEvent(WrittenEvent written, Date today)
 {
     if (!m_state.CanInsert())
         throw MoonrillError::overflow();
-    const int at = int(m_state.InsertPosition(DayDifference(today, fields.StartingOn)));
+    const int at = int(m_state.InsertPosition(DayDifference(today, written.event.StartingOn)));
     beginInsertRows({}, at, at);
-    const int placed = int(m_state.Insert(std::move(fields), today));
+    const int placed = int(m_state.Insert(std::move(written), today));
     endInsertRows();
     return placed;
 }
 
-int EventListModel::insertEvents(std::vector<EventFields> events, Date today)
+int EventListModel::insertEvents(std::vector<WrittenEvent> events, Date today)
 {
     if (events.empty())
         return -1;
@@ -110,19 +110,19 @@ int EventListModel::insertEvents(std::vector<EventFields> events, Date today)
     {
         const ListReset reset(*this);
         const EventState::BulkInsert bulk(m_state, events.size());
-        for (EventFields &event : events)
+        for (WrittenEvent &event : events)
             m_state.Insert(std::move(event), today);
     }
     return int(m_state.RowOf(m_state.Events().back().Id).value_or(0));
 }
 
-int EventListModel::replaceEvent(int index, EventFields fields, Date today)
+int EventListModel::replaceEvent(int index, WrittenEvent written, Date today)
 {
     if (m_state.NextId() >= EventState::Limit)
         throw MoonrillError::overflow();
     // Rows move; the view keeps its selection by position through a layout change.
     emit layoutAboutToBeChanged();
-    const EventState::Moved moved = m_state.Replace(index, std::move(fields), today);
+    const EventState::Moved moved = m_state.Replace(index, std::move(written), today);
     emit layoutChanged();
     return int(moved.to);
 }

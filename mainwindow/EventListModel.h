@@ -8,7 +8,7 @@
 #include <vector>
 
 class EventState;
-struct EventFields;
+struct WrittenEvent;
 class Date;
 
 /// The event list as the list view shows it: five columns over the rows of the event state, in
@@ -45,13 +45,13 @@ public:
 
     /// Inserts an event with its row; throws an overflow before anything changes when a counter
     /// is at its limit. Returns the new row's position.
-    int insertEvent(EventFields fields, Date today);
+    int insertEvent(WrittenEvent written, Date today);
     /// Inserts every event of `events` with its row, in one pass (an import): all of them, or,
     /// when they do not fit under the limits, none (an overflow is thrown). Returns the row of
     /// the last one, or -1 when there is none.
-    int insertEvents(std::vector<EventFields> events, Date today);
+    int insertEvents(std::vector<WrittenEvent> events, Date today);
     /// Replaces record `index` and its row (edit). Throws before anything changes.
-    int replaceEvent(int index, EventFields fields, Date today);
+    int replaceEvent(int index, WrittenEvent written, Date today);
     /// Removes record `index` and its row.
     void removeEvent(int index);
     /// Removes every row and record.

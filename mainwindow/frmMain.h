@@ -159,6 +159,8 @@ private:
     std::string m_eventFile;
     /// What the start-up caught up: shown by every scan of this run.
     std::vector<MissedEvent> m_missed;
+    /// The last deleted event, for Undo; none when there is nothing to undo.
+    std::optional<clsEvent> m_undo;
     bool m_loaded = false;
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;

@@ -32,14 +32,15 @@ constexpr const char *AlreadyHappened =
 /// The event the editor handed back, moved to its next occurrence; none when it is over. The
 /// date entered says the day of the month the event is meant for, unless it is the shortened
 /// date of an event whose options say more.
-std::optional<EventFields> movedOn(EventFields entered, Date today)
+std::optional<WrittenEvent> movedOn(WrittenEvent entered, Date today)
 {
-    const int day = IntendedDay(entered.StartingOn, entered.Options.Day);
-    const std::optional<Date> next = NextOccurrence(entered.StartingOn, entered.Occurs, today, day);
+    clsEvent &event = entered.event;
+    const int day = IntendedDay(event.StartingOn, event.Options.Day);
+    const std::optional<Date> next = NextOccurrence(event.StartingOn, event.Occurs, today, day);
     if (!next)
         return std::nullopt;
-    entered.StartingOn = *next;
-    entered.Options.Day = DayKeptBeside(*next, entered.Occurs, day);
+    event.StartingOn = *next;
+    event.Options.Day = DayKeptBeside(*next, event.Occurs, day);
     return entered;
 }
 
@@ -48,16 +49,18 @@ std::optional<EventFields> movedOn(EventFields entered, Date today)
 void frmMain::AddEvent()
 {
     for (;;) {
+        std::optional<WrittenEvent> entered;
         {
-            frmAddEvent editor(m_state.EventLine, this);
+            frmAddEvent editor(this);
             editor.HelpContextID = HelpAddEvent;
             editor.SetOuterHeight(frmAddEvent::CollapsedHeight);
             editor.exec();
+            entered = editor.entered();
         }
-        if (!m_state.EventLine)
+        if (!entered)
             return;
         try {
-            std::optional<EventFields> fields = movedOn(*m_state.EventLine, Date::today());
+            std::optional<WrittenEvent> fields = movedOn(std::move(*entered), Date::today());
             if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again, empty
@@ -65,7 +68,6 @@ void frmMain::AddEvent()
             // The model checks the limits before it changes anything: all or nothing.
             const int row = m_model->insertEvent(std::move(*fields), Date::today());
             listChanged();
-            m_state.EventLine.reset();
             SelectRow(row);
             return;
         } catch (const std::exception &error) {
@@ -104,8 +106,9 @@ void frmMain::EditEvent()
             const int i = *found;
             const int editedRow = SelItem.row();
             const clsEvent event = m_state.Events()[size_t(i)];
+            std::optional<WrittenEvent> entered;
             {
-                frmAddEvent editor(m_state.EventLine, this);
+                frmAddEvent editor(this);
                 editor.HelpContextID = HelpEditEvent;
                 editor.setWindowTitle(tr("Edit event"));
                 editor.SetDescription(event.Description);
@@ -117,16 +120,17 @@ void frmMain::EditEvent()
                 editor.SetEmail(event.Email);
                 editor.SetBirthYear(event.BirthYear);
                 editor.exec();
+                entered = editor.entered();
             }
-            if (!m_state.EventLine)
+            if (!entered)
                 return;
             // The event stays the same one for a calendar; the day it is meant for stays only
             // while its date does.
-            EventFields edited = *m_state.EventLine;
+            clsEvent &edited = entered->event;
             edited.Options = event.Options;
             if (edited.StartingOn != event.StartingOn)
                 edited.Options.Day = 0;
-            std::optional<EventFields> fields = movedOn(std::move(edited), Date::today());
+            std::optional<WrittenEvent> fields = movedOn(std::move(*entered), Date::today());
             if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record
@@ -179,7 +183,7 @@ void frmMain::DeleteEvent()
         clsEvent deleted = m_state.Events()[size_t(i)];
         m_model->removeEvent(i);
         // Only an event that has left the list may wait in the undo buffer.
-        m_state.UndoLine = std::move(deleted);
+        m_undo = std::move(deleted);
         setUndoEnabled(true);
         const QString tip = tr("Undo deletion of '%1'").arg(description);
         setUndoTip(PlainToolTip(tip), tip);
@@ -192,13 +196,13 @@ void frmMain::DeleteEvent()
 void frmMain::UndoDelete()
 {
     // Nothing deleted (or undone already): there is nothing to put back.
-    if (!m_state.UndoLine)
+    if (!m_undo)
         return;
     try {
         // The event comes back with the date it had, not moved on, under a new Id.
-        const int row = m_model->insertEvent(FieldsOf(*m_state.UndoLine), Date::today());
+        const int row = m_model->insertEvent(Written(*m_undo), Date::today());
         listChanged();
-        m_state.UndoLine.reset();
+        m_undo.reset();
         SelectRow(row);
         setUndoEnabled(false);
         setUndoTip(tr("Undo"), tr("Undo"));

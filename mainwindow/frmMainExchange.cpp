@@ -175,11 +175,11 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
             const std::vector<clsEvent> &events = m_state.Events();
             const auto found =
                 std::find_if(events.begin(), events.end(), [&update](const clsEvent &event) {
-                    return event.Options.Uid == update.fields.Options.Uid;
+                    return event.Options.Uid == update.written.event.Options.Uid;
                 });
             if (found != events.end())
                 lastRow = m_model->replaceEvent(int(found - events.begin()),
-                                                std::move(update.fields), Date::today());
+                                                std::move(update.written), Date::today());
         }
         if (lastRow >= 0) {
             listChanged();

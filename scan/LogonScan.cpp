@@ -31,7 +31,7 @@ public:
     {
         m_writer.emplace(m_path, content);
         ReadEventLines(
-            content, today, result, [this](const EventLineView &event) { add(event); }, lastSeen);
+            content, today, result, [this](EventLineView &view) { add(view); }, lastSeen);
         m_writer->Buffer() += EventLineEnd;
         for (const MissedEvent &event : result.missed)
             m_scan.AddMissed(event);
@@ -44,29 +44,22 @@ public:
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
 private:
-    void add(const EventLineView &event)
+    void add(const EventLineView &view)
     {
         if (m_count >= EventState::Limit)
             throw MoonrillError::overflow();
-        if (!event.Original.empty()) {
+        const clsEvent &event = view.line.event;
+        if (!view.original.empty()) {
             // Most lines of a usual logon: what a save writes is what was read.
-            m_writer->Repeat(event.Original);
+            m_writer->Repeat(view.original);
         } else {
             std::string &out = m_writer->Buffer();
-            // A date that did not move is copied as written: every date text the load accepts
-            // in ten characters is exactly what the writer would write.
-            if (!event.Moved && event.DateText.size() == 10 && event.Options.empty())
-                AppendEventLine(out, event.Description, event.DateText, event.Occurs, event.Period,
-                                event.Email, event.BirthYear);
-            else
-                AppendEventLine(out, event.Description, event.StartingOn, event.Occurs,
-                                event.Period, event.Email, event.BirthYear, event.Options);
+            AppendEventLine(out, event);
             out += EventLineEnd;
             m_writer->LineDone();
         }
         if (m_scan.IsDue(event.StartingOn, event.Period))
-            m_scan.AddDue("ID" + IntToText(m_count), event.Description, event.StartingOn,
-                          event.Email, event.BirthYear, event.Occurs == BirthdayType);
+            m_scan.AddDue("ID" + IntToText(m_count), event);
         ++m_count;
     }
 

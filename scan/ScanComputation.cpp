@@ -39,23 +39,24 @@ std::string shownDescription(std::string_view description, Date on, int birthYea
 
 } // namespace
 
-void ScanCollector::AddDue(std::string id, std::string_view description, Date startingOn,
-                           std::string_view email, int birthYear, bool birthday)
+void ScanCollector::AddDue(std::string id, const clsEvent &event)
 {
-    const int32_t days = DayDifference(m_today, startingOn);
-    if (days == 0 && !email.empty())
-        m_mails.push_back(mailOffer(description, email, startingOn, birthYear));
-    m_due.push_back({days, std::move(id), shownDescription(description, startingOn, birthYear),
-                     startingOn, birthday});
+    const Date on = event.StartingOn;
+    const int32_t days = DayDifference(m_today, on);
+    if (days == 0 && !event.Email.empty())
+        m_mails.push_back(mailOffer(event.Description, event.Email, on, event.BirthYear));
+    m_due.push_back({days, std::move(id), shownDescription(event.Description, on, event.BirthYear),
+                     on, event.Occurs == BirthdayType});
 }
 
-void ScanCollector::AddMissed(const MissedEvent &event)
+void ScanCollector::AddMissed(const MissedEvent &missed)
 {
+    const clsEvent &event = missed.event;
     if (!event.Email.empty())
         m_belatedMails.push_back(
-            mailOffer(event.Description, event.Email, event.On, event.BirthYear));
-    m_due.push_back({DayDifference(m_today, event.On), std::string(),
-                     shownDescription(event.Description, event.On, event.BirthYear), event.On});
+            mailOffer(event.Description, event.Email, missed.on, event.BirthYear));
+    m_due.push_back({DayDifference(m_today, missed.on), std::string(),
+                     shownDescription(event.Description, missed.on, event.BirthYear), missed.on});
 }
 
 ScanResult ScanCollector::Finish()
@@ -84,8 +85,7 @@ ScanResult ComputeScan(const std::vector<clsEvent> &events, Date today,
         collector.AddMissed(event);
     for (const clsEvent &event : events) {
         if (collector.IsDue(event.StartingOn, event.Period))
-            collector.AddDue(event.Id, event.Description, event.StartingOn, event.Email,
-                             event.BirthYear, event.Occurs == BirthdayType);
+            collector.AddDue(event.Id, event);
     }
     return collector.Finish();
 }

@@ -55,12 +55,10 @@ public:
         const int32_t days = DayDifference(m_today, startingOn);
         return days >= 0 && days <= period;
     }
-    /// Adds an event that IsDue says is due; `birthYear` is its year of birth, 0 when unknown;
-    /// `birthday` tells a Birthday event.
-    void AddDue(std::string id, std::string_view description, Date startingOn,
-                std::string_view email, int birthYear = 0, bool birthday = false);
-    /// Adds an event that fell due on `on`, before today, while no run saw it.
-    void AddMissed(const MissedEvent &event);
+    /// Adds an event that IsDue says is due, under the row key `id`.
+    void AddDue(std::string id, const clsEvent &event);
+    /// Adds an event that fell due before today while no run saw it.
+    void AddMissed(const MissedEvent &missed);
     /// The rows, soonest first (equal day counts in the order added), and the mail offers.
     [[nodiscard]] ScanResult Finish();
 

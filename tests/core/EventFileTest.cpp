@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventFileFixture.h"
+#include "TestEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -158,7 +159,7 @@ TEST_F(EventFileTest, SaveReplacesTheFileALinkPointsTo)
     ::chmod(folder.file("real.mrl").c_str(), 0640);
     ASSERT_EQ(::symlink("real.mrl", path().c_str()), 0);
     ASSERT_TRUE(LoadEvents(state, path(), Today).success);
-    state.Insert({"B", Today, "Once", 1, "1", ""}, Today);
+    state.Insert(TestEvent("B", Today, "Once", 1), Today);
     SaveEvents(state, path());
 
     struct stat link = {};
@@ -197,7 +198,7 @@ TEST_F(EventFileTest, ASaveWritesWhatDiffersAndLeavesAnEqualFileAlone)
     // Large enough for several pieces; the old file differs at the start, in the middle, at
     // the end, is longer or shorter, or is the same.
     for (int i = 0; i < 12000; ++i)
-        state.Insert({"Event " + std::to_string(i), Today, "Once", 3, "3", ""}, Today);
+        state.Insert(TestEvent("Event " + std::to_string(i), Today, "Once", 3), Today);
     const std::string content = EventFileContent(state);
     std::string changedMiddle = content;
     changedMiddle[content.size() / 2] = '#';

@@ -2,6 +2,7 @@
 #include "EventState.h"
 #include "MoonrillError.h"
 #include "Rows.h"
+#include "TestEvents.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,9 @@ namespace {
 
 const Date Today = Date::fromYmd(2023, 4, 15);
 
-EventFields fields(const std::string &description, int daysAhead)
+WrittenEvent fields(const std::string &description, int daysAhead)
 {
-    return EventFields{description, Today.addDays(daysAhead), "Once", 3, "3", ""};
+    return TestEvent(description, Today.addDays(daysAhead), "Once", 3);
 }
 
 std::vector<std::string> rowKeys(const EventState &state)

@@ -8,6 +8,23 @@ namespace {
 
 const Date Day = Date::fromYmd(2026, 12, 24);
 
+/// What the controls hold: the description and address as typed, whether "Yes" is chosen, the
+/// date, the type and the period's text, and the year of birth.
+EventEntry entry(const char *description, const char *email, bool sendsMail, Date date,
+                 const char *type, const char *periodText, int birthYear = 0)
+{
+    return EventEntry{.typed = {.event = {.Id = {},
+                                          .Description = description,
+                                          .StartingOn = date,
+                                          .Occurs = type,
+                                          .Period = 0,
+                                          .Email = email,
+                                          .BirthYear = static_cast<int16_t>(birthYear),
+                                          .Options = {}},
+                                .periodText = periodText},
+                      .sendsMail = sendsMail};
+}
+
 } // namespace
 
 TEST(EventEntry, OkChecksInItsOrder)
@@ -26,52 +43,40 @@ TEST(EventEntry, OkChecksInItsOrder)
     const char *const invalid = "Please enter a valid e-mail address!";
     using enum EntryField;
     const Case cases[] = {
-        {{"Dentist", "", false, Day, "Once", "3"}, "", None, "$$Dentist$$2026-12-24$$Once$$3$$"},
-        {{"", "a$b", true, Day, "Once", "3"}, "Description missing!", Description, ""},
-        {{"\n", "", false, Day, "Once", "3"}, "", None, "$$ $$2026-12-24$$Once$$3$$", " "},
-        {{"A$$B", "x$y", true, Day, "Once", "3"},
-         "Event cannot contain: $$\r\nPlease retype event descripton!",
-         Description,
-         ""},
+        {entry("Dentist", "", false, Day, "Once", "3"), "", None,
+         "$$Dentist$$2026-12-24$$Once$$3$$"},
+        {entry("", "a$b", true, Day, "Once", "3"), "Description missing!", Description, ""},
+        {entry("\n", "", false, Day, "Once", "3"), "", None, "$$ $$2026-12-24$$Once$$3$$", " "},
+        {entry("A$$B", "x$y", true, Day, "Once", "3"),
+         "Event cannot contain: $$\r\nPlease retype event descripton!", Description, ""},
         // A trailing $ gets a blank, then the address is refused.
-        {{"Cost 5$", "x$y", true, Day, "Once", "3"}, noEmail, Email, "", "Cost 5$ "},
-        {{"Cost 5$", "", false, Day, "Yearly", "0"},
-         "",
-         None,
-         "$$Cost 5$ $$2026-12-24$$Yearly$$0$$",
-         "Cost 5$ "},
+        {entry("Cost 5$", "x$y", true, Day, "Once", "3"), noEmail, Email, "", "Cost 5$ "},
+        {entry("Cost 5$", "", false, Day, "Yearly", "0"), "", None,
+         "$$Cost 5$ $$2026-12-24$$Yearly$$0$$", "Cost 5$ "},
         // A $ in an address nobody mails.
-        {{"Mum", "a$b", false, Day, "Birthday", "3"}, noEmail, Email, ""},
-        {{"Mum", "mum.example.org", true, Day, "Birthday", "3"}, invalid, Email, ""},
-        {{"Mum", "mum@example", true, Day, "Birthday", "3"}, invalid, Email, ""},
-        {{"Mum", "not an address", false, Day, "Birthday", "3"},
-         "",
-         None,
+        {entry("Mum", "a$b", false, Day, "Birthday", "3"), noEmail, Email, ""},
+        {entry("Mum", "mum.example.org", true, Day, "Birthday", "3"), invalid, Email, ""},
+        {entry("Mum", "mum@example", true, Day, "Birthday", "3"), invalid, Email, ""},
+        {entry("Mum", "not an address", false, Day, "Birthday", "3"), "", None,
          "$$Mum$$2026-12-24$$Birthday$$3$$not an address"},
         // Control characters blanked.
-        {{"A\tB\x7f", "m@x.org\r\n", true, Day, "Birthday", "-1"},
-         "",
-         None,
-         "$$A B $$2026-12-24$$Birthday$$-1$$m@x.org  ",
-         "A B ",
-         "m@x.org  "},
+        {entry("A\tB\x7f", "m@x.org\r\n", true, Day, "Birthday", "-1"), "", None,
+         "$$A B $$2026-12-24$$Birthday$$-1$$m@x.org  ", "A B ", "m@x.org  "},
         // A period held as read.
-        {{"Held", "", false, Day, "Every 100th month", " 300"},
-         "",
-         None,
+        {entry("Held", "", false, Day, "Every 100th month", " 300"), "", None,
          "$$Held$$2026-12-24$$Every 100th month$$ 300$$"},
-        {{"Café René", "", false, Day, "Once", "1"},
-         "",
-         None,
+        {entry("Café René", "", false, Day, "Once", "1"), "", None,
          "$$Café René$$2026-12-24$$Once$$1$$"},
     };
     for (const Case &c : cases) {
         const EntryVerdict verdict = CheckEventEntry(c.entry);
-        const std::string name = c.entry.description + "/" + c.entry.email;
+        const std::string name = c.entry.typed.event.Description + "/" + c.entry.typed.event.Email;
         EXPECT_EQ(verdict.message, c.message) << name;
         EXPECT_EQ(verdict.focus, c.focus) << name;
-        EXPECT_EQ(verdict.description, c.description ? c.description : c.entry.description) << name;
-        EXPECT_EQ(verdict.email, c.email ? c.email : c.entry.email) << name;
+        EXPECT_EQ(verdict.description,
+                  c.description ? c.description : c.entry.typed.event.Description)
+            << name;
+        EXPECT_EQ(verdict.email, c.email ? c.email : c.entry.typed.event.Email) << name;
         EXPECT_EQ(verdict.event ? HandedOver(verdict.event) : "", c.line) << name;
     }
 }

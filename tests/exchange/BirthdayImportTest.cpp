@@ -42,12 +42,8 @@ TEST(BirthdayImport, EachContactBecomesItsNextBirthday)
     };
     const BirthdayImport import = PlanBirthdayImport(contacts, {mum}, Today);
     std::vector<std::string> lines;
-    for (const EventFields &event : import.events) {
-        std::string line;
-        AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
-                        event.Email, event.BirthYear, event.Options);
-        lines.push_back(line);
-    }
+    for (const WrittenEvent &written : import.events)
+        lines.push_back(FormatEventLine(written.event));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "$$Ann$$2027-03-04$$Birthday$$3$$ann@x.org$$1956",
                          "$$Leap$$2027-02-28$$Birthday$$3$$$$$$day=29",
@@ -115,15 +111,12 @@ TEST(BirthdayImport, ACardImportedBeforeIsFoundByItsUid)
         const BirthdayImport import = PlanBirthdayImport(test.book, {other, aunt}, Today);
         std::vector<std::string> updates;
         for (const BirthdayUpdate &update : import.updates) {
-            const EventFields &f = update.fields;
-            std::string line = std::to_string(update.index) + ": ";
-            AppendEventLine(line, f.Description, f.StartingOn, f.Occurs, f.Period, f.Email,
-                            f.BirthYear, f.Options);
-            updates.push_back(line);
+            updates.push_back(std::to_string(update.index) + ": " +
+                              FormatEventLine(update.written.event));
         }
         std::vector<std::string> added;
-        for (const EventFields &event : import.events)
-            added.push_back(event.Description);
+        for (const WrittenEvent &written : import.events)
+            added.push_back(written.event.Description);
         EXPECT_EQ(updates, test.updates) << test.what;
         EXPECT_EQ(added, test.added) << test.what;
         EXPECT_EQ(import.alreadyInList, test.alreadyInList) << test.what;

@@ -91,8 +91,15 @@ TEST(CalendarExport, CalendarProgramsShowTheDatesMoonrillGives)
         for (int d = 26; d <= 31; ++d)
             entered.push_back(Date::fromYmd(2026, 12, d));
         for (const Date date : entered) {
-            AppendEventLine(file, std::string(type) + " from " + DateToText(date) + ", a; b\\",
-                            date, type, 3, "");
+            AppendEventLine(file, clsEvent{.Id = {},
+                                           .Description = std::string(type) + " from " +
+                                                          DateToText(date) + ", a; b\\",
+                                           .StartingOn = date,
+                                           .Occurs = type,
+                                           .Period = 3,
+                                           .Email = {},
+                                           .BirthYear = 0,
+                                           .Options = {}});
             file += "\r\n";
         }
     }

@@ -23,20 +23,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         FUZZ_CHECK(leading.field[i] == all[i]);
 
     LoadResult result;
-    ReadEventLines(content, today, result, [today](const EventLineView &event) {
+    ReadEventLines(content, today, result, [today](const EventLineView &view) {
+        const clsEvent &event = view.line.event;
         // Texts the writer cannot write unambiguously are never read back as such.
         std::string line;
-        AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
-                        event.Email, event.BirthYear, event.Options);
+        AppendEventLine(line, event);
         LoadResult again;
         int seen = 0;
-        ReadEventLines(line, today, again, [&](const EventLineView &back) {
+        ReadEventLines(line, today, again, [&](const EventLineView &backView) {
+            const clsEvent &back = backView.line.event;
             ++seen;
             FUZZ_CHECK(back.Description == event.Description);
             FUZZ_CHECK(back.StartingOn == event.StartingOn);
             FUZZ_CHECK(back.Occurs == event.Occurs);
             FUZZ_CHECK(back.Period == event.Period);
-            FUZZ_CHECK(!back.Moved);
+            FUZZ_CHECK(!backView.moved);
             // A year kept is written as four digits and read back (the moved date is later),
             // unless a CR in the e-mail field ended the line before it.
             if (event.Email.find('\r') == std::string_view::npos) {

@@ -25,18 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     FUZZ_CHECK(import.events.size() + size_t(import.alreadyInList) +
                    size_t(import.withoutBirthday) ==
                book.contacts.size());
-    for (const EventFields &event : import.events) {
+    for (const WrittenEvent &written : import.events) {
+        const clsEvent &event = written.event;
         FUZZ_CHECK(event.Description.find("$$") == std::string::npos);
         FUZZ_CHECK(!event.Description.ends_with('$'));
         FUZZ_CHECK(event.Email.find('$') == std::string::npos);
         FUZZ_CHECK(event.StartingOn >= today);
-        std::string line;
-        AppendEventLine(line, event.Description, event.StartingOn, event.Occurs, event.Period,
-                        event.Email, event.BirthYear);
-        const std::optional<EventLineFields> back = ReadEventLine(line);
-        FUZZ_CHECK(back && back->Description == event.Description &&
-                   back->StartingOn == event.StartingOn && back->Email == event.Email &&
-                   back->BirthYear == event.BirthYear);
+        const std::optional<EventLineRead> back = ReadEventLine(FormatEventLine(event));
+        FUZZ_CHECK(back && back->event.Description == event.Description &&
+                   back->event.StartingOn == event.StartingOn && back->event.Email == event.Email &&
+                   back->event.BirthYear == event.BirthYear &&
+                   back->event.Options.Uid == event.Options.Uid);
     }
     return 0;
 }

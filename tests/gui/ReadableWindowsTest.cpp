@@ -5,6 +5,7 @@
 // toolbar button, its tooltip. Run at scale 1 and at QT_SCALE_FACTOR=2.
 
 #include "MainWindowTestSupport.h"
+#include "TestEvents.h"
 
 #include "EventListModel.h"
 #include "HelpFile.h"
@@ -284,9 +285,9 @@ private slots:
             {"ID1", "Now", today, "Once", 0, ""},
             {"ID2", "Next", today.addDays(1), "Once", 1, ""},
         };
-        const ScanResult scan =
-            ComputeScan(events, today,
-                        {{"Missed", today.addDays(-14), "", 0}, {"Y", today.addDays(-1), "", 0}});
+        const ScanResult scan = ComputeScan(
+            events, today,
+            {TestMissed("Missed", today.addDays(-14)), TestMissed("Y", today.addDays(-1))});
         std::vector<MailOffer> mails;
         frmWhatsUp window(scan.rows, mails);
         auto *list = window.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
@@ -302,8 +303,7 @@ private slots:
 
     void theEditorsCaptionsAndWeekdaysAreWhole()
     {
-        std::optional<EventFields> line;
-        frmAddEvent editor(line);
+        frmAddEvent editor;
         showAndWait(editor);
         auto *frame = editor.findChild<QGroupBox *>(u"fraEmail"_s);
         QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 16 <=
@@ -372,8 +372,7 @@ private slots:
                   "$$Birthday$$3$$ann@example.org$$1970\r\n");
             QMultiHash<QString, QString> texts = textsOf(window.get());
             {
-                std::optional<EventFields> line;
-                frmAddEvent editor(line);
+                frmAddEvent editor;
                 frmFind find(
                     window->List(), [](int) {}, window.get());
                 std::vector<MailOffer> mails;
@@ -422,9 +421,7 @@ private slots:
                 QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
                          button->toolTip());
         }
-
-        std::optional<EventFields> line;
-        frmAddEvent editor(line);
+        frmAddEvent editor;
         QCOMPARE(QAccessible::queryAccessibleInterface(
                      editor.findChild<QLineEdit *>(u"txtDescription"_s))
                      ->text(QAccessible::Name),

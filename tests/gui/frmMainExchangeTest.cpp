@@ -2,6 +2,7 @@
 // Importing birthdays from an address book and exporting the calendar, through the main window.
 
 #include "MainWindowTestSupport.h"
+#include "TestEvents.h"
 
 #include "CalendarSync.h"
 #include "EventListModel.h"
@@ -169,7 +170,7 @@ private slots:
 
         for (int i = 0; i < EventState::Limit - 5; ++i)
             (void)window->State().Insert(
-                {"E" + std::to_string(i), Date::today(), "Once", 0, "0", ""}, Date::today());
+                TestEvent("E" + std::to_string(i), Date::today(), "Once", 0), Date::today());
         answers->shown.clear();
         window->ImportBirthdaysFrom(contacts());
         QCOMPARE(answers->texts(),
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(saved.count("$$uid=moonrill-"), 2);
         QVERIFY(saved.contains("$$Once$$3$$$$$$uid=moonrill-"));
         QVERIFY(window->State().Saved());
-        window->State().Insert({"Far", Date::fromYmd(3001, 1, 1), "Once", 3, "3", ""},
+        window->State().Insert(TestEvent("Far", Date::fromYmd(3001, 1, 1), "Once", 3),
                                Date::today());
         answers->shown.clear();
         window->ExportCalendarTo(path);
@@ -227,7 +228,7 @@ private slots:
             action(*window, "mnuFileExportCalendar")->trigger();
             QVERIFY(dialog.done());
             window->State().Insert(
-                {keepIt ? "Dentist again" : "Not kept", Date::today(), "Once", 3, "3", ""},
+                TestEvent(keepIt ? "Dentist again" : "Not kept", Date::today(), "Once", 3),
                 Date::today());
             window->SaveEvents();
             QCOMPARE(readFile(path).contains("SUMMARY:Dentist again"), true);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "TestEvents.h"
 #include "frmMain.h"
 
 #include "EventFile.h"
@@ -180,7 +181,7 @@ private slots:
     {
         start("");
         const QString events = home->home.filePath(u"events.mrl"_s);
-        window->State().Insert({"New", Date::today(), "Once", 3, "3", ""}, Date::today());
+        window->State().Insert(TestEvent("New", Date::today(), "Once", 3), Date::today());
         window->State().SetSaved(false);
 
         answers->answers = {MsgAnswer::Cancel};

@@ -200,10 +200,8 @@ private slots:
         QVERIFY(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
         // It lays its text out to its width: the topic is a document, not fixed lines.
         QCOMPARE(text->lineWrapMode(), QTextEdit::WidgetWidth);
-
-        std::optional<EventFields> line;
         for (int topic : {3, 4}) {
-            frmAddEvent editor(line, window.get());
+            frmAddEvent editor(window.get());
             editor.HelpContextID = topic;
             showAndWait(editor);
             QTest::keyClick(&editor, Qt::Key_F1);

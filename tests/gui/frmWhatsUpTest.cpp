@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmWhatsUp.h"
+#include "TestEvents.h"
 
 // moc cannot parse the C++20 library headers under these.
 #ifndef Q_MOC_RUN
@@ -145,7 +146,7 @@ private slots:
 
     void missedRowsAreSetApartAndReadOnLightAndDarkPalettes()
     {
-        const ScanResult scan = ComputeScan({}, Today, {{"Trip", Today.addDays(-2), ""}});
+        const ScanResult scan = ComputeScan({}, Today, {TestMissed("Trip", Today.addDays(-2))});
         const QPalette before = QApplication::palette();
         for (const auto &[text, base] :
              {std::pair{Qt::black, Qt::white}, std::pair{Qt::white, Qt::black}}) {

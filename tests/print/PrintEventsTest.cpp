@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindowTestSupport.h"
+#include "TestEvents.h"
 
 #ifndef Q_MOC_RUN // moc cannot parse the C++20 headers under it
 #include "EventState.h"
@@ -18,9 +19,9 @@ EventState eventsAhead(int count)
 {
     EventState state;
     for (int i = 0; i < count; ++i) {
-        state.Insert(EventFields{"Event " + std::to_string(i + 1), Date::today().addDays(i),
-                                 "Weekly", 3, "3", ""},
-                     Date::today());
+        state.Insert(
+            TestEvent("Event " + std::to_string(i + 1), Date::today().addDays(i), "Weekly"),
+            Date::today());
     }
     return state;
 }

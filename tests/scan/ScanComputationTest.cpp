@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScanComputation.h"
+#include "TestEvents.h"
 
 #include "BirthdayOffers.h"
 #include "DueNotification.h"
@@ -96,9 +97,9 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
 {
     const Date today = Date::fromYmd(2026, 12, 7);
     const std::vector<MissedEvent> missed = {
-        {"Dad", today.addDays(-1), "dad@example.org"},
-        {"Trip", today.addDays(-14), ""},
-        {"Mum", today.addDays(-3), "mum@example.org"},
+        TestMissed("Dad", today.addDays(-1), "dad@example.org"),
+        TestMissed("Trip", today.addDays(-14)),
+        TestMissed("Mum", today.addDays(-3), "mum@example.org"),
     };
     std::vector<clsEvent> events(1);
     events[0].Id = "ID0";
@@ -116,7 +117,7 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
                                                            {"Mum", "mum@example.org", {}}}));
 
     // Missed events alone still make a scan to show.
-    const ScanResult alone = ComputeScan({}, today, {{"Trip", today.addDays(-2), ""}});
+    const ScanResult alone = ComputeScan({}, today, {TestMissed("Trip", today.addDays(-2))});
     EXPECT_TRUE(alone.found);
     ASSERT_EQ(alone.rows.size(), 1u);
     EXPECT_EQ(alone.rows[0].When, "2 days ago:");
@@ -136,8 +137,8 @@ TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereItIsKnownAndAtLeastOne)
         birthday("Leap", Date::fromYmd(2027, 3, 6), "", 1999),
     };
     const std::vector<MissedEvent> missed = {
-        {"Ann", BirthdayToday.addDays(-2), "ann@example.org", 2000},
-        {"Bob", BirthdayToday.addDays(-1), "bob@example.org", 0},
+        TestMissed("Ann", BirthdayToday.addDays(-2), "ann@example.org", 2000),
+        TestMissed("Bob", BirthdayToday.addDays(-1), "bob@example.org"),
     };
     const ScanResult result = ComputeScan(events, BirthdayToday, missed);
     std::vector<std::string> shown;
@@ -186,7 +187,7 @@ TEST(DueNotification, CountsTheRowsLeadsWithTodaysBirthdaysAndStopsAtEight)
     for (int i = 0; i < 7; ++i)
         events.push_back(event("ID" + std::to_string(i), i, 10));
     events.push_back(clsEvent{"ID7", "Ann", Today, "Birthday", 3, "", 1990});
-    const std::vector<MissedEvent> missed = {{"Bob", Today.addDays(-1), "", 0}};
+    const std::vector<MissedEvent> missed = {TestMissed("Bob", Today.addDays(-1))};
     const DueNotification full = DueNotificationOf(ComputeScan(events, Today, missed).rows);
     EXPECT_EQ(full.summary, "Moonrill: 9 upcoming events");
     EXPECT_TRUE(full.body.starts_with("Today: 2023-12-30 Ann (33)\nYesterday: 2023-12-29 Bob\n"));

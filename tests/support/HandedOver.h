@@ -10,12 +10,13 @@
 
 /// What the editor handed over, as the event line of its values ("-1" for none), so that a test
 /// reads like the line the user would find in the file.
-inline std::string HandedOver(const std::optional<EventFields> &event)
+inline std::string HandedOver(const std::optional<WrittenEvent> &written)
 {
-    if (!event)
+    if (!written)
         return "-1";
+    const clsEvent *event = &written->event;
     std::string line = "$$" + event->Description + "$$" + DateToText(event->StartingOn) + "$$" +
-                       event->Occurs + "$$" + event->PeriodText + "$$" + event->Email;
+                       event->Occurs + "$$" + written->periodText + "$$" + event->Email;
     if (event->BirthYear > 0) {
         line += "$$";
         AppendBirthYearText(line, event->BirthYear);
