@@ -2,7 +2,6 @@
 #include "GuiLoader.h"
 
 #include "DisplayCheck.h"
-#include "DueNotification.h"
 #include "GuiModule.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -103,11 +102,10 @@ bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
     return screens().ShowDueEvents(scan);
 }
 
-bool GuiLoader::Notify(int &argc, char **argv, const std::string &summary,
-                       const std::string &body) const
+bool GuiLoader::Notify(int &argc, char **argv, const std::vector<ScanRow> &rows) const
 {
-    return entry<decltype(MoonrillNotify)>(m_handle, "MoonrillNotify")(&argc, argv, summary.c_str(),
-                                                                       body.c_str()) == 1;
+    return entry<decltype(MoonrillNotify)>(m_handle, "MoonrillNotify")(&argc, argv, rows.data(),
+                                                                       rows.size()) == 1;
 }
 
 bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
@@ -115,8 +113,7 @@ bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
     if (!DisplayTrouble())
         return screens().NotifyDueEvents(scan);
     try {
-        const DueNotification text = DueNotificationOf(scan.rows);
-        return GuiLoader(NotifyModuleFile).Notify(m_argc, m_argv, text.summary, text.body);
+        return GuiLoader(NotifyModuleFile).Notify(m_argc, m_argv, scan.rows);
     } catch (const std::exception &) {
         return false; // no notification library: the scan is shown the other way
     }

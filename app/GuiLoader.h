@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 /// The library that holds the program's windows, loaded from beside the program or from its
 /// installed place. It stays loaded to the end of the process: the toolkit cannot be unloaded.
@@ -27,8 +28,7 @@ public:
     void PublishAfterLogonScan(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
     /// In the notification library: MoonrillNotify.
-    [[nodiscard]] bool Notify(int &argc, char **argv, const std::string &summary,
-                              const std::string &body) const;
+    [[nodiscard]] bool Notify(int &argc, char **argv, const std::vector<ScanRow> &rows) const;
 
 private:
     void *m_handle = nullptr;

@@ -4,9 +4,11 @@
 // The program's windows live in a library of their own, which the program loads only when it
 // has something to show: a logon scan with nothing due then never loads the desktop's toolkit.
 
+#include <cstddef>
 #include <string_view>
 
 class LogonScreens;
+struct ScanRow;
 
 /// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.
 inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
@@ -28,7 +30,8 @@ int MoonrillSync(int *argc, char **argv);
 /// Publishes the list the logon scan saved, where a calendar is set: silent, at most five
 /// seconds.
 void MoonrillPublishAfterLogonScan(int *argc, char **argv);
-/// In the notification library: shows the notification `summary` / `body` (UTF-8, plain text)
-/// with no action to offer. Returns 1 when a notification service showed it, 0 otherwise.
-int MoonrillNotify(int *argc, char **argv, const char *summary, const char *body);
+/// In the notification library: shows the notification of the scan's `count` `rows`, composed in
+/// the user's language, with no action to offer. Returns 1 when a notification service showed
+/// it, 0 otherwise.
+int MoonrillNotify(int *argc, char **argv, const ScanRow *rows, size_t count);
 }

@@ -3,19 +3,24 @@
 // QtCore and QtDBus alone.
 
 #include "DesktopNotification.h"
+#include "DueNotification.h"
 #include "GuiModule.h"
-#include "ScanWords.h"
 #include "Translations.h"
+#include "UserWords.h"
 
 #include <QCoreApplication>
 
 extern "C" __attribute__((visibility("default"))) int
-MoonrillNotify(int *argc, char **argv, const char *summary, const char *body)
+MoonrillNotify(int *argc, char **argv, const ScanRow *rows, size_t count)
 {
     QCoreApplication application(*argc, argv);
     LoadTranslations(application);
-    QString heading = QString::fromUtf8(summary), rows = QString::fromUtf8(body);
-    TranslateNotification(heading, rows);
+    // Composed in the user's language from the start.
+    const DueNotification text =
+        DueNotificationOf(std::vector<ScanRow>(rows, rows + count), UserWords());
     DesktopNotification notification;
-    return notification.Show(heading, rows, QString()) ? 1 : 0;
+    return notification.Show(QString::fromStdString(text.summary),
+                             QString::fromStdString(text.body), QString())
+               ? 1
+               : 0;
 }

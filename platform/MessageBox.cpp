@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MessageBox.h"
 
+#include "UserWords.h"
+
 #include "ErrorMessages.h"
 #include "Text.h"
 
@@ -68,11 +70,10 @@ void applyStyle(QMessageBox &box, MsgStyle style)
 /// show as they are, 8-bit text from an older file included.
 std::optional<QString> translation(std::string_view words)
 {
-    const QByteArray source(words.data(), qsizetype(words.size()));
-    QString translated = QCoreApplication::translate("Messages", source.constData());
-    if (translated == QString::fromUtf8(source))
+    std::string translated = UserWords()(words);
+    if (translated == words)
         return std::nullopt;
-    return translated;
+    return QString::fromStdString(translated);
 }
 
 /// A box as wide as its title bar needs: the window manager draws the title in a bold font

@@ -6,11 +6,14 @@
 
 #include <algorithm>
 
-DueNotification DueNotificationOf(const std::vector<ScanRow> &rows)
+DueNotification DueNotificationOf(const std::vector<ScanRow> &rows, const Words &words)
 {
     DueNotification notification;
-    notification.summary = "Moonrill: " + IntToText(static_cast<long long>(rows.size())) +
-                           (rows.size() == 1 ? " upcoming event" : " upcoming events");
+    // English says one event and two events; each text carries every form a language needs.
+    const int count = static_cast<int>(rows.size());
+    notification.summary =
+        count == 1 ? words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n upcoming event"), count)
+                   : words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n upcoming events"), count);
     // The birthdays of the day lead: they are what a glance at the notification is for.
     std::vector<const ScanRow *> order;
     order.reserve(rows.size());
@@ -22,10 +25,10 @@ DueNotification DueNotificationOf(const std::vector<ScanRow> &rows)
     for (size_t i = 0; i < order.size() && i < MaxNotifiedRows; ++i) {
         if (i > 0)
             notification.body += '\n';
-        notification.body += ScanRowText(*order[i]);
+        notification.body += ScanRowText(*order[i], words);
     }
     if (order.size() > MaxNotifiedRows)
-        notification.body +=
-            "\nand " + IntToText(static_cast<long long>(order.size() - MaxNotifiedRows)) + " more";
+        notification.body += '\n' + words(QT_TRANSLATE_N_NOOP("Messages", "and %n more"),
+                                          static_cast<int>(order.size() - MaxNotifiedRows));
     return notification;
 }

@@ -9,19 +9,6 @@
 
 namespace {
 
-std::string labelFor(int32_t days)
-{
-    if (days == -1)
-        return "Yesterday:";
-    if (days < 0)
-        return IntToText(-days) + " days ago:";
-    if (days == 0)
-        return "Today:";
-    if (days == 1)
-        return "Tomorrow:";
-    return "In " + IntToText(days) + " days:";
-}
-
 /// The offer of a mail to `email`, with the age turned `on` that day when the year is known.
 MailOffer mailOffer(std::string_view description, std::string_view email, Date on, int birthYear)
 {
@@ -59,6 +46,19 @@ void ScanCollector::AddMissed(const MissedEvent &missed)
                      shownDescription(event.Description, missed.on, event.BirthYear), missed.on});
 }
 
+std::string WhenText(int32_t days, const Words &words)
+{
+    if (days == -1)
+        return words(QT_TRANSLATE_NOOP("Messages", "Yesterday:"));
+    if (days < 0)
+        return words(QT_TRANSLATE_N_NOOP("Messages", "%n days ago:"), -days);
+    if (days == 0)
+        return words(QT_TRANSLATE_NOOP("Messages", "Today:"));
+    if (days == 1)
+        return words(QT_TRANSLATE_NOOP("Messages", "Tomorrow:"));
+    return words(QT_TRANSLATE_N_NOOP("Messages", "In %n days:"), days);
+}
+
 ScanResult ScanCollector::Finish()
 {
     ScanResult result;
@@ -67,9 +67,13 @@ ScanResult ScanCollector::Finish()
                      [](const Due &a, const Due &b) { return a.days < b.days; });
     result.rows.reserve(m_due.size());
     for (Due &d : m_due) {
-        result.rows.push_back(ScanRow{std::move(d.id), labelFor(d.days), DateToText(d.date),
-                                      std::move(d.description), PaddedDayCount(d.days), d.days < 0,
-                                      d.birthday});
+        result.rows.push_back(ScanRow{.Key = std::move(d.id),
+                                      .Days = d.days,
+                                      .Date = DateToText(d.date),
+                                      .Description = std::move(d.description),
+                                      .SortKey = PaddedDayCount(d.days),
+                                      .Missed = d.days < 0,
+                                      .Birthday = d.birthday});
     }
     result.birthdayMails = std::move(m_mails);
     result.belatedMails = std::move(m_belatedMails);

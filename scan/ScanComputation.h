@@ -14,7 +14,7 @@
 struct ScanRow
 {
     std::string Key;         // the record's Id ("" for a missed event)
-    std::string When;        // "Today:", "Tomorrow:", "In N days:"; "Yesterday:", "N days ago:"
+    int32_t Days = 0;        // from today to the date: negative for a missed event (WhenText)
     std::string Date;        // the date as date text
     std::string Description; // the event, with the age in brackets where a year of birth is known
     std::string SortKey;     // the day count padded to five characters (the temporary column)
@@ -23,6 +23,10 @@ struct ScanRow
 
     friend bool operator==(const ScanRow &, const ScanRow &) = default;
 };
+
+/// A row's label for `days` from today: "Today:", "Tomorrow:", "In N days:"; "Yesterday:",
+/// "N days ago:"; in other `words` where they are looked up.
+[[nodiscard]] std::string WhenText(int32_t days, const Words &words = AsIs);
 
 /// What one scan found.
 struct ScanResult

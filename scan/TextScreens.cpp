@@ -5,9 +5,9 @@
 
 #include <ostream>
 
-std::string ScanRowText(const ScanRow &row)
+std::string ScanRowText(const ScanRow &row, const Words &words)
 {
-    return row.When + " " + row.Date + " " + row.Description;
+    return WhenText(row.Days, words) + " " + row.Date + " " + row.Description;
 }
 
 bool TextScreens::ShowMessageBox(const std::string &text, Icon)

@@ -4,7 +4,7 @@
 #include "DueNotification.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
-#include "ScanWords.h"
+#include "UserWords.h"
 #include "frmWhatsUp.h"
 
 #include <QApplication>
@@ -40,11 +40,9 @@ std::string WhatsUpScreens::Translated(std::string_view words)
 
 bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
 {
-    const DueNotification text = DueNotificationOf(scan.rows);
-    QString summary = QString::fromStdString(text.summary),
-            body = QString::fromStdString(text.body);
-    TranslateNotification(summary, body);
-    return m_notification.Show(summary, body,
+    const DueNotification text = DueNotificationOf(scan.rows, UserWords());
+    return m_notification.Show(QString::fromStdString(text.summary),
+                               QString::fromStdString(text.body),
                                QCoreApplication::translate("WhatsUpScreens", "Show"));
 }
 

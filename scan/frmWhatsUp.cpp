@@ -13,8 +13,8 @@
 #include "MutedText.h"
 #include "Paths.h"
 #include "ScanComputation.h"
-#include "ScanWords.h"
 #include "Text.h"
+#include "UserWords.h"
 #include "clsHlink.h"
 
 #include <QHeaderView>
@@ -24,6 +24,16 @@
 #include <QTreeWidget>
 
 #include <utility>
+
+namespace {
+
+/// A row's label for `days` from today, in the user's language.
+QString when(int32_t days)
+{
+    return QString::fromStdString(WhenText(days, UserWords()));
+}
+
+} // namespace
 
 frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<MailOffer> &birthdayMails,
                        QWidget *parent, std::vector<MailOffer> belatedMails)
@@ -58,10 +68,8 @@ void frmWhatsUp::createControls()
     // The labels and dates get what their widest texts need in the font in use (bold, as
     // today's rows are); the description the rest of the 459 pixels the layout was drawn for.
     const QFont font = lstWhatsUp->font();
-    const QStringList labels = {WhenWords("Today:"), WhenWords("Tomorrow:"),
-                                WhenWords("Yesterday:"),
-                                WithWidestDigits(font, WhenWords("In 00000 days:")),
-                                WithWidestDigits(font, WhenWords("00 days ago:"))};
+    const QStringList labels = {when(0), when(1), when(-1), WithWidestDigits(font, when(99999)),
+                                WithWidestDigits(font, when(-99))};
     FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, QStringLiteral("0000-00-00"))}, {}}, 2,
                459, 150);
 
@@ -99,7 +107,7 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
-        auto *item = new QTreeWidgetItem({WhenWords(row.When), FromBytes(row.Date),
+        auto *item = new QTreeWidgetItem({when(row.Days), FromBytes(row.Date),
                                           FromBytes(row.Description), FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
         if (row.Missed) {
@@ -143,7 +151,7 @@ void frmWhatsUp::opening()
 
 void frmWhatsUp::markTodayRows()
 {
-    const QString today = WhenWords("Today:");
+    const QString today = when(0);
     for (int i = 0; i < lstWhatsUp->topLevelItemCount(); ++i) {
         QTreeWidgetItem *item = lstWhatsUp->topLevelItem(i);
         if (item->text(0) != today)

@@ -34,8 +34,7 @@ TARGETS = [
     ("about_core", "about", ["core"], None),
     ("about", "about", ["about_core", "platform"], []),
     ("scan_core", "scan", ["core", "platform_base"], None),
-    ("scan_words", "scan", [], ["QtCore"]),
-    ("scan", "scan", ["scan_core", "scan_words", "platform", "platform_dbus", "about"], []),
+    ("scan", "scan", ["scan_core", "platform_text", "platform", "platform_dbus", "about"], []),
     ("editor_core", "editor", ["core"], None),
     ("editor", "editor", ["editor_core", "platform", "about"], []),
     ("exchange_core", "exchange", ["core", "editor_core"], None),
@@ -49,7 +48,7 @@ TARGETS = [
      ["platform_dbus", "about", "scan", "editor", "exchange_core", "print", "update", "sync"], []),
     ("GuiModule.h", "app", [], None),  # the libraries' entry points, a header alone
     ("moonrill_gui", "app", ["mainwindow", "scan", "sync", "GuiModule.h"], ["QtWidgets"]),
-    ("moonrill_notify", "app", ["platform_dbus", "platform_text", "scan_words", "GuiModule.h"], []),
+    ("moonrill_notify", "app", ["platform_dbus", "platform_text", "scan_core", "GuiModule.h"], []),
     ("moonrill", "app", ["scan_core", "platform_base", "GuiModule.h"], None),
     ("makeclips", "tools", [], []),
     ("makeicons", "tools", [], ["QtGui"]),  # compiles the main window's Artwork.cpp itself

@@ -287,6 +287,53 @@ Möchten Sie dieser Person schreiben?</translation>
         <source>Happy belated %1 birthday!</source>
         <translation>Nachträglich alles Gute zum %1 Geburtstag!</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming event</source>
+        <translation>
+            <numerusform>Moonrill: %n anstehendes Ereignis</numerusform>
+            <numerusform>Moonrill: %n anstehende Ereignisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming events</source>
+        <translation>
+            <numerusform>Moonrill: %n anstehendes Ereignis</numerusform>
+            <numerusform>Moonrill: %n anstehende Ereignisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Gestern:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago:</source>
+        <translation>
+            <numerusform>Vor %n Tag:</numerusform>
+            <numerusform>Vor %n Tagen:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Heute:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Morgen:</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days:</source>
+        <translation>
+            <numerusform>In %n Tag:</numerusform>
+            <numerusform>In %n Tagen:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -297,41 +344,6 @@ Möchten Sie dieser Person schreiben?</translation>
     <message>
         <source>Printing Now</source>
         <translation>Es wird gedruckt</translation>
-    </message>
-</context>
-<context>
-    <name>ScanWords</name>
-    <message>
-        <source>Today:</source>
-        <translation>Heute:</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Morgen:</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Gestern:</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>In %1 Tagen:</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Vor %1 Tagen:</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming event</source>
-        <translation>Moonrill: %1 anstehendes Ereignis</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming events</source>
-        <translation>Moonrill: %1 anstehende Ereignisse</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>

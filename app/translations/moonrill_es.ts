@@ -287,6 +287,53 @@ Do you want to e-mail this person?</source>
         <source>Happy belated %1 birthday!</source>
         <translation>¡Feliz %1 cumpleaños atrasado!</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming event</source>
+        <translation>
+            <numerusform>Moonrill: %n evento próximo</numerusform>
+            <numerusform>Moonrill: %n eventos próximos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming events</source>
+        <translation>
+            <numerusform>Moonrill: %n evento próximo</numerusform>
+            <numerusform>Moonrill: %n eventos próximos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Ayer:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago:</source>
+        <translation>
+            <numerusform>Hace %n día:</numerusform>
+            <numerusform>Hace %n días:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Hoy:</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Mañana:</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days:</source>
+        <translation>
+            <numerusform>En %n día:</numerusform>
+            <numerusform>En %n días:</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -297,41 +344,6 @@ Do you want to e-mail this person?</source>
     <message>
         <source>Printing Now</source>
         <translation>Imprimiendo</translation>
-    </message>
-</context>
-<context>
-    <name>ScanWords</name>
-    <message>
-        <source>Today:</source>
-        <translation>Hoy:</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Mañana:</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Ayer:</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>En %1 días:</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Hace %1 días:</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming event</source>
-        <translation>Moonrill: %1 evento próximo</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming events</source>
-        <translation>Moonrill: %1 eventos próximos</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>y %1 más</translation>
     </message>
 </context>
 <context>

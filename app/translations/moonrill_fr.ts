@@ -287,6 +287,53 @@ Voulez-vous écrire à cette personne ?</translation>
         <source>Happy belated %1 birthday!</source>
         <translation>Joyeux %1 anniversaire, avec un peu de retard !</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming event</source>
+        <translation>
+            <numerusform>Moonrill : %n événement à venir</numerusform>
+            <numerusform>Moonrill : %n événements à venir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n upcoming events</source>
+        <translation>
+            <numerusform>Moonrill : %n événement à venir</numerusform>
+            <numerusform>Moonrill : %n événements à venir</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Yesterday:</source>
+        <translation>Hier :</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days ago:</source>
+        <translation>
+            <numerusform>Il y a %n jour :</numerusform>
+            <numerusform>Il y a %n jours :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Today:</source>
+        <translation>Aujourd&apos;hui :</translation>
+    </message>
+    <message>
+        <source>Tomorrow:</source>
+        <translation>Demain :</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n days:</source>
+        <translation>
+            <numerusform>Dans %n jour :</numerusform>
+            <numerusform>Dans %n jours :</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -297,41 +344,6 @@ Voulez-vous écrire à cette personne ?</translation>
     <message>
         <source>Printing Now</source>
         <translation>Impression en cours</translation>
-    </message>
-</context>
-<context>
-    <name>ScanWords</name>
-    <message>
-        <source>Today:</source>
-        <translation>Aujourd&apos;hui :</translation>
-    </message>
-    <message>
-        <source>Tomorrow:</source>
-        <translation>Demain :</translation>
-    </message>
-    <message>
-        <source>Yesterday:</source>
-        <translation>Hier :</translation>
-    </message>
-    <message>
-        <source>In %1 days:</source>
-        <translation>Dans %1 jours :</translation>
-    </message>
-    <message>
-        <source>%1 days ago:</source>
-        <translation>Il y a %1 jours :</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming event</source>
-        <translation>Moonrill : %1 événement à venir</translation>
-    </message>
-    <message>
-        <source>Moonrill: %1 upcoming events</source>
-        <translation>Moonrill : %1 événements à venir</translation>
-    </message>
-    <message>
-        <source>and %1 more</source>
-        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>

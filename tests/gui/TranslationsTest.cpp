@@ -4,9 +4,10 @@
 // language picks the translation; English, "C" and "POSIX" keep the program's own words.
 
 #include "Translations.h"
+#include "DueNotification.h"
 #include "HelpViewer.h"
-#include "ScanWords.h"
 #include "Text.h"
+#include "UserWords.h"
 #include "frmWhatsUp.h"
 
 #include <QCoreApplication>
@@ -88,14 +89,14 @@ private slots:
         const QString expected = qEnvironmentVariable("MOONRILL_EXPECT_LANGUAGE", u"en"_s);
         LoadTranslations(*QCoreApplication::instance());
         const QHash<QString, QStringList> words = {
-            {u"en"_s, {u"&File"_s, u"Not found!"_s, u"In %1 days:"_s}},
-            {u"de"_s, {u"&Datei"_s, u"Nicht gefunden!"_s, u"In %1 Tagen:"_s}},
-            {u"fr"_s, {u"&Fichier"_s, u"Introuvable !"_s, u"Dans %1 jours :"_s}},
-            {u"es"_s, {u"&Archivo"_s, u"¡No encontrado!"_s, u"En %1 días:"_s}},
+            {u"en"_s, {u"&File"_s, u"Not found!"_s, u"In 3 days:"_s}},
+            {u"de"_s, {u"&Datei"_s, u"Nicht gefunden!"_s, u"In 3 Tagen:"_s}},
+            {u"fr"_s, {u"&Fichier"_s, u"Introuvable !"_s, u"Dans 3 jours :"_s}},
+            {u"es"_s, {u"&Archivo"_s, u"¡No encontrado!"_s, u"En 3 días:"_s}},
         };
         QCOMPARE(QStringList({QCoreApplication::translate("frmMain", "&File"),
                               QCoreApplication::translate("Messages", "Not found!"),
-                              QCoreApplication::translate("ScanWords", "In %1 days:")}),
+                              QString::fromStdString(WhenText(3, UserWords()))}),
                  words.value(expected));
         // The birthday mail's subject, with the language's own ordinals.
         const QHash<QString, QStringList> subjects = {
@@ -114,9 +115,24 @@ private slots:
         QCOMPARE(QStringList({subject(71, OfferKind::Today), subject(1, OfferKind::Belated)}),
                  subjects.value(expected));
         // The daily notification, its count and every row's label.
-        QString summary = u"Moonrill: 12 upcoming events"_s;
-        QString body = u"Today: 2026-12-06 Ann (71)\nIn 3 days: 2026-12-09 Dentist\nand 4 more"_s;
-        TranslateNotification(summary, body);
+        std::vector<ScanRow> rows(12, ScanRow{.Key = {},
+                                              .Days = 3,
+                                              .Date = "2026-12-09",
+                                              .Description = "Dentist",
+                                              .SortKey = PaddedDayCount(3),
+                                              .Missed = false,
+                                              .Birthday = false});
+        rows[11] = ScanRow{.Key = {},
+                           .Days = 0,
+                           .Date = "2026-12-06",
+                           .Description = "Ann (71)",
+                           .SortKey = PaddedDayCount(0),
+                           .Missed = false,
+                           .Birthday = true};
+        const DueNotification composed = DueNotificationOf(rows, UserWords());
+        const QStringList lines = QString::fromStdString(composed.body).split(u'\n');
+        const QString summary = QString::fromStdString(composed.summary);
+        const QString body = QStringList{lines.value(0), lines.value(1), lines.last()}.join(u'\n');
         const QHash<QString, QStringList> notification = {
             {u"en"_s,
              {u"Moonrill: 12 upcoming events"_s,

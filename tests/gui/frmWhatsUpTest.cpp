@@ -87,7 +87,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             QTreeWidgetItem *item = list->topLevelItem(i);
             QCOMPARE(item->text(0) + item->text(1) + item->text(2),
-                     QString::fromStdString(rows[size_t(i)].When + rows[size_t(i)].Date +
+                     QString::fromStdString(WhenText(rows[size_t(i)].Days) + rows[size_t(i)].Date +
                                             rows[size_t(i)].Description));
             QCOMPARE(item->font(2).bold(), i < 3);
             QCOMPARE(item->foreground(0).color() == QColor(255, 0, 0), i < 3);

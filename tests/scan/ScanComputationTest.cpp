@@ -20,7 +20,7 @@ std::vector<std::string> whens(const ScanResult &result)
 {
     std::vector<std::string> labels;
     for (const ScanRow &row : result.rows)
-        labels.push_back(row.Key + " " + row.When);
+        labels.push_back(row.Key + " " + WhenText(row.Days));
     return labels;
 }
 
@@ -54,7 +54,7 @@ TEST(ScanComputation, NoticePeriodEdges)
             EXPECT_TRUE(result.rows.empty());
         } else {
             ASSERT_EQ(result.rows.size(), 1u) << c.daysAhead << "/" << c.period;
-            EXPECT_EQ(result.rows[0].When, c.label);
+            EXPECT_EQ(WhenText(result.rows[0].Days), c.label);
         }
     }
 }
@@ -63,11 +63,15 @@ TEST(ScanComputation, RowsAcrossTheYearEnd)
 {
     const ScanResult result = ComputeScan({event("ID0", 2, 5)}, Today);
     ASSERT_EQ(result.rows.size(), 1u);
-    EXPECT_EQ(result.rows[0], (ScanRow{"ID0", "In 2 days:", "2024-01-01", "Event ID0", "    2"}));
+    EXPECT_EQ(result.rows[0], (ScanRow{.Key = "ID0",
+                                       .Days = 2,
+                                       .Date = "2024-01-01",
+                                       .Description = "Event ID0",
+                                       .SortKey = "    2"}));
     // From the last day of February in a leap year, the first of March is tomorrow.
     const Date feb29 = Date::fromYmd(2024, 2, 29);
     const clsEvent march{"ID1", "March", Date::fromYmd(2024, 3, 1), "Monthly", 1, ""};
-    EXPECT_EQ(ComputeScan({march}, feb29).rows.at(0).When, "Tomorrow:");
+    EXPECT_EQ(WhenText(ComputeScan({march}, feb29).rows.at(0).Days), "Tomorrow:");
 }
 
 TEST(ScanComputation, SortedByNearnessNotByText)
@@ -108,8 +112,8 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
     events[0].Email = "d@example.org";
     const ScanResult result = ComputeScan(events, today, missed);
     ASSERT_EQ(result.rows.size(), 4u);
-    EXPECT_EQ(result.rows[0].When + result.rows[0].Date, "14 days ago:2026-11-23");
-    EXPECT_EQ(result.rows[1].When + result.rows[1].Description, "3 days ago:Mum");
+    EXPECT_EQ(WhenText(result.rows[0].Days) + result.rows[0].Date, "14 days ago:2026-11-23");
+    EXPECT_EQ(WhenText(result.rows[1].Days) + result.rows[1].Description, "3 days ago:Mum");
     EXPECT_TRUE(result.rows[0].Missed && result.rows[2].Missed && !result.rows[3].Missed);
     EXPECT_EQ(result.birthdayMails, (std::vector<MailOffer>{{"Dentist", "d@example.org", {}}}));
     // The belated offers in the order of the events, not of the rows.
@@ -120,7 +124,7 @@ TEST(ScanComputation, MissedEventsComeFirstOldestFirst)
     const ScanResult alone = ComputeScan({}, today, {TestMissed("Trip", today.addDays(-2))});
     EXPECT_TRUE(alone.found);
     ASSERT_EQ(alone.rows.size(), 1u);
-    EXPECT_EQ(alone.rows[0].When, "2 days ago:");
+    EXPECT_EQ(WhenText(alone.rows[0].Days), "2 days ago:");
     EXPECT_TRUE(alone.belatedMails.empty());
 }
 
@@ -143,7 +147,7 @@ TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereItIsKnownAndAtLeastOne)
     const ScanResult result = ComputeScan(events, BirthdayToday, missed);
     std::vector<std::string> shown;
     for (const ScanRow &row : result.rows)
-        shown.push_back(row.When + " " + row.Description);
+        shown.push_back(WhenText(row.Days) + " " + row.Description);
     EXPECT_EQ(shown,
               (std::vector<std::string>{"2 days ago: Ann (27)", "Yesterday: Bob", "Today: Mum (71)",
                                         "Today: Dad", "Today: Baby", "In 2 days: Leap (28)"}));
