@@ -11,6 +11,7 @@
 #include "ApplicationBus.h"
 #include "CalendarSync.h"
 #include "SyncSettings.h"
+#include "UserWords.h"
 
 #include "ScreenFit.h"
 
@@ -164,8 +165,8 @@ private:
     bool m_loaded = false;
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
-    ApplicationBus m_bus; // where a second start finds this one
-    CalendarSync m_sync;  // publishes every save to the calendar set, if one is
+    ApplicationBus m_bus;             // where a second start finds this one
+    CalendarSync m_sync{UserWords()}; // publishes every save to the calendar set, if one is
     bool m_ended = false;
     bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;

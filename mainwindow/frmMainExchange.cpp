@@ -17,6 +17,7 @@
 #include "Paths.h"
 #include "SyncSettings.h"
 #include "Text.h"
+#include "UserWords.h"
 #include "VCardReader.h"
 #include "frmSync.h"
 
@@ -80,7 +81,7 @@ void frmMain::ImportBirthdays()
 
 void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
 {
-    QString trouble = UrlTrouble(settings.addressBook);
+    QString trouble = UrlTrouble(settings.addressBook, UserWords());
     const std::optional<QString> password =
         trouble.isEmpty() ? m_sync.Password(settings.user, settings.addressBook, trouble)
                           : std::nullopt;
@@ -109,7 +110,7 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
     reply->deleteLater();
     if (cancelled)
         return;
-    trouble = StatusOf(*reply) == 207 ? QString() : AnswerTrouble(*reply);
+    trouble = StatusOf(*reply) == 207 ? QString() : AnswerTrouble(*reply, UserWords());
     if (trouble.isEmpty() && StatusOf(*reply) != 207)
         trouble = tr("the server answered %1").arg(StatusOf(*reply));
     std::string cards;

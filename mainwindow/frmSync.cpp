@@ -7,6 +7,7 @@
 #include "HelpViewer.h"
 #include "MessageBox.h"
 #include "SyncSettings.h"
+#include "UserWords.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -67,7 +68,7 @@ frmSync::~frmSync() = default;
 void frmSync::cmdTest_Click()
 {
     const QUrl url(txtCalendar->text().trimmed());
-    if (const QString trouble = UrlTrouble(url); !trouble.isEmpty()) {
+    if (const QString trouble = UrlTrouble(url, UserWords()); !trouble.isEmpty()) {
         lblStatus->setText(trouble);
         return;
     }
@@ -78,7 +79,7 @@ void frmSync::cmdTest_Click()
     // The answers come in the event loop; the window never waits for them.
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
     cmdTest->setEnabled(false);
-    m_probe->Start(url, BasicAuthorization(txtUser->text(), password));
+    m_probe->Start(url, BasicAuthorization(txtUser->text(), password), UserWords());
 }
 
 void frmSync::tested(const ProbeResult &result)
@@ -123,7 +124,8 @@ void frmSync::accept()
     settings.addressBook = QUrl(txtAddressBook->text().trimmed());
     settings.user = txtUser->text().trimmed();
     for (const QUrl &url : {settings.calendar, settings.addressBook}) {
-        if (const QString trouble = UrlTrouble(url); !url.isEmpty() && !trouble.isEmpty()) {
+        if (const QString trouble = UrlTrouble(url, UserWords());
+            !url.isEmpty() && !trouble.isEmpty()) {
             ShowMessage(std::string_view(trouble.toStdString()), MsgStyle::OkCritical, this);
             return;
         }

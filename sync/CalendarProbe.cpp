@@ -101,8 +101,9 @@ std::optional<std::vector<DavResource>> ReadPropfind(const QByteArray &multistat
     return resources;
 }
 
-void CalendarProbe::Start(const QUrl &url, const QByteArray &authorization)
+void CalendarProbe::Start(const QUrl &url, const QByteArray &authorization, Words words)
 {
+    m_words = std::move(words);
     m_origin = url;
     m_authorization = authorization;
     ask(url, 0, AddressStep);
@@ -115,8 +116,10 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
         end({.kind = ProbeResult::Kind::Trouble,
              .name = {},
              .calendars = {},
-             .trouble = QStringLiteral("the server points to %1; Moonrill sends the password "
-                                       "only to the address set")
+             .trouble = SyncText(m_words,
+                                 QT_TRANSLATE_NOOP("Messages", "the server points to %1; Moonrill "
+                                                               "sends the password only to the "
+                                                               "address set"))
                             .arg(Shown(url))});
         return;
     }
@@ -129,12 +132,14 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
     connect(reply, &QNetworkReply::finished, this, [this, reply, url, step] {
         reply->deleteLater();
         if (StatusOf(*reply) != 207) {
-            QString trouble = AnswerTrouble(*reply);
+            QString trouble = AnswerTrouble(*reply, m_words);
             end({.kind = ProbeResult::Kind::Trouble,
                  .name = {},
                  .calendars = {},
                  .trouble = trouble.isEmpty()
-                                ? QStringLiteral("the server answered %1").arg(StatusOf(*reply))
+                                ? SyncText(m_words,
+                                           QT_TRANSLATE_NOOP("Messages", "the server answered %1"))
+                                      .arg(StatusOf(*reply))
                                 : trouble});
             return;
         }
@@ -144,8 +149,9 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
             end({.kind = ProbeResult::Kind::Trouble,
                  .name = {},
                  .calendars = {},
-                 .trouble = QStringLiteral("the server's answer is no answer a calendar server "
-                                           "gives")});
+                 .trouble = SyncText(m_words, QT_TRANSLATE_NOOP("Messages",
+                                                                "the server's answer is no answer "
+                                                                "a calendar server gives"))});
             return;
         }
         answered(url, *resources, step);

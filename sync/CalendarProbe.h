@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Translatable.h"
+
 #include <QByteArray>
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -54,7 +56,8 @@ class CalendarProbe : public QObject
 
 public:
     explicit CalendarProbe(QObject *parent = nullptr) : QObject(parent) {}
-    void Start(const QUrl &url, const QByteArray &authorization);
+    /// Asks `url` with `authorization`; what it finds is said in `words`.
+    void Start(const QUrl &url, const QByteArray &authorization, Words words = AsIs);
 
 signals:
     void finished(const ProbeResult &result);
@@ -67,4 +70,5 @@ private:
     QNetworkAccessManager m_network;
     QUrl m_origin;
     QByteArray m_authorization;
+    Words m_words;
 };

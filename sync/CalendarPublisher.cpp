@@ -10,6 +10,8 @@
 
 namespace {
 
+const char *const ranOut = QT_TRANSLATE_NOOP("Messages", "the time for the publish ran out");
+
 QUrl objectUrl(const QUrl &collection, const std::string &uid)
 {
     // The UID names the resource, encoded: a UID from a hand-edited file may hold anything.
@@ -39,8 +41,10 @@ QUrl CollectionOf(QUrl calendar)
 
 void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authorization,
                               std::vector<PublishStep> steps,
-                              std::vector<PublishedObject> published, QDeadlineTimer deadline)
+                              std::vector<PublishedObject> published, QDeadlineTimer deadline,
+                              Words words)
 {
+    m_words = std::move(words);
     m_collection = collection;
     m_auth = authorization;
     m_steps = std::move(steps);
@@ -54,7 +58,7 @@ void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authoriz
     disconnect(&m_timeUp, nullptr, this, nullptr);
     connect(&m_timeUp, &QTimer::timeout, this, [this] {
         if (m_report.firstError.empty())
-            m_report.firstError = "the time for the publish ran out";
+            m_report.firstError = m_words(ranOut);
         Stop();
     });
     if (!deadline.isForever())
@@ -137,7 +141,7 @@ void CalendarPublisher::track(QNetworkReply *reply,
 void CalendarPublisher::lookAgain(const PublishStep &step)
 {
     if (m_deadline.hasExpired() || !m_busy) {
-        failed(QStringLiteral("the time for the publish ran out"));
+        failed(QString::fromStdString(m_words(ranOut)));
         return;
     }
     QNetworkReply *head =
@@ -167,12 +171,12 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
     if (CutShort(reply)) {
         // Not known to be done, whatever status came first: sent again next time, and the rest
         // with it, since a server that does this fares no better with them.
-        failed(AnswerTrouble(reply));
+        failed(AnswerTrouble(reply, m_words));
         Stop();
     } else if (Redirected(reply)) {
         // Sent on elsewhere: nothing more goes to a server that does this, password or not.
         m_report.redirected = true;
-        m_report.firstError = AnswerTrouble(reply).toStdString();
+        m_report.firstError = AnswerTrouble(reply, m_words).toStdString();
         ++m_report.failed;
         Stop();
     } else if (status == 412 && !remove && !lookedAgain) {
@@ -188,7 +192,9 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             m_kept.erase(step.uid);
         if (m_report.firstError.empty())
             m_report.firstError =
-                step.uid + " was changed on the server and is left as it is there";
+                Compose(m_words(QT_TRANSLATE_NOOP(
+                            "Messages", "%1 was changed on the server and is left as it is there")),
+                        {step.uid});
     } else if ((status >= 200 && status < 300) || (remove && status == 404)) {
         if (remove) {
             m_kept.erase(step.uid);
@@ -198,7 +204,7 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             ++(step.kind == PublishStep::Kind::Create ? m_report.created : m_report.changed);
         }
     } else {
-        failed(AnswerTrouble(reply));
+        failed(AnswerTrouble(reply, m_words));
         // No answer at all (the server refused the connection or is gone): the rest would fare
         // no better, and waits for the next publish rather than for each its own failure.
         if (status == 0)

@@ -6,6 +6,10 @@
 #include "CalendarPublish.h"
 #endif
 
+#ifndef Q_MOC_RUN
+#include "Translatable.h"
+#endif
+
 #include <QDeadlineTimer>
 #include <QNetworkAccessManager>
 #include <QObject>
@@ -54,10 +58,10 @@ class CalendarPublisher : public QObject
 public:
     /// Starts sending `steps` to `collection` (its URL ends in "/") with `authorization`, from
     /// what was `published`, ending by `deadline` (what is not sent by then stays pending);
-    /// finished() follows, also when there is nothing to send.
+    /// finished() follows, also when there is nothing to send. What fails is said in `words`.
     void Start(const QUrl &collection, const QByteArray &authorization,
                std::vector<PublishStep> steps, std::vector<PublishedObject> published,
-               QDeadlineTimer deadline);
+               QDeadlineTimer deadline, Words words = AsIs);
     [[nodiscard]] bool Busy() const { return m_busy; }
     /// Sends nothing more and gives up the requests under way, which stay pending; finished()
     /// follows.
@@ -83,6 +87,7 @@ private:
     QDeadlineTimer m_deadline;
     QUrl m_collection;
     QByteArray m_auth;
+    Words m_words;
     std::vector<PublishStep> m_steps;
     size_t m_next = 0;
     int m_waiting = 0;

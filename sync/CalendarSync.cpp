@@ -19,7 +19,7 @@ std::string failurePath()
 
 } // namespace
 
-CalendarSync::CalendarSync()
+CalendarSync::CalendarSync(Words words) : m_words(std::move(words))
 {
     connect(&m_job, &SyncJob::finished, this, &CalendarSync::finished);
 }
@@ -34,7 +34,8 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
         return;
     }
     // No deadline of its own: every request ends by its own, and the window never waits.
-    m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(QDeadlineTimer::Forever));
+    m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(QDeadlineTimer::Forever),
+                m_words);
 }
 
 std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,
@@ -45,15 +46,11 @@ std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &u
 
 void CalendarSync::finished(const SyncOutcome &outcome)
 {
-    const PublishReport &report = outcome.report;
     if (!outcome.trouble.isEmpty()) {
         setStatus(outcome.trouble, true);
     } else {
-        QString status = tr("Published: %1 new, %2 changed, %3 removed")
-                             .arg(report.created)
-                             .arg(report.changed)
-                             .arg(report.removed);
-        for (const std::string &problem : outcome.Problems())
+        QString status = QString::fromStdString(outcome.Summary(m_words));
+        for (const std::string &problem : outcome.Problems(m_words))
             status += QLatin1Char('\n') + QString::fromStdString(problem);
         setStatus(status, !outcome.complete());
     }

@@ -23,7 +23,8 @@ class CalendarSync : public QObject
     Q_OBJECT
 
 public:
-    CalendarSync();
+    /// What it says is said in `words`: the user's language where a window holds it.
+    explicit CalendarSync(Words words = AsIs);
     /// Publishes `events`, the list as saved to `eventFile`, where a calendar is set. While a
     /// publish is under way, the list is kept and published again once it ends.
     void Publish(const std::vector<clsEvent> &events, const std::string &eventFile);
@@ -42,6 +43,7 @@ private:
     void finished(const SyncOutcome &outcome);
     void setStatus(const QString &status, bool failure);
 
+    Words m_words;
     SyncJob m_job;
     std::optional<std::vector<clsEvent>> m_next;
     std::string m_nextFile;

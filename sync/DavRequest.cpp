@@ -8,12 +8,6 @@ namespace {
 
 const char *const TooLargeMark = "moonrill-too-large";
 
-// What the server did is said in the program's own words, as the command line prints it.
-QString words(const char *text)
-{
-    return QString::fromLatin1(text);
-}
-
 } // namespace
 
 QByteArray BasicAuthorization(const QString &user, const QString &password)
@@ -72,27 +66,40 @@ bool Redirected(const QNetworkReply &reply)
            reply.error() == QNetworkReply::TooManyRedirectsError;
 }
 
-QString AnswerTrouble(const QNetworkReply &reply)
+QString SyncText(const Words &words, const char *english)
+{
+    return QString::fromStdString(words(english));
+}
+
+QString AnswerTrouble(const QNetworkReply &reply, const Words &words)
 {
     const int status = StatusOf(reply);
     if (const QVariant cap = reply.property(TooLargeMark); cap.isValid())
-        return words("the server's answer was larger than %1 bytes and was cut off")
+        return SyncText(words, QT_TRANSLATE_NOOP(
+                                   "Messages",
+                                   "the server's answer was larger than %1 bytes and was cut off"))
             .arg(cap.toLongLong());
     if (Redirected(reply)) {
         const QUrl target =
             reply.url().resolved(QUrl::fromEncoded(reply.rawHeader("Location").left(2048)));
-        return words("the server sent the request on to %1; Moonrill sends the password only to "
-                     "the address set (%2), so it was not followed")
+        return SyncText(
+                   words,
+                   QT_TRANSLATE_NOOP(
+                       "Messages",
+                       "the server sent the request on to %1; Moonrill sends the password only to "
+                       "the address set (%2), so it was not followed"))
             .arg(Shown(target), Shown(reply.url().adjusted(QUrl::RemovePath | QUrl::RemoveQuery)));
     }
     if (CutShort(reply))
-        return words("the server did not answer in time");
+        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "the server did not answer in time"));
     if (status == 401 || status == 403)
-        return words("the server did not accept the user name and password");
+        return SyncText(
+            words,
+            QT_TRANSLATE_NOOP("Messages", "the server did not accept the user name and password"));
     if (status >= 200 && status < 300)
         return {};
     if (status != 0)
-        return words("the server answered %1 %2")
+        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "the server answered %1 %2"))
             .arg(status)
             .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(200));
     return reply.errorString();
@@ -103,13 +110,16 @@ QString Shown(const QUrl &url)
     return url.toString(QUrl::RemoveUserInfo);
 }
 
-QString UrlTrouble(const QUrl &url)
+QString UrlTrouble(const QUrl &url, const Words &words)
 {
     if (!url.isValid() || url.host().isEmpty())
-        return words("%1 is no address of a calendar").arg(Shown(url));
+        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "%1 is no address of a calendar"))
+            .arg(Shown(url));
     if (!url.userInfo().isEmpty())
-        return words("%1 holds a user name or password: give them in their own fields, not in the "
-                     "address")
+        return SyncText(words,
+                        QT_TRANSLATE_NOOP("Messages", "%1 holds a user name or password: give them "
+                                                      "in their own fields, not in the "
+                                                      "address"))
             .arg(Shown(url));
     if (url.scheme() == QLatin1String("https"))
         return {};
@@ -117,5 +127,8 @@ QString UrlTrouble(const QUrl &url)
     if (url.scheme() == QLatin1String("http") &&
         (host.isLoopback() || url.host() == QLatin1String("localhost")))
         return {};
-    return words("%1 does not use https: the password would travel readable").arg(Shown(url));
+    return SyncText(words,
+                    QT_TRANSLATE_NOOP("Messages",
+                                      "%1 does not use https: the password would travel readable"))
+        .arg(Shown(url));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Translatable.h"
+
 #include <QByteArray>
 #include <QNetworkRequest>
 #include <QString>
@@ -35,9 +37,9 @@ inline constexpr qsizetype MaxEtagBytes = 1024;
 /// Ends `reply` once its answer passes `maxBytes`; AnswerTrouble then says so.
 void CapAnswer(QNetworkReply *reply, qint64 maxBytes);
 
-/// Why a finished `reply` did not bring an answer worth reading, in words for the user; empty
+/// Why a finished `reply` did not bring an answer worth reading, in `words`; empty
 /// when it did (a status from 200 to 299, or one the caller looks at itself).
-[[nodiscard]] QString AnswerTrouble(const QNetworkReply &reply);
+[[nodiscard]] QString AnswerTrouble(const QNetworkReply &reply, const Words &words = AsIs);
 /// Whether `reply` ended before its whole answer came: given up for time, cut off for size, or
 /// stopped. Whatever its status said, the request counts as not done.
 [[nodiscard]] bool CutShort(const QNetworkReply &reply);
@@ -51,4 +53,7 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes);
 
 /// Why `url` may not carry a password: empty when it may (https, or plain http to this machine).
 /// An address with a user name or password in it is refused: they go in their own fields.
-[[nodiscard]] QString UrlTrouble(const QUrl &url);
+[[nodiscard]] QString UrlTrouble(const QUrl &url, const Words &words = AsIs);
+
+/// `english`, one of the sync's fixed texts, in `words`.
+[[nodiscard]] QString SyncText(const Words &words, const char *english);

@@ -13,27 +13,33 @@
 
 #include <ctime>
 
-std::string SyncOutcome::Summary() const
+std::string SyncOutcome::Summary(const Words &words) const
 {
-    return "Published: " + std::to_string(report.created) + " new, " +
-           std::to_string(report.changed) + " changed, " + std::to_string(report.removed) +
-           " removed";
+    return Compose(
+        words(QT_TRANSLATE_NOOP("Messages", "Published: %1 new, %2 changed, %3 removed")),
+        {std::to_string(report.created), std::to_string(report.changed),
+         std::to_string(report.removed)});
 }
 
-std::vector<std::string> SyncOutcome::Problems() const
+std::vector<std::string> SyncOutcome::Problems(const Words &words) const
 {
     std::vector<std::string> lines;
     if (!trouble.isEmpty())
         lines.push_back(trouble.toStdString());
     if (report.redirected)
-        lines.push_back(report.firstError + "; nothing more was sent");
+        lines.push_back(Compose(words(QT_TRANSLATE_NOOP("Messages", "%1; nothing more was sent")),
+                                {report.firstError}));
     if (report.conflicts > 0)
-        lines.push_back(std::to_string(report.conflicts) +
-                        " changed on the server by someone else, left as they are there (" +
-                        report.firstError + ")");
+        lines.push_back(
+            Compose(words(QT_TRANSLATE_N_NOOP("Messages", "%n changed on the server by someone "
+                                                          "else, left as they are there (%1)"),
+                          report.conflicts),
+                    {report.firstError}));
     if (report.failed > 0 && !report.redirected)
-        lines.push_back(std::to_string(report.failed) +
-                        " not published, sent at the next sync: " + report.firstError);
+        lines.push_back(Compose(
+            words(QT_TRANSLATE_N_NOOP("Messages", "%n not published, sent at the next sync: %1"),
+                  report.failed),
+            {report.firstError}));
     return lines;
 }
 
@@ -46,19 +52,22 @@ SyncJob::SyncJob()
 SyncJob::~SyncJob() = default;
 
 void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
-                    const std::optional<QString> &sessionPassword, QDeadlineTimer deadline)
+                    const std::optional<QString> &sessionPassword, QDeadlineTimer deadline,
+                    Words words)
 {
     m_busy = true;
+    m_words = std::move(words);
     m_deadline = deadline;
     std::string settingsTrouble;
     const SyncSettings settings = SyncSettings::Read(&settingsTrouble);
     if (settings.calendar.isEmpty()) {
         end({.report = {},
-             .trouble = settingsTrouble.empty() ? QStringLiteral("no calendar is set")
-                                                : QString::fromStdString(settingsTrouble)});
+             .trouble = settingsTrouble.empty()
+                            ? SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no calendar is set"))
+                            : QString::fromStdString(settingsTrouble)});
         return;
     }
-    if (QString trouble = UrlTrouble(settings.calendar); !trouble.isEmpty()) {
+    if (QString trouble = UrlTrouble(settings.calendar, m_words); !trouble.isEmpty()) {
         end({.report = {}, .trouble = trouble});
         return;
     }
@@ -67,7 +76,9 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
         sessionPassword ? sessionPassword
                         : ReadSyncPassword(settings.user, settings.calendar, trouble);
     if (!password) {
-        end({.report = {}, .trouble = QStringLiteral("no password: ") + trouble});
+        end({.report = {},
+             .trouble =
+                 SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble)});
         return;
     }
     m_statePath = PublishedStatePath(eventFile);
@@ -76,8 +87,10 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
     if (!m_lock->Held()) {
         m_lock.reset();
         end({.report = {},
-             .trouble = QStringLiteral("another sync of this list is under way; what changed "
-                                       "is sent at the next sync")});
+             .trouble = SyncText(m_words,
+                                 QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
+                                                               "way; what changed is sent at the "
+                                                               "next sync"))});
         return;
     }
     m_collection = CollectionOf(settings.calendar);
@@ -106,7 +119,7 @@ void SyncJob::planned()
         return;
     }
     m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
-                      std::move(plan.published), m_deadline);
+                      std::move(plan.published), m_deadline, m_words);
 }
 
 void SyncJob::published(const PublishReport &report)

@@ -15,6 +15,7 @@
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
 #ifndef Q_MOC_RUN
+#include "Translatable.h"
 #include "clsEvent.h"
 #endif
 
@@ -30,10 +31,10 @@ struct SyncOutcome
 
     /// Whether the server holds what the list holds.
     [[nodiscard]] bool complete() const { return trouble.isEmpty() && report.complete(); }
-    /// "Published: N new, M changed, K removed".
-    [[nodiscard]] std::string Summary() const;
-    /// What kept it from being complete, a line each; none when it is.
-    [[nodiscard]] std::vector<std::string> Problems() const;
+    /// "Published: N new, M changed, K removed", in `words`.
+    [[nodiscard]] std::string Summary(const Words &words = AsIs) const;
+    /// What kept it from being complete, a line each, in `words`; none when it is.
+    [[nodiscard]] std::vector<std::string> Problems(const Words &words = AsIs) const;
 };
 Q_DECLARE_METATYPE(SyncOutcome)
 
@@ -52,9 +53,11 @@ public:
     ~SyncJob() override;
 
     /// Publishes `events`, the list as saved to `eventFile`, with `sessionPassword` where the
-    /// user gave one for this run, ending by `deadline`; finished() follows, always.
+    /// user gave one for this run, ending by `deadline`; finished() follows, always. What goes
+    /// wrong is said in `words`.
     void Start(std::vector<clsEvent> events, const std::string &eventFile,
-               const std::optional<QString> &sessionPassword, QDeadlineTimer deadline);
+               const std::optional<QString> &sessionPassword, QDeadlineTimer deadline,
+               Words words = AsIs);
     [[nodiscard]] bool Busy() const { return m_busy; }
 
 signals:
@@ -80,6 +83,7 @@ private:
     QUrl m_collection;
     QByteArray m_authorization;
     QDeadlineTimer m_deadline;
+    Words m_words;
     bool m_busy = false;
 };
 

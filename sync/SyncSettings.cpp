@@ -85,7 +85,8 @@ std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QS
         {
         };
         if (::stat(path, &info) != 0) {
-            trouble = QStringLiteral("%1 cannot be read").arg(QString::fromLocal8Bit(path));
+            trouble = QCoreApplication::translate("SyncSettings", "%1 cannot be read")
+                          .arg(QString::fromLocal8Bit(path));
             return std::nullopt;
         }
         // Only a regular file is opened: a FIFO would wait for a writer, a device never end.
@@ -94,8 +95,9 @@ std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QS
             return std::nullopt;
         }
         if (info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
-            trouble = QStringLiteral("%1 may be read by others: keep the password in a file only "
-                                     "you can read (chmod 600)")
+            trouble = QCoreApplication::translate("SyncSettings",
+                                                  "%1 may be read by others: keep the password "
+                                                  "in a file only you can read (chmod 600)")
                           .arg(QString::fromLocal8Bit(path));
             return std::nullopt;
         }

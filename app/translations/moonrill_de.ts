@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>CalendarSync</name>
-    <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Veröffentlicht: %1 neu, %2 geändert, %3 entfernt</translation>
-    </message>
-</context>
-<context>
     <name>EventListModel</name>
     <message>
         <source>Event</source>
@@ -334,6 +327,92 @@ Möchten Sie dieser Person schreiben?</translation>
             <numerusform>In %n Tagen:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server points to %1; Moonrill sends the password only to the address set</source>
+        <translation>der Server verweist auf %1; Moonrill sendet das Passwort nur an die eingestellte Adresse</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>der Server antwortete %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no answer a calendar server gives</source>
+        <translation>die Antwort des Servers ist keine Antwort eines Kalenderservers</translation>
+    </message>
+    <message>
+        <source>the time for the publish ran out</source>
+        <translation>die Zeit für die Veröffentlichung ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server and is left as it is there</source>
+        <translation>%1 wurde auf dem Server geändert und bleibt dort, wie es ist</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
+        <translation>die Antwort des Servers war größer als %1 Bytes und wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the server sent the request on to %1; Moonrill sends the password only to the address set (%2), so it was not followed</source>
+        <translation>der Server hat die Anfrage an %1 weitergeleitet; Moonrill sendet das Passwort nur an die eingestellte Adresse (%2), daher wurde ihr nicht gefolgt</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>der Server hat nicht rechtzeitig geantwortet</translation>
+    </message>
+    <message>
+        <source>the server did not accept the user name and password</source>
+        <translation>der Server hat Benutzername und Passwort nicht angenommen</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>der Server antwortete %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is no address of a calendar</source>
+        <translation>%1 ist keine Adresse eines Kalenders</translation>
+    </message>
+    <message>
+        <source>%1 holds a user name or password: give them in their own fields, not in the address</source>
+        <translation>%1 enthält einen Benutzernamen oder ein Passwort: Geben Sie sie in ihren eigenen Feldern an, nicht in der Adresse</translation>
+    </message>
+    <message>
+        <source>%1 does not use https: the password would travel readable</source>
+        <translation>%1 verwendet kein https: Das Passwort würde lesbar übertragen</translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Veröffentlicht: %1 neu, %2 geändert, %3 entfernt</translation>
+    </message>
+    <message>
+        <source>%1; nothing more was sent</source>
+        <translation>%1; es wurde nichts mehr gesendet</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed on the server by someone else, left as they are there (%1)</source>
+        <translation>
+            <numerusform>%n auf dem Server von jemand anderem geändert, dort belassen (%1)</numerusform>
+            <numerusform>%n auf dem Server von jemand anderem geändert, dort belassen (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not published, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n nicht veröffentlicht, wird bei der nächsten Synchronisierung gesendet: %1</numerusform>
+            <numerusform>%n nicht veröffentlicht, werden bei der nächsten Synchronisierung gesendet: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no calendar is set</source>
+        <translation>es ist kein Kalender eingestellt</translation>
+    </message>
+    <message>
+        <source>no password: %1</source>
+        <translation>kein Passwort: %1</translation>
+    </message>
+    <message>
+        <source>another sync of this list is under way; what changed is sent at the next sync</source>
+        <translation>eine andere Synchronisierung dieser Liste läuft; was sich geändert hat, wird bei der nächsten gesendet</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -363,6 +442,14 @@ Möchten Sie dieser Person schreiben?</translation>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>Der Schlüsselbund antwortete nicht innerhalb von %1 Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
+        <translation>%1 kann von anderen gelesen werden: Bewahren Sie das Passwort in einer Datei auf, die nur Sie lesen können (chmod 600)</translation>
     </message>
 </context>
 <context>

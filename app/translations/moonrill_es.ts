@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>CalendarSync</name>
-    <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Publicado: %1 nuevos, %2 cambiados, %3 eliminados</translation>
-    </message>
-</context>
-<context>
     <name>EventListModel</name>
     <message>
         <source>Event</source>
@@ -334,6 +327,92 @@ Do you want to e-mail this person?</source>
             <numerusform>En %n días:</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server points to %1; Moonrill sends the password only to the address set</source>
+        <translation>el servidor remite a %1; Moonrill envía la contraseña solo a la dirección configurada</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no answer a calendar server gives</source>
+        <translation>la respuesta del servidor no es la de un servidor de calendarios</translation>
+    </message>
+    <message>
+        <source>the time for the publish ran out</source>
+        <translation>se agotó el tiempo de la publicación</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server and is left as it is there</source>
+        <translation>%1 se cambió en el servidor y se deja allí como está</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
+        <translation>la respuesta del servidor superaba los %1 bytes y se cortó</translation>
+    </message>
+    <message>
+        <source>the server sent the request on to %1; Moonrill sends the password only to the address set (%2), so it was not followed</source>
+        <translation>el servidor reenvió la petición a %1; Moonrill envía la contraseña solo a la dirección configurada (%2), así que no se siguió</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>el servidor no respondió a tiempo</translation>
+    </message>
+    <message>
+        <source>the server did not accept the user name and password</source>
+        <translation>el servidor no aceptó el nombre de usuario y la contraseña</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>el servidor respondió %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is no address of a calendar</source>
+        <translation>%1 no es la dirección de un calendario</translation>
+    </message>
+    <message>
+        <source>%1 holds a user name or password: give them in their own fields, not in the address</source>
+        <translation>%1 contiene un nombre de usuario o una contraseña: indíquelos en sus propios campos, no en la dirección</translation>
+    </message>
+    <message>
+        <source>%1 does not use https: the password would travel readable</source>
+        <translation>%1 no usa https: la contraseña viajaría legible</translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Publicado: %1 nuevos, %2 cambiados, %3 eliminados</translation>
+    </message>
+    <message>
+        <source>%1; nothing more was sent</source>
+        <translation>%1; no se envió nada más</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed on the server by someone else, left as they are there (%1)</source>
+        <translation>
+            <numerusform>%n cambiado en el servidor por otra persona, dejado como está (%1)</numerusform>
+            <numerusform>%n cambiados en el servidor por otra persona, dejados como están (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not published, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n no publicado, se enviará en la próxima sincronización: %1</numerusform>
+            <numerusform>%n no publicados, se enviarán en la próxima sincronización: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no calendar is set</source>
+        <translation>no hay ningún calendario configurado</translation>
+    </message>
+    <message>
+        <source>no password: %1</source>
+        <translation>sin contraseña: %1</translation>
+    </message>
+    <message>
+        <source>another sync of this list is under way; what changed is sent at the next sync</source>
+        <translation>otra sincronización de esta lista está en curso; lo que cambió se enviará en la próxima</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -363,6 +442,14 @@ Do you want to e-mail this person?</source>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>El llavero no respondió en %1 segundos</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 no se puede leer</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
+        <translation>%1 pueden leerlo otros: guarde la contraseña en un archivo que solo usted pueda leer (chmod 600)</translation>
     </message>
 </context>
 <context>

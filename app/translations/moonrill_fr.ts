@@ -2,13 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>CalendarSync</name>
-    <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Publié : %1 nouveaux, %2 modifiés, %3 supprimés</translation>
-    </message>
-</context>
-<context>
     <name>EventListModel</name>
     <message>
         <source>Event</source>
@@ -334,6 +327,92 @@ Voulez-vous écrire à cette personne ?</translation>
             <numerusform>Dans %n jours :</numerusform>
         </translation>
     </message>
+    <message>
+        <source>the server points to %1; Moonrill sends the password only to the address set</source>
+        <translation>le serveur renvoie vers %1 ; Moonrill n’envoie le mot de passe qu’à l’adresse réglée</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>le serveur a répondu %1</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is no answer a calendar server gives</source>
+        <translation>la réponse du serveur n’est pas celle d’un serveur de calendrier</translation>
+    </message>
+    <message>
+        <source>the time for the publish ran out</source>
+        <translation>le temps de la publication est écoulé</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server and is left as it is there</source>
+        <translation>%1 a été modifié sur le serveur et y reste tel quel</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
+        <translation>la réponse du serveur dépassait %1 octets et a été coupée</translation>
+    </message>
+    <message>
+        <source>the server sent the request on to %1; Moonrill sends the password only to the address set (%2), so it was not followed</source>
+        <translation>le serveur a renvoyé la requête vers %1 ; Moonrill n’envoie le mot de passe qu’à l’adresse réglée (%2), le renvoi n’a donc pas été suivi</translation>
+    </message>
+    <message>
+        <source>the server did not answer in time</source>
+        <translation>le serveur n’a pas répondu à temps</translation>
+    </message>
+    <message>
+        <source>the server did not accept the user name and password</source>
+        <translation>le serveur n’a pas accepté le nom d’utilisateur et le mot de passe</translation>
+    </message>
+    <message>
+        <source>the server answered %1 %2</source>
+        <translation>le serveur a répondu %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 is no address of a calendar</source>
+        <translation>%1 n’est pas l’adresse d’un calendrier</translation>
+    </message>
+    <message>
+        <source>%1 holds a user name or password: give them in their own fields, not in the address</source>
+        <translation>%1 contient un nom d’utilisateur ou un mot de passe : indiquez-les dans leurs propres champs, pas dans l’adresse</translation>
+    </message>
+    <message>
+        <source>%1 does not use https: the password would travel readable</source>
+        <translation>%1 n’utilise pas https : le mot de passe circulerait en clair</translation>
+    </message>
+    <message>
+        <source>Published: %1 new, %2 changed, %3 removed</source>
+        <translation>Publié : %1 nouveaux, %2 modifiés, %3 supprimés</translation>
+    </message>
+    <message>
+        <source>%1; nothing more was sent</source>
+        <translation>%1 ; rien de plus n’a été envoyé</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changed on the server by someone else, left as they are there (%1)</source>
+        <translation>
+            <numerusform>%n modifié sur le serveur par quelqu’un d’autre, laissé tel quel (%1)</numerusform>
+            <numerusform>%n modifiés sur le serveur par quelqu’un d’autre, laissés tels quels (%1)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not published, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n non publié, envoyé à la prochaine synchronisation : %1</numerusform>
+            <numerusform>%n non publiés, envoyés à la prochaine synchronisation : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no calendar is set</source>
+        <translation>aucun calendrier n’est réglé</translation>
+    </message>
+    <message>
+        <source>no password: %1</source>
+        <translation>pas de mot de passe : %1</translation>
+    </message>
+    <message>
+        <source>another sync of this list is under way; what changed is sent at the next sync</source>
+        <translation>une autre synchronisation de cette liste est en cours ; ce qui a changé sera envoyé à la prochaine</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -363,6 +442,14 @@ Voulez-vous écrire à cette personne ?</translation>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>Le trousseau n’a pas répondu en %1 secondes</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
+        <translation>%1 peut être lu par d’autres : gardez le mot de passe dans un fichier que vous seul pouvez lire (chmod 600)</translation>
     </message>
 </context>
 <context>
