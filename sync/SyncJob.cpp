@@ -61,14 +61,13 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
     std::string settingsTrouble;
     const SyncSettings settings = SyncSettings::Read(&settingsTrouble);
     if (settings.calendar.isEmpty()) {
-        end({.report = {},
-             .trouble = settingsTrouble.empty()
-                            ? SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no calendar is set"))
-                            : QString::fromStdString(settingsTrouble)});
+        fail(settingsTrouble.empty()
+                 ? SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no calendar is set"))
+                 : QString::fromStdString(settingsTrouble));
         return;
     }
     if (QString trouble = UrlTrouble(settings.calendar, m_words); !trouble.isEmpty()) {
-        end({.report = {}, .trouble = trouble});
+        fail(trouble);
         return;
     }
     QString trouble;
@@ -76,9 +75,7 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
         sessionPassword ? sessionPassword
                         : ReadSyncPassword(settings.user, settings.calendar, trouble);
     if (!password) {
-        end({.report = {},
-             .trouble =
-                 SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble)});
+        fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble));
         return;
     }
     m_statePath = PublishedStatePath(eventFile);
@@ -86,11 +83,9 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
     if (!m_lock->Held()) {
         m_lock.reset();
-        end({.report = {},
-             .trouble = SyncText(m_words,
-                                 QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
-                                                               "way; what changed is sent at the "
-                                                               "next sync"))});
+        fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
+                                                             "way; what changed is sent at the "
+                                                             "next sync")));
         return;
     }
     m_collection = CollectionOf(settings.calendar);
@@ -115,7 +110,7 @@ void SyncJob::planned()
 {
     Plan plan = m_planning.result();
     if (!plan.trouble.empty()) {
-        end({.report = {}, .trouble = QString::fromStdString(plan.trouble)});
+        fail(QString::fromStdString(plan.trouble));
         return;
     }
     m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
@@ -124,7 +119,8 @@ void SyncJob::planned()
 
 void SyncJob::published(const PublishReport &report)
 {
-    SyncOutcome outcome{.report = report, .trouble = {}};
+    SyncOutcome outcome;
+    outcome.report = report;
     try {
         // Written privately and never through a link: what stands at the path is replaced.
         WriteFileAtomically(
@@ -133,6 +129,13 @@ void SyncJob::published(const PublishReport &report)
     } catch (const MoonrillError &error) {
         outcome.trouble = QString::fromStdString(error.what());
     }
+    end(std::move(outcome));
+}
+
+void SyncJob::fail(QString trouble)
+{
+    SyncOutcome outcome;
+    outcome.trouble = std::move(trouble);
     end(std::move(outcome));
 }
 

@@ -74,6 +74,8 @@ private:
 
     void planned();
     void published(const PublishReport &report);
+    /// Ends without a publish, for `trouble`.
+    void fail(QString trouble);
     void end(SyncOutcome outcome);
 
     QFutureWatcher<Plan> m_planning;
