@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and checks the launcher, the icon and the clips are where a
-# desktop looks for them. Usage: install_check.sh BUILD_DIR SOURCE_DIR
+# desktop looks for them, and that the launcher and the metainfo go by one
+# application id. Usage: install_check.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1 source=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
-desktop-file-validate "$source/app/moonrill.desktop"
-for f in bin/moonrill lib/moonrill/modules/libmoonrill-gui.so lib/moonrill/modules/libmoonrill-notify.so share/applications/moonrill.desktop share/icons/hicolor/scalable/apps/moonrill.svg \
+# The id is the metainfo's file name; its <id>, its launchable and the one launcher agree.
+metainfo=$(ls "$prefix"/share/metainfo/*.metainfo.xml)
+id=$(basename "$metainfo" .metainfo.xml)
+same() { [ "$2" = "$3" ] || { echo "$1: '$2', not the application id's '$3'"; exit 1; }; }
+same "the metainfo's id" "$(sed -n 's:^ *<id>\(.*\)</id>$:\1:p' "$metainfo")" "$id"
+same "its launchable" "$(sed -n 's:^ *<launchable type="desktop-id">\(.*\)</launchable>$:\1:p' "$metainfo")" "$id.desktop"
+same "the launcher" "$(ls "$prefix/share/applications")" "$id.desktop"
+desktop-file-validate "$prefix/share/applications/$id.desktop"
+cmp -s "$source/app/moonrill.desktop" "$prefix/share/applications/$id.desktop" || { echo "the launcher is not installed as it is"; exit 1; }
+for f in bin/moonrill lib/moonrill/modules/libmoonrill-gui.so lib/moonrill/modules/libmoonrill-notify.so share/icons/hicolor/scalable/apps/moonrill.svg \
          share/moonrill/anim/bell.avi "share/moonrill/anim/update app.avi"; do
     [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
@@ -32,4 +41,4 @@ if command -v systemd-analyze >/dev/null; then
 else
     echo "skipped: systemd-analyze is not installed, so the service's condition is not evaluated"
 fi
-echo "install: 4 passed, 0 failed"
+echo "install: 5 passed, 0 failed"
