@@ -93,6 +93,10 @@ void frmMain::runStartUpSteps()
 {
     // The window's safe state comes first, so that a failing step leaves nothing half set.
     setUndoEnabled(false);
+    // A user of a version before the application id keeps the scan at logon and the daily scan
+    // as they were, under the new names.
+    MoveAutostartEntryToAppId();
+    MoveDailyScanToAppId();
     showRunAtLogonTicks(!AutostartCommand().empty());
 
     if (LoadEvents())

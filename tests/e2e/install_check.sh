@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and checks the launcher, the icon and the clips are where a
-# desktop looks for them, and that the launcher and the metainfo go by one
+# desktop looks for them, and that the launcher, the metainfo and the program itself go by one
 # application id. Usage: install_check.sh BUILD_DIR SOURCE_DIR
 set -eu
 build=$1 source=$2
@@ -22,16 +22,20 @@ for f in bin/moonrill lib/moonrill/modules/libmoonrill-gui.so lib/moonrill/modul
     [ -e "$prefix/$f" ] || { echo "missing after install: $f"; exit 1; }
 done
 # The installed program finds its windows library: a plain start opens the main window, whose
-# first start writes the autostart entry.
+# first start writes the autostart entry and the daily units, and then its mark.
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/config"
 "$prefix/bin/moonrill" & pid=$!
-for _ in $(seq 100); do [ -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ] && break; sleep 0.1; done
+marker="$XDG_CONFIG_HOME/moonrill/first-start-done"
+for _ in $(seq 100); do [ -e "$marker" ] && break; sleep 0.1; done
 kill $pid 2>/dev/null; wait $pid 2>/dev/null || true
-[ -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ] || { echo "the installed program did not start its window"; exit 1; }
+[ -e "$marker" ] || { echo "the installed program did not start its window"; exit 1; }
+# The names the program gives what it writes come from the code's own id.
+same "the autostart entry" "$(ls "$XDG_CONFIG_HOME/autostart")" "$id.desktop"
+same "the daily units" "$(ls "$XDG_CONFIG_HOME/systemd/user" | tr '\n' ' ')" "$id-scan.service $id-scan.timer "
 # Once the program is removed, the autostart entry and the daily service do nothing: the entry's
 # TryExec names the program, and systemd's own reading of the service's condition fails.
-entry="$XDG_CONFIG_HOME/autostart/moonrill.desktop"
-condition=$(grep '^ConditionFileIsExecutable=' "$XDG_CONFIG_HOME/systemd/user/moonrill-scan.service")
+entry="$XDG_CONFIG_HOME/autostart/$id.desktop"
+condition=$(grep '^ConditionFileIsExecutable=' "$XDG_CONFIG_HOME/systemd/user/$id-scan.service")
 desktop-file-validate "$entry"
 grep -qx "TryExec=$prefix/bin/moonrill" "$entry" || { echo "no TryExec on the program"; exit 1; }
 if command -v systemd-analyze >/dev/null; then
