@@ -165,7 +165,7 @@ void MoveDailyScanToAppId()
     const std::string folder = UserUnitFolder();
     const std::string oldTimer = JoinPath(folder, OldTimer);
     const std::string oldService = JoinPath(folder, OldService);
-    // Enabling the timer links it into timers.target.wants (its [Install] section): the file
+    // Enabling the timer links it into timers.target.wants (its WantedBy=): the file
     // tells whether it was on, whether or not a service manager runs to ask.
     const std::string oldLink = JoinPath(folder, "timers.target.wants/" + std::string(OldTimer));
     struct stat info
