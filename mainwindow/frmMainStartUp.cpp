@@ -3,6 +3,7 @@
 
 #include "frmMain.h"
 
+#include "AppId.h"
 #include "ApplicationBus.h"
 #include "AtomicFile.h"
 #include "DailyScan.h"
@@ -14,6 +15,7 @@
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "SingleInstance.h"
+#include "Text.h"
 #include "modRegistry.h"
 
 #include <QAction>
@@ -59,13 +61,13 @@ bool frmMain::StartUp()
             m_exitStatus = 1;
         } else {
             // The user, whose window may be hidden or minimised, sees it come forward.
-            ApplicationBus::ActivateOther(QStringLiteral(MOONRILL_APP_ID));
+            ApplicationBus::ActivateOther(FromBytes(AppId));
         }
         m_state.SetSaved(true);
         endProgram();
         return false;
     }
-    if (m_bus.Register(QStringLiteral(MOONRILL_APP_ID)))
+    if (m_bus.Register(FromBytes(AppId)))
         connect(&m_bus, &ApplicationBus::activated, this, [this] {
             show();
             setWindowState(windowState() & ~Qt::WindowMinimized);
@@ -91,6 +93,10 @@ void frmMain::runStartUpSteps()
 {
     // The window's safe state comes first, so that a failing step leaves nothing half set.
     setUndoEnabled(false);
+    // A user of a version before the application id keeps the scan at logon and the daily scan
+    // as they were, under the new names.
+    MoveAutostartEntryToAppId();
+    MoveDailyScanToAppId();
     showRunAtLogonTicks(!AutostartCommand().empty());
 
     if (LoadEvents())

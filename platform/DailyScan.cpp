@@ -2,6 +2,7 @@
 #include "DailyScan.h"
 
 #include "AtomicFile.h"
+#include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "TextEncoding.h"
@@ -11,6 +12,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -19,6 +21,10 @@
 extern char **environ;
 
 namespace {
+
+// The units' names before the application id named them.
+constexpr std::string_view OldTimer = "moonrill-scan.timer";
+constexpr std::string_view OldService = "moonrill-scan.service";
 
 /// One quoted word of a unit's line, as systemd reads it: a quote or a backslash is escaped, and
 /// "%", which starts a specifier everywhere, is doubled. In a command line "$" starts a variable
@@ -149,12 +155,50 @@ void InstallDailyScan(std::string_view program, std::string_view dataFolder)
         return;
     }
     systemctl({"daemon-reload"});
-    systemctl({"enable", "--now", std::string(DailyScanTimer)});
+    systemctl({"enable", "--now", DailyScanTimer});
+}
+
+void MoveDailyScanToAppId()
+{
+    if (OldTimer == DailyScanTimer)
+        return;
+    const std::string folder = UserUnitFolder();
+    const std::string oldTimer = JoinPath(folder, OldTimer);
+    const std::string oldService = JoinPath(folder, OldService);
+    // Enabling the timer links it into timers.target.wants (its WantedBy=): the file
+    // tells whether it was on, whether or not a service manager runs to ask.
+    const std::string oldLink = JoinPath(folder, "timers.target.wants/" + std::string(OldTimer));
+    struct stat info
+    {
+    };
+    const bool linked = ::lstat(oldLink.c_str(), &info) == 0;
+    std::optional<std::string> timer;
+    try {
+        const std::optional<std::string> service = ReadWholeFile(oldService);
+        timer = ReadWholeFile(oldTimer);
+        if (!service && !timer)
+            return;
+        if (service)
+            WriteFileAtomically(JoinPath(folder, DailyScanService), *service);
+        if (timer)
+            WriteFileAtomically(JoinPath(folder, DailyScanTimer), *timer);
+    } catch (const MoonrillError &) {
+        return; // the old units stay, and go on working
+    }
+    systemctl({"daemon-reload"});
+    if (linked && timer)
+        systemctl({"enable", "--now", DailyScanTimer});
+    systemctl({"disable", "--now", std::string(OldTimer)});
+    // Where no service manager answered, the link is still there and would point at nothing.
+    ::unlink(oldLink.c_str());
+    ::unlink(oldTimer.c_str());
+    ::unlink(oldService.c_str());
+    systemctl({"daemon-reload"});
 }
 
 void RemoveDailyScan()
 {
-    systemctl({"disable", "--now", std::string(DailyScanTimer)});
+    systemctl({"disable", "--now", DailyScanTimer});
     const std::string folder = UserUnitFolder();
     ::unlink(JoinPath(folder, DailyScanTimer).c_str());
     ::unlink(JoinPath(folder, DailyScanService).c_str());

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AppId.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,8 +13,11 @@
 // makes a run on a day already seen end at once. Like the run-at-logon operations, all of this
 // is silent: where no user service manager runs, the files are written and nothing is said.
 
-inline constexpr std::string_view DailyScanTimer = "moonrill-scan.timer";
-inline constexpr std::string_view DailyScanService = "moonrill-scan.service";
+// Named after the application id, like the launcher and the autostart entry, so that one name
+// finds all of them. "-scan" rather than ".scan": the name then reads as the id and a word, not
+// as the id of some other program.
+inline const std::string DailyScanTimer = std::string(AppId) + "-scan.timer";
+inline const std::string DailyScanService = std::string(AppId) + "-scan.service";
 
 /// The folder of the user's own units: $XDG_CONFIG_HOME/systemd/user.
 [[nodiscard]] std::string UserUnitFolder();
@@ -35,3 +40,9 @@ inline constexpr std::string_view DailyScanService = "moonrill-scan.service";
 void InstallDailyScan(std::string_view program, std::string_view dataFolder);
 /// Stops and disables the timer and removes both units.
 void RemoveDailyScan();
+
+/// Puts the units an earlier version wrote as "moonrill-scan.timer" and ".service" under the
+/// names above, byte for byte, with the timer enabled where the old one was, and removes the old
+/// ones. The new units are written before any old one goes, so that a run killed on the way or
+/// run twice loses nothing.
+void MoveDailyScanToAppId();

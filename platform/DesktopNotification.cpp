@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "DesktopNotification.h"
 
+#include "AppId.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusReply>
@@ -60,7 +62,9 @@ bool DesktopNotification::Show(const QString &summary, const QString &body, cons
     QStringList actions;
     if (!action.isEmpty())
         actions << QStringLiteral("default") << action;
-    const QVariantMap hints{{QStringLiteral("desktop-entry"), QStringLiteral("moonrill")}};
+    // A desktop that starts programs for their notifications' actions finds ours by this.
+    const QVariantMap hints{{QStringLiteral("desktop-entry"),
+                             QString::fromUtf8(AppId.data(), qsizetype(AppId.size()))}};
     const QDBusReply<uint> id =
         call(QStringLiteral("Notify"),
              {QStringLiteral("Moonrill"), uint(0), QStringLiteral("moonrill"), summary,

@@ -1,18 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "modRegistry.h"
 
+#include "AppId.h"
 #include "AtomicFile.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr std::string_view ArgumentSuffix = " whatsup";
+// Where versions before the application id kept the entry.
+constexpr std::string_view OldEntry = "autostart/moonrill.desktop";
 constexpr std::string_view Reserved = " \t\n\"'\\><~|&;$*?#()`";
 
 /// One Exec argument: "%" doubled (it introduces field codes), and the whole quoted when it
@@ -147,7 +151,18 @@ std::string_view trim(std::string_view text)
 
 std::string AutostartEntryPath()
 {
-    return JoinPath(ConfigFolder(), "autostart/moonrill.desktop");
+    return JoinPath(ConfigFolder(), "autostart/" + std::string(AppId) + ".desktop");
+}
+
+void MoveAutostartEntryToAppId()
+{
+    const std::string old = JoinPath(ConfigFolder(), OldEntry);
+    if (old == AutostartEntryPath())
+        return;
+    // One rename both writes the new name and takes the old one away: a run killed at any point
+    // leaves exactly one of them, whole. Where both are there, the old one is the newer: an
+    // earlier version wrote it after this one had moved it.
+    (void)::rename(old.c_str(), AutostartEntryPath().c_str());
 }
 
 std::string AutostartEntryText(std::string_view command)

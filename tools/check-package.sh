@@ -21,13 +21,13 @@ check() { # check NAME CONDITION...
 
 # The path is all that follows the fifth column (names may hold blanks).
 contents=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
-# The metainfo file is named after the id it holds.
+# The metainfo file is named after the id it holds, and the launcher after it too.
 metainfo=$(grep -x '\./usr/share/metainfo/.*\.metainfo\.xml' <<<"$contents" || true)
 id=$(basename "${metainfo:-none}" .metainfo.xml)
 for f in usr/bin/moonrill usr/lib/moonrill/modules/libmoonrill-gui.so usr/lib/moonrill/modules/libmoonrill-notify.so usr/share/moonrill/Moonrill.hlp \
          usr/share/moonrill/translations/moonrill_{de,fr,es}.qm \
          usr/share/moonrill/anim/bell.avi "usr/share/moonrill/anim/update app.avi" \
-         usr/share/applications/moonrill.desktop \
+         "usr/share/applications/$id.desktop" \
          usr/share/icons/hicolor/scalable/apps/moonrill.svg \
          usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/moonrill.png \
          usr/share/man/{,de/,fr/,es/}man1/moonrill.1.gz \
@@ -49,7 +49,7 @@ rm -f "$root.lintian"
 check "lintian finds no error and no warning" $lint
 check "no maintainer script (the libraries are the program's own, not the linker's)" \
     [ -z "$(dpkg-deb -I "$deb" | grep -E 'postinst|postrm')" ]
-check "the launcher is valid" desktop-file-validate "$root/usr/share/applications/moonrill.desktop"
+check "the launcher is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
 check "the metainfo ${metainfo:-file} is named after its id" \
     grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic \

@@ -3,11 +3,12 @@
 # The program against the desktop's services on the session bus, end to end, with real peers: a
 # private session bus, a test X server and dunst, the notification server. The daily scan shows
 # its notification and opens the scan window from it; without a notification server it shows the
-# window; a second plain start brings the first one's window forward.
-# Usage: desktop_bus.sh PATH_TO_MOONRILL. Exits 77 (skipped) where a peer cannot start.
+# window; a second plain start brings the first one's window forward. The notification and the
+# window's name on the bus are the application id's.
+# Usage: desktop_bus.sh PATH_TO_MOONRILL APP_ID. Exits 77 (skipped) where a peer cannot start.
 set -u
-bin=$1
-for tool in Xvfb xdotool dunst dunstctl dbus-run-session openbox; do
+bin=$1 id=$2
+for tool in Xvfb xdotool dunst dunstctl dbus-run-session dbus-monitor dbus-send openbox; do
     command -v $tool >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -65,12 +66,17 @@ cp "$events" "$work/original"
 
 # The daily run notifies, and counts the day as seen at once; the file moves on. Closing the
 # notification ends the run.
+dbus-monitor "type='method_call',interface='org.freedesktop.Notifications',member='Notify'" \
+    >"$work/notify" 2>&1 &
+wait_for test -s "$work/notify" # it says when it starts to watch
 day_before
 MOONRILL_DAILY=1 "$bin" whatsup & app=$!
 check "daily: a notification is shown" wait_for shown
 check "daily: the day counts as seen once it is shown" wait_for grep -q "$today" "$seen"
 check "daily: the run waits for the user" kill -0 $app
 check "daily: the file moved on" differ "$events" "$work/original"
+hinted() { grep -A1 -x ' *string "desktop-entry"' "$work/notify" | grep -qx " *variant *string \"$id\""; }
+check "daily: it names the launcher, the application id" wait_for hinted
 [ -n "${DESKTOP_BUS_SHOT:-}" ] && import -window root "$DESKTOP_BUS_SHOT"
 dunstctl close
 ended $app; check "closed: the run ends with 0" [ $? -eq 0 ]
@@ -123,6 +129,11 @@ window=$(xdotool search --onlyvisible --name '^Moonrill$' | tail -1)
 # The window manager has taken the window once it can make it the active one.
 activated() { xdotool windowactivate --sync "$window" 2>/dev/null; }
 wait_for activated
+owned() {
+    dbus-send --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner "string:$1"
+}
+check "the window's name on the bus is the application id" grep -q "boolean true" <(owned "$id")
 xdotool windowminimize --sync "$window"
 timeout 10 "$bin"; rc=$?
 check "second start: ends with 0" [ $rc -eq 0 ]

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end checks of the real program: the logon scan, a second instance, the first start's
-# autostart entry and a lock left by a killed process. Usage: logon_road.sh PATH_TO_MOONRILL
+# autostart entry and a lock left by a killed process. Usage: logon_road.sh PATH_TO_MOONRILL APP_ID
 set -u
-bin=$1
+bin=$1 id=$2
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
@@ -25,7 +25,7 @@ printf '$$Later$$%s$$Once$$3$$\n$$Yearly$$%s$$Yearly$$0$$\n' "$later" "$past" > 
 timeout 10 "$bin" whatsup; rc=$?
 check "whatsup ends with 0" [ $rc -eq 0 ]
 check "whatsup rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n$$Yearly$$%s$$Yearly$$0$$\r\n\r' "$later" "$moved")" ]
-check "whatsup sets up no logon start" [ ! -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop" ]
+check "whatsup sets up no logon start" [ ! -e "$XDG_CONFIG_HOME/autostart/$id.desktop" ]
 
 # With nothing due the scan never starts the desktop: a display platform that does not exist
 # goes unnoticed. With something due it is needed, which shows the probe works.
@@ -148,8 +148,8 @@ fi
 
 # A plain first start writes the autostart entry; a second instance ends at once.
 "$bin" & first=$!
-check "first start writes the autostart entry" wait_for test -e "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
-check "the entry runs the scan" grep -q "^Exec=.*moonrill.* whatsup$" "$XDG_CONFIG_HOME/autostart/moonrill.desktop"
+check "first start writes the autostart entry" wait_for test -e "$XDG_CONFIG_HOME/autostart/$id.desktop"
+check "the entry runs the scan" grep -q "^Exec=.*moonrill.* whatsup$" "$XDG_CONFIG_HOME/autostart/$id.desktop"
 printf '$$Lf only$$%s$$Once$$0$$\n' "$(date +%F)" > "$events"
 start=$(date +%s%N)
 timeout 10 "$bin" whatsup; rc=$?

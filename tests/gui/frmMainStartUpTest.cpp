@@ -2,9 +2,11 @@
 #include "TestEvents.h"
 #include "frmMain.h"
 
+#include "AppId.h"
 #include "EventFile.h"
 #include "FileSizeLimit.h"
 #include "MainWindowTestSupport.h"
+#include "Text.h"
 #include "frmWhatsUp.h"
 
 #include <QDir>
@@ -16,7 +18,7 @@ namespace {
 
 QString autostartEntry(const TestHome &home)
 {
-    return home.config.filePath(u"autostart/moonrill.desktop"_s);
+    return home.config.filePath(u"autostart/"_s + FromBytes(AppId) + u".desktop"_s);
 }
 
 } // namespace
@@ -67,6 +69,42 @@ private slots:
             QCOMPARE(action(later, "mnuConfigRunOff")->isChecked(), !elsewhere);
             later.close();
         }
+    }
+
+    void anEarlierVersionsEntryAndTimerMoveToTheAppId()
+    {
+        // Set up by a version before the application id: the entry switched off by the
+        // desktop, the timer enabled (linked by systemctl enable).
+        TestHome home;
+        const QDir config(home.config.path());
+        const QString units = u"systemd/user/"_s, id = FromBytes(AppId);
+        const QByteArray off = "[Desktop Entry]\nType=Application\nExec=/x whatsup\nHidden=true\n";
+        QVERIFY(config.mkpath(u"moonrill"_s) && config.mkpath(u"autostart"_s) &&
+                config.mkpath(units + u"timers.target.wants"_s));
+        writeFile(config.filePath(u"moonrill/first-start-done"_s), "set up once\n");
+        writeFile(config.filePath(u"autostart/moonrill.desktop"_s), off);
+        writeFile(config.filePath(units + u"moonrill-scan.timer"_s), "timer\n");
+        writeFile(config.filePath(units + u"moonrill-scan.service"_s), "service\n");
+        QVERIFY(QFile::link(u"../moonrill-scan.timer"_s,
+                            config.filePath(units + u"timers.target.wants/moonrill-scan.timer"_s)));
+        const ScopedEnv log("MOONRILL_SYSTEMCTL_LOG", home.config.filePath(u"log"_s).toStdString());
+        frmMain window;
+        QVERIFY(window.StartUp());
+        QCOMPARE(readFile(autostartEntry(home)), off);
+        QVERIFY(action(window, "mnuConfigRunOff")->isChecked());
+        QCOMPARE(readFile(config.filePath(units + id + u"-scan.timer"_s)), "timer\n"_ba);
+        QCOMPARE(readFile(config.filePath(units + id + u"-scan.service"_s)), "service\n"_ba);
+        // The old names are gone, the link that enabled the old timer too.
+        const auto names = [&](const QString &folder) {
+            return QDir(config.filePath(folder)).entryList(QDir::Files | QDir::System).join(u' ');
+        };
+        QCOMPARE(names(u"autostart"_s), id + u".desktop"_s);
+        QCOMPARE(names(units), id + u"-scan.service "_s + id + u"-scan.timer"_s);
+        QCOMPARE(names(units + u"timers.target.wants"_s), QString());
+        QCOMPARE(readFile(home.config.filePath(u"log"_s)),
+                 "--user daemon-reload\n--user enable --now " + id.toUtf8() + "-scan.timer\n" +
+                     "--user disable --now moonrill-scan.timer\n--user daemon-reload\n");
+        window.close();
     }
 
     void aLoadThatLosesLinesKeepsTheFileFirst_data()

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "modRegistry.h"
 
+#include "AppId.h"
 #include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+const std::string Entry = "autostart/" + std::string(AppId) + ".desktop";
 
 class Autostart : public ::testing::Test
 {
@@ -35,7 +38,7 @@ TEST_F(Autostart, DataComesBackExactlyAsSet)
 TEST_F(Autostart, OnWritesAValidEntryAndCreatesTheFolder)
 {
     set("/opt/My Apps/moonrill whatsup");
-    const std::string entry = folder.read("autostart/moonrill.desktop");
+    const std::string entry = folder.read(Entry);
     EXPECT_EQ(entry.rfind("[Desktop Entry]\nType=Application\n", 0), 0u) << entry;
     EXPECT_NE(entry.find("\nExec=\"/opt/My Apps/moonrill\" whatsup\n"), std::string::npos);
     // "%" is doubled (it would start a field code); a path without reserved characters is not
@@ -72,11 +75,11 @@ TEST_F(Autostart, ReadsEmptyWhenMissingSwitchedOffOrNotAnEntry)
         {"\x01\x02garbage", ""},
     };
     for (const Case &c : cases) {
-        folder.write("autostart/moonrill.desktop", c.entry);
+        folder.write(Entry, c.entry);
         EXPECT_EQ(get(), c.data) << c.entry;
     }
     // On clears the switch that turned the entry off.
-    folder.write("autostart/moonrill.desktop", "[Desktop Entry]\nExec=/x\nHidden=true\n");
+    folder.write(Entry, "[Desktop Entry]\nExec=/x\nHidden=true\n");
     set("/new/moonrill whatsup");
     EXPECT_EQ(get(), "/new/moonrill whatsup");
 }
@@ -85,7 +88,7 @@ TEST_F(Autostart, OffRemovesTheEntryAndAFailedWriteIsSilent)
 {
     set("/x/moonrill whatsup");
     EXPECT_EQ(SwitchAutostartOff(), 0);
-    EXPECT_FALSE(folder.exists("autostart/moonrill.desktop"));
+    EXPECT_FALSE(folder.exists(Entry));
     EXPECT_EQ(get(), "");
     EXPECT_NE(SwitchAutostartOff(), 0);
     // A file where the folder should be: the entry cannot be written, and that is no error.
