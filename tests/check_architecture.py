@@ -28,7 +28,7 @@ import sys
 TARGETS = [
     ("core", "core", [], None),
     ("platform_base", "platform", ["core"], None),
-    ("platform_dbus", "platform", [], ["QtDBus"]),
+    ("platform_dbus", "platform", ["platform_base"], ["QtDBus"]),
     ("platform_text", "platform", ["platform_base"], ["QtCore"]),
     ("platform", "platform", ["platform_base", "platform_text"], ["QtWidgets"]),
     ("about_core", "about", ["core"], None),
@@ -65,6 +65,7 @@ TARGETS = [
 HEADER_OWNERS = {
     "platform/Text.h": ["platform_text"],  # over QtCore alone
     "about/Maker.h": ["about"],  # made from Maker.h.in
+    "platform/AppId.h": ["platform_base"],  # made from AppId.h.in, plain
     "app/GuiModule.h": ["GuiModule.h"],  # GuiModule.cpp is only one of its two sides
 }
 
