@@ -55,7 +55,10 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     connect(buttons, &QDialogButtonBox::accepted, this, &frmSync::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &frmSync::reject);
     connect(cmdTest, &QPushButton::clicked, this, &frmSync::cmdTest_Click);
-    connect(&m_sync, &CalendarSync::statusChanged, lblStatus, &QLabel::setText);
+    connect(&m_sync, &CalendarSync::statusChanged, this, [this](const QString &status) {
+        lblStatus->setText(status);
+        growToFit();
+    });
     connect(m_probe, &CalendarProbe::finished, this, &frmSync::tested);
     connect(cboCalendars, &QComboBox::activated, this, [this](int index) {
         txtCalendar->setText(cboCalendars->itemData(index).toString());
@@ -80,6 +83,16 @@ void frmSync::cmdTest_Click()
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
     cmdTest->setEnabled(false);
     m_probe->Start(url, BasicAuthorization(txtUser->text(), password), UserWords());
+}
+
+void frmSync::growToFit()
+{
+    // A longer answer, or the list of calendars appearing, needs room the dialog did not have.
+    QLayout *form = layout();
+    const int needed = form->hasHeightForWidth() ? form->totalHeightForWidth(width())
+                                                 : form->totalSizeHint().height();
+    if (needed > height())
+        resize(width(), needed);
 }
 
 void frmSync::tested(const ProbeResult &result)
@@ -115,6 +128,7 @@ void frmSync::tested(const ProbeResult &result)
         lblStatus->setText(tr("No answer: ") + result.trouble);
         break;
     }
+    growToFit();
 }
 
 void frmSync::accept()

@@ -34,6 +34,7 @@ public:
 private:
     void cmdTest_Click();
     void tested(const ProbeResult &result);
+    void growToFit();
 
     CalendarSync &m_sync;
     CalendarProbe *m_probe = nullptr;
