@@ -32,9 +32,17 @@ QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
 
 void CapAnswer(QNetworkReply *reply, qint64 maxBytes)
 {
-    // The body goes into memory as it comes: the network layer buffers no more than the cap,
-    // and an answer that passes it is cut off.
-    reply->setReadBufferSize(maxBytes + 1);
+    // The body goes into memory as it comes, and an answer that passes the cap is cut off. The
+    // network thread buffers at most twice the cap: room enough for what passes the cap to reach
+    // us and be cut, rather than wait in that thread for room that is never made.
+    const qint64 room = 2 * maxBytes;
+    reply->setReadBufferSize(room);
+    // A request with a body starts only in the event loop, and the network thread learns the
+    // buffer's size only once it has the request: said again then, and when the answer begins,
+    // it holds the thread to the cap instead of letting it read on ahead of the main thread.
+    const auto limit = [reply, room] { reply->setReadBufferSize(room); };
+    QObject::connect(reply, &QNetworkReply::requestSent, reply, limit);
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, reply, limit);
     const auto cut = [reply, maxBytes](qint64 received, qint64 total) {
         if (received > maxBytes || total > maxBytes) {
             reply->setProperty(TooLargeMark, maxBytes);
