@@ -47,10 +47,12 @@ bool frmMain::SaveEvents()
     try {
         const SyncSettings settings = SyncSettings::Read();
         const SaveOutcome outcome = SaveList(m_state, m_eventFile, settings);
-        if (!settings.calendar.isEmpty())
-            m_sync.Publish(m_state.Events(), m_eventFile);
         if (savesChanges)
             RemoveRecovery(m_eventFile);
+        // Only after the recovery copy is settled: asking the keyring for the password may wait
+        // in the event loop, and a change made meanwhile writes a copy that must stay.
+        if (!settings.calendar.isEmpty())
+            m_sync.Publish(m_state.Events(), m_eventFile);
         if (!outcome.changedFileKeptAs.empty())
             ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs, Translated)),
                         MsgStyle::OkInformation, this);
