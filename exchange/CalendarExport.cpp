@@ -2,6 +2,7 @@
 #include "CalendarExport.h"
 
 #include "BirthYear.h"
+#include "CalendarRules.h"
 #include "ContentStamp.h"
 #include "Conversions.h"
 #include "Occurrence.h"
@@ -17,17 +18,6 @@
 #include <unordered_map>
 
 namespace {
-
-struct ComponentFree
-{
-    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
-};
-using Component = std::unique_ptr<icalcomponent, ComponentFree>;
-
-struct TextFree
-{
-    void operator()(char *text) const { std::free(text); }
-};
 
 icaltimetype allDay(Date date)
 {
@@ -151,9 +141,33 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
     return vevent;
 }
 
-/// The calendar events of `event` under `uid`, each handed to `add`.
+void addField(icalcomponent *vevent, std::string_view name, const std::string &value)
+{
+    icalproperty *field = icalproperty_new_x(value.c_str());
+    icalproperty_set_x_name(field, std::string(name).c_str());
+    icalcomponent_add_property(vevent, field);
+}
+
+/// What a server's object says beyond the calendar's fields, so that another copy of Moonrill
+/// syncing with it reads back the same event: the type where the rule alone reads as another
+/// (a Birthday as Yearly), and the e-mail address. A type whose steps the rule does not take
+/// (a February event of a Monthly one) is not the object's to tell.
+void addListFields(icalcomponent *vevent, const clsEvent &event, const Part &part)
+{
+    if (part.rule) {
+        const Recurrence steps = RecurrenceOfRule(*part.rule);
+        if (SameSteps(RecurrenceOf(event.Occurs), steps) && event.Occurs != RuleType(steps))
+            addField(vevent, OccursField, event.Occurs);
+    }
+    if (!event.Email.empty())
+        addField(vevent, EmailField, event.Email);
+}
+
+/// The calendar events of `event` under `uid`, each handed to `add`; with the list's own fields
+/// for a server's objects (`listFields`), not in a file for other programs.
 template <typename Add>
-void eventsOf(const clsEvent &event, const std::string &uid, icaltimetype stamp, Add add)
+void eventsOf(const clsEvent &event, const std::string &uid, icaltimetype stamp, bool listFields,
+              Add add)
 {
     for (const Part &part : partsOf(event)) {
         if (part.start.year() > LastCalendarYear)
@@ -161,6 +175,8 @@ void eventsOf(const clsEvent &event, const std::string &uid, icaltimetype stamp,
         icalcomponent *vevent = newEvent(event, uid + part.uidSuffix, part.start, stamp);
         if (part.rule)
             icalcomponent_add_property(vevent, icalproperty_new_rrule(*part.rule));
+        if (listFields)
+            addListFields(vevent, event, part);
         add(uid + part.uidSuffix, vevent);
     }
 }
@@ -172,12 +188,6 @@ Component newCalendar(std::string_view productId)
     icalcomponent_add_property(calendar.get(),
                                icalproperty_new_prodid(std::string(productId).c_str()));
     return calendar;
-}
-
-std::string textOf(icalcomponent *calendar)
-{
-    const std::unique_ptr<char, TextFree> text(icalcomponent_as_ical_string_r(calendar));
-    return text ? std::string(text.get()) : std::string();
 }
 
 std::string identityOf(const clsEvent &event)
@@ -252,11 +262,11 @@ std::string CalendarText(const std::vector<clsEvent> &events, std::string_view p
     const Component calendar = newCalendar(productId);
     const icaltimetype stamp = stampOf(now);
     forEachWritten(events, leftOut, uids, [&](const clsEvent &event, const std::string &uid) {
-        eventsOf(event, uid, stamp, [&calendar](const std::string &, icalcomponent *vevent) {
+        eventsOf(event, uid, stamp, false, [&calendar](const std::string &, icalcomponent *vevent) {
             icalcomponent_add_component(calendar.get(), vevent);
         });
     });
-    return textOf(calendar.get());
+    return TextOf(calendar.get());
 }
 
 std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
@@ -267,10 +277,10 @@ std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
     objects.reserve(events.size());
     const icaltimetype stamp = stampOf(now);
     forEachWritten(events, nullptr, uids, [&](const clsEvent &event, const std::string &uid) {
-        eventsOf(event, uid, stamp, [&](const std::string &objectUid, icalcomponent *vevent) {
+        eventsOf(event, uid, stamp, true, [&](const std::string &objectUid, icalcomponent *vevent) {
             const Component calendar = newCalendar(productId);
             icalcomponent_add_component(calendar.get(), vevent);
-            objects.push_back(CalendarObject{objectUid, textOf(calendar.get())});
+            objects.push_back(CalendarObject{objectUid, TextOf(calendar.get())});
         });
     });
     return objects;

@@ -33,7 +33,10 @@ struct CalendarObject
 };
 /// The objects of `events` as CalendarText writes them, one for each calendar event (an event
 /// with a "-february" part gives two), in list order; events after LastCalendarYear give none.
-/// `uids` as for CalendarText.
+/// `uids` as for CalendarText. For another copy of Moonrill syncing with the same server, an
+/// object also says what its calendar fields cannot: X-MOONRILL-OCCURS, the type text where the
+/// rule alone reads back as another (a Birthday as Yearly), and X-MOONRILL-EMAIL, the e-mail
+/// address where there is one.
 [[nodiscard]] std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
                                                           std::string_view productId,
                                                           std::time_t now,
