@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalendarImport.h"
+
+#include "BirthYear.h"
+#include "BirthdayImport.h"
+#include "CalendarObjectParts.h"
+#include "CalendarRules.h"
+#include "EventEntry.h"
+#include "EventTypes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+/// The type text a second copy of Moonrill left in `field`, where it is one the editor makes and
+/// steps as the rule does: else the rule was changed elsewhere, and the rule's own type holds.
+bool takesOccurs(const std::string &field, const Recurrence &steps)
+{
+    const bool base = std::find(BaseTypes.begin(), BaseTypes.end(), field) != BaseTypes.end();
+    const std::optional<int> interval = IntervalOf(field);
+    const bool composed = interval && *interval >= 2 && *interval <= 99 &&
+                          ComposeType(BaseTypeOf(field), *interval) == field;
+    return (base || composed) && SameSteps(RecurrenceOf(field), steps);
+}
+
+/// A UID the list can keep in an event line and the server's address of the object.
+bool keepableUid(std::string_view uid)
+{
+    return !uid.empty() && uid.size() <= 200 && uid.find_first_of("$/") == std::string_view::npos &&
+           WithoutControlCharacters(std::string(uid)) == uid;
+}
+
+ObjectReading refused(ObjectReading reading, const char *why)
+{
+    reading.whyNot = why;
+    return reading;
+}
+
+} // namespace
+
+ObjectReading ReadCalendarObject(std::string_view text, Date today)
+{
+    ObjectReading reading;
+    const Component calendar = ParseCalendar(text);
+    const EventsOfObject events = EventsOf(calendar.get());
+    if (events.master == nullptr && events.overrides == 0)
+        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
+    icalcomponent *vevent = events.master != nullptr ? events.master : events.first;
+    const char *uid = icalcomponent_get_uid(vevent);
+    reading.uid = uid != nullptr ? uid : "";
+    const char *summaryText = icalcomponent_get_summary(vevent);
+    const std::string summary = summaryText != nullptr ? summaryText : "";
+    reading.name = summary.empty() ? reading.uid : WithoutControlCharacters(summary);
+    if (events.overrides > 0 || events.master == nullptr)
+        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "exceptions to its rule"));
+    if (events.masters > 1)
+        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "several events"));
+
+    const SeriesReading series = ReadSeries(vevent);
+    if (series.whyNot != nullptr)
+        return refused(std::move(reading), series.whyNot);
+    const PeriodReading period = ReadPeriod(vevent, series.startTime);
+    if (period.whyNot != nullptr)
+        return refused(std::move(reading), period.whyNot);
+    std::string description = SafeDescription(summary);
+    if (description.empty())
+        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no title"));
+    reading.february = series.rule.februaryForm && reading.uid.ends_with("-february");
+    std::string eventUid = reading.uid;
+    if (reading.february)
+        eventUid.resize(eventUid.size() - std::strlen("-february"));
+    if (!keepableUid(eventUid))
+        return refused(std::move(reading),
+                       QT_TRANSLATE_NOOP("Messages", "a UID the list cannot keep"));
+
+    std::string occurs = series.occurs;
+    const std::string field = FieldOf(vevent, OccursField);
+    if (takesOccurs(field, series.rule.steps))
+        occurs = field;
+    const int day = series.rule.day;
+    const Date next = NextOccurrence(series.start, occurs, today, day).value_or(series.start);
+    std::string email = FieldOf(vevent, EmailField);
+    if (email.find('$') != std::string::npos || WithoutControlCharacters(email) != email)
+        email.clear();
+    const char *notes = icalcomponent_get_description(vevent);
+    const int born = notes != nullptr ? BirthYearLine(notes).year : 0;
+    std::string bornText;
+    AppendBirthYearText(bornText, born);
+    const std::optional<int16_t> birthYear =
+        born > 0 ? ReadBirthYear(bornText, occurs, next) : std::nullopt;
+
+    reading.event = clsEvent{.Id = {},
+                             .Description = std::move(description),
+                             .StartingOn = next,
+                             .Occurs = occurs,
+                             .Period = static_cast<int16_t>(period.period),
+                             .Email = std::move(email),
+                             .BirthYear = birthYear.value_or(0),
+                             .Options = {.Day = DayKeptBeside(next, occurs, day),
+                                         .Uid = std::move(eventUid),
+                                         .Unknown = {}}};
+    return reading;
+}

@@ -1,0 +1,300 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalendarObjectParts.h"
+
+#include "Translatable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <strings.h>
+#include <vector>
+
+namespace {
+
+/// The values of one of a rule's BY lists.
+template <size_t N> std::vector<int> valuesOf(const short (&list)[N])
+{
+    std::vector<int> values;
+    for (const short value : list) {
+        if (value == ICAL_RECURRENCE_ARRAY_MAX)
+            break;
+        values.push_back(value);
+    }
+    return values;
+}
+
+/// Libical's weekday of a date: 1 for Sunday to 7 for Saturday (1 January 1970 was a Thursday).
+int weekdayOf(Date date)
+{
+    return (date.dayNumber() % 7 + 7 + 4) % 7 + 1;
+}
+
+bool isLastOfMonth(Date date)
+{
+    const Date::Ymd ymd = date.ymd();
+    return ymd.day == Date::daysInMonth(ymd.year, ymd.month);
+}
+
+/// The months of the 29th's and the 30th's rule, which leaves February to an object of its own.
+bool allButFebruary(std::vector<int> months)
+{
+    std::sort(months.begin(), months.end());
+    return months == std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+}
+
+/// Whether libical dropped a property of the dates it could not parse: it leaves an X-LIC-ERROR
+/// naming the property in its place.
+bool droppedDateProperty(icalcomponent *vevent)
+{
+    for (icalproperty *error = icalcomponent_get_first_property(vevent, ICAL_XLICERROR_PROPERTY);
+         error != nullptr;
+         error = icalcomponent_get_next_property(vevent, ICAL_XLICERROR_PROPERTY)) {
+        const char *text = icalproperty_get_xlicerror(error);
+        for (const char *name : {" RRULE ", " EXRULE ", " RDATE ", " EXDATE "}) {
+            if (text != nullptr && std::strstr(text, name) != nullptr)
+                return true;
+        }
+    }
+    return false;
+}
+
+int countOf(icalcomponent *vevent, icalproperty_kind kind)
+{
+    return icalcomponent_count_properties(vevent, kind);
+}
+
+} // namespace
+
+Component ParseCalendar(std::string_view text)
+{
+    Component calendar(icalparser_parse_string(std::string(text).c_str()));
+    if (calendar && icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
+        calendar.reset();
+    return calendar;
+}
+
+EventsOfObject EventsOf(icalcomponent *calendar)
+{
+    EventsOfObject events;
+    if (calendar == nullptr)
+        return events;
+    for (icalcomponent *vevent = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         vevent != nullptr;
+         vevent = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        if (events.first == nullptr)
+            events.first = vevent;
+        if (icalcomponent_get_first_property(vevent, ICAL_RECURRENCEID_PROPERTY) != nullptr) {
+            ++events.overrides;
+            continue;
+        }
+        if (events.master == nullptr)
+            events.master = vevent;
+        ++events.masters;
+    }
+    return events;
+}
+
+RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
+{
+    RuleReading reading{.steps = RecurrenceOfRule(rule), .day = start.day()};
+    const auto refuse = [&reading](const char *why) {
+        reading.whyNot = why;
+        return reading;
+    };
+    if (rule.rscale != nullptr && *rule.rscale != '\0' && strcasecmp(rule.rscale, "GREGORIAN") != 0)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule of another calendar"));
+    if (rule.freq == ICAL_NO_RECURRENCE)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule the list cannot read"));
+    if (rule.freq < ICAL_DAILY_RECURRENCE || !valuesOf(rule.by_hour).empty() ||
+        !valuesOf(rule.by_minute).empty() || !valuesOf(rule.by_second).empty())
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by time of day"));
+    if (rule.count > 0 || !icaltime_is_null_time(rule.until))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule with an end"));
+    if (!valuesOf(rule.by_set_pos).empty())
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
+    if (!valuesOf(rule.by_week_no).empty() || !valuesOf(rule.by_year_day).empty())
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by week or day of the year"));
+    if (rule.interval < 1)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "an interval the list cannot keep"));
+
+    const std::vector<int> weekdays = valuesOf(rule.by_day);
+    const std::vector<int> monthDays = valuesOf(rule.by_month_day);
+    const std::vector<int> months = valuesOf(rule.by_month);
+    const bool startsWeekday =
+        weekdays.size() == 1 && icalrecurrencetype_day_position(short(weekdays[0])) == 0 &&
+        int(icalrecurrencetype_day_day_of_week(short(weekdays[0]))) == weekdayOf(start);
+    if (!weekdays.empty() && !(rule.freq == ICAL_WEEKLY_RECURRENCE && startsWeekday))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by weekday"));
+    const char *byMonthDay = QT_TRANSLATE_NOOP("Messages", "a rule by day of the month");
+    const char *byMonth = QT_TRANSLATE_NOOP("Messages", "a rule by month");
+    const char *offRule = QT_TRANSLATE_NOOP("Messages", "a start off its rule");
+    const Date::Ymd ymd = start.ymd();
+    switch (rule.freq) {
+    case ICAL_DAILY_RECURRENCE:
+    case ICAL_WEEKLY_RECURRENCE:
+        if (!monthDays.empty())
+            return refuse(byMonthDay);
+        if (!months.empty())
+            return refuse(byMonth);
+        if (reading.steps.step % 7 != 0 && reading.steps.step != 1)
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a rule of days other than whole weeks"));
+        break;
+    case ICAL_MONTHLY_RECURRENCE:
+        if (monthDays.size() > 1)
+            return refuse(byMonthDay);
+        if (!months.empty()) {
+            // The 29th or the 30th of every month but February.
+            if (!allButFebruary(months))
+                return refuse(byMonth);
+            if (monthDays.empty() || (monthDays[0] != 29 && monthDays[0] != 30))
+                return refuse(byMonthDay);
+            if (monthDays[0] != ymd.day || ymd.month == 2)
+                return refuse(offRule);
+        } else if (monthDays == std::vector<int>{-1}) {
+            // Each month's last day: the 31st, shortened where the month is.
+            if (!isLastOfMonth(start))
+                return refuse(offRule);
+            reading.day = 31;
+        } else if (!monthDays.empty() && monthDays[0] != ymd.day) {
+            return refuse(monthDays[0] < -31 || monthDays[0] > 31 ? byMonthDay : offRule);
+        }
+        break;
+    default: // yearly
+        if (months == std::vector<int>{2} && monthDays == std::vector<int>{-1}) {
+            // February's last day: an event of 29 February.
+            if (!(ymd.month == 2 && isLastOfMonth(start)))
+                return refuse(offRule);
+            reading.day = 29;
+            reading.februaryForm = true;
+            break;
+        }
+        if (months.size() > 1)
+            return refuse(byMonth);
+        if (monthDays.size() > 1)
+            return refuse(byMonthDay);
+        if ((!months.empty() && months[0] != ymd.month) ||
+            (!monthDays.empty() && monthDays[0] != ymd.day))
+            return refuse(offRule);
+        break;
+    }
+    const std::string type = RuleType(reading.steps);
+    const std::optional<int> interval = IntervalOf(type);
+    if (type.empty() || (interval && *interval > 99))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "an interval the list cannot keep"));
+    return reading;
+}
+
+SeriesReading ReadSeries(icalcomponent *vevent)
+{
+    SeriesReading series;
+    const auto refuse = [&series](const char *why) {
+        series.whyNot = why;
+        return series;
+    };
+    icalproperty *start = icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY);
+    if (start == nullptr || icaltime_is_null_time(icalproperty_get_dtstart(start)))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "no date"));
+    // The day as written: a phone's time of day in its zone is on the day it shows.
+    series.startTime = icalproperty_get_dtstart(start);
+    const icaltimetype &time = series.startTime;
+    if (time.year < 1 || time.year > 9999 || !Date::isValid(time.year, time.month, time.day))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a date the list cannot keep"));
+    series.start = Date::fromYmd(time.year, time.month, time.day);
+    series.dated = true;
+    if (droppedDateProperty(vevent))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule the list cannot read"));
+    if (countOf(vevent, ICAL_EXDATE_PROPERTY) > 0 || countOf(vevent, ICAL_EXRULE_PROPERTY) > 0)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "exceptions to its rule"));
+    if (countOf(vevent, ICAL_RDATE_PROPERTY) > 0)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "extra dates"));
+    const int rules = countOf(vevent, ICAL_RRULE_PROPERTY);
+    if (rules > 1)
+        return refuse(QT_TRANSLATE_NOOP("Messages", "several rules"));
+    if (rules == 0) {
+        series.rule = RuleReading{.steps = {Recurrence::Unit::Once, 0}, .day = series.start.day()};
+    } else {
+        const icalproperty *rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
+        series.rule = ReadRule(icalproperty_get_rrule(rule), series.start);
+        if (series.rule.whyNot != nullptr)
+            return refuse(series.rule.whyNot);
+    }
+    series.occurs = RuleType(series.rule.steps);
+    return series;
+}
+
+PeriodReading ReadPeriod(icalcomponent *vevent, const icaltimetype &start)
+{
+    constexpr long long Day = 24 * 60 * 60;
+    PeriodReading reading;
+    const auto refuse = [&reading](const char *why) {
+        reading.whyNot = why;
+        return reading;
+    };
+    const long long startSeconds =
+        start.is_date ? 0 : start.hour * 3600 + start.minute * 60 + start.second;
+    for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT);
+         alarm != nullptr;
+         alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
+        // An alarm that never goes off (a phone's placeholder for its default) is none.
+        const icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
+        if (action != nullptr && icalproperty_get_action(action) == ICAL_ACTION_NONE)
+            continue;
+        icalproperty *trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
+        icalparameter *related =
+            trigger != nullptr ? icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER)
+                               : nullptr;
+        if (trigger == nullptr ||
+            (related != nullptr && icalparameter_get_related(related) == ICAL_RELATED_END))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder the list cannot read"));
+        const icaltriggertype when = icalproperty_get_trigger(trigger);
+        if (!icaltime_is_null_time(when.time))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder at a fixed time"));
+        const icaldurationtype &before = when.duration;
+        const long long length =
+            (((static_cast<long long>(before.weeks) * 7 + before.days) * 24 + before.hours) * 60 +
+             before.minutes) *
+                60 +
+            before.seconds;
+        // The days from the day the alarm goes off to the start's: a quarter of an hour before
+        // a morning's start is the same day, before an all-day start the evening before.
+        const long long moment = startSeconds + (before.is_neg ? -length : length);
+        const long long days = moment >= 0 ? 0 : (-moment + Day - 1) / Day;
+        if (days > 32767)
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder too long before"));
+        if (reading.period >= 0 && reading.period != days)
+            return refuse(QT_TRANSLATE_NOOP("Messages", "several reminders"));
+        reading.period = static_cast<int>(days);
+    }
+    return reading;
+}
+
+std::string FieldOf(icalcomponent *vevent, std::string_view name)
+{
+    const std::string wanted(name);
+    for (icalproperty *field = icalcomponent_get_first_property(vevent, ICAL_X_PROPERTY);
+         field != nullptr; field = icalcomponent_get_next_property(vevent, ICAL_X_PROPERTY)) {
+        const char *fieldName = icalproperty_get_x_name(field);
+        const char *value = icalproperty_get_x(field);
+        if (fieldName != nullptr && strcasecmp(fieldName, wanted.c_str()) == 0)
+            return value != nullptr ? value : "";
+    }
+    return {};
+}
+
+BirthYearLineRead BirthYearLine(std::string_view description)
+{
+    constexpr std::string_view prefix = "Year of birth: ";
+    BirthYearLineRead read{.year = 0, .notes = description};
+    if (!description.starts_with(prefix))
+        return read;
+    std::string_view rest = description.substr(prefix.size());
+    int year = 0;
+    size_t digits = 0;
+    while (digits < rest.size() && digits < 5 && rest[digits] >= '0' && rest[digits] <= '9')
+        year = year * 10 + (rest[digits++] - '0');
+    rest = rest.substr(digits);
+    if (rest.starts_with('\r'))
+        rest = rest.substr(1);
+    if (digits == 0 || digits > 4 || !(rest.empty() || rest.starts_with('\n')))
+        return read;
+    return {.year = year, .notes = rest.empty() ? rest : rest.substr(1)};
+}
