@@ -413,6 +413,106 @@ Möchten Sie dieser Person schreiben?</translation>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>eine andere Synchronisierung dieser Liste läuft; was sich geändert hat, wird bei der nächsten gesendet</translation>
     </message>
+    <message>
+        <source>no event</source>
+        <translation>kein Termin</translation>
+    </message>
+    <message>
+        <source>exceptions to its rule</source>
+        <translation>Ausnahmen von der Regel</translation>
+    </message>
+    <message>
+        <source>several events</source>
+        <translation>mehrere Termine</translation>
+    </message>
+    <message>
+        <source>no title</source>
+        <translation>kein Titel</translation>
+    </message>
+    <message>
+        <source>a UID the list cannot keep</source>
+        <translation>eine UID, die die Liste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>a rule of another calendar</source>
+        <translation>eine Regel eines anderen Kalenders</translation>
+    </message>
+    <message>
+        <source>a rule the list cannot read</source>
+        <translation>eine Regel, die die Liste nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>a rule by time of day</source>
+        <translation>eine Regel nach Uhrzeit</translation>
+    </message>
+    <message>
+        <source>a rule with an end</source>
+        <translation>eine Regel mit Ende</translation>
+    </message>
+    <message>
+        <source>a rule by position</source>
+        <translation>eine Regel nach Position</translation>
+    </message>
+    <message>
+        <source>a rule by week or day of the year</source>
+        <translation>eine Regel nach Woche oder Tag des Jahres</translation>
+    </message>
+    <message>
+        <source>an interval the list cannot keep</source>
+        <translation>ein Intervall, das die Liste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>a rule by weekday</source>
+        <translation>eine Regel nach Wochentag</translation>
+    </message>
+    <message>
+        <source>a rule by day of the month</source>
+        <translation>eine Regel nach Tag des Monats</translation>
+    </message>
+    <message>
+        <source>a rule by month</source>
+        <translation>eine Regel nach Monat</translation>
+    </message>
+    <message>
+        <source>a start off its rule</source>
+        <translation>ein Beginn außerhalb der Regel</translation>
+    </message>
+    <message>
+        <source>a rule of days other than whole weeks</source>
+        <translation>eine Regel in Tagen, die keine ganzen Wochen sind</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>kein Datum</translation>
+    </message>
+    <message>
+        <source>a date the list cannot keep</source>
+        <translation>ein Datum, das die Liste nicht speichern kann</translation>
+    </message>
+    <message>
+        <source>extra dates</source>
+        <translation>zusätzliche Daten</translation>
+    </message>
+    <message>
+        <source>several rules</source>
+        <translation>mehrere Regeln</translation>
+    </message>
+    <message>
+        <source>a reminder the list cannot read</source>
+        <translation>eine Erinnerung, die die Liste nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>a reminder at a fixed time</source>
+        <translation>eine Erinnerung zu einer festen Zeit</translation>
+    </message>
+    <message>
+        <source>a reminder too long before</source>
+        <translation>eine Erinnerung zu lange vorher</translation>
+    </message>
+    <message>
+        <source>several reminders</source>
+        <translation>mehrere Erinnerungen</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

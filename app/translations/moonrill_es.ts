@@ -413,6 +413,106 @@ Do you want to e-mail this person?</source>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>otra sincronización de esta lista está en curso; lo que cambió se enviará en la próxima</translation>
     </message>
+    <message>
+        <source>no event</source>
+        <translation>ningún evento</translation>
+    </message>
+    <message>
+        <source>exceptions to its rule</source>
+        <translation>excepciones a su regla</translation>
+    </message>
+    <message>
+        <source>several events</source>
+        <translation>varios eventos</translation>
+    </message>
+    <message>
+        <source>no title</source>
+        <translation>sin título</translation>
+    </message>
+    <message>
+        <source>a UID the list cannot keep</source>
+        <translation>un UID que la lista no puede guardar</translation>
+    </message>
+    <message>
+        <source>a rule of another calendar</source>
+        <translation>una regla de otro calendario</translation>
+    </message>
+    <message>
+        <source>a rule the list cannot read</source>
+        <translation>una regla que la lista no puede leer</translation>
+    </message>
+    <message>
+        <source>a rule by time of day</source>
+        <translation>una regla por hora del día</translation>
+    </message>
+    <message>
+        <source>a rule with an end</source>
+        <translation>una regla con fin</translation>
+    </message>
+    <message>
+        <source>a rule by position</source>
+        <translation>una regla por posición</translation>
+    </message>
+    <message>
+        <source>a rule by week or day of the year</source>
+        <translation>una regla por semana o día del año</translation>
+    </message>
+    <message>
+        <source>an interval the list cannot keep</source>
+        <translation>un intervalo que la lista no puede guardar</translation>
+    </message>
+    <message>
+        <source>a rule by weekday</source>
+        <translation>una regla por día de la semana</translation>
+    </message>
+    <message>
+        <source>a rule by day of the month</source>
+        <translation>una regla por día del mes</translation>
+    </message>
+    <message>
+        <source>a rule by month</source>
+        <translation>una regla por mes</translation>
+    </message>
+    <message>
+        <source>a start off its rule</source>
+        <translation>un inicio fuera de su regla</translation>
+    </message>
+    <message>
+        <source>a rule of days other than whole weeks</source>
+        <translation>una regla en días que no son semanas enteras</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>sin fecha</translation>
+    </message>
+    <message>
+        <source>a date the list cannot keep</source>
+        <translation>una fecha que la lista no puede guardar</translation>
+    </message>
+    <message>
+        <source>extra dates</source>
+        <translation>fechas adicionales</translation>
+    </message>
+    <message>
+        <source>several rules</source>
+        <translation>varias reglas</translation>
+    </message>
+    <message>
+        <source>a reminder the list cannot read</source>
+        <translation>un recordatorio que la lista no puede leer</translation>
+    </message>
+    <message>
+        <source>a reminder at a fixed time</source>
+        <translation>un recordatorio a una hora fija</translation>
+    </message>
+    <message>
+        <source>a reminder too long before</source>
+        <translation>un recordatorio con demasiada antelación</translation>
+    </message>
+    <message>
+        <source>several reminders</source>
+        <translation>varios recordatorios</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -413,6 +413,106 @@ Voulez-vous écrire à cette personne ?</translation>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>une autre synchronisation de cette liste est en cours ; ce qui a changé sera envoyé à la prochaine</translation>
     </message>
+    <message>
+        <source>no event</source>
+        <translation>aucun événement</translation>
+    </message>
+    <message>
+        <source>exceptions to its rule</source>
+        <translation>des exceptions à sa règle</translation>
+    </message>
+    <message>
+        <source>several events</source>
+        <translation>plusieurs événements</translation>
+    </message>
+    <message>
+        <source>no title</source>
+        <translation>aucun titre</translation>
+    </message>
+    <message>
+        <source>a UID the list cannot keep</source>
+        <translation>un UID que la liste ne peut pas garder</translation>
+    </message>
+    <message>
+        <source>a rule of another calendar</source>
+        <translation>une règle d&apos;un autre calendrier</translation>
+    </message>
+    <message>
+        <source>a rule the list cannot read</source>
+        <translation>une règle que la liste ne peut pas lire</translation>
+    </message>
+    <message>
+        <source>a rule by time of day</source>
+        <translation>une règle selon l&apos;heure</translation>
+    </message>
+    <message>
+        <source>a rule with an end</source>
+        <translation>une règle avec une fin</translation>
+    </message>
+    <message>
+        <source>a rule by position</source>
+        <translation>une règle par position</translation>
+    </message>
+    <message>
+        <source>a rule by week or day of the year</source>
+        <translation>une règle par semaine ou jour de l&apos;année</translation>
+    </message>
+    <message>
+        <source>an interval the list cannot keep</source>
+        <translation>un intervalle que la liste ne peut pas garder</translation>
+    </message>
+    <message>
+        <source>a rule by weekday</source>
+        <translation>une règle par jour de la semaine</translation>
+    </message>
+    <message>
+        <source>a rule by day of the month</source>
+        <translation>une règle par jour du mois</translation>
+    </message>
+    <message>
+        <source>a rule by month</source>
+        <translation>une règle par mois</translation>
+    </message>
+    <message>
+        <source>a start off its rule</source>
+        <translation>un début hors de sa règle</translation>
+    </message>
+    <message>
+        <source>a rule of days other than whole weeks</source>
+        <translation>une règle en jours qui ne font pas des semaines entières</translation>
+    </message>
+    <message>
+        <source>no date</source>
+        <translation>aucune date</translation>
+    </message>
+    <message>
+        <source>a date the list cannot keep</source>
+        <translation>une date que la liste ne peut pas garder</translation>
+    </message>
+    <message>
+        <source>extra dates</source>
+        <translation>des dates en plus</translation>
+    </message>
+    <message>
+        <source>several rules</source>
+        <translation>plusieurs règles</translation>
+    </message>
+    <message>
+        <source>a reminder the list cannot read</source>
+        <translation>un rappel que la liste ne peut pas lire</translation>
+    </message>
+    <message>
+        <source>a reminder at a fixed time</source>
+        <translation>un rappel à une heure fixe</translation>
+    </message>
+    <message>
+        <source>a reminder too long before</source>
+        <translation>un rappel trop longtemps avant</translation>
+    </message>
+    <message>
+        <source>several reminders</source>
+        <translation>plusieurs rappels</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
