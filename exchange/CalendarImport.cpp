@@ -3,7 +3,7 @@
 
 #include "BirthYear.h"
 #include "BirthdayImport.h"
-#include "CalendarObjectParts.h"
+#include "CalendarFields.h"
 #include "CalendarRules.h"
 #include "EventEntry.h"
 #include "EventTypes.h"

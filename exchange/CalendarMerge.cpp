@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarImport.h"
 
-#include "CalendarObjectParts.h"
+#include "CalendarFields.h"
 
 #include <strings.h>
 #include <vector>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarObjectParts.h"
+#include "CalendarFields.h"
 
 #include "Translatable.h"
 
