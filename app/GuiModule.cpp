@@ -83,7 +83,9 @@ MoonrillStartLogonScreens(int *argc, char **argv)
 extern "C" __attribute__((visibility("default"))) int MoonrillSync(int *argc, char **argv)
 {
     const QCoreApplication application(*argc, argv);
-    return RunSyncCommand(std::cout, std::cerr);
+    const bool confirmRemoval =
+        *argc == 3 && std::string_view(argv[2]) == std::string_view(ConfirmRemovalOption);
+    return RunSyncCommand(std::cout, std::cerr, confirmRemoval);
 }
 
 extern "C" __attribute__((visibility("default"))) void MoonrillPublishAfterLogonScan(int *argc,

@@ -14,20 +14,26 @@
 namespace {
 
 constexpr std::string_view Usage =
-    "Usage: moonrill [whatsup | sync]\n"
+    "Usage: moonrill [whatsup | sync [--confirm-removal]]\n"
     "Keeps your appointments, birthdays and recurring duties, and tells you what falls due.\n"
     "\n"
     "  (no argument)  open the list of events\n"
     "  whatsup        show only what falls due within its notice period, then end (as at logon)\n"
-    "  sync           publish the events to the calendar set in sync.conf, then end\n"
+    "  sync           sync the events both ways with the calendar set in sync.conf, then end\n"
+    "  sync --confirm-removal\n"
+    "                 the same, and where one side was emptied, empty the other too\n"
     "  --help         show this help and end\n"
     "  --version      show the version and end\n"
     "\n"
     "The events live in events.mrl in $MOONRILL_HOME, or else in $XDG_DATA_HOME/moonrill\n"
     "(by default ~/.local/share/moonrill).\n"
     "\n"
-    "Exit status of sync: 0 the server holds what the list holds, 1 something was not\n"
-    "published (said on standard error; sent at the next sync), 2 a window runs.\n";
+    "Two computers and a phone share one list through one calendar on a CalDAV server: set the\n"
+    "same calendar on each computer (Calendar Sync... in the File menu) and on the phone. Each\n"
+    "sync sends what changed in the list and takes what changed on the server.\n"
+    "\n"
+    "Exit status of sync: 0 the server and the list hold the same events, 1 something was not\n"
+    "sent, taken or settled (said on standard error; done at the next sync), 2 a window runs.\n";
 
 } // namespace
 
@@ -55,7 +61,8 @@ int main(int argc, char *argv[])
                 GuiLoader().PublishAfterLogonScan(argc, argv);
             return done ? 0 : 1;
         }
-        if (argc == 2 && std::string_view(argv[1]) == "sync")
+        if ((argc == 2 || (argc == 3 && std::string_view(argv[2]) == "--confirm-removal")) &&
+            std::string_view(argv[1]) == "sync")
             return GuiLoader().RunSync(argc, argv);
         return GuiLoader().RunMainWindow(argc, argv);
     } catch (const std::exception &error) {

@@ -4,41 +4,83 @@
 #include "ContentStamp.h"
 #include "FileRead.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <unordered_map>
 
-std::vector<PublishedObject> ReadPublished(std::string_view text)
+namespace {
+
+constexpr std::string_view TokenMark = "#token\t";
+
+std::string_view nextField(std::string_view &line)
 {
-    std::vector<PublishedObject> objects;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        const size_t first = line.find('\t');
-        const size_t second = first == std::string_view::npos ? first : line.find('\t', first + 1);
-        if (second == std::string_view::npos || first == 0)
-            continue;
-        PublishedObject object{std::string(line.substr(0, first)), 0,
-                               std::string(line.substr(second + 1))};
-        const std::string_view hash = line.substr(first + 1, second - first - 1);
-        const auto [at, error] =
-            std::from_chars(hash.data(), hash.data() + hash.size(), object.hash, 16);
-        if (error == std::errc() && at == hash.data() + hash.size())
-            objects.push_back(std::move(object));
-    }
-    return objects;
+    const size_t tab = line.find('\t');
+    const std::string_view field = line.substr(0, tab);
+    line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
+    return field;
 }
 
-std::string PublishedText(const std::vector<PublishedObject> &objects)
+bool readHash(std::string_view text, uint64_t &hash)
+{
+    const auto [at, error] = std::from_chars(text.data(), text.data() + text.size(), hash, 16);
+    return error == std::errc() && at == text.data() + text.size() && !text.empty();
+}
+
+std::string hashText(uint64_t hash)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+} // namespace
+
+SyncState ReadSyncState(std::string_view text)
+{
+    SyncState state;
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (line.starts_with(TokenMark)) {
+            state.token = line.substr(TokenMark.size());
+            continue;
+        }
+        const bool fields = std::count(line.begin(), line.end(), '\t') >= 2;
+        PublishedObject object;
+        object.uid = nextField(line);
+        if (!fields || object.uid.empty() || !readHash(nextField(line), object.hash))
+            continue;
+        object.etag = nextField(line);
+        object.href = nextField(line);
+        const std::string_view serverHash = nextField(line);
+        if (!serverHash.empty() && !readHash(serverHash, object.serverHash))
+            continue;
+        object.unheld = line;
+        state.objects.push_back(std::move(object));
+    }
+    std::sort(state.objects.begin(), state.objects.end(),
+              [](const PublishedObject &a, const PublishedObject &b) { return a.uid < b.uid; });
+    return state;
+}
+
+std::string SyncStateText(const SyncState &state)
 {
     std::string text;
-    for (const PublishedObject &object : objects) {
-        char hash[17];
-        std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(object.hash));
-        text += object.uid + '\t' + hash + '\t' + object.etag + '\n';
+    if (!state.token.empty())
+        text.append(TokenMark).append(state.token) += '\n';
+    for (const PublishedObject &object : state.objects) {
+        text += object.uid + '\t' + hashText(object.hash) + '\t' + object.etag;
+        if (!object.href.empty() || object.serverHash != 0 || !object.unheld.empty())
+            text += '\t' + object.href + '\t' + hashText(object.serverHash) + '\t' + object.unheld;
+        text += '\n';
     }
     return text;
+}
+
+PublishedObject PublishStep::Agreed(std::string answeredEtag) const
+{
+    return PublishedObject{uid, hash, std::move(answeredEtag), href, ObjectHash(text), {}};
 }
 
 uint64_t ObjectHash(std::string_view text)
@@ -53,40 +95,12 @@ uint64_t ObjectHash(std::string_view text)
     return StampOf(rest).hash;
 }
 
-std::vector<PublishStep> PlanPublish(const std::vector<CalendarObject> &objects,
-                                     const std::vector<PublishedObject> &published)
-{
-    std::unordered_map<std::string_view, const PublishedObject *> before;
-    before.reserve(published.size());
-    for (const PublishedObject &object : published)
-        before.emplace(object.uid, &object);
-    std::vector<PublishStep> steps;
-    for (const CalendarObject &object : objects) {
-        const uint64_t hash = ObjectHash(object.text);
-        const auto known = before.find(object.uid);
-        if (known == before.end()) {
-            steps.push_back({PublishStep::Kind::Create, object.uid, object.text, hash, {}});
-            continue;
-        }
-        const PublishedObject &old = *known->second;
-        before.erase(known);
-        if (old.hash != hash)
-            steps.push_back({PublishStep::Kind::Change, object.uid, object.text, hash, old.etag});
-    }
-    // What is left was published and is no longer in the list; in the state file's order.
-    for (const PublishedObject &object : published) {
-        if (before.contains(object.uid))
-            steps.push_back({PublishStep::Kind::Remove, object.uid, {}, 0, object.etag});
-    }
-    return steps;
-}
-
 std::string PublishedStatePath(const std::string &eventFile)
 {
     return eventFile + std::string(PublishedSuffix);
 }
 
-std::vector<PublishedObject> ReadPublishedFile(const std::string &path)
+SyncState ReadSyncStateFile(const std::string &path)
 {
-    return ReadPublished(ReadWholeFile(path, {.noun = "a state file"}).value_or(""));
+    return ReadSyncState(ReadWholeFile(path, {.noun = "a state file"}).value_or(""));
 }

@@ -8,56 +8,70 @@
 #include <string_view>
 #include <vector>
 
-// Publishing the list to a calendar on a CalDAV server: what to send, and what was sent. The
-// server's calendar mirrors the list: each calendar object that is new or changed since the
-// last publish is put, and each one published before that the list no longer has is removed.
-// Objects Moonrill did not publish are never touched. What was published is kept beside the
-// event file, one line an object: its UID, a hash of its text and the ETag the server gave it.
+// What the list and a calendar on a CalDAV server last agreed on, kept beside the event file,
+// one line an object: its UID, a hash of its text as the list writes it, the ETag and the href
+// the server gave it, a hash of the server's text, and, for an object the list cannot hold,
+// its name. A first line "#token" keeps the server's sync token. Objects Moonrill never saw
+// are never touched without being read first.
 
-/// The file beside the event file that keeps what was published: "events.mrl.published".
+/// The file beside the event file that keeps the state: "events.mrl.published".
 inline constexpr std::string_view PublishedSuffix = ".published";
 
-/// One object as published.
+/// One object as last agreed.
 struct PublishedObject
 {
     std::string uid;
-    uint64_t hash = 0; // of its text, the time stamp left out
+    uint64_t hash = 0; // of its text as the list writes it, the time stamp left out; 0 where the
+                       // list does not hold it
     std::string etag;  // as the server gave it; empty when it gave none
+    std::string href;  // the server's path of it; empty for the collection's path + UID + ".ics"
+    uint64_t serverHash = 0; // of its text as the server holds it; 0 when not known
+    std::string unheld;      // the name of an object the list cannot hold; empty otherwise
 
     friend bool operator==(const PublishedObject &, const PublishedObject &) = default;
 };
 
+/// The whole state: the objects, sorted by UID, and the server's sync token.
+struct SyncState
+{
+    std::string token;
+    std::vector<PublishedObject> objects;
+
+    friend bool operator==(const SyncState &, const SyncState &) = default;
+};
+
 /// The state file beside `eventFile`.
 [[nodiscard]] std::string PublishedStatePath(const std::string &eventFile);
-/// What the state file at `path` names as published; nothing where there is no such file yet.
-/// Throws a MoonrillError where it cannot be read.
-[[nodiscard]] std::vector<PublishedObject> ReadPublishedFile(const std::string &path);
+/// The state the file at `path` keeps; an empty one where there is no such file yet. Throws a
+/// MoonrillError where it cannot be read.
+[[nodiscard]] SyncState ReadSyncStateFile(const std::string &path);
 
-/// The objects a state file's text names; lines that are not three tab-separated fields with a
-/// hexadecimal hash are left out.
-[[nodiscard]] std::vector<PublishedObject> ReadPublished(std::string_view text);
-/// The state file's text for `objects`.
-[[nodiscard]] std::string PublishedText(const std::vector<PublishedObject> &objects);
+/// The state a state file's text keeps; lines that are not at least three tab-separated fields
+/// with a hexadecimal hash are left out (a file of three fields a line, from a version that
+/// only published, reads with no hrefs and no server hashes).
+[[nodiscard]] SyncState ReadSyncState(std::string_view text);
+/// The state file's text for `state`.
+[[nodiscard]] std::string SyncStateText(const SyncState &state);
 
-/// One request of a publish.
+/// One request of a sync.
 struct PublishStep
 {
     enum class Kind
     {
         Create, // an object the server has not had from us: put only where none stands
-        Change, // one we published before, changed: put only over what we put
-        Remove, // one we published before that the list no longer has
+        Change, // one the server has, changed: put only over the version we read
+        Remove, // one the list no longer has: removed only if the server's is the version we read
     };
     Kind kind = Kind::Create;
     std::string uid;
-    std::string text; // the object's text (not for Remove)
-    uint64_t hash = 0;
-    std::string etag; // what we put last time (Change, Remove)
+    std::string text;  // the object's text (not for Remove)
+    uint64_t hash = 0; // of the object as the list writes it
+    std::string etag;  // the version it goes over (Change, Remove)
+    std::string href;  // where it stands; empty for the collection's path + UID + ".ics"
+
+    /// The state of the object once the server took the step, with the ETag it answered.
+    [[nodiscard]] PublishedObject Agreed(std::string answeredEtag) const;
 };
 
 /// The hash of an object's text, its DTSTAMP line left out (it changes with every publish).
 [[nodiscard]] uint64_t ObjectHash(std::string_view text);
-
-/// The requests that make the server mirror `objects`, given what was `published`.
-[[nodiscard]] std::vector<PublishStep> PlanPublish(const std::vector<CalendarObject> &objects,
-                                                   const std::vector<PublishedObject> &published);

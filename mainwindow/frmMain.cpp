@@ -54,6 +54,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     createList();
     createPopup();
     setUndoEnabled(false);
+    connectSync();
 }
 
 frmMain::~frmMain() = default;

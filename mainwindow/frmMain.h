@@ -153,6 +153,12 @@ private:
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.
     void endProgram();
+    /// Lets the sync bring the server's changes into the list, say them, and ask about a side
+    /// found emptied.
+    void connectSync();
+    /// Makes and saves the list's edits of a sync made from `planned`; the trouble, if any.
+    QString takeFromServer(const SyncPlan &plan, const std::vector<clsEvent> &planned);
+    void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied);
 
     EventState m_state;
     EventListModel *m_model = nullptr;

@@ -10,10 +10,17 @@
 
 namespace {
 
-const char *const ranOut = QT_TRANSLATE_NOOP("Messages", "the time for the publish ran out");
+const char *const ranOut = QT_TRANSLATE_NOOP("Messages", "the time for the sync ran out");
 
-QUrl objectUrl(const QUrl &collection, const std::string &uid)
+/// Where `step`'s object stands: its href, or the resource its UID names.
+QUrl objectUrl(const QUrl &collection, const PublishStep &step)
 {
+    if (!step.href.empty()) {
+        QUrl url = collection;
+        url.setPath(QString::fromStdString(step.href), QUrl::DecodedMode);
+        return url;
+    }
+    const std::string &uid = step.uid;
     // The UID names the resource, encoded: a UID from a hand-edited file may hold anything.
     QUrl url = collection;
     url.setPath(collection.path(QUrl::FullyEncoded) +
@@ -27,7 +34,9 @@ QUrl objectUrl(const QUrl &collection, const std::string &uid)
 std::string etagOf(const QNetworkReply &reply)
 {
     const QByteArray etag = reply.rawHeader("ETag");
-    return etag.size() <= MaxEtagBytes ? etag.toStdString() : std::string();
+    const bool plain = std::none_of(etag.begin(), etag.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return plain && etag.size() <= MaxEtagBytes ? etag.toStdString() : std::string();
 }
 
 } // namespace
@@ -74,9 +83,7 @@ void CalendarPublisher::sendNext()
     constexpr int InFlight = 6;
     while (m_waiting < InFlight && m_next < m_steps.size()) {
         const PublishStep &step = m_steps[m_next++];
-        track(send(step, QByteArray::fromStdString(step.etag),
-                   step.kind == PublishStep::Kind::Create),
-              [this, &step](const QNetworkReply &reply) { answered(step, reply, false); });
+        track(send(step), [this, &step](const QNetworkReply &reply) { answered(step, reply); });
     }
     if (m_waiting > 0 || !m_busy)
         return;
@@ -91,9 +98,11 @@ void CalendarPublisher::sendNext()
     emit finished(m_report);
 }
 
-QNetworkReply *CalendarPublisher::send(const PublishStep &step, const QByteArray &etag, bool create)
+QNetworkReply *CalendarPublisher::send(const PublishStep &step)
 {
-    QNetworkRequest request = DavRequest(objectUrl(m_collection, step.uid), m_auth, patience());
+    const QByteArray etag = QByteArray::fromStdString(step.etag);
+    const bool create = step.kind == PublishStep::Kind::Create;
+    QNetworkRequest request = DavRequest(objectUrl(m_collection, step), m_auth, patience());
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("text/calendar; charset=utf-8"));
     // A new object goes only where none stands; a known one only over the version we know.
@@ -130,41 +139,8 @@ void CalendarPublisher::track(QNetworkReply *reply,
     });
 }
 
-/// The server refused to put `step` over the version we knew, or where we thought none stood:
-/// a look at what it holds now tells what to do.
-/// - Nothing stands there (someone removed our object): ours is put again.
-/// - It stands and we meant to create it: the UID is one this list gave its event, so the
-///   object is ours, put by a publish whose answer never came back (the server went down after
-///   storing it, the logon scan's time ran out) or with a state file that was lost. It is taken
-///   over, over the version the server has now.
-/// - It stands and we meant to change it: someone else changed it; theirs stands (answered).
-void CalendarPublisher::lookAgain(const PublishStep &step)
-{
-    if (m_deadline.hasExpired() || !m_busy) {
-        failed(QString::fromStdString(m_words(ranOut)));
-        return;
-    }
-    QNetworkReply *head =
-        m_network.head(DavRequest(objectUrl(m_collection, step.uid), m_auth, patience()));
-    CapAnswer(head, SmallAnswerBytes);
-    track(head, [this, &step](const QNetworkReply &head) {
-        const int status = StatusOf(head);
-        const std::string etag = etagOf(head);
-        const bool gone = status == 404;
-        const bool ours = step.kind == PublishStep::Kind::Create && status == 200 && !etag.empty();
-        if (!m_busy || (!gone && !ours)) {
-            answered(step, head, true);
-            return;
-        }
-        track(send(step, QByteArray::fromStdString(gone ? std::string() : etag), gone),
-              [this, &step](const QNetworkReply &reply) { answered(step, reply, true); });
-    });
-}
-
-/// Takes the server's answer to `step` into the report and what is kept; `lookedAgain` once the
-/// object's state on the server was asked after a refusal.
-void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply,
-                                 bool lookedAgain)
+/// Takes the server's answer to `step` into the report and what is kept.
+void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply)
 {
     const int status = StatusOf(reply);
     const bool remove = step.kind == PublishStep::Kind::Remove;
@@ -179,34 +155,27 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
         m_report.firstError = AnswerTrouble(reply, m_words).toStdString();
         ++m_report.failed;
         Stop();
-    } else if (status == 412 && !remove && !lookedAgain) {
-        lookAgain(step);
-    } else if (status == 412 || (lookedAgain && status == 200)) {
-        // Someone changed it on the server: theirs stands, and is said. A change the list still
-        // holds stays in conflict (the state keeps the version we knew under no hash, so the
-        // next publish asks again); a removal leaves their object to them.
-        ++m_report.conflicts;
-        if (step.kind == PublishStep::Kind::Change)
-            m_kept[step.uid] = PublishedObject{step.uid, 0, step.etag};
-        else if (remove)
-            m_kept.erase(step.uid);
-        if (m_report.firstError.empty())
-            m_report.firstError =
-                Compose(m_words(QT_TRANSLATE_NOOP(
-                            "Messages", "%1 was changed on the server and is left as it is there")),
-                        {step.uid});
+    } else if (status == 412) {
+        // Someone changed or made the object since the sync read the calendar: nothing of
+        // theirs is overwritten; the next sync reads it and settles both versions.
+        failed(QString::fromStdString(Compose(
+            m_words(QT_TRANSLATE_NOOP("Messages", "%1 changed on the server during the sync")),
+            {step.uid})));
     } else if ((status >= 200 && status < 300) || (remove && status == 404)) {
         if (remove) {
             m_kept.erase(step.uid);
             ++m_report.removed;
         } else {
-            m_kept[step.uid] = PublishedObject{step.uid, step.hash, etagOf(reply)};
+            PublishedObject agreed = step.Agreed(etagOf(reply));
+            if (agreed.href.empty())
+                agreed.href = objectUrl(m_collection, step).path(QUrl::FullyDecoded).toStdString();
+            m_kept[step.uid] = std::move(agreed);
             ++(step.kind == PublishStep::Kind::Create ? m_report.created : m_report.changed);
         }
     } else {
         failed(AnswerTrouble(reply, m_words));
         // No answer at all (the server refused the connection or is gone): the rest would fare
-        // no better, and waits for the next publish rather than for each its own failure.
+        // no better, and waits for the next sync rather than for each its own failure.
         if (status == 0)
             Stop();
     }

@@ -29,10 +29,6 @@ struct PublishReport
     int created = 0;
     int changed = 0;
     int removed = 0;
-    /// Objects someone else changed on the server since we put them: left as they are there.
-    /// One the list still holds stays in conflict, and is said again at every publish, until
-    /// the server's version is removed; one the list no longer holds is left to its new owner.
-    int conflicts = 0;
     /// Requests that did not get through or were not sent (the server down, the network gone,
     /// the time up): pending, sent again at the next publish.
     int failed = 0;
@@ -41,8 +37,8 @@ struct PublishReport
     std::string firstError; // what the first failure or conflict said
     int requests = 0;
 
-    /// Whether the server holds what the list holds.
-    [[nodiscard]] bool complete() const { return conflicts == 0 && failed == 0; }
+    /// Whether every step went through.
+    [[nodiscard]] bool complete() const { return failed == 0; }
 };
 Q_DECLARE_METATYPE(PublishReport)
 
@@ -74,10 +70,9 @@ signals:
 
 private:
     void sendNext();
-    QNetworkReply *send(const PublishStep &step, const QByteArray &etag, bool create);
+    QNetworkReply *send(const PublishStep &step);
     void track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer);
-    void lookAgain(const PublishStep &step);
-    void answered(const PublishStep &step, const QNetworkReply &reply, bool lookedAgain);
+    void answered(const PublishStep &step, const QNetworkReply &reply);
     void failed(const QString &why);
     /// How long a request may wait: its own patience, or what is left of the deadline.
     [[nodiscard]] std::chrono::milliseconds patience() const;

@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 namespace {
 
 std::string failurePath()
@@ -24,18 +26,20 @@ CalendarSync::CalendarSync(Words words) : m_words(std::move(words))
     connect(&m_job, &SyncJob::finished, this, &CalendarSync::finished);
 }
 
-void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::string &eventFile)
+void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::string &eventFile,
+                           EmptiedSide emptied)
 {
     if (!SyncIsSet())
         return;
     if (m_job.Busy()) {
         m_next = events;
         m_nextFile = eventFile;
+        m_nextEmptied = emptied;
         return;
     }
     // No deadline of its own: every request ends by its own, and the window never waits.
     m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(QDeadlineTimer::Forever),
-                m_words);
+                m_apply, emptied, m_words);
 }
 
 std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,
@@ -52,12 +56,16 @@ void CalendarSync::finished(const SyncOutcome &outcome)
         QString status = QString::fromStdString(outcome.Summary(m_words));
         for (const std::string &problem : outcome.Problems(m_words))
             status += QLatin1Char('\n') + QString::fromStdString(problem);
-        setStatus(status, !outcome.complete());
+        setStatus(status, !outcome.report.complete());
     }
+    if (const std::string news = outcome.News(m_words); !news.empty())
+        emit this->news(QString::fromStdString(news));
+    if (outcome.serverEmptied > 0 || outcome.listEmptied > 0)
+        emit emptied(outcome.serverEmptied, outcome.listEmptied);
     if (m_next) {
         const std::vector<clsEvent> next = std::move(*m_next);
         m_next.reset();
-        Publish(next, m_nextFile);
+        Publish(next, m_nextFile, std::exchange(m_nextEmptied, EmptiedSide::Ask));
     }
 }
 

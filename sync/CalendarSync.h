@@ -15,9 +15,10 @@
 #include "clsEvent.h"
 #endif
 
-/// The main window's publishing to the calendar set in sync.conf: after every save and at the
+/// The main window's sync with the calendar set in sync.conf: after every save and at the
 /// start, in the background of the event loop. It says nothing in message boxes: what the last
-/// publish did is its Status(), and a failure is kept for the next start to say once.
+/// sync did is its Status(), what the list took is news() for the window to say once, and a
+/// failure is kept for the next start to say once.
 class CalendarSync : public QObject
 {
     Q_OBJECT
@@ -25,9 +26,13 @@ class CalendarSync : public QObject
 public:
     /// What it says is said in `words`: the user's language where a window holds it.
     explicit CalendarSync(Words words = AsIs);
-    /// Publishes `events`, the list as saved to `eventFile`, where a calendar is set. While a
-    /// publish is under way, the list is kept and published again once it ends.
-    void Publish(const std::vector<clsEvent> &events, const std::string &eventFile);
+    /// Where what the server gave goes: the window's list.
+    void SetApply(ApplyEdits apply) { m_apply = std::move(apply); }
+    /// Syncs `events`, the list as saved to `eventFile`, where a calendar is set, a side
+    /// emptied dealt with as `emptied` says. While a sync is under way, the list is kept and
+    /// synced again once it ends.
+    void Publish(const std::vector<clsEvent> &events, const std::string &eventFile,
+                 EmptiedSide emptied = EmptiedSide::Ask);
     /// What the last publish did, or why it could not; empty before any.
     [[nodiscard]] const QString &Status() const { return m_status; }
     /// A password the user gave for this run only (no keyring took it).
@@ -38,6 +43,11 @@ public:
 
 signals:
     void statusChanged(const QString &status);
+    /// What the list took, kept twice or could not hold, by name.
+    void news(const QString &news);
+    /// One side holds none of the events it held: `serverEmptied` or `listEmptied` of them.
+    /// Nothing was done either way; the window asks, and syncs again as the user says.
+    void emptied(qulonglong serverEmptied, qulonglong listEmptied);
 
 private:
     void finished(const SyncOutcome &outcome);
@@ -47,6 +57,8 @@ private:
     SyncJob m_job;
     std::optional<std::vector<clsEvent>> m_next;
     std::string m_nextFile;
+    EmptiedSide m_nextEmptied = EmptiedSide::Ask;
+    ApplyEdits m_apply;
     QString m_status;
     std::optional<QString> m_sessionPassword;
     bool m_failureKept = false;

@@ -2,14 +2,19 @@
 #include "SyncCommand.h"
 
 #include "CalendarSync.h"
+#include "DavRequest.h"
 #include "EventFile.h"
 #include "EventState.h"
+#include "FileRead.h"
 #include "ListSave.h"
+#include "MoonrillError.h"
 #include "Paths.h"
 #include "SingleInstance.h"
 #include "SyncConfig.h"
 #include "SyncJob.h"
 #include "SyncSettings.h"
+
+#include <QEventLoop>
 
 #include <sstream>
 
@@ -41,7 +46,59 @@ std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std:
     return state.Events();
 }
 
-int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline)
+/// Saves what the server gave to the list at `path`, under the single-instance lock, unless the
+/// list changed since it was read as `planned`: a window started since then syncs it itself,
+/// and another program's change is read at the next sync.
+QString saveTaken(const std::string &path, const SyncPlan &plan,
+                  const std::vector<clsEvent> &planned)
+{
+    const SingleInstance instance(FolderOf(path));
+    if (!instance.isOnlyInstance())
+        return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "Moonrill started during the sync; its "
+                                                            "next save syncs the list"));
+    EventState state;
+    const LoadResult loaded = LoadEvents(state, path, Date::today());
+    if (!loaded.success || loaded.ignored > 0 || !SameEvents(state.Events(), planned))
+        return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the event file changed during the "
+                                                            "sync; nothing was taken, run the "
+                                                            "sync again"));
+    try {
+        // The list as it was stays a backup generation: what the server removed can be had back.
+        KeepBackup(path, ReadWholeFile(path, {.noun = "the event file"}).value_or(""));
+        if (!ApplySyncEdits(state, plan.edits, Date::today()))
+            return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the list has no room for the "
+                                                                "events the server holds"));
+        (void)SaveList(state, path, SyncSettings::Read());
+    } catch (const MoonrillError &error) {
+        return QString::fromStdString(error.what());
+    }
+    return {};
+}
+
+/// Runs a sync to its end in a local event loop: the command line and the logon scan have no
+/// window to keep answering.
+SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
+                       QDeadlineTimer deadline, EmptiedSide emptied)
+{
+    SyncJob job;
+    QEventLoop loop;
+    SyncOutcome outcome;
+    QObject::connect(&job, &SyncJob::finished, &loop, [&](const SyncOutcome &done) {
+        outcome = done;
+        loop.quit();
+    });
+    job.Start(
+        std::move(events), path, std::nullopt, deadline,
+        [&path](const SyncPlan &plan, const std::vector<clsEvent> &planned) {
+            return saveTaken(path, plan, planned);
+        },
+        emptied);
+    if (job.Busy())
+        loop.exec();
+    return outcome;
+}
+
+int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, EmptiedSide emptied)
 {
     try {
         std::string trouble;
@@ -59,11 +116,15 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline)
         std::optional<std::vector<clsEvent>> events = listToPublish(path, errors, status);
         if (!events)
             return status;
-        const SyncOutcome outcome = RunSyncJob(std::move(*events), path, deadline);
+        const SyncOutcome outcome = runSyncJob(std::move(*events), path, deadline, emptied);
         if (outcome.trouble.isEmpty())
             out << outcome.Summary() << '\n';
         for (const std::string &problem : outcome.Problems())
             errors << "moonrill: " << problem << '\n';
+        if (outcome.serverEmptied > 0 || outcome.listEmptied > 0)
+            errors << "moonrill: to remove them from the "
+                   << (outcome.serverEmptied > 0 ? "list" : "server") << " too, run: moonrill sync "
+                   << ConfirmRemovalOption << '\n';
         return outcome.complete() ? SyncComplete : SyncIncomplete;
     } catch (const std::exception &error) {
         errors << "moonrill: " << error.what() << '\n';
@@ -73,9 +134,10 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline)
 
 } // namespace
 
-int RunSyncCommand(std::ostream &out, std::ostream &errors)
+int RunSyncCommand(std::ostream &out, std::ostream &errors, bool confirmRemoval)
 {
-    return runSync(out, errors, QDeadlineTimer(CommandLimit));
+    return runSync(out, errors, QDeadlineTimer(CommandLimit),
+                   confirmRemoval ? EmptiedSide::Follow : EmptiedSide::Ask);
 }
 
 void PublishAfterLogonScan()
@@ -83,7 +145,7 @@ void PublishAfterLogonScan()
     std::ostringstream out;
     std::ostringstream errors;
     // A window that runs publishes its own saves; only a publish that failed is said.
-    if (runSync(out, errors, QDeadlineTimer(LogonLimit)) == SyncIncomplete) {
+    if (runSync(out, errors, QDeadlineTimer(LogonLimit), EmptiedSide::Ask) == SyncIncomplete) {
         try {
             KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());
         } catch (const std::exception &) {

@@ -6,19 +6,24 @@
 /// The exit statuses of "moonrill sync".
 enum SyncStatus : int
 {
-    SyncComplete = 0,   // the server holds what the list holds
-    SyncIncomplete = 1, // something was not published, or could not be: said on standard error
-    SyncWindowRuns = 2, // a window runs, whose saves publish the list: nothing was done
+    SyncComplete = 0,   // the server and the list hold the same events
+    SyncIncomplete = 1, // something was not sent, taken or settled: said on standard error
+    SyncWindowRuns = 2, // a window runs, whose saves sync the list: nothing was done
 };
 
-/// "moonrill sync": publishes the event list to the calendar set in sync.conf, with the password
-/// in the file MOONRILL_SYNC_PASSWORD_FILE names (private to the user) or the keyring's. Says what
-/// it did on `out` ("Published: N new, M changed, K removed") and what went wrong on `errors`;
-/// returns a SyncStatus. It ends within ten minutes, whatever the server does; what is not sent
-/// by then is sent at the next sync. QtCore's application object must exist.
-[[nodiscard]] int RunSyncCommand(std::ostream &out, std::ostream &errors);
+/// The word that lets "moonrill sync" remove what one side emptied from the other too.
+inline constexpr const char *ConfirmRemovalOption = "--confirm-removal";
 
-/// The logon scan's publish, after it saved: the same, silent, ended within five seconds of its
+/// "moonrill sync": syncs the event list both ways with the calendar set in sync.conf, with the
+/// password in the file MOONRILL_SYNC_PASSWORD_FILE names (private to the user) or the keyring's.
+/// Says what it did on `out` ("Sent: N new, M changed, K removed; taken: …") and what went wrong
+/// on `errors`; returns a SyncStatus. A side emptied empties the other only with
+/// `confirmRemoval`. It ends within ten minutes, whatever the server does; what is not done by
+/// then is done at the next sync. QtCore's application object must exist.
+[[nodiscard]] int RunSyncCommand(std::ostream &out, std::ostream &errors,
+                                 bool confirmRemoval = false);
+
+/// The logon scan's sync, after it saved: the same, silent, ended within five seconds of its
 /// start whatever the server does; what it could not do is kept for the next start of the window
 /// to say once.
 void PublishAfterLogonScan();

@@ -2,7 +2,6 @@
 #include "SyncJob.h"
 
 #include "AtomicFile.h"
-#include "CalendarPublish.h"
 #include "DavRequest.h"
 #include "FileLock.h"
 #include "MoonrillError.h"
@@ -13,51 +12,63 @@
 
 #include <ctime>
 
-std::string SyncOutcome::Summary(const Words &words) const
+namespace {
+
+/// The descriptions of the events `edits` add, change or remove in `events`.
+std::vector<std::string> takenNames(const std::vector<SyncEdit> &edits,
+                                    const std::vector<clsEvent> &events)
 {
-    return Compose(
-        words(QT_TRANSLATE_NOOP("Messages", "Published: %1 new, %2 changed, %3 removed")),
-        {std::to_string(report.created), std::to_string(report.changed),
-         std::to_string(report.removed)});
+    std::unordered_map<std::string_view, const clsEvent *> byUid;
+    for (const clsEvent &event : events)
+        byUid.emplace(event.Options.Uid, &event);
+    std::vector<std::string> names;
+    for (const SyncEdit &edit : edits) {
+        if (edit.kind == SyncEdit::Kind::Add || edit.kind == SyncEdit::Kind::Change)
+            names.push_back(edit.event.Description);
+        else if (const auto event = byUid.find(edit.uid);
+                 edit.kind == SyncEdit::Kind::Remove && event != byUid.end())
+            names.push_back(event->second->Description);
+    }
+    return names;
 }
 
-std::vector<std::string> SyncOutcome::Problems(const Words &words) const
+} // namespace
+
+struct SyncJob::Sides
 {
-    std::vector<std::string> lines;
-    if (!trouble.isEmpty())
-        lines.push_back(trouble.toStdString());
-    if (report.redirected)
-        lines.push_back(Compose(words(QT_TRANSLATE_NOOP("Messages", "%1; nothing more was sent")),
-                                {report.firstError}));
-    if (report.conflicts > 0)
-        lines.push_back(
-            Compose(words(QT_TRANSLATE_N_NOOP("Messages", "%n changed on the server by someone "
-                                                          "else, left as they are there (%1)"),
-                          report.conflicts),
-                    {report.firstError}));
-    if (report.failed > 0 && !report.redirected)
-        lines.push_back(Compose(
-            words(QT_TRANSLATE_N_NOOP("Messages", "%n not published, sent at the next sync: %1"),
-                  report.failed),
-            {report.firstError}));
-    return lines;
-}
+    std::vector<clsEvent> events;
+    std::vector<LocalObject> local;
+    SyncState state;
+    std::string trouble;
+    std::unordered_map<std::string, std::string> server;
+    std::unordered_map<std::string, std::string> texts;
+    std::string collectionPath;
+    std::string token;
+    EmptiedSide emptied = EmptiedSide::Ask;
+    SyncPlan plan;
+};
 
 SyncJob::SyncJob()
 {
-    connect(&m_planning, &QFutureWatcher<Plan>::finished, this, &SyncJob::planned);
+    connect(&m_working, &QFutureWatcher<void>::finished, this, [this] { m_afterWork(); });
     connect(&m_publisher, &CalendarPublisher::finished, this, &SyncJob::published);
 }
 
-SyncJob::~SyncJob() = default;
+SyncJob::~SyncJob()
+{
+    // The worker reads what this job owns: it ends first.
+    m_working.waitForFinished();
+}
 
 void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
                     const std::optional<QString> &sessionPassword, QDeadlineTimer deadline,
-                    Words words)
+                    ApplyEdits apply, EmptiedSide emptied, Words words)
 {
     m_busy = true;
+    m_outcome = {};
     m_words = std::move(words);
     m_deadline = deadline;
+    m_apply = std::move(apply);
     std::string settingsTrouble;
     const SyncSettings settings = SyncSettings::Read(&settingsTrouble);
     if (settings.calendar.isEmpty()) {
@@ -79,7 +90,7 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
         return;
     }
     m_statePath = PublishedStatePath(eventFile);
-    // The state file is read, and later written, by one publish of this list at a time.
+    // The state file is read, and later written, by one sync of this list at a time.
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
     if (!m_lock->Held()) {
         m_lock.reset();
@@ -90,75 +101,130 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
     }
     m_collection = CollectionOf(settings.calendar);
     m_authorization = BasicAuthorization(settings.user, *password);
-    // The objects are written and compared on a worker thread, over the list handed over: for
-    // a long list that takes longer than a window may wait.
-    m_planning.setFuture(
-        QtConcurrent::run([events = std::move(events), statePath = m_statePath]() -> Plan {
-            try {
-                const std::vector<CalendarObject> objects =
-                    CalendarObjects(events, MoonrillProductId(), std::time(nullptr));
-                std::vector<PublishedObject> published = ReadPublishedFile(statePath);
-                std::vector<PublishStep> steps = PlanPublish(objects, published);
-                return Plan{std::move(steps), std::move(published), {}};
-            } catch (const MoonrillError &error) {
-                return Plan{{}, {}, error.what()};
-            }
-        }));
+    m_sides = std::make_shared<Sides>();
+    m_sides->events = std::move(events);
+    m_sides->collectionPath = m_collection.path(QUrl::FullyDecoded).toStdString();
+    m_sides->emptied = emptied;
+    // The objects are written and the state read on a worker thread: for a long list that
+    // takes longer than a window may wait.
+    m_afterWork = [this] { started(); };
+    m_working.setFuture(QtConcurrent::run([sides = m_sides, statePath = m_statePath] {
+        try {
+            sides->local = LocalObjects(sides->events, std::time(nullptr));
+            sides->state = ReadSyncStateFile(statePath);
+        } catch (const MoonrillError &error) {
+            sides->trouble = error.what();
+        }
+    }));
+}
+
+void SyncJob::started()
+{
+    if (!m_sides->trouble.empty()) {
+        fail(QString::fromStdString(m_sides->trouble));
+        return;
+    }
+    m_reader.List(
+        m_collection, m_authorization, m_sides->state.token, m_deadline, m_words,
+        [this](const ServerListing &listing, const QString &trouble) { listed(listing, trouble); });
+}
+
+void SyncJob::listed(const ServerListing &listing, const QString &trouble)
+{
+    if (!trouble.isEmpty()) {
+        fail(trouble);
+        return;
+    }
+    Sides &sides = *m_sides;
+    sides.server = ServerNow(sides.state, listing, sides.collectionPath);
+    sides.token = listing.token;
+    m_reader.Fetch(HrefsToRead(sides.server, sides.state, sides.local, sides.collectionPath,
+                               sides.emptied == EmptiedSide::Restore),
+                   [this](std::unordered_map<std::string, std::string> texts,
+                          const QString &trouble) { read(std::move(texts), trouble); });
+}
+
+void SyncJob::read(std::unordered_map<std::string, std::string> texts, const QString &trouble)
+{
+    if (!trouble.isEmpty()) {
+        fail(trouble);
+        return;
+    }
+    m_sides->texts = std::move(texts);
+    // Reading what the server sent takes a while for a whole calendar: away from the window.
+    m_afterWork = [this] { planned(); };
+    m_working.setFuture(QtConcurrent::run([sides = m_sides] {
+        sides->plan =
+            PlanSync({sides->events, sides->local, sides->state, sides->server, sides->texts,
+                      sides->collectionPath, sides->token, Date::today(), sides->emptied});
+    }));
 }
 
 void SyncJob::planned()
 {
-    Plan plan = m_planning.result();
-    if (!plan.trouble.empty()) {
-        fail(QString::fromStdString(plan.trouble));
+    SyncPlan &plan = m_sides->plan;
+    m_outcome.takenNew = plan.takenNew;
+    m_outcome.takenChanged = plan.takenChanged;
+    m_outcome.takenRemoved = plan.takenRemoved;
+    m_outcome.takenNames = takenNames(plan.edits, m_sides->events);
+    m_outcome.keptTwice = plan.keptTwice;
+    m_outcome.unheld = plan.unheld;
+    m_outcome.serverEmptied = plan.serverEmptied;
+    m_outcome.listEmptied = plan.listEmptied;
+    if (plan.serverEmptied > 0 || plan.listEmptied > 0) {
+        end(); // nothing either way until the user says
+        return;
+    }
+    if (!plan.edits.empty()) {
+        if (QString trouble = m_apply(plan, m_sides->events); !trouble.isEmpty()) {
+            m_outcome.takenNew = m_outcome.takenChanged = m_outcome.takenRemoved = 0;
+            m_outcome.keptTwice.clear();
+            fail(trouble);
+            return;
+        }
+    }
+    // What the list took is agreed before anything is sent: a sync cut short after this point
+    // finds it so, and finds what it sent on the server under the list's own UIDs.
+    if (QString trouble = writeState(plan.state); !trouble.isEmpty()) {
+        fail(trouble);
         return;
     }
     m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
-                      std::move(plan.published), m_deadline, m_words);
+                      std::move(plan.state.objects), m_deadline, m_words);
 }
 
 void SyncJob::published(const PublishReport &report)
 {
-    SyncOutcome outcome;
-    outcome.report = report;
+    m_outcome.report = report;
+    m_outcome.trouble = writeState({m_sides->plan.state.token, m_publisher.Published()});
+    end();
+}
+
+QString SyncJob::writeState(const SyncState &state) const
+{
     try {
         // Written privately and never through a link: what stands at the path is replaced.
         WriteFileAtomically(
-            m_statePath, PublishedText(m_publisher.Published()),
+            m_statePath, SyncStateText(state),
             {.followLinks = false, .modeFrom = {}, .noun = "a state file", .privateFile = true});
+        return {};
     } catch (const MoonrillError &error) {
-        outcome.trouble = QString::fromStdString(error.what());
+        return QString::fromStdString(error.what());
     }
-    end(std::move(outcome));
 }
 
 void SyncJob::fail(QString trouble)
 {
-    SyncOutcome outcome;
-    outcome.trouble = std::move(trouble);
-    end(std::move(outcome));
+    m_outcome.trouble = std::move(trouble);
+    end();
 }
 
-void SyncJob::end(SyncOutcome outcome)
+void SyncJob::end()
 {
     m_lock.reset();
     m_authorization.clear();
+    m_sides.reset();
+    m_outcome.requests = m_reader.Requests() + m_outcome.report.requests;
     m_busy = false;
-    emit finished(outcome);
-}
-
-SyncOutcome RunSyncJob(std::vector<clsEvent> events, const std::string &eventFile,
-                       QDeadlineTimer deadline)
-{
-    SyncJob job;
-    QEventLoop loop;
-    SyncOutcome outcome;
-    QObject::connect(&job, &SyncJob::finished, &loop, [&](const SyncOutcome &done) {
-        outcome = done;
-        loop.quit();
-    });
-    job.Start(std::move(events), eventFile, std::nullopt, deadline);
-    if (job.Busy())
-        loop.exec();
-    return outcome;
+    emit finished(m_outcome);
 }

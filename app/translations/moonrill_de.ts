@@ -340,14 +340,6 @@ Möchten Sie dieser Person schreiben?</translation>
         <translation>die Antwort des Servers ist keine Antwort eines Kalenderservers</translation>
     </message>
     <message>
-        <source>the time for the publish ran out</source>
-        <translation>die Zeit für die Veröffentlichung ist abgelaufen</translation>
-    </message>
-    <message>
-        <source>%1 was changed on the server and is left as it is there</source>
-        <translation>%1 wurde auf dem Server geändert und bleibt dort, wie es ist</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
         <translation>die Antwort des Servers war größer als %1 Bytes und wurde abgebrochen</translation>
     </message>
@@ -380,26 +372,8 @@ Möchten Sie dieser Person schreiben?</translation>
         <translation>%1 verwendet kein https: Das Passwort würde lesbar übertragen</translation>
     </message>
     <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Veröffentlicht: %1 neu, %2 geändert, %3 entfernt</translation>
-    </message>
-    <message>
         <source>%1; nothing more was sent</source>
         <translation>%1; es wurde nichts mehr gesendet</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changed on the server by someone else, left as they are there (%1)</source>
-        <translation>
-            <numerusform>%n auf dem Server von jemand anderem geändert, dort belassen (%1)</numerusform>
-            <numerusform>%n auf dem Server von jemand anderem geändert, dort belassen (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not published, sent at the next sync: %1</source>
-        <translation>
-            <numerusform>%n nicht veröffentlicht, wird bei der nächsten Synchronisierung gesendet: %1</numerusform>
-            <numerusform>%n nicht veröffentlicht, werden bei der nächsten Synchronisierung gesendet: %1</numerusform>
-        </translation>
     </message>
     <message>
         <source>no calendar is set</source>
@@ -512,6 +486,72 @@ Möchten Sie dieser Person schreiben?</translation>
     <message>
         <source>several reminders</source>
         <translation>mehrere Erinnerungen</translation>
+    </message>
+    <message>
+        <source>the time for the sync ran out</source>
+        <translation>die Zeit für den Abgleich ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>%1 changed on the server during the sync</source>
+        <translation>%1 wurde während des Abgleichs auf dem Server geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed on both sides, so both versions are in the list and on the server (%n): %1</source>
+        <translation>
+            <numerusform>Auf beiden Seiten geändert, daher sind beide Fassungen in der Liste und auf dem Server (%n): %1</numerusform>
+            <numerusform>Auf beiden Seiten geändert, daher sind beide Fassungen in der Liste und auf dem Server (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left on the server, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Auf dem Server gelassen, die Liste kann sie nicht aufnehmen (%n): %1</numerusform>
+            <numerusform>Auf dem Server gelassen, die Liste kann sie nicht aufnehmen (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent: %1 new, %2 changed, %3 removed; taken: %4 new, %5 changed, %6 removed</source>
+        <translation>Gesendet: %1 neu, %2 geändert, %3 entfernt; übernommen: %4 neu, %5 geändert, %6 entfernt</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty, but the list still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>Der Kalender auf dem Server ist leer, aber die Liste enthält noch sein %n Ereignis: Nichts wurde entfernt</numerusform>
+            <numerusform>Der Kalender auf dem Server ist leer, aber die Liste enthält noch seine %n Ereignisse: Nichts wurde entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty, but the calendar on the server still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>Die Liste ist leer, aber der Kalender auf dem Server enthält noch ihr %n Ereignis: Nichts wurde entfernt</numerusform>
+            <numerusform>Die Liste ist leer, aber der Kalender auf dem Server enthält noch ihre %n Ereignisse: Nichts wurde entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not sent, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n nicht gesendet, wird beim nächsten Abgleich gesendet: %1</numerusform>
+            <numerusform>%n nicht gesendet, werden beim nächsten Abgleich gesendet: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Taken from the calendar server (%n): %1</source>
+        <translation>
+            <numerusform>Vom Kalenderserver übernommen (%n): %1</numerusform>
+            <numerusform>Vom Kalenderserver übernommen (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moonrill started during the sync; its next save syncs the list</source>
+        <translation>Moonrill wurde während des Abgleichs gestartet; sein nächstes Speichern gleicht die Liste ab</translation>
+    </message>
+    <message>
+        <source>the event file changed during the sync; nothing was taken, run the sync again</source>
+        <translation>die Ereignisdatei wurde während des Abgleichs geändert; nichts wurde übernommen, gleichen Sie erneut ab</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>die Liste hat keinen Platz für die Ereignisse auf dem Server</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1093,40 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>die Antwort des Servers ist kein lesbares Adressbuch</translation>
+    </message>
+    <message>
+        <source>the list changed during the sync; it syncs again at its next save</source>
+        <translation>die Liste wurde während des Abgleichs geändert; sie wird beim nächsten Speichern erneut abgeglichen</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>die Liste hat keinen Platz für die Ereignisse auf dem Server</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>Der Kalender auf dem Server ist jetzt leer, aber die Liste enthält noch sein %n Ereignis.<byte value="xd"/>
+<byte value="xd"/>
+Auch aus der Liste entfernen? („Nein“ stellt es wieder auf den Server.)</numerusform>
+            <numerusform>Der Kalender auf dem Server ist jetzt leer, aber die Liste enthält noch seine %n Ereignisse.<byte value="xd"/>
+<byte value="xd"/>
+Auch aus der Liste entfernen? („Nein“ stellt sie wieder auf den Server.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty now, but the calendar on the server still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>Die Liste ist jetzt leer, aber der Kalender auf dem Server enthält noch ihr %n Ereignis.<byte value="xd"/>
+<byte value="xd"/>
+Auch vom Server entfernen? („Nein“ holt es in die Liste zurück.)</numerusform>
+            <numerusform>Die Liste ist jetzt leer, aber der Kalender auf dem Server enthält noch ihre %n Ereignisse.<byte value="xd"/>
+<byte value="xd"/>
+Auch vom Server entfernen? („Nein“ holt sie in die Liste zurück.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

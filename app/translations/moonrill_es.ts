@@ -340,14 +340,6 @@ Do you want to e-mail this person?</source>
         <translation>la respuesta del servidor no es la de un servidor de calendarios</translation>
     </message>
     <message>
-        <source>the time for the publish ran out</source>
-        <translation>se agotó el tiempo de la publicación</translation>
-    </message>
-    <message>
-        <source>%1 was changed on the server and is left as it is there</source>
-        <translation>%1 se cambió en el servidor y se deja allí como está</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
         <translation>la respuesta del servidor superaba los %1 bytes y se cortó</translation>
     </message>
@@ -380,26 +372,8 @@ Do you want to e-mail this person?</source>
         <translation>%1 no usa https: la contraseña viajaría legible</translation>
     </message>
     <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Publicado: %1 nuevos, %2 cambiados, %3 eliminados</translation>
-    </message>
-    <message>
         <source>%1; nothing more was sent</source>
         <translation>%1; no se envió nada más</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changed on the server by someone else, left as they are there (%1)</source>
-        <translation>
-            <numerusform>%n cambiado en el servidor por otra persona, dejado como está (%1)</numerusform>
-            <numerusform>%n cambiados en el servidor por otra persona, dejados como están (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not published, sent at the next sync: %1</source>
-        <translation>
-            <numerusform>%n no publicado, se enviará en la próxima sincronización: %1</numerusform>
-            <numerusform>%n no publicados, se enviarán en la próxima sincronización: %1</numerusform>
-        </translation>
     </message>
     <message>
         <source>no calendar is set</source>
@@ -512,6 +486,72 @@ Do you want to e-mail this person?</source>
     <message>
         <source>several reminders</source>
         <translation>varios recordatorios</translation>
+    </message>
+    <message>
+        <source>the time for the sync ran out</source>
+        <translation>se agotó el tiempo de la sincronización</translation>
+    </message>
+    <message>
+        <source>%1 changed on the server during the sync</source>
+        <translation>%1 cambió en el servidor durante la sincronización</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed on both sides, so both versions are in the list and on the server (%n): %1</source>
+        <translation>
+            <numerusform>Cambiado en ambos lados: las dos versiones están en la lista y en el servidor (%n): %1</numerusform>
+            <numerusform>Cambiado en ambos lados: las dos versiones están en la lista y en el servidor (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left on the server, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Dejados en el servidor, la lista no puede contenerlos (%n): %1</numerusform>
+            <numerusform>Dejados en el servidor, la lista no puede contenerlos (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent: %1 new, %2 changed, %3 removed; taken: %4 new, %5 changed, %6 removed</source>
+        <translation>Enviados: %1 nuevos, %2 cambiados, %3 eliminados; recibidos: %4 nuevos, %5 cambiados, %6 eliminados</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty, but the list still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>El calendario del servidor está vacío, pero la lista aún contiene su %n evento: no se eliminó nada</numerusform>
+            <numerusform>El calendario del servidor está vacío, pero la lista aún contiene sus %n eventos: no se eliminó nada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty, but the calendar on the server still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>La lista está vacía, pero el calendario del servidor aún contiene su %n evento: no se eliminó nada</numerusform>
+            <numerusform>La lista está vacía, pero el calendario del servidor aún contiene sus %n eventos: no se eliminó nada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not sent, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n sin enviar, se enviará en la próxima sincronización: %1</numerusform>
+            <numerusform>%n sin enviar, se enviarán en la próxima sincronización: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Taken from the calendar server (%n): %1</source>
+        <translation>
+            <numerusform>Recibidos del servidor de calendario (%n): %1</numerusform>
+            <numerusform>Recibidos del servidor de calendario (%n): %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moonrill started during the sync; its next save syncs the list</source>
+        <translation>Moonrill se abrió durante la sincronización; al guardar la próxima vez sincroniza la lista</translation>
+    </message>
+    <message>
+        <source>the event file changed during the sync; nothing was taken, run the sync again</source>
+        <translation>el archivo de eventos cambió durante la sincronización; no se recibió nada, sincronice de nuevo</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>la lista no tiene espacio para los eventos del servidor</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1093,40 @@ No se importó nada.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la respuesta del servidor no es una libreta de direcciones legible</translation>
+    </message>
+    <message>
+        <source>the list changed during the sync; it syncs again at its next save</source>
+        <translation>la lista cambió durante la sincronización; se sincronizará de nuevo al guardarla</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>la lista no tiene espacio para los eventos del servidor</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>El calendario del servidor está vacío ahora, pero la lista aún contiene su %n evento.<byte value="xd"/>
+<byte value="xd"/>
+¿Eliminarlo también de la lista? (No lo vuelve a poner en el servidor.)</numerusform>
+            <numerusform>El calendario del servidor está vacío ahora, pero la lista aún contiene sus %n eventos.<byte value="xd"/>
+<byte value="xd"/>
+¿Eliminarlos también de la lista? (No los vuelve a poner en el servidor.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty now, but the calendar on the server still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>La lista está vacía ahora, pero el calendario del servidor aún contiene su %n evento.<byte value="xd"/>
+<byte value="xd"/>
+¿Eliminarlo también del servidor? (No lo devuelve a la lista.)</numerusform>
+            <numerusform>La lista está vacía ahora, pero el calendario del servidor aún contiene sus %n eventos.<byte value="xd"/>
+<byte value="xd"/>
+¿Eliminarlos también del servidor? (No los devuelve a la lista.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -340,14 +340,6 @@ Voulez-vous écrire à cette personne ?</translation>
         <translation>la réponse du serveur n’est pas celle d’un serveur de calendrier</translation>
     </message>
     <message>
-        <source>the time for the publish ran out</source>
-        <translation>le temps de la publication est écoulé</translation>
-    </message>
-    <message>
-        <source>%1 was changed on the server and is left as it is there</source>
-        <translation>%1 a été modifié sur le serveur et y reste tel quel</translation>
-    </message>
-    <message>
         <source>the server&apos;s answer was larger than %1 bytes and was cut off</source>
         <translation>la réponse du serveur dépassait %1 octets et a été coupée</translation>
     </message>
@@ -380,26 +372,8 @@ Voulez-vous écrire à cette personne ?</translation>
         <translation>%1 n’utilise pas https : le mot de passe circulerait en clair</translation>
     </message>
     <message>
-        <source>Published: %1 new, %2 changed, %3 removed</source>
-        <translation>Publié : %1 nouveaux, %2 modifiés, %3 supprimés</translation>
-    </message>
-    <message>
         <source>%1; nothing more was sent</source>
         <translation>%1 ; rien de plus n’a été envoyé</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n changed on the server by someone else, left as they are there (%1)</source>
-        <translation>
-            <numerusform>%n modifié sur le serveur par quelqu’un d’autre, laissé tel quel (%1)</numerusform>
-            <numerusform>%n modifiés sur le serveur par quelqu’un d’autre, laissés tels quels (%1)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n not published, sent at the next sync: %1</source>
-        <translation>
-            <numerusform>%n non publié, envoyé à la prochaine synchronisation : %1</numerusform>
-            <numerusform>%n non publiés, envoyés à la prochaine synchronisation : %1</numerusform>
-        </translation>
     </message>
     <message>
         <source>no calendar is set</source>
@@ -512,6 +486,72 @@ Voulez-vous écrire à cette personne ?</translation>
     <message>
         <source>several reminders</source>
         <translation>plusieurs rappels</translation>
+    </message>
+    <message>
+        <source>the time for the sync ran out</source>
+        <translation>le temps de la synchronisation est écoulé</translation>
+    </message>
+    <message>
+        <source>%1 changed on the server during the sync</source>
+        <translation>%1 a été modifié sur le serveur pendant la synchronisation</translation>
+    </message>
+    <message numerus="yes">
+        <source>Changed on both sides, so both versions are in the list and on the server (%n): %1</source>
+        <translation>
+            <numerusform>Modifié des deux côtés : les deux versions sont dans la liste et sur le serveur (%n) : %1</numerusform>
+            <numerusform>Modifié des deux côtés : les deux versions sont dans la liste et sur le serveur (%n) : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Left on the server, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Laissés sur le serveur, la liste ne peut pas les contenir (%n) : %1</numerusform>
+            <numerusform>Laissés sur le serveur, la liste ne peut pas les contenir (%n) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Sent: %1 new, %2 changed, %3 removed; taken: %4 new, %5 changed, %6 removed</source>
+        <translation>Envoyés : %1 nouveaux, %2 modifiés, %3 supprimés ; repris : %4 nouveaux, %5 modifiés, %6 supprimés</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty, but the list still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>Le calendrier du serveur est vide, mais la liste contient encore son %n événement : rien n’a été supprimé</numerusform>
+            <numerusform>Le calendrier du serveur est vide, mais la liste contient encore ses %n événements : rien n’a été supprimé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty, but the calendar on the server still holds its %n events: nothing was removed</source>
+        <translation>
+            <numerusform>La liste est vide, mais le calendrier du serveur contient encore son %n événement : rien n’a été supprimé</numerusform>
+            <numerusform>La liste est vide, mais le calendrier du serveur contient encore ses %n événements : rien n’a été supprimé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n not sent, sent at the next sync: %1</source>
+        <translation>
+            <numerusform>%n non envoyé, envoyé à la prochaine synchronisation : %1</numerusform>
+            <numerusform>%n non envoyés, envoyés à la prochaine synchronisation : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Taken from the calendar server (%n): %1</source>
+        <translation>
+            <numerusform>Repris du serveur de calendrier (%n) : %1</numerusform>
+            <numerusform>Repris du serveur de calendrier (%n) : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Moonrill started during the sync; its next save syncs the list</source>
+        <translation>Moonrill a démarré pendant la synchronisation ; son prochain enregistrement synchronise la liste</translation>
+    </message>
+    <message>
+        <source>the event file changed during the sync; nothing was taken, run the sync again</source>
+        <translation>le fichier des événements a changé pendant la synchronisation ; rien n’a été repris, relancez la synchronisation</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>la liste n’a pas de place pour les événements du serveur</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1093,40 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la réponse du serveur n’est pas un carnet d’adresses lisible</translation>
+    </message>
+    <message>
+        <source>the list changed during the sync; it syncs again at its next save</source>
+        <translation>la liste a changé pendant la synchronisation ; elle sera synchronisée à nouveau au prochain enregistrement</translation>
+    </message>
+    <message>
+        <source>the list has no room for the events the server holds</source>
+        <translation>la liste n’a pas de place pour les événements du serveur</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>Le calendrier du serveur est vide maintenant, mais la liste contient encore son %n événement.<byte value="xd"/>
+<byte value="xd"/>
+Le supprimer aussi de la liste ? (Non le remet sur le serveur.)</numerusform>
+            <numerusform>Le calendrier du serveur est vide maintenant, mais la liste contient encore ses %n événements.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi de la liste ? (Non les remet sur le serveur.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list is empty now, but the calendar on the server still holds its %n events.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>La liste est vide maintenant, mais le calendrier du serveur contient encore son %n événement.<byte value="xd"/>
+<byte value="xd"/>
+Le supprimer aussi du serveur ? (Non le ramène dans la liste.)</numerusform>
+            <numerusform>La liste est vide maintenant, mais le calendrier du serveur contient encore ses %n événements.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi du serveur ? (Non les ramène dans la liste.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

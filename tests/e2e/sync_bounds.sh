@@ -134,7 +134,7 @@ use "http://127.0.0.1:$port_other/cal/"
 printf 'precious\n' > "$work/target" && chmod 644 "$work/target"
 rm -f "$MOONRILL_HOME/events.mrl.published" && ln -s "$work/target" "$MOONRILL_HOME/events.mrl.published"
 timeout 60 "$bin" sync >"$work/out" 2>"$work/err"; rc=$?
-check "state as a link: published" [ $rc -eq 0 ] && grep -q "Published: 2 new" "$work/out"
+check "state as a link: published" [ $rc -eq 0 ] && grep -q "Sent: 2 new" "$work/out"
 check "state as a link: its target untouched" [ "$(cat "$work/target")" = precious ]
 check "state as a link: now a private file" [ ! -L "$MOONRILL_HOME/events.mrl.published" ] \
     && [ "$(stat -c %a "$MOONRILL_HOME/events.mrl.published")" = 600 ]

@@ -5,7 +5,6 @@
 // from one export to the next.
 
 #include "CalendarExport.h"
-#include "CalendarPublish.h"
 
 #include "Conversions.h"
 #include "EventFile.h"
@@ -173,26 +172,4 @@ TEST(CalendarExport, OneEventWritten)
     EXPECT_EQ(leftOut, 1);
     EXPECT_EQ(expand(late).uids.size(), 1u) << late;
     EXPECT_EQ(late.find("00000000"), std::string::npos) << late;
-}
-
-TEST(CalendarPublish, SendsOnlyWhatChangedAndKeepsWhatWasPublished)
-{
-    using Kind = PublishStep::Kind;
-    const std::vector<CalendarObject> objects = {{"a", "BEGIN\r\nDTSTAMP:1\r\nX\r\n"}, {"b", "B"}};
-    std::vector<std::string> first;
-    for (const PublishStep &step : PlanPublish(objects, {}))
-        first.push_back(step.uid + (step.kind == Kind::Create ? " new" : " other"));
-    EXPECT_EQ(first, (std::vector<std::string>{"a new", "b new"}));
-    // "a" differs only in its time stamp; "b" changed; "c" is no longer in the list.
-    const std::vector<PublishedObject> published = {
-        {"a", ObjectHash("BEGIN\r\nDTSTAMP:2\r\nX\r\n"), "\"e1\""},
-        {"b", 1, "\"e2\""},
-        {"c", 2, "\"e3\""}};
-    std::vector<std::string> again;
-    for (const PublishStep &step : PlanPublish(objects, published))
-        again.push_back(step.uid + (step.kind == Kind::Change ? " if " : " remove if ") +
-                        step.etag);
-    EXPECT_EQ(again, (std::vector<std::string>{"b if \"e2\"", "c remove if \"e3\""}));
-    // The state file reads back as written; lines that are no state are left out.
-    EXPECT_EQ(ReadPublished(PublishedText(published) + "junk\nx\tzz\t\"e\"\n\tab\t\n"), published);
 }

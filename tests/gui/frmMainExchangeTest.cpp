@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
@@ -289,6 +290,53 @@ private slots:
         QCOMPARE(column(*window, 0).size(), 2);
         QVERIFY(column(*window, 0).contains(u"Ann Smith"_s));
         QVERIFY(!column(*window, 0).contains(u"Ann"_s));
+    }
+
+    void theListTakesWhatThePhonePutAndAsksBeforeEmptying()
+    {
+        Radicale server;
+        if (!server.running())
+            QSKIP("Radicale (python3 -m radicale) could not start here");
+        const QUrl calendar = server.url(u"shared/"_s);
+        QCOMPARE(server.send("MKCALENDAR", calendar, {}), 201);
+        const QByteArray date = QDate::currentDate().addDays(5).toString(u"yyyyMMdd"_s).toUtf8();
+        for (const char *name : {"Dentist", "Club", "Tax"})
+            QCOMPARE(server.send("PUT", server.url(u"shared/%1.ics"_s.arg(QLatin1String(name))),
+                                 "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\n"
+                                 "BEGIN:VEVENT\r\nUID:" +
+                                     QByteArray(name) +
+                                     "\r\nDTSTAMP:20261201T100000Z\r\n"
+                                     "DTSTART:" +
+                                     date + "T093000\r\nSUMMARY:" + name +
+                                     "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n"),
+                     201);
+        start("");
+        writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
+                  "[sync]\ncalendar_url=" + calendar.toString().toUtf8() + "\nuser=ann\n");
+        const QString password = home->config.filePath(u"password"_s);
+        writeFile(password, "secret\n");
+        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        QVERIFY(window->SaveEvents());
+        // The phone's events come into the list and the file, and are said once by name.
+        QTRY_COMPARE_WITH_TIMEOUT(column(*window, 0).size(), 3, 20000);
+        QVERIFY(readFile(home->home.filePath(u"events.mrl"_s)).contains("$$Club$$"));
+        QTRY_VERIFY(window->findChild<QMessageBox *>(u"syncNews"_s) != nullptr);
+        QCOMPARE(window->findChild<QMessageBox *>(u"syncNews"_s)->text(),
+                 u"Taken from the calendar server (3): Club, Dentist, Tax"_s);
+        // The calendar emptied on the phone: the window asks, and No puts the events back.
+        for (const char *name : {"Dentist", "Club", "Tax"})
+            QCOMPARE(
+                server.send("DELETE", server.url(u"shared/%1.ics"_s.arg(QLatin1String(name))), {}),
+                200);
+        answers->answers = {MsgAnswer::No};
+        QVERIFY(window->SaveEvents());
+        QTRY_COMPARE_WITH_TIMEOUT(answers->texts().size(), 1, 20000);
+        QVERIFY(answers->texts().value(0).startsWith(
+            u"The calendar on the server is empty now, but the list still holds its 3 events."_s));
+        QTRY_COMPARE_WITH_TIMEOUT(server.send("GET", server.url(u"shared/Tax.ics"_s), {}), 200,
+                                  20000);
+        QCOMPARE(column(*window, 0).size(), 3);
     }
 
     void anAddressBookServerThatMisbehavesCostsNoContactAndNoPassword()

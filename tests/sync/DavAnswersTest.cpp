@@ -5,6 +5,7 @@
 
 #include "AddressBook.h"
 #include "CalendarProbe.h"
+#include "CalendarReader.h"
 #include "DavRequest.h"
 #include "VCardReader.h"
 
@@ -93,6 +94,38 @@ TEST(ReadPropfind, CalendarsPrincipalsAndHomes)
     EXPECT_EQ(root.name.toStdString(), "");
 
     EXPECT_FALSE(ReadPropfind(Laughs, base).has_value());
+}
+
+TEST(ReadObjectAnswer, ChangesRemovalsTokensAndObjectsInEveryServersOrder)
+{
+    // A propstat's status before its properties (as Xandikos writes it) or after them; a removal
+    // as a response's own status; a property the server does not have (404) is no ETag; hrefs
+    // outside the collection and the collection itself are no objects of it.
+    ObjectAnswer answer;
+    ASSERT_TRUE(ReadObjectAnswer(
+        multistatus("<D:response><D:href>/cal/a%20b.ics</D:href><D:propstat><D:status>HTTP/1.1 "
+                    "200 OK</D:status><D:prop><D:getetag>\"1\"</D:getetag><CAL:calendar-data>"
+                    "BEGIN:VCALENDAR</CAL:calendar-data></D:prop></D:propstat></D:response>"
+                    "<D:response><D:href>http://h/cal/c.ics</D:href><D:propstat><D:prop>"
+                    "<D:getetag>\"2\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK</D:status>"
+                    "</D:propstat><D:propstat><D:prop><CAL:calendar-data/></D:prop><D:status>"
+                    "HTTP/1.1 404 Not Found</D:status></D:propstat></D:response>"
+                    "<D:response><D:href>/cal/gone.ics</D:href><D:status>HTTP/1.1 404 Not Found"
+                    "</D:status></D:response><D:response><D:href>/other/x.ics</D:href><D:propstat>"
+                    "<D:prop><D:getetag>\"3\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK"
+                    "</D:status></D:propstat></D:response><D:response><D:href>/cal/</D:href>"
+                    "<D:status>HTTP/1.1 507 Insufficient Storage</D:status></D:response>"
+                    "<D:sync-token>http://h/sync/7</D:sync-token>"),
+        QStringLiteral("/cal/"), answer));
+    EXPECT_EQ(answer.etags, (std::unordered_map<std::string, std::string>{
+                                {"/cal/a b.ics", "\"1\""}, {"/cal/c.ics", "\"2\""}}));
+    EXPECT_EQ(answer.texts,
+              (std::unordered_map<std::string, std::string>{{"/cal/a b.ics", "BEGIN:VCALENDAR"}}));
+    EXPECT_EQ(answer.gone, std::vector<std::string>{"/cal/gone.ics"});
+    EXPECT_EQ(answer.token, "http://h/sync/7");
+    EXPECT_TRUE(answer.truncated);
+    ObjectAnswer bomb;
+    EXPECT_FALSE(ReadObjectAnswer(Laughs, QStringLiteral("/ab/"), bomb));
 }
 
 TEST(UrlTrouble, ThePasswordTravelsOnlyUnreadableOrToThisMachine)

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the list takes from a sync, made by the UIDs its events go by.
+#include "SyncPlan.h"
+
+#include <algorithm>
+
+bool SameEvent(const clsEvent &a, const clsEvent &b)
+{
+    return a.Description == b.Description && a.StartingOn == b.StartingOn && a.Occurs == b.Occurs &&
+           a.Period == b.Period && a.Email == b.Email && a.BirthYear == b.BirthYear &&
+           a.Options.Day == b.Options.Day && a.Options.Uid == b.Options.Uid;
+}
+
+bool SameEvents(const std::vector<clsEvent> &a, const std::vector<clsEvent> &b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const clsEvent &x, const clsEvent &y) {
+                          return SameEvent(x, y) && x.Options.Unknown == y.Options.Unknown;
+                      });
+}
+
+bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today)
+{
+    const auto added = std::count_if(edits.begin(), edits.end(), [](const SyncEdit &edit) {
+        return edit.kind == SyncEdit::Kind::Add;
+    });
+    if (static_cast<size_t>(added) > state.Room())
+        return false;
+    const auto find = [&state](const std::string &uid) {
+        const std::vector<clsEvent> &events = state.Events();
+        for (size_t i = 0; i < events.size(); ++i)
+            if (events[i].Options.Uid == uid)
+                return static_cast<int>(i);
+        return -1;
+    };
+    for (const SyncEdit &edit : edits) {
+        const int index = edit.kind == SyncEdit::Kind::Add ? -1 : find(edit.uid);
+        if (edit.kind == SyncEdit::Kind::Add) {
+            state.Insert(Written(edit.event), today);
+        } else if (index < 0) {
+            continue; // gone from the list since the plan was made: nothing to change
+        } else if (edit.kind == SyncEdit::Kind::Remove) {
+            state.Remove(index);
+        } else {
+            clsEvent event =
+                edit.kind == SyncEdit::Kind::Change ? edit.event : state.Events()[index];
+            if (edit.kind == SyncEdit::Kind::Rename)
+                event.Options.Uid = edit.newUid;
+            else
+                event.Options.Unknown = state.Events()[index].Options.Unknown;
+            state.Replace(index, Written(std::move(event)), today);
+        }
+    }
+    return true;
+}

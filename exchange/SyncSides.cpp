@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two sides as a sync sees them: the list's objects, the server's now, and which of the
+// server's objects it must read.
+#include "SyncPlan.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+std::vector<LocalObject> LocalObjects(const std::vector<clsEvent> &events, std::time_t now,
+                                      std::vector<std::string> *uids)
+{
+    std::vector<std::string> kept;
+    std::vector<CalendarObject> objects = CalendarObjects(events, MoonrillProductId(), now, &kept);
+    std::vector<LocalObject> local;
+    local.reserve(objects.size());
+    size_t owner = 0;
+    for (CalendarObject &object : objects) {
+        while (owner < kept.size() && object.uid != kept[owner] &&
+               object.uid != kept[owner] + "-february")
+            ++owner;
+        const bool second =
+            object.uid != kept[owner] && !local.empty() && local.back().owner == owner;
+        const uint64_t hash = ObjectHash(object.text);
+        local.push_back({std::move(object.uid), std::move(object.text), hash, owner, second});
+    }
+    if (uids != nullptr)
+        *uids = std::move(kept);
+    return local;
+}
+
+std::unordered_map<std::string, std::string>
+ServerNow(const SyncState &state, const ServerListing &listing, const std::string &collectionPath)
+{
+    if (listing.complete)
+        return listing.present;
+    std::unordered_map<std::string, std::string> now;
+    for (const PublishedObject &agreed : state.objects)
+        now.emplace(agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href,
+                    agreed.etag);
+    for (const std::string &href : listing.gone)
+        now.erase(href);
+    for (const auto &[href, etag] : listing.present)
+        now[href] = etag;
+    return now;
+}
+
+std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::string> &server,
+                                     const SyncState &state, const std::vector<LocalObject> &local,
+                                     const std::string &collectionPath, bool all)
+{
+    std::unordered_map<std::string, const PublishedObject *> byHref;
+    std::unordered_map<std::string_view, const PublishedObject *> byUid;
+    for (const PublishedObject &agreed : state.objects) {
+        byHref.emplace(agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href,
+                       &agreed);
+        byUid.emplace(agreed.uid, &agreed);
+    }
+    std::unordered_set<std::string> read;
+    for (const auto &[href, etag] : server) {
+        const auto known = byHref.find(href);
+        if (all || known == byHref.end() || known->second->etag != etag || etag.empty())
+            read.insert(href);
+    }
+    for (const LocalObject &object : local) {
+        const auto known = byUid.find(object.uid);
+        if (known == byUid.end() || known->second->hash == object.hash)
+            continue;
+        const std::string href = known->second->href.empty() ? collectionPath + object.uid + ".ics"
+                                                             : known->second->href;
+        if (server.contains(href))
+            read.insert(href);
+    }
+    std::vector<std::string> hrefs(read.begin(), read.end());
+    std::sort(hrefs.begin(), hrefs.end());
+    return hrefs;
+}

@@ -1,0 +1,272 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "CalendarReader.h"
+
+#include "DavRequest.h"
+
+#include <QNetworkReply>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+const QString Dav = QStringLiteral("DAV:");
+const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
+
+/// How many objects one read asks for: a few megabytes of answer at most, for usual objects.
+constexpr size_t ObjectsPerRead = 500;
+/// How many times a listing goes on from a token of a part answer.
+constexpr int MostParts = 100;
+
+/// The decoded path of an href, where it lies inside the collection; empty otherwise.
+QString insidePath(const QString &href, const QString &collectionPath)
+{
+    const QString path = QUrl(href.trimmed()).path(QUrl::FullyDecoded);
+    return path.startsWith(collectionPath) && path.size() > collectionPath.size() &&
+                   !path.endsWith(QLatin1Char('/'))
+               ? path
+               : QString();
+}
+
+bool statusSays(const QString &status, int code)
+{
+    return status.section(QLatin1Char(' '), 1, 1).toInt() == code;
+}
+
+/// An ETag as it may be kept: none where it is longer than any a server means or holds a
+/// control character (the state file keeps it on a line of tab-separated fields).
+std::string keptEtag(const QString &etag)
+{
+    const QByteArray bytes = etag.trimmed().toUtf8();
+    const bool plain = std::none_of(bytes.begin(), bytes.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return plain && bytes.size() <= MaxEtagBytes ? bytes.toStdString() : std::string();
+}
+
+QByteArray xmlHref(const std::string &path)
+{
+    return QUrl::toPercentEncoding(QString::fromStdString(path), "/@:+,;=!$&'()*~")
+        .replace('&', "&amp;");
+}
+
+} // namespace
+
+bool ReadObjectAnswer(const QByteArray &multistatus, const QString &collectionPath,
+                      ObjectAnswer &answer)
+{
+    QXmlStreamReader xml(multistatus);
+    QString href;
+    QString status; // the response's own status, outside any propstat
+    std::optional<QString> etag;
+    std::optional<QString> text;
+    bool inPropstat = false;
+    bool propOk = false;
+    std::optional<QString> propEtag;
+    std::optional<QString> propText;
+    const auto close = [&] {
+        const QString path = insidePath(href, collectionPath);
+        if (statusSays(status, 507))
+            answer.truncated = true;
+        if (path.isEmpty())
+            return; // the collection itself, or something outside it: not one of its objects
+        if (statusSays(status, 404)) {
+            answer.gone.push_back(path.toStdString());
+        } else if (etag || text) {
+            answer.etags[path.toStdString()] = keptEtag(etag.value_or(QString()));
+            if (text && !text->trimmed().isEmpty())
+                answer.texts[path.toStdString()] = text->toStdString();
+        }
+    };
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        // A server has no reason to declare entities; one that does may mean to expand them.
+        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
+            return false;
+        const QStringView name = xml.name();
+        const bool dav = xml.namespaceUri() == Dav;
+        if (token == QXmlStreamReader::EndElement) {
+            if (dav && name == QLatin1String("response"))
+                close();
+            if (dav && name == QLatin1String("propstat")) {
+                // Only the properties a propstat of 200 holds are the object's; its status may
+                // come before or after them.
+                inPropstat = false;
+                if (propOk) {
+                    etag = etag ? etag : propEtag;
+                    text = text ? text : propText;
+                }
+            }
+            continue;
+        }
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (dav && name == QLatin1String("response")) {
+            href.clear();
+            status.clear();
+            etag.reset();
+            text.reset();
+        } else if (dav && name == QLatin1String("href") && href.isEmpty()) {
+            href = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        } else if (dav && name == QLatin1String("propstat")) {
+            inPropstat = true;
+            propOk = false;
+            propEtag.reset();
+            propText.reset();
+        } else if (dav && name == QLatin1String("status")) {
+            const QString said = xml.readElementText(QXmlStreamReader::SkipChildElements);
+            if (inPropstat)
+                propOk = statusSays(said, 200);
+            else
+                status = said;
+        } else if (dav && name == QLatin1String("getetag")) {
+            propEtag = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        } else if (xml.namespaceUri() == CalDav && name == QLatin1String("calendar-data")) {
+            propText = xml.readElementText(QXmlStreamReader::SkipChildElements);
+        } else if (dav && name == QLatin1String("sync-token")) {
+            answer.token = xml.readElementText(QXmlStreamReader::SkipChildElements).toStdString();
+        }
+    }
+    return !xml.hasError();
+}
+
+void CalendarReader::List(const QUrl &collection, const QByteArray &authorization,
+                          const std::string &token, QDeadlineTimer deadline, Words words,
+                          Listed done)
+{
+    m_collection = collection;
+    m_collectionPath = collection.path(QUrl::FullyDecoded);
+    m_authorization = authorization;
+    m_deadline = deadline;
+    m_words = std::move(words);
+    m_listed = std::move(done);
+    m_requests = 0;
+    m_listing = {};
+    m_listing.complete = token.empty();
+    m_parts = 0;
+    list(token.empty() ? Way::Full : Way::Token, token);
+}
+
+QNetworkReply *CalendarReader::send(const QByteArray &method, int depth, const QByteArray &body,
+                                    qint64 cap)
+{
+    const std::chrono::milliseconds patience =
+        m_deadline.isForever()
+            ? RequestPatience
+            : std::min<std::chrono::milliseconds>(
+                  RequestPatience,
+                  std::chrono::milliseconds(std::max<qint64>(1, m_deadline.remainingTime())));
+    QNetworkRequest request = DavRequest(m_collection, m_authorization, patience);
+    request.setRawHeader("Depth", QByteArray::number(depth));
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("application/xml; charset=utf-8"));
+    QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
+    CapAnswer(reply, cap);
+    ++m_requests;
+    return reply;
+}
+
+QString CalendarReader::trouble(const QNetworkReply &reply) const
+{
+    if (m_deadline.hasExpired())
+        return SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the time for the sync ran out"));
+    if (CutShort(reply) || Redirected(reply) || StatusOf(reply) != 207)
+        return AnswerTrouble(reply, m_words);
+    return {};
+}
+
+void CalendarReader::list(Way way, const std::string &token)
+{
+    static const QByteArray report =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<D:sync-collection xmlns:D=\"DAV:\"><D:sync-token>%1</D:sync-token>"
+        "<D:sync-level>1</D:sync-level><D:prop><D:getetag/></D:prop></D:sync-collection>";
+    static const QByteArray propfind =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<D:propfind xmlns:D=\"DAV:\"><D:prop><D:getetag/></D:prop></D:propfind>";
+    QNetworkReply *reply =
+        way == Way::Propfind
+            ? send("PROPFIND", 1, propfind, LargeAnswerBytes)
+            : send("REPORT", 0,
+                   QByteArray(report).replace(
+                       "%1", QString::fromStdString(token).toHtmlEscaped().toUtf8()),
+                   LargeAnswerBytes);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, way, token] {
+        reply->deleteLater();
+        const int status = StatusOf(*reply);
+        // A server that keeps no tokens, or no longer this one, is asked again another way; one
+        // that refuses us or is gone is not.
+        const bool refused =
+            status >= 400 && status != 401 && !CutShort(*reply) && !m_deadline.hasExpired();
+        if (refused && way != Way::Propfind) {
+            m_listing = {}; // complete: from the start
+            list(way == Way::Token ? Way::Full : Way::Propfind, {});
+            return;
+        }
+        QString why = trouble(*reply);
+        ObjectAnswer answer;
+        if (why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer))
+            why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no "
+                                                                  "answer a calendar server "
+                                                                  "gives"));
+        if (!why.isEmpty()) {
+            m_listed(m_listing, why);
+            return;
+        }
+        for (auto &[href, etag] : answer.etags)
+            m_listing.present[href] = std::move(etag);
+        for (std::string &href : answer.gone) {
+            m_listing.present.erase(href);
+            m_listing.gone.push_back(std::move(href));
+        }
+        m_listing.token = way == Way::Propfind ? std::string() : answer.token;
+        // A part answer goes on from its token, a bounded number of times.
+        if (answer.truncated && !answer.token.empty() && ++m_parts < MostParts) {
+            list(Way::Token, answer.token);
+            return;
+        }
+        m_listed(m_listing, {});
+    });
+}
+
+void CalendarReader::Fetch(std::vector<std::string> hrefs, Read done)
+{
+    m_hrefs = std::move(hrefs);
+    m_next = 0;
+    m_texts.clear();
+    m_read = std::move(done);
+    fetchNext();
+}
+
+void CalendarReader::fetchNext()
+{
+    if (m_next >= m_hrefs.size()) {
+        m_read(std::move(m_texts), {});
+        return;
+    }
+    QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+                      "<C:calendar-multiget xmlns:D=\"DAV:\" "
+                      "xmlns:C=\"urn:ietf:params:xml:ns:caldav\">"
+                      "<D:prop><D:getetag/><C:calendar-data/></D:prop>";
+    const size_t end = std::min(m_hrefs.size(), m_next + ObjectsPerRead);
+    for (; m_next < end; ++m_next)
+        body += "<D:href>" + xmlHref(m_hrefs[m_next]) + "</D:href>";
+    body += "</C:calendar-multiget>";
+    QNetworkReply *reply = send("REPORT", 1, body, LargeAnswerBytes);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+        reply->deleteLater();
+        QString why = trouble(*reply);
+        ObjectAnswer answer;
+        if (why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer))
+            why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no "
+                                                                  "answer a calendar server "
+                                                                  "gives"));
+        if (!why.isEmpty()) {
+            m_read({}, why);
+            return;
+        }
+        for (auto &[href, text] : answer.texts)
+            m_texts[href] = std::move(text);
+        fetchNext();
+    });
+}

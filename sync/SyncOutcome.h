@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "CalendarPublisher.h"
+
+#include <QMetaType>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+// moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
+#ifndef Q_MOC_RUN
+#include "SyncPlan.h"
+#include "Translatable.h"
+#endif
+
+/// How a sync ended.
+struct SyncOutcome
+{
+    PublishReport report; // what was sent
+    int takenNew = 0;
+    int takenChanged = 0;
+    int takenRemoved = 0;
+    std::vector<std::string> takenNames; // the events the list took, added, changed or removed
+    std::vector<std::string> keptTwice;  // events changed on both sides: both versions kept
+    std::vector<UnheldObject> unheld;    // objects the list cannot hold
+    size_t serverEmptied = 0;            // removals held back for the user's word
+    size_t listEmptied = 0;
+    int requests = 0;
+    /// Why the sync could not be made (no password, the state file unreadable, another sync
+    /// of the list under way, the server not answering); empty when it was.
+    QString trouble;
+
+    /// Whether both sides hold the same events.
+    [[nodiscard]] bool complete() const
+    {
+        return trouble.isEmpty() && report.complete() && unheld.empty() && serverEmptied == 0 &&
+               listEmptied == 0;
+    }
+    /// "Sent: N new, M changed, K removed; taken: …", in `words`.
+    [[nodiscard]] std::string Summary(const Words &words = AsIs) const;
+    /// What the list took, kept twice or could not hold, by name, for the window to say once;
+    /// empty when there is nothing of that.
+    [[nodiscard]] std::string News(const Words &words = AsIs) const;
+    /// What kept it from being complete, and what the user must hear of (versions kept twice),
+    /// a line each, in `words`.
+    [[nodiscard]] std::vector<std::string> Problems(const Words &words = AsIs) const;
+};
+Q_DECLARE_METATYPE(SyncOutcome)

@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The two-way sync's decisions, with the objects as the list writes them and as a server (or a
+// phone) holds them: what each side takes of the other, and that nothing either side holds is
+// lost or doubled.
+
+#include "SyncPlan.h"
+#include "CalendarImport.h"
+#include "CalendarPublish.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+const Date Today = Date::fromYmd(2026, 12, 7);
+
+clsEvent event(const std::string &description, const std::string &uid, int day = 20,
+               const std::string &occurs = "Yearly")
+{
+    clsEvent e{"", description, Date::fromYmd(2026, 12, day), occurs, 3, ""};
+    e.Options.Uid = uid;
+    return e;
+}
+
+/// A calendar server in memory: href → (ETag, text); each put gives a new ETag.
+struct Server
+{
+    std::map<std::string, std::pair<std::string, std::string>> objects;
+    int version = 0;
+
+    void put(const std::string &uid, const std::string &text)
+    {
+        objects["/cal/" + uid + ".ics"] = {"\"" + std::to_string(++version) + "\"", text};
+    }
+    void putEvent(const clsEvent &e) { put(e.Options.Uid, LocalObjects({e}, 0).front().text); }
+};
+
+/// One machine: its list and its state, synced with `server` as a real sync would.
+struct Machine
+{
+    std::vector<clsEvent> events;
+    SyncState state;
+
+    SyncPlan sync(Server &server, EmptiedSide emptied = EmptiedSide::Ask)
+    {
+        const std::vector<LocalObject> local = LocalObjects(events, 0);
+        ServerListing listing;
+        for (const auto &[href, object] : server.objects)
+            listing.present[href] = object.first;
+        const auto now = ServerNow(state, listing, "/cal/");
+        std::unordered_map<std::string, std::string> texts;
+        for (const std::string &href :
+             HrefsToRead(now, state, local, "/cal/", emptied == EmptiedSide::Restore))
+            texts[href] = server.objects.at(href).second;
+        SyncPlan plan = PlanSync({events, local, state, now, texts, "/cal/", "t", Today, emptied});
+        if (plan.serverEmptied > 0 || plan.listEmptied > 0)
+            return plan;
+        EventState list;
+        for (const clsEvent &e : events)
+            list.Insert(Written(e), Today);
+        EXPECT_TRUE(ApplySyncEdits(list, plan.edits, Today));
+        events = list.Events();
+        for (clsEvent &e : events)
+            e.Id.clear();
+        // The server takes every step, as a real one answers.
+        std::map<std::string, PublishedObject> agreed;
+        for (const PublishedObject &object : plan.state.objects)
+            agreed[object.uid] = object;
+        for (const PublishStep &step : plan.steps) {
+            const std::string href = step.href.empty() ? "/cal/" + step.uid + ".ics" : step.href;
+            if (step.kind == PublishStep::Kind::Remove) {
+                server.objects.erase(href);
+                agreed.erase(step.uid);
+                continue;
+            }
+            server.objects[href] = {"\"" + std::to_string(++server.version) + "\"", step.text};
+            PublishedObject object = step.Agreed(server.objects[href].first);
+            object.href = href;
+            agreed[step.uid] = object;
+        }
+        state = {plan.state.token, {}};
+        for (auto &[uid, object] : agreed)
+            state.objects.push_back(object);
+        return plan;
+    }
+
+    std::vector<std::string> descriptions() const
+    {
+        std::vector<std::string> names;
+        for (const clsEvent &e : events)
+            names.push_back(e.Description);
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+clsEvent &named(Machine &machine, const std::string &description)
+{
+    return *std::find_if(machine.events.begin(), machine.events.end(),
+                         [&](const clsEvent &e) { return e.Description == description; });
+}
+
+std::vector<std::string> summaries(const Server &server)
+{
+    std::vector<std::string> names;
+    for (const auto &[href, object] : server.objects)
+        names.push_back(ReadCalendarObject(object.second, Today).name);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+using Names = std::vector<std::string>;
+
+std::vector<clsEvent> sorted(std::vector<clsEvent> events)
+{
+    std::sort(events.begin(), events.end(),
+              [](const clsEvent &a, const clsEvent &b) { return a.Options.Uid < b.Options.Uid; });
+    return events;
+}
+
+/// An object as a phone writes it: a time of day, a time zone, a reminder of minutes.
+std::string phoneObject(const std::string &uid, const std::string &summary, const char *date,
+                        const std::string &rule)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid +
+           "\r\nDTSTAMP:20261201T100000Z\r\nDTSTART;TZID=Europe/Rome:" + date +
+           "T090000\r\nSUMMARY:" + summary + "\r\n" + rule +
+           "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-PT15M\r\n"
+           "END:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+} // namespace
+
+TEST(SyncState, ReadsBackAsWrittenAndReadsThePublishOnlyForm)
+{
+    const SyncState state{"http://x/token/5",
+                          {{"a", 0x1f, "\"e1\"", "/cal/a.ics", 0x2e, {}},
+                           {"b", 0, "\"e2\"", "/cal/b b.ics", 7, "a rule by weekday\tClub"},
+                           {"c", 3, "", "", 0, {}}}};
+    EXPECT_EQ(ReadSyncState(SyncStateText(state) + "junk\nx\tzz\t\"e\"\n\tab\t\n"), state);
+    // A file of the version that only published: three fields a line.
+    const SyncState old = ReadSyncState("b\t00000000000000ff\t\"9\"\na\t1\t\n");
+    ASSERT_EQ(old.objects.size(), 2u);
+    EXPECT_EQ(old.objects[0], (PublishedObject{"a", 1, "", "", 0, {}}));
+    EXPECT_EQ(old.objects[1].etag, "\"9\"");
+    EXPECT_EQ(UnheldObject::FromKept(state.objects[1].unheld).name, "Club");
+}
+
+TEST(SyncPlan, TwoMachinesAndAPhoneConvergeWithoutDoublesOrPingPong)
+{
+    Server server;
+    Machine laptop{{event("Anna", "moonrill-a"), event("Rent", "moonrill-r", 30, "Monthly")}, {}};
+    Machine desktop;
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.steps.size(), 3u); // the 30th has a second object for February
+    plan = desktop.sync(server);
+    EXPECT_EQ(plan.takenNew, 2);
+    EXPECT_EQ(sorted(desktop.events), sorted(laptop.events));
+    // Nothing changed: nothing sent or taken, on either machine.
+    for (Machine *machine : {&laptop, &desktop}) {
+        plan = machine->sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    }
+    // The phone adds one and renames Anna, keeping a place of its own; the desktop deletes Rent.
+    server.put("phone-1", phoneObject("phone-1", "Dentist", "20261215", ""));
+    std::string anna = server.objects["/cal/moonrill-a.ics"].second;
+    anna.replace(anna.find("SUMMARY:Anna"), 12, "SUMMARY:Anna B.\r\nLOCATION:Rome");
+    server.put("moonrill-a", anna);
+    std::erase_if(desktop.events, [](const clsEvent &e) { return e.Description == "Rent"; });
+    plan = desktop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_EQ(plan.takenChanged, 1);
+    EXPECT_EQ(plan.steps.size(), 2u); // Rent and its February object
+    plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenRemoved, 1);
+    EXPECT_EQ(laptop.descriptions(), (Names{"Anna B.", "Dentist"}));
+    EXPECT_EQ(sorted(laptop.events), sorted(desktop.events));
+    // The laptop changes Anna's notice: the phone's place stays on the server's object.
+    named(laptop, "Anna B.").Period = 9;
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.steps.size(), 1u);
+    EXPECT_NE(server.objects["/cal/moonrill-a.ics"].second.find("LOCATION:Rome"),
+              std::string::npos);
+    plan = desktop.sync(server);
+    EXPECT_EQ(plan.takenChanged, 1);
+    EXPECT_TRUE(plan.steps.empty());
+    for (Machine *machine : {&laptop, &desktop}) {
+        plan = machine->sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    }
+    EXPECT_EQ(sorted(laptop.events), sorted(desktop.events));
+}
+
+TEST(SyncPlan, AChangeBeatsARemovalAndBothChangesAreKept)
+{
+    Server server;
+    Machine laptop{{event("Club", "moonrill-c"), event("Tax", "moonrill-t")}, {}};
+    (void)laptop.sync(server);
+    Machine desktop;
+    (void)desktop.sync(server);
+    // Removed on the laptop, changed on the desktop: the change comes back to the laptop.
+    std::erase_if(laptop.events, [](const clsEvent &e) { return e.Description == "Club"; });
+    named(desktop, "Club").Period = 7;
+    (void)desktop.sync(server);
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_EQ(laptop.descriptions(), (Names{"Club", "Tax"}));
+    // Changed on both: both versions end up on both sides, told once by name.
+    named(laptop, "Tax").Description = "Tax, laptop";
+    named(desktop, "Tax").Description = "Tax, desktop";
+    (void)desktop.sync(server);
+    plan = laptop.sync(server);
+    EXPECT_EQ(plan.keptTwice, (Names{"Tax, laptop"}));
+    EXPECT_EQ(laptop.descriptions(), (Names{"Club", "Tax, desktop", "Tax, laptop"}));
+    (void)desktop.sync(server);
+    EXPECT_EQ(desktop.descriptions(), laptop.descriptions());
+    EXPECT_EQ(summaries(server), (Names{"Club", "Tax, desktop", "Tax, laptop"}));
+    plan = desktop.sync(server);
+    EXPECT_TRUE(plan.keptTwice.empty() && plan.steps.empty() && plan.edits.empty());
+}
+
+TEST(SyncPlan, WhatTheListCannotHoldStaysOnTheServerNamedOnce)
+{
+    Server server;
+    server.put("club", phoneObject("club", "Club", "20261208", "RRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"));
+    Machine laptop;
+    SyncPlan plan = laptop.sync(server);
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_TRUE(plan.unheld[0].first);
+    EXPECT_EQ(plan.unheld[0].name, "Club");
+    EXPECT_TRUE(laptop.events.empty() && plan.steps.empty());
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.unheld.size(), 1u); // still said, no longer news
+    EXPECT_FALSE(plan.unheld[0].first);
+    EXPECT_TRUE(plan.steps.empty());
+}
+
+TEST(SyncPlan, AnEmptiedSideEmptiesTheOtherOnlyWhenTheUserSays)
+{
+    Server server;
+    Machine laptop{{event("A", "moonrill-1"), event("B", "moonrill-2"), event("C", "moonrill-3")},
+                   {}};
+    (void)laptop.sync(server);
+    const Server full = server;
+    server.objects.clear();
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.serverEmptied, 3u);
+    EXPECT_TRUE(plan.edits.empty() && plan.steps.empty());
+    EXPECT_EQ(laptop.events.size(), 3u);
+    plan = laptop.sync(server, EmptiedSide::Restore);
+    EXPECT_EQ(plan.steps.size(), 3u);
+    EXPECT_EQ(summaries(server), (Names{"A", "B", "C"}));
+    server.objects.clear();
+    plan = laptop.sync(server, EmptiedSide::Follow);
+    EXPECT_EQ(plan.takenRemoved, 3);
+    EXPECT_TRUE(laptop.events.empty());
+    // The list emptied: asked too; No brings the events back.
+    server = full;
+    Machine desktop;
+    (void)desktop.sync(server);
+    desktop.events.clear();
+    EXPECT_EQ(desktop.sync(server).listEmptied, 3u);
+    EXPECT_EQ(server.objects.size(), 3u);
+    (void)desktop.sync(server, EmptiedSide::Restore);
+    EXPECT_EQ(desktop.descriptions(), (Names{"A", "B", "C"}));
+}
