@@ -1,0 +1,160 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Two computers and a phone share one list through a real CalDAV server (Radicale or Xandikos,
+# on a free loopback port with a temporary store): two data folders run "moonrill sync" as two
+# machines, python3-caldav plays the phone. Additions, changes and removals go every way; a
+# change on both sides keeps both; what the list cannot hold stays on the server; an emptied
+# calendar empties nothing without the word; a sync killed on either side loses and doubles
+# nothing. Usage: caldav_two_way.sh PATH_TO_MOONRILL radicale|xandikos. Exits 77 (skipped)
+# where the server cannot run.
+set -u
+bin=$1 kind=$2
+py=/usr/bin/python3
+$py -c "import $kind, caldav" 2>/dev/null || { echo "skipped: $kind or python3-caldav is not installed"; exit 77; }
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+if [ "$kind" = radicale ]; then
+    echo 'ann:secret' > "$work/users"
+    $py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpasswd \
+        --auth-htpasswd-filename "$work/users" --auth-htpasswd-encryption plain \
+        --storage-filesystem-folder "$work/store" >"$work/server.log" 2>&1 &
+else
+    xandikos --defaults -d "$work/store" -l 127.0.0.1 -p "$port" >"$work/server.log" 2>&1 &
+fi
+for _ in $(seq 100); do $py -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && break; sleep 0.1; done
+url=$($py -c "import caldav
+c = caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret')
+print(c.principal().make_calendar(name='Shared', cal_id='shared').url)" 2>"$work/make.err") \
+    || { echo "skipped: $kind did not start or made no calendar"; cat "$work/server.log" "$work/make.err"; exit 77; }
+printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+printf 'secret\n' > "$work/password" && chmod 600 "$work/password"
+export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
+
+phone() { # phone PYTHON: runs PYTHON with `calendar`, the shared calendar, as the phone
+    $py -c "import caldav
+calendar = caldav.DAVClient('$url', username='ann', password='secret').calendar(url='$url')
+def named(summary):
+    return [e for e in calendar.events() if str(e.icalendar_component['summary']) == summary][0]
+$1"
+}
+on_server() { phone 'print("\n".join(sorted(str(e.icalendar_component["summary"]) for e in calendar.events())))'; }
+sync_on() { # sync_on MACHINE [ARG]: "moonrill sync" in that machine's data folder
+    MOONRILL_HOME="$work/$1" timeout 120 "$bin" sync ${2:-} >"$work/out" 2>"$work/err"
+}
+said() { cat "$work/out"; }
+not() { ! "$@"; }
+lines() { grep -v '^\s*$' "$work/$1/events.mrl" | sed 's/\r$//' | sort; }
+mkdir -p "$work/laptop" "$work/desktop"
+
+y=$(($(date +%Y) + 1))
+printf '$$Anna$$%s-03-14$$Birthday$$3$$anna@example.org$$1990\r\n$$Rent$$%s-01-31$$Monthly$$2$$\r\n$$Club$$%s-02-03$$Every 2th week$$1$$\r\n\r\n' $y $y $y > "$work/laptop/events.mrl"
+sync_on laptop; rc=$?
+check "laptop: its list goes out" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 3 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+sync_on desktop; rc=$?
+check "desktop: takes the list" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 3 new, 0 changed, 0 removed" ]
+check "desktop: the same events, birthday, e-mail and the 31st kept" [ "$(lines desktop)" = "$(lines laptop)" ]
+sync_on laptop
+check "nothing changed: nothing sent or taken" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+
+# The phone adds an event at a time of day with a reminder of two days, renames Club (with a
+# place of its own) and removes Rent.
+phone "calendar.save_event('''BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-dentist
+DTSTAMP:20261201T100000Z
+DTSTART:${y}0415T093000
+SUMMARY:Dentist
+BEGIN:VALARM
+ACTION:DISPLAY
+DESCRIPTION:Dentist
+TRIGGER:-P2D
+END:VALARM
+END:VEVENT
+END:VCALENDAR
+''')
+e = named('Club'); e.icalendar_component['summary'] = 'Chess club'; e.icalendar_component.add('location', 'Town hall'); e.save()
+named('Rent').delete()"
+sync_on desktop; rc=$?
+check "phone's changes: taken" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 1 new, 1 changed, 1 removed" ]
+check "phone's changes: in the list" grep -qF "\$\$Dentist\$\$$y-04-15\$\$Once\$\$2\$\$" "$work/desktop/events.mrl" \
+    && grep -qF '$$Chess club$$' "$work/desktop/events.mrl" && not grep -q 'Rent' "$work/desktop/events.mrl"
+check "phone's changes: the list as it was kept as a backup" grep -q Rent "$work/desktop/events.mrl.bak"
+sync_on laptop
+check "laptop: takes them too" [ "$(lines laptop)" = "$(lines desktop)" ]
+
+# The laptop changes the club's notice: what the phone added stays on the server's object.
+sed -i 's/^\(\$\$Chess club\$\$[^$]*\$\$[^$]*\$\$\)1\$\$/\14$$/' "$work/laptop/events.mrl"
+sync_on laptop
+check "a change from the list: sent" [ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+check "a change from the list: the phone's place kept" phone "import sys; e = named('Chess club'); sys.exit(0 if 'Town hall' in e.data and 'TRIGGER:-P4D' in e.data else 1)"
+sync_on desktop
+check "desktop: takes the change, sends nothing back" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 1 changed, 0 removed" ]
+sync_on laptop
+check "no ping-pong" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+
+# Changed on both computers: both versions end up on both and on the server, said by name.
+sed -i 's/^\$\$Dentist\$\$/$$Dentist, laptop$$/' "$work/laptop/events.mrl"
+sed -i 's/^\$\$Dentist\$\$/$$Dentist, desktop$$/' "$work/desktop/events.mrl"
+sync_on desktop
+sync_on laptop; rc=$?
+check "both changed: said by name" [ $rc -eq 0 ] && grep -q "Changed on both sides, so both versions are in the list and on the server (1): Dentist, laptop" "$work/err"
+sync_on desktop
+check "both changed: both versions everywhere" [ "$(lines laptop)" = "$(lines desktop)" ] \
+    && [ "$(on_server | grep -c Dentist)" = 2 ] && [ "$(grep -c Dentist "$work/laptop/events.mrl")" = 2 ]
+
+# A rule by weekday the list cannot hold: left on the server, named, never half taken.
+phone "calendar.save_event('''BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-payday
+DTSTAMP:20261201T100000Z
+DTSTART;VALUE=DATE:${y}0129
+RRULE:FREQ=MONTHLY;BYDAY=-1FR
+SUMMARY:Pay day
+END:VEVENT
+END:VCALENDAR
+''')"
+sync_on laptop; rc=$?
+check "weekday rule: exit 1, named" [ $rc -eq 1 ] && grep -q "Left on the server, the list cannot hold them (1): Pay day" "$work/err"
+check "weekday rule: not in the list, still on the server" not grep -q "Pay day" "$work/laptop/events.mrl" \
+    && [ "$(on_server | grep -c 'Pay day')" = 1 ]
+phone "named('Pay day').delete()"
+sync_on laptop; rc=$?
+check "weekday rule gone: complete again" [ $rc -eq 0 ]
+
+# The calendar emptied on the phone: nothing leaves the list without the word.
+sync_on desktop
+phone "[e.delete() for e in calendar.events()]"
+before=$(lines laptop)
+sync_on laptop; rc=$?
+check "emptied calendar: refused, how to confirm said" [ $rc -eq 1 ] && grep -q "The calendar on the server is empty, but the list still holds its 4 events: nothing was removed" "$work/err" \
+    && grep -q "run: moonrill sync --confirm-removal" "$work/err"
+check "emptied calendar: the list as it was" [ "$(lines laptop)" = "$before" ]
+sync_on laptop --confirm-removal; rc=$?
+check "emptied calendar, confirmed: the list follows" [ $rc -eq 0 ] && [ -z "$(lines laptop)" ]
+
+# A sync killed on either side, at any point: the next one loses and doubles nothing.
+for i in $(seq 300); do printf '$$Task %s$$%s-05-%02d$$Weekly$$1$$\r\n' "$i" $y $((i % 28 + 1)); done > "$work/laptop/events.mrl"
+MOONRILL_HOME="$work/laptop" "$bin" sync >/dev/null 2>&1 & syncer=$!
+sleep 0.7; kill -9 $syncer; wait $syncer 2>/dev/null
+sync_on laptop; rc=$?
+check "killed while sending: the next sync completes" [ $rc -eq 0 ]
+check "killed while sending: each event once on the server" [ "$(on_server | grep -c '^Task')" = 300 ] \
+    && [ "$(on_server | sort -u | grep -c '^Task')" = 300 ]
+rm -f "$work/desktop/events.mrl"* ; mkdir -p "$work/desktop"
+MOONRILL_HOME="$work/desktop" "$bin" sync >/dev/null 2>&1 & syncer=$!
+sleep 0.7; kill -9 $syncer; wait $syncer 2>/dev/null
+sync_on desktop; rc=$?
+sync_on desktop
+check "killed while taking: each event once in the list" [ $rc -eq 0 ] && [ "$(lines desktop)" = "$(lines laptop)" ] \
+    && [ "$(grep -c '^\$\$Task' "$work/desktop/events.mrl")" = 300 ]
+check "killed while taking: then nothing more to do" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+
+summary "two-way sync with $kind"
