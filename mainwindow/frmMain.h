@@ -156,8 +156,9 @@ private:
     /// Lets the sync bring the server's changes into the list, say them, and ask about a side
     /// found emptied.
     void connectSync();
-    /// Makes and saves the list's edits of a sync made from `planned`; the trouble, if any.
-    QString takeFromServer(const SyncPlan &plan, const std::vector<clsEvent> &planned);
+    /// Makes and saves the list's edits of a sync made from `planned`; why not, where it cannot.
+    std::optional<QString> takeFromServer(const SyncPlan &plan,
+                                          const std::vector<clsEvent> &planned);
     void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied);
 
     EventState m_state;

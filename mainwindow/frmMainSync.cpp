@@ -30,12 +30,13 @@ void frmMain::connectSync()
     connect(&m_sync, &CalendarSync::emptied, this, &frmMain::askAboutEmptied);
 }
 
-QString frmMain::takeFromServer(const SyncPlan &plan, const std::vector<clsEvent> &planned)
+std::optional<QString> frmMain::takeFromServer(const SyncPlan &plan,
+                                               const std::vector<clsEvent> &planned)
 {
     // Only over the list the sync was made from: a change made since is the user's, and the
     // save that follows it syncs again.
     if (!m_state.Saved() || !SameEvents(m_state.Events(), planned))
-        return tr("the list changed during the sync; it syncs again at its next save");
+        return QString();
     try {
         // The list as it was stays a backup generation: what the server removed can be had back.
         KeepBackup(m_eventFile,
@@ -47,7 +48,7 @@ QString frmMain::takeFromServer(const SyncPlan &plan, const std::vector<clsEvent
             return tr("the list has no room for the events the server holds");
         (void)SaveList(m_state, m_eventFile, SyncSettings::Read());
         SelectRow(0);
-        return {};
+        return std::nullopt;
     } catch (const MoonrillError &error) {
         return QString::fromStdString(error.what());
     }

@@ -18,6 +18,9 @@ const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
 constexpr size_t ObjectsPerRead = 500;
 /// How many times a listing goes on from a token of a part answer.
 constexpr int MostParts = 100;
+/// The most a sync reads of a calendar's objects in all: more than a list of the most events it
+/// holds can come from, and a bound on what a server can make the program keep in memory.
+constexpr size_t MostObjectBytes = 256 * 1024 * 1024;
 
 /// The decoded path of an href, where it lies inside the collection; empty otherwise.
 QString insidePath(const QString &href, const QString &collectionPath)
@@ -141,6 +144,17 @@ void CalendarReader::List(const QUrl &collection, const QByteArray &authorizatio
     m_words = std::move(words);
     m_listed = std::move(done);
     m_requests = 0;
+    m_objectBytes = 0;
+    // Each request gives up after its patience without a byte; a server that drips its answer
+    // is stopped at the deadline.
+    m_timeUp.setSingleShot(true);
+    disconnect(&m_timeUp, nullptr, this, nullptr);
+    connect(&m_timeUp, &QTimer::timeout, this, [this] {
+        for (QNetworkReply *reply : m_network.findChildren<QNetworkReply *>())
+            reply->abort();
+    });
+    if (!m_deadline.isForever())
+        m_timeUp.start(std::chrono::milliseconds(std::max<qint64>(0, m_deadline.remainingTime())));
     m_listing = {};
     m_listing.complete = token.empty();
     m_parts = 0;
@@ -210,6 +224,7 @@ void CalendarReader::list(Way way, const std::string &token)
                                                                   "answer a calendar server "
                                                                   "gives"));
         if (!why.isEmpty()) {
+            m_timeUp.stop();
             m_listed(m_listing, why);
             return;
         }
@@ -241,6 +256,7 @@ void CalendarReader::Fetch(std::vector<std::string> hrefs, Read done)
 void CalendarReader::fetchNext()
 {
     if (m_next >= m_hrefs.size()) {
+        m_timeUp.stop();
         m_read(std::move(m_texts), {});
         return;
     }
@@ -262,11 +278,21 @@ void CalendarReader::fetchNext()
                                                                   "answer a calendar server "
                                                                   "gives"));
         if (!why.isEmpty()) {
+            m_timeUp.stop();
             m_read({}, why);
             return;
         }
-        for (auto &[href, text] : answer.texts)
+        for (auto &[href, text] : answer.texts) {
+            m_objectBytes += text.size();
             m_texts[href] = std::move(text);
+        }
+        if (m_objectBytes > MostObjectBytes) {
+            m_read({}, SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the calendar on the "
+                                                                       "server is larger than "
+                                                                       "any list it can come "
+                                                                       "from")));
+            return;
+        }
         fetchNext();
     });
 }

@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 
 #include <functional>
@@ -85,4 +86,6 @@ private:
     std::unordered_map<std::string, std::string> m_texts;
     int m_requests = 0;
     int m_parts = 0;
+    size_t m_objectBytes = 0;
+    QTimer m_timeUp;
 };

@@ -49,8 +49,8 @@ std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std:
 /// Saves what the server gave to the list at `path`, under the single-instance lock, unless the
 /// list changed since it was read as `planned`: a window started since then syncs it itself,
 /// and another program's change is read at the next sync.
-QString saveTaken(const std::string &path, const SyncPlan &plan,
-                  const std::vector<clsEvent> &planned)
+std::optional<QString> saveTaken(const std::string &path, const SyncPlan &plan,
+                                 const std::vector<clsEvent> &planned)
 {
     const SingleInstance instance(FolderOf(path));
     if (!instance.isOnlyInstance())
@@ -72,7 +72,7 @@ QString saveTaken(const std::string &path, const SyncPlan &plan,
     } catch (const MoonrillError &error) {
         return QString::fromStdString(error.what());
     }
-    return {};
+    return std::nullopt;
 }
 
 /// Runs a sync to its end in a local event loop: the command line and the logon scan have no

@@ -176,10 +176,12 @@ void SyncJob::planned()
         return;
     }
     if (!plan.edits.empty()) {
-        if (QString trouble = m_apply(plan, m_sides->events); !trouble.isEmpty()) {
+        if (std::optional<QString> trouble = m_apply(plan, m_sides->events)) {
             m_outcome.takenNew = m_outcome.takenChanged = m_outcome.takenRemoved = 0;
+            m_outcome.takenNames.clear();
             m_outcome.keptTwice.clear();
-            fail(trouble);
+            m_outcome.deferred = trouble->isEmpty();
+            fail(*trouble);
             return;
         }
     }

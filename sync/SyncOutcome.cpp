@@ -60,6 +60,9 @@ std::vector<std::string> SyncOutcome::Problems(const Words &words) const
     std::vector<std::string> lines;
     if (!trouble.isEmpty())
         lines.push_back(trouble.toStdString());
+    if (deferred)
+        lines.push_back(words(QT_TRANSLATE_NOOP("Messages", "What changed on the server is taken "
+                                                            "at the next save")));
     if (!keptTwice.empty())
         lines.push_back(keptTwiceLine(keptTwice, words));
     if (!unheld.empty())

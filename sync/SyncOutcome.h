@@ -28,6 +28,9 @@ struct SyncOutcome
     size_t serverEmptied = 0;            // removals held back for the user's word
     size_t listEmptied = 0;
     int requests = 0;
+    /// What the server changed waits for the list's next save (which syncs again): the list
+    /// changed while the sync ran.
+    bool deferred = false;
     /// Why the sync could not be made (no password, the state file unreadable, another sync
     /// of the list under way, the server not answering); empty when it was.
     QString trouble;
@@ -35,8 +38,8 @@ struct SyncOutcome
     /// Whether both sides hold the same events.
     [[nodiscard]] bool complete() const
     {
-        return trouble.isEmpty() && report.complete() && unheld.empty() && serverEmptied == 0 &&
-               listEmptied == 0;
+        return trouble.isEmpty() && !deferred && report.complete() && unheld.empty() &&
+               serverEmptied == 0 && listEmptied == 0;
     }
     /// "Sent: N new, M changed, K removed; taken: …", in `words`.
     [[nodiscard]] std::string Summary(const Words &words = AsIs) const;

@@ -553,6 +553,14 @@ Möchten Sie dieser Person schreiben?</translation>
         <source>the list has no room for the events the server holds</source>
         <translation>die Liste hat keinen Platz für die Ereignisse auf dem Server</translation>
     </message>
+    <message>
+        <source>the calendar on the server is larger than any list it can come from</source>
+        <translation>der Kalender auf dem Server ist größer als jede Liste, aus der er stammen kann</translation>
+    </message>
+    <message>
+        <source>What changed on the server is taken at the next save</source>
+        <translation>Was sich auf dem Server geändert hat, wird beim nächsten Speichern übernommen</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1093,10 +1101,6 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>die Antwort des Servers ist kein lesbares Adressbuch</translation>
-    </message>
-    <message>
-        <source>the list changed during the sync; it syncs again at its next save</source>
-        <translation>die Liste wurde während des Abgleichs geändert; sie wird beim nächsten Speichern erneut abgeglichen</translation>
     </message>
     <message>
         <source>the list has no room for the events the server holds</source>

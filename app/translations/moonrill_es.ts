@@ -553,6 +553,14 @@ Do you want to e-mail this person?</source>
         <source>the list has no room for the events the server holds</source>
         <translation>la lista no tiene espacio para los eventos del servidor</translation>
     </message>
+    <message>
+        <source>the calendar on the server is larger than any list it can come from</source>
+        <translation>el calendario del servidor es más grande que cualquier lista de la que pueda venir</translation>
+    </message>
+    <message>
+        <source>What changed on the server is taken at the next save</source>
+        <translation>Lo que cambió en el servidor se recibe al guardar la próxima vez</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1093,10 +1101,6 @@ No se importó nada.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la respuesta del servidor no es una libreta de direcciones legible</translation>
-    </message>
-    <message>
-        <source>the list changed during the sync; it syncs again at its next save</source>
-        <translation>la lista cambió durante la sincronización; se sincronizará de nuevo al guardarla</translation>
     </message>
     <message>
         <source>the list has no room for the events the server holds</source>

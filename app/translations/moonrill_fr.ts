@@ -553,6 +553,14 @@ Voulez-vous écrire à cette personne ?</translation>
         <source>the list has no room for the events the server holds</source>
         <translation>la liste n’a pas de place pour les événements du serveur</translation>
     </message>
+    <message>
+        <source>the calendar on the server is larger than any list it can come from</source>
+        <translation>le calendrier du serveur est plus grand que toute liste dont il peut venir</translation>
+    </message>
+    <message>
+        <source>What changed on the server is taken at the next save</source>
+        <translation>Ce qui a changé sur le serveur est repris au prochain enregistrement</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1093,10 +1101,6 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la réponse du serveur n’est pas un carnet d’adresses lisible</translation>
-    </message>
-    <message>
-        <source>the list changed during the sync; it syncs again at its next save</source>
-        <translation>la liste a changé pendant la synchronisation ; elle sera synchronisée à nouveau au prochain enregistrement</translation>
     </message>
     <message>
         <source>the list has no room for the events the server holds</source>
