@@ -33,10 +33,11 @@ machine() { # machine NAME: its folders, syncing with the shared calendar
 }
 requests() { grep -c "request for" "$work/radicale.log" || true; }
 timed() { # timed WHAT COMMAND...: the command's time and the requests it cost
-    local before start end out
+    local what=$1 before start end out
+    shift
     before=$(requests); start=$(date +%s.%N)
-    out=$("$@" 2>&1 | tail -1); end=$(date +%s.%N)
-    printf '%-36s %6.2f s %6d requests  %s\n' "$1" "$(echo "$end - $start" | bc)" \
+    out=$("$@" 2>&1 | tail -1 || true); end=$(date +%s.%N)
+    printf '%-36s %6.2f s %6d requests  %s\n' "$what" "$(echo "$end - $start" | bc)" \
         "$(($(requests) - before))" "$out"
 }
 
