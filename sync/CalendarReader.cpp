@@ -189,6 +189,17 @@ QString CalendarReader::trouble(const QNetworkReply &reply) const
     return {};
 }
 
+QString CalendarReader::read(QNetworkReply &reply, ObjectAnswer &answer)
+{
+    QString why = trouble(reply);
+    if (why.isEmpty() && !ReadObjectAnswer(reply.readAll(), m_collectionPath, answer))
+        why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no answer a "
+                                                              "calendar server gives"));
+    if (!why.isEmpty())
+        m_timeUp.stop();
+    return why;
+}
+
 void CalendarReader::list(Way way, const std::string &token)
 {
     static const QByteArray report =
@@ -217,14 +228,8 @@ void CalendarReader::list(Way way, const std::string &token)
             list(way == Way::Token ? Way::Full : Way::Propfind, {});
             return;
         }
-        QString why = trouble(*reply);
         ObjectAnswer answer;
-        if (why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer))
-            why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no "
-                                                                  "answer a calendar server "
-                                                                  "gives"));
-        if (!why.isEmpty()) {
-            m_timeUp.stop();
+        if (const QString why = read(*reply, answer); !why.isEmpty()) {
             m_listed(m_listing, why);
             return;
         }
@@ -271,14 +276,8 @@ void CalendarReader::fetchNext()
     QNetworkReply *reply = send("REPORT", 1, body, LargeAnswerBytes);
     connect(reply, &QNetworkReply::finished, this, [this, reply] {
         reply->deleteLater();
-        QString why = trouble(*reply);
         ObjectAnswer answer;
-        if (why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer))
-            why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no "
-                                                                  "answer a calendar server "
-                                                                  "gives"));
-        if (!why.isEmpty()) {
-            m_timeUp.stop();
+        if (const QString why = read(*reply, answer); !why.isEmpty()) {
             m_read({}, why);
             return;
         }

@@ -71,6 +71,8 @@ private:
     QNetworkReply *send(const QByteArray &method, int depth, const QByteArray &body, qint64 cap);
     /// Why `reply` gave nothing to read; empty when it did.
     [[nodiscard]] QString trouble(const QNetworkReply &reply) const;
+    /// Reads the answer of `reply` into `answer`; why it could not, the reading then ended.
+    [[nodiscard]] QString read(QNetworkReply &reply, ObjectAnswer &answer);
 
     QNetworkAccessManager m_network;
     QUrl m_collection;

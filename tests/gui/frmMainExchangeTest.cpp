@@ -122,6 +122,15 @@ private:
     quint16 m_port = 0;
 };
 
+/// ann's password in a private file in `folder`, for the sync to read as long as it lives.
+ScopedEnv privatePassword(const QTemporaryDir &folder)
+{
+    const QString password = folder.filePath(u"password"_s);
+    writeFile(password, "secret\n");
+    QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return ScopedEnv("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+}
+
 } // namespace
 
 class frmMainExchangeTest : public MainWindowFixture
@@ -258,10 +267,7 @@ private slots:
         start("");
         writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
                   "[sync]\naddressbook_url=" + book.toString().toUtf8() + "\nuser=ann\n");
-        const QString password = home->config.filePath(u"password"_s);
-        writeFile(password, "secret\n");
-        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        const ScopedEnv passwordFile = privatePassword(home->config);
         for (int round = 0; round < 2; ++round) {
             answers->answers = {MsgAnswer::Yes};
             window->ImportBirthdays();
@@ -313,10 +319,7 @@ private slots:
         start("");
         writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
                   "[sync]\ncalendar_url=" + calendar.toString().toUtf8() + "\nuser=ann\n");
-        const QString password = home->config.filePath(u"password"_s);
-        writeFile(password, "secret\n");
-        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        const ScopedEnv passwordFile = privatePassword(home->config);
         QVERIFY(window->SaveEvents());
         // The phone's events come into the list and the file, and are said once by name.
         QTRY_COMPARE_WITH_TIMEOUT(column(*window, 0).size(), 3, 20000);
@@ -348,10 +351,7 @@ private slots:
         if (!other.running() || !redirect.running() || !bomb.running() || !odd.running())
             QSKIP("the test server (python3) could not start here");
         start("");
-        const QString password = home->config.filePath(u"password"_s);
-        writeFile(password, "secret\n");
-        QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        const ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
+        const ScopedEnv passwordFile = privatePassword(home->config);
         const auto import = [this](const HostileServer &server) {
             writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
                       "[sync]\naddressbook_url=" + server.url().toString().toUtf8() +
