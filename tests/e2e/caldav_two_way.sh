@@ -108,6 +108,23 @@ sync_on desktop
 check "both changed: both versions everywhere" [ "$(lines laptop)" = "$(lines desktop)" ] \
     && [ "$(on_server | grep -c Dentist)" = 2 ] && [ "$(grep -c Dentist "$work/laptop/events.mrl")" = 2 ]
 
+# The logon scan takes what the phone added too, silently, within its seconds.
+phone "calendar.save_event('''BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-logon
+DTSTAMP:20261201T100000Z
+DTSTART;VALUE=DATE:${y}0601
+SUMMARY:Seen at logon
+END:VEVENT
+END:VCALENDAR
+''')"
+out=$(MOONRILL_HOME="$work/laptop" QT_QPA_PLATFORM=offscreen timeout 20 "$bin" whatsup 2>&1); rc=$?
+check "logon: takes the phone's event, silently" [ -z "$out" ] && [ $rc -eq 0 ] \
+    && grep -qF '$$Seen at logon$$' "$work/laptop/events.mrl"
+sync_on desktop
+
 # A rule by weekday the list cannot hold: left on the server, named, never half taken.
 phone "calendar.save_event('''BEGIN:VCALENDAR
 VERSION:2.0
@@ -141,20 +158,26 @@ sync_on laptop --confirm-removal; rc=$?
 check "emptied calendar, confirmed: the list follows" [ $rc -eq 0 ] && [ -z "$(lines laptop)" ]
 
 # A sync killed on either side, at any point: the next one loses and doubles nothing.
+killed_syncs() { # killed_syncs MACHINE: syncs of MACHINE killed with -9 after ever longer waits
+    local wait
+    for wait in 0.1 0.2 0.3 0.5 0.8 1.2; do
+        MOONRILL_HOME="$work/$1" "$bin" sync >/dev/null 2>&1 & syncer=$!
+        sleep $wait; kill -9 $syncer 2>/dev/null; wait $syncer 2>/dev/null
+    done
+}
 for i in $(seq 300); do printf '$$Task %s$$%s-05-%02d$$Weekly$$1$$\r\n' "$i" $y $((i % 28 + 1)); done > "$work/laptop/events.mrl"
-MOONRILL_HOME="$work/laptop" "$bin" sync >/dev/null 2>&1 & syncer=$!
-sleep 0.7; kill -9 $syncer; wait $syncer 2>/dev/null
+killed_syncs laptop
 sync_on laptop; rc=$?
-check "killed while sending: the next sync completes" [ $rc -eq 0 ]
+check "killed while sending: the next sync completes" [ $rc -eq 0 ] || cat "$work/err"
 check "killed while sending: each event once on the server" [ "$(on_server | grep -c '^Task')" = 300 ] \
     && [ "$(on_server | sort -u | grep -c '^Task')" = 300 ]
-rm -f "$work/desktop/events.mrl"* ; mkdir -p "$work/desktop"
-MOONRILL_HOME="$work/desktop" "$bin" sync >/dev/null 2>&1 & syncer=$!
-sleep 0.7; kill -9 $syncer; wait $syncer 2>/dev/null
+rm -rf "$work/desktop" && mkdir -p "$work/desktop"
+killed_syncs desktop
 sync_on desktop; rc=$?
-sync_on desktop
-check "killed while taking: each event once in the list" [ $rc -eq 0 ] && [ "$(lines desktop)" = "$(lines laptop)" ] \
+check "killed while taking: the next sync completes" [ $rc -eq 0 ] || cat "$work/err"
+check "killed while taking: each event once in the list" [ "$(lines desktop)" = "$(lines laptop)" ] \
     && [ "$(grep -c '^\$\$Task' "$work/desktop/events.mrl")" = 300 ]
+sync_on desktop
 check "killed while taking: then nothing more to do" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 
 summary "two-way sync with $kind"
