@@ -3,6 +3,8 @@
 #include "SyncPlan.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 bool SameEvent(const clsEvent &a, const clsEvent &b)
 {
@@ -17,6 +19,45 @@ bool SameEvents(const std::vector<clsEvent> &a, const std::vector<clsEvent> &b)
                       [](const clsEvent &x, const clsEvent &y) {
                           return SameEvent(x, y) && x.Options.Unknown == y.Options.Unknown;
                       });
+}
+
+std::vector<SyncEdit> EditsOverChanges(const std::vector<SyncEdit> &edits,
+                                       const std::vector<clsEvent> &planned,
+                                       const std::vector<clsEvent> &now,
+                                       std::vector<std::string> &keptTwice)
+{
+    std::unordered_map<std::string_view, const clsEvent *> before;
+    for (const clsEvent &event : planned)
+        before.emplace(event.Options.Uid, &event);
+    std::unordered_map<std::string_view, const clsEvent *> current;
+    std::unordered_set<std::string> uids;
+    for (const clsEvent &event : now) {
+        current.emplace(event.Options.Uid, &event);
+        uids.insert(event.Options.Uid);
+    }
+    const auto changedSince = [&](const std::string &uid) {
+        const auto was = before.find(uid);
+        const auto is = current.find(uid);
+        return was != before.end() && is != current.end() && !SameEvent(*was->second, *is->second);
+    };
+    std::vector<SyncEdit> made;
+    for (const SyncEdit &edit : edits) {
+        if (edit.kind == SyncEdit::Kind::Remove && changedSince(edit.uid))
+            continue; // a change beats a removal
+        if (edit.kind != SyncEdit::Kind::Change || !changedSince(edit.uid)) {
+            made.push_back(edit);
+            continue;
+        }
+        const clsEvent &mine = *current.at(edit.uid);
+        keptTwice.push_back(mine.Description);
+        std::string uid;
+        for (int twin = 1; uid.empty() || uids.contains(uid); ++twin)
+            uid = EventUid(mine, twin);
+        uids.insert(uid);
+        made.push_back({SyncEdit::Kind::Rename, edit.uid, {}, uid});
+        made.push_back({SyncEdit::Kind::Add, edit.uid, edit.event, {}});
+    }
+    return made;
 }
 
 bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today)

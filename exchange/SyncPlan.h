@@ -134,6 +134,14 @@ struct SyncSides
 /// Whether two lists hold the same events in the same order, whatever Ids they go by.
 [[nodiscard]] bool SameEvents(const std::vector<clsEvent> &a, const std::vector<clsEvent> &b);
 
+/// `edits`, made for the list `planned`, as they are to be made in `now`, the list as the user
+/// changed it since: an event changed since keeps its own version under a UID of its own beside
+/// the server's (its description added to `keptTwice`), and one changed since is not removed.
+[[nodiscard]] std::vector<SyncEdit> EditsOverChanges(const std::vector<SyncEdit> &edits,
+                                                     const std::vector<clsEvent> &planned,
+                                                     const std::vector<clsEvent> &now,
+                                                     std::vector<std::string> &keptTwice);
+
 /// Makes `edits` in `state`, events moved to their next occurrence from `today`. False, with
 /// nothing changed, where the list has no room for the events added.
 bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today);

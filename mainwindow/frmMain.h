@@ -157,8 +157,7 @@ private:
     /// found emptied.
     void connectSync();
     /// Makes and saves the list's edits of a sync made from `planned`; why not, where it cannot.
-    std::optional<QString> takeFromServer(const SyncPlan &plan,
-                                          const std::vector<clsEvent> &planned);
+    std::optional<QString> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
     void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied);
 
     EventState m_state;

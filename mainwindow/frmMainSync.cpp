@@ -5,6 +5,7 @@
 #include "frmMain.h"
 
 #include "Backups.h"
+#include "EventFile.h"
 #include "EventListModel.h"
 #include "FileRead.h"
 #include "ListSave.h"
@@ -13,9 +14,11 @@
 
 #include <QMessageBox>
 
+#include <algorithm>
+
 void frmMain::connectSync()
 {
-    m_sync.SetApply([this](const SyncPlan &plan, const std::vector<clsEvent> &planned) {
+    m_sync.SetApply([this](SyncPlan &plan, const std::vector<clsEvent> &planned) {
         return takeFromServer(plan, planned);
     });
     connect(&m_sync, &CalendarSync::news, this, [this](const QString &news) {
@@ -30,24 +33,41 @@ void frmMain::connectSync()
     connect(&m_sync, &CalendarSync::emptied, this, &frmMain::askAboutEmptied);
 }
 
-std::optional<QString> frmMain::takeFromServer(const SyncPlan &plan,
-                                               const std::vector<clsEvent> &planned)
+std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
 {
-    // Only over the list the sync was made from: a change made since is the user's, and the
-    // save that follows it syncs again.
-    if (!m_state.Saved() || !SameEvents(m_state.Events(), planned))
-        return QString();
     try {
-        // The list as it was stays a backup generation: what the server removed can be had back.
+        // The sync was made from the list as saved. The file takes the edits over that list
+        // (the list as it was kept a backup generation first, so what the server removed can be
+        // had back); the window's list takes them over what the user changed since, which
+        // stays a change not saved, in the recovery copy.
+        EventState saved;
+        const LoadResult loaded = ::LoadEvents(saved, m_eventFile, Date::today());
+        if (!loaded.success || loaded.ignored > 0 || !SameEvents(saved.Events(), planned))
+            return QString(); // another program changed the file: the next save syncs again
+        const std::vector<SyncEdit> edits =
+            m_state.Saved()
+                ? plan.edits
+                : EditsOverChanges(plan.edits, planned, m_state.Events(), plan.keptTwice);
+        const auto added = std::count_if(edits.begin(), edits.end(), [](const SyncEdit &edit) {
+            return edit.kind == SyncEdit::Kind::Add;
+        });
+        if (static_cast<size_t>(added) > m_state.Room())
+            return tr("the list has no room for the events the server holds");
         KeepBackup(m_eventFile,
                    ReadWholeFile(m_eventFile, {.noun = "the event file"}).value_or(""));
-        m_model->beginReload();
-        const bool made = ApplySyncEdits(m_state, plan.edits, Date::today());
-        m_model->endReload();
-        if (!made)
+        if (!ApplySyncEdits(saved, plan.edits, Date::today()))
             return tr("the list has no room for the events the server holds");
-        (void)SaveList(m_state, m_eventFile, SyncSettings::Read());
+        const bool wasSaved = m_state.Saved();
+        (void)SaveList(saved, m_eventFile, SyncSettings::Read());
+        m_state.SetDiskStamp(*saved.DiskStamp());
+        m_model->beginReload();
+        (void)ApplySyncEdits(m_state, edits, Date::today());
+        m_model->endReload();
         SelectRow(0);
+        if (wasSaved)
+            m_state.SetSaved(true); // the list is what the file holds
+        else
+            listChanged();
         return std::nullopt;
     } catch (const MoonrillError &error) {
         return QString::fromStdString(error.what());

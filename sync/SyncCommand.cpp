@@ -49,7 +49,7 @@ std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std:
 /// Saves what the server gave to the list at `path`, under the single-instance lock, unless the
 /// list changed since it was read as `planned`: a window started since then syncs it itself,
 /// and another program's change is read at the next sync.
-std::optional<QString> saveTaken(const std::string &path, const SyncPlan &plan,
+std::optional<QString> saveTaken(const std::string &path, SyncPlan &plan,
                                  const std::vector<clsEvent> &planned)
 {
     const SingleInstance instance(FolderOf(path));
@@ -89,7 +89,7 @@ SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
     });
     job.Start(
         std::move(events), path, std::nullopt, deadline,
-        [&path](const SyncPlan &plan, const std::vector<clsEvent> &planned) {
+        [&path](SyncPlan &plan, const std::vector<clsEvent> &planned) {
             return saveTaken(path, plan, planned);
         },
         emptied);

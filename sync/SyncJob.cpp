@@ -167,11 +167,11 @@ void SyncJob::planned()
     m_outcome.takenChanged = plan.takenChanged;
     m_outcome.takenRemoved = plan.takenRemoved;
     m_outcome.takenNames = takenNames(plan.edits, m_sides->events);
-    m_outcome.keptTwice = plan.keptTwice;
     m_outcome.unheld = plan.unheld;
     m_outcome.serverEmptied = plan.serverEmptied;
     m_outcome.listEmptied = plan.listEmptied;
     if (plan.serverEmptied > 0 || plan.listEmptied > 0) {
+        m_outcome.keptTwice = plan.keptTwice;
         end(); // nothing either way until the user says
         return;
     }
@@ -185,6 +185,7 @@ void SyncJob::planned()
             return;
         }
     }
+    m_outcome.keptTwice = plan.keptTwice; // with those the list changed while the sync ran
     // What the list took is agreed before anything is sent: a sync cut short after this point
     // finds it so, and finds what it sent on the server under the list's own UIDs.
     if (QString trouble = writeState(plan.state); !trouble.isEmpty()) {

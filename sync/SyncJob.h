@@ -26,10 +26,11 @@
 class FileLock;
 
 /// Makes what the server gave the list's: the plan's edits made and saved where the list is
-/// kept, unless the list changed since `planned` was handed over. None when done; why not
-/// otherwise, an empty text where nothing is wrong (the list waits for its save, which syncs).
-using ApplyEdits = std::function<std::optional<QString>(const SyncPlan &plan,
-                                                        const std::vector<clsEvent> &planned)>;
+/// kept, the list handed over as `planned`; an event the list changed since is kept beside the
+/// server's version and added to the plan's `keptTwice`. None when done; why not otherwise, an
+/// empty text where nothing is wrong (the list waits for its save, which syncs again).
+using ApplyEdits =
+    std::function<std::optional<QString>(SyncPlan &plan, const std::vector<clsEvent> &planned)>;
 
 /// One sync of the list with the calendar set in sync.conf, the same for the window (in the
 /// background of its event loop), `moonrill sync` and the logon scan: the settings, the

@@ -266,3 +266,30 @@ TEST(SyncPlan, AnEmptiedSideEmptiesTheOtherOnlyWhenTheUserSays)
     (void)desktop.sync(server, EmptiedSide::Restore);
     EXPECT_EQ(desktop.descriptions(), (Names{"A", "B", "C"}));
 }
+
+TEST(SyncPlan, EditsOverAListChangedSinceKeepTheUsersChanges)
+{
+    const std::vector<clsEvent> planned = {event("A", "moonrill-1"), event("B", "moonrill-2"),
+                                           event("C", "moonrill-3")};
+    std::vector<clsEvent> now = planned;
+    now[0].Period = 9;         // changed since, and changed on the server
+    now[1].Description = "B2"; // changed since, and removed on the server
+    clsEvent serverA = planned[0];
+    serverA.Description = "A, phone";
+    const std::vector<SyncEdit> edits = {{SyncEdit::Kind::Change, "moonrill-1", serverA, {}},
+                                         {SyncEdit::Kind::Remove, "moonrill-2", {}, {}},
+                                         {SyncEdit::Kind::Remove, "moonrill-3", {}, {}}};
+    std::vector<std::string> keptTwice;
+    const std::vector<SyncEdit> made = EditsOverChanges(edits, planned, now, keptTwice);
+    EXPECT_EQ(keptTwice, (Names{"A"}));
+    EventState list;
+    for (const clsEvent &e : now)
+        list.Insert(Written(e), Today);
+    ASSERT_TRUE(ApplySyncEdits(list, made, Today));
+    std::vector<std::string> rows;
+    for (const clsEvent &e : list.Events())
+        rows.push_back(e.Description + " " + std::to_string(e.Period) +
+                       (e.Options.Uid == "moonrill-1" ? " shared" : ""));
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ(rows, (Names{"A 9", "A, phone 3 shared", "B2 3"}));
+}

@@ -342,6 +342,53 @@ private slots:
         QCOMPARE(column(*window, 0).size(), 3);
     }
 
+    void aPullWhileChangesWaitGoesToTheFileAndKeepsTheChanges()
+    {
+        Radicale server;
+        if (!server.running())
+            QSKIP("Radicale (python3 -m radicale) could not start here");
+        const QUrl calendar = server.url(u"shared/"_s);
+        QCOMPARE(server.send("MKCALENDAR", calendar, {}), 201);
+        start("$$Rent$$" + dateText(9) + "$$Monthly$$3$$\r\n$$Tax$$" + dateText(20) +
+              "$$Yearly$$3$$\r\n");
+        writeFile(home->config.filePath(u"moonrill/sync.conf"_s),
+                  "[sync]\ncalendar_url=" + calendar.toString().toUtf8() + "\nuser=ann\n");
+        const ScopedEnv passwordFile = privatePassword(home->config);
+        QVERIFY(window->SaveEvents());
+        const QString events = home->home.filePath(u"events.mrl"_s);
+        // The phone renames Tax, once the list is on the server.
+        const QByteArray uid = QByteArray::fromStdString(window->State().Events()[1].Options.Uid);
+        QVERIFY(!uid.isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(
+            server.send("GET", server.url(u"shared/%1.ics"_s.arg(QString::fromLatin1(uid))), {}),
+            200, 20000);
+        QTest::qWait(200);
+        QCOMPARE(server.send("PUT", server.url(u"shared/%1.ics"_s.arg(QString::fromLatin1(uid))),
+                             "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT"
+                             "\r\nUID:" +
+                                 uid + "\r\nDTSTAMP:20261201T100000Z\r\nDTSTART;VALUE=DATE:" +
+                                 QDate::currentDate().addDays(20).toString(u"yyyyMMdd"_s).toUtf8() +
+                                 "\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Tax\\, phone\r\nEND:VEVENT\r\n"
+                                 "END:VCALENDAR\r\n"),
+                 201);
+        // A save starts a sync; before it comes back, the user renames Tax too and does not
+        // save. The file takes the phone's version, the window keeps the user's beside it, not
+        // saved yet and in the recovery copy.
+        QVERIFY(window->SaveEvents());
+        clsEvent mine = window->State().Events()[1];
+        mine.Description = "Tax, mine";
+        window->List().replaceEvent(1, Written(mine), Date::today());
+        window->State().SetSaved(false);
+        QTRY_VERIFY_WITH_TIMEOUT(column(*window, 0).contains(u"Tax, phone"_s), 20000);
+        QVERIFY(column(*window, 0).contains(u"Tax, mine"_s));
+        QVERIFY(!window->State().Saved());
+        QVERIFY(readFile(events).contains("$$Tax, phone$$"));
+        QVERIFY(!readFile(events).contains("Tax, mine"));
+        QVERIFY(readFile(events + u".recovery"_s).contains("Tax, mine"));
+        QTRY_VERIFY(window->findChild<QMessageBox *>(u"syncNews"_s) != nullptr);
+        QVERIFY(window->findChild<QMessageBox *>(u"syncNews"_s)->text().contains(u"Tax, mine"_s));
+    }
+
     void anAddressBookServerThatMisbehavesCostsNoContactAndNoPassword()
     {
         HostileServer other(u"ok"_s);
