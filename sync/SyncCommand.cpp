@@ -98,8 +98,14 @@ SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
     return outcome;
 }
 
-int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, EmptiedSide emptied)
+/// The sync of the command line and the logon scan, said on `out` and `errors`; a SyncStatus.
+/// `failed` tells whether it could not be made or something was not sent (what the list cannot
+/// hold, or a side emptied, is no failure of the sync: the window's own sync says it).
+int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, EmptiedSide emptied,
+            bool *failed = nullptr)
 {
+    if (failed != nullptr)
+        *failed = true;
     try {
         std::string trouble;
         const SyncSettings settings = SyncSettings::Read(&trouble);
@@ -117,6 +123,8 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, Em
         if (!events)
             return status;
         const SyncOutcome outcome = runSyncJob(std::move(*events), path, deadline, emptied);
+        if (failed != nullptr)
+            *failed = !outcome.trouble.isEmpty() || !outcome.report.complete();
         if (outcome.trouble.isEmpty())
             out << outcome.Summary() << '\n';
         for (const std::string &problem : outcome.Problems())
@@ -144,12 +152,15 @@ void PublishAfterLogonScan()
 {
     std::ostringstream out;
     std::ostringstream errors;
-    // A window that runs publishes its own saves; only a publish that failed is said.
-    if (runSync(out, errors, QDeadlineTimer(LogonLimit), EmptiedSide::Ask) == SyncIncomplete) {
+    // A window that runs syncs its own saves; only a sync that failed is said, by the window's
+    // next start, which says what the list cannot hold and asks about a side emptied itself.
+    bool failed = false;
+    const int status = runSync(out, errors, QDeadlineTimer(LogonLimit), EmptiedSide::Ask, &failed);
+    if (status == SyncIncomplete && failed) {
         try {
             KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());
         } catch (const std::exception &) {
-            // Only the report is lost; what is pending goes at the next publish all the same.
+            // Only the report is lost; what is pending goes at the next sync all the same.
         }
     }
 }
