@@ -67,7 +67,12 @@ private:
             if (text != m_sides.texts.end()) {
                 remote.text = &text->second;
                 remote.reading = ReadCalendarObject(text->second, m_sides.today);
-                uid = remote.reading->uid.empty() ? "href:" + href : remote.reading->uid;
+                // A UID the state file cannot keep on its line goes by the object's href.
+                const std::string &read = remote.reading->uid;
+                const bool plain = std::none_of(read.begin(), read.end(), [](char c) {
+                    return static_cast<unsigned char>(c) < 0x20;
+                });
+                uid = read.empty() || !plain ? "href:" + href : read;
             } else if (known != byHref.end()) {
                 uid = known->second->uid;
             } else {

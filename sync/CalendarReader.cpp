@@ -22,12 +22,19 @@ constexpr int MostParts = 100;
 /// holds can come from, and a bound on what a server can make the program keep in memory.
 constexpr size_t MostObjectBytes = 256 * 1024 * 1024;
 
-/// The decoded path of an href, where it lies inside the collection; empty otherwise.
+/// The decoded path of an href, where it names an object inside the collection; empty
+/// otherwise. A path that climbs out of it ("..") or holds a control character (the state file
+/// keeps the path on a line of tab-separated fields) names none.
 QString insidePath(const QString &href, const QString &collectionPath)
 {
     const QString path = QUrl(href.trimmed()).path(QUrl::FullyDecoded);
-    return path.startsWith(collectionPath) && path.size() > collectionPath.size() &&
-                   !path.endsWith(QLatin1Char('/'))
+    const QString name = path.mid(collectionPath.size());
+    const bool plain = std::none_of(path.begin(), path.end(), [](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f;
+    });
+    return plain && path.startsWith(collectionPath) && !name.isEmpty() &&
+                   !name.contains(QLatin1Char('/')) && name != QLatin1String(".") &&
+                   name != QLatin1String("..")
                ? path
                : QString();
 }

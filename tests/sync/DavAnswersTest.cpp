@@ -100,7 +100,8 @@ TEST(ReadObjectAnswer, ChangesRemovalsTokensAndObjectsInEveryServersOrder)
 {
     // A propstat's status before its properties (as Xandikos writes it) or after them; a removal
     // as a response's own status; a property the server does not have (404) is no ETag; hrefs
-    // outside the collection and the collection itself are no objects of it.
+    // outside the collection (also by "..") or with a line break, and the collection itself, are
+    // no objects of it.
     ObjectAnswer answer;
     ASSERT_TRUE(ReadObjectAnswer(
         multistatus("<D:response><D:href>/cal/a%20b.ics</D:href><D:propstat><D:status>HTTP/1.1 "
@@ -110,6 +111,11 @@ TEST(ReadObjectAnswer, ChangesRemovalsTokensAndObjectsInEveryServersOrder)
                     "<D:getetag>\"2\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK</D:status>"
                     "</D:propstat><D:propstat><D:prop><CAL:calendar-data/></D:prop><D:status>"
                     "HTTP/1.1 404 Not Found</D:status></D:propstat></D:response>"
+                    "<D:response><D:href>/cal/../x.ics</D:href><D:propstat><D:prop><D:getetag>"
+                    "\"4\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK</D:status></D:propstat>"
+                    "</D:response><D:response><D:href>/cal/a%0Ab.ics</D:href><D:propstat><D:prop>"
+                    "<D:getetag>\"5\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK</D:status>"
+                    "</D:propstat></D:response>"
                     "<D:response><D:href>/cal/gone.ics</D:href><D:status>HTTP/1.1 404 Not Found"
                     "</D:status></D:response><D:response><D:href>/other/x.ics</D:href><D:propstat>"
                     "<D:prop><D:getetag>\"3\"</D:getetag></D:prop><D:status>HTTP/1.1 200 OK"
