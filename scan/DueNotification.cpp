@@ -10,10 +10,20 @@ DueNotification DueNotificationOf(const std::vector<ScanRow> &rows, const Words 
 {
     DueNotification notification;
     // English says one event and two events; each text carries every form a language needs.
-    const int count = static_cast<int>(rows.size());
+    // What fell due unseen is counted apart: it is no longer upcoming.
+    const int missed = static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [](const ScanRow &row) { return row.Missed; }));
+    const int count = static_cast<int>(rows.size()) - missed;
     notification.summary =
         count == 1 ? words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n upcoming event"), count)
                    : words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n upcoming events"), count);
+    if (missed > 0 && count == 0)
+        notification.summary =
+            missed == 1
+                ? words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n missed event"), missed)
+                : words(QT_TRANSLATE_N_NOOP("Messages", "Moonrill: %n missed events"), missed);
+    else if (missed > 0)
+        notification.summary += words(QT_TRANSLATE_N_NOOP("Messages", ", %n missed"), missed);
     // The birthdays of the day lead: they are what a glance at the notification is for.
     std::vector<const ScanRow *> order;
     order.reserve(rows.size());

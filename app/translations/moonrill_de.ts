@@ -561,6 +561,27 @@ Möchten Sie dieser Person schreiben?</translation>
         <source>What changed on the server is taken at the next save</source>
         <translation>Was sich auf dem Server geändert hat, wird beim nächsten Speichern übernommen</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed event</source>
+        <translation>
+            <numerusform>Moonrill: %n verpasstes Ereignis</numerusform>
+            <numerusform>Moonrill: %n verpasste Ereignisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed events</source>
+        <translation>
+            <numerusform>Moonrill: %n verpasstes Ereignis</numerusform>
+            <numerusform>Moonrill: %n verpasste Ereignisse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n missed</source>
+        <translation>
+            <numerusform>, %n verpasst</numerusform>
+            <numerusform>, %n verpasst</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -561,6 +561,27 @@ Do you want to e-mail this person?</source>
         <source>What changed on the server is taken at the next save</source>
         <translation>Lo que cambió en el servidor se recibe al guardar la próxima vez</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed event</source>
+        <translation>
+            <numerusform>Moonrill: %n evento perdido</numerusform>
+            <numerusform>Moonrill: %n eventos perdidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed events</source>
+        <translation>
+            <numerusform>Moonrill: %n evento perdido</numerusform>
+            <numerusform>Moonrill: %n eventos perdidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n missed</source>
+        <translation>
+            <numerusform>, %n perdido</numerusform>
+            <numerusform>, %n perdidos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

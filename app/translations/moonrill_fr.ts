@@ -561,6 +561,27 @@ Voulez-vous écrire à cette personne ?</translation>
         <source>What changed on the server is taken at the next save</source>
         <translation>Ce qui a changé sur le serveur est repris au prochain enregistrement</translation>
     </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed event</source>
+        <translation>
+            <numerusform>Moonrill : %n événement manqué</numerusform>
+            <numerusform>Moonrill : %n événements manqués</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moonrill: %n missed events</source>
+        <translation>
+            <numerusform>Moonrill : %n événement manqué</numerusform>
+            <numerusform>Moonrill : %n événements manqués</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n missed</source>
+        <translation>
+            <numerusform>, %n manqué</numerusform>
+            <numerusform>, %n manqués</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -81,7 +81,7 @@ check "daily: it names the launcher, the application id" wait_for hinted
 dunstctl close
 ended $app; check "closed: the run ends with 0" [ $? -eq 0 ]
 history=$(dunstctl history)
-check "daily: summary" grep -q '"data" : "Moonrill: 12 upcoming events"' <<<"$history"
+check "daily: summary" grep -q '"data" : "Moonrill: 11 upcoming events, 1 missed"' <<<"$history"
 body=$(python3 -c 'import json,sys; print(json.load(sys.stdin)["data"][0][0]["body"]["data"])' <<<"$history")
 expected=$(printf 'Today: %s Ann (27)\nYesterday: %s Trip\nToday: %s Tom &amp; &lt;b&gt;Jerry&lt;/b&gt;' "$today" "$d1" "$today")
 expected+=$'\n'"Tomorrow: $(date -d '+1 day' +%F) Later 1"

@@ -114,7 +114,7 @@ private slots:
         };
         QCOMPARE(QStringList({subject(71, OfferKind::Today), subject(1, OfferKind::Belated)}),
                  subjects.value(expected));
-        // The daily notification, its count and every row's label.
+        // The daily notification, its counts and every row's label.
         std::vector<ScanRow> rows(12, ScanRow{.Key = {},
                                               .Days = 3,
                                               .Date = "2026-12-09",
@@ -129,22 +129,25 @@ private slots:
                            .SortKey = PaddedDayCount(0),
                            .Missed = false,
                            .Birthday = true};
+        // One fell due unseen: counted apart from those upcoming (it is among the rows not shown).
+        rows[10].Days = -1;
+        rows[10].Missed = true;
         const DueNotification composed = DueNotificationOf(rows, UserWords());
         const QStringList lines = QString::fromStdString(composed.body).split(u'\n');
         const QString summary = QString::fromStdString(composed.summary);
         const QString body = QStringList{lines.value(0), lines.value(1), lines.last()}.join(u'\n');
         const QHash<QString, QStringList> notification = {
             {u"en"_s,
-             {u"Moonrill: 12 upcoming events"_s,
+             {u"Moonrill: 11 upcoming events, 1 missed"_s,
               u"Today: 2026-12-06 Ann (71)\nIn 3 days: 2026-12-09 Dentist\nand 4 more"_s}},
             {u"de"_s,
-             {u"Moonrill: 12 anstehende Ereignisse"_s,
+             {u"Moonrill: 11 anstehende Ereignisse, 1 verpasst"_s,
               u"Heute: 2026-12-06 Ann (71)\nIn 3 Tagen: 2026-12-09 Dentist\nund 4 weitere"_s}},
             {u"fr"_s,
-             {u"Moonrill : 12 événements à venir"_s,
+             {u"Moonrill : 11 événements à venir, 1 manqué"_s,
               u"Aujourd'hui : 2026-12-06 Ann (71)\nDans 3 jours : 2026-12-09 Dentist\net 4 de plus"_s}},
             {u"es"_s,
-             {u"Moonrill: 12 eventos próximos"_s,
+             {u"Moonrill: 11 eventos próximos, 1 perdido"_s,
               u"Hoy: 2026-12-06 Ann (71)\nEn 3 días: 2026-12-09 Dentist\ny 4 más"_s}},
         };
         QCOMPARE(QStringList({summary, body}), notification.value(expected));

@@ -193,7 +193,7 @@ TEST(DueNotification, CountsTheRowsLeadsWithTodaysBirthdaysAndStopsAtEight)
     events.push_back(clsEvent{"ID7", "Ann", Today, "Birthday", 3, "", 1990});
     const std::vector<MissedEvent> missed = {TestMissed("Bob", Today.addDays(-1))};
     const DueNotification full = DueNotificationOf(ComputeScan(events, Today, missed).rows);
-    EXPECT_EQ(full.summary, "Moonrill: 9 upcoming events");
+    EXPECT_EQ(full.summary, "Moonrill: 8 upcoming events, 1 missed");
     EXPECT_TRUE(full.body.starts_with("Today: 2023-12-30 Ann (33)\nYesterday: 2023-12-29 Bob\n"));
     EXPECT_TRUE(full.body.ends_with("\nand 1 more")) << full.body;
     events.resize(1);
@@ -201,4 +201,7 @@ TEST(DueNotification, CountsTheRowsLeadsWithTodaysBirthdaysAndStopsAtEight)
               "Moonrill: 1 upcoming event");
     EXPECT_EQ(DueNotificationOf(ComputeScan(events, Today).rows).body,
               "Today: 2023-12-30 Event ID0");
+    // Only missed: no upcoming event is counted.
+    EXPECT_EQ(DueNotificationOf(ComputeScan({}, Today, missed).rows).summary,
+              "Moonrill: 1 missed event");
 }
