@@ -60,12 +60,17 @@ std::vector<SyncEdit> EditsOverChanges(const std::vector<SyncEdit> &edits,
     return made;
 }
 
-bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today)
+bool RoomFor(const EventState &state, const std::vector<SyncEdit> &edits)
 {
     const auto added = std::count_if(edits.begin(), edits.end(), [](const SyncEdit &edit) {
         return edit.kind == SyncEdit::Kind::Add;
     });
-    if (static_cast<size_t>(added) > state.Room())
+    return static_cast<size_t>(added) <= state.Room();
+}
+
+bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today)
+{
+    if (!RoomFor(state, edits))
         return false;
     const auto find = [&state](const std::string &uid) {
         const std::vector<clsEvent> &events = state.Events();

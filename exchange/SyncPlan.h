@@ -142,6 +142,9 @@ struct SyncSides
                                                      const std::vector<clsEvent> &now,
                                                      std::vector<std::string> &keptTwice);
 
+/// Whether `state` has room for the events `edits` add.
+[[nodiscard]] bool RoomFor(const EventState &state, const std::vector<SyncEdit> &edits);
+
 /// Makes `edits` in `state`, events moved to their next occurrence from `today`. False, with
 /// nothing changed, where the list has no room for the events added.
 bool ApplySyncEdits(EventState &state, const std::vector<SyncEdit> &edits, Date today);

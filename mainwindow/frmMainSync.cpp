@@ -14,8 +14,6 @@
 
 #include <QMessageBox>
 
-#include <algorithm>
-
 void frmMain::connectSync()
 {
     m_sync.SetApply([this](SyncPlan &plan, const std::vector<clsEvent> &planned) {
@@ -48,10 +46,7 @@ std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector
             m_state.Saved()
                 ? plan.edits
                 : EditsOverChanges(plan.edits, planned, m_state.Events(), plan.keptTwice);
-        const auto added = std::count_if(edits.begin(), edits.end(), [](const SyncEdit &edit) {
-            return edit.kind == SyncEdit::Kind::Add;
-        });
-        if (static_cast<size_t>(added) > m_state.Room())
+        if (!RoomFor(m_state, edits))
             return tr("the list has no room for the events the server holds");
         KeepBackup(m_eventFile,
                    ReadWholeFile(m_eventFile, {.noun = "the event file"}).value_or(""));

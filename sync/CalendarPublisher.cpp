@@ -30,15 +30,6 @@ QUrl objectUrl(const QUrl &collection, const PublishStep &step)
     return url;
 }
 
-/// The ETag of an answer, or none where it is longer than any a server means.
-std::string etagOf(const QNetworkReply &reply)
-{
-    const QByteArray etag = reply.rawHeader("ETag");
-    const bool plain = std::none_of(etag.begin(), etag.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-    return plain && etag.size() <= MaxEtagBytes ? etag.toStdString() : std::string();
-}
-
 } // namespace
 
 QUrl CollectionOf(QUrl calendar)
@@ -166,7 +157,7 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             m_kept.erase(step.uid);
             ++m_report.removed;
         } else {
-            PublishedObject agreed = step.Agreed(etagOf(reply));
+            PublishedObject agreed = step.Agreed(KeptEtag(reply.rawHeader("ETag")));
             if (agreed.href.empty())
                 agreed.href = objectUrl(m_collection, step).path(QUrl::FullyDecoded).toStdString();
             m_kept[step.uid] = std::move(agreed);

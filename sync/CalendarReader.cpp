@@ -44,16 +44,6 @@ bool statusSays(const QString &status, int code)
     return status.section(QLatin1Char(' '), 1, 1).toInt() == code;
 }
 
-/// An ETag as it may be kept: none where it is longer than any a server means or holds a
-/// control character (the state file keeps it on a line of tab-separated fields).
-std::string keptEtag(const QString &etag)
-{
-    const QByteArray bytes = etag.trimmed().toUtf8();
-    const bool plain = std::none_of(bytes.begin(), bytes.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-    return plain && bytes.size() <= MaxEtagBytes ? bytes.toStdString() : std::string();
-}
-
 QByteArray xmlHref(const std::string &path)
 {
     return QUrl::toPercentEncoding(QString::fromStdString(path), "/@:+,;=!$&'()*~")
@@ -83,7 +73,8 @@ bool ReadObjectAnswer(const QByteArray &multistatus, const QString &collectionPa
         if (statusSays(status, 404)) {
             answer.gone.push_back(path.toStdString());
         } else if (etag || text) {
-            answer.etags[path.toStdString()] = keptEtag(etag.value_or(QString()));
+            answer.etags[path.toStdString()] =
+                KeptEtag(etag.value_or(QString()).trimmed().toUtf8());
             if (text && !text->trimmed().isEmpty())
                 answer.texts[path.toStdString()] = text->toStdString();
         }

@@ -4,11 +4,20 @@
 #include <QHostAddress>
 #include <QNetworkReply>
 
+#include <algorithm>
+
 namespace {
 
 const char *const TooLargeMark = "moonrill-too-large";
 
 } // namespace
+
+std::string KeptEtag(const QByteArray &etag)
+{
+    const bool plain = std::none_of(etag.begin(), etag.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return plain && etag.size() <= MaxEtagBytes ? etag.toStdString() : std::string();
+}
 
 QByteArray BasicAuthorization(const QString &user, const QString &password)
 {

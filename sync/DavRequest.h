@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include <chrono>
+#include <string>
 
 class QNetworkReply;
 
@@ -24,6 +25,10 @@ inline constexpr qint64 SmallAnswerBytes = 64 * 1024;
 inline constexpr qint64 LargeAnswerBytes = 64 * 1024 * 1024;
 /// The longest ETag kept: a longer one is no version tag a server means.
 inline constexpr qsizetype MaxEtagBytes = 1024;
+
+/// An ETag as it may be kept: none where it is longer than any a server means or holds a
+/// control character (the state file keeps it on a line of tab-separated fields).
+[[nodiscard]] std::string KeptEtag(const QByteArray &etag);
 
 /// The value of a Basic Authorization header for `user` and `password`.
 [[nodiscard]] QByteArray BasicAuthorization(const QString &user, const QString &password);
