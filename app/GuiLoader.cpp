@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiLoader.h"
 
+#include "BusCheck.h"
 #include "DisplayCheck.h"
 #include "GuiModule.h"
 #include "MoonrillError.h"
@@ -35,6 +36,9 @@ template <typename Function> Function *entry(void *handle, const char *name)
 
 GuiLoader::GuiLoader(std::string_view file)
 {
+    // The toolkit, the keyring and the notifications each wait on the session bus in turn: a
+    // bus that took the connection and says nothing is found once, here, within seconds.
+    AvoidMuteSessionBus();
     const std::string path = modulePath(file);
     m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (m_handle == nullptr)
@@ -102,25 +106,41 @@ bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
     return screens().ShowDueEvents(scan);
 }
 
-bool GuiLoader::Notify(int &argc, char **argv, const std::vector<ScanRow> &rows) const
+std::unique_ptr<DueNotifier> GuiLoader::StartNotifier(int &argc, char **argv) const
 {
-    return entry<decltype(MoonrillNotify)>(m_handle, "MoonrillNotify")(&argc, argv, rows.data(),
-                                                                       rows.size()) == 1;
+    return std::unique_ptr<DueNotifier>(
+        entry<decltype(MoonrillStartNotifier)>(m_handle, "MoonrillStartNotifier")(&argc, argv));
 }
 
 bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
 {
-    if (!DisplayTrouble())
-        return screens().NotifyDueEvents(scan);
+    // The windows' application object and the notifier's cannot both exist.
+    if (m_screens)
+        return false;
     try {
-        return GuiLoader(NotifyModuleFile).Notify(m_argc, m_argv, scan.rows);
+        if (!m_notifyLoader)
+            m_notifyLoader.emplace(NotifyModuleFile);
+        m_notifier = m_notifyLoader->StartNotifier(m_argc, m_argv);
+        m_offersShow = !DisplayTrouble();
+        if (m_notifier->Notify(scan.rows, m_offersShow))
+            return true;
     } catch (const std::exception &) {
-        return false; // no notification library: the scan is shown the other way
+        // No notification library: the scan is shown the other way.
     }
+    m_notifier.reset();
+    return false;
 }
 
 void LazyLogonScreens::FollowNotification(ScanResult &scan)
 {
-    if (m_screens)
-        m_screens->FollowNotification(scan);
+    // Without a window to offer there is nothing to wait for: the notification stays anyway.
+    if (!m_notifier || !m_offersShow) {
+        m_notifier.reset();
+        return;
+    }
+    const bool show = m_notifier->AwaitShow();
+    // Its application object goes before the windows make theirs.
+    m_notifier.reset();
+    if (show)
+        ShowDueEvents(scan);
 }

@@ -59,9 +59,15 @@ bool frmMain::StartUp()
         if (m_instance->status() == SingleInstance::Status::Unknown) {
             ShowMessage(std::string_view(m_instance->message()), MsgStyle::OkCritical, this);
             m_exitStatus = 1;
-        } else {
-            // The user, whose window may be hidden or minimised, sees it come forward.
-            ApplicationBus::ActivateOther(FromBytes(AppId));
+        } else if (!ApplicationBus::ActivateOther(FromBytes(AppId))) {
+            // The user, whose window may be hidden or minimised, sees it come forward; where
+            // the running copy does not answer, a start that showed nothing would look lost.
+            ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
+                            "Messages", "Moonrill is already running, but it does not answer, so "
+                                        "its window cannot be brought forward.\r\nEnd the "
+                                        "running Moonrill and start it again.")),
+                        MsgStyle::OkCritical, this);
+            m_exitStatus = 1;
         }
         m_state.SetSaved(true);
         endProgram();
@@ -99,9 +105,13 @@ void frmMain::runStartUpSteps()
     MoveDailyScanToAppId();
     showRunAtLogonTicks(!AutostartCommand().empty());
 
-    if (LoadEvents())
+    const bool loaded = LoadEvents();
+    // The file as this start found it, before its moved dates are saved: what a recovery copy
+    // was made over is compared with it.
+    const std::optional<ContentStamp> found = m_state.DiskStamp();
+    if (loaded)
         SaveEvents();
-    offerRecovery();
+    offerRecovery(found);
     ClearKilledExports();
     // What fell due while no run saw it is shown before the window, so that a user who only
     // ever opens the main window learns of it too.

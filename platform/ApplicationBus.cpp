@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ApplicationBus.h"
 
+#include "BusCheck.h"
+
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 
 namespace {
@@ -17,7 +20,12 @@ QString pathOf(const QString &id)
 bool ApplicationBus::Register(const QString &id)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
-    return bus.isConnected() && bus.registerService(id) &&
+    if (!bus.isConnected())
+        return false;
+    // The bus itself answers the request for the name; it is held to the same deadline as any
+    // service, so that a bus slow to answer never keeps the window from showing.
+    bus.interface()->setTimeout(int(BusDeadline.count()));
+    return bus.registerService(id) &&
            bus.registerObject(pathOf(id), this, QDBusConnection::ExportScriptableSlots);
 }
 
@@ -29,7 +37,8 @@ bool ApplicationBus::ActivateOther(const QString &id)
     QDBusMessage call = QDBusMessage::createMethodCall(
         id, pathOf(id), QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     call << QVariantMap();
-    return bus.call(call, QDBus::Block, 5000).type() == QDBusMessage::ReplyMessage;
+    return bus.call(call, QDBus::Block, int(BusDeadline.count())).type() ==
+           QDBusMessage::ReplyMessage;
 }
 
 void ApplicationBus::Activate(const QVariantMap & /*platformData*/)

@@ -2,6 +2,7 @@
 #include "DesktopNotification.h"
 
 #include "AppId.h"
+#include "BusCheck.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -52,7 +53,7 @@ bool DesktopNotification::Show(const QString &summary, const QString &body, cons
     const auto call = [&bus](const QString &method, const QVariantList &arguments) {
         QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, method);
         message.setArguments(arguments);
-        return bus.call(message, QDBus::Block, 5000);
+        return bus.call(message, QDBus::Block, int(BusDeadline.count()));
     };
     // A service that reads markup would take "<" and "&" in a description for tags.
     const QDBusReply<QStringList> capabilities = call(QStringLiteral("GetCapabilities"), {});
@@ -68,11 +69,21 @@ bool DesktopNotification::Show(const QString &summary, const QString &body, cons
     const QDBusReply<uint> id =
         call(QStringLiteral("Notify"),
              {QStringLiteral("Moonrill"), uint(0), QStringLiteral("moonrill"), summary,
-              markup ? body.toHtmlEscaped() : body, actions, hints, -1});
+              markup ? body.toHtmlEscaped() : body, actions, hints, 0});
     if (!id.isValid())
         return false;
     m_id = id.value();
     return true;
+}
+
+void DesktopNotification::Close() const
+{
+    if (m_id == 0)
+        return;
+    QDBusMessage message =
+        QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("CloseNotification"));
+    message << m_id;
+    QDBusConnection::sessionBus().call(message, QDBus::Block, int(BusDeadline.count()));
 }
 
 bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest) const
