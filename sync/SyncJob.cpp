@@ -81,14 +81,26 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
         fail(trouble);
         return;
     }
-    QString trouble;
-    const std::optional<QString> password =
-        sessionPassword ? sessionPassword
-                        : ReadSyncPassword(settings.user, settings.calendar, trouble);
-    if (!password) {
-        fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble));
-        return;
-    }
+    // The keyring answers over the session bus: asked without waiting, so that a window's
+    // save or a change made meanwhile never stands still for it.
+    auto go = [this, settings, events = std::move(events), eventFile,
+               emptied](const std::optional<QString> &password, const QString &trouble) mutable {
+        if (!password) {
+            fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble));
+            return;
+        }
+        startWith(settings, *password, std::move(events), eventFile, emptied);
+    };
+    if (sessionPassword)
+        go(sessionPassword, {});
+    else
+        ReadSyncPasswordLater(settings.user, settings.calendar, this, std::move(go));
+}
+
+void SyncJob::startWith(const SyncSettings &settings, const QString &password,
+                        std::vector<clsEvent> events, const std::string &eventFile,
+                        EmptiedSide emptied)
+{
     m_statePath = PublishedStatePath(eventFile);
     // The state file is read, and later written, by one sync of this list at a time.
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
@@ -100,7 +112,7 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
         return;
     }
     m_collection = CollectionOf(settings.calendar);
-    m_authorization = BasicAuthorization(settings.user, *password);
+    m_authorization = BasicAuthorization(settings.user, password);
     m_sides = std::make_shared<Sides>();
     m_sides->events = std::move(events);
     m_sides->collectionPath = m_collection.path(QUrl::FullyDecoded).toStdString();

@@ -24,6 +24,7 @@
 #endif
 
 class FileLock;
+struct SyncSettings;
 
 /// Makes what the server gave the list's: the plan's edits made and saved where the list is
 /// kept, the list handed over as `planned`; an event the list changed since is kept beside the
@@ -61,6 +62,8 @@ signals:
 private:
     struct Sides; // what the plan is made from, handed to the worker thread and back
 
+    void startWith(const SyncSettings &settings, const QString &password,
+                   std::vector<clsEvent> events, const std::string &eventFile, EmptiedSide emptied);
     void started();
     void listed(const ServerListing &listing, const QString &trouble);
     void read(std::unordered_map<std::string, std::string> texts, const QString &trouble);

@@ -2,6 +2,7 @@
 #include "SyncSettings.h"
 
 #include "AtomicFile.h"
+#include "BusCheck.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -14,13 +15,14 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 const QString KeyringService = QStringLiteral("moonrill");
-constexpr int KeyringSeconds = 3;
 
 /// The keyring's name for the password: the user and the server.
 QString keyOf(const QString &user, const QUrl &url)
@@ -28,26 +30,9 @@ QString keyOf(const QString &user, const QUrl &url)
     return user + QLatin1Char('@') + url.host();
 }
 
-/// Runs a keyring job to its end in a local event loop (the keyring answers over the session
-/// bus); its error text, empty when it succeeded.
-QString finish(QKeychain::Job &job)
+/// What a keyring job that answered says: empty when it succeeded.
+QString troubleOf(const QKeychain::Job &job)
 {
-    job.setAutoDelete(false);
-    QEventLoop loop;
-    bool answered = false;
-    QObject::connect(&job, &QKeychain::Job::finished, &loop, [&loop, &answered] {
-        answered = true;
-        loop.quit();
-    });
-    // A keyring that owns its name on the bus and never answers costs seconds, not the run.
-    QTimer::singleShot(KeyringSeconds * 1000, &loop, &QEventLoop::quit);
-    job.start();
-    if (!answered)
-        loop.exec();
-    if (!answered)
-        return QCoreApplication::translate("SyncSettings",
-                                           "The keyring did not answer within %1 seconds")
-            .arg(KeyringSeconds);
     if (job.error() == QKeychain::NoError)
         return {};
     if (job.error() == QKeychain::NoBackendAvailable)
@@ -58,6 +43,92 @@ QString finish(QKeychain::Job &job)
             .arg(job.key());
     return QCoreApplication::translate("SyncSettings", "the keyring could not be read (%1)")
         .arg(job.errorString());
+}
+
+using KeyringAnswer = std::function<void(const QKeychain::Job *answered, const QString &trouble)>;
+
+/// Starts `job` (the keyring answers over the session bus) and calls `done` once, in `context`'s
+/// thread and only while `context` lives: with the job when it answers, or with none when it
+/// has not within the bus's deadline. A keyring that owns its name and never answers so costs
+/// seconds, not the run. The job itself outlives a deadline missed, because the keyring library
+/// still holds it; it goes when it ends, or with the application.
+void runKeyringJob(QKeychain::Job *job, QObject *context, KeyringAnswer done)
+{
+    job->setParent(QCoreApplication::instance());
+    job->setAutoDelete(true);
+    const auto settled = std::make_shared<bool>(false);
+    const auto answer = std::make_shared<KeyringAnswer>(std::move(done));
+    QObject::connect(job, &QKeychain::Job::finished, context,
+                     [settled, answer](QKeychain::Job *job) {
+                         if (!std::exchange(*settled, true))
+                             (*answer)(job, troubleOf(*job));
+                     });
+    QTimer::singleShot(BusDeadline, context, [settled, answer] {
+        if (!std::exchange(*settled, true))
+            (*answer)(nullptr, QCoreApplication::translate("SyncSettings",
+                                                           "The keyring did not answer within "
+                                                           "%1 seconds")
+                                   .arg(BusDeadline.count() / 1000));
+    });
+    job->start();
+}
+
+/// Runs `job` to its end, or to the deadline, in a local event loop; its error text, empty
+/// when it succeeded, and `read` the text it read.
+QString finish(QKeychain::Job *job, QString *read = nullptr)
+{
+    QEventLoop loop;
+    QString trouble;
+    bool answered = false;
+    runKeyringJob(job, &loop, [&](const QKeychain::Job *job, const QString &said) {
+        trouble = said;
+        if (job != nullptr && read != nullptr)
+            *read = static_cast<const QKeychain::ReadPasswordJob *>(job)->textData();
+        answered = true;
+        loop.quit();
+    });
+    if (!answered)
+        loop.exec();
+    return trouble;
+}
+
+/// The password from the file MOONRILL_SYNC_PASSWORD_FILE names, where it is set.
+std::optional<std::optional<QString>> passwordFromFile(QString &trouble)
+{
+    const char *path = std::getenv("MOONRILL_SYNC_PASSWORD_FILE");
+    if (path == nullptr)
+        return std::nullopt;
+    struct stat info
+    {
+    };
+    if (::stat(path, &info) != 0) {
+        trouble = QCoreApplication::translate("SyncSettings", "%1 cannot be read")
+                      .arg(QString::fromLocal8Bit(path));
+        return std::optional<QString>();
+    }
+    // Only a regular file is opened: a FIFO would wait for a writer, a device never end.
+    if (!S_ISREG(info.st_mode)) {
+        trouble = QString::fromStdString(NotAFileText(path, info.st_mode, "a password file"));
+        return std::optional<QString>();
+    }
+    if (info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
+        trouble = QCoreApplication::translate("SyncSettings",
+                                              "%1 may be read by others: keep the password "
+                                              "in a file only you can read (chmod 600)")
+                      .arg(QString::fromLocal8Bit(path));
+        return std::optional<QString>();
+    }
+    try {
+        const std::string text =
+            ReadWholeFile(path, {.noun = "a password file", .maxBytes = 4096}).value_or("");
+        return std::optional<QString>(
+            QString::fromStdString(text.substr(0, text.find_first_of("\r\n"))));
+    } catch (const MoonrillError &error) {
+        // Swapped for something else since the look, or unreadable: said, never thrown into a
+        // save that has already written the list.
+        trouble = QString::fromStdString(error.what());
+        return std::optional<QString>();
+    }
 }
 
 } // namespace
@@ -80,52 +151,42 @@ void SyncSettings::Write() const
 
 std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QString &trouble)
 {
-    if (const char *path = std::getenv("MOONRILL_SYNC_PASSWORD_FILE")) {
-        struct stat info
-        {
-        };
-        if (::stat(path, &info) != 0) {
-            trouble = QCoreApplication::translate("SyncSettings", "%1 cannot be read")
-                          .arg(QString::fromLocal8Bit(path));
-            return std::nullopt;
-        }
-        // Only a regular file is opened: a FIFO would wait for a writer, a device never end.
-        if (!S_ISREG(info.st_mode)) {
-            trouble = QString::fromStdString(NotAFileText(path, info.st_mode, "a password file"));
-            return std::nullopt;
-        }
-        if (info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
-            trouble = QCoreApplication::translate("SyncSettings",
-                                                  "%1 may be read by others: keep the password "
-                                                  "in a file only you can read (chmod 600)")
-                          .arg(QString::fromLocal8Bit(path));
-            return std::nullopt;
-        }
-        try {
-            const std::string text =
-                ReadWholeFile(path, {.noun = "a password file", .maxBytes = 4096}).value_or("");
-            return QString::fromStdString(text.substr(0, text.find_first_of("\r\n")));
-        } catch (const MoonrillError &error) {
-            // Swapped for something else since the look, or unreadable: said, never thrown
-            // into a save that has already written the list.
-            trouble = QString::fromStdString(error.what());
-            return std::nullopt;
-        }
-    }
-    QKeychain::ReadPasswordJob job(KeyringService);
-    job.setKey(keyOf(user, url));
-    trouble = finish(job);
+    if (std::optional<std::optional<QString>> fromFile = passwordFromFile(trouble))
+        return *fromFile;
+    auto *job = new QKeychain::ReadPasswordJob(KeyringService);
+    job->setKey(keyOf(user, url));
+    QString password;
+    trouble = finish(job, &password);
     if (!trouble.isEmpty())
         return std::nullopt;
-    return job.textData();
+    return password;
+}
+
+void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *context,
+                           std::function<void(std::optional<QString>, const QString &)> done)
+{
+    QString trouble;
+    if (std::optional<std::optional<QString>> fromFile = passwordFromFile(trouble)) {
+        done(*fromFile, trouble);
+        return;
+    }
+    auto *job = new QKeychain::ReadPasswordJob(KeyringService);
+    job->setKey(keyOf(user, url));
+    runKeyringJob(
+        job, context, [done = std::move(done)](const QKeychain::Job *job, const QString &trouble) {
+            if (job == nullptr || !trouble.isEmpty())
+                done(std::nullopt, trouble);
+            else
+                done(static_cast<const QKeychain::ReadPasswordJob *>(job)->textData(), {});
+        });
 }
 
 bool StoreSyncPassword(const QString &user, const QUrl &url, const QString &password,
                        QString &trouble)
 {
-    QKeychain::WritePasswordJob job(KeyringService);
-    job.setKey(keyOf(user, url));
-    job.setTextData(password);
+    auto *job = new QKeychain::WritePasswordJob(KeyringService);
+    job->setKey(keyOf(user, url));
+    job->setTextData(password);
     trouble = finish(job);
     return trouble.isEmpty();
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +31,10 @@ struct SyncSettings
 /// No value, with `trouble` saying why, where there is none.
 [[nodiscard]] std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url,
                                                       QString &trouble);
+/// ReadSyncPassword without waiting: `done` is called once, in `context`'s thread while it
+/// lives, with the password or none and why; within seconds also where the keyring is mute.
+void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *context,
+                           std::function<void(std::optional<QString>, const QString &)> done);
 /// Keeps the password in the desktop's keyring; false, with `trouble` saying why, where no
 /// keyring takes it.
 [[nodiscard]] bool StoreSyncPassword(const QString &user, const QUrl &url, const QString &password,
