@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ContentStamp.h"
 #include "Date.h"
 #include "EventState.h"
 
@@ -15,18 +16,21 @@
 [[nodiscard]] std::string RecoveryPath(const std::string &path);
 
 /// Writes the list of `state` to the recovery copy, byte for byte as a save would write it, in
-/// one atomic replacement, with the event file's permission bits and owner. Throws a
-/// MoonrillError.
+/// one atomic replacement, with the event file's permission bits and owner; beside it, in
+/// "events.mrl.recovery.base", the stamp of the event file the list was made over (its
+/// DiskStamp), so that a restore can tell whether another program changed the file since.
+/// Throws a MoonrillError.
 void WriteRecovery(const EventState &state, const std::string &path);
 
-/// Removes the recovery copy, if there is one.
+/// Removes the recovery copy, if there is one, and the stamp beside it.
 void RemoveRecovery(const std::string &path);
 
 /// What a recovery copy holds.
 struct Recovered
 {
-    std::string content; // as it is on disk
-    EventState list;     // read as a load reads the event file, not saved
+    std::string content;                  // as it is on disk
+    EventState list;                      // read as a load reads the event file, not saved
+    std::optional<ContentStamp> madeOver; // the event file it was made over, where kept
 };
 
 /// The recovery copy of the event file at `path` and the list it gives on `today`; no value when

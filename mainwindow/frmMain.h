@@ -148,7 +148,7 @@ private:
     /// Marks the list not saved after a change, and keeps it in the recovery copy.
     void listChanged();
     /// Offers the list of a recovery copy that a session left behind.
-    void offerRecovery();
+    void offerRecovery(const std::optional<ContentStamp> &found);
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.

@@ -47,10 +47,11 @@ bool frmMain::SaveEvents()
     try {
         const SyncSettings settings = SyncSettings::Read();
         const SaveOutcome outcome = SaveList(m_state, m_eventFile, settings);
-        if (savesChanges)
+        // The copy goes only where the list saved is the list held: nothing above waits in
+        // the event loop, so no change can come between.
+        if (savesChanges && m_state.Saved())
             RemoveRecovery(m_eventFile);
-        // Only after the recovery copy is settled: asking the keyring for the password may wait
-        // in the event loop, and a change made meanwhile writes a copy that must stay.
+        // The sync asks the keyring and the server without waiting for either.
         if (!settings.calendar.isEmpty())
             m_sync.Publish(m_state.Events(), m_eventFile);
         if (!outcome.changedFileKeptAs.empty())
@@ -81,7 +82,7 @@ void frmMain::listChanged()
     }
 }
 
-void frmMain::offerRecovery()
+void frmMain::offerRecovery(const std::optional<ContentStamp> &found)
 {
     std::optional<Recovered> recovered = ReadRecovery(m_eventFile, Date::today());
     if (!recovered)
@@ -96,9 +97,14 @@ void frmMain::offerRecovery()
                                     "Do you want to restore them?")),
                     MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
         // The restored list is not saved: the file's stamp and what its load left out stay, so
-        // the save keeps whatever it has to keep.
+        // the save keeps whatever it has to keep. Where another program changed the file after
+        // the copy was made, the restored list keeps the stamp of the file it was made over:
+        // the save then keeps the other program's version as a backup and says so, as it does
+        // for any file changed behind the window's back.
         EventState &restored = recovered->list;
-        if (m_state.DiskStamp())
+        if (recovered->madeOver && found && *recovered->madeOver != *found)
+            restored.SetDiskStamp(*recovered->madeOver);
+        else if (m_state.DiskStamp())
             restored.SetDiskStamp(*m_state.DiskStamp());
         restored.SetBackupBeforeSave(m_state.BackupBeforeSave());
         restored.SetUnloadedFromLine(m_state.UnloadedFromLine());

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The end of a session, end to end: the real program on a test X server, changes made with real
 # key presses, then ended by SIGTERM, by SIGHUP with a dialog open, and by the X server going
-# away. Nothing the user changed may be lost: the next start offers it back, and Save writes it.
+# away. Nothing the user changed may be lost: the next start offers it back, and Save writes it;
+# what another program wrote to the file since is kept too.
 # Usage: session_end.sh PATH_TO_MOONRILL. Exits 77 (skipped) where no test X server can start.
 set -u
 bin=$1
@@ -54,12 +55,20 @@ ended $app; rc=$?
 check "the program ends with its X server (status $rc)" [ $rc -ne 124 ]
 check "display gone: the copy is kept" cmp -s "$copy" "$work/changed"
 
-# At last the user restores and saves: the file holds the change, and the copy is gone.
+# Meanwhile another program adds an event to the file. At last the user restores and saves: the
+# file holds the change, the other program's version is kept as a backup and said, and the copy
+# is gone.
+printf '%s$$Gamma$$2999-03-01$$Once$$3$$\r\n\r\n' "${original%$'\r\n'}" > "$events"
+cp "$events" "$work/outside"
 start_x
 "$bin" 2>>"$work/err" & app=$!
 press Return
 press ctrl+s
 check "Save writes the restored list" cmp -s "$events" "$work/changed"
+check "the other program's version is kept" cmp -s "$MOONRILL_HOME/events.mrl.bak" "$work/outside"
+said() { xdotool search --onlyvisible --name '^Moonrill$' | wc -l | grep -qx 2; }
+check "and said" wait_for said
+press Return
 check "Save removes the copy" [ ! -e "$copy" ]
 kill -TERM $app; ended $app
 kill $xserver
