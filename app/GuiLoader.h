@@ -27,8 +27,8 @@ public:
     /// MoonrillPublishAfterLogonScan.
     void PublishAfterLogonScan(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
-    /// In the notification library: MoonrillNotify.
-    [[nodiscard]] bool Notify(int &argc, char **argv, const std::vector<ScanRow> &rows) const;
+    /// In the notification library: MoonrillStartNotifier.
+    [[nodiscard]] std::unique_ptr<DueNotifier> StartNotifier(int &argc, char **argv) const;
 
 private:
     void *m_handle = nullptr;
@@ -47,8 +47,8 @@ public:
     /// Asked just before a message is shown: the screens that will show it speak its language.
     [[nodiscard]] std::string Translated(std::string_view words) override;
     bool ShowDueEvents(ScanResult &scan) override;
-    /// With a display, through the windows library (which can then open the scan window);
-    /// without one, through the notification library alone, with no window to offer.
+    /// Through the notification library alone, offering the scan window where a display
+    /// answers; the windows are loaded only when the user asks for them.
     bool NotifyDueEvents(const ScanResult &scan) override;
     void FollowNotification(ScanResult &scan) override;
 
@@ -59,4 +59,7 @@ private:
     char **m_argv;
     std::optional<GuiLoader> m_loader;
     std::unique_ptr<LogonScreens> m_screens;
+    std::optional<GuiLoader> m_notifyLoader;
+    std::unique_ptr<DueNotifier> m_notifier;
+    bool m_offersShow = false;
 };

@@ -7,8 +7,29 @@
 #include <cstddef>
 #include <string_view>
 
+#include <vector>
+
 class LogonScreens;
 struct ScanRow;
+
+/// The daily scan's desktop notification, from the notification library, which needs no
+/// display and loads no windows.
+class DueNotifier
+{
+public:
+    DueNotifier() = default;
+    virtual ~DueNotifier() = default;
+    DueNotifier(const DueNotifier &) = delete;
+    DueNotifier &operator=(const DueNotifier &) = delete;
+
+    /// Shows the notification of the scan's `rows` in the user's language, one that stays until
+    /// the user closes it (where the service honours that), offering "Show" where `offerShow`.
+    /// Returns whether a notification service showed it.
+    virtual bool Notify(const std::vector<ScanRow> &rows, bool offerShow) = 0;
+    /// Waits while the notification stands, at most to the end of the day (it is then taken
+    /// away): true once the user asked for the scan window.
+    virtual bool AwaitShow() = 0;
+};
 
 /// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.
 inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
@@ -30,8 +51,8 @@ int MoonrillSync(int *argc, char **argv);
 /// Publishes the list the logon scan saved, where a calendar is set: silent, at most five
 /// seconds.
 void MoonrillPublishAfterLogonScan(int *argc, char **argv);
-/// In the notification library: shows the notification of the scan's `count` `rows`, composed in
-/// the user's language, with no action to offer. Returns 1 when a notification service showed
-/// it, 0 otherwise.
-int MoonrillNotify(int *argc, char **argv, const ScanRow *rows, size_t count);
+/// In the notification library: starts QtCore alone and returns the daily scan's notifier over
+/// it. The caller owns the result (and with it the application object) and must delete it
+/// before any other application object is made.
+DueNotifier *MoonrillStartNotifier(int *argc, char **argv);
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notification library: the daily scan's notification where no window can be shown, with
-// QtCore and QtDBus alone.
+// The notification library: the daily scan's notification, with QtCore and QtDBus alone, so that
+// the run that shows it loads no windows until the user asks for them.
 
 #include "DesktopNotification.h"
 #include "DueNotification.h"
@@ -9,18 +9,47 @@
 #include "UserWords.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
-extern "C" __attribute__((visibility("default"))) int
-MoonrillNotify(int *argc, char **argv, const ScanRow *rows, size_t count)
+namespace {
+
+class Notifier final : public DueNotifier
 {
-    QCoreApplication application(*argc, argv);
-    LoadTranslations(application);
-    // Composed in the user's language from the start.
-    const DueNotification text =
-        DueNotificationOf(std::vector<ScanRow>(rows, rows + count), UserWords());
-    DesktopNotification notification;
-    return notification.Show(QString::fromStdString(text.summary),
-                             QString::fromStdString(text.body), QString())
-               ? 1
-               : 0;
+public:
+    Notifier(int &argc, char **argv) : m_application(argc, argv)
+    {
+        LoadTranslations(m_application);
+    }
+
+    bool Notify(const std::vector<ScanRow> &rows, bool offerShow) override
+    {
+        // Composed in the user's language from the start.
+        const DueNotification text = DueNotificationOf(rows, UserWords());
+        return m_notification.Show(
+            QString::fromStdString(text.summary), QString::fromStdString(text.body),
+            offerShow ? QCoreApplication::translate("WhatsUpScreens", "Show") : QString());
+    }
+
+    bool AwaitShow() override
+    {
+        // A reminder of today's days is offered for as long as it is today.
+        const QDateTime now = QDateTime::currentDateTime();
+        const std::chrono::milliseconds left(now.msecsTo(now.date().addDays(1).startOfDay()));
+        if (m_notification.WaitForAction(left))
+            return true;
+        m_notification.Close();
+        return false;
+    }
+
+private:
+    QCoreApplication m_application;
+    DesktopNotification m_notification;
+};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) DueNotifier *MoonrillStartNotifier(int *argc,
+                                                                                     char **argv)
+{
+    return new Notifier(*argc, argv);
 }

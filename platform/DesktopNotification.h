@@ -12,13 +12,17 @@ class DesktopNotification
 {
 public:
     /// Shows `summary` and the plain text `body` (escaped where the service reads markup),
-    /// offering `action` as the default action unless it is empty. Returns false where no
-    /// notification service answers.
+    /// offering `action` as the default action unless it is empty. It stays until the user
+    /// closes it, where the service honours that: a reminder, not news. Returns false where
+    /// no notification service answers.
     bool Show(const QString &summary, const QString &body, const QString &action);
 
     /// After Show with an action: waits until the user invokes it (true), the notification
     /// closes or `longest` passes (false).
     bool WaitForAction(std::chrono::milliseconds longest) const;
+
+    /// Takes the notification away, if it still stands.
+    void Close() const;
 
 private:
     uint m_id = 0;

@@ -176,11 +176,12 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
     if (daily && lastSeen == today)
         return true;
     Messages messages(screens);
-    const SingleInstance instance(folder);
-    if (instance.status() == SingleInstance::Status::AnotherRuns)
+    std::optional<SingleInstance> instance;
+    instance.emplace(folder);
+    if (instance->status() == SingleInstance::Status::AnotherRuns)
         return true;
-    if (instance.status() == SingleInstance::Status::Unknown) {
-        messages.critical(instance.message());
+    if (instance->status() == SingleInstance::Status::Unknown) {
+        messages.critical(instance->message());
         return false;
     }
     try {
@@ -205,8 +206,11 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)
         if (loaded && shown && lastSeen != today)
             WriteLastSeen(folder, today);
-        if (notified)
+        if (notified) {
+            // The notification may stand all day: the list is free for the window meanwhile.
+            instance.reset();
             messages.screens().FollowNotification(result);
+        }
         return saved && shown && messages.allShown();
     } catch (const std::exception &error) {
         messages.critical(SeriousErrorReport(error.what(), messages.words()));

@@ -38,8 +38,8 @@ public:
     /// For the daily run: a desktop notification of `scan.rows` in place of the window. Returns
     /// whether a notification service showed it; none does here.
     virtual bool NotifyDueEvents(const ScanResult & /*scan*/) { return false; }
-    /// After a notification was shown: waits, at most ten minutes, for the user to ask for the
-    /// scan window, and then shows it as ShowDueEvents does, or for the notification to close.
+    /// After a notification was shown: waits while it stands, at most to the end of the day,
+    /// for the user to ask for the scan window, and then shows it as ShowDueEvents does.
     virtual void FollowNotification(ScanResult & /*scan*/) {}
 };
 

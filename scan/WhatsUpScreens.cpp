@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhatsUpScreens.h"
 
-#include "DueNotification.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
-#include "UserWords.h"
 #include "frmWhatsUp.h"
 
 #include <QApplication>
@@ -36,18 +34,4 @@ bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
 std::string WhatsUpScreens::Translated(std::string_view words)
 {
     return ::Translated(words);
-}
-
-bool WhatsUpScreens::NotifyDueEvents(const ScanResult &scan)
-{
-    const DueNotification text = DueNotificationOf(scan.rows, UserWords());
-    return m_notification.Show(QString::fromStdString(text.summary),
-                               QString::fromStdString(text.body),
-                               QCoreApplication::translate("WhatsUpScreens", "Show"));
-}
-
-void WhatsUpScreens::FollowNotification(ScanResult &scan)
-{
-    if (m_notification.WaitForAction(std::chrono::minutes(10)))
-        ShowDueEvents(scan);
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DesktopNotification.h"
 #include "LogonScan.h"
 
 #include <memory>
@@ -21,10 +20,7 @@ public:
     bool ShowMessageBox(const std::string &text, Icon icon) override;
     [[nodiscard]] std::string Translated(std::string_view words) override;
     bool ShowDueEvents(ScanResult &scan) override;
-    bool NotifyDueEvents(const ScanResult &scan) override;
-    void FollowNotification(ScanResult &scan) override;
 
 private:
     std::unique_ptr<QApplication> m_application;
-    DesktopNotification m_notification;
 };

@@ -41,8 +41,11 @@ export ASAN_OPTIONS="${ASAN_OPTIONS}:fast_unwind_on_malloc=0"
 events="$MOONRILL_HOME/events.mrl" seen="$MOONRILL_HOME/.moonrill-last-seen"
 differ() { ! cmp -s "$1" "$2"; }
 start_x
+# dunst takes a notification away after its own default timeout unless the notification asks
+# to stay; here that timeout is one second, so that a reminder which stays is seen to stay.
+printf '[global]\n    markup = full\n[urgency_normal]\n    timeout = 1\n' > "$work/dunstrc"
 start_dunst() {
-    dunst >/dev/null 2>&1 & dunst=$!
+    dunst -config "$work/dunstrc" >/dev/null 2>&1 & dunst=$!
     wait_for dunstctl count >/dev/null 2>&1 || { echo "skipped: dunst did not start"; exit 77; }
 }
 start_dunst
@@ -78,6 +81,13 @@ check "daily: the file moved on" differ "$events" "$work/original"
 hinted() { grep -A1 -x ' *string "desktop-entry"' "$work/notify" | grep -qx " *variant *string \"$id\""; }
 check "daily: it names the launcher, the application id" wait_for hinted
 [ -n "${DESKTOP_BUS_SHOT:-}" ] && import -window root "$DESKTOP_BUS_SHOT"
+sleep 2
+check "daily: the reminder outlasts the server's own timeout" shown
+check "daily: the run still offers its window" kill -0 $app
+# While it waits, the list is free: the main window starts, and ends again.
+"$bin" & main=$!
+check "daily: the main window starts meanwhile" wait_for scan_window '^Moonrill$'
+kill $main; ended $main
 dunstctl close
 ended $app; check "closed: the run ends with 0" [ $? -eq 0 ]
 history=$(dunstctl history)
@@ -93,8 +103,8 @@ check "daily: the rows, birthday first, eight and how many more, markup escaped"
 cp "$work/original" "$events"
 day_before
 MOONRILL_DAILY=1 "$bin" whatsup & app=$!
-wait_for shown && dunstctl action 0
-check "daily: Show opens the scan window" wait_for scan_window "Upcoming Events"
+wait_for shown && sleep 2 && dunstctl action 0
+check "daily: Show, past the server's timeout, opens the scan window" wait_for scan_window "Upcoming Events"
 close_scan_window
 ended $app; check "daily: ends with 0 after the window" [ $? -eq 0 ]
 
