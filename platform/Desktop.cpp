@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Desktop.h"
 
+#include "BusCheck.h"
 #include "MessageBox.h"
 #include "Text.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
 
 namespace {
@@ -16,6 +18,24 @@ QUrl toUrl(const std::string &link)
     // Tolerant parsing keeps every percent-escape the link already holds and escapes what a
     // URL may not hold as it stands (the blank in "Happy birthday!").
     return QUrl(FromBytes(link), QUrl::TolerantMode);
+}
+
+/// Whether the desktop names a program for mailto: links (what xdg-open asks too), within the
+/// deadline any desktop service has; true where that cannot be told.
+bool mailProgramNamed()
+{
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
+                                             QStringLiteral("x-scheme-handler/mailto")});
+    if (!query.waitForStarted(int(BusDeadline.count())))
+        return true;
+    if (!query.waitForFinished(int(BusDeadline.count()))) {
+        query.kill();
+        query.waitForFinished();
+        return true;
+    }
+    return query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0 ||
+           !query.readAllStandardOutput().trimmed().isEmpty();
 }
 
 } // namespace
@@ -51,6 +71,19 @@ bool OpenLink(const std::string &link, QWidget *parent)
                     MsgStyle::OkCritical, parent);
         return false;
     }
-    QDesktopServices::openUrl(toUrl(link));
+    const QUrl url = toUrl(link);
+    // The desktop says nothing of a mail it had no program for, but on standard error: the user
+    // is told, and keeps the address to write to some other way.
+    if (url.scheme().toLower() == QStringLiteral("mailto") && !mailProgramNamed()) {
+        const QString address = url.path();
+        SetClipboardText(address.toStdString());
+        ShowMessage(QCoreApplication::translate(
+                        "Messages", "No e-mail program could open a mail to %1.\r\nThe address "
+                                    "is on the clipboard, to write to it another way.")
+                        .arg(address),
+                    MsgStyle::OkInformation, parent);
+        return false;
+    }
+    QDesktopServices::openUrl(url);
     return true;
 }

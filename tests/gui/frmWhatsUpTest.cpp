@@ -13,6 +13,7 @@
 
 #include "GuiTestSupport.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -142,6 +143,21 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QVERIFY(mails.empty());
+    }
+
+    void aMailNoProgramCanOpenIsSaidWithItsAddressOnTheClipboard()
+    {
+        MessageAnswerer answers;
+        answers.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::Ok};
+        LinkCatcher links(/*noMail=*/true);
+        frmWhatsUp window(rows, mails);
+        open(window);
+        QVERIFY(links.opened.isEmpty());
+        QCOMPARE(answers.texts().value(2),
+                 u"No e-mail program could open a mail to bob+x@example.org?cc=e@v.il.\n"
+                 u"The address is on the clipboard, to write to it another way."_s);
+        QCOMPARE(QGuiApplication::clipboard()->text(), u"bob+x@example.org?cc=e@v.il"_s);
+        window.accept();
     }
 
     void missedRowsAreSetApartAndReadOnLightAndDarkPalettes()

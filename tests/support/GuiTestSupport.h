@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QObject>
@@ -74,13 +75,28 @@ public:
 };
 
 /// Receives the links the program hands to the desktop, instead of a browser or mail program.
+/// The desktop's links, caught where the desktop would hand them to a program; a mail program is
+/// named for mailto: links (in folders of its own, as the desktop keeps it) unless `noMail`.
 class LinkCatcher : public QObject
 {
     Q_OBJECT
 
 public:
-    LinkCatcher()
+    explicit LinkCatcher(bool noMail = false)
     {
+        const QString folder = m_folder.path();
+        QDir().mkpath(folder + QStringLiteral("/data/applications"));
+        if (!noMail) {
+            writeFile(folder + QStringLiteral("/mimeapps.list"),
+                      "[Default Applications]\nx-scheme-handler/mailto=mail.desktop\n");
+            writeFile(folder + QStringLiteral("/data/applications/mail.desktop"),
+                      "[Desktop Entry]\nType=Application\nName=Mail\nExec=true %u\n"
+                      "MimeType=x-scheme-handler/mailto;\n");
+        }
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS"})
+            m_env.emplace_back(name, folder.toStdString());
+        for (const char *name : {"XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            m_env.emplace_back(name, (folder + QStringLiteral("/data")).toStdString());
         for (const char *scheme : {"mailto", "http", "https"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
     }
@@ -94,6 +110,17 @@ public:
 
 public slots:
     void open(const QUrl &url) { opened << url; }
+
+private:
+    static void writeFile(const QString &path, const char *text)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QTemporaryDir m_folder;
+    std::deque<ScopedEnv> m_env;
 };
 
 /// Shows a window and waits until it is on the screen.
