@@ -34,7 +34,7 @@ TARGETS = [
     ("about_core", "about", ["core"], None),
     ("about", "about", ["about_core", "platform"], []),
     ("scan_core", "scan", ["core", "platform_base"], None),
-    ("scan", "scan", ["scan_core", "platform_text", "platform", "platform_dbus", "about"], []),
+    ("scan", "scan", ["scan_core", "platform_text", "platform", "about"], []),
     ("editor_core", "editor", ["core"], None),
     ("editor", "editor", ["editor_core", "platform", "about"], []),
     ("exchange_core", "exchange", ["core", "editor_core"], None),

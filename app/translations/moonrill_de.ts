@@ -582,6 +582,18 @@ Möchten Sie dieser Person schreiben?</translation>
             <numerusform>, %n verpasst</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moonrill is already running, but it does not answer, so its window cannot be brought forward.<byte value="xd"/>
+End the running Moonrill and start it again.</source>
+        <translation>Moonrill läuft bereits, antwortet aber nicht; sein Fenster kann daher nicht nach vorn geholt werden.<byte value="xd"/>
+Beenden Sie das laufende Moonrill und starten Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could open a mail to %1.<byte value="xd"/>
+The address is on the clipboard, to write to it another way.</source>
+        <translation>Kein E-Mail-Programm konnte eine Mail an %1 öffnen.<byte value="xd"/>
+Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

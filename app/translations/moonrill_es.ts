@@ -582,6 +582,18 @@ Do you want to e-mail this person?</source>
             <numerusform>, %n perdidos</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moonrill is already running, but it does not answer, so its window cannot be brought forward.<byte value="xd"/>
+End the running Moonrill and start it again.</source>
+        <translation>Moonrill ya está abierto, pero no responde, así que su ventana no puede traerse al frente.<byte value="xd"/>
+Cierre el Moonrill en marcha y vuelva a iniciarlo.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could open a mail to %1.<byte value="xd"/>
+The address is on the clipboard, to write to it another way.</source>
+        <translation>Ningún programa de correo pudo abrir un mensaje para %1.<byte value="xd"/>
+La dirección está en el portapapeles, para escribirle de otro modo.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -582,6 +582,18 @@ Voulez-vous écrire à cette personne ?</translation>
             <numerusform>, %n manqués</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Moonrill is already running, but it does not answer, so its window cannot be brought forward.<byte value="xd"/>
+End the running Moonrill and start it again.</source>
+        <translation>Moonrill est déjà ouvert, mais ne répond pas : sa fenêtre ne peut pas être ramenée au premier plan.<byte value="xd"/>
+Fermez le Moonrill en cours et relancez-le.</translation>
+    </message>
+    <message>
+        <source>No e-mail program could open a mail to %1.<byte value="xd"/>
+The address is on the clipboard, to write to it another way.</source>
+        <translation>Aucun programme de messagerie n’a pu ouvrir un message pour %1.<byte value="xd"/>
+L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -126,6 +126,6 @@ while True: held.append(s.accept()[0])' "$work/silent" & silent=$!
 wait_for test -S "$work/silent"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/silent"
 mute_bus "silent bus"
-check "silent bus: said once on standard error" grep -q "the session bus took a connection and did not answer" "$work/err"
+check "silent bus: said once on standard error" grep -q "the session bus took the connection and did not answer" "$work/err"
 
 summary "mute services" || { echo "what the program said:"; cat "$work/err"; exit 1; }
