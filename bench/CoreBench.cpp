@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "EventFile.h"
+#include "EventLine.h"
 #include "EventState.h"
 #include "FileRead.h"
 #include "LogonScan.h"
@@ -11,7 +12,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -122,6 +125,59 @@ void ScanFullList(benchmark::State &bench)
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(ScanFullList)->Unit(benchmark::kMillisecond);
+
+/// The start of the next field after `p` in [p, end): just past the next "$$" (the floor
+/// program's own walk, bench/floor_scan.c).
+const char *floorNextField(const char *p, const char *end)
+{
+    for (; p + 1 < end; ++p)
+        if (p[0] == '$' && p[1] == '$')
+            return p + 2;
+    return nullptr;
+}
+
+/// The logon scan's field split over the whole of `content`: the fields found.
+[[gnu::noinline]] size_t splitAll(std::string_view content)
+{
+    size_t fields = 0;
+    for (size_t start = 0; start < content.size();) {
+        const size_t end = std::min(content.find('\n', start), content.size());
+        fields += SplitLeadingFields(content.substr(start, end - start)).count;
+        start = end + 1;
+    }
+    return fields;
+}
+
+/// The floor program's walk to the fields it reads of each line: the lines it found them in.
+[[gnu::noinline]] size_t floorSplitAll(std::string_view content)
+{
+    size_t lines = 0;
+    const char *const last = content.data() + content.size();
+    for (const char *line = content.data(); line < last;) {
+        const char *eol =
+            static_cast<const char *>(std::memchr(line, '\n', static_cast<size_t>(last - line)));
+        eol = eol == nullptr ? last : eol;
+        // Fields: "", description, date, type, period.
+        const char *date = floorNextField(line, eol);
+        date = date != nullptr ? floorNextField(date, eol) : nullptr;
+        const char *type = date != nullptr ? floorNextField(date, eol) : nullptr;
+        lines += type != nullptr && floorNextField(type, eol) != nullptr ? 1 : 0;
+        line = eol + 1;
+    }
+    return lines;
+}
+
+/// The field split over the largest file, beside the floor program's walk to the same lines'
+/// fields. Their instructions a pass: "valgrind --tool=callgrind --toggle-collect=splitAll*"
+/// (or floorSplitAll*) with "--benchmark_filter=Split --benchmark_min_time=0", one pass each.
+void SplitFields(benchmark::State &bench, size_t (*split)(std::string_view))
+{
+    const std::string content = MixedEventFile(32767, Date::today());
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(split(content));
+}
+BENCHMARK_CAPTURE(SplitFields, Moonrill, splitAll)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(SplitFields, Floor, floorSplitAll)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
