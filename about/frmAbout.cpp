@@ -10,13 +10,17 @@
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "SystemInformation.h"
+#include "TextWidth.h"
 #include "Version.h"
 #include "clsHlink.h"
 
 #include <QFrame>
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -54,8 +58,11 @@ frmAbout::frmAbout(QWidget *parent)
                                    "utility."),
                                 {72, 80, 290, 70});
     description->setWordWrap(true);
+    // Room for a second line: a larger font, or a longer language, wraps the notice, never
+    // cuts it.
     label(this, "lblNotice", tr("Free software under the GNU GPL, version 3 or later."),
-          {72, 156, 290, 18});
+          {72, 152, 290, 34})
+        ->setWordWrap(true);
 
     auto *email = new LinkLabel(tr("Send e-mail"), this);
     email->setObjectName(QStringLiteral("lblEmail"));
@@ -83,6 +90,11 @@ frmAbout::frmAbout(QWidget *parent)
     sysInfo->setGeometry(264, 270, 100, 27);
     sysInfo->setAutoDefault(false);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+    // Where a language needs more room for the buttons' words, they grow to the left.
+    const int width = std::max({ok->width(), TextWidth(*ok), TextWidth(*sysInfo)});
+    for (QPushButton *button : {ok, sysInfo})
+        button->setGeometry(button->geometry().right() + 1 - width, button->y(), width,
+                            button->height());
     // OK has the keyboard first; Tab goes on to the links.
     setTabOrder(ok, sysInfo);
     setTabOrder(sysInfo, email);

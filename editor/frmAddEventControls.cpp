@@ -11,6 +11,7 @@
 #include "EventTypes.h"
 #include "ShownType.h"
 #include "Text.h"
+#include "TextWidth.h"
 
 #include <QAbstractItemView>
 #include <QCalendarWidget>
@@ -261,6 +262,12 @@ void frmAddEvent::fitToStyle()
     for (QLineEdit *text : {txtDescription, txtEmail})
         text->resize(text->width(), std::max(text->height(), text->sizeHint().height()));
     int right = comOccurs->geometry().right();
+    // A caption longer in the user's language than the design's ("Année de naissance :") gets
+    // its room the same way.
+    for (QLabel *label : {lblPeriod, lblInterval, lblBirthYear}) {
+        label->resize(std::max(label->width(), TextWidth(*label)), label->height());
+        right = std::max(right, label->geometry().right());
+    }
     for (QSpinBox *box : {UpDown1, UpDown2, txtBirthYear}) {
         box->resize(box->size().expandedTo(box->sizeHint()));
         right = std::max(right, box->geometry().right());
@@ -281,9 +288,14 @@ void frmAddEvent::fitToStyle()
             box->move(box->x(), y + 18);
     }
     const int shift = std::max(0, right + 15 - cmdOk->x());
+    // The buttons keep the design's width unless their words need more.
+    int wider = 0;
     for (QPushButton *button : {cmdOk, cmdCancel})
-        button->move(button->x() + shift, button->y());
-    m_width += shift;
+        wider = std::max(wider, TextWidth(*button) - button->width());
+    for (QPushButton *button : {cmdOk, cmdCancel})
+        button->setGeometry(button->x() + shift, button->y(), button->width() + wider,
+                            button->height());
+    m_width += shift + wider;
     if (shift > 0)
         fitEmailQuestion();
 }

@@ -6,6 +6,7 @@
 #include "EventListModel.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
+#include "TextWidth.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,11 @@ void frmFind::createControls()
     lblFindWhat->setGeometry(8, 10, 70, 18);
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setGeometry(80, 8, 200, 22);
+    // A longer caption in the user's language takes its room from the field beside it.
+    lblFindWhat->resize(std::max(lblFindWhat->width(), TextWidth(*lblFindWhat)),
+                        lblFindWhat->height());
+    const int field = std::max(80, lblFindWhat->geometry().right() + 3);
+    txtFind->setGeometry(field, 8, 280 - field, 22);
     NameAfterLabel(lblFindWhat, txtFind);
     connect(txtFind, &QLineEdit::textChanged, this, &frmFind::txtFind_Change);
 
@@ -60,7 +65,10 @@ void frmFind::createControls()
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setAccessibleName(tr("Search progress"));
-    ProgressBar1->setGeometry(120, 42, 160, 18);
+    // So does the progress bar.
+    lblPercent->resize(std::max(lblPercent->width(), TextWidth(*lblPercent)), lblPercent->height());
+    const int bar = std::max(120, lblPercent->geometry().right() + 3);
+    ProgressBar1->setGeometry(bar, 42, 280 - bar, 18);
     ProgressBar1->setMinimum(0);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);

@@ -79,6 +79,8 @@ void frmMain::createList()
     lstEvent->header()->setSectionsMovable(false);
     lstEvent->header()->setSortIndicatorShown(false);
     fitColumns();
+    // The keyboard starts on the list: Down, the menu key and Shift+F10 work at once.
+    lstEvent->setFocus();
     lstEvent->viewport()->installEventFilter(this);
     lstEvent->installEventFilter(this);
 }

@@ -32,7 +32,7 @@ void frmMain::createActions()
         "mnuFileImportBirthdays", QT_TR_NOOP("&Import Birthdays..."), &frmMain::ImportBirthdays);
     mnuFileExportCalendar = makeAction("mnuFileExportCalendar", QT_TR_NOOP("E&xport Calendar..."),
                                        &frmMain::ExportCalendar);
-    mnuFileCalendarSync = makeAction("mnuFileCalendarSync", QT_TR_NOOP("Calendar &Sync..."),
+    mnuFileCalendarSync = makeAction("mnuFileCalendarSync", QT_TR_NOOP("Calendar S&ync..."),
                                      &frmMain::CalendarSyncSettings);
     mnuFileExit = makeAction("mnuFileExit", QT_TR_NOOP("&Exit"), &frmMain::mnuFileExit_Click,
                              QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -61,7 +61,7 @@ void frmMain::createActions()
         makeAction("mnuConfigRunOn", QT_TR_NOOP("&On"), &frmMain::mnuConfigRunOn_Click);
     mnuConfigRunOn->setCheckable(true);
     mnuConfigRunOff =
-        makeAction("mnuConfigRunOff", QT_TR_NOOP("&Off"), &frmMain::mnuConfigRunOff_Click);
+        makeAction("mnuConfigRunOff", QT_TR_NOOP("O&ff"), &frmMain::mnuConfigRunOff_Click);
     mnuConfigRunOff->setCheckable(true);
 
     mnuHelpHelp = makeAction("mnuHelpHelp", QT_TR_NOOP("&Help"), &frmMain::ShowHelp,

@@ -29,6 +29,9 @@ ScreenFit::ScreenFit(QWidget &window, QScrollArea &area) : m_window(window), m_a
 {
     m_area.setFrameShape(QFrame::NoFrame);
     m_area.setWidgetResizable(false);
+    // The area only holds the content: the keyboard goes to what is in it, never to the area
+    // itself, which has nothing to say to a screen reader and takes no keys.
+    m_area.setFocusPolicy(Qt::NoFocus);
     m_area.setFixedSize(m_area.widget()->size());
 }
 

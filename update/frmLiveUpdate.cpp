@@ -8,6 +8,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "TextWidth.h"
 #include "UpdateCheck.h"
 #include "Version.h"
 
@@ -17,6 +18,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStatusBar>
+
+#include <algorithm>
 
 frmLiveUpdate::frmLiveUpdate(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -71,6 +74,8 @@ void frmLiveUpdate::createControls()
     m_checkButton = new QPushButton(tr("&Check For Update"), frame);
     m_checkButton->setObjectName(QStringLiteral("Command1"));
     m_checkButton->setGeometry(56, 56, 160, 28);
+    // A longer text in the user's language widens the button within its frame.
+    m_checkButton->resize(std::clamp(TextWidth(*m_checkButton), 160, 360), 28);
     m_checkButton->setAutoDefault(false);
     connect(m_checkButton, &QPushButton::clicked, this, &frmLiveUpdate::CheckForUpdate);
     m_clipView = new QLabel(frame);

@@ -964,10 +964,6 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
         <translation>Kalender e&amp;xportieren...</translation>
     </message>
     <message>
-        <source>Calendar &amp;Sync...</source>
-        <translation>Kalender&amp;abgleich...</translation>
-    </message>
-    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -1010,10 +1006,6 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
     <message>
         <source>&amp;On</source>
         <translation>&amp;Ein</translation>
-    </message>
-    <message>
-        <source>&amp;Off</source>
-        <translation>&amp;Aus</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1164,6 +1156,14 @@ Auch vom Server entfernen? („Nein“ holt es in die Liste zurück.)</numerusfo
 <byte value="xd"/>
 Auch vom Server entfernen? („Nein“ holt sie in die Liste zurück.)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Calendar S&amp;ync...</source>
+        <translation>Kalender&amp;abgleich...</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>&amp;Aus</translation>
     </message>
 </context>
 <context>

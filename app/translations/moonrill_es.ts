@@ -964,10 +964,6 @@ No elige un archivo en su lugar.</translation>
         <translation>E&amp;xportar calendario...</translation>
     </message>
     <message>
-        <source>Calendar &amp;Sync...</source>
-        <translation>&amp;Sincronizar calendario...</translation>
-    </message>
-    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Salir</translation>
     </message>
@@ -1010,10 +1006,6 @@ No elige un archivo en su lugar.</translation>
     <message>
         <source>&amp;On</source>
         <translation>&amp;Activado</translation>
-    </message>
-    <message>
-        <source>&amp;Off</source>
-        <translation>&amp;Desactivado</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1164,6 +1156,14 @@ Remove them from the server too? (No brings them back into the list.)</source>
 <byte value="xd"/>
 ¿Eliminarlos también del servidor? (No los devuelve a la lista.)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Calendar S&amp;ync...</source>
+        <translation>Sincroni&amp;zar calendario...</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>&amp;Desactivado</translation>
     </message>
 </context>
 <context>

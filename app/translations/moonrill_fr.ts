@@ -964,10 +964,6 @@ Non choisit un fichier à la place.</translation>
         <translation>E&amp;xporter le calendrier...</translation>
     </message>
     <message>
-        <source>Calendar &amp;Sync...</source>
-        <translation>&amp;Synchroniser le calendrier...</translation>
-    </message>
-    <message>
         <source>&amp;Exit</source>
         <translation>&amp;Quitter</translation>
     </message>
@@ -1010,10 +1006,6 @@ Non choisit un fichier à la place.</translation>
     <message>
         <source>&amp;On</source>
         <translation>&amp;Activé</translation>
-    </message>
-    <message>
-        <source>&amp;Off</source>
-        <translation>&amp;Désactivé</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -1164,6 +1156,14 @@ Le supprimer aussi du serveur ? (Non le ramène dans la liste.)</numerusform>
 <byte value="xd"/>
 Les supprimer aussi du serveur ? (Non les ramène dans la liste.)</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Calendar S&amp;ync...</source>
+        <translation>&amp;Synchroniser le calendrier...</translation>
+    </message>
+    <message>
+        <source>O&amp;ff</source>
+        <translation>&amp;Désactivé</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
@@ -161,6 +162,49 @@ QStringList unnamed(QWidget *window)
                            w->objectName();
     }
     return missing;
+}
+
+/// The texts of `window` that its controls cut: a label, button or box title whose words need
+/// more room than it has (a label that wraps, more lines than its height holds).
+QStringList cutTexts(QWidget *window)
+{
+    QStringList cut;
+    const auto plain = [](QString text) { return text.remove(QRegularExpression(u"&(?!&)"_s)); };
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(window) || w->objectName().startsWith(u"qt_"_s) ||
+            insideComposite(w, window))
+            continue;
+        const QFontMetrics metrics(w->font());
+        bool whole = true;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(w); label != nullptr && !label->text().isEmpty()) {
+            text = label->text();
+            const QRect room = label->contentsRect();
+            if (label->wordWrap() || Qt::mightBeRichText(text))
+                whole = label->heightForWidth(room.width()) <= room.height() ||
+                        label->heightForWidth(room.width()) < 0;
+            else
+                for (const QString &line : plain(text).split(u'\n'))
+                    whole = whole && metrics.horizontalAdvance(line) <= room.width();
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w);
+                   button != nullptr && !button->text().isEmpty() &&
+                   qobject_cast<QToolButton *>(w) == nullptr) {
+            text = button->text();
+            // A push button's hint has a least width of its own; its text needs less.
+            const int margin =
+                qobject_cast<QPushButton *>(w) != nullptr
+                    ? 2 * w->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, w)
+                    : button->sizeHint().width() - metrics.horizontalAdvance(plain(text));
+            whole = metrics.horizontalAdvance(plain(text)) + margin <= button->width();
+        } else if (auto *box = qobject_cast<QGroupBox *>(w);
+                   box != nullptr && !box->title().isEmpty()) {
+            text = box->title();
+            whole = metrics.horizontalAdvance(plain(text)) + 16 <= box->width();
+        }
+        if (!whole)
+            cut << window->objectName() + u"/"_s + w->objectName() + u": "_s + plain(text).left(40);
+    }
+    return cut;
 }
 
 } // namespace
@@ -409,6 +453,31 @@ private slots:
         }
         missed.removeDuplicates();
         QCOMPARE(missed.join(u"\n"_s), QString());
+    }
+
+    void noWindowCutsItsTexts()
+    {
+        start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
+        QCOMPARE(cutTexts(window.get()).join(u", "_s), QString());
+        // The editor with each section shown: the e-mail's, and the birthday's.
+        frmAddEvent editor;
+        auto *types = editor.findChild<QComboBox *>(u"comOccurs"_s);
+        types->setCurrentIndex(types->findData(u"Birthday"_s));
+        frmFind find(
+            window->List(), [&](int row) { window->SelectRow(row); }, window.get());
+        std::vector<MailOffer> mails;
+        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
+        frmAbout about;
+        frmBug contact;
+        frmLiveUpdate update;
+        CalendarSync publishing;
+        frmSync sync(publishing, window.get());
+        for (QWidget *other : std::initializer_list<QWidget *>{&editor, &find, &whatsUp, &about,
+                                                               &contact, &update, &sync}) {
+            showAndWait(*other);
+            QCOMPARE(cutTexts(other).join(u", "_s), QString());
+            other->hide();
+        }
     }
 
     void everyControlOfEveryWindowHasAName()
