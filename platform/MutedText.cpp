@@ -45,3 +45,16 @@ QColor MutedTextColour(const QColor &text, const QColor &background)
     }
     return text;
 }
+
+QColor TodayRed(const QColor &background)
+{
+    const QColor red(255, 0, 0);
+    if (luminance(background) >= 0.5)
+        return red;
+    for (int step = 0; step <= 20; ++step) {
+        const QColor lighter = blend(red, Qt::white, step * 0.05);
+        if (ContrastRatio(lighter, background) >= 4.5)
+            return lighter;
+    }
+    return Qt::white;
+}

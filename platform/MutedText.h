@@ -12,3 +12,7 @@
 /// The colour between `text` and `background` nearest the background whose contrast against it
 /// is still at least 4.5:1; `text` itself when even that has less.
 [[nodiscard]] QColor MutedTextColour(const QColor &text, const QColor &background);
+
+/// The red today's rows are marked with: pure red on a light background, as designed; on a dark
+/// one (where pure red reads poorly), red lightened towards white until it reads at 4.5:1.
+[[nodiscard]] QColor TodayRed(const QColor &background);

@@ -102,8 +102,15 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     lstWhatsUp->headerItem()->setText(3, QString());
     // Missed events are set apart from today's bold red rows: muted, in plain weight, and still
     // readable on the list's background.
-    const QColor muted = MutedTextColour(lstWhatsUp->palette().color(QPalette::Text),
-                                         lstWhatsUp->palette().color(QPalette::Base));
+    // A style may grey every row of a window in the background (Adwaita-Dark does, to about
+    // the muted grey): the rows keep their colour whatever window has the focus, so that the
+    // missed ones stand apart always.
+    QPalette palette = lstWhatsUp->palette();
+    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base})
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+    lstWhatsUp->setPalette(palette);
+    const QColor muted =
+        MutedTextColour(palette.color(QPalette::Text), palette.color(QPalette::Base));
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
@@ -159,7 +166,7 @@ void frmWhatsUp::markTodayRows()
         QFont bold = item->font(0);
         bold.setBold(true);
         for (int column = 0; column < lstWhatsUp->columnCount(); ++column) {
-            item->setForeground(column, QColor(255, 0, 0));
+            item->setForeground(column, TodayRed(lstWhatsUp->palette().color(QPalette::Base)));
             item->setFont(column, bold);
         }
     }

@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -176,6 +177,42 @@ private slots:
             QVERIFY(mutedAndReadable(*list, *list->topLevelItem(0)));
         }
         QApplication::setPalette(before);
+    }
+
+    void todayAndMissedRowsStandApartInEveryStyleAndPalette()
+    {
+        const ScanResult scan = ComputeScan({makeEvent("ID0", "Dentist", 0)}, Today,
+                                            {TestMissed("Trip", Today.addDays(-2))});
+        const QString before = QApplication::style()->name();
+        for (const QString &style : {u"Fusion"_s, u"Adwaita"_s, u"Adwaita-Dark"_s}) {
+            if (!QStyleFactory::keys().contains(style, Qt::CaseInsensitive))
+                continue; // adwaita-qt6 gives the two Adwaita styles
+            QApplication::setStyle(QStyleFactory::create(style));
+            std::vector<MailOffer> none;
+            MessageAnswerer answers;
+            frmWhatsUp window(scan.rows, none);
+            open(window);
+            auto *list = window.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+            const QTreeWidgetItem *missed = list->topLevelItem(0);
+            const QTreeWidgetItem *today = list->topLevelItem(1);
+            QCOMPARE(today->text(2), u"Dentist"_s);
+            const QPalette palette = list->palette();
+            const QColor red = today->foreground(2).color();
+            // On a light palette the red is the designed one; on a dark one, one that reads.
+            if (palette.color(QPalette::Base).lightness() > 128)
+                QCOMPARE(red, QColor(255, 0, 0));
+            else
+                QVERIFY2(ContrastRatio(red, palette.color(QPalette::Base)) >= 4.5,
+                         qPrintable(style));
+            // A missed row differs from a normal one with the window in front and behind.
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                QVERIFY2(ContrastRatio(missed->foreground(2).color(),
+                                       palette.color(group, QPalette::Text)) >= 1.5,
+                         qPrintable(style + u": "_s + missed->foreground(2).color().name() +
+                                    u" beside "_s + palette.color(group, QPalette::Text).name()));
+            window.accept();
+        }
+        QApplication::setStyle(QStyleFactory::create(before));
     }
 
     void missingClipKeepsTheListAsTheScanLeftIt()
