@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
 #include <QShortcut>
@@ -33,6 +34,10 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     for (const HelpTopic &topic : m_topics)
         m_list->addItem(FromBytes(topic.title));
     m_list->setMaximumWidth(200);
+    // The text takes a caret, so that the keyboard (and a screen reader with it) moves through
+    // it line by line and word by word.
+    m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
+
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(m_text, 1);
@@ -43,6 +48,16 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
 }
 
 HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the help, as it closes every other window of the program.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
 
 void HelpViewer::ShowTopic(int number)
 {
