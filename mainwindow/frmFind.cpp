@@ -97,6 +97,10 @@ void frmFind::cmdFind_Click()
             m_select(k);
             m_list.setBold(m_list.keyOfRow(k), true);
             m_lastMatch = k;
+            // The row is selected behind the dialog: a screen reader is told what was found.
+            Announce(this, tr("Found: %1, %2")
+                               .arg(description,
+                                    m_list.index(k, EventListModel::DateColumn).data().toString()));
             cmdFind->setText(tr("&Find Next"));
             ProgressBar1->setValue(k + 1);
             m_position = k + 1;

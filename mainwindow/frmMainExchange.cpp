@@ -30,6 +30,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProgressDialog>
+#include <QTreeView>
 
 namespace {
 
@@ -267,7 +268,13 @@ void frmMain::ExportCalendarTo(const QString &path)
 
 void frmMain::CalendarSyncSettings()
 {
-    frmSync dialog(m_sync, this);
-    if (dialog.exec() == QDialog::Accepted && m_state.Saved())
-        SaveEvents(); // the list as saved, with its UIDs kept, goes to the calendar now
+    {
+        frmSync dialog(m_sync, this);
+        if (dialog.exec() == QDialog::Accepted && m_state.Saved())
+            SaveEvents(); // the list as saved, with its UIDs kept, goes to the calendar now
+    }
+    // A question asked as the dialog closed ("for this run only?") leaves no window active:
+    // the keyboard comes back to the list.
+    activateWindow();
+    lstEvent->setFocus();
 }

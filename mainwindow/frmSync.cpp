@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSync.h"
 
+#include "Accessibility.h"
+
 #include "CalendarProbe.h"
 #include "CalendarSync.h"
 #include "DavRequest.h"
@@ -43,6 +45,17 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     txtPassword = field("txtPassword", QT_TR_NOOP("&Password:"), QString());
     txtPassword->setEchoMode(QLineEdit::Password);
     txtPassword->setPlaceholderText(tr("as kept in the keyring"));
+    // What the field says is what holds the password: the keyring is asked, without waiting.
+    if (m_sync.HasSessionPassword()) {
+        txtPassword->setPlaceholderText(tr("as given for this run"));
+    } else if (!settings.calendar.isEmpty()) {
+        ReadSyncPasswordLater(settings.user, settings.calendar, this,
+                              [this](const std::optional<QString> &password, const QString &) {
+                                  if (!password)
+                                      txtPassword->setPlaceholderText(
+                                          tr("none kept: type it to use it"));
+                              });
+    }
     lblStatus = new QLabel(m_sync.Status(), this);
     lblStatus->setObjectName(QStringLiteral("lblStatus"));
     lblStatus->setWordWrap(true);
@@ -129,6 +142,7 @@ void frmSync::tested(const ProbeResult &result)
         break;
     }
     growToFit();
+    Announce(this, lblStatus->text());
 }
 
 void frmSync::accept()
@@ -153,6 +167,9 @@ void frmSync::accept()
     QString trouble;
     if (!txtPassword->text().isEmpty() &&
         !StoreSyncPassword(settings.user, settings.calendar, txtPassword->text(), trouble)) {
+        // The reason opens the sentence.
+        if (!trouble.isEmpty())
+            trouble[0] = trouble[0].toUpper();
         const QString question =
             tr("%1, so the password cannot be kept.\r\nUse it for this run only?").arg(trouble);
         if (ShowMessage(question, MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)

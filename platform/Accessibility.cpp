@@ -2,6 +2,7 @@
 #include "Accessibility.h"
 
 #include <QLabel>
+#include <QWidget>
 
 void NameAfterLabel(QLabel *label, QWidget *control)
 {
@@ -13,4 +14,10 @@ void NameAfterLabel(QLabel *label, QWidget *control)
         name.chop(1);
     // French sets a blank before the colon.
     control->setAccessibleName(name.trimmed());
+}
+
+void Announce(QWidget *window, const QString &text)
+{
+    QWidget *focused = window->focusWidget();
+    (focused != nullptr ? focused : window)->setAccessibleDescription(text);
 }

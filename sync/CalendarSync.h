@@ -37,6 +37,7 @@ public:
     [[nodiscard]] const QString &Status() const { return m_status; }
     /// A password the user gave for this run only (no keyring took it).
     void SetSessionPassword(const QString &password) { m_sessionPassword = password; }
+    [[nodiscard]] bool HasSessionPassword() const { return m_sessionPassword.has_value(); }
     /// The password to use: the one for this run, or ReadSyncPassword's.
     [[nodiscard]] std::optional<QString> Password(const QString &user, const QUrl &url,
                                                   QString &trouble) const;

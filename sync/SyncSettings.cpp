@@ -41,8 +41,11 @@ QString troubleOf(const QKeychain::Job &job)
     if (job.error() == QKeychain::EntryNotFound)
         return QCoreApplication::translate("SyncSettings", "the keyring holds none for %1")
             .arg(job.key());
-    return QCoreApplication::translate("SyncSettings", "the keyring could not be read (%1)")
-        .arg(job.errorString());
+    // The keyring's own words name objects on the bus, which tell a user nothing to do.
+    if (job.error() == QKeychain::AccessDenied)
+        return QCoreApplication::translate("SyncSettings", "the keyring is locked or refused");
+    return QCoreApplication::translate("SyncSettings",
+                                       "the keyring is locked or has no collection to keep it in");
 }
 
 using KeyringAnswer = std::function<void(const QKeychain::Job *answered, const QString &trouble)>;

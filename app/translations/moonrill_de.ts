@@ -617,10 +617,6 @@ Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</t
         <translation>der Schlüsselbund enthält keines für %1</translation>
     </message>
     <message>
-        <source>the keyring could not be read (%1)</source>
-        <translation>der Schlüsselbund konnte nicht gelesen werden (%1)</translation>
-    </message>
-    <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>Der Schlüsselbund antwortete nicht innerhalb von %1 Sekunden</translation>
     </message>
@@ -631,6 +627,14 @@ Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</t
     <message>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 kann von anderen gelesen werden: Bewahren Sie das Passwort in einer Datei auf, die nur Sie lesen können (chmod 600)</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>der Schlüsselbund ist gesperrt oder verweigert den Zugriff</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>der Schlüsselbund ist gesperrt oder hat keine Sammlung, um es aufzubewahren</translation>
     </message>
 </context>
 <context>
@@ -826,6 +830,10 @@ Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</t
     <message>
         <source>&amp;Find Next</source>
         <translation>&amp;Weitersuchen</translation>
+    </message>
+    <message>
+        <source>Found: %1, %2</source>
+        <translation>Gefunden: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1248,14 @@ Nur für diesen Lauf verwenden?</translation>
     <message>
         <source>No calendar is there, and none was found at this address.</source>
         <translation>Dort ist kein Kalender, und unter dieser Adresse wurde keiner gefunden.</translation>
+    </message>
+    <message>
+        <source>as given for this run</source>
+        <translation>wie für diesen Lauf angegeben</translation>
+    </message>
+    <message>
+        <source>none kept: type it to use it</source>
+        <translation>keins gespeichert: zum Verwenden eingeben</translation>
     </message>
 </context>
 <context>

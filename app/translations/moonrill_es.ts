@@ -617,10 +617,6 @@ La dirección está en el portapapeles, para escribirle de otro modo.</translati
         <translation>el llavero no guarda ninguna para %1</translation>
     </message>
     <message>
-        <source>the keyring could not be read (%1)</source>
-        <translation>no se pudo leer el llavero (%1)</translation>
-    </message>
-    <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>El llavero no respondió en %1 segundos</translation>
     </message>
@@ -631,6 +627,14 @@ La dirección está en el portapapeles, para escribirle de otro modo.</translati
     <message>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 pueden leerlo otros: guarde la contraseña en un archivo que solo usted pueda leer (chmod 600)</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>el llavero está bloqueado o deniega el acceso</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>el llavero está bloqueado o no tiene una colección donde guardarla</translation>
     </message>
 </context>
 <context>
@@ -826,6 +830,10 @@ La dirección está en el portapapeles, para escribirle de otro modo.</translati
     <message>
         <source>&amp;Find Next</source>
         <translation>Buscar &amp;siguiente</translation>
+    </message>
+    <message>
+        <source>Found: %1, %2</source>
+        <translation>Encontrado: %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1248,14 @@ Use it for this run only?</source>
     <message>
         <source>No calendar is there, and none was found at this address.</source>
         <translation>No hay ningún calendario, y no se encontró ninguno en esta dirección.</translation>
+    </message>
+    <message>
+        <source>as given for this run</source>
+        <translation>tal como se indicó para esta sesión</translation>
+    </message>
+    <message>
+        <source>none kept: type it to use it</source>
+        <translation>ninguna guardada: escríbala para usarla</translation>
     </message>
 </context>
 <context>

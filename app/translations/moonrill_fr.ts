@@ -617,10 +617,6 @@ L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation
         <translation>le trousseau n&apos;en contient aucun pour %1</translation>
     </message>
     <message>
-        <source>the keyring could not be read (%1)</source>
-        <translation>le trousseau n&apos;a pas pu être lu (%1)</translation>
-    </message>
-    <message>
         <source>The keyring did not answer within %1 seconds</source>
         <translation>Le trousseau n’a pas répondu en %1 secondes</translation>
     </message>
@@ -631,6 +627,14 @@ L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation
     <message>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 peut être lu par d’autres : gardez le mot de passe dans un fichier que vous seul pouvez lire (chmod 600)</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>le trousseau est verrouillé ou refuse l’accès</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>le trousseau est verrouillé ou n’a pas de collection où le garder</translation>
     </message>
 </context>
 <context>
@@ -826,6 +830,10 @@ L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation
     <message>
         <source>&amp;Find Next</source>
         <translation>Chercher la &amp;suite</translation>
+    </message>
+    <message>
+        <source>Found: %1, %2</source>
+        <translation>Trouvé : %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1240,6 +1248,14 @@ L&apos;utiliser pour cette session seulement ?</translation>
     <message>
         <source>No calendar is there, and none was found at this address.</source>
         <translation>Aucun calendrier n’est là, et aucun n’a été trouvé à cette adresse.</translation>
+    </message>
+    <message>
+        <source>as given for this run</source>
+        <translation>tel que saisi pour cette session</translation>
+    </message>
+    <message>
+        <source>none kept: type it to use it</source>
+        <translation>aucun gardé : saisissez-le pour l’utiliser</translation>
     </message>
 </context>
 <context>
