@@ -47,12 +47,13 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${MOONRILL_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "reminders of birthdays, appointments and duties before they fall due")
 # The synopsis is the summary above; this is the long description that follows it.
+# CPack sets one blank before each of its lines: a line with two is shown as it is, unwrapped.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Moonrill keeps a list of events in one text file: appointments, birthdays,
- anniversaries and recurring duties, each with its own notice period. At
- every logon, and once a day from a timer that makes up for days spent
- asleep, it shows what falls due and offers to write a birthday mail. Days
- the computer was off are caught up.")
+anniversaries and recurring duties, each with its own notice period. At
+every logon, and once a day from a timer that makes up for days spent
+asleep, it shows what falls due and offers to write a birthday mail. Days
+the computer was off are caught up.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Qt's own translations, for the buttons of the file, print and message boxes.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)

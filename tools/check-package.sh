@@ -38,6 +38,9 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "package: $(basename "$deb"), Depends: $depends"
 check "dependencies computed from the binaries" grep -q "libqt6widgets6" <<<"$depends"
 check "section utils" [ "$(dpkg-deb -f "$deb" Section)" = utils ]
+# Each line of the long description begins with one blank: apt wraps it as a paragraph.
+check "the long description is one paragraph" \
+    [ -z "$(dpkg-deb -f "$deb" Description | tail -n +2 | grep -v '^ [^ ]')" ]
 
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
@@ -50,6 +53,10 @@ check "lintian finds no error and no warning" $lint
 check "no maintainer script (the libraries are the program's own, not the linker's)" \
     [ -z "$(dpkg-deb -I "$deb" | grep -E 'postinst|postrm')" ]
 check "the launcher is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
+for language in de fr es; do
+    check "the launcher speaks $language" \
+        grep -q "^Comment\[$language\]=" "$root/usr/share/applications/$id.desktop"
+done
 check "the metainfo ${metainfo:-file} is named after its id" \
     grep -q "<id>$id</id>" "$root/usr/share/metainfo/$id.metainfo.xml"
 check "the metainfo is valid" appstreamcli validate --no-net --pedantic \
