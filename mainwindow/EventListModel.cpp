@@ -43,6 +43,20 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
     if (role == Qt::ToolTipRole && index.column() == EventColumn &&
         ShownAge(event.StartingOn, event.BirthYear))
         return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
+    // A screen reader reads the cell the keyboard is on; the rest of its row is told with it
+    // ("Date: 2026-12-09, Days: 3, ..."), so that each row reads whole.
+    if (role == Qt::AccessibleDescriptionRole) {
+        QStringList others;
+        for (int column = 0; column < ColumnCount; ++column) {
+            if (column != index.column())
+                others << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() +
+                              QStringLiteral(": ") +
+                              data(this->index(index.row(), column), Qt::DisplayRole)
+                                  .toString()
+                                  .trimmed();
+        }
+        return others.join(QStringLiteral(", "));
+    }
     if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
         return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)

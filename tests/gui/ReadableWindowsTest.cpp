@@ -484,6 +484,14 @@ private slots:
     {
         start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
         QCOMPARE(unnamed(window.get()).join(u", "_s), QString());
+        // A row's cell reads with the rest of its row.
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(window->EventView());
+        QAccessibleInterface *cell = list->tableInterface()->cellAt(0, 0);
+        QCOMPARE(cell->text(QAccessible::Name), u"Dentist"_s);
+        if (!qEnvironmentVariableIsSet("MOONRILL_TEST_TRANSLATED"))
+            QCOMPARE(cell->text(QAccessible::Description),
+                     u"Date: %1, When: 0, Type: Once, Notice period: 3"_s.arg(
+                         QString::fromLatin1(dateText(0))));
         // The toolbar's buttons are named by their tooltips.
         for (QToolButton *button : window->findChildren<QToolButton *>()) {
             if (button->defaultAction() != nullptr && !button->toolTip().isEmpty())
