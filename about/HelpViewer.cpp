@@ -140,8 +140,11 @@ void HelpViewer::PlaceBeside(const QWidget *window)
 
 bool HelpViewer::event(QEvent *event)
 {
-    const bool handled = QWidget::event(event);
     const QEvent::Type type = event->type();
+    // The window deletes itself when closed: after that event nothing of it may be touched.
+    if (type == QEvent::DeferredDelete)
+        return QWidget::event(event);
+    const bool handled = QWidget::event(event);
     // Only once the window manager has framed the window: while it reframes one that was lent
     // to another window, the position reported for a moment is the frame's own corner, and
     // fitting to that pinned the viewer to the screen's top left.
