@@ -29,6 +29,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -205,6 +207,31 @@ QStringList cutTexts(QWidget *window)
             cut << window->objectName() + u"/"_s + w->objectName() + u": "_s + plain(text).left(40);
     }
     return cut;
+}
+
+/// The access keys that more than one entry of a menu (or the menu bar) share, as
+/// "menu: key (entries)".
+QStringList sharedAccessKeys(const QWidget *window)
+{
+    QStringList shared;
+    const auto check = [&shared](const QString &where, const QList<QAction *> &actions) {
+        QMultiHash<QChar, QString> keys;
+        static const QRegularExpression key(u"&([^&])"_s);
+        for (const QAction *action : actions) {
+            const QRegularExpressionMatch match = key.match(action->text());
+            if (match.hasMatch())
+                keys.insert(match.captured(1).at(0).toLower(), action->text());
+        }
+        for (const QChar letter : keys.uniqueKeys())
+            if (keys.count(letter) > 1)
+                shared << where + u": "_s + letter + u" ("_s + keys.values(letter).join(u", "_s) +
+                              u")"_s;
+    };
+    if (const auto *bar = window->findChild<QMenuBar *>())
+        check(u"menu bar"_s, bar->actions());
+    for (const QMenu *menu : window->findChildren<QMenu *>())
+        check(menu->title().isEmpty() ? menu->objectName() : menu->title(), menu->actions());
+    return shared;
 }
 
 } // namespace
@@ -458,6 +485,8 @@ private slots:
     void noWindowCutsItsTexts()
     {
         start("$$Dentist$$" + dateText(0) + "$$Once$$3$$\r\n");
+        // Each access key opens one entry of its menu, in every language.
+        QCOMPARE(sharedAccessKeys(window.get()).join(u"; "_s), QString());
         QCOMPARE(cutTexts(window.get()).join(u", "_s), QString());
         // The editor with each section shown: the e-mail's, and the birthday's.
         frmAddEvent editor;
