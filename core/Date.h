@@ -28,6 +28,12 @@ public:
     [[nodiscard]] int year() const;
     [[nodiscard]] int month() const;
     [[nodiscard]] int day() const;
+    /// The day of the week, 1 for Monday to 7 for Sunday.
+    [[nodiscard]] constexpr int weekday() const
+    {
+        // 1 January 1970, day number 0, was a Thursday.
+        return ((m_days % 7 + 7) % 7 + 3) % 7 + 1;
+    }
 
     struct Ymd
     {

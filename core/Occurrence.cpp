@@ -60,6 +60,28 @@ Date advanceMonths(Date d, int months, int day, Date today)
     return d; // not reached: one more step always lands in a later month than today's
 }
 
+/// The first day `rule` names in the months of steps of `months` from the month of `d` that is
+/// not before `d` nor `today`; `d` itself when that day passes the last date. A rule names a day
+/// in every month, so the steps can be jumped over in one go.
+Date advanceWeekdays(Date d, int months, WeekdayRule rule, Date today)
+{
+    const Date target = std::max(d, today);
+    const Date::Ymd from = d.ymd();
+    const Date::Ymd to = target.ymd();
+    const int64_t behind = (int64_t{to.year} - from.year) * 12 + (to.month - from.month);
+    // The step whose month is the target's or the last before it, then the one after it.
+    for (int64_t k = behind / months; k <= behind / months + 1; ++k) {
+        const int64_t index = int64_t{from.year} * 12 + (from.month - 1) + k * months;
+        if (index / 12 > LastDate.year())
+            return d;
+        const Date candidate =
+            WeekdayInMonth(static_cast<int>(index / 12), static_cast<int>(index % 12) + 1, rule);
+        if (candidate >= target)
+            return candidate;
+    }
+    return d; // not reached: the step after lands in a month after the target's
+}
+
 bool endsWith(std::string_view text, char c)
 {
     return !text.empty() && text.back() == c;
@@ -105,6 +127,14 @@ Recurrence RecurrenceOf(std::string_view occurs)
         return {Unit::Months, 1};
     if (occurs == YearlyType || occurs == BirthdayType)
         return {Unit::Months, 12};
+    if (const std::optional<WeekdayTypeParts> parts = WeekdayTypeOf(occurs)) {
+        // Monthly, Yearly and their interval types by weekday; a Birthday is by its date alone.
+        const Recurrence steps =
+            parts->steps == BirthdayType ? Recurrence{} : RecurrenceOf(parts->steps);
+        if (steps.unit != Unit::Months)
+            return {};
+        return {Unit::Weekdays, steps.step, parts->rule};
+    }
 
     const bool weeks = endsWith(occurs, 'k');
     const bool months = !weeks && endsWith(occurs, 'h');
@@ -154,6 +184,8 @@ std::optional<Date> NextOccurrence(Date date, std::string_view occurs, Date toda
             return date;
         return keepWithinRange(
             date, advanceMonths(date, recurrence.step, IntendedDay(date, monthDay), today));
+    case Recurrence::Unit::Weekdays:
+        return advanceWeekdays(date, recurrence.step, recurrence.rule, today);
     case Recurrence::Unit::None:
         break;
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Date.h"
+#include "EventTypes.h"
 
 #include <optional>
 #include <string_view>
@@ -11,7 +12,10 @@
 ///
 /// A step of months keeps the day of the month the event is meant for, IntendedDay(date,
 /// `monthDay`), and takes the month's last day where the month is shorter: a Monthly event meant
-/// for the 31st falls on 28 February, 31 March, 30 April. The cost does not grow with how far
+/// for the 31st falls on 28 February, 31 March, 30 April. A type by weekday falls in the months
+/// of its steps from the date's month on the day its rule names, the first such day not before
+/// the date nor `today`: a date its rule names stays as it is until it passes. The cost does not
+/// grow with how far
 /// `date` lies in the past. Unrecognised type texts, and interval types without an interval of
 /// at least 1, leave the date unchanged. So does a step that would pass the last date a file can
 /// hold, 31 December 9999.
@@ -36,17 +40,21 @@ struct Recurrence
 {
     enum class Unit
     {
-        None,   // a text that does not step: the event keeps its date
-        Once,   // one date, over once it has passed
-        Days,   // `step` days at a time
-        Months, // `step` months at a time, on the day meant where the month has it
+        None,     // a text that does not step: the event keeps its date
+        Once,     // one date, over once it has passed
+        Days,     // `step` days at a time
+        Months,   // `step` months at a time, on the day meant where the month has it
+        Weekdays, // `step` months at a time, on the day `rule` names in each month
     };
     Unit unit = Unit::None;
     int step = 0;
+    WeekdayRule rule{}; // for Weekdays only
 };
 /// The steps of a type text: "Once"; "Daily" and "Weekly" (1 and 7 days), "Every N week" (7N);
-/// "Monthly" (1 month), "Yearly" and "Birthday" (12), "Every N month" (N), "Every N year" (12N).
-/// Anything else, and an interval whose one step passes the whole calendar, does not step.
+/// "Monthly" (1 month), "Yearly" and "Birthday" (12), "Every N month" (N), "Every N year" (12N);
+/// Monthly, Yearly and their interval types by weekday ("Every 3th month on the last Friday") as
+/// Weekdays of the same months. Anything else, and an interval whose one step passes the whole
+/// calendar, does not step.
 [[nodiscard]] Recurrence RecurrenceOf(std::string_view occurs);
 
 /// How many days back a missed occurrence is still caught up.

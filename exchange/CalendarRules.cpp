@@ -42,6 +42,7 @@ std::string RuleType(const Recurrence &recurrence)
         if (recurrence.step % 12 == 0)
             return ComposeType(YearlyType, recurrence.step / 12);
         return ComposeType(MonthlyType, recurrence.step);
+    case Recurrence::Unit::Weekdays:
     case Recurrence::Unit::None:
         break;
     }

@@ -77,6 +77,10 @@ TEST(CatchUp, TheMostRecentMissedOccurrence)
         {"Yearly", ymd(2024, 12, 30), ymd(2024, 12, 1), ymd(2026, 1, 13), "2025-12-30"},
         {"Yearly", ymd(2024, 12, 30), ymd(2024, 12, 1), ymd(2026, 1, 14), "none"}, // 15 days
         // Types that do not step keep their date, and are caught up on it.
+        // By weekday: the last Friday of November was 27 November; Thanksgiving the day before.
+        {"Monthly on the last Friday", ymd(2026, 10, 30), ymd(2026, 10, 30), t, "2026-11-27"},
+        {"Yearly on the fourth Thursday", ymd(2025, 11, 27), ymd(2025, 11, 27), t, "2026-11-26"},
+        {"Monthly on the first Monday", ymd(2026, 11, 2), ymd(2026, 11, 2), t, "none"}, // today
         {"weekly", t.addDays(-4), t.addDays(-9), t, "2026-12-03"},
         {"Every 0th week", t.addDays(-4), t.addDays(-9), t, "2026-12-03"},
     };

@@ -71,6 +71,19 @@ TEST_F(EventFileTest, RowValuesAsLoaded)
     EXPECT_FALSE(folder.exists(Name + ".bak"));
 }
 
+TEST_F(EventFileTest, TypesByWeekdayMoveOnTheirRuleAndKeepTheirBytes)
+{
+    // Today is Saturday 15 April 2023: March's second Tuesday (the 14th) moves to May's (the
+    // 9th), since April's (the 11th) has passed; a date of the rule still ahead is kept as read.
+    const std::string ahead = "$$Pay$$2023-04-28$$Monthly on the last Friday$$0$$$$$$uid=p-1\r\n"
+                              "$$Thanks$$2023-11-23$$Yearly on the fourth Thursday$$5$$\r\n";
+    ASSERT_TRUE(load("$$Club$$2023-03-14$$Monthly on the second Tuesday$$3$$\r\n" + ahead +
+                     "$$Clocks$$2022-03-27$$Every 2th year on the last Sunday$$1$$\r\n\r\n")
+                    .success);
+    EXPECT_EQ(saved(), "$$Club$$2023-05-09$$Monthly on the second Tuesday$$3$$\r\n" + ahead +
+                           "$$Clocks$$2024-03-31$$Every 2th year on the last Sunday$$1$$\r\n\r\n");
+}
+
 TEST_F(EventFileTest, OneTimeEventsThatAreOverLeaveQuietly)
 {
     const LoadResult result =

@@ -237,3 +237,141 @@ TEST(NextOccurrence, LeapDaysLargeIntervalsAndTheLastYear)
             << c.type << " from " << DateToText(c.date) << ": "
             << DateToText(*NextOccurrence(c.date, c.type, c.today));
 }
+
+namespace {
+
+/// The day a rule names, found by walking the month's days: the `week`th day of the weekday,
+/// or the last one.
+Date namedDay(int year, int month, WeekdayRule rule)
+{
+    std::vector<Date> days;
+    for (int d = 1; d <= Date::daysInMonth(year, month); ++d) {
+        if (ymd(year, month, d).weekday() == rule.weekday)
+            days.push_back(ymd(year, month, d));
+    }
+    return rule.week == LastWeek ? days.back() : days[size_t(rule.week - 1)];
+}
+
+} // namespace
+
+TEST(WeekdayTypes, ComposedReadBackAndUnknownToAReaderOfTheBaseTypes)
+{
+    EXPECT_EQ(ymd(1970, 1, 1).weekday(), 4);
+    EXPECT_EQ(ymd(2024, 2, 29).weekday(), 4);
+    EXPECT_EQ(ymd(1, 1, 1).weekday(), 1);
+    EXPECT_EQ(ComposeWeekdayType(MonthlyType, 1, {2, 2}), "Monthly on the second Tuesday");
+    EXPECT_EQ(ComposeWeekdayType(MonthlyType, 3, {LastWeek, 5}),
+              "Every 3th month on the last Friday");
+    EXPECT_EQ(ComposeWeekdayType(YearlyType, 1, {4, 4}), "Yearly on the fourth Thursday");
+    EXPECT_EQ(ComposeWeekdayType(WeeklyType, 2, {1, 1}), "Every 2th week");
+    EXPECT_EQ(ComposeWeekdayType(MonthlyType, 1, {5, 1}), "Monthly");
+    for (const std::string_view base : {MonthlyType, YearlyType}) {
+        for (const int interval : {1, 2, 12, 99}) {
+            for (const int week : {1, 2, 3, 4, LastWeek}) {
+                for (int weekday = 1; weekday <= 7; ++weekday) {
+                    const std::string text = ComposeWeekdayType(base, interval, {week, weekday});
+                    const auto parts = WeekdayTypeOf(text);
+                    ASSERT_TRUE(parts) << text;
+                    EXPECT_EQ(parts->rule, (WeekdayRule{week, weekday})) << text;
+                    EXPECT_EQ(parts->steps, ComposeType(base, interval));
+                    EXPECT_EQ(BaseTypeOf(text), base);
+                    EXPECT_EQ(IntervalOf(text).value_or(1), interval);
+                    // A reader of the base types alone tells an interval type by "k", "h" or
+                    // "r" at the end: this one it does not know, and it leaves the date be.
+                    EXPECT_EQ(text.back(), 'y') << text;
+                    const Recurrence steps = RecurrenceOf(text);
+                    EXPECT_EQ(steps.unit, Recurrence::Unit::Weekdays);
+                    EXPECT_EQ(steps.step, base == MonthlyType ? interval : 12 * interval);
+                }
+            }
+        }
+    }
+    for (const char *text : {"Weekly on the second Tuesday", "Birthday on the last Friday",
+                             "Monthly on the fifth Friday", "Monthly on the second tuesday",
+                             "Monthly on the second  Tuesday", " on the second Tuesday",
+                             "Every 0th month on the first Monday", "Daily on the last Sunday"})
+        EXPECT_EQ(RecurrenceOf(text).unit, Recurrence::Unit::None) << text;
+}
+
+TEST(WeekdayTypes, TheRulesThatNameADate)
+{
+    struct Case
+    {
+        Date date;
+        int numbered; // 0: none
+        bool last;
+    };
+    const Case cases[] = {
+        {ymd(2025, 1, 10), 2, false}, {ymd(2025, 1, 24), 4, false}, {ymd(2025, 1, 25), 4, true},
+        {ymd(2025, 1, 29), 0, true},  {ymd(2025, 2, 22), 4, true},  {ymd(2024, 2, 22), 4, false},
+        {ymd(2024, 2, 29), 0, true},  {ymd(2025, 4, 1), 1, false},  {ymd(2025, 4, 24), 4, true},
+    };
+    for (const Case &c : cases) {
+        const WeekdayRulesOn rules = WeekdayRulesOf(c.date);
+        EXPECT_EQ(rules.numbered.value_or(WeekdayRule{}).week, c.numbered) << DateToText(c.date);
+        EXPECT_EQ(rules.last.has_value(), c.last) << DateToText(c.date);
+        for (const std::optional<WeekdayRule> &rule : {rules.numbered, rules.last}) {
+            if (rule) {
+                EXPECT_EQ(WeekdayInMonth(c.date.year(), c.date.month(), *rule), c.date);
+            }
+        }
+    }
+}
+
+TEST(NextOccurrence, ByWeekday)
+{
+    struct Case
+    {
+        Date date;
+        const char *type;
+        Date today;
+        Date expected;
+    };
+    const Case cases[] = {
+        {ymd(2025, 1, 31), "Monthly on the last Friday", ymd(2025, 2, 1), ymd(2025, 2, 28)},
+        {ymd(2024, 1, 25), "Monthly on the last Thursday", ymd(2024, 2, 1), ymd(2024, 2, 29)},
+        {ymd(2024, 11, 28), "Yearly on the fourth Thursday", ymd(2024, 11, 29), ymd(2025, 11, 27)},
+        {ymd(2024, 5, 12), "Yearly on the second Sunday", ymd(2025, 1, 1), ymd(2025, 5, 11)},
+        {ymd(2024, 3, 31), "Yearly on the last Sunday", ymd(2024, 4, 1), ymd(2025, 3, 30)},
+        {ymd(2025, 1, 14), "Every 3th month on the second Tuesday", ymd(2025, 1, 15),
+         ymd(2025, 4, 8)},
+        {ymd(2025, 1, 14), "Every 3th month on the second Tuesday", ymd(2025, 4, 9),
+         ymd(2025, 7, 8)},
+        // A date its rule names stays until it passes; one it does not name goes to the first
+        // day the rule names from it on.
+        {ymd(2025, 1, 14), "Monthly on the second Tuesday", ymd(2025, 1, 14), ymd(2025, 1, 14)},
+        {ymd(2025, 1, 20), "Monthly on the second Tuesday", ymd(2025, 1, 1), ymd(2025, 2, 11)},
+        {ymd(2025, 1, 2), "Monthly on the second Tuesday", ymd(2025, 1, 1), ymd(2025, 1, 14)},
+        // No step past 31 December 9999.
+        {ymd(9999, 11, 25), "Monthly on the last Thursday", ymd(9999, 12, 1), ymd(9999, 12, 30)},
+        {ymd(9999, 11, 11), "Yearly on the second Thursday", ymd(9999, 12, 1), ymd(9999, 11, 11)},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(NextOccurrence(c.date, c.type, c.today), c.expected)
+            << c.type << " from " << DateToText(c.date);
+
+    // Any start, any today: the day the rule names in the first month of its steps that has
+    // one not before both; the catch-up finds the one before today.
+    std::mt19937 random(20250114);
+    std::uniform_int_distribution<int32_t> dayIn(ymd(1899, 1, 1).dayNumber(),
+                                                 ymd(2040, 12, 31).dayNumber());
+    for (int round = 0; round < 4000; ++round) {
+        const Date start = Date::fromDayNumber(dayIn(random));
+        const Date today = Date::fromDayNumber(dayIn(random));
+        const WeekdayRulesOn rules = WeekdayRulesOf(start);
+        const WeekdayRule rule = round % 2 == 0 && rules.last ? *rules.last
+                                 : rules.numbered             ? *rules.numbered
+                                                              : *rules.last;
+        const int interval = 1 + round % 13;
+        const std::string type =
+            ComposeWeekdayType(round % 3 == 0 ? YearlyType : MonthlyType, interval, rule);
+        const int step = RecurrenceOf(type).step;
+        Date expected = start;
+        for (int k = 1; expected < today; ++k) {
+            const Date month = ymd(start.year(), start.month(), 1).addMonths(k * step);
+            expected = namedDay(month.year(), month.month(), rule);
+        }
+        ASSERT_EQ(NextOccurrence(start, type, today), expected)
+            << type << " from " << DateToText(start) << " to " << DateToText(today);
+    }
+}
