@@ -30,9 +30,10 @@ icaltimetype allDay(Date date)
     return time;
 }
 
-/// The calendar rule of a recurrence, with nothing said of the day; none where the calendar's
-/// interval field (16 bits) cannot hold the step.
-std::optional<icalrecurrencetype> ruleOf(const Recurrence &recurrence)
+/// The calendar rule of a recurrence from `start`, with nothing said of the day but a weekday
+/// of the month (BYDAY=2TU, and the start's month for a yearly one: BYMONTH=11;BYDAY=4TH); none
+/// where the calendar's interval field (16 bits) cannot hold the step.
+std::optional<icalrecurrencetype> ruleOf(const Recurrence &recurrence, Date start)
 {
     icalrecurrencetype rule;
     icalrecurrencetype_clear(&rule);
@@ -41,10 +42,16 @@ std::optional<icalrecurrencetype> ruleOf(const Recurrence &recurrence)
         rule.freq = recurrence.step % 7 == 0 ? ICAL_WEEKLY_RECURRENCE : ICAL_DAILY_RECURRENCE;
         if (recurrence.step % 7 == 0)
             interval /= 7;
-    } else if (recurrence.unit == Recurrence::Unit::Months) {
+    } else if (recurrence.unit == Recurrence::Unit::Months ||
+               recurrence.unit == Recurrence::Unit::Weekdays) {
         rule.freq = recurrence.step % 12 == 0 ? ICAL_YEARLY_RECURRENCE : ICAL_MONTHLY_RECURRENCE;
         if (recurrence.step % 12 == 0)
             interval /= 12;
+        if (recurrence.unit == Recurrence::Unit::Weekdays) {
+            SetNamedWeekday(rule, recurrence.rule);
+            if (recurrence.step % 12 == 0)
+                rule.by_month[0] = static_cast<short>(start.month());
+        }
     } else {
         return std::nullopt;
     }
@@ -69,8 +76,8 @@ struct Part
 std::vector<Part> partsOf(const clsEvent &event)
 {
     const Recurrence recurrence = RecurrenceOf(event.Occurs);
-    const std::optional<icalrecurrencetype> plain = ruleOf(recurrence);
     const Date start = event.StartingOn;
+    const std::optional<icalrecurrencetype> plain = ruleOf(recurrence, start);
     const int day = IntendedDay(start, event.Options.Day);
     if (!plain || recurrence.unit != Recurrence::Unit::Months || day <= 28)
         return {Part{start, plain}};
@@ -91,7 +98,7 @@ std::vector<Part> partsOf(const clsEvent &event)
         if (reached.month() != 2)
             continue;
         icalrecurrencetype february =
-            *ruleOf(Recurrence{Recurrence::Unit::Months, std::lcm(recurrence.step, 12)});
+            *ruleOf(Recurrence{Recurrence::Unit::Months, std::lcm(recurrence.step, 12)}, start);
         february.by_month[0] = 2;
         february.by_month_day[0] = -1;
         parts.push_back(Part{reached, february, "-february"});

@@ -109,7 +109,9 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by time of day"));
     if (rule.count > 0 || !icaltime_is_null_time(rule.until))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule with an end"));
-    if (!valuesOf(rule.by_set_pos).empty())
+    // A weekday of the month, as calendars write it: the second Tuesday, the last Friday.
+    const std::optional<WeekdayRule> named = NamedWeekdayOf(rule);
+    if (!valuesOf(rule.by_set_pos).empty() && !named)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
     if (!valuesOf(rule.by_week_no).empty() || !valuesOf(rule.by_year_day).empty())
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by week or day of the year"));
@@ -122,12 +124,26 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     const bool startsWeekday =
         weekdays.size() == 1 && icalrecurrencetype_day_position(short(weekdays[0])) == 0 &&
         int(icalrecurrencetype_day_day_of_week(short(weekdays[0]))) == weekdayOf(start);
-    if (!weekdays.empty() && !(rule.freq == ICAL_WEEKLY_RECURRENCE && startsWeekday))
-        return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by weekday"));
+    const char *byWeekday = QT_TRANSLATE_NOOP("Messages", "a rule by weekday");
+    if (!weekdays.empty() && !(rule.freq == ICAL_WEEKLY_RECURRENCE && startsWeekday) && !named)
+        return refuse(byWeekday);
     const char *byMonthDay = QT_TRANSLATE_NOOP("Messages", "a rule by day of the month");
     const char *byMonth = QT_TRANSLATE_NOOP("Messages", "a rule by month");
     const char *offRule = QT_TRANSLATE_NOOP("Messages", "a start off its rule");
     const Date::Ymd ymd = start.ymd();
+    if (named) {
+        // Monthly, or yearly in the start's month: a yearly rule without a month would count the
+        // weekdays of the whole year.
+        if (!monthDays.empty())
+            return refuse(byMonthDay);
+        if (rule.freq == ICAL_YEARLY_RECURRENCE && months.empty())
+            return refuse(byWeekday);
+        if (months.size() > 1 || (rule.freq == ICAL_MONTHLY_RECURRENCE && !months.empty()))
+            return refuse(byMonth);
+        if ((!months.empty() && months[0] != ymd.month) ||
+            WeekdayInMonth(ymd.year, ymd.month, *named) != start)
+            return refuse(offRule);
+    }
     switch (rule.freq) {
     case ICAL_DAILY_RECURRENCE:
     case ICAL_WEEKLY_RECURRENCE:
@@ -139,6 +155,8 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
             return refuse(QT_TRANSLATE_NOOP("Messages", "a rule of days other than whole weeks"));
         break;
     case ICAL_MONTHLY_RECURRENCE:
+        if (named)
+            break; // its days are read above
         if (monthDays.size() > 1)
             return refuse(byMonthDay);
         if (!months.empty()) {
@@ -159,6 +177,8 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         }
         break;
     default: // yearly
+        if (named)
+            break;
         if (months == std::vector<int>{2} && monthDays == std::vector<int>{-1}) {
             // February's last day: an event of 29 February.
             if (!(ymd.month == 2 && isLastOfMonth(start)))

@@ -13,15 +13,25 @@
 
 namespace {
 
+/// Whether the editor makes the type text `field`: a base type, an interval type of 2 to 99, or
+/// a month or year type of either by weekday.
+bool editorType(std::string_view field)
+{
+    if (std::find(BaseTypes.begin(), BaseTypes.end(), field) != BaseTypes.end())
+        return true;
+    const std::optional<int> interval = IntervalOf(field);
+    if (const std::optional<WeekdayTypeParts> weekday = WeekdayTypeOf(field))
+        return interval.value_or(1) <= 99 &&
+               ComposeWeekdayType(BaseTypeOf(field), interval.value_or(1), weekday->rule) == field;
+    return interval && *interval >= 2 && *interval <= 99 &&
+           ComposeType(BaseTypeOf(field), *interval) == field;
+}
+
 /// The type text a second copy of Moonrill left in `field`, where it is one the editor makes and
 /// steps as the rule does: else the rule was changed elsewhere, and the rule's own type holds.
 bool takesOccurs(const std::string &field, const Recurrence &steps)
 {
-    const bool base = std::find(BaseTypes.begin(), BaseTypes.end(), field) != BaseTypes.end();
-    const std::optional<int> interval = IntervalOf(field);
-    const bool composed = interval && *interval >= 2 && *interval <= 99 &&
-                          ComposeType(BaseTypeOf(field), *interval) == field;
-    return (base || composed) && SameSteps(RecurrenceOf(field), steps);
+    return editorType(field) && SameSteps(RecurrenceOf(field), steps);
 }
 
 /// A UID the list can keep in an event line and the server's address of the object.

@@ -100,9 +100,10 @@ void moveBy(icalproperty *property, int days)
 void mergeDates(icalcomponent *theirs, icalcomponent *ours, const SeriesReading &server,
                 const SeriesReading &mine, Date today)
 {
-    const bool sameRule = server.whyNot == nullptr &&
-                          SameSteps(server.rule.steps, mine.rule.steps) &&
-                          server.rule.day == mine.rule.day;
+    // A weekday of the month falls on another day number each month: its rule says it all.
+    const bool sameRule =
+        server.whyNot == nullptr && SameSteps(server.rule.steps, mine.rule.steps) &&
+        (server.rule.day == mine.rule.day || mine.rule.steps.unit == Recurrence::Unit::Weekdays);
     if (sameRule && (server.start == mine.start || NextOccurrence(server.start, mine.occurs, today,
                                                                   server.rule.day) == mine.start))
         return;

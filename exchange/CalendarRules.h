@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,18 +38,28 @@ inline constexpr std::string_view OccursField = "X-MOONRILL-OCCURS";
 /// The e-mail address of an event, where it has one.
 inline constexpr std::string_view EmailField = "X-MOONRILL-EMAIL";
 
-/// How a calendar rule steps, by its frequency and interval alone: days for DAILY, 7 for each
-/// week, months for MONTHLY, 12 for each year; Unit::None for a frequency below a day.
+/// The weekday of a month a MONTHLY or YEARLY rule names, in either form calendars write it: a
+/// weekday with its week (BYDAY=2TU, BYDAY=-1FR), or a weekday and the position among its days
+/// (BYDAY=TU;BYSETPOS=2). None for any other rule, and for weeks other than the first to the
+/// fourth and the last. The month of a yearly rule is its BYMONTH's, for the reader to check.
+[[nodiscard]] std::optional<WeekdayRule> NamedWeekdayOf(const icalrecurrencetype &rule);
+
+/// Names `weekday` in `rule` as BYDAY does, with its week (BYDAY=2TU).
+void SetNamedWeekday(icalrecurrencetype &rule, WeekdayRule weekday);
+
+/// How a calendar rule steps, by its frequency and interval: days for DAILY, 7 for each week,
+/// months for MONTHLY, 12 for each year, and Unit::Weekdays of those months where it names a
+/// weekday of the month (NamedWeekdayOf); Unit::None for a frequency below a day.
 [[nodiscard]] Recurrence RecurrenceOfRule(const icalrecurrencetype &rule);
 
 /// The type text the editor gives steps of `recurrence`, as a rule read without more is taken:
 /// "Once", "Daily", "Weekly" or "Every N week" for whole weeks, "Yearly" or "Every N year" for
-/// whole years, "Monthly" or "Every N month" for other months; empty for days that are not
-/// whole weeks.
+/// whole years, "Monthly" or "Every N month" for other months, each of the last two by weekday
+/// where the steps name one; empty for days that are not whole weeks.
 [[nodiscard]] std::string RuleType(const Recurrence &recurrence);
 
 /// Whether two recurrences step alike.
 [[nodiscard]] inline bool SameSteps(const Recurrence &a, const Recurrence &b)
 {
-    return a.unit == b.unit && a.step == b.step;
+    return a.unit == b.unit && a.step == b.step && a.rule == b.rule;
 }

@@ -41,20 +41,23 @@ export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
 sync() { timeout 60 "$bin" sync 2>"$work/err"; }
 summaries() { caldav 'print("\n".join(sorted(str(e.icalendar_component["summary"]) + " " + str(e.icalendar_component["uid"]).endswith("-february").__str__() for e in calendar.events())))'; }
 
-# Every type, the 31st and 29 February among them; 15 events, one with a February part.
+# Every type, the 31st and 29 February among them, and weekdays of the month (a load moves each
+# to the first day its rule names); 14 events, one with a February part.
 y=$(($(date +%Y) + 1))
 {
-    for t in Once Daily Weekly Monthly Yearly Birthday "Every 2th week" "Every 3th month" "Every 2th year"; do
+    for t in Once Daily Weekly Monthly Yearly Birthday "Every 2th week" "Every 3th month" "Every 2th year" \
+             "Every 2th month on the last Friday" "Yearly on the fourth Thursday"; do
         printf '$$%s$$%s-01-31$$%s$$3$$\r\n' "$t" $y "$t"
     done
     printf '$$Rent$$%s-01-30$$Monthly$$2$$\r\n$$Leap$$2028-02-29$$Birthday$$3$$$$2000\r\n\r\n' $y
 } > "$events"
 out=$(sync); rc=$?
 check "publish: exit 0" [ $rc -eq 0 ]
-check "publish: what it did" [ "$out" = "Sent: 12 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
-check "publish: the server holds every object" [ "$(summaries | wc -l)" = 12 ]
+check "publish: what it did" [ "$out" = "Sent: 14 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+check "publish: the server holds every object" [ "$(summaries | wc -l)" = 14 ]
 check "publish: the 31st is each month's last day" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P3D" in e.data else 1)'
-check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 11 ]
+check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 13 ]
+check "publish: a weekday of the month as calendars write it" caldav 'import re, sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]).startswith("Yearly on")][0]; sys.exit(0 if re.search(r"RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=1\s", e.data) else 1)'
 # What the server shows, date by date over three years and alarm by alarm, is Moonrill's own.
 today=$(date +%F)
 "$dates" "$events" "$today" "$(date -d "$today + 3 years - 1 day" +%F)" "$work"
@@ -69,7 +72,7 @@ check "again: nothing to send" [ "$out" = "Sent: 0 new, 0 changed, 0 removed; ta
 mv "$state" "$work/state-lost"
 out=$(sync); rc=$?
 check "state lost: taken over" [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
-check "state lost: nothing twice" [ "$(summaries | wc -l)" = 12 ]
+check "state lost: nothing twice" [ "$(summaries | wc -l)" = 14 ]
 
 sed -i 's/^\$\$Once\$\$/$$Once, moved$$/' "$events"
 sed -i '/^\$\$Daily\$\$/d' "$events"

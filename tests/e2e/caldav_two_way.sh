@@ -118,16 +118,34 @@ check "logon: takes the phone's event, silently" [ -z "$out" ] && [ $rc -eq 0 ] 
     && grep -qF '$$Seen at logon$$' "$work/laptop/events.mrl"
 sync_on desktop
 
-# A rule by weekday the list cannot hold: left on the server, named, never half taken.
-phone_adds phone-payday "Pay day" "DTSTART;VALUE=DATE:${y}0129" 'RRULE:FREQ=MONTHLY;BYDAY=-1FR
+# Weekdays of the month both ways: the laptop's Thanksgiving goes out as BYDAY=4TH in November,
+# the phone's pay day as Outlook writes it (the last of the month's Fridays) comes in as the
+# list's own type on its date, and a rule of two weekdays the list cannot hold stays on the
+# server, named, never half taken.
+read -r payday thanks <<<"$($py -c "import datetime as d
+last = d.date($y, 2, 1) - d.timedelta(days=1)
+november = d.date($y, 11, 1)
+print(last - d.timedelta(days=(last.weekday() - 4) % 7), november + d.timedelta(days=(3 - november.weekday()) % 7 + 21))")"
+sed -i "1s/^/\$\$Thanks\$\$$thanks\$\$Yearly on the fourth Thursday\$\$3\$\$\r\n/" "$work/laptop/events.mrl"
+phone_adds phone-payday "Pay day" "DTSTART;VALUE=DATE:${payday//-/}" 'RRULE:FREQ=MONTHLY;BYDAY=FR;BYSETPOS=-1
+'
+phone_adds phone-nights "Club nights" "DTSTART;VALUE=DATE:${y}0105" 'RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU
 '
 sync_on laptop; rc=$?
-check "weekday rule: exit 1, named" [ $rc -eq 1 ] && grep -q "Left on the server, the list cannot hold them (1): Pay day" "$work/err"
-check "weekday rule: not in the list, still on the server" not grep -q "Pay day" "$work/laptop/events.mrl" \
-    && [ "$(on_server | grep -c 'Pay day')" = 1 ]
-phone "named('Pay day').delete()"
+check "weekdays: sent and taken, the rule of two named" [ $rc -eq 1 ] && [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 1 new, 0 changed, 0 removed" ] \
+    && grep -q "Left on the server, the list cannot hold them (1): Club nights" "$work/err"
+check "weekdays: the last Friday in the list on its date" grep -qF "\$\$Pay day\$\$$payday\$\$Monthly on the last Friday\$\$-1\$\$" "$work/laptop/events.mrl" \
+    && not grep -q "Club nights" "$work/laptop/events.mrl" && [ "$(on_server | grep -c 'Club nights')" = 1 ]
+check "weekdays: the fourth Thursday of November on the server" phone "import re, sys; e = named('Thanks'); sys.exit(0 if re.search(r'RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=11\s', e.data) else 1)"
+sync_on desktop
+check "weekdays: the desktop takes both alike" [ "$(lines desktop)" = "$(lines laptop)" ]
+sed -i 's/^\(\$\$Pay day\$\$[^$]*\$\$[^$]*\$\$\)-1\$\$/\15$$/' "$work/laptop/events.mrl"
+sync_on laptop
+check "weekdays: a change keeps the phone's own rule" [ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && phone "import sys; e = named('Pay day'); sys.exit(0 if 'BYSETPOS=-1' in e.data and 'TRIGGER:-P5D' in e.data and 'DTSTART;VALUE=DATE:${payday//-/}' in e.data else 1)"
+phone "[named(n).delete() for n in ('Pay day', 'Club nights', 'Thanks')]"
 sync_on laptop; rc=$?
-check "weekday rule gone: complete again" [ $rc -eq 0 ]
+check "weekdays gone: complete again" [ $rc -eq 0 ] && not grep -q "Pay day\|Thanks" "$work/laptop/events.mrl"
 
 # The calendar emptied on the phone: nothing leaves the list without the word.
 sync_on desktop

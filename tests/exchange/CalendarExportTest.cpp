@@ -81,9 +81,12 @@ TEST(CalendarExport, CalendarProgramsShowTheDatesMoonrillGives)
     // them in a file: many on a February day short of the day they are meant for.
     const Date today = Date::fromYmd(2027, 2, 1);
     std::string file;
-    for (const char *type : {"Once", "Daily", "Weekly", "Monthly", "Yearly", "Birthday",
-                             "Every 2th week", "Every 2th month", "Every 3th month",
-                             "Every 5th month", "Every 12th month", "Every 2th year", "odd type"}) {
+    for (const char *type :
+         {"Once", "Daily", "Weekly", "Monthly", "Yearly", "Birthday", "Every 2th week",
+          "Every 2th month", "Every 3th month", "Every 5th month", "Every 12th month",
+          "Every 2th year", "odd type", "Monthly on the second Tuesday",
+          "Every 3th month on the last Friday", "Monthly on the last Thursday",
+          "Yearly on the fourth Thursday", "Every 2th year on the last Sunday"}) {
         std::vector<Date> entered = {Date::fromYmd(2024, 2, 29), Date::fromYmd(2026, 11, 29),
                                      Date::fromYmd(2026, 11, 30), Date::fromYmd(2028, 2, 29),
                                      Date::fromYmd(2027, 3, 15)};
@@ -145,6 +148,16 @@ TEST(CalendarExport, OneEventWritten)
     for (const char *line : {"PRODID:-//Moonrill//Test//EN", "SUMMARY:Mum",
                              "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // A weekday of the month as calendars write it.
+    const std::tuple<int, const char *, const char *> weekdays[] = {
+        {9, "Monthly on the second Tuesday", "RRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"},
+        {26, "Every 3th month on the last Friday", "RRULE:FREQ=MONTHLY;INTERVAL=3;BYDAY=-1FR\r\n"},
+        {25, "Yearly on the fourth Thursday", "RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=3\r\n"}};
+    for (const auto &[day, occurs, rule] : weekdays) {
+        const clsEvent e{"", "e", Date::fromYmd(2027, 3, day), occurs, 3, ""};
+        const std::string written = CalendarText({e}, "-//x//EN", 0);
+        EXPECT_NE(written.find(rule), std::string::npos) << rule << "\n" << written;
+    }
     // Twins get UIDs of their own; a negative notice period no alarm.
     clsEvent quiet = mum;
     quiet.Period = -1;

@@ -224,7 +224,8 @@ TEST(SyncPlan, AChangeBeatsARemovalAndBothChangesAreKept)
 TEST(SyncPlan, WhatTheListCannotHoldStaysOnTheServerNamedOnce)
 {
     Server server;
-    server.put("club", phoneObject("club", "Club", "20261208", "RRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"));
+    server.put("club",
+               phoneObject("club", "Club", "20261208", "RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU\r\n"));
     Machine laptop;
     SyncPlan plan = laptop.sync(server);
     ASSERT_EQ(plan.unheld.size(), 1u);
