@@ -2,10 +2,19 @@
 #include "BirthYear.h"
 
 #include "Conversions.h"
+#include "Occurrence.h"
+
+bool KeepsFirstYear(std::string_view occurs)
+{
+    const Recurrence steps = RecurrenceOf(occurs);
+    const bool months =
+        steps.unit == Recurrence::Unit::Months || steps.unit == Recurrence::Unit::Weekdays;
+    return months && steps.step % 12 == 0;
+}
 
 std::optional<int16_t> ReadBirthYear(std::string_view field, std::string_view occurs, Date date)
 {
-    if (occurs != BirthdayType || field.size() != 4)
+    if (field.size() != 4 || !KeepsFirstYear(occurs))
         return std::nullopt;
     int year = 0;
     for (const char c : field) {

@@ -17,7 +17,7 @@ struct clsEvent
     std::string Occurs;      // the type text exactly as stored ("Weekly", "Every 3th week", ...)
     int16_t Period = 0;      // notice period in days
     std::string Email;       // empty when none was given; never contains "$"
-    int16_t BirthYear = 0;   // a Birthday's year of birth; 0 when unknown
+    int16_t BirthYear = 0;   // a Birthday's year of birth, a yearly event's first; 0: unknown
     EventOptions Options{};  // the day it is meant for, its calendar UID, values kept for others
 
     friend bool operator==(const clsEvent &, const clsEvent &) = default;

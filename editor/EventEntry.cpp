@@ -45,11 +45,15 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
                             verdict.email.find('@') == std::string::npos))
         return refuse(QT_TRANSLATE_NOOP("Messages", "Please enter a valid e-mail address!"),
                       EntryField::Email);
-    // Only a Birthday carries a year of birth; a person cannot be born after the date given.
-    const int birthYear = typed.Occurs == BirthdayType ? typed.BirthYear : 0;
+    // Only a Birthday carries a year of birth, and a yearly event the year it was first; neither
+    // can lie after the date given.
+    const int birthYear = KeepsFirstYear(typed.Occurs) ? typed.BirthYear : 0;
     if (birthYear > typed.StartingOn.year())
-        return refuse(QT_TRANSLATE_NOOP("Messages", "The year of birth cannot lie after the date!"),
-                      EntryField::BirthYear);
+        return refuse(
+            typed.Occurs == BirthdayType
+                ? QT_TRANSLATE_NOOP("Messages", "The year of birth cannot lie after the date!")
+                : QT_TRANSLATE_NOOP("Messages", "The first year cannot lie after the date!"),
+            EntryField::BirthYear);
     verdict.event = WrittenEvent{.event = {.Id = {},
                                            .Description = verdict.description,
                                            .StartingOn = typed.StartingOn,

@@ -152,7 +152,11 @@ void frmAddEvent::cmdOk_Click()
                                 .Occurs = composeType(),
                                 .Period = 0,
                                 .Email = ToBytes(txtEmail->text()),
-                                .BirthYear = static_cast<int16_t>(txtBirthYear->value()),
+                                // Only a Birthday's box is in the dialog for a year.
+                                .BirthYear = static_cast<int16_t>(
+                                    comOccurs->currentData().toString() == FromBytes(BirthdayType)
+                                        ? txtBirthYear->value()
+                                        : 0),
                                 .Options = {}},
                       .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
             .sendsMail = optYes->isChecked()});

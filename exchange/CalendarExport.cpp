@@ -2,9 +2,11 @@
 #include "CalendarExport.h"
 
 #include "BirthYear.h"
+#include "CalendarFields.h"
 #include "CalendarRules.h"
 #include "ContentStamp.h"
 #include "Conversions.h"
+#include "EventTypes.h"
 #include "Occurrence.h"
 #include "Version.h"
 
@@ -128,7 +130,7 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
     icalcomponent_add_property(vevent, icalproperty_new_dtstart(allDay(start)));
     icalcomponent_add_property(vevent, icalproperty_new_summary(event.Description.c_str()));
     if (event.BirthYear > 0) {
-        std::string born = "Year of birth: ";
+        std::string born(event.Occurs == BirthdayType ? BirthYearPrefix : FirstYearPrefix);
         born += IntToText(event.BirthYear);
         icalcomponent_add_property(vevent, icalproperty_new_description(born.c_str()));
     }

@@ -302,9 +302,11 @@ std::string FieldOf(icalcomponent *vevent, std::string_view name)
 
 BirthYearLineRead BirthYearLine(std::string_view description)
 {
-    constexpr std::string_view prefix = "Year of birth: ";
     BirthYearLineRead read{.year = 0, .notes = description};
-    if (!description.starts_with(prefix))
+    const std::string_view prefix = description.starts_with(BirthYearPrefix)   ? BirthYearPrefix
+                                    : description.starts_with(FirstYearPrefix) ? FirstYearPrefix
+                                                                               : std::string_view();
+    if (prefix.empty())
         return read;
     std::string_view rest = description.substr(prefix.size());
     int year = 0;

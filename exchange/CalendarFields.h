@@ -60,8 +60,13 @@ struct PeriodReading
 /// The value of the first X- property named `name`; empty where there is none.
 [[nodiscard]] std::string FieldOf(icalcomponent *vevent, std::string_view name);
 
-/// The line the export writes for a year of birth ("Year of birth: 1956") at the start of a
-/// DESCRIPTION, alone or before a line break and notes.
+/// What the line of a year in a DESCRIPTION begins with: a Birthday's year of birth, and an
+/// anniversary's first year.
+inline constexpr std::string_view BirthYearPrefix = "Year of birth: ";
+inline constexpr std::string_view FirstYearPrefix = "First year: ";
+
+/// The line the export writes for a year of birth ("Year of birth: 1956") or a first year ("First
+/// year: 2000") at the start of a DESCRIPTION, alone or before a line break and notes.
 struct BirthYearLineRead
 {
     int year = 0;           // 0 where the DESCRIPTION does not start with the line

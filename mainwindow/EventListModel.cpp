@@ -5,8 +5,10 @@
 #include "Conversions.h"
 #include "EventState.h"
 #include "MoonrillError.h"
+#include "ScanComputation.h"
 #include "ShownType.h"
 #include "Text.h"
+#include "UserWords.h"
 
 #include <QFont>
 
@@ -40,9 +42,13 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         bold.setBold(true);
         return bold;
     }
-    if (role == Qt::ToolTipRole && index.column() == EventColumn &&
-        ShownAge(event.StartingOn, event.BirthYear))
-        return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
+    if (role == Qt::ToolTipRole && index.column() == EventColumn) {
+        // A birthday tells the age it comes round with, an anniversary its count of years.
+        if (const int years = AnniversaryYears(event, event.StartingOn))
+            return PlainToolTip(FromBytes(WithYears(event.Description, years, UserWords())));
+        if (event.Occurs == BirthdayType && ShownAge(event.StartingOn, event.BirthYear))
+            return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
+    }
     // A screen reader reads the cell the keyboard is on; the rest of its row is told with it
     // ("Date: 2026-12-09, Days: 3, ..."), so that each row reads whole.
     if (role == Qt::AccessibleDescriptionRole) {

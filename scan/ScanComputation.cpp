@@ -9,6 +9,12 @@
 
 namespace {
 
+/// The year of birth of a Birthday: an anniversary's first year gives no age.
+int birthYearOf(const clsEvent &event)
+{
+    return event.Occurs == BirthdayType ? event.BirthYear : 0;
+}
+
 /// The offer of a mail to `email`, with the age turned `on` that day when the year is known.
 MailOffer mailOffer(std::string_view description, std::string_view email, Date on, int birthYear)
 {
@@ -31,9 +37,10 @@ void ScanCollector::AddDue(std::string id, const clsEvent &event)
     const Date on = event.StartingOn;
     const int32_t days = DayDifference(m_today, on);
     if (days == 0 && !event.Email.empty())
-        m_mails.push_back(mailOffer(event.Description, event.Email, on, event.BirthYear));
-    m_due.push_back({days, std::move(id), shownDescription(event.Description, on, event.BirthYear),
-                     on, event.Occurs == BirthdayType});
+        m_mails.push_back(mailOffer(event.Description, event.Email, on, birthYearOf(event)));
+    m_due.push_back({days, std::move(id),
+                     shownDescription(event.Description, on, birthYearOf(event)), on,
+                     event.Occurs == BirthdayType, AnniversaryYears(event, on)});
 }
 
 void ScanCollector::AddMissed(const MissedEvent &missed)
@@ -41,9 +48,10 @@ void ScanCollector::AddMissed(const MissedEvent &missed)
     const clsEvent &event = missed.event;
     if (!event.Email.empty())
         m_belatedMails.push_back(
-            mailOffer(event.Description, event.Email, missed.on, event.BirthYear));
+            mailOffer(event.Description, event.Email, missed.on, birthYearOf(event)));
     m_due.push_back({DayDifference(m_today, missed.on), std::string(),
-                     shownDescription(event.Description, missed.on, event.BirthYear), missed.on});
+                     shownDescription(event.Description, missed.on, birthYearOf(event)), missed.on,
+                     false, AnniversaryYears(event, missed.on)});
 }
 
 std::string WhenText(int32_t days, const Words &words)
@@ -59,6 +67,24 @@ std::string WhenText(int32_t days, const Words &words)
     return words(QT_TRANSLATE_N_NOOP("Messages", "In %n days:"), days);
 }
 
+int AnniversaryYears(const clsEvent &event, Date on)
+{
+    return event.Occurs == BirthdayType ? 0 : ShownAge(on, event.BirthYear).value_or(0);
+}
+
+std::string WithYears(std::string_view description, int years, const Words &words)
+{
+    // English says one year and two years; each text carries every form a language needs.
+    return Compose(years == 1 ? words(QT_TRANSLATE_N_NOOP("Messages", "%1 (%n year)"), years)
+                              : words(QT_TRANSLATE_N_NOOP("Messages", "%1 (%n years)"), years),
+                   {std::string(description)});
+}
+
+std::string ShownDescription(const ScanRow &row, const Words &words)
+{
+    return row.Years > 0 ? WithYears(row.Description, row.Years, words) : row.Description;
+}
+
 ScanResult ScanCollector::Finish()
 {
     ScanResult result;
@@ -71,6 +97,7 @@ ScanResult ScanCollector::Finish()
                                       .Days = d.days,
                                       .Date = DateToText(d.date),
                                       .Description = std::move(d.description),
+                                      .Years = d.years,
                                       .SortKey = PaddedDayCount(d.days),
                                       .Missed = d.days < 0,
                                       .Birthday = d.birthday});

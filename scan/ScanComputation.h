@@ -17,6 +17,7 @@ struct ScanRow
     int32_t Days = 0;        // from today to the date: negative for a missed event (WhenText)
     std::string Date;        // the date as date text
     std::string Description; // the event, with the age in brackets where a year of birth is known
+    int Years = 0;           // an anniversary's count of years, where its first year is known
     std::string SortKey;     // the day count padded to five characters (the temporary column)
     bool Missed = false;     // an event that fell due while no run of the program saw it
     bool Birthday = false;   // a Birthday event's row
@@ -27,6 +28,18 @@ struct ScanRow
 /// A row's label for `days` from today: "Today:", "Tomorrow:", "In N days:"; "Yesterday:",
 /// "N days ago:"; in other `words` where they are looked up.
 [[nodiscard]] std::string WhenText(int32_t days, const Words &words = AsIs);
+
+/// A description with an anniversary's count of years after it, "Wedding (25 years)", in other
+/// `words` where they are looked up.
+[[nodiscard]] std::string WithYears(std::string_view description, int years,
+                                    const Words &words = AsIs);
+
+/// A row's event as it is shown: its description, WithYears where it counts years.
+[[nodiscard]] std::string ShownDescription(const ScanRow &row, const Words &words = AsIs);
+
+/// The years an anniversary counts on its date `on`; 0 for a Birthday (whose year gives its age)
+/// and where no first year is known.
+[[nodiscard]] int AnniversaryYears(const clsEvent &event, Date on);
 
 /// What one scan found.
 struct ScanResult
@@ -74,6 +87,7 @@ private:
         std::string description;
         Date date;
         bool birthday = false;
+        int years = 0;
     };
     Date m_today;
     std::vector<Due> m_due;

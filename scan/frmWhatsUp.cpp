@@ -115,7 +115,8 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
         auto *item = new QTreeWidgetItem({when(row.Days), FromBytes(row.Date),
-                                          FromBytes(row.Description), FromBytes(row.SortKey)});
+                                          FromBytes(ShownDescription(row, UserWords())),
+                                          FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));
         if (row.Missed) {
             for (int column = 0; column < 4; ++column)

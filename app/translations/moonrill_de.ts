@@ -622,6 +622,24 @@ The address is on the clipboard, to write to it another way.</source>
         <translation>Kein E-Mail-Programm konnte eine Mail an %1 öffnen.<byte value="xd"/>
 Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</translation>
     </message>
+    <message>
+        <source>The first year cannot lie after the date!</source>
+        <translation>Das erste Jahr kann nicht nach dem Datum liegen!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n year)</source>
+        <translation>
+            <numerusform>%1 (%n Jahr)</numerusform>
+            <numerusform>%1 (%n Jahre)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n years)</source>
+        <translation>
+            <numerusform>%1 (%n Jahr)</numerusform>
+            <numerusform>%1 (%n Jahre)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

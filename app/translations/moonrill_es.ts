@@ -622,6 +622,24 @@ The address is on the clipboard, to write to it another way.</source>
         <translation>Ningún programa de correo pudo abrir un mensaje para %1.<byte value="xd"/>
 La dirección está en el portapapeles, para escribirle de otro modo.</translation>
     </message>
+    <message>
+        <source>The first year cannot lie after the date!</source>
+        <translation>¡El primer año no puede ser posterior a la fecha!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n year)</source>
+        <translation>
+            <numerusform>%1 (%n año)</numerusform>
+            <numerusform>%1 (%n años)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n years)</source>
+        <translation>
+            <numerusform>%1 (%n año)</numerusform>
+            <numerusform>%1 (%n años)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

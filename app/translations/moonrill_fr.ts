@@ -622,6 +622,24 @@ The address is on the clipboard, to write to it another way.</source>
         <translation>Aucun programme de messagerie n’a pu ouvrir un message pour %1.<byte value="xd"/>
 L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation>
     </message>
+    <message>
+        <source>The first year cannot lie after the date!</source>
+        <translation>La première année ne peut pas suivre la date !</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n year)</source>
+        <translation>
+            <numerusform>%1 (%n an)</numerusform>
+            <numerusform>%1 (%n ans)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n years)</source>
+        <translation>
+            <numerusform>%1 (%n an)</numerusform>
+            <numerusform>%1 (%n ans)</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

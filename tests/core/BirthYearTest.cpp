@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The year of birth a Birthday carries: which seventh fields are taken, how they are written
-// back, and the ages and ordinals made from them.
+// The year of birth a Birthday carries, and an anniversary's first year: which seventh fields
+// are taken, how they are written back, and the ages and ordinals made from them.
 
 #include "BirthYear.h"
 
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(BirthYear, OnlyFourDigitsUpToTheYearOfItsDateOnABirthdayAreAYear)
+TEST(BirthYear, OnlyFourDigitsUpToTheYearOfItsDateOnABirthdayOrAYearlyTypeAreAYear)
 {
     const Date date = Date::fromYmd(2027, 3, 4);
     struct Case
@@ -18,11 +18,27 @@ TEST(BirthYear, OnlyFourDigitsUpToTheYearOfItsDateOnABirthdayAreAYear)
         int year; // 0: no year
     };
     const Case cases[] = {
-        {"1956", "Birthday", 1956}, {"0001", "Birthday", 1},  {"0056", "Birthday", 56},
-        {"2027", "Birthday", 2027}, {"2028", "Birthday", 0},  {"0000", "Birthday", 0},
-        {"956", "Birthday", 0},     {"19560", "Birthday", 0}, {"195a", "Birthday", 0},
-        {" 956", "Birthday", 0},    {"+956", "Birthday", 0},  {"", "Birthday", 0},
-        {"1956", "Yearly", 0},      {"1956", "birthday", 0},  {"1956", "Every 2th year", 0},
+        {"1956", "Birthday", 1956},
+        {"0001", "Birthday", 1},
+        {"0056", "Birthday", 56},
+        {"2027", "Birthday", 2027},
+        {"2028", "Birthday", 0},
+        {"0000", "Birthday", 0},
+        {"956", "Birthday", 0},
+        {"19560", "Birthday", 0},
+        {"195a", "Birthday", 0},
+        {" 956", "Birthday", 0},
+        {"+956", "Birthday", 0},
+        {"", "Birthday", 0},
+        {"1956", "birthday", 0},
+        {"1956", "Monthly", 0},
+        {"1956", "Every 13th month", 0},
+        // An anniversary's first year.
+        {"1956", "Yearly", 1956},
+        {"1956", "Every 2th year", 1956},
+        {"1956", "Every 12th month", 1956},
+        {"1956", "Yearly on the last Friday", 1956},
+        {"1956", "Every 3th month on the last Friday", 0},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ReadBirthYear(c.field, c.type, date).value_or(0), c.year)
@@ -51,6 +67,7 @@ TEST_F(EventFileTest, AYearOfBirthAndOptionalValuesAreKeptOnlyWhereTheyMayStand)
                                 "$$Old$$2023-01-10$$Birthday$$3$$$$0056\r\n"
                                 "$$Extra$$2023-05-02$$Birthday$$3$$$$1990$$more$$fields\r\n"
                                 "$$Yearly$$2023-05-03$$Yearly$$3$$$$1956\r\n"
+                                "$$Monthly$$2023-05-03$$Monthly$$3$$$$1956\r\n"
                                 "$$Future$$2023-05-04$$Birthday$$3$$$$2024\r\n"
                                 "$$Word$$2023-05-05$$Birthday$$3$$$$soon\r\n"
                                 "$$Plain$$2023-05-06$$Birthday$$3$$\r\n"
@@ -63,7 +80,8 @@ TEST_F(EventFileTest, AYearOfBirthAndOptionalValuesAreKeptOnlyWhereTheyMayStand)
     EXPECT_EQ(saved(), "$$Mum$$2023-05-01$$Birthday$$3$$mum@example.org$$1956\r\n"
                        "$$Old$$2024-01-10$$Birthday$$3$$$$0056\r\n"
                        "$$Extra$$2023-05-02$$Birthday$$3$$$$1990$$more$$fields\r\n"
-                       "$$Yearly$$2023-05-03$$Yearly$$3$$\r\n"
+                       "$$Yearly$$2023-05-03$$Yearly$$3$$$$1956\r\n"
+                       "$$Monthly$$2023-05-03$$Monthly$$3$$\r\n"
                        "$$Future$$2023-05-04$$Birthday$$3$$\r\n"
                        "$$Word$$2023-05-05$$Birthday$$3$$\r\n"
                        "$$Plain$$2023-05-06$$Birthday$$3$$\r\n"
@@ -75,7 +93,8 @@ TEST_F(EventFileTest, AYearOfBirthAndOptionalValuesAreKeptOnlyWhereTheyMayStand)
                        "\r\n");
     EXPECT_EQ(state.Events()[0].BirthYear, 1956);
     EXPECT_EQ(state.Events()[1].BirthYear, 56);
-    EXPECT_EQ(state.Events()[3].BirthYear, 0);
+    EXPECT_EQ(state.Events()[3].BirthYear, 1956);
+    EXPECT_EQ(state.Events()[4].BirthYear, 0);
 
     // A file of ours with years is read back byte for byte.
     const std::string first = folder.read(Name);

@@ -67,6 +67,17 @@ TEST(EventEntry, OkChecksInItsOrder)
          "$$Held$$2026-12-24$$Every 100th month$$ 300$$"},
         {entry("Café René", "", false, Day, "Once", "1"), "", None,
          "$$Café René$$2026-12-24$$Once$$1$$"},
+        // A year of birth, and an anniversary's first year; no other type keeps one.
+        {entry("Mum", "", false, Day, "Birthday", "3", 1956), "", None,
+         "$$Mum$$2026-12-24$$Birthday$$3$$$$1956"},
+        {entry("Mum", "", false, Day, "Birthday", "3", 2027),
+         "The year of birth cannot lie after the date!", BirthYear, ""},
+        {entry("Wedding", "", false, Day, "Yearly on the fourth Thursday", "3", 2000), "", None,
+         "$$Wedding$$2026-12-24$$Yearly on the fourth Thursday$$3$$$$2000"},
+        {entry("Wedding", "", false, Day, "Every 5th year", "3", 2027),
+         "The first year cannot lie after the date!", BirthYear, ""},
+        {entry("Rent", "", false, Day, "Monthly", "3", 2000), "", None,
+         "$$Rent$$2026-12-24$$Monthly$$3$$"},
     };
     for (const Case &c : cases) {
         const EntryVerdict verdict = CheckEventEntry(c.entry);

@@ -148,6 +148,9 @@ TEST(CalendarExport, OneEventWritten)
     for (const char *line : {"PRODID:-//Moonrill//Test//EN", "SUMMARY:Mum",
                              "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    const clsEvent wedding{"", "Wedding", Date::fromYmd(2027, 6, 14), "Yearly", 3, "", 2000};
+    EXPECT_NE(CalendarText({wedding}, "-//x//EN", 0).find("DESCRIPTION:First year: 2000\r\n"),
+              std::string::npos);
     // A weekday of the month as calendars write it.
     const std::tuple<int, const char *, const char *> weekdays[] = {
         {9, "Monthly on the second Tuesday", "RRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"},

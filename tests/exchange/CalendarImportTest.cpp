@@ -65,6 +65,8 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
     birthday.Email = "mum@example.org";
     clsEvent leapBirthday = event("Birthday", on(2029, 2, 28), 3, 29);
     leapBirthday.BirthYear = 2000;
+    clsEvent wedding = event("Yearly on the second Saturday", on(2027, 6, 12));
+    wedding.BirthYear = 2002;
     const std::vector<clsEvent> events = {
         event("Once", on(2027, 4, 1)),
         event("Once", on(2026, 1, 5), -1),
@@ -87,7 +89,8 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
         event("Yearly on the fourth Thursday", on(2027, 11, 25)),
         event("Every 12th month on the first Monday", on(2027, 4, 5)),
         birthday,
-        leapBirthday};
+        leapBirthday,
+        wedding};
     for (clsEvent e : events) {
         std::vector<std::string> uids;
         const std::vector<CalendarObject> objects = CalendarObjects({e}, "-//x//EN", 0, &uids);

@@ -4,6 +4,7 @@
 
 #include "BirthdayOffers.h"
 #include "DueNotification.h"
+#include "TextScreens.h"
 
 #include <gtest/gtest.h>
 
@@ -156,6 +157,41 @@ TEST(BirthdayOffers, RowsAndEntriesCarryTheAgeOnlyWhereItIsKnownAndAtLeastOne)
                                                             {"Baby", "baby@example.org", {}}}));
     EXPECT_EQ(result.belatedMails, (std::vector<MailOffer>{{"Ann", "ann@example.org", 27},
                                                            {"Bob", "bob@example.org", {}}}));
+}
+
+TEST(ScanComputation, AnniversariesCountTheirYearsInTheWordsOfTheWindow)
+{
+    const auto yearly = [](const char *name, const char *type, Date on, int16_t first) {
+        return clsEvent{"ID0", name, on, type, 3, "", first};
+    };
+    const std::vector<clsEvent> events = {
+        yearly("Wedding", "Yearly", BirthdayToday, 2002),
+        yearly("Club", "Every 2th year", BirthdayToday.addDays(1), 2026),
+        yearly("Thanks", "Yearly on the first Thursday", BirthdayToday, 2027), // first: no count
+        yearly("Fair", "Yearly", BirthdayToday.addDays(2), 0),
+        birthday("Mum", BirthdayToday.addDays(3), "", 1956),
+    };
+    const ScanResult result = ComputeScan(
+        events, BirthdayToday, {TestMissed("Pact", BirthdayToday.addDays(-1), "", 2017, "Yearly")});
+    // A language with other forms for one and for more, and its own order.
+    const Words german([](std::string_view english, int count) -> std::string {
+        return english.find("%n year") == std::string_view::npos ? std::string(english)
+               : count == 1                                      ? "%n Jahr: %1"
+                                                                 : "%n Jahre: %1";
+    });
+    std::vector<std::string> shown, translated;
+    for (const ScanRow &row : result.rows) {
+        shown.push_back(ScanRowText(row));
+        translated.push_back(ShownDescription(row, german));
+    }
+    EXPECT_EQ(shown,
+              (std::vector<std::string>{
+                  "Yesterday: 2027-03-03 Pact (10 years)", "Today: 2027-03-04 Wedding (25 years)",
+                  "Today: 2027-03-04 Thanks", "Tomorrow: 2027-03-05 Club (1 year)",
+                  "In 2 days: 2027-03-06 Fair", "In 3 days: 2027-03-07 Mum (71)"}));
+    EXPECT_EQ(translated, (std::vector<std::string>{"10 Jahre: Pact", "25 Jahre: Wedding", "Thanks",
+                                                    "1 Jahr: Club", "Fair", "Mum (71)"}));
+    EXPECT_TRUE(result.birthdayMails.empty());
 }
 
 TEST(BirthdayOffers, QuestionsAndSubjects)

@@ -20,12 +20,15 @@ inline WrittenEvent TestEvent(std::string description, Date date, std::string oc
                             .Options = {}});
 }
 
-/// An event missed on `on`, as a test writes it.
+/// An event missed on `on`, as a test writes it: a Birthday where it has a year, unless another
+/// type is given.
 inline MissedEvent TestMissed(std::string description, Date on, std::string email = {},
-                              int birthYear = 0)
+                              int birthYear = 0, std::string occurs = {})
 {
-    return MissedEvent{
-        .event =
-            TestEvent(std::move(description), on, "Once", 0, std::move(email), birthYear).event,
-        .on = on};
+    if (occurs.empty())
+        occurs = birthYear > 0 ? "Birthday" : "Once";
+    return MissedEvent{.event = TestEvent(std::move(description), on, std::move(occurs), 0,
+                                          std::move(email), birthYear)
+                                    .event,
+                       .on = on};
 }
