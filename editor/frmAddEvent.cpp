@@ -37,6 +37,7 @@ frmAddEvent::frmAddEvent(QWidget *parent) : QDialog(parent)
     createControls();
     createEmailSection();
     createBirthYear();
+    createRepeatOn();
     fitToStyle();
     AddHelpKey(this, [this] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
@@ -55,12 +56,16 @@ void frmAddEvent::applyTypeRules()
     const std::string type = ToBytes(comOccurs->currentData().toString());
     const bool interval = !IntervalUnit(type).empty();
     const bool birthday = type == BirthdayType;
+    const bool yearly = type == YearlyType;
     if (!birthday)
         txtEmail->clear();
     lblInterval->setVisible(interval);
     UpDown2->setVisible(interval);
     lblBirthYear->setVisible(birthday);
     txtBirthYear->setVisible(birthday);
+    lblFirstYear->setVisible(yearly);
+    txtFirstYear->setVisible(yearly);
+    fillRepeatOn();
     if (interval) {
         UpDown2->setToolTip(tr("Set's the interval. For instance 1 is %1 and 3 is %2")
                                 .arg(ShownType(type), ShownType(ComposeType(type, 3))));
@@ -98,8 +103,13 @@ void frmAddEvent::SetOccurs(const std::string &baseType)
 
 void frmAddEvent::SetStoredOccurs(const std::string &occurs)
 {
+    const std::optional<WeekdayTypeParts> weekday = WeekdayTypeOf(occurs);
+    m_repeatOn = !weekday                         ? RepeatOn::Day
+                 : weekday->rule.week == LastWeek ? RepeatOn::LastWeek
+                                                  : RepeatOn::Week;
     SetOccurs(std::string(BaseTypeOf(occurs)));
     SetInterval(IntervalOf(occurs).value_or(1));
+    fillRepeatOn();
     m_heldInterval.reset();
     m_heldType = occurs;
 }
@@ -131,20 +141,39 @@ void frmAddEvent::SetEmail(const std::string &address)
 void frmAddEvent::SetBirthYear(int year)
 {
     txtBirthYear->setValue(year);
+    txtFirstYear->setValue(year);
+}
+
+std::optional<WeekdayRule> frmAddEvent::chosenWeekday() const
+{
+    if (comRepeatOn->isHidden() || comRepeatOn->currentIndex() < 0)
+        return std::nullopt;
+    const int week = comRepeatOn->currentData().toInt();
+    if (week == 0)
+        return std::nullopt;
+    const QDate date = calSetDate->selectedDate();
+    return WeekdayRule{.week = week, .weekday = date.dayOfWeek()};
 }
 
 std::string frmAddEvent::composeType() const
 {
     if (m_heldType)
         return *m_heldType;
-    return ComposeType(ToBytes(comOccurs->currentData().toString()),
-                       m_heldInterval.value_or(UpDown2->value()));
+    const std::string base = ToBytes(comOccurs->currentData().toString());
+    const int interval = m_heldInterval.value_or(UpDown2->value());
+    if (const std::optional<WeekdayRule> weekday = chosenWeekday())
+        return ComposeWeekdayType(base, interval, *weekday);
+    return ComposeType(base, interval);
 }
 
 void frmAddEvent::cmdOk_Click()
 {
     try {
         const QDate date = calSetDate->selectedDate();
+        // A Birthday's year of birth and a yearly event's first year have boxes of their own.
+        QSpinBox *year = comOccurs->currentData().toString() == FromBytes(YearlyType)
+                             ? txtFirstYear
+                             : txtBirthYear;
         const EntryVerdict verdict = CheckEventEntry(EventEntry{
             .typed = {.event = {.Id = {},
                                 .Description = ToBytes(txtDescription->text()),
@@ -152,11 +181,7 @@ void frmAddEvent::cmdOk_Click()
                                 .Occurs = composeType(),
                                 .Period = 0,
                                 .Email = ToBytes(txtEmail->text()),
-                                // Only a Birthday's box is in the dialog for a year.
-                                .BirthYear = static_cast<int16_t>(
-                                    comOccurs->currentData().toString() == FromBytes(BirthdayType)
-                                        ? txtBirthYear->value()
-                                        : 0),
+                                .BirthYear = static_cast<int16_t>(year->value()),
                                 .Options = {}},
                       .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
             .sendsMail = optYes->isChecked()});
@@ -166,7 +191,7 @@ void frmAddEvent::cmdOk_Click()
             ShowMessage(std::string_view(verdict.message), MsgStyle::OkCritical, this);
             QWidget *focus = verdict.focus == EntryField::Email ? txtEmail
                              : verdict.focus == EntryField::BirthYear
-                                 ? txtBirthYear
+                                 ? year
                                  : static_cast<QWidget *>(txtDescription);
             focus->setFocus();
             return;

@@ -3,6 +3,7 @@
 
 #ifndef Q_MOC_RUN
 #include "EventLine.h"
+#include "EventTypes.h"
 #endif
 
 #include <QDialog>
@@ -23,8 +24,10 @@ class QSpinBox;
 class Date;
 
 /// The event editor: description, date, type (with an interval for the week, month and year
-/// types), notice period and, for birthdays, an e-mail address. It checks the input; after
-/// exec(), entered() holds the event, or none when the dialog was left without OK.
+/// types, and for the month and year types the choice between the date's day of the month and
+/// its weekday), notice period and, for birthdays, an e-mail address and the year of birth (for
+/// yearly events the year they were first). It checks the input; after exec(), entered() holds
+/// the event, or none when the dialog was left without OK.
 class frmAddEvent final : public QDialog
 {
     Q_OBJECT
@@ -60,8 +63,17 @@ public:
     void SetPeriod(int period);
     void SetInterval(int interval);
     void SetEmail(const std::string &address);
-    /// A Birthday's year of birth; 0 shows "unknown".
+    /// A Birthday's year of birth, or a yearly event's first year; 0 shows "unknown".
     void SetBirthYear(int year);
+
+    /// What the month and year types fall on: the date's day of the month, its week of the month
+    /// (the first to the fourth) or the month's last week, each on the date's weekday.
+    enum class RepeatOn
+    {
+        Day,
+        Week,
+        LastWeek,
+    };
 
     void reject() override;
 
@@ -75,6 +87,12 @@ private:
     void createControls();
     void createEmailSection();
     void createBirthYear();
+    void createRepeatOn();
+    void fillRepeatOn();
+    [[nodiscard]] QString weekdayChoice(WeekdayRule rule) const;
+    /// The weekday the month and year types fall on as comRepeatOn chooses it; none for the day
+    /// of the month, and for the other types.
+    [[nodiscard]] std::optional<WeekdayRule> chosenWeekday() const;
     void fitWeekdayNames();
     void fitEmailQuestion();
     void fitToStyle();
@@ -88,6 +106,7 @@ private:
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
+    RepeatOn m_repeatOn = RepeatOn::Day;     // the user's choice in comRepeatOn
     int m_outerHeight = CollapsedHeight;
     int m_width = 5835 / 15; // the design's width in pixels, or more where the style needs it
     int m_appliedFrame = 0;  // the frame height the last SetOuterHeight allowed for
@@ -107,6 +126,9 @@ private:
     QSpinBox *UpDown2 = nullptr; // shows txtInterval
     QLabel *lblBirthYear = nullptr;
     QSpinBox *txtBirthYear = nullptr; // its lowest value reads "unknown"
+    QComboBox *comRepeatOn = nullptr; // Monthly and Yearly: the day of the month or a weekday
+    QLabel *lblFirstYear = nullptr;
+    QSpinBox *txtFirstYear = nullptr; // a yearly event's first year; its lowest reads "unknown"
     QLabel *m_clipView = nullptr;
     Animation *anmAdd = nullptr;
     QFrame *m_separator = nullptr;

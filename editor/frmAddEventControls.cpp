@@ -16,12 +16,14 @@
 #include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -243,6 +245,91 @@ void frmAddEvent::createBirthYear()
     setTabOrder(txtBirthYear, optYes);
 }
 
+void frmAddEvent::createRepeatOn()
+{
+    // Right under the type it qualifies, in the gap the design leaves above the notice period:
+    // the date's day of the month, or its weekday ("second Tuesday").
+    comRepeatOn = new QComboBox(this);
+    comRepeatOn->setObjectName(QStringLiteral("comRepeatOn"));
+    comRepeatOn->setGeometry(200, 124, 177, 24);
+    comRepeatOn->setToolTip(tr("Sets whether the event keeps its day of the month or its weekday"));
+    comRepeatOn->setAccessibleName(tr("Falls on"));
+    comRepeatOn->hide();
+    connect(comRepeatOn, &QComboBox::activated, this, [this] {
+        const int week = comRepeatOn->currentData().toInt();
+        m_repeatOn = week == 0          ? RepeatOn::Day
+                     : week == LastWeek ? RepeatOn::LastWeek
+                                        : RepeatOn::Week;
+        m_heldType.reset();
+    });
+    setTabOrder(comOccurs, comRepeatOn);
+    setTabOrder(comRepeatOn, UpDown1);
+
+    // A yearly event's first year, beside its interval: the years it counts.
+    lblFirstYear = new QLabel(tr("First year:"), this);
+    lblFirstYear->setObjectName(QStringLiteral("lblFirstYear"));
+    lblFirstYear->setGeometry(265, 214, 100, 16);
+    txtFirstYear = new QSpinBox(this);
+    txtFirstYear->setObjectName(QStringLiteral("txtFirstYear"));
+    txtFirstYear->setGeometry(265, 232, 80, 24);
+    txtFirstYear->setRange(0, QDate::currentDate().year());
+    txtFirstYear->setSpecialValueText(tr("unknown"));
+    // Typed rather than stepped: a year is far from "unknown", and the buttons of some styles
+    // would leave the box no room beside the interval.
+    txtFirstYear->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    txtFirstYear->setValue(0);
+    txtFirstYear->setToolTip(tr("The year it was first, to count the years"));
+    NameAfterLabel(lblFirstYear, txtFirstYear);
+    setTabOrder(UpDown2, txtFirstYear);
+    // A date picked in the calendar gives the choices of the day. It gives no first year: a
+    // yearly event counts its years only where the user asks for it.
+    connect(calSetDate, &QCalendarWidget::selectionChanged, this, [this] {
+        if (chosenWeekday())
+            m_heldType.reset(); // the weekday is the date's: a new date names another
+        fillRepeatOn();
+    });
+}
+
+QString frmAddEvent::weekdayChoice(WeekdayRule rule) const
+{
+    // Short, right under the type they qualify: "Monthly", "second Tuesday".
+    static const char *const texts[] = {
+        QT_TR_NOOP("first %1"),  QT_TR_NOOP("second %1"), QT_TR_NOOP("third %1"),
+        QT_TR_NOOP("fourth %1"), QT_TR_NOOP("last %1"),
+    };
+    const QString weekday = QCoreApplication::translate(
+        "EventTypes", std::string(WeekdayNames[size_t(rule.weekday - 1)]).c_str());
+    return tr(texts[rule.week == LastWeek ? 4 : rule.week - 1]).arg(weekday);
+}
+
+void frmAddEvent::fillRepeatOn()
+{
+    // The same words for a yearly event: its month is the calendar's, beside the choice.
+    const QString type = comOccurs->currentData().toString();
+    const bool shown = type == FromBytes(YearlyType) || type == FromBytes(MonthlyType);
+    comRepeatOn->setVisible(shown);
+    if (!shown)
+        return;
+    const QDate date = calSetDate->selectedDate();
+    const WeekdayRulesOn rules =
+        WeekdayRulesOf(Date::fromYmd(date.year(), date.month(), date.day()));
+    const QSignalBlocker quiet(comRepeatOn);
+    comRepeatOn->clear();
+    comRepeatOn->addItem(tr("day %1").arg(date.day()), 0);
+    for (const std::optional<WeekdayRule> &rule : {rules.numbered, rules.last}) {
+        if (rule)
+            comRepeatOn->addItem(weekdayChoice(*rule), rule->week);
+    }
+    // The choice made stands where the date offers it; a weekday stays a weekday where the date
+    // offers only the other week (the 29th has no fourth, the 10th no last).
+    const int wanted = m_repeatOn == RepeatOn::Day ? 0
+                       : m_repeatOn == RepeatOn::LastWeek
+                           ? LastWeek
+                           : rules.numbered.value_or(WeekdayRule{}).week;
+    const int index = comRepeatOn->findData(wanted);
+    comRepeatOn->setCurrentIndex(index >= 0 ? index : m_repeatOn == RepeatOn::Day ? 0 : 1);
+}
+
 void frmAddEvent::fitToStyle()
 {
     // A style decides how much room a list's arrow and a spinner's buttons take. The design's
@@ -298,6 +385,53 @@ void frmAddEvent::fitToStyle()
     m_width += shift + wider;
     if (shift > 0)
         fitEmailQuestion();
+    // The first year beside the interval, with the room it needs: where a style's wide boxes
+    // leave too little before the dialog's edge, the buttons and the edge move right.
+    const int firstYearLeft = UpDown2->geometry().right() + 9;
+    lblFirstYear->setGeometry(firstYearLeft, lblInterval->y(),
+                              std::max(lblFirstYear->width(), TextWidth(*lblFirstYear)),
+                              lblFirstYear->height());
+    txtFirstYear->setGeometry(firstYearLeft, UpDown2->y(),
+                              std::max(txtFirstYear->width(), txtFirstYear->sizeHint().width()),
+                              UpDown2->height());
+    const int yearRoom =
+        std::max(0, std::max(txtFirstYear->geometry().right(), lblFirstYear->geometry().right()) +
+                        9 - m_width);
+    for (QPushButton *button : {cmdOk, cmdCancel})
+        button->move(button->x() + yearRoom, button->y());
+    m_width += yearRoom;
+    if (yearRoom > 0)
+        fitEmailQuestion();
+    // The choice of the day in the gap under the type, as high as the type's list, as wide as
+    // the buttons' column reaches. Where a style's tall lists leave no such gap, it stands
+    // beside the type, below the buttons, and the dialog widens for it where it must.
+    const int under = comOccurs->geometry().bottom() + 4;
+    if (under + comOccurs->height() + 2 <= lblPeriod->y()) {
+        comRepeatOn->setGeometry(comOccurs->x(), under,
+                                 cmdCancel->geometry().right() + 1 - comOccurs->x(),
+                                 comOccurs->height());
+        return;
+    }
+    QStringList samples = {tr("day %1").arg(28)};
+    for (const int week : {1, 2, 3, 4, LastWeek}) {
+        for (int weekday = 1; weekday <= 7; ++weekday)
+            samples << weekdayChoice({week, weekday});
+    }
+    int needed = 0;
+    for (const QString &sample : samples) {
+        QStyleOptionComboBox option;
+        option.initFrom(comRepeatOn);
+        option.currentText = sample;
+        const QSize text(comRepeatOn->fontMetrics().horizontalAdvance(sample),
+                         comRepeatOn->fontMetrics().height());
+        needed = std::max(
+            needed,
+            style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, comRepeatOn).width());
+    }
+    const int left = comOccurs->geometry().right() + 7;
+    comRepeatOn->setGeometry(left, comOccurs->y(), needed, comOccurs->height());
+    m_width = std::max(m_width, comRepeatOn->geometry().right() + 9);
+    fitEmailQuestion();
 }
 
 void frmAddEvent::SetOuterHeight(int twips)

@@ -10,6 +10,7 @@
 #include "FullTextTips.h"
 #include "HelpViewer.h"
 #include "MessageBox.h"
+#include "Occurrence.h"
 #include "Recovery.h"
 #include "ShownType.h"
 #include "SingleInstance.h"
@@ -81,6 +82,12 @@ void frmMain::createList()
     fitColumns();
     // The keyboard starts on the list: Down, the menu key and Shift+F10 work at once.
     lstEvent->setFocus();
+    // Every change of the list's records: an insertion, a removal, an edit (the rows move), a
+    // load.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &frmMain::fitWeekdayTypes);
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, &frmMain::fitWeekdayTypes);
+    connect(m_model, &QAbstractItemModel::layoutChanged, this, &frmMain::fitWeekdayTypes);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &frmMain::fitWeekdayTypes);
     lstEvent->viewport()->installEventFilter(this);
     lstEvent->installEventFilter(this);
 }
@@ -99,9 +106,26 @@ void frmMain::fitColumns()
         if (!IntervalUnit(type).empty())
             types << WithWidestDigits(font, ShownType(ComposeType(type, 99)));
     }
+    // A type by weekday is longer than any other; only a list that holds one makes room for it.
+    types << m_weekdayTypes;
     const QString notice = WithWidestDigits(font, QStringLiteral("-00000"));
     FitColumns(lstEvent, {{}, {date}, {days, QStringLiteral("-") + days.left(6)}, types, {notice}},
                EventListModel::EventColumn, 586, 120);
+}
+
+void frmMain::fitWeekdayTypes()
+{
+    QStringList held;
+    for (const clsEvent &event : m_state.Events()) {
+        if (RecurrenceOf(event.Occurs).unit == Recurrence::Unit::Weekdays)
+            held << ShownType(event.Occurs);
+    }
+    held.removeDuplicates();
+    held.sort();
+    if (held == m_weekdayTypes)
+        return;
+    m_weekdayTypes = held;
+    fitColumns();
 }
 
 void frmMain::popupAtSelection()

@@ -145,6 +145,8 @@ private:
     void setUndoTip(const QString &tooltip, const QString &words);
     void popupAtSelection();
     void fitColumns();
+    /// Fits the columns again where the types by weekday the list holds have changed.
+    void fitWeekdayTypes();
     /// Marks the list not saved after a change, and keeps it in the recovery copy.
     void listChanged();
     /// Offers the list of a recovery copy that a session left behind.
@@ -174,6 +176,7 @@ private:
     ApplicationBus m_bus;             // where a second start finds this one
     CalendarSync m_sync{UserWords()}; // publishes every save to the calendar set, if one is
     bool m_ended = false;
+    QStringList m_weekdayTypes;    // the types by weekday the list holds, as the Type column shows
     bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;
     int m_exitStatus = 0;

@@ -90,6 +90,26 @@
         <source>Sunday</source>
         <translation>Sonntag</translation>
     </message>
+    <message>
+        <source>%1 on the first %2</source>
+        <translation>%1 am ersten %2</translation>
+    </message>
+    <message>
+        <source>%1 on the second %2</source>
+        <translation>%1 am zweiten %2</translation>
+    </message>
+    <message>
+        <source>%1 on the third %2</source>
+        <translation>%1 am dritten %2</translation>
+    </message>
+    <message>
+        <source>%1 on the fourth %2</source>
+        <translation>%1 am vierten %2</translation>
+    </message>
+    <message>
+        <source>%1 on the last %2</source>
+        <translation>%1 am letzten %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -806,6 +826,46 @@ Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</t
     <message>
         <source>unknown</source>
         <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Sets whether the event keeps its day of the month or its weekday</source>
+        <translation>Legt fest, ob das Ereignis seinen Tag im Monat oder seinen Wochentag behält</translation>
+    </message>
+    <message>
+        <source>Falls on</source>
+        <translation>Fällt auf</translation>
+    </message>
+    <message>
+        <source>First year:</source>
+        <translation>Erstes Jahr:</translation>
+    </message>
+    <message>
+        <source>The year it was first, to count the years</source>
+        <translation>Das Jahr, in dem es zum ersten Mal war, um die Jahre zu zählen</translation>
+    </message>
+    <message>
+        <source>first %1</source>
+        <translation>erster %1</translation>
+    </message>
+    <message>
+        <source>second %1</source>
+        <translation>zweiter %1</translation>
+    </message>
+    <message>
+        <source>third %1</source>
+        <translation>dritter %1</translation>
+    </message>
+    <message>
+        <source>fourth %1</source>
+        <translation>vierter %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>letzter %1</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>Tag %1</translation>
     </message>
 </context>
 <context>

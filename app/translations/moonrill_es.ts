@@ -90,6 +90,26 @@
         <source>Sunday</source>
         <translation>domingo</translation>
     </message>
+    <message>
+        <source>%1 on the first %2</source>
+        <translation>%1, el primer %2</translation>
+    </message>
+    <message>
+        <source>%1 on the second %2</source>
+        <translation>%1, el segundo %2</translation>
+    </message>
+    <message>
+        <source>%1 on the third %2</source>
+        <translation>%1, el tercer %2</translation>
+    </message>
+    <message>
+        <source>%1 on the fourth %2</source>
+        <translation>%1, el cuarto %2</translation>
+    </message>
+    <message>
+        <source>%1 on the last %2</source>
+        <translation>%1, el último %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -806,6 +826,46 @@ La dirección está en el portapapeles, para escribirle de otro modo.</translati
     <message>
         <source>unknown</source>
         <translation>desconocido</translation>
+    </message>
+    <message>
+        <source>Sets whether the event keeps its day of the month or its weekday</source>
+        <translation>Indica si el evento mantiene su día del mes o su día de la semana</translation>
+    </message>
+    <message>
+        <source>Falls on</source>
+        <translation>Cae en</translation>
+    </message>
+    <message>
+        <source>First year:</source>
+        <translation>Primer año:</translation>
+    </message>
+    <message>
+        <source>The year it was first, to count the years</source>
+        <translation>El año de la primera vez, para contar los años</translation>
+    </message>
+    <message>
+        <source>first %1</source>
+        <translation>primer %1</translation>
+    </message>
+    <message>
+        <source>second %1</source>
+        <translation>segundo %1</translation>
+    </message>
+    <message>
+        <source>third %1</source>
+        <translation>tercer %1</translation>
+    </message>
+    <message>
+        <source>fourth %1</source>
+        <translation>cuarto %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>último %1</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>día %1</translation>
     </message>
 </context>
 <context>

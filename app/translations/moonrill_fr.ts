@@ -90,6 +90,26 @@
         <source>Sunday</source>
         <translation>dimanche</translation>
     </message>
+    <message>
+        <source>%1 on the first %2</source>
+        <translation>%1, le premier %2</translation>
+    </message>
+    <message>
+        <source>%1 on the second %2</source>
+        <translation>%1, le deuxième %2</translation>
+    </message>
+    <message>
+        <source>%1 on the third %2</source>
+        <translation>%1, le troisième %2</translation>
+    </message>
+    <message>
+        <source>%1 on the fourth %2</source>
+        <translation>%1, le quatrième %2</translation>
+    </message>
+    <message>
+        <source>%1 on the last %2</source>
+        <translation>%1, le dernier %2</translation>
+    </message>
 </context>
 <context>
     <name>HelpViewer</name>
@@ -806,6 +826,46 @@ L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation
     <message>
         <source>unknown</source>
         <translation>inconnue</translation>
+    </message>
+    <message>
+        <source>Sets whether the event keeps its day of the month or its weekday</source>
+        <translation>Indique si l&apos;événement garde son jour du mois ou son jour de la semaine</translation>
+    </message>
+    <message>
+        <source>Falls on</source>
+        <translation>Tombe le</translation>
+    </message>
+    <message>
+        <source>First year:</source>
+        <translation>Première année :</translation>
+    </message>
+    <message>
+        <source>The year it was first, to count the years</source>
+        <translation>L&apos;année de la première fois, pour compter les années</translation>
+    </message>
+    <message>
+        <source>first %1</source>
+        <translation>premier %1</translation>
+    </message>
+    <message>
+        <source>second %1</source>
+        <translation>deuxième %1</translation>
+    </message>
+    <message>
+        <source>third %1</source>
+        <translation>troisième %1</translation>
+    </message>
+    <message>
+        <source>fourth %1</source>
+        <translation>quatrième %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>dernier %1</translation>
+    </message>
+    <message>
+        <source>day %1</source>
+        <translation>jour %1</translation>
     </message>
 </context>
 <context>

@@ -388,20 +388,23 @@ private slots:
         }
         // The type list shows its widest type whole, and the spinners their widest numbers
         // beside buttons of the style's own size.
+        const auto showsWhole = [](QComboBox *list) {
+            for (int i = 0; i < list->count(); ++i) {
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                option.currentText = list->itemText(i);
+                const QSize text(list->fontMetrics().horizontalAdvance(option.currentText),
+                                 list->fontMetrics().height());
+                const QSize needed =
+                    list->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, list);
+                QVERIFY2(needed.width() <= list->width(),
+                         qPrintable(u"%1: %2 > %3"_s.arg(option.currentText)
+                                        .arg(needed.width())
+                                        .arg(list->width())));
+            }
+        };
         auto *types = editor.findChild<QComboBox *>(u"comOccurs"_s);
-        for (int i = 0; i < types->count(); ++i) {
-            QStyleOptionComboBox option;
-            option.initFrom(types);
-            option.currentText = types->itemText(i);
-            const QSize text(types->fontMetrics().horizontalAdvance(option.currentText),
-                             types->fontMetrics().height());
-            const QSize needed =
-                types->style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, types);
-            QVERIFY2(needed.width() <= types->width(),
-                     qPrintable(u"%1: %2 > %3"_s.arg(option.currentText)
-                                    .arg(needed.width())
-                                    .arg(types->width())));
-        }
+        showsWhole(types);
         for (const char *name : {"UpDown1", "UpDown2", "txtBirthYear"}) {
             auto *spinner = editor.findChild<QSpinBox *>(QString::fromLatin1(name));
             const QSize needed = spinner->sizeHint();
@@ -428,6 +431,31 @@ private slots:
             QVERIFY2(QFontMetrics(bold).horizontalAdvance(name) + 2 <= grid->columnWidth(c),
                      qPrintable(name));
         }
+        // A yearly event's first year beside its interval, under the clip, in the dialog.
+        auto *firstYear = editor.findChild<QSpinBox *>(u"txtFirstYear"_s);
+        QVERIFY(firstYear->sizeHint().width() <= firstYear->width());
+        QVERIFY(firstYear->x() > editor.findChild<QSpinBox *>(u"UpDown2"_s)->geometry().right());
+        QVERIFY(firstYear->y() > editor.findChild<QWidget *>(u"anmAdd"_s)->geometry().bottom());
+        QVERIFY2(firstYear->geometry().right() < editor.width(),
+                 qPrintable(u"%1 + %2 in %3"_s.arg(firstYear->x())
+                                .arg(firstYear->width())
+                                .arg(editor.width())));
+        QVERIFY(firstYear->geometry().bottom() < editor.findChild<QFrame *>(u"Line1"_s)->y());
+        // The month's days and weekdays, every week of them, whole under the type, clear of the
+        // notice period and of the buttons' column's clip.
+        types->setCurrentIndex(types->findData(u"Monthly"_s));
+        auto *repeatOn = editor.findChild<QComboBox *>(u"comRepeatOn"_s);
+        QVERIFY(repeatOn->isVisible());
+        for (int day = 1; day <= 31; ++day) {
+            calendar->setSelectedDate(QDate(2027, 3, day));
+            showsWhole(repeatOn);
+        }
+        for (const char *name :
+             {"comOccurs", "lblPeriod", "UpDown1", "cmdOk", "cmdCancel", "anmAdd"})
+            QVERIFY2(!repeatOn->geometry().intersects(
+                         editor.findChild<QWidget *>(QString::fromLatin1(name))->geometry()),
+                     name);
+        QVERIFY(repeatOn->geometry().right() < editor.width());
     }
 
     void everyTextIsInTheDesktopsLanguage()

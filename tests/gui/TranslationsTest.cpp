@@ -6,6 +6,8 @@
 #include "Translations.h"
 #include "DueNotification.h"
 #include "HelpViewer.h"
+#include "ScanComputation.h"
+#include "ShownType.h"
 #include "Text.h"
 #include "UserWords.h"
 #include "frmWhatsUp.h"
@@ -151,6 +153,26 @@ private slots:
               u"Hoy: 2026-12-06 Ann (71)\nEn 3 días: 2026-12-09 Dentist\ny 4 más"_s}},
         };
         QCOMPARE(QStringList({summary, body}), notification.value(expected));
+        // An anniversary's years, one and many, and types by weekday.
+        const QHash<QString, QStringList> counted = {
+            {u"en"_s,
+             {u"Wedding (1 year)"_s, u"Wedding (25 years)"_s,
+              u"Every 3th month on the last Friday"_s, u"Yearly on the fourth Thursday"_s}},
+            {u"de"_s,
+             {u"Wedding (1 Jahr)"_s, u"Wedding (25 Jahre)"_s, u"Alle 3 Monate am letzten Freitag"_s,
+              u"Jährlich am vierten Donnerstag"_s}},
+            {u"fr"_s,
+             {u"Wedding (1 an)"_s, u"Wedding (25 ans)"_s, u"Tous les 3 mois, le dernier vendredi"_s,
+              u"Annuel, le quatrième jeudi"_s}},
+            {u"es"_s,
+             {u"Wedding (1 año)"_s, u"Wedding (25 años)"_s, u"Cada 3 meses, el último viernes"_s,
+              u"Anual, el cuarto jueves"_s}},
+        };
+        QCOMPARE(QStringList({QString::fromStdString(WithYears("Wedding", 1, UserWords())),
+                              QString::fromStdString(WithYears("Wedding", 25, UserWords())),
+                              ShownType("Every 3th month on the last Friday"),
+                              ShownType("Yearly on the fourth Thursday")}),
+                 counted.value(expected));
         // The help in the same language, English where there is none.
         const QString help = FromBytes(HelpFilePath());
         QVERIFY2(help.endsWith(expected == u"en"_s ? u"/Moonrill.hlp"_s

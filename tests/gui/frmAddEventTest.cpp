@@ -235,6 +235,112 @@ private slots:
         clickOk(changed);
         QCOMPARE(handedOver(changed), u"$$Odd$$"_s + today() + u"$$Every 150th week$$5$$"_s);
     }
+
+    void monthAndYearTypesFallOnTheDayOrTheWeekdayOfTheDate_data()
+    {
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QStringList>("offered");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("occurs");
+        // 25 March 2027 is the fourth and the last Thursday of its month; the 30th a fifth
+        // Tuesday, so only the last; the 9th only the second Tuesday.
+        const QStringList both = {u"day 25"_s, u"fourth Thursday"_s, u"last Thursday"_s};
+        QTest::newRow("day") << QDate(2027, 3, 25) << u"Monthly"_s << 1 << both << 0
+                             << u"Monthly"_s;
+        QTest::newRow("fourth") << QDate(2027, 3, 25) << u"Monthly"_s << 3 << both << 1
+                                << u"Every 3th month on the fourth Thursday"_s;
+        QTest::newRow("last") << QDate(2027, 3, 25) << u"Yearly"_s << 1 << both << 2
+                              << u"Yearly on the last Thursday"_s;
+        QTest::newRow("fifth") << QDate(2027, 3, 30) << u"Yearly"_s << 2
+                               << QStringList{u"day 30"_s, u"last Tuesday"_s} << 1
+                               << u"Every 2th year on the last Tuesday"_s;
+        QTest::newRow("second") << QDate(2027, 3, 9) << u"Monthly"_s << 1
+                                << QStringList{u"day 9"_s, u"second Tuesday"_s} << 1
+                                << u"Monthly on the second Tuesday"_s;
+    }
+
+    void monthAndYearTypesFallOnTheDayOrTheWeekdayOfTheDate()
+    {
+        QFETCH(QDate, date);
+        QFETCH(QString, type);
+        QFETCH(int, interval);
+        QFETCH(QStringList, offered);
+        QFETCH(int, chosen);
+        QFETCH(QString, occurs);
+        frmAddEvent dialog;
+        showAndWait(dialog);
+        auto *repeatOn = child<QComboBox>(dialog, "comRepeatOn");
+        QVERIFY(!repeatOn->isVisible());
+        dialog.SetDescription("Club");
+        child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(date);
+        chooseType(dialog, type.toLatin1().constData());
+        child<QSpinBox>(dialog, "UpDown2")->setValue(interval);
+        QVERIFY(repeatOn->isVisible());
+        QStringList items;
+        for (int i = 0; i < repeatOn->count(); ++i)
+            items << repeatOn->itemText(i);
+        QCOMPARE(items, offered);
+        QCOMPARE(repeatOn->currentIndex(), 0);
+        repeatOn->setCurrentIndex(chosen);
+        emit repeatOn->activated(chosen);
+        clickOk(dialog);
+        QCOMPARE(handedOver(dialog), u"$$Club$$"_s +
+                                         QString::fromStdString(DateToText(Date::fromYmd(
+                                             date.year(), date.month(), date.day()))) +
+                                         u"$$"_s + occurs + u"$$3$$"_s);
+    }
+
+    void theWeekdayFollowsTheDateAndAStoredOneIsKept()
+    {
+        frmAddEvent dialog;
+        dialog.SetDescription("Pay");
+        dialog.SetDate(Date::fromYmd(2027, 3, 26));
+        dialog.SetStoredOccurs("Every 3th month on the last Friday");
+        auto *repeatOn = child<QComboBox>(dialog, "comRepeatOn");
+        QCOMPARE(repeatOn->currentText(), u"last Friday"_s);
+        auto *calendar = child<QCalendarWidget>(dialog, "calSetDate");
+        // A weekday stays a weekday: the 10th has only its second, the 31st only its last.
+        calendar->setSelectedDate(QDate(2027, 3, 10));
+        QCOMPARE(repeatOn->currentText(), u"second Wednesday"_s);
+        calendar->setSelectedDate(QDate(2027, 3, 31));
+        QCOMPARE(repeatOn->currentText(), u"last Wednesday"_s);
+        clickOk(dialog);
+        QCOMPARE(handedOver(dialog),
+                 u"$$Pay$$2027-03-31$$Every 3th month on the last Wednesday$$3$$"_s);
+        // Not touched, the stored type goes back as it was; Weekly offers no choice of the day.
+        frmAddEvent kept;
+        kept.SetDescription("Pay");
+        kept.SetDate(Date::fromYmd(2027, 3, 26));
+        kept.SetStoredOccurs("Every 150th month on the last Friday");
+        clickOk(kept);
+        QCOMPARE(handedOver(kept),
+                 u"$$Pay$$2027-03-26$$Every 150th month on the last Friday$$3$$"_s);
+        chooseType(kept, "Weekly");
+        QVERIFY(child<QComboBox>(kept, "comRepeatOn")->isHidden());
+    }
+
+    void aYearlyEventKeepsItsFirstYearWhereOneIsGiven()
+    {
+        MessageAnswerer answers;
+        frmAddEvent dialog;
+        showAndWait(dialog);
+        auto *first = child<QSpinBox>(dialog, "txtFirstYear");
+        dialog.SetDescription("Wedding");
+        dialog.SetDate(Date::fromYmd(2027, 6, 12));
+        chooseType(dialog, "Yearly");
+        QVERIFY(first->isVisible() && !child<QSpinBox>(dialog, "txtBirthYear")->isVisible());
+        QCOMPARE(first->text(), u"unknown"_s);
+        first->setValue(2002);
+        clickOk(dialog);
+        QCOMPARE(handedOver(dialog), u"$$Wedding$$2027-06-12$$Yearly$$3$$$$2002"_s);
+        chooseType(dialog, "Monthly");
+        QVERIFY(!first->isVisible());
+        clickOk(dialog);
+        QCOMPARE(handedOver(dialog), u"$$Wedding$$2027-06-12$$Monthly$$3$$"_s);
+        QVERIFY(answers.texts().isEmpty());
+    }
 };
 
 QTEST_MAIN(frmAddEventTest)
