@@ -254,9 +254,13 @@ PeriodReading ReadPeriod(icalcomponent *vevent, const icaltimetype &start)
     for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT);
          alarm != nullptr;
          alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        // An alarm that never goes off (a phone's placeholder for its default) is none.
-        const icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
-        if (action != nullptr && icalproperty_get_action(action) == ICAL_ACTION_NONE)
+        // An alarm that never goes off (a phone's placeholder for its default) is none. Libical
+        // 3.0 reads "NONE" as an action of its own name, not as ICAL_ACTION_NONE.
+        icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
+        const char *actionText =
+            action != nullptr ? icalproperty_get_value_as_string(action) : nullptr;
+        if (action != nullptr && (icalproperty_get_action(action) == ICAL_ACTION_NONE ||
+                                  (actionText != nullptr && strcasecmp(actionText, "NONE") == 0)))
             continue;
         icalproperty *trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
         icalparameter *related =
@@ -302,7 +306,7 @@ std::string FieldOf(icalcomponent *vevent, std::string_view name)
 
 BirthYearLineRead BirthYearLine(std::string_view description)
 {
-    BirthYearLineRead read{.year = 0, .notes = description};
+    BirthYearLineRead read{.year = 0, .birth = false, .notes = description};
     const std::string_view prefix = description.starts_with(BirthYearPrefix)   ? BirthYearPrefix
                                     : description.starts_with(FirstYearPrefix) ? FirstYearPrefix
                                                                                : std::string_view();
@@ -318,5 +322,7 @@ BirthYearLineRead BirthYearLine(std::string_view description)
         rest = rest.substr(1);
     if (digits == 0 || digits > 4 || !(rest.empty() || rest.starts_with('\n')))
         return read;
-    return {.year = year, .notes = rest.empty() ? rest : rest.substr(1)};
+    return {.year = year,
+            .birth = prefix == BirthYearPrefix,
+            .notes = rest.empty() ? rest : rest.substr(1)};
 }

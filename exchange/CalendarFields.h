@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CalendarImport.h"
 #include "CalendarRules.h"
 #include "Date.h"
 
@@ -13,6 +14,9 @@
 
 /// `text` parsed by libical; none where it is no calendar.
 [[nodiscard]] Component ParseCalendar(std::string_view text);
+
+/// ReadCalendarObject of a calendar object libical has parsed already (a VCALENDAR, or none).
+[[nodiscard]] ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today);
 
 /// The VEVENTs of a calendar object.
 struct EventsOfObject
@@ -70,6 +74,7 @@ inline constexpr std::string_view FirstYearPrefix = "First year: ";
 struct BirthYearLineRead
 {
     int year = 0;           // 0 where the DESCRIPTION does not start with the line
+    bool birth = false;     // the line names a year of birth, not a first year
     std::string_view notes; // what follows the line and its line break, or all of it
 };
 [[nodiscard]] BirthYearLineRead BirthYearLine(std::string_view description);

@@ -34,13 +34,6 @@ bool takesOccurs(const std::string &field, const Recurrence &steps)
     return editorType(field) && SameSteps(RecurrenceOf(field), steps);
 }
 
-/// A UID the list can keep in an event line and the server's address of the object.
-bool keepableUid(std::string_view uid)
-{
-    return !uid.empty() && uid.size() <= 200 && uid.find_first_of("$/") == std::string_view::npos &&
-           WithoutControlCharacters(std::string(uid)) == uid;
-}
-
 ObjectReading refused(ObjectReading reading, const char *why)
 {
     reading.whyNot = why;
@@ -49,11 +42,22 @@ ObjectReading refused(ObjectReading reading, const char *why)
 
 } // namespace
 
+bool KeepableUid(std::string_view uid)
+{
+    return !uid.empty() && uid.size() <= 200 && uid.find_first_of("$/") == std::string_view::npos &&
+           WithoutControlCharacters(std::string(uid)) == uid;
+}
+
 ObjectReading ReadCalendarObject(std::string_view text, Date today)
 {
-    ObjectReading reading;
     const Component calendar = ParseCalendar(text);
-    const EventsOfObject events = EventsOf(calendar.get());
+    return ReadCalendarComponent(calendar.get(), today);
+}
+
+ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
+{
+    ObjectReading reading;
+    const EventsOfObject events = EventsOf(calendar);
     if (events.master == nullptr && events.overrides == 0)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
     icalcomponent *vevent = events.master != nullptr ? events.master : events.first;
@@ -80,25 +84,30 @@ ObjectReading ReadCalendarObject(std::string_view text, Date today)
     std::string eventUid = reading.uid;
     if (reading.february)
         eventUid.resize(eventUid.size() - std::strlen("-february"));
-    if (!keepableUid(eventUid))
+    if (!KeepableUid(eventUid))
         return refused(std::move(reading),
                        QT_TRANSLATE_NOOP("Messages", "a UID the list cannot keep"));
 
+    // The line of a year in the notes tells a Birthday from another yearly event, as Moonrill's
+    // export writes them into a file, where no field of its own says the type.
+    const char *notes = icalcomponent_get_description(vevent);
+    const BirthYearLineRead yearLine =
+        notes != nullptr ? BirthYearLine(notes) : BirthYearLineRead{};
     std::string occurs = series.occurs;
     const std::string field = FieldOf(vevent, OccursField);
     if (takesOccurs(field, series.rule.steps))
         occurs = field;
+    else if (yearLine.birth && occurs == YearlyType)
+        occurs = BirthdayType;
     const int day = series.rule.day;
     const Date next = NextOccurrence(series.start, occurs, today, day).value_or(series.start);
     std::string email = FieldOf(vevent, EmailField);
     if (email.find('$') != std::string::npos || WithoutControlCharacters(email) != email)
         email.clear();
-    const char *notes = icalcomponent_get_description(vevent);
-    const int born = notes != nullptr ? BirthYearLine(notes).year : 0;
     std::string bornText;
-    AppendBirthYearText(bornText, born);
+    AppendBirthYearText(bornText, yearLine.year);
     const std::optional<int16_t> birthYear =
-        born > 0 ? ReadBirthYear(bornText, occurs, next) : std::nullopt;
+        yearLine.year > 0 ? ReadBirthYear(bornText, occurs, next) : std::nullopt;
 
     reading.event = clsEvent{.Id = {},
                              .Description = std::move(description),

@@ -37,6 +37,10 @@ struct ObjectReading
 /// X-MOONRILL-EMAIL; the UID as the event's calendar UID.
 [[nodiscard]] ObjectReading ReadCalendarObject(std::string_view text, Date today);
 
+/// Whether the list can keep `uid` in an event line, and a server can name an object by it: not
+/// empty, at most 200 bytes, no "$", "/" or control character.
+[[nodiscard]] bool KeepableUid(std::string_view uid);
+
 /// `serverText` (the object as the server holds it) with what the list models taken from
 /// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, SUMMARY,
 /// the year of birth's line of DESCRIPTION, the VALARMs and X-MOONRILL-*. Everything else of the

@@ -70,6 +70,11 @@ public:
     /// Adds a Birthday event for each contact of the address book at `path` with a birthday the
     /// list does not hold yet, all or none, and says what it did.
     void ImportBirthdaysFrom(const QString &path);
+    /// Asks for a calendar file and imports its events (ImportCalendarFrom).
+    void ImportCalendar();
+    /// Adds each event of the iCalendar file at `path` that the list can hold and does not hold
+    /// yet, all or none, and says what it did and what it left out.
+    void ImportCalendarFrom(const QString &path);
     /// Asks for a file name and exports the calendar there (ExportCalendarTo).
     void ExportCalendar();
     /// Opens the calendar sync settings; OK publishes the saved list at once.
@@ -190,6 +195,7 @@ private:
     QAction *mnuFileSave = nullptr;
     QAction *mnuFilePrint = nullptr;
     QAction *mnuFileImportBirthdays = nullptr;
+    QAction *mnuFileImportCalendar = nullptr;
     QAction *mnuFileExportCalendar = nullptr;
     QAction *mnuFileCalendarSync = nullptr;
     QAction *mnuFileExit = nullptr;

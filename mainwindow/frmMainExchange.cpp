@@ -8,6 +8,7 @@
 #include "AtomicFile.h"
 #include "BirthdayImport.h"
 #include "CalendarExport.h"
+#include "CalendarFileImport.h"
 #include "Conversions.h"
 #include "DavRequest.h"
 #include "EventListModel.h"
@@ -36,6 +37,8 @@ namespace {
 
 /// An address book larger than this is no address book a person keeps.
 constexpr size_t MaxAddressBookBytes = 64u << 20;
+/// Nor a calendar: years of a busy calendar's appointments are a few megabytes.
+constexpr size_t MaxCalendarBytes = 64u << 20;
 
 /// Where the path of the last calendar export is kept, so that the next start can clear what a
 /// killed export left beside it.
@@ -183,6 +186,50 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
                 lastRow = m_model->replaceEvent(int(found - events.begin()),
                                                 std::move(update.written), Date::today());
         }
+        if (lastRow >= 0) {
+            listChanged();
+            SelectRow(lastRow);
+        }
+        ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
+    } catch (const std::exception &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::ImportCalendar()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, tr("Import Calendar"), QDir::homePath(),
+                                     tr("Calendars (*.ics *.ical *.icalendar *.ifb)"));
+    if (!path.isEmpty())
+        ImportCalendarFrom(path);
+}
+
+void frmMain::ImportCalendarFrom(const QString &path)
+{
+    try {
+        const std::string file = ToBytes(path);
+        const std::optional<std::string> content =
+            ReadWholeFile(file, {.noun = "a calendar", .maxBytes = MaxCalendarBytes});
+        CalendarFileImport import =
+            PlanCalendarImport(content.value_or(std::string()), m_state.Events(), Date::today());
+        if (!import.isCalendar) {
+            ShowMessage(tr("%1 is not a calendar: it holds no event.").arg(path),
+                        MsgStyle::OkCritical, this);
+            return;
+        }
+        // All or nothing: the list takes every event or none.
+        const size_t room = m_state.Room();
+        if (import.events.size() > room) {
+            ShowMessage(tr("The calendar holds %1 new events, but the list has room for %2 more "
+                           "events.\r\nNothing was imported.")
+                            .arg(import.events.size())
+                            .arg(room),
+                        MsgStyle::OkCritical, this);
+            return;
+        }
+        const std::string summary = CalendarImportSummary(import, UserWords());
+        const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
         if (lastRow >= 0) {
             listChanged();
             SelectRow(lastRow);

@@ -30,6 +30,8 @@ void frmMain::createActions()
                               QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuFileImportBirthdays = makeAction(
         "mnuFileImportBirthdays", QT_TR_NOOP("&Import Birthdays..."), &frmMain::ImportBirthdays);
+    mnuFileImportCalendar = makeAction("mnuFileImportCalendar", QT_TR_NOOP("Import &Calendar..."),
+                                       &frmMain::ImportCalendar);
     mnuFileExportCalendar = makeAction("mnuFileExportCalendar", QT_TR_NOOP("E&xport Calendar..."),
                                        &frmMain::ExportCalendar);
     mnuFileCalendarSync = makeAction("mnuFileCalendarSync", QT_TR_NOOP("Calendar S&ync..."),
@@ -99,6 +101,7 @@ void frmMain::createMenus()
     mnuFile->addAction(mnuFileSave);
     mnuFile->addAction(mnuFilePrint);
     mnuFile->addAction(mnuFileImportBirthdays);
+    mnuFile->addAction(mnuFileImportCalendar);
     mnuFile->addAction(mnuFileExportCalendar);
     mnuFile->addAction(mnuFileCalendarSync);
     addSeparator(mnuFile, "mnuFD1");

@@ -660,6 +660,21 @@ Die Adresse liegt in der Zwischenablage, um ihr auf anderem Weg zu schreiben.</t
             <numerusform>%1 (%n Jahre)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Events imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+One-time events already over: %3</source>
+        <translation>Importierte Ereignisse: %1<byte value="xd"/>
+Schon in der Liste: %2<byte value="xd"/>
+Schon vorbeigegangene einmalige Ereignisse: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Ausgelassen, die Liste kann sie nicht aufnehmen (%n): %1</numerusform>
+            <numerusform>Ausgelassen, die Liste kann sie nicht aufnehmen (%n): %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1278,6 +1293,28 @@ Auch vom Server entfernen? („Nein“ holt sie in die Liste zurück.)</numerusf
     <message>
         <source>O&amp;ff</source>
         <translation>&amp;Aus</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Kalender importieren</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb)</source>
+        <translation>Kalender (*.ics *.ical *.icalendar *.ifb)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar: it holds no event.</source>
+        <translation>%1 ist kein Kalender: Er enthält kein Ereignis.</translation>
+    </message>
+    <message>
+        <source>The calendar holds %1 new events, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>Der Kalender enthält %1 neue Ereignisse, aber die Liste hat nur noch Platz für %2 Ereignisse.<byte value="xd"/>
+Es wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Import &amp;Calendar...</source>
+        <translation>&amp;Kalender importieren...</translation>
     </message>
 </context>
 <context>

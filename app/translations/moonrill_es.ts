@@ -660,6 +660,21 @@ La dirección está en el portapapeles, para escribirle de otro modo.</translati
             <numerusform>%1 (%n años)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Events imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+One-time events already over: %3</source>
+        <translation>Eventos importados: %1<byte value="xd"/>
+Ya en la lista: %2<byte value="xd"/>
+Eventos únicos ya pasados: %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Omitidos, la lista no puede contenerlos (%n): %1</numerusform>
+            <numerusform>Omitidos, la lista no puede contenerlos (%n): %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1278,6 +1293,28 @@ Remove them from the server too? (No brings them back into the list.)</source>
     <message>
         <source>O&amp;ff</source>
         <translation>&amp;Desactivado</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Importar calendario</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb)</source>
+        <translation>Calendarios (*.ics *.ical *.icalendar *.ifb)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar: it holds no event.</source>
+        <translation>%1 no es un calendario: no contiene ningún evento.</translation>
+    </message>
+    <message>
+        <source>The calendar holds %1 new events, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>El calendario contiene %1 eventos nuevos, pero la lista solo tiene espacio para %2 eventos más.<byte value="xd"/>
+No se importó nada.</translation>
+    </message>
+    <message>
+        <source>Import &amp;Calendar...</source>
+        <translation>Importar ca&amp;lendario...</translation>
     </message>
 </context>
 <context>

@@ -660,6 +660,21 @@ L’adresse est dans le presse-papiers, pour lui écrire autrement.</translation
             <numerusform>%1 (%n ans)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Events imported: %1<byte value="xd"/>
+Already in the list: %2<byte value="xd"/>
+One-time events already over: %3</source>
+        <translation>Événements importés : %1<byte value="xd"/>
+Déjà dans la liste : %2<byte value="xd"/>
+Événements uniques déjà passés : %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Left out, the list cannot hold them (%n): %1</source>
+        <translation>
+            <numerusform>Laissés de côté, la liste ne peut pas les contenir (%n) : %1</numerusform>
+            <numerusform>Laissés de côté, la liste ne peut pas les contenir (%n) : %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1278,6 +1293,28 @@ Les supprimer aussi du serveur ? (Non les ramène dans la liste.)</numerusform>
     <message>
         <source>O&amp;ff</source>
         <translation>&amp;Désactivé</translation>
+    </message>
+    <message>
+        <source>Import Calendar</source>
+        <translation>Importer un calendrier</translation>
+    </message>
+    <message>
+        <source>Calendars (*.ics *.ical *.icalendar *.ifb)</source>
+        <translation>Calendriers (*.ics *.ical *.icalendar *.ifb)</translation>
+    </message>
+    <message>
+        <source>%1 is not a calendar: it holds no event.</source>
+        <translation>%1 n'est pas un calendrier : il ne contient aucun événement.</translation>
+    </message>
+    <message>
+        <source>The calendar holds %1 new events, but the list has room for %2 more events.<byte value="xd"/>
+Nothing was imported.</source>
+        <translation>Le calendrier contient %1 nouveaux événements, mais la liste n'a de place que pour %2 événements de plus.<byte value="xd"/>
+Rien n'a été importé.</translation>
+    </message>
+    <message>
+        <source>Import &amp;Calendar...</source>
+        <translation>Importer un &amp;calendrier...</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,57 @@ private slots:
         QCOMPARE(int(window->State().EventCount()), EventState::Limit - 5);
     }
 
+    void aCalendarFileAddsWhatTheListCanHoldOnceAllOrNothing()
+    {
+        start("");
+        ModalScript<QFileDialog> dialog({[](QFileDialog &d) { d.reject(); }});
+        action(*window, "mnuFileImportCalendar")->trigger();
+        QVERIFY(dialog.done());
+        QCOMPARE(action(*window, "mnuFileImportCalendar")->text(), u"Import &Calendar..."_s);
+        const QByteArray year = QByteArray::number(QDate::currentDate().year() + 1);
+        const QString file = home->home.filePath(u"other.ics"_s);
+        writeFile(file, "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\n"
+                        "BEGIN:VEVENT\r\nUID:a\r\nSUMMARY:Club\r\nDTSTART;VALUE=DATE:" +
+                            year +
+                            "0105\r\nRRULE:FREQ=MONTHLY;BYDAY=1TU\r\nEND:VEVENT\r\n"
+                            "BEGIN:VEVENT\r\nUID:b\r\nSUMMARY:Yoga\r\nDTSTART;VALUE=DATE:" +
+                            year +
+                            "0105\r\nRRULE:FREQ=WEEKLY;COUNT=3\r\nEND:VEVENT\r\n"
+                            "END:VCALENDAR\r\n");
+        window->ImportCalendarFrom(file);
+        QCOMPARE(answers->texts(),
+                 QStringList(u"Events imported: 1\nAlready in the list: 0\nOne-time events "
+                             "already over: 0\nLeft out, the list cannot hold them (1): Yoga (a "
+                             "rule with an end)"_s));
+        QCOMPARE(window->List().rowCount(), 1);
+        QVERIFY(!window->State().Saved());
+        QVERIFY(window->State().Events()[0].Occurs.starts_with("Monthly on the first "));
+        answers->shown.clear();
+        window->ImportCalendarFrom(file);
+        QVERIFY(answers->texts().value(0).startsWith(
+            u"Events imported: 0\nAlready in the list: 1\n"_s));
+        QCOMPARE(window->List().rowCount(), 1);
+
+        const QString notes = home->home.filePath(u"notes.ics"_s);
+        writeFile(notes, "Dentist on Tuesday\n");
+        answers->shown.clear();
+        window->ImportCalendarFrom(notes);
+        QCOMPARE(answers->texts(),
+                 QStringList(notes + u" is not a calendar: it holds no event."_s));
+        for (int i = 1; i < EventState::Limit; ++i)
+            (void)window->State().Insert(
+                TestEvent("E" + std::to_string(i), Date::today(), "Once", 0), Date::today());
+        writeFile(file, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Fair\r\n"
+                        "DTSTART;VALUE=DATE:" +
+                            year + "0105\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        answers->shown.clear();
+        window->ImportCalendarFrom(file);
+        QCOMPARE(answers->texts(),
+                 QStringList(u"The calendar holds 1 new events, but the list has room for 0 more "
+                             "events.\nNothing was imported."_s));
+        QCOMPARE(int(window->State().EventCount()), EventState::Limit);
+    }
+
     void exportWritesEveryEventAndSaysSo()
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n$$Mum$$" + dateText(5) +
