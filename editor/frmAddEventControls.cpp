@@ -387,7 +387,8 @@ void frmAddEvent::fitToStyle()
         fitEmailQuestion();
     // The first year beside the interval, with the room it needs: where a style's wide boxes
     // leave too little before the dialog's edge, the buttons and the edge move right.
-    const int firstYearLeft = UpDown2->geometry().right() + 9;
+    const int firstYearLeft =
+        std::max(UpDown2->geometry().right(), lblInterval->x() + TextWidth(*lblInterval)) + 9;
     lblFirstYear->setGeometry(firstYearLeft, lblInterval->y(),
                               std::max(lblFirstYear->width(), TextWidth(*lblFirstYear)),
                               lblFirstYear->height());

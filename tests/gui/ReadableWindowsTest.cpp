@@ -435,6 +435,9 @@ private slots:
         auto *firstYear = editor.findChild<QSpinBox *>(u"txtFirstYear"_s);
         QVERIFY(firstYear->sizeHint().width() <= firstYear->width());
         QVERIFY(firstYear->x() > editor.findChild<QSpinBox *>(u"UpDown2"_s)->geometry().right());
+        auto *interval = editor.findChild<QLabel *>(u"lblInterval"_s);
+        QVERIFY(editor.findChild<QLabel *>(u"lblFirstYear"_s)->x() >
+                interval->x() + interval->fontMetrics().horizontalAdvance(interval->text()));
         QVERIFY(firstYear->y() > editor.findChild<QWidget *>(u"anmAdd"_s)->geometry().bottom());
         QVERIFY2(firstYear->geometry().right() < editor.width(),
                  qPrintable(u"%1 + %2 in %3"_s.arg(firstYear->x())
