@@ -59,9 +59,11 @@ bool frmMain::StartUp()
         if (m_instance->status() == SingleInstance::Status::Unknown) {
             ShowMessage(std::string_view(m_instance->message()), MsgStyle::OkCritical, this);
             m_exitStatus = 1;
-        } else if (!ApplicationBus::ActivateOther(FromBytes(AppId))) {
+        } else if (ApplicationBus::ActivateOther(FromBytes(AppId)) ==
+                   ApplicationBus::Activation::NoAnswer) {
             // The user, whose window may be hidden or minimised, sees it come forward; where
             // the running copy does not answer, a start that showed nothing would look lost.
+            // (Without any session bus there is no asking it, and the start ends quietly.)
             ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
                             "Messages", "Moonrill is already running, but it does not answer, so "
                                         "its window cannot be brought forward.\r\nEnd the "

@@ -29,16 +29,18 @@ bool ApplicationBus::Register(const QString &id)
            bus.registerObject(pathOf(id), this, QDBusConnection::ExportScriptableSlots);
 }
 
-bool ApplicationBus::ActivateOther(const QString &id)
+ApplicationBus::Activation ApplicationBus::ActivateOther(const QString &id)
 {
     const QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
-        return false;
+        return SessionBusSetAside() ? Activation::NoAnswer : Activation::NoBus;
     QDBusMessage call = QDBusMessage::createMethodCall(
         id, pathOf(id), QStringLiteral("org.freedesktop.Application"), QStringLiteral("Activate"));
     call << QVariantMap();
     return bus.call(call, QDBus::Block, int(BusDeadline.count())).type() ==
-           QDBusMessage::ReplyMessage;
+                   QDBusMessage::ReplyMessage
+               ? Activation::Answered
+               : Activation::NoAnswer;
 }
 
 void ApplicationBus::Activate(const QVariantMap & /*platformData*/)

@@ -15,8 +15,14 @@ public:
     /// Takes the name `id` and offers Activate at the path the id gives; false where there is no
     /// session bus or the name is held already.
     bool Register(const QString &id);
-    /// Asks the program holding `id` to come forward; false where nothing answers.
-    static bool ActivateOther(const QString &id);
+    enum class Activation
+    {
+        Answered, // the program holding `id` came forward
+        NoBus,    // there is no session bus to ask it on
+        NoAnswer  // it did not answer, or the bus was set aside as mute
+    };
+    /// Asks the program holding `id` to come forward.
+    static Activation ActivateOther(const QString &id);
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);

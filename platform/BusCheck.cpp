@@ -130,13 +130,25 @@ std::optional<std::string> MuteBusTrouble(std::chrono::milliseconds deadline)
     return "the session bus took the connection and did not answer";
 }
 
+namespace {
+
+/// A path that is no socket: every library that tries the bus there fails at once.
+constexpr const char *SetAside = "unix:path=/dev/null";
+
+} // namespace
+
+bool SessionBusSetAside()
+{
+    const char *address = std::getenv("DBUS_SESSION_BUS_ADDRESS");
+    return address != nullptr && std::strcmp(address, SetAside) == 0;
+}
+
 void AvoidMuteSessionBus()
 {
     const std::optional<std::string> trouble = MuteBusTrouble(BusDeadline);
     if (!trouble)
         return;
-    // A path that is no socket: every library that tries the bus now fails at once.
-    ::setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null", 1);
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", SetAside, 1);
     std::fprintf(stderr, "moonrill: %s; going on without the desktop's services\n",
                  trouble->c_str());
 }

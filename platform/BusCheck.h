@@ -24,3 +24,6 @@ inline constexpr std::chrono::milliseconds BusDeadline{2000};
 /// and every library that would each wait on it in turn) and says so once on standard error.
 /// A bus that answers, or none, is left as it is.
 void AvoidMuteSessionBus();
+
+/// Whether AvoidMuteSessionBus set this process's session bus aside.
+[[nodiscard]] bool SessionBusSetAside();
