@@ -21,12 +21,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -204,6 +206,18 @@ void frmAddEvent::createEmailSection()
 
     NameAfterLabel(lblDescription, txtDescription);
     NameAfterLabel(lblStartingOn, calSetDate);
+    // The keyboard works in the calendar's grid of days, which a screen reader would read as a
+    // bare table of numbers: it gets the calendar's name, and the chosen date in words.
+    if (auto *days =
+            calSetDate->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"))) {
+        days->setAccessibleName(calSetDate->accessibleName());
+        const auto describe = [this, days] {
+            days->setAccessibleDescription(
+                QLocale().toString(calSetDate->selectedDate(), QLocale::LongFormat));
+        };
+        describe();
+        connect(calSetDate, &QCalendarWidget::selectionChanged, days, describe);
+    }
     NameAfterLabel(lblOccurs, comOccurs);
     NameAfterLabel(lblPeriod, UpDown1);
     NameAfterLabel(lblInterval, UpDown2);

@@ -1,0 +1,159 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Walks the running program's windows by keyboard and asks the accessibility bus, after each
+# step, what has the keyboard: its role, name and description, as a screen reader would read
+# them. Also: every control that takes the keyboard has a name.
+# Usage: screen_reader.py DUE_DATE (the date of the list's first event, "Dentist").
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+due = sys.argv[1]
+passed = failed = 0
+Named = {"push button", "toggle button", "check box", "radio button", "text", "password text",
+         "combo box", "spin button", "tree", "tree table", "table", "list", "slider", "page tab"}
+
+
+def check(name, condition, said=""):
+    global passed, failed
+    if condition:
+        passed += 1
+    else:
+        failed += 1
+        print(f"FAILED: {name}{': ' + said if said else ''}", flush=True)
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Moonrill":
+                return app
+        time.sleep(0.1)
+    sys.exit("skipped: the program did not show on the accessibility bus")
+
+
+def descendants(node, depth=0):
+    yield node
+    if depth < 12:
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                yield from descendants(child, depth + 1)
+
+
+def focused(app):
+    """The deepest object that has the keyboard, and the window it is in."""
+    for window in app:
+        if window is None or not window.getState().contains(pyatspi.STATE_ACTIVE):
+            continue
+        found = None
+        for node in descendants(window):
+            # A table's current cell says it is focused also while the table is not.
+            if node.getState().contains(pyatspi.STATE_FOCUSED) and (
+                    node.getRoleName() != "table cell"
+                    or node.parent.getState().contains(pyatspi.STATE_FOCUSED)):
+                found = node
+        if found is not None:
+            return found, window
+    return None, None
+
+
+def said(node):
+    return f"{node.getRoleName()} '{node.name}' '{node.description}'" if node else "nothing"
+
+
+def expect(app, step, test, seconds=10):
+    """Waits until what has the keyboard passes `test(node, window)`; checks it."""
+    node = window = None
+    for _ in range(seconds * 10):
+        node, window = focused(app)
+        try:
+            if node is not None and test(node, window):
+                break
+        except Exception:
+            pass
+        time.sleep(0.1)
+    check(step, node is not None and test(node, window),
+          said(node) + (f" in '{window.name}'" if window else ""))
+
+
+def press(*keys):
+    subprocess.run(["xdotool", "key", "--delay", "80", *keys], check=True)
+
+
+def type_text(text):
+    subprocess.run(["xdotool", "type", "--delay", "80", text], check=True)
+
+
+def unnamed(window):
+    return [said(node) for node in descendants(window)
+            if node.getState().contains(pyatspi.STATE_FOCUSABLE)
+            and node.getState().contains(pyatspi.STATE_SHOWING)
+            and node.getRoleName() in Named and not node.name.strip()
+            # The field inside a spin box or a list is read as part of it.
+            and node.parent.getRoleName() not in ("spin button", "combo box")]
+
+
+def labels(node):
+    """The texts of the labels that name `node` (on this desktop a combo box's name is its
+    value, and its label is told by this relation)."""
+    return [relation.getTarget(i).name for relation in node.getRelationSet()
+            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
+            for i in range(relation.getNTargets())]
+
+
+def in_list(node, window):
+    return window.name == "Moonrill" and node.getRoleName() == "table cell"
+
+
+app = application()
+# The list has the keyboard at once: its first row, read whole.
+expect(app, "start-up: the list's first row has the keyboard",
+       lambda n, w: in_list(n, w) and n.name == "Dentist" and n.parent.name == "Events")
+expect(app, "start-up: the row reads with its date",
+       lambda n, w: in_list(n, w) and f"Date: {due}" in n.description)
+main = focused(app)[1]
+check("main window: every control has a name", not unnamed(main), ", ".join(unnamed(main)))
+press("Down")
+expect(app, "Down: the next row", lambda n, w: in_list(n, w) and n.name == "Club")
+
+# Find: the field, then what it found, then back to the list on the found row.
+press("ctrl+f")
+expect(app, "Find: the field has the keyboard",
+       lambda n, w: n.getRoleName() == "text" and n.name == "Find What")
+check("Find: every control has a name", not unnamed(focused(app)[1]))
+type_text("dent")
+press("Return")
+expect(app, "Find: what it found is told",
+       lambda n, w: n.description == f"Found: Dentist, {due}")
+press("Escape")
+expect(app, "Find closed: the found row has the keyboard",
+       lambda n, w: in_list(n, w) and n.name == "Dentist")
+
+# The help: Escape closes it, and the keyboard is back on the list.
+press("F1")
+expect(app, "Help: it has the keyboard", lambda n, w: w.name == "Moonrill Help")
+press("Escape")
+expect(app, "Help closed: back on the list", in_list)
+
+# The editor: the description, then the date with its label and the date chosen, the type
+# with its value; back on the list after Escape.
+press("ctrl+a")
+expect(app, "Editor: the description has the keyboard",
+       lambda n, w: n.getRoleName() == "text" and n.name == "Description")
+editor = focused(app)[1]
+check("Editor: every control has a name", not unnamed(editor), ", ".join(unnamed(editor)))
+press("Tab")
+year = time.strftime("%Y")
+expect(app, "Editor: the date reads with its label and the date chosen",
+       lambda n, w: any(o.name == "Starting on" and year in o.description for o in (n, n.parent)))
+press("Tab")
+expect(app, "Editor: the type reads with its label and its value",
+       lambda n, w: n.getRoleName() == "combo box" and n.name == "Once"
+       and labels(n) == ["Type:"])
+press("Escape")
+expect(app, "Editor closed: back on the list", in_list)
+
+print(f"screen reader: {passed} passed, {failed} failed")
+sys.exit(1 if failed else 0)
