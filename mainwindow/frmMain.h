@@ -156,6 +156,9 @@ private:
     void listChanged();
     /// Offers the list of a recovery copy that a session left behind.
     void offerRecovery(const std::optional<ContentStamp> &found);
+    /// Whether the list has room for `count` more events; says `refusal` (%1 the count, %2 the
+    /// room) where it has not.
+    bool hasRoomFor(size_t count, const QString &refusal);
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.

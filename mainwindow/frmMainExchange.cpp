@@ -163,16 +163,10 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
             return;
         }
         BirthdayImport import = PlanBirthdayImport(book.contacts, m_state.Events(), Date::today());
-        // All or nothing: the list takes every birthday or none.
-        const size_t room = m_state.Room();
-        if (import.events.size() > room) {
-            ShowMessage(tr("The address book holds %1 new birthdays, but the list has room for %2 "
-                           "more events.\r\nNothing was imported.")
-                            .arg(import.events.size())
-                            .arg(room),
-                        MsgStyle::OkCritical, this);
+        if (!hasRoomFor(import.events.size(),
+                        tr("The address book holds %1 new birthdays, but the list has room for %2 "
+                           "more events.\r\nNothing was imported.")))
             return;
-        }
         const std::string summary = ImportSummary(import, Translated(ImportSummaryWords));
         int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
         // A card imported before under another name updates its event, found by the UID.
@@ -218,16 +212,10 @@ void frmMain::ImportCalendarFrom(const QString &path)
                         MsgStyle::OkCritical, this);
             return;
         }
-        // All or nothing: the list takes every event or none.
-        const size_t room = m_state.Room();
-        if (import.events.size() > room) {
-            ShowMessage(tr("The calendar holds %1 new events, but the list has room for %2 more "
-                           "events.\r\nNothing was imported.")
-                            .arg(import.events.size())
-                            .arg(room),
-                        MsgStyle::OkCritical, this);
+        if (!hasRoomFor(import.events.size(),
+                        tr("The calendar holds %1 new events, but the list has room for %2 more "
+                           "events.\r\nNothing was imported.")))
             return;
-        }
         const std::string summary = CalendarImportSummary(import, UserWords());
         const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
         if (lastRow >= 0) {
@@ -311,6 +299,16 @@ void frmMain::ExportCalendarTo(const QString &path)
     } catch (const std::exception &error) {
         ReportError(error);
     }
+}
+
+bool frmMain::hasRoomFor(size_t count, const QString &refusal)
+{
+    // An import is all or nothing: the list takes every event or none.
+    const size_t room = m_state.Room();
+    if (count <= room)
+        return true;
+    ShowMessage(refusal.arg(count).arg(room), MsgStyle::OkCritical, this);
+    return false;
 }
 
 void frmMain::CalendarSyncSettings()

@@ -50,6 +50,8 @@
 #include <QTreeView>
 #include <QTreeWidget>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -233,6 +235,32 @@ QStringList sharedAccessKeys(const QWidget *window)
         check(menu->title().isEmpty() ? menu->objectName() : menu->title(), menu->actions());
     return shared;
 }
+
+/// Every window but the main one and the help, over the main window's list.
+struct OtherWindows
+{
+    explicit OtherWindows(frmMain &window)
+        : find(
+              window.List(), [&window](int row) { window.SelectRow(row); }, &window),
+          whatsUp(ComputeScan(window.State().Events(), Date::today()).rows, mails),
+          sync(publishing, &window)
+    {
+    }
+    [[nodiscard]] std::array<QWidget *, 7> all()
+    {
+        return {&editor, &find, &whatsUp, &about, &contact, &update, &sync};
+    }
+
+    frmAddEvent editor;
+    frmFind find;
+    std::vector<MailOffer> mails;
+    frmWhatsUp whatsUp;
+    frmAbout about;
+    frmBug contact;
+    frmLiveUpdate update;
+    CalendarSync publishing;
+    frmSync sync;
+};
 
 } // namespace
 
@@ -519,21 +547,11 @@ private slots:
         // Each access key opens one entry of its menu, in every language.
         QCOMPARE(sharedAccessKeys(window.get()).join(u"; "_s), QString());
         QCOMPARE(cutTexts(window.get()).join(u", "_s), QString());
+        OtherWindows others(*window);
         // The editor with each section shown: the e-mail's, and the birthday's.
-        frmAddEvent editor;
-        auto *types = editor.findChild<QComboBox *>(u"comOccurs"_s);
+        auto *types = others.editor.findChild<QComboBox *>(u"comOccurs"_s);
         types->setCurrentIndex(types->findData(u"Birthday"_s));
-        frmFind find(
-            window->List(), [&](int row) { window->SelectRow(row); }, window.get());
-        std::vector<MailOffer> mails;
-        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
-        frmAbout about;
-        frmBug contact;
-        frmLiveUpdate update;
-        CalendarSync publishing;
-        frmSync sync(publishing, window.get());
-        for (QWidget *other : std::initializer_list<QWidget *>{&editor, &find, &whatsUp, &about,
-                                                               &contact, &update, &sync}) {
+        for (QWidget *other : others.all()) {
             showAndWait(*other);
             QCOMPARE(cutTexts(other).join(u", "_s), QString());
             other->hide();
@@ -558,23 +576,14 @@ private slots:
                 QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
                          button->toolTip());
         }
-        frmAddEvent editor;
+        OtherWindows others(*window);
         QCOMPARE(QAccessible::queryAccessibleInterface(
-                     editor.findChild<QLineEdit *>(u"txtDescription"_s))
+                     others.editor.findChild<QLineEdit *>(u"txtDescription"_s))
                      ->text(QAccessible::Name),
                  QCoreApplication::translate("frmAddEvent", "Description:").chopped(1).trimmed());
-        frmFind find(
-            window->List(), [&](int row) { window->SelectRow(row); }, window.get());
-        std::vector<MailOffer> mails;
-        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
-        frmAbout about;
-        frmBug contact;
-        frmLiveUpdate update;
         HelpViewer help({HelpTopic{1, "Contents", "Welcome."}}, window.get());
-        CalendarSync publishing;
-        frmSync sync(publishing, window.get());
-        for (QWidget *other : std::initializer_list<QWidget *>{&editor, &find, &whatsUp, &about,
-                                                               &contact, &update, &help, &sync})
+        QCOMPARE(unnamed(&help).join(u", "_s), QString());
+        for (QWidget *other : others.all())
             QCOMPARE(unnamed(other).join(u", "_s), QString());
     }
 };
