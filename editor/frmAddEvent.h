@@ -84,6 +84,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /// Pixels at 96 dots per inch from the design's twips.
+    static constexpr int pixels(int twips) { return twips / 15; }
     void createControls();
     void createEmailSection();
     void createBirthYear();
