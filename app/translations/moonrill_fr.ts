@@ -1304,13 +1304,13 @@ Les supprimer aussi du serveur ? (Non les ramène dans la liste.)</numerusform>
     </message>
     <message>
         <source>%1 is not a calendar: it holds no event.</source>
-        <translation>%1 n'est pas un calendrier : il ne contient aucun événement.</translation>
+        <translation>%1 n&apos;est pas un calendrier : il ne contient aucun événement.</translation>
     </message>
     <message>
         <source>The calendar holds %1 new events, but the list has room for %2 more events.<byte value="xd"/>
 Nothing was imported.</source>
-        <translation>Le calendrier contient %1 nouveaux événements, mais la liste n'a de place que pour %2 événements de plus.<byte value="xd"/>
-Rien n'a été importé.</translation>
+        <translation>Le calendrier contient %1 nouveaux événements, mais la liste n&apos;a de place que pour %2 événements de plus.<byte value="xd"/>
+Rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Import &amp;Calendar...</source>
