@@ -159,6 +159,9 @@ private:
     /// Whether the list has room for `count` more events; says `refusal` (%1 the count, %2 the
     /// room) where it has not.
     bool hasRoomFor(size_t count, const QString &refusal);
+    /// After an import: the list as changed, its row `lastRow` selected (none where negative),
+    /// and the import's summary.
+    void showImported(int lastRow, const std::string &summary);
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Ends the program at once: no further question, the window closes.

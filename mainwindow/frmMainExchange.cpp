@@ -180,11 +180,7 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
                 lastRow = m_model->replaceEvent(int(found - events.begin()),
                                                 std::move(update.written), Date::today());
         }
-        if (lastRow >= 0) {
-            listChanged();
-            SelectRow(lastRow);
-        }
-        ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
+        showImported(lastRow, summary);
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -218,11 +214,7 @@ void frmMain::ImportCalendarFrom(const QString &path)
             return;
         const std::string summary = CalendarImportSummary(import, UserWords());
         const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
-        if (lastRow >= 0) {
-            listChanged();
-            SelectRow(lastRow);
-        }
-        ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
+        showImported(lastRow, summary);
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -299,6 +291,16 @@ void frmMain::ExportCalendarTo(const QString &path)
     } catch (const std::exception &error) {
         ReportError(error);
     }
+}
+
+void frmMain::showImported(int lastRow, const std::string &summary)
+{
+    // The list changed where an import took anything: the last event it took is selected.
+    if (lastRow >= 0) {
+        listChanged();
+        SelectRow(lastRow);
+    }
+    ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
 }
 
 bool frmMain::hasRoomFor(size_t count, const QString &refusal)

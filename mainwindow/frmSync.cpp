@@ -88,14 +88,17 @@ void frmSync::cmdTest_Click()
         lblStatus->setText(trouble);
         return;
     }
-    QString password = txtPassword->text();
-    QString trouble;
-    if (password.isEmpty())
-        password = ReadSyncPassword(txtUser->text(), url, trouble).value_or(QString());
-    // The answers come in the event loop; the window never waits for them.
+    // The answers, the keyring's too, come in the event loop; the window never waits for them.
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
     cmdTest->setEnabled(false);
-    m_probe->Start(url, BasicAuthorization(txtUser->text(), password), UserWords());
+    const auto ask = [this, url, user = txtUser->text()](const std::optional<QString> &password,
+                                                         const QString &) {
+        m_probe->Start(url, BasicAuthorization(user, password.value_or(QString())), UserWords());
+    };
+    if (!txtPassword->text().isEmpty())
+        ask(txtPassword->text(), {});
+    else
+        ReadSyncPasswordLater(txtUser->text(), url, this, ask);
 }
 
 void frmSync::growToFit()

@@ -17,20 +17,7 @@ source "$(dirname "$0")/lib.sh"
 # A bus of our own, so that nothing of the user's session answers in dunst's place, and one that
 # starts no service on demand: a notification server is there only while the test runs one.
 if [ "${DESKTOP_BUS_PRIVATE:-}" != 1 ]; then
-    cat > "$work/bus.conf" <<'CONF'
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+    session_bus_config "$work/bus.conf"
     DESKTOP_BUS_PRIVATE=1 dbus-run-session --config-file="$work/bus.conf" -- bash ${DESKTOP_BUS_TRACE:+-x} "$0" "$@"
     exit $?
 fi

@@ -50,3 +50,21 @@ summary() { # summary NAME: the counts; the script's status
     echo "$1: $passed passed, $failed failed"
     [ $failed -eq 0 ]
 }
+session_bus_config() { # session_bus_config FILE: a private session bus that starts no service on
+                       # demand (a service is there only while the test runs one) and lets a
+                       # monitor watch
+    cat > "$1" <<'CONF'
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=/tmp</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+}

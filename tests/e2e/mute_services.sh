@@ -21,18 +21,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS}:fast_unwind_on_malloc=0"
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
 start_x
 start_bus() { # a bus that starts no service on demand
-    cat > "$work/bus.conf" <<'CONF'
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:tmpdir=/tmp</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow send_destination="*"/><allow receive_sender="*"/><allow own="*"/>
-  </policy>
-</busconfig>
-CONF
+    session_bus_config "$work/bus.conf"
     local answer
     answer=$(dbus-daemon --config-file="$work/bus.conf" --fork --print-address=1 --print-pid=1) ||
         { echo "skipped: dbus-daemon did not start"; exit 77; }
