@@ -11,6 +11,34 @@
 namespace {
 
 constexpr std::string_view TokenMark = "#token\t";
+constexpr std::string_view CalendarMark = "#calendar\t";
+/// The longest sync token kept: a longer one is no token a server means.
+constexpr size_t MaxTokenBytes = 4096;
+
+bool controlCharacter(char c)
+{
+    return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+}
+
+bool plainText(std::string_view text)
+{
+    return std::none_of(text.begin(), text.end(), controlCharacter);
+}
+
+/// `text` as one field of a line: a control character (a tab or a line break among them) would
+/// end the field or the line, and so let a name forge another object's line; it becomes a space.
+std::string fieldText(std::string_view text)
+{
+    std::string field(text);
+    std::replace_if(field.begin(), field.end(), controlCharacter, ' ');
+    return field;
+}
+
+/// An ETag as a removal may name it: "*" would match whatever stands there.
+std::string_view usableEtag(std::string_view etag)
+{
+    return etag == "*" ? std::string_view() : etag;
+}
 
 std::string_view nextField(std::string_view &line)
 {
@@ -46,12 +74,16 @@ SyncState ReadSyncState(std::string_view text)
             state.token = line.substr(TokenMark.size());
             continue;
         }
+        if (line.starts_with(CalendarMark)) {
+            state.calendar = line.substr(CalendarMark.size());
+            continue;
+        }
         const bool fields = std::count(line.begin(), line.end(), '\t') >= 2;
         PublishedObject object;
         object.uid = nextField(line);
         if (!fields || object.uid.empty() || !readHash(nextField(line), object.hash))
             continue;
-        object.etag = nextField(line);
+        object.etag = usableEtag(nextField(line));
         object.href = nextField(line);
         const std::string_view serverHash = nextField(line);
         if (!serverHash.empty() && !readHash(serverHash, object.serverHash))
@@ -67,12 +99,25 @@ SyncState ReadSyncState(std::string_view text)
 std::string SyncStateText(const SyncState &state)
 {
     std::string text;
-    if (!state.token.empty())
+    if (!state.calendar.empty())
+        text.append(CalendarMark).append(state.calendar) += '\n';
+    // A token that is not one plain line of sane length is not kept: the next sync lists the
+    // whole calendar instead.
+    if (!state.token.empty() && state.token.size() <= MaxTokenBytes && plainText(state.token))
         text.append(TokenMark).append(state.token) += '\n';
     for (const PublishedObject &object : state.objects) {
-        text += object.uid + '\t' + hashText(object.hash) + '\t' + object.etag;
-        if (!object.href.empty() || object.serverHash != 0 || !object.unheld.empty())
-            text += '\t' + object.href + '\t' + hashText(object.serverHash) + '\t' + object.unheld;
+        text += fieldText(object.uid) + '\t' + hashText(object.hash) + '\t' +
+                fieldText(usableEtag(object.etag));
+        if (!object.href.empty() || object.serverHash != 0 || !object.unheld.empty()) {
+            // The unheld field is a reason and a name with a tab between them: each part is
+            // one field of its own.
+            const std::string_view unheld = object.unheld;
+            const size_t tab = unheld.find('\t');
+            text += '\t' + fieldText(object.href) + '\t' + hashText(object.serverHash) + '\t' +
+                    fieldText(unheld.substr(0, tab));
+            if (tab != std::string_view::npos)
+                text += '\t' + fieldText(unheld.substr(tab + 1));
+        }
         text += '\n';
     }
     return text;
@@ -93,6 +138,32 @@ uint64_t ObjectHash(std::string_view text)
     if (end != std::string_view::npos)
         rest += text.substr(end);
     return StampOf(rest).hash;
+}
+
+std::string CalendarKey(std::string_view url, std::string_view user)
+{
+    return fieldText(url) + '\t' + fieldText(user);
+}
+
+bool InsideCollection(std::string_view href, std::string_view collectionPath)
+{
+    if (!href.starts_with(collectionPath) || !plainText(href))
+        return false;
+    const std::string_view name = href.substr(collectionPath.size());
+    return !name.empty() && name != "." && name != ".." &&
+           name.find('/') == std::string_view::npos;
+}
+
+SyncState StateFor(SyncState state, const std::string &calendarKey,
+                   std::string_view collectionPath)
+{
+    if (!state.calendar.empty() && state.calendar != calendarKey)
+        return {{}, {}, calendarKey};
+    state.calendar = calendarKey;
+    std::erase_if(state.objects, [&](const PublishedObject &object) {
+        return !object.href.empty() && !InsideCollection(object.href, collectionPath);
+    });
+    return state;
 }
 
 std::string PublishedStatePath(const std::string &eventFile)

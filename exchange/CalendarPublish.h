@@ -11,8 +11,10 @@
 // What the list and a calendar on a CalDAV server last agreed on, kept beside the event file,
 // one line an object: its UID, a hash of its text as the list writes it, the ETag and the href
 // the server gave it, a hash of the server's text, and, for an object the list cannot hold,
-// its name. A first line "#token" keeps the server's sync token. Objects Moonrill never saw
-// are never touched without being read first.
+// its name. A line "#calendar" names the calendar and the user the state belongs to, and a line
+// "#token" keeps the server's sync token. Objects Moonrill never saw are never touched without
+// being read first. Nothing a server sent reaches the file unchecked: every field is one line
+// of plain text, and an href read back must lie inside the calendar it belongs to.
 
 /// The file beside the event file that keeps the state: "events.mrl.published".
 inline constexpr std::string_view PublishedSuffix = ".published";
@@ -36,9 +38,24 @@ struct SyncState
 {
     std::string token;
     std::vector<PublishedObject> objects;
+    std::string calendar; // the calendar's address and the user, as CalendarKey gives them
 
     friend bool operator==(const SyncState &, const SyncState &) = default;
 };
+
+/// What names the calendar a state belongs to: its address and the user, a tab between them.
+[[nodiscard]] std::string CalendarKey(std::string_view url, std::string_view user);
+
+/// Whether `href` (a decoded path) names an object right inside the collection at
+/// `collectionPath` (which ends in "/"): not the collection itself, nothing below or above it,
+/// no control character.
+[[nodiscard]] bool InsideCollection(std::string_view href, std::string_view collectionPath);
+
+/// `state` as it may be used for the calendar `calendarKey` at `collectionPath`: empty (a first
+/// sync) where it belongs to another calendar or user; without the objects whose href lies
+/// outside the collection. A state from before calendars were named is taken as this one's.
+[[nodiscard]] SyncState StateFor(SyncState state, const std::string &calendarKey,
+                                 std::string_view collectionPath);
 
 /// The state file beside `eventFile`.
 [[nodiscard]] std::string PublishedStatePath(const std::string &eventFile);

@@ -48,6 +48,12 @@ struct ServerListing
 [[nodiscard]] std::unordered_map<std::string, std::string>
 ServerNow(const SyncState &state, const ServerListing &listing, const std::string &collectionPath);
 
+/// `state`, as agreed once our own writes were taken, with the token of `listing` (a listing
+/// from the state's token made after those writes) where the listing tells of nothing but
+/// them; as it is otherwise, so that the next sync hears of the others' changes. ETags the
+/// server did not answer a put with are taken from the listing.
+[[nodiscard]] SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing);
+
 /// The hrefs whose text a sync reads: the objects new or changed on the server, and those the
 /// list changed (what the server's object holds beyond the list's is kept); every one where
 /// `all` (the list is to be filled again from the server).

@@ -44,6 +44,32 @@ ServerNow(const SyncState &state, const ServerListing &listing, const std::strin
     return now;
 }
 
+SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing)
+{
+    if (listing.token.empty())
+        return state;
+    std::unordered_map<std::string_view, PublishedObject *> byHref;
+    for (PublishedObject &agreed : state.objects)
+        if (!agreed.href.empty())
+            byHref.emplace(agreed.href, &agreed);
+    // A whole listing (the server no longer knew the token) holds every object: each agreed.
+    if (listing.complete && listing.present.size() != byHref.size())
+        return state;
+    for (const auto &[href, etag] : listing.present) {
+        const auto ours = byHref.find(href);
+        if (ours == byHref.end() || (!ours->second->etag.empty() && ours->second->etag != etag))
+            return state; // someone else's change: heard of at the next sync
+    }
+    for (const std::string &href : listing.gone)
+        if (byHref.contains(href))
+            return state; // removed by someone else
+    for (const auto &[href, etag] : listing.present)
+        if (PublishedObject &ours = *byHref.at(href); ours.etag.empty())
+            ours.etag = etag;
+    state.token = listing.token;
+    return state;
+}
+
 std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::string> &server,
                                      const SyncState &state, const std::vector<LocalObject> &local,
                                      const std::string &collectionPath, bool all)
@@ -61,13 +87,23 @@ std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::
         if (all || known == byHref.end() || known->second->etag != etag || etag.empty())
             read.insert(href);
     }
+    std::unordered_set<std::string_view> listed;
     for (const LocalObject &object : local) {
+        listed.insert(object.uid);
         const auto known = byUid.find(object.uid);
         if (known == byUid.end() || known->second->hash == object.hash)
             continue;
         const std::string href = known->second->href.empty() ? collectionPath + object.uid + ".ics"
                                                              : known->second->href;
         if (server.contains(href))
+            read.insert(href);
+    }
+    // What the list no longer holds is read before it is removed: an event whose day is over
+    // left the list by itself, and stays on the server as the calendar's history.
+    for (const PublishedObject &agreed : state.objects) {
+        const std::string href =
+            agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href;
+        if (agreed.hash != 0 && !listed.contains(agreed.uid) && server.contains(href))
             read.insert(href);
     }
     std::vector<std::string> hrefs(read.begin(), read.end());

@@ -7,6 +7,7 @@
 #include <QNetworkRequest>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -67,6 +68,21 @@ void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authoriz
     sendNext();
 }
 
+/// Why `step` may not be sent to `collection`; none where it may. An href kept or answered
+/// by a server names nothing outside the calendar the user set, and a removal goes only over
+/// the version the list agreed on, never whatever stands there.
+std::optional<const char *> CalendarPublisher::refusal(const PublishStep &step) const
+{
+    const std::string collectionPath = m_collection.path(QUrl::FullyDecoded).toStdString();
+    if (!step.href.empty() && !InsideCollection(step.href, collectionPath))
+        return QT_TRANSLATE_NOOP("Messages", "%1 is not sent: the server named a place for it "
+                                             "outside the calendar");
+    if (step.kind == PublishStep::Kind::Remove && (step.etag.empty() || step.etag == "*"))
+        return QT_TRANSLATE_NOOP("Messages", "%1 is not removed: the server gave no version of "
+                                             "it to name");
+    return std::nullopt;
+}
+
 void CalendarPublisher::sendNext()
 {
     // A few requests at a time, as many as the network layer runs at once for one server: a
@@ -74,6 +90,10 @@ void CalendarPublisher::sendNext()
     constexpr int InFlight = 6;
     while (m_waiting < InFlight && m_next < m_steps.size()) {
         const PublishStep &step = m_steps[m_next++];
+        if (const std::optional<const char *> why = refusal(step)) {
+            failed(QString::fromStdString(Compose(m_words(*why), {step.uid})));
+            continue;
+        }
         track(send(step), [this, &step](const QNetworkReply &reply) { answered(step, reply); });
     }
     if (m_waiting > 0 || !m_busy)

@@ -19,6 +19,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -74,6 +75,7 @@ private:
     void track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer);
     void answered(const PublishStep &step, const QNetworkReply &reply);
     void failed(const QString &why);
+    [[nodiscard]] std::optional<const char *> refusal(const PublishStep &step) const;
     /// How long a request may wait: its own patience, or what is left of the deadline.
     [[nodiscard]] std::chrono::milliseconds patience() const;
 

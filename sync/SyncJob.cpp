@@ -117,13 +117,18 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
     m_sides->events = std::move(events);
     m_sides->collectionPath = m_collection.path(QUrl::FullyDecoded).toStdString();
     m_sides->emptied = emptied;
+    const std::string calendar =
+        CalendarKey(Shown(m_collection).toStdString(), settings.user.toStdString());
     // The objects are written and the state read on a worker thread: for a long list that
     // takes longer than a window may wait.
     m_afterWork = [this] { started(); };
-    m_working.setFuture(QtConcurrent::run([sides = m_sides, statePath = m_statePath] {
+    m_working.setFuture(QtConcurrent::run([sides = m_sides, statePath = m_statePath, calendar] {
         try {
             sides->local = LocalObjects(sides->events, std::time(nullptr));
-            sides->state = ReadSyncStateFile(statePath);
+            // A state kept for another calendar or user says nothing of this one: syncing by it
+            // would send nothing, or remove what that calendar never held.
+            sides->state =
+                StateFor(ReadSyncStateFile(statePath), calendar, sides->collectionPath);
         } catch (const MoonrillError &error) {
             sides->trouble = error.what();
         }
@@ -211,8 +216,26 @@ void SyncJob::planned()
 void SyncJob::published(const PublishReport &report)
 {
     m_outcome.report = report;
-    m_outcome.trouble = writeState({m_sides->plan.state.token, m_publisher.Published()});
-    end();
+    const SyncState &planned = m_sides->plan.state;
+    SyncState state{planned.token, m_publisher.Published(), planned.calendar};
+    const bool wrote = report.created + report.changed + report.removed > 0;
+    if (!wrote || state.token.empty() || m_deadline.hasExpired()) {
+        m_outcome.trouble = writeState(state);
+        end();
+        return;
+    }
+    // The token was given before our own writes. Some servers (Xandikos) tell a later listing
+    // from it nothing of an object made after it and removed since, so a phone's removal of
+    // what this sync put would never be seen: the token kept must cover our writes.
+    m_listedBefore = m_reader.Requests();
+    m_reader.List(m_collection, m_authorization, state.token, m_deadline, m_words,
+                  [this, state = std::move(state)](const ServerListing &listing,
+                                                   const QString &trouble) mutable {
+                      if (trouble.isEmpty())
+                          state = TokenOverOwnWrites(std::move(state), listing);
+                      m_outcome.trouble = writeState(state);
+                      end();
+                  });
 }
 
 QString SyncJob::writeState(const SyncState &state) const
@@ -239,7 +262,8 @@ void SyncJob::end()
     m_lock.reset();
     m_authorization.clear();
     m_sides.reset();
-    m_outcome.requests = m_reader.Requests() + m_outcome.report.requests;
+    m_outcome.requests = m_listedBefore + m_reader.Requests() + m_outcome.report.requests;
+    m_listedBefore = 0;
     m_busy = false;
     emit finished(m_outcome);
 }

@@ -87,5 +87,6 @@ private:
     ApplyEdits m_apply;
     Words m_words;
     SyncOutcome m_outcome;
+    int m_listedBefore = 0; // requests of the listing before the one after our writes
     bool m_busy = false;
 };

@@ -675,6 +675,18 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
             <numerusform>Ausgelassen, die Liste kann sie nicht aufnehmen (%n): %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>another object has its UID</source>
+        <translation>ein anderes Objekt hat dieselbe UID</translation>
+    </message>
+    <message>
+        <source>%1 is not sent: the server named a place for it outside the calendar</source>
+        <translation>%1 wird nicht gesendet: Der Server nannte dafür einen Ort außerhalb des Kalenders</translation>
+    </message>
+    <message>
+        <source>%1 is not removed: the server gave no version of it to name</source>
+        <translation>%1 wird nicht entfernt: Der Server nannte keine Version davon</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

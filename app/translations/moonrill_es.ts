@@ -675,6 +675,18 @@ Eventos únicos ya pasados: %3</translation>
             <numerusform>Omitidos, la lista no puede contenerlos (%n): %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>another object has its UID</source>
+        <translation>otro objeto tiene el mismo UID</translation>
+    </message>
+    <message>
+        <source>%1 is not sent: the server named a place for it outside the calendar</source>
+        <translation>%1 no se envía: el servidor le asignó un lugar fuera del calendario</translation>
+    </message>
+    <message>
+        <source>%1 is not removed: the server gave no version of it to name</source>
+        <translation>%1 no se elimina: el servidor no dio ninguna versión que nombrar</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

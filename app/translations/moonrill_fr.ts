@@ -675,6 +675,18 @@ Déjà dans la liste : %2<byte value="xd"/>
             <numerusform>Laissés de côté, la liste ne peut pas les contenir (%n) : %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>another object has its UID</source>
+        <translation>un autre objet a le même UID</translation>
+    </message>
+    <message>
+        <source>%1 is not sent: the server named a place for it outside the calendar</source>
+        <translation>%1 n'est pas envoyé : le serveur lui a donné une place hors du calendrier</translation>
+    </message>
+    <message>
+        <source>%1 is not removed: the server gave no version of it to name</source>
+        <translation>%1 n'est pas supprimé : le serveur n'en a donné aucune version à nommer</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

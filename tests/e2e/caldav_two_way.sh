@@ -185,4 +185,55 @@ check "killed while taking: each event once in the list" [ "$(lines desktop)" = 
 sync_on desktop
 check "killed while taking: then nothing more to do" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 
+# Days passing: the phone's past events (of yesterday, ten days and a year ago) stay on the
+# server and out of the list, and a sync removes none of them.
+for ago in 1 10 400; do
+    phone_adds "phone-past-$ago" "Past $ago" "DTSTART:$(date -d "-$ago days" +%Y%m%d)T100000"
+done
+sync_on laptop; rc=$?
+check "past events: neither taken nor removed" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && not grep -q "Past" "$work/laptop/events.mrl" && [ "$(on_server | grep -c '^Past')" = 3 ]
+sync_on laptop
+check "past events: still on the server at the next sync" [ "$(on_server | grep -c '^Past')" = 3 ]
+
+# The phone removes what the last sync put: the next sync takes the removal (the token kept
+# covers the sync's own writes).
+sed -i "1s/^/\$\$Fresh\$\$$y-07-01\$\$Once\$\$1\$\$\r\n/" "$work/laptop/events.mrl"
+sync_on laptop
+check "own write: sent" [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+phone "named('Fresh').delete()"
+sync_on laptop; rc=$?
+check "own write removed on the phone: taken" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 1 removed" ] \
+    && not grep -q Fresh "$work/laptop/events.mrl"
+
+# An object whose UID carries a line of the state file naming an object in another calendar
+# with "*": nothing outside the calendar is touched, now or at the next sync.
+private=$(phone "import caldav
+p = caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal()
+c = p.make_calendar(name='Private', cal_id='private')
+c.save_event('BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//P//EN\nBEGIN:VEVENT\nUID:victim\nDTSTAMP:20261201T100000Z\nDTSTART;VALUE=DATE:${y}0301\nSUMMARY:Victim\nEND:VEVENT\nEND:VCALENDAR\n')
+print(c.url)")
+victim_path=$($py -c "import urllib.parse as u; print(u.urlparse('$private').path)")victim.ics
+phone "calendar.client.put(str(calendar.url) + 'forged.ics', 'BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//P//EN\nBEGIN:VEVENT\nUID:forged\\\\nvictim\\t0000000000000001\\t*\\t$victim_path\\t0000000000000000\\t\nDTSTAMP:20261201T100000Z\nDTSTART;VALUE=DATE:${y}0301\nEND:VEVENT\nEND:VCALENDAR\n', {'Content-Type': 'text/calendar'})" 2>"$work/forged.err"
+sync_on laptop; sync_on laptop
+check "a forged UID: the other calendar's object stays" $py -c "import caldav, sys
+c = caldav.DAVClient('$private', username='ann', password='secret').calendar(url='$private')
+sys.exit(0 if [e for e in c.events() if 'Victim' in e.data] else 1)"
+check "a forged UID: the state file has no line of its making" not grep -q "^victim" "$work/laptop/events.mrl.published"
+phone "calendar.client.delete(str(calendar.url) + 'forged.ics')"
+
+# The settings point at another, empty calendar: a first sync with it, every event goes up and
+# nothing is removed on either side; back to the first one, nothing doubles.
+fresh=$(phone "import caldav
+print(caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Fresh', cal_id='fresh').url)")
+count=$(lines laptop | wc -l)
+printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$fresh" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+sync_on laptop; rc=$?
+check "another calendar: every event goes up, nothing removed" [ $rc -eq 0 ] && [ "$(said)" = "Sent: $count new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && [ "$(lines laptop | wc -l)" = "$count" ]
+printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
+sync_on laptop; rc=$?
+check "the first calendar again: nothing doubles" [ $rc -eq 0 ] && [ "$(lines laptop | wc -l)" = "$count" ] \
+    && [ "$(on_server | grep -c '^Task')" = 300 ]
+
 summary "two-way sync with $kind"

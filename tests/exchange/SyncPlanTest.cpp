@@ -42,6 +42,8 @@ struct Machine
 {
     std::vector<clsEvent> events;
     SyncState state;
+    Date today = Today;
+    bool removalsFail = false; // the server answers every removal with an error
 
     SyncPlan sync(Server &server, EmptiedSide emptied = EmptiedSide::Ask)
     {
@@ -54,13 +56,13 @@ struct Machine
         for (const std::string &href :
              HrefsToRead(now, state, local, "/cal/", emptied == EmptiedSide::Restore))
             texts[href] = server.objects.at(href).second;
-        SyncPlan plan = PlanSync({events, local, state, now, texts, "/cal/", "t", Today, emptied});
+        SyncPlan plan = PlanSync({events, local, state, now, texts, "/cal/", "t", today, emptied});
         if (plan.serverEmptied > 0 || plan.listEmptied > 0)
             return plan;
         EventState list;
         for (const clsEvent &e : events)
-            list.Insert(Written(e), Today);
-        EXPECT_TRUE(ApplySyncEdits(list, plan.edits, Today));
+            list.Insert(Written(e), today);
+        EXPECT_TRUE(ApplySyncEdits(list, plan.edits, today));
         events = list.Events();
         for (clsEvent &e : events)
             e.Id.clear();
@@ -71,6 +73,8 @@ struct Machine
         for (const PublishStep &step : plan.steps) {
             const std::string href = step.href.empty() ? "/cal/" + step.uid + ".ics" : step.href;
             if (step.kind == PublishStep::Kind::Remove) {
+                if (removalsFail)
+                    continue;
                 server.objects.erase(href);
                 agreed.erase(step.uid);
                 continue;
@@ -80,7 +84,7 @@ struct Machine
             object.href = href;
             agreed[step.uid] = object;
         }
-        state = {plan.state.token, {}};
+        state = {plan.state.token, {}, plan.state.calendar};
         for (auto &[uid, object] : agreed)
             state.objects.push_back(object);
         return plan;
@@ -138,7 +142,8 @@ TEST(SyncState, ReadsBackAsWrittenAndReadsThePublishOnlyForm)
     const SyncState state{"http://x/token/5",
                           {{"a", 0x1f, "\"e1\"", "/cal/a.ics", 0x2e, {}},
                            {"b", 0, "\"e2\"", "/cal/b b.ics", 7, "a rule by weekday\tClub"},
-                           {"c", 3, "", "", 0, {}}}};
+                           {"c", 3, "", "", 0, {}}},
+                          CalendarKey("http://x/cal/", "ann")};
     EXPECT_EQ(ReadSyncState(SyncStateText(state) + "junk\nx\tzz\t\"e\"\n\tab\t\n"), state);
     // A file of the version that only published: three fields a line.
     const SyncState old = ReadSyncState("b\t00000000000000ff\t\"9\"\na\t1\t\n");
@@ -146,6 +151,40 @@ TEST(SyncState, ReadsBackAsWrittenAndReadsThePublishOnlyForm)
     EXPECT_EQ(old.objects[0], (PublishedObject{"a", 1, "", "", 0, {}}));
     EXPECT_EQ(old.objects[1].etag, "\"9\"");
     EXPECT_EQ(UnheldObject::FromKept(state.objects[1].unheld).name, "Club");
+}
+
+TEST(SyncState, NothingAServerSendsForgesALineOrLeadsOutOfTheCalendar)
+{
+    // A name and a token that carry a line of their own, naming an object elsewhere with "*".
+    const std::string forged = "\nvictim\t0000000000000001\t*\t/ann/private/victim.ics\t";
+    const SyncState hostile{"t1" + forged,
+                            {{"href:/cal/x.ics", 0, "\"1\"", "/cal/x.ics", 5, "no title\tx" + forged},
+                             {"y", 2, "*", "/cal/y.ics", 0, {}}},
+                            CalendarKey("http://x/cal/", "ann")};
+    const std::string text = SyncStateText(hostile);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3); // the calendar and two objects
+    const SyncState read = ReadSyncState(text);
+    ASSERT_EQ(read.objects.size(), 2u);
+    EXPECT_EQ(read.token, "");      // no token at all rather than a forged one
+    EXPECT_EQ(read.objects[1].etag, ""); // never "*"
+    EXPECT_EQ(UnheldObject::FromKept(read.objects[0].unheld).name,
+              "x victim 0000000000000001 * /ann/private/victim.ics ");
+    // Read back for its own calendar, an href outside it is dropped; for another calendar or
+    // user, the state is a first sync's.
+    SyncState outside = read;
+    outside.objects[1].href = "/ann/private/victim.ics";
+    EXPECT_EQ(StateFor(outside, read.calendar, "/cal/").objects.size(), 1u);
+    for (const char *href : {"/cal/", "/cal/../x.ics", "/cal/a/b.ics", "/calx.ics", "/cal/.."})
+        EXPECT_FALSE(InsideCollection(href, "/cal/")) << href;
+    EXPECT_TRUE(InsideCollection("/cal/a b.ics", "/cal/"));
+    const SyncState other = StateFor(read, CalendarKey("http://x/new/", "ann"), "/new/");
+    EXPECT_TRUE(other.objects.empty() && other.token.empty());
+    EXPECT_EQ(other.calendar, CalendarKey("http://x/new/", "ann"));
+    EXPECT_TRUE(StateFor(read, CalendarKey("http://x/cal/", "bob"), "/cal/").objects.empty());
+    // A state from before calendars were named belongs to the calendar set now.
+    SyncState unnamed = read;
+    unnamed.calendar.clear();
+    EXPECT_EQ(StateFor(unnamed, read.calendar, "/cal/").objects.size(), 2u);
 }
 
 TEST(SyncPlan, TwoMachinesAndAPhoneConvergeWithoutDoublesOrPingPong)
@@ -191,6 +230,88 @@ TEST(SyncPlan, TwoMachinesAndAPhoneConvergeWithoutDoublesOrPingPong)
         EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
     }
     EXPECT_EQ(sorted(laptop.events), sorted(desktop.events));
+}
+
+TEST(SyncPlan, ADayPassingRemovesNothingFromTheServer)
+{
+    Server server;
+    server.put("old-10", phoneObject("old-10", "Ten days ago", "20261127", ""));
+    server.put("old-400", phoneObject("old-400", "A year ago", "20251102", ""));
+    Machine laptop{{event("Dentist", "moonrill-d", 10, "Once"), event("Gym", "moonrill-g", 9)},
+                   {}};
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(laptop.descriptions(), (Names{"Dentist", "Gym"})); // the past stays out
+    EXPECT_EQ(plan.takenNew, 0);
+    // Four days on, start-up has let the dentist go: the server keeps it, and all the past.
+    laptop.today = Today.addDays(4);
+    std::erase_if(laptop.events, [](const clsEvent &e) { return e.Description == "Dentist"; });
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty());
+    EXPECT_EQ(server.objects.size(), 4u);
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    // A second computer takes none of the past in; what the user deletes goes.
+    Machine desktop{{}, {}, Today.addDays(4)};
+    plan = desktop.sync(server);
+    EXPECT_EQ(desktop.descriptions(), (Names{"Gym"}));
+    desktop.events.clear();
+    plan = desktop.sync(server);
+    ASSERT_EQ(plan.steps.size(), 1u);
+    EXPECT_EQ(plan.steps[0].kind, PublishStep::Kind::Remove);
+    EXPECT_EQ(server.objects.size(), 3u);
+}
+
+TEST(SyncPlan, ARemovalTheServerDidNotTakeIsSentAgain)
+{
+    Server server;
+    Machine laptop{{event("A", "moonrill-1"), event("B", "moonrill-2")}, {}};
+    (void)laptop.sync(server);
+    laptop.events.pop_back();
+    laptop.removalsFail = true;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const SyncPlan plan = laptop.sync(server);
+        ASSERT_EQ(plan.steps.size(), 1u);
+        EXPECT_EQ(plan.steps[0].kind, PublishStep::Kind::Remove);
+        EXPECT_EQ(plan.steps[0].etag, server.objects.at("/cal/moonrill-2.ics").first);
+    }
+    laptop.removalsFail = false;
+    (void)laptop.sync(server);
+    EXPECT_EQ(summaries(server), (Names{"A"}));
+    EXPECT_TRUE(laptop.sync(server).steps.empty());
+}
+
+TEST(SyncPlan, TheSameChangeOnTwoComputersIsOneEventAndTwoObjectsWithOneUidAreNamed)
+{
+    Server server;
+    Machine laptop{{event("Gym", "moonrill-g")}, {}};
+    (void)laptop.sync(server);
+    Machine desktop;
+    (void)desktop.sync(server);
+    std::string phone = server.objects["/cal/moonrill-g.ics"].second;
+    phone.replace(phone.find("SUMMARY:Gym"), 11, "SUMMARY:Gym at 8pm");
+    server.put("moonrill-g", phone);
+    named(laptop, "Gym").Description = "Gym at 7pm";
+    named(desktop, "Gym").Description = "Gym at 7pm";
+    (void)laptop.sync(server);
+    (void)desktop.sync(server);
+    (void)laptop.sync(server);
+    for (const Machine *machine : {&laptop, &desktop})
+        EXPECT_EQ(machine->descriptions(), (Names{"Gym at 7pm", "Gym at 8pm"}));
+    EXPECT_EQ(summaries(server), (Names{"Gym at 7pm", "Gym at 8pm"}));
+
+    // A second object under a UID the list knows: the known one stays the event, the other
+    // is named, and nothing is sent or taken for it.
+    std::string twin = server.objects["/cal/moonrill-g.ics"].second;
+    twin.replace(twin.find("SUMMARY:Gym at 8pm"), 18, "SUMMARY:Gym, again");
+    server.objects["/cal/a-copy.ics"] = {"\"c\"", twin};
+    for (bool first : {true, false}) {
+        const SyncPlan plan = laptop.sync(server);
+        ASSERT_EQ(plan.unheld.size(), 1u);
+        EXPECT_EQ(plan.unheld[0].name, "Gym, again");
+        EXPECT_EQ(plan.unheld[0].first, first);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    }
+    EXPECT_EQ(laptop.descriptions(), (Names{"Gym at 7pm", "Gym at 8pm"}));
 }
 
 TEST(SyncPlan, AChangeBeatsARemovalAndBothChangesAreKept)
