@@ -72,6 +72,9 @@ enum class EmptiedSide
 
 /// A side holds nothing of at least this many objects it held: it counts as emptied.
 inline constexpr size_t EmptiedFloor = 3;
+/// A side holds at most a tenth of at least this many objects it held: it counts as emptied too
+/// (nearly all gone at once is what a wiped calendar or a list replaced looks like).
+inline constexpr size_t NearlyEmptiedFloor = 10;
 
 /// One change the list takes from the server, by the UID the event goes by.
 struct SyncEdit
@@ -112,8 +115,9 @@ struct SyncPlan
     int takenRemoved = 0;
     std::vector<std::string> keptTwice; // names of events changed on both sides
     std::vector<UnheldObject> unheld;   // objects the list cannot hold
-    size_t serverEmptied = 0; // held back: the server holds none of these objects any more
-    size_t listEmptied = 0;   // held back: the list holds none of these events any more
+    size_t serverEmptied = 0; // held back: the server lost these objects, all or nearly all
+    size_t listEmptied = 0;   // held back: the list lost these events, all or nearly all
+    size_t emptiedLeft = 0;   // what the emptied side still holds of those it held
 };
 
 /// Everything a sync decides from.

@@ -71,19 +71,28 @@ bool SyncPlanner::heldBack()
     size_t onServer = 0;
     size_t inList = 0;
     for (const auto &[uid, agreed] : m_state) {
-        if (agreed.hash == 0)
+        const auto remote = m_remote.find(uid);
+        const bool inLocal = m_local.contains(uid);
+        // An event whose day is over left the list by itself: no sign of a list emptied.
+        if (agreed.hash == 0 || (!inLocal && remote != m_remote.end() && remote->second.reading &&
+                                 over(*remote->second.reading, m_sides.today)))
             continue;
         ++held;
-        onServer += m_remote.contains(uid) ? 1 : 0;
-        inList += m_local.contains(uid) ? 1 : 0;
+        onServer += remote != m_remote.end() ? 1 : 0;
+        inList += inLocal ? 1 : 0;
     }
-    const bool serverEmptied = held >= EmptiedFloor && onServer == 0 && inList > 0;
-    const bool listEmptied = held >= EmptiedFloor && inList == 0 && onServer > 0;
+    const auto emptied = [held](size_t left, size_t other) {
+        return other > 0 && ((held >= EmptiedFloor && left == 0) ||
+                             (held >= NearlyEmptiedFloor && left * 10 <= held));
+    };
+    const bool serverEmptied = emptied(onServer, inList);
+    const bool listEmptied = !serverEmptied && emptied(inList, onServer);
     if (!serverEmptied && !listEmptied)
         return false;
     if (m_sides.emptied == EmptiedSide::Ask) {
-        m_plan.serverEmptied = serverEmptied ? held : 0;
-        m_plan.listEmptied = listEmptied ? held : 0;
+        m_plan.serverEmptied = serverEmptied ? held - onServer : 0;
+        m_plan.listEmptied = listEmptied ? held - inList : 0;
+        m_plan.emptiedLeft = serverEmptied ? onServer : inList;
         m_plan.state = m_sides.state;
         return true;
     }

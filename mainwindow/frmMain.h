@@ -171,7 +171,7 @@ private:
     void connectSync();
     /// Makes and saves the list's edits of a sync made from `planned`; why not, where it cannot.
     std::optional<QString> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
-    void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied);
+    void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
     EventState m_state;
     EventListModel *m_model = nullptr;

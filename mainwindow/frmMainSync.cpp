@@ -69,11 +69,21 @@ std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector
     }
 }
 
-void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied)
+void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left)
 {
     const int count = static_cast<int>(serverEmptied > 0 ? serverEmptied : listEmptied);
-    const QString question =
+    const QString nearly =
         serverEmptied > 0
+            ? tr("The calendar on the server lost %n of its events since the last sync, nearly "
+                 "all it held.\r\n\r\nRemove them from the list too? (No puts them on the "
+                 "server again.)",
+                 nullptr, count)
+            : tr("The list lost %n of its events since the last sync, nearly all it held.\r\n\r\n"
+                 "Remove them from the server too? (No brings them back into the list.)",
+                 nullptr, count);
+    const QString question =
+        left > 0 ? nearly
+        : serverEmptied > 0
             ? tr("The calendar on the server is empty now, but the list still holds its %n "
                  "events.\r\n\r\nRemove them from the list too? (No puts them on the server "
                  "again.)",

@@ -61,7 +61,7 @@ void CalendarSync::finished(const SyncOutcome &outcome)
     if (const std::string news = outcome.News(m_words); !news.empty())
         emit this->news(QString::fromStdString(news));
     if (outcome.serverEmptied > 0 || outcome.listEmptied > 0)
-        emit emptied(outcome.serverEmptied, outcome.listEmptied);
+        emit emptied(outcome.serverEmptied, outcome.listEmptied, outcome.emptiedLeft);
     if (m_next) {
         const std::vector<clsEvent> next = std::move(*m_next);
         m_next.reset();

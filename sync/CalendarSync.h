@@ -46,9 +46,10 @@ signals:
     void statusChanged(const QString &status);
     /// What the list took, kept twice or could not hold, by name.
     void news(const QString &news);
-    /// One side holds none of the events it held: `serverEmptied` or `listEmptied` of them.
+    /// One side lost all or nearly all of the events it held: `serverEmptied` or `listEmptied`
+    /// of them, `left` of them still there.
     /// Nothing was done either way; the window asks, and syncs again as the user says.
-    void emptied(qulonglong serverEmptied, qulonglong listEmptied);
+    void emptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
 private:
     void finished(const SyncOutcome &outcome);

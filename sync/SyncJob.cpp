@@ -187,6 +187,7 @@ void SyncJob::planned()
     m_outcome.unheld = plan.unheld;
     m_outcome.serverEmptied = plan.serverEmptied;
     m_outcome.listEmptied = plan.listEmptied;
+    m_outcome.emptiedLeft = plan.emptiedLeft;
     if (plan.serverEmptied > 0 || plan.listEmptied > 0) {
         m_outcome.keptTwice = plan.keptTwice;
         end(); // nothing either way until the user says

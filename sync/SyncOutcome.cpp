@@ -67,14 +67,27 @@ std::vector<std::string> SyncOutcome::Problems(const Words &words) const
         lines.push_back(keptTwiceLine(keptTwice, words));
     if (!unheld.empty())
         lines.push_back(unheldLine(unheld, words));
-    if (serverEmptied > 0)
+    if (serverEmptied > 0 && emptiedLeft > 0)
+        lines.push_back(Compose(
+            words(QT_TRANSLATE_N_NOOP("Messages", "The calendar on the server lost %n of its "
+                                                  "events since the last sync, nearly all it "
+                                                  "held: nothing was removed"),
+                  static_cast<int>(serverEmptied)),
+            {}));
+    else if (serverEmptied > 0)
         lines.push_back(Compose(
             words(QT_TRANSLATE_N_NOOP("Messages", "The calendar on the server is empty, but the "
                                                   "list still holds its %n events: nothing was "
                                                   "removed"),
                   static_cast<int>(serverEmptied)),
             {}));
-    if (listEmptied > 0)
+    if (listEmptied > 0 && emptiedLeft > 0)
+        lines.push_back(Compose(
+            words(QT_TRANSLATE_N_NOOP("Messages", "The list lost %n of its events since the last "
+                                                  "sync, nearly all it held: nothing was removed"),
+                  static_cast<int>(listEmptied)),
+            {}));
+    else if (listEmptied > 0)
         lines.push_back(Compose(
             words(QT_TRANSLATE_N_NOOP("Messages", "The list is empty, but the calendar on the "
                                                   "server still holds its %n events: nothing was "

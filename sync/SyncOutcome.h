@@ -27,6 +27,7 @@ struct SyncOutcome
     std::vector<UnheldObject> unheld;    // objects the list cannot hold
     size_t serverEmptied = 0;            // removals held back for the user's word
     size_t listEmptied = 0;
+    size_t emptiedLeft = 0; // what the emptied side still holds: none, or a few
     int requests = 0;
     /// What the server changed waits for the list's next save (which syncs again): the list
     /// changed while the sync ran.

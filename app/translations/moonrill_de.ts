@@ -687,6 +687,20 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>%1 is not removed: the server gave no version of it to name</source>
         <translation>%1 wird nicht entfernt: Der Server nannte keine Version davon</translation>
     </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>Der Kalender auf dem Server hat seit der letzten Synchronisation %n seiner Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
+            <numerusform>Der Kalender auf dem Server hat seit der letzten Synchronisation %n seiner Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
+            <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1327,6 +1341,32 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>Import &amp;Calendar...</source>
         <translation>&amp;Kalender importieren...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>Der Kalender auf dem Server hat seit der letzten Synchronisation %n seiner Termine verloren, fast alle.<byte value="xd"/>
+<byte value="xd"/>
+Auch aus der Liste entfernen? (Nein stellt sie wieder auf den Server.)</numerusform>
+            <numerusform>Der Kalender auf dem Server hat seit der letzten Synchronisation %n seiner Termine verloren, fast alle.<byte value="xd"/>
+<byte value="xd"/>
+Auch aus der Liste entfernen? (Nein stellt sie wieder auf den Server.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle.<byte value="xd"/>
+<byte value="xd"/>
+Auch vom Server entfernen? (Nein holt sie zurück in die Liste.)</numerusform>
+            <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle.<byte value="xd"/>
+<byte value="xd"/>
+Auch vom Server entfernen? (Nein holt sie zurück in die Liste.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

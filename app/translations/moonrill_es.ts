@@ -687,6 +687,20 @@ Eventos únicos ya pasados: %3</translation>
         <source>%1 is not removed: the server gave no version of it to name</source>
         <translation>%1 no se elimina: el servidor no dio ninguna versión que nombrar</translation>
     </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>El calendario del servidor perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
+            <numerusform>El calendario del servidor perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
+            <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -1327,6 +1341,32 @@ No se importó nada.</translation>
     <message>
         <source>Import &amp;Calendar...</source>
         <translation>Importar ca&amp;lendario...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>El calendario del servidor perdió %n de sus eventos desde la última sincronización, casi todos.<byte value="xd"/>
+<byte value="xd"/>
+¿Quitarlos también de la lista? (No los vuelve a poner en el servidor.)</numerusform>
+            <numerusform>El calendario del servidor perdió %n de sus eventos desde la última sincronización, casi todos.<byte value="xd"/>
+<byte value="xd"/>
+¿Quitarlos también de la lista? (No los vuelve a poner en el servidor.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos.<byte value="xd"/>
+<byte value="xd"/>
+¿Quitarlos también del servidor? (No los devuelve a la lista.)</numerusform>
+            <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos.<byte value="xd"/>
+<byte value="xd"/>
+¿Quitarlos también del servidor? (No los devuelve a la lista.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

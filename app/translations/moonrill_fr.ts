@@ -681,11 +681,25 @@ Déjà dans la liste : %2<byte value="xd"/>
     </message>
     <message>
         <source>%1 is not sent: the server named a place for it outside the calendar</source>
-        <translation>%1 n'est pas envoyé : le serveur lui a donné une place hors du calendrier</translation>
+        <translation>%1 n&apos;est pas envoyé : le serveur lui a donné une place hors du calendrier</translation>
     </message>
     <message>
         <source>%1 is not removed: the server gave no version of it to name</source>
-        <translation>%1 n'est pas supprimé : le serveur n'en a donné aucune version à nommer</translation>
+        <translation>%1 n&apos;est pas supprimé : le serveur n&apos;en a donné aucune version à nommer</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>Le calendrier du serveur a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
+            <numerusform>Le calendrier du serveur a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held: nothing was removed</source>
+        <translation>
+            <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
+            <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1327,6 +1341,32 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>Import &amp;Calendar...</source>
         <translation>Importer un &amp;calendrier...</translation>
+    </message>
+    <message numerus="yes">
+        <source>The calendar on the server lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the list too? (No puts them on the server again.)</source>
+        <translation>
+            <numerusform>Le calendrier du serveur a perdu %n de ses événements depuis la dernière synchronisation, presque tous.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi de la liste ? (Non les remet sur le serveur.)</numerusform>
+            <numerusform>Le calendrier du serveur a perdu %n de ses événements depuis la dernière synchronisation, presque tous.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi de la liste ? (Non les remet sur le serveur.)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The list lost %n of its events since the last sync, nearly all it held.<byte value="xd"/>
+<byte value="xd"/>
+Remove them from the server too? (No brings them back into the list.)</source>
+        <translation>
+            <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi du serveur ? (Non les remet dans la liste.)</numerusform>
+            <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous.<byte value="xd"/>
+<byte value="xd"/>
+Les supprimer aussi du serveur ? (Non les remet dans la liste.)</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -387,6 +387,28 @@ TEST(SyncPlan, AnEmptiedSideEmptiesTheOtherOnlyWhenTheUserSays)
     EXPECT_EQ(server.objects.size(), 3u);
     (void)desktop.sync(server, EmptiedSide::Restore);
     EXPECT_EQ(desktop.descriptions(), (Names{"A", "B", "C"}));
+
+    // Nearly all of many gone at once is asked too; twelve one-time events whose day is over
+    // leaving the list are not.
+    Machine many;
+    for (int day = 8; day < 20; ++day)
+        many.events.push_back(event("Once " + std::to_string(day), "o" + std::to_string(day), day,
+                                    "Once"));
+    server = {};
+    (void)many.sync(server);
+    const Server twelve = server;
+    std::erase_if(server.objects, [](const auto &object) { return object.first != "/cal/o8.ics"; });
+    plan = many.sync(server);
+    EXPECT_EQ(plan.serverEmptied, 11u);
+    EXPECT_EQ(plan.emptiedLeft, 1u);
+    EXPECT_TRUE(plan.edits.empty() && plan.steps.empty());
+    server = twelve;
+    many.today = Today.addDays(20);
+    many.events.clear();
+    plan = many.sync(server);
+    EXPECT_EQ(plan.listEmptied, 0u);
+    EXPECT_TRUE(plan.steps.empty());
+    EXPECT_EQ(server.objects.size(), 12u);
 }
 
 TEST(SyncPlan, EditsOverAListChangedSinceKeepTheUsersChanges)
