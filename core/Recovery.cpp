@@ -7,6 +7,7 @@
 
 #include <cinttypes>
 #include <cstdio>
+#include <sys/stat.h>
 #include <unistd.h>
 
 std::string RecoveryPath(const std::string &path)
@@ -46,18 +47,30 @@ void WriteRecovery(const EventState &state, const std::string &path)
 {
     // The stamp goes first, so that a copy never stands beside the stamp of an older file. It
     // stays the same from one change to the next, and is written only when it moved.
+    std::optional<MoonrillError> stampTrouble;
     if (const std::optional<ContentStamp> &stamp = state.DiskStamp()) {
-        if (readBase(path) != stamp)
-            WriteFileAtomically(
-                basePath(path),
-                std::to_string(stamp->size) + ' ' + std::to_string(stamp->hash) + '\n',
-                WriteRules{.followLinks = false, .modeFrom = path, .noun = "a recovery stamp"});
+        try {
+            if (readBase(path) != stamp)
+                WriteFileAtomically(
+                    basePath(path),
+                    std::to_string(stamp->size) + ' ' + std::to_string(stamp->hash) + '\n',
+                    WriteRules{.followLinks = false, .modeFrom = path, .noun = "a recovery stamp"});
+        } catch (const MoonrillError &error) {
+            // The copy matters more than its stamp: it is still written, and a stamp of an
+            // older file that stayed (a full disk) goes, so the copy is restored as one without.
+            stampTrouble = error;
+            struct stat status {};
+            if (::lstat(basePath(path).c_str(), &status) == 0 && S_ISREG(status.st_mode))
+                ::unlink(basePath(path).c_str());
+        }
     } else {
         ::unlink(basePath(path).c_str());
     }
     // A copy of its own beside the file: a link under its name is replaced, never followed.
     WriteFileAtomically(RecoveryPath(path), EventListText(state),
                         WriteRules{.followLinks = false, .modeFrom = path, .noun = EventFileNoun});
+    if (stampTrouble)
+        throw *stampTrouble;
 }
 
 void RemoveRecovery(const std::string &path)

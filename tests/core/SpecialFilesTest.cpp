@@ -9,6 +9,7 @@
 #include "AtomicFile.h"
 #include "EventState.h"
 #include "OtherUser.h"
+#include "Recovery.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -207,4 +208,33 @@ TEST(SpecialFiles, APrivateFileReplacesALinkAndRefusesAFifoOrFolder)
     ::alarm(0);
     EXPECT_EQ(folder.names(), before);
     EXPECT_TRUE(S_ISFIFO(StatOf(folder.file("fifo")).st_mode));
+}
+
+TEST(SpecialFiles, ARecoveryStampThatIsNoFileStillLeavesTheCopy)
+{
+    // The stamp beside the recovery copy is a FIFO or a folder: that is said, and the copy of the
+    // change not saved is written all the same, to be restored as one without a stamp.
+    for (const bool fifo : {true, false}) {
+        TempFolder folder;
+        folder.write("events.mrl", Line);
+        const std::string path = folder.file("events.mrl");
+        const std::string base = RecoveryPath(path) + ".base";
+        ASSERT_EQ(fifo ? ::mkfifo(base.c_str(), 0600) : ::mkdir(base.c_str(), 0700), 0);
+        EventState state;
+        LoadResult result;
+        ReadEventsInto(state, Line, Today, result);
+        state.SetDiskStamp(StampOf(Line));
+        state.Insert(Written(clsEvent{"", "Unsaved", Today.addDays(3), "Once", 2, ""}), Today);
+        try {
+            WriteRecovery(state, path);
+            ADD_FAILURE() << "the stamp's trouble was not said";
+        } catch (const MoonrillError &error) {
+            EXPECT_EQ(std::string(error.what()),
+                      base + (fifo ? " is a FIFO" : " is a folder") + ", not a recovery stamp");
+        }
+        const std::optional<Recovered> recovered = ReadRecovery(path, Today);
+        ASSERT_TRUE(recovered);
+        EXPECT_EQ(recovered->list.Events().size(), 2u);
+        EXPECT_FALSE(recovered->madeOver);
+    }
 }
