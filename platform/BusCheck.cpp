@@ -123,11 +123,49 @@ std::optional<std::string> MuteBusTrouble(std::chrono::milliseconds deadline)
     if (::send(bus.get(), hello.data(), hello.size(), MSG_NOSIGNAL) !=
         static_cast<ssize_t>(hello.size()))
         return std::nullopt;
-    // Any answer at all, even a refusal, is a bus that answers.
-    char answer[64];
+    // Any answer at all, even a refusal, is a bus that answers; one that takes us goes on to
+    // the first call, which a bus can leave unanswered just as well.
+    char answer[256];
+    const ssize_t got =
+        ready(bus.get(), POLLIN, until) ? ::recv(bus.get(), answer, sizeof answer, 0) : -1;
+    if (got < 0)
+        return "the session bus took the connection and did not answer";
+    if (got < 3 || std::memcmp(answer, "OK ", 3) != 0)
+        return std::nullopt;
+    const std::string begin = "BEGIN\r\n" + BusHelloMessage();
+    if (::send(bus.get(), begin.data(), begin.size(), MSG_NOSIGNAL) !=
+        static_cast<ssize_t>(begin.size()))
+        return std::nullopt;
     if (ready(bus.get(), POLLIN, until) && ::recv(bus.get(), answer, sizeof answer, 0) >= 0)
         return std::nullopt;
     return "the session bus took the connection and did not answer";
+}
+
+std::string BusHelloMessage()
+{
+    // The fixed header (endianness, method call, no flags, version 1, no body, serial 1), then
+    // the header fields as an array of (code, variant), each field aligned to 8 bytes.
+    std::string message{'l', 1, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0};
+    const auto pad = [&message](size_t alignment) {
+        message.resize((message.size() + alignment - 1) / alignment * alignment, '\0');
+    };
+    const auto field = [&](char code, char signature, std::string_view value) {
+        pad(8);
+        message += {code, 1, signature, '\0'};
+        const auto length = static_cast<uint32_t>(value.size());
+        for (int shift = 0; shift < 32; shift += 8)
+            message += static_cast<char>((length >> shift) & 0xff);
+        message.append(value) += '\0';
+    };
+    field(1, 'o', "/org/freedesktop/DBus");
+    field(6, 's', "org.freedesktop.DBus");
+    field(2, 's', "org.freedesktop.DBus");
+    field(3, 's', "Hello");
+    const auto fields = static_cast<uint32_t>(message.size() - 16);
+    for (int shift = 0; shift < 32; shift += 8)
+        message[12 + shift / 8] = static_cast<char>((fields >> shift) & 0xff);
+    pad(8);
+    return message;
 }
 
 namespace {

@@ -14,10 +14,14 @@ inline constexpr std::chrono::milliseconds BusDeadline{2000};
 /// NUL). No value for an address with no such entry.
 [[nodiscard]] std::optional<std::string> BusSocketOf(std::string_view address);
 
-/// Asks the session bus the program would use to take our credentials, and waits at most
-/// `deadline` for any answer. Why the bus is mute, where it took the connection and then said
-/// nothing; no value where it answered, or where there is no bus to wait for at all (none named,
-/// or nothing listening), which every caller already copes with at once.
+/// The bus's first method call, Hello, as the wire carries it (little-endian, serial 1).
+[[nodiscard]] std::string BusHelloMessage();
+
+/// Asks the session bus the program would use to take our credentials and, where it takes
+/// them, to say hello, as every library's first call does; waits at most `deadline` in all for
+/// the answers. Why the bus is mute, where it took the connection and then said nothing; no
+/// value where it answered, or where there is no bus to wait for at all (none named, or nothing
+/// listening), which every caller already copes with at once.
 [[nodiscard]] std::optional<std::string> MuteBusTrouble(std::chrono::milliseconds deadline);
 
 /// Where the session bus is mute, turns this process away from it (for the toolkit, the keyring
