@@ -37,9 +37,10 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
         m_nextEmptied = emptied;
         return;
     }
-    // No deadline of its own: every request ends by its own, and the window never waits.
-    m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(QDeadlineTimer::Forever),
-                m_apply, emptied, m_words);
+    // The window never waits for it, but it ends all the same: a server that drips its answers
+    // would otherwise hold it for good, and every later save with it.
+    m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(WindowSyncLimit), m_apply,
+                emptied, m_words);
 }
 
 std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@
 /// start, in the background of the event loop. It says nothing in message boxes: what the last
 /// sync did is its Status(), what the list took is news() for the window to say once, and a
 /// failure is kept for the next start to say once.
+/// The longest one sync of the window may take, however its server answers.
+inline constexpr std::chrono::minutes WindowSyncLimit{3};
+
 class CalendarSync : public QObject
 {
     Q_OBJECT
