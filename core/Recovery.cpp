@@ -70,7 +70,7 @@ void WriteRecovery(const EventState &state, const std::string &path)
     WriteFileAtomically(RecoveryPath(path), EventListText(state),
                         WriteRules{.followLinks = false, .modeFrom = path, .noun = EventFileNoun});
     if (stampTrouble)
-        throw *stampTrouble;
+        throw MoonrillError(*stampTrouble);
 }
 
 void RemoveRecovery(const std::string &path)
