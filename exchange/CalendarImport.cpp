@@ -113,7 +113,9 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
                              .Description = std::move(description),
                              .StartingOn = next,
                              .Occurs = occurs,
-                             .Period = static_cast<int16_t>(period.period),
+                             // Without an alarm, the day itself is the reminder: a phone's
+                             // event is shown on its day, as a calendar shows it.
+                             .Period = static_cast<int16_t>(std::max(period.period, 0)),
                              .Email = std::move(email),
                              .BirthYear = birthYear.value_or(0),
                              .Options = {.Day = DayKeptBeside(next, occurs, day),

@@ -32,7 +32,8 @@ struct ObjectReading
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of
 /// `today`: the date of DTSTART as written (no zone conversion), moved on to its next
 /// occurrence; the type from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice
-/// period from the VALARMs (the days between the alarm's day and the start's); the description
+/// period from the VALARMs (the days between the alarm's day and the start's; 0, the day itself,
+/// without one); the description
 /// from SUMMARY; the year of birth of a Birthday from its DESCRIPTION; the e-mail address from
 /// X-MOONRILL-EMAIL; the UID as the event's calendar UID.
 [[nodiscard]] ObjectReading ReadCalendarObject(std::string_view text, Date today);
@@ -48,6 +49,7 @@ struct ObjectReading
 /// CATEGORIES, other X- properties, other components, a time of day and its TZID. The server's
 /// DTSTART and rule stay where our date is an occurrence of its series (the date only moved on
 /// by the same rule), so a phone's first date (a birthday's year) is not rewritten; its VALARMs
-/// stay where they give the same notice period. `ourText` where the server's cannot be read.
+/// stay where they give the same notice period, and an object without one gets none while the
+/// notice period is the day itself. `ourText` where the server's cannot be read.
 [[nodiscard]] std::string MergeIntoObject(std::string_view serverText, std::string_view ourText,
                                           Date today);

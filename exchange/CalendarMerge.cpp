@@ -131,7 +131,11 @@ void mergeAlarms(icalcomponent *theirs, icalcomponent *ours, const SeriesReading
 {
     const PeriodReading serverPeriod = ReadPeriod(theirs, server.startTime);
     const PeriodReading ourPeriod = ReadPeriod(ours, mine.startTime);
-    if (serverPeriod.whyNot == nullptr && serverPeriod.period == ourPeriod.period)
+    // An object without an alarm is read as reminded on its day: it stays without one until
+    // the notice period changes.
+    const int serverDays = serverPeriod.period < 0 ? 0 : serverPeriod.period;
+    const int ourDays = ourPeriod.period < 0 ? 0 : ourPeriod.period;
+    if (serverPeriod.whyNot == nullptr && serverDays == ourDays)
         return;
     std::vector<icalcomponent *> gone;
     for (icalcomponent *alarm = icalcomponent_get_first_component(theirs, ICAL_VALARM_COMPONENT);

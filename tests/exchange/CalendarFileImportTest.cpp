@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -97,10 +98,10 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
     const std::vector<std::string> expected = {
         "Club 2027-04-13 Monthly on the second Tuesday 0 club@google.com",
         "Pay day 2027-03-26 Monthly on the last Friday 1 040000008200E00074C5B7101A82E008",
-        "Dentist 2027-04-20 Once -1 tb-1",
-        "Call 2027-03-20 Once -1 evo-1",
-        "Fair 2027-10-01 Once -1 " + import.events[4].event.Options.Uid,
-        "Thanksgiving 2027-11-25 Yearly on the fourth Thursday -1 " +
+        "Dentist 2027-04-20 Once 0 tb-1",
+        "Call 2027-03-20 Once 0 evo-1",
+        "Fair 2027-10-01 Once 0 " + import.events[4].event.Options.Uid,
+        "Thanksgiving 2027-11-25 Yearly on the fourth Thursday 0 " +
             import.events[5].event.Options.Uid,
     };
     EXPECT_EQ(shownAll(import), expected);
@@ -161,9 +162,12 @@ TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
     std::vector<clsEvent> read;
     for (const WrittenEvent &written : import.events)
         read.push_back(written.event);
-    // The e-mail address is the sync's to carry: a calendar file has none.
-    for (clsEvent &event : list)
+    // The e-mail address is the sync's to carry: a calendar file has none. An event without an
+    // alarm is reminded on its day.
+    for (clsEvent &event : list) {
         event.Email.clear();
+        event.Period = std::max<int16_t>(event.Period, 0);
+    }
     EXPECT_EQ(read, list) << text;
     EXPECT_TRUE(import.leftOut.empty());
 }
@@ -197,5 +201,5 @@ TEST(CalendarFileImport, AFileFromPythonIcalendar)
     const CalendarFileImport import = PlanCalendarImport(folder.read("python.ics"), {}, Today);
     EXPECT_EQ(shownAll(import),
               (std::vector<std::string>{"Book club 2027-03-18 Monthly on the third Thursday 2 py-1",
-                                        "Holiday 2027-08-02 Once -1 py-2"}));
+                                        "Holiday 2027-08-02 Once 0 py-2"}));
 }

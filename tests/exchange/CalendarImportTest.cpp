@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const Date Today = Date::fromYmd(2027, 3, 10);
@@ -56,6 +58,12 @@ std::string phoneBirthday()
            "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
+/// `e` as the sync merges it into the server's object `server`.
+std::string mergeEvent(const std::string &server, const clsEvent &e)
+{
+    return MergeIntoObject(server, CalendarObjects({e}, "-//x//EN", 0)[0].text, Today);
+}
+
 } // namespace
 
 TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
@@ -95,8 +103,10 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
         std::vector<std::string> uids;
         const std::vector<CalendarObject> objects = CalendarObjects({e}, "-//x//EN", 0, &uids);
         e.Options.Uid = uids[0];
+        clsEvent expected = e;
+        expected.Period = std::max<int16_t>(e.Period, 0); // without an alarm: reminded on its day
         const ObjectReading reading = ReadCalendarObject(objects[0].text, Today);
-        EXPECT_EQ(reading.event, e) << objects[0].text << reading.whyNot;
+        EXPECT_EQ(reading.event, expected) << objects[0].text << reading.whyNot;
         EXPECT_EQ(reading.february, objects[0].uid.ends_with("-february")) << e.Description;
         // The fields for another copy are there only where the calendar's cannot say it, and
         // leave the rest of the object as the file has it.
@@ -134,30 +144,30 @@ TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
          "END:VALARM\r\nBEGIN:VALARM\r\nTRIGGER:-PT20M\r\nEND:VALARM\r\n",
          "Once", on(2027, 3, 20), 1},
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\nSUMMARY:s\r\n", "Weekly",
-         on(2027, 3, 15), -1},
+         on(2027, 3, 15), 0},
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=DAILY;INTERVAL=14\r\nSUMMARY:s\r\n",
-         "Every 2th week", on(2027, 3, 15), -1},
+         "Every 2th week", on(2027, 3, 15), 0},
         {"DTSTART;VALUE=DATE:20261031\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1;INTERVAL=3\r\n"
          "SUMMARY:s\r\n",
-         "Every 3th month", on(2027, 4, 30), -1, 31},
+         "Every 3th month", on(2027, 4, 30), 0, 31},
         {"DTSTART;VALUE=DATE:20200229\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29\r\nSUMMARY:"
          "s\r\n",
-         "Yearly", on(2028, 2, 29), -1},
+         "Yearly", on(2028, 2, 29), 0},
         // A weekday of the month as Google, Thunderbird and Evolution write it, and as Outlook
         // does (a position among the month's weekdays).
         {"DTSTART;VALUE=DATE:20250114\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nSUMMARY:s\r\n",
-         "Monthly on the second Tuesday", on(2027, 4, 13), -1},
+         "Monthly on the second Tuesday", on(2027, 4, 13), 0},
         {"DTSTART:20250131T090000\r\nRRULE:FREQ=MONTHLY;INTERVAL=3;BYDAY=FR;BYSETPOS=-1\r\n"
          "SUMMARY:s\r\n",
-         "Every 3th month on the last Friday", on(2027, 4, 30), -1},
+         "Every 3th month on the last Friday", on(2027, 4, 30), 0},
         {"DTSTART;VALUE=DATE:20241128\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\nSUMMARY:s\r\n",
-         "Yearly on the fourth Thursday", on(2027, 11, 25), -1},
+         "Yearly on the fourth Thursday", on(2027, 11, 25), 0},
         {"DTSTART;VALUE=DATE:20250330\r\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\r\nSUMMARY:s\r\n",
-         "Yearly on the last Sunday", on(2027, 3, 28), -1},
+         "Yearly on the last Sunday", on(2027, 3, 28), 0},
         // A rule changed elsewhere outweighs the type another copy left; a bad address is none.
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=WEEKLY\r\nX-MOONRILL-OCCURS:Birthday\r\n"
          "X-MOONRILL-EMAIL:a$b@c.de\r\nSUMMARY:s\r\n",
-         "Weekly", on(2027, 3, 15), -1},
+         "Weekly", on(2027, 3, 15), 0},
     };
     for (const Case &c : cases) {
         const ObjectReading reading = ReadCalendarObject(object(c.lines), Today);
@@ -293,4 +303,20 @@ TEST(CalendarImport, AChangeKeepsWhatTheServersObjectSaysBeyondTheList)
 
     const std::string ours = CalendarObjects({anna}, "-//x//EN", 0)[0].text;
     EXPECT_EQ(MergeIntoObject("not a calendar", ours, Today), ours);
+}
+
+TEST(CalendarImport, AnEventWithoutAnAlarmIsRemindedOnItsDay)
+{
+    const std::string fair = object("DTSTART;VALUE=DATE:20270320\r\nSUMMARY:Fair\r\n");
+    clsEvent read = *ReadCalendarObject(fair, Today).event;
+    EXPECT_EQ(read.Period, 0);
+    // The server's object stays without an alarm until the notice period changes.
+    read.Description = "Book fair";
+    const std::string renamed = mergeEvent(fair, read);
+    EXPECT_EQ(renamed.find("VALARM"), std::string::npos) << renamed;
+    EXPECT_EQ(ReadCalendarObject(renamed, Today).event, read);
+    read.Period = 2;
+    const std::string reminded = mergeEvent(fair, read);
+    EXPECT_NE(reminded.find("TRIGGER:-P2D\r\n"), std::string::npos) << reminded;
+    EXPECT_EQ(ReadCalendarObject(reminded, Today).event, read);
 }
