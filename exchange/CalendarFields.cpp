@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <strings.h>
 #include <vector>
 
@@ -60,6 +61,76 @@ bool droppedDateProperty(icalcomponent *vevent)
 int countOf(icalcomponent *vevent, icalproperty_kind kind)
 {
     return icalcomponent_count_properties(vevent, kind);
+}
+
+/// `time` on the user's clock (the process's local zone): a time in UTC or in a zone, the
+/// object's VTIMEZONE or the zone its TZID names, moved there; a floating time, a date and a
+/// time in a zone nobody defines as written.
+icaltimetype userTime(const icaltimetype &time)
+{
+    if (time.is_date || time.zone == nullptr)
+        return time;
+    const time_t moment = icaltime_as_timet_with_zone(time, time.zone);
+    struct tm local
+    {
+    };
+    if (localtime_r(&moment, &local) == nullptr)
+        return time;
+    icaltimetype here = time;
+    here.zone = nullptr;
+    here.year = local.tm_year + 1900;
+    here.month = local.tm_mon + 1;
+    here.day = local.tm_mday;
+    here.hour = local.tm_hour;
+    here.minute = local.tm_min;
+    here.second = local.tm_sec;
+    return here;
+}
+
+/// The days from the date of `time` as written to its date on the user's clock.
+int daysToUser(const icaltimetype &time)
+{
+    const icaltimetype here = userTime(time);
+    if (!Date::isValid(here.year, here.month, here.day))
+        return 0;
+    const int days = Date::fromYmd(here.year, here.month, here.day).dayNumber() -
+                     Date::fromYmd(time.year, time.month, time.day).dayNumber();
+    // No zone is a day or more away: a time the C library could not place stays as written.
+    return days >= -1 && days <= 1 ? days : 0;
+}
+
+/// Whether a series at the time of day of `start` falls on its dates moved by one number of days
+/// on the user's clock the whole year round: in winter and in summer as on its first date.
+bool steadyShift(const icaltimetype &start, int shift)
+{
+    for (const int month : {1, 7}) {
+        icaltimetype sample = start;
+        sample.month = month;
+        sample.day = 15;
+        if (daysToUser(sample) != shift)
+            return false;
+    }
+    return true;
+}
+
+/// Whether the dates of `rule`, read for a start on `written`, are the list's type moved by
+/// `shift` days to `moved`: steps of days move as they are, a day of the month only where no
+/// month's end comes between, and a weekday of the month never.
+bool movable(RuleReading &rule, Date written, Date moved)
+{
+    if (rule.steps.unit == Recurrence::Unit::Once || rule.steps.unit == Recurrence::Unit::Days)
+        return true;
+    if (rule.steps.unit != Recurrence::Unit::Months || rule.day != written.day())
+        return false;
+    const auto nearLeapDay = [](Date date) {
+        const int monthDay = date.month() * 100 + date.day();
+        return monthDay >= 228 && monthDay <= 301;
+    };
+    const bool fits = rule.steps.step % 12 == 0 ? !nearLeapDay(written) && !nearLeapDay(moved)
+                                                : written.day() <= 28 && moved.day() <= 28 &&
+                                                      moved.month() == written.month();
+    rule.day = moved.day();
+    return fits;
 }
 
 } // namespace
@@ -213,12 +284,15 @@ SeriesReading ReadSeries(icalcomponent *vevent)
     icalproperty *start = icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY);
     if (start == nullptr || icaltime_is_null_time(icalproperty_get_dtstart(start)))
         return refuse(QT_TRANSLATE_NOOP("Messages", "no date"));
-    // The day as written: a phone's time of day in its zone is on the day it shows.
-    series.startTime = icalproperty_get_dtstart(start);
-    const icaltimetype &time = series.startTime;
+    // A time of day is dated where the user is: 23:30 in UTC is the next day in Berlin. The
+    // rule's days are the zone's own, read against the date as written, then moved alike.
+    const icaltimetype time = icalcomponent_get_dtstart(vevent);
     if (time.year < 1 || time.year > 9999 || !Date::isValid(time.year, time.month, time.day))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a date the list cannot keep"));
-    series.start = Date::fromYmd(time.year, time.month, time.day);
+    series.startTime = userTime(time);
+    const Date written = Date::fromYmd(time.year, time.month, time.day);
+    const int shift = daysToUser(time);
+    series.start = written.addDays(shift);
     series.dated = true;
     if (droppedDateProperty(vevent))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule the list cannot read"));
@@ -233,9 +307,12 @@ SeriesReading ReadSeries(icalcomponent *vevent)
         series.rule = RuleReading{.steps = {Recurrence::Unit::Once, 0}, .day = series.start.day()};
     } else {
         const icalproperty *rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
-        series.rule = ReadRule(icalproperty_get_rrule(rule), series.start);
+        series.rule = ReadRule(icalproperty_get_rrule(rule), written);
         if (series.rule.whyNot != nullptr)
             return refuse(series.rule.whyNot);
+        const bool steady = steadyShift(time, shift);
+        if (!steady || (shift != 0 && !movable(series.rule, written, series.start)))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a series that falls on other days here"));
     }
     series.occurs = RuleType(series.rule.steps);
     return series;

@@ -43,9 +43,9 @@ struct RuleReading
 /// The dates of an event: its first date and its rule.
 struct SeriesReading
 {
-    Date start;         // DTSTART's date as written, without zone conversion
-    bool dated = false; // whether `start` was read
-    icaltimetype startTime{};
+    Date start;               // DTSTART's date on the user's clock (floating: as written)
+    bool dated = false;       // whether `start` was read
+    icaltimetype startTime{}; // DTSTART on the user's clock
     RuleReading rule;
     std::string occurs; // the type text the rule gives
     const char *whyNot = nullptr;

@@ -30,10 +30,10 @@ struct ObjectReading
 };
 
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of
-/// `today`: the date of DTSTART as written (no zone conversion), moved on to its next
-/// occurrence; the type from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice
-/// period from the VALARMs (the days between the alarm's day and the start's; 0, the day itself,
-/// without one); the description
+/// `today`: the date of DTSTART on the user's clock (a time in UTC or in a zone in the
+/// process's local zone, a floating time as written), moved on to its next occurrence; the type
+/// from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice period from the VALARMs (the
+/// days between the alarm's day and the start's; 0, the day itself, without one); the description
 /// from SUMMARY; the year of birth of a Birthday from its DESCRIPTION; the e-mail address from
 /// X-MOONRILL-EMAIL; the UID as the event's calendar UID.
 [[nodiscard]] ObjectReading ReadCalendarObject(std::string_view text, Date today);

@@ -701,6 +701,10 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
             <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>eine Serie, die hier auf andere Tage fällt</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -701,6 +701,10 @@ Eventos únicos ya pasados: %3</translation>
             <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>una serie que aquí cae en otros días</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

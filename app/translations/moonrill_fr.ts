@@ -701,6 +701,10 @@ Déjà dans la liste : %2<byte value="xd"/>
             <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>une série qui tombe ici sur d&apos;autres jours</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -8,6 +8,7 @@
 
 #include "CalendarExport.h"
 #include "Conversions.h"
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +56,7 @@ std::vector<std::string> shownAll(const CalendarFileImport &import)
 
 TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
 {
+    const LocalZone utc("UTC");
     const std::string berlin =
         "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:STANDARD\r\nDTSTART:19701025T030000\r\n"
         "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\n"
@@ -131,6 +133,19 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
                            {}, Today);
     EXPECT_EQ(two.events.size(), 2u);
     EXPECT_FALSE(PlanCalendarImport("Name,Date\nAnn,2027-01-01\n", {}, Today).isCalendar);
+}
+
+TEST(CalendarFileImport, ATimeIsDatedByTheZoneTheFileDefines)
+{
+    // Evening in a zone five hours behind, named as only this file names it: the next day in UTC.
+    const LocalZone utc("UTC");
+    const std::string office = "BEGIN:VTIMEZONE\r\nTZID:Office\r\nBEGIN:STANDARD\r\n"
+                               "DTSTART:19700101T000000\r\nTZOFFSETFROM:-0500\r\n"
+                               "TZOFFSETTO:-0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    const CalendarFileImport import = PlanCalendarImport(
+        calendar(office + vevent("late", "Late call", "DTSTART;TZID=Office:20270610T200000\r\n")),
+        {}, Today);
+    EXPECT_EQ(shownAll(import), std::vector<std::string>{"Late call 2027-06-11 Once 0 late"});
 }
 
 TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)

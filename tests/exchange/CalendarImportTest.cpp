@@ -8,6 +8,7 @@
 #include "CalendarExport.h"
 
 #include "Occurrence.h"
+#include "ScopedEnv.h"
 
 #include <gtest/gtest.h>
 
@@ -125,6 +126,7 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
 
 TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
 {
+    const LocalZone utc("UTC");
     struct Case
     {
         std::string lines;
@@ -189,6 +191,69 @@ TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
         ReadCalendarObject(object("DTSTART;VALUE=DATE:20270320\r\nSUMMARY:a\\nb $\r\n"), Today);
     EXPECT_EQ(safe.name, "a b $");
     EXPECT_EQ(safe.event->Description, "a b $ ");
+}
+
+TEST(CalendarImport, ATimeIsDatedWhereTheUserIs)
+{
+    struct Case
+    {
+        const char *zone;
+        std::string text;
+        const char *occurs; // empty: refused
+        Date date;
+        int period = 0;
+    };
+    const std::string newYork = "DTSTART;TZID=America/New_York:20270610T200000\r\nSUMMARY:s\r\n";
+    const std::string lateUtc = "DTSTART:20270320T233000Z\r\nSUMMARY:s\r\n";
+    // A zone the object defines itself, under a name libical does not know.
+    std::string office = Berlin;
+    office.replace(office.find("Europe/Berlin"), 13, "Office");
+    const std::string inOffice = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n" + office +
+                                 "BEGIN:VEVENT\r\nUID:phone-1\r\nSUMMARY:s\r\n"
+                                 "DTSTART;TZID=Office:20270321T003000\r\nEND:VEVENT\r\n"
+                                 "END:VCALENDAR\r\n";
+    const std::vector<Case> cases = {
+        {"Europe/Berlin",
+         object(lateUtc + "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"),
+         "Once", on(2027, 3, 21), 1},
+        {"America/New_York", object(lateUtc), "Once", on(2027, 3, 20)},
+        {"Europe/Berlin", object(newYork), "Once", on(2027, 6, 11)},
+        {"America/New_York", object(newYork), "Once", on(2027, 6, 10)},
+        {"America/New_York", inOffice, "Once", on(2027, 3, 20)},
+        {"Europe/Berlin", inOffice, "Once", on(2027, 3, 21)},
+        {"Europe/Berlin", object("DTSTART:20270320T233000\r\nSUMMARY:s\r\n"), "Once",
+         on(2027, 3, 20)},
+        // A series moves whole: a Thursday evening in New York is a Friday in Berlin.
+        {"Europe/Berlin", object(newYork + "RRULE:FREQ=WEEKLY\r\n"), "Weekly", on(2027, 6, 11)},
+        {"Europe/Berlin", object("DTSTART:20270107T233000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
+         "Weekly", on(2027, 3, 12)},
+        {"Europe/Berlin",
+         object("DTSTART;TZID=America/New_York:20270115T200000\r\nRRULE:FREQ=MONTHLY\r\n"
+                "SUMMARY:s\r\n"),
+         "Monthly", on(2027, 3, 16)},
+        // Unless its days are no type's: a weekday of the month, a day only summer moves.
+        {"Europe/Berlin",
+         object("DTSTART;TZID=America/New_York:20250114T200000\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"
+                "SUMMARY:s\r\n"),
+         "",
+         {}},
+        {"Europe/Berlin",
+         object("DTSTART:20270107T223000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
+         "",
+         {}},
+    };
+    for (const Case &c : cases) {
+        const LocalZone zone(c.zone);
+        const ObjectReading reading = ReadCalendarObject(c.text, Today);
+        if (*c.occurs == '\0') {
+            EXPECT_EQ(reading.whyNot, "a series that falls on other days here") << c.text;
+            continue;
+        }
+        ASSERT_TRUE(reading.event) << c.zone << c.text << reading.whyNot;
+        EXPECT_EQ(reading.event->Occurs, c.occurs) << c.zone << c.text;
+        EXPECT_EQ(reading.event->StartingOn, c.date) << c.zone << c.text;
+        EXPECT_EQ(reading.event->Period, c.period) << c.zone << c.text;
+    }
 }
 
 TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
