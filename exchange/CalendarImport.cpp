@@ -66,6 +66,9 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
     const char *summaryText = icalcomponent_get_summary(vevent);
     const std::string summary = summaryText != nullptr ? summaryText : "";
     reading.name = summary.empty() ? reading.uid : WithoutControlCharacters(summary);
+    reading.meeting =
+        icalcomponent_get_first_property(vevent, ICAL_ORGANIZER_PROPERTY) != nullptr ||
+        icalcomponent_get_first_property(vevent, ICAL_ATTENDEE_PROPERTY) != nullptr;
     if (events.overrides > 0 || events.master == nullptr)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "exceptions to its rule"));
     if (events.masters > 1)

@@ -27,6 +27,9 @@ struct ObjectReading
     /// a yearly event of 29 February. `event` is then that yearly event of 29 February, with the
     /// UID without the suffix.
     bool february = false;
+    /// It has an ORGANIZER or an ATTENDEE: a meeting, whose object is the organizer's to change
+    /// (a server that schedules mails the attendees on every write of it).
+    bool meeting = false;
 };
 
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of

@@ -705,6 +705,10 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>a series that falls on other days here</source>
         <translation>eine Serie, die hier auf andere Tage fällt</translation>
     </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>eine Besprechung: Änderungen bleiben auf diesem Computer</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -705,6 +705,10 @@ Eventos únicos ya pasados: %3</translation>
         <source>a series that falls on other days here</source>
         <translation>una serie que aquí cae en otros días</translation>
     </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>una reunión: los cambios se quedan en este ordenador</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

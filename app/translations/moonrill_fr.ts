@@ -705,6 +705,10 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>a series that falls on other days here</source>
         <translation>une série qui tombe ici sur d&apos;autres jours</translation>
     </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>une réunion : les modifications restent sur cet ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -437,3 +437,32 @@ TEST(SyncPlan, EditsOverAListChangedSinceKeepTheUsersChanges)
     std::sort(rows.begin(), rows.end());
     EXPECT_EQ(rows, (Names{"A 9", "A, phone 3 shared", "B2 3"}));
 }
+
+TEST(SyncPlan, AMeetingIsTakenButItsObjectNeverWritten)
+{
+    Server server;
+    server.put("m-1", phoneObject("m-1", "Review", "20261215",
+                                  "ORGANIZER:mailto:boss@example.org\r\n"
+                                  "ATTENDEE;PARTSTAT=ACCEPTED:mailto:me@example.org\r\n"));
+    const auto organizers = server.objects["/cal/m-1.ics"];
+    Machine laptop;
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_TRUE(plan.unheld.empty());
+    // An edit and a removal stay in the list, each said once.
+    named(laptop, "Review").Period = 5;
+    for (int sync = 0; sync < 2; ++sync) {
+        plan = laptop.sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+        EXPECT_EQ(plan.unheld.size(), sync == 0 ? 1u : 0u);
+    }
+    laptop.events.clear();
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_EQ(plan.unheld[0].why, "a meeting: changes stay on this computer");
+    EXPECT_EQ(plan.unheld[0].name, "Review");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty() && plan.unheld.empty());
+    EXPECT_TRUE(laptop.events.empty());
+    EXPECT_EQ(server.objects["/cal/m-1.ics"], organizers);
+}
