@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarFields.h"
 
+#include "CalendarClock.h"
 #include "Translatable.h"
 
 #include <algorithm>
 #include <cstring>
-#include <ctime>
 #include <strings.h>
 #include <vector>
 
@@ -42,6 +42,30 @@ bool allButFebruary(std::vector<int> months)
     return months == std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 }
 
+/// Whether a month that steps of `step` months from `month` reach lacks `day`: where a
+/// calendar skips that month, the list would take its last day instead. February counts its
+/// common years.
+bool someMonthLacks(int month, int step, int day)
+{
+    for (int k = 0; k < 12; ++k) {
+        const int reached = (month - 1 + k * step) % 12 + 1;
+        if (day > (reached == 2 ? 28 : Date::daysInMonth(2001, reached)))
+            return true;
+    }
+    return false;
+}
+
+/// The day of a rule that names it or else the month's last day (BYMONTHDAY=31,-1;BYSETPOS=1,
+/// the first of the two each month has); 0 for any other rule.
+int dayElseLast(const std::vector<int> &monthDays, const std::vector<int> &positions)
+{
+    if (positions != std::vector<int>{1} || monthDays.size() != 2)
+        return 0;
+    const int day = monthDays[0] == -1 ? monthDays[1] : monthDays[0];
+    const int other = monthDays[0] == -1 ? monthDays[0] : monthDays[1];
+    return other == -1 && day >= 29 && day <= 31 ? day : 0;
+}
+
 /// Whether libical dropped a property of the dates it could not parse: it leaves an X-LIC-ERROR
 /// naming the property in its place.
 bool droppedDateProperty(icalcomponent *vevent)
@@ -61,76 +85,6 @@ bool droppedDateProperty(icalcomponent *vevent)
 int countOf(icalcomponent *vevent, icalproperty_kind kind)
 {
     return icalcomponent_count_properties(vevent, kind);
-}
-
-/// `time` on the user's clock (the process's local zone): a time in UTC or in a zone, the
-/// object's VTIMEZONE or the zone its TZID names, moved there; a floating time, a date and a
-/// time in a zone nobody defines as written.
-icaltimetype userTime(const icaltimetype &time)
-{
-    if (time.is_date || time.zone == nullptr)
-        return time;
-    const time_t moment = icaltime_as_timet_with_zone(time, time.zone);
-    struct tm local
-    {
-    };
-    if (localtime_r(&moment, &local) == nullptr)
-        return time;
-    icaltimetype here = time;
-    here.zone = nullptr;
-    here.year = local.tm_year + 1900;
-    here.month = local.tm_mon + 1;
-    here.day = local.tm_mday;
-    here.hour = local.tm_hour;
-    here.minute = local.tm_min;
-    here.second = local.tm_sec;
-    return here;
-}
-
-/// The days from the date of `time` as written to its date on the user's clock.
-int daysToUser(const icaltimetype &time)
-{
-    const icaltimetype here = userTime(time);
-    if (!Date::isValid(here.year, here.month, here.day))
-        return 0;
-    const int days = Date::fromYmd(here.year, here.month, here.day).dayNumber() -
-                     Date::fromYmd(time.year, time.month, time.day).dayNumber();
-    // No zone is a day or more away: a time the C library could not place stays as written.
-    return days >= -1 && days <= 1 ? days : 0;
-}
-
-/// Whether a series at the time of day of `start` falls on its dates moved by one number of days
-/// on the user's clock the whole year round: in winter and in summer as on its first date.
-bool steadyShift(const icaltimetype &start, int shift)
-{
-    for (const int month : {1, 7}) {
-        icaltimetype sample = start;
-        sample.month = month;
-        sample.day = 15;
-        if (daysToUser(sample) != shift)
-            return false;
-    }
-    return true;
-}
-
-/// Whether the dates of `rule`, read for a start on `written`, are the list's type moved by
-/// `shift` days to `moved`: steps of days move as they are, a day of the month only where no
-/// month's end comes between, and a weekday of the month never.
-bool movable(RuleReading &rule, Date written, Date moved)
-{
-    if (rule.steps.unit == Recurrence::Unit::Once || rule.steps.unit == Recurrence::Unit::Days)
-        return true;
-    if (rule.steps.unit != Recurrence::Unit::Months || rule.day != written.day())
-        return false;
-    const auto nearLeapDay = [](Date date) {
-        const int monthDay = date.month() * 100 + date.day();
-        return monthDay >= 228 && monthDay <= 301;
-    };
-    const bool fits = rule.steps.step % 12 == 0 ? !nearLeapDay(written) && !nearLeapDay(moved)
-                                                : written.day() <= 28 && moved.day() <= 28 &&
-                                                      moved.month() == written.month();
-    rule.day = moved.day();
-    return fits;
 }
 
 } // namespace
@@ -182,7 +136,9 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule with an end"));
     // A weekday of the month, as calendars write it: the second Tuesday, the last Friday.
     const std::optional<WeekdayRule> named = NamedWeekdayOf(rule);
-    if (!valuesOf(rule.by_set_pos).empty() && !named)
+    // A day, else the month's last: the list's own reading of the 29th to the 31st.
+    const int elseLast = dayElseLast(valuesOf(rule.by_month_day), valuesOf(rule.by_set_pos));
+    if (!valuesOf(rule.by_set_pos).empty() && !named && elseLast == 0)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
     if (!valuesOf(rule.by_week_no).empty() || !valuesOf(rule.by_year_day).empty())
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by week or day of the year"));
@@ -202,6 +158,18 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     const char *byMonth = QT_TRANSLATE_NOOP("Messages", "a rule by month");
     const char *offRule = QT_TRANSLATE_NOOP("Messages", "a start off its rule");
     const Date::Ymd ymd = start.ymd();
+    // The forms that say a month's last day where it lacks the day, as the list does.
+    bool lastDayKept = elseLast > 0;
+    if (elseLast > 0) {
+        if (!weekdays.empty() || months.size() > 1 ||
+            (rule.freq != ICAL_MONTHLY_RECURRENCE && rule.freq != ICAL_YEARLY_RECURRENCE))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
+        if ((!months.empty() && months[0] != ymd.month) ||
+            ymd.day != std::min(elseLast, Date::daysInMonth(ymd.year, ymd.month)) ||
+            (rule.freq == ICAL_MONTHLY_RECURRENCE && !months.empty()))
+            return refuse(offRule);
+        reading.day = elseLast;
+    }
     if (named) {
         // Monthly, or yearly in the start's month: a yearly rule without a month would count the
         // weekdays of the whole year.
@@ -226,7 +194,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
             return refuse(QT_TRANSLATE_NOOP("Messages", "a rule of days other than whole weeks"));
         break;
     case ICAL_MONTHLY_RECURRENCE:
-        if (named)
+        if (named || elseLast > 0)
             break; // its days are read above
         if (monthDays.size() > 1)
             return refuse(byMonthDay);
@@ -238,17 +206,19 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
                 return refuse(byMonthDay);
             if (monthDays[0] != ymd.day || ymd.month == 2)
                 return refuse(offRule);
+            lastDayKept = true; // February's last day is an object of its own
         } else if (monthDays == std::vector<int>{-1}) {
             // Each month's last day: the 31st, shortened where the month is.
             if (!isLastOfMonth(start))
                 return refuse(offRule);
             reading.day = 31;
+            lastDayKept = true;
         } else if (!monthDays.empty() && monthDays[0] != ymd.day) {
             return refuse(monthDays[0] < -31 || monthDays[0] > 31 ? byMonthDay : offRule);
         }
         break;
     default: // yearly
-        if (named)
+        if (named || elseLast > 0)
             break;
         if (months == std::vector<int>{2} && monthDays == std::vector<int>{-1}) {
             // February's last day: an event of 29 February.
@@ -256,6 +226,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
                 return refuse(offRule);
             reading.day = 29;
             reading.februaryForm = true;
+            lastDayKept = true;
             break;
         }
         if (months.size() > 1)
@@ -267,6 +238,11 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
             return refuse(offRule);
         break;
     }
+    // A calendar skips a month without the day (the 31st of April); the list would take the
+    // month's last day instead.
+    if (reading.steps.unit == Recurrence::Unit::Months && !lastDayKept &&
+        someMonthLacks(ymd.month, reading.steps.step, reading.day))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a day some months lack"));
     const std::string type = RuleType(reading.steps);
     const std::optional<int> interval = IntervalOf(type);
     if (type.empty() || (interval && *interval > 99))
@@ -289,9 +265,9 @@ SeriesReading ReadSeries(icalcomponent *vevent)
     const icaltimetype time = icalcomponent_get_dtstart(vevent);
     if (time.year < 1 || time.year > 9999 || !Date::isValid(time.year, time.month, time.day))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a date the list cannot keep"));
-    series.startTime = userTime(time);
+    series.startTime = UserTime(time);
     const Date written = Date::fromYmd(time.year, time.month, time.day);
-    const int shift = daysToUser(time);
+    const int shift = DaysToUser(time);
     series.start = written.addDays(shift);
     series.dated = true;
     if (droppedDateProperty(vevent))
@@ -310,8 +286,8 @@ SeriesReading ReadSeries(icalcomponent *vevent)
         series.rule = ReadRule(icalproperty_get_rrule(rule), written);
         if (series.rule.whyNot != nullptr)
             return refuse(series.rule.whyNot);
-        const bool steady = steadyShift(time, shift);
-        if (!steady || (shift != 0 && !movable(series.rule, written, series.start)))
+        const bool steady = SteadyShift(time, shift);
+        if (!steady || (shift != 0 && !MoveRule(series.rule, written, series.start)))
             return refuse(QT_TRANSLATE_NOOP("Messages", "a series that falls on other days here"));
     }
     series.occurs = RuleType(series.rule.steps);

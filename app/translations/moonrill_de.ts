@@ -709,6 +709,10 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>a meeting: changes stay on this computer</source>
         <translation>eine Besprechung: Änderungen bleiben auf diesem Computer</translation>
     </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>ein Tag, den manche Monate nicht haben</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -709,6 +709,10 @@ Eventos únicos ya pasados: %3</translation>
         <source>a meeting: changes stay on this computer</source>
         <translation>una reunión: los cambios se quedan en este ordenador</translation>
     </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>un día que algunos meses no tienen</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -709,6 +709,10 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>a meeting: changes stay on this computer</source>
         <translation>une réunion : les modifications restent sur cet ordinateur</translation>
     </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>un jour que certains mois n&apos;ont pas</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

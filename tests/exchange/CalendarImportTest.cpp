@@ -7,8 +7,11 @@
 #include "CalendarImport.h"
 #include "CalendarExport.h"
 
+#include "Conversions.h"
 #include "Occurrence.h"
+#include "OwnDates.h"
 #include "ScopedEnv.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -152,9 +155,6 @@ TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
         {"DTSTART;VALUE=DATE:20261031\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1;INTERVAL=3\r\n"
          "SUMMARY:s\r\n",
          "Every 3th month", on(2027, 4, 30), 0, 31},
-        {"DTSTART;VALUE=DATE:20200229\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29\r\nSUMMARY:"
-         "s\r\n",
-         "Yearly", on(2028, 2, 29), 0},
         // A weekday of the month as Google, Thunderbird and Evolution write it, and as Outlook
         // does (a position among the month's weekdays).
         {"DTSTART;VALUE=DATE:20250114\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nSUMMARY:s\r\n",
@@ -254,6 +254,68 @@ TEST(CalendarImport, ATimeIsDatedWhereTheUserIs)
         EXPECT_EQ(reading.event->StartingOn, c.date) << c.zone << c.text;
         EXPECT_EQ(reading.event->Period, c.period) << c.zone << c.text;
     }
+}
+
+TEST(CalendarImport, TheDaysSomeMonthsLackAreHeldExactlyOrNamed)
+{
+    // A calendar skips a month without the day; the list holds an object only where its type
+    // gives the same dates, as python-dateutil and khal expand them.
+    const std::vector<std::pair<const char *, bool>> cases = {
+        {"20270131\r\nRRULE:FREQ=MONTHLY", false},
+        {"20270130\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=30", false},
+        {"20270129\r\nRRULE:FREQ=MONTHLY;INTERVAL=5", false},
+        {"20280229\r\nRRULE:FREQ=YEARLY", false},
+        {"20200229\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29", false},
+        {"20270131\r\nRRULE:FREQ=MONTHLY;INTERVAL=6", true},
+        {"20270130\r\nRRULE:FREQ=MONTHLY;INTERVAL=2", true},
+        {"20270331\r\nRRULE:FREQ=YEARLY", true},
+        {"20270131\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1", true},
+        {"20270131\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=31,-1;BYSETPOS=1", true},
+        {"20270430\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1,31;BYSETPOS=1", true},
+        {"20270130\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=30,-1;BYSETPOS=1", true},
+        {"20270228\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29,-1;BYSETPOS=1", true},
+    };
+    const Date last = Today.addMonths(48);
+    std::string calendar = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\n", own;
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const std::string name = "case " + std::to_string(i);
+        const std::string lines =
+            "DTSTART;VALUE=DATE:" + std::string(cases[i].first) + "\r\nSUMMARY:" + name + "\r\n";
+        const ObjectReading reading = ReadCalendarObject(object(lines, name), Today);
+        EXPECT_EQ(reading.event.has_value(), cases[i].second) << lines << reading.whyNot;
+        if (!reading.event) {
+            EXPECT_EQ(reading.whyNot, "a day some months lack") << lines;
+            continue;
+        }
+        calendar += "BEGIN:VEVENT\r\nUID:" + name + "\r\nDTSTAMP:20270101T000000Z\r\n" + lines +
+                    "END:VEVENT\r\n";
+        for (const Date date : OwnDates(*reading.event, Today, last))
+            own += DateToText(date) + "\t" + name + "\n";
+    }
+    TempFolder folder;
+    folder.write("moonrill.ics", calendar + "END:VCALENDAR\r\n");
+    folder.write("moonrill.tsv", own);
+    folder.write("compare.py",
+                 "import sys\nsys.path.insert(0, '" SOURCE_DIR "/tests/exchange')\n"
+                 "import calendar_clients as c\n"
+                 "folder, first, last = sys.argv[1], c.day(sys.argv[2]), c.day(sys.argv[3])\n"
+                 "own = {(c.day(w), s) for w, s in (l.split('\\t') for l in "
+                 "open(folder + '/moonrill.tsv').read().splitlines())}\n"
+                 "ics = folder + '/moonrill.ics'\n"
+                 "shown = {'python-dateutil': c.dateutil_dates([open(ics, 'rb').read()], first, "
+                 "last), 'khal': c.khal_dates(ics, first, last, folder)}\n"
+                 "for name, dates in shown.items():\n"
+                 "    if dates is not None and dates != own:\n"
+                 "        print(name, sorted(dates ^ own)[:5])\n"
+                 "        sys.exit(1)\n"
+                 "sys.exit(77 if all(d is None for d in shown.values()) else 0)\n");
+    const int status =
+        WEXITSTATUS(std::system(("/usr/bin/python3 " + folder.file("compare.py") + " " +
+                                 folder.path() + " " + DateToText(Today) + " " + DateToText(last))
+                                    .c_str()));
+    if (status == 77)
+        GTEST_SKIP() << "Neither python3-dateutil nor khal is installed";
+    EXPECT_EQ(status, 0);
 }
 
 TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
