@@ -40,6 +40,27 @@ ObjectReading refused(ObjectReading reading, const char *why)
     return reading;
 }
 
+/// An object without an event: a task or a journal entry is named by its UID and title, so
+/// that the user hears of it once; anything else is kept in mind without a word.
+ObjectReading notAnEvent(icalcomponent *calendar)
+{
+    ObjectReading reading;
+    for (const icalcomponent_kind kind : {ICAL_VTODO_COMPONENT, ICAL_VJOURNAL_COMPONENT}) {
+        icalcomponent *entry =
+            calendar != nullptr ? icalcomponent_get_first_component(calendar, kind) : nullptr;
+        const char *uid = entry != nullptr ? icalcomponent_get_uid(entry) : nullptr;
+        if (uid == nullptr || *uid == '\0')
+            continue;
+        const char *summary = icalcomponent_get_summary(entry);
+        reading.uid = uid;
+        reading.name = summary != nullptr && *summary != '\0' ? WithoutControlCharacters(summary)
+                                                              : reading.uid;
+        return refused(std::move(reading),
+                       QT_TRANSLATE_NOOP("Messages", "a task or journal, not an event"));
+    }
+    return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
+}
+
 } // namespace
 
 bool KeepableUid(std::string_view uid)
@@ -59,7 +80,7 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
     ObjectReading reading;
     const EventsOfObject events = EventsOf(calendar);
     if (events.master == nullptr && events.overrides == 0)
-        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
+        return notAnEvent(calendar);
     icalcomponent *vevent = events.master != nullptr ? events.master : events.first;
     const char *uid = icalcomponent_get_uid(vevent);
     reading.uid = uid != nullptr ? uid : "";

@@ -713,6 +713,10 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>a day some months lack</source>
         <translation>ein Tag, den manche Monate nicht haben</translation>
     </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>eine Aufgabe oder ein Journaleintrag, kein Ereignis</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

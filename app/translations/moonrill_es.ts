@@ -713,6 +713,10 @@ Eventos únicos ya pasados: %3</translation>
         <source>a day some months lack</source>
         <translation>un día que algunos meses no tienen</translation>
     </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>una tarea o una entrada de diario, no un evento</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

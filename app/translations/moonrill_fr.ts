@@ -713,6 +713,10 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>a day some months lack</source>
         <translation>un jour que certains mois n&apos;ont pas</translation>
     </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>une tâche ou une note de journal, pas un événement</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

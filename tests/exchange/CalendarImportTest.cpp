@@ -367,10 +367,17 @@ TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
     for (const char *uid : {"a/b", "a$b", "a\\nb"})
         EXPECT_EQ(ReadCalendarObject(object(date, uid), Today).whyNot,
                   "a UID the list cannot keep");
-    const ObjectReading task = ReadCalendarObject(
-        "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:t\r\nEND:VTODO\r\nEND:VCALENDAR\r\n", Today);
-    EXPECT_EQ(task.uid, "");
-    EXPECT_EQ(task.whyNot, "no event");
+    // A task or a journal entry is named; an object of nothing the list knows is not.
+    for (const char *kind : {"VTODO", "VJOURNAL", "VFREEBUSY"}) {
+        const std::string text = "BEGIN:VCALENDAR\r\nBEGIN:" + std::string(kind) +
+                                 "\r\nUID:t\r\nSUMMARY:Milk\r\nEND:" + kind +
+                                 "\r\nEND:VCALENDAR\r\n";
+        const ObjectReading task = ReadCalendarObject(text, Today);
+        const bool named = std::string_view(kind) != "VFREEBUSY";
+        EXPECT_EQ(task.uid, named ? "t" : "") << kind;
+        EXPECT_EQ(task.name, named ? "Milk" : "") << kind;
+        EXPECT_EQ(task.whyNot, named ? "a task or journal, not an event" : "no event") << kind;
+    }
 }
 
 TEST(CalendarImport, AChangeKeepsWhatTheServersObjectSaysBeyondTheList)
@@ -430,6 +437,48 @@ TEST(CalendarImport, AChangeKeepsWhatTheServersObjectSaysBeyondTheList)
 
     const std::string ours = CalendarObjects({anna}, "-//x//EN", 0)[0].text;
     EXPECT_EQ(MergeIntoObject("not a calendar", ours, Today), ours);
+}
+
+TEST(CalendarImport, AChangeIsStampedAndLeavesWhatItDoesNotChangeAsWritten)
+{
+    const std::string server = object(
+        "DTSTART;VALUE=DATE:20270320\r\nRRULE:FREQ=YEARLY\r\nSEQUENCE:4\r\n"
+        "SUMMARY;LANGUAGE=de:Geburtstag\r\nCATEGORIES:Family,Birth\\,day\r\nCATEGORIES:Work\r\n"
+        "BEGIN:VALARM\r\nUID:alarm-1\r\nACTION:AUDIO\r\nATTACH:Chord\r\n"
+        "TRIGGER:-PT15M\r\nX-APPLE-DEFAULT-ALARM:TRUE\r\nEND:VALARM\r\nBEGIN:VALARM\r\n"
+        "ACTION:NONE\r\nTRIGGER;VALUE=DATE-TIME:19760401T005545Z\r\nEND:VALARM\r\n");
+    const clsEvent read = *ReadCalendarObject(server, Today).event;
+    const auto merged = [&server](const clsEvent &e) {
+        const std::string text =
+            MergeIntoObject(server, CalendarObjects({e}, "-//x//EN", 1'800'000'000)[0].text, Today);
+        EXPECT_EQ(ReadCalendarObject(text, Today).event, e) << text;
+        return text;
+    };
+    const auto lines = [](const std::string &text, std::vector<const char *> wanted) {
+        for (const char *line : wanted)
+            EXPECT_NE(text.find(std::string(line) + "\r\n"), std::string::npos) << line << "\n"
+                                                                                << text;
+    };
+    const char *asWritten[] = {"CATEGORIES:Family,Birth\\,day", "CATEGORIES:Work", "ACTION:NONE"};
+    // Nothing changed: nothing stamped.
+    const std::string same = merged(read);
+    EXPECT_EQ(same.find("LAST-MODIFIED"), std::string::npos) << same;
+    lines(same, {"DTSTAMP:20270101T000000Z", "SEQUENCE:4"});
+    clsEvent renamed = read;
+    renamed.Description = "Party";
+    const std::string party = merged(renamed);
+    lines(party, {"SUMMARY;LANGUAGE=de:Party", "SEQUENCE:4", "DTSTAMP:20270115T080000Z",
+                  "LAST-MODIFIED:20270115T080000Z", "TRIGGER:-PT15M"});
+    lines(party, {std::begin(asWritten), std::end(asWritten)});
+    // A new date is a new version; a new notice period only the phone's alarm's TRIGGER.
+    clsEvent moved = read;
+    moved.StartingOn = on(2027, 3, 21);
+    moved.Period = 3;
+    const std::string later = merged(moved);
+    lines(later, {"SEQUENCE:5", "DTSTART;VALUE=DATE:20270321", "UID:alarm-1", "ACTION:AUDIO",
+                  "ATTACH:Chord", "TRIGGER:-P3D", "X-APPLE-DEFAULT-ALARM:TRUE"});
+    lines(later, {std::begin(asWritten), std::end(asWritten)});
+    EXPECT_EQ(later.find("TRIGGER:-PT15M"), std::string::npos) << later;
 }
 
 TEST(CalendarImport, AnEventWithoutAnAlarmIsRemindedOnItsDay)
