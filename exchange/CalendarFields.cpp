@@ -161,12 +161,15 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     // The forms that say a month's last day where it lacks the day, as the list does.
     bool lastDayKept = elseLast > 0;
     if (elseLast > 0) {
-        if (!weekdays.empty() || months.size() > 1 ||
-            (rule.freq != ICAL_MONTHLY_RECURRENCE && rule.freq != ICAL_YEARLY_RECURRENCE))
+        // Monthly, or yearly in the start's month: a yearly rule without a month would take
+        // the first of the days of the whole year.
+        const bool yearly = rule.freq == ICAL_YEARLY_RECURRENCE;
+        if (!weekdays.empty() || (rule.freq != ICAL_MONTHLY_RECURRENCE && !yearly))
             return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
-        if ((!months.empty() && months[0] != ymd.month) ||
-            ymd.day != std::min(elseLast, Date::daysInMonth(ymd.year, ymd.month)) ||
-            (rule.freq == ICAL_MONTHLY_RECURRENCE && !months.empty()))
+        if (months.size() != (yearly ? 1u : 0u))
+            return refuse(byMonth);
+        if ((yearly && months[0] != ymd.month) ||
+            ymd.day != std::min(elseLast, Date::daysInMonth(ymd.year, ymd.month)))
             return refuse(offRule);
         reading.day = elseLast;
     }
@@ -231,7 +234,8 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         }
         if (months.size() > 1)
             return refuse(byMonth);
-        if (monthDays.size() > 1)
+        // A day of the month without a month is that day of every month.
+        if (monthDays.size() > 1 || (!monthDays.empty() && months.empty()))
             return refuse(byMonthDay);
         if ((!months.empty() && months[0] != ymd.month) ||
             (!monthDays.empty() && monthDays[0] != ymd.day))

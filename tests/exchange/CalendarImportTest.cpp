@@ -337,6 +337,8 @@ TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
         {date + "RRULE:FREQ=MONTHLY;BYMONTHDAY=1,15\r\n", "a rule by day of the month"},
         {date + "RRULE:FREQ=MONTHLY;BYMONTHDAY=15\r\n", "a start off its rule"},
         {date + "RRULE:FREQ=YEARLY;BYMONTH=3,9\r\n", "a rule by month"},
+        {date + "RRULE:FREQ=YEARLY;BYMONTHDAY=1\r\n", "a rule by day of the month"},
+        {date + "RRULE:FREQ=YEARLY;BYMONTHDAY=31,-1;BYSETPOS=1\r\n", "a rule by month"},
         {date + "RRULE:FREQ=MONTHLY;BYSETPOS=-1;BYDAY=MO,TU\r\n", "a rule by position"},
         {date + "RRULE:FREQ=MONTHLY;BYSETPOS=1;BYDAY=1MO\r\n", "a rule by position"},
         {date + "RRULE:FREQ=YEARLY;BYYEARDAY=60\r\n", "a rule by week or day of the year"},
