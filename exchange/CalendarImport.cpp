@@ -53,6 +53,7 @@ ObjectReading notAnEvent(icalcomponent *calendar)
             continue;
         const char *summary = icalcomponent_get_summary(entry);
         reading.uid = uid;
+        reading.task = true;
         reading.name = summary != nullptr && *summary != '\0' ? WithoutControlCharacters(summary)
                                                               : reading.uid;
         return refused(std::move(reading),

@@ -30,6 +30,8 @@ struct ObjectReading
     /// It has an ORGANIZER or an ATTENDEE: a meeting, whose object is the organizer's to change
     /// (a server that schedules mails the attendees on every write of it).
     bool meeting = false;
+    /// It holds a task or a journal entry (VTODO, VJOURNAL) and no event: nothing for the list.
+    bool task = false;
 };
 
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of

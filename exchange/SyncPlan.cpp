@@ -203,7 +203,8 @@ void SyncPlanner::take(const std::string &uid, const RemoteObject &remote,
     if (!reading.event) {
         const UnheldObject unheld{reading.name, reading.whyNot, true};
         m_plan.unheld.push_back(unheld);
-        agree({uid, 0, remote.etag, remote.href, serverHash, unheld.Kept()});
+        // A task or a journal entry is said once; an event the list cannot hold at every sync.
+        agree({uid, 0, remote.etag, remote.href, serverHash, reading.task ? "" : unheld.Kept()});
         if (listUid)
             edit({SyncEdit::Kind::Remove, *listUid, {}, {}}, m_plan.takenRemoved);
         return;
