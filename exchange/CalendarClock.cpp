@@ -35,14 +35,17 @@ int DaysToUser(const icaltimetype &time)
     return days >= -1 && days <= 1 ? days : 0;
 }
 
-bool SteadyShift(const icaltimetype &start, int shift)
+bool SteadyShift(const icaltimetype &start, int shift, int year)
 {
-    for (const int month : {1, 7}) {
-        icaltimetype sample = start;
-        sample.month = month;
-        sample.day = 15;
-        if (DaysToUser(sample) != shift)
-            return false;
+    for (const int sampled : {start.year, year}) {
+        for (const int month : {1, 7}) {
+            icaltimetype sample = start;
+            sample.year = sampled;
+            sample.month = month;
+            sample.day = 15;
+            if (DaysToUser(sample) != shift)
+                return false;
+        }
     }
     return true;
 }

@@ -15,8 +15,9 @@
 [[nodiscard]] int DaysToUser(const icaltimetype &time);
 
 /// Whether a series at the time of day of `start` is moved by `shift` days on the user's clock
-/// all year round, in winter and in summer alike.
-[[nodiscard]] bool SteadyShift(const icaltimetype &start, int shift);
+/// all year round, in winter and in summer alike, in its first year and in `year` (now): a
+/// zone's rules change over the years.
+[[nodiscard]] bool SteadyShift(const icaltimetype &start, int shift, int year);
 
 /// Moves `rule`, read for a start on `written`, to a start on `moved`; false where the list has
 /// no type for the dates moved: steps of days move as they are, a day of the month only where no

@@ -254,7 +254,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     return reading;
 }
 
-SeriesReading ReadSeries(icalcomponent *vevent)
+SeriesReading ReadSeries(icalcomponent *vevent, Date today)
 {
     SeriesReading series;
     const auto refuse = [&series](const char *why) {
@@ -290,7 +290,7 @@ SeriesReading ReadSeries(icalcomponent *vevent)
         series.rule = ReadRule(icalproperty_get_rrule(rule), written);
         if (series.rule.whyNot != nullptr)
             return refuse(series.rule.whyNot);
-        const bool steady = SteadyShift(time, shift);
+        const bool steady = SteadyShift(time, shift, today.year());
         if (!steady || (shift != 0 && !MoveRule(series.rule, written, series.start)))
             return refuse(QT_TRANSLATE_NOOP("Messages", "a series that falls on other days here"));
     }

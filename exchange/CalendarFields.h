@@ -50,7 +50,8 @@ struct SeriesReading
     std::string occurs; // the type text the rule gives
     const char *whyNot = nullptr;
 };
-[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent);
+/// The series of `vevent`; `today` dates a time's zone rules as they are now.
+[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent, Date today);
 
 /// The notice period the VALARMs of an event give: the days from the day an alarm goes off to
 /// the start's, -1 without one.

@@ -96,7 +96,7 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
     if (events.masters > 1)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "several events"));
 
-    const SeriesReading series = ReadSeries(vevent);
+    const SeriesReading series = ReadSeries(vevent, today);
     if (series.whyNot != nullptr)
         return refused(std::move(reading), series.whyNot);
     const PeriodReading period = ReadPeriod(vevent, series.startTime);

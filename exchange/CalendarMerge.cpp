@@ -288,8 +288,8 @@ std::string MergeIntoObject(std::string_view serverText, std::string_view ourTex
     if (theirs == nullptr || ours == nullptr)
         return std::string(ourText);
     // Read before anything changes: libical's parse errors tell of a rule it dropped.
-    const SeriesReading serverSeries = ReadSeries(theirs);
-    const SeriesReading ourSeries = ReadSeries(ours);
+    const SeriesReading serverSeries = ReadSeries(theirs, today);
+    const SeriesReading ourSeries = ReadSeries(ours, today);
     removeParseErrors(server.get());
     const std::string before = TextOf(server.get());
     mergeAlarms(theirs, ours, serverSeries, ourSeries);

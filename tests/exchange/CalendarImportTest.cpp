@@ -231,7 +231,8 @@ TEST(CalendarImport, ATimeIsDatedWhereTheUserIs)
          object("DTSTART;TZID=America/New_York:20270115T200000\r\nRRULE:FREQ=MONTHLY\r\n"
                 "SUMMARY:s\r\n"),
          "Monthly", on(2027, 3, 16)},
-        // Unless its days are no type's: a weekday of the month, a day only summer moves.
+        // Unless its days are no type's: a weekday of the month, a day only summer moves (now,
+        // if not in 1975, when Germany kept no summer time).
         {"Europe/Berlin",
          object("DTSTART;TZID=America/New_York:20250114T200000\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"
                 "SUMMARY:s\r\n"),
@@ -239,6 +240,10 @@ TEST(CalendarImport, ATimeIsDatedWhereTheUserIs)
          {}},
         {"Europe/Berlin",
          object("DTSTART:20270107T223000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
+         "",
+         {}},
+        {"Europe/Berlin",
+         object("DTSTART:19750107T223000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
          "",
          {}},
     };
