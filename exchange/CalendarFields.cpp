@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarFields.h"
 
+#include "CalendarClock.h"
 #include "Translatable.h"
 
 #include <algorithm>
@@ -39,6 +40,30 @@ bool allButFebruary(std::vector<int> months)
 {
     std::sort(months.begin(), months.end());
     return months == std::vector<int>{1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+}
+
+/// Whether a month that steps of `step` months from `month` reach lacks `day`: where a
+/// calendar skips that month, the list would take its last day instead. February counts its
+/// common years.
+bool someMonthLacks(int month, int step, int day)
+{
+    for (int k = 0; k < 12; ++k) {
+        const int reached = (month - 1 + k * step) % 12 + 1;
+        if (day > (reached == 2 ? 28 : Date::daysInMonth(2001, reached)))
+            return true;
+    }
+    return false;
+}
+
+/// The day of a rule that names it or else the month's last day (BYMONTHDAY=31,-1;BYSETPOS=1,
+/// the first of the two each month has); 0 for any other rule.
+int dayElseLast(const std::vector<int> &monthDays, const std::vector<int> &positions)
+{
+    if (positions != std::vector<int>{1} || monthDays.size() != 2)
+        return 0;
+    const int day = monthDays[0] == -1 ? monthDays[1] : monthDays[0];
+    const int other = monthDays[0] == -1 ? monthDays[0] : monthDays[1];
+    return other == -1 && day >= 29 && day <= 31 ? day : 0;
 }
 
 /// Whether libical dropped a property of the dates it could not parse: it leaves an X-LIC-ERROR
@@ -111,7 +136,9 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule with an end"));
     // A weekday of the month, as calendars write it: the second Tuesday, the last Friday.
     const std::optional<WeekdayRule> named = NamedWeekdayOf(rule);
-    if (!valuesOf(rule.by_set_pos).empty() && !named)
+    // A day, else the month's last: the list's own reading of the 29th to the 31st.
+    const int elseLast = dayElseLast(valuesOf(rule.by_month_day), valuesOf(rule.by_set_pos));
+    if (!valuesOf(rule.by_set_pos).empty() && !named && elseLast == 0)
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
     if (!valuesOf(rule.by_week_no).empty() || !valuesOf(rule.by_year_day).empty())
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by week or day of the year"));
@@ -131,6 +158,21 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     const char *byMonth = QT_TRANSLATE_NOOP("Messages", "a rule by month");
     const char *offRule = QT_TRANSLATE_NOOP("Messages", "a start off its rule");
     const Date::Ymd ymd = start.ymd();
+    // The forms that say a month's last day where it lacks the day, as the list does.
+    bool lastDayKept = elseLast > 0;
+    if (elseLast > 0) {
+        // Monthly, or yearly in the start's month: a yearly rule without a month would take
+        // the first of the days of the whole year.
+        const bool yearly = rule.freq == ICAL_YEARLY_RECURRENCE;
+        if (!weekdays.empty() || (rule.freq != ICAL_MONTHLY_RECURRENCE && !yearly))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a rule by position"));
+        if (months.size() != (yearly ? 1u : 0u))
+            return refuse(byMonth);
+        if ((yearly && months[0] != ymd.month) ||
+            ymd.day != std::min(elseLast, Date::daysInMonth(ymd.year, ymd.month)))
+            return refuse(offRule);
+        reading.day = elseLast;
+    }
     if (named) {
         // Monthly, or yearly in the start's month: a yearly rule without a month would count the
         // weekdays of the whole year.
@@ -155,7 +197,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
             return refuse(QT_TRANSLATE_NOOP("Messages", "a rule of days other than whole weeks"));
         break;
     case ICAL_MONTHLY_RECURRENCE:
-        if (named)
+        if (named || elseLast > 0)
             break; // its days are read above
         if (monthDays.size() > 1)
             return refuse(byMonthDay);
@@ -167,17 +209,19 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
                 return refuse(byMonthDay);
             if (monthDays[0] != ymd.day || ymd.month == 2)
                 return refuse(offRule);
+            lastDayKept = true; // February's last day is an object of its own
         } else if (monthDays == std::vector<int>{-1}) {
             // Each month's last day: the 31st, shortened where the month is.
             if (!isLastOfMonth(start))
                 return refuse(offRule);
             reading.day = 31;
+            lastDayKept = true;
         } else if (!monthDays.empty() && monthDays[0] != ymd.day) {
             return refuse(monthDays[0] < -31 || monthDays[0] > 31 ? byMonthDay : offRule);
         }
         break;
     default: // yearly
-        if (named)
+        if (named || elseLast > 0)
             break;
         if (months == std::vector<int>{2} && monthDays == std::vector<int>{-1}) {
             // February's last day: an event of 29 February.
@@ -185,17 +229,24 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
                 return refuse(offRule);
             reading.day = 29;
             reading.februaryForm = true;
+            lastDayKept = true;
             break;
         }
         if (months.size() > 1)
             return refuse(byMonth);
-        if (monthDays.size() > 1)
+        // A day of the month without a month is that day of every month.
+        if (monthDays.size() > 1 || (!monthDays.empty() && months.empty()))
             return refuse(byMonthDay);
         if ((!months.empty() && months[0] != ymd.month) ||
             (!monthDays.empty() && monthDays[0] != ymd.day))
             return refuse(offRule);
         break;
     }
+    // A calendar skips a month without the day (the 31st of April); the list would take the
+    // month's last day instead.
+    if (reading.steps.unit == Recurrence::Unit::Months && !lastDayKept &&
+        someMonthLacks(ymd.month, reading.steps.step, reading.day))
+        return refuse(QT_TRANSLATE_NOOP("Messages", "a day some months lack"));
     const std::string type = RuleType(reading.steps);
     const std::optional<int> interval = IntervalOf(type);
     if (type.empty() || (interval && *interval > 99))
@@ -203,7 +254,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     return reading;
 }
 
-SeriesReading ReadSeries(icalcomponent *vevent)
+SeriesReading ReadSeries(icalcomponent *vevent, Date today)
 {
     SeriesReading series;
     const auto refuse = [&series](const char *why) {
@@ -213,12 +264,15 @@ SeriesReading ReadSeries(icalcomponent *vevent)
     icalproperty *start = icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY);
     if (start == nullptr || icaltime_is_null_time(icalproperty_get_dtstart(start)))
         return refuse(QT_TRANSLATE_NOOP("Messages", "no date"));
-    // The day as written: a phone's time of day in its zone is on the day it shows.
-    series.startTime = icalproperty_get_dtstart(start);
-    const icaltimetype &time = series.startTime;
+    // A time of day is dated where the user is: 23:30 in UTC is the next day in Berlin. The
+    // rule's days are the zone's own, read against the date as written, then moved alike.
+    const icaltimetype time = icalcomponent_get_dtstart(vevent);
     if (time.year < 1 || time.year > 9999 || !Date::isValid(time.year, time.month, time.day))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a date the list cannot keep"));
-    series.start = Date::fromYmd(time.year, time.month, time.day);
+    series.startTime = UserTime(time);
+    const Date written = Date::fromYmd(time.year, time.month, time.day);
+    const int shift = DaysToUser(time);
+    series.start = written.addDays(shift);
     series.dated = true;
     if (droppedDateProperty(vevent))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule the list cannot read"));
@@ -233,9 +287,12 @@ SeriesReading ReadSeries(icalcomponent *vevent)
         series.rule = RuleReading{.steps = {Recurrence::Unit::Once, 0}, .day = series.start.day()};
     } else {
         const icalproperty *rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
-        series.rule = ReadRule(icalproperty_get_rrule(rule), series.start);
+        series.rule = ReadRule(icalproperty_get_rrule(rule), written);
         if (series.rule.whyNot != nullptr)
             return refuse(series.rule.whyNot);
+        const bool steady = SteadyShift(time, shift, today.year());
+        if (!steady || (shift != 0 && !MoveRule(series.rule, written, series.start)))
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a series that falls on other days here"));
     }
     series.occurs = RuleType(series.rule.steps);
     return series;

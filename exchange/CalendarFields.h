@@ -43,14 +43,15 @@ struct RuleReading
 /// The dates of an event: its first date and its rule.
 struct SeriesReading
 {
-    Date start;         // DTSTART's date as written, without zone conversion
-    bool dated = false; // whether `start` was read
-    icaltimetype startTime{};
+    Date start;               // DTSTART's date on the user's clock (floating: as written)
+    bool dated = false;       // whether `start` was read
+    icaltimetype startTime{}; // DTSTART on the user's clock
     RuleReading rule;
     std::string occurs; // the type text the rule gives
     const char *whyNot = nullptr;
 };
-[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent);
+/// The series of `vevent`; `today` dates a time's zone rules as they are now.
+[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent, Date today);
 
 /// The notice period the VALARMs of an event give: the days from the day an alarm goes off to
 /// the start's, -1 without one.

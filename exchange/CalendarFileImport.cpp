@@ -7,6 +7,7 @@
 #include "Conversions.h"
 #include "EventTypes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <unordered_map>
 #include <unordered_set>
@@ -61,6 +62,24 @@ std::vector<Group> groupsOf(const std::vector<icalcomponent *> &calendars)
     return groups;
 }
 
+/// The time zones of the calendars `group` comes from, for its times to be dated as the file
+/// defines them.
+void addZones(icalcomponent *object, const Group &group)
+{
+    std::vector<icalcomponent *> calendars;
+    for (icalcomponent *vevent : group.vevents) {
+        icalcomponent *calendar = icalcomponent_get_parent(vevent);
+        if (std::find(calendars.begin(), calendars.end(), calendar) != calendars.end())
+            continue;
+        calendars.push_back(calendar);
+        for (icalcomponent *zone =
+                 icalcomponent_get_first_component(calendar, ICAL_VTIMEZONE_COMPONENT);
+             zone != nullptr;
+             zone = icalcomponent_get_next_component(calendar, ICAL_VTIMEZONE_COMPONENT))
+            icalcomponent_add_component(object, icalcomponent_new_clone(zone));
+    }
+}
+
 /// The UID an event gets that has none the list can keep: the same for the same file.
 std::string importUid(const Group &group)
 {
@@ -112,6 +131,7 @@ CalendarFileImport PlanCalendarImport(std::string_view text, const std::vector<c
         // Each UID read alone, as a server's object is.
         const Component object(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
         const std::string uid = KeepableUid(group.uid) ? group.uid : importUid(group);
+        addZones(object.get(), group);
         for (icalcomponent *vevent : group.vevents) {
             icalcomponent *copy = icalcomponent_new_clone(vevent);
             if (uid != group.uid)

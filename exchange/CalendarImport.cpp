@@ -40,6 +40,28 @@ ObjectReading refused(ObjectReading reading, const char *why)
     return reading;
 }
 
+/// An object without an event: a task or a journal entry is named by its UID and title, so
+/// that the user hears of it once; anything else is kept in mind without a word.
+ObjectReading notAnEvent(icalcomponent *calendar)
+{
+    ObjectReading reading;
+    for (const icalcomponent_kind kind : {ICAL_VTODO_COMPONENT, ICAL_VJOURNAL_COMPONENT}) {
+        icalcomponent *entry =
+            calendar != nullptr ? icalcomponent_get_first_component(calendar, kind) : nullptr;
+        const char *uid = entry != nullptr ? icalcomponent_get_uid(entry) : nullptr;
+        if (uid == nullptr || *uid == '\0')
+            continue;
+        const char *summary = icalcomponent_get_summary(entry);
+        reading.uid = uid;
+        reading.task = true;
+        reading.name = summary != nullptr && *summary != '\0' ? WithoutControlCharacters(summary)
+                                                              : reading.uid;
+        return refused(std::move(reading),
+                       QT_TRANSLATE_NOOP("Messages", "a task or journal, not an event"));
+    }
+    return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
+}
+
 } // namespace
 
 bool KeepableUid(std::string_view uid)
@@ -59,19 +81,22 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
     ObjectReading reading;
     const EventsOfObject events = EventsOf(calendar);
     if (events.master == nullptr && events.overrides == 0)
-        return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no event"));
+        return notAnEvent(calendar);
     icalcomponent *vevent = events.master != nullptr ? events.master : events.first;
     const char *uid = icalcomponent_get_uid(vevent);
     reading.uid = uid != nullptr ? uid : "";
     const char *summaryText = icalcomponent_get_summary(vevent);
     const std::string summary = summaryText != nullptr ? summaryText : "";
     reading.name = summary.empty() ? reading.uid : WithoutControlCharacters(summary);
+    reading.meeting =
+        icalcomponent_get_first_property(vevent, ICAL_ORGANIZER_PROPERTY) != nullptr ||
+        icalcomponent_get_first_property(vevent, ICAL_ATTENDEE_PROPERTY) != nullptr;
     if (events.overrides > 0 || events.master == nullptr)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "exceptions to its rule"));
     if (events.masters > 1)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "several events"));
 
-    const SeriesReading series = ReadSeries(vevent);
+    const SeriesReading series = ReadSeries(vevent, today);
     if (series.whyNot != nullptr)
         return refused(std::move(reading), series.whyNot);
     const PeriodReading period = ReadPeriod(vevent, series.startTime);
@@ -113,7 +138,9 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
                              .Description = std::move(description),
                              .StartingOn = next,
                              .Occurs = occurs,
-                             .Period = static_cast<int16_t>(period.period),
+                             // Without an alarm, the day itself is the reminder: a phone's
+                             // event is shown on its day, as a calendar shows it.
+                             .Period = static_cast<int16_t>(std::max(period.period, 0)),
                              .Email = std::move(email),
                              .BirthYear = birthYear.value_or(0),
                              .Options = {.Day = DayKeptBeside(next, occurs, day),

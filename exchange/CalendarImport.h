@@ -27,12 +27,18 @@ struct ObjectReading
     /// a yearly event of 29 February. `event` is then that yearly event of 29 February, with the
     /// UID without the suffix.
     bool february = false;
+    /// It has an ORGANIZER or an ATTENDEE: a meeting, whose object is the organizer's to change
+    /// (a server that schedules mails the attendees on every write of it).
+    bool meeting = false;
+    /// It holds a task or a journal entry (VTODO, VJOURNAL) and no event: nothing for the list.
+    bool task = false;
 };
 
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of
-/// `today`: the date of DTSTART as written (no zone conversion), moved on to its next
-/// occurrence; the type from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice
-/// period from the VALARMs (the days between the alarm's day and the start's); the description
+/// `today`: the date of DTSTART on the user's clock (a time in UTC or in a zone in the
+/// process's local zone, a floating time as written), moved on to its next occurrence; the type
+/// from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice period from the VALARMs (the
+/// days between the alarm's day and the start's; 0, the day itself, without one); the description
 /// from SUMMARY; the year of birth of a Birthday from its DESCRIPTION; the e-mail address from
 /// X-MOONRILL-EMAIL; the UID as the event's calendar UID.
 [[nodiscard]] ObjectReading ReadCalendarObject(std::string_view text, Date today);
@@ -42,12 +48,16 @@ struct ObjectReading
 [[nodiscard]] bool KeepableUid(std::string_view uid);
 
 /// `serverText` (the object as the server holds it) with what the list models taken from
-/// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, SUMMARY,
-/// the year of birth's line of DESCRIPTION, the VALARMs and X-MOONRILL-*. Everything else of the
-/// server's object stays: LOCATION, notes in DESCRIPTION (after the year of birth's line),
-/// CATEGORIES, other X- properties, other components, a time of day and its TZID. The server's
-/// DTSTART and rule stay where our date is an occurrence of its series (the date only moved on
-/// by the same rule), so a phone's first date (a birthday's year) is not rewritten; its VALARMs
-/// stay where they give the same notice period. `ourText` where the server's cannot be read.
+/// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, the
+/// text of SUMMARY (its parameters stay), the year of birth's line of DESCRIPTION, the alarm's
+/// TRIGGER and X-MOONRILL-*. Everything else of the server's object stays: LOCATION, notes in
+/// DESCRIPTION (after the year of birth's line), CATEGORIES lines as written, other X-
+/// properties, other components, a time of day and its TZID, the phone's own alarm but for its
+/// TRIGGER. The server's DTSTART and rule stay where our date is an occurrence of its series (the
+/// date only moved on by the same rule), so a phone's first date (a birthday's year) is not
+/// rewritten; its VALARMs stay where they give the same notice period, and an object without one
+/// gets none while the notice period is the day itself. A change is stamped with our DTSTAMP as
+/// DTSTAMP and LAST-MODIFIED, and raises SEQUENCE where the date or the rule moves. `ourText`
+/// where the server's cannot be read.
 [[nodiscard]] std::string MergeIntoObject(std::string_view serverText, std::string_view ourText,
                                           Date today);

@@ -9,6 +9,15 @@
 #include <optional>
 #include <set>
 
+namespace {
+
+/// Why a meeting's object is never written: its object is the organizer's (a server that
+/// schedules mails every attendee on a write of it), so the list's edits of it stay in the list.
+constexpr const char *MeetingNote =
+    QT_TRANSLATE_NOOP("Messages", "a meeting: changes stay on this computer");
+
+} // namespace
+
 bool SyncPlanner::over(const ObjectReading &reading, Date today)
 {
     return reading.event && reading.event->Occurs == OnceType && reading.event->StartingOn < today;
@@ -152,6 +161,9 @@ void SyncPlanner::remove(const std::string &uid, const RemoteObject &remote,
         agree(agreed); // not read this time: the next sync sees to it
     } else if (remote.reading && over(*remote.reading, m_sides.today)) {
         agree({uid, 0, remote.etag, remote.href, ObjectHash(*remote.text), {}});
+    } else if (remote.reading && remote.reading->meeting) {
+        m_plan.unheld.push_back({remote.reading->name, MeetingNote, true});
+        agree({uid, 0, remote.etag, remote.href, agreed.serverHash, {}});
     } else {
         m_plan.steps.push_back({PublishStep::Kind::Remove, uid, {}, 0, remote.etag, remote.href});
         agree(agreed);
@@ -191,7 +203,8 @@ void SyncPlanner::take(const std::string &uid, const RemoteObject &remote,
     if (!reading.event) {
         const UnheldObject unheld{reading.name, reading.whyNot, true};
         m_plan.unheld.push_back(unheld);
-        agree({uid, 0, remote.etag, remote.href, serverHash, unheld.Kept()});
+        // A task or a journal entry is said once; an event the list cannot hold at every sync.
+        agree({uid, 0, remote.etag, remote.href, serverHash, reading.task ? "" : unheld.Kept()});
         if (listUid)
             edit({SyncEdit::Kind::Remove, *listUid, {}, {}}, m_plan.takenRemoved);
         return;
@@ -259,6 +272,11 @@ void SyncPlanner::both(const LocalObject &local, const RemoteObject &remote,
 void SyncPlanner::change(const LocalObject &local, const RemoteObject &remote,
                          const PublishedObject &agreed)
 {
+    if (remote.reading && remote.reading->meeting) {
+        m_plan.unheld.push_back({remote.reading->name, MeetingNote, true});
+        agree({local.uid, local.hash, remote.etag, remote.href, agreed.serverHash, {}});
+        return;
+    }
     const auto text = m_sides.texts.find(remote.href);
     std::string merged = text == m_sides.texts.end()
                              ? local.text

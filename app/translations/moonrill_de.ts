@@ -701,6 +701,22 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
             <numerusform>Die Liste hat seit der letzten Synchronisation %n ihrer Termine verloren, fast alle: Nichts wurde entfernt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>eine Serie, die hier auf andere Tage fällt</translation>
+    </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>eine Besprechung: Änderungen bleiben auf diesem Computer</translation>
+    </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>ein Tag, den manche Monate nicht haben</translation>
+    </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>eine Aufgabe oder ein Journaleintrag, kein Ereignis</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -701,6 +701,22 @@ Eventos únicos ya pasados: %3</translation>
             <numerusform>La lista perdió %n de sus eventos desde la última sincronización, casi todos: no se eliminó nada</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>una serie que aquí cae en otros días</translation>
+    </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>una reunión: los cambios se quedan en este ordenador</translation>
+    </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>un día que algunos meses no tienen</translation>
+    </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>una tarea o una entrada de diario, no un evento</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -701,6 +701,22 @@ Déjà dans la liste : %2<byte value="xd"/>
             <numerusform>La liste a perdu %n de ses événements depuis la dernière synchronisation, presque tous : rien n&apos;a été supprimé</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a series that falls on other days here</source>
+        <translation>une série qui tombe ici sur d&apos;autres jours</translation>
+    </message>
+    <message>
+        <source>a meeting: changes stay on this computer</source>
+        <translation>une réunion : les modifications restent sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>a day some months lack</source>
+        <translation>un jour que certains mois n&apos;ont pas</translation>
+    </message>
+    <message>
+        <source>a task or journal, not an event</source>
+        <translation>une tâche ou une note de journal, pas un événement</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

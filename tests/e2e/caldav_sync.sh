@@ -128,6 +128,40 @@ check "window: its start publishes what was pending" wait_for published
 check "window: the failure was said, once" wait_for test ! -e "$XDG_CONFIG_HOME/moonrill/sync-failure"
 kill $app; wait $app 2>/dev/null
 
+# A phone's meeting at 23:30 UTC: taken on the user's day (the 21st in Berlin), but its object
+# stays the organizer's. The list's edit of it stays on this computer, said once.
+export TZ=Europe/Berlin
+caldav "calendar.save_event(\"\"\"BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VEVENT
+UID:phone-review
+DTSTAMP:20260101T000000Z
+DTSTART:${y}0320T233000Z
+SUMMARY:Review
+ORGANIZER:mailto:boss@example.org
+ATTENDEE;PARTSTAT=ACCEPTED:mailto:ann@example.org
+END:VEVENT
+END:VCALENDAR
+\"\"\")"
+review() { caldav 'print([e for e in calendar.events() if str(e.icalendar_component["uid"]) == "phone-review"][0].data)'; }
+# Each condition whole in a function: `check` runs only the command it is given.
+taken_on_the_21st() { [ $rc -eq 0 ] && grep -qF "\$\$Review\$\$$y-03-21\$\$Once\$\$0\$\$" "$events"; }
+kept_here() {
+    [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 1 ] \
+        && grep -q "Review (a meeting: changes stay on this computer)" "$work/err" && grep -q '^\$\$Review, moved\$\$' "$events"
+}
+said_once() { [ $rc -eq 0 ] && ! grep -q "meeting" "$work/err" && [ "$(review)" = "$before" ]; }
+out=$(sync); rc=$?
+check "meeting: taken on the user's day, reminded then" taken_on_the_21st
+before=$(review)
+sed -i 's/^\$\$Review\$\$\([^$]*\)\$\$Once\$\$0\$\$/$$Review, moved$$\1$$Once$$4$$/' "$events"
+out=$(sync); rc=$?
+check "meeting: the edit stays here, said" kept_here
+out=$(sync); rc=$?
+check "meeting: said once, the organizer's object as it was" said_once
+unset TZ
+
 # The server goes down in the middle of a long publish: what it took is kept as published, the
 # rest is sent at the next sync, and nothing stands twice.
 export MOONRILL_HOME="$work/bulk"

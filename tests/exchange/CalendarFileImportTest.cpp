@@ -8,10 +8,12 @@
 
 #include "CalendarExport.h"
 #include "Conversions.h"
+#include "ScopedEnv.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -54,6 +56,7 @@ std::vector<std::string> shownAll(const CalendarFileImport &import)
 
 TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
 {
+    const LocalZone utc("UTC");
     const std::string berlin =
         "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\nBEGIN:STANDARD\r\nDTSTART:19701025T030000\r\n"
         "TZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nRRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\n"
@@ -97,10 +100,10 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
     const std::vector<std::string> expected = {
         "Club 2027-04-13 Monthly on the second Tuesday 0 club@google.com",
         "Pay day 2027-03-26 Monthly on the last Friday 1 040000008200E00074C5B7101A82E008",
-        "Dentist 2027-04-20 Once -1 tb-1",
-        "Call 2027-03-20 Once -1 evo-1",
-        "Fair 2027-10-01 Once -1 " + import.events[4].event.Options.Uid,
-        "Thanksgiving 2027-11-25 Yearly on the fourth Thursday -1 " +
+        "Dentist 2027-04-20 Once 0 tb-1",
+        "Call 2027-03-20 Once 0 evo-1",
+        "Fair 2027-10-01 Once 0 " + import.events[4].event.Options.Uid,
+        "Thanksgiving 2027-11-25 Yearly on the fourth Thursday 0 " +
             import.events[5].event.Options.Uid,
     };
     EXPECT_EQ(shownAll(import), expected);
@@ -132,6 +135,19 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
     EXPECT_FALSE(PlanCalendarImport("Name,Date\nAnn,2027-01-01\n", {}, Today).isCalendar);
 }
 
+TEST(CalendarFileImport, ATimeIsDatedByTheZoneTheFileDefines)
+{
+    // Evening in a zone five hours behind, named as only this file names it: the next day in UTC.
+    const LocalZone utc("UTC");
+    const std::string office = "BEGIN:VTIMEZONE\r\nTZID:Office\r\nBEGIN:STANDARD\r\n"
+                               "DTSTART:19700101T000000\r\nTZOFFSETFROM:-0500\r\n"
+                               "TZOFFSETTO:-0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+    const CalendarFileImport import = PlanCalendarImport(
+        calendar(office + vevent("late", "Late call", "DTSTART;TZID=Office:20270610T200000\r\n")),
+        {}, Today);
+    EXPECT_EQ(shownAll(import), std::vector<std::string>{"Late call 2027-06-11 Once 0 late"});
+}
+
 TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
 {
     std::vector<clsEvent> list;
@@ -161,9 +177,12 @@ TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
     std::vector<clsEvent> read;
     for (const WrittenEvent &written : import.events)
         read.push_back(written.event);
-    // The e-mail address is the sync's to carry: a calendar file has none.
-    for (clsEvent &event : list)
+    // The e-mail address is the sync's to carry: a calendar file has none. An event without an
+    // alarm is reminded on its day.
+    for (clsEvent &event : list) {
         event.Email.clear();
+        event.Period = std::max<int16_t>(event.Period, 0);
+    }
     EXPECT_EQ(read, list) << text;
     EXPECT_TRUE(import.leftOut.empty());
 }
@@ -197,5 +216,5 @@ TEST(CalendarFileImport, AFileFromPythonIcalendar)
     const CalendarFileImport import = PlanCalendarImport(folder.read("python.ics"), {}, Today);
     EXPECT_EQ(shownAll(import),
               (std::vector<std::string>{"Book club 2027-03-18 Monthly on the third Thursday 2 py-1",
-                                        "Holiday 2027-08-02 Once -1 py-2"}));
+                                        "Holiday 2027-08-02 Once 0 py-2"}));
 }

@@ -8,8 +8,11 @@
 #include "CalendarExport.h"
 
 #include "Occurrence.h"
+#include "ScopedEnv.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -56,6 +59,12 @@ std::string phoneBirthday()
            "END:VEVENT\r\nEND:VCALENDAR\r\n";
 }
 
+/// `e` as the sync merges it into the server's object `server`.
+std::string mergeEvent(const std::string &server, const clsEvent &e)
+{
+    return MergeIntoObject(server, CalendarObjects({e}, "-//x//EN", 0)[0].text, Today);
+}
+
 } // namespace
 
 TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
@@ -95,8 +104,10 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
         std::vector<std::string> uids;
         const std::vector<CalendarObject> objects = CalendarObjects({e}, "-//x//EN", 0, &uids);
         e.Options.Uid = uids[0];
+        clsEvent expected = e;
+        expected.Period = std::max<int16_t>(e.Period, 0); // without an alarm: reminded on its day
         const ObjectReading reading = ReadCalendarObject(objects[0].text, Today);
-        EXPECT_EQ(reading.event, e) << objects[0].text << reading.whyNot;
+        EXPECT_EQ(reading.event, expected) << objects[0].text << reading.whyNot;
         EXPECT_EQ(reading.february, objects[0].uid.ends_with("-february")) << e.Description;
         // The fields for another copy are there only where the calendar's cannot say it, and
         // leave the rest of the object as the file has it.
@@ -115,6 +126,7 @@ TEST(CalendarImport, EveryEventTheListHoldsComesBackFromItsObject)
 
 TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
 {
+    const LocalZone utc("UTC");
     struct Case
     {
         std::string lines;
@@ -134,30 +146,27 @@ TEST(CalendarImport, PhonesObjectsBecomeTheEventsTheEditorMakes)
          "END:VALARM\r\nBEGIN:VALARM\r\nTRIGGER:-PT20M\r\nEND:VALARM\r\n",
          "Once", on(2027, 3, 20), 1},
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=WEEKLY;BYDAY=MO\r\nSUMMARY:s\r\n", "Weekly",
-         on(2027, 3, 15), -1},
+         on(2027, 3, 15), 0},
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=DAILY;INTERVAL=14\r\nSUMMARY:s\r\n",
-         "Every 2th week", on(2027, 3, 15), -1},
+         "Every 2th week", on(2027, 3, 15), 0},
         {"DTSTART;VALUE=DATE:20261031\r\nRRULE:FREQ=MONTHLY;BYMONTHDAY=-1;INTERVAL=3\r\n"
          "SUMMARY:s\r\n",
-         "Every 3th month", on(2027, 4, 30), -1, 31},
-        {"DTSTART;VALUE=DATE:20200229\r\nRRULE:FREQ=YEARLY;BYMONTH=2;BYMONTHDAY=29\r\nSUMMARY:"
-         "s\r\n",
-         "Yearly", on(2028, 2, 29), -1},
+         "Every 3th month", on(2027, 4, 30), 0, 31},
         // A weekday of the month as Google, Thunderbird and Evolution write it, and as Outlook
         // does (a position among the month's weekdays).
         {"DTSTART;VALUE=DATE:20250114\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\nSUMMARY:s\r\n",
-         "Monthly on the second Tuesday", on(2027, 4, 13), -1},
+         "Monthly on the second Tuesday", on(2027, 4, 13), 0},
         {"DTSTART:20250131T090000\r\nRRULE:FREQ=MONTHLY;INTERVAL=3;BYDAY=FR;BYSETPOS=-1\r\n"
          "SUMMARY:s\r\n",
-         "Every 3th month on the last Friday", on(2027, 4, 30), -1},
+         "Every 3th month on the last Friday", on(2027, 4, 30), 0},
         {"DTSTART;VALUE=DATE:20241128\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\nSUMMARY:s\r\n",
-         "Yearly on the fourth Thursday", on(2027, 11, 25), -1},
+         "Yearly on the fourth Thursday", on(2027, 11, 25), 0},
         {"DTSTART;VALUE=DATE:20250330\r\nRRULE:FREQ=YEARLY;BYDAY=-1SU;BYMONTH=3\r\nSUMMARY:s\r\n",
-         "Yearly on the last Sunday", on(2027, 3, 28), -1},
+         "Yearly on the last Sunday", on(2027, 3, 28), 0},
         // A rule changed elsewhere outweighs the type another copy left; a bad address is none.
         {"DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=WEEKLY\r\nX-MOONRILL-OCCURS:Birthday\r\n"
          "X-MOONRILL-EMAIL:a$b@c.de\r\nSUMMARY:s\r\n",
-         "Weekly", on(2027, 3, 15), -1},
+         "Weekly", on(2027, 3, 15), 0},
     };
     for (const Case &c : cases) {
         const ObjectReading reading = ReadCalendarObject(object(c.lines), Today);
@@ -200,6 +209,8 @@ TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
         {date + "RRULE:FREQ=MONTHLY;BYMONTHDAY=1,15\r\n", "a rule by day of the month"},
         {date + "RRULE:FREQ=MONTHLY;BYMONTHDAY=15\r\n", "a start off its rule"},
         {date + "RRULE:FREQ=YEARLY;BYMONTH=3,9\r\n", "a rule by month"},
+        {date + "RRULE:FREQ=YEARLY;BYMONTHDAY=1\r\n", "a rule by day of the month"},
+        {date + "RRULE:FREQ=YEARLY;BYMONTHDAY=31,-1;BYSETPOS=1\r\n", "a rule by month"},
         {date + "RRULE:FREQ=MONTHLY;BYSETPOS=-1;BYDAY=MO,TU\r\n", "a rule by position"},
         {date + "RRULE:FREQ=MONTHLY;BYSETPOS=1;BYDAY=1MO\r\n", "a rule by position"},
         {date + "RRULE:FREQ=YEARLY;BYYEARDAY=60\r\n", "a rule by week or day of the year"},
@@ -230,10 +241,17 @@ TEST(CalendarImport, WhatTheListCannotFollowIsRefusedWithItsReason)
     for (const char *uid : {"a/b", "a$b", "a\\nb"})
         EXPECT_EQ(ReadCalendarObject(object(date, uid), Today).whyNot,
                   "a UID the list cannot keep");
-    const ObjectReading task = ReadCalendarObject(
-        "BEGIN:VCALENDAR\r\nBEGIN:VTODO\r\nUID:t\r\nEND:VTODO\r\nEND:VCALENDAR\r\n", Today);
-    EXPECT_EQ(task.uid, "");
-    EXPECT_EQ(task.whyNot, "no event");
+    // A task or a journal entry is named; an object of nothing the list knows is not.
+    for (const char *kind : {"VTODO", "VJOURNAL", "VFREEBUSY"}) {
+        const std::string text = "BEGIN:VCALENDAR\r\nBEGIN:" + std::string(kind) +
+                                 "\r\nUID:t\r\nSUMMARY:Milk\r\nEND:" + kind +
+                                 "\r\nEND:VCALENDAR\r\n";
+        const ObjectReading task = ReadCalendarObject(text, Today);
+        const bool named = std::string_view(kind) != "VFREEBUSY";
+        EXPECT_EQ(task.uid, named ? "t" : "") << kind;
+        EXPECT_EQ(task.name, named ? "Milk" : "") << kind;
+        EXPECT_EQ(task.whyNot, named ? "a task or journal, not an event" : "no event") << kind;
+    }
 }
 
 TEST(CalendarImport, AChangeKeepsWhatTheServersObjectSaysBeyondTheList)
@@ -293,4 +311,62 @@ TEST(CalendarImport, AChangeKeepsWhatTheServersObjectSaysBeyondTheList)
 
     const std::string ours = CalendarObjects({anna}, "-//x//EN", 0)[0].text;
     EXPECT_EQ(MergeIntoObject("not a calendar", ours, Today), ours);
+}
+
+TEST(CalendarImport, AChangeIsStampedAndLeavesWhatItDoesNotChangeAsWritten)
+{
+    const std::string server = object(
+        "DTSTART;VALUE=DATE:20270320\r\nRRULE:FREQ=YEARLY\r\nSEQUENCE:4\r\n"
+        "SUMMARY;LANGUAGE=de:Geburtstag\r\nCATEGORIES:Family,Birth\\,day\r\nCATEGORIES:Work\r\n"
+        "BEGIN:VALARM\r\nUID:alarm-1\r\nACTION:AUDIO\r\nATTACH:Chord\r\n"
+        "TRIGGER:-PT15M\r\nX-APPLE-DEFAULT-ALARM:TRUE\r\nEND:VALARM\r\nBEGIN:VALARM\r\n"
+        "ACTION:NONE\r\nTRIGGER;VALUE=DATE-TIME:19760401T005545Z\r\nEND:VALARM\r\n");
+    const clsEvent read = *ReadCalendarObject(server, Today).event;
+    const auto merged = [&server](const clsEvent &e) {
+        const std::string text =
+            MergeIntoObject(server, CalendarObjects({e}, "-//x//EN", 1'800'000'000)[0].text, Today);
+        EXPECT_EQ(ReadCalendarObject(text, Today).event, e) << text;
+        return text;
+    };
+    const auto lines = [](const std::string &text, std::vector<const char *> wanted) {
+        for (const char *line : wanted)
+            EXPECT_NE(text.find(std::string(line) + "\r\n"), std::string::npos) << line << "\n"
+                                                                                << text;
+    };
+    const char *asWritten[] = {"CATEGORIES:Family,Birth\\,day", "CATEGORIES:Work", "ACTION:NONE"};
+    // Nothing changed: nothing stamped.
+    const std::string same = merged(read);
+    EXPECT_EQ(same.find("LAST-MODIFIED"), std::string::npos) << same;
+    lines(same, {"DTSTAMP:20270101T000000Z", "SEQUENCE:4"});
+    clsEvent renamed = read;
+    renamed.Description = "Party";
+    const std::string party = merged(renamed);
+    lines(party, {"SUMMARY;LANGUAGE=de:Party", "SEQUENCE:4", "DTSTAMP:20270115T080000Z",
+                  "LAST-MODIFIED:20270115T080000Z", "TRIGGER:-PT15M"});
+    lines(party, {std::begin(asWritten), std::end(asWritten)});
+    // A new date is a new version; a new notice period only the phone's alarm's TRIGGER.
+    clsEvent moved = read;
+    moved.StartingOn = on(2027, 3, 21);
+    moved.Period = 3;
+    const std::string later = merged(moved);
+    lines(later, {"SEQUENCE:5", "DTSTART;VALUE=DATE:20270321", "UID:alarm-1", "ACTION:AUDIO",
+                  "ATTACH:Chord", "TRIGGER:-P3D", "X-APPLE-DEFAULT-ALARM:TRUE"});
+    lines(later, {std::begin(asWritten), std::end(asWritten)});
+    EXPECT_EQ(later.find("TRIGGER:-PT15M"), std::string::npos) << later;
+}
+
+TEST(CalendarImport, AnEventWithoutAnAlarmIsRemindedOnItsDay)
+{
+    const std::string fair = object("DTSTART;VALUE=DATE:20270320\r\nSUMMARY:Fair\r\n");
+    clsEvent read = *ReadCalendarObject(fair, Today).event;
+    EXPECT_EQ(read.Period, 0);
+    // The server's object stays without an alarm until the notice period changes.
+    read.Description = "Book fair";
+    const std::string renamed = mergeEvent(fair, read);
+    EXPECT_EQ(renamed.find("VALARM"), std::string::npos) << renamed;
+    EXPECT_EQ(ReadCalendarObject(renamed, Today).event, read);
+    read.Period = 2;
+    const std::string reminded = mergeEvent(fair, read);
+    EXPECT_NE(reminded.find("TRIGGER:-P2D\r\n"), std::string::npos) << reminded;
+    EXPECT_EQ(ReadCalendarObject(reminded, Today).event, read);
 }

@@ -157,15 +157,16 @@ TEST(SyncState, NothingAServerSendsForgesALineOrLeadsOutOfTheCalendar)
 {
     // A name and a token that carry a line of their own, naming an object elsewhere with "*".
     const std::string forged = "\nvictim\t0000000000000001\t*\t/ann/private/victim.ics\t";
-    const SyncState hostile{"t1" + forged,
-                            {{"href:/cal/x.ics", 0, "\"1\"", "/cal/x.ics", 5, "no title\tx" + forged},
-                             {"y", 2, "*", "/cal/y.ics", 0, {}}},
-                            CalendarKey("http://x/cal/", "ann")};
+    const SyncState hostile{
+        "t1" + forged,
+        {{"href:/cal/x.ics", 0, "\"1\"", "/cal/x.ics", 5, "no title\tx" + forged},
+         {"y", 2, "*", "/cal/y.ics", 0, {}}},
+        CalendarKey("http://x/cal/", "ann")};
     const std::string text = SyncStateText(hostile);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3); // the calendar and two objects
     const SyncState read = ReadSyncState(text);
     ASSERT_EQ(read.objects.size(), 2u);
-    EXPECT_EQ(read.token, "");      // no token at all rather than a forged one
+    EXPECT_EQ(read.token, "");           // no token at all rather than a forged one
     EXPECT_EQ(read.objects[1].etag, ""); // never "*"
     EXPECT_EQ(UnheldObject::FromKept(read.objects[0].unheld).name,
               "x victim 0000000000000001 * /ann/private/victim.ics ");
@@ -237,8 +238,7 @@ TEST(SyncPlan, ADayPassingRemovesNothingFromTheServer)
     Server server;
     server.put("old-10", phoneObject("old-10", "Ten days ago", "20261127", ""));
     server.put("old-400", phoneObject("old-400", "A year ago", "20251102", ""));
-    Machine laptop{{event("Dentist", "moonrill-d", 10, "Once"), event("Gym", "moonrill-g", 9)},
-                   {}};
+    Machine laptop{{event("Dentist", "moonrill-d", 10, "Once"), event("Gym", "moonrill-g", 9)}, {}};
     SyncPlan plan = laptop.sync(server);
     EXPECT_EQ(laptop.descriptions(), (Names{"Dentist", "Gym"})); // the past stays out
     EXPECT_EQ(plan.takenNew, 0);
@@ -392,8 +392,8 @@ TEST(SyncPlan, AnEmptiedSideEmptiesTheOtherOnlyWhenTheUserSays)
     // leaving the list are not.
     Machine many;
     for (int day = 8; day < 20; ++day)
-        many.events.push_back(event("Once " + std::to_string(day), "o" + std::to_string(day), day,
-                                    "Once"));
+        many.events.push_back(
+            event("Once " + std::to_string(day), "o" + std::to_string(day), day, "Once"));
     server = {};
     (void)many.sync(server);
     const Server twelve = server;
@@ -436,4 +436,48 @@ TEST(SyncPlan, EditsOverAListChangedSinceKeepTheUsersChanges)
                        (e.Options.Uid == "moonrill-1" ? " shared" : ""));
     std::sort(rows.begin(), rows.end());
     EXPECT_EQ(rows, (Names{"A 9", "A, phone 3 shared", "B2 3"}));
+}
+
+TEST(SyncPlan, AMeetingIsTakenButItsObjectNeverWritten)
+{
+    Server server;
+    server.put("m-1", phoneObject("m-1", "Review", "20261215",
+                                  "ORGANIZER:mailto:boss@example.org\r\n"
+                                  "ATTENDEE;PARTSTAT=ACCEPTED:mailto:me@example.org\r\n"));
+    const auto organizers = server.objects["/cal/m-1.ics"];
+    Machine laptop;
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_TRUE(plan.unheld.empty());
+    // An edit and a removal stay in the list, each said once.
+    named(laptop, "Review").Period = 5;
+    for (int sync = 0; sync < 2; ++sync) {
+        plan = laptop.sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+        EXPECT_EQ(plan.unheld.size(), sync == 0 ? 1u : 0u);
+    }
+    laptop.events.clear();
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_EQ(plan.unheld[0].why, "a meeting: changes stay on this computer");
+    EXPECT_EQ(plan.unheld[0].name, "Review");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty() && plan.unheld.empty());
+    EXPECT_TRUE(laptop.events.empty());
+    EXPECT_EQ(server.objects["/cal/m-1.ics"], organizers);
+}
+
+TEST(SyncPlan, ATaskIsNamedOnceAndLeftAlone)
+{
+    Server server;
+    server.put("t-1", "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VTODO\r\n"
+                      "UID:t-1\r\nSUMMARY:Milk\r\nEND:VTODO\r\nEND:VCALENDAR\r\n");
+    Machine laptop;
+    SyncPlan plan = laptop.sync(server);
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_EQ(plan.unheld[0].name, "Milk");
+    EXPECT_EQ(plan.unheld[0].why, "a task or journal, not an event");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.unheld.empty() && plan.steps.empty() && laptop.events.empty());
+    EXPECT_EQ(server.objects.size(), 1u);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -32,4 +33,21 @@ public:
 private:
     const char *m_name;
     std::optional<std::string> m_old;
+};
+
+/// The process's local zone (TZ) set to `zone` for the object's life, then put back.
+class LocalZone
+{
+public:
+    explicit LocalZone(const char *zone) : m_tz(std::in_place, "TZ", zone) { ::tzset(); }
+    ~LocalZone()
+    {
+        m_tz.reset();
+        ::tzset();
+    }
+    LocalZone(const LocalZone &) = delete;
+    LocalZone &operator=(const LocalZone &) = delete;
+
+private:
+    std::optional<ScopedEnv> m_tz;
 };
