@@ -71,13 +71,13 @@ check "again: nothing to send" [ "$out" = "Sent: 0 new, 0 changed, 0 removed; ta
 # the server under the list's UIDs are taken over, not doubled and not called someone else's.
 mv "$state" "$work/state-lost"
 out=$(sync); rc=$?
-check "state lost: taken over" [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
+[ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]; check "state lost: taken over" [ $? -eq 0 ]
 check "state lost: nothing twice" [ "$(summaries | wc -l)" = 14 ]
 
 sed -i 's/^\$\$Once\$\$/$$Once, moved$$/' "$events"
 sed -i '/^\$\$Daily\$\$/d' "$events"
 out=$(sync); rc=$?
-check "edit and delete: one changed, one removed" [ "$out" = "Sent: 0 new, 1 changed, 1 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
+[ "$out" = "Sent: 0 new, 1 changed, 1 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]; check "edit and delete: one changed, one removed" [ $? -eq 0 ]
 check "edit and delete: the server follows" [ "$(summaries | grep -c 'Once, moved\|Daily')" = 1 ]
 
 # Another client changes an object; Moonrill changes the same event: both versions are kept,
@@ -86,14 +86,14 @@ caldav 'e = [e for e in calendar.events() if str(e.icalendar_component["summary"
 e.icalendar_component["summary"] = "Weekly, theirs"; e.save()'
 sed -i 's/^\$\$Weekly\$\$\(.*\)\$\$3\$\$/$$Weekly$$\1$$4$$/' "$events"
 out=$(sync); rc=$?
-check "changed on both sides: exit 0, said by name" [ $rc -eq 0 ] \
-    && grep -q "Changed on both sides, so both versions are in the list and on the server (1): Weekly$" "$work/err"
-check "changed on both sides: both on the server and in the list" [ "$(summaries | grep -c '^Weekly')" = 2 ] \
-    && grep -q '^\$\$Weekly, theirs\$\$' "$events" && grep -q '^\$\$Weekly\$\$.*\$\$4\$\$' "$events"
+[ $rc -eq 0 ] \
+    && grep -q "Changed on both sides, so both versions are in the list and on the server (1): Weekly$" "$work/err"; check "changed on both sides: exit 0, said by name" [ $? -eq 0 ]
+[ "$(summaries | grep -c '^Weekly')" = 2 ] \
+    && grep -q '^\$\$Weekly, theirs\$\$' "$events" && grep -q '^\$\$Weekly\$\$.*\$\$4\$\$' "$events"; check "changed on both sides: both on the server and in the list" [ $? -eq 0 ]
 caldav '[e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Weekly, theirs"][0].delete()'
 out=$(sync); rc=$?
-check "theirs removed on the server: the list follows" [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 1 removed" ] && [ $rc -eq 0 ] \
-    && ! grep -q 'Weekly, theirs' "$events"
+[ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 1 removed" ] && [ $rc -eq 0 ] \
+    && ! grep -q 'Weekly, theirs' "$events"; check "theirs removed on the server: the list follows" [ $? -eq 0 ]
 
 # A wrong password and a stopped server change nothing on the server; what is pending is sent
 # at the next sync.
@@ -101,21 +101,21 @@ cp "$state" "$work/state-before"
 sed -i 's/^\$\$Monthly\$\$\(.*\)\$\$3\$\$/$$Monthly$$\1$$5$$/' "$events"
 printf 'wrong\n' > "$work/password"
 sync; rc=$?
-check "wrong password: exit 1, said" [ $rc -eq 1 ] && grep -q "did not accept the user name and password" "$work/err"
+[ $rc -eq 1 ] && grep -q "did not accept the user name and password" "$work/err"; check "wrong password: exit 1, said" [ $? -eq 0 ]
 check "wrong password: the state is as it was" cmp -s "$state" "$work/state-before"
 printf 'secret\n' > "$work/password"
 kill $server; wait $server 2>/dev/null
 sync; rc=$?
-check "server stopped: exit 1, the state as it was" [ $rc -eq 1 ] && cmp -s "$state" "$work/state-before"
+[ $rc -eq 1 ] && cmp -s "$state" "$work/state-before"; check "server stopped: exit 1, the state as it was" [ $? -eq 0 ]
 start_server
 out=$(sync); rc=$?
-check "server back: the pending change goes" [ "$out" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]
+[ "$out" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ]; check "server back: the pending change goes" [ $? -eq 0 ]
 
 # The logon scan publishes what it saved, silently; what it could not publish is kept for the
 # window's next start, whose own save then publishes it.
 sed -i 's/^\$\$Yearly\$\$/$$Yearly, at logon$$/' "$events"
 out=$(QT_QPA_PLATFORM=offscreen timeout 20 "$bin" whatsup 2>&1); rc=$?
-check "logon: silent, exit 0" [ -z "$out" ] && [ $rc -eq 0 ]
+[ -z "$out" ] && [ $rc -eq 0 ]; check "logon: silent, exit 0" [ $? -eq 0 ]
 check "logon: the server follows" [ "$(summaries | grep -c 'Yearly, at logon')" = 1 ]
 kill $server; wait $server 2>/dev/null
 sed -i 's/^\$\$Birthday\$\$/$$Birthday, pending$$/' "$events"
@@ -175,8 +175,8 @@ for _ in $(seq 400); do [ "$(stored)" -ge 100 ] && break; sleep 0.05; done
 kill -9 $server; wait $server 2>/dev/null
 wait $syncer; rc=$?
 taken=$(grep -vc '^#' "$MOONRILL_HOME/events.mrl.published")
-check "stopped mid-publish: exit 1, the rest pending" [ $rc -eq 1 ] && [ "$taken" -lt 400 ] \
-    && grep -q "$((400 - taken)) not sent, sent at the next sync" "$work/err"
+[ $rc -eq 1 ] && [ "$taken" -lt 400 ] \
+    && grep -q "$((400 - taken)) not sent, sent at the next sync" "$work/err"; check "stopped mid-publish: exit 1, the rest pending" [ $? -eq 0 ]
 start_server
 out=$(sync); rc=$?
 check "stopped mid-publish: the rest goes next time" [ $rc -eq 0 ]
@@ -185,10 +185,10 @@ check "stopped mid-publish: every event once" [ "$(stored)" = 400 ]
 # A password file others may read is refused; so is plain http to another machine.
 chmod 644 "$work/password"
 sync; rc=$?
-check "open password file: refused" [ $rc -eq 1 ] && grep -q "may be read by others" "$work/err"
+[ $rc -eq 1 ] && grep -q "may be read by others" "$work/err"; check "open password file: refused" [ $? -eq 0 ]
 chmod 600 "$work/password"
 printf '[sync]\ncalendar_url=http://calendar.example.org/ann/\nuser=ann\n' > "$XDG_CONFIG_HOME/moonrill/sync.conf"
 sync; rc=$?
-check "plain http elsewhere: refused" [ $rc -eq 1 ] && grep -q "does not use https" "$work/err"
+[ $rc -eq 1 ] && grep -q "does not use https" "$work/err"; check "plain http elsewhere: refused" [ $? -eq 0 ]
 
 summary "caldav sync"

@@ -66,9 +66,9 @@ mkdir -p "$work/laptop" "$work/desktop"
 y=$(($(date +%Y) + 1))
 printf '$$Anna$$%s-03-14$$Birthday$$3$$anna@example.org$$1990\r\n$$Rent$$%s-01-31$$Monthly$$2$$\r\n$$Club$$%s-02-03$$Every 2th week$$1$$\r\n\r\n' $y $y $y > "$work/laptop/events.mrl"
 sync_on laptop; rc=$?
-check "laptop: its list goes out" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 3 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 3 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]; check "laptop: its list goes out" [ $? -eq 0 ]
 sync_on desktop; rc=$?
-check "desktop: takes the list" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 3 new, 0 changed, 0 removed" ]
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 3 new, 0 changed, 0 removed" ]; check "desktop: takes the list" [ $? -eq 0 ]
 check "desktop: the same events, birthday, e-mail and the 31st kept" [ "$(lines desktop)" = "$(lines laptop)" ]
 sync_on laptop
 check "nothing changed: nothing sent or taken" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
@@ -84,9 +84,9 @@ END:VALARM
 phone "e = named('Club'); e.icalendar_component['summary'] = 'Chess club'; e.icalendar_component.add('location', 'Town hall'); e.save()
 named('Rent').delete()"
 sync_on desktop; rc=$?
-check "phone's changes: taken" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 1 new, 1 changed, 1 removed" ]
-check "phone's changes: in the list" grep -qF "\$\$Dentist\$\$$y-04-15\$\$Once\$\$2\$\$" "$work/desktop/events.mrl" \
-    && grep -qF '$$Chess club$$' "$work/desktop/events.mrl" && not grep -q 'Rent' "$work/desktop/events.mrl"
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 1 new, 1 changed, 1 removed" ]; check "phone's changes: taken" [ $? -eq 0 ]
+grep -qF "\$\$Dentist\$\$$y-04-15\$\$Once\$\$2\$\$" "$work/desktop/events.mrl" \
+    && grep -qF '$$Chess club$$' "$work/desktop/events.mrl" && not grep -q 'Rent' "$work/desktop/events.mrl"; check "phone's changes: in the list" [ $? -eq 0 ]
 check "phone's changes: the list as it was kept as a backup" grep -q Rent "$work/desktop/events.mrl.bak"
 sync_on laptop
 check "laptop: takes them too" [ "$(lines laptop)" = "$(lines desktop)" ]
@@ -106,16 +106,16 @@ sed -i 's/^\$\$Dentist\$\$/$$Dentist, laptop$$/' "$work/laptop/events.mrl"
 sed -i 's/^\$\$Dentist\$\$/$$Dentist, desktop$$/' "$work/desktop/events.mrl"
 sync_on desktop
 sync_on laptop; rc=$?
-check "both changed: said by name" [ $rc -eq 0 ] && grep -q "Changed on both sides, so both versions are in the list and on the server (1): Dentist, laptop" "$work/err"
+[ $rc -eq 0 ] && grep -q "Changed on both sides, so both versions are in the list and on the server (1): Dentist, laptop" "$work/err"; check "both changed: said by name" [ $? -eq 0 ]
 sync_on desktop
-check "both changed: both versions everywhere" [ "$(lines laptop)" = "$(lines desktop)" ] \
-    && [ "$(on_server | grep -c Dentist)" = 2 ] && [ "$(grep -c Dentist "$work/laptop/events.mrl")" = 2 ]
+[ "$(lines laptop)" = "$(lines desktop)" ] \
+    && [ "$(on_server | grep -c Dentist)" = 2 ] && [ "$(grep -c Dentist "$work/laptop/events.mrl")" = 2 ]; check "both changed: both versions everywhere" [ $? -eq 0 ]
 
 # The logon scan takes what the phone added too, silently, within its seconds.
 phone_adds phone-logon "Seen at logon" "DTSTART;VALUE=DATE:${y}0601"
 out=$(MOONRILL_HOME="$work/laptop" QT_QPA_PLATFORM=offscreen timeout 20 "$bin" whatsup 2>&1); rc=$?
-check "logon: takes the phone's event, silently" [ -z "$out" ] && [ $rc -eq 0 ] \
-    && grep -qF '$$Seen at logon$$' "$work/laptop/events.mrl"
+[ -z "$out" ] && [ $rc -eq 0 ] \
+    && grep -qF '$$Seen at logon$$' "$work/laptop/events.mrl"; check "logon: takes the phone's event, silently" [ $? -eq 0 ]
 sync_on desktop
 
 # Weekdays of the month both ways: the laptop's Thanksgiving goes out as BYDAY=4TH in November,
@@ -132,31 +132,31 @@ phone_adds phone-payday "Pay day" "DTSTART;VALUE=DATE:${payday//-/}" 'RRULE:FREQ
 phone_adds phone-nights "Club nights" "DTSTART;VALUE=DATE:${y}0105" 'RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU
 '
 sync_on laptop; rc=$?
-check "weekdays: sent and taken, the rule of two named" [ $rc -eq 1 ] && [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 1 new, 0 changed, 0 removed" ] \
-    && grep -q "Left on the server, the list cannot hold them (1): Club nights" "$work/err"
-check "weekdays: the last Friday in the list on its date" grep -qF "\$\$Pay day\$\$$payday\$\$Monthly on the last Friday\$\$0\$\$" "$work/laptop/events.mrl" \
-    && not grep -q "Club nights" "$work/laptop/events.mrl" && [ "$(on_server | grep -c 'Club nights')" = 1 ]
+[ $rc -eq 1 ] && [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 1 new, 0 changed, 0 removed" ] \
+    && grep -q "Left on the server, the list cannot hold them (1): Club nights" "$work/err"; check "weekdays: sent and taken, the rule of two named" [ $? -eq 0 ]
+grep -qF "\$\$Pay day\$\$$payday\$\$Monthly on the last Friday\$\$0\$\$" "$work/laptop/events.mrl" \
+    && not grep -q "Club nights" "$work/laptop/events.mrl" && [ "$(on_server | grep -c 'Club nights')" = 1 ]; check "weekdays: the last Friday in the list on its date" [ $? -eq 0 ]
 check "weekdays: the fourth Thursday of November on the server" phone "import re, sys; e = named('Thanks'); sys.exit(0 if re.search(r'RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=11\s', e.data) else 1)"
 sync_on desktop
 check "weekdays: the desktop takes both alike" [ "$(lines desktop)" = "$(lines laptop)" ]
 sed -i 's/^\(\$\$Pay day\$\$[^$]*\$\$[^$]*\$\$\)0\$\$/\15$$/' "$work/laptop/events.mrl"
 sync_on laptop
-check "weekdays: a change keeps the phone's own rule" [ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
-    && phone "import sys; e = named('Pay day'); sys.exit(0 if 'BYSETPOS=-1' in e.data and 'TRIGGER:-P5D' in e.data and 'DTSTART;VALUE=DATE:${payday//-/}' in e.data else 1)"
+[ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && phone "import sys; e = named('Pay day'); sys.exit(0 if 'BYSETPOS=-1' in e.data and 'TRIGGER:-P5D' in e.data and 'DTSTART;VALUE=DATE:${payday//-/}' in e.data else 1)"; check "weekdays: a change keeps the phone's own rule" [ $? -eq 0 ]
 phone "[named(n).delete() for n in ('Pay day', 'Club nights', 'Thanks')]"
 sync_on laptop; rc=$?
-check "weekdays gone: complete again" [ $rc -eq 0 ] && not grep -q "Pay day\|Thanks" "$work/laptop/events.mrl"
+[ $rc -eq 0 ] && not grep -q "Pay day\|Thanks" "$work/laptop/events.mrl"; check "weekdays gone: complete again" [ $? -eq 0 ]
 
 # The calendar emptied on the phone: nothing leaves the list without the word.
 sync_on desktop
 phone "[e.delete() for e in calendar.events()]"
 before=$(lines laptop)
 sync_on laptop; rc=$?
-check "emptied calendar: refused, how to confirm said" [ $rc -eq 1 ] && grep -q "The calendar on the server is empty, but the list still holds its 4 events: nothing was removed" "$work/err" \
-    && grep -q "run: moonrill sync --confirm-removal" "$work/err"
+[ $rc -eq 1 ] && grep -q "The calendar on the server is empty, but the list still holds its 5 events: nothing was removed" "$work/err" \
+    && grep -q "run: moonrill sync --confirm-removal" "$work/err"; check "emptied calendar: refused, how to confirm said" [ $? -eq 0 ]
 check "emptied calendar: the list as it was" [ "$(lines laptop)" = "$before" ]
 sync_on laptop --confirm-removal; rc=$?
-check "emptied calendar, confirmed: the list follows" [ $rc -eq 0 ] && [ -z "$(lines laptop)" ]
+[ $rc -eq 0 ] && [ -z "$(lines laptop)" ]; check "emptied calendar, confirmed: the list follows" [ $? -eq 0 ]
 
 # A sync killed on either side, at any point: the next one loses and doubles nothing.
 killed_syncs() { # killed_syncs MACHINE: syncs of MACHINE killed with -9 after ever longer waits
@@ -173,15 +173,15 @@ killed_syncs laptop
 sync_on laptop; rc=$?
 [ $rc -eq 0 ] || cat "$work/out" "$work/err"
 check "killed while sending: the next sync completes" [ $rc -eq 0 ]
-check "killed while sending: each event once on the server" [ "$(on_server | grep -c '^Task')" = 300 ] \
-    && [ "$(on_server | sort -u | grep -c '^Task')" = 300 ]
+[ "$(on_server | grep -c '^Task')" = 300 ] \
+    && [ "$(on_server | sort -u | grep -c '^Task')" = 300 ]; check "killed while sending: each event once on the server" [ $? -eq 0 ]
 rm -rf "$work/desktop" && mkdir -p "$work/desktop"
 killed_syncs desktop
 sync_on desktop; rc=$?
 [ $rc -eq 0 ] || cat "$work/out" "$work/err"
 check "killed while taking: the next sync completes" [ $rc -eq 0 ]
-check "killed while taking: each event once in the list" [ "$(lines desktop)" = "$(lines laptop)" ] \
-    && [ "$(grep -c '^\$\$Task' "$work/desktop/events.mrl")" = 300 ]
+[ "$(lines desktop)" = "$(lines laptop)" ] \
+    && [ "$(grep -c '^\$\$Task' "$work/desktop/events.mrl")" = 300 ]; check "killed while taking: each event once in the list" [ $? -eq 0 ]
 sync_on desktop
 check "killed while taking: then nothing more to do" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 
@@ -191,8 +191,8 @@ for ago in 1 10 400; do
     phone_adds "phone-past-$ago" "Past $ago" "DTSTART:$(date -d "-$ago days" +%Y%m%d)T100000"
 done
 sync_on laptop; rc=$?
-check "past events: neither taken nor removed" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
-    && not grep -q "Past" "$work/laptop/events.mrl" && [ "$(on_server | grep -c '^Past')" = 3 ]
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && not grep -q "Past" "$work/laptop/events.mrl" && [ "$(on_server | grep -c '^Past')" = 3 ]; check "past events: neither taken nor removed" [ $? -eq 0 ]
 sync_on laptop
 check "past events: still on the server at the next sync" [ "$(on_server | grep -c '^Past')" = 3 ]
 
@@ -203,8 +203,8 @@ sync_on laptop
 check "own write: sent" [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 phone "named('Fresh').delete()"
 sync_on laptop; rc=$?
-check "own write removed on the phone: taken" [ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 1 removed" ] \
-    && not grep -q Fresh "$work/laptop/events.mrl"
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 1 removed" ] \
+    && not grep -q Fresh "$work/laptop/events.mrl"; check "own write removed on the phone: taken" [ $? -eq 0 ]
 
 # An object whose UID carries a line of the state file naming an object in another calendar
 # with "*": nothing outside the calendar is touched, now or at the next sync.
@@ -229,11 +229,11 @@ print(caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secr
 count=$(lines laptop | wc -l)
 printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$fresh" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
 sync_on laptop; rc=$?
-check "another calendar: every event goes up, nothing removed" [ $rc -eq 0 ] && [ "$(said)" = "Sent: $count new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
-    && [ "$(lines laptop | wc -l)" = "$count" ]
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: $count new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
+    && [ "$(lines laptop | wc -l)" = "$count" ]; check "another calendar: every event goes up, nothing removed" [ $? -eq 0 ]
 printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
 sync_on laptop; rc=$?
-check "the first calendar again: nothing doubles" [ $rc -eq 0 ] && [ "$(lines laptop | wc -l)" = "$count" ] \
-    && [ "$(on_server | grep -c '^Task')" = 300 ]
+[ $rc -eq 0 ] && [ "$(lines laptop | wc -l)" = "$count" ] \
+    && [ "$(on_server | grep -c '^Task')" = 300 ]; check "the first calendar again: nothing doubles" [ $? -eq 0 ]
 
 summary "two-way sync with $kind"

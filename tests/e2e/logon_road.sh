@@ -35,7 +35,7 @@ check "whatsup with nothing due needs no display" [ $rc -eq 0 ]
 check "whatsup without display rewrites the file" [ "$(cat "$events")" = "$(printf '$$Later$$%s$$Once$$3$$\r\n\r' "$later")" ]
 printf '$$Now$$%s$$Once$$3$$\n' "$(date +%F)" > "$events"
 (QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup; exit $?) >/dev/null 2>&1; rc=$?
-check "whatsup with something due starts the desktop" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+[ $rc -ne 0 ] && [ $rc -ne 124 ]; check "whatsup with something due starts the desktop" [ $? -eq 0 ]
 
 # The program alone, without its windows library: the logon scan still runs when nothing is due,
 # and says why it cannot show what is.
@@ -53,7 +53,7 @@ check "the report names the library" grep -q "windows cannot be loaded: .*libmoo
 printf '$$Later$$%s$$Once$$3$$\n$$Dentist$$%s$$Once$$0$$\n$$Mum$$%s$$Birthday$$3$$mum@example.org\n' \
     "$(date -d '+2 days' +%F)" "$(date +%F)" "$(date -d '+1 day' +%F)" > "$events"
 out=$(LD_DEBUG=libs LD_DEBUG_OUTPUT="$work/ld" nodisplay "$bin" whatsup 2>"$work/err"); rc=$?
-check "no display: exit status is not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+[ $rc -ne 0 ] && [ $rc -ne 124 ]; check "no display: exit status is not 0" [ $? -eq 0 ]
 check "no display: no windows library and no toolkit loaded" [ "$(cat "$work"/ld.* | grep -c "libmoonrill-gui\|libQt6")" = 0 ]
 check "no display: the scan goes to standard output" [ "$out" = "$(printf 'Today: %s Dentist\nTomorrow: %s Mum\nIn 2 days: %s Later' "$(date +%F)" "$(date -d '+1 day' +%F)" "$(date -d '+2 days' +%F)")" ]
 check "no display: standard error says why" grep -q "^moonrill: no window can be shown: " "$work/err"
@@ -62,11 +62,11 @@ check "no display: the file is left as it was, no date moved" [ "$(grep -c $'\r'
 # A display that does not answer, or a Wayland socket that refuses, is no display either: said,
 # and the scan printed, without the toolkit's abort.
 out=$( (unset WAYLAND_DISPLAY; DISPLAY=:93 QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
-check "unreachable display: exit 1, the rows printed" [ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"
+[ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"; check "unreachable display: exit 1, the rows printed" [ $? -eq 0 ]
 check "unreachable display: said" grep -q "no window can be shown: the X display :93 does not answer" "$work/err"
 python3 -c "import socket; socket.socket(socket.AF_UNIX).bind('$XDG_RUNTIME_DIR/wayland-9')"
 out=$( (unset DISPLAY QT_QPA_PLATFORM; WAYLAND_DISPLAY=wayland-9 timeout 10 "$bin" whatsup 2>"$work/err") ); rc=$?
-check "refusing Wayland socket: exit 1, the rows printed" [ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"
+[ $rc -eq 1 ] && grep -q "Dentist" <<<"$out"; check "refusing Wayland socket: exit 1, the rows printed" [ $? -eq 0 ]
 check "refusing Wayland socket: said" grep -q "the Wayland display wayland-9 does not answer" "$work/err"
 
 # Whatever stands where the event file should be, the scan neither hangs nor replaces it.
@@ -74,7 +74,7 @@ for kind in fifo folder; do
     rm -f "$events"
     if [ $kind = fifo ]; then mkfifo "$events"; else mkdir "$events"; fi
     err=$(nodisplay "$bin" whatsup 2>&1 >/dev/null); rc=$?
-    check "$kind: ends by itself, not 0" [ $rc -ne 0 ] && [ $rc -ne 124 ]
+    [ $rc -ne 0 ] && [ $rc -ne 124 ]; check "$kind: ends by itself, not 0" [ $? -eq 0 ]
     check "$kind: says what it found" grep -q "events.mrl is a $([ $kind = fifo ] && echo FIFO || echo folder), not an event file" <<<"$err"
     check "$kind: is left as it was" [ "$([ $kind = fifo ] && [ -p "$events" ] || [ -d "$events" ]; echo $?)" = 0 ]
     rm -rf "$events"
@@ -108,26 +108,26 @@ check "missed: a run that could not show them changed nothing" [ "$out2" = "$out
 # them no more.
 printf '%s\r\n' "$(date +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
 out=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" whatsup 2>/dev/null) ); rc=$?
-check "missed: a run on a seen day lists none" [ -z "$out" ] && [ $rc -eq 0 ]
+[ -z "$out" ] && [ $rc -eq 0 ]; check "missed: a run on a seen day lists none" [ $? -eq 0 ]
 
 # The daily timer's run on a day already seen ends at once and touches nothing.
 printf '$$Moved$$%s$$Monthly$$0$$\r\n\r\n' "$(date -d '-40 days' +%F)" > "$events"
 cp "$events" "$work/before"
 out=$(MOONRILL_DAILY=1 QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup 2>&1); rc=$?
-check "daily run on a seen day: nothing said, exit 0" [ -z "$out" ] && [ $rc -eq 0 ]
+[ -z "$out" ] && [ $rc -eq 0 ]; check "daily run on a seen day: nothing said, exit 0" [ $? -eq 0 ]
 check "daily run on a seen day: the file is untouched" cmp -s "$events" "$work/before"
 printf '%s\r\n' "$(date -d '-1 day' +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
 MOONRILL_DAILY=1 QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" whatsup >/dev/null 2>&1; rc=$?
-check "daily run on a new day: an ordinary scan" [ $rc -eq 0 ] && ! cmp -s "$events" "$work/before"
+[ $rc -eq 0 ] && ! cmp -s "$events" "$work/before"; check "daily run on a new day: an ordinary scan" [ $? -eq 0 ]
 check "daily run on a new day: today is kept" grep -q "$(date +%F)" "$MOONRILL_HOME/.moonrill-last-seen"
 rm -f "$MOONRILL_HOME/.moonrill-last-seen"
 
 # --help and --version answer on standard output without a display; a plain start that cannot
 # show its window says why in one line and exits 1 (not Qt's abort).
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --help); rc=$?
-check "--help: usage on standard output, exit 0" [ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup | sync\]$' <<<"$out"
+[ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup | sync \[--confirm-removal\]\]$' <<<"$out"; check "--help: usage on standard output, exit 0" [ $? -eq 0 ]
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --version); rc=$?
-check "--version: exit 0" [ $rc -eq 0 ] && [ "$out" = "moonrill 1.0.0" ]
+[ $rc -eq 0 ] && [ "$out" = "moonrill 1.0.0" ]; check "--version: exit 0" [ $? -eq 0 ]
 err=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" 2>&1 >/dev/null) ); rc=$?
 check "plain start without a display: exit 1" [ $rc -eq 1 ]
 check "plain start without a display: one line says why" [ "$err" = "moonrill: no window can be shown: qt.qpa.xcb: could not connect to display" ]
