@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarFields.h"
 
+#include "CalendarBounds.h"
 #include "CalendarClock.h"
 #include "Translatable.h"
 
@@ -91,6 +92,8 @@ int countOf(icalcomponent *vevent, icalproperty_kind kind)
 
 Component ParseCalendar(std::string_view text)
 {
+    if (CheckCalendarText(text).whyNot != nullptr)
+        return {};
     Component calendar(icalparser_parse_string(std::string(text).c_str()));
     if (calendar && icalcomponent_isa(calendar.get()) != ICAL_VCALENDAR_COMPONENT)
         calendar.reset();

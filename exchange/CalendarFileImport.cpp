@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarFileImport.h"
 
+#include "CalendarBounds.h"
 #include "CalendarFields.h"
 #include "CalendarImport.h"
 #include "ContentStamp.h"
@@ -113,6 +114,12 @@ CalendarFileImport PlanCalendarImport(std::string_view text, const std::vector<c
                                       Date today)
 {
     CalendarFileImport import;
+    // A file beyond the bounds is not read: it is named, with why, as an event left out.
+    if (CalendarTextCheck check = CheckCalendarText(text); check.whyNot != nullptr) {
+        import.isCalendar = true;
+        import.leftOut.push_back({std::move(check.name), check.whyNot});
+        return import;
+    }
     const Component root(icalparser_parse_string(std::string(text).c_str()));
     const std::vector<icalcomponent *> calendars = calendarsOf(root.get());
     import.isCalendar = !calendars.empty();

@@ -3,6 +3,7 @@
 
 #include "BirthYear.h"
 #include "BirthdayImport.h"
+#include "CalendarBounds.h"
 #include "CalendarFields.h"
 #include "CalendarRules.h"
 #include "EventEntry.h"
@@ -72,6 +73,13 @@ bool KeepableUid(std::string_view uid)
 
 ObjectReading ReadCalendarObject(std::string_view text, Date today)
 {
+    if (CalendarTextCheck check = CheckCalendarText(text); check.whyNot != nullptr) {
+        // Named by its UID, so that the sync names it too (an object without one is no event).
+        ObjectReading reading;
+        reading.uid = check.uid.empty() ? check.name : std::move(check.uid);
+        reading.name = std::move(check.name);
+        return refused(std::move(reading), check.whyNot);
+    }
     const Component calendar = ParseCalendar(text);
     return ReadCalendarComponent(calendar.get(), today);
 }

@@ -702,6 +702,42 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         </translation>
     </message>
     <message>
+        <source>components nested deeper than calendars nest them</source>
+        <translation>Komponenten, tiefer verschachtelt, als Kalender sie verschachteln</translation>
+    </message>
+    <message>
+        <source>a line longer than calendars write</source>
+        <translation>eine Zeile, länger, als Kalender sie schreiben</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>no room left in the list</source>
+        <translation>kein Platz mehr in der Liste</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer with it cannot be read</source>
+        <translation>die Antwort des Servers mit ihm kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>larger than an answer may be</source>
+        <translation>größer, als eine Antwort sein darf</translation>
+    </message>
+    <message>
+        <source>the server lists more than %1 objects or %2 MB, more than any calendar holds; nothing was synced</source>
+        <translation>der Server listet mehr als %1 Objekte oder %2 MB, mehr, als ein Kalender enthält; nichts wurde synchronisiert</translation>
+    </message>
+    <message>
+        <source>the server sent the same part of its listing again; nothing was synced</source>
+        <translation>der Server schickte denselben Teil seiner Liste noch einmal; nichts wurde synchronisiert</translation>
+    </message>
+    <message>
+        <source>the server&apos;s listing did not end after %1 parts; nothing was synced</source>
+        <translation>die Liste des Servers endete nicht nach %1 Teilen; nichts wurde synchronisiert</translation>
+    </message>
+    <message>
         <source>a series that falls on other days here</source>
         <translation>eine Serie, die hier auf andere Tage fällt</translation>
     </message>

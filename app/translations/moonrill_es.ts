@@ -702,6 +702,42 @@ Eventos únicos ya pasados: %3</translation>
         </translation>
     </message>
     <message>
+        <source>components nested deeper than calendars nest them</source>
+        <translation>componentes anidados a más profundidad que en un calendario</translation>
+    </message>
+    <message>
+        <source>a line longer than calendars write</source>
+        <translation>una línea más larga que las que escriben los calendarios</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>un carácter NUL</translation>
+    </message>
+    <message>
+        <source>no room left in the list</source>
+        <translation>no queda sitio en la lista</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer with it cannot be read</source>
+        <translation>la respuesta del servidor que lo contiene no se puede leer</translation>
+    </message>
+    <message>
+        <source>larger than an answer may be</source>
+        <translation>más grande de lo que puede ser una respuesta</translation>
+    </message>
+    <message>
+        <source>the server lists more than %1 objects or %2 MB, more than any calendar holds; nothing was synced</source>
+        <translation>el servidor lista más de %1 objetos o %2 MB, más de lo que contiene un calendario; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>the server sent the same part of its listing again; nothing was synced</source>
+        <translation>el servidor volvió a enviar la misma parte de su lista; no se sincronizó nada</translation>
+    </message>
+    <message>
+        <source>the server&apos;s listing did not end after %1 parts; nothing was synced</source>
+        <translation>la lista del servidor no terminó después de %1 partes; no se sincronizó nada</translation>
+    </message>
+    <message>
         <source>a series that falls on other days here</source>
         <translation>una serie que aquí cae en otros días</translation>
     </message>

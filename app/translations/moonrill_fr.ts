@@ -702,6 +702,42 @@ Déjà dans la liste : %2<byte value="xd"/>
         </translation>
     </message>
     <message>
+        <source>components nested deeper than calendars nest them</source>
+        <translation>des composants imbriqués plus profondément que dans un calendrier</translation>
+    </message>
+    <message>
+        <source>a line longer than calendars write</source>
+        <translation>une ligne plus longue que celles qu&apos;écrivent les calendriers</translation>
+    </message>
+    <message>
+        <source>a NUL character</source>
+        <translation>un caractère NUL</translation>
+    </message>
+    <message>
+        <source>no room left in the list</source>
+        <translation>plus de place dans la liste</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer with it cannot be read</source>
+        <translation>la réponse du serveur qui le contient ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>larger than an answer may be</source>
+        <translation>plus grand qu&apos;une réponse ne peut l&apos;être</translation>
+    </message>
+    <message>
+        <source>the server lists more than %1 objects or %2 MB, more than any calendar holds; nothing was synced</source>
+        <translation>le serveur liste plus de %1 objets ou %2 Mo, plus que n&apos;en contient un calendrier ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>the server sent the same part of its listing again; nothing was synced</source>
+        <translation>le serveur a renvoyé la même partie de sa liste ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
+        <source>the server&apos;s listing did not end after %1 parts; nothing was synced</source>
+        <translation>la liste du serveur n&apos;a pas pris fin après %1 parties ; rien n&apos;a été synchronisé</translation>
+    </message>
+    <message>
         <source>a series that falls on other days here</source>
         <translation>une série qui tombe ici sur d&apos;autres jours</translation>
     </message>
