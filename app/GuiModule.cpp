@@ -83,9 +83,11 @@ MoonrillStartLogonScreens(int *argc, char **argv)
 extern "C" __attribute__((visibility("default"))) int MoonrillSync(int *argc, char **argv)
 {
     const QCoreApplication application(*argc, argv);
-    const bool confirmRemoval =
-        *argc == 3 && std::string_view(argv[2]) == std::string_view(ConfirmRemovalOption);
-    return RunSyncCommand(std::cout, std::cerr, confirmRemoval);
+    const std::string_view word = *argc == 3 ? argv[2] : "";
+    return RunSyncCommand(std::cout, std::cerr,
+                          word == ConfirmRemovalOption ? EmptiedSide::Follow
+                          : word == RestoreOption      ? EmptiedSide::Restore
+                                                       : EmptiedSide::Ask);
 }
 
 extern "C" __attribute__((visibility("default"))) void MoonrillPublishAfterLogonScan(int *argc,

@@ -14,7 +14,7 @@
 namespace {
 
 constexpr std::string_view Usage =
-    "Usage: moonrill [whatsup | sync [--confirm-removal]]\n"
+    "Usage: moonrill [whatsup | sync [--confirm-removal | --restore]]\n"
     "Keeps your appointments, birthdays and recurring duties, and tells you what falls due.\n"
     "\n"
     "  (no argument)  open the list of events\n"
@@ -22,6 +22,7 @@ constexpr std::string_view Usage =
     "  sync           sync the events both ways with the calendar set in sync.conf, then end\n"
     "  sync --confirm-removal\n"
     "                 the same, and where one side was emptied, empty the other too\n"
+    "  sync --restore the same, and where one side was emptied, fill it again from the other\n"
     "  --help         show this help and end\n"
     "  --version      show the version and end\n"
     "\n"
@@ -32,8 +33,9 @@ constexpr std::string_view Usage =
     "same calendar on each computer (Calendar Sync... in the File menu) and on the phone. Each\n"
     "sync sends what changed in the list and takes what changed on the server.\n"
     "\n"
-    "Exit status of sync: 0 the server and the list hold the same events, 1 something was not\n"
-    "sent, taken or settled (said on standard error; done at the next sync), 2 a window runs.\n";
+    "Exit status of sync: 0 the server and the list hold the same events (objects the list\n"
+    "cannot hold stay on the server and are named), 1 something was not sent, taken or settled\n"
+    "(said on standard error; done at the next sync), 2 a window runs.\n";
 
 } // namespace
 
@@ -61,7 +63,8 @@ int main(int argc, char *argv[])
                 GuiLoader().PublishAfterLogonScan(argc, argv);
             return done ? 0 : 1;
         }
-        if ((argc == 2 || (argc == 3 && std::string_view(argv[2]) == "--confirm-removal")) &&
+        if ((argc == 2 || (argc == 3 && (std::string_view(argv[2]) == "--confirm-removal" ||
+                                         std::string_view(argv[2]) == "--restore"))) &&
             std::string_view(argv[1]) == "sync")
             return GuiLoader().RunSync(argc, argv);
         return GuiLoader().RunMainWindow(argc, argv);

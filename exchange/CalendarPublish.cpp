@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::string_view TokenMark = "#token\t";
 constexpr std::string_view CalendarMark = "#calendar\t";
+constexpr std::string_view PropfindMark = "#listing\tpropfind";
 /// The longest sync token kept: a longer one is no token a server means.
 constexpr size_t MaxTokenBytes = 4096;
 
@@ -78,6 +79,10 @@ SyncState ReadSyncState(std::string_view text)
             state.calendar = line.substr(CalendarMark.size());
             continue;
         }
+        if (line == PropfindMark) {
+            state.propfindOnly = true;
+            continue;
+        }
         const bool fields = std::count(line.begin(), line.end(), '\t') >= 2;
         PublishedObject object;
         object.uid = nextField(line);
@@ -105,6 +110,8 @@ std::string SyncStateText(const SyncState &state)
     // whole calendar instead.
     if (!state.token.empty() && state.token.size() <= MaxTokenBytes && plainText(state.token))
         text.append(TokenMark).append(state.token) += '\n';
+    if (state.propfindOnly)
+        text.append(PropfindMark) += '\n';
     for (const PublishedObject &object : state.objects) {
         text += fieldText(object.uid) + '\t' + hashText(object.hash) + '\t' +
                 fieldText(usableEtag(object.etag));
@@ -173,5 +180,8 @@ std::string PublishedStatePath(const std::string &eventFile)
 
 SyncState ReadSyncStateFile(const std::string &path)
 {
-    return ReadSyncState(ReadWholeFile(path, {.noun = "a state file"}).value_or(""));
+    // A state file is some hundred bytes an object: one larger than any list's is no state.
+    constexpr size_t MostStateBytes = 64 * 1024 * 1024;
+    return ReadSyncState(
+        ReadWholeFile(path, {.noun = "a state file", .maxBytes = MostStateBytes}).value_or(""));
 }

@@ -11,10 +11,11 @@
 // What the list and a calendar on a CalDAV server last agreed on, kept beside the event file,
 // one line an object: its UID, a hash of its text as the list writes it, the ETag and the href
 // the server gave it, a hash of the server's text, and, for an object the list cannot hold,
-// its name. A line "#calendar" names the calendar and the user the state belongs to, and a line
-// "#token" keeps the server's sync token. Objects Moonrill never saw are never touched without
-// being read first. Nothing a server sent reaches the file unchecked: every field is one line
-// of plain text, and an href read back must lie inside the calendar it belongs to.
+// its name. A line "#calendar" names the calendar and the user the state belongs to, a line
+// "#token" keeps the server's sync token, and a line "#listing propfind" says the server keeps
+// none. Objects Moonrill never saw are never touched without being read first. Nothing a server
+// sent reaches the file unchecked: every field is one line of plain text, and an href read back
+// must lie inside the calendar it belongs to.
 
 /// The file beside the event file that keeps the state: "events.mrl.published".
 inline constexpr std::string_view PublishedSuffix = ".published";
@@ -38,7 +39,8 @@ struct SyncState
 {
     std::string token;
     std::vector<PublishedObject> objects;
-    std::string calendar; // the calendar's address and the user, as CalendarKey gives them
+    std::string calendar;      // the calendar's address and the user, as CalendarKey gives them
+    bool propfindOnly = false; // the server keeps no tokens: its objects are listed by PROPFIND
 
     friend bool operator==(const SyncState &, const SyncState &) = default;
 };

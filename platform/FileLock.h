@@ -17,7 +17,11 @@ public:
 
     /// Whether the lock is ours.
     [[nodiscard]] bool Held() const { return m_fd >= 0; }
+    /// Where the lock is not ours for another reason than another holder (the lock file is a
+    /// folder, a link, or cannot be opened): why, naming the path; empty otherwise.
+    [[nodiscard]] const std::string &Trouble() const { return m_trouble; }
 
 private:
     int m_fd = -1;
+    std::string m_trouble;
 };

@@ -18,6 +18,11 @@ const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
 constexpr size_t ObjectsPerRead = 500;
 /// How many times a listing goes on from a token of a part answer.
 constexpr int MostParts = 100;
+/// The most objects a listing names over all its parts: three times a full list's objects (two
+/// an event at most), room for the tasks and others' events a calendar holds beside them.
+constexpr size_t MostListedHrefs = 200'000;
+/// The most a listing's answers hold together.
+constexpr qint64 MostListingBytes = 2 * LargeAnswerBytes;
 /// The most a sync reads of a calendar's objects in all: more than a list of the most events it
 /// holds can come from, and a bound on what a server can make the program keep in memory.
 constexpr size_t MostObjectBytes = 256 * 1024 * 1024;
@@ -37,6 +42,12 @@ QString insidePath(const QString &href, const QString &collectionPath)
                    name != QLatin1String("..")
                ? path
                : QString();
+}
+
+/// The name an object goes by in a report where it could not be read: its file name.
+std::string fileName(const std::string &href)
+{
+    return href.substr(href.rfind('/') + 1);
 }
 
 bool statusSays(const QString &status, int code)
@@ -133,7 +144,7 @@ bool ReadObjectAnswer(const QByteArray &multistatus, const QString &collectionPa
 
 void CalendarReader::List(const QUrl &collection, const QByteArray &authorization,
                           const std::string &token, QDeadlineTimer deadline, Words words,
-                          Listed done)
+                          Listed done, bool propfindOnly)
 {
     m_collection = collection;
     m_collectionPath = collection.path(QUrl::FullyDecoded);
@@ -154,9 +165,13 @@ void CalendarReader::List(const QUrl &collection, const QByteArray &authorizatio
     if (!m_deadline.isForever())
         m_timeUp.start(std::chrono::milliseconds(std::max<qint64>(0, m_deadline.remainingTime())));
     m_listing = {};
-    m_listing.complete = token.empty();
+    m_listing.complete = token.empty() || propfindOnly;
     m_parts = 0;
-    list(token.empty() ? Way::Full : Way::Token, token);
+    m_listedHrefs = 0;
+    m_listedBytes = 0;
+    m_tokens = {token};
+    m_propfindOnly = false;
+    list(propfindOnly ? Way::Propfind : token.empty() ? Way::Full : Way::Token, token);
 }
 
 QNetworkReply *CalendarReader::send(const QByteArray &method, int depth, const QByteArray &body,
@@ -164,9 +179,9 @@ QNetworkReply *CalendarReader::send(const QByteArray &method, int depth, const Q
 {
     const std::chrono::milliseconds patience =
         m_deadline.isForever()
-            ? RequestPatience
+            ? ListingPatience
             : std::min<std::chrono::milliseconds>(
-                  RequestPatience,
+                  ListingPatience,
                   std::chrono::milliseconds(std::max<qint64>(1, m_deadline.remainingTime())));
     QNetworkRequest request = DavRequest(m_collection, m_authorization, patience);
     request.setRawHeader("Depth", QByteArray::number(depth));
@@ -227,19 +242,18 @@ void CalendarReader::list(Way way, const std::string &token)
             return;
         }
         ObjectAnswer answer;
-        if (const QString why = read(*reply, answer); !why.isEmpty()) {
+        const qint64 bytes = reply->bytesAvailable();
+        QString why = read(*reply, answer);
+        if (why.isEmpty())
+            why = takePart(answer, bytes);
+        if (!why.isEmpty()) {
+            m_timeUp.stop();
             m_listed(m_listing, why);
             return;
         }
-        for (auto &[href, etag] : answer.etags)
-            m_listing.present[href] = std::move(etag);
-        for (std::string &href : answer.gone) {
-            m_listing.present.erase(href);
-            m_listing.gone.push_back(std::move(href));
-        }
         m_listing.token = way == Way::Propfind ? std::string() : answer.token;
-        // A part answer goes on from its token, a bounded number of times.
-        if (answer.truncated && !answer.token.empty() && ++m_parts < MostParts) {
+        m_propfindOnly = way == Way::Propfind;
+        if (answer.truncated && !answer.token.empty()) {
             list(Way::Token, answer.token);
             return;
         }
@@ -247,43 +261,105 @@ void CalendarReader::list(Way way, const std::string &token)
     });
 }
 
+QString CalendarReader::takePart(ObjectAnswer &answer, qint64 bytes)
+{
+    // A server can send part answers without end, each naming new objects, or the same part
+    // again and again: the listing as a whole is bounded, and a part seen before ends it.
+    m_listedHrefs += answer.etags.size() + answer.gone.size();
+    m_listedBytes += bytes;
+    if (m_listedHrefs > MostListedHrefs || m_listedBytes > MostListingBytes)
+        return SyncText(m_words,
+                        QT_TRANSLATE_NOOP("Messages", "the server lists more than %1 objects or "
+                                                      "%2 MB, more than any calendar holds; "
+                                                      "nothing was synced"))
+            .arg(MostListedHrefs)
+            .arg(MostListingBytes / (1024 * 1024));
+    if (answer.truncated && !answer.token.empty()) {
+        if (!m_tokens.insert(answer.token).second)
+            return SyncText(m_words,
+                            QT_TRANSLATE_NOOP("Messages", "the server sent the same part of its "
+                                                          "listing again; nothing was synced"));
+        if (++m_parts >= MostParts)
+            return SyncText(m_words,
+                            QT_TRANSLATE_NOOP("Messages", "the server's listing did not end after "
+                                                          "%1 parts; nothing was synced"))
+                .arg(MostParts);
+    }
+    for (auto &[href, etag] : answer.etags)
+        m_listing.present[href] = std::move(etag);
+    for (std::string &href : answer.gone) {
+        m_listing.present.erase(href);
+        m_listing.gone.push_back(std::move(href));
+    }
+    return {};
+}
+
 void CalendarReader::Fetch(std::vector<std::string> hrefs, Read done)
 {
     m_hrefs = std::move(hrefs);
-    m_next = 0;
-    m_texts.clear();
+    m_batches.clear();
+    for (size_t begin = 0; begin < m_hrefs.size(); begin += ObjectsPerRead)
+        m_batches.emplace_back(begin, std::min(m_hrefs.size(), begin + ObjectsPerRead));
+    m_fetched = {};
     m_read = std::move(done);
     fetchNext();
 }
 
 void CalendarReader::fetchNext()
 {
-    if (m_next >= m_hrefs.size()) {
+    if (m_batches.empty()) {
         m_timeUp.stop();
-        m_read(std::move(m_texts), {});
+        m_read(std::move(m_fetched), {});
         return;
     }
+    const auto [begin, end] = m_batches.front();
+    m_batches.pop_front();
     QByteArray body = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
                       "<C:calendar-multiget xmlns:D=\"DAV:\" "
                       "xmlns:C=\"urn:ietf:params:xml:ns:caldav\">"
                       "<D:prop><D:getetag/><C:calendar-data/></D:prop>";
-    const size_t end = std::min(m_hrefs.size(), m_next + ObjectsPerRead);
-    for (; m_next < end; ++m_next)
-        body += "<D:href>" + xmlHref(m_hrefs[m_next]) + "</D:href>";
+    for (size_t i = begin; i < end; ++i)
+        body += "<D:href>" + xmlHref(m_hrefs[i]) + "</D:href>";
     body += "</C:calendar-multiget>";
     QNetworkReply *reply = send("REPORT", 1, body, LargeAnswerBytes);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] {
+    connect(reply, &QNetworkReply::finished, this, [this, reply, begin, end] {
         reply->deleteLater();
         ObjectAnswer answer;
-        if (const QString why = read(*reply, answer); !why.isEmpty()) {
+        const QString why = trouble(*reply);
+        const bool unreadable =
+            why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer);
+        // One object too large for any answer, or one a server cannot put into XML, spoils the
+        // answer it is in: the objects are read in halves, down to that one, which is left out
+        // and named, so that the others are read.
+        if ((unreadable || TooLarge(*reply)) && !m_deadline.hasExpired()) {
+            if (end - begin > 1) {
+                m_batches.emplace_front(begin + (end - begin) / 2, end);
+                m_batches.emplace_front(begin, begin + (end - begin) / 2);
+            } else {
+                m_fetched.unread.push_back(
+                    {fileName(m_hrefs[begin]),
+                     unreadable ? QT_TRANSLATE_NOOP("Messages", "the server's answer with it "
+                                                                "cannot be read")
+                                : QT_TRANSLATE_NOOP("Messages", "larger than an answer may be"),
+                     true});
+            }
+            fetchNext();
+            return;
+        }
+        if (!why.isEmpty()) {
+            m_timeUp.stop();
             m_read({}, why);
             return;
         }
         for (auto &[href, text] : answer.texts) {
             m_objectBytes += text.size();
-            m_texts[href] = std::move(text);
+            m_fetched.texts[href] = std::move(text);
         }
+        // An object answered 404 was removed since the listing.
+        for (std::string &href : answer.gone)
+            m_fetched.gone.push_back(std::move(href));
         if (m_objectBytes > MostObjectBytes) {
+            m_timeUp.stop();
             m_read({}, SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the calendar on the "
                                                                        "server is larger than "
                                                                        "any list it can come "

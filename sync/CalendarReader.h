@@ -11,9 +11,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 // moc cannot parse the C++20 standard headers the sync's plan uses; it needs none of it.
@@ -37,23 +40,35 @@ struct ObjectAnswer
 [[nodiscard]] bool ReadObjectAnswer(const QByteArray &multistatus, const QString &collectionPath,
                                     ObjectAnswer &answer);
 
+/// What a read of a calendar's objects brought.
+struct FetchedObjects
+{
+    std::unordered_map<std::string, std::string> texts; // href → calendar data
+    std::vector<std::string> gone;                      // hrefs answered 404: removed meanwhile
+    std::vector<UnheldObject> unread; // objects no answer could carry, by their file names
+};
+
 /// Reads a calendar collection: what changed since the last sync (the sync-collection report
 /// with its token, where the server keeps tokens; every object's ETag where it does not, or
 /// refuses the token) and then the objects asked for, many to a request. Every request ends by
-/// its patience or the deadline, and its answer is capped.
+/// its patience or the deadline, and its answer is capped; a listing is capped as a whole, over
+/// all its parts. An object that no answer can carry is left out and named; the rest are read.
 class CalendarReader : public QObject
 {
     Q_OBJECT
 
 public:
     using Listed = std::function<void(const ServerListing &listing, const QString &trouble)>;
-    using Read = std::function<void(std::unordered_map<std::string, std::string> texts,
-                                    const QString &trouble)>;
+    using Read = std::function<void(FetchedObjects fetched, const QString &trouble)>;
 
-    /// Lists `collection` (its path ends in "/") with `authorization` from `token`; `done`
+    /// Lists `collection` (its path ends in "/") with `authorization` from `token`, asking with
+    /// PROPFIND at once where `propfindOnly` (the server is known to keep no tokens); `done`
     /// follows, always.
     void List(const QUrl &collection, const QByteArray &authorization, const std::string &token,
-              QDeadlineTimer deadline, Words words, Listed done);
+              QDeadlineTimer deadline, Words words, Listed done, bool propfindOnly = false);
+    /// Whether the last listing found that the server keeps no tokens (it refused
+    /// sync-collection, and PROPFIND answered).
+    [[nodiscard]] bool PropfindOnly() const { return m_propfindOnly; }
     /// Reads the objects at `hrefs` of the collection listed; `done` follows, always.
     void Fetch(std::vector<std::string> hrefs, Read done);
     /// The requests sent so far.
@@ -68,6 +83,8 @@ private:
     };
     void list(Way way, const std::string &token);
     void fetchNext();
+    /// Takes a part of a listing into m_listing; why the listing ends there, if it must.
+    [[nodiscard]] QString takePart(ObjectAnswer &answer, qint64 bytes);
     QNetworkReply *send(const QByteArray &method, int depth, const QByteArray &body, qint64 cap);
     /// Why `reply` gave nothing to read; empty when it did.
     [[nodiscard]] QString trouble(const QNetworkReply &reply) const;
@@ -83,9 +100,13 @@ private:
     Listed m_listed;
     Read m_read;
     ServerListing m_listing;
+    std::unordered_set<std::string> m_tokens; // the tokens of the listing's parts so far
+    size_t m_listedHrefs = 0;
+    qint64 m_listedBytes = 0;
+    bool m_propfindOnly = false;
     std::vector<std::string> m_hrefs;
-    size_t m_next = 0;
-    std::unordered_map<std::string, std::string> m_texts;
+    std::deque<std::pair<size_t, size_t>> m_batches; // ranges of m_hrefs still to read
+    FetchedObjects m_fetched;
     int m_requests = 0;
     int m_parts = 0;
     size_t m_objectBytes = 0;

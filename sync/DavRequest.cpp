@@ -3,6 +3,7 @@
 
 #include <QHostAddress>
 #include <QNetworkReply>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -39,8 +40,13 @@ QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
     return request;
 }
 
-void CapAnswer(QNetworkReply *reply, qint64 maxBytes)
+void CapAnswer(QNetworkReply *reply, qint64 maxBytes, std::chrono::milliseconds deadline)
 {
+    // The timer is the reply's child: it goes with the reply, and its abort counts as time up.
+    auto *timeUp = new QTimer(reply);
+    timeUp->setSingleShot(true);
+    QObject::connect(timeUp, &QTimer::timeout, reply, &QNetworkReply::abort);
+    timeUp->start(deadline);
     // The body goes into memory as it comes, and an answer that passes the cap is cut off. The
     // network thread buffers at most twice the cap: room enough for what passes the cap to reach
     // us and be cut, rather than wait in that thread for room that is never made.
@@ -61,6 +67,11 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes)
     QObject::connect(reply, &QNetworkReply::downloadProgress, reply, cut);
     QObject::connect(reply, &QNetworkReply::readyRead, reply,
                      [reply, cut] { cut(reply->bytesAvailable(), -1); });
+}
+
+bool TooLarge(const QNetworkReply &reply)
+{
+    return reply.property(TooLargeMark).isValid();
 }
 
 int StatusOf(const QNetworkReply &reply)

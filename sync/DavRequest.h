@@ -19,6 +19,12 @@ class QNetworkReply;
 
 /// The longest a request waits without a byte coming back before it is given up.
 inline constexpr std::chrono::seconds RequestPatience{20};
+/// The same for a listing of a calendar or a read of its objects: a server that keeps no cache
+/// takes most of a minute to list a few thousand objects before its first byte.
+inline constexpr std::chrono::seconds ListingPatience{90};
+/// The longest any request takes, however its answer comes: a server that drips its answer a
+/// byte at a time is never silent long enough to be given up for silence.
+inline constexpr std::chrono::minutes RequestDeadline{3};
 /// The largest answer to a put, a removal or a look at one object (its body is not needed).
 inline constexpr qint64 SmallAnswerBytes = 64 * 1024;
 /// The largest multistatus answer (an address book, a folder's list of calendars).
@@ -39,8 +45,12 @@ inline constexpr qsizetype MaxEtagBytes = 1024;
 [[nodiscard]] QNetworkRequest DavRequest(const QUrl &url, const QByteArray &authorization,
                                          std::chrono::milliseconds patience = RequestPatience);
 
-/// Ends `reply` once its answer passes `maxBytes`; AnswerTrouble then says so.
-void CapAnswer(QNetworkReply *reply, qint64 maxBytes);
+/// Ends `reply` once its answer passes `maxBytes`, or once it has taken `deadline`; AnswerTrouble
+/// then says so.
+void CapAnswer(QNetworkReply *reply, qint64 maxBytes,
+               std::chrono::milliseconds deadline = RequestDeadline);
+/// Whether `reply` was ended because its answer passed the size it was capped at.
+[[nodiscard]] bool TooLarge(const QNetworkReply &reply);
 
 /// Why a finished `reply` did not bring an answer worth reading, in `words`; empty
 /// when it did (a status from 200 to 299, or one the caller looks at itself).

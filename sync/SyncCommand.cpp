@@ -16,21 +16,42 @@
 
 #include <QEventLoop>
 
+#include <memory>
 #include <sstream>
+#include <thread>
 
 namespace {
 
 constexpr std::chrono::minutes CommandLimit{10};
 constexpr std::chrono::seconds LogonLimit{5};
+/// How long the single-instance lock is waited for: another sync or a logon scan holds it only
+/// while it reads or saves the list, a window all the time it runs.
+constexpr std::chrono::seconds InstanceWait{5};
+
+/// The single-instance lock of the list at `path`, waited for up to `wait` where another process
+/// holds it.
+std::unique_ptr<SingleInstance> takeInstance(const std::string &path,
+                                             std::chrono::milliseconds wait)
+{
+    const auto until = std::chrono::steady_clock::now() + wait;
+    for (;;) {
+        auto instance = std::make_unique<SingleInstance>(FolderOf(path));
+        if (instance->status() != SingleInstance::Status::AnotherRuns ||
+            std::chrono::steady_clock::now() >= until)
+            return instance;
+        instance.reset();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
 
 /// The list as a publish sends it, read (and its UIDs kept) while the single-instance lock is
 /// held; the lock is given up before anything goes to the network, so that neither the logon
 /// scan nor a window ever waits for a server. No value, with the status, where it cannot be had.
 std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std::ostream &errors,
-                                                   int &status)
+                                                   int &status, std::chrono::milliseconds wait)
 {
-    const SingleInstance instance(FolderOf(path));
-    if (!instance.isOnlyInstance()) {
+    const std::unique_ptr<SingleInstance> instance = takeInstance(path, wait);
+    if (!instance->isOnlyInstance()) {
         errors << "moonrill: Moonrill is running: close it, then sync\n";
         status = SyncWindowRuns;
         return std::nullopt;
@@ -50,10 +71,11 @@ std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std:
 /// list changed since it was read as `planned`: a window started since then syncs it itself,
 /// and another program's change is read at the next sync.
 std::optional<QString> saveTaken(const std::string &path, SyncPlan &plan,
-                                 const std::vector<clsEvent> &planned)
+                                 const std::vector<clsEvent> &planned,
+                                 std::chrono::milliseconds wait)
 {
-    const SingleInstance instance(FolderOf(path));
-    if (!instance.isOnlyInstance())
+    const std::unique_ptr<SingleInstance> instance = takeInstance(path, wait);
+    if (!instance->isOnlyInstance())
         return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "Moonrill started during the sync; its "
                                                             "next save syncs the list"));
     EventState state;
@@ -78,7 +100,7 @@ std::optional<QString> saveTaken(const std::string &path, SyncPlan &plan,
 /// Runs a sync to its end in a local event loop: the command line and the logon scan have no
 /// window to keep answering.
 SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
-                       QDeadlineTimer deadline, EmptiedSide emptied)
+                       QDeadlineTimer deadline, EmptiedSide emptied, std::chrono::milliseconds wait)
 {
     SyncJob job;
     QEventLoop loop;
@@ -89,8 +111,8 @@ SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
     });
     job.Start(
         std::move(events), path, std::nullopt, deadline,
-        [&path](SyncPlan &plan, const std::vector<clsEvent> &planned) {
-            return saveTaken(path, plan, planned);
+        [&path, wait](SyncPlan &plan, const std::vector<clsEvent> &planned) {
+            return saveTaken(path, plan, planned, wait);
         },
         emptied);
     if (job.Busy())
@@ -100,9 +122,10 @@ SyncOutcome runSyncJob(std::vector<clsEvent> events, const std::string &path,
 
 /// The sync of the command line and the logon scan, said on `out` and `errors`; a SyncStatus.
 /// `failed` tells whether it could not be made or something was not sent (what the list cannot
-/// hold, or a side emptied, is no failure of the sync: the window's own sync says it).
+/// hold, or a side emptied, is no failure of the sync: the window's own sync says it). The list
+/// is waited for up to `wait` where another process holds it.
 int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, EmptiedSide emptied,
-            bool *failed = nullptr)
+            std::chrono::milliseconds wait, bool *failed = nullptr)
 {
     if (failed != nullptr)
         *failed = true;
@@ -119,10 +142,10 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, Em
         }
         const std::string path = JoinPath(ProgramFolder(), EventFileName);
         int status = SyncComplete;
-        std::optional<std::vector<clsEvent>> events = listToPublish(path, errors, status);
+        std::optional<std::vector<clsEvent>> events = listToPublish(path, errors, status, wait);
         if (!events)
             return status;
-        const SyncOutcome outcome = runSyncJob(std::move(*events), path, deadline, emptied);
+        const SyncOutcome outcome = runSyncJob(std::move(*events), path, deadline, emptied, wait);
         if (failed != nullptr)
             *failed = !outcome.trouble.isEmpty() || !outcome.report.complete();
         if (outcome.trouble.isEmpty())
@@ -132,8 +155,14 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, Em
         if (outcome.serverEmptied > 0 || outcome.listEmptied > 0)
             errors << "moonrill: to remove them from the "
                    << (outcome.serverEmptied > 0 ? "list" : "server") << " too, run: moonrill sync "
-                   << ConfirmRemovalOption << '\n';
-        return outcome.complete() ? SyncComplete : SyncIncomplete;
+                   << ConfirmRemovalOption << "; to put them back "
+                   << (outcome.serverEmptied > 0 ? "on the server" : "into the list")
+                   << ", run: moonrill sync " << RestoreOption << '\n';
+        // What the list cannot hold stays on the server, named: no failure of the sync, which
+        // would otherwise fail at every run until another program changes the object.
+        SyncOutcome held = outcome;
+        held.unheld.clear();
+        return held.complete() ? SyncComplete : SyncIncomplete;
     } catch (const std::exception &error) {
         errors << "moonrill: " << error.what() << '\n';
         return SyncIncomplete;
@@ -142,10 +171,9 @@ int runSync(std::ostream &out, std::ostream &errors, QDeadlineTimer deadline, Em
 
 } // namespace
 
-int RunSyncCommand(std::ostream &out, std::ostream &errors, bool confirmRemoval)
+int RunSyncCommand(std::ostream &out, std::ostream &errors, EmptiedSide emptied)
 {
-    return runSync(out, errors, QDeadlineTimer(CommandLimit),
-                   confirmRemoval ? EmptiedSide::Follow : EmptiedSide::Ask);
+    return runSync(out, errors, QDeadlineTimer(CommandLimit), emptied, InstanceWait);
 }
 
 void PublishAfterLogonScan()
@@ -155,7 +183,9 @@ void PublishAfterLogonScan()
     // A window that runs syncs its own saves; only a sync that failed is said, by the window's
     // next start, which says what the list cannot hold and asks about a side emptied itself.
     bool failed = false;
-    const int status = runSync(out, errors, QDeadlineTimer(LogonLimit), EmptiedSide::Ask, &failed);
+    // The logon waits for nothing: a window that runs syncs the list itself.
+    const int status = runSync(out, errors, QDeadlineTimer(LogonLimit), EmptiedSide::Ask,
+                               std::chrono::milliseconds(0), &failed);
     if (status == SyncIncomplete && failed) {
         try {
             KeepSyncFailure(QString::fromStdString(errors.str()).trimmed());

@@ -2,6 +2,7 @@
 #include "SyncJob.h"
 
 #include "AtomicFile.h"
+#include "CalendarBounds.h"
 #include "DavRequest.h"
 #include "FileLock.h"
 #include "MoonrillError.h"
@@ -105,7 +106,12 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
     // The state file is read, and later written, by one sync of this list at a time.
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
     if (!m_lock->Held()) {
+        const QString trouble = QString::fromStdString(m_lock->Trouble());
         m_lock.reset();
+        if (!trouble.isEmpty()) {
+            fail(trouble);
+            return;
+        }
         fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
                                                              "way; what changed is sent at the "
                                                              "next sync")));
@@ -143,7 +149,8 @@ void SyncJob::started()
     }
     m_reader.List(
         m_collection, m_authorization, m_sides->state.token, m_deadline, m_words,
-        [this](const ServerListing &listing, const QString &trouble) { listed(listing, trouble); });
+        [this](const ServerListing &listing, const QString &trouble) { listed(listing, trouble); },
+        m_sides->state.propfindOnly);
 }
 
 void SyncJob::listed(const ServerListing &listing, const QString &trouble)
@@ -157,17 +164,22 @@ void SyncJob::listed(const ServerListing &listing, const QString &trouble)
     sides.token = listing.token;
     m_reader.Fetch(HrefsToRead(sides.server, sides.state, sides.local, sides.collectionPath,
                                sides.emptied == EmptiedSide::Restore),
-                   [this](std::unordered_map<std::string, std::string> texts,
-                          const QString &trouble) { read(std::move(texts), trouble); });
+                   [this](FetchedObjects fetched, const QString &trouble) {
+                       read(std::move(fetched), trouble);
+                   });
 }
 
-void SyncJob::read(std::unordered_map<std::string, std::string> texts, const QString &trouble)
+void SyncJob::read(FetchedObjects fetched, const QString &trouble)
 {
     if (!trouble.isEmpty()) {
         fail(trouble);
         return;
     }
-    m_sides->texts = std::move(texts);
+    m_sides->texts = std::move(fetched.texts);
+    // Removed since the listing: the plan sees them gone from the server.
+    for (const std::string &href : fetched.gone)
+        m_sides->server.erase(href);
+    m_outcome.unheld = std::move(fetched.unread);
     // Reading what the server sent takes a while for a whole calendar: away from the window.
     m_afterWork = [this] { planned(); };
     m_working.setFuture(QtConcurrent::run([sides = m_sides] {
@@ -180,11 +192,14 @@ void SyncJob::read(std::unordered_map<std::string, std::string> texts, const QSt
 void SyncJob::planned()
 {
     SyncPlan &plan = m_sides->plan;
+    FitToRoom(plan,
+              EventState::Limit - std::min<size_t>(m_sides->events.size(), EventState::Limit));
+    plan.state.propfindOnly = m_reader.PropfindOnly();
     m_outcome.takenNew = plan.takenNew;
     m_outcome.takenChanged = plan.takenChanged;
     m_outcome.takenRemoved = plan.takenRemoved;
     m_outcome.takenNames = takenNames(plan.edits, m_sides->events);
-    m_outcome.unheld = plan.unheld;
+    m_outcome.unheld.insert(m_outcome.unheld.end(), plan.unheld.begin(), plan.unheld.end());
     m_outcome.serverEmptied = plan.serverEmptied;
     m_outcome.listEmptied = plan.listEmptied;
     m_outcome.emptiedLeft = plan.emptiedLeft;
@@ -218,7 +233,7 @@ void SyncJob::published(const PublishReport &report)
 {
     m_outcome.report = report;
     const SyncState &planned = m_sides->plan.state;
-    SyncState state{planned.token, m_publisher.Published(), planned.calendar};
+    SyncState state{planned.token, m_publisher.Published(), planned.calendar, planned.propfindOnly};
     const bool wrote = report.created + report.changed + report.removed > 0;
     if (!wrote || state.token.empty() || m_deadline.hasExpired()) {
         m_outcome.trouble = writeState(state);

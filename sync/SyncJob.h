@@ -66,7 +66,7 @@ private:
                    std::vector<clsEvent> events, const std::string &eventFile, EmptiedSide emptied);
     void started();
     void listed(const ServerListing &listing, const QString &trouble);
-    void read(std::unordered_map<std::string, std::string> texts, const QString &trouble);
+    void read(FetchedObjects fetched, const QString &trouble);
     void planned();
     void published(const PublishReport &report);
     [[nodiscard]] QString writeState(const SyncState &state) const;

@@ -148,7 +148,7 @@ review() { caldav 'print([e for e in calendar.events() if str(e.icalendar_compon
 # Each condition whole in a function: `check` runs only the command it is given.
 taken_on_the_21st() { [ $rc -eq 0 ] && grep -qF "\$\$Review\$\$$y-03-21\$\$Once\$\$0\$\$" "$events"; }
 kept_here() {
-    [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 1 ] \
+    [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ] \
         && grep -q "Review (a meeting: changes stay on this computer)" "$work/err" && grep -q '^\$\$Review, moved\$\$' "$events"
 }
 said_once() { [ $rc -eq 0 ] && ! grep -q "meeting" "$work/err" && [ "$(review)" = "$before" ]; }

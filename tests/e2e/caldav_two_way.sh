@@ -132,7 +132,7 @@ phone_adds phone-payday "Pay day" "DTSTART;VALUE=DATE:${payday//-/}" 'RRULE:FREQ
 phone_adds phone-nights "Club nights" "DTSTART;VALUE=DATE:${y}0105" 'RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU
 '
 sync_on laptop; rc=$?
-[ $rc -eq 1 ] && [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 1 new, 0 changed, 0 removed" ] \
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 1 new, 0 changed, 0 removed; taken: 1 new, 0 changed, 0 removed" ] \
     && grep -q "Left on the server, the list cannot hold them (1): Club nights" "$work/err"; check "weekdays: sent and taken, the rule of two named" [ $? -eq 0 ]
 grep -qF "\$\$Pay day\$\$$payday\$\$Monthly on the last Friday\$\$0\$\$" "$work/laptop/events.mrl" \
     && not grep -q "Club nights" "$work/laptop/events.mrl" && [ "$(on_server | grep -c 'Club nights')" = 1 ]; check "weekdays: the last Friday in the list on its date" [ $? -eq 0 ]

@@ -125,7 +125,7 @@ rm -f "$MOONRILL_HOME/.moonrill-last-seen"
 # --help and --version answer on standard output without a display; a plain start that cannot
 # show its window says why in one line and exits 1 (not Qt's abort).
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --help); rc=$?
-[ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup | sync \[--confirm-removal\]\]$' <<<"$out"; check "--help: usage on standard output, exit 0" [ $? -eq 0 ]
+[ $rc -eq 0 ] && grep -q '^Usage: moonrill \[whatsup | sync \[--confirm-removal | --restore\]\]$' <<<"$out"; check "--help: usage on standard output, exit 0" [ $? -eq 0 ]
 out=$(QT_QPA_PLATFORM=nosuchplatform timeout 10 "$bin" --version); rc=$?
 [ $rc -eq 0 ] && [ "$out" = "moonrill 1.0.0" ]; check "--version: exit 0" [ $? -eq 0 ]
 err=$( (unset DISPLAY WAYLAND_DISPLAY; QT_QPA_PLATFORM=xcb timeout 10 "$bin" 2>&1 >/dev/null) ); rc=$?

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
 #include <tuple>
 
 namespace {
@@ -123,6 +124,7 @@ TEST(FileLock, HeldByOneAtATimeAndNeverThroughALink)
         EXPECT_TRUE(first.Held());
         EXPECT_EQ(StatOf(path).st_mode & 07777, 0600u);
         EXPECT_FALSE(FileLock(path).Held());
+        EXPECT_EQ(FileLock(path).Trouble(), ""); // only another holder: nothing else wrong
         EXPECT_TRUE(first.Held());
     }
     EXPECT_TRUE(FileLock(path).Held());
@@ -131,8 +133,13 @@ TEST(FileLock, HeldByOneAtATimeAndNeverThroughALink)
     for (const char *target : {"target", "missing"}) {
         ASSERT_EQ(::symlink(target, folder.file("link").c_str()), 0);
         EXPECT_FALSE(FileLock(folder.file("link")).Held()) << target;
+        EXPECT_EQ(FileLock(folder.file("link")).Trouble(),
+                  folder.file("link") + " is a symbolic link, not a lock file");
         ASSERT_EQ(::unlink(folder.file("link").c_str()), 0);
     }
     EXPECT_EQ(folder.read("target"), "keep");
     EXPECT_FALSE(folder.exists("missing"));
+    ASSERT_EQ(::mkdir(folder.file("dir.lock").c_str(), 0700), 0);
+    EXPECT_EQ(FileLock(folder.file("dir.lock")).Trouble(),
+              folder.file("dir.lock") + " is a folder, not a lock file");
 }
