@@ -1,35 +1,47 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Two computers and a phone share one list through a real CalDAV server (Radicale or Xandikos,
-# on a free loopback port with a temporary store): two data folders run "moonrill sync" as two
-# machines, python3-caldav plays the phone. Additions, changes and removals go every way; a
+# Two computers and a phone share one list through a real CalDAV server (Radicale, Xandikos or
+# DAViCal, on a free loopback port with a temporary store): two data folders run "moonrill sync"
+# as two machines, python3-caldav plays the phone. Additions, changes and removals go every way; a
 # change on both sides keeps both; what the list cannot hold stays on the server; an emptied
 # calendar empties nothing without the word; a sync killed on either side loses and doubles
-# nothing. Usage: caldav_two_way.sh PATH_TO_MOONRILL radicale|xandikos. Exits 77 (skipped)
-# where the server cannot run.
+# nothing. Usage: caldav_two_way.sh PATH_TO_MOONRILL radicale|xandikos|davical. Exits 77
+# (skipped) where the server cannot run.
 set -u
 bin=$1 kind=$2
 py=/usr/bin/python3
-$py -c "import $kind, caldav" 2>/dev/null || { echo "skipped: $kind or python3-caldav is not installed"; exit 77; }
+module=caldav
+[ "$kind" = davical ] || module="$kind, caldav"
+$py -c "import $module" 2>/dev/null || { echo "skipped: $kind or python3-caldav is not installed"; exit 77; }
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
-source "$(dirname "$0")/lib.sh"
+here=$(dirname "$0")
+# DAViCal runs as daemons of its own (Apache and PostgreSQL), which only its script stops.
+trap 'kill $(jobs -p) 2>/dev/null; [ -L "$work/server" ] && "$here/davical_server.sh" stop "$work/server"; rm -rf "$work"' EXIT
+source "$here/lib.sh"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-if [ "$kind" = radicale ]; then
+case $kind in
+radicale)
     echo 'ann:secret' > "$work/users"
     $py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpasswd \
         --auth-htpasswd-filename "$work/users" --auth-htpasswd-encryption plain \
-        --storage-filesystem-folder "$work/store" >"$work/server.log" 2>&1 &
-else
-    xandikos --defaults -d "$work/store" -l 127.0.0.1 -p "$port" >"$work/server.log" 2>&1 &
-fi
-for _ in $(seq 100); do $py -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && break; sleep 0.1; done
-url=$($py -c "import caldav
+        --storage-filesystem-folder "$work/store" >"$work/server.log" 2>&1 & ;;
+xandikos)
+    xandikos --defaults -d "$work/store" -l 127.0.0.1 -p "$port" >"$work/server.log" 2>&1 & ;;
+davical)
+    # The script makes user ann and her calendar itself; its folder keeps Apache's request log.
+    url=$("$here/davical_server.sh" start "$work/server") || exit $? ;;
+*)
+    echo "usage: caldav_two_way.sh PATH_TO_MOONRILL radicale|xandikos|davical" >&2; exit 2 ;;
+esac
+if [ "$kind" != davical ]; then
+    for _ in $(seq 100); do $py -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && break; sleep 0.1; done
+    url=$($py -c "import caldav
 c = caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret')
 print(c.principal().make_calendar(name='Shared', cal_id='shared').url)" 2>"$work/make.err") \
-    || { echo "skipped: $kind did not start or made no calendar"; cat "$work/server.log" "$work/make.err"; exit 77; }
+        || { echo "skipped: $kind did not start or made no calendar"; cat "$work/server.log" "$work/make.err"; exit 77; }
+fi
 printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
 printf 'secret\n' > "$work/password" && chmod 600 "$work/password"
 export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
