@@ -101,7 +101,8 @@ Mutex file:$dir/run default
 ErrorLog $dir/error.log
 LogLevel warn
 LogFormat "%m %U%q %>s %B %D" requests
-CustomLog $dir/access.log requests
+# Not the dummy "OPTIONS *" that Apache sends itself to wake a worker it ends.
+CustomLog $dir/access.log requests "expr=%{REQUEST_URI} != '*'"
 $user_lines
 LoadModule mpm_prefork_module $modules/mod_mpm_prefork.so
 LoadModule authz_core_module $modules/mod_authz_core.so
