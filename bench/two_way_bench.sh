@@ -1,29 +1,51 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The two-way sync against Radicale with COUNT events (3,000 unless said): a first sync of the
-# list from one machine, the first sync of a second, empty machine (timed, beside vdirsyncer's
-# first sync of the same calendar into a folder), and the requests a sync costs with nothing
-# changed and with one event changed, counted in Radicale's log.
-# Usage: bench/two_way_bench.sh [COUNT]   (vdirsyncer: apt install vdirsyncer)
+# The two-way sync against a real server (Radicale, or DAViCal through tests/e2e/davical_server.sh)
+# with COUNT events (3,000 unless said), Moonrill beside vdirsyncer on the same events: a first
+# sync that sends them all to an empty calendar, a first sync that takes them all into an empty
+# list or folder, a sync with nothing changed, one that sends one changed event and one that
+# takes it. Each is timed and its requests counted in the server's own log (Radicale's at level
+# info, Apache's access log for DAViCal). vdirsyncer pairs a folder of .ics files with the
+# calendar: it takes Moonrill's calendar into an empty folder, and sends a copy of that folder
+# (the same objects) to a second, empty calendar. Its `discover` is left out of the times.
+# Usage: bench/two_way_bench.sh [radicale|davical] [COUNT]   (vdirsyncer: apt install vdirsyncer)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-count=${1:-3000}
+kind=${1:-radicale}
+count=${2:-3000}
+case $kind in radicale|davical) ;; *) echo "usage: bench/two_way_bench.sh [radicale|davical] [COUNT]" >&2; exit 2 ;; esac
 source tools/ensure-packages.sh
-ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev radicale python3-caldav
+ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev python3-caldav vdirsyncer
+if [ "$kind" = radicale ]; then
+    ensure_packages radicale
+else
+    ensure_packages davical postgresql apache2 libapache2-mod-php php-pgsql
+fi
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DMOONRILL_TESTS=OFF -DMOONRILL_BENCH=ON >/dev/null
 cmake --build build-release -j"$(nproc)" --target moonrill moonrill_gui peer_files >/dev/null
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) 2>/dev/null; [ -L "$work/server" ] && tests/e2e/davical_server.sh stop "$work/server"; rm -rf "$work"' EXIT
 py=/usr/bin/python3
-port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-echo 'ann:secret' > "$work/users"
-$py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpasswd \
-    --auth-htpasswd-filename "$work/users" --auth-htpasswd-encryption plain \
-    --storage-filesystem-folder "$work/store" --logging-level info >"$work/radicale.log" 2>&1 &
-sleep 2
-url="http://127.0.0.1:$port/ann/shared/"
-$py -c "import caldav; caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Shared', cal_id='shared')"
+if [ "$kind" = radicale ]; then
+    port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+    echo 'ann:secret' > "$work/users"
+    $py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpasswd \
+        --auth-htpasswd-filename "$work/users" --auth-htpasswd-encryption plain \
+        --storage-filesystem-folder "$work/store" --logging-level info >"$work/server.log" 2>&1 &
+    for _ in $(seq 100); do $py -c "import socket; socket.create_connection(('127.0.0.1', $port))" 2>/dev/null && break; sleep 0.1; done
+    root="http://127.0.0.1:$port/"
+    $py -c "import caldav; caldav.DAVClient('$root', username='ann', password='secret').principal().make_calendar(name='Shared', cal_id='shared')"
+    url="${root}ann/shared/"
+    requests() { grep -c " request for " "$work/server.log" || true; }
+else
+    url=$(tests/e2e/davical_server.sh start "$work/server")
+    root=${url%ann/shared/}
+    requests() { wc -l < "$work/server/access.log"; }
+fi
+# The calendar vdirsyncer sends to, empty like Moonrill's was.
+second=$($py -c "import caldav
+print(caldav.DAVClient('$root', username='ann', password='secret').principal().make_calendar(name='Second', cal_id='second').url)")
 printf 'secret\n' > "$work/password" && chmod 600 "$work/password"
 export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
 machine() { # machine NAME: its folders, syncing with the shared calendar
@@ -31,51 +53,63 @@ machine() { # machine NAME: its folders, syncing with the shared calendar
     mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill"
     printf '[sync]\ncalendar_url=%s\nuser=ann\n' "$url" > "$XDG_CONFIG_HOME/moonrill/sync.conf"
 }
-requests() { grep -c "request for" "$work/radicale.log" || true; }
 timed() { # timed WHAT COMMAND...: the command's time and the requests it cost
     local what=$1 before start end out
     shift
     before=$(requests); start=$(date +%s.%N)
     out=$("$@" 2>&1 | tail -1 || true); end=$(date +%s.%N)
-    printf '%-36s %6.2f s %6d requests  %s\n' "$what" "$(echo "$end - $start" | bc)" \
+    printf '%-40s %7.2f s %6d requests  %s\n' "$what" "$(echo "$end - $start" | bc)" \
         "$(($(requests) - before))" "$out"
 }
+echo "$kind, $count events; load average $(cut -d' ' -f1-3 /proc/loadavg)"
 
 machine laptop
 ./build-release/bin/peer_files "$work/laptop" "$count" >/dev/null
 cp "$work/laptop/events.mrl" "$MOONRILL_HOME/events.mrl"
-timed "laptop: first sync, $count to send" ./build-release/bin/moonrill sync
+timed "moonrill: first sync, $count to send" ./build-release/bin/moonrill sync
 machine desktop
-timed "desktop: first sync, $count to take" ./build-release/bin/moonrill sync
-timed "desktop: nothing changed" ./build-release/bin/moonrill sync
+timed "moonrill: first sync, $count to take" ./build-release/bin/moonrill sync
+timed "moonrill: nothing changed" ./build-release/bin/moonrill sync
 sed -i '0,/^\$\$/s/^\$\$\([^$]*\)\$\$/$$\1, changed$$/' "$MOONRILL_HOME/events.mrl"
-timed "desktop: one event changed" ./build-release/bin/moonrill sync
+timed "moonrill: one event changed, sent" ./build-release/bin/moonrill sync
 machine laptop
-timed "laptop: takes that one change" ./build-release/bin/moonrill sync
-timed "laptop: nothing changed" ./build-release/bin/moonrill sync
-if command -v vdirsyncer >/dev/null; then
-    mkdir -p "$work/vdir/status" "$work/vdir/cal"
-    cat > "$work/vdir/config" <<CONF
-[general]
-status_path = "$work/vdir/status/"
-[pair shared]
-a = "local"
-b = "server"
+timed "moonrill: one event changed, taken" ./build-release/bin/moonrill sync
+timed "moonrill: nothing changed" ./build-release/bin/moonrill sync
+
+mkdir -p "$work/vdir/status" "$work/vdir/take" "$work/vdir/send"
+storage() { # storage NAME FOLDER URL: a pair of a folder of .ics files and a calendar
+    cat <<CONF
+[pair $1]
+a = "$1_folder"
+b = "$1_server"
 collections = null
-[storage local]
+[storage $1_folder]
 type = "filesystem"
-path = "$work/vdir/cal/"
+path = "$2"
 fileext = ".ics"
-[storage server]
+[storage $1_server]
 type = "caldav"
-url = "$url"
+url = "$3"
 username = "ann"
 password = "secret"
 CONF
-    export VDIRSYNCER_CONFIG="$work/vdir/config"
-    vdirsyncer discover >/dev/null 2>&1 </dev/null || true
-    timed "vdirsyncer: first sync, $count to take" vdirsyncer sync
-    timed "vdirsyncer: nothing changed" vdirsyncer sync
-else
-    echo "vdirsyncer is not installed: apt install vdirsyncer"
-fi
+}
+{
+    printf '[general]\nstatus_path = "%s"\n' "$work/vdir/status/"
+    storage take "$work/vdir/take/" "$url"
+    storage send "$work/vdir/send/" "$second"
+} > "$work/vdir/config"
+export VDIRSYNCER_CONFIG="$work/vdir/config"
+vdirsyncer discover >/dev/null 2>&1 </dev/null
+timed "vdirsyncer: first sync, $count to take" vdirsyncer sync take
+cp "$work/vdir/take/"*.ics "$work/vdir/send/"
+timed "vdirsyncer: first sync, $count to send" vdirsyncer sync send
+timed "vdirsyncer: nothing changed" vdirsyncer sync take
+changed=$(grep -l '^SUMMARY:' "$work/vdir/take/"*.ics | head -1)
+sed -i 's/^SUMMARY:\(.*\)\r$/SUMMARY:\1, changed\r/; s/^SUMMARY:\([^\r]*\)$/SUMMARY:\1, changed/' "$changed"
+timed "vdirsyncer: one event changed, sent" vdirsyncer sync take
+# One change on the server, made by Moonrill's laptop, for vdirsyncer to take.
+sed -i '0,/^\$\$Event/s/^\$\$\([^$]*\)\$\$/$$\1, changed again$$/' "$MOONRILL_HOME/events.mrl"
+./build-release/bin/moonrill sync >/dev/null 2>&1
+timed "vdirsyncer: one event changed, taken" vdirsyncer sync take
+timed "vdirsyncer: nothing changed" vdirsyncer sync take
