@@ -105,7 +105,8 @@ timed "vdirsyncer: first sync, $count to take" vdirsyncer sync take
 cp "$work/vdir/take/"*.ics "$work/vdir/send/"
 timed "vdirsyncer: first sync, $count to send" vdirsyncer sync send
 timed "vdirsyncer: nothing changed" vdirsyncer sync take
-changed=$(grep -l '^SUMMARY:' "$work/vdir/take/"*.ics | head -1)
+files=("$work/vdir/take/"*.ics)
+changed=${files[0]}
 sed -i 's/^SUMMARY:\(.*\)\r$/SUMMARY:\1, changed\r/; s/^SUMMARY:\([^\r]*\)$/SUMMARY:\1, changed/' "$changed"
 timed "vdirsyncer: one event changed, sent" vdirsyncer sync take
 # One change on the server, made by Moonrill's laptop, for vdirsyncer to take.
