@@ -107,6 +107,7 @@ $user_lines
 LoadModule mpm_prefork_module $modules/mod_mpm_prefork.so
 LoadModule authz_core_module $modules/mod_authz_core.so
 LoadModule dir_module $modules/mod_dir.so
+LoadModule rewrite_module $modules/mod_rewrite.so
 LoadModule php_module $php_module
 StartServers 2
 MinSpareServers 2
@@ -121,6 +122,12 @@ DocumentRoot /usr/share/davical/htdocs
 <FilesMatch "\.php$">
     SetHandler application/x-httpd-php
 </FilesMatch>
+# DAViCal at the server's root, as its own Apache example puts it: a client that starts from
+# http://host/ (or /.well-known/caldav) finds the principal. The URLs DAViCal hands out keep
+# /caldav.php.
+RewriteEngine On
+RewriteCond %{REQUEST_URI} !\.(php|html|css|js|png|gif|jpg|ico)
+RewriteRule ^(.*)$ /caldav.php\$1 [NC,L]
 CONF
 # DAViCal's configuration names the database and its user but no host: the workers' libpq takes
 # the folder of the socket from PGHOST, which they inherit from Apache.
