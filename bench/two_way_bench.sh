@@ -25,7 +25,12 @@ cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DMOONRILL_TESTS=OFF -DMO
 cmake --build build-release -j"$(nproc)" --target moonrill moonrill_gui peer_files >/dev/null
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; [ -L "$work/server" ] && tests/e2e/davical_server.sh stop "$work/server"; rm -rf "$work"' EXIT
+cleanup() { # under set -e, so that a kill with no job left does not end the cleanup half done
+    kill $(jobs -p) 2>/dev/null || true
+    [ -L "$work/server" ] && tests/e2e/davical_server.sh stop "$work/server" || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 py=/usr/bin/python3
 if [ "$kind" = radicale ]; then
     port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
@@ -39,7 +44,7 @@ if [ "$kind" = radicale ]; then
     url="${root}ann/shared/"
     requests() { grep -c " request for " "$work/server.log" || true; }
 else
-    url=$(tests/e2e/davical_server.sh start "$work/server")
+    url=$(tests/e2e/davical_server.sh start "$work/server" $$)
     root=${url%ann/shared/}
     requests() { wc -l < "$work/server/access.log"; }
 fi
@@ -110,7 +115,7 @@ changed=${files[0]}
 sed -i 's/^SUMMARY:\(.*\)\r$/SUMMARY:\1, changed\r/; s/^SUMMARY:\([^\r]*\)$/SUMMARY:\1, changed/' "$changed"
 timed "vdirsyncer: one event changed, sent" vdirsyncer sync take
 # One change on the server, made by Moonrill's laptop, for vdirsyncer to take.
-sed -i '0,/^\$\$Event/s/^\$\$\([^$]*\)\$\$/$$\1, changed again$$/' "$MOONRILL_HOME/events.mrl"
-./build-release/bin/moonrill sync >/dev/null 2>&1
+sed -i 's/^\$\$Event 7\$\$/$$Event 7, changed$$/' "$MOONRILL_HOME/events.mrl"
+echo "moonrill, the change for vdirsyncer: $(./build-release/bin/moonrill sync 2>&1 | tail -1)"
 timed "vdirsyncer: one event changed, taken" vdirsyncer sync take
 timed "vdirsyncer: nothing changed" vdirsyncer sync take

@@ -31,7 +31,7 @@ xandikos)
     xandikos --defaults -d "$work/store" -l 127.0.0.1 -p "$port" >"$work/server.log" 2>&1 & ;;
 davical)
     # The script makes user ann and her calendar itself; its folder keeps Apache's request log.
-    url=$("$here/davical_server.sh" start "$work/server") || exit $?
+    url=$("$here/davical_server.sh" start "$work/server" $$) || exit $?
     port=${url#http://127.0.0.1:} port=${port%%/*} ;;
 *)
     echo "usage: caldav_two_way.sh PATH_TO_MOONRILL radicale|xandikos|davical" >&2; exit 2 ;;

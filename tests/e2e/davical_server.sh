@@ -4,21 +4,23 @@
 # a temporary folder, the database made by DAViCal's own scripts, user "ann" (password "secret")
 # with one calendar, and a private Apache with PHP on a free loopback port. The system's own
 # Apache and PostgreSQL are never touched, nor anything under /etc.
-#   davical_server.sh start DIR   starts it; prints the calendar's URL. DIR must not exist: it
-#                                 becomes a link to the server's folder, which holds access.log
-#                                 (one line a request: method, path, status, bytes, microseconds),
-#                                 error.log (Apache's and DAViCal's own messages) and postgres.log
-#   davical_server.sh stop DIR    stops both servers and removes the folder
+#   davical_server.sh start DIR [PID]   starts it; prints the calendar's URL. DIR must not exist:
+#                      it becomes a link to the server's folder, which holds access.log (one line
+#                      a request: method, path, status, bytes, microseconds), error.log (Apache's
+#                      and DAViCal's own messages) and postgres.log. With PID, the servers also
+#                      stop once that process ends, should it end without stopping them (a test
+#                      killed at its time limit).
+#   davical_server.sh stop DIR          stops both servers and removes the folder
 # Exits 77 ("skipped: …") where a part cannot be found or does not start.
 set -u
 skip() { echo "skipped: $*" >&2; exit 77; }
-action=${1:-} link=${2:-}
+action=${1:-} link=${2:-} watched=${3:-}
 [ -n "$link" ] && { [ "$action" = start ] || [ "$action" = stop ]; } \
     || { echo "usage: davical_server.sh start|stop DIR" >&2; exit 2; }
 
 stop() {
-    local dir
-    dir=$(readlink "$link") || return 0
+    local dir=${dir:-}
+    [ -n "$dir" ] || dir=$(readlink "$link") || return 0
     if [ -s "$dir/httpd.pid" ]; then
         local pid
         pid=$(cat "$dir/httpd.pid")
@@ -62,9 +64,11 @@ dir=$(mktemp -d "$base/davical.XXXXXX") || skip "no temporary folder"
 ln -s "$dir" "$link"
 mkdir "$dir/socket" "$dir/run"
 chown -R "$owner:$group" "$dir"
-fail() { # fail WHAT LOG: the part that did not start, its log, and everything stopped again
+fail() { # fail WHAT LOG...: the part that did not start, its logs, and everything stopped again
+    local log
     echo "skipped: $1" >&2
-    [ -f "$2" ] && tail -20 "$2" >&2
+    shift
+    for log in "$@"; do [ -s "$log" ] && tail -20 "$log" >&2; done
     stop
     exit 77
 }
@@ -135,7 +139,7 @@ CONF
 
 url="http://127.0.0.1:$port/caldav.php/ann/shared/"
 # The calendar, made the way a client makes one; it answers only once Apache and the database do.
-/usr/bin/python3 - "$url" >"$dir/mkcalendar.log" 2>&1 <<'PY' || fail "DAViCal made no calendar" "$dir/error.log"
+/usr/bin/python3 - "$url" >"$dir/mkcalendar.log" 2>&1 <<'PY' || fail "DAViCal made no calendar" "$dir/mkcalendar.log" "$dir/error.log"
 import base64, sys, time, urllib.request
 body = b'''<?xml version="1.0" encoding="utf-8"?>
 <C:mkcalendar xmlns:D="DAV:" xmlns:C="urn:ietf:params:xml:ns:caldav">
@@ -155,4 +159,9 @@ for attempt in range(100):
         time.sleep(0.1)
 sys.exit(1)
 PY
+if [ -n "$watched" ]; then
+    # Detached from the caller's output, or a $(…) around this script would wait for it.
+    (while kill -0 "$watched" 2>/dev/null && [ -d "$dir" ]; do sleep 1; done; stop) \
+        </dev/null >/dev/null 2>&1 &
+fi
 echo "$url"
