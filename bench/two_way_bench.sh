@@ -112,7 +112,7 @@ timed "vdirsyncer: first sync, $count to send" vdirsyncer sync send
 timed "vdirsyncer: nothing changed" vdirsyncer sync take
 files=("$work/vdir/take/"*.ics)
 changed=${files[0]}
-sed -i 's/^SUMMARY:\(.*\)\r$/SUMMARY:\1, changed\r/; s/^SUMMARY:\([^\r]*\)$/SUMMARY:\1, changed/' "$changed"
+perl -pi -e 's/^(SUMMARY:.*?)(\r?)$/$1, changed$2/' "$changed"
 timed "vdirsyncer: one event changed, sent" vdirsyncer sync take
 # One change on the server, made by Moonrill's laptop, for vdirsyncer to take.
 sed -i 's/^\$\$Event 7\$\$/$$Event 7, changed$$/' "$MOONRILL_HOME/events.mrl"
