@@ -161,7 +161,8 @@ sys.exit(1)
 PY
 if [ -n "$watched" ]; then
     # Detached from the caller's output, or a $(…) around this script would wait for it.
-    (while kill -0 "$watched" 2>/dev/null && [ -d "$dir" ]; do sleep 1; done; stop) \
+    # /proc rather than kill -0, which a process of another user refuses as if it had ended.
+    (while [ -d "/proc/$watched" ] && [ -d "$dir" ]; do sleep 1; done; stop) \
         </dev/null >/dev/null 2>&1 &
 fi
 echo "$url"
