@@ -39,8 +39,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             FUZZ_CHECK(back.Period == event.Period);
             FUZZ_CHECK(!backView.moved);
             // A year kept is written as four digits and read back (the moved date is later),
-            // unless a CR in the e-mail field ended the line before it.
-            if (event.Email.find('\r') == std::string_view::npos) {
+            // unless a CR in the e-mail field ended the line before it, or the e-mail's last
+            // "$" runs into the separator after it (a hand-written file may hold one; the
+            // editor never writes it), which moves the fields after it.
+            if (event.Email.find('\r') == std::string_view::npos && !event.Email.ends_with('$')) {
                 FUZZ_CHECK(back.BirthYear == event.BirthYear);
                 // So are the day meant, where the date falls short of it, and the UID.
                 FUZZ_CHECK(back.Options.Day ==
@@ -48,8 +50,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 if (event.Options.Uid.find('$') == std::string::npos)
                     FUZZ_CHECK(back.Options.Uid == event.Options.Uid);
             }
-            // A CR ending the line is taken for half of the line end.
-            if (!event.Email.ends_with('\r'))
+            // A CR ending the line is taken for half of the line end, and a last "$" for half of
+            // the separator after it.
+            if (!event.Email.ends_with('\r') && !event.Email.ends_with('$'))
                 FUZZ_CHECK(back.Email == event.Email);
         });
         // A field holding "$$" splits differently; only those lines may read back otherwise.
