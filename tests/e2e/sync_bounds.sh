@@ -175,6 +175,8 @@ left() { grep -qxF "moonrill: Left on the server, the list cannot hold them (1):
 # A listing that drips a byte every 5 s is never silent for long: its own deadline ends it. It
 # runs beside the rest, in folders of its own.
 (
+    # Its server is a job of this subshell, which the script's own ending does not reach.
+    trap 'kill $(jobs -p) 2>/dev/null' EXIT
     export XDG_CONFIG_HOME="$work/config-trickle"; mkdir -p "$XDG_CONFIG_HOME/moonrill"
     conf="$XDG_CONFIG_HOME/moonrill/sync.conf"; fresh trickle
     start=$(date +%s)
