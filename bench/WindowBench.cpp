@@ -43,7 +43,7 @@ void PlainStartWithThirtyThousand(benchmark::State &bench)
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.EventView()->model()->rowCount());
         bench.PauseTiming();
-        window.State().SetSaved(true);
+        window.Events().SetSaved(true);
         window.close();
         bench.ResumeTiming();
     }
@@ -66,7 +66,7 @@ public:
     ~StartedWindow()
     {
         SetMessageHook({});
-        window.State().SetSaved(true);
+        window.Events().SetSaved(true);
         window.close();
     }
 

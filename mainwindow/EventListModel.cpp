@@ -3,7 +3,7 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
-#include "EventState.h"
+#include "EventList.h"
 #include "MoonrillError.h"
 #include "ScanComputation.h"
 #include "ShownType.h"
@@ -12,9 +12,10 @@
 
 #include <QFont>
 
-EventListModel::EventListModel(EventState &state, QObject *parent)
-    : QAbstractTableModel(parent), m_state(state)
+EventListModel::EventListModel(EventList &list, QObject *parent)
+    : QAbstractTableModel(parent), m_list(list), m_state(list.State())
 {
+    m_list.SetObserver(this);
 }
 
 EventListModel::~EventListModel() = default;
@@ -110,70 +111,42 @@ QString EventListModel::keyOfRow(int row) const
     return FromBytes(m_state.RecordOfRow(size_t(row)).Id);
 }
 
-int EventListModel::insertEvent(WrittenEvent written, Date today)
+void EventListModel::changing(Change change, size_t row)
 {
-    if (!m_state.CanInsert())
-        throw MoonrillError::overflow();
-    const int at = int(m_state.InsertPosition(DayDifference(today, written.event.StartingOn)));
-    beginInsertRows({}, at, at);
-    const int placed = int(m_state.Insert(std::move(written), today));
-    endInsertRows();
-    return placed;
-}
-
-int EventListModel::insertEvents(std::vector<WrittenEvent> events, Date today)
-{
-    if (events.empty())
-        return -1;
-    if (events.size() > m_state.Room())
-        throw MoonrillError::overflow();
-    {
-        const ListReset reset(*this);
-        const EventState::BulkInsert bulk(m_state, events.size());
-        for (WrittenEvent &event : events)
-            m_state.Insert(std::move(event), today);
+    switch (change) {
+    case Change::Insert:
+        beginInsertRows({}, int(row), int(row));
+        break;
+    case Change::Remove:
+        beginRemoveRows({}, int(row), int(row));
+        break;
+    case Change::Reorder:
+        // Rows move; the view keeps its selection by position through a layout change.
+        emit layoutAboutToBeChanged();
+        break;
+    case Change::Reset:
+        beginResetModel();
+        m_bold.clear();
+        break;
     }
-    return int(m_state.RowOf(m_state.Events().back().Id).value_or(0));
 }
 
-int EventListModel::replaceEvent(int index, WrittenEvent written, Date today)
+void EventListModel::changed(Change change)
 {
-    if (m_state.NextId() >= EventState::Limit)
-        throw MoonrillError::overflow();
-    // Rows move; the view keeps its selection by position through a layout change.
-    emit layoutAboutToBeChanged();
-    const EventState::Moved moved = m_state.Replace(index, std::move(written), today);
-    emit layoutChanged();
-    return int(moved.to);
-}
-
-void EventListModel::removeEvent(int index)
-{
-    const std::optional<size_t> row = m_state.RowOf(m_state.Events().at(size_t(index)).Id);
-    if (!row)
-        throw MoonrillError(MoonrillError::KeyNotUnique, "Element not found");
-    beginRemoveRows({}, int(*row), int(*row));
-    m_state.Remove(index);
-    endRemoveRows();
-}
-
-void EventListModel::clearEvents()
-{
-    beginResetModel();
-    m_bold.clear();
-    m_state.Clear();
-    endResetModel();
-}
-
-void EventListModel::beginReload()
-{
-    beginResetModel();
-    m_bold.clear();
-}
-
-void EventListModel::endReload()
-{
-    endResetModel();
+    switch (change) {
+    case Change::Insert:
+        endInsertRows();
+        break;
+    case Change::Remove:
+        endRemoveRows();
+        break;
+    case Change::Reorder:
+        emit layoutChanged();
+        break;
+    case Change::Reset:
+        endResetModel();
+        break;
+    }
 }
 
 void EventListModel::setBold(const QString &key, bool bold)

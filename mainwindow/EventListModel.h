@@ -3,18 +3,19 @@
 
 #include <QAbstractTableModel>
 
+// moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
+#ifndef Q_MOC_RUN
+#include "EventList.h"
+#endif
+
 #include <string>
 #include <unordered_set>
 #include <vector>
 
-class EventState;
-struct WrittenEvent;
-class Date;
-
-/// The event list as the list view shows it: five columns over the rows of the event state, in
-/// the state's order (soonest first). Every change of rows goes through here, so the view and
-/// the state never disagree.
-class EventListModel final : public QAbstractTableModel
+/// The event list as the list view shows it: five columns over the rows of the list document,
+/// in its order (soonest first). It hears of every change the document makes, so the view and
+/// the list never disagree.
+class EventListModel final : public QAbstractTableModel, private EventListObserver
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(EventListModel)
@@ -30,7 +31,7 @@ public:
         ColumnCount
     };
 
-    explicit EventListModel(EventState &state, QObject *parent = nullptr);
+    explicit EventListModel(EventList &list, QObject *parent = nullptr);
     ~EventListModel() override;
 
     [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
@@ -39,44 +40,17 @@ public:
     [[nodiscard]] QVariant headerData(int section, Qt::Orientation orientation,
                                       int role) const override;
 
-    [[nodiscard]] EventState &state() { return m_state; }
     /// The key of the row at `row` (display order).
     [[nodiscard]] QString keyOfRow(int row) const;
-
-    /// Inserts an event with its row; throws an overflow before anything changes when a counter
-    /// is at its limit. Returns the new row's position.
-    int insertEvent(WrittenEvent written, Date today);
-    /// Inserts every event of `events` with its row, in one pass (an import): all of them, or,
-    /// when they do not fit under the limits, none (an overflow is thrown). Returns the row of
-    /// the last one, or -1 when there is none.
-    int insertEvents(std::vector<WrittenEvent> events, Date today);
-    /// Replaces record `index` and its row (edit). Throws before anything changes.
-    int replaceEvent(int index, WrittenEvent written, Date today);
-    /// Removes record `index` and its row.
-    void removeEvent(int index);
-    /// Removes every row and record.
-    void clearEvents();
-    /// Tells the view before and after the state is filled anew (a load).
-    void beginReload();
-    void endReload();
 
     /// Bold rows, by key (the find dialog marks its match so).
     void setBold(const QString &key, bool bold);
 
 private:
-    EventState &m_state;
+    void changing(Change change, size_t row) override;
+    void changed(Change change) override;
+
+    EventList &m_list;
+    const EventState &m_state;
     std::unordered_set<std::string> m_bold;
-};
-
-/// Tells the list view around a wholesale change of the event state, however it ends.
-class ListReset
-{
-public:
-    explicit ListReset(EventListModel &model) : m_model(model) { m_model.beginReload(); }
-    ~ListReset() { m_model.endReload(); }
-    ListReset(const ListReset &) = delete;
-    ListReset &operator=(const ListReset &) = delete;
-
-private:
-    EventListModel &m_model;
 };

@@ -37,7 +37,7 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
-    m_model = new EventListModel(m_state, this);
+    m_model = new EventListModel(m_list, this);
 
     // The client area: 622 x 519 pixels, the toolbar along its top and the list below it; it
     // scrolls only on a screen too small for it.
@@ -58,7 +58,11 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     connectSync();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain()
+{
+    // The model, a child, outlives the list it shows: it must hear of no change meanwhile.
+    m_list.SetObserver(nullptr);
+}
 
 void frmMain::createList()
 {
@@ -116,7 +120,7 @@ void frmMain::fitColumns()
 void frmMain::fitWeekdayTypes()
 {
     QStringList held;
-    for (const clsEvent &event : m_state.Events()) {
+    for (const clsEvent &event : m_list.Events()) {
         if (RecurrenceOf(event.Occurs).unit == Recurrence::Unit::Weekdays)
             held << ShownType(event.Occurs);
     }
@@ -238,7 +242,7 @@ void frmMain::endProgram()
 
 bool frmMain::ConfirmSave()
 {
-    if (m_state.Saved()) {
+    if (m_list.Saved()) {
         endProgram();
         return false;
     }
@@ -252,7 +256,7 @@ bool frmMain::ConfirmSave()
         endProgram();
         return false;
     case MsgAnswer::No:
-        RemoveRecovery(m_eventFile);
+        RemoveRecovery(m_list.Path());
         endProgram();
         return false;
     default:

@@ -5,7 +5,7 @@
 #ifndef Q_MOC_RUN
 #include "BirthdayOffers.h"
 #include "EventFile.h"
-#include "EventState.h"
+#include "EventList.h"
 #endif
 
 #include "ApplicationBus.h"
@@ -93,10 +93,12 @@ public:
     /// Throws when rows exist but none is selected.
     int FindSelectedEvent();
 
-    [[nodiscard]] EventState &State() { return m_state; }
+    /// The list document the window shows; every change of the list goes through it.
+    [[nodiscard]] EventList &Events() { return m_list; }
+    [[nodiscard]] const EventState &State() const { return m_list.State(); }
     [[nodiscard]] EventListModel &List() { return *m_model; }
     [[nodiscard]] QTreeView *EventView() const { return lstEvent; }
-    [[nodiscard]] const std::string &EventFilePath() const { return m_eventFile; }
+    [[nodiscard]] const std::string &EventFilePath() const { return m_list.Path(); }
     /// The process's exit status after StartUp returned false: non-zero when it could not tell
     /// whether another instance runs.
     [[nodiscard]] int ExitStatus() const { return m_exitStatus; }
@@ -137,9 +139,14 @@ private:
     void createToolbar();
     void createList();
     void createPopup();
-    /// The selected event's index; nothing, after saying so, on an empty list or a row
-    /// without a record. Throws when rows exist but none is selected.
-    std::optional<int> selectedEventOrRefuse();
+    /// The selected event; nothing, after saying so, on an empty list or a row without a
+    /// record. Throws when rows exist but none is selected.
+    std::optional<EventRef> selectedEventOrRefuse();
+    /// Whether an event of the list goes by the calendar UID `uid` (none for an empty one).
+    [[nodiscard]] bool stillListed(const std::string &uid) const;
+    /// Keeps the user's edit of `opened`, which the server changed or removed while the
+    /// editor was open, as an event of its own, and says so.
+    void keepEditApart(const clsEvent &opened, WrittenEvent edit);
     void mnuFileSave_Click();
     void mnuFileExit_Click();
     void mnuConfigRunOn_Click();
@@ -159,11 +166,13 @@ private:
     /// Whether the list has room for `count` more events; says `refusal` (%1 the count, %2 the
     /// room) where it has not.
     bool hasRoomFor(size_t count, const QString &refusal);
-    /// After an import: the list as changed, its row `lastRow` selected (none where negative),
-    /// and the import's summary.
-    void showImported(int lastRow, const std::string &summary);
+    /// After an import: the list as changed, the row of `last` selected (none where it is
+    /// empty), and the import's summary.
+    void showImported(const EventRef &last, const std::string &summary);
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
+    /// Selects the row of `ref` where it is still listed, else the first.
+    void selectAgain(const EventRef &ref);
     /// Ends the program at once: no further question, the window closes.
     void endProgram();
     /// Lets the sync bring the server's changes into the list, say them, and ask about a side
@@ -173,10 +182,9 @@ private:
     std::optional<QString> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
     void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
-    EventState m_state;
+    EventList m_list;
     EventListModel *m_model = nullptr;
     std::string m_folder;
-    std::string m_eventFile;
     /// What the start-up caught up: shown by every scan of this run.
     std::vector<MissedEvent> m_missed;
     /// The last deleted event, for Undo; none when there is nothing to undo.

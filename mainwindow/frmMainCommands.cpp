@@ -25,12 +25,12 @@ int frmMain::FindSelectedEvent()
     const QModelIndexList selected = lstEvent->selectionModel()->selectedRows();
     SelItem =
         selected.isEmpty() ? QPersistentModelIndex() : QPersistentModelIndex(selected.first());
-    if (m_state.EventCount() == 0)
+    if (m_list.State().EventCount() == 0)
         return -1;
     if (!SelItem.isValid())
         throw MoonrillError(MoonrillError::NoSelection,
                             "Object variable or With block variable not set");
-    return m_state.IndexOfRow(size_t(SelItem.row()));
+    return m_list.State().IndexOfRow(size_t(SelItem.row()));
 }
 
 void frmMain::FindEvent()
@@ -62,7 +62,7 @@ void frmMain::VisitWebsite()
 
 void frmMain::PrintEvents()
 {
-    ::PrintEvents(m_state, this);
+    ::PrintEvents(m_list.State(), this);
 }
 void frmMain::CheckForUpdate()
 {
@@ -91,8 +91,8 @@ void frmMain::ShowHelp()
 void frmMain::CopyEvent()
 {
     try {
-        if (const std::optional<int> i = selectedEventOrRefuse())
-            SetClipboardText(EventClipboardText(m_state.Events()[size_t(*i)]));
+        if (const std::optional<EventRef> ref = selectedEventOrRefuse())
+            SetClipboardText(EventClipboardText(*m_list.Find(*ref)));
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -106,7 +106,7 @@ void frmMain::CopyAllEvents()
                         MsgStyle::OkCritical, this);
             return;
         }
-        SetClipboardText(AllEventsClipboardText(m_state));
+        SetClipboardText(AllEventsClipboardText(m_list.State()));
     } catch (const std::exception &error) {
         ReportError(error);
     }

@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QTreeView>
+#include <algorithm>
 
 namespace {
 
@@ -65,10 +66,10 @@ void frmMain::AddEvent()
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again, empty
             }
-            // The model checks the limits before it changes anything: all or nothing.
-            const int row = m_model->insertEvent(std::move(*fields), Date::today());
+            // The list checks the limits before it changes anything: all or nothing.
+            const EventRef added = m_list.Add(std::move(*fields), Date::today());
             listChanged();
-            SelectRow(row);
+            SelectRow(int(m_list.RowOf(added).value_or(0)));
             return;
         } catch (const std::exception &error) {
             ReportError(error);
@@ -77,48 +78,51 @@ void frmMain::AddEvent()
     }
 }
 
-std::optional<int> frmMain::selectedEventOrRefuse()
+std::optional<EventRef> frmMain::selectedEventOrRefuse()
 {
     if (m_model->rowCount() == 0) {
         refuse(QT_TRANSLATE_NOOP("Messages", "No events available!"), this);
         return std::nullopt;
     }
     // Rows but none selected (a click on the blank area): there is no event to act on.
-    if (!lstEvent->selectionModel()->hasSelection()) {
+    if (!lstEvent->selectionModel()->hasSelection() || FindSelectedEvent() < 0) {
         refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
         return std::nullopt;
     }
-    const int i = FindSelectedEvent();
-    if (i < 0) {
-        refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
-        return std::nullopt;
-    }
-    return i;
+    return m_list.RefOfRow(size_t(SelItem.row()));
+}
+
+bool frmMain::stillListed(const std::string &uid) const
+{
+    return !uid.empty() &&
+           std::any_of(m_list.Events().begin(), m_list.Events().end(),
+                       [&uid](const clsEvent &event) { return event.Options.Uid == uid; });
 }
 
 void frmMain::EditEvent()
 {
     try {
+        const std::optional<EventRef> found = selectedEventOrRefuse();
+        if (!found)
+            return;
+        const int editedRow = SelItem.row();
+        // The event as the editor opens it: what OK changes, whatever the list holds by then.
+        const clsEvent opened = *m_list.Find(*found);
         for (;;) {
-            const std::optional<int> found = selectedEventOrRefuse();
-            if (!found)
-                return;
-            const int i = *found;
-            const int editedRow = SelItem.row();
-            const clsEvent event = m_state.Events()[size_t(i)];
             std::optional<WrittenEvent> entered;
             {
                 frmAddEvent editor(this);
                 editor.HelpContextID = HelpEditEvent;
                 editor.setWindowTitle(tr("Edit event"));
-                editor.SetDescription(event.Description);
-                editor.SetDate(event.StartingOn);
-                editor.SetStoredOccurs(event.Occurs);
-                editor.SetPeriod(event.Period);
-                editor.SetOuterHeight(event.Occurs == BirthdayType ? frmAddEvent::EditBirthdayHeight
-                                                                   : frmAddEvent::CollapsedHeight);
-                editor.SetEmail(event.Email);
-                editor.SetBirthYear(event.BirthYear);
+                editor.SetDescription(opened.Description);
+                editor.SetDate(opened.StartingOn);
+                editor.SetStoredOccurs(opened.Occurs);
+                editor.SetPeriod(opened.Period);
+                editor.SetOuterHeight(opened.Occurs == BirthdayType
+                                          ? frmAddEvent::EditBirthdayHeight
+                                          : frmAddEvent::CollapsedHeight);
+                editor.SetEmail(opened.Email);
+                editor.SetBirthYear(opened.BirthYear);
                 editor.exec();
                 entered = editor.entered();
             }
@@ -127,22 +131,43 @@ void frmMain::EditEvent()
             // The event stays the same one for a calendar; the day it is meant for stays only
             // while its date does.
             clsEvent &edited = entered->event;
-            edited.Options = event.Options;
-            if (edited.StartingOn != event.StartingOn)
+            edited.Options = opened.Options;
+            if (edited.StartingOn != opened.StartingOn)
                 edited.Options.Day = 0;
             std::optional<WrittenEvent> fields = movedOn(std::move(*entered), Date::today());
             if (!fields) {
                 refuse(AlreadyHappened, this);
                 continue; // the editor opens again from the stored record
             }
-            const int newRow = m_model->replaceEvent(i, std::move(*fields), Date::today());
-            selectOtherThan(newRow, editedRow);
+            if (m_list.Find(*found) == nullptr) {
+                keepEditApart(opened, std::move(*fields));
+                return;
+            }
+            const EventRef now = m_list.Replace(*found, std::move(*fields), Date::today());
+            selectOtherThan(int(m_list.RowOf(now).value_or(0)), editedRow);
             listChanged();
             return;
         }
     } catch (const std::exception &error) {
         ReportError(error);
     }
+}
+
+void frmMain::keepEditApart(const clsEvent &opened, WrittenEvent edit)
+{
+    // The server changed or removed the event while the editor was open. Its version stays as
+    // it came, and the user's edit becomes an event of its own, with a UID of its own, so that
+    // neither is lost and the next sync sends the edit as a new event.
+    const QString question = stillListed(opened.Options.Uid)
+                                 ? tr("'%1' was changed on the calendar server while you edited "
+                                      "it.\r\nYour edit is kept as an event of its own.")
+                                 : tr("'%1' was removed on the calendar server while you edited "
+                                      "it.\r\nYour edit is kept as an event of its own.");
+    edit.event.Options.Uid.clear();
+    const EventRef added = m_list.Add(std::move(edit), Date::today());
+    listChanged();
+    SelectRow(int(m_list.RowOf(added).value_or(0)));
+    ShowMessage(question.arg(FromBytes(opened.Description)), MsgStyle::OkInformation, this);
 }
 
 void frmMain::selectOtherThan(int newRow, int editedRow)
@@ -171,19 +196,31 @@ void frmMain::DeleteEvent()
             return;
         }
         SelItem = selected.first();
+        // Yes deletes the event the question names, wherever its row is by then.
+        const EventRef named = m_list.RefOfRow(size_t(SelItem.row()));
+        const clsEvent *asked = m_list.Find(named);
+        if (asked == nullptr) {
+            refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
+            return;
+        }
+        const std::string uid = asked->Options.Uid;
         const QString description = m_model->index(SelItem.row(), 0).data().toString();
         if (ShowMessage(tr("Do you really want to delete '%1'?").arg(description),
                         MsgStyle::YesNoQuestion, this) != MsgAnswer::Yes)
             return;
-        const int i = FindSelectedEvent();
-        if (i < 0) {
-            refuse(QT_TRANSLATE_NOOP("Messages", "Not found!"), this);
+        if (m_list.Find(named) == nullptr) {
+            // What the user said yes to is no longer what the list holds: a changed event is
+            // not deleted unseen, and a removed one is gone already.
+            ShowMessage((stillListed(uid) ? tr("'%1' was changed on the calendar server while "
+                                               "you were asked, so it was not deleted.")
+                                          : tr("'%1' was removed on the calendar server while "
+                                               "you were asked."))
+                            .arg(description),
+                        MsgStyle::OkInformation, this);
             return;
         }
-        clsEvent deleted = m_state.Events()[size_t(i)];
-        m_model->removeEvent(i);
         // Only an event that has left the list may wait in the undo buffer.
-        m_undo = std::move(deleted);
+        m_undo = m_list.Remove(named);
         setUndoEnabled(true);
         const QString tip = tr("Undo deletion of '%1'").arg(description);
         setUndoTip(PlainToolTip(tip), tip);
@@ -200,10 +237,10 @@ void frmMain::UndoDelete()
         return;
     try {
         // The event comes back with the date it had, not moved on, under a new Id.
-        const int row = m_model->insertEvent(Written(*m_undo), Date::today());
+        const EventRef back = m_list.Add(Written(*m_undo), Date::today());
         listChanged();
         m_undo.reset();
-        SelectRow(row);
+        SelectRow(int(m_list.RowOf(back).value_or(0)));
         setUndoEnabled(false);
         setUndoTip(tr("Undo"), tr("Undo"));
     } catch (const std::exception &error) {
@@ -219,8 +256,8 @@ void frmMain::DeleteAllEvents()
         return;
     // Clearing cannot fail (it only empties the list), so "Error while removing list" never
     // shows.
-    const bool hadEvents = m_state.RowCount() > 0;
-    m_model->clearEvents();
+    const bool hadEvents = m_list.State().RowCount() > 0;
+    m_list.Clear();
     if (hadEvents)
         listChanged();
 }

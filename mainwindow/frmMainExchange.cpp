@@ -162,25 +162,25 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
                 MsgStyle::OkCritical, this);
             return;
         }
-        BirthdayImport import = PlanBirthdayImport(book.contacts, m_state.Events(), Date::today());
+        BirthdayImport import = PlanBirthdayImport(book.contacts, m_list.Events(), Date::today());
         if (!hasRoomFor(import.events.size(),
                         tr("The address book holds %1 new birthdays, but the list has room for %2 "
                            "more events.\r\nNothing was imported.")))
             return;
         const std::string summary = ImportSummary(import, Translated(ImportSummaryWords));
-        int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
+        EventRef last = m_list.AddAll(std::move(import.events), Date::today());
         // A card imported before under another name updates its event, found by the UID.
         for (BirthdayUpdate &update : import.updates) {
-            const std::vector<clsEvent> &events = m_state.Events();
+            const std::vector<clsEvent> &events = m_list.Events();
             const auto found =
                 std::find_if(events.begin(), events.end(), [&update](const clsEvent &event) {
                     return event.Options.Uid == update.written.event.Options.Uid;
                 });
             if (found != events.end())
-                lastRow = m_model->replaceEvent(int(found - events.begin()),
-                                                std::move(update.written), Date::today());
+                last =
+                    m_list.Replace(m_list.RefOf(*found), std::move(update.written), Date::today());
         }
-        showImported(lastRow, summary);
+        showImported(last, summary);
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -202,7 +202,7 @@ void frmMain::ImportCalendarFrom(const QString &path)
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "a calendar", .maxBytes = MaxCalendarBytes});
         CalendarFileImport import =
-            PlanCalendarImport(content.value_or(std::string()), m_state.Events(), Date::today());
+            PlanCalendarImport(content.value_or(std::string()), m_list.Events(), Date::today());
         if (!import.isCalendar) {
             ShowMessage(tr("%1 is not a calendar: it holds no event.").arg(path),
                         MsgStyle::OkCritical, this);
@@ -213,8 +213,7 @@ void frmMain::ImportCalendarFrom(const QString &path)
                            "events.\r\nNothing was imported.")))
             return;
         const std::string summary = CalendarImportSummary(import, UserWords());
-        const int lastRow = m_model->insertEvents(std::move(import.events), Date::today());
-        showImported(lastRow, summary);
+        showImported(m_list.AddAll(std::move(import.events), Date::today()), summary);
     } catch (const std::exception &error) {
         ReportError(error);
     }
@@ -263,19 +262,19 @@ void frmMain::ExportCalendarTo(const QString &path)
         int leftOut = 0;
         std::vector<std::string> uids;
         WriteFileAtomically(
-            file, CalendarText(m_state.Events(), productId, std::time(nullptr), &leftOut, &uids),
+            file, CalendarText(m_list.Events(), productId, std::time(nullptr), &leftOut, &uids),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
         if (MakeFolders(FolderOf(lastExportRecord())))
             WriteFileAtomically(lastExportRecord(), file);
         // The list keeps the UIDs, so that the next export, after edits and deletions, gives the
         // calendar the same entries again: a saved list is saved with them at once.
-        if (m_state.KeepUids(uids)) {
-            if (m_state.Saved())
+        if (m_list.KeepUids(uids)) {
+            if (m_list.Saved())
                 SaveEvents();
             else
                 listChanged();
         }
-        const size_t count = m_state.Events().size() - size_t(leftOut);
+        const size_t count = m_list.Events().size() - size_t(leftOut);
         QString message = (count == 1 ? tr("The calendar was written to %1: %2 event.")
                                       : tr("The calendar was written to %1: %2 events."))
                               .arg(FromBytes(file))
@@ -293,12 +292,12 @@ void frmMain::ExportCalendarTo(const QString &path)
     }
 }
 
-void frmMain::showImported(int lastRow, const std::string &summary)
+void frmMain::showImported(const EventRef &last, const std::string &summary)
 {
     // The list changed where an import took anything: the last event it took is selected.
-    if (lastRow >= 0) {
+    if (!last.empty()) {
         listChanged();
-        SelectRow(lastRow);
+        SelectRow(int(m_list.RowOf(last).value_or(0)));
     }
     ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
 }
@@ -306,7 +305,7 @@ void frmMain::showImported(int lastRow, const std::string &summary)
 bool frmMain::hasRoomFor(size_t count, const QString &refusal)
 {
     // An import is all or nothing: the list takes every event or none.
-    const size_t room = m_state.Room();
+    const size_t room = m_list.Room();
     if (count <= room)
         return true;
     ShowMessage(refusal.arg(count).arg(room), MsgStyle::OkCritical, this);
@@ -317,7 +316,7 @@ void frmMain::CalendarSyncSettings()
 {
     {
         frmSync dialog(m_sync, this);
-        if (dialog.exec() == QDialog::Accepted && m_state.Saved())
+        if (dialog.exec() == QDialog::Accepted && m_list.Saved())
             SaveEvents(); // the list as saved, with its UIDs kept, goes to the calendar now
     }
     // A question asked as the dialog closed ("for this run only?") leaves no window active:

@@ -7,7 +7,6 @@
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "LastSeen.h"
-#include "ListSave.h"
 #include "MessageBox.h"
 #include "Recovery.h"
 #include "ScanComputation.h"
@@ -18,12 +17,9 @@
 bool frmMain::LoadEvents()
 {
     LoadResult result;
-    {
-        // The list view is told once, when the whole file has been read.
-        const ListReset reset(*m_model);
-        m_lastSeen = ReadLastSeen(m_folder);
-        result = ::LoadEvents(m_state, m_eventFile, Date::today(), m_lastSeen);
-    }
+    // The list view is told once, when the whole file has been read.
+    m_lastSeen = ReadLastSeen(m_folder);
+    result = m_list.Load(Date::today(), m_lastSeen);
     SelectRow(0);
     m_missed = std::move(result.missed);
     m_loaded = !result.error;
@@ -43,17 +39,17 @@ bool frmMain::SaveEvents()
 {
     // Only a save of changes replaces the recovery copy; the start-up's save of the moved dates
     // leaves it for the start-up to offer.
-    const bool savesChanges = !m_state.Saved();
+    const bool savesChanges = !m_list.Saved();
     try {
         const SyncSettings settings = SyncSettings::Read();
-        const SaveOutcome outcome = SaveList(m_state, m_eventFile, settings);
+        const SaveOutcome outcome = m_list.Save(settings.Roads());
         // The copy goes only where the list saved is the list held: nothing above waits in
         // the event loop, so no change can come between.
-        if (savesChanges && m_state.Saved())
-            RemoveRecovery(m_eventFile);
+        if (savesChanges && m_list.Saved())
+            RemoveRecovery(m_list.Path());
         // The sync asks the keyring and the server without waiting for either.
         if (!settings.calendar.isEmpty())
-            m_sync.Publish(m_state.Events(), m_eventFile);
+            m_sync.Publish(m_list.Events(), m_list.Path());
         if (!outcome.changedFileKeptAs.empty())
             ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs, Translated)),
                         MsgStyle::OkInformation, this);
@@ -70,9 +66,8 @@ bool frmMain::SaveEvents()
 
 void frmMain::listChanged()
 {
-    m_state.SetSaved(false);
     try {
-        WriteRecovery(m_state, m_eventFile);
+        m_list.KeepUnsaved();
     } catch (const MoonrillError &error) {
         // The change itself is made; a copy that cannot be kept is said once, not at every
         // change.
@@ -84,12 +79,12 @@ void frmMain::listChanged()
 
 void frmMain::offerRecovery(const std::optional<ContentStamp> &found)
 {
-    std::optional<Recovered> recovered = ReadRecovery(m_eventFile, Date::today());
+    std::optional<Recovered> recovered = ReadRecovery(m_list.Path(), Date::today());
     if (!recovered)
         return;
     // A copy that gives the list as loaded holds nothing that is not saved.
-    if (EventListText(recovered->list) == EventListText(m_state)) {
-        RemoveRecovery(m_eventFile);
+    if (EventListText(recovered->list) == EventListText(m_list.State())) {
+        RemoveRecovery(m_list.Path());
         return;
     }
     if (ShowMessage(std::string_view(QT_TRANSLATE_NOOP(
@@ -101,25 +96,17 @@ void frmMain::offerRecovery(const std::optional<ContentStamp> &found)
         // the copy was made, the restored list keeps the stamp of the file it was made over:
         // the save then keeps the other program's version as a backup and says so, as it does
         // for any file changed behind the window's back.
-        EventState &restored = recovered->list;
-        if (recovered->madeOver && found && *recovered->madeOver != *found)
-            restored.SetDiskStamp(*recovered->madeOver);
-        else if (m_state.DiskStamp())
-            restored.SetDiskStamp(*m_state.DiskStamp());
-        restored.SetBackupBeforeSave(m_state.BackupBeforeSave());
-        restored.SetUnloadedFromLine(m_state.UnloadedFromLine());
-        {
-            const ListReset reset(*m_model);
-            m_state = std::move(restored);
-        }
+        const bool otherFile = recovered->madeOver && found && *recovered->madeOver != *found;
+        m_list.Restore(std::move(recovered->list),
+                       otherFile ? recovered->madeOver : std::optional<ContentStamp>());
         SelectRow(0);
         return;
     }
     try {
-        KeepBackup(m_eventFile, recovered->content);
-        RemoveRecovery(m_eventFile);
+        KeepBackup(m_list.Path(), recovered->content);
+        RemoveRecovery(m_list.Path());
         ShowMessage(tr("The changes that were not saved are kept as %1.")
-                        .arg(FromBytes(BackupPath(m_eventFile))),
+                        .arg(FromBytes(BackupPath(m_list.Path()))),
                     MsgStyle::OkInformation, this);
     } catch (const MoonrillError &error) {
         ReportError(error);
@@ -132,7 +119,7 @@ void frmMain::ScanEvents()
     BirthdayMails.clear();
     try {
         // What the start-up caught up stays in every scan of this run.
-        ScanResult result = ComputeScan(m_state.Events(), Date::today(), m_missed);
+        ScanResult result = ComputeScan(m_list.Events(), Date::today(), m_missed);
         if (!result.found)
             return;
         BirthdayMails = std::move(result.birthdayMails);

@@ -71,7 +71,7 @@ bool frmMain::StartUp()
                         MsgStyle::OkCritical, this);
             m_exitStatus = 1;
         }
-        m_state.SetSaved(true);
+        m_list.SetSaved(true);
         endProgram();
         return false;
     }
@@ -82,10 +82,10 @@ bool frmMain::StartUp()
             raise();
             activateWindow();
         });
-    m_state.SetSaved(true);
+    m_list.SetSaved(true);
     setWindowTitle(QStringLiteral("Moonrill"));
     m_folder = folder;
-    m_eventFile = JoinPath(folder, EventFileName);
+    m_list.SetPath(JoinPath(folder, EventFileName));
 
     try {
         runStartUpSteps();
@@ -110,7 +110,7 @@ void frmMain::runStartUpSteps()
     const bool loaded = LoadEvents();
     // The file as this start found it, before its moved dates are saved: what a recovery copy
     // was made over is compared with it.
-    const std::optional<ContentStamp> found = m_state.DiskStamp();
+    const std::optional<ContentStamp> found = m_list.State().DiskStamp();
     if (loaded)
         SaveEvents();
     offerRecovery(found);

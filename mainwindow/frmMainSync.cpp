@@ -4,15 +4,14 @@
 // about before anything is removed.
 #include "frmMain.h"
 
-#include "Backups.h"
 #include "EventFile.h"
 #include "EventListModel.h"
-#include "FileRead.h"
-#include "ListSave.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 
+#include <QItemSelectionModel>
 #include <QMessageBox>
+#include <QTreeView>
 
 void frmMain::connectSync()
 {
@@ -34,39 +33,47 @@ void frmMain::connectSync()
 std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
 {
     try {
-        // The sync was made from the list as saved. The file takes the edits over that list
-        // (the list as it was kept a backup generation first, so what the server removed can be
-        // had back); the window's list takes them over what the user changed since, which
-        // stays a change not saved, in the recovery copy.
-        EventState saved;
-        const LoadResult loaded = ::LoadEvents(saved, m_eventFile, Date::today());
-        if (!loaded.success || loaded.ignored > 0 || !SameEvents(saved.Events(), planned))
-            return QString(); // another program changed the file: the next save syncs again
+        // The sync was made from the list as saved. The file takes the edits over that list,
+        // by the road every sync takes; the window's list takes them over what the user changed
+        // since, which stays a change not saved, in the recovery copy. This may run while a
+        // dialog is open: the edits go by UID, and a command holds its event by reference, so
+        // neither lands on another event.
         const std::vector<SyncEdit> edits =
-            m_state.Saved()
-                ? plan.edits
-                : EditsOverChanges(plan.edits, planned, m_state.Events(), plan.keptTwice);
-        if (!RoomFor(m_state, edits))
+            m_list.Saved() ? plan.edits
+                           : EditsOverChanges(plan.edits, planned, m_list.Events(), plan.keptTwice);
+        if (!RoomFor(m_list.State(), edits))
             return tr("the list has no room for the events the server holds");
-        KeepBackup(m_eventFile,
-                   ReadWholeFile(m_eventFile, {.noun = "the event file"}).value_or(""));
-        if (!ApplySyncEdits(saved, plan.edits, Date::today()))
+        std::optional<ContentStamp> written;
+        switch (TakeIntoFile(m_list.Path(), plan.edits, planned, SyncSettings::Read().Roads(),
+                             Date::today(), &written)) {
+        case FileTaking::FileMoved:
+            return QString(); // another program changed the file: the next save syncs again
+        case FileTaking::NoRoom:
             return tr("the list has no room for the events the server holds");
-        const bool wasSaved = m_state.Saved();
-        (void)SaveList(saved, m_eventFile, SyncSettings::Read());
-        m_state.SetDiskStamp(*saved.DiskStamp());
-        m_model->beginReload();
-        (void)ApplySyncEdits(m_state, edits, Date::today());
-        m_model->endReload();
-        SelectRow(0);
+        case FileTaking::Taken:
+            break;
+        }
+        const bool wasSaved = m_list.Saved();
+        m_list.FileWritten(*written);
+        const EventRef selected = lstEvent->selectionModel()->hasSelection()
+                                      ? m_list.RefOfRow(size_t(lstEvent->currentIndex().row()))
+                                      : EventRef();
+        (void)m_list.TakeServerEdits(edits, Date::today());
+        selectAgain(selected);
         if (wasSaved)
-            m_state.SetSaved(true); // the list is what the file holds
+            m_list.SetSaved(true); // the list is what the file holds
         else
             listChanged();
         return std::nullopt;
     } catch (const MoonrillError &error) {
         return QString::fromStdString(error.what());
     }
+}
+
+void frmMain::selectAgain(const EventRef &ref)
+{
+    // The event the user had selected stays selected where the server left it alone.
+    SelectRow(int(m_list.RowOf(ref).value_or(0)));
 }
 
 void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left)
@@ -93,6 +100,6 @@ void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, 
                  "list.)",
                  nullptr, count);
     const bool remove = ShowMessage(question, MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes;
-    m_sync.Publish(m_state.Events(), m_eventFile,
+    m_sync.Publish(m_list.Events(), m_list.Path(),
                    remove ? EmptiedSide::Follow : EmptiedSide::Restore);
 }

@@ -4,9 +4,8 @@
 #include "CalendarSync.h"
 #include "DavRequest.h"
 #include "EventFile.h"
-#include "EventState.h"
+#include "EventList.h"
 #include "FileRead.h"
-#include "ListSave.h"
 #include "MoonrillError.h"
 #include "Paths.h"
 #include "SingleInstance.h"
@@ -56,15 +55,15 @@ std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, std:
         status = SyncWindowRuns;
         return std::nullopt;
     }
-    EventState state;
-    const LoadResult loaded = LoadEvents(state, path, Date::today());
+    EventList list(path);
+    const LoadResult loaded = list.Load(Date::today());
     if (!loaded.success || loaded.ignored > 0) {
         errors << "moonrill: the event file could not be read whole; start Moonrill first\n";
         status = SyncIncomplete;
         return std::nullopt;
     }
-    (void)SaveList(state, path, SyncSettings::Read());
-    return state.Events();
+    (void)list.Save(SyncSettings::Read().Roads());
+    return list.Events();
 }
 
 /// Saves what the server gave to the list at `path`, under the single-instance lock, unless the
@@ -78,23 +77,23 @@ std::optional<QString> saveTaken(const std::string &path, SyncPlan &plan,
     if (!instance->isOnlyInstance())
         return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "Moonrill started during the sync; its "
                                                             "next save syncs the list"));
-    EventState state;
-    const LoadResult loaded = LoadEvents(state, path, Date::today());
-    if (!loaded.success || loaded.ignored > 0 || !SameEvents(state.Events(), planned))
-        return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the event file changed during the "
-                                                            "sync; nothing was taken, run the "
-                                                            "sync again"));
     try {
-        // The list as it was stays a backup generation: what the server removed can be had back.
-        KeepBackup(path, ReadWholeFile(path, {.noun = "the event file"}).value_or(""));
-        if (!ApplySyncEdits(state, plan.edits, Date::today()))
-            return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the list has no room for the "
-                                                                "events the server holds"));
-        (void)SaveList(state, path, SyncSettings::Read());
+        switch (
+            TakeIntoFile(path, plan.edits, planned, SyncSettings::Read().Roads(), Date::today())) {
+        case FileTaking::Taken:
+            return std::nullopt;
+        case FileTaking::FileMoved:
+            return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the event file changed during the "
+                                                                "sync; nothing was taken, run the "
+                                                                "sync again"));
+        case FileTaking::NoRoom:
+            break;
+        }
+        return SyncText(AsIs, QT_TRANSLATE_NOOP("Messages", "the list has no room for the "
+                                                            "events the server holds"));
     } catch (const MoonrillError &error) {
         return QString::fromStdString(error.what());
     }
-    return std::nullopt;
 }
 
 /// Runs a sync to its end in a local event loop: the command line and the logon scan have no

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QUrl>
 
+#include "SaveRoads.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +19,13 @@ struct SyncSettings
     QUrl addressBook;
     QString user;
     QString calendarFile;
+
+    /// Where a save sends the list besides its file: UIDs kept while a calendar is synced, and
+    /// the calendar file kept up to date.
+    [[nodiscard]] SaveRoads Roads() const
+    {
+        return {!calendar.isEmpty(), calendarFile.toStdString()};
+    }
 
     /// The settings kept; none, with `trouble` where given saying why, where the file cannot
     /// be read.

@@ -1420,6 +1420,26 @@ Auch vom Server entfernen? (Nein holt sie zurück in die Liste.)</numerusform>
 Auch vom Server entfernen? (Nein holt sie zurück in die Liste.)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>„%1“ wurde auf dem Kalenderserver geändert, während Sie es bearbeitet haben.<byte value="xd"/>
+Ihre Änderung bleibt als eigenes Ereignis erhalten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>„%1“ wurde auf dem Kalenderserver entfernt, während Sie es bearbeitet haben.<byte value="xd"/>
+Ihre Änderung bleibt als eigenes Ereignis erhalten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you were asked, so it was not deleted.</source>
+        <translation>„%1“ wurde auf dem Kalenderserver geändert, während Sie gefragt wurden, und wurde daher nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
+        <translation>„%1“ wurde auf dem Kalenderserver entfernt, während Sie gefragt wurden.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

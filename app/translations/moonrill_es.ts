@@ -1420,6 +1420,26 @@ Remove them from the server too? (No brings them back into the list.)</source>
 ¿Quitarlos también del servidor? (No los devuelve a la lista.)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>«%1» se cambió en el servidor de calendario mientras lo editaba.<byte value="xd"/>
+Su cambio se conserva como un evento aparte.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>«%1» se eliminó del servidor de calendario mientras lo editaba.<byte value="xd"/>
+Su cambio se conserva como un evento aparte.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you were asked, so it was not deleted.</source>
+        <translation>«%1» se cambió en el servidor de calendario mientras se le preguntaba, así que no se eliminó.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
+        <translation>«%1» se eliminó del servidor de calendario mientras se le preguntaba.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

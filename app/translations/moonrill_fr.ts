@@ -1420,6 +1420,26 @@ Les supprimer aussi du serveur ? (Non les remet dans la liste.)</numerusform>
 Les supprimer aussi du serveur ? (Non les remet dans la liste.)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>« %1 » a été modifié sur le serveur de calendrier pendant que vous le modifiiez.<byte value="xd"/>
+Votre modification est conservée comme un événement à part.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you edited it.<byte value="xd"/>
+Your edit is kept as an event of its own.</source>
+        <translation>« %1 » a été supprimé du serveur de calendrier pendant que vous le modifiiez.<byte value="xd"/>
+Votre modification est conservée comme un événement à part.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the calendar server while you were asked, so it was not deleted.</source>
+        <translation>« %1 » a été modifié sur le serveur de calendrier pendant la question ; il n’a donc pas été supprimé.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
+        <translation>« %1 » a été supprimé du serveur de calendrier pendant la question.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

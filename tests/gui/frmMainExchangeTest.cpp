@@ -2,6 +2,7 @@
 // Importing birthdays from an address book and exporting the calendar, through the main window.
 
 #include "MainWindowTestSupport.h"
+#include "RadicaleServer.h"
 #include "TestEvents.h"
 
 #include "CalendarSync.h"
@@ -36,63 +37,6 @@ QString contacts()
     return QStringLiteral(MOONRILL_TEST_DATA "/contacts.vcf");
 }
 
-/// Radicale, the CalDAV/CardDAV server from Debian, on a free loopback port with a store of its
-/// own and the plain user ann:secret, for as long as the object lives.
-class Radicale
-{
-public:
-    Radicale()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        m_port = probe.serverPort();
-        probe.close();
-        writeFile(m_folder.filePath(u"users"_s), "ann:secret\n");
-        m_server.start(u"/usr/bin/python3"_s,
-                       {u"-m"_s, u"radicale"_s, u"--config"_s, QString(), u"--server-hosts"_s,
-                        u"127.0.0.1:%1"_s.arg(m_port), u"--auth-type"_s, u"htpasswd"_s,
-                        u"--auth-htpasswd-filename"_s, m_folder.filePath(u"users"_s),
-                        u"--auth-htpasswd-encryption"_s, u"plain"_s,
-                        u"--storage-filesystem-folder"_s, m_folder.filePath(u"store"_s)});
-        m_server.waitForStarted(5000);
-        for (int i = 0; i < 50 && m_server.state() == QProcess::Running; ++i) {
-            QTcpSocket socket;
-            socket.connectToHost(QHostAddress::LocalHost, m_port);
-            if ((m_running = socket.waitForConnected(100)))
-                break;
-            QTest::qWait(100);
-        }
-    }
-    ~Radicale()
-    {
-        m_server.kill();
-        m_server.waitForFinished();
-    }
-    [[nodiscard]] bool running() const { return m_running; }
-    [[nodiscard]] QUrl url(const QString &path) const
-    {
-        return QUrl(u"http://127.0.0.1:%1/ann/%2"_s.arg(m_port).arg(path));
-    }
-    /// Sends one request as ann; its HTTP status.
-    int send(const QByteArray &method, const QUrl &url, const QByteArray &body)
-    {
-        QNetworkRequest request(url);
-        request.setRawHeader("Authorization", "Basic " + QByteArray("ann:secret").toBase64());
-        QNetworkReply *reply = m_network.sendCustomRequest(request, method, body);
-        QSignalSpy done(reply, &QNetworkReply::finished);
-        done.wait(5000);
-        reply->deleteLater();
-        return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    }
-
-private:
-    QTemporaryDir m_folder;
-    QProcess m_server;
-    QNetworkAccessManager m_network;
-    quint16 m_port = 0;
-    bool m_running = false;
-};
-
 /// A server that misbehaves on purpose (tests/e2e/hostile_server.py) in `mode`, on a free
 /// loopback port, logging each request with the Authorization it carried.
 class HostileServer
@@ -121,15 +65,6 @@ private:
     QProcess m_server;
     quint16 m_port = 0;
 };
-
-/// ann's password in a private file in `folder`, for the sync to read as long as it lives.
-ScopedEnv privatePassword(const QTemporaryDir &folder)
-{
-    const QString password = folder.filePath(u"password"_s);
-    writeFile(password, "secret\n");
-    QFile(password).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    return ScopedEnv("MOONRILL_SYNC_PASSWORD_FILE", password.toStdString());
-}
 
 } // namespace
 
@@ -179,8 +114,8 @@ private slots:
         QVERIFY(window->State().Saved());
 
         for (int i = 0; i < EventState::Limit - 5; ++i)
-            (void)window->State().Insert(
-                TestEvent("E" + std::to_string(i), Date::today(), "Once", 0), Date::today());
+            (void)window->Events().Add(TestEvent("E" + std::to_string(i), Date::today(), "Once", 0),
+                                       Date::today());
         answers->shown.clear();
         window->ImportBirthdaysFrom(contacts());
         QCOMPARE(answers->texts(),
@@ -227,8 +162,8 @@ private slots:
         QCOMPARE(answers->texts(),
                  QStringList(notes + u" is not a calendar: it holds no event."_s));
         for (int i = 1; i < EventState::Limit; ++i)
-            (void)window->State().Insert(
-                TestEvent("E" + std::to_string(i), Date::today(), "Once", 0), Date::today());
+            (void)window->Events().Add(TestEvent("E" + std::to_string(i), Date::today(), "Once", 0),
+                                       Date::today());
         writeFile(file, "BEGIN:VCALENDAR\r\nBEGIN:VEVENT\r\nUID:c\r\nSUMMARY:Fair\r\n"
                         "DTSTART;VALUE=DATE:" +
                             year + "0105\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
@@ -257,8 +192,7 @@ private slots:
         QCOMPARE(saved.count("$$uid=moonrill-"), 2);
         QVERIFY(saved.contains("$$Once$$3$$$$$$uid=moonrill-"));
         QVERIFY(window->State().Saved());
-        window->State().Insert(TestEvent("Far", Date::fromYmd(3001, 1, 1), "Once", 3),
-                               Date::today());
+        window->Events().Add(TestEvent("Far", Date::fromYmd(3001, 1, 1), "Once", 3), Date::today());
         answers->shown.clear();
         window->ExportCalendarTo(path);
         QCOMPARE(answers->texts().value(0).section(u'\n', 1),
@@ -288,7 +222,7 @@ private slots:
             }});
             action(*window, "mnuFileExportCalendar")->trigger();
             QVERIFY(dialog.done());
-            window->State().Insert(
+            window->Events().Add(
                 TestEvent(keepIt ? "Dentist again" : "Not kept", Date::today(), "Once", 3),
                 Date::today());
             window->SaveEvents();
@@ -428,8 +362,9 @@ private slots:
         QVERIFY(window->SaveEvents());
         clsEvent mine = window->State().Events()[1];
         mine.Description = "Tax, mine";
-        window->List().replaceEvent(1, Written(mine), Date::today());
-        window->State().SetSaved(false);
+        window->Events().Replace(window->Events().RefOf(window->State().Events()[1]), Written(mine),
+                                 Date::today());
+        window->Events().SetSaved(false);
         QTRY_VERIFY_WITH_TIMEOUT(column(*window, 0).contains(u"Tax, phone"_s), 20000);
         QVERIFY(column(*window, 0).contains(u"Tax, mine"_s));
         QVERIFY(!window->State().Saved());
@@ -550,7 +485,7 @@ private slots:
         QVERIFY(QFile::exists(other));
         // The next start looks beside the last calendar exported.
         writeFile(stale, QByteArray(1000, 'x'));
-        window->State().SetSaved(true);
+        window->Events().SetSaved(true);
         window.reset();
         frmMain next;
         QVERIFY(next.StartUp());

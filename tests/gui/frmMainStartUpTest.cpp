@@ -219,8 +219,8 @@ private slots:
     {
         start("");
         const QString events = home->home.filePath(u"events.mrl"_s);
-        window->State().Insert(TestEvent("New", Date::today(), "Once", 3), Date::today());
-        window->State().SetSaved(false);
+        window->Events().Add(TestEvent("New", Date::today(), "Once", 3), Date::today());
+        window->Events().SetSaved(false);
 
         answers->answers = {MsgAnswer::Cancel};
         window->close();

@@ -96,7 +96,7 @@ protected:
     void finish()
     {
         if (window) {
-            window->State().SetSaved(true);
+            window->Events().SetSaved(true);
             window->close();
         }
         window.reset();
