@@ -57,7 +57,7 @@ signals:
 
 private:
     void finished(const SyncOutcome &outcome);
-    void setStatus(const QString &status, bool failure);
+    void setStatus(const std::vector<Message> &status, bool failure);
 
     Words m_words;
     SyncJob m_job;
@@ -70,8 +70,9 @@ private:
     bool m_failureKept = false;
 };
 
-/// What the last run's publishing could not do, said once: the text, and the record removed.
-[[nodiscard]] QString TakeSyncFailure();
-/// Keeps `failure` for the next start to say (private to the user); throws a MoonrillError
-/// where it cannot.
-void KeepSyncFailure(const QString &failure);
+/// What the last run's publishing could not do, said once: the messages (an earlier version's
+/// record is its text, verbatim), and the record removed.
+[[nodiscard]] std::vector<Message> TakeSyncFailure();
+/// Keeps `failure` for the next start to say in the user's language (private to the user);
+/// throws a MoonrillError where it cannot.
+void KeepSyncFailure(const std::vector<Message> &failure);
