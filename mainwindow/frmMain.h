@@ -179,7 +179,7 @@ private:
     /// found emptied.
     void connectSync();
     /// Makes and saves the list's edits of a sync made from `planned`; why not, where it cannot.
-    std::optional<QString> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
+    std::optional<Message> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
     void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
     EventList m_list;

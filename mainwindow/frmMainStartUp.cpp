@@ -11,6 +11,7 @@
 #include "EventFile.h"
 #include "HelpFile.h"
 #include "LastSeen.h"
+#include "Message.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -130,8 +131,10 @@ void frmMain::runStartUpSteps()
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
     // What the last run could not publish is said once, never at every save.
-    if (const QString failure = TakeSyncFailure(); !failure.isEmpty())
-        ShowMessage(tr("The calendar could not be published when Moonrill last ran:\r\n") + failure,
+    // It was kept as what happened, and is said now, in the language of this window.
+    if (const std::vector<Message> failure = TakeSyncFailure(); !failure.empty())
+        ShowMessage(tr("The calendar could not be published when Moonrill last ran:\r\n") +
+                        QString::fromStdString(SaidLines(failure, UserWords())),
                     MsgStyle::OkInformation, this);
     if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());

@@ -30,7 +30,7 @@ void frmMain::connectSync()
     connect(&m_sync, &CalendarSync::emptied, this, &frmMain::askAboutEmptied);
 }
 
-std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
+std::optional<Message> frmMain::takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
 {
     try {
         // The sync was made from the list as saved. The file takes the edits over that list,
@@ -42,14 +42,16 @@ std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector
             m_list.Saved() ? plan.edits
                            : EditsOverChanges(plan.edits, planned, m_list.Events(), plan.keptTwice);
         if (!RoomFor(m_list.State(), edits))
-            return tr("the list has no room for the events the server holds");
+            return QT_TRANSLATE_NOOP("Messages",
+                                     "the list has no room for the events the server holds");
         std::optional<ContentStamp> written;
         switch (TakeIntoFile(m_list.Path(), plan.edits, planned, SyncSettings::Read().Roads(),
                              Date::today(), &written)) {
         case FileTaking::FileMoved:
-            return QString(); // another program changed the file: the next save syncs again
+            return Message(); // another program changed the file: the next save syncs again
         case FileTaking::NoRoom:
-            return tr("the list has no room for the events the server holds");
+            return QT_TRANSLATE_NOOP("Messages",
+                                     "the list has no room for the events the server holds");
         case FileTaking::Taken:
             break;
         }
@@ -66,7 +68,7 @@ std::optional<QString> frmMain::takeFromServer(SyncPlan &plan, const std::vector
             listChanged();
         return std::nullopt;
     } catch (const MoonrillError &error) {
-        return QString::fromStdString(error.what());
+        return Message::Verbatim(error.what());
     }
 }
 

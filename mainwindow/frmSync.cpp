@@ -50,7 +50,7 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
         txtPassword->setPlaceholderText(tr("as given for this run"));
     } else if (!settings.calendar.isEmpty()) {
         ReadSyncPasswordLater(settings.user, settings.calendar, this,
-                              [this](const std::optional<QString> &password, const QString &) {
+                              [this](const std::optional<QString> &password, const Message &) {
                                   if (!password)
                                       txtPassword->setPlaceholderText(
                                           tr("none kept: type it to use it"));
@@ -92,7 +92,7 @@ void frmSync::cmdTest_Click()
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
     cmdTest->setEnabled(false);
     const auto ask = [this, url, user = txtUser->text()](const std::optional<QString> &password,
-                                                         const QString &) {
+                                                         const Message &) {
         m_probe->Start(url, BasicAuthorization(user, password.value_or(QString())), UserWords());
     };
     if (!txtPassword->text().isEmpty())
@@ -167,9 +167,10 @@ void frmSync::accept()
         ShowMessage(std::string_view(error.what()), MsgStyle::OkCritical, this);
         return;
     }
-    QString trouble;
+    Message why;
     if (!txtPassword->text().isEmpty() &&
-        !StoreSyncPassword(settings.user, settings.calendar, txtPassword->text(), trouble)) {
+        !StoreSyncPassword(settings.user, settings.calendar, txtPassword->text(), why)) {
+        QString trouble = Said(why, UserWords());
         // The reason opens the sentence.
         if (!trouble.isEmpty())
             trouble[0] = trouble[0].toUpper();

@@ -42,10 +42,8 @@ QUrl CollectionOf(QUrl calendar)
 
 void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authorization,
                               std::vector<PublishStep> steps,
-                              std::vector<PublishedObject> published, QDeadlineTimer deadline,
-                              Words words)
+                              std::vector<PublishedObject> published, QDeadlineTimer deadline)
 {
-    m_words = std::move(words);
     m_collection = collection;
     m_auth = authorization;
     m_steps = std::move(steps);
@@ -59,7 +57,7 @@ void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authoriz
     disconnect(&m_timeUp, nullptr, this, nullptr);
     connect(&m_timeUp, &QTimer::timeout, this, [this] {
         if (m_report.firstError.empty())
-            m_report.firstError = m_words(ranOut);
+            m_report.firstError = ranOut;
         Stop();
     });
     if (!deadline.isForever())
@@ -91,7 +89,7 @@ void CalendarPublisher::sendNext()
     while (m_waiting < InFlight && m_next < m_steps.size()) {
         const PublishStep &step = m_steps[m_next++];
         if (const std::optional<const char *> why = refusal(step)) {
-            failed(QString::fromStdString(Compose(m_words(*why), {step.uid})));
+            failed({*why, {step.uid}});
             continue;
         }
         track(send(step), [this, &step](const QNetworkReply &reply) { answered(step, reply); });
@@ -158,20 +156,19 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
     if (CutShort(reply)) {
         // Not known to be done, whatever status came first: sent again next time, and the rest
         // with it, since a server that does this fares no better with them.
-        failed(AnswerTrouble(reply, m_words));
+        failed(AnswerMessage(reply));
         Stop();
     } else if (Redirected(reply)) {
         // Sent on elsewhere: nothing more goes to a server that does this, password or not.
         m_report.redirected = true;
-        m_report.firstError = AnswerTrouble(reply, m_words).toStdString();
+        m_report.firstError = AnswerMessage(reply);
         ++m_report.failed;
         Stop();
     } else if (status == 412) {
         // Someone changed or made the object since the sync read the calendar: nothing of
         // theirs is overwritten; the next sync reads it and settles both versions.
-        failed(QString::fromStdString(Compose(
-            m_words(QT_TRANSLATE_NOOP("Messages", "%1 changed on the server during the sync")),
-            {step.uid})));
+        failed({QT_TRANSLATE_NOOP("Messages", "%1 changed on the server during the sync"),
+                {step.uid}});
     } else if ((status >= 200 && status < 300) || (remove && status == 404)) {
         if (remove) {
             m_kept.erase(step.uid);
@@ -184,7 +181,7 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             ++(step.kind == PublishStep::Kind::Create ? m_report.created : m_report.changed);
         }
     } else {
-        failed(AnswerTrouble(reply, m_words));
+        failed(AnswerMessage(reply));
         // No answer at all (the server refused the connection or is gone): the rest would fare
         // no better, and waits for the next sync rather than for each its own failure.
         if (status == 0)
@@ -192,11 +189,11 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
     }
 }
 
-void CalendarPublisher::failed(const QString &why)
+void CalendarPublisher::failed(const Message &why)
 {
     ++m_report.failed;
     if (m_report.firstError.empty())
-        m_report.firstError = why.toStdString();
+        m_report.firstError = why;
 }
 
 void CalendarPublisher::Stop()

@@ -7,7 +7,7 @@
 #endif
 
 #ifndef Q_MOC_RUN
-#include "Translatable.h"
+#include "Message.h"
 #endif
 
 #include <QDeadlineTimer>
@@ -35,7 +35,7 @@ struct PublishReport
     int failed = 0;
     /// The server sent a request on to another address: the publish stopped there.
     bool redirected = false;
-    std::string firstError; // what the first failure or conflict said
+    Message firstError; // what the first failure or conflict said
     int requests = 0;
 
     /// Whether every step went through.
@@ -55,10 +55,10 @@ class CalendarPublisher : public QObject
 public:
     /// Starts sending `steps` to `collection` (its URL ends in "/") with `authorization`, from
     /// what was `published`, ending by `deadline` (what is not sent by then stays pending);
-    /// finished() follows, also when there is nothing to send. What fails is said in `words`.
+    /// finished() follows, also when there is nothing to send.
     void Start(const QUrl &collection, const QByteArray &authorization,
                std::vector<PublishStep> steps, std::vector<PublishedObject> published,
-               QDeadlineTimer deadline, Words words = AsIs);
+               QDeadlineTimer deadline);
     [[nodiscard]] bool Busy() const { return m_busy; }
     /// Sends nothing more and gives up the requests under way, which stay pending; finished()
     /// follows.
@@ -74,7 +74,7 @@ private:
     QNetworkReply *send(const PublishStep &step);
     void track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer);
     void answered(const PublishStep &step, const QNetworkReply &reply);
-    void failed(const QString &why);
+    void failed(const Message &why);
     [[nodiscard]] std::optional<const char *> refusal(const PublishStep &step) const;
     /// How long a request may wait: its own patience, or what is left of the deadline.
     [[nodiscard]] std::chrono::milliseconds patience() const;
@@ -84,7 +84,6 @@ private:
     QDeadlineTimer m_deadline;
     QUrl m_collection;
     QByteArray m_auth;
-    Words m_words;
     std::vector<PublishStep> m_steps;
     size_t m_next = 0;
     int m_waiting = 0;

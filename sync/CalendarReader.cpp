@@ -143,14 +143,13 @@ bool ReadObjectAnswer(const QByteArray &multistatus, const QString &collectionPa
 }
 
 void CalendarReader::List(const QUrl &collection, const QByteArray &authorization,
-                          const std::string &token, QDeadlineTimer deadline, Words words,
-                          Listed done, bool propfindOnly)
+                          const std::string &token, QDeadlineTimer deadline, Listed done,
+                          bool propfindOnly)
 {
     m_collection = collection;
     m_collectionPath = collection.path(QUrl::FullyDecoded);
     m_authorization = authorization;
     m_deadline = deadline;
-    m_words = std::move(words);
     m_listed = std::move(done);
     m_requests = 0;
     m_objectBytes = 0;
@@ -193,22 +192,22 @@ QNetworkReply *CalendarReader::send(const QByteArray &method, int depth, const Q
     return reply;
 }
 
-QString CalendarReader::trouble(const QNetworkReply &reply) const
+Message CalendarReader::trouble(const QNetworkReply &reply) const
 {
     if (m_deadline.hasExpired())
-        return SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the time for the sync ran out"));
+        return QT_TRANSLATE_NOOP("Messages", "the time for the sync ran out");
     if (CutShort(reply) || Redirected(reply) || StatusOf(reply) != 207)
-        return AnswerTrouble(reply, m_words);
+        return AnswerMessage(reply);
     return {};
 }
 
-QString CalendarReader::read(QNetworkReply &reply, ObjectAnswer &answer)
+Message CalendarReader::read(QNetworkReply &reply, ObjectAnswer &answer)
 {
-    QString why = trouble(reply);
-    if (why.isEmpty() && !ReadObjectAnswer(reply.readAll(), m_collectionPath, answer))
-        why = SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server's answer is no answer a "
-                                                              "calendar server gives"));
-    if (!why.isEmpty())
+    Message why = trouble(reply);
+    if (why.empty() && !ReadObjectAnswer(reply.readAll(), m_collectionPath, answer))
+        why = QT_TRANSLATE_NOOP("Messages", "the server's answer is no answer a "
+                                            "calendar server gives");
+    if (!why.empty())
         m_timeUp.stop();
     return why;
 }
@@ -243,10 +242,10 @@ void CalendarReader::list(Way way, const std::string &token)
         }
         ObjectAnswer answer;
         const qint64 bytes = reply->bytesAvailable();
-        QString why = read(*reply, answer);
-        if (why.isEmpty())
+        Message why = read(*reply, answer);
+        if (why.empty())
             why = takePart(answer, bytes);
-        if (!why.isEmpty()) {
+        if (!why.empty()) {
             m_timeUp.stop();
             m_listed(m_listing, why);
             return;
@@ -261,29 +260,26 @@ void CalendarReader::list(Way way, const std::string &token)
     });
 }
 
-QString CalendarReader::takePart(ObjectAnswer &answer, qint64 bytes)
+Message CalendarReader::takePart(ObjectAnswer &answer, qint64 bytes)
 {
     // A server can send part answers without end, each naming new objects, or the same part
     // again and again: the listing as a whole is bounded, and a part seen before ends it.
     m_listedHrefs += answer.etags.size() + answer.gone.size();
     m_listedBytes += bytes;
     if (m_listedHrefs > MostListedHrefs || m_listedBytes > MostListingBytes)
-        return SyncText(m_words,
-                        QT_TRANSLATE_NOOP("Messages", "the server lists more than %1 objects or "
-                                                      "%2 MB, more than any calendar holds; "
-                                                      "nothing was synced"))
-            .arg(MostListedHrefs)
-            .arg(MostListingBytes / (1024 * 1024));
+        return {
+            QT_TRANSLATE_NOOP("Messages", "the server lists more than %1 objects or "
+                                          "%2 MB, more than any calendar holds; "
+                                          "nothing was synced"),
+            {std::to_string(MostListedHrefs), std::to_string(MostListingBytes / (1024 * 1024))}};
     if (answer.truncated && !answer.token.empty()) {
         if (!m_tokens.insert(answer.token).second)
-            return SyncText(m_words,
-                            QT_TRANSLATE_NOOP("Messages", "the server sent the same part of its "
-                                                          "listing again; nothing was synced"));
+            return QT_TRANSLATE_NOOP("Messages", "the server sent the same part of its "
+                                                 "listing again; nothing was synced");
         if (++m_parts >= MostParts)
-            return SyncText(m_words,
-                            QT_TRANSLATE_NOOP("Messages", "the server's listing did not end after "
-                                                          "%1 parts; nothing was synced"))
-                .arg(MostParts);
+            return {QT_TRANSLATE_NOOP("Messages", "the server's listing did not end after "
+                                                  "%1 parts; nothing was synced"),
+                    {std::to_string(MostParts)}};
     }
     for (auto &[href, etag] : answer.etags)
         m_listing.present[href] = std::move(etag);
@@ -325,9 +321,9 @@ void CalendarReader::fetchNext()
     connect(reply, &QNetworkReply::finished, this, [this, reply, begin, end] {
         reply->deleteLater();
         ObjectAnswer answer;
-        const QString why = trouble(*reply);
+        const Message why = trouble(*reply);
         const bool unreadable =
-            why.isEmpty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer);
+            why.empty() && !ReadObjectAnswer(reply->readAll(), m_collectionPath, answer);
         // One object too large for any answer, or one a server cannot put into XML, spoils the
         // answer it is in: the objects are read in halves, down to that one, which is left out
         // and named, so that the others are read.
@@ -346,7 +342,7 @@ void CalendarReader::fetchNext()
             fetchNext();
             return;
         }
-        if (!why.isEmpty()) {
+        if (!why.empty()) {
             m_timeUp.stop();
             m_read({}, why);
             return;
@@ -360,10 +356,8 @@ void CalendarReader::fetchNext()
             m_fetched.gone.push_back(std::move(href));
         if (m_objectBytes > MostObjectBytes) {
             m_timeUp.stop();
-            m_read({}, SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the calendar on the "
-                                                                       "server is larger than "
-                                                                       "any list it can come "
-                                                                       "from")));
+            m_read({}, QT_TRANSLATE_NOOP("Messages", "the calendar on the server is larger than "
+                                                     "any list it can come from"));
             return;
         }
         fetchNext();

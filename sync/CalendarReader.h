@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "Translatable.h"
+#include "Message.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -58,14 +58,14 @@ class CalendarReader : public QObject
     Q_OBJECT
 
 public:
-    using Listed = std::function<void(const ServerListing &listing, const QString &trouble)>;
-    using Read = std::function<void(FetchedObjects fetched, const QString &trouble)>;
+    using Listed = std::function<void(const ServerListing &listing, const Message &trouble)>;
+    using Read = std::function<void(FetchedObjects fetched, const Message &trouble)>;
 
     /// Lists `collection` (its path ends in "/") with `authorization` from `token`, asking with
     /// PROPFIND at once where `propfindOnly` (the server is known to keep no tokens); `done`
     /// follows, always.
     void List(const QUrl &collection, const QByteArray &authorization, const std::string &token,
-              QDeadlineTimer deadline, Words words, Listed done, bool propfindOnly = false);
+              QDeadlineTimer deadline, Listed done, bool propfindOnly = false);
     /// Whether the last listing found that the server keeps no tokens (it refused
     /// sync-collection, and PROPFIND answered).
     [[nodiscard]] bool PropfindOnly() const { return m_propfindOnly; }
@@ -84,19 +84,18 @@ private:
     void list(Way way, const std::string &token);
     void fetchNext();
     /// Takes a part of a listing into m_listing; why the listing ends there, if it must.
-    [[nodiscard]] QString takePart(ObjectAnswer &answer, qint64 bytes);
+    [[nodiscard]] Message takePart(ObjectAnswer &answer, qint64 bytes);
     QNetworkReply *send(const QByteArray &method, int depth, const QByteArray &body, qint64 cap);
     /// Why `reply` gave nothing to read; empty when it did.
-    [[nodiscard]] QString trouble(const QNetworkReply &reply) const;
+    [[nodiscard]] Message trouble(const QNetworkReply &reply) const;
     /// Reads the answer of `reply` into `answer`; why it could not, the reading then ended.
-    [[nodiscard]] QString read(QNetworkReply &reply, ObjectAnswer &answer);
+    [[nodiscard]] Message read(QNetworkReply &reply, ObjectAnswer &answer);
 
     QNetworkAccessManager m_network;
     QUrl m_collection;
     QString m_collectionPath;
     QByteArray m_authorization;
     QDeadlineTimer m_deadline;
-    Words m_words;
     Listed m_listed;
     Read m_read;
     ServerListing m_listing;

@@ -2,6 +2,7 @@
 #include "CalendarSync.h"
 
 #include "AtomicFile.h"
+#include "DavRequest.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -40,23 +41,27 @@ void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::strin
     // The window never waits for it, but it ends all the same: a server that drips its answers
     // would otherwise hold it for good, and every later save with it.
     m_job.Start(events, eventFile, m_sessionPassword, QDeadlineTimer(WindowSyncLimit), m_apply,
-                emptied, m_words);
+                emptied);
 }
 
 std::optional<QString> CalendarSync::Password(const QString &user, const QUrl &url,
                                               QString &trouble) const
 {
-    return m_sessionPassword ? m_sessionPassword : ReadSyncPassword(user, url, trouble);
+    if (m_sessionPassword)
+        return m_sessionPassword;
+    Message why;
+    std::optional<QString> password = ReadSyncPassword(user, url, why);
+    trouble = Said(why, m_words);
+    return password;
 }
 
 void CalendarSync::finished(const SyncOutcome &outcome)
 {
-    if (!outcome.trouble.isEmpty()) {
-        setStatus(outcome.trouble, true);
+    if (!outcome.trouble.empty()) {
+        setStatus({outcome.trouble}, true);
     } else {
-        QString status = QString::fromStdString(outcome.Summary(m_words));
-        for (const std::string &problem : outcome.Problems(m_words))
-            status += QLatin1Char('\n') + QString::fromStdString(problem);
+        std::vector<Message> status = outcome.ProblemMessages();
+        status.insert(status.begin(), outcome.SummaryMessage());
         setStatus(status, !outcome.report.complete());
     }
     if (const std::string news = outcome.News(m_words); !news.empty())
@@ -70,10 +75,12 @@ void CalendarSync::finished(const SyncOutcome &outcome)
     }
 }
 
-void CalendarSync::setStatus(const QString &status, bool failure)
+void CalendarSync::setStatus(const std::vector<Message> &status, bool failure)
 {
-    m_status = status;
-    emit statusChanged(status);
+    m_status.clear();
+    for (const Message &line : status)
+        m_status += (m_status.isEmpty() ? QString() : QStringLiteral("\n")) + Said(line, m_words);
+    emit statusChanged(m_status);
     // A failure is said at the next start, once a run; a publish that went through clears it.
     try {
         if (failure && !m_failureKept) {
@@ -87,24 +94,22 @@ void CalendarSync::setStatus(const QString &status, bool failure)
     }
 }
 
-QString TakeSyncFailure()
+std::vector<Message> TakeSyncFailure()
 {
+    std::optional<std::string> text;
     try {
-        const std::optional<std::string> text =
-            ReadWholeFile(failurePath(), {.noun = "a status file", .maxBytes = 65536});
-        if (!text)
-            return {};
-        ::unlink(failurePath().c_str());
-        return QString::fromStdString(*text);
+        text = ReadWholeFile(failurePath(), {.noun = "a status file", .maxBytes = 65536});
     } catch (const MoonrillError &) {
-        return {};
+        // No record this program wrote: it is dropped, never said at every start.
     }
+    ::unlink(failurePath().c_str());
+    return text ? ReadMessages(*text) : std::vector<Message>{};
 }
 
-void KeepSyncFailure(const QString &failure)
+void KeepSyncFailure(const std::vector<Message> &failure)
 {
     MakeFolders(FolderOf(failurePath()));
     WriteFileAtomically(
-        failurePath(), failure.toStdString(),
+        failurePath(), MessagesText(failure),
         {.followLinks = false, .modeFrom = {}, .noun = "a status file", .privateFile = true});
 }

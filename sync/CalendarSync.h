@@ -31,7 +31,7 @@ public:
     /// What it says is said in `words`: the user's language where a window holds it.
     explicit CalendarSync(Words words = AsIs);
     /// Where what the server gave goes: the window's list.
-    void SetApply(ApplyEdits apply) { m_apply = std::move(apply); }
+    void SetApply(ApplyTaken apply) { m_apply = std::move(apply); }
     /// Syncs `events`, the list as saved to `eventFile`, where a calendar is set, a side
     /// emptied dealt with as `emptied` says. While a sync is under way, the list is kept and
     /// synced again once it ends.
@@ -57,21 +57,22 @@ signals:
 
 private:
     void finished(const SyncOutcome &outcome);
-    void setStatus(const QString &status, bool failure);
+    void setStatus(const std::vector<Message> &status, bool failure);
 
     Words m_words;
     SyncJob m_job;
     std::optional<std::vector<clsEvent>> m_next;
     std::string m_nextFile;
     EmptiedSide m_nextEmptied = EmptiedSide::Ask;
-    ApplyEdits m_apply;
+    ApplyTaken m_apply;
     QString m_status;
     std::optional<QString> m_sessionPassword;
     bool m_failureKept = false;
 };
 
-/// What the last run's publishing could not do, said once: the text, and the record removed.
-[[nodiscard]] QString TakeSyncFailure();
-/// Keeps `failure` for the next start to say (private to the user); throws a MoonrillError
-/// where it cannot.
-void KeepSyncFailure(const QString &failure);
+/// What the last run's publishing could not do, said once: the messages (an earlier version's
+/// record is its text, verbatim), and the record removed.
+[[nodiscard]] std::vector<Message> TakeSyncFailure();
+/// Keeps `failure` for the next start to say in the user's language (private to the user);
+/// throws a MoonrillError where it cannot.
+void KeepSyncFailure(const std::vector<Message> &failure);

@@ -99,38 +99,48 @@ QString SyncText(const Words &words, const char *english)
     return QString::fromStdString(words(english));
 }
 
-QString AnswerTrouble(const QNetworkReply &reply, const Words &words)
+QString Said(const Message &message, const Words &words)
+{
+    return QString::fromStdString(message.Said(words));
+}
+
+Message AnswerMessage(const QNetworkReply &reply)
 {
     const int status = StatusOf(reply);
     if (const QVariant cap = reply.property(TooLargeMark); cap.isValid())
-        return SyncText(words, QT_TRANSLATE_NOOP(
-                                   "Messages",
-                                   "the server's answer was larger than %1 bytes and was cut off"))
-            .arg(cap.toLongLong());
+        return {QT_TRANSLATE_NOOP("Messages",
+                                  "the server's answer was larger than %1 bytes and was cut off"),
+                {std::to_string(cap.toLongLong())}};
     if (Redirected(reply)) {
         const QUrl target =
             reply.url().resolved(QUrl::fromEncoded(reply.rawHeader("Location").left(2048)));
-        return SyncText(
-                   words,
-                   QT_TRANSLATE_NOOP(
-                       "Messages",
-                       "the server sent the request on to %1; Moonrill sends the password only to "
-                       "the address set (%2), so it was not followed"))
-            .arg(Shown(target), Shown(reply.url().adjusted(QUrl::RemovePath | QUrl::RemoveQuery)));
+        return {QT_TRANSLATE_NOOP(
+                    "Messages",
+                    "the server sent the request on to %1; Moonrill sends the password only to "
+                    "the address set (%2), so it was not followed"),
+                {Shown(target).toStdString(),
+                 Shown(reply.url().adjusted(QUrl::RemovePath | QUrl::RemoveQuery)).toStdString()}};
     }
     if (CutShort(reply))
-        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "the server did not answer in time"));
+        return {QT_TRANSLATE_NOOP("Messages", "the server did not answer in time")};
     if (status == 401 || status == 403)
-        return SyncText(
-            words,
-            QT_TRANSLATE_NOOP("Messages", "the server did not accept the user name and password"));
+        return {
+            QT_TRANSLATE_NOOP("Messages", "the server did not accept the user name and password")};
     if (status >= 200 && status < 300)
         return {};
     if (status != 0)
-        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "the server answered %1 %2"))
-            .arg(status)
-            .arg(reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().left(200));
-    return reply.errorString();
+        return {QT_TRANSLATE_NOOP("Messages", "the server answered %1 %2"),
+                {std::to_string(status), reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute)
+                                             .toString()
+                                             .left(200)
+                                             .toStdString()}};
+    // The network layer's own words (the connection refused, the name not found) are its to say.
+    return Message::Verbatim(reply.errorString().toStdString());
+}
+
+QString AnswerTrouble(const QNetworkReply &reply, const Words &words)
+{
+    return Said(AnswerMessage(reply), words);
 }
 
 QString Shown(const QUrl &url)
@@ -138,25 +148,28 @@ QString Shown(const QUrl &url)
     return url.toString(QUrl::RemoveUserInfo);
 }
 
-QString UrlTrouble(const QUrl &url, const Words &words)
+Message UrlMessage(const QUrl &url)
 {
     if (!url.isValid() || url.host().isEmpty())
-        return SyncText(words, QT_TRANSLATE_NOOP("Messages", "%1 is no address of a calendar"))
-            .arg(Shown(url));
+        return {QT_TRANSLATE_NOOP("Messages", "%1 is no address of a calendar"),
+                {Shown(url).toStdString()}};
     if (!url.userInfo().isEmpty())
-        return SyncText(words,
-                        QT_TRANSLATE_NOOP("Messages", "%1 holds a user name or password: give them "
-                                                      "in their own fields, not in the "
-                                                      "address"))
-            .arg(Shown(url));
+        return {QT_TRANSLATE_NOOP("Messages", "%1 holds a user name or password: give them "
+                                              "in their own fields, not in the "
+                                              "address"),
+                {Shown(url).toStdString()}};
     if (url.scheme() == QLatin1String("https"))
         return {};
     const QHostAddress host(url.host());
     if (url.scheme() == QLatin1String("http") &&
         (host.isLoopback() || url.host() == QLatin1String("localhost")))
         return {};
-    return SyncText(words,
-                    QT_TRANSLATE_NOOP("Messages",
-                                      "%1 does not use https: the password would travel readable"))
-        .arg(Shown(url));
+    return {
+        QT_TRANSLATE_NOOP("Messages", "%1 does not use https: the password would travel readable"),
+        {Shown(url).toStdString()}};
+}
+
+QString UrlTrouble(const QUrl &url, const Words &words)
+{
+    return Said(UrlMessage(url), words);
 }

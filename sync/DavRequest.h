@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Message.h"
 #include "Translatable.h"
 
 #include <QByteArray>
@@ -52,8 +53,10 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes,
 /// Whether `reply` was ended because its answer passed the size it was capped at.
 [[nodiscard]] bool TooLarge(const QNetworkReply &reply);
 
-/// Why a finished `reply` did not bring an answer worth reading, in `words`; empty
-/// when it did (a status from 200 to 299, or one the caller looks at itself).
+/// Why a finished `reply` did not bring an answer worth reading; empty when it did (a status
+/// from 200 to 299, or one the caller looks at itself).
+[[nodiscard]] Message AnswerMessage(const QNetworkReply &reply);
+/// The same, in `words`.
 [[nodiscard]] QString AnswerTrouble(const QNetworkReply &reply, const Words &words = AsIs);
 /// Whether `reply` ended before its whole answer came: given up for time, cut off for size, or
 /// stopped. Whatever its status said, the request counts as not done.
@@ -68,7 +71,11 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes,
 
 /// Why `url` may not carry a password: empty when it may (https, or plain http to this machine).
 /// An address with a user name or password in it is refused: they go in their own fields.
+[[nodiscard]] Message UrlMessage(const QUrl &url);
+/// The same, in `words`.
 [[nodiscard]] QString UrlTrouble(const QUrl &url, const Words &words = AsIs);
 
 /// `english`, one of the sync's fixed texts, in `words`.
 [[nodiscard]] QString SyncText(const Words &words, const char *english);
+/// `message` in `words`.
+[[nodiscard]] QString Said(const Message &message, const Words &words);

@@ -63,31 +63,29 @@ SyncJob::~SyncJob()
 
 void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
                     const std::optional<QString> &sessionPassword, QDeadlineTimer deadline,
-                    ApplyEdits apply, EmptiedSide emptied, Words words)
+                    ApplyTaken apply, EmptiedSide emptied)
 {
     m_busy = true;
     m_outcome = {};
-    m_words = std::move(words);
     m_deadline = deadline;
     m_apply = std::move(apply);
     std::string settingsTrouble;
     const SyncSettings settings = SyncSettings::Read(&settingsTrouble);
     if (settings.calendar.isEmpty()) {
-        fail(settingsTrouble.empty()
-                 ? SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no calendar is set"))
-                 : QString::fromStdString(settingsTrouble));
+        fail(settingsTrouble.empty() ? QT_TRANSLATE_NOOP("Messages", "no calendar is set")
+                                     : Message::Verbatim(settingsTrouble));
         return;
     }
-    if (QString trouble = UrlTrouble(settings.calendar, m_words); !trouble.isEmpty()) {
+    if (Message trouble = UrlMessage(settings.calendar); !trouble.empty()) {
         fail(trouble);
         return;
     }
     // The keyring answers over the session bus: asked without waiting, so that a window's
     // save or a change made meanwhile never stands still for it.
     auto go = [this, settings, events = std::move(events), eventFile,
-               emptied](const std::optional<QString> &password, const QString &trouble) mutable {
+               emptied](const std::optional<QString> &password, const Message &trouble) mutable {
         if (!password) {
-            fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "no password: %1")).arg(trouble));
+            fail({QT_TRANSLATE_NOOP("Messages", "no password: %1"), {}, {trouble}});
             return;
         }
         startWith(settings, *password, std::move(events), eventFile, emptied);
@@ -106,15 +104,15 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
     // The state file is read, and later written, by one sync of this list at a time.
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
     if (!m_lock->Held()) {
-        const QString trouble = QString::fromStdString(m_lock->Trouble());
+        Message trouble = Message::Verbatim(m_lock->Trouble());
         m_lock.reset();
-        if (!trouble.isEmpty()) {
-            fail(trouble);
+        if (!trouble.empty()) {
+            fail(std::move(trouble));
             return;
         }
-        fail(SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
-                                                             "way; what changed is sent at the "
-                                                             "next sync")));
+        fail(QT_TRANSLATE_NOOP("Messages", "another sync of this list is under "
+                                           "way; what changed is sent at the "
+                                           "next sync"));
         return;
     }
     m_collection = CollectionOf(settings.calendar);
@@ -133,8 +131,7 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
             sides->local = LocalObjects(sides->events, std::time(nullptr));
             // A state kept for another calendar or user says nothing of this one: syncing by it
             // would send nothing, or remove what that calendar never held.
-            sides->state =
-                StateFor(ReadSyncStateFile(statePath), calendar, sides->collectionPath);
+            sides->state = StateFor(ReadSyncStateFile(statePath), calendar, sides->collectionPath);
         } catch (const MoonrillError &error) {
             sides->trouble = error.what();
         }
@@ -144,18 +141,18 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
 void SyncJob::started()
 {
     if (!m_sides->trouble.empty()) {
-        fail(QString::fromStdString(m_sides->trouble));
+        fail(Message::Verbatim(m_sides->trouble));
         return;
     }
     m_reader.List(
-        m_collection, m_authorization, m_sides->state.token, m_deadline, m_words,
-        [this](const ServerListing &listing, const QString &trouble) { listed(listing, trouble); },
+        m_collection, m_authorization, m_sides->state.token, m_deadline,
+        [this](const ServerListing &listing, const Message &trouble) { listed(listing, trouble); },
         m_sides->state.propfindOnly);
 }
 
-void SyncJob::listed(const ServerListing &listing, const QString &trouble)
+void SyncJob::listed(const ServerListing &listing, const Message &trouble)
 {
-    if (!trouble.isEmpty()) {
+    if (!trouble.empty()) {
         fail(trouble);
         return;
     }
@@ -164,14 +161,14 @@ void SyncJob::listed(const ServerListing &listing, const QString &trouble)
     sides.token = listing.token;
     m_reader.Fetch(HrefsToRead(sides.server, sides.state, sides.local, sides.collectionPath,
                                sides.emptied == EmptiedSide::Restore),
-                   [this](FetchedObjects fetched, const QString &trouble) {
+                   [this](FetchedObjects fetched, const Message &trouble) {
                        read(std::move(fetched), trouble);
                    });
 }
 
-void SyncJob::read(FetchedObjects fetched, const QString &trouble)
+void SyncJob::read(FetchedObjects fetched, const Message &trouble)
 {
-    if (!trouble.isEmpty()) {
+    if (!trouble.empty()) {
         fail(trouble);
         return;
     }
@@ -209,11 +206,11 @@ void SyncJob::planned()
         return;
     }
     if (!plan.edits.empty()) {
-        if (std::optional<QString> trouble = m_apply(plan, m_sides->events)) {
+        if (std::optional<Message> trouble = m_apply(plan, m_sides->events)) {
             m_outcome.takenNew = m_outcome.takenChanged = m_outcome.takenRemoved = 0;
             m_outcome.takenNames.clear();
             m_outcome.keptTwice.clear();
-            m_outcome.deferred = trouble->isEmpty();
+            m_outcome.deferred = trouble->empty();
             fail(*trouble);
             return;
         }
@@ -221,12 +218,12 @@ void SyncJob::planned()
     m_outcome.keptTwice = plan.keptTwice; // with those the list changed while the sync ran
     // What the list took is agreed before anything is sent: a sync cut short after this point
     // finds it so, and finds what it sent on the server under the list's own UIDs.
-    if (QString trouble = writeState(plan.state); !trouble.isEmpty()) {
+    if (Message trouble = writeState(plan.state); !trouble.empty()) {
         fail(trouble);
         return;
     }
     m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
-                      std::move(plan.state.objects), m_deadline, m_words);
+                      std::move(plan.state.objects), m_deadline);
 }
 
 void SyncJob::published(const PublishReport &report)
@@ -244,17 +241,17 @@ void SyncJob::published(const PublishReport &report)
     // from it nothing of an object made after it and removed since, so a phone's removal of
     // what this sync put would never be seen: the token kept must cover our writes.
     m_listedBefore = m_reader.Requests();
-    m_reader.List(m_collection, m_authorization, state.token, m_deadline, m_words,
+    m_reader.List(m_collection, m_authorization, state.token, m_deadline,
                   [this, state = std::move(state)](const ServerListing &listing,
-                                                   const QString &trouble) mutable {
-                      if (trouble.isEmpty())
+                                                   const Message &trouble) mutable {
+                      if (trouble.empty())
                           state = TokenOverOwnWrites(std::move(state), listing);
                       m_outcome.trouble = writeState(state);
                       end();
                   });
 }
 
-QString SyncJob::writeState(const SyncState &state) const
+Message SyncJob::writeState(const SyncState &state) const
 {
     try {
         // Written privately and never through a link: what stands at the path is replaced.
@@ -263,11 +260,11 @@ QString SyncJob::writeState(const SyncState &state) const
             {.followLinks = false, .modeFrom = {}, .noun = "a state file", .privateFile = true});
         return {};
     } catch (const MoonrillError &error) {
-        return QString::fromStdString(error.what());
+        return Message::Verbatim(error.what());
     }
 }
 
-void SyncJob::fail(QString trouble)
+void SyncJob::fail(Message trouble)
 {
     m_outcome.trouble = std::move(trouble);
     end();

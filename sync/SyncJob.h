@@ -18,8 +18,8 @@
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
 #ifndef Q_MOC_RUN
+#include "Message.h"
 #include "SyncPlan.h"
-#include "Translatable.h"
 #include "clsEvent.h"
 #endif
 
@@ -29,10 +29,9 @@ struct SyncSettings;
 /// Makes what the server gave the list's: the plan's edits made and saved where the list is
 /// kept, the list handed over as `planned`; an event the list changed since is kept beside the
 /// server's version and added to the plan's `keptTwice`. None when done; why not otherwise, an
-/// empty text where nothing is wrong (the list waits for its save, which syncs again).
-using ApplyEdits =
-    std::function<std::optional<QString>(SyncPlan &plan, const std::vector<clsEvent> &planned)>;
-
+/// empty message where nothing is wrong (the list waits for its save, which syncs again).
+using ApplyTaken =
+    std::function<std::optional<Message>(SyncPlan &plan, const std::vector<clsEvent> &planned)>;
 /// One sync of the list with the calendar set in sync.conf, the same for the window (in the
 /// background of its event loop), `moonrill sync` and the logon scan: the settings, the
 /// password, the state file beside the list, what changed on the server (listed and read), the
@@ -49,11 +48,10 @@ public:
 
     /// Syncs `events`, the list as saved to `eventFile`, with `sessionPassword` where the user
     /// gave one for this run, ending by `deadline`; what the server gave goes to `apply`;
-    /// finished() follows, always. A side emptied is dealt with as `emptied` says. What goes
-    /// wrong is said in `words`.
+    /// finished() follows, always. A side emptied is dealt with as `emptied` says.
     void Start(std::vector<clsEvent> events, const std::string &eventFile,
                const std::optional<QString> &sessionPassword, QDeadlineTimer deadline,
-               ApplyEdits apply, EmptiedSide emptied = EmptiedSide::Ask, Words words = AsIs);
+               ApplyTaken apply, EmptiedSide emptied = EmptiedSide::Ask);
     [[nodiscard]] bool Busy() const { return m_busy; }
 
 signals:
@@ -65,13 +63,13 @@ private:
     void startWith(const SyncSettings &settings, const QString &password,
                    std::vector<clsEvent> events, const std::string &eventFile, EmptiedSide emptied);
     void started();
-    void listed(const ServerListing &listing, const QString &trouble);
-    void read(FetchedObjects fetched, const QString &trouble);
+    void listed(const ServerListing &listing, const Message &trouble);
+    void read(FetchedObjects fetched, const Message &trouble);
     void planned();
     void published(const PublishReport &report);
-    [[nodiscard]] QString writeState(const SyncState &state) const;
+    [[nodiscard]] Message writeState(const SyncState &state) const;
     /// Ends without a request more, for `trouble`.
-    void fail(QString trouble);
+    void fail(Message trouble);
     void end();
 
     QFutureWatcher<void> m_working;
@@ -84,8 +82,7 @@ private:
     QUrl m_collection;
     QByteArray m_authorization;
     QDeadlineTimer m_deadline;
-    ApplyEdits m_apply;
-    Words m_words;
+    ApplyTaken m_apply;
     SyncOutcome m_outcome;
     int m_listedBefore = 0; // requests of the listing before the one after our writes
     bool m_busy = false;

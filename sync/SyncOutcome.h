@@ -11,8 +11,8 @@
 
 // moc cannot parse the C++20 standard headers the event model uses; it needs none of it.
 #ifndef Q_MOC_RUN
+#include "Message.h"
 #include "SyncPlan.h"
-#include "Translatable.h"
 #endif
 
 /// How a sync ended.
@@ -34,21 +34,24 @@ struct SyncOutcome
     bool deferred = false;
     /// Why the sync could not be made (no password, the state file unreadable, another sync
     /// of the list under way, the server not answering); empty when it was.
-    QString trouble;
+    Message trouble;
 
     /// Whether both sides hold the same events.
     [[nodiscard]] bool complete() const
     {
-        return trouble.isEmpty() && !deferred && report.complete() && unheld.empty() &&
+        return trouble.empty() && !deferred && report.complete() && unheld.empty() &&
                serverEmptied == 0 && listEmptied == 0;
     }
-    /// "Sent: N new, M changed, K removed; taken: …", in `words`.
+    /// "Sent: N new, M changed, K removed; taken: …".
+    [[nodiscard]] Message SummaryMessage() const;
+    /// The same, in `words`.
     [[nodiscard]] std::string Summary(const Words &words = AsIs) const;
     /// What the list took, kept twice or could not hold, by name, for the window to say once;
     /// empty when there is nothing of that.
     [[nodiscard]] std::string News(const Words &words = AsIs) const;
-    /// What kept it from being complete, and what the user must hear of (versions kept twice),
-    /// a line each, in `words`.
+    /// What kept it from being complete, and what the user must hear of (versions kept twice).
+    [[nodiscard]] std::vector<Message> ProblemMessages() const;
+    /// The same, a line each, in `words`.
     [[nodiscard]] std::vector<std::string> Problems(const Words &words = AsIs) const;
 };
 Q_DECLARE_METATYPE(SyncOutcome)

@@ -31,24 +31,23 @@ QString keyOf(const QString &user, const QUrl &url)
 }
 
 /// What a keyring job that answered says: empty when it succeeded.
-QString troubleOf(const QKeychain::Job &job)
+Message troubleOf(const QKeychain::Job &job)
 {
     if (job.error() == QKeychain::NoError)
         return {};
     if (job.error() == QKeychain::NoBackendAvailable)
-        return QCoreApplication::translate("SyncSettings",
-                                           "No keyring service runs on this desktop");
+        return QT_TRANSLATE_NOOP("Messages", "No keyring service runs on this desktop");
     if (job.error() == QKeychain::EntryNotFound)
-        return QCoreApplication::translate("SyncSettings", "the keyring holds none for %1")
-            .arg(job.key());
+        return {QT_TRANSLATE_NOOP("Messages", "the keyring holds none for %1"),
+                {job.key().toStdString()}};
     // The keyring's own words name objects on the bus, which tell a user nothing to do.
     if (job.error() == QKeychain::AccessDenied)
-        return QCoreApplication::translate("SyncSettings", "the keyring is locked or refused");
-    return QCoreApplication::translate("SyncSettings",
-                                       "the keyring is locked or has no collection to keep it in");
+        return QT_TRANSLATE_NOOP("Messages", "the keyring is locked or refused");
+    return QT_TRANSLATE_NOOP("Messages",
+                             "the keyring is locked or has no collection to keep it in");
 }
 
-using KeyringAnswer = std::function<void(const QKeychain::Job *answered, const QString &trouble)>;
+using KeyringAnswer = std::function<void(const QKeychain::Job *answered, const Message &trouble)>;
 
 /// Starts `job` (the keyring answers over the session bus) and calls `done` once, in `context`'s
 /// thread and only while `context` lives: with the job when it answers, or with none when it
@@ -68,22 +67,21 @@ void runKeyringJob(QKeychain::Job *job, QObject *context, KeyringAnswer done)
                      });
     QTimer::singleShot(BusDeadline, context, [settled, answer] {
         if (!std::exchange(*settled, true))
-            (*answer)(nullptr, QCoreApplication::translate("SyncSettings",
-                                                           "The keyring did not answer within "
-                                                           "%1 seconds")
-                                   .arg(BusDeadline.count() / 1000));
+            (*answer)(nullptr, {QT_TRANSLATE_NOOP("Messages", "The keyring did not answer within "
+                                                              "%1 seconds"),
+                                {std::to_string(BusDeadline.count() / 1000)}});
     });
     job->start();
 }
 
-/// Runs `job` to its end, or to the deadline, in a local event loop; its error text, empty
-/// when it succeeded, and `read` the text it read.
-QString finish(QKeychain::Job *job, QString *read = nullptr)
+/// Runs `job` to its end, or to the deadline, in a local event loop; why it failed, empty when
+/// it succeeded, and `read` the text it read.
+Message finish(QKeychain::Job *job, QString *read = nullptr)
 {
     QEventLoop loop;
-    QString trouble;
+    Message trouble;
     bool answered = false;
-    runKeyringJob(job, &loop, [&](const QKeychain::Job *job, const QString &said) {
+    runKeyringJob(job, &loop, [&](const QKeychain::Job *job, const Message &said) {
         trouble = said;
         if (job != nullptr && read != nullptr)
             *read = static_cast<const QKeychain::ReadPasswordJob *>(job)->textData();
@@ -96,7 +94,7 @@ QString finish(QKeychain::Job *job, QString *read = nullptr)
 }
 
 /// The password from the file MOONRILL_SYNC_PASSWORD_FILE names, where it is set.
-std::optional<std::optional<QString>> passwordFromFile(QString &trouble)
+std::optional<std::optional<QString>> passwordFromFile(Message &trouble)
 {
     const char *path = std::getenv("MOONRILL_SYNC_PASSWORD_FILE");
     if (path == nullptr)
@@ -105,20 +103,18 @@ std::optional<std::optional<QString>> passwordFromFile(QString &trouble)
     {
     };
     if (::stat(path, &info) != 0) {
-        trouble = QCoreApplication::translate("SyncSettings", "%1 cannot be read")
-                      .arg(QString::fromLocal8Bit(path));
+        trouble = {QT_TRANSLATE_NOOP("Messages", "%1 cannot be read"), {path}};
         return std::optional<QString>();
     }
     // Only a regular file is opened: a FIFO would wait for a writer, a device never end.
     if (!S_ISREG(info.st_mode)) {
-        trouble = QString::fromStdString(NotAFileText(path, info.st_mode, "a password file"));
+        trouble = Message::Verbatim(NotAFileText(path, info.st_mode, "a password file"));
         return std::optional<QString>();
     }
     if (info.st_uid != ::getuid() || (info.st_mode & 077) != 0) {
-        trouble = QCoreApplication::translate("SyncSettings",
-                                              "%1 may be read by others: keep the password "
-                                              "in a file only you can read (chmod 600)")
-                      .arg(QString::fromLocal8Bit(path));
+        trouble = {QT_TRANSLATE_NOOP("Messages", "%1 may be read by others: keep the password "
+                                                 "in a file only you can read (chmod 600)"),
+                   {path}};
         return std::optional<QString>();
     }
     try {
@@ -129,7 +125,7 @@ std::optional<std::optional<QString>> passwordFromFile(QString &trouble)
     } catch (const MoonrillError &error) {
         // Swapped for something else since the look, or unreadable: said, never thrown into a
         // save that has already written the list.
-        trouble = QString::fromStdString(error.what());
+        trouble = Message::Verbatim(error.what());
         return std::optional<QString>();
     }
 }
@@ -152,7 +148,7 @@ void SyncSettings::Write() const
                                .calendarFile = calendarFile.toStdString()});
 }
 
-std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QString &trouble)
+std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, Message &trouble)
 {
     if (std::optional<std::optional<QString>> fromFile = passwordFromFile(trouble))
         return *fromFile;
@@ -160,15 +156,15 @@ std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url, QS
     job->setKey(keyOf(user, url));
     QString password;
     trouble = finish(job, &password);
-    if (!trouble.isEmpty())
+    if (!trouble.empty())
         return std::nullopt;
     return password;
 }
 
 void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *context,
-                           std::function<void(std::optional<QString>, const QString &)> done)
+                           std::function<void(std::optional<QString>, const Message &)> done)
 {
-    QString trouble;
+    Message trouble;
     if (std::optional<std::optional<QString>> fromFile = passwordFromFile(trouble)) {
         done(*fromFile, trouble);
         return;
@@ -176,8 +172,8 @@ void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *contex
     auto *job = new QKeychain::ReadPasswordJob(KeyringService);
     job->setKey(keyOf(user, url));
     runKeyringJob(
-        job, context, [done = std::move(done)](const QKeychain::Job *job, const QString &trouble) {
-            if (job == nullptr || !trouble.isEmpty())
+        job, context, [done = std::move(done)](const QKeychain::Job *job, const Message &trouble) {
+            if (job == nullptr || !trouble.empty())
                 done(std::nullopt, trouble);
             else
                 done(static_cast<const QKeychain::ReadPasswordJob *>(job)->textData(), {});
@@ -185,11 +181,11 @@ void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *contex
 }
 
 bool StoreSyncPassword(const QString &user, const QUrl &url, const QString &password,
-                       QString &trouble)
+                       Message &trouble)
 {
     auto *job = new QKeychain::WritePasswordJob(KeyringService);
     job->setKey(keyOf(user, url));
     job->setTextData(password);
     trouble = finish(job);
-    return trouble.isEmpty();
+    return trouble.empty();
 }

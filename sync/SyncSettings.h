@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Message.h"
+
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -39,12 +41,12 @@ struct SyncSettings
 /// is set (refused unless only the user may read it), otherwise from the desktop's keyring.
 /// No value, with `trouble` saying why, where there is none.
 [[nodiscard]] std::optional<QString> ReadSyncPassword(const QString &user, const QUrl &url,
-                                                      QString &trouble);
+                                                      Message &trouble);
 /// ReadSyncPassword without waiting: `done` is called once, in `context`'s thread while it
 /// lives, with the password or none and why; within seconds also where the keyring is mute.
 void ReadSyncPasswordLater(const QString &user, const QUrl &url, QObject *context,
-                           std::function<void(std::optional<QString>, const QString &)> done);
+                           std::function<void(std::optional<QString>, const Message &)> done);
 /// Keeps the password in the desktop's keyring; false, with `trouble` saying why, where no
 /// keyring takes it.
 [[nodiscard]] bool StoreSyncPassword(const QString &user, const QUrl &url, const QString &password,
-                                     QString &trouble);
+                                     Message &trouble);

@@ -753,20 +753,18 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>a task or journal, not an event</source>
         <translation>eine Aufgabe oder ein Journaleintrag, kein Ereignis</translation>
     </message>
-</context>
-<context>
-    <name>PrintEvents</name>
     <message>
-        <source>PDF file</source>
-        <translation>PDF-Datei</translation>
+        <source>Moonrill is running: close it, then sync</source>
+        <translation>Moonrill läuft: Schließen Sie es, dann synchronisieren Sie</translation>
     </message>
     <message>
-        <source>Printing Now</source>
-        <translation>Es wird gedruckt</translation>
+        <source>the event file could not be read whole; start Moonrill first</source>
+        <translation>die Ereignisdatei konnte nicht vollständig gelesen werden; starten Sie zuerst Moonrill</translation>
     </message>
-</context>
-<context>
-    <name>SyncSettings</name>
+    <message>
+        <source>no calendar is set: calendar_url in the [sync] part of %1</source>
+        <translation>kein Kalender eingestellt: calendar_url im Abschnitt [sync] von %1</translation>
+    </message>
     <message>
         <source>No keyring service runs on this desktop</source>
         <translation>Auf diesem Desktop läuft kein Schlüsselbunddienst</translation>
@@ -774,6 +772,14 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
     <message>
         <source>the keyring holds none for %1</source>
         <translation>der Schlüsselbund enthält keines für %1</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>der Schlüsselbund ist gesperrt oder verweigert den Zugriff</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>der Schlüsselbund ist gesperrt oder hat keine Sammlung, um es aufzubewahren</translation>
     </message>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
@@ -787,13 +793,16 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 kann von anderen gelesen werden: Bewahren Sie das Passwort in einer Datei auf, die nur Sie lesen können (chmod 600)</translation>
     </message>
+</context>
+<context>
+    <name>PrintEvents</name>
     <message>
-        <source>the keyring is locked or refused</source>
-        <translation>der Schlüsselbund ist gesperrt oder verweigert den Zugriff</translation>
+        <source>PDF file</source>
+        <translation>PDF-Datei</translation>
     </message>
     <message>
-        <source>the keyring is locked or has no collection to keep it in</source>
-        <translation>der Schlüsselbund ist gesperrt oder hat keine Sammlung, um es aufzubewahren</translation>
+        <source>Printing Now</source>
+        <translation>Es wird gedruckt</translation>
     </message>
 </context>
 <context>
@@ -1333,10 +1342,6 @@ Es wurde nichts importiert.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>die Antwort des Servers ist kein lesbares Adressbuch</translation>
-    </message>
-    <message>
-        <source>the list has no room for the events the server holds</source>
-        <translation>die Liste hat keinen Platz für die Ereignisse auf dem Server</translation>
     </message>
     <message numerus="yes">
         <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>

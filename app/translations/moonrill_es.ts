@@ -753,20 +753,18 @@ Eventos únicos ya pasados: %3</translation>
         <source>a task or journal, not an event</source>
         <translation>una tarea o una entrada de diario, no un evento</translation>
     </message>
-</context>
-<context>
-    <name>PrintEvents</name>
     <message>
-        <source>PDF file</source>
-        <translation>archivo PDF</translation>
+        <source>Moonrill is running: close it, then sync</source>
+        <translation>Moonrill se está ejecutando: ciérrelo y luego sincronice</translation>
     </message>
     <message>
-        <source>Printing Now</source>
-        <translation>Imprimiendo</translation>
+        <source>the event file could not be read whole; start Moonrill first</source>
+        <translation>no se pudo leer el archivo de eventos completo; inicie Moonrill primero</translation>
     </message>
-</context>
-<context>
-    <name>SyncSettings</name>
+    <message>
+        <source>no calendar is set: calendar_url in the [sync] part of %1</source>
+        <translation>no hay ningún calendario configurado: calendar_url en la parte [sync] de %1</translation>
+    </message>
     <message>
         <source>No keyring service runs on this desktop</source>
         <translation>No hay ningún servicio de llavero en este escritorio</translation>
@@ -774,6 +772,14 @@ Eventos únicos ya pasados: %3</translation>
     <message>
         <source>the keyring holds none for %1</source>
         <translation>el llavero no guarda ninguna para %1</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>el llavero está bloqueado o deniega el acceso</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>el llavero está bloqueado o no tiene una colección donde guardarla</translation>
     </message>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
@@ -787,13 +793,16 @@ Eventos únicos ya pasados: %3</translation>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 pueden leerlo otros: guarde la contraseña en un archivo que solo usted pueda leer (chmod 600)</translation>
     </message>
+</context>
+<context>
+    <name>PrintEvents</name>
     <message>
-        <source>the keyring is locked or refused</source>
-        <translation>el llavero está bloqueado o deniega el acceso</translation>
+        <source>PDF file</source>
+        <translation>archivo PDF</translation>
     </message>
     <message>
-        <source>the keyring is locked or has no collection to keep it in</source>
-        <translation>el llavero está bloqueado o no tiene una colección donde guardarla</translation>
+        <source>Printing Now</source>
+        <translation>Imprimiendo</translation>
     </message>
 </context>
 <context>
@@ -1333,10 +1342,6 @@ No se importó nada.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la respuesta del servidor no es una libreta de direcciones legible</translation>
-    </message>
-    <message>
-        <source>the list has no room for the events the server holds</source>
-        <translation>la lista no tiene espacio para los eventos del servidor</translation>
     </message>
     <message numerus="yes">
         <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>

@@ -753,20 +753,18 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>a task or journal, not an event</source>
         <translation>une tâche ou une note de journal, pas un événement</translation>
     </message>
-</context>
-<context>
-    <name>PrintEvents</name>
     <message>
-        <source>PDF file</source>
-        <translation>fichier PDF</translation>
+        <source>Moonrill is running: close it, then sync</source>
+        <translation>Moonrill est en cours d’exécution : fermez-le, puis synchronisez</translation>
     </message>
     <message>
-        <source>Printing Now</source>
-        <translation>Impression en cours</translation>
+        <source>the event file could not be read whole; start Moonrill first</source>
+        <translation>le fichier des événements n’a pas pu être lu en entier ; démarrez d’abord Moonrill</translation>
     </message>
-</context>
-<context>
-    <name>SyncSettings</name>
+    <message>
+        <source>no calendar is set: calendar_url in the [sync] part of %1</source>
+        <translation>aucun calendrier n’est défini : calendar_url dans la partie [sync] de %1</translation>
+    </message>
     <message>
         <source>No keyring service runs on this desktop</source>
         <translation>Aucun trousseau de clés ne tourne sur ce bureau</translation>
@@ -774,6 +772,14 @@ Déjà dans la liste : %2<byte value="xd"/>
     <message>
         <source>the keyring holds none for %1</source>
         <translation>le trousseau n&apos;en contient aucun pour %1</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or refused</source>
+        <translation>le trousseau est verrouillé ou refuse l’accès</translation>
+    </message>
+    <message>
+        <source>the keyring is locked or has no collection to keep it in</source>
+        <translation>le trousseau est verrouillé ou n’a pas de collection où le garder</translation>
     </message>
     <message>
         <source>The keyring did not answer within %1 seconds</source>
@@ -787,13 +793,16 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 peut être lu par d’autres : gardez le mot de passe dans un fichier que vous seul pouvez lire (chmod 600)</translation>
     </message>
+</context>
+<context>
+    <name>PrintEvents</name>
     <message>
-        <source>the keyring is locked or refused</source>
-        <translation>le trousseau est verrouillé ou refuse l’accès</translation>
+        <source>PDF file</source>
+        <translation>fichier PDF</translation>
     </message>
     <message>
-        <source>the keyring is locked or has no collection to keep it in</source>
-        <translation>le trousseau est verrouillé ou n’a pas de collection où le garder</translation>
+        <source>Printing Now</source>
+        <translation>Impression en cours</translation>
     </message>
 </context>
 <context>
@@ -1333,10 +1342,6 @@ Rien n&apos;a été importé.</translation>
     <message>
         <source>the server&apos;s answer is no address book it can read</source>
         <translation>la réponse du serveur n’est pas un carnet d’adresses lisible</translation>
-    </message>
-    <message>
-        <source>the list has no room for the events the server holds</source>
-        <translation>la liste n’a pas de place pour les événements du serveur</translation>
     </message>
     <message numerus="yes">
         <source>The calendar on the server is empty now, but the list still holds its %n events.<byte value="xd"/>
