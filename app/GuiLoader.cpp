@@ -56,10 +56,10 @@ int GuiLoader::RunSync(int &argc, char **argv) const
     return entry<decltype(MoonrillSync)>(m_handle, "MoonrillSync")(&argc, argv);
 }
 
-void GuiLoader::PublishAfterLogonScan(int &argc, char **argv) const
+void GuiLoader::SyncAfterLogonScan(int &argc, char **argv) const
 {
-    entry<decltype(MoonrillPublishAfterLogonScan)>(m_handle, "MoonrillPublishAfterLogonScan")(&argc,
-                                                                                              argv);
+    entry<decltype(MoonrillSyncAfterLogonScan)>(m_handle, "MoonrillSyncAfterLogonScan")(&argc,
+                                                                                        argv);
 }
 
 std::unique_ptr<LogonScreens> GuiLoader::StartLogonScreens(int &argc, char **argv) const

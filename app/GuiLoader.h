@@ -24,8 +24,8 @@ public:
     int RunMainWindow(int &argc, char **argv) const;
     /// MoonrillSync: "moonrill sync".
     int RunSync(int &argc, char **argv) const;
-    /// MoonrillPublishAfterLogonScan.
-    void PublishAfterLogonScan(int &argc, char **argv) const;
+    /// MoonrillSyncAfterLogonScan.
+    void SyncAfterLogonScan(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
     /// In the notification library: MoonrillStartNotifier.
     [[nodiscard]] std::unique_ptr<DueNotifier> StartNotifier(int &argc, char **argv) const;

@@ -90,9 +90,9 @@ extern "C" __attribute__((visibility("default"))) int MoonrillSync(int *argc, ch
                                                        : EmptiedSide::Ask);
 }
 
-extern "C" __attribute__((visibility("default"))) void MoonrillPublishAfterLogonScan(int *argc,
-                                                                                     char **argv)
+extern "C" __attribute__((visibility("default"))) void MoonrillSyncAfterLogonScan(int *argc,
+                                                                                  char **argv)
 {
     const QCoreApplication application(*argc, argv);
-    PublishAfterLogonScan();
+    SyncAfterLogonScan();
 }

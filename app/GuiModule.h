@@ -45,12 +45,12 @@ int MoonrillRunMainWindow(int *argc, char **argv);
 /// (and with it the desktop) and must delete it. Where the desktop cannot be started after all,
 /// the process ends with one line on standard error and status 1, having written nothing.
 LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
-/// Publishes the list to the calendar server ("moonrill sync"), without a display; returns the
+/// Syncs the list to the calendar server ("moonrill sync"), without a display; returns the
 /// exit status.
 int MoonrillSync(int *argc, char **argv);
-/// Publishes the list the logon scan saved, where a calendar is set: silent, at most five
+/// Syncs the list the logon scan saved, where a calendar is set: silent, at most five
 /// seconds.
-void MoonrillPublishAfterLogonScan(int *argc, char **argv);
+void MoonrillSyncAfterLogonScan(int *argc, char **argv);
 /// In the notification library: starts QtCore alone and returns the daily scan's notifier over
 /// it. The caller owns the result (and with it the application object) and must delete it
 /// before any other application object is made.

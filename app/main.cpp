@@ -58,9 +58,9 @@ int main(int argc, char *argv[])
             const char *daily = std::getenv("MOONRILL_DAILY");
             const bool isDaily = daily != nullptr && std::string_view(daily) == "1";
             const bool done = RunLogonScan(ProgramFolder(), Date::today(), screens, isDaily);
-            // Only a calendar set to publish to costs the logon anything more.
+            // Only a calendar set to sync to costs the logon anything more.
             if (SyncIsSet())
-                GuiLoader().PublishAfterLogonScan(argc, argv);
+                GuiLoader().SyncAfterLogonScan(argc, argv);
             return done ? 0 : 1;
         }
         if ((argc == 2 || (argc == 3 && (std::string_view(argv[2]) == "--confirm-removal" ||

@@ -112,7 +112,7 @@ void FitToRoom(SyncPlan &plan, size_t room)
     });
     // The state then keeps them as objects the list does not hold: left on the server, never
     // removed from it, and named again at each sync.
-    for (PublishedObject &agreed : plan.state.objects) {
+    for (AgreedObject &agreed : plan.state.objects) {
         std::string_view uid = agreed.uid;
         if (uid.ends_with("-february"))
             uid.remove_suffix(std::string_view("-february").size());

@@ -43,7 +43,7 @@ struct CalendarObject
                                                           std::vector<std::string> *uids = nullptr);
 
 /// The UIDs CalendarText gives `events`, in list order (empty for one left out), without the
-/// text: for the list to keep before it is saved and published.
+/// text: for the list to keep before it is saved and synced.
 [[nodiscard]] std::vector<std::string> CalendarUids(const std::vector<clsEvent> &events);
 
 /// The PRODID of Moonrill's calendars: "-//Moonrill//Moonrill " + the version + "//EN".

@@ -45,7 +45,7 @@ void SyncPlanner::run()
     for (const std::string &uid : uids)
         decide(uid);
     std::sort(m_plan.state.objects.begin(), m_plan.state.objects.end(),
-              [](const PublishedObject &a, const PublishedObject &b) { return a.uid < b.uid; });
+              [](const AgreedObject &a, const AgreedObject &b) { return a.uid < b.uid; });
     m_plan.state.token = m_sides.token;
     m_plan.state.calendar = m_sides.state.calendar;
 }
@@ -73,7 +73,7 @@ void SyncPlanner::decide(const std::string &uid)
     const auto s = m_state.find(uid);
     const LocalObject *local = l == m_local.end() ? nullptr : l->second;
     RemoteObject *remote = r == m_remote.end() ? nullptr : &r->second;
-    const PublishedObject *agreed = s == m_state.end() ? nullptr : &s->second;
+    const AgreedObject *agreed = s == m_state.end() ? nullptr : &s->second;
     if (local != nullptr && local->february) {
         follow(*local, remote, agreed);
         return;
@@ -125,7 +125,7 @@ bool SyncPlanner::isCompanion(const std::string &uid) const
 }
 
 void SyncPlanner::follow(const LocalObject &local, const RemoteObject *remote,
-                         const PublishedObject *agreed)
+                         const AgreedObject *agreed)
 {
     if (remote == nullptr && agreed != nullptr && agreed->hash == local.hash) {
         // Removed on the server with its event, most likely: the event's own object decides,
@@ -141,7 +141,7 @@ void SyncPlanner::follow(const LocalObject &local, const RemoteObject *remote,
         // own object says whether it changed.
         agree({local.uid, local.hash, remote->etag, remote->href, 0, {}});
     } else if (agreed == nullptr || agreed->hash != local.hash || remote->changed) {
-        m_plan.steps.push_back({PublishStep::Kind::Change, local.uid, local.text, local.hash,
+        m_plan.steps.push_back({SyncStep::Kind::Change, local.uid, local.text, local.hash,
                                 remote->etag, remote->href});
         agree({local.uid,
                agreed != nullptr ? agreed->hash : 0,
@@ -155,7 +155,7 @@ void SyncPlanner::follow(const LocalObject &local, const RemoteObject *remote,
 }
 
 void SyncPlanner::remove(const std::string &uid, const RemoteObject &remote,
-                         const PublishedObject &agreed)
+                         const AgreedObject &agreed)
 {
     if (remote.text == nullptr) {
         agree(agreed); // not read this time: the next sync sees to it
@@ -165,14 +165,14 @@ void SyncPlanner::remove(const std::string &uid, const RemoteObject &remote,
         m_plan.unheld.push_back({remote.reading->name, MeetingNote, true});
         agree({uid, 0, remote.etag, remote.href, agreed.serverHash, {}});
     } else {
-        m_plan.steps.push_back({PublishStep::Kind::Remove, uid, {}, 0, remote.etag, remote.href});
+        m_plan.steps.push_back({SyncStep::Kind::Remove, uid, {}, 0, remote.etag, remote.href});
         agree(agreed);
     }
 }
 
 void SyncPlanner::create(const LocalObject &local)
 {
-    m_plan.steps.push_back({PublishStep::Kind::Create, local.uid, local.text, local.hash, {}, {}});
+    m_plan.steps.push_back({SyncStep::Kind::Create, local.uid, local.text, local.hash, {}, {}});
 }
 
 void SyncPlanner::edit(SyncEdit change, int &count)
@@ -181,7 +181,7 @@ void SyncPlanner::edit(SyncEdit change, int &count)
     ++count;
 }
 
-void SyncPlanner::keepUnheld(const PublishedObject &agreed)
+void SyncPlanner::keepUnheld(const AgreedObject &agreed)
 {
     if (!agreed.unheld.empty())
         m_plan.unheld.push_back(UnheldObject::FromKept(agreed.unheld));
@@ -218,7 +218,7 @@ void SyncPlanner::take(const std::string &uid, const RemoteObject &remote,
 }
 
 void SyncPlanner::both(const LocalObject &local, const RemoteObject &remote,
-                       const PublishedObject *agreed, bool localChanged, bool remoteChanged)
+                       const AgreedObject *agreed, bool localChanged, bool remoteChanged)
 {
     const clsEvent &event = m_sides.events[local.owner];
     if (!remoteChanged) {
@@ -270,7 +270,7 @@ void SyncPlanner::both(const LocalObject &local, const RemoteObject &remote,
 }
 
 void SyncPlanner::change(const LocalObject &local, const RemoteObject &remote,
-                         const PublishedObject &agreed)
+                         const AgreedObject &agreed)
 {
     if (remote.reading && remote.reading->meeting) {
         m_plan.unheld.push_back({remote.reading->name, MeetingNote, true});
@@ -286,7 +286,7 @@ void SyncPlanner::change(const LocalObject &local, const RemoteObject &remote,
         agree({local.uid, local.hash, agreed.etag, remote.href, agreed.serverHash, {}});
         return;
     }
-    m_plan.steps.push_back({PublishStep::Kind::Change, local.uid, std::move(merged), local.hash,
+    m_plan.steps.push_back({SyncStep::Kind::Change, local.uid, std::move(merged), local.hash,
                             remote.etag, remote.href});
     agree(agreed); // until the server takes it
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalendarPublish.h"
 #include "Date.h"
 #include "EventState.h"
+#include "SyncStateFile.h"
 #include "clsEvent.h"
 
 #include <ctime>
@@ -107,9 +107,9 @@ struct UnheldObject
 /// What a sync does.
 struct SyncPlan
 {
-    std::vector<SyncEdit> edits;    // to the list, in order
-    std::vector<PublishStep> steps; // to the server
-    SyncState state;                // agreed once the edits are made, before any step
+    std::vector<SyncEdit> edits; // to the list, in order
+    std::vector<SyncStep> steps; // to the server
+    SyncState state;             // agreed once the edits are made, before any step
     int takenNew = 0;
     int takenChanged = 0;
     int takenRemoved = 0;

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-std::string SyncPlanner::hrefOf(const PublishedObject &agreed) const
+std::string SyncPlanner::hrefOf(const AgreedObject &agreed) const
 {
     return agreed.href.empty() ? m_sides.collectionPath + agreed.uid + ".ics" : agreed.href;
 }
@@ -14,9 +14,9 @@ void SyncPlanner::index()
 {
     for (const LocalObject &object : m_sides.local)
         m_local.emplace(object.uid, &object);
-    for (const PublishedObject &agreed : m_sides.state.objects)
+    for (const AgreedObject &agreed : m_sides.state.objects)
         m_state.emplace(agreed.uid, agreed);
-    std::unordered_map<std::string, const PublishedObject *> byHref;
+    std::unordered_map<std::string, const AgreedObject *> byHref;
     for (const auto &[uid, agreed] : m_state)
         byHref.emplace(hrefOf(agreed), &agreed);
     for (const auto &[href, etag] : m_sides.server) {
@@ -54,7 +54,7 @@ void SyncPlanner::index()
 }
 
 void SyncPlanner::sameUid(const RemoteObject &second,
-                          const std::unordered_map<std::string, const PublishedObject *> &byHref)
+                          const std::unordered_map<std::string, const AgreedObject *> &byHref)
 {
     const std::string uid = "href:" + second.href;
     const UnheldObject unheld{second.reading ? second.reading->name : second.href,

@@ -34,7 +34,7 @@ ServerNow(const SyncState &state, const ServerListing &listing, const std::strin
     if (listing.complete)
         return listing.present;
     std::unordered_map<std::string, std::string> now;
-    for (const PublishedObject &agreed : state.objects)
+    for (const AgreedObject &agreed : state.objects)
         now.emplace(agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href,
                     agreed.etag);
     for (const std::string &href : listing.gone)
@@ -48,8 +48,8 @@ SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing)
 {
     if (listing.token.empty())
         return state;
-    std::unordered_map<std::string_view, PublishedObject *> byHref;
-    for (PublishedObject &agreed : state.objects)
+    std::unordered_map<std::string_view, AgreedObject *> byHref;
+    for (AgreedObject &agreed : state.objects)
         if (!agreed.href.empty())
             byHref.emplace(agreed.href, &agreed);
     // A whole listing (the server no longer knew the token) holds every object: each agreed.
@@ -64,7 +64,7 @@ SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing)
         if (byHref.contains(href))
             return state; // removed by someone else
     for (const auto &[href, etag] : listing.present)
-        if (PublishedObject &ours = *byHref.at(href); ours.etag.empty())
+        if (AgreedObject &ours = *byHref.at(href); ours.etag.empty())
             ours.etag = etag;
     state.token = listing.token;
     return state;
@@ -74,9 +74,9 @@ std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::
                                      const SyncState &state, const std::vector<LocalObject> &local,
                                      const std::string &collectionPath, bool all)
 {
-    std::unordered_map<std::string, const PublishedObject *> byHref;
-    std::unordered_map<std::string_view, const PublishedObject *> byUid;
-    for (const PublishedObject &agreed : state.objects) {
+    std::unordered_map<std::string, const AgreedObject *> byHref;
+    std::unordered_map<std::string_view, const AgreedObject *> byUid;
+    for (const AgreedObject &agreed : state.objects) {
         byHref.emplace(agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href,
                        &agreed);
         byUid.emplace(agreed.uid, &agreed);
@@ -100,7 +100,7 @@ std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::
     }
     // What the list no longer holds is read before it is removed: an event whose day is over
     // left the list by itself, and stays on the server as the calendar's history.
-    for (const PublishedObject &agreed : state.objects) {
+    for (const AgreedObject &agreed : state.objects) {
         const std::string href =
             agreed.href.empty() ? collectionPath + agreed.uid + ".ics" : agreed.href;
         if (agreed.hash != 0 && !listed.contains(agreed.uid) && server.contains(href))

@@ -77,7 +77,7 @@ public:
     void ImportCalendarFrom(const QString &path);
     /// Asks for a file name and exports the calendar there (ExportCalendarTo).
     void ExportCalendar();
-    /// Opens the calendar sync settings; OK publishes the saved list at once.
+    /// Opens the calendar sync settings; OK syncs the saved list at once.
     void CalendarSyncSettings();
     /// Writes every event to the iCalendar file at `path` and says so.
     void ExportCalendarTo(const QString &path);
@@ -193,7 +193,7 @@ private:
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
     ApplicationBus m_bus;             // where a second start finds this one
-    CalendarSync m_sync{UserWords()}; // publishes every save to the calendar set, if one is
+    CalendarSync m_sync{UserWords()}; // syncs every save to the calendar set, if one is
     bool m_ended = false;
     QStringList m_weekdayTypes;    // the types by weekday the list holds, as the Type column shows
     bool m_recoveryFailed = false; // said once a run

@@ -49,7 +49,7 @@ bool frmMain::SaveEvents()
             RemoveRecovery(m_list.Path());
         // The sync asks the keyring and the server without waiting for either.
         if (!settings.calendar.isEmpty())
-            m_sync.Publish(m_list.Events(), m_list.Path());
+            m_sync.Sync(m_list.Events(), m_list.Path());
         if (!outcome.changedFileKeptAs.empty())
             ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs, Translated)),
                         MsgStyle::OkInformation, this);

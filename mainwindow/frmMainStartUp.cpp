@@ -130,10 +130,10 @@ void frmMain::runStartUpSteps()
     show();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
-    // What the last run could not publish is said once, never at every save.
+    // What the last run could not sync is said once, never at every save.
     // It was kept as what happened, and is said now, in the language of this window.
     if (const std::vector<Message> failure = TakeSyncFailure(); !failure.empty())
-        ShowMessage(tr("The calendar could not be published when Moonrill last ran:\r\n") +
+        ShowMessage(tr("The calendar could not be synced when Moonrill last ran:\r\n") +
                         QString::fromStdString(SaidLines(failure, UserWords())),
                     MsgStyle::OkInformation, this);
     if (m_loaded && m_lastSeen != Date::today())

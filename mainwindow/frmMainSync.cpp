@@ -102,6 +102,6 @@ void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, 
                  "list.)",
                  nullptr, count);
     const bool remove = ShowMessage(question, MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes;
-    m_sync.Publish(m_list.Events(), m_list.Path(),
-                   remove ? EmptiedSide::Follow : EmptiedSide::Restore);
+    m_sync.Sync(m_list.Events(), m_list.Path(),
+                remove ? EmptiedSide::Follow : EmptiedSide::Restore);
 }

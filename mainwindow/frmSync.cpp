@@ -120,8 +120,8 @@ void frmSync::tested(const ProbeResult &result)
     case ProbeResult::Kind::Calendar:
         lblStatus->setText(
             result.name.isEmpty()
-                ? tr("A calendar is there: its events can be published.")
-                : tr("A calendar is there (%1): its events can be published.").arg(result.name));
+                ? tr("A calendar is there: its events can be synced.")
+                : tr("A calendar is there (%1): its events can be synced.").arg(result.name));
         break;
     case ProbeResult::Kind::NoEvents:
         lblStatus->setText(tr("A calendar is there, but it takes no events (only tasks or "

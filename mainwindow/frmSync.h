@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 struct ProbeResult;
 
-/// "Calendar Sync": where the events are published and the birthdays read, the user name and
+/// "Calendar Sync": where the events are synced and the birthdays read, the user name and
 /// the password, with a Test button that says whether the address is a calendar that takes
 /// events, and for an account's address offers the calendars found there by name. OK keeps the
 /// addresses and the user in sync.conf and the password in the desktop's keyring (or, where no

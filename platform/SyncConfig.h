@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-/// Where the events are published and the birthdays read, as kept in
+/// Where the events are synced and the birthdays read, as kept in
 /// $XDG_CONFIG_HOME/moonrill/sync.conf: an INI file with a [sync] part of `name=value` lines.
 /// It has no escapes: a value is the text after the first "=" up to the line's end, blanks
 /// around it left out, so every value the settings dialog can hold reads back exactly as it
@@ -35,6 +35,6 @@ struct SyncConfig
 /// Writes the file atomically, private to the user; throws a MoonrillError naming it.
 void WriteSyncConfig(const SyncConfig &config);
 
-/// Whether a calendar to publish to is set: read without the toolkit, so that a logon with
+/// Whether a calendar to sync to is set: read without the toolkit, so that a logon with
 /// nothing set costs one look at a small file.
 [[nodiscard]] bool SyncIsSet();

@@ -27,8 +27,8 @@ CalendarSync::CalendarSync(Words words) : m_words(std::move(words))
     connect(&m_job, &SyncJob::finished, this, &CalendarSync::finished);
 }
 
-void CalendarSync::Publish(const std::vector<clsEvent> &events, const std::string &eventFile,
-                           EmptiedSide emptied)
+void CalendarSync::Sync(const std::vector<clsEvent> &events, const std::string &eventFile,
+                        EmptiedSide emptied)
 {
     if (!SyncIsSet())
         return;
@@ -71,7 +71,7 @@ void CalendarSync::finished(const SyncOutcome &outcome)
     if (m_next) {
         const std::vector<clsEvent> next = std::move(*m_next);
         m_next.reset();
-        Publish(next, m_nextFile, std::exchange(m_nextEmptied, EmptiedSide::Ask));
+        Sync(next, m_nextFile, std::exchange(m_nextEmptied, EmptiedSide::Ask));
     }
 }
 
@@ -81,7 +81,7 @@ void CalendarSync::setStatus(const std::vector<Message> &status, bool failure)
     for (const Message &line : status)
         m_status += (m_status.isEmpty() ? QString() : QStringLiteral("\n")) + Said(line, m_words);
     emit statusChanged(m_status);
-    // A failure is said at the next start, once a run; a publish that went through clears it.
+    // A failure is said at the next start, once a run; a sync that went through clears it.
     try {
         if (failure && !m_failureKept) {
             KeepSyncFailure(status);
@@ -90,7 +90,7 @@ void CalendarSync::setStatus(const std::vector<Message> &status, bool failure)
             ::unlink(failurePath().c_str());
         }
     } catch (const MoonrillError &) {
-        // Only the report of the failure is lost; the publish itself is retried anyway.
+        // Only the report of the failure is lost; the sync itself is retried anyway.
     }
 }
 

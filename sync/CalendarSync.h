@@ -35,9 +35,9 @@ public:
     /// Syncs `events`, the list as saved to `eventFile`, where a calendar is set, a side
     /// emptied dealt with as `emptied` says. While a sync is under way, the list is kept and
     /// synced again once it ends.
-    void Publish(const std::vector<clsEvent> &events, const std::string &eventFile,
-                 EmptiedSide emptied = EmptiedSide::Ask);
-    /// What the last publish did, or why it could not; empty before any.
+    void Sync(const std::vector<clsEvent> &events, const std::string &eventFile,
+              EmptiedSide emptied = EmptiedSide::Ask);
+    /// What the last sync did, or why it could not; empty before any.
     [[nodiscard]] const QString &Status() const { return m_status; }
     /// A password the user gave for this run only (no keyring took it).
     void SetSessionPassword(const QString &password) { m_sessionPassword = password; }
@@ -70,7 +70,7 @@ private:
     bool m_failureKept = false;
 };
 
-/// What the last run's publishing could not do, said once: the messages (an earlier version's
+/// What the last run's syncing could not do, said once: the messages (an earlier version's
 /// record is its text, verbatim), and the record removed.
 [[nodiscard]] std::vector<Message> TakeSyncFailure();
 /// Keeps `failure` for the next start to say in the user's language (private to the user);

@@ -64,11 +64,11 @@ std::unique_ptr<SingleInstance> takeInstance(const std::string &path,
     }
 }
 
-/// The list as a publish sends it, read (and its UIDs kept) while the single-instance lock is
+/// The list as a sync sends it, read (and its UIDs kept) while the single-instance lock is
 /// held; the lock is given up before anything goes to the network, so that neither the logon
 /// scan nor a window ever waits for a server. No value, with the status, where it cannot be had.
-std::optional<std::vector<clsEvent>> listToPublish(const std::string &path, Complaints &say,
-                                                   int &status, std::chrono::milliseconds wait)
+std::optional<std::vector<clsEvent>> listToSync(const std::string &path, Complaints &say,
+                                                int &status, std::chrono::milliseconds wait)
 {
     const std::unique_ptr<SingleInstance> instance = takeInstance(path, wait);
     if (!instance->isOnlyInstance()) {
@@ -164,7 +164,7 @@ int runSync(std::ostream &out, Complaints &say, QDeadlineTimer deadline, Emptied
         }
         const std::string path = JoinPath(ProgramFolder(), EventFileName);
         int status = SyncComplete;
-        std::optional<std::vector<clsEvent>> events = listToPublish(path, say, status, wait);
+        std::optional<std::vector<clsEvent>> events = listToSync(path, say, status, wait);
         if (!events)
             return status;
         const SyncOutcome outcome = runSyncJob(std::move(*events), path, deadline, emptied, wait);
@@ -201,7 +201,7 @@ int RunSyncCommand(std::ostream &out, std::ostream &errors, EmptiedSide emptied)
     return runSync(out, say, QDeadlineTimer(CommandLimit), emptied, InstanceWait);
 }
 
-void PublishAfterLogonScan()
+void SyncAfterLogonScan()
 {
     std::ostringstream out;
     std::ostringstream errors;

@@ -31,4 +31,4 @@ inline constexpr const char *RestoreOption = "--restore";
 /// The logon scan's sync, after it saved: the same, silent, ended within five seconds of its
 /// start whatever the server does; what it could not do is kept for the next start of the window
 /// to say once.
-void PublishAfterLogonScan();
+void SyncAfterLogonScan();

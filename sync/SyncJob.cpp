@@ -52,7 +52,7 @@ struct SyncJob::Sides
 SyncJob::SyncJob()
 {
     connect(&m_working, &QFutureWatcher<void>::finished, this, [this] { m_afterWork(); });
-    connect(&m_publisher, &CalendarPublisher::finished, this, &SyncJob::published);
+    connect(&m_writer, &CalendarWriter::finished, this, &SyncJob::written);
 }
 
 SyncJob::~SyncJob()
@@ -100,7 +100,7 @@ void SyncJob::startWith(const SyncSettings &settings, const QString &password,
                         std::vector<clsEvent> events, const std::string &eventFile,
                         EmptiedSide emptied)
 {
-    m_statePath = PublishedStatePath(eventFile);
+    m_statePath = SyncStatePath(eventFile);
     // The state file is read, and later written, by one sync of this list at a time.
     m_lock = std::make_unique<FileLock>(m_statePath + ".lock");
     if (!m_lock->Held()) {
@@ -222,15 +222,15 @@ void SyncJob::planned()
         fail(trouble);
         return;
     }
-    m_publisher.Start(m_collection, m_authorization, std::move(plan.steps),
-                      std::move(plan.state.objects), m_deadline);
+    m_writer.Start(m_collection, m_authorization, std::move(plan.steps),
+                   std::move(plan.state.objects), m_deadline);
 }
 
-void SyncJob::published(const PublishReport &report)
+void SyncJob::written(const WriteReport &report)
 {
     m_outcome.report = report;
     const SyncState &planned = m_sides->plan.state;
-    SyncState state{planned.token, m_publisher.Published(), planned.calendar, planned.propfindOnly};
+    SyncState state{planned.token, m_writer.Agreed(), planned.calendar, planned.propfindOnly};
     const bool wrote = report.created + report.changed + report.removed > 0;
     if (!wrote || state.token.empty() || m_deadline.hasExpired()) {
         m_outcome.trouble = writeState(state);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalendarPublisher.h"
 #include "CalendarReader.h"
+#include "CalendarWriter.h"
 #include "SyncOutcome.h"
 
 #include <QDeadlineTimer>
@@ -66,7 +66,7 @@ private:
     void listed(const ServerListing &listing, const Message &trouble);
     void read(FetchedObjects fetched, const Message &trouble);
     void planned();
-    void published(const PublishReport &report);
+    void written(const WriteReport &report);
     [[nodiscard]] Message writeState(const SyncState &state) const;
     /// Ends without a request more, for `trouble`.
     void fail(Message trouble);
@@ -75,7 +75,7 @@ private:
     QFutureWatcher<void> m_working;
     std::function<void()> m_afterWork; // what follows the worker's part
     CalendarReader m_reader;
-    CalendarPublisher m_publisher;
+    CalendarWriter m_writer;
     std::unique_ptr<FileLock> m_lock;
     std::shared_ptr<Sides> m_sides;
     std::string m_statePath;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "CalendarPublisher.h"
+#include "CalendarWriter.h"
 
 #include <QMetaType>
 #include <QString>
@@ -18,7 +18,7 @@
 /// How a sync ended.
 struct SyncOutcome
 {
-    PublishReport report; // what was sent
+    WriteReport report; // what was sent
     int takenNew = 0;
     int takenChanged = 0;
     int takenRemoved = 0;

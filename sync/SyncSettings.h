@@ -13,7 +13,7 @@
 #include <optional>
 #include <string>
 
-/// Where the events are published and the birthdays read (sync.conf, read and written through
+/// Where the events are synced and the birthdays read (sync.conf, read and written through
 /// ReadSyncConfig and WriteSyncConfig), as the network layer takes them.
 struct SyncSettings
 {

@@ -1292,9 +1292,9 @@ Mit „Nein“ wählen Sie stattdessen eine Datei.</translation>
         <translation>Hilfe</translation>
     </message>
     <message>
-        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+        <source>The calendar could not be synced when Moonrill last ran:<byte value="xd"/>
 </source>
-        <translation>Der Kalender konnte beim letzten Lauf von Moonrill nicht veröffentlicht werden:<byte value="xd"/>
+        <translation>Der Kalender konnte beim letzten Lauf von Moonrill nicht synchronisiert werden:<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1495,12 +1495,12 @@ Nur für diesen Lauf verwenden?</translation>
         <translation>Gefundene Kalender</translation>
     </message>
     <message>
-        <source>A calendar is there: its events can be published.</source>
-        <translation>Dort ist ein Kalender: Die Ereignisse können veröffentlicht werden.</translation>
+        <source>A calendar is there: its events can be synced.</source>
+        <translation>Dort ist ein Kalender: Die Ereignisse können synchronisiert werden.</translation>
     </message>
     <message>
-        <source>A calendar is there (%1): its events can be published.</source>
-        <translation>Dort ist ein Kalender (%1): Die Ereignisse können veröffentlicht werden.</translation>
+        <source>A calendar is there (%1): its events can be synced.</source>
+        <translation>Dort ist ein Kalender (%1): Die Ereignisse können synchronisiert werden.</translation>
     </message>
     <message>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>

@@ -1292,9 +1292,9 @@ No elige un archivo en su lugar.</translation>
         <translation>Ayuda</translation>
     </message>
     <message>
-        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+        <source>The calendar could not be synced when Moonrill last ran:<byte value="xd"/>
 </source>
-        <translation>El calendario no se pudo publicar la última vez que se ejecutó Moonrill:<byte value="xd"/>
+        <translation>El calendario no se pudo sincronizar la última vez que se ejecutó Moonrill:<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1495,12 +1495,12 @@ Use it for this run only?</source>
         <translation>Calendarios encontrados</translation>
     </message>
     <message>
-        <source>A calendar is there: its events can be published.</source>
-        <translation>Hay un calendario: se pueden publicar los eventos.</translation>
+        <source>A calendar is there: its events can be synced.</source>
+        <translation>Hay un calendario: se pueden sincronizar los eventos.</translation>
     </message>
     <message>
-        <source>A calendar is there (%1): its events can be published.</source>
-        <translation>Hay un calendario (%1): se pueden publicar los eventos.</translation>
+        <source>A calendar is there (%1): its events can be synced.</source>
+        <translation>Hay un calendario (%1): se pueden sincronizar los eventos.</translation>
     </message>
     <message>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>

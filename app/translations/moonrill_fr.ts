@@ -1292,9 +1292,9 @@ Non choisit un fichier à la place.</translation>
         <translation>Aide</translation>
     </message>
     <message>
-        <source>The calendar could not be published when Moonrill last ran:<byte value="xd"/>
+        <source>The calendar could not be synced when Moonrill last ran:<byte value="xd"/>
 </source>
-        <translation>Le calendrier n&apos;a pas pu être publié lors du dernier lancement de Moonrill :<byte value="xd"/>
+        <translation>Le calendrier n&apos;a pas pu être synchronisé lors du dernier lancement de Moonrill :<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1495,12 +1495,12 @@ L&apos;utiliser pour cette session seulement ?</translation>
         <translation>Calendriers trouvés</translation>
     </message>
     <message>
-        <source>A calendar is there: its events can be published.</source>
-        <translation>Un calendrier est là : les événements peuvent y être publiés.</translation>
+        <source>A calendar is there: its events can be synced.</source>
+        <translation>Un calendrier est là : les événements peuvent y être synchronisés.</translation>
     </message>
     <message>
-        <source>A calendar is there (%1): its events can be published.</source>
-        <translation>Un calendrier est là (%1) : les événements peuvent y être publiés.</translation>
+        <source>A calendar is there (%1): its events can be synced.</source>
+        <translation>Un calendrier est là (%1) : les événements peuvent y être synchronisés.</translation>
     </message>
     <message>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>

@@ -5,7 +5,7 @@
 
 #include "SyncPlan.h"
 #include "CalendarImport.h"
-#include "CalendarPublish.h"
+#include "SyncStateFile.h"
 
 #include <gtest/gtest.h>
 
@@ -67,12 +67,12 @@ struct Machine
         for (clsEvent &e : events)
             e.Id.clear();
         // The server takes every step, as a real one answers.
-        std::map<std::string, PublishedObject> agreed;
-        for (const PublishedObject &object : plan.state.objects)
+        std::map<std::string, AgreedObject> agreed;
+        for (const AgreedObject &object : plan.state.objects)
             agreed[object.uid] = object;
-        for (const PublishStep &step : plan.steps) {
+        for (const SyncStep &step : plan.steps) {
             const std::string href = step.href.empty() ? "/cal/" + step.uid + ".ics" : step.href;
-            if (step.kind == PublishStep::Kind::Remove) {
+            if (step.kind == SyncStep::Kind::Remove) {
                 if (removalsFail)
                     continue;
                 server.objects.erase(href);
@@ -80,7 +80,7 @@ struct Machine
                 continue;
             }
             server.objects[href] = {"\"" + std::to_string(++server.version) + "\"", step.text};
-            PublishedObject object = step.Agreed(server.objects[href].first);
+            AgreedObject object = step.Agreed(server.objects[href].first);
             object.href = href;
             agreed[step.uid] = object;
         }
@@ -148,7 +148,7 @@ TEST(SyncState, ReadsBackAsWrittenAndReadsThePublishOnlyForm)
     // A file of the version that only published: three fields a line.
     const SyncState old = ReadSyncState("b\t00000000000000ff\t\"9\"\na\t1\t\n");
     ASSERT_EQ(old.objects.size(), 2u);
-    EXPECT_EQ(old.objects[0], (PublishedObject{"a", 1, "", "", 0, {}}));
+    EXPECT_EQ(old.objects[0], (AgreedObject{"a", 1, "", "", 0, {}}));
     EXPECT_EQ(old.objects[1].etag, "\"9\"");
     EXPECT_EQ(UnheldObject::FromKept(state.objects[1].unheld).name, "Club");
 }
@@ -257,7 +257,7 @@ TEST(SyncPlan, ADayPassingRemovesNothingFromTheServer)
     desktop.events.clear();
     plan = desktop.sync(server);
     ASSERT_EQ(plan.steps.size(), 1u);
-    EXPECT_EQ(plan.steps[0].kind, PublishStep::Kind::Remove);
+    EXPECT_EQ(plan.steps[0].kind, SyncStep::Kind::Remove);
     EXPECT_EQ(server.objects.size(), 3u);
 }
 
@@ -271,7 +271,7 @@ TEST(SyncPlan, ARemovalTheServerDidNotTakeIsSentAgain)
     for (int attempt = 0; attempt < 2; ++attempt) {
         const SyncPlan plan = laptop.sync(server);
         ASSERT_EQ(plan.steps.size(), 1u);
-        EXPECT_EQ(plan.steps[0].kind, PublishStep::Kind::Remove);
+        EXPECT_EQ(plan.steps[0].kind, SyncStep::Kind::Remove);
         EXPECT_EQ(plan.steps[0].etag, server.objects.at("/cal/moonrill-2.ics").first);
     }
     laptop.removalsFail = false;

@@ -444,7 +444,7 @@ private slots:
         QCOMPARE(calendar->text(), server.url(u"family/"_s).toString());
         test->click();
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
-        QCOMPARE(status->text(), u"A calendar is there (Family): its events can be published."_s);
+        QCOMPARE(status->text(), u"A calendar is there (Family): its events can be synced."_s);
         QVERIFY(!calendars->isVisibleTo(&dialog));
         // A wrong password is said, not taken for a calendar.
         dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"wrong"_s);

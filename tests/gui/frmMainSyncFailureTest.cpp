@@ -62,8 +62,7 @@ std::vector<MessageAnswerer::Shown> saidAtStart(const std::optional<QByteArray> 
     return answers.shown;
 }
 
-const QString PublishedBefore =
-    u"The calendar could not be published when Moonrill last ran:\r\n"_s;
+const QString FailedBefore = u"The calendar could not be synced when Moonrill last ran:\r\n"_s;
 
 /// `text` as a message box shows it: CR LF a line break.
 QString boxed(QString text)
@@ -91,14 +90,14 @@ private slots:
         {
             // The logon scan loads no translation.
             ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", missing.toStdString());
-            PublishAfterLogonScan();
+            SyncAfterLogonScan();
         }
         QTranslator translator;
         QVERIFY(translator.load(u"moonrill_de"_s, FromBytes(AssetPath("translations"))));
         QCoreApplication::installTranslator(&translator);
         const std::vector<MessageAnswerer::Shown> shown = saidAtStart(std::nullopt);
         QCoreApplication::removeTranslator(&translator);
-        const QString expected = german(u"frmMain", PublishedBefore) +
+        const QString expected = german(u"frmMain", FailedBefore) +
                                  german(u"Messages", u"no password: %1")
                                      .arg(german(u"Messages", u"%1 cannot be read").arg(missing));
         QVERIFY(expected.startsWith(u"Der Kalender konnte"_s));
@@ -113,13 +112,13 @@ private slots:
         // As an earlier version kept it: its words, as they are.
         auto shown = saidAtStart("moonrill: Connection refused\n");
         QCOMPARE(shown.size(), size_t(1));
-        QCOMPARE(shown.front().text, boxed(PublishedBefore) + u"moonrill: Connection refused"_s);
+        QCOMPARE(shown.front().text, boxed(FailedBefore) + u"moonrill: Connection refused"_s);
         // Whatever the file holds, the box says a few short plain lines.
         QByteArray hostile = "\x1b[31mred\a alert\r\n" + QByteArray(50000, 'x') + '\n';
         for (int i = 0; i < 500; ++i)
             hostile += "line " + QByteArray::number(i) + "\n";
         QString expected =
-            boxed(PublishedBefore) + u" [31mred  alert\n"_s + QString(400, u'x') + u"\u2026"_s;
+            boxed(FailedBefore) + u" [31mred  alert\n"_s + QString(400, u'x') + u"\u2026"_s;
         for (int i = 0; i < 18; ++i)
             expected += u"\nline "_s + QString::number(i);
         shown = saidAtStart(hostile);
@@ -133,7 +132,7 @@ private slots:
         QCOMPARE(shown.size(), size_t(1));
         const QString value = QString(400, u'y') + u"\u2026"_s;
         const QString line = value + value + QString(194, u'y') + u"\u2026"_s;
-        QCOMPARE(shown.front().text, boxed(PublishedBefore) + QStringList(20, line).join(u'\n'));
+        QCOMPARE(shown.front().text, boxed(FailedBefore) + QStringList(20, line).join(u'\n'));
     }
 };
 

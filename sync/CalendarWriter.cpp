@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarPublisher.h"
+#include "CalendarWriter.h"
 
 #include "DavRequest.h"
 
@@ -14,7 +14,7 @@ namespace {
 const char *const ranOut = QT_TRANSLATE_NOOP("Messages", "the time for the sync ran out");
 
 /// Where `step`'s object stands: its href, or the resource its UID names.
-QUrl objectUrl(const QUrl &collection, const PublishStep &step)
+QUrl objectUrl(const QUrl &collection, const SyncStep &step)
 {
     if (!step.href.empty()) {
         QUrl url = collection;
@@ -40,9 +40,9 @@ QUrl CollectionOf(QUrl calendar)
     return calendar;
 }
 
-void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authorization,
-                              std::vector<PublishStep> steps,
-                              std::vector<PublishedObject> published, QDeadlineTimer deadline)
+void CalendarWriter::Start(const QUrl &collection, const QByteArray &authorization,
+                           std::vector<SyncStep> steps, std::vector<AgreedObject> agreed,
+                           QDeadlineTimer deadline)
 {
     m_collection = collection;
     m_auth = authorization;
@@ -50,7 +50,7 @@ void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authoriz
     m_next = 0;
     m_report = {};
     m_kept.clear();
-    for (PublishedObject &object : published)
+    for (AgreedObject &object : agreed)
         m_kept.emplace(object.uid, std::move(object));
     m_deadline = deadline;
     m_timeUp.setSingleShot(true);
@@ -69,25 +69,25 @@ void CalendarPublisher::Start(const QUrl &collection, const QByteArray &authoriz
 /// Why `step` may not be sent to `collection`; none where it may. An href kept or answered
 /// by a server names nothing outside the calendar the user set, and a removal goes only over
 /// the version the list agreed on, never whatever stands there.
-std::optional<const char *> CalendarPublisher::refusal(const PublishStep &step) const
+std::optional<const char *> CalendarWriter::refusal(const SyncStep &step) const
 {
     const std::string collectionPath = m_collection.path(QUrl::FullyDecoded).toStdString();
     if (!step.href.empty() && !InsideCollection(step.href, collectionPath))
         return QT_TRANSLATE_NOOP("Messages", "%1 is not sent: the server named a place for it "
                                              "outside the calendar");
-    if (step.kind == PublishStep::Kind::Remove && (step.etag.empty() || step.etag == "*"))
+    if (step.kind == SyncStep::Kind::Remove && (step.etag.empty() || step.etag == "*"))
         return QT_TRANSLATE_NOOP("Messages", "%1 is not removed: the server gave no version of "
                                              "it to name");
     return std::nullopt;
 }
 
-void CalendarPublisher::sendNext()
+void CalendarWriter::sendNext()
 {
     // A few requests at a time, as many as the network layer runs at once for one server: a
-    // first publish of thirty thousand events builds no thirty thousand requests in memory.
+    // first sync of thirty thousand events builds no thirty thousand requests in memory.
     constexpr int InFlight = 6;
     while (m_waiting < InFlight && m_next < m_steps.size()) {
-        const PublishStep &step = m_steps[m_next++];
+        const SyncStep &step = m_steps[m_next++];
         if (const std::optional<const char *> why = refusal(step)) {
             failed({*why, {step.uid}});
             continue;
@@ -98,19 +98,19 @@ void CalendarPublisher::sendNext()
         return;
     m_busy = false;
     m_timeUp.stop();
-    m_published.clear();
+    m_agreed.clear();
     for (auto &[uid, object] : m_kept)
-        m_published.push_back(std::move(object));
+        m_agreed.push_back(std::move(object));
     m_kept.clear();
-    std::sort(m_published.begin(), m_published.end(),
-              [](const PublishedObject &a, const PublishedObject &b) { return a.uid < b.uid; });
+    std::sort(m_agreed.begin(), m_agreed.end(),
+              [](const AgreedObject &a, const AgreedObject &b) { return a.uid < b.uid; });
     emit finished(m_report);
 }
 
-QNetworkReply *CalendarPublisher::send(const PublishStep &step)
+QNetworkReply *CalendarWriter::send(const SyncStep &step)
 {
     const QByteArray etag = QByteArray::fromStdString(step.etag);
-    const bool create = step.kind == PublishStep::Kind::Create;
+    const bool create = step.kind == SyncStep::Kind::Create;
     QNetworkRequest request = DavRequest(objectUrl(m_collection, step), m_auth, patience());
     request.setHeader(QNetworkRequest::ContentTypeHeader,
                       QByteArrayLiteral("text/calendar; charset=utf-8"));
@@ -119,14 +119,14 @@ QNetworkReply *CalendarPublisher::send(const PublishStep &step)
         request.setRawHeader("If-Match", etag);
     else if (create)
         request.setRawHeader("If-None-Match", "*");
-    QNetworkReply *reply = step.kind == PublishStep::Kind::Remove
+    QNetworkReply *reply = step.kind == SyncStep::Kind::Remove
                                ? m_network.deleteResource(request)
                                : m_network.put(request, QByteArray::fromStdString(step.text));
     CapAnswer(reply, SmallAnswerBytes);
     return reply;
 }
 
-std::chrono::milliseconds CalendarPublisher::patience() const
+std::chrono::milliseconds CalendarWriter::patience() const
 {
     if (m_deadline.isForever())
         return RequestPatience;
@@ -135,8 +135,7 @@ std::chrono::milliseconds CalendarPublisher::patience() const
         std::chrono::milliseconds(std::max<qint64>(1, m_deadline.remainingTime())));
 }
 
-void CalendarPublisher::track(QNetworkReply *reply,
-                              std::function<void(const QNetworkReply &)> answer)
+void CalendarWriter::track(QNetworkReply *reply, std::function<void(const QNetworkReply &)> answer)
 {
     ++m_waiting;
     ++m_report.requests;
@@ -149,10 +148,10 @@ void CalendarPublisher::track(QNetworkReply *reply,
 }
 
 /// Takes the server's answer to `step` into the report and what is kept.
-void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &reply)
+void CalendarWriter::answered(const SyncStep &step, const QNetworkReply &reply)
 {
     const int status = StatusOf(reply);
-    const bool remove = step.kind == PublishStep::Kind::Remove;
+    const bool remove = step.kind == SyncStep::Kind::Remove;
     if (CutShort(reply)) {
         // Not known to be done, whatever status came first: sent again next time, and the rest
         // with it, since a server that does this fares no better with them.
@@ -174,11 +173,11 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
             m_kept.erase(step.uid);
             ++m_report.removed;
         } else {
-            PublishedObject agreed = step.Agreed(KeptEtag(reply.rawHeader("ETag")));
+            AgreedObject agreed = step.Agreed(KeptEtag(reply.rawHeader("ETag")));
             if (agreed.href.empty())
                 agreed.href = objectUrl(m_collection, step).path(QUrl::FullyDecoded).toStdString();
             m_kept[step.uid] = std::move(agreed);
-            ++(step.kind == PublishStep::Kind::Create ? m_report.created : m_report.changed);
+            ++(step.kind == SyncStep::Kind::Create ? m_report.created : m_report.changed);
         }
     } else {
         failed(AnswerMessage(reply));
@@ -189,14 +188,14 @@ void CalendarPublisher::answered(const PublishStep &step, const QNetworkReply &r
     }
 }
 
-void CalendarPublisher::failed(const Message &why)
+void CalendarWriter::failed(const Message &why)
 {
     ++m_report.failed;
     if (m_report.firstError.empty())
         m_report.firstError = why;
 }
 
-void CalendarPublisher::Stop()
+void CalendarWriter::Stop()
 {
     // What was not sent yet stays pending, and is counted so.
     if (m_next < m_steps.size()) {

@@ -18,10 +18,10 @@
 // must lie inside the calendar it belongs to.
 
 /// The file beside the event file that keeps the state: "events.mrl.published".
-inline constexpr std::string_view PublishedSuffix = ".published";
+inline constexpr std::string_view SyncStateSuffix = ".published";
 
 /// One object as last agreed.
-struct PublishedObject
+struct AgreedObject
 {
     std::string uid;
     uint64_t hash = 0; // of its text as the list writes it, the time stamp left out; 0 where the
@@ -31,14 +31,14 @@ struct PublishedObject
     uint64_t serverHash = 0; // of its text as the server holds it; 0 when not known
     std::string unheld;      // the name of an object the list cannot hold; empty otherwise
 
-    friend bool operator==(const PublishedObject &, const PublishedObject &) = default;
+    friend bool operator==(const AgreedObject &, const AgreedObject &) = default;
 };
 
 /// The whole state: the objects, sorted by UID, and the server's sync token.
 struct SyncState
 {
     std::string token;
-    std::vector<PublishedObject> objects;
+    std::vector<AgreedObject> objects;
     std::string calendar;      // the calendar's address and the user, as CalendarKey gives them
     bool propfindOnly = false; // the server keeps no tokens: its objects are listed by PROPFIND
 
@@ -60,7 +60,7 @@ struct SyncState
                                  std::string_view collectionPath);
 
 /// The state file beside `eventFile`.
-[[nodiscard]] std::string PublishedStatePath(const std::string &eventFile);
+[[nodiscard]] std::string SyncStatePath(const std::string &eventFile);
 /// The state the file at `path` keeps; an empty one where there is no such file yet. Throws a
 /// MoonrillError where it cannot be read.
 [[nodiscard]] SyncState ReadSyncStateFile(const std::string &path);
@@ -73,7 +73,7 @@ struct SyncState
 [[nodiscard]] std::string SyncStateText(const SyncState &state);
 
 /// One request of a sync.
-struct PublishStep
+struct SyncStep
 {
     enum class Kind
     {
@@ -89,8 +89,8 @@ struct PublishStep
     std::string href;  // where it stands; empty for the collection's path + UID + ".ics"
 
     /// The state of the object once the server took the step, with the ETag it answered.
-    [[nodiscard]] PublishedObject Agreed(std::string answeredEtag) const;
+    [[nodiscard]] AgreedObject Agreed(std::string answeredEtag) const;
 };
 
-/// The hash of an object's text, its DTSTAMP line left out (it changes with every publish).
+/// The hash of an object's text, its DTSTAMP line left out (it changes with every sync).
 [[nodiscard]] uint64_t ObjectHash(std::string_view text);

@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Times "moonrill sync" on the benchmark list: the first publish, and a second one after one
+# Times "moonrill sync" on the benchmark list: the first sync, and a second one after one
 # event changed (which must send one request).
 # - Against a stand-in server that takes every request at once: Moonrill's own share.
-# - Against Radicale, first publish of RADICALE_COUNT events, then the second.
+# - Against Radicale, first sync of RADICALE_COUNT events, then the second.
 # - Against Radicale holding all COUNT events: the calendar is filled in one request with the
-#   objects the stand-in received, and the state file gets Radicale's ETags, as a first publish
-#   would leave them. Then the second publish with one change, and one new event: Radicale's time
+#   objects the stand-in received, and the state file gets Radicale's ETags, as a first sync
+#   would leave them. Then the second sync with one change, and one new event: Radicale's time
 #   for a new object grows with the size of the calendar (it looks at every object for the UID),
-#   so the bench prints what a whole first publish costs the server, summed from those times.
-# Usage: bench/publish_bench.sh [COUNT] [RADICALE_COUNT]
+#   so the bench prints what a whole first sync costs the server, summed from those times.
+# Usage: bench/send_bench.sh [COUNT] [RADICALE_COUNT]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 count=${1:-30000}
@@ -27,7 +27,7 @@ printf 'secret\n' > "$work/password" && chmod 600 "$work/password"
 export MOONRILL_SYNC_PASSWORD_FILE="$work/password"
 seconds() { echo "$2 - $1" | bc; }
 
-use() { # use NAME COUNT URL: a home with the benchmark list of COUNT events, publishing to URL
+use() { # use NAME COUNT URL: a home with the benchmark list of COUNT events, syncing to URL
     export MOONRILL_HOME="$work/$1/home" XDG_CONFIG_HOME="$work/$1/config"
     mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill"
     ./build-release/bin/peer_files "$work/$1" "$2" >/dev/null
@@ -39,12 +39,12 @@ timed_sync() { # timed_sync WHAT: one "moonrill sync", said with its time
     start=$(date +%s.%N); out=$(./build-release/bin/moonrill sync); end=$(date +%s.%N)
     printf '%-9s %s: %s in %.2f s\n' "$name" "$1" "$out" "$(seconds "$start" "$end")"
 }
-publish_twice() { # publish_twice NAME COUNT URL
+send_twice() { # send_twice NAME COUNT URL
     name=$1
     use "$@"
-    timed_sync "first publish of $2 events"
+    timed_sync "first sync of $2 events"
     sed -i '1s/^\$\$/$$Changed /' "$MOONRILL_HOME/events.mrl"
-    timed_sync "second publish, one event changed"
+    timed_sync "second sync, one event changed"
 }
 
 # The stand-in: every PUT is created, with an ETag, and its text kept for filling Radicale.
@@ -66,10 +66,10 @@ class Taker(http.server.BaseHTTPRequestHandler):
 http.server.ThreadingHTTPServer(("127.0.0.1", int(sys.argv[1])), Taker).serve_forever()
 PY
 sleep 1
-publish_twice stand-in "$count" "http://127.0.0.1:$port/ann/stand-in/"
+send_twice stand-in "$count" "http://127.0.0.1:$port/ann/stand-in/"
 stand_in_state="$MOONRILL_HOME/events.mrl.published" stand_in_list="$MOONRILL_HOME/events.mrl"
 if [ "$radicale_count" != "$count" ]; then
-    publish_twice stand-in-small "$radicale_count" "http://127.0.0.1:$port/ann/stand-in-small/"
+    send_twice stand-in-small "$radicale_count" "http://127.0.0.1:$port/ann/stand-in-small/"
 fi
 small_state="$MOONRILL_HOME/events.mrl.published" small_list="$MOONRILL_HOME/events.mrl"
 
@@ -80,10 +80,10 @@ $py -m radicale --config "" --server-hosts "127.0.0.1:$port" --auth-type htpassw
     --storage-filesystem-folder "$work/store" --logging-level info >"$work/radicale.log" 2>&1 &
 sleep 1
 $py -c "import caldav; caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Moonrill', cal_id='moonrill')"
-publish_twice radicale "$radicale_count" "http://127.0.0.1:$port/ann/moonrill/"
+send_twice radicale "$radicale_count" "http://127.0.0.1:$port/ann/moonrill/"
 
 # fill NAME OBJECTS STATE LIST: Radicale's calendar NAME holding the objects the stand-in took,
-# in one request, and a home whose list and state file are as its first publish leaves them.
+# in one request, and a home whose list and state file are as its first sync leaves them.
 fill() {
     name=$1
     export MOONRILL_HOME="$work/$name/home" XDG_CONFIG_HOME="$work/$name/config"
@@ -124,7 +124,7 @@ new_object_time() { # three new events, one a sync: Radicale's mean time for put
         sed 's/.* in \([0-9.]*\) seconds.*/\1/' | paste -sd+ | sed 's|.*|scale=3; (&) / 3|' | bc
 }
 # An empty calendar's time for one new object; the time grows evenly with the objects already
-# there, so a whole first publish costs the server about the mean of the first and the last.
+# there, so a whole first sync costs the server about the mean of the first and the last.
 name=empty; use empty 1 "http://127.0.0.1:$port/ann/empty/"
 $py -c "import caldav; caldav.DAVClient('http://127.0.0.1:$port/', username='ann', password='secret').principal().make_calendar(name='Empty', cal_id='empty')"
 at_empty=$(new_object_time)
@@ -135,9 +135,9 @@ for filled in "small:$work/objects/ann/stand-in-small:$small_state:$small_list:$
     start=$(date +%s.%N); fill "filled-$label" "$objects" "$state" "$list"; end=$(date +%s.%N)
     printf 'radicale  calendar filled with %s objects in one request: %.2f s\n' "$(ls "$objects" | wc -l)" "$(seconds "$start" "$end")"
     sed -i '2s/^\$\$/$$Changed again /' "$MOONRILL_HOME/events.mrl"
-    requests_during timed_sync "second publish over $n events, one changed"
+    requests_during timed_sync "second sync over $n events, one changed"
     at_full=$(new_object_time)
     printf '          server time for one new object beside %s: %s s\n' "$n" "$at_full"
-    printf '          first publish of %s events, the server'"'"'s time summed: %.0f s\n' "$n" \
+    printf '          first sync of %s events, the server'"'"'s time summed: %.0f s\n' "$n" \
         "$(echo "$n * ($at_empty + $at_full) / 2" | bc -l)"
 done

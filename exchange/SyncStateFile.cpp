@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "CalendarPublish.h"
+#include "SyncStateFile.h"
 
 #include "ContentStamp.h"
 #include "FileRead.h"
@@ -84,7 +84,7 @@ SyncState ReadSyncState(std::string_view text)
             continue;
         }
         const bool fields = std::count(line.begin(), line.end(), '\t') >= 2;
-        PublishedObject object;
+        AgreedObject object;
         object.uid = nextField(line);
         if (!fields || object.uid.empty() || !readHash(nextField(line), object.hash))
             continue;
@@ -97,7 +97,7 @@ SyncState ReadSyncState(std::string_view text)
         state.objects.push_back(std::move(object));
     }
     std::sort(state.objects.begin(), state.objects.end(),
-              [](const PublishedObject &a, const PublishedObject &b) { return a.uid < b.uid; });
+              [](const AgreedObject &a, const AgreedObject &b) { return a.uid < b.uid; });
     return state;
 }
 
@@ -112,7 +112,7 @@ std::string SyncStateText(const SyncState &state)
         text.append(TokenMark).append(state.token) += '\n';
     if (state.propfindOnly)
         text.append(PropfindMark) += '\n';
-    for (const PublishedObject &object : state.objects) {
+    for (const AgreedObject &object : state.objects) {
         text += fieldText(object.uid) + '\t' + hashText(object.hash) + '\t' +
                 fieldText(usableEtag(object.etag));
         if (!object.href.empty() || object.serverHash != 0 || !object.unheld.empty()) {
@@ -130,9 +130,9 @@ std::string SyncStateText(const SyncState &state)
     return text;
 }
 
-PublishedObject PublishStep::Agreed(std::string answeredEtag) const
+AgreedObject SyncStep::Agreed(std::string answeredEtag) const
 {
-    return PublishedObject{uid, hash, std::move(answeredEtag), href, ObjectHash(text), {}};
+    return AgreedObject{uid, hash, std::move(answeredEtag), href, ObjectHash(text), {}};
 }
 
 uint64_t ObjectHash(std::string_view text)
@@ -157,25 +157,23 @@ bool InsideCollection(std::string_view href, std::string_view collectionPath)
     if (!href.starts_with(collectionPath) || !plainText(href))
         return false;
     const std::string_view name = href.substr(collectionPath.size());
-    return !name.empty() && name != "." && name != ".." &&
-           name.find('/') == std::string_view::npos;
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos;
 }
 
-SyncState StateFor(SyncState state, const std::string &calendarKey,
-                   std::string_view collectionPath)
+SyncState StateFor(SyncState state, const std::string &calendarKey, std::string_view collectionPath)
 {
     if (!state.calendar.empty() && state.calendar != calendarKey)
         return {{}, {}, calendarKey};
     state.calendar = calendarKey;
-    std::erase_if(state.objects, [&](const PublishedObject &object) {
+    std::erase_if(state.objects, [&](const AgreedObject &object) {
         return !object.href.empty() && !InsideCollection(object.href, collectionPath);
     });
     return state;
 }
 
-std::string PublishedStatePath(const std::string &eventFile)
+std::string SyncStatePath(const std::string &eventFile)
 {
-    return eventFile + std::string(PublishedSuffix);
+    return eventFile + std::string(SyncStateSuffix);
 }
 
 SyncState ReadSyncStateFile(const std::string &path)
