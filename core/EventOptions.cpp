@@ -2,12 +2,10 @@
 #include "EventOptions.h"
 
 #include "Conversions.h"
+#include "EventFields.h"
 #include "Occurrence.h"
 
 namespace {
-
-constexpr std::string_view DayName = "day=";
-constexpr std::string_view UidName = "uid=";
 
 /// The day a "day=" field names: two digits, kept only where the date falls short of it.
 int8_t dayOf(std::string_view value, Date date)
@@ -24,7 +22,26 @@ void appendField(std::string &out, std::string_view field)
     out += field;
 }
 
+/// The row whose name `field` begins with; none for a value this version does not know.
+const OptionalField *rowOf(std::string_view field)
+{
+    for (const OptionalField &row : OptionalFields) {
+        if (field.starts_with(row.key))
+            return &row;
+    }
+    return nullptr;
+}
+
 } // namespace
+
+bool EventOptions::empty() const
+{
+    for (const OptionalField &field : OptionalFields) {
+        if (!EmptyField(field, *this))
+            return false;
+    }
+    return Unknown.empty();
+}
 
 EventOptions ReadEventOptions(std::string_view text, Date date)
 {
@@ -37,12 +54,20 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
         // written back, and be read otherwise: such a field is no value.
         if (field.empty() || field.front() == '$' || field.back() == '$')
             continue;
-        if (field.starts_with(DayName) && options.Day == 0)
-            options.Day = dayOf(field.substr(DayName.size()), date);
-        else if (field.starts_with(UidName) && field.size() > UidName.size() && options.Uid.empty())
-            options.Uid = field.substr(UidName.size());
-        else if (!field.starts_with(DayName) && !field.starts_with(UidName))
+        const OptionalField *row = rowOf(field);
+        if (row == nullptr) {
             options.Unknown += options.Unknown.empty() ? field : "$$" + std::string(field);
+            continue;
+        }
+        // The first value a field gives stands; a field that gives none (an empty text, a day
+        // the date does not fall short of) is dropped.
+        if (!EmptyField(*row, options))
+            continue;
+        const std::string_view value = field.substr(row->key.size());
+        if (row->kind == FieldKind::DayOfMonth)
+            options.*row->day = dayOf(value, date);
+        else
+            options.*row->text = value;
     }
     return options;
 }
@@ -50,13 +75,17 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
 void AppendEventOptions(std::string &out, const EventOptions &options, Date date,
                         std::string_view occurs)
 {
-    if (options.Day != 0 && DayKeptBeside(date, occurs, options.Day) != 0) {
-        appendField(out, DayName);
-        AppendIntText(out, options.Day);
-    }
-    if (!options.Uid.empty()) {
-        appendField(out, UidName);
-        out += options.Uid;
+    for (const OptionalField &row : OptionalFields) {
+        if (row.kind == FieldKind::DayOfMonth) {
+            const int8_t day = options.*row.day;
+            if (day != 0 && DayKeptBeside(date, occurs, day) != 0) {
+                appendField(out, row.key);
+                AppendIntText(out, day);
+            }
+        } else if (const std::string &value = options.*row.text; !value.empty()) {
+            appendField(out, row.key);
+            out += value;
+        }
     }
     if (!options.Unknown.empty())
         appendField(out, options.Unknown);
