@@ -81,6 +81,18 @@ inline constexpr std::array<OptionalField, 2> OptionalFields{{
      .compared = Compared::WithServer},
 }};
 
+// A property holds a text; X-MOONRILL- properties are always the list's (the merge takes them
+// whole).
+static_assert(
+    [] {
+        for (const OptionalField &field : OptionalFields) {
+            if (field.calendar == InCalendar::Property && field.kind != FieldKind::Text)
+                return false;
+        }
+        return true;
+    }(),
+    "a calendar's property holds a text value");
+
 /// Whether `a` and `b` hold the same value of `field`.
 [[nodiscard]] inline bool SameField(const OptionalField &field, const EventOptions &a,
                                     const EventOptions &b)
