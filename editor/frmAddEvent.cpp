@@ -144,6 +144,18 @@ void frmAddEvent::SetBirthYear(int year)
     txtFirstYear->setValue(year);
 }
 
+void frmAddEvent::SetEvent(const clsEvent &event)
+{
+    SetDescription(event.Description);
+    SetDate(event.StartingOn);
+    SetStoredOccurs(event.Occurs);
+    SetPeriod(event.Period);
+    SetOuterHeight(event.Occurs == BirthdayType ? EditBirthdayHeight : CollapsedHeight);
+    SetEmail(event.Email);
+    SetBirthYear(event.BirthYear);
+    m_stored = event;
+}
+
 std::optional<WeekdayRule> frmAddEvent::chosenWeekday() const
 {
     if (comRepeatOn->isHidden() || comRepeatOn->currentIndex() < 0)
@@ -174,17 +186,19 @@ void frmAddEvent::cmdOk_Click()
         QSpinBox *year = comOccurs->currentData().toString() == FromBytes(YearlyType)
                              ? txtFirstYear
                              : txtBirthYear;
-        const EntryVerdict verdict = CheckEventEntry(EventEntry{
-            .typed = {.event = {.Id = {},
-                                .Description = ToBytes(txtDescription->text()),
-                                .StartingOn = Date::fromYmd(date.year(), date.month(), date.day()),
-                                .Occurs = composeType(),
-                                .Period = 0,
-                                .Email = ToBytes(txtEmail->text()),
-                                .BirthYear = static_cast<int16_t>(year->value()),
-                                .Options = {}},
-                      .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
-            .sendsMail = optYes->isChecked()});
+        const Date entered = Date::fromYmd(date.year(), date.month(), date.day());
+        const EntryVerdict verdict = CheckEventEntry(
+            EventEntry{.typed = {.event = {.Id = {},
+                                           .Description = ToBytes(txtDescription->text()),
+                                           .StartingOn = entered,
+                                           .Occurs = composeType(),
+                                           .Period = 0,
+                                           .Email = ToBytes(txtEmail->text()),
+                                           .BirthYear = static_cast<int16_t>(year->value()),
+                                           .Options = m_stored ? KeptOptions(*m_stored, entered)
+                                                               : EventOptions{}},
+                                 .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
+                       .sendsMail = optYes->isChecked()});
         txtDescription->setText(FromBytes(verdict.description));
         txtEmail->setText(FromBytes(verdict.email));
         if (!verdict.message.empty()) {

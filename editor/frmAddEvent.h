@@ -65,6 +65,10 @@ public:
     void SetEmail(const std::string &address);
     /// A Birthday's year of birth, or a yearly event's first year; 0 shows "unknown".
     void SetBirthYear(int year);
+    /// Prepares the dialog from a stored event, as the setters above do, at the outer height
+    /// editing it opens at. The optional values it does not show go back with the event entered:
+    /// the day meant beside a shortened date only while the date stays.
+    void SetEvent(const clsEvent &event);
 
     /// What the month and year types fall on: the date's day of the month, its week of the month
     /// (the first to the fourth) or the month's last week, each on the date's weekday.
@@ -105,6 +109,7 @@ private:
     void stopAnimation();
 
     std::optional<WrittenEvent> m_entered;
+    std::optional<clsEvent> m_stored;        // the event SetEvent gave: its optional values go back
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
