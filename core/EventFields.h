@@ -4,9 +4,12 @@
 #include "EventOptions.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 // Every optional value of an event, said once: its name in the event line, where a calendar
 // carries it, whose value a sync keeps, and whether it tells a server's event from the list's.
@@ -92,6 +95,18 @@ static_assert(
         return true;
     }(),
     "a calendar's property holds a text value");
+
+/// Calls `each` with the index of every row, in order, as a constant (std::integral_constant):
+/// the codec runs over every line of the file, and a row known at compile time costs what code
+/// written for that one value would.
+template <typename Each> constexpr void ForEachOptionalField(Each &&each)
+{
+    [&each]<size_t... I>(std::index_sequence<I...>)
+    {
+        (each(std::integral_constant<size_t, I>{}), ...);
+    }
+    (std::make_index_sequence<OptionalFields.size()>{});
+}
 
 /// Whether `a` and `b` hold the same value of `field`.
 [[nodiscard]] inline bool SameField(const OptionalField &field, const EventOptions &a,

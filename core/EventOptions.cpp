@@ -22,25 +22,14 @@ void appendField(std::string &out, std::string_view field)
     out += field;
 }
 
-/// The row whose name `field` begins with; none for a value this version does not know.
-const OptionalField *rowOf(std::string_view field)
-{
-    for (const OptionalField &row : OptionalFields) {
-        if (field.starts_with(row.key))
-            return &row;
-    }
-    return nullptr;
-}
-
 } // namespace
 
 bool EventOptions::empty() const
 {
-    for (const OptionalField &field : OptionalFields) {
-        if (!EmptyField(field, *this))
-            return false;
-    }
-    return Unknown.empty();
+    bool empty = Unknown.empty();
+    ForEachOptionalField(
+        [&](auto row) { empty = empty && EmptyField(OptionalFields[row], *this); });
+    return empty;
 }
 
 EventOptions ReadEventOptions(std::string_view text, Date date)
@@ -54,20 +43,24 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
         // written back, and be read otherwise: such a field is no value.
         if (field.empty() || field.front() == '$' || field.back() == '$')
             continue;
-        const OptionalField *row = rowOf(field);
-        if (row == nullptr) {
+        bool known = false;
+        ForEachOptionalField([&](auto index) {
+            constexpr const OptionalField &row = OptionalFields[index];
+            if (known || !field.starts_with(row.key))
+                return;
+            known = true;
+            // The first value a field gives stands; a field that gives none (an empty text, a
+            // day the date does not fall short of) is dropped.
+            if (!EmptyField(row, options))
+                return;
+            const std::string_view value = field.substr(row.key.size());
+            if constexpr (row.kind == FieldKind::DayOfMonth)
+                options.*row.day = dayOf(value, date);
+            else
+                options.*row.text = value;
+        });
+        if (!known)
             options.Unknown += options.Unknown.empty() ? field : "$$" + std::string(field);
-            continue;
-        }
-        // The first value a field gives stands; a field that gives none (an empty text, a day
-        // the date does not fall short of) is dropped.
-        if (!EmptyField(*row, options))
-            continue;
-        const std::string_view value = field.substr(row->key.size());
-        if (row->kind == FieldKind::DayOfMonth)
-            options.*row->day = dayOf(value, date);
-        else
-            options.*row->text = value;
     }
     return options;
 }
@@ -75,8 +68,9 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
 void AppendEventOptions(std::string &out, const EventOptions &options, Date date,
                         std::string_view occurs)
 {
-    for (const OptionalField &row : OptionalFields) {
-        if (row.kind == FieldKind::DayOfMonth) {
+    ForEachOptionalField([&](auto index) {
+        constexpr const OptionalField &row = OptionalFields[index];
+        if constexpr (row.kind == FieldKind::DayOfMonth) {
             const int8_t day = options.*row.day;
             if (day != 0 && DayKeptBeside(date, occurs, day) != 0) {
                 appendField(out, row.key);
@@ -86,7 +80,7 @@ void AppendEventOptions(std::string &out, const EventOptions &options, Date date
             appendField(out, row.key);
             out += value;
         }
-    }
+    });
     if (!options.Unknown.empty())
         appendField(out, options.Unknown);
 }
