@@ -84,17 +84,28 @@ inline constexpr std::array<OptionalField, 2> OptionalFields{{
      .compared = Compared::WithServer},
 }};
 
-// A property holds a text; X-MOONRILL- properties are always the list's (the merge takes them
-// whole).
+// What the codec and the calendar's code rely on: a line's name ends in "=" and begins no other
+// (a field is found by the name it begins with), each row points at the member its kind holds,
+// and a calendar's property holds a text. X-MOONRILL- properties are the list's whole: the
+// merge takes them all from the list.
 static_assert(
     [] {
         for (const OptionalField &field : OptionalFields) {
-            if (field.calendar == InCalendar::Property && field.kind != FieldKind::Text)
+            if (!field.key.ends_with('=') ||
+                (field.kind == FieldKind::DayOfMonth) != (field.day != nullptr) ||
+                (field.kind == FieldKind::Text) != (field.text != nullptr) ||
+                (field.calendar == InCalendar::Property &&
+                 (field.kind != FieldKind::Text || field.property.empty() ||
+                  (field.property.starts_with("X-MOONRILL-") && field.owner != Owner::List))))
                 return false;
+            for (const OptionalField &other : OptionalFields) {
+                if (&other != &field && other.key.starts_with(field.key))
+                    return false;
+            }
         }
         return true;
     }(),
-    "a calendar's property holds a text value");
+    "a row of OptionalFields the codec or the calendar cannot go by");
 
 /// Calls `each` with the index of every row, in order, as a constant (std::integral_constant):
 /// the codec runs over every line of the file, and a row known at compile time costs what code

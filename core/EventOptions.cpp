@@ -27,8 +27,9 @@ void appendField(std::string &out, std::string_view field)
 bool EventOptions::empty() const
 {
     bool empty = Unknown.empty();
-    ForEachOptionalField(
-        [&](auto row) { empty = empty && EmptyField(OptionalFields[row], *this); });
+    ForEachOptionalField([&](auto row) {
+        empty = empty && EmptyField(OptionalFields[decltype(row)::value], *this);
+    });
     return empty;
 }
 
@@ -45,7 +46,7 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
             continue;
         bool known = false;
         ForEachOptionalField([&](auto index) {
-            constexpr const OptionalField &row = OptionalFields[index];
+            constexpr const OptionalField &row = OptionalFields[decltype(index)::value];
             if (known || !field.starts_with(row.key))
                 return;
             known = true;
@@ -69,7 +70,7 @@ void AppendEventOptions(std::string &out, const EventOptions &options, Date date
                         std::string_view occurs)
 {
     ForEachOptionalField([&](auto index) {
-        constexpr const OptionalField &row = OptionalFields[index];
+        constexpr const OptionalField &row = OptionalFields[decltype(index)::value];
         if constexpr (row.kind == FieldKind::DayOfMonth) {
             const int8_t day = options.*row.day;
             if (day != 0 && DayKeptBeside(date, occurs, day) != 0) {
