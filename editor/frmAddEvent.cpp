@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -153,7 +154,16 @@ void frmAddEvent::SetEvent(const clsEvent &event)
     SetOuterHeight(event.Occurs == BirthdayType ? EditBirthdayHeight : CollapsedHeight);
     SetEmail(event.Email);
     SetBirthYear(event.BirthYear);
+    for (const OptionBox &shown : m_optionBoxes)
+        shown.box->setText(FromBytes(event.Options.*shown.value));
     m_stored = event;
+}
+
+void frmAddEvent::addOptionBox(std::string EventOptions::*value, QLineEdit *box)
+{
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^$\\x00-\\x1f\\x7f]*")), box));
+    m_optionBoxes.push_back({value, box});
 }
 
 std::optional<WeekdayRule> frmAddEvent::chosenWeekday() const
@@ -187,6 +197,9 @@ void frmAddEvent::cmdOk_Click()
                              ? txtFirstYear
                              : txtBirthYear;
         const Date entered = Date::fromYmd(date.year(), date.month(), date.day());
+        EventOptions options = m_stored ? KeptOptions(*m_stored, entered) : EventOptions{};
+        for (const OptionBox &shown : m_optionBoxes)
+            options.*shown.value = ToBytes(shown.box->text());
         const EntryVerdict verdict = CheckEventEntry(
             EventEntry{.typed = {.event = {.Id = {},
                                            .Description = ToBytes(txtDescription->text()),
@@ -195,8 +208,7 @@ void frmAddEvent::cmdOk_Click()
                                            .Period = 0,
                                            .Email = ToBytes(txtEmail->text()),
                                            .BirthYear = static_cast<int16_t>(year->value()),
-                                           .Options = m_stored ? KeptOptions(*m_stored, entered)
-                                                               : EventOptions{}},
+                                           .Options = std::move(options)},
                                  .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
                        .sendsMail = optYes->isChecked()});
         txtDescription->setText(FromBytes(verdict.description));

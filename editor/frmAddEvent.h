@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class Animation;
 class QCalendarWidget;
@@ -107,9 +108,18 @@ private:
     void cmdOk_Click();
     [[nodiscard]] std::string composeType() const;
     void stopAnimation();
+    /// Shows the optional text `value` in `box`: SetEvent fills the box, OK reads it back. The box
+    /// takes no "$" and no control character, which the event line cannot keep.
+    void addOptionBox(std::string EventOptions::*value, QLineEdit *box);
 
     std::optional<WrittenEvent> m_entered;
-    std::optional<clsEvent> m_stored;        // the event SetEvent gave: its optional values go back
+    std::optional<clsEvent> m_stored; // the event SetEvent gave: its optional values go back
+    struct OptionBox
+    {
+        std::string EventOptions::*value;
+        QLineEdit *box;
+    };
+    std::vector<OptionBox> m_optionBoxes;    // the optional values the dialog shows
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show
