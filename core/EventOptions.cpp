@@ -2,12 +2,10 @@
 #include "EventOptions.h"
 
 #include "Conversions.h"
+#include "EventFields.h"
 #include "Occurrence.h"
 
 namespace {
-
-constexpr std::string_view DayName = "day=";
-constexpr std::string_view UidName = "uid=";
 
 /// The day a "day=" field names: two digits, kept only where the date falls short of it.
 int8_t dayOf(std::string_view value, Date date)
@@ -26,6 +24,15 @@ void appendField(std::string &out, std::string_view field)
 
 } // namespace
 
+bool EventOptions::empty() const
+{
+    bool empty = Unknown.empty();
+    ForEachOptionalField([&](auto row) {
+        empty = empty && EmptyField(OptionalFields[decltype(row)::value], *this);
+    });
+    return empty;
+}
+
 EventOptions ReadEventOptions(std::string_view text, Date date)
 {
     EventOptions options;
@@ -37,11 +44,23 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
         // written back, and be read otherwise: such a field is no value.
         if (field.empty() || field.front() == '$' || field.back() == '$')
             continue;
-        if (field.starts_with(DayName) && options.Day == 0)
-            options.Day = dayOf(field.substr(DayName.size()), date);
-        else if (field.starts_with(UidName) && field.size() > UidName.size() && options.Uid.empty())
-            options.Uid = field.substr(UidName.size());
-        else if (!field.starts_with(DayName) && !field.starts_with(UidName))
+        bool known = false;
+        ForEachOptionalField([&](auto index) {
+            constexpr const OptionalField &row = OptionalFields[decltype(index)::value];
+            if (known || !field.starts_with(row.key))
+                return;
+            known = true;
+            // The first value a field gives stands; a field that gives none (an empty text, a
+            // day the date does not fall short of) is dropped.
+            if (!EmptyField(row, options))
+                return;
+            const std::string_view value = field.substr(row.key.size());
+            if constexpr (row.kind == FieldKind::DayOfMonth)
+                options.*row.day = dayOf(value, date);
+            else
+                options.*row.text = value;
+        });
+        if (!known)
             options.Unknown += options.Unknown.empty() ? field : "$$" + std::string(field);
     }
     return options;
@@ -50,14 +69,19 @@ EventOptions ReadEventOptions(std::string_view text, Date date)
 void AppendEventOptions(std::string &out, const EventOptions &options, Date date,
                         std::string_view occurs)
 {
-    if (options.Day != 0 && DayKeptBeside(date, occurs, options.Day) != 0) {
-        appendField(out, DayName);
-        AppendIntText(out, options.Day);
-    }
-    if (!options.Uid.empty()) {
-        appendField(out, UidName);
-        out += options.Uid;
-    }
+    ForEachOptionalField([&](auto index) {
+        constexpr const OptionalField &row = OptionalFields[decltype(index)::value];
+        if constexpr (row.kind == FieldKind::DayOfMonth) {
+            const int8_t day = options.*row.day;
+            if (day != 0 && DayKeptBeside(date, occurs, day) != 0) {
+                appendField(out, row.key);
+                AppendIntText(out, day);
+            }
+        } else if (const std::string &value = options.*row.text; !value.empty()) {
+            appendField(out, row.key);
+            out += value;
+        }
+    });
     if (!options.Unknown.empty())
         appendField(out, options.Unknown);
 }

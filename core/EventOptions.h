@@ -10,7 +10,8 @@
 // An event line may go on after the year of birth with optional values, one field each, written
 // as a name, "=" and the value: "$$day=31$$uid=moonrill-...". A line that needs none ends where
 // it always did, and a value this version does not know is kept as it was read, so that a later
-// version can add values without changing the format again.
+// version can add values without changing the format again. Each value this version knows has
+// its row in EventFields.h, which the codec below reads and writes by.
 
 /// The optional values of an event.
 struct EventOptions
@@ -23,7 +24,8 @@ struct EventOptions
     /// The fields this version does not know, joined by "$$" as read.
     std::string Unknown{};
 
-    [[nodiscard]] bool empty() const { return Day == 0 && Uid.empty() && Unknown.empty(); }
+    /// Whether it holds no value at all.
+    [[nodiscard]] bool empty() const;
     friend bool operator==(const EventOptions &, const EventOptions &) = default;
 };
 

@@ -3,6 +3,7 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
+#include "EventFields.h"
 #include "Translatable.h"
 
 std::string WithoutControlCharacters(std::string text)
@@ -61,7 +62,18 @@ EntryVerdict CheckEventEntry(const EventEntry &entry)
                                            .Period = TextToInt16(entry.typed.periodText),
                                            .Email = verdict.email,
                                            .BirthYear = static_cast<int16_t>(birthYear),
-                                           .Options = {}},
+                                           .Options = typed.Options},
                                  .periodText = entry.typed.periodText};
     return verdict;
+}
+
+EventOptions KeptOptions(const clsEvent &stored, Date entered)
+{
+    // The event stays the same one for a calendar; the day it is meant for is its date's.
+    EventOptions options = stored.Options;
+    for (const OptionalField &field : OptionalFields) {
+        if (field.kind == FieldKind::DayOfMonth && entered != stored.StartingOn)
+            options.*field.day = 0;
+    }
+    return options;
 }

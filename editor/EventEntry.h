@@ -47,7 +47,12 @@ struct EntryVerdict
     std::optional<WrittenEvent> event;
 };
 
+/// Takes the entry's optional values as they are: the editor shows none of them.
 [[nodiscard]] EntryVerdict CheckEventEntry(const EventEntry &entry);
+
+/// The optional values an edit of `stored` dated `entered` keeps: all of them, but the day meant
+/// beside a shortened date, which stays only while the date does.
+[[nodiscard]] EventOptions KeptOptions(const clsEvent &stored, Date entered);
 
 /// `text` with every control character (a pasted line break among them, which would split the
 /// event line) turned into a blank.

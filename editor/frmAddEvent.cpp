@@ -26,6 +26,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -144,6 +145,27 @@ void frmAddEvent::SetBirthYear(int year)
     txtFirstYear->setValue(year);
 }
 
+void frmAddEvent::SetEvent(const clsEvent &event)
+{
+    SetDescription(event.Description);
+    SetDate(event.StartingOn);
+    SetStoredOccurs(event.Occurs);
+    SetPeriod(event.Period);
+    SetOuterHeight(event.Occurs == BirthdayType ? EditBirthdayHeight : CollapsedHeight);
+    SetEmail(event.Email);
+    SetBirthYear(event.BirthYear);
+    for (const OptionBox &shown : m_optionBoxes)
+        shown.box->setText(FromBytes(event.Options.*shown.value));
+    m_stored = event;
+}
+
+void frmAddEvent::addOptionBox(std::string EventOptions::*value, QLineEdit *box)
+{
+    box->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[^$\\x00-\\x1f\\x7f]*")), box));
+    m_optionBoxes.push_back({value, box});
+}
+
 std::optional<WeekdayRule> frmAddEvent::chosenWeekday() const
 {
     if (comRepeatOn->isHidden() || comRepeatOn->currentIndex() < 0)
@@ -174,17 +196,21 @@ void frmAddEvent::cmdOk_Click()
         QSpinBox *year = comOccurs->currentData().toString() == FromBytes(YearlyType)
                              ? txtFirstYear
                              : txtBirthYear;
-        const EntryVerdict verdict = CheckEventEntry(EventEntry{
-            .typed = {.event = {.Id = {},
-                                .Description = ToBytes(txtDescription->text()),
-                                .StartingOn = Date::fromYmd(date.year(), date.month(), date.day()),
-                                .Occurs = composeType(),
-                                .Period = 0,
-                                .Email = ToBytes(txtEmail->text()),
-                                .BirthYear = static_cast<int16_t>(year->value()),
-                                .Options = {}},
-                      .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
-            .sendsMail = optYes->isChecked()});
+        const Date entered = Date::fromYmd(date.year(), date.month(), date.day());
+        EventOptions options = m_stored ? KeptOptions(*m_stored, entered) : EventOptions{};
+        for (const OptionBox &shown : m_optionBoxes)
+            options.*shown.value = ToBytes(shown.box->text());
+        const EntryVerdict verdict = CheckEventEntry(
+            EventEntry{.typed = {.event = {.Id = {},
+                                           .Description = ToBytes(txtDescription->text()),
+                                           .StartingOn = entered,
+                                           .Occurs = composeType(),
+                                           .Period = 0,
+                                           .Email = ToBytes(txtEmail->text()),
+                                           .BirthYear = static_cast<int16_t>(year->value()),
+                                           .Options = std::move(options)},
+                                 .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
+                       .sendsMail = optYes->isChecked()});
         txtDescription->setText(FromBytes(verdict.description));
         txtEmail->setText(FromBytes(verdict.email));
         if (!verdict.message.empty()) {

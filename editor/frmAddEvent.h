@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class Animation;
 class QCalendarWidget;
@@ -65,6 +66,10 @@ public:
     void SetEmail(const std::string &address);
     /// A Birthday's year of birth, or a yearly event's first year; 0 shows "unknown".
     void SetBirthYear(int year);
+    /// Prepares the dialog from a stored event, as the setters above do, at the outer height
+    /// editing it opens at. The optional values it does not show go back with the event entered:
+    /// the day meant beside a shortened date only while the date stays.
+    void SetEvent(const clsEvent &event);
 
     /// What the month and year types fall on: the date's day of the month, its week of the month
     /// (the first to the fourth) or the month's last week, each on the date's weekday.
@@ -103,8 +108,18 @@ private:
     void cmdOk_Click();
     [[nodiscard]] std::string composeType() const;
     void stopAnimation();
+    /// Shows the optional text `value` in `box`: SetEvent fills the box, OK reads it back. The box
+    /// takes no "$" and no control character, which the event line cannot keep.
+    void addOptionBox(std::string EventOptions::*value, QLineEdit *box);
 
     std::optional<WrittenEvent> m_entered;
+    std::optional<clsEvent> m_stored; // the event SetEvent gave: its optional values go back
+    struct OptionBox
+    {
+        std::string EventOptions::*value;
+        QLineEdit *box;
+    };
+    std::vector<OptionBox> m_optionBoxes;    // the optional values the dialog shows
     std::optional<std::string> m_heldType;   // a stored type the list cannot show
     std::optional<std::string> m_heldPeriod; // a stored period the spinner cannot show
     std::optional<int> m_heldInterval;       // a stored interval the spinner cannot show

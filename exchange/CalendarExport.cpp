@@ -3,6 +3,7 @@
 
 #include "BirthYear.h"
 #include "CalendarFields.h"
+#include "CalendarOptions.h"
 #include "CalendarRules.h"
 #include "ContentStamp.h"
 #include "Conversions.h"
@@ -135,6 +136,7 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
         icalcomponent_add_property(vevent, icalproperty_new_description(born.c_str()));
     }
     icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+    AddOptionalProperties(vevent, event.Options);
     if (event.Period >= 0) {
         icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
         icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));

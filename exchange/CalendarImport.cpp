@@ -5,6 +5,7 @@
 #include "BirthdayImport.h"
 #include "CalendarBounds.h"
 #include "CalendarFields.h"
+#include "CalendarOptions.h"
 #include "CalendarRules.h"
 #include "EventEntry.h"
 #include "EventTypes.h"
@@ -154,5 +155,6 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
                              .Options = {.Day = DayKeptBeside(next, occurs, day),
                                          .Uid = std::move(eventUid),
                                          .Unknown = {}}};
+    ReadOptionalProperties(vevent, reading.event->Options);
     return reading;
 }

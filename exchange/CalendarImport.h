@@ -40,7 +40,8 @@ struct ObjectReading
 /// from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice period from the VALARMs (the
 /// days between the alarm's day and the start's; 0, the day itself, without one); the description
 /// from SUMMARY; the year of birth of a Birthday from its DESCRIPTION; the e-mail address from
-/// X-MOONRILL-EMAIL; the UID as the event's calendar UID.
+/// X-MOONRILL-EMAIL; the UID as the event's calendar UID; the optional values a calendar carries
+/// in properties of their own from those properties (CalendarOptions.h).
 [[nodiscard]] ObjectReading ReadCalendarObject(std::string_view text, Date today);
 
 /// Whether the list can keep `uid` in an event line, and a server can name an object by it: not
@@ -50,14 +51,14 @@ struct ObjectReading
 /// `serverText` (the object as the server holds it) with what the list models taken from
 /// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, the
 /// text of SUMMARY (its parameters stay), the year of birth's line of DESCRIPTION, the alarm's
-/// TRIGGER and X-MOONRILL-*. Everything else of the server's object stays: LOCATION, notes in
-/// DESCRIPTION (after the year of birth's line), CATEGORIES lines as written, other X-
-/// properties, other components, a time of day and its TZID, the phone's own alarm but for its
-/// TRIGGER. The server's DTSTART and rule stay where our date is an occurrence of its series (the
-/// date only moved on by the same rule), so a phone's first date (a birthday's year) is not
-/// rewritten; its VALARMs stay where they give the same notice period, and an object without one
-/// gets none while the notice period is the day itself. A change is stamped with our DTSTAMP as
-/// DTSTAMP and LAST-MODIFIED, and raises SEQUENCE where the date or the rule moves. `ourText`
-/// where the server's cannot be read.
+/// TRIGGER, X-MOONRILL-* and the properties of the optional values the list owns. Everything else
+/// of the server's object stays: LOCATION, notes in DESCRIPTION (after the year of birth's line),
+/// CATEGORIES lines as written, other X- properties, other components, a time of day and its TZID,
+/// the phone's own alarm but for its TRIGGER. The server's DTSTART and rule stay where our date is
+/// an occurrence of its series (the date only moved on by the same rule), so a phone's first date
+/// (a birthday's year) is not rewritten; its VALARMs stay where they give the same notice period,
+/// and an object without one gets none while the notice period is the day itself. A change is
+/// stamped with our DTSTAMP as DTSTAMP and LAST-MODIFIED, and raises SEQUENCE where the date or the
+/// rule moves. `ourText` where the server's cannot be read.
 [[nodiscard]] std::string MergeIntoObject(std::string_view serverText, std::string_view ourText,
                                           Date today);

@@ -2,6 +2,7 @@
 #include "CalendarImport.h"
 
 #include "CalendarFields.h"
+#include "CalendarOptions.h"
 
 #include <algorithm>
 #include <strings.h>
@@ -296,6 +297,7 @@ std::string MergeIntoObject(std::string_view serverText, std::string_view ourTex
     mergeDates(theirs, ours, serverSeries, ourSeries, today);
     mergeSummary(theirs, ours);
     mergeDescription(theirs, ours);
+    MergeOptionalProperties(theirs, ours);
     removeProperties(theirs, ICAL_X_PROPERTY, isListField);
     copyProperties(theirs, ours, ICAL_X_PROPERTY, isListField);
     if (TextOf(server.get()) != before)

@@ -8,16 +8,22 @@
 
 bool SameEvent(const clsEvent &a, const clsEvent &b)
 {
-    return a.Description == b.Description && a.StartingOn == b.StartingOn && a.Occurs == b.Occurs &&
-           a.Period == b.Period && a.Email == b.Email && a.BirthYear == b.BirthYear &&
-           a.Options.Day == b.Options.Day && a.Options.Uid == b.Options.Uid;
+    if (!(a.Description == b.Description && a.StartingOn == b.StartingOn && a.Occurs == b.Occurs &&
+          a.Period == b.Period && a.Email == b.Email && a.BirthYear == b.BirthYear))
+        return false;
+    for (const OptionalField &field : OptionalFields) {
+        if (field.compared == Compared::WithServer && !SameField(field, a.Options, b.Options))
+            return false;
+    }
+    return true;
 }
 
 bool SameEvents(const std::vector<clsEvent> &a, const std::vector<clsEvent> &b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](const clsEvent &x, const clsEvent &y) {
-                          return SameEvent(x, y) && x.Options.Unknown == y.Options.Unknown;
+                          // Every optional value, those no calendar holds among them.
+                          return SameEvent(x, y) && x.Options == y.Options;
                       });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Date.h"
+#include "EventFields.h"
 #include "EventState.h"
 #include "SyncStateFile.h"
 #include "clsEvent.h"
@@ -138,8 +139,8 @@ struct SyncSides
 /// they are shown.
 [[nodiscard]] SyncPlan PlanSync(const SyncSides &sides);
 
-/// Whether two events are the same to a calendar: all but their Ids and the values kept for
-/// later versions.
+/// Whether two events are the same to a calendar: all but their Ids, the values kept for later
+/// versions and the optional values a calendar never holds (Compared::InListOnly).
 [[nodiscard]] bool SameEvent(const clsEvent &a, const clsEvent &b);
 /// Whether two lists hold the same events in the same order, whatever Ids they go by.
 [[nodiscard]] bool SameEvents(const std::vector<clsEvent> &a, const std::vector<clsEvent> &b);

@@ -341,6 +341,29 @@ private slots:
         QCOMPARE(handedOver(dialog), u"$$Wedding$$2027-06-12$$Monthly$$3$$"_s);
         QVERIFY(answers.texts().isEmpty());
     }
+
+    void anEditedEventKeepsTheValuesTheDialogDoesNotShow()
+    {
+        const clsEvent stored{.Id = "ID7",
+                              .Description = "Rent",
+                              .StartingOn = Date::fromYmd(2027, 4, 30),
+                              .Occurs = "Monthly",
+                              .Period = 2,
+                              .Email = {},
+                              .BirthYear = 0,
+                              .Options = {.Day = 31, .Uid = "moonrill-1", .Unknown = "later=1"}};
+        frmAddEvent dialog;
+        dialog.SetEvent(stored);
+        clickOk(dialog);
+        QVERIFY(dialog.entered());
+        QCOMPARE(QString::fromStdString(FormatEventLine(dialog.entered()->event)),
+                 u"$$Rent$$2027-04-30$$Monthly$$2$$$$$$day=31$$uid=moonrill-1$$later=1"_s);
+        // Another date is meant for its own day.
+        child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(QDate(2027, 5, 31));
+        clickOk(dialog);
+        QCOMPARE(QString::fromStdString(FormatEventLine(dialog.entered()->event)),
+                 u"$$Rent$$2027-05-31$$Monthly$$2$$$$$$uid=moonrill-1$$later=1"_s);
+    }
 };
 
 QTEST_MAIN(frmAddEventTest)
