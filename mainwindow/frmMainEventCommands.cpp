@@ -114,26 +114,14 @@ void frmMain::EditEvent()
                 frmAddEvent editor(this);
                 editor.HelpContextID = HelpEditEvent;
                 editor.setWindowTitle(tr("Edit event"));
-                editor.SetDescription(opened.Description);
-                editor.SetDate(opened.StartingOn);
-                editor.SetStoredOccurs(opened.Occurs);
-                editor.SetPeriod(opened.Period);
-                editor.SetOuterHeight(opened.Occurs == BirthdayType
-                                          ? frmAddEvent::EditBirthdayHeight
-                                          : frmAddEvent::CollapsedHeight);
-                editor.SetEmail(opened.Email);
-                editor.SetBirthYear(opened.BirthYear);
+                editor.SetEvent(opened);
                 editor.exec();
                 entered = editor.entered();
             }
             if (!entered)
                 return;
-            // The event stays the same one for a calendar; the day it is meant for stays only
-            // while its date does.
-            clsEvent &edited = entered->event;
-            edited.Options = opened.Options;
-            if (edited.StartingOn != opened.StartingOn)
-                edited.Options.Day = 0;
+            // The editor gave back the optional values it keeps: the UID, so that the event stays
+            // the same one for a calendar, and the day it is meant for while its date stays.
             std::optional<WrittenEvent> fields = movedOn(std::move(*entered), Date::today());
             if (!fields) {
                 refuse(AlreadyHappened, this);
