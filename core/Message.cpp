@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Message.h"
 
+#include "TextEncoding.h"
+
 #include <algorithm>
 
 namespace {
@@ -19,11 +21,7 @@ std::string bounded(std::string text, size_t bytes)
 {
     if (text.size() <= bytes)
         return text;
-    size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end);
-    return text + "…";
+    return CutUtf8(std::move(text), bytes) + "…";
 }
 
 /// `text` as one plain line: every control character a space.

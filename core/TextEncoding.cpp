@@ -90,3 +90,14 @@ std::string ToUtf8(std::string_view bytes, std::string_view charset)
         return converted;
     return IsUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
 }
+
+std::string CutUtf8(std::string text, size_t bytes)
+{
+    if (text.size() <= bytes)
+        return text;
+    size_t end = bytes;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        --end;
+    text.resize(end);
+    return text;
+}

@@ -19,6 +19,9 @@
 /// UTF-8 stay as they are and others are read as Latin-1.
 [[nodiscard]] std::string ToUtf8(std::string_view bytes, std::string_view charset = {});
 
+/// `text` cut to at most `bytes` bytes, never inside a UTF-8 character.
+[[nodiscard]] std::string CutUtf8(std::string text, size_t bytes);
+
 /// `c` in capitals when it is an ASCII letter, otherwise as it is. Keywords of files and
 /// protocols ("BEGIN", "bday", "quoted-printable") are folded this way and never by the user's
 /// locale, under which (in Turkish, say) "i" has another capital.

@@ -264,18 +264,6 @@ int preference(const ContentLine &line)
     return 1000;
 }
 
-/// `text` cut to at most `bytes` bytes, never inside a UTF-8 character.
-std::string capped(std::string text, size_t bytes)
-{
-    if (text.size() <= bytes)
-        return text;
-    size_t end = bytes;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
-        --end;
-    text.resize(end);
-    return text;
-}
-
 } // namespace
 
 VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
@@ -330,20 +318,20 @@ VCardBook ReadVCards(std::string_view text, const VCardProgress &progress)
             contact.name = std::string(trimmed(parts.front()));
             for (size_t i = 1; i < parts.size(); ++i) // an unescaped ";" in a name is the name's
                 contact.name += ";" + parts[i];
-            contact.name = capped(std::move(contact.name), MaxNameBytes);
+            contact.name = CutUtf8(std::move(contact.name), MaxNameBytes);
         } else if (line->name == "N") {
-            nName = capped(joinedName(textParts(decodedValue(*line))), MaxNameBytes);
+            nName = CutUtf8(joinedName(textParts(decodedValue(*line))), MaxNameBytes);
         } else if (line->name == "ORG") {
             // Organisation name; organisational units follow after ";".
             organisation =
-                capped(std::string(trimmed(textParts(decodedValue(*line)).front())), MaxNameBytes);
+                CutUtf8(std::string(trimmed(textParts(decodedValue(*line)).front())), MaxNameBytes);
         } else if (line->name == "EMAIL") {
             std::string address(trimmed(decodedValue(*line)));
             // No address is longer (RFC 5321); a longer one is none.
             if (!address.empty() && address.size() <= 254)
                 emails.emplace_back(preference(*line), std::move(address));
         } else if (line->name == "UID") {
-            contact.uid = capped(std::string(trimmed(decodedValue(*line))), MaxNameBytes);
+            contact.uid = CutUtf8(std::string(trimmed(decodedValue(*line))), MaxNameBytes);
         } else if (line->name == "BDAY" && !contact.birthday) {
             contact.birthday = readBirthday(*line);
         }

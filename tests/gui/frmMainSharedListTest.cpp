@@ -67,11 +67,29 @@ class frmMainSharedListTest : public MainWindowFixture
         return {};
     }
     bool shows(const QString &description) { return column(*window, 0).contains(description); }
+    /// The phone puts an event under `uid` (a new one, or its version of ours).
+    bool phonePuts(const QByteArray &uid, const QByteArray &summary, int daysAhead)
+    {
+        const QUrl object = server->url(u"shared/%1.ics"_s.arg(QString::fromLatin1(uid)));
+        return server->send("PUT", object, phoneEvent(uid, summary, daysAhead)) / 100 == 2;
+    }
+    /// Every question is answered Yes once `awaited` shows in the list (the sync took it), and
+    /// kept in `asked`.
+    void yesOnceShown(const QString &awaited)
+    {
+        SetMessageHook([this, awaited](QMessageBox &box) {
+            asked << box.text();
+            (void)QTest::qWaitFor([this, &awaited] { return shows(awaited); }, 20000);
+            return MsgAnswer::Yes;
+        });
+    }
+    QStringList asked;
 
 private slots:
     void cleanup()
     {
         SetMessageHook({});
+        asked.clear();
         finish();
         password.reset();
         server.reset();
@@ -105,11 +123,7 @@ private slots:
 
         // The phone renames Charlie while the user edits it: both versions stay, and the user
         // hears of it.
-        QCOMPARE(server->send("PUT",
-                              server->url(u"shared/%1.ics"_s.arg(QString::fromLatin1(charlie))),
-                              phoneEvent(charlie, "Charlie\\, phone", 3)) /
-                     100,
-                 2);
+        QVERIFY(phonePuts(charlie, "Charlie\\, phone", 3));
         QVERIFY(window->SaveEvents());
         selectByText(*window, "Charlie");
         answers->shown.clear();
@@ -143,37 +157,21 @@ private slots:
                          "$$Once$$3$$\r\n"))
             QSKIP("Radicale (python3 -m radicale) could not start here");
         // The phone adds Aardvark, which takes the first row, while the question waits.
-        QCOMPARE(server->send("PUT", server->url(u"shared/aardvark.ics"_s),
-                              phoneEvent("aardvark", "Aardvark", 1)) /
-                     100,
-                 2);
+        QVERIFY(phonePuts("aardvark", "Aardvark", 1));
         QVERIFY(window->SaveEvents());
         selectByText(*window, "Charlie");
-        QStringList asked;
-        SetMessageHook([&](QMessageBox &box) {
-            asked << box.text();
-            (void)QTest::qWaitFor([this] { return shows(u"Aardvark"_s); }, 20000);
-            return MsgAnswer::Yes;
-        });
+        yesOnceShown(u"Aardvark"_s);
         window->DeleteEvent();
         QCOMPARE(asked, QStringList(u"Do you really want to delete 'Charlie'?"_s));
         QCOMPARE(column(*window, 0), (QStringList{u"Aardvark"_s, u"Bravo"_s}));
 
         // A question whose event the server changes meanwhile deletes nothing.
         const QByteArray bravo = uidOf("Bravo");
-        QCOMPARE(server->send("PUT",
-                              server->url(u"shared/%1.ics"_s.arg(QString::fromLatin1(bravo))),
-                              phoneEvent(bravo, "Bravo\\, phone", 2)) /
-                     100,
-                 2);
+        QVERIFY(phonePuts(bravo, "Bravo\\, phone", 2));
         QVERIFY(window->SaveEvents());
         selectByText(*window, "Bravo");
         asked.clear();
-        SetMessageHook([&](QMessageBox &box) {
-            asked << box.text();
-            (void)QTest::qWaitFor([this] { return shows(u"Bravo, phone"_s); }, 20000);
-            return MsgAnswer::Yes;
-        });
+        yesOnceShown(u"Bravo, phone"_s);
         window->DeleteEvent();
         QCOMPARE(asked, (QStringList{u"Do you really want to delete 'Bravo'?"_s,
                                      u"'Bravo' was changed on the calendar server while you were "
