@@ -48,9 +48,10 @@ void CapAnswer(QNetworkReply *reply, qint64 maxBytes, std::chrono::milliseconds 
     QObject::connect(timeUp, &QTimer::timeout, reply, &QNetworkReply::abort);
     timeUp->start(deadline);
     // The body goes into memory as it comes, and an answer that passes the cap is cut off. The
-    // network thread buffers at most twice the cap: room enough for what passes the cap to reach
-    // us and be cut, rather than wait in that thread for room that is never made.
-    const qint64 room = 2 * maxBytes;
+    // network thread buffers at most a little more than the cap: room enough for what passes the
+    // cap to reach us and be cut, rather than wait in that thread for room that is never made,
+    // and no more, so that a busy main thread cannot let an endless answer pile up behind it.
+    const qint64 room = maxBytes + 1024 * 1024;
     reply->setReadBufferSize(room);
     // A request with a body starts only in the event loop, and the network thread learns the
     // buffer's size only once it has the request: said again then, and when the answer begins,
