@@ -146,16 +146,16 @@ void frmMain::keepEditApart(const clsEvent &opened, WrittenEvent edit)
     // The server changed or removed the event while the editor was open. Its version stays as
     // it came, and the user's edit becomes an event of its own, with a UID of its own, so that
     // neither is lost and the next sync sends the edit as a new event.
-    const QString question = stillListed(opened.Options.Uid)
-                                 ? tr("'%1' was changed on the calendar server while you edited "
-                                      "it.\r\nYour edit is kept as an event of its own.")
-                                 : tr("'%1' was removed on the calendar server while you edited "
-                                      "it.\r\nYour edit is kept as an event of its own.");
+    const QString told = stillListed(opened.Options.Uid)
+                             ? tr("'%1' was changed on the calendar server while you edited "
+                                  "it.\r\nYour edit is kept as an event of its own.")
+                             : tr("'%1' was removed on the calendar server while you edited "
+                                  "it.\r\nYour edit is kept as an event of its own.");
     edit.event.Options.Uid.clear();
     const EventRef added = m_list.Add(std::move(edit), Date::today());
     listChanged();
     SelectRow(int(m_list.RowOf(added).value_or(0)));
-    ShowMessage(question.arg(FromBytes(opened.Description)), MsgStyle::OkInformation, this);
+    ShowMessage(told.arg(FromBytes(opened.Description)), MsgStyle::OkInformation, this);
 }
 
 void frmMain::selectOtherThan(int newRow, int editedRow)

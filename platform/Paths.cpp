@@ -73,7 +73,16 @@ bool MakeFolders(const std::string &folder)
 
 std::string ProgramFolder()
 {
+    // A relative folder is taken from where the program was started: falling back to the
+    // user's own data folder instead would read and change the real list (and its autostart
+    // entry and timer) of someone who meant to keep a list apart.
     std::string folder = absoluteEnv("MOONRILL_HOME");
+    if (const char *given = std::getenv("MOONRILL_HOME");
+        folder.empty() && given != nullptr && given[0] != '\0') {
+        std::string here(PATH_MAX, '\0');
+        if (::getcwd(here.data(), here.size()) != nullptr)
+            folder = JoinPath(here.c_str(), given);
+    }
     if (folder.empty()) {
         std::string data = absoluteEnv("XDG_DATA_HOME");
         if (data.empty())

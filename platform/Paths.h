@@ -7,8 +7,9 @@
 // Where the program's files live. Plain code on purpose: the logon scan finds its event file
 // before (and often without) any toolkit object.
 
-/// The folder that holds events.mrl: $MOONRILL_HOME when it is an absolute path, otherwise
-/// $XDG_DATA_HOME/moonrill (default ~/.local/share/moonrill). Created when missing.
+/// The folder that holds events.mrl: $MOONRILL_HOME when it is set (a relative one taken from
+/// the working folder), otherwise $XDG_DATA_HOME/moonrill (default ~/.local/share/moonrill).
+/// Created when missing.
 [[nodiscard]] std::string ProgramFolder();
 
 /// The user's configuration folder: $XDG_CONFIG_HOME when absolute, otherwise ~/.config.

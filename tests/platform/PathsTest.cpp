@@ -4,6 +4,8 @@
 #include "ScopedEnv.h"
 #include "TempFolder.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 TEST(Paths, JoinWithExactlyOneSlash)
@@ -23,10 +25,20 @@ TEST(Paths, ProgramFolderFromTheEnvironment)
         EXPECT_EQ(ProgramFolder(), folder.file("home"));
         EXPECT_TRUE(folder.exists("home"));
     }
-    // Relative or empty values are ignored.
+    // A relative one is taken from the working folder, never the real data folder; an empty
+    // one is not set.
     const ScopedEnv data("XDG_DATA_HOME", folder.file("data"));
-    for (const char *ignored : {"relative/path", ""}) {
-        const ScopedEnv home("MOONRILL_HOME", std::string(ignored));
+    {
+        const std::filesystem::path was = std::filesystem::current_path();
+        std::filesystem::current_path(folder.path());
+        const ScopedEnv home("MOONRILL_HOME", std::string("relative/path"));
+        const std::string made = ProgramFolder();
+        std::filesystem::current_path(was);
+        EXPECT_EQ(made, folder.file("relative/path"));
+        EXPECT_TRUE(folder.exists("relative/path"));
+    }
+    {
+        const ScopedEnv home("MOONRILL_HOME", std::string());
         EXPECT_EQ(ProgramFolder(), folder.file("data/moonrill"));
     }
     const ScopedEnv home("MOONRILL_HOME", std::nullopt);
