@@ -14,8 +14,11 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -33,7 +36,9 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
     m_text->setAccessibleName(tr("Help text"));
     for (const HelpTopic &topic : m_topics)
         m_list->addItem(FromBytes(topic.title));
-    m_list->setMaximumWidth(200);
+    fitTopicList();
+    // The text beside the topics keeps the room it always had.
+    resize(std::max(640, m_list->width() + 440), 440);
     // The text takes a caret, so that the keyboard (and a screen reader with it) moves through
     // it line by line and word by word.
     m_text->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
@@ -48,6 +53,15 @@ HelpViewer::HelpViewer(std::vector<HelpTopic> topics, QWidget *owner)
 }
 
 HelpViewer::~HelpViewer() = default;
+
+void HelpViewer::fitTopicList()
+{
+    // As wide as the longest title in the font and style in use, whatever the language, so
+    // that no title is cut; with room for a scroll bar, which a short window shows.
+    m_list->ensurePolished();
+    m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() +
+                          m_list->verticalScrollBar()->sizeHint().width());
+}
 
 void HelpViewer::keyPressEvent(QKeyEvent *event)
 {
@@ -145,6 +159,8 @@ bool HelpViewer::event(QEvent *event)
     if (type == QEvent::DeferredDelete)
         return QWidget::event(event);
     const bool handled = QWidget::event(event);
+    if (type == QEvent::FontChange || type == QEvent::StyleChange)
+        fitTopicList();
     // Only once the window manager has framed the window: while it reframes one that was lent
     // to another window, the position reported for a moment is the frame's own corner, and
     // fitting to that pinned the viewer to the screen's top left.

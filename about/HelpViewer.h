@@ -45,6 +45,7 @@ protected:
 
 private:
     void moveTo(QWidget *owner);
+    void fitTopicList();
 
     std::vector<HelpTopic> m_topics;
     QListWidget *m_list;

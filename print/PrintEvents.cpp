@@ -5,6 +5,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "PrintLayout.h"
+#include "ShownType.h"
 #include "Text.h"
 
 #include <QFontMetricsF>
@@ -43,11 +44,14 @@ public:
     }
 
     void setFont(const QFont &font) { m_painter.setFont(font); }
-    void text(double xMm, double yMm, const std::string &text)
+    void text(double xMm, double yMm, const QString &text)
     {
         const QFontMetricsF metrics(m_painter.font(), &m_printer);
-        m_painter.drawText(QPointF(xMm * m_dotsPerMm, yMm * m_dotsPerMm + metrics.ascent()),
-                           FromBytes(text));
+        m_painter.drawText(QPointF(xMm * m_dotsPerMm, yMm * m_dotsPerMm + metrics.ascent()), text);
+    }
+    void text(double xMm, double yMm, const std::string &text)
+    {
+        this->text(xMm, yMm, FromBytes(text));
     }
     void newPage()
     {
@@ -62,16 +66,82 @@ private:
     double m_dotsPerMm;
 };
 
+/// The printer's millimetres for a font: a text's width, a line's height.
+class Measure
+{
+public:
+    Measure(QPrinter &printer, const QFont &font)
+        : m_metrics(font, &printer), m_dotsPerMm(printer.resolution() / 25.4)
+    {
+    }
+    [[nodiscard]] double width(std::string_view text) const
+    {
+        return m_metrics.horizontalAdvance(FromBytes(text)) / m_dotsPerMm;
+    }
+    [[nodiscard]] double lineHeight() const { return m_metrics.lineSpacing() / m_dotsPerMm; }
+
+private:
+    QFontMetricsF m_metrics;
+    double m_dotsPerMm;
+};
+
+/// Where the columns stand, and each row's event and type (as the window shows it) in lines
+/// that fit their columns; the type's column ends a margin short of what the printer can
+/// print, so that the paper's edge cuts no type.
+struct Cells
+{
+    std::array<double, 4> x;
+    std::vector<std::vector<std::string>> events, types;
+    double lineHeight;
+
+    Cells(QPrinter &printer, const EventState &state)
+    {
+        using namespace PrintLayout;
+        const Measure measure(printer, courier(12, false, false));
+        const auto measured = [&measure](std::string_view text) { return measure.width(text); };
+        const double pageWidth = printer.width() / (printer.resolution() / 25.4);
+        std::vector<std::string> shown;
+        shown.reserve(state.RowCount());
+        double widest = 0;
+        for (size_t i = 0; i < state.RowCount(); ++i) {
+            shown.push_back(ShownType(state.Row(i).Type).toStdString());
+            widest = std::max(widest, measure.width(shown.back()));
+        }
+        x = ColumnsFor(widest, pageWidth);
+        // One character's room stays free between an event and its date.
+        const double eventWidth = x[1] - x[0] - measure.width("M");
+        for (size_t i = 0; i < state.RowCount(); ++i) {
+            events.push_back(WrapText(state.Row(i).Text, eventWidth, measured));
+            types.push_back(WrapText(shown[i], pageWidth - x[0] - x[3], measured));
+        }
+        lineHeight = measure.lineHeight();
+    }
+
+    [[nodiscard]] std::vector<int> lineCounts() const
+    {
+        std::vector<int> counts;
+        counts.reserve(types.size());
+        for (size_t i = 0; i < types.size(); ++i)
+            counts.push_back(int(std::max(events[i].size(), types[i].size())));
+        return counts;
+    }
+};
+
+QString printed(const char *context, const char *words)
+{
+    return QCoreApplication::translate(context, words);
+}
+
 /// What goes on which page: the rows' places, the first row of each page and the notice's
 /// place. Pages are drawn one at a time, so any range of them, in any number of copies.
 class PagePlan
 {
 public:
     PagePlan(QPrinter &printer, const EventState &state)
-        : m_state(state), m_places(PrintLayout::RowPlaces(state.RowCount())),
+        : m_state(state), m_cells(printer, state),
+          m_places(PrintLayout::RowPlaces(m_cells.lineCounts(), m_cells.lineHeight)),
           m_notice(PrintLayout::NoticePlace(
-              state.RowCount(), QFontMetricsF(courier(12, false, true), &printer).lineSpacing() /
-                                    (printer.resolution() / 25.4)))
+              m_places, Measure(printer, courier(12, false, true)).lineHeight()))
     {
         m_firstRow.assign(size_t(pageCount()) + 1, m_places.size());
         for (size_t i = m_places.size(); i-- > 0;)
@@ -91,26 +161,37 @@ public:
         using namespace PrintLayout;
         if (pageIndex == 0) {
             painter.setFont(courier(14, true, false));
-            painter.text(ColumnX[0], TitleY, Title);
+            painter.text(ColumnX[0], TitleY, printed("PrintEvents", Title));
             for (int c = 0; c < 4; ++c)
-                painter.text(ColumnX[c], FirstRowY - RowPitch, Headings[c]);
+                painter.text(m_cells.x[size_t(c)], FirstRowY - RowPitch,
+                             QLatin1String(HeadingIndent[c]) +
+                                 printed("EventListModel", Headings[c]));
         }
         painter.setFont(courier(12, false, false));
         for (size_t i = m_firstRow[size_t(pageIndex)];
              i < m_places.size() && m_places[i].page == pageIndex; ++i) {
             const EventRow row = m_state.Row(i);
-            const std::string *texts[4] = {&row.Text, &row.Date, &row.When, &row.Type};
-            for (int c = 0; c < 4; ++c)
-                painter.text(ColumnX[c], m_places[i].y, *texts[c]);
+            const double y = m_places[i].y;
+            painter.text(m_cells.x[1], y, row.Date);
+            painter.text(m_cells.x[2], y, row.When);
+            // The event and the type, each wrapped within its column: their later lines go on
+            // below, the row growing by them.
+            const auto lines = [&](double x, const std::vector<std::string> &parts) {
+                for (size_t line = 0; line < parts.size(); ++line)
+                    painter.text(x, y + double(line) * m_cells.lineHeight, parts[line]);
+            };
+            lines(m_cells.x[0], m_cells.events[i]);
+            lines(m_cells.x[3], m_cells.types[i]);
         }
         if (m_notice.page == pageIndex) {
             painter.setFont(courier(12, false, true));
-            painter.text(ColumnX[0], m_notice.y, Notice);
+            painter.text(ColumnX[0], m_notice.y, printed("PrintEvents", Notice));
         }
     }
 
 private:
     const EventState &m_state;
+    Cells m_cells;
     std::vector<PrintLayout::Place> m_places;
     PrintLayout::Place m_notice;
     std::vector<size_t> m_firstRow; // per page, the first row on it (or the end)

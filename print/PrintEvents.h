@@ -5,9 +5,10 @@ class EventState;
 class QPrinter;
 class QWidget;
 
-/// Prints the list as it is shown onto `printer`: title, headings, one line per row with four
-/// of its columns, 32 rows on page 1 and 36 on later ones, and a closing notice. Only the pages
-/// of the printer's page range, in its number of copies.
+/// Prints the list as it is shown onto `printer`, in the user's language: title, headings, one
+/// row per event with four of its columns, 32 rows on page 1 and 36 on later ones where each
+/// takes one line (an event or type too long for its column goes on below it), and a closing
+/// notice. Only the pages of the printer's page range, in its number of copies.
 void PrintEventList(QPrinter &printer, const EventState &state);
 
 /// How many pages the printout of `state` takes on `printer`.

@@ -40,7 +40,7 @@ TARGETS = [
     ("exchange_core", "exchange", ["core", "editor_core"], None),
     ("list_core", "list", ["exchange_core"], None),
     ("print_core", "print", ["core"], None),
-    ("print", "print", ["print_core", "platform"], ["QtPrintSupport"]),
+    ("print", "print", ["print_core", "platform", "editor"], ["QtPrintSupport"]),
     ("update_core", "update", [], None),
     ("update", "update", ["update_core", "platform", "about"], ["QtNetwork"]),
     ("sync", "sync", ["list_core", "platform_base"],

@@ -804,6 +804,14 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>Printing Now</source>
         <translation>Es wird gedruckt</translation>
     </message>
+    <message>
+        <source>Moonrill - Events</source>
+        <translation>Moonrill - Ereignisse</translation>
+    </message>
+    <message>
+        <source>Printed with Moonrill, the reminder that remembers for you.</source>
+        <translation>Gedruckt mit Moonrill, der Erinnerung, die für Sie an alles denkt.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>

@@ -804,6 +804,14 @@ Eventos únicos ya pasados: %3</translation>
         <source>Printing Now</source>
         <translation>Imprimiendo</translation>
     </message>
+    <message>
+        <source>Moonrill - Events</source>
+        <translation>Moonrill - Eventos</translation>
+    </message>
+    <message>
+        <source>Printed with Moonrill, the reminder that remembers for you.</source>
+        <translation>Impreso con Moonrill, el recordatorio que recuerda por usted.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>

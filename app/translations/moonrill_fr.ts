@@ -804,6 +804,14 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>Printing Now</source>
         <translation>Impression en cours</translation>
     </message>
+    <message>
+        <source>Moonrill - Events</source>
+        <translation>Moonrill - Événements</translation>
+    </message>
+    <message>
+        <source>Printed with Moonrill, the reminder that remembers for you.</source>
+        <translation>Imprimé avec Moonrill, le rappel qui se souvient pour vous.</translation>
+    </message>
 </context>
 <context>
     <name>WhatsUpScreens</name>

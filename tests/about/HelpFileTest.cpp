@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 TEST(HelpFile, OurHelpFileHasEveryWindowsTopic)
@@ -63,4 +64,58 @@ TEST(HelpFile, EachTranslationHasEveryTopicOfTheEnglishHelp)
     ASSERT_FALSE(english.empty());
     for (const char *file : {"Moonrill_de.hlp", "Moonrill_fr.hlp", "Moonrill_es.hlp"})
         EXPECT_EQ(numbers(file), english) << file;
+}
+
+TEST(HelpFile, TheSyncTopicSaysWhatSyncsAndWhatStays)
+{
+    // Weekday rules of the month sync both ways, and a day passing removes nothing from the
+    // server: each help says so in its own words, and no longer that such a rule stays behind.
+    struct Says
+    {
+        const char *file, *weekdays, *dayPassing, *oldClaim;
+    };
+    const Says helps[] = {
+        {"Moonrill.hlp",
+         "a monthly or yearly rule on a weekday of the month such as the second Tuesday or the "
+         "last Friday",
+         "A day passing deletes nothing: a one-time event whose day is over leaves the list, but "
+         "stays on the server and on your phone as the calendar's history; only what you delete "
+         "in Moonrill is removed from the server.",
+         "a rule by weekday"},
+        {"Moonrill_de.hlp",
+         "eine monatliche oder jährliche Regel nach Wochentag im Monat wie am zweiten Dienstag "
+         "oder am letzten Freitag",
+         "Ein vergangener Tag löscht nichts: Ein einmaliges Ereignis, dessen Tag vorbei ist, "
+         "verlässt die Liste, bleibt aber auf dem Server und Ihrem Telefon als Verlauf des "
+         "Kalenders; nur was Sie in Moonrill löschen, wird vom Server entfernt.",
+         "eine Regel nach Wochentag,"},
+        {"Moonrill_fr.hlp",
+         "une règle mensuelle ou annuelle sur un jour de la semaine du mois comme le deuxième "
+         "mardi ou le dernier vendredi",
+         "Le passage d'un jour ne supprime rien : un événement unique dont le jour est passé "
+         "quitte la liste, mais reste sur le serveur et sur votre téléphone comme historique du "
+         "calendrier ; seul ce que vous supprimez dans Moonrill est retiré du serveur.",
+         "une règle par jour de la semaine"},
+        {"Moonrill_es.hlp",
+         "una regla mensual o anual en un día de la semana del mes como el segundo martes o el "
+         "último viernes",
+         "Que pase un día no borra nada: un evento único cuyo día ya pasó sale de la lista, pero "
+         "se queda en el servidor y en su teléfono como historial del calendario; solo lo que "
+         "usted borra en Moonrill se quita del servidor.",
+         "una regla por día de la semana"},
+    };
+    for (const Says &help : helps) {
+        const std::optional<std::string> content =
+            ReadWholeFile(JoinPath(ExecutableFolder(), help.file));
+        ASSERT_TRUE(content.has_value()) << help.file;
+        std::string sync;
+        for (const HelpTopic &topic : ParseHelpFile(*content))
+            if (topic.number == HelpCalendarSync)
+                sync = topic.text;
+        // The text as one line: the file wraps its sentences where it likes.
+        std::replace(sync.begin(), sync.end(), '\n', ' ');
+        EXPECT_NE(sync.find(help.weekdays), std::string::npos) << help.file;
+        EXPECT_NE(sync.find(help.dayPassing), std::string::npos) << help.file;
+        EXPECT_EQ(sync.find(help.oldClaim), std::string::npos) << help.file;
+    }
 }

@@ -5,11 +5,14 @@
 #ifndef Q_MOC_RUN // moc cannot parse the C++20 headers under it
 #include "EventState.h"
 #endif
+#include "Paths.h"
 #include "PrintEvents.h"
+#include "Text.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -106,6 +109,71 @@ private slots:
         if (rows >= 33) {
             QVERIFY(text[0].contains(u"Event 32 "_s));
             QVERIFY(text[1].contains(u"Event 33 "_s));
+        }
+    }
+
+    void typesPrintWholeInTheUsersLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("headings");
+        QTest::addColumn<QStringList>("words");
+        QTest::newRow("en") << QString() << u"Event +Date +When +Type"_s
+                            << QStringList(
+                                   {u"Moonrill - Events"_s, u"Every 3th month on the last Friday"_s,
+                                    u"Yearly on the fourth Thursday"_s,
+                                    u"Every 12th month on the second Wednesday"_s, u"Weekly"_s,
+                                    u"Printed with Moonrill, the reminder that "
+                                    u"remembers for you."_s});
+        QTest::newRow("de") << u"de"_s << u"Ereignis +Datum +Wann +Art"_s
+                            << QStringList({u"Moonrill - Ereignisse"_s,
+                                            u"Alle 3 Monate am letzten Freitag"_s,
+                                            u"Jährlich am vierten Donnerstag"_s,
+                                            u"Alle 12 Monate am zweiten Mittwoch"_s,
+                                            u"Wöchentlich"_s,
+                                            u"Gedruckt mit Moonrill, der Erinnerung, die für Sie "
+                                            u"an alles denkt."_s});
+    }
+
+    void typesPrintWholeInTheUsersLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, headings);
+        QFETCH(QStringList, words);
+        QTranslator translator;
+        if (!language.isEmpty()) {
+            QVERIFY(
+                translator.load(u"moonrill_"_s + language, FromBytes(AssetPath("translations"))));
+            QCoreApplication::installTranslator(&translator);
+        }
+        EventState state;
+        const char *types[] = {"Every 3th month on the last Friday",
+                               "Yearly on the fourth Thursday",
+                               "Every 12th month on the second Wednesday", "Weekly"};
+        for (int i = 0; i < 40; ++i)
+            state.Insert(
+                TestEvent("Event " + std::to_string(i + 1), Date::today().addDays(i), types[i % 4]),
+                Date::today());
+        const QTemporaryDir folder;
+        const QStringList pages = printed(state, folder);
+        QCoreApplication::removeTranslator(&translator);
+        QVERIFY2(QRegularExpression(headings).match(pages[0]).hasMatch(), qPrintable(pages[0]));
+        QVERIFY(pages.size() > 1 && !pages[1].contains(words[0]));
+        // A wrapped type goes on below its row, in its own column: read with the lines joined,
+        // each stands whole, and each row stays on the page where it starts.
+        QString all;
+        for (const QString &page : pages)
+            all += page.simplified() + u' ';
+        for (const QString &word : words)
+            QVERIFY2(all.contains(word), qPrintable(word + u" in:\n"_s + pages.join(u"\f"_s)));
+        // Every row whole: its event, date, day count and type, in the list's order.
+        int at = 0;
+        for (size_t i = 0; i < state.RowCount(); ++i) {
+            const EventRow row = state.Row(i);
+            const QString line =
+                u"%1 %2 %3 %4"_s.arg(FromBytes(row.Text), FromBytes(row.Date),
+                                     FromBytes(row.When).trimmed(), words[1 + int(i % 4)]);
+            at = int(all.indexOf(line, at));
+            QVERIFY2(at >= 0, qPrintable(line));
         }
     }
 
