@@ -39,6 +39,7 @@ frmAddEvent::frmAddEvent(QWidget *parent) : QDialog(parent)
     createEmailSection();
     createBirthYear();
     createRepeatOn();
+    orderTabs();
     fitToStyle();
     AddHelpKey(this, [this] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
@@ -79,8 +80,7 @@ void frmAddEvent::applyEmailChoice()
     const bool yes = optYes->isChecked();
     if (!yes)
         txtEmail->clear();
-    txtEmail->setVisible(yes);
-    lblEmail->setVisible(yes);
+    showEmailSection();
 }
 
 void frmAddEvent::SetDescription(const std::string &text)
@@ -210,7 +210,7 @@ void frmAddEvent::cmdOk_Click()
                                            .BirthYear = static_cast<int16_t>(year->value()),
                                            .Options = std::move(options)},
                                  .periodText = m_heldPeriod.value_or(IntToText(UpDown1->value()))},
-                       .sendsMail = optYes->isChecked()});
+                       .sendsMail = optYes->isChecked() && !fraEmail->isHidden()});
         txtDescription->setText(FromBytes(verdict.description));
         txtEmail->setText(FromBytes(verdict.email));
         if (!verdict.message.empty()) {

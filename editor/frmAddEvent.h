@@ -95,6 +95,10 @@ private:
     void createEmailSection();
     void createBirthYear();
     void createRepeatOn();
+    void orderTabs();
+    /// Shows the e-mail section where the dialog's height holds it, and hides it, out of the
+    /// keyboard's reach too, where the height cuts it off.
+    void showEmailSection();
     void fillRepeatOn();
     [[nodiscard]] QString weekdayChoice(WeekdayRule rule) const;
     /// The weekday the month and year types fall on as comRepeatOn chooses it; none for the day

@@ -34,14 +34,12 @@
 
 namespace {
 
-/// A read-only number box with its up-down buttons: the spinner sets it, typing does not.
+/// A number box with its up-down buttons, which takes typed digits as the year boxes do.
 QSpinBox *spinner(QWidget *parent, const char *name, const char *boxName, int minimum)
 {
     auto *box = new QSpinBox(parent);
     box->setObjectName(QString::fromLatin1(name));
-    auto *text = box->findChild<QLineEdit *>();
-    text->setObjectName(QString::fromLatin1(boxName));
-    text->setReadOnly(true);
+    box->findChild<QLineEdit *>()->setObjectName(QString::fromLatin1(boxName));
     box->setRange(minimum, 99);
     box->setSingleStep(1);
     return box;
@@ -185,16 +183,6 @@ void frmAddEvent::createEmailSection()
     NameAfterLabel(lblPeriod, UpDown1);
     NameAfterLabel(lblInterval, UpDown2);
     NameAfterLabel(lblEmail, txtEmail);
-
-    setTabOrder(txtDescription, calSetDate);
-    setTabOrder(calSetDate, comOccurs);
-    setTabOrder(comOccurs, UpDown1);
-    setTabOrder(UpDown1, cmdOk);
-    setTabOrder(cmdOk, cmdCancel);
-    setTabOrder(cmdCancel, UpDown2);
-    setTabOrder(UpDown2, optYes);
-    setTabOrder(optYes, optNo);
-    setTabOrder(optNo, txtEmail);
 }
 
 void frmAddEvent::createBirthYear()
@@ -218,8 +206,6 @@ void frmAddEvent::createBirthYear()
         if (year < QDate::currentDate().year())
             txtBirthYear->setValue(year);
     });
-    setTabOrder(UpDown2, txtBirthYear);
-    setTabOrder(txtBirthYear, optYes);
 }
 
 void frmAddEvent::createRepeatOn()
@@ -231,6 +217,7 @@ void frmAddEvent::createRepeatOn()
     comRepeatOn->setGeometry(200, 124, 177, 24);
     comRepeatOn->setToolTip(tr("Sets whether the event keeps its day of the month or its weekday"));
     comRepeatOn->setAccessibleName(tr("Falls on"));
+    SayChoice(comRepeatOn);
     comRepeatOn->hide();
     connect(comRepeatOn, &QComboBox::activated, this, [this] {
         const int week = comRepeatOn->currentData().toInt();
@@ -239,8 +226,6 @@ void frmAddEvent::createRepeatOn()
                                         : RepeatOn::Week;
         m_heldType.reset();
     });
-    setTabOrder(comOccurs, comRepeatOn);
-    setTabOrder(comRepeatOn, UpDown1);
 
     // A yearly event's first year, beside its interval: the years it counts.
     lblFirstYear = new QLabel(tr("First year:"), this);
@@ -257,7 +242,6 @@ void frmAddEvent::createRepeatOn()
     txtFirstYear->setValue(0);
     txtFirstYear->setToolTip(tr("The year it was first, to count the years"));
     NameAfterLabel(lblFirstYear, txtFirstYear);
-    setTabOrder(UpDown2, txtFirstYear);
     // A date picked in the calendar gives the choices of the day. It gives no first year: a
     // yearly event counts its years only where the user asks for it.
     connect(calSetDate, &QCalendarWidget::selectionChanged, this, [this] {
@@ -265,6 +249,17 @@ void frmAddEvent::createRepeatOn()
             m_heldType.reset(); // the weekday is the date's: a new date names another
         fillRepeatOn();
     });
+}
+
+void frmAddEvent::orderTabs()
+{
+    // The keyboard goes the way the eye reads: down the left column, down the right one, the
+    // e-mail section where it shows, and OK and Cancel last.
+    const std::initializer_list<QWidget *> order = {
+        txtDescription, calSetDate, comOccurs, comRepeatOn, UpDown1, UpDown2,  txtBirthYear,
+        txtFirstYear,   optYes,     optNo,     txtEmail,    cmdOk,   cmdCancel};
+    for (auto it = order.begin(); it + 1 != order.end(); ++it)
+        setTabOrder(*it, *(it + 1));
 }
 
 QString frmAddEvent::weekdayChoice(WeekdayRule rule) const

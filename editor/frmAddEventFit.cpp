@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -170,4 +171,16 @@ void frmAddEvent::SetOuterHeight(int twips)
     if (twips <= CollapsedHeight)
         client = std::min(client, pixels(4080) - 2);
     setFixedSize(m_width, client);
+    showEmailSection();
+}
+
+void frmAddEvent::showEmailSection()
+{
+    // Collapsed, the section lies below the window's edge: a control there that kept the keyboard
+    // would take keys and the focus out of sight.
+    const bool shown = m_outerHeight > CollapsedHeight;
+    fraEmail->setVisible(shown);
+    const bool address = shown && optYes->isChecked();
+    lblEmail->setVisible(address);
+    txtEmail->setVisible(address);
 }

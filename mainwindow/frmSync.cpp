@@ -37,13 +37,14 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     cboCalendars = new QComboBox(this);
     cboCalendars->setObjectName(QStringLiteral("cboCalendars"));
     cboCalendars->setAccessibleName(tr("Calendars found"));
+    SayChoice(cboCalendars);
     cboCalendars->hide();
     form->addRow(cboCalendars);
     txtAddressBook =
         field("txtAddressBook", QT_TR_NOOP("&Address book URL:"), settings.addressBook.toString());
     txtUser = field("txtUser", QT_TR_NOOP("&User name:"), settings.user);
     txtPassword = field("txtPassword", QT_TR_NOOP("&Password:"), QString());
-    txtPassword->setEchoMode(QLineEdit::Password);
+    HidePassword(txtPassword);
     txtPassword->setPlaceholderText(tr("as kept in the keyring"));
     // What the field says is what holds the password: the keyring is asked, without waiting.
     if (m_sync.HasSessionPassword()) {
@@ -62,6 +63,8 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     lblStatus->setTextFormat(Qt::PlainText);
     form->addRow(lblStatus);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Alt+O presses OK, rather than typing an "o" into the field that has the keyboard.
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     cmdTest = buttons->addButton(tr("&Test"), QDialogButtonBox::ActionRole);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
     form->addRow(buttons);
@@ -141,7 +144,10 @@ void frmSync::tested(const ProbeResult &result)
         lblStatus->setText(tr("No calendar is there, and none was found at this address."));
         break;
     case ProbeResult::Kind::Trouble:
-        lblStatus->setText(tr("No answer: ") + result.trouble);
+        // A server that answered it has nothing at the address did answer: it says so.
+        lblStatus->setText((result.status == 404 || result.status == 410 ? tr("Nothing there: ")
+                                                                         : tr("No answer: ")) +
+                           result.trouble);
         break;
     }
     growToFit();

@@ -140,7 +140,8 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
                                 ? SyncText(m_words,
                                            QT_TRANSLATE_NOOP("Messages", "the server answered %1"))
                                       .arg(StatusOf(*reply))
-                                : trouble});
+                                : trouble,
+                 .status = StatusOf(*reply)});
             return;
         }
         const std::optional<std::vector<DavResource>> resources =

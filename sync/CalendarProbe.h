@@ -43,6 +43,7 @@ struct ProbeResult
     QString name;                       // the calendar's name (Calendar)
     std::vector<DavResource> calendars; // the calendars that take events (Calendars)
     QString trouble;
+    int status = 0; // what a server that answered no calendar server's way answered (Trouble)
 };
 Q_DECLARE_METATYPE(ProbeResult)
 

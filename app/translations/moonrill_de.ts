@@ -1537,6 +1537,14 @@ Nur für diesen Lauf verwenden?</translation>
         <source>none kept: type it to use it</source>
         <translation>keins gespeichert: zum Verwenden eingeben</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Nothing there: </source>
+        <translation>Nichts vorhanden: </translation>
+    </message>
 </context>
 <context>
     <name>frmWhatsUp</name>

@@ -1537,6 +1537,14 @@ Use it for this run only?</source>
         <source>none kept: type it to use it</source>
         <translation>ninguna guardada: escríbala para usarla</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>Nothing there: </source>
+        <translation>No hay nada: </translation>
+    </message>
 </context>
 <context>
     <name>frmWhatsUp</name>

@@ -1537,6 +1537,14 @@ L&apos;utiliser pour cette session seulement ?</translation>
         <source>none kept: type it to use it</source>
         <translation>aucun gardé : saisissez-le pour l’utiliser</translation>
     </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Nothing there: </source>
+        <translation>Rien à cette adresse : </translation>
+    </message>
 </context>
 <context>
     <name>frmWhatsUp</name>

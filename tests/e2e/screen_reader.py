@@ -96,8 +96,7 @@ def unnamed(window):
 
 
 def labels(node):
-    """The texts of the labels that name `node` (on this desktop a combo box's name is its
-    value, and its label is told by this relation)."""
+    """The texts of the labels that name `node`, told by this relation."""
     return [relation.getTarget(i).name for relation in node.getRelationSet()
             if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY
             for i in range(relation.getNTargets())]
@@ -150,10 +149,35 @@ expect(app, "Editor: the date reads with its label and the date chosen",
        lambda n, w: any(o.name == "Starting on" and year in o.description for o in (n, n.parent)))
 press("Tab")
 expect(app, "Editor: the type reads with its label and its value",
-       lambda n, w: n.getRoleName() == "combo box" and n.name == "Once"
-       and labels(n) == ["Type:"])
+       lambda n, w: n.getRoleName() == "combo box" and n.name == "Type"
+       and n.description == "Once" and labels(n) == ["Type:"])
+press("Down")
+expect(app, "Editor: another type is told as it is chosen",
+       lambda n, w: n.getRoleName() == "combo box" and n.name == "Type"
+       and n.description == "Daily")
 press("Escape")
 expect(app, "Editor closed: back on the list", in_list)
+
+# The sync settings: the password typed reaches the bus as bullets, never as its letters.
+press("alt+f")
+press("y")
+expect(app, "Sync settings: the calendar's address has the keyboard",
+       lambda n, w: w.name == "Calendar Sync" and n.getRoleName() == "text")
+press("Tab", "Tab", "Tab")
+expect(app, "Sync settings: the password field has the keyboard",
+       lambda n, w: n.getRoleName() == "password text" and n.name.startswith("Password"))
+type_text("s3cret")
+field = focused(app)[0]
+texts = [field.name, field.description] if field is not None else []
+try:
+    text = field.queryText()
+    texts.append(text.getText(0, text.characterCount))
+except (AttributeError, NotImplementedError):
+    pass
+check("Sync settings: the password is not told", field is not None
+      and not any("s3cr" in t for t in texts), ", ".join(texts))
+press("Escape")
+expect(app, "Sync settings closed: back on the list", in_list)
 
 print(f"screen reader: {passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)

@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 #include "HandedOver.h"
 
+#include <QAccessible>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -72,12 +75,11 @@ private slots:
         QVERIFY(child<QGroupBox>(dialog, "fraEmail")->geometry().top() >= dialog.height());
         QVERIFY(!child<QLabel>(dialog, "anmAdd")->pixmap().isNull());
         QVERIFY(answers.shown.empty());
-        // The spinners hold 0..99 and 1..99, and the period's box takes no typing.
+        // The spinners hold 0..99 and 1..99.
         auto *period = child<QSpinBox>(dialog, "UpDown1");
         auto *interval = child<QSpinBox>(dialog, "UpDown2");
         QCOMPARE(std::pair(period->minimum(), period->maximum()), std::pair(0, 99));
         QCOMPARE(std::pair(interval->minimum(), interval->maximum()), std::pair(1, 99));
-        QVERIFY(child<QLineEdit>(dialog, "txtPeriod")->isReadOnly());
     }
 
     void intervalSurvivesATypeChange()
@@ -193,6 +195,103 @@ private slots:
         QVERIFY(handedOver(dialog).startsWith(u"$$Dentist$$"_s));
         // Neither button became the default on the way.
         QVERIFY(!ok->isDefault() && !cancel->isDefault());
+    }
+
+    void theKeyboardGoesOnlyWhereTheEyeSeesInTheOrderItReads()
+    {
+        MessageAnswerer answers;
+        // Each type shows its own controls: Tab from the description goes through those on
+        // screen, down the columns, and reaches OK and Cancel last.
+        const QList<std::pair<const char *, QStringList>> chains = {
+            {"Once", {u"calSetDate"_s, u"comOccurs"_s, u"UpDown1"_s}},
+            {"Yearly",
+             {u"calSetDate"_s, u"comOccurs"_s, u"comRepeatOn"_s, u"UpDown1"_s, u"UpDown2"_s,
+              u"txtFirstYear"_s}},
+            {"Birthday",
+             {u"calSetDate"_s, u"comOccurs"_s, u"UpDown1"_s, u"txtBirthYear"_s, u"optYes"_s}},
+        };
+        for (const auto &[type, expected] : chains) {
+            frmAddEvent dialog;
+            showAndWait(dialog);
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            chooseType(dialog, type);
+            auto *description = child<QLineEdit>(dialog, "txtDescription");
+            description->setFocus();
+            QStringList reached;
+            for (QWidget *at = description; reached.size() < 20;) {
+                QTest::keyClick(at, Qt::Key_Tab);
+                at = QApplication::focusWidget();
+                QVERIFY(at != nullptr);
+                if (at == description)
+                    break;
+                // A control reached is on screen, wholly inside the window.
+                QVERIFY2(at->isVisible(), qPrintable(at->objectName()));
+                const QRect inWindow(at->mapTo(&dialog, QPoint(0, 0)), at->size());
+                QVERIFY2(dialog.rect().contains(inWindow), qPrintable(at->objectName()));
+                QWidget *named = at;
+                while (named->objectName().isEmpty() || named->objectName().startsWith(u"qt_"_s))
+                    named = named->parentWidget();
+                if (reached.isEmpty() || reached.last() != named->objectName())
+                    reached << named->objectName();
+            }
+            QCOMPARE(reached, expected + QStringList({u"cmdOk"_s, u"cmdCancel"_s}));
+        }
+        // With "Yes" hidden, OK never asks for an address nobody can see.
+        frmAddEvent dialog;
+        showAndWait(dialog);
+        chooseType(dialog, "Birthday");
+        child<QRadioButton>(dialog, "optYes")->setChecked(true);
+        chooseType(dialog, "Once");
+        QVERIFY(!child<QRadioButton>(dialog, "optYes")->isVisible());
+        QTest::keyClicks(child<QLineEdit>(dialog, "txtDescription"), u"Ann"_s);
+        clickOk(dialog);
+        QVERIFY(answers.shown.empty());
+        QCOMPARE(handedOver(dialog), u"$$Ann$$"_s + today() + u"$$Once$$3$$"_s);
+    }
+
+    void listsAndNumberBoxesSayTheirNamesAndValuesAndTakeDigits()
+    {
+        frmAddEvent dialog;
+        showAndWait(dialog);
+        // A list keeps its label's name; its value, and the description a reader is told of as it
+        // changes, is the choice.
+        auto *type = child<QComboBox>(dialog, "comOccurs");
+        auto *fallsOn = child<QComboBox>(dialog, "comRepeatOn");
+        child<QCalendarWidget>(dialog, "calSetDate")->setSelectedDate(QDate(2030, 5, 14));
+        chooseType(dialog, "Monthly");
+        fallsOn->setCurrentIndex(1);
+        for (const auto &[combo, name, value] :
+             {std::tuple(type, u"Type"_s, u"Monthly"_s),
+              std::tuple(fallsOn, u"Falls on"_s, u"second Tuesday"_s)}) {
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(combo);
+            QCOMPARE(face->text(QAccessible::Name), name);
+            QCOMPARE(face->text(QAccessible::Value), value);
+            QCOMPARE(face->text(QAccessible::Description), value);
+        }
+        // The text field inside each number box has the box's name; each takes typed digits.
+        chooseType(dialog, "Birthday");
+        for (const auto &[box, name] : {std::pair("UpDown1", u"Notice period"_s),
+                                        std::pair("txtBirthYear", u"Year of birth"_s)}) {
+            auto *text = child<QSpinBox>(dialog, box)->findChild<QLineEdit *>();
+            QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name), name);
+        }
+        chooseType(dialog, "Yearly");
+        for (const auto &[box, name] :
+             {std::pair("UpDown2", u"Interval"_s), std::pair("txtFirstYear", u"First year"_s)}) {
+            auto *text = child<QSpinBox>(dialog, box)->findChild<QLineEdit *>();
+            QCOMPARE(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name), name);
+        }
+        auto *period = child<QSpinBox>(dialog, "UpDown1");
+        period->setFocus();
+        period->selectAll();
+        QTest::keyClicks(period, u"14"_s);
+        QCOMPARE(period->value(), 14);
+        auto *interval = child<QSpinBox>(dialog, "UpDown2");
+        interval->setFocus();
+        interval->selectAll();
+        QTest::keyClicks(interval, u"6"_s);
+        QCOMPARE(interval->value(), 6);
     }
 
     void everyWayOutButOkLeavesMinusOne()

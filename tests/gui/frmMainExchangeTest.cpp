@@ -11,6 +11,7 @@
 #include "SyncSettings.h"
 #include "frmSync.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -452,6 +453,12 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
         QCOMPARE(status->text(),
                  u"No answer: the server did not accept the user name and password"_s);
+        // An address with nothing there is said as what the server answered.
+        dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"secret"_s);
+        calendar->setText(server.url(u"nothing/here/"_s).toString());
+        test->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(), u"Nothing there: the server answered 404 Not Found"_s);
         // What OK keeps reads back as typed, on the window's road and on the logon scan's.
         const QString odd = u"http://127.0.0.1:5232/cal;1/a,b/"_s;
         calendar->setText(odd);
@@ -465,6 +472,38 @@ private slots:
         QCOMPARE(QString::fromStdString(kept.user), u"CORP\\ann, Doe;x #1 = M\u00fcller"_s);
         QCOMPARE(SyncSettings::Read().calendar, QUrl(odd));
         QVERIFY(SyncIsSet());
+    }
+
+    void theSyncDialogKeepsThePasswordFromReadersAndOkHasAKeyOfItsOwn()
+    {
+        start("");
+        CalendarSync publishing;
+        frmSync dialog(publishing, window.get());
+        showAndWait(dialog);
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // A screen reader gets a bullet for each character typed, and no text it could spell:
+        // the bus sends what is typed into a field only through its text interface.
+        auto *password = dialog.findChild<QLineEdit *>(u"txtPassword"_s);
+        password->setFocus();
+        QTest::keyClicks(password, u"s3cret"_s);
+        QTest::keyClick(password, Qt::Key_Backspace);
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(password);
+        QCOMPARE(face->text(QAccessible::Name), u"Password:"_s);
+        QCOMPARE(face->text(QAccessible::Value), QString(5, QChar(0x2022)));
+        QVERIFY(face->state().passwordEdit);
+        QCOMPARE(face->textInterface(), nullptr);
+        for (const QAccessible::Text kind :
+             {QAccessible::Name, QAccessible::Description, QAccessible::Value, QAccessible::Help})
+            QVERIFY(!face->text(kind).contains(u"s3cr"_s));
+        // Alt+O is OK's, wherever the keyboard is; the field it is in takes no "o".
+        password->clear();
+        auto *book = dialog.findChild<QLineEdit *>(u"txtAddressBook"_s);
+        book->setFocus();
+        QTest::keyClick(book, Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(book->text(), QString());
     }
 
     void whatAKilledExportLeftIsClearedByTheNextExportOrStart()
