@@ -82,6 +82,32 @@ QStringList cutCells(QTreeView *view, const QList<int> &columns)
     return cut;
 }
 
+/// The rows of `view` whose text in `column` would lose the dots and accents above its capitals or
+/// the tails below its line: the style centres a row's text by the font's declared height, and the
+/// glyphs of "ÖÜÉÂ" and "gjpq" must lie inside the row around that centre.
+QStringList clippedRows(const QTreeView *view, int column)
+{
+    QStringList clipped;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, column);
+        const QVariant font = index.data(Qt::FontRole);
+        const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : view->font());
+        const QRect tall = metrics.tightBoundingRect(u"ÖÜÉÂ"_s);
+        const QRect deep = metrics.tightBoundingRect(u"gjpq"_s);
+        // From the middle of the text's line to the top of the accents and the bottom of the tails.
+        const int middle = metrics.height() / 2;
+        const int up = -tall.top() - metrics.ascent() + middle;
+        const int down = deep.bottom() + 1 + metrics.ascent() - middle;
+        const int height = view->visualRect(index).height();
+        if (height < 2 * std::max(up, down))
+            clipped << u"%1 (%2 < %3)"_s.arg(index.data().toString())
+                           .arg(height)
+                           .arg(2 * std::max(up, down));
+    }
+    return clipped;
+}
+
 bool isInputOrButton(const QWidget *w)
 {
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w) ||
@@ -398,6 +424,28 @@ private slots:
                 list->topLevelItem(i)->setFont(c, bold);
         }
         QCOMPARE(cutCells(list, {0, 1}).join(u" | "_s), QString());
+    }
+
+    void accentedCapitalsAndTailsAreDrawnWhole()
+    {
+        // A name with accents above capitals, one with tails below the line, and a bold row as
+        // the find dialog marks it.
+        start("$$Ömer Übelacker$$" + dateText(2) + "$$Once$$9$$\r\n$$TÜV gjpq$$" + dateText(3) +
+              "$$Once$$9$$\r\n$$Élodie Âge$$" + dateText(4) + "$$Once$$9$$\r\n");
+        window->List().setBold(window->List().keyOfRow(2), true);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(clippedRows(window->EventView(), EventListModel::EventColumn).join(u" | "_s),
+                 QString());
+        // The scan window lists the same names, one of them bold as today's rows are.
+        std::vector<MailOffer> mails;
+        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
+        auto *list = whatsUp.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QFont bold = list->font();
+        bold.setBold(true);
+        list->topLevelItem(0)->setFont(2, bold);
+        showAndWait(whatsUp);
+        QCOMPARE(clippedRows(list, 2).join(u" | "_s), QString());
     }
 
     void theEditorsCaptionsAndWeekdaysAreWhole()
