@@ -48,7 +48,8 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         if (const int years = AnniversaryYears(event, event.StartingOn))
             return PlainToolTip(FromBytes(WithYears(event.Description, years, UserWords())));
         if (event.Occurs == BirthdayType && ShownAge(event.StartingOn, event.BirthYear))
-            return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
+            return PlainToolTip(
+                FromBytes(TurnsOnText(event.StartingOn, event.BirthYear, UserWords())));
     }
     // A screen reader reads the cell the keyboard is on; the rest of its row is told with it
     // ("Date: 2026-12-09, Days: 3, ..."), so that each row reads whole.
