@@ -332,6 +332,36 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
     }
 
+    void theLongestTypeBesideALongDescriptionKeepsEveryColumnInView()
+    {
+        // Enough rows for a vertical scroll bar, the longest type by weekday, and a description of
+        // 200 characters.
+        const QByteArray description = u"A long description "_s.repeated(11).left(200).toUtf8();
+        QByteArray content = "$$" + description + "$$" + dateText(5) +
+                             "$$Every 12th month on the fourth Wednesday$$3$$\r\n";
+        for (int i = 0; i < 40; ++i)
+            content +=
+                "$$Row " + QByteArray::number(i) + "$$" + dateText(6 + i) + "$$Once$$3$$\r\n";
+        start(content);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTreeView *view = window->EventView();
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const QHeaderView *header = view->header();
+        for (int c = 0; c < EventListModel::ColumnCount; ++c) {
+            const int end = header->sectionViewportPosition(c) + header->sectionSize(c);
+            QVERIFY2(header->sectionViewportPosition(c) >= 0 && end <= view->viewport()->width(),
+                     qPrintable(
+                         u"%1 ends at %2 of %3"_s.arg(c).arg(end).arg(view->viewport()->width())));
+        }
+        // The description is cut (its tooltip shows it whole); the type, date, days and notice
+        // period are not.
+        QCOMPARE(cutCells(view, {EventListModel::DateColumn, EventListModel::WhenColumn,
+                                 EventListModel::TypeColumn, EventListModel::NoticeColumn})
+                     .join(u" | "_s),
+                 QString());
+    }
+
     void theMainWindowFitsItsScreen()
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
