@@ -64,8 +64,3 @@ std::string WithAge(std::string_view description, int age)
     text += ')';
     return text;
 }
-
-std::string TurnsOnText(Date on, int birthYear)
-{
-    return "Turns " + IntToText(AgeOn(on, birthYear)) + " on " + DateToText(on);
-}

@@ -48,7 +48,3 @@ void AppendBirthYearText(std::string &out, int year);
 
 /// A description with the age in brackets after it: "Mum (71)".
 [[nodiscard]] std::string WithAge(std::string_view description, int age);
-
-/// "Turns " + age + " on " + the date as date text: what the list says of a birthday with an age
-/// to show (ShownAge).
-[[nodiscard]] std::string TurnsOnText(Date on, int birthYear);

@@ -44,26 +44,32 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         return bold;
     }
     if (role == Qt::ToolTipRole && index.column() == EventColumn) {
-        // A birthday tells the age it comes round with, an anniversary its count of years.
-        if (const int years = AnniversaryYears(event, event.StartingOn))
-            return PlainToolTip(FromBytes(WithYears(event.Description, years, UserWords())));
-        if (event.Occurs == BirthdayType && ShownAge(event.StartingOn, event.BirthYear))
-            return PlainToolTip(FromBytes(TurnsOnText(event.StartingOn, event.BirthYear)));
+        const QString years = yearsText(event);
+        return years.isEmpty() ? QVariant() : QVariant(PlainToolTip(years));
     }
-    // A screen reader reads the cell the keyboard is on; the rest of its row is told with it
-    // ("Date: 2026-12-09, Days: 3, ..."), so that each row reads whole.
+    // The keyboard is always on a row's Event cell (the list selects whole rows). A screen reader
+    // reads that cell's text, then its description: the age or count of years the tooltip shows,
+    // and the rest of the row ("Date: 2026-12-09, When: 3, ..."), so that each row reads whole and
+    // once. The other cells say their own value alone.
     if (role == Qt::AccessibleDescriptionRole) {
-        QStringList others;
+        if (index.column() != EventColumn)
+            return {};
+        QStringList told;
+        if (const QString years = yearsText(event); !years.isEmpty())
+            told << years;
         for (int column = 0; column < ColumnCount; ++column) {
-            if (column != index.column())
-                others << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() +
-                              QStringLiteral(": ") +
-                              data(this->index(index.row(), column), Qt::DisplayRole)
-                                  .toString()
-                                  .trimmed();
+            if (column != EventColumn)
+                told << headerData(column, Qt::Horizontal, Qt::DisplayRole).toString() +
+                            QStringLiteral(": ") +
+                            data(this->index(index.row(), column), Qt::DisplayRole)
+                                .toString()
+                                .trimmed();
         }
-        return others.join(QStringLiteral(", "));
+        return told.join(QStringLiteral(", "));
     }
+    // A day count is padded to line up on screen; read out, it is the number alone.
+    if (role == Qt::AccessibleTextRole)
+        return data(index, Qt::DisplayRole).toString().trimmed();
     if (role == Qt::TextAlignmentRole && index.column() == WhenColumn)
         return QVariant::fromValue<Qt::Alignment>(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole)
@@ -82,6 +88,16 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
     default:
         return {};
     }
+}
+
+QString EventListModel::yearsText(const clsEvent &event)
+{
+    // A birthday tells the age it comes round with, an anniversary its count of years.
+    if (const int years = AnniversaryYears(event, event.StartingOn))
+        return FromBytes(WithYears(event.Description, years, UserWords()));
+    if (event.Occurs == BirthdayType && ShownAge(event.StartingOn, event.BirthYear))
+        return FromBytes(TurnsOnText(event.StartingOn, event.BirthYear, UserWords()));
+    return {};
 }
 
 QVariant EventListModel::headerData(int section, Qt::Orientation orientation, int role) const

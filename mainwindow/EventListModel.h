@@ -47,6 +47,10 @@ public:
     void setBold(const QString &key, bool bold);
 
 private:
+    /// A birthday's coming age or an anniversary's count of years, in the user's words; empty
+    /// for other events.
+    [[nodiscard]] static QString yearsText(const clsEvent &event);
+
     void changing(Change change, size_t row) override;
     void changed(Change change) override;
 

@@ -100,7 +100,9 @@ void frmMain::fitColumns()
 {
     // The layout was drawn for 586 pixels of columns. The date, day count, type and notice
     // period get what their widest texts need in the font in use (bold, as a found row is); the
-    // event's description gets the rest.
+    // event's description gets the rest. Where a long type by weekday leaves too little, the
+    // description and then the type are cut (each with its whole text as tooltip) rather than
+    // the notice period pushed out of view.
     const QFont font = lstEvent->font();
     const QString date = WithWidestDigits(font, QStringLiteral("0000-00-00"));
     const QString days = WithWidestDigits(font, QStringLiteral("0000000"));
@@ -114,7 +116,7 @@ void frmMain::fitColumns()
     types << m_weekdayTypes;
     const QString notice = WithWidestDigits(font, QStringLiteral("-00000"));
     FitColumns(lstEvent, {{}, {date}, {days, QStringLiteral("-") + days.left(6)}, types, {notice}},
-               EventListModel::EventColumn, 586, 120);
+               EventListModel::EventColumn, 586, 120, EventListModel::TypeColumn);
 }
 
 void frmMain::fitWeekdayTypes()

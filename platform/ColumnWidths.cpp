@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTreeView>
 
@@ -42,17 +43,37 @@ int ColumnWidthFor(const QTreeView *view, int column, const QFont &font, const Q
 }
 
 void FitColumns(QTreeView *view, const std::vector<QStringList> &texts, int stretch, int total,
-                int minimum)
+                int minimum, int yielding)
 {
     QFont bold = view->font();
     bold.setBold(true);
+    // The columns end inside the viewport beside a vertical scroll bar, which a long list shows: a
+    // horizontal scroll bar would take the last columns out of view.
+    const int room =
+        std::min(total, view->maximumViewportSize().width() -
+                            view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                                       view->verticalScrollBar()));
+    std::vector<int> widths(texts.size());
     int used = 0;
     for (int column = 0; column < int(texts.size()); ++column) {
         if (column == stretch)
             continue;
-        const int width = ColumnWidthFor(view, column, bold, texts[size_t(column)]);
-        view->setColumnWidth(column, width);
-        used += width;
+        widths[size_t(column)] = ColumnWidthFor(view, column, bold, texts[size_t(column)]);
+        used += widths[size_t(column)];
     }
-    view->setColumnWidth(stretch, std::max(minimum, total - used));
+    // The stretch column's texts are the user's own, of any length, and a cell cut short shows its
+    // whole text as tooltip: it gives up width first, down to its caption. The yielding column
+    // gives up the rest, down to its own caption, so that no column reaches past the viewport.
+    int &stretched = widths[size_t(stretch)];
+    stretched = room - used;
+    if (stretched < minimum) {
+        stretched = std::max(stretched, ColumnWidthFor(view, stretch, bold, {}));
+        const int over = used + stretched - room;
+        if (yielding >= 0 && over > 0) {
+            int &yielded = widths[size_t(yielding)];
+            yielded = std::max(yielded - over, ColumnWidthFor(view, yielding, bold, {}));
+        }
+    }
+    for (int column = 0; column < int(widths.size()); ++column)
+        view->setColumnWidth(column, widths[size_t(column)]);
 }

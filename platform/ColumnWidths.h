@@ -23,6 +23,8 @@ class QTreeView;
 
 /// Sets the columns of `view`: each but `stretch` as wide as its texts need (`texts[column]`),
 /// and `stretch` whatever remains of `total`, at least `minimum` (the user's own texts, which may
-/// be of any length, go there).
+/// be of any length, go there). The columns always fit the viewport beside a vertical scroll bar:
+/// where the texts need more, `stretch` gives up width first, down to its caption, then
+/// `yielding` (when not -1); a cell cut short shows its whole text as tooltip (FullTextTips).
 void FitColumns(QTreeView *view, const std::vector<QStringList> &texts, int stretch, int total,
-                int minimum);
+                int minimum, int yielding = -1);

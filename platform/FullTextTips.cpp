@@ -4,9 +4,12 @@
 #include "Text.h"
 
 #include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QTextDocument>
 #include <QToolTip>
+
+#include <algorithm>
 
 bool FullTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view,
                              const QStyleOptionViewItem &option, const QModelIndex &index)
@@ -30,4 +33,24 @@ bool FullTextTips::helpEvent(QHelpEvent *event, QAbstractItemView *view,
         tip += Qt::mightBeRichText(own) ? own : PlainToolTip(own);
     QToolTip::showText(event->globalPos(), tip, view->viewport(), option.rect);
     return true;
+}
+
+QSize FullTextTips::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    QStyleOptionViewItem cell = option;
+    initStyleOption(&cell, index);
+    // A style makes a row as tall as the font's declared height (ascent and descent) and centres
+    // the text in it; DejaVu Sans, for one, draws the dots of "Ö" two pixels above its ascent, so
+    // such a row cuts them off and "Ömer" reads as "Omer". The row grows by what the tallest
+    // capitals and the deepest tails reach beyond the declared height, on both sides, as the text
+    // stays centred.
+    const QFontMetrics &metrics = cell.fontMetrics;
+    const int above = -metrics.tightBoundingRect(QStringLiteral(u"ÖÜÉÂ")).top() - metrics.ascent();
+    const int below =
+        metrics.tightBoundingRect(QStringLiteral("gjpq")).bottom() + 1 - metrics.descent();
+    const int beyond = std::max({0, above, below});
+    // One pixel more on each side keeps the glyphs clear of the selection's and focus's frame.
+    size.setHeight(std::max(size.height(), metrics.height() + 2 * beyond + 2));
+    return size;
 }

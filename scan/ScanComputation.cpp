@@ -80,6 +80,13 @@ std::string WithYears(std::string_view description, int years, const Words &word
                    {std::string(description)});
 }
 
+std::string TurnsOnText(Date on, int birthYear, const Words &words)
+{
+    // The age is the count: a language may say "year" or "years" after it.
+    return Compose(words(QT_TRANSLATE_N_NOOP("Messages", "Turns %n on %1"), AgeOn(on, birthYear)),
+                   {DateToText(on)});
+}
+
 std::string ShownDescription(const ScanRow &row, const Words &words)
 {
     return row.Years > 0 ? WithYears(row.Description, row.Years, words) : row.Description;

@@ -34,6 +34,10 @@ struct ScanRow
 [[nodiscard]] std::string WithYears(std::string_view description, int years,
                                     const Words &words = AsIs);
 
+/// What the list tells of a birthday with an age to show (ShownAge): "Turns 71 on 2027-03-02", in
+/// other `words` where they are looked up.
+[[nodiscard]] std::string TurnsOnText(Date on, int birthYear, const Words &words = AsIs);
+
 /// A row's event as it is shown: its description, WithYears where it counts years.
 [[nodiscard]] std::string ShownDescription(const ScanRow &row, const Words &words = AsIs);
 

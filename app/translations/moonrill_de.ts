@@ -793,6 +793,13 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 kann von anderen gelesen werden: Bewahren Sie das Passwort in einer Datei auf, die nur Sie lesen können (chmod 600)</translation>
     </message>
+    <message numerus="yes">
+        <source>Turns %n on %1</source>
+        <translation>
+            <numerusform>Wird am %1 %n Jahr alt</numerusform>
+            <numerusform>Wird am %1 %n Jahre alt</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -793,6 +793,13 @@ Eventos únicos ya pasados: %3</translation>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 pueden leerlo otros: guarde la contraseña en un archivo que solo usted pueda leer (chmod 600)</translation>
     </message>
+    <message numerus="yes">
+        <source>Turns %n on %1</source>
+        <translation>
+            <numerusform>Cumple %n año el %1</numerusform>
+            <numerusform>Cumple %n años el %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -793,6 +793,13 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>%1 may be read by others: keep the password in a file only you can read (chmod 600)</source>
         <translation>%1 peut être lu par d’autres : gardez le mot de passe dans un fichier que vous seul pouvez lire (chmod 600)</translation>
     </message>
+    <message numerus="yes">
+        <source>Turns %n on %1</source>
+        <translation>
+            <numerusform>Aura %n an le %1</numerusform>
+            <numerusform>Aura %n ans le %1</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

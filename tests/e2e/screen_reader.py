@@ -179,5 +179,23 @@ check("Sync settings: the password is not told", field is not None
 press("Escape")
 expect(app, "Sync settings closed: back on the list", in_list)
 
+# A new event: back on the list, the new row has the keyboard and reads whole, once.
+press("ctrl+a")
+expect(app, "Editor again: the description has the keyboard",
+       lambda n, w: n.getRoleName() == "text" and n.name == "Description")
+type_text("Zoo")
+press("alt+o")
+today = time.strftime("%Y-%m-%d")
+expect(app, "Added: the new row has the keyboard, read with its date",
+       lambda n, w: in_list(n, w) and n.name == "Zoo"
+       and n.description.startswith(f"Date: {today}, When: 0, Type: Once, Notice period: "))
+added = focused(app)[0]
+table = added.parent.queryTable()
+row = table.getRowAtIndex(added.getIndexInParent())
+others = [table.getAccessibleAt(row, column) for column in range(1, table.nColumns)]
+check("Added: its other cells say their own value alone, so the row reads once",
+      [c.name for c in others][:3] == [today, "0", "Once"] and all(not c.description for c in others),
+      "; ".join(said(c) for c in others))
+
 print(f"screen reader: {passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)

@@ -82,6 +82,32 @@ QStringList cutCells(QTreeView *view, const QList<int> &columns)
     return cut;
 }
 
+/// The rows of `view` whose text in `column` would lose the dots and accents above its capitals or
+/// the tails below its line: the style centres a row's text by the font's declared height, and the
+/// glyphs of "ÖÜÉÂ" and "gjpq" must lie inside the row around that centre.
+QStringList clippedRows(const QTreeView *view, int column)
+{
+    QStringList clipped;
+    const QAbstractItemModel *model = view->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        const QModelIndex index = model->index(row, column);
+        const QVariant font = index.data(Qt::FontRole);
+        const QFontMetrics metrics(font.isValid() ? font.value<QFont>() : view->font());
+        const QRect tall = metrics.tightBoundingRect(u"ÖÜÉÂ"_s);
+        const QRect deep = metrics.tightBoundingRect(u"gjpq"_s);
+        // From the middle of the text's line to the top of the accents and the bottom of the tails.
+        const int middle = metrics.height() / 2;
+        const int up = -tall.top() - metrics.ascent() + middle;
+        const int down = deep.bottom() + 1 + metrics.ascent() - middle;
+        const int height = view->visualRect(index).height();
+        if (height < 2 * std::max(up, down))
+            clipped << u"%1 (%2 < %3)"_s.arg(index.data().toString())
+                           .arg(height)
+                           .arg(2 * std::max(up, down));
+    }
+    return clipped;
+}
+
 bool isInputOrButton(const QWidget *w)
 {
     return qobject_cast<const QLineEdit *>(w) || qobject_cast<const QAbstractButton *>(w) ||
@@ -306,6 +332,36 @@ private slots:
         QCOMPARE(window->minimumSize(), window->maximumSize());
     }
 
+    void theLongestTypeBesideALongDescriptionKeepsEveryColumnInView()
+    {
+        // Enough rows for a vertical scroll bar, the longest type by weekday, and a description of
+        // 200 characters.
+        const QByteArray description = u"A long description "_s.repeated(11).left(200).toUtf8();
+        QByteArray content = "$$" + description + "$$" + dateText(5) +
+                             "$$Every 12th month on the fourth Wednesday$$3$$\r\n";
+        for (int i = 0; i < 40; ++i)
+            content +=
+                "$$Row " + QByteArray::number(i) + "$$" + dateText(6 + i) + "$$Once$$3$$\r\n";
+        start(content);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTreeView *view = window->EventView();
+        QVERIFY(view->verticalScrollBar()->isVisible());
+        QVERIFY(!view->horizontalScrollBar()->isVisible());
+        const QHeaderView *header = view->header();
+        for (int c = 0; c < EventListModel::ColumnCount; ++c) {
+            const int end = header->sectionViewportPosition(c) + header->sectionSize(c);
+            QVERIFY2(header->sectionViewportPosition(c) >= 0 && end <= view->viewport()->width(),
+                     qPrintable(
+                         u"%1 ends at %2 of %3"_s.arg(c).arg(end).arg(view->viewport()->width())));
+        }
+        // The description is cut (its tooltip shows it whole); the type, date, days and notice
+        // period are not.
+        QCOMPARE(cutCells(view, {EventListModel::DateColumn, EventListModel::WhenColumn,
+                                 EventListModel::TypeColumn, EventListModel::NoticeColumn})
+                     .join(u" | "_s),
+                 QString());
+    }
+
     void theMainWindowFitsItsScreen()
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
@@ -398,6 +454,28 @@ private slots:
                 list->topLevelItem(i)->setFont(c, bold);
         }
         QCOMPARE(cutCells(list, {0, 1}).join(u" | "_s), QString());
+    }
+
+    void accentedCapitalsAndTailsAreDrawnWhole()
+    {
+        // A name with accents above capitals, one with tails below the line, and a bold row as
+        // the find dialog marks it.
+        start("$$Ömer Übelacker$$" + dateText(2) + "$$Once$$9$$\r\n$$TÜV gjpq$$" + dateText(3) +
+              "$$Once$$9$$\r\n$$Élodie Âge$$" + dateText(4) + "$$Once$$9$$\r\n");
+        window->List().setBold(window->List().keyOfRow(2), true);
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QCOMPARE(clippedRows(window->EventView(), EventListModel::EventColumn).join(u" | "_s),
+                 QString());
+        // The scan window lists the same names, one of them bold as today's rows are.
+        std::vector<MailOffer> mails;
+        frmWhatsUp whatsUp(ComputeScan(window->State().Events(), Date::today()).rows, mails);
+        auto *list = whatsUp.findChild<QTreeWidget *>(u"lstWhatsUp"_s);
+        QCOMPARE(list->topLevelItemCount(), 3);
+        QFont bold = list->font();
+        bold.setBold(true);
+        list->topLevelItem(0)->setFont(2, bold);
+        showAndWait(whatsUp);
+        QCOMPARE(clippedRows(list, 2).join(u" | "_s), QString());
     }
 
     void theEditorsCaptionsAndWeekdaysAreWhole()

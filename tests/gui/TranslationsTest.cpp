@@ -153,25 +153,32 @@ private slots:
               u"Hoy: 2026-12-06 Ann (71)\nEn 3 días: 2026-12-09 Dentist\ny 4 más"_s}},
         };
         QCOMPARE(QStringList({summary, body}), notification.value(expected));
-        // An anniversary's years, one and many, and types by weekday.
+        // An anniversary's years, one and many, types by weekday, and a birthday's coming age.
+        const Date birthday = Date::fromYmd(2027, 3, 2);
         const QHash<QString, QStringList> counted = {
             {u"en"_s,
              {u"Wedding (1 year)"_s, u"Wedding (25 years)"_s,
-              u"Every 3th month on the last Friday"_s, u"Yearly on the fourth Thursday"_s}},
+              u"Every 3th month on the last Friday"_s, u"Yearly on the fourth Thursday"_s,
+              u"Turns 1 on 2027-03-02"_s, u"Turns 71 on 2027-03-02"_s}},
             {u"de"_s,
              {u"Wedding (1 Jahr)"_s, u"Wedding (25 Jahre)"_s, u"Alle 3 Monate am letzten Freitag"_s,
-              u"Jährlich am vierten Donnerstag"_s}},
+              u"Jährlich am vierten Donnerstag"_s, u"Wird am 2027-03-02 1 Jahr alt"_s,
+              u"Wird am 2027-03-02 71 Jahre alt"_s}},
             {u"fr"_s,
              {u"Wedding (1 an)"_s, u"Wedding (25 ans)"_s, u"Tous les 3 mois, le dernier vendredi"_s,
-              u"Annuel, le quatrième jeudi"_s}},
+              u"Annuel, le quatrième jeudi"_s, u"Aura 1 an le 2027-03-02"_s,
+              u"Aura 71 ans le 2027-03-02"_s}},
             {u"es"_s,
              {u"Wedding (1 año)"_s, u"Wedding (25 años)"_s, u"Cada 3 meses, el último viernes"_s,
-              u"Anual, el cuarto jueves"_s}},
+              u"Anual, el cuarto jueves"_s, u"Cumple 1 año el 2027-03-02"_s,
+              u"Cumple 71 años el 2027-03-02"_s}},
         };
         QCOMPARE(QStringList({QString::fromStdString(WithYears("Wedding", 1, UserWords())),
                               QString::fromStdString(WithYears("Wedding", 25, UserWords())),
                               ShownType("Every 3th month on the last Friday"),
-                              ShownType("Yearly on the fourth Thursday")}),
+                              ShownType("Yearly on the fourth Thursday"),
+                              QString::fromStdString(TurnsOnText(birthday, 2026, UserWords())),
+                              QString::fromStdString(TurnsOnText(birthday, 1956, UserWords()))}),
                  counted.value(expected));
         // The help in the same language, English where there is none.
         const QString help = FromBytes(HelpFilePath());

@@ -12,9 +12,12 @@
 #include "frmFind.h"
 #include "frmWhatsUp.h"
 
+#include <QAccessible>
+#include <QCalendarWidget>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTextBrowser>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -154,6 +157,54 @@ private slots:
         QCOMPARE(readFile(home->home.filePath(u"events.mrl"_s)),
                  "$$Bins$$" + dateText(4) + "$$Every 3th week$$3$$\r\n$$Dentist$$" + dateText(0) +
                      "$$Once$$3$$\r\n\r\n");
+    }
+
+    void aScreenReaderHearsANewRowOnceWithItsAge()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        const QDate born(QDate::currentDate().year() - 40, 1, 1);
+        EditorScript add({[&born](frmAddEvent &e) {
+            type(e, "Mum", "Birthday");
+            e.findChild<QCalendarWidget *>(u"calSetDate"_s)->setSelectedDate(born);
+            ok(e);
+        }});
+        action(*window, "mnuEventNewEvent")->trigger();
+        QVERIFY(add.done());
+        QTreeView *view = window->EventView();
+        const int row = view->selectionModel()->selectedRows().first().row();
+        const clsEvent &mum = window->State().Events()[1];
+        QCOMPARE(mum.Description, std::string("Mum"));
+        const QString date = QString::fromStdString(DateToText(mum.StartingOn));
+        const qint64 days = QDate::currentDate().daysTo(QDate::fromString(date, Qt::ISODate));
+        // The keyboard is on the new row's Event cell: the reader hears it, its age and the rest
+        // of its row, once.
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(list != nullptr && list->tableInterface() != nullptr);
+        const auto cell = [list, row](int column) {
+            QAccessibleInterface *face = list->tableInterface()->cellAt(row, column);
+            return face ? QStringList{face->text(QAccessible::Name),
+                                      face->text(QAccessible::Description)}
+                        : QStringList{u"no cell"_s};
+        };
+        QCOMPARE(
+            cell(EventListModel::EventColumn),
+            QStringList({u"Mum"_s, u"Turns %1 on %2, Date: %2, When: %3, Type: Birthday, "
+                                   u"Notice period: %4"_s.arg(mum.StartingOn.year() - born.year())
+                                       .arg(date)
+                                       .arg(days)
+                                       .arg(mum.Period)}));
+        // The other cells say their own value alone.
+        QCOMPARE(cell(EventListModel::DateColumn), QStringList({date, QString()}));
+        QCOMPARE(cell(EventListModel::WhenColumn), QStringList({QString::number(days), QString()}));
+        QCOMPARE(cell(EventListModel::TypeColumn), QStringList({u"Birthday"_s, QString()}));
+        // A row without an age tells its row alone.
+        const int other = 1 - row;
+        QAccessibleInterface *dentist = list->tableInterface()->cellAt(other, 0);
+        QVERIFY(dentist != nullptr);
+        QCOMPARE(dentist->text(QAccessible::Name), u"Dentist"_s);
+        QCOMPARE(dentist->text(QAccessible::Description),
+                 u"Date: %1, When: 3, Type: Once, Notice period: 3"_s.arg(
+                     QString::fromLatin1(dateText(3))));
     }
 
     void anAddOrEditAtTheLimitChangesNothing()
