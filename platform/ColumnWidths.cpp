@@ -61,18 +61,25 @@ void FitColumns(QTreeView *view, const std::vector<QStringList> &texts, int stre
         widths[size_t(column)] = ColumnWidthFor(view, column, bold, texts[size_t(column)]);
         used += widths[size_t(column)];
     }
-    // The stretch column's texts are the user's own, of any length, and a cell cut short shows its
-    // whole text as tooltip: it gives up width first, down to its caption. The yielding column
-    // gives up the rest, down to its own caption, so that no column reaches past the viewport.
+    // No column reaches past the viewport. The stretch column's texts are the user's own and
+    // say what each row is: it keeps its minimum while the yielding column gives up width, down
+    // to its caption, and only then gives up more itself, down to its own. A cell cut short shows
+    // its whole text as tooltip.
     int &stretched = widths[size_t(stretch)];
     stretched = room - used;
     if (stretched < minimum) {
-        stretched = std::max(stretched, ColumnWidthFor(view, stretch, bold, {}));
-        const int over = used + stretched - room;
+        stretched = minimum;
+        int over = used + stretched - room;
         if (yielding >= 0 && over > 0) {
             int &yielded = widths[size_t(yielding)];
-            yielded = std::max(yielded - over, ColumnWidthFor(view, yielding, bold, {}));
+            const int given = std::min(over, yielded - ColumnWidthFor(view, yielding, bold, {}));
+            if (given > 0) {
+                yielded -= given;
+                over -= given;
+            }
         }
+        if (over > 0)
+            stretched = std::max(stretched - over, ColumnWidthFor(view, stretch, bold, {}));
     }
     for (int column = 0; column < int(widths.size()); ++column)
         view->setColumnWidth(column, widths[size_t(column)]);
