@@ -24,23 +24,13 @@ std::string bounded(std::string text, size_t bytes)
     return CutUtf8(std::move(text), bytes) + "…";
 }
 
-/// `text` as one plain line: every control character a space.
-std::string oneLine(std::string_view text)
-{
-    std::string line(text);
-    std::replace_if(
-        line.begin(), line.end(),
-        [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == '\x7f'; }, ' ');
-    return line;
-}
-
 void write(std::string &text, const Message &message, const std::string &mark)
 {
-    text += mark + "key " + oneLine(message.key) + '\n';
+    text += mark + "key " + WithoutControlCharacters(message.key) + '\n';
     if (message.count >= 0)
         text += mark + "count " + std::to_string(message.count) + '\n';
     for (const std::string &arg : message.args)
-        text += mark + "arg " + oneLine(arg) + '\n';
+        text += mark + "arg " + WithoutControlCharacters(arg) + '\n';
     for (const Message &part : message.parts)
         write(text, part, mark + "part ");
 }
@@ -59,7 +49,8 @@ bool readLine(std::vector<Message> &messages, std::string_view line)
     if (space == std::string_view::npos)
         return false;
     const std::string_view field = line.substr(0, space);
-    const std::string value = bounded(oneLine(line.substr(space + 1)), MaxLineBytes);
+    const std::string value =
+        bounded(WithoutControlCharacters(std::string(line.substr(space + 1))), MaxLineBytes);
     if (field == "key") {
         if (level->size() == (level == &messages ? MaxMessages : MaxValues) || value.empty())
             return false;
@@ -87,7 +78,8 @@ std::vector<Message> plainText(std::string_view text)
     std::vector<Message> lines;
     while (!text.empty() && lines.size() < MaxMessages) {
         const size_t end = std::min(text.find_first_of("\r\n"), text.size());
-        if (Message line = Message::Verbatim(bounded(oneLine(text.substr(0, end)), MaxLineBytes));
+        if (Message line = Message::Verbatim(
+                bounded(WithoutControlCharacters(std::string(text.substr(0, end))), MaxLineBytes));
             !line.empty())
             lines.push_back(std::move(line));
         text.remove_prefix(end);
@@ -118,7 +110,8 @@ std::string SaidLines(const std::vector<Message> &messages, const Words &words)
 {
     std::string lines;
     for (const Message &message : messages)
-        lines += (lines.empty() ? "" : "\n") + bounded(oneLine(message.Said(words)), MaxSaidBytes);
+        lines += (lines.empty() ? "" : "\n") +
+                 bounded(WithoutControlCharacters(message.Said(words)), MaxSaidBytes);
     return lines;
 }
 

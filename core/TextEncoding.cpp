@@ -101,3 +101,13 @@ std::string CutUtf8(std::string text, size_t bytes)
     text.resize(end);
     return text;
 }
+
+std::string WithoutControlCharacters(std::string text)
+{
+    // In UTF-8 the bytes below 0x20 and 0x7F stand for those characters alone.
+    for (char &c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
+            c = ' ';
+    }
+    return text;
+}

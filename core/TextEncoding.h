@@ -19,6 +19,10 @@
 /// UTF-8 stay as they are and others are read as Latin-1.
 [[nodiscard]] std::string ToUtf8(std::string_view bytes, std::string_view charset = {});
 
+/// `text` with every control character (a pasted line break among them, which would split a
+/// line of a file) turned into a blank.
+[[nodiscard]] std::string WithoutControlCharacters(std::string text);
+
 /// `text` cut to at most `bytes` bytes, never inside a UTF-8 character.
 [[nodiscard]] std::string CutUtf8(std::string text, size_t bytes);
 

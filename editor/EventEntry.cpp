@@ -6,16 +6,6 @@
 #include "EventFields.h"
 #include "Translatable.h"
 
-std::string WithoutControlCharacters(std::string text)
-{
-    // In UTF-8 the bytes below 0x20 and 0x7F stand for those characters alone.
-    for (char &c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            c = ' ';
-    }
-    return text;
-}
-
 EntryVerdict CheckEventEntry(const EventEntry &entry)
 {
     EntryVerdict verdict;

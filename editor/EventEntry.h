@@ -3,6 +3,7 @@
 
 #include "Date.h"
 #include "EventLine.h"
+#include "TextEncoding.h" // WithoutControlCharacters, the rule for safe texts
 
 #include <optional>
 
@@ -53,7 +54,3 @@ struct EntryVerdict
 /// The optional values an edit of `stored` dated `entered` keeps: all of them, but the day meant
 /// beside a shortened date, which stays only while the date does.
 [[nodiscard]] EventOptions KeptOptions(const clsEvent &stored, Date entered);
-
-/// `text` with every control character (a pasted line break among them, which would split the
-/// event line) turned into a blank.
-[[nodiscard]] std::string WithoutControlCharacters(std::string text);

@@ -3,8 +3,8 @@
 
 #include "BirthYear.h"
 #include "Conversions.h"
-#include "EventEntry.h"
 #include "Occurrence.h"
+#include "TextEncoding.h"
 
 #include "ContentStamp.h"
 

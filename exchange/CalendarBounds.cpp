@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarBounds.h"
 
+#include "TextEncoding.h"
 #include "Translatable.h"
 
 #include <algorithm>
@@ -30,9 +31,7 @@ std::string valueOf(std::string_view head)
         if (!value.empty() && static_cast<unsigned char>(value.back()) >= 0xC0)
             value.pop_back();
     }
-    for (char &c : value)
-        c = static_cast<unsigned char>(c) < 0x20 || c == 0x7f ? ' ' : c;
-    return value;
+    return WithoutControlCharacters(std::move(value));
 }
 
 } // namespace

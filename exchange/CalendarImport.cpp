@@ -7,8 +7,8 @@
 #include "CalendarFields.h"
 #include "CalendarOptions.h"
 #include "CalendarRules.h"
-#include "EventEntry.h"
 #include "EventTypes.h"
+#include "TextEncoding.h"
 
 #include <algorithm>
 #include <cstring>

@@ -13,9 +13,9 @@
 #include <QFont>
 
 EventListModel::EventListModel(EventList &list, QObject *parent)
-    : QAbstractTableModel(parent), m_list(list), m_state(list.State())
+    : QAbstractTableModel(parent), m_state(list.State())
 {
-    m_list.SetObserver(this);
+    list.SetObserver(this);
 }
 
 EventListModel::~EventListModel() = default;

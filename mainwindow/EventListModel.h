@@ -54,7 +54,6 @@ private:
     void changing(Change change, size_t row) override;
     void changed(Change change) override;
 
-    EventList &m_list;
     const EventState &m_state;
     std::unordered_set<std::string> m_bold;
 };

@@ -37,7 +37,7 @@ TARGETS = [
     ("scan", "scan", ["scan_core", "platform_text", "platform", "about"], []),
     ("editor_core", "editor", ["core"], None),
     ("editor", "editor", ["editor_core", "platform", "about"], []),
-    ("exchange_core", "exchange", ["core", "editor_core"], None),
+    ("exchange_core", "exchange", ["core"], None),
     ("list_core", "list", ["exchange_core"], None),
     ("print_core", "print", ["core"], None),
     ("print", "print", ["print_core", "platform", "editor"], ["QtPrintSupport"]),

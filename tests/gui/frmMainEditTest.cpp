@@ -266,13 +266,7 @@ private slots:
     {
         start("");
         const QDate born(QDate::currentDate().year() - 40, 1, 1);
-        EditorScript add({[&born](frmAddEvent &e) {
-            type(e, "Mum", "Birthday");
-            e.findChild<QCalendarWidget *>(u"calSetDate"_s)->setSelectedDate(born);
-            ok(e);
-        }});
-        action(*window, "mnuEventNewEvent")->trigger();
-        QVERIFY(add.done());
+        QVERIFY(addBirthday(*window, "Mum", born));
         const clsEvent &mum = window->State().Events()[0];
         QCOMPARE(int(mum.BirthYear), born.year());
         const int age = mum.StartingOn.year() - born.year();

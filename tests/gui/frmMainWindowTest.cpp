@@ -163,13 +163,7 @@ private slots:
     {
         start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
         const QDate born(QDate::currentDate().year() - 40, 1, 1);
-        EditorScript add({[&born](frmAddEvent &e) {
-            type(e, "Mum", "Birthday");
-            e.findChild<QCalendarWidget *>(u"calSetDate"_s)->setSelectedDate(born);
-            ok(e);
-        }});
-        action(*window, "mnuEventNewEvent")->trigger();
-        QVERIFY(add.done());
+        QVERIFY(addBirthday(*window, "Mum", born));
         QTreeView *view = window->EventView();
         const int row = view->selectionModel()->selectedRows().first().row();
         const clsEvent &mum = window->State().Events()[1];

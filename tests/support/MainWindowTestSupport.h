@@ -66,6 +66,18 @@ inline QAction *action(frmMain &window, const char *name)
     return window.findChild<QAction *>(QString::fromLatin1(name));
 }
 
+/// Adds a Birthday event through the editor, dated `born`; whether the editor took it.
+inline bool addBirthday(frmMain &window, const char *name, QDate born)
+{
+    EditorScript add({[name, born](frmAddEvent &e) {
+        type(e, name, "Birthday");
+        e.findChild<QCalendarWidget *>(QStringLiteral("calSetDate"))->setSelectedDate(born);
+        ok(e);
+    }});
+    action(window, "mnuEventNewEvent")->trigger();
+    return add.done();
+}
+
 inline int rowOf(frmMain &window, const char *description)
 {
     return int(column(window, 0).indexOf(QString::fromLatin1(description)));
