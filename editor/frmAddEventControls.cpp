@@ -8,6 +8,7 @@
 
 #include "Accessibility.h"
 #include "Animation.h"
+#include "CalendarDays.h"
 #include "EventTypes.h"
 #include "ShownType.h"
 #include "Text.h"
@@ -168,7 +169,9 @@ void frmAddEvent::createEmailSection()
     NameAfterLabel(lblDescription, txtDescription);
     NameAfterLabel(lblStartingOn, calSetDate);
     // The keyboard works in the calendar's grid of days, which a screen reader would read as a
-    // bare table of numbers: it gets the calendar's name, and the chosen date in words.
+    // bare table of numbers: it gets the calendar's name, and the chosen date in words; each
+    // day moved to reads as its date.
+    ReadDaysAsDates(calSetDate);
     if (auto *days =
             calSetDate->findChild<QTableView *>(QStringLiteral("qt_calendar_calendarview"))) {
         days->setAccessibleName(calSetDate->accessibleName());

@@ -72,6 +72,17 @@ void frmFind::createControls()
     ProgressBar1->setMinimum(0);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
+    // The bar shows how far the search went; a reader says what was found instead of reading
+    // out every step of it.
+    KeepValueQuiet(ProgressBar1);
+}
+
+void frmFind::forgetFound()
+{
+    // What an earlier step found is no longer news: a reader must not say it again, after this
+    // step's answer or when the focus comes back from the message that the search is through.
+    for (QWidget *control : {static_cast<QWidget *>(txtFind), static_cast<QWidget *>(cmdFind)})
+        control->setAccessibleDescription(QString());
 }
 
 void frmFind::unboldLastMatch()
@@ -88,6 +99,7 @@ void frmFind::cmdFind_Click()
             return;
         const int rows = m_list.rowCount();
         ProgressBar1->setMaximum(rows);
+        forgetFound();
         for (int k = m_position; k < rows; ++k) {
             const QString description =
                 m_list.index(k, EventListModel::EventColumn).data().toString();
@@ -120,6 +132,7 @@ void frmFind::cmdFind_Click()
 
 void frmFind::txtFind_Change()
 {
+    forgetFound();
     cmdFind->setText(tr("&Find"));
     m_position = 0;
     ProgressBar1->setValue(0);

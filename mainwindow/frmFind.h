@@ -36,6 +36,7 @@ private:
     void cmdFind_Click();
     void txtFind_Change();
     void unboldLastMatch();
+    void forgetFound();
 
     EventListModel &m_list;
     std::function<void(int row)> m_select;

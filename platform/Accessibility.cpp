@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QWidget>
 
 namespace {
@@ -67,7 +68,16 @@ private:
     [[nodiscard]] QComboBox *combo() const { return static_cast<QComboBox *>(widget()); }
 };
 
+/// A progress bar with no value on the accessibility bus: without a value interface, the bus
+/// passes none of its changes on.
+class QuietBar final : public QAccessibleWidget
+{
+public:
+    explicit QuietBar(QProgressBar *bar) : QAccessibleWidget(bar, QAccessible::ProgressBar) {}
+};
+
 const char *const SaysChoice = "moonrillSaysChoice";
+const char *const KeepsQuiet = "moonrillKeepsQuiet";
 
 QAccessibleInterface *ownInterface(const QString &, QObject *object)
 {
@@ -77,6 +87,9 @@ QAccessibleInterface *ownInterface(const QString &, QObject *object)
     if (auto *combo = qobject_cast<QComboBox *>(object);
         combo != nullptr && combo->property(SaysChoice).toBool())
         return new ChoiceList(combo);
+    if (auto *bar = qobject_cast<QProgressBar *>(object);
+        bar != nullptr && bar->property(KeepsQuiet).toBool())
+        return new QuietBar(bar);
     return nullptr;
 }
 
@@ -131,6 +144,12 @@ void HidePassword(QLineEdit *edit)
 {
     edit->setEchoMode(QLineEdit::Password);
     takeOwnInterface<HiddenText>(edit);
+}
+
+void KeepValueQuiet(QProgressBar *bar)
+{
+    bar->setProperty(KeepsQuiet, true);
+    takeOwnInterface<QuietBar>(bar);
 }
 
 void Announce(QWidget *window, const QString &text)

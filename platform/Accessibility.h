@@ -4,6 +4,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QString;
 class QWidget;
 
@@ -21,6 +22,10 @@ void SayChoice(QComboBox *combo);
 /// accessibility bus a bullet for each character, with no text to read back and none of the
 /// typing, deleting or replacing that would spell the password out.
 void HidePassword(QLineEdit *edit);
+
+/// Keeps the steps of `bar` from a screen reader, which would read each one out ("37 percent")
+/// over what the window has to say; the bar stays on the screen as it was.
+void KeepValueQuiet(QProgressBar *bar);
 
 /// Tells a screen reader `text` where the user is: as the description of the control of
 /// `window` that has the keyboard (or of the window), which a reader presents when it changes.

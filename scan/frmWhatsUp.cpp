@@ -125,6 +125,18 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
         items.append(item);
     }
     lstWhatsUp->addTopLevelItems(items);
+    if (items.isEmpty())
+        return;
+    // The first row is where the keyboard starts in the list: a reader says it when the list
+    // gets the focus, and Down goes on to the second. Nothing is selected until the user moves.
+    lstWhatsUp->selectionModel()->setCurrentIndex(lstWhatsUp->model()->index(0, 0),
+                                                  QItemSelectionModel::NoUpdate);
+    // The window opens on OK: a reader says with it what is due, so the user need not go
+    // looking through the list for it.
+    QStringList due;
+    for (const QTreeWidgetItem *item : std::as_const(items))
+        due.append(item->text(0) + QLatin1Char(' ') + item->text(2));
+    cmdOk->setAccessibleDescription(tr("Upcoming: %1").arg(due.join(QStringLiteral("; "))));
 }
 
 void frmWhatsUp::showEvent(QShowEvent *event)

@@ -1579,5 +1579,9 @@ Nur für diesen Lauf verwenden?</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Upcoming: %1</source>
+        <translation>Anstehend: %1</translation>
+    </message>
 </context>
 </TS>

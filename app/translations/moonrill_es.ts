@@ -1579,5 +1579,9 @@ Use it for this run only?</source>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
+    <message>
+        <source>Upcoming: %1</source>
+        <translation>Próximos: %1</translation>
+    </message>
 </context>
 </TS>

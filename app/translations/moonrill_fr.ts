@@ -1579,5 +1579,9 @@ L&apos;utiliser pour cette session seulement ?</translation>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Upcoming: %1</source>
+        <translation>À venir : %1</translation>
+    </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 # step, what has the keyboard: its role, name and description, as a screen reader would read
 # them. Also: every control that takes the keyboard has a name.
 # Usage: screen_reader.py DUE_DATE (the date of the list's first event, "Dentist").
+import re
 import subprocess
 import sys
 import time
@@ -126,9 +127,32 @@ type_text("dent")
 press("Return")
 expect(app, "Find: what it found is told",
        lambda n, w: n.description == f"Found: Dentist, {due}")
+bar = next((n for n in descendants(focused(app)[1]) if n.getRoleName() == "progress bar"), None)
+check("Find: the progress bar gives a reader no steps to read out",
+      bar is not None and "Value" not in pyatspi.listInterfaces(bar))
+press("Return")
+expect(app, "Find Next: the end of the list is told",
+       lambda n, w: any(c.name == "The whole list has been searched." for c in descendants(w)))
+press("Return")
+expect(app, "Find Next: back in the field, the match before is not told again",
+       lambda n, w: n.name == "Find What" and "Found" not in n.description)
 press("Escape")
 expect(app, "Find closed: the found row has the keyboard",
        lambda n, w: in_list(n, w) and n.name == "Dentist")
+
+# The scan window: OK has the keyboard and tells what is due; the list starts on its first row.
+press("ctrl+r")
+expect(app, "Scan window: OK has the keyboard and tells what is due",
+       lambda n, w: w.name == "Moonrill - Upcoming Events" and n.getRoleName() == "push button"
+       and n.description == "Upcoming: In 3 days: Dentist; In 9 days: Club")
+press("Tab")
+expect(app, "Scan window: the list starts on its first row",
+       lambda n, w: n.getRoleName() == "table cell" and n.name == "In 3 days:")
+press("Down")
+expect(app, "Scan window: Down goes to the second row",
+       lambda n, w: n.getRoleName() == "table cell" and n.name == "In 9 days:")
+press("Escape")
+expect(app, "Scan window closed: back on the list", in_list)
 
 # The help: Escape closes it, and the keyboard is back on the list.
 press("F1")
@@ -155,6 +179,20 @@ press("Down")
 expect(app, "Editor: another type is told as it is chosen",
        lambda n, w: n.getRoleName() == "combo box" and n.name == "Type"
        and n.description == "Daily")
+press("shift+Tab", "Right")
+tomorrow = time.localtime(time.time() + 86400)
+week_on = time.localtime(time.time() + 8 * 86400)
+
+
+def reads_as(day):
+    return lambda n, w: (n.getRoleName() == "list item" and n.parent.name == "Starting on"
+                         and time.strftime("%B", day) in n.name
+                         and re.search(rf"\b{day.tm_mday}\b", n.name) is not None)
+
+
+expect(app, "Editor: Right in the calendar reads the next day alone", reads_as(tomorrow))
+press("Down")
+expect(app, "Editor: Down in the calendar reads the day a week on alone", reads_as(week_on))
 press("Escape")
 expect(app, "Editor closed: back on the list", in_list)
 

@@ -28,7 +28,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 wait_for dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
     org.a11y.Bus.GetAddress >/dev/null 2>&1 || { echo "skipped: no accessibility bus"; exit 77; }
 due=$(date -d '+3 days' +%F)
-printf '$$Dentist$$%s$$Once$$3$$\r\n$$Club$$%s$$Monthly$$5$$\r\n\r\n' "$due" \
+printf '$$Dentist$$%s$$Once$$3$$\r\n$$Club$$%s$$Monthly$$10$$\r\n\r\n' "$due" \
     "$(date -d '+9 days' +%F)" > "$MOONRILL_HOME/events.mrl"
 # Not the first start: that one asks about the scan at logon first.
 mkdir -p "$XDG_CONFIG_HOME/moonrill" && : > "$XDG_CONFIG_HOME/moonrill/first-start-done"
