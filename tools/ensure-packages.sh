@@ -2,12 +2,12 @@
 # Sourced by run.sh and test.sh: installs the Debian packages that are missing, quietly and only
 # when something is missing, so a second run costs nothing.
 ensure_packages() {
-    local missing=()
-    local pkg
+    local missing=() installed pkg
+    # One question for all of them: a start with everything in place stays quick.
+    installed=" $(dpkg-query -W -f='${Package}\t${Status}\n' "$@" 2>/dev/null |
+        awk -F'\t' '$2 == "install ok installed" { printf "%s ", $1 }')"
     for pkg in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
-            missing+=("$pkg")
-        fi
+        [[ $installed == *" $pkg "* ]] || missing+=("$pkg")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()
@@ -29,7 +29,7 @@ ensure_locale() {
 }
 
 # What building and running needs.
-BUILD_PACKAGES=(g++ cmake make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
+BUILD_PACKAGES=(g++ cmake make ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
                 qtkeychain-qt6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
