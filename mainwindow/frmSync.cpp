@@ -79,6 +79,11 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     connect(cboCalendars, &QComboBox::activated, this, [this](int index) {
         txtCalendar->setText(cboCalendars->itemData(index).toString());
         txtCalendar->setCursorPosition(0);
+        // The account's words no longer fit once a calendar of it is chosen.
+        if (index > 0)
+            lblStatus->setText(tr("Calendar chosen: %1. OK syncs the list with it; Test asks it "
+                                  "first.")
+                                   .arg(cboCalendars->itemText(index)));
     });
 }
 
@@ -102,6 +107,19 @@ void frmSync::cmdTest_Click()
         ask(txtPassword->text(), {});
     else
         ReadSyncPasswordLater(txtUser->text(), url, this, ask);
+}
+
+QString frmSync::troubleText(const ProbeResult &result)
+{
+    // A server that answered did answer: only where none did is it "no answer".
+    if (result.status == 0)
+        return tr("No answer: ") + result.trouble;
+    if (result.status == 404 || result.status == 410)
+        return tr("Nothing there: ") + result.trouble;
+    QString said = result.trouble;
+    if (!said.isEmpty())
+        said[0] = said[0].toUpper();
+    return said;
 }
 
 void frmSync::growToFit()
@@ -131,8 +149,8 @@ void frmSync::tested(const ProbeResult &result)
                               "notes): choose another."));
         break;
     case ProbeResult::Kind::Calendars:
-        lblStatus->setText(tr("This address is an account, not a calendar. It holds %n "
-                              "calendar(s): choose one in the list above.",
+        lblStatus->setText(tr("This address is an account, not a calendar. Choose one of its "
+                              "calendars (%n) in the list above.",
                               nullptr, int(result.calendars.size())));
         cboCalendars->addItem(tr("Choose a calendar..."), txtCalendar->text());
         for (const DavResource &calendar : result.calendars)
@@ -144,10 +162,7 @@ void frmSync::tested(const ProbeResult &result)
         lblStatus->setText(tr("No calendar is there, and none was found at this address."));
         break;
     case ProbeResult::Kind::Trouble:
-        // A server that answered it has nothing at the address did answer: it says so.
-        lblStatus->setText((result.status == 404 || result.status == 410 ? tr("Nothing there: ")
-                                                                         : tr("No answer: ")) +
-                           result.trouble);
+        lblStatus->setText(troubleText(result));
         break;
     }
     growToFit();

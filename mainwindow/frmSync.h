@@ -35,6 +35,8 @@ private:
     void cmdTest_Click();
     void tested(const ProbeResult &result);
     void growToFit();
+    /// What Test says of an address it could not use.
+    [[nodiscard]] static QString troubleText(const ProbeResult &result);
 
     CalendarSync &m_sync;
     CalendarProbe *m_probe = nullptr;

@@ -10,6 +10,8 @@ namespace {
 
 const QString Dav = QStringLiteral("DAV:");
 const QString CalDav = QStringLiteral("urn:ietf:params:xml:ns:caldav");
+// The answer a WebDAV server gives to PROPFIND: one status for each resource asked of.
+constexpr int MultiStatus = 207;
 
 /// The steps of a probe: the address itself, the principal it named, the home of calendars.
 enum Step
@@ -120,7 +122,8 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
                                  QT_TRANSLATE_NOOP("Messages", "the server points to %1; Moonrill "
                                                                "sends the password only to the "
                                                                "address set"))
-                            .arg(Shown(url))});
+                            .arg(Shown(url)),
+             .status = MultiStatus}); // the server did answer, with the address it points to
         return;
     }
     QNetworkRequest request = DavRequest(url, m_authorization);
@@ -131,7 +134,7 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
     CapAnswer(reply, LargeAnswerBytes);
     connect(reply, &QNetworkReply::finished, this, [this, reply, url, step] {
         reply->deleteLater();
-        if (StatusOf(*reply) != 207) {
+        if (StatusOf(*reply) != MultiStatus) {
             QString trouble = AnswerTrouble(*reply, m_words);
             end({.kind = ProbeResult::Kind::Trouble,
                  .name = {},
@@ -152,7 +155,8 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
                  .calendars = {},
                  .trouble = SyncText(m_words, QT_TRANSLATE_NOOP("Messages",
                                                                 "the server's answer is no answer "
-                                                                "a calendar server gives"))});
+                                                                "a calendar server gives")),
+                 .status = MultiStatus});
             return;
         }
         answered(url, *resources, step);

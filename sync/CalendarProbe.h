@@ -43,7 +43,7 @@ struct ProbeResult
     QString name;                       // the calendar's name (Calendar)
     std::vector<DavResource> calendars; // the calendars that take events (Calendars)
     QString trouble;
-    int status = 0; // what a server that answered no calendar server's way answered (Trouble)
+    int status = 0; // the server's answer (Trouble): none where it did not answer at all
 };
 Q_DECLARE_METATYPE(ProbeResult)
 

@@ -1521,13 +1521,6 @@ Nur für diesen Lauf verwenden?</translation>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
         <translation>Dort ist ein Kalender, der aber keine Ereignisse aufnimmt (nur Aufgaben oder Notizen): Wählen Sie einen anderen.</translation>
     </message>
-    <message numerus="yes">
-        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
-        <translation>
-            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie ihn in der Liste oben.</numerusform>
-            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie einen in der Liste oben.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Choose a calendar...</source>
         <translation>Kalender wählen...</translation>
@@ -1551,6 +1544,17 @@ Nur für diesen Lauf verwenden?</translation>
     <message>
         <source>Nothing there: </source>
         <translation>Nichts vorhanden: </translation>
+    </message>
+    <message>
+        <source>Calendar chosen: %1. OK syncs the list with it; Test asks it first.</source>
+        <translation>Kalender gewählt: %1. OK gleicht die Liste mit ihm ab; Testen fragt ihn zuerst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. Choose one of its calendars (%n) in the list above.</source>
+        <translation>
+            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie ihn in der Liste oben.</numerusform>
+            <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie einen in der Liste oben.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

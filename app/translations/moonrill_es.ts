@@ -1521,13 +1521,6 @@ Use it for this run only?</source>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
         <translation>Hay un calendario, pero no admite eventos (solo tareas o notas): elija otro.</translation>
     </message>
-    <message numerus="yes">
-        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
-        <translation>
-            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendario: elíjalo en la lista de arriba.</numerusform>
-            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendarios: elija uno en la lista de arriba.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Choose a calendar...</source>
         <translation>Elegir un calendario...</translation>
@@ -1551,6 +1544,17 @@ Use it for this run only?</source>
     <message>
         <source>Nothing there: </source>
         <translation>No hay nada: </translation>
+    </message>
+    <message>
+        <source>Calendar chosen: %1. OK syncs the list with it; Test asks it first.</source>
+        <translation>Calendario elegido: %1. Aceptar sincroniza la lista con él; Probar lo consulta antes.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. Choose one of its calendars (%n) in the list above.</source>
+        <translation>
+            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendario: elíjalo en la lista de arriba.</numerusform>
+            <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendarios: elija uno en la lista de arriba.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -1521,13 +1521,6 @@ L&apos;utiliser pour cette session seulement ?</translation>
         <source>A calendar is there, but it takes no events (only tasks or notes): choose another.</source>
         <translation>Un calendrier est là, mais il ne prend pas d’événements (seulement des tâches ou des notes) : choisissez-en un autre.</translation>
     </message>
-    <message numerus="yes">
-        <source>This address is an account, not a calendar. It holds %n calendar(s): choose one in the list above.</source>
-        <translation>
-            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendrier : choisissez-le dans la liste ci-dessus.</numerusform>
-            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendriers : choisissez-en un dans la liste ci-dessus.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Choose a calendar...</source>
         <translation>Choisir un calendrier...</translation>
@@ -1551,6 +1544,17 @@ L&apos;utiliser pour cette session seulement ?</translation>
     <message>
         <source>Nothing there: </source>
         <translation>Rien à cette adresse : </translation>
+    </message>
+    <message>
+        <source>Calendar chosen: %1. OK syncs the list with it; Test asks it first.</source>
+        <translation>Calendrier choisi : %1. OK synchronise la liste avec lui ; Tester l’interroge d’abord.</translation>
+    </message>
+    <message numerus="yes">
+        <source>This address is an account, not a calendar. Choose one of its calendars (%n) in the list above.</source>
+        <translation>
+            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendrier : choisissez-le dans la liste ci-dessus.</numerusform>
+            <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendriers : choisissez-en un dans la liste ci-dessus.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -435,14 +435,16 @@ private slots:
         calendar->setText(server.url(QString()).toString());
         test->click();
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
-        QCOMPARE(status->text(), u"This address is an account, not a calendar. It holds 1 "
-                                 "calendar(s): choose one in the list above."_s);
+        QCOMPARE(status->text(), u"This address is an account, not a calendar. Choose one of "
+                                 "its calendars (1) in the list above."_s);
         QVERIFY(calendars->isVisibleTo(&dialog));
         QCOMPARE(calendars->count(), 2);
         QCOMPARE(calendars->itemText(1), u"Family"_s);
         calendars->setCurrentIndex(1);
         emit calendars->activated(1);
         QCOMPARE(calendar->text(), server.url(u"family/"_s).toString());
+        QCOMPARE(status->text(), u"Calendar chosen: Family. OK syncs the list with it; Test asks "
+                                 "it first."_s);
         test->click();
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
         QCOMPARE(status->text(), u"A calendar is there (Family): its events can be synced."_s);
@@ -451,8 +453,7 @@ private slots:
         dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"wrong"_s);
         test->click();
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
-        QCOMPARE(status->text(),
-                 u"No answer: the server did not accept the user name and password"_s);
+        QCOMPARE(status->text(), u"The server did not accept the user name and password"_s);
         // An address with nothing there is said as what the server answered.
         dialog.findChild<QLineEdit *>(u"txtPassword"_s)->setText(u"secret"_s);
         calendar->setText(server.url(u"nothing/here/"_s).toString());
