@@ -121,6 +121,26 @@ EventsOfObject EventsOf(icalcomponent *calendar)
     return events;
 }
 
+namespace {
+
+/// Why a rule by weekday is not one the list holds, in the words of the rule's own kind: the
+/// list does hold a weekday of the month, the first to the fourth or the last.
+const char *weekdayRefusal(const icalrecurrencetype &rule, const std::vector<int> &weekdays)
+{
+    if (rule.freq == ICAL_WEEKLY_RECURRENCE && weekdays.size() > 1)
+        return QT_TRANSLATE_NOOP("Messages", "a weekly rule on several weekdays");
+    const bool placed = !valuesOf(rule.by_set_pos).empty() ||
+                        std::any_of(weekdays.begin(), weekdays.end(), [](int day) {
+                            return icalrecurrencetype_day_position(short(day)) != 0;
+                        });
+    if (placed && weekdays.size() == 1)
+        return QT_TRANSLATE_NOOP("Messages", "a weekday of the month other than the first to the "
+                                             "fourth or the last");
+    return QT_TRANSLATE_NOOP("Messages", "a rule by weekday");
+}
+
+} // namespace
+
 RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
 {
     RuleReading reading{.steps = RecurrenceOfRule(rule), .day = start.day()};
@@ -154,9 +174,8 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     const bool startsWeekday =
         weekdays.size() == 1 && icalrecurrencetype_day_position(short(weekdays[0])) == 0 &&
         int(icalrecurrencetype_day_day_of_week(short(weekdays[0]))) == weekdayOf(start);
-    const char *byWeekday = QT_TRANSLATE_NOOP("Messages", "a rule by weekday");
     if (!weekdays.empty() && !(rule.freq == ICAL_WEEKLY_RECURRENCE && startsWeekday) && !named)
-        return refuse(byWeekday);
+        return refuse(weekdayRefusal(rule, weekdays));
     const char *byMonthDay = QT_TRANSLATE_NOOP("Messages", "a rule by day of the month");
     const char *byMonth = QT_TRANSLATE_NOOP("Messages", "a rule by month");
     const char *offRule = QT_TRANSLATE_NOOP("Messages", "a start off its rule");
@@ -182,7 +201,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
         if (!monthDays.empty())
             return refuse(byMonthDay);
         if (rule.freq == ICAL_YEARLY_RECURRENCE && months.empty())
-            return refuse(byWeekday);
+            return refuse(QT_TRANSLATE_NOOP("Messages", "a weekday of the year, not of a month"));
         if (months.size() > 1 || (rule.freq == ICAL_MONTHLY_RECURRENCE && !months.empty()))
             return refuse(byMonth);
         if ((!months.empty() && months[0] != ymd.month) ||

@@ -800,6 +800,18 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
             <numerusform>Wird am %1 %n Jahre alt</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a weekly rule on several weekdays</source>
+        <translation>eine wöchentliche Regel an mehreren Wochentagen</translation>
+    </message>
+    <message>
+        <source>a weekday of the month other than the first to the fourth or the last</source>
+        <translation>ein Wochentag im Monat außer dem ersten bis vierten oder dem letzten</translation>
+    </message>
+    <message>
+        <source>a weekday of the year, not of a month</source>
+        <translation>ein Wochentag im Jahr, nicht in einem Monat</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -800,6 +800,18 @@ Eventos únicos ya pasados: %3</translation>
             <numerusform>Cumple %n años el %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a weekly rule on several weekdays</source>
+        <translation>una regla semanal en varios días de la semana</translation>
+    </message>
+    <message>
+        <source>a weekday of the month other than the first to the fourth or the last</source>
+        <translation>un día de la semana del mes distinto del primero al cuarto o el último</translation>
+    </message>
+    <message>
+        <source>a weekday of the year, not of a month</source>
+        <translation>un día de la semana del año, no de un mes</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>

@@ -800,6 +800,18 @@ Déjà dans la liste : %2<byte value="xd"/>
             <numerusform>Aura %n ans le %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>a weekly rule on several weekdays</source>
+        <translation>une règle hebdomadaire sur plusieurs jours de la semaine</translation>
+    </message>
+    <message>
+        <source>a weekday of the month other than the first to the fourth or the last</source>
+        <translation>un jour de la semaine du mois autre que le premier au quatrième ou le dernier</translation>
+    </message>
+    <message>
+        <source>a weekday of the year, not of a month</source>
+        <translation>un jour de la semaine de l’année, non d’un mois</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
