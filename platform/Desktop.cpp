@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QProcess>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -45,6 +47,20 @@ void SetClipboardText(const std::string &text)
     QClipboard *clipboard = QGuiApplication::clipboard();
     clipboard->clear();
     clipboard->setText(FromBytes(text));
+}
+
+void KeepClipboardWhileHeld(std::chrono::milliseconds limit)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (!clipboard->ownsClipboard())
+        return;
+    QEventLoop waiting;
+    QObject::connect(clipboard, &QClipboard::changed, &waiting, [clipboard, &waiting] {
+        if (!clipboard->ownsClipboard())
+            waiting.quit();
+    });
+    QTimer::singleShot(limit, &waiting, &QEventLoop::quit);
+    waiting.exec();
 }
 
 void Beep()

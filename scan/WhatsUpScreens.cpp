@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WhatsUpScreens.h"
 
+#include "Desktop.h"
 #include "MessageBox.h"
 #include "ScanComputation.h"
 #include "frmWhatsUp.h"
@@ -26,8 +27,13 @@ bool WhatsUpScreens::ShowMessageBox(const std::string &text, Icon icon)
 
 bool WhatsUpScreens::ShowDueEvents(ScanResult &scan)
 {
-    frmWhatsUp window(scan.rows, scan.birthdayMails, nullptr, scan.belatedMails);
-    window.exec();
+    {
+        frmWhatsUp window(scan.rows, scan.birthdayMails, nullptr, scan.belatedMails);
+        window.exec();
+    }
+    // An address left on the clipboard for a mail that could not open stays there for the user
+    // to write to, also after the window: the scan ends once it is taken or after a while.
+    KeepClipboardWhileHeld(std::chrono::minutes(10));
     return true;
 }
 
