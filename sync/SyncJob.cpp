@@ -85,7 +85,10 @@ void SyncJob::Start(std::vector<clsEvent> events, const std::string &eventFile,
     auto go = [this, settings, events = std::move(events), eventFile,
                emptied](const std::optional<QString> &password, const Message &trouble) mutable {
         if (!password) {
-            fail({QT_TRANSLATE_NOOP("Messages", "no password: %1"), {}, {trouble}});
+            fail(
+                {QT_TRANSLATE_NOOP("Messages", "no password: %1. Give it in File > Calendar Sync."),
+                 {},
+                 {trouble}});
             return;
         }
         startWith(settings, *password, std::move(events), eventFile, emptied);

@@ -428,10 +428,6 @@ Möchten Sie dieser Person schreiben?</translation>
         <translation>es ist kein Kalender eingestellt</translation>
     </message>
     <message>
-        <source>no password: %1</source>
-        <translation>kein Passwort: %1</translation>
-    </message>
-    <message>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>eine andere Synchronisierung dieser Liste läuft; was sich geändert hat, wird bei der nächsten gesendet</translation>
     </message>
@@ -811,6 +807,10 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
     <message>
         <source>a weekday of the year, not of a month</source>
         <translation>ein Wochentag im Jahr, nicht in einem Monat</translation>
+    </message>
+    <message>
+        <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
+        <translation>kein Passwort: %1. Geben Sie es unter Datei &gt; Kalenderabgleich ein.</translation>
     </message>
 </context>
 <context>

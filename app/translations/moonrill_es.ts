@@ -428,10 +428,6 @@ Do you want to e-mail this person?</source>
         <translation>no hay ningún calendario configurado</translation>
     </message>
     <message>
-        <source>no password: %1</source>
-        <translation>sin contraseña: %1</translation>
-    </message>
-    <message>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>otra sincronización de esta lista está en curso; lo que cambió se enviará en la próxima</translation>
     </message>
@@ -811,6 +807,10 @@ Eventos únicos ya pasados: %3</translation>
     <message>
         <source>a weekday of the year, not of a month</source>
         <translation>un día de la semana del año, no de un mes</translation>
+    </message>
+    <message>
+        <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
+        <translation>sin contraseña: %1. Indíquela en Archivo &gt; Sincronizar calendario.</translation>
     </message>
 </context>
 <context>

@@ -428,10 +428,6 @@ Voulez-vous écrire à cette personne ?</translation>
         <translation>aucun calendrier n’est réglé</translation>
     </message>
     <message>
-        <source>no password: %1</source>
-        <translation>pas de mot de passe : %1</translation>
-    </message>
-    <message>
         <source>another sync of this list is under way; what changed is sent at the next sync</source>
         <translation>une autre synchronisation de cette liste est en cours ; ce qui a changé sera envoyé à la prochaine</translation>
     </message>
@@ -811,6 +807,10 @@ Déjà dans la liste : %2<byte value="xd"/>
     <message>
         <source>a weekday of the year, not of a month</source>
         <translation>un jour de la semaine de l’année, non d’un mois</translation>
+    </message>
+    <message>
+        <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
+        <translation>pas de mot de passe : %1. Saisissez-le dans Fichier &gt; Synchroniser le calendrier.</translation>
     </message>
 </context>
 <context>

@@ -97,9 +97,10 @@ private slots:
         QCoreApplication::installTranslator(&translator);
         const std::vector<MessageAnswerer::Shown> shown = saidAtStart(std::nullopt);
         QCoreApplication::removeTranslator(&translator);
-        const QString expected = german(u"frmMain", FailedBefore) +
-                                 german(u"Messages", u"no password: %1")
-                                     .arg(german(u"Messages", u"%1 cannot be read").arg(missing));
+        const QString expected =
+            german(u"frmMain", FailedBefore) +
+            german(u"Messages", u"no password: %1. Give it in File > Calendar Sync.")
+                .arg(german(u"Messages", u"%1 cannot be read").arg(missing));
         QVERIFY(expected.startsWith(u"Der Kalender konnte"_s));
         QCOMPARE(shown.size(), size_t(1));
         QCOMPARE(shown.front().text, boxed(expected));
