@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     : QDialog(owner), m_sync(sync), m_probe(new CalendarProbe(this))
 {
@@ -67,10 +69,15 @@ frmSync::frmSync(CalendarSync &sync, QWidget *owner)
     buttons->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
     cmdTest = buttons->addButton(tr("&Test"), QDialogButtonBox::ActionRole);
     cmdTest->setObjectName(QStringLiteral("cmdTest"));
+    cmdMake = buttons->addButton(tr("&Make Calendar"), QDialogButtonBox::ActionRole);
+    cmdMake->setObjectName(QStringLiteral("cmdMake"));
+    cmdMake->hide();
     form->addRow(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &frmSync::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &frmSync::reject);
     connect(cmdTest, &QPushButton::clicked, this, &frmSync::cmdTest_Click);
+    connect(cmdMake, &QPushButton::clicked, this, &frmSync::cmdMake_Click);
+    connect(txtCalendar, &QLineEdit::textEdited, cmdMake, &QWidget::hide);
     connect(&m_sync, &CalendarSync::statusChanged, this, [this](const QString &status) {
         lblStatus->setText(status);
         growToFit();
@@ -96,17 +103,37 @@ void frmSync::cmdTest_Click()
         lblStatus->setText(trouble);
         return;
     }
-    // The answers, the keyring's too, come in the event loop; the window never waits for them.
     lblStatus->setText(tr("Asking %1 ...").arg(url.host()));
+    withPassword(url, [this, url](const QByteArray &authorization) {
+        m_probe->Start(url, authorization, UserWords());
+    });
+}
+
+void frmSync::cmdMake_Click()
+{
+    const QUrl url(txtCalendar->text().trimmed());
+    lblStatus->setText(tr("Making a calendar at %1 ...").arg(url.toDisplayString()));
+    m_making = true;
+    withPassword(url, [this, url](const QByteArray &authorization) {
+        m_probe->Make(url, authorization, UserWords());
+    });
+}
+
+void frmSync::withPassword(const QUrl &url,
+                           std::function<void(const QByteArray &authorization)> ask)
+{
+    // The answers, the keyring's too, come in the event loop; the window never waits for them.
     cmdTest->setEnabled(false);
-    const auto ask = [this, url, user = txtUser->text()](const std::optional<QString> &password,
-                                                         const Message &) {
-        m_probe->Start(url, BasicAuthorization(user, password.value_or(QString())), UserWords());
+    cmdMake->setEnabled(false);
+    const QString user = txtUser->text();
+    const auto go = [user, ask = std::move(ask)](const std::optional<QString> &password,
+                                                 const Message &) {
+        ask(BasicAuthorization(user, password.value_or(QString())));
     };
     if (!txtPassword->text().isEmpty())
-        ask(txtPassword->text(), {});
+        go(txtPassword->text(), {});
     else
-        ReadSyncPasswordLater(txtUser->text(), url, this, ask);
+        ReadSyncPasswordLater(user, url, this, go);
 }
 
 QString frmSync::troubleText(const ProbeResult &result)
@@ -135,12 +162,18 @@ void frmSync::growToFit()
 void frmSync::tested(const ProbeResult &result)
 {
     cmdTest->setEnabled(true);
+    cmdMake->setEnabled(true);
+    const bool made = std::exchange(m_making, false);
+    // A calendar can be made only where nothing is yet.
+    cmdMake->setVisible(result.kind == ProbeResult::Kind::Trouble &&
+                        (result.status == 404 || result.status == 410));
     cboCalendars->clear();
     cboCalendars->setVisible(result.kind == ProbeResult::Kind::Calendars);
     switch (result.kind) {
     case ProbeResult::Kind::Calendar:
         lblStatus->setText(
-            result.name.isEmpty()
+            made ? tr("A calendar was made (%1): its events can be synced.").arg(result.name)
+            : result.name.isEmpty()
                 ? tr("A calendar is there: its events can be synced.")
                 : tr("A calendar is there (%1): its events can be synced.").arg(result.name));
         break;
@@ -162,7 +195,8 @@ void frmSync::tested(const ProbeResult &result)
         lblStatus->setText(tr("No calendar is there, and none was found at this address."));
         break;
     case ProbeResult::Kind::Trouble:
-        lblStatus->setText(troubleText(result));
+        lblStatus->setText(made ? tr("No calendar was made: %1").arg(result.trouble)
+                                : troubleText(result));
         break;
     }
     growToFit();

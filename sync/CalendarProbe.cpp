@@ -135,16 +135,7 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
     connect(reply, &QNetworkReply::finished, this, [this, reply, url, step] {
         reply->deleteLater();
         if (StatusOf(*reply) != MultiStatus) {
-            QString trouble = AnswerTrouble(*reply, m_words);
-            end({.kind = ProbeResult::Kind::Trouble,
-                 .name = {},
-                 .calendars = {},
-                 .trouble = trouble.isEmpty()
-                                ? SyncText(m_words,
-                                           QT_TRANSLATE_NOOP("Messages", "the server answered %1"))
-                                      .arg(StatusOf(*reply))
-                                : trouble,
-                 .status = StatusOf(*reply)});
+            end(refused(*reply));
             return;
         }
         const std::optional<std::vector<DavResource>> resources =
@@ -161,6 +152,51 @@ void CalendarProbe::ask(const QUrl &url, int depth, int step)
         }
         answered(url, *resources, step);
     });
+}
+
+void CalendarProbe::Make(const QUrl &url, const QByteArray &authorization, Words words)
+{
+    m_words = std::move(words);
+    m_origin = url;
+    m_authorization = authorization;
+    const QStringList parts = url.path().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const QString name = parts.isEmpty() ? QString() : parts.last().left(200);
+    const QByteArray body =
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<C:mkcalendar xmlns:D=\"DAV:\" xmlns:C=\"urn:ietf:params:xml:ns:caldav\"><D:set><D:prop>"
+        "<D:displayname>" +
+        name.toHtmlEscaped().toUtf8() +
+        "</D:displayname><C:supported-calendar-component-set><C:comp name=\"VEVENT\"/>"
+        "</C:supported-calendar-component-set></D:prop></D:set></C:mkcalendar>";
+    QNetworkRequest request = DavRequest(url, m_authorization);
+    request.setHeader(QNetworkRequest::ContentTypeHeader,
+                      QByteArrayLiteral("application/xml; charset=utf-8"));
+    QNetworkReply *reply = m_network.sendCustomRequest(request, "MKCALENDAR", body);
+    CapAnswer(reply, LargeAnswerBytes);
+    connect(reply, &QNetworkReply::finished, this, [this, reply, name] {
+        reply->deleteLater();
+        if (StatusOf(*reply) == 201)
+            end({.kind = ProbeResult::Kind::Calendar,
+                 .name = name,
+                 .calendars = {},
+                 .trouble = {}});
+        else
+            end(refused(*reply));
+    });
+}
+
+ProbeResult CalendarProbe::refused(const QNetworkReply &reply) const
+{
+    const QString trouble = AnswerTrouble(reply, m_words);
+    return {.kind = ProbeResult::Kind::Trouble,
+            .name = {},
+            .calendars = {},
+            .trouble =
+                trouble.isEmpty()
+                    ? SyncText(m_words, QT_TRANSLATE_NOOP("Messages", "the server answered %1"))
+                          .arg(StatusOf(reply))
+                    : trouble,
+            .status = StatusOf(reply)};
 }
 
 void CalendarProbe::answered(const QUrl &url, const std::vector<DavResource> &resources, int step)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QUrl>
 
+class QNetworkReply;
+
 #include <optional>
 #include <vector>
 
@@ -60,6 +62,10 @@ public:
     /// Asks `url` with `authorization`; what it finds is said in `words`.
     void Start(const QUrl &url, const QByteArray &authorization, Words words = AsIs);
 
+    /// Asks the server to make a calendar of events at `url` (MKCALENDAR), named after the
+    /// address's last part; ends as a Calendar where the server made it, else with its answer.
+    void Make(const QUrl &url, const QByteArray &authorization, Words words = AsIs);
+
 signals:
     void finished(const ProbeResult &result);
 
@@ -67,6 +73,8 @@ private:
     void ask(const QUrl &url, int depth, int step);
     void answered(const QUrl &url, const std::vector<DavResource> &resources, int step);
     void end(ProbeResult result);
+    /// What an answer other than the one asked for says, in the user's words.
+    [[nodiscard]] ProbeResult refused(const QNetworkReply &reply) const;
 
     QNetworkAccessManager m_network;
     QUrl m_origin;

@@ -1497,7 +1497,7 @@ Ihre Änderung bleibt als eigenes Ereignis erhalten.</translation>
     </message>
     <message>
         <source>&amp;Address book URL:</source>
-        <translation>&amp;Adressbuch-URL:</translation>
+        <translation>A&amp;dressbuch-URL:</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
@@ -1567,6 +1567,22 @@ Nur für diesen Lauf verwenden?</translation>
             <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie ihn in der Liste oben.</numerusform>
             <numerusform>Diese Adresse ist ein Konto, kein Kalender. Es enthält %n Kalender: Wählen Sie einen in der Liste oben.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Make Calendar</source>
+        <translation>Kalender &amp;erstellen</translation>
+    </message>
+    <message>
+        <source>Making a calendar at %1 ...</source>
+        <translation>Kalender wird unter %1 erstellt ...</translation>
+    </message>
+    <message>
+        <source>A calendar was made (%1): its events can be synced.</source>
+        <translation>Ein Kalender wurde erstellt (%1): Seine Ereignisse können abgeglichen werden.</translation>
+    </message>
+    <message>
+        <source>No calendar was made: %1</source>
+        <translation>Es wurde kein Kalender erstellt: %1</translation>
     </message>
 </context>
 <context>

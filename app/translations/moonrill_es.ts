@@ -1493,7 +1493,7 @@ Su cambio se conserva como un evento aparte.</translation>
     </message>
     <message>
         <source>&amp;Calendar URL:</source>
-        <translation>URL del &amp;calendario:</translation>
+        <translation>URL del ca&amp;lendario:</translation>
     </message>
     <message>
         <source>&amp;Address book URL:</source>
@@ -1567,6 +1567,22 @@ Use it for this run only?</source>
             <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendario: elíjalo en la lista de arriba.</numerusform>
             <numerusform>Esta dirección es una cuenta, no un calendario. Contiene %n calendarios: elija uno en la lista de arriba.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Make Calendar</source>
+        <translation>C&amp;rear calendario</translation>
+    </message>
+    <message>
+        <source>Making a calendar at %1 ...</source>
+        <translation>Creando un calendario en %1 ...</translation>
+    </message>
+    <message>
+        <source>A calendar was made (%1): its events can be synced.</source>
+        <translation>Se creó un calendario (%1): sus eventos se pueden sincronizar.</translation>
+    </message>
+    <message>
+        <source>No calendar was made: %1</source>
+        <translation>No se creó ningún calendario: %1</translation>
     </message>
 </context>
 <context>

@@ -1497,7 +1497,7 @@ Votre modification est conservée comme un événement à part.</translation>
     </message>
     <message>
         <source>&amp;Address book URL:</source>
-        <translation>URL du carnet d&apos;&amp;adresses :</translation>
+        <translation>URL du carnet d&apos;a&amp;dresses :</translation>
     </message>
     <message>
         <source>&amp;User name:</source>
@@ -1567,6 +1567,22 @@ L&apos;utiliser pour cette session seulement ?</translation>
             <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendrier : choisissez-le dans la liste ci-dessus.</numerusform>
             <numerusform>Cette adresse est un compte, pas un calendrier. Il contient %n calendriers : choisissez-en un dans la liste ci-dessus.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Make Calendar</source>
+        <translation>Cré&amp;er le calendrier</translation>
+    </message>
+    <message>
+        <source>Making a calendar at %1 ...</source>
+        <translation>Création d’un calendrier à %1 ...</translation>
+    </message>
+    <message>
+        <source>A calendar was made (%1): its events can be synced.</source>
+        <translation>Un calendrier a été créé (%1) : ses événements peuvent être synchronisés.</translation>
+    </message>
+    <message>
+        <source>No calendar was made: %1</source>
+        <translation>Aucun calendrier n’a été créé : %1</translation>
     </message>
 </context>
 <context>

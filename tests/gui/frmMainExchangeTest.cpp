@@ -460,6 +460,17 @@ private slots:
         test->click();
         QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
         QCOMPARE(status->text(), u"Nothing there: the server answered 404 Not Found"_s);
+        // Where nothing is, a calendar can be made, and then Test finds it by its name.
+        auto *make = dialog.findChild<QPushButton *>(u"cmdMake"_s);
+        QVERIFY(make->isVisibleTo(&dialog));
+        calendar->setText(server.url(u"work/"_s).toString());
+        make->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(), u"A calendar was made (work): its events can be synced."_s);
+        QVERIFY(!make->isVisibleTo(&dialog));
+        test->click();
+        QTRY_VERIFY_WITH_TIMEOUT(test->isEnabled(), 10000);
+        QCOMPARE(status->text(), u"A calendar is there (work): its events can be synced."_s);
         // What OK keeps reads back as typed, on the window's road and on the logon scan's.
         const QString odd = u"http://127.0.0.1:5232/cal;1/a,b/"_s;
         calendar->setText(odd);
