@@ -4,6 +4,7 @@
 #include "frmMain.h"
 
 #include "Artwork.h"
+#include "MenuItemNames.h"
 
 #include <QAction>
 #include <QMenu>
@@ -136,6 +137,8 @@ void frmMain::createMenus()
     mnuHelp->addAction(mnuHelpBugReport);
     mnuHelp->addAction(mnuHelpVisit);
     mnuHelp->addAction(mnuHelpAbout);
+    for (QMenu *menu : {mnuFile, mnuHelp})
+        NameItemsWithoutDots(menu);
 }
 
 void frmMain::createToolbar()

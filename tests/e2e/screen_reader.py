@@ -198,6 +198,9 @@ expect(app, "Editor closed: back on the list", in_list)
 
 # The sync settings: the password typed reaches the bus as bullets, never as its letters.
 press("alt+f")
+expect(app, "File menu: an item that opens a window is named without its dots",
+       lambda n, w: any(c.getRoleName() == "menu item" and c.name == "Calendar Sync"
+                        for window in app for c in descendants(window)))
 press("y")
 expect(app, "Sync settings: the calendar's address has the keyboard",
        lambda n, w: w.name == "Calendar Sync" and n.getRoleName() == "text")
