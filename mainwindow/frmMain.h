@@ -151,6 +151,9 @@ private:
     void mnuFileExit_Click();
     void mnuConfigRunOn_Click();
     void mnuConfigRunOff_Click();
+    /// Tells, on the first start, that the scans at logon and each morning are on, and
+    /// where to switch them off.
+    void tellWhereScansGoOff();
     void showRunAtLogonTicks(bool on);
     void runStartUpSteps();
     void setUndoEnabled(bool enabled);

@@ -21,6 +21,8 @@
 
 #include <QAction>
 
+#include <QMessageBox>
+
 #include <sys/stat.h>
 
 namespace {
@@ -121,13 +123,16 @@ void frmMain::runStartUpSteps()
     if (!m_missed.empty())
         ScanEvents();
 
-    if (!fileExists(firstStartMarker())) {
+    const bool firstStart = !fileExists(firstStartMarker());
+    if (firstStart) {
         mnuConfigRunOn_Click();
         writeFirstStartMarker();
         // The entry is read again: a write that failed silently shows as off.
         showRunAtLogonTicks(!AutostartCommand().empty());
     }
     show();
+    if (firstStart && mnuConfigRunOn->isChecked())
+        tellWhereScansGoOff();
     HelpContextID = HelpMainWindow;
     setUndoEnabled(false);
     // What the last run could not sync is said once, never at every save.
@@ -138,6 +143,25 @@ void frmMain::runStartUpSteps()
                     MsgStyle::OkInformation, this);
     if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());
+}
+
+void frmMain::tellWhereScansGoOff()
+{
+    // Said beside the window, not in its way: the scans were set up without asking.
+    const auto words = [](const char *caption) { return tr(caption).remove(QLatin1Char('&')); };
+    const QString menu = words(QT_TR_NOOP("&Config")) + QStringLiteral(" > ") +
+                         words(QT_TR_NOOP("&Run Scan Events On Windows Startup")) +
+                         QStringLiteral(" > ") + words(QT_TR_NOOP("O&ff"));
+    auto *box = new QMessageBox(
+        QMessageBox::Information, QStringLiteral("Moonrill"),
+        tr("Moonrill shows what falls due when you log on, and each morning. To switch this "
+           "off: %1.")
+            .arg(menu),
+        QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("scansSetUp"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void frmMain::showRunAtLogonTicks(bool on)

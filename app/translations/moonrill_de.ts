@@ -1472,6 +1472,10 @@ Ihre Änderung bleibt als eigenes Ereignis erhalten.</translation>
         <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
         <translation>„%1“ wurde auf dem Kalenderserver entfernt, während Sie gefragt wurden.</translation>
     </message>
+    <message>
+        <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
+        <translation>Moonrill zeigt, was fällig wird, wenn Sie sich anmelden, und jeden Morgen. Ausschalten: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

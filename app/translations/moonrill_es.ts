@@ -1472,6 +1472,10 @@ Su cambio se conserva como un evento aparte.</translation>
         <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
         <translation>«%1» se eliminó del servidor de calendario mientras se le preguntaba.</translation>
     </message>
+    <message>
+        <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
+        <translation>Moonrill muestra lo que vence al iniciar sesión y cada mañana. Para desactivarlo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

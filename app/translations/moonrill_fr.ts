@@ -1472,6 +1472,10 @@ Votre modification est conservée comme un événement à part.</translation>
         <source>&apos;%1&apos; was removed on the calendar server while you were asked.</source>
         <translation>« %1 » a été supprimé du serveur de calendrier pendant la question.</translation>
     </message>
+    <message>
+        <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
+        <translation>Moonrill montre ce qui arrive à échéance à chaque ouverture de session et chaque matin. Pour le désactiver : %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

@@ -10,6 +10,7 @@
 #include "frmWhatsUp.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -44,6 +45,12 @@ private slots:
             // The missing event file now exists, holding the closing empty line.
             QCOMPARE(readFile(home.home.filePath(u"events.mrl"_s)), "\r\n"_ba);
             QCOMPARE(window.HelpContextID, 2);
+            // Said beside the window: the scans are on, and where they go off.
+            const auto *told = window.findChild<QMessageBox *>(u"scansSetUp"_s);
+            QVERIFY(told != nullptr && told->isVisible() && !told->isModal());
+            QCOMPARE(told->text(), u"Moonrill shows what falls due when you log on, and each "
+                                   "morning. To switch this off: Config > Run Scan Events On "
+                                   "Windows Startup > Off."_s);
 
             action(window, "mnuConfigRunOff")->trigger();
             QVERIFY(!QFile::exists(autostartEntry(home)));
