@@ -11,6 +11,7 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
 need Xvfb xdotool openbox
 x_home
+not_first_start
 printf '$$Dentist$$%s$$Once$$3$$\r\n\r\n' "$(date -d '+20 days' +%F)" > "$MOONRILL_HOME/events.mrl"
 
 start_x 1280x1024

@@ -19,6 +19,9 @@ x_home() { # the program's folders in the scratch folder, and the program on the
 }
 
 passed=0 failed=0
+not_first_start() { # the first start is past: it tells of the scans in a box of its own
+    mkdir -p "$XDG_CONFIG_HOME/moonrill" && : > "$XDG_CONFIG_HOME/moonrill/first-start-done"
+}
 check() { # check NAME CONDITION...
     local name=$1; shift
     if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $name"; fi

@@ -17,6 +17,7 @@ source "$(dirname "$0")/lib.sh"
 need Xvfb xdotool dbus-daemon
 $py -c 'import dbus' 2>/dev/null || { echo "skipped: python3-dbus is not installed"; exit 77; }
 x_home
+not_first_start
 export ASAN_OPTIONS="${ASAN_OPTIONS}:fast_unwind_on_malloc=0"
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
 start_x

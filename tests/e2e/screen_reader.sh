@@ -31,7 +31,7 @@ due=$(date -d '+3 days' +%F)
 printf '$$Dentist$$%s$$Once$$3$$\r\n$$Club$$%s$$Monthly$$10$$\r\n\r\n' "$due" \
     "$(date -d '+9 days' +%F)" > "$MOONRILL_HOME/events.mrl"
 # Not the first start: that one asks about the scan at logon first.
-mkdir -p "$XDG_CONFIG_HOME/moonrill" && : > "$XDG_CONFIG_HOME/moonrill/first-start-done"
+not_first_start
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$bin" 2>"$work/err" & app=$!
 $py "$(dirname "$0")/screen_reader.py" "$due"; rc=$?
 kill $app 2>/dev/null

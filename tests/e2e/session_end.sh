@@ -12,6 +12,7 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
 need Xvfb xdotool
 x_home
+not_first_start
 events="$MOONRILL_HOME/events.mrl" copy="$MOONRILL_HOME/events.mrl.recovery"
 press() { # press KEY...: to the window that has the focus, once one is shown
     local window
