@@ -23,6 +23,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -132,10 +133,13 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     lstWhatsUp->selectionModel()->setCurrentIndex(lstWhatsUp->model()->index(0, 0),
                                                   QItemSelectionModel::NoUpdate);
     // The window opens on OK: a reader says with it what is due, so the user need not go
-    // looking through the list for it.
+    // looking through the list for it; of a long list, the soonest, and how many more.
+    constexpr qsizetype said = 10;
     QStringList due;
-    for (const QTreeWidgetItem *item : std::as_const(items))
+    for (const QTreeWidgetItem *item : items.first(std::min(said, items.size())))
         due.append(item->text(0) + QLatin1Char(' ') + item->text(2));
+    if (items.size() > said)
+        due.append(tr("and %n more", nullptr, int(items.size() - said)));
     cmdOk->setAccessibleDescription(tr("Upcoming: %1").arg(due.join(QStringLiteral("; "))));
 }
 

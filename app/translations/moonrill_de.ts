@@ -1619,5 +1619,12 @@ Nur für diesen Lauf verwenden?</translation>
         <source>Upcoming: %1</source>
         <translation>Anstehend: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und %n weiteres</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

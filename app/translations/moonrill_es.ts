@@ -1619,5 +1619,12 @@ Use it for this run only?</source>
         <source>Upcoming: %1</source>
         <translation>Próximos: %1</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y %n más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

@@ -1619,5 +1619,12 @@ L&apos;utiliser pour cette session seulement ?</translation>
         <source>Upcoming: %1</source>
         <translation>À venir : %1</translation>
     </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n de plus</numerusform>
+            <numerusform>et %n de plus</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

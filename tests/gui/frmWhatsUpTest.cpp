@@ -95,6 +95,12 @@ private slots:
             QCOMPARE(item->foreground(0).color() == QColor(255, 0, 0), i < 3);
         }
         QCOMPARE(list->topLevelItem(1)->text(2), u"Bob (71)"_s);
+        // A reader starts on the first row, with nothing selected, and hears with OK what is due.
+        QCOMPARE(list->currentIndex().row(), 0);
+        QVERIFY(list->selectedItems().isEmpty());
+        QCOMPARE(window.findChild<QPushButton *>(u"cmdOk"_s)->accessibleDescription(),
+                 u"Upcoming: Today: Ann's day; Today: Bob (71); Today: Plain today; Tomorrow: "
+                 "Tomorrow; In 3 days: In ten"_s);
 
         // The bells' background is transparent, so they sit on any theme's window colour.
         const QImage bell = window.findChild<QLabel *>(u"Animation1"_s)->pixmap().toImage();
