@@ -3,7 +3,6 @@
 
 #include "ApplicationIdentity.h"
 #include "EndSignals.h"
-#include "SyncCommand.h"
 #include "Translations.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
@@ -11,7 +10,6 @@
 #include <QApplication>
 
 #include <cstdio>
-#include <iostream>
 #include <memory>
 #include <unistd.h>
 
@@ -78,21 +76,4 @@ MoonrillStartLogonScreens(int *argc, char **argv)
     auto application = startApplication(*argc, argv);
     SetApplicationIdentity();
     return new WhatsUpScreens(std::move(application));
-}
-
-extern "C" __attribute__((visibility("default"))) int MoonrillSync(int *argc, char **argv)
-{
-    const QCoreApplication application(*argc, argv);
-    const std::string_view word = *argc == 3 ? argv[2] : "";
-    return RunSyncCommand(std::cout, std::cerr,
-                          word == ConfirmRemovalOption ? EmptiedSide::Follow
-                          : word == RestoreOption      ? EmptiedSide::Restore
-                                                       : EmptiedSide::Ask);
-}
-
-extern "C" __attribute__((visibility("default"))) void MoonrillSyncAfterLogonScan(int *argc,
-                                                                                  char **argv)
-{
-    const QCoreApplication application(*argc, argv);
-    SyncAfterLogonScan();
 }

@@ -34,6 +34,11 @@ public:
 /// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.
 inline constexpr std::string_view GuiModuleFile = "libmoonrill-gui.so";
 
+/// The library of what needs the network, the keyring, the printer or the calendar library:
+/// "moonrill sync", the sync after a logon scan, and the main window's services, loaded at
+/// their first use; it lies where the windows library lies.
+inline constexpr std::string_view ServicesModuleFile = "libmoonrill-services.so";
+
 /// The library that shows a desktop notification without the windows, for a daily scan with no
 /// display; it lies where the windows library lies.
 inline constexpr std::string_view NotifyModuleFile = "libmoonrill-notify.so";
@@ -45,11 +50,11 @@ int MoonrillRunMainWindow(int *argc, char **argv);
 /// (and with it the desktop) and must delete it. Where the desktop cannot be started after all,
 /// the process ends with one line on standard error and status 1, having written nothing.
 LogonScreens *MoonrillStartLogonScreens(int *argc, char **argv);
-/// Syncs the list to the calendar server ("moonrill sync"), without a display; returns the
-/// exit status.
+/// In the services library: syncs the list to the calendar server ("moonrill sync"), without a
+/// display; returns the exit status.
 int MoonrillSync(int *argc, char **argv);
-/// Syncs the list the logon scan saved, where a calendar is set: silent, at most five
-/// seconds.
+/// In the services library: syncs the list the logon scan saved, where a calendar is set: silent,
+/// at most five seconds.
 void MoonrillSyncAfterLogonScan(int *argc, char **argv);
 /// In the notification library: starts QtCore alone and returns the daily scan's notifier over
 /// it. The caller owns the result (and with it the application object) and must delete it

@@ -60,13 +60,13 @@ int main(int argc, char *argv[])
             const bool done = RunLogonScan(ProgramFolder(), Date::today(), screens, isDaily);
             // Only a calendar set to sync to costs the logon anything more.
             if (SyncIsSet())
-                GuiLoader().SyncAfterLogonScan(argc, argv);
+                GuiLoader(ServicesModuleFile).SyncAfterLogonScan(argc, argv);
             return done ? 0 : 1;
         }
         if ((argc == 2 || (argc == 3 && (std::string_view(argv[2]) == "--confirm-removal" ||
                                          std::string_view(argv[2]) == "--restore"))) &&
             std::string_view(argv[1]) == "sync")
-            return GuiLoader().RunSync(argc, argv);
+            return GuiLoader(ServicesModuleFile).RunSync(argc, argv);
         return GuiLoader().RunMainWindow(argc, argv);
     } catch (const std::exception &error) {
         // Nothing can be shown without the windows library; the terminal or the session's log

@@ -83,8 +83,8 @@ inline constexpr ReadRules EventFileRules{.noun = EventFileNoun, .maxBytes = Max
 /// failure to create it is thrown). A path that names no regular file, or a file that cannot be
 /// read, gives no value and sets `result.error`; nothing is then created or replaced. Clears what
 /// killed writers of the file and its backups left beside it first.
-[[nodiscard]] std::optional<std::string> ReadEventFileContent(const std::string &path,
-                                                              LoadResult &result);
+[[nodiscard]] std::optional<FileBytes> ReadEventFileContent(const std::string &path,
+                                                            LoadResult &result);
 
 /// Reads the event lines of `content` as the load does: every event that stays (not a one-time
 /// event that is over) goes to `onEvent`, in file order. A line ends at CR LF, at LF or at a lone

@@ -66,13 +66,13 @@ void ClearEvents(EventState &state)
     state.Clear();
 }
 
-std::optional<std::string> ReadEventFileContent(const std::string &path, LoadResult &result)
+std::optional<FileBytes> ReadEventFileContent(const std::string &path, LoadResult &result)
 {
     RemoveStaleTemporariesOf(path);
     // The whole file is read into memory, never mapped: the load may wait on a question while
     // another program truncates the file, which must not take the program down.
     try {
-        if (std::optional<std::string> content = ReadWholeFile(path, EventFileRules))
+        if (std::optional<FileBytes> content = ReadWholeFileBytes(path, EventFileRules))
             return content;
     } catch (const MoonrillError &error) {
         result.error = error;
@@ -81,7 +81,7 @@ std::optional<std::string> ReadEventFileContent(const std::string &path, LoadRes
     // No file yet: start one holding just the closing empty line, which is then what was read.
     WriteFileAtomically(path, EventLineEnd,
                         WriteRules{.followLinks = true, .modeFrom = {}, .noun = EventFileNoun});
-    return std::string(EventLineEnd);
+    return FileBytes(EventLineEnd);
 }
 
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
@@ -179,7 +179,7 @@ LoadResult LoadEvents(EventState &state, const std::string &path, Date today,
     if (state.RowCount() > 0)
         ClearEvents(state);
 
-    const std::optional<std::string> file = ReadEventFileContent(path, result);
+    const std::optional<FileBytes> file = ReadEventFileContent(path, result);
     if (!file)
         return result;
     state.SetDiskStamp(StampOf(*file));

@@ -53,7 +53,21 @@ std::string NotAFileText(const std::string &path, unsigned mode, std::string_vie
     return path + " is " + std::string(kindOf(mode)) + ", not " + std::string(noun);
 }
 
+FileBytes::FileBytes(std::string_view text)
+    : m_data(std::make_unique_for_overwrite<char[]>(text.size())), m_size(text.size())
+{
+    std::memcpy(m_data.get(), text.data(), text.size());
+}
+
 std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRules &rules)
+{
+    std::optional<FileBytes> bytes = ReadWholeFileBytes(path, rules);
+    if (!bytes)
+        return std::nullopt;
+    return std::string(bytes->view());
+}
+
+std::optional<FileBytes> ReadWholeFileBytes(const std::string &path, const ReadRules &rules)
 {
     // A look first, so that a socket (which cannot be opened at all) is named as such.
     struct stat info
@@ -84,16 +98,21 @@ std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRule
         tooLarge(path, rules);
 
     // Read straight into a buffer of the file's size, and on past it in case the file grew
-    // meanwhile, but never past the limit.
-    std::string content(expected + 1, '\0');
+    // meanwhile, but never past the limit. The read fills what it returns, so nothing is
+    // zeroed.
+    size_t room = expected + 1;
+    auto content = std::make_unique_for_overwrite<char[]>(room);
     size_t filled = 0;
     for (;;) {
-        if (filled == content.size()) {
+        if (filled == room) {
             if (filled > rules.maxBytes)
                 tooLarge(path, rules);
-            content.resize(content.size() * 2 + 65536);
+            room = room * 2 + 65536;
+            auto larger = std::make_unique_for_overwrite<char[]>(room);
+            std::memcpy(larger.get(), content.get(), filled);
+            content = std::move(larger);
         }
-        const ssize_t n = ::read(file.get(), content.data() + filled, content.size() - filled);
+        const ssize_t n = ::read(file.get(), content.get() + filled, room - filled);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -105,6 +124,5 @@ std::optional<std::string> ReadWholeFile(const std::string &path, const ReadRule
     }
     if (filled > rules.maxBytes)
         tooLarge(path, rules);
-    content.resize(filled);
-    return content;
+    return FileBytes(std::move(content), filled);
 }

@@ -8,6 +8,7 @@
 #include "ContentStamp.h"
 #include "Conversions.h"
 #include "EventTypes.h"
+#include "EventUid.h"
 #include "Occurrence.h"
 #include "Version.h"
 
@@ -201,37 +202,6 @@ Component newCalendar(std::string_view productId)
     return calendar;
 }
 
-std::string identityOf(const clsEvent &event)
-{
-    std::string identity = event.Description;
-    for (const std::string_view part :
-         {std::string_view(event.Occurs), std::string_view(event.Email)}) {
-        identity += '\0';
-        identity += part;
-    }
-    identity += '\0';
-    identity += IntToText(event.BirthYear);
-    return identity;
-}
-
-} // namespace
-
-std::string EventUid(const clsEvent &event, int twinsBefore)
-{
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx",
-                  static_cast<unsigned long long>(StampOf(identityOf(event)).hash));
-    std::string uid = "moonrill-";
-    uid += hex;
-    if (twinsBefore > 0) {
-        uid += '-';
-        uid += IntToText(twinsBefore);
-    }
-    return uid;
-}
-
-namespace {
-
 /// Hands each event written (not left out) to `add` with its UID, counting those left out in
 /// `leftOut` and keeping the UIDs in `uids`, as CalendarText says.
 template <typename Add>
@@ -253,7 +223,7 @@ void forEachWritten(const std::vector<clsEvent> &events, int *leftOut,
         // calendar filled by an older export keeps its entries too.
         std::string uid = event.Options.Uid;
         if (uid.empty())
-            uid = EventUid(event, seen[identityOf(event)]++);
+            uid = EventUid(event, seen[EventIdentity(event)]++);
         add(event, uid);
         if (uids != nullptr)
             (*uids)[i] = std::move(uid);

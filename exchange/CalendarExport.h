@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "EventUid.h"
 #include "clsEvent.h"
 
 #include <ctime>
@@ -52,8 +53,3 @@ struct CalendarObject
 /// The last year a calendar file holds: libical writes no later date (a later one comes out as
 /// "00000000T000000", and no client then reads the file at all).
 inline constexpr int LastCalendarYear = 3000;
-
-/// The UID of an event never exported: "moonrill-" and a hash of its description, type, e-mail and
-/// year of birth, then "-" and a count for each event before it in the list that has the same ones
-/// (so twins get UIDs of their own). The date is left out: it moves on as the event comes round.
-[[nodiscard]] std::string EventUid(const clsEvent &event, int twinsBefore);

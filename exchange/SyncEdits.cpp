@@ -2,6 +2,8 @@
 // What the list takes from a sync, made by the UIDs its events go by.
 #include "SyncPlan.h"
 
+#include "EventUid.h"
+
 #include <algorithm>
 #include <unordered_map>
 #include <unordered_set>

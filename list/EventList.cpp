@@ -3,13 +3,10 @@
 
 #include "AtomicFile.h"
 #include "Backups.h"
-#include "CalendarExport.h"
 #include "Conversions.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Recovery.h"
-
-#include <ctime>
 
 using Change = EventListObserver::Change;
 
@@ -166,12 +163,11 @@ SaveOutcome EventList::Save(const SaveRoads &roads)
     // A synced list, and one kept as a calendar file, keeps its events' UIDs, so that the
     // server's objects and the file's entries stay its own. The rows do not change.
     if (roads.keepUids || !roads.calendarFile.empty())
-        m_state.KeepUids(CalendarUids(m_state.Events()));
+        m_state.KeepUids(roads.uids(m_state.Events()));
     SaveOutcome outcome = SaveEvents(m_state, m_path);
     if (!roads.calendarFile.empty())
         WriteFileAtomically(
-            roads.calendarFile,
-            CalendarText(m_state.Events(), MoonrillProductId(), std::time(nullptr)),
+            roads.calendarFile, roads.calendarText(m_state.Events()),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
     return outcome;
 }

@@ -5,8 +5,8 @@
 #include <QImage>
 
 /// The toolbar images, 1 to 10 in toolbar order (add, edit, delete, copy, undo, find, save,
-/// print, scan, help): the desktop theme's icon where it has one for the action, otherwise our
-/// own drawing, at 100% and 200% scale.
+/// print, scan, help): our own drawings at 100% and 200% scale, never the desktop theme's, which
+/// would have to be looked up at every start.
 [[nodiscard]] QIcon ToolbarImage(int image);
 
 /// The window icon: a crescent moon over a bell, drawn at the usual sizes.

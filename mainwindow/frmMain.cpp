@@ -55,7 +55,6 @@ frmMain::frmMain(QWidget *parent) : QMainWindow(parent)
     createList();
     createPopup();
     setUndoEnabled(false);
-    connectSync();
 }
 
 frmMain::~frmMain()

@@ -9,11 +9,9 @@
 #endif
 
 #include "ApplicationBus.h"
-#include "CalendarSync.h"
-#include "SyncSettings.h"
-#include "UserWords.h"
-
 #include "ScreenFit.h"
+#include "ServicesLoader.h"
+#include "UserWords.h"
 
 #include <QMainWindow>
 #include <QPersistentModelIndex>
@@ -31,8 +29,9 @@ class QTreeView;
 class SingleInstance;
 
 /// The main window: the program's start-up object and only top-level window. It owns the event
-/// state for the whole run and is where every command starts.
-class frmMain final : public QMainWindow
+/// state for the whole run and is where every command starts. What needs the network, the
+/// keyring, the printer or the calendar library it asks of its services, loaded at first use.
+class frmMain final : public QMainWindow, private ServiceHost
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(frmMain)
@@ -105,7 +104,7 @@ public:
     /// True once the program has been told to end.
     [[nodiscard]] bool HasEnded() const { return m_ended; }
     /// Selects the row at `row` as the only selected row.
-    void SelectRow(int row);
+    void SelectRow(int row) override;
     /// Ends the program at once without a question, as when the session ends (a signal): the
     /// recovery copy keeps what is not saved.
     void EndNow() { endProgram(); }
@@ -128,10 +127,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    /// The birthdays of the address book on the server (Import Birthdays with one set).
-    void importBirthdaysFromServer(const SyncSettings &settings);
-    /// The birthdays of the vCard text `content`, read from `source` (a file, an address).
-    void importBirthdaysFromText(const std::string &content, const std::string &source);
+    // What the services use of the window.
+    QWidget *Window() override { return this; }
+    EventList &ListDocument() override { return m_list; }
+    void ListChanged() override { listChanged(); }
+    bool SaveList() override { return SaveEvents(); }
+    void Report(const std::exception &error) override { ReportError(error); }
+    MsgAnswer AnswerMessage(QMessageBox &box) override;
+    std::optional<Message> TakeFromServer(SyncPlan &plan,
+                                          const std::vector<clsEvent> &planned) override;
+
     QAction *makeAction(const char *name, const char *caption, void (frmMain::*command)(),
                         const QKeySequence &shortcut = {});
     void createActions();
@@ -166,24 +171,14 @@ private:
     void listChanged();
     /// Offers the list of a recovery copy that a session left behind.
     void offerRecovery(const std::optional<ContentStamp> &found);
-    /// Whether the list has room for `count` more events; says `refusal` (%1 the count, %2 the
-    /// room) where it has not.
-    bool hasRoomFor(size_t count, const QString &refusal);
-    /// After an import: the list as changed, the row of `last` selected (none where it is
-    /// empty), and the import's summary.
-    void showImported(const EventRef &last, const std::string &summary);
+    /// Runs `command` of the services, after saying why where they cannot be loaded.
+    void withServices(void (WindowServices::*command)());
     /// Selects a row after an edit: not the edited event's new row `newRow`.
     void selectOtherThan(int newRow, int editedRow);
     /// Selects the row of `ref` where it is still listed, else the first.
     void selectAgain(const EventRef &ref);
     /// Ends the program at once: no further question, the window closes.
     void endProgram();
-    /// Lets the sync bring the server's changes into the list, say them, and ask about a side
-    /// found emptied.
-    void connectSync();
-    /// Makes and saves the list's edits of a sync made from `planned`; why not, where it cannot.
-    std::optional<Message> takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned);
-    void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
     EventList m_list;
     EventListModel *m_model = nullptr;
@@ -196,7 +191,7 @@ private:
     std::optional<Date> m_lastSeen; // as the start-up found it
     std::unique_ptr<SingleInstance> m_instance;
     ApplicationBus m_bus;             // where a second start finds this one
-    CalendarSync m_sync{UserWords()}; // syncs every save to the calendar set, if one is
+    ServicesLoader m_services{*this}; // printing, the update check, imports, exports, the sync
     bool m_ended = false;
     QStringList m_weekdayTypes;    // the types by weekday the list holds, as the Type column shows
     bool m_recoveryFailed = false; // said once a run

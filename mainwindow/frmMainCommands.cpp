@@ -6,16 +6,16 @@
 #include "ClipboardText.h"
 #include "Desktop.h"
 #include "EventListModel.h"
+#include "FileRead.h"
 #include "HelpViewer.h"
 #include "Maker.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
-#include "PrintEvents.h"
+#include "WindowServices.h"
 #include "clsHlink.h"
 #include "frmAbout.h"
 #include "frmBug.h"
 #include "frmFind.h"
-#include "frmLiveUpdate.h"
 
 #include <QItemSelectionModel>
 #include <QTreeView>
@@ -60,14 +60,93 @@ void frmMain::VisitWebsite()
     }
 }
 
+void frmMain::withServices(void (WindowServices::*command)())
+{
+    WindowServices *services = nullptr;
+    try {
+        services = &m_services();
+    } catch (const MoonrillError &error) {
+        ReportError(error);
+        return;
+    }
+    (services->*command)();
+}
+
+MsgAnswer frmMain::AnswerMessage(QMessageBox &box)
+{
+    return ::AnswerMessage(box);
+}
+
 void frmMain::PrintEvents()
 {
-    ::PrintEvents(m_list.State(), this);
+    withServices(&WindowServices::PrintEvents);
 }
+
 void frmMain::CheckForUpdate()
 {
-    frmLiveUpdate update(this);
-    update.exec();
+    withServices(&WindowServices::CheckForUpdate);
+}
+
+void frmMain::ImportBirthdays()
+{
+    withServices(&WindowServices::ImportBirthdays);
+}
+
+void frmMain::ImportCalendar()
+{
+    withServices(&WindowServices::ImportCalendar);
+}
+
+void frmMain::ExportCalendar()
+{
+    withServices(&WindowServices::ExportCalendar);
+}
+
+void frmMain::CalendarSyncSettings()
+{
+    withServices(&WindowServices::CalendarSyncSettings);
+    // A question asked as the dialog closed ("for this run only?") leaves no window active:
+    // the keyboard comes back to the list.
+    activateWindow();
+    lstEvent->setFocus();
+}
+
+void frmMain::ImportBirthdaysFrom(const QString &path)
+{
+    try {
+        m_services().ImportBirthdaysFrom(path);
+    } catch (const MoonrillError &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::ImportCalendarFrom(const QString &path)
+{
+    try {
+        m_services().ImportCalendarFrom(path);
+    } catch (const MoonrillError &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::ExportCalendarTo(const QString &path)
+{
+    try {
+        m_services().ExportCalendarTo(path);
+    } catch (const MoonrillError &error) {
+        ReportError(error);
+    }
+}
+
+void frmMain::ClearKilledExports()
+{
+    try {
+        if (const std::optional<std::string> last =
+                ReadWholeFile(LastExportRecord(), {.noun = "a path", .maxBytes = 4096}))
+            ClearKilledExportsOf(*last);
+    } catch (const MoonrillError &) {
+        // Nothing to clear that can be found.
+    }
 }
 void frmMain::ExpressContact()
 {

@@ -10,7 +10,7 @@
 #include "MessageBox.h"
 #include "Recovery.h"
 #include "ScanComputation.h"
-#include "SyncSettings.h"
+#include "SyncConfig.h"
 #include "Text.h"
 #include "frmWhatsUp.h"
 
@@ -41,15 +41,17 @@ bool frmMain::SaveEvents()
     // leaves it for the start-up to offer.
     const bool savesChanges = !m_list.Saved();
     try {
-        const SyncSettings settings = SyncSettings::Read();
-        const SaveOutcome outcome = m_list.Save(settings.Roads());
+        // Only a list synced or kept as a calendar file needs the services: the settings are
+        // read plainly first, so that a save without either loads no calendar library.
+        const SyncConfig config = ReadSyncConfig();
+        const bool otherRoads = !config.calendarUrl.empty() || !config.calendarFile.empty();
+        const SaveOutcome outcome = m_list.Save(otherRoads ? m_services().Roads() : SaveRoads());
         // The copy goes only where the list saved is the list held: nothing above waits in
         // the event loop, so no change can come between.
         if (savesChanges && m_list.Saved())
             RemoveRecovery(m_list.Path());
-        // The sync asks the keyring and the server without waiting for either.
-        if (!settings.calendar.isEmpty())
-            m_sync.Sync(m_list.Events(), m_list.Path());
+        if (otherRoads)
+            m_services().SyncSaved();
         if (!outcome.changedFileKeptAs.empty())
             ShowMessage(std::string_view(ChangedFileMessage(outcome.changedFileKeptAs, Translated)),
                         MsgStyle::OkInformation, this);

@@ -137,10 +137,21 @@ void frmMain::runStartUpSteps()
     setUndoEnabled(false);
     // What the last run could not sync is said once, never at every save.
     // It was kept as what happened, and is said now, in the language of this window.
-    if (const std::vector<Message> failure = TakeSyncFailure(); !failure.empty())
-        ShowMessage(tr("The calendar could not be synced when Moonrill last ran:\r\n") +
-                        QString::fromStdString(SaidLines(failure, UserWords())),
-                    MsgStyle::OkInformation, this);
+    // Only a run that kept one loads the services to read it.
+    struct stat record
+    {
+    };
+    if (::lstat(SyncFailureRecord().c_str(), &record) == 0) {
+        try {
+            if (const std::vector<Message> failure = m_services().TakeSyncFailure();
+                !failure.empty())
+                ShowMessage(tr("The calendar could not be synced when Moonrill last ran:\r\n") +
+                                QString::fromStdString(SaidLines(failure, UserWords())),
+                            MsgStyle::OkInformation, this);
+        } catch (const MoonrillError &error) {
+            ReportError(error);
+        }
+    }
     if (m_loaded && m_lastSeen != Date::today())
         WriteLastSeen(m_folder, Date::today());
 }

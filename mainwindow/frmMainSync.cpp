@@ -10,27 +10,9 @@
 #include "MoonrillError.h"
 
 #include <QItemSelectionModel>
-#include <QMessageBox>
 #include <QTreeView>
 
-void frmMain::connectSync()
-{
-    m_sync.SetApply([this](SyncPlan &plan, const std::vector<clsEvent> &planned) {
-        return takeFromServer(plan, planned);
-    });
-    connect(&m_sync, &CalendarSync::news, this, [this](const QString &news) {
-        // Said without stopping the user: the list already shows what came.
-        auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Moonrill"), news,
-                                    QMessageBox::Ok, this);
-        box->setObjectName(QStringLiteral("syncNews"));
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(false);
-        box->show();
-    });
-    connect(&m_sync, &CalendarSync::emptied, this, &frmMain::askAboutEmptied);
-}
-
-std::optional<Message> frmMain::takeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
+std::optional<Message> frmMain::TakeFromServer(SyncPlan &plan, const std::vector<clsEvent> &planned)
 {
     try {
         // The sync was made from the list as saved. The file takes the edits over that list,
@@ -45,7 +27,7 @@ std::optional<Message> frmMain::takeFromServer(SyncPlan &plan, const std::vector
             return QT_TRANSLATE_NOOP("Messages",
                                      "the list has no room for the events the server holds");
         std::optional<ContentStamp> written;
-        switch (TakeIntoFile(m_list.Path(), plan.edits, planned, SyncSettings::Read().Roads(),
+        switch (TakeIntoFile(m_list.Path(), plan.edits, planned, m_services().Roads(),
                              Date::today(), &written)) {
         case FileTaking::FileMoved:
             return Message(); // another program changed the file: the next save syncs again
@@ -76,32 +58,4 @@ void frmMain::selectAgain(const EventRef &ref)
 {
     // The event the user had selected stays selected where the server left it alone.
     SelectRow(int(m_list.RowOf(ref).value_or(0)));
-}
-
-void frmMain::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left)
-{
-    const int count = static_cast<int>(serverEmptied > 0 ? serverEmptied : listEmptied);
-    const QString nearly =
-        serverEmptied > 0
-            ? tr("The calendar on the server lost %n of its events since the last sync, nearly "
-                 "all it held.\r\n\r\nRemove them from the list too? (No puts them on the "
-                 "server again.)",
-                 nullptr, count)
-            : tr("The list lost %n of its events since the last sync, nearly all it held.\r\n\r\n"
-                 "Remove them from the server too? (No brings them back into the list.)",
-                 nullptr, count);
-    const QString question =
-        left > 0 ? nearly
-        : serverEmptied > 0
-            ? tr("The calendar on the server is empty now, but the list still holds its %n "
-                 "events.\r\n\r\nRemove them from the list too? (No puts them on the server "
-                 "again.)",
-                 nullptr, count)
-            : tr("The list is empty now, but the calendar on the server still holds its %n "
-                 "events.\r\n\r\nRemove them from the server too? (No brings them back into the "
-                 "list.)",
-                 nullptr, count);
-    const bool remove = ShowMessage(question, MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes;
-    m_sync.Sync(m_list.Events(), m_list.Path(),
-                remove ? EmptiedSide::Follow : EmptiedSide::Restore);
 }

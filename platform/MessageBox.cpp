@@ -108,6 +108,11 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
     box.setText(shown);
     applyStyle(box, style);
     makeRoomForTitle(box);
+    return AnswerMessage(box);
+}
+
+MsgAnswer AnswerMessage(QMessageBox &box)
+{
     if (hook())
         return hook()(box);
     return answerOf(box.exec());

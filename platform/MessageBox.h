@@ -49,3 +49,7 @@ void ShowErrorReport(std::string_view description, QWidget *parent = nullptr);
 /// and returns the answer instead of a person. An empty function removes the hook.
 using MessageHook = std::function<MsgAnswer(QMessageBox &box)>;
 void SetMessageHook(MessageHook hook);
+/// Shows `box`, made ready by ShowMessage, and returns the answer: the hook's where one is set.
+/// A library with a copy of this code of its own (the window's services) hands its boxes to the
+/// window's copy through a hook of its own, so that one hook answers every box.
+MsgAnswer AnswerMessage(QMessageBox &box);

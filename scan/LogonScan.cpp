@@ -115,7 +115,7 @@ void keepChangedVersion(const std::string &path, std::string_view read, Messages
 /// before a failure are still scanned, as they are in the main window. `loaded` tells whether
 /// the load succeeded.
 bool load(LogonPass &pass, const std::string &path, Date today, std::optional<Date> lastSeen,
-          Messages &messages, std::optional<std::string> &file, bool &loaded)
+          Messages &messages, std::optional<FileBytes> &file, bool &loaded)
 {
     LoadResult result;
     file = ReadEventFileContent(path, result);
@@ -189,7 +189,7 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         LogonPass pass(path, today);
         // The content as read stays in memory to the end of the save, which compares the new
         // one with it.
-        std::optional<std::string> file;
+        std::optional<FileBytes> file;
         bool loaded = false;
         const bool mayReplace = load(pass, path, today, lastSeen, messages, file, loaded);
         bool found = false;

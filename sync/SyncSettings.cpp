@@ -3,6 +3,7 @@
 
 #include "AtomicFile.h"
 #include "BusCheck.h"
+#include "CalendarExport.h"
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include <cstdlib>
+#include <ctime>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -131,6 +133,17 @@ std::optional<std::optional<QString>> passwordFromFile(Message &trouble)
 }
 
 } // namespace
+
+SaveRoads SyncSettings::Roads() const
+{
+    return {.keepUids = !calendar.isEmpty(),
+            .calendarFile = calendarFile.toStdString(),
+            .uids = [](const std::vector<clsEvent> &events) { return CalendarUids(events); },
+            .calendarText =
+                [](const std::vector<clsEvent> &events) {
+                    return CalendarText(events, MoonrillProductId(), std::time(nullptr));
+                }};
+}
 
 SyncSettings SyncSettings::Read(std::string *trouble)
 {

@@ -24,10 +24,7 @@ struct SyncSettings
 
     /// Where a save sends the list besides its file: UIDs kept while a calendar is synced, and
     /// the calendar file kept up to date.
-    [[nodiscard]] SaveRoads Roads() const
-    {
-        return {!calendar.isEmpty(), calendarFile.toStdString()};
-    }
+    [[nodiscard]] SaveRoads Roads() const;
 
     /// The settings kept; none, with `trouble` where given saying why, where the file cannot
     /// be read.

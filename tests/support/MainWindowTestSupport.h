@@ -21,6 +21,12 @@
 
 #include <memory>
 
+// The window reaches the sync only through its services; a test that links them and opens the
+// sync dialog itself makes the dialog's CalendarSync beside the window.
+#if __has_include("CalendarSync.h")
+#include "CalendarSync.h"
+#endif
+
 inline QByteArray dateText(int daysAhead)
 {
     return QByteArray::fromStdString(DateToText(Date::today().addDays(daysAhead)));

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Exchanging events with the user's other programs: birthdays imported from an address book,
-// and every event exported to a calendar file.
-
-#include "frmMain.h"
+#include "ExchangeCommands.h"
 
 #include "AddressBook.h"
 #include "AtomicFile.h"
 #include "BirthdayImport.h"
 #include "CalendarExport.h"
 #include "CalendarFileImport.h"
+#include "CalendarSync.h"
 #include "Conversions.h"
 #include "DavRequest.h"
-#include "EventListModel.h"
 #include "FileRead.h"
 #include "MessageBox.h"
 #include "MoonrillError.h"
@@ -20,7 +17,7 @@
 #include "Text.h"
 #include "UserWords.h"
 #include "VCardReader.h"
-#include "frmSync.h"
+#include "WindowServices.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -31,7 +28,8 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProgressDialog>
-#include <QTreeView>
+
+#include <malloc.h>
 
 namespace {
 
@@ -40,63 +38,53 @@ constexpr size_t MaxAddressBookBytes = 64u << 20;
 /// Nor a calendar: years of a busy calendar's appointments are a few megabytes.
 constexpr size_t MaxCalendarBytes = 64u << 20;
 
-/// Where the path of the last calendar export is kept, so that the next start can clear what a
-/// killed export left beside it.
-std::string lastExportRecord()
+/// Gives the memory an import or export freed back to the system when the command ends. An
+/// import of 30,000 events passes hundreds of megabytes through the heap (the text, its objects,
+/// the plan), and the allocator would keep them for the life of the window.
+class FreedMemoryReturned
 {
-    return JoinPath(ConfigFolder(), "moonrill/last-export");
-}
-
-/// Removes the temporary files of killed exports in the folder of the calendar file `path`.
-void clearKilledExports(const std::string &path)
-{
-    RemoveStaleTemporariesEndingIn(FolderOf(ResolveLinks(path)), ".ics");
-}
+public:
+    FreedMemoryReturned() = default;
+    ~FreedMemoryReturned() { malloc_trim(0); }
+    FreedMemoryReturned(const FreedMemoryReturned &) = delete;
+    FreedMemoryReturned &operator=(const FreedMemoryReturned &) = delete;
+};
 
 } // namespace
 
-void frmMain::ClearKilledExports()
-{
-    try {
-        if (const std::optional<std::string> last =
-                ReadWholeFile(lastExportRecord(), {.noun = "a path", .maxBytes = 4096}))
-            clearKilledExports(*last);
-    } catch (const MoonrillError &) {
-        // Nothing to clear that can be found.
-    }
-}
-
-void frmMain::ImportBirthdays()
+void ExchangeCommands::ImportBirthdays()
 {
     const SyncSettings settings = SyncSettings::Read();
     if (!settings.addressBook.isEmpty() &&
         ShowMessage(tr("Import the birthdays of the address book at %1?\r\nNo picks "
                        "a file instead.")
                         .arg(settings.addressBook.toString()),
-                    MsgStyle::YesNoQuestion, this) == MsgAnswer::Yes) {
+                    MsgStyle::YesNoQuestion, m_host.Window()) == MsgAnswer::Yes) {
         importBirthdaysFromServer(settings);
         return;
     }
-    const QString path = QFileDialog::getOpenFileName(
-        this, tr("Import Birthdays"), QDir::homePath(), tr("Address books (*.vcf *.vcard)"));
+    const QString path =
+        QFileDialog::getOpenFileName(m_host.Window(), tr("Import Birthdays"), QDir::homePath(),
+                                     tr("Address books (*.vcf *.vcard)"));
     if (!path.isEmpty())
         ImportBirthdaysFrom(path);
 }
 
-void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
+void ExchangeCommands::importBirthdaysFromServer(const SyncSettings &settings)
 {
+    const FreedMemoryReturned trim;
     QString trouble = UrlTrouble(settings.addressBook, UserWords());
     const std::optional<QString> password =
         trouble.isEmpty() ? m_sync.Password(settings.user, settings.addressBook, trouble)
                           : std::nullopt;
     if (!password) {
-        ShowMessage(trouble, MsgStyle::OkCritical, this);
+        ShowMessage(trouble, MsgStyle::OkCritical, m_host.Window());
         return;
     }
     // The answer comes in the event loop, with a Cancel; the window never waits on the network.
     QNetworkAccessManager network;
     QProgressDialog progress(tr("Reading the address book on the server..."), tr("Cancel"), 0, 0,
-                             this);
+                             m_host.Window());
     progress.setWindowTitle(tr("Import Birthdays"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -104,8 +92,8 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
         RequestCards(network, settings.addressBook, BasicAuthorization(settings.user, *password));
     QEventLoop loop;
     bool cancelled = false;
-    connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    connect(&progress, &QProgressDialog::canceled, reply, [reply, &cancelled] {
+    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+    QObject::connect(&progress, &QProgressDialog::canceled, reply, [reply, &cancelled] {
         cancelled = true;
         reply->abort();
     });
@@ -122,30 +110,34 @@ void frmMain::importBirthdaysFromServer(const SyncSettings &settings)
         trouble = tr("the server's answer is no address book it can read");
     if (!trouble.isEmpty()) {
         ShowMessage(tr("The address book could not be read: %1").arg(trouble), MsgStyle::OkCritical,
-                    this);
+                    m_host.Window());
         return;
     }
     importBirthdaysFromText(cards, ToBytes(Shown(settings.addressBook)));
 }
 
-void frmMain::ImportBirthdaysFrom(const QString &path)
+void ExchangeCommands::ImportBirthdaysFrom(const QString &path)
 {
+    // Declared first, so that it runs when everything the command held is freed.
+    const FreedMemoryReturned trim;
     try {
         const std::string file = ToBytes(path);
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "an address book", .maxBytes = MaxAddressBookBytes});
         importBirthdaysFromText(content.value_or(std::string()), file);
     } catch (const std::exception &error) {
-        ReportError(error);
+        m_host.Report(error);
     }
 }
 
-void frmMain::importBirthdaysFromText(const std::string &content, const std::string &source)
+void ExchangeCommands::importBirthdaysFromText(const std::string &content,
+                                               const std::string &source)
 {
     try {
         // A large book shows its progress and can be stopped; a small one is read before the
         // dialog would show.
-        QProgressDialog progress(tr("Reading the address book..."), tr("Cancel"), 0, 1000, this);
+        QProgressDialog progress(tr("Reading the address book..."), tr("Cancel"), 0, 1000,
+                                 m_host.Window());
         progress.setWindowTitle(tr("Import Birthdays"));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
@@ -159,53 +151,56 @@ void frmMain::importBirthdaysFromText(const std::string &content, const std::str
         if (!book.isAddressBook) {
             ShowMessage(
                 tr("%1 is not an address book: it holds no contact.").arg(FromBytes(source)),
-                MsgStyle::OkCritical, this);
+                MsgStyle::OkCritical, m_host.Window());
             return;
         }
-        BirthdayImport import = PlanBirthdayImport(book.contacts, m_list.Events(), Date::today());
+        BirthdayImport import =
+            PlanBirthdayImport(book.contacts, m_host.ListDocument().Events(), Date::today());
         if (!hasRoomFor(import.events.size(),
                         tr("The address book holds %1 new birthdays, but the list has room for %2 "
                            "more events.\r\nNothing was imported.")))
             return;
         const std::string summary = ImportSummary(import, Translated(ImportSummaryWords));
-        EventRef last = m_list.AddAll(std::move(import.events), Date::today());
+        EventRef last = m_host.ListDocument().AddAll(std::move(import.events), Date::today());
         // A card imported before under another name updates its event, found by the UID.
         for (BirthdayUpdate &update : import.updates) {
-            const std::vector<clsEvent> &events = m_list.Events();
+            const std::vector<clsEvent> &events = m_host.ListDocument().Events();
             const auto found =
                 std::find_if(events.begin(), events.end(), [&update](const clsEvent &event) {
                     return event.Options.Uid == update.written.event.Options.Uid;
                 });
             if (found != events.end())
-                last =
-                    m_list.Replace(m_list.RefOf(*found), std::move(update.written), Date::today());
+                last = m_host.ListDocument().Replace(m_host.ListDocument().RefOf(*found),
+                                                     std::move(update.written), Date::today());
         }
         showImported(last, summary);
     } catch (const std::exception &error) {
-        ReportError(error);
+        m_host.Report(error);
     }
 }
 
-void frmMain::ImportCalendar()
+void ExchangeCommands::ImportCalendar()
 {
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Import Calendar"), QDir::homePath(),
+        QFileDialog::getOpenFileName(m_host.Window(), tr("Import Calendar"), QDir::homePath(),
                                      tr("Calendars (*.ics *.ical *.icalendar *.ifb)"));
     if (!path.isEmpty())
         ImportCalendarFrom(path);
 }
 
-void frmMain::ImportCalendarFrom(const QString &path)
+void ExchangeCommands::ImportCalendarFrom(const QString &path)
 {
+    // Declared first, so that it runs when everything the command held is freed.
+    const FreedMemoryReturned trim;
     try {
         const std::string file = ToBytes(path);
         const std::optional<std::string> content =
             ReadWholeFile(file, {.noun = "a calendar", .maxBytes = MaxCalendarBytes});
-        CalendarFileImport import =
-            PlanCalendarImport(content.value_or(std::string()), m_list.Events(), Date::today());
+        CalendarFileImport import = PlanCalendarImport(
+            content.value_or(std::string()), m_host.ListDocument().Events(), Date::today());
         if (!import.isCalendar) {
             ShowMessage(tr("%1 is not a calendar: it holds no event.").arg(path),
-                        MsgStyle::OkCritical, this);
+                        MsgStyle::OkCritical, m_host.Window());
             return;
         }
         if (!hasRoomFor(import.events.size(),
@@ -213,16 +208,17 @@ void frmMain::ImportCalendarFrom(const QString &path)
                            "events.\r\nNothing was imported.")))
             return;
         const std::string summary = CalendarImportSummary(import, UserWords());
-        showImported(m_list.AddAll(std::move(import.events), Date::today()), summary);
+        showImported(m_host.ListDocument().AddAll(std::move(import.events), Date::today()),
+                     summary);
     } catch (const std::exception &error) {
-        ReportError(error);
+        m_host.Report(error);
     }
 }
 
-void frmMain::ExportCalendar()
+void ExchangeCommands::ExportCalendar()
 {
     SyncSettings settings = SyncSettings::Read();
-    QFileDialog dialog(this, tr("Export Calendar"),
+    QFileDialog dialog(m_host.Window(), tr("Export Calendar"),
                        settings.calendarFile.isEmpty()
                            ? QDir::home().filePath(QStringLiteral("Moonrill.ics"))
                            : settings.calendarFile,
@@ -249,32 +245,36 @@ void frmMain::ExportCalendar()
     try {
         settings.Write();
     } catch (const std::exception &error) {
-        ReportError(error);
+        m_host.Report(error);
     }
 }
 
-void frmMain::ExportCalendarTo(const QString &path)
+void ExchangeCommands::ExportCalendarTo(const QString &path)
 {
+    // Declared first, so that it runs when everything the command held is freed.
+    const FreedMemoryReturned trim;
     try {
         const std::string file = ToBytes(path);
-        clearKilledExports(file);
+        ClearKilledExportsOf(file);
         const std::string productId = MoonrillProductId();
         int leftOut = 0;
         std::vector<std::string> uids;
         WriteFileAtomically(
-            file, CalendarText(m_list.Events(), productId, std::time(nullptr), &leftOut, &uids),
+            file,
+            CalendarText(m_host.ListDocument().Events(), productId, std::time(nullptr), &leftOut,
+                         &uids),
             WriteRules{.followLinks = true, .modeFrom = {}, .noun = "a calendar file"});
-        if (MakeFolders(FolderOf(lastExportRecord())))
-            WriteFileAtomically(lastExportRecord(), file);
+        if (MakeFolders(FolderOf(LastExportRecord())))
+            WriteFileAtomically(LastExportRecord(), file);
         // The list keeps the UIDs, so that the next export, after edits and deletions, gives the
         // calendar the same entries again: a saved list is saved with them at once.
-        if (m_list.KeepUids(uids)) {
-            if (m_list.Saved())
-                SaveEvents();
+        if (m_host.ListDocument().KeepUids(uids)) {
+            if (m_host.ListDocument().Saved())
+                m_host.SaveList();
             else
-                listChanged();
+                m_host.ListChanged();
         }
-        const size_t count = m_list.Events().size() - size_t(leftOut);
+        const size_t count = m_host.ListDocument().Events().size() - size_t(leftOut);
         QString message = (count == 1 ? tr("The calendar was written to %1: %2 event.")
                                       : tr("The calendar was written to %1: %2 events."))
                               .arg(FromBytes(file))
@@ -286,41 +286,28 @@ void frmMain::ExportCalendarTo(const QString &path)
                                           "calendar programs cannot read such dates."))
                            .arg(leftOut)
                            .arg(LastCalendarYear);
-        ShowMessage(message, MsgStyle::OkInformation, this);
+        ShowMessage(message, MsgStyle::OkInformation, m_host.Window());
     } catch (const std::exception &error) {
-        ReportError(error);
+        m_host.Report(error);
     }
 }
 
-void frmMain::showImported(const EventRef &last, const std::string &summary)
+void ExchangeCommands::showImported(const EventRef &last, const std::string &summary)
 {
     // The list changed where an import took anything: the last event it took is selected.
     if (!last.empty()) {
-        listChanged();
-        SelectRow(int(m_list.RowOf(last).value_or(0)));
+        m_host.ListChanged();
+        m_host.SelectRow(int(m_host.ListDocument().RowOf(last).value_or(0)));
     }
-    ShowMessage(std::string_view(summary), MsgStyle::OkInformation, this);
+    ShowMessage(std::string_view(summary), MsgStyle::OkInformation, m_host.Window());
 }
 
-bool frmMain::hasRoomFor(size_t count, const QString &refusal)
+bool ExchangeCommands::hasRoomFor(size_t count, const QString &refusal)
 {
     // An import is all or nothing: the list takes every event or none.
-    const size_t room = m_list.Room();
+    const size_t room = m_host.ListDocument().Room();
     if (count <= room)
         return true;
-    ShowMessage(refusal.arg(count).arg(room), MsgStyle::OkCritical, this);
+    ShowMessage(refusal.arg(count).arg(room), MsgStyle::OkCritical, m_host.Window());
     return false;
-}
-
-void frmMain::CalendarSyncSettings()
-{
-    {
-        frmSync dialog(m_sync, this);
-        if (dialog.exec() == QDialog::Accepted && m_list.Saved())
-            SaveEvents(); // the list as saved, with its UIDs kept, goes to the calendar now
-    }
-    // A question asked as the dialog closed ("for this run only?") leaves no window active:
-    // the keyboard comes back to the list.
-    activateWindow();
-    lstEvent->setFocus();
 }

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The main window and the scan window load only what they show: once each is on the screen,
+# the process has loaded neither the network nor the printing library, nor the keyring or the
+# calendar library, nor the services library that holds them. Then Print, the first use, loads
+# them. Read from the process's own map of what it loaded.
+# Usage: light_start.sh PATH_TO_MOONRILL. Exits 77 (skipped) where a peer cannot start.
+set -u
+bin=$1
+work=$(mktemp -d)
+trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
+need Xvfb xdotool
+x_home
+start_x
+today=$(date +%F)
+for n in 1 2 3 4 5 6 7; do
+    printf '$$Event %s$$%s$$Once$$3$$\r\n' "$n" "$(date -d "+$n days" +%F)"
+done > "$MOONRILL_HOME/events.mrl"
+printf '\r\n' >> "$MOONRILL_HOME/events.mrl"
+printf '%s\r\n' "$today" > "$MOONRILL_HOME/.moonrill-last-seen"
+
+shown() { [ -n "$(xdotool search --onlyvisible --name "$1" 2>/dev/null)" ]; }
+loaded() { # loaded PID NAME: whether the process mapped a library whose file name holds NAME
+    grep -q "/[^/]*$2[^/]*$" "/proc/$1/maps"
+}
+light() { # light PID: none of the libraries a window does not show is loaded
+    local lib
+    for lib in libical libQt6Network libQt6PrintSupport keychain libmoonrill-services; do
+        if loaded "$1" "$lib"; then echo "  $lib is loaded"; return 1; fi
+    done
+}
+
+"$bin" 2>"$work/err" & app=$!
+check "the main window shows" wait_for shown '^Moonrill$'
+check "the main window loaded the windows library" loaded $app libmoonrill-gui
+check "the main window loaded nothing it does not show" light $app
+# Print is the first use of the printing library: the services come then.
+main=$(xdotool search --onlyvisible --name '^Moonrill$' | tail -1)
+xdotool windowfocus --sync "$main" 2>/dev/null
+xdotool key ctrl+p
+check "Print loads the services" wait_for loaded $app libmoonrill-services
+check "... and the printing library with them" loaded $app libQt6PrintSupport
+kill $app; wait $app 2>/dev/null
+
+# The scan window: an event due today, shown at logon.
+printf '$$Dentist$$%s$$Once$$0$$\r\n\r\n' "$today" > "$MOONRILL_HOME/events.mrl"
+printf '%s\r\n' "$(date -d '-1 day' +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
+"$bin" whatsup 2>"$work/err" & scan=$!
+check "the scan window shows" wait_for shown 'Upcoming Events'
+check "the scan window loaded nothing it does not show" light $scan
+kill $scan; wait $scan 2>/dev/null
+summary "light start"
