@@ -17,6 +17,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 
 class Services final : public WindowServices
@@ -32,16 +34,14 @@ public:
         m_sync.SetApply([this](SyncPlan &plan, const std::vector<clsEvent> &planned) {
             return m_host.TakeFromServer(plan, planned);
         });
-        QObject::connect(
-            &m_sync, &CalendarSync::news, m_host.Window(), [this](const QString &news) {
-                // Said without stopping the user: the list already shows what came.
-                auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Moonrill"),
-                                            news, QMessageBox::Ok, m_host.Window());
-                box->setObjectName(QStringLiteral("syncNews"));
-                box->setAttribute(Qt::WA_DeleteOnClose);
-                box->setModal(false);
-                box->show();
-            });
+        QObject::connect(&m_sync, &CalendarSync::news, m_host.Window(),
+                         [this](const QString &news) {
+                             // Said without stopping the user: the list already shows what came.
+                             ShowMessageBeside(news, MsgStyle::OkInformation, m_host.Window(),
+                                               QStringLiteral("syncNews"));
+                         });
+        QObject::connect(&m_sync, &CalendarSync::statusChanged, m_host.Window(),
+                         [this](const QString &status) { sayStatus(status); });
         QObject::connect(&m_sync, &CalendarSync::emptied, m_host.Window(),
                          [this](qulonglong serverEmptied, qulonglong listEmptied, qulonglong left) {
                              askAboutEmptied(serverEmptied, listEmptied, left);
@@ -66,8 +66,12 @@ public:
     void CalendarSyncSettings() override
     {
         frmSync dialog(m_sync, m_host.Window());
-        if (dialog.exec() == QDialog::Accepted && m_host.ListDocument().Saved())
-            m_host.SaveList(); // the list as saved, with its UIDs kept, goes to the calendar now
+        if (dialog.exec() != QDialog::Accepted || !m_host.ListDocument().Saved())
+            return;
+        // The list as saved, with its UIDs kept, goes to the calendar now, and what that first
+        // sync did is said: the settings' window is closed by then.
+        m_sayNextStatus = !SyncSettings::Read().calendar.isEmpty();
+        m_host.SaveList();
     }
 
     SaveRoads Roads() override { return SyncSettings::Read().Roads(); }
@@ -84,12 +88,32 @@ public:
     ~Services() override { SetMessageHook({}); }
 
 private:
+    void sayStatus(const QString &status);
     void askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left);
 
     ServiceHost &m_host;
     CalendarSync m_sync{UserWords()}; // syncs every save to the calendar set, if one is
+    bool m_sayNextStatus = false;     // the first sync after the settings' OK is said
+    bool m_failureSaid = false;       // a failure is said once a run, where it happens
     ExchangeCommands m_exchange;
 };
+
+void Services::sayStatus(const QString &status)
+{
+    const bool firstFailure = m_sync.Failed() && !m_failureSaid;
+    if (!std::exchange(m_sayNextStatus, false) && !firstFailure)
+        return;
+    QString said = status;
+    if (m_sync.Failed()) {
+        // Said now, not only at the next start: the kept record is taken with it.
+        m_failureSaid = true;
+        (void)::TakeSyncFailure();
+        said = tr("The calendar could not be synced:\r\n") + status;
+    }
+    // Beside the window, like the sync's news: the user goes on while it shows.
+    ShowMessageBeside(said, m_sync.Failed() ? MsgStyle::OkCritical : MsgStyle::OkInformation,
+                      m_host.Window(), QStringLiteral("syncSaid"));
+}
 
 void Services::askAboutEmptied(qulonglong serverEmptied, qulonglong listEmptied, qulonglong left)
 {

@@ -163,16 +163,10 @@ void frmMain::tellWhereScansGoOff()
     const QString menu = words(QT_TR_NOOP("&Config")) + QStringLiteral(" > ") +
                          words(QT_TR_NOOP("&Run Scan Events On Windows Startup")) +
                          QStringLiteral(" > ") + words(QT_TR_NOOP("O&ff"));
-    auto *box = new QMessageBox(
-        QMessageBox::Information, QStringLiteral("Moonrill"),
-        tr("Moonrill shows what falls due when you log on, and each morning. To switch this "
-           "off: %1.")
-            .arg(menu),
-        QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("scansSetUp"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
+    ShowMessageBeside(tr("Moonrill shows what falls due when you log on, and each morning. To "
+                         "switch this off: %1.")
+                          .arg(menu),
+                      MsgStyle::OkInformation, this, QStringLiteral("scansSetUp"));
 }
 
 void frmMain::showRunAtLogonTicks(bool on)

@@ -111,6 +111,19 @@ MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent, cons
     return AnswerMessage(box);
 }
 
+void ShowMessageBeside(const QString &text, MsgStyle style, QWidget *parent, const QString &name)
+{
+    auto *box = new QMessageBox(parent);
+    box->setObjectName(name);
+    box->setWindowTitle(FromBytes(ProgramTitle));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    applyStyle(*box, style);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
 MsgAnswer AnswerMessage(QMessageBox &box)
 {
     if (hook())

@@ -35,6 +35,9 @@ inline constexpr std::string_view ProgramTitle = "Moonrill";
 /// (never as markup); CR LF and LF both break lines. An empty title gives "Moonrill".
 MsgAnswer ShowMessage(const QString &text, MsgStyle style, QWidget *parent = nullptr,
                       const QString &title = {});
+/// Shows a message beside `parent` without stopping the user: the box is not modal, and goes
+/// when it is closed. `name` names it, for tests to find it among the parent's children.
+void ShowMessageBeside(const QString &text, MsgStyle style, QWidget *parent, const QString &name);
 /// The same for text held as bytes (UTF-8).
 MsgAnswer ShowMessage(std::string_view text, MsgStyle style, QWidget *parent = nullptr);
 

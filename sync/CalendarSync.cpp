@@ -78,6 +78,7 @@ void CalendarSync::finished(const SyncOutcome &outcome)
 void CalendarSync::setStatus(const std::vector<Message> &status, bool failure)
 {
     m_status.clear();
+    m_failed = failure;
     for (const Message &line : status)
         m_status += (m_status.isEmpty() ? QString() : QStringLiteral("\n")) + Said(line, m_words);
     emit statusChanged(m_status);

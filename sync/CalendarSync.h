@@ -39,6 +39,8 @@ public:
               EmptiedSide emptied = EmptiedSide::Ask);
     /// What the last sync did, or why it could not; empty before any.
     [[nodiscard]] const QString &Status() const { return m_status; }
+    /// Whether the last sync failed, in part or whole.
+    [[nodiscard]] bool Failed() const { return m_failed; }
     /// A password the user gave for this run only (no keyring took it).
     void SetSessionPassword(const QString &password) { m_sessionPassword = password; }
     [[nodiscard]] bool HasSessionPassword() const { return m_sessionPassword.has_value(); }
@@ -68,6 +70,7 @@ private:
     QString m_status;
     std::optional<QString> m_sessionPassword;
     bool m_failureKept = false;
+    bool m_failed = false;
 };
 
 /// What the last run's syncing could not do, said once: the messages (an earlier version's

@@ -1476,6 +1476,12 @@ Ihre Änderung bleibt als eigenes Ereignis erhalten.</translation>
         <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
         <translation>Moonrill zeigt, was fällig wird, wenn Sie sich anmelden, und jeden Morgen. Ausschalten: %1.</translation>
     </message>
+    <message>
+        <source>The calendar could not be synced:<byte value="xd"/>
+</source>
+        <translation>Der Kalender konnte nicht synchronisiert werden:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

@@ -1476,6 +1476,12 @@ Su cambio se conserva como un evento aparte.</translation>
         <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
         <translation>Moonrill muestra lo que vence al iniciar sesión y cada mañana. Para desactivarlo: %1.</translation>
     </message>
+    <message>
+        <source>The calendar could not be synced:<byte value="xd"/>
+</source>
+        <translation>No se pudo sincronizar el calendario:<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

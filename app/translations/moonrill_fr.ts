@@ -1476,6 +1476,12 @@ Votre modification est conservée comme un événement à part.</translation>
         <source>Moonrill shows what falls due when you log on, and each morning. To switch this off: %1.</source>
         <translation>Moonrill montre ce qui arrive à échéance à chaque ouverture de session et chaque matin. Pour le désactiver : %1.</translation>
     </message>
+    <message>
+        <source>The calendar could not be synced:<byte value="xd"/>
+</source>
+        <translation>Le calendrier n’a pas pu être synchronisé :<byte value="xd"/>
+</translation>
+    </message>
 </context>
 <context>
     <name>frmSync</name>

@@ -12,6 +12,7 @@ trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
 need Xvfb xdotool
 x_home
+not_first_start
 start_x
 today=$(date +%F)
 for n in 1 2 3 4 5 6 7; do

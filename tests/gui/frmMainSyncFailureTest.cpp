@@ -9,6 +9,7 @@
 #include "SyncSettings.h"
 #include "Text.h"
 
+#include <QMessageBox>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -105,6 +106,35 @@ private slots:
         QCOMPARE(shown.size(), size_t(1));
         QCOMPARE(shown.front().text, boxed(expected));
         QVERIFY(saidAtStart(std::nullopt).empty()); // said once
+    }
+
+    void aSyncThatFailsInTheWindowIsSaidThereOnce()
+    {
+        TestHome home;
+        writeFile(home.home.filePath(u"events.mrl"_s), "\r\n");
+        SyncSettings{.calendar = QUrl(u"http://127.0.0.1:9/cal/"_s),
+                     .addressBook = {},
+                     .user = u"anna"_s,
+                     .calendarFile = {}}
+            .Write();
+        const QString missing = home.config.filePath(u"none"_s);
+        ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", missing.toStdString());
+        MessageAnswerer answers;
+        frmMain window;
+        QVERIFY(window.StartUp());
+        QVERIFY(window.SaveEvents());
+        QMessageBox *said = nullptr;
+        QTRY_VERIFY((said = window.findChild<QMessageBox *>(u"syncSaid"_s)) != nullptr);
+        QCOMPARE(said->text(), u"The calendar could not be synced:\nno password: "_s + missing +
+                                   u" cannot be read. Give it in File > Calendar Sync."_s);
+        // Said now, it is not said again at the next start, nor at the next failure.
+        QVERIFY(!QFile::exists(
+            QString::fromStdString(JoinPath(ConfigFolder(), "moonrill/sync-failure"))));
+        said->close();
+        QVERIFY(window.SaveEvents());
+        QTest::qWait(300);
+        QVERIFY(window.findChild<QMessageBox *>(u"syncSaid"_s) == nullptr);
+        window.close();
     }
 
     void aKeptFailureIsShownPlainAndBounded()
