@@ -37,9 +37,11 @@ DISPLAY=:89 dunst >/dev/null 2>&1 & dunst=$!
 for _ in $(seq 50); do dunstctl count >/dev/null 2>&1 && break; sleep 0.1; done
 kill -0 $dunst || { echo "dunst did not start" >&2; exit 1; }
 export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
-# The first start switches the daily scan on: a stand-in takes systemctl's place.
+# A stand-in takes systemctl's place, should a start touch the daily scan.
 export PATH="$PWD/tests/support/fake-bin:$PATH"
-mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Every start timed is a later one: the first tells of the scans in a box of its own.
+: > "$XDG_CONFIG_HOME/moonrill/first-start-done"
 today=$(date +%F)
 day() { date -d "$1 days" +%F; }
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
