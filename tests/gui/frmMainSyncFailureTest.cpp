@@ -71,6 +71,19 @@ QString boxed(QString text)
     return text.replace(u"\r\n"_s, u"\n"_s);
 }
 
+/// A calendar set whose password cannot be had, so that every sync fails at its first step;
+/// the password file named, which does not exist.
+QString setCalendarWithoutPassword(const TestHome &home)
+{
+    writeFile(home.home.filePath(u"events.mrl"_s), "\r\n");
+    SyncSettings{.calendar = QUrl(u"http://127.0.0.1:9/cal/"_s),
+                 .addressBook = {},
+                 .user = u"anna"_s,
+                 .calendarFile = {}}
+        .Write();
+    return home.config.filePath(u"none"_s);
+}
+
 } // namespace
 
 class frmMainSyncFailureTest : public QObject
@@ -81,13 +94,7 @@ private slots:
     void aSyncThatFailedAtLogonIsSaidInTheWindowsLanguage()
     {
         TestHome home;
-        writeFile(home.home.filePath(u"events.mrl"_s), "\r\n");
-        SyncSettings{.calendar = QUrl(u"http://127.0.0.1:9/cal/"_s),
-                     .addressBook = {},
-                     .user = u"anna"_s,
-                     .calendarFile = {}}
-            .Write();
-        const QString missing = home.config.filePath(u"none"_s);
+        const QString missing = setCalendarWithoutPassword(home);
         {
             // The logon scan loads no translation.
             ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", missing.toStdString());
@@ -111,13 +118,7 @@ private slots:
     void aSyncThatFailsInTheWindowIsSaidThereOnce()
     {
         TestHome home;
-        writeFile(home.home.filePath(u"events.mrl"_s), "\r\n");
-        SyncSettings{.calendar = QUrl(u"http://127.0.0.1:9/cal/"_s),
-                     .addressBook = {},
-                     .user = u"anna"_s,
-                     .calendarFile = {}}
-            .Write();
-        const QString missing = home.config.filePath(u"none"_s);
+        const QString missing = setCalendarWithoutPassword(home);
         ScopedEnv passwordFile("MOONRILL_SYNC_PASSWORD_FILE", missing.toStdString());
         MessageAnswerer answers;
         frmMain window;
