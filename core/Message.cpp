@@ -109,9 +109,11 @@ std::string Message::Said(const Words &words) const
 std::string SaidLines(const std::vector<Message> &messages, const Words &words)
 {
     std::string lines;
-    for (const Message &message : messages)
-        lines += (lines.empty() ? "" : "\n") +
-                 bounded(WithoutControlCharacters(message.Said(words)), MaxSaidBytes);
+    for (const Message &message : messages) {
+        if (!lines.empty())
+            lines += '\n';
+        lines += bounded(WithoutControlCharacters(message.Said(words)), MaxSaidBytes);
+    }
     return lines;
 }
 
