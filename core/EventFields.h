@@ -35,6 +35,8 @@ enum class InCalendar : uint8_t
     /// A property of its own, `property`, text-valued: RFC 5545's and RFC 7986's by name, or an
     /// X- property.
     Property,
+    /// The reminders, each a VALARM of its own.
+    Alarms,
 };
 
 /// Whose value stands when a change of the list goes into a server's object that has one.
@@ -68,7 +70,7 @@ struct OptionalField
 
 /// The optional values, in the order an event line writes them. A new value goes at the end, so
 /// that every line written before it stays as it was.
-inline constexpr std::array<OptionalField, 2> OptionalFields{{
+inline constexpr std::array<OptionalField, 7> OptionalFields{{
     {.key = "day=",
      .kind = FieldKind::DayOfMonth,
      .day = &EventOptions::Day,
@@ -81,6 +83,36 @@ inline constexpr std::array<OptionalField, 2> OptionalFields{{
      .calendar = InCalendar::Uid,
      .property = "UID",
      .owner = Owner::Server,
+     .compared = Compared::WithServer},
+    {.key = "time=",
+     .kind = FieldKind::Text,
+     .text = &EventOptions::Time,
+     .calendar = InCalendar::Dates,
+     .owner = Owner::List,
+     .compared = Compared::WithServer},
+    {.key = "tz=",
+     .kind = FieldKind::Text,
+     .text = &EventOptions::Zone,
+     .calendar = InCalendar::Dates,
+     .owner = Owner::List,
+     .compared = Compared::WithServer},
+    {.key = "end=",
+     .kind = FieldKind::Text,
+     .text = &EventOptions::End,
+     .calendar = InCalendar::Dates,
+     .owner = Owner::List,
+     .compared = Compared::WithServer},
+    {.key = "dur=",
+     .kind = FieldKind::Text,
+     .text = &EventOptions::Duration,
+     .calendar = InCalendar::Dates,
+     .owner = Owner::List,
+     .compared = Compared::WithServer},
+    {.key = "alarms=",
+     .kind = FieldKind::Text,
+     .text = &EventOptions::Alarms,
+     .calendar = InCalendar::Alarms,
+     .owner = Owner::List,
      .compared = Compared::WithServer},
 }};
 

@@ -21,6 +21,18 @@ struct EventOptions
     int8_t Day = 0;
     /// The UID its calendar entry was exported with; empty until the event is exported.
     std::string Uid{};
+    /// The time of day, "14:30", in the event's time zone or else wherever the user is; empty
+    /// for a day event.
+    std::string Time{};
+    /// The time zone a calendar gave the time in (its TZID, "Europe/Berlin"); empty where the
+    /// time is the user's own, wherever the user is ("floating").
+    std::string Zone{};
+    /// The length until the event's end, as a calendar's duration ("PT1H"), where a calendar gave
+    /// its end as a time (DTEND); `Duration` where it gave a length (DURATION).
+    std::string End{};
+    std::string Duration{};
+    /// The reminders where they are other than the notice period's one (Reminders.h).
+    std::string Alarms{};
     /// The fields this version does not know, joined by "$$" as read.
     std::string Unknown{};
 

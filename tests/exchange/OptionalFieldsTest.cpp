@@ -88,6 +88,11 @@ TEST(OptionalFields, EachGoesThroughAServersObjectAsItWas)
 {
     for (const OptionalField &field : OptionalFields) {
         SCOPED_TRACE(std::string(field.key));
+        // The time, its zone, its length and the reminders hold calendar texts, not any text:
+        // their own tests send them through a server's object.
+        if (field.calendar == InCalendar::Alarms ||
+            (field.calendar == InCalendar::Dates && field.kind == FieldKind::Text))
+            continue;
         const clsEvent event = holding(&field);
         std::vector<std::string> uids;
         const std::vector<CalendarObject> objects =
