@@ -63,16 +63,19 @@ std::string DateToText(Date date)
 
 Date TextToDate(std::string_view text)
 {
-    const std::string_view t = trimmed(text);
+    // Every line of the file passes here at each logon, nearly always as the writer wrote it:
+    // ten characters, no blanks, so the blanks are looked for only where the length is off.
+    const std::string_view t = text.size() == 10 ? text : trimmed(text);
     if (t.size() != 10 || t[4] != '-' || t[7] != '-')
         throw MoonrillError::typeMismatch();
-    for (const size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (!isDigit(t[i]))
-            throw MoonrillError::typeMismatch();
-    }
-    const int year = digitsValue(t.substr(0, 4));
-    const int month = digitsValue(t.substr(5, 2));
-    const int day = digitsValue(t.substr(8, 2));
+    const auto digit = [&t](size_t at) { return static_cast<unsigned>(t[at] - '0'); };
+    const unsigned y0 = digit(0), y1 = digit(1), y2 = digit(2), y3 = digit(3);
+    const unsigned m0 = digit(5), m1 = digit(6), d0 = digit(8), d1 = digit(9);
+    if (y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9 || m0 > 9 || m1 > 9 || d0 > 9 || d1 > 9)
+        throw MoonrillError::typeMismatch();
+    const auto year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+    const auto month = static_cast<int>(m0 * 10 + m1);
+    const auto day = static_cast<int>(d0 * 10 + d1);
     if (year < 1 || !Date::isValid(year, month, day))
         throw MoonrillError::typeMismatch();
     return Date::fromYmd(year, month, day);
@@ -80,6 +83,9 @@ Date TextToDate(std::string_view text)
 
 int16_t TextToInt16(std::string_view text)
 {
+    // The common notice period, one or two digits as written, read without the general walk.
+    if (!text.empty() && text.size() <= 2 && isDigit(text[0]) && isDigit(text.back()))
+        return static_cast<int16_t>(digitsValue(text));
     std::string_view t = trimmed(text);
     bool negative = false;
     if (!t.empty() && (t.front() == '-' || t.front() == '+')) {

@@ -6,17 +6,6 @@
 // Day-number conversions after Howard Hinnant's civil calendar algorithms: exact for every
 // Gregorian date, with no loops and no dependence on the time zone.
 
-Date Date::fromYmd(int year, int month, int day)
-{
-    const int y = year - (month <= 2 ? 1 : 0);
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int mp = (month + 9) % 12;
-    const int doy = (153 * mp + 2) / 5 + day - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return Date(era * 146097 + doe - 719468);
-}
-
 Date::Ymd Date::ymd() const
 {
     const int z = m_days + 719468;
@@ -50,22 +39,6 @@ Date Date::today()
     std::tm local{};
     localtime_r(&now, &local);
     return fromYmd(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
-bool Date::isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int Date::daysInMonth(int year, int month)
-{
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
-}
-
-bool Date::isValid(int year, int month, int day)
-{
-    return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
 }
 
 Date Date::addMonths(int32_t n) const

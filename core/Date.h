@@ -16,13 +16,34 @@ public:
 
     [[nodiscard]] static constexpr Date fromDayNumber(int32_t days) { return Date(days); }
     /// Builds a date from year, month (1-12) and day; the caller passes a valid day.
-    [[nodiscard]] static Date fromYmd(int year, int month, int day);
+    [[nodiscard]] static constexpr Date fromYmd(int year, int month, int day)
+    {
+        // Days from the civil date, counted in eras of 400 years from 1 March of year 0, so that
+        // a leap day falls at an era's year's end.
+        const int y = year - (month <= 2 ? 1 : 0);
+        const int era = (y >= 0 ? y : y - 399) / 400;
+        const int yoe = y - era * 400;
+        const int mp = (month + 9) % 12;
+        const int doy = (153 * mp + 2) / 5 + day - 1;
+        const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+        return Date(era * 146097 + doe - 719468);
+    }
     /// Today's date on the local calendar (not UTC).
     [[nodiscard]] static Date today();
 
-    [[nodiscard]] static bool isLeapYear(int year);
-    [[nodiscard]] static int daysInMonth(int year, int month);
-    [[nodiscard]] static bool isValid(int year, int month, int day);
+    [[nodiscard]] static constexpr bool isLeapYear(int year)
+    {
+        return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    }
+    [[nodiscard]] static constexpr int daysInMonth(int year, int month)
+    {
+        constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
+    }
+    [[nodiscard]] static constexpr bool isValid(int year, int month, int day)
+    {
+        return month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+    }
 
     [[nodiscard]] constexpr int32_t dayNumber() const { return m_days; }
     [[nodiscard]] int year() const;

@@ -94,9 +94,18 @@ inline constexpr ReadRules EventFileRules{.noun = EventFileNoun, .maxBytes = Max
 /// With `lastSeen`, the events with a notice period of 0 or more that fell due after that day
 /// and before `today` (a one-time event among them, though the load drops it) are caught up in
 /// `result.missed`; what is loaded does not change.
+/// With `texts` OnDemand, an event reaches `onEvent` with its description, type and e-mail
+/// only where its line is written anew (`original` empty); elsewhere `onEvent` takes them
+/// (TakeEventTexts) if it needs them.
+enum class LineTexts : bool
+{
+    Always,
+    OnDemand,
+};
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                     const std::function<void(EventLineView &)> &onEvent,
-                    std::optional<Date> lastSeen = std::nullopt);
+                    std::optional<Date> lastSeen = std::nullopt,
+                    LineTexts texts = LineTexts::Always);
 
 /// Inserts the events of `content` into `state` as ReadEventLines reads them, the rows put in
 /// order once at the end.

@@ -86,7 +86,7 @@ std::optional<FileBytes> ReadEventFileContent(const std::string &path, LoadResul
 
 void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                     const std::function<void(EventLineView &)> &onEvent,
-                    std::optional<Date> lastSeen)
+                    std::optional<Date> lastSeen, LineTexts texts)
 {
     LineReader reader(content);
     int number = 0;
@@ -101,19 +101,22 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             break;
         }
         try {
-            if (!ReadEventLine(line, view.line)) {
+            if (!ReadEventLine(line, view.line, texts == LineTexts::Always)) {
                 ++result.ignored;
                 continue;
             }
             const Date written = event.StartingOn;
+            const std::string_view occurs = view.line.occursText;
             // Only dates before today can have been missed; most lines are past this at once.
             if (lastSeen && event.Period >= 0 && written < today) {
-                if (const std::optional<Date> on = MissedOccurrence(
-                        written, event.Occurs, *lastSeen, today, event.Options.Day))
+                if (const std::optional<Date> on =
+                        MissedOccurrence(written, occurs, *lastSeen, today, event.Options.Day)) {
+                    TakeEventTexts(view.line);
                     result.missed.push_back(MissedEvent{.event = event, .on = *on});
+                }
             }
             const std::optional<Date> next =
-                NextOccurrence(written, event.Occurs, today, event.Options.Day);
+                NextOccurrence(written, occurs, today, event.Options.Day);
             if (!next)
                 continue;
             view.moved = *next != written;
@@ -122,7 +125,7 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
             if (view.moved) {
                 const int day = IntendedDay(written, event.Options.Day);
                 if (day > 28)
-                    event.Options.Day = DayKeptBeside(*next, event.Occurs, day);
+                    event.Options.Day = DayKeptBeside(*next, occurs, day);
             }
             event.StartingOn = *next;
             const size_t end = static_cast<size_t>(line.data() - content.data()) + line.size();
@@ -130,6 +133,8 @@ void ReadEventLines(std::string_view content, Date today, LoadResult &result,
                 !view.moved && view.line.canonical && content.substr(end, 2) == EventLineEnd
                     ? std::string_view(line.data(), line.size() + 2)
                     : std::string_view();
+            if (view.original.empty())
+                TakeEventTexts(view.line);
             onEvent(view);
         } catch (const MoonrillError &error) {
             // The line is named, so that the user can find what stopped the load.

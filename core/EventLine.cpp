@@ -74,7 +74,17 @@ void appendTail(std::string &out, int birthYear, const EventOptions &options, Da
 
 } // namespace
 
-bool ReadEventLine(std::string_view line, EventLineRead &read)
+void TakeEventTexts(EventLineRead &read)
+{
+    if (read.textsTaken)
+        return;
+    read.event.Description.assign(read.descriptionText);
+    read.event.Occurs.assign(read.occursText);
+    read.event.Email.assign(read.emailText);
+    read.textsTaken = true;
+}
+
+bool ReadEventLine(std::string_view line, EventLineRead &read, bool withTexts)
 {
     const LeadingFields split = SplitLeadingFields(line);
     if (split.count < 5)
@@ -95,23 +105,28 @@ bool ReadEventLine(std::string_view line, EventLineRead &read)
         return false;
     }
     event.Id.clear();
-    event.Description.assign(split.field[1]);
-    event.Occurs.assign(split.field[3]);
-    event.Email.assign(split.field[5]);
+    read.descriptionText = split.field[1];
+    read.occursText = split.field[3];
+    read.emailText = split.field[5];
+    read.textsTaken = false;
+    if (withTexts)
+        TakeEventTexts(read);
     read.dateText = split.field[2];
     read.periodText = split.field[4];
     event.BirthYear =
-        split.count > 6 ? ReadBirthYear(split.field[6], event.Occurs, event.StartingOn).value_or(0)
-                        : int16_t{0};
-    event.Options = split.count == split.field.size()
-                        ? ReadEventOptions(split.rest, event.StartingOn)
-                        : EventOptions{};
+        split.count > 6
+            ? ReadBirthYear(split.field[6], read.occursText, event.StartingOn).value_or(0)
+            : int16_t{0};
+    if (split.count == split.field.size())
+        event.Options = ReadEventOptions(split.rest, event.StartingOn);
+    else
+        ClearEventOptions(event.Options);
     // Every date text the load accepts in ten characters is exactly what the writer writes; what
     // follows the e-mail field must be what the writer makes of the values it kept.
     bool tailCanonical = split.count == 6;
     if (!tailCanonical) {
         std::string tail;
-        appendTail(tail, event.BirthYear, event.Options, event.StartingOn, event.Occurs);
+        appendTail(tail, event.BirthYear, event.Options, event.StartingOn, read.occursText);
         const size_t tailStart = static_cast<size_t>(split.field[6].data() - line.data()) - 2;
         tailCanonical = line.substr(tailStart) == tail;
     }

@@ -53,6 +53,13 @@ struct EventLineRead
     /// Whether the line is byte for byte what the writer makes of these values (no blanks or
     /// "+" around numbers, no field the writer drops), so that it can be kept as it is.
     bool canonical = false;
+    /// The description, type and e-mail fields, views into the line.
+    std::string_view descriptionText;
+    std::string_view occursText;
+    std::string_view emailText;
+    /// Whether the event holds those texts: a read that leaves them (ReadEventLine's
+    /// `withTexts`) copies them only where TakeEventTexts asks.
+    bool textsTaken = false;
 };
 
 /// Reads `line` into `read`, checking in this order: the period converts to a 16-bit integer,
@@ -62,7 +69,12 @@ struct EventLineRead
 /// ReadBirthYear takes it and ignored otherwise; the fields after it are the optional values.
 /// The texts go into `read`'s own strings, so that one EventLineRead read into line after line
 /// makes no allocation once its strings are long enough.
-[[nodiscard]] bool ReadEventLine(std::string_view line, EventLineRead &read);
+/// Without `withTexts` the event's description, type and e-mail are left as they were until
+/// TakeEventTexts: a logon scan looks at most lines only for their dates.
+[[nodiscard]] bool ReadEventLine(std::string_view line, EventLineRead &read, bool withTexts = true);
+/// Copies the description, type and e-mail of the line `read` holds into its event, unless they
+/// are there already. The line must still be readable.
+void TakeEventTexts(EventLineRead &read);
 /// The same into a new EventLineRead; no value for a damaged line.
 [[nodiscard]] std::optional<EventLineRead> ReadEventLine(std::string_view line);
 

@@ -33,6 +33,18 @@ bool EventOptions::empty() const
     return empty;
 }
 
+void ClearEventOptions(EventOptions &options)
+{
+    ForEachOptionalField([&](auto row) {
+        constexpr const OptionalField &field = OptionalFields[decltype(row)::value];
+        if constexpr (field.kind == FieldKind::DayOfMonth)
+            options.*field.day = 0;
+        else
+            (options.*field.text).clear();
+    });
+    options.Unknown.clear();
+}
+
 EventOptions ReadEventOptions(std::string_view text, Date date)
 {
     EventOptions options;

@@ -8,7 +8,7 @@
 
 namespace {
 
-const Date LastDate = LastStepDate();
+constexpr Date LastDate = Date::fromYmd(9999, 12, 31);
 
 /// The date after a step, or `date` itself when the step passes the last date: such a step is
 /// never taken, so no year outside 0001 to 9999 is ever written.
@@ -145,7 +145,7 @@ Recurrence RecurrenceOf(std::string_view occurs)
     if (!n)
         return {};
     // One step longer than the whole calendar the file can hold cannot land inside it.
-    const int64_t span = int64_t{LastDate.dayNumber()} - Date::fromYmd(1, 1, 1).dayNumber();
+    constexpr int64_t span = int64_t{LastDate.dayNumber()} - Date::fromYmd(1, 1, 1).dayNumber();
     if (weeks)
         return int64_t{7} * *n > span ? Recurrence{} : Recurrence{Unit::Days, 7 * *n};
     const int64_t stepMonths = months ? int64_t{*n} : int64_t{12} * *n;

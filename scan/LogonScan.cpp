@@ -31,7 +31,8 @@ public:
     {
         m_writer.emplace(m_path, content);
         ReadEventLines(
-            content, today, result, [this](EventLineView &view) { add(view); }, lastSeen);
+            content, today, result, [this](EventLineView &view) { add(view); }, lastSeen,
+            LineTexts::OnDemand);
         m_writer->Buffer() += EventLineEnd;
         for (const MissedEvent &event : result.missed)
             m_scan.AddMissed(event);
@@ -44,7 +45,7 @@ public:
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
 private:
-    void add(const EventLineView &view)
+    void add(EventLineView &view)
     {
         if (m_count >= EventState::Limit)
             throw MoonrillError::overflow();
@@ -58,8 +59,10 @@ private:
             out += EventLineEnd;
             m_writer->LineDone();
         }
-        if (m_scan.IsDue(event.StartingOn, event.Period))
+        if (m_scan.IsDue(event.StartingOn, event.Period)) {
+            TakeEventTexts(view.line);
             m_scan.AddDue("ID" + IntToText(m_count), event);
+        }
         ++m_count;
     }
 

@@ -30,10 +30,12 @@ public:
     }
     bool ShowDueEvents(ScanResult &scan) override
     {
+        shown = scan;
         scan.birthdayMails.clear();
         return true;
     }
     std::vector<std::string> messages;
+    ScanResult shown;
 };
 
 const Date Today = Date::today();
@@ -194,4 +196,19 @@ TEST(LogonScan, AFileChangedWhileAMessageWaitsIsKeptAndDoesNotKillTheScan)
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 2001);
     EXPECT_EQ(saved.find("Bad"), std::string::npos);
     EXPECT_TRUE(saved.ends_with("$$Monthly$$0$$\r\n\r\n"));
+}
+
+TEST(LogonScan, EachDueRowHasItsOwnLinesTexts)
+{
+    // Lines that are not due are passed over without their texts: a due line after them must
+    // still show its own description and offer its own address.
+    const LogonRoad logon("$$Later$$" + dateIn(20) + "$$Once$$3$$later@example.org\r\n$$Ann$$" +
+                          dateIn(0) + "$$Birthday$$0$$ann@example.org\r\n$$Far$$" + dateIn(30) +
+                          "$$Weekly$$1$$far@example.org\r\n$$Club$$" + dateIn(2) +
+                          "$$Monthly$$3$$\r\n");
+    ASSERT_EQ(logon.screens.shown.rows.size(), 2u);
+    EXPECT_EQ(logon.screens.shown.rows[0].Description, "Ann");
+    EXPECT_EQ(logon.screens.shown.rows[1].Description, "Club");
+    ASSERT_EQ(logon.screens.shown.birthdayMails.size(), 1u);
+    EXPECT_EQ(logon.screens.shown.birthdayMails[0].address, "ann@example.org");
 }
