@@ -224,7 +224,7 @@ void ReminderControls::add()
     touch();
     fillList();
     lstOthers->setCurrentRow(int(at));
-    Announce(this, tr("Added: %1").arg(describe(reminder)));
+    Announce(window(), tr("Added: %1").arg(describe(reminder)));
 }
 
 void ReminderControls::remove()
