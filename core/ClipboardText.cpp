@@ -3,10 +3,11 @@
 
 #include "Conversions.h"
 #include "EventState.h"
+#include "Reminders.h"
 
 std::string EventClipboardText(const clsEvent &event)
 {
-    return event.Description + " " + DateToText(event.StartingOn) + " " + event.Occurs;
+    return event.Description + " " + DateAndTimeText(event) + " " + event.Occurs;
 }
 
 std::string AllEventsClipboardText(const EventState &state)
@@ -14,7 +15,8 @@ std::string AllEventsClipboardText(const EventState &state)
     std::string text;
     for (size_t i = 0; i < state.RowCount(); ++i) {
         const EventRow row = state.Row(i);
-        text += row.Text + " " + row.Date + " " + row.When + " " + row.Type + "\r\n";
+        text += row.Text + " " + row.Date + (row.Time.empty() ? "" : " " + row.Time) + " " +
+                row.When + " " + row.Type + "\r\n";
     }
     return text;
 }

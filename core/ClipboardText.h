@@ -6,9 +6,10 @@
 class EventState;
 struct clsEvent;
 
-/// The text of one event: description, date and type, one blank between, no line end.
+/// The text of one event: description, date (with its time where it has one) and type, one
+/// blank between, no line end.
 [[nodiscard]] std::string EventClipboardText(const clsEvent &event);
 
-/// Every row in display order: description, date, the padded day count and type, one blank
-/// between, each line closed by CR LF.
+/// Every row in display order: description, date (and time), the padded day count and type, one
+/// blank between, each line closed by CR LF.
 [[nodiscard]] std::string AllEventsClipboardText(const EventState &state);

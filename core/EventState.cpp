@@ -3,6 +3,7 @@
 
 #include "Conversions.h"
 #include "MoonrillError.h"
+#include "Reminders.h"
 
 #include <algorithm>
 
@@ -35,7 +36,8 @@ EventRow EventState::Row(size_t position) const
                     PaddedDayCount(slot.whenDays),
                     event.Occurs,
                     slot.noticePeriod,
-                    slot.whenDays};
+                    slot.whenDays,
+                    slot.minute >= 0 ? TimeOfDayText(slot.minute) : std::string()};
 }
 
 const clsEvent &EventState::RecordOfRow(size_t position) const
@@ -43,12 +45,11 @@ const clsEvent &EventState::RecordOfRow(size_t position) const
     return m_events[m_rows.at(position).event];
 }
 
-size_t EventState::InsertPosition(int32_t whenDays) const
+size_t EventState::InsertPosition(int32_t whenDays, int minute) const
 {
-    // After the rows of equal day count, as a sorted list view places a new row.
-    const auto at =
-        std::upper_bound(m_rows.begin(), m_rows.end(), whenDays,
-                         [](int32_t days, const RowSlot &slot) { return days < slot.whenDays; });
+    // After the rows of equal day count and time, as a sorted list view places a new row.
+    const auto at = std::upper_bound(m_rows.begin(), m_rows.end(),
+                                     RowSlot{0, whenDays, std::string(), minute}, sooner);
     return static_cast<size_t>(at - m_rows.begin());
 }
 
@@ -58,7 +59,7 @@ size_t EventState::placeRow(RowSlot row)
         m_rows.push_back(std::move(row));
         return m_rows.size() - 1;
     }
-    const size_t pos = InsertPosition(row.whenDays);
+    const size_t pos = InsertPosition(row.whenDays, row.minute);
     m_rows.insert(m_rows.begin() + static_cast<std::ptrdiff_t>(pos), std::move(row));
     return pos;
 }
@@ -67,10 +68,9 @@ void EventState::mergeNewRows(size_t first)
 {
     // Both steps keep equal day counts in the order they had: the new rows in insertion order,
     // after the rows there were.
-    const auto byDays = [](const RowSlot &a, const RowSlot &b) { return a.whenDays < b.whenDays; };
     const auto middle = m_rows.begin() + static_cast<std::ptrdiff_t>(first);
-    std::stable_sort(middle, m_rows.end(), byDays);
-    std::inplace_merge(m_rows.begin(), middle, m_rows.end(), byDays);
+    std::stable_sort(middle, m_rows.end(), sooner);
+    std::inplace_merge(m_rows.begin(), middle, m_rows.end(), sooner);
 }
 
 size_t EventState::Insert(WrittenEvent written, Date today)
@@ -82,7 +82,8 @@ size_t EventState::Insert(WrittenEvent written, Date today)
     roomForOne(m_rows);
 
     RowSlot row{static_cast<uint32_t>(m_events.size()),
-                DayDifference(today, written.event.StartingOn), std::move(written.periodText)};
+                DayDifference(today, written.event.StartingOn), std::move(written.periodText),
+                DayOrderMinute(written.event)};
     written.event.Id = takeNextKey();
     m_events.push_back(std::move(written.event));
     return placeRow(std::move(row));
@@ -98,7 +99,7 @@ EventState::Moved EventState::Replace(int index, WrittenEvent written, Date toda
 
     m_rows.erase(m_rows.begin() + static_cast<std::ptrdiff_t>(*from));
     RowSlot row{static_cast<uint32_t>(index), DayDifference(today, written.event.StartingOn),
-                std::move(written.periodText)};
+                std::move(written.periodText), DayOrderMinute(written.event)};
     event = std::move(written.event);
     return Moved{*from, placeRow(std::move(row))};
 }

@@ -25,6 +25,7 @@ struct EventRow
     std::string Type;         // "Type": the type text
     std::string NoticePeriod; // "Notice period": as written
     int32_t WhenDays = 0;     // the day count itself, which orders the rows
+    std::string Time{};       // the time of day, "14:30", shown after the date; empty: a day event
 
     friend bool operator==(const EventRow &, const EventRow &) = default;
 };
@@ -43,7 +44,8 @@ public:
     [[nodiscard]] int16_t EventCount() const { return static_cast<int16_t>(m_events.size()); }
     [[nodiscard]] int16_t NextId() const { return m_nextId; }
 
-    /// The rows of the list in display order: ascending day count, the soonest first.
+    /// The rows of the list in display order: ascending day count, the soonest first, and within a
+    /// day the day events first, then the timed ones by their time.
     [[nodiscard]] size_t RowCount() const { return m_rows.size(); }
     [[nodiscard]] EventRow Row(size_t position) const;
     /// The record shown by the row at `position`, and its index in Events.
@@ -84,8 +86,9 @@ public:
         const size_t used = std::max(m_events.size(), static_cast<size_t>(m_nextId));
         return used < static_cast<size_t>(Limit) ? static_cast<size_t>(Limit) - used : 0;
     }
-    /// Where a row with this day count would be placed (after the rows of equal count).
-    [[nodiscard]] size_t InsertPosition(int32_t whenDays) const;
+    /// Where a row with this day count would be placed (after the rows of equal count); within
+    /// a day, a day event (`minute` -1) before the timed ones, and those by their time.
+    [[nodiscard]] size_t InsertPosition(int32_t whenDays, int minute = -1) const;
 
     /// Appends a record and its row under the next Id (whatever Id the event held). Throws an
     /// overflow when a counter would pass its limit, before anything changes. Returns the row's
@@ -143,7 +146,13 @@ private:
         uint32_t event;
         int32_t whenDays;
         std::string noticePeriod;
+        int minute = -1; // DayOrderMinute of its record: the order within its day
     };
+    /// Whether row `a` goes before row `b`.
+    [[nodiscard]] static bool sooner(const RowSlot &a, const RowSlot &b)
+    {
+        return a.whenDays != b.whenDays ? a.whenDays < b.whenDays : a.minute < b.minute;
+    }
 
     [[nodiscard]] std::string takeNextKey();
     [[nodiscard]] std::optional<size_t> rowOfEvent(size_t index) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Reminders.h"
 
+#include "Conversions.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
@@ -64,6 +66,18 @@ std::string TimeOfDayText(int minute)
 std::optional<int> EventTime(const clsEvent &event)
 {
     return event.Options.Time.empty() ? std::nullopt : ParseTimeOfDay(event.Options.Time);
+}
+
+int DayOrderMinute(const clsEvent &event)
+{
+    return EventTime(event).value_or(-1);
+}
+
+std::string DateAndTimeText(const clsEvent &event)
+{
+    const std::optional<int> time = EventTime(event);
+    return time ? DateToText(event.StartingOn) + ' ' + TimeOfDayText(*time)
+                : DateToText(event.StartingOn);
 }
 
 std::optional<int32_t> ParseDuration(std::string_view text)

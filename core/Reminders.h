@@ -50,6 +50,12 @@ struct Reminder
 [[nodiscard]] std::string TimeOfDayText(int minute);
 /// The event's time of day, where it has a valid one.
 [[nodiscard]] std::optional<int> EventTime(const clsEvent &event);
+/// Where the event stands among the events of its day: a day event (-1) before the timed ones,
+/// which follow by their time.
+[[nodiscard]] int DayOrderMinute(const clsEvent &event);
+/// The event's date as date text, with its time after a blank where it has one:
+/// "2027-03-04 14:30"; a day event's date text alone.
+[[nodiscard]] std::string DateAndTimeText(const clsEvent &event);
 
 /// A calendar's duration ("-P2DT15H", "PT30M", "P1W", "-PT0S") in minutes; seconds are dropped.
 /// None where the text is no duration.

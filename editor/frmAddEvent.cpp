@@ -12,6 +12,7 @@
 #include "MoonrillError.h"
 #include "Occurrence.h"
 #include "Paths.h"
+#include "ReminderControls.h"
 #include "ShownType.h"
 #include "Text.h"
 
@@ -41,6 +42,7 @@ frmAddEvent::frmAddEvent(QWidget *parent) : QDialog(parent)
     createRepeatOn();
     orderTabs();
     fitToStyle();
+    placeReminders();
     AddHelpKey(this, [this] { return HelpContextID; });
     PressFocusedButtonOnEnter(this);
     // Opening: today, "Once" (collapsed, no interval), "No" e-mail.
@@ -154,6 +156,8 @@ void frmAddEvent::SetEvent(const clsEvent &event)
     SetOuterHeight(event.Occurs == BirthdayType ? EditBirthdayHeight : CollapsedHeight);
     SetEmail(event.Email);
     SetBirthYear(event.BirthYear);
+    fraReminders->SetEvent(event);
+    m_periodTouched = false;
     for (const OptionBox &shown : m_optionBoxes)
         shown.box->setText(FromBytes(event.Options.*shown.value));
     m_stored = event;
@@ -223,11 +227,28 @@ void frmAddEvent::cmdOk_Click()
             return;
         }
         m_entered = verdict.event;
+        takeReminders(*m_entered);
         stopAnimation();
         QDialog::accept();
     } catch (const std::exception &error) {
         ShowErrorReport(error.what(), this);
     }
+}
+
+void frmAddEvent::takeReminders(WrittenEvent &written) const
+{
+    // Untouched, an event keeps its time and reminders as they were, and a new one has none but
+    // its notice period's. A notice period changed beside reminders of its own sets them anew.
+    const bool ownReminders = m_stored && !m_stored->Options.Alarms.empty();
+    if (!fraReminders->Touched() && !(m_periodTouched && ownReminders))
+        return;
+    clsEvent &event = written.event;
+    event.Options.Time = fraReminders->TimeText();
+    // A calendar's zone tells where its time was meant: without a time it tells nothing.
+    if (event.Options.Time.empty())
+        event.Options.Zone.clear();
+    SetReminders(event, fraReminders->Reminders(UpDown1->value()));
+    written.periodText = IntToText(event.Period);
 }
 
 void frmAddEvent::reject()

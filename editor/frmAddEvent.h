@@ -23,11 +23,13 @@ class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class Date;
+class ReminderControls;
 
 /// The event editor: description, date, type (with an interval for the week, month and year
 /// types, and for the month and year types the choice between the date's day of the month and
 /// its weekday), notice period and, for birthdays, an e-mail address and the year of birth (for
-/// yearly events the year they were first). It checks the input; after exec(), entered() holds
+/// yearly events the year they were first); in a column beside them an optional time of day and
+/// further reminders. It checks the input; after exec(), entered() holds
 /// the event, or none when the dialog was left without OK.
 class frmAddEvent final : public QDialog
 {
@@ -107,6 +109,10 @@ private:
     void fitWeekdayNames();
     void fitEmailQuestion();
     void fitToStyle();
+    /// Puts the time and reminders in a column of their own beside the others.
+    void placeReminders();
+    /// Gives the event taken the time and reminders shown, where the user changed them.
+    void takeReminders(WrittenEvent &event) const;
     void applyTypeRules();
     void applyEmailChoice();
     void cmdOk_Click();
@@ -132,6 +138,7 @@ private:
     int m_width = 5835 / 15; // the design's width in pixels, or more where the style needs it
     int m_appliedFrame = 0;  // the frame height the last SetOuterHeight allowed for
     bool m_opened = false;
+    bool m_periodTouched = false; // the notice period was changed since the dialog was prepared
 
     QLabel *lblDescription = nullptr;
     QLineEdit *txtDescription = nullptr;
@@ -158,4 +165,5 @@ private:
     QRadioButton *optNo = nullptr;
     QLabel *lblEmail = nullptr;
     QLineEdit *txtEmail = nullptr;
+    ReminderControls *fraReminders = nullptr; // the time of day and the further reminders
 };

@@ -10,6 +10,7 @@
 #include "Animation.h"
 #include "CalendarDays.h"
 #include "EventTypes.h"
+#include "ReminderControls.h"
 #include "ShownType.h"
 #include "Text.h"
 #include "TextWidth.h"
@@ -97,7 +98,12 @@ void frmAddEvent::createControls()
     UpDown1->setGeometry(200, 168, 56, 24);
     UpDown1->setValue(3);
     UpDown1->setToolTip(tr("Sets how many days ahead of the event you should be reminded"));
-    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { m_heldPeriod.reset(); });
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] {
+        m_heldPeriod.reset();
+        m_periodTouched = true;
+        fraReminders->PeriodChanged();
+    });
+    fraReminders = new ReminderControls(this);
 
     cmdOk = new QPushButton(tr("&OK"), this);
     cmdOk->setObjectName(QStringLiteral("cmdOk"));
@@ -257,10 +263,11 @@ void frmAddEvent::createRepeatOn()
 void frmAddEvent::orderTabs()
 {
     // The keyboard goes the way the eye reads: down the left column, down the right one, the
-    // e-mail section where it shows, and OK and Cancel last.
-    const std::initializer_list<QWidget *> order = {
-        txtDescription, calSetDate, comOccurs, comRepeatOn, UpDown1, UpDown2,  txtBirthYear,
-        txtFirstYear,   optYes,     optNo,     txtEmail,    cmdOk,   cmdCancel};
+    // e-mail section where it shows, the time and reminders, and OK and Cancel last.
+    QList<QWidget *> order = {txtDescription, calSetDate, comOccurs,    comRepeatOn,
+                              UpDown1,        UpDown2,    txtBirthYear, txtFirstYear,
+                              optYes,         optNo,      txtEmail};
+    order << fraReminders->TabOrder() << cmdOk << cmdCancel;
     for (auto it = order.begin(); it + 1 != order.end(); ++it)
         setTabOrder(*it, *(it + 1));
 }

@@ -6,6 +6,7 @@
 
 #include "frmAddEvent.h"
 
+#include "ReminderControls.h"
 #include "TextWidth.h"
 
 #include <QCalendarWidget>
@@ -159,6 +160,16 @@ void frmAddEvent::fitToStyle()
     comRepeatOn->setGeometry(left, comOccurs->y(), needed, comOccurs->height());
     m_width = std::max(m_width, comRepeatOn->geometry().right() + 9);
     fitEmailQuestion();
+}
+
+void frmAddEvent::placeReminders()
+{
+    // Right of the buttons, down to the line above the e-mail section, as wide as its texts
+    // need in the font and language in use.
+    const int left = m_width;
+    const int width = std::max(220, fraReminders->sizeHint().width());
+    fraReminders->setGeometry(left, 8, width, m_separator->y() - 16);
+    m_width = left + width + 9;
 }
 
 void frmAddEvent::SetOuterHeight(int twips)

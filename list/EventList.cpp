@@ -7,6 +7,7 @@
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Recovery.h"
+#include "Reminders.h"
 
 using Change = EventListObserver::Change;
 
@@ -70,7 +71,8 @@ EventRef EventList::Add(WrittenEvent written, Date today)
     // Checked before the observer hears of a row that would then not come.
     if (!m_state.CanInsert())
         throw MoonrillError::overflow();
-    const size_t at = m_state.InsertPosition(DayDifference(today, written.event.StartingOn));
+    const size_t at = m_state.InsertPosition(DayDifference(today, written.event.StartingOn),
+                                             DayOrderMinute(written.event));
     {
         const Telling telling(*this, Change::Insert, at);
         (void)m_state.Insert(std::move(written), today);

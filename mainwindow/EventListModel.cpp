@@ -5,12 +5,16 @@
 #include "Conversions.h"
 #include "EventList.h"
 #include "MoonrillError.h"
+#include "Reminders.h"
 #include "ScanComputation.h"
 #include "ShownType.h"
 #include "Text.h"
 #include "UserWords.h"
 
+#include <QDate>
 #include <QFont>
+#include <QLocale>
+#include <QTime>
 
 EventListModel::EventListModel(EventList &list, QObject *parent)
     : QAbstractTableModel(parent), m_state(list.State())
@@ -42,6 +46,18 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
         QFont bold;
         bold.setBold(true);
         return bold;
+    }
+    // A timed event's date tells its day and time in the user's words.
+    if (role == Qt::ToolTipRole && index.column() == DateColumn) {
+        const std::optional<int> time = EventTime(event);
+        if (!time)
+            return {};
+        const Date::Ymd day = event.StartingOn.ymd();
+        const QLocale locale;
+        return PlainToolTip(
+            locale.toString(QDate(day.year, day.month, day.day), QLocale::LongFormat) +
+            QLatin1Char(' ') +
+            locale.toString(QTime(*time / 60, *time % 60), QLocale::ShortFormat));
     }
     if (role == Qt::ToolTipRole && index.column() == EventColumn) {
         const QString years = yearsText(event);
@@ -78,7 +94,7 @@ QVariant EventListModel::data(const QModelIndex &index, int role) const
     case EventColumn:
         return FromBytes(event.Description);
     case DateColumn:
-        return FromBytes(DateToText(event.StartingOn));
+        return FromBytes(DateAndTimeText(event));
     case WhenColumn:
         return FromBytes(PaddedDayCount(m_state.WhenDaysOfRow(row)));
     case TypeColumn:

@@ -12,6 +12,7 @@
 #include "MessageBox.h"
 #include "Occurrence.h"
 #include "Recovery.h"
+#include "Reminders.h"
 #include "ShownType.h"
 #include "SingleInstance.h"
 #include "Text.h"
@@ -103,7 +104,9 @@ void frmMain::fitColumns()
     // description and then the type are cut (each with its whole text as tooltip) rather than
     // the notice period pushed out of view.
     const QFont font = lstEvent->font();
-    const QString date = WithWidestDigits(font, QStringLiteral("0000-00-00"));
+    // A date with its time needs the room of both, where the list holds a timed event.
+    const QString date = WithWidestDigits(font, m_timedDates ? QStringLiteral("0000-00-00 00:00")
+                                                             : QStringLiteral("0000-00-00"));
     const QString days = WithWidestDigits(font, QStringLiteral("0000000"));
     QStringList types;
     for (const std::string_view type : BaseTypes) {
@@ -121,15 +124,18 @@ void frmMain::fitColumns()
 void frmMain::fitWeekdayTypes()
 {
     QStringList held;
+    bool timed = false;
     for (const clsEvent &event : m_list.Events()) {
         if (RecurrenceOf(event.Occurs).unit == Recurrence::Unit::Weekdays)
             held << ShownType(event.Occurs);
+        timed = timed || EventTime(event);
     }
     held.removeDuplicates();
     held.sort();
-    if (held == m_weekdayTypes)
+    if (held == m_weekdayTypes && timed == m_timedDates)
         return;
     m_weekdayTypes = held;
+    m_timedDates = timed;
     fitColumns();
 }
 

@@ -194,6 +194,7 @@ private:
     ServicesLoader m_services{*this}; // printing, the update check, imports, exports, the sync
     bool m_ended = false;
     QStringList m_weekdayTypes;    // the types by weekday the list holds, as the Type column shows
+    bool m_timedDates = false;     // whether the list holds an event with a time of day
     bool m_recoveryFailed = false; // said once a run
     bool m_centred = false;
     int m_exitStatus = 0;

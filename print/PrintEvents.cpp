@@ -85,13 +85,14 @@ private:
     double m_dotsPerMm;
 };
 
-/// Where the columns stand, and each row's event and type (as the window shows it) in lines
+/// Where the columns stand, and each row's event, date and type (as the window shows it) in lines
 /// that fit their columns; the type's column ends a margin short of what the printer can
 /// print, so that the paper's edge cuts no type.
 struct Cells
 {
     std::array<double, 4> x;
     std::vector<std::vector<std::string>> events, types;
+    std::vector<std::vector<std::string>> dates; // a date, and under it its time where it has one
     double lineHeight;
 
     Cells(QPrinter &printer, const EventState &state)
@@ -111,7 +112,11 @@ struct Cells
         // One character's room stays free between an event and its date.
         const double eventWidth = x[1] - x[0] - measure.width("M");
         for (size_t i = 0; i < state.RowCount(); ++i) {
-            events.push_back(WrapText(state.Row(i).Text, eventWidth, measured));
+            const EventRow row = state.Row(i);
+            events.push_back(WrapText(row.Text, eventWidth, measured));
+            // A time goes under its date: the column holds a date's width only.
+            dates.push_back(row.Time.empty() ? std::vector<std::string>{row.Date}
+                                             : std::vector<std::string>{row.Date, row.Time});
             types.push_back(WrapText(shown[i], pageWidth - x[0] - x[3], measured));
         }
         lineHeight = measure.lineHeight();
@@ -122,7 +127,7 @@ struct Cells
         std::vector<int> counts;
         counts.reserve(types.size());
         for (size_t i = 0; i < types.size(); ++i)
-            counts.push_back(int(std::max(events[i].size(), types[i].size())));
+            counts.push_back(int(std::max({events[i].size(), types[i].size(), dates[i].size()})));
         return counts;
     }
 };
@@ -172,7 +177,6 @@ public:
              i < m_places.size() && m_places[i].page == pageIndex; ++i) {
             const EventRow row = m_state.Row(i);
             const double y = m_places[i].y;
-            painter.text(m_cells.x[1], y, row.Date);
             painter.text(m_cells.x[2], y, row.When);
             // The event and the type, each wrapped within its column: their later lines go on
             // below, the row growing by them.
@@ -181,6 +185,7 @@ public:
                     painter.text(x, y + double(line) * m_cells.lineHeight, parts[line]);
             };
             lines(m_cells.x[0], m_cells.events[i]);
+            lines(m_cells.x[1], m_cells.dates[i]);
             lines(m_cells.x[3], m_cells.types[i]);
         }
         if (m_notice.page == pageIndex) {

@@ -4,6 +4,7 @@
 #include "BirthYear.h"
 #include "Conversions.h"
 #include "EventTypes.h"
+#include "Reminders.h"
 
 #include <algorithm>
 
@@ -38,9 +39,9 @@ void ScanCollector::AddDue(std::string id, const clsEvent &event)
     const int32_t days = DayDifference(m_today, on);
     if (days == 0 && !event.Email.empty())
         m_mails.push_back(mailOffer(event.Description, event.Email, on, birthYearOf(event)));
-    m_due.push_back({days, std::move(id),
-                     shownDescription(event.Description, on, birthYearOf(event)), on,
-                     event.Occurs == BirthdayType, AnniversaryYears(event, on)});
+    m_due.push_back(
+        {days, std::move(id), shownDescription(event.Description, on, birthYearOf(event)), on,
+         event.Occurs == BirthdayType, AnniversaryYears(event, on), DayOrderMinute(event)});
 }
 
 void ScanCollector::AddMissed(const MissedEvent &missed)
@@ -51,7 +52,7 @@ void ScanCollector::AddMissed(const MissedEvent &missed)
             mailOffer(event.Description, event.Email, missed.on, birthYearOf(event)));
     m_due.push_back({DayDifference(m_today, missed.on), std::string(),
                      shownDescription(event.Description, missed.on, birthYearOf(event)), missed.on,
-                     false, AnniversaryYears(event, missed.on)});
+                     false, AnniversaryYears(event, missed.on), DayOrderMinute(event)});
 }
 
 std::string WhenText(int32_t days, const Words &words)
@@ -87,6 +88,11 @@ std::string TurnsOnText(Date on, int birthYear, const Words &words)
                    {DateToText(on)});
 }
 
+std::string DateAndTime(const ScanRow &row)
+{
+    return row.Time.empty() ? row.Date : row.Date + ' ' + row.Time;
+}
+
 std::string ShownDescription(const ScanRow &row, const Words &words)
 {
     return row.Years > 0 ? WithYears(row.Description, row.Years, words) : row.Description;
@@ -96,18 +102,21 @@ ScanResult ScanCollector::Finish()
 {
     ScanResult result;
     result.found = !m_due.empty();
-    std::stable_sort(m_due.begin(), m_due.end(),
-                     [](const Due &a, const Due &b) { return a.days < b.days; });
+    std::stable_sort(m_due.begin(), m_due.end(), [](const Due &a, const Due &b) {
+        return a.days != b.days ? a.days < b.days : a.minute < b.minute;
+    });
     result.rows.reserve(m_due.size());
     for (Due &d : m_due) {
-        result.rows.push_back(ScanRow{.Key = std::move(d.id),
-                                      .Days = d.days,
-                                      .Date = DateToText(d.date),
-                                      .Description = std::move(d.description),
-                                      .Years = d.years,
-                                      .SortKey = PaddedDayCount(d.days),
-                                      .Missed = d.days < 0,
-                                      .Birthday = d.birthday});
+        result.rows.push_back(
+            ScanRow{.Key = std::move(d.id),
+                    .Days = d.days,
+                    .Date = DateToText(d.date),
+                    .Description = std::move(d.description),
+                    .Years = d.years,
+                    .SortKey = PaddedDayCount(d.days),
+                    .Missed = d.days < 0,
+                    .Birthday = d.birthday,
+                    .Time = d.minute >= 0 ? TimeOfDayText(d.minute) : std::string()});
     }
     result.birthdayMails = std::move(m_mails);
     result.belatedMails = std::move(m_belatedMails);

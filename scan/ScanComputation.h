@@ -21,6 +21,7 @@ struct ScanRow
     std::string SortKey;     // the day count padded to five characters (the temporary column)
     bool Missed = false;     // an event that fell due while no run of the program saw it
     bool Birthday = false;   // a Birthday event's row
+    std::string Time{};      // the time of day, "14:30"; empty for a day event
 
     friend bool operator==(const ScanRow &, const ScanRow &) = default;
 };
@@ -38,6 +39,9 @@ struct ScanRow
 /// other `words` where they are looked up.
 [[nodiscard]] std::string TurnsOnText(Date on, int birthYear, const Words &words = AsIs);
 
+/// A row's date with its time after a blank where it has one: "2027-03-04 14:30".
+[[nodiscard]] std::string DateAndTime(const ScanRow &row);
+
 /// A row's event as it is shown: its description, WithYears where it counts years.
 [[nodiscard]] std::string ShownDescription(const ScanRow &row, const Words &words = AsIs);
 
@@ -49,7 +53,9 @@ struct ScanRow
 struct ScanResult
 {
     bool found = false;
-    std::vector<ScanRow> rows; // soonest first; rows of equal day count in record order
+    /// Soonest first; within a day the day events, then the timed ones by their time; rows of
+    /// equal day and time in record order.
+    std::vector<ScanRow> rows;
     /// An offer for each event due today that has an address, in record order.
     std::vector<MailOffer> birthdayMails;
     /// The same for each missed event that has an address, in record order: the belated offers.
@@ -80,7 +86,8 @@ public:
     void AddDue(std::string id, const clsEvent &event);
     /// Adds an event that fell due before today while no run saw it.
     void AddMissed(const MissedEvent &missed);
-    /// The rows, soonest first (equal day counts in the order added), and the mail offers.
+    /// The rows, soonest first and within a day by time (equal ones in the order added), and the
+    /// mail offers.
     [[nodiscard]] ScanResult Finish();
 
 private:
@@ -92,6 +99,7 @@ private:
         Date date;
         bool birthday = false;
         int years = 0;
+        int minute = -1; // DayOrderMinute: within a day, day events first, then by time
     };
     Date m_today;
     std::vector<Due> m_due;

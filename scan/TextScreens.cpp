@@ -7,7 +7,7 @@
 
 std::string ScanRowText(const ScanRow &row, const Words &words)
 {
-    return WhenText(row.Days, words) + " " + row.Date + " " + ShownDescription(row, words);
+    return WhenText(row.Days, words) + " " + DateAndTime(row) + " " + ShownDescription(row, words);
 }
 
 bool TextScreens::ShowMessageBox(const std::string &text, Icon)

@@ -7,8 +7,8 @@
 #include <iosfwd>
 
 /// One scan row as a line of text: the label, the date text and the description, separated by
-/// single blanks ("Today: 2026-12-06 Dentist"); the label in other `words` where they are
-/// looked up.
+/// single blanks ("Today: 2026-12-06 Dentist", with the time after the date where the event has
+/// one: "Today: 2027-03-04 14:30 Dentist"); the label in other `words` where they are looked up.
 [[nodiscard]] std::string ScanRowText(const ScanRow &row, const Words &words = AsIs);
 
 /// The logon scan's screens where no window can be shown (no display, or no windows library):

@@ -43,14 +43,15 @@ frmWhatsUp::frmWhatsUp(const std::vector<ScanRow> &rows, std::vector<MailOffer> 
     setObjectName(QStringLiteral("frmWhatsUp"));
     setWindowTitle(tr("Moonrill - Upcoming Events"));
     setModal(true);
-    createControls();
+    createControls(std::any_of(rows.begin(), rows.end(),
+                               [](const ScanRow &row) { return !row.Time.empty(); }));
     AddHelpKey(this, [] { return HelpContextID; });
     fill(rows);
 }
 
 frmWhatsUp::~frmWhatsUp() = default;
 
-void frmWhatsUp::createControls()
+void frmWhatsUp::createControls(bool timed)
 {
     // Sizes in pixels at 96 dots per inch: a fixed window of 484 x 213.
     setFixedSize(484, 213);
@@ -71,8 +72,9 @@ void frmWhatsUp::createControls()
     const QFont font = lstWhatsUp->font();
     const QStringList labels = {when(0), when(1), when(-1), WithWidestDigits(font, when(99999)),
                                 WithWidestDigits(font, when(-99))};
-    FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, QStringLiteral("0000-00-00"))}, {}}, 2,
-               459, 150);
+    // A date with a time needs the room of both, where any row has one.
+    const QString date = timed ? QStringLiteral("0000-00-00 00:00") : QStringLiteral("0000-00-00");
+    FitColumns(lstWhatsUp, {labels, {WithWidestDigits(font, date)}, {}}, 2, 459, 150);
 
     m_bell1 = new QLabel(this);
     m_bell1->setObjectName(QStringLiteral("Animation1"));
@@ -115,7 +117,7 @@ void frmWhatsUp::fill(const std::vector<ScanRow> &rows)
     QList<QTreeWidgetItem *> items;
     items.reserve(qsizetype(rows.size()));
     for (const ScanRow &row : rows) {
-        auto *item = new QTreeWidgetItem({when(row.Days), FromBytes(row.Date),
+        auto *item = new QTreeWidgetItem({when(row.Days), FromBytes(DateAndTime(row)),
                                           FromBytes(ShownDescription(row, UserWords())),
                                           FromBytes(row.SortKey)});
         item->setData(0, Qt::UserRole, FromBytes(row.Key));

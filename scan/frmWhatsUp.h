@@ -44,7 +44,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void createControls();
+    /// The controls; the date column with room for a time where `timed` rows have one.
+    void createControls(bool timed);
     void fill(const std::vector<ScanRow> &rows);
     /// The steps that run once when the window first shows.
     void opening();

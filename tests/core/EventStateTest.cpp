@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EventState.h"
+#include "ClipboardText.h"
 #include "MoonrillError.h"
 #include "Rows.h"
 #include "TestEvents.h"
@@ -135,4 +136,30 @@ TEST(EventState, InsertAtTheLimitThrowsAndChangesNothing)
     state.Remove(0);
     EXPECT_THROW(state.Insert(fields("again", 0), Today), MoonrillError);
     expectConsistent(state);
+}
+
+TEST(EventState, WithinADayDayEventsComeFirstThenTimedOnesByTimeAndCopyTellsTheTime)
+{
+    EventState state;
+    const auto add = [&state](const std::string &name, int days, std::string time) {
+        WrittenEvent written = fields(name, days);
+        written.event.Options.Time = std::move(time);
+        state.Insert(std::move(written), Today);
+    };
+    add("Lunch", 1, "12:30");
+    add("Dentist", 1, "08:15");
+    add("Bins", 1, "");
+    add("Train", 0, "23:59");
+    add("Call", 1, "08:15");
+    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID3", "ID2", "ID1", "ID4", "ID0"}));
+    // An edit that takes the time away moves the row before the timed ones of its day.
+    state.Replace(0, fields("Lunch", 1), Today);
+    EXPECT_EQ(rowKeys(state), (std::vector<std::string>{"ID3", "ID2", "ID5", "ID1", "ID4"}));
+    EXPECT_EQ(AllEventsClipboardText(state), "Train 2023-04-15 23:59     0 Once\r\n"
+                                             "Bins 2023-04-16     1 Once\r\n"
+                                             "Lunch 2023-04-16     1 Once\r\n"
+                                             "Dentist 2023-04-16 08:15     1 Once\r\n"
+                                             "Call 2023-04-16 08:15     1 Once\r\n");
+    EXPECT_EQ(EventClipboardText(state.RecordOfRow(3)), "Dentist 2023-04-16 08:15 Once");
+    EXPECT_EQ(EventClipboardText(state.RecordOfRow(1)), "Bins 2023-04-16 Once");
 }

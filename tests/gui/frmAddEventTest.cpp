@@ -235,7 +235,11 @@ private slots:
                 if (reached.isEmpty() || reached.last() != named->objectName())
                     reached << named->objectName();
             }
-            QCOMPARE(reached, expected + QStringList({u"cmdOk"_s, u"cmdCancel"_s}));
+            // The time and reminders of a day event: the time box waits for "At a time", and
+            // Remove for a reminder to remove.
+            const QStringList reminders = {u"chkTime"_s, u"tmeRemindAt"_s, u"lstOthers"_s,
+                                           u"spnDays"_s, u"tmeAt"_s,       u"cmdAdd"_s};
+            QCOMPARE(reached, expected + reminders + QStringList({u"cmdOk"_s, u"cmdCancel"_s}));
         }
         // With "Yes" hidden, OK never asks for an address nobody can see.
         frmAddEvent dialog;

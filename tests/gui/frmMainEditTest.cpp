@@ -8,10 +8,12 @@
 #include "frmFind.h"
 
 #include <QAccessible>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QTimeEdit>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
@@ -289,6 +291,32 @@ private slots:
         QVERIFY(forget.done());
         QCOMPARE(int(window->State().Events()[0].BirthYear), 0);
         QVERIFY(!window->List().index(0, 0).data(Qt::ToolTipRole).isValid());
+    }
+
+    void aTimedEventShowsItsTimeAndComesAfterItsDaysDayEvents()
+    {
+        start("$$Lunch$$" + dateText(5) + "$$Once$$3$$$$$$time=12:30\r\n$$Fair$$" + dateText(5) +
+              "$$Once$$3$$\r\n");
+        const auto cell = [this](int row, int column) { return window->List().index(row, column); };
+        QCOMPARE(cell(0, 0).data().toString(), u"Fair"_s);
+        const QString day = QString::fromLatin1(dateText(5));
+        QCOMPARE(cell(0, EventListModel::DateColumn).data().toString(), day);
+        QCOMPARE(cell(1, EventListModel::DateColumn).data().toString(), day + u" 12:30"_s);
+        QVERIFY(!cell(0, EventListModel::DateColumn).data(Qt::ToolTipRole).isValid());
+        QVERIFY(shownText(cell(1, EventListModel::DateColumn).data(Qt::ToolTipRole).toString())
+                    .endsWith(QLocale().toString(QTime(12, 30), QLocale::ShortFormat)));
+
+        // The day event given a later time goes after the other.
+        selectByText(*window, "Fair");
+        EditorScript later({[](frmAddEvent &e) {
+            e.findChild<QCheckBox *>(u"chkTime"_s)->setChecked(true);
+            e.findChild<QTimeEdit *>(u"tmeTime"_s)->setTime(QTime(13, 0));
+            ok(e);
+        }});
+        action(*window, "mnuEventEditEvent")->trigger();
+        QVERIFY(later.done());
+        QCOMPARE(cell(1, 0).data().toString(), u"Fair"_s);
+        QCOMPARE(cell(1, EventListModel::DateColumn).data().toString(), day + u" 13:00"_s);
     }
 
     void anEditKeepsTheDayMeantWhileTheDateStaysAndTheUidAlways()

@@ -112,6 +112,26 @@ private slots:
         }
     }
 
+    void aTimeGoesUnderItsDate()
+    {
+        EventState state;
+        WrittenEvent lunch = TestEvent("Lunch", Date::today().addDays(5));
+        lunch.event.Options.Time = "12:30";
+        state.Insert(std::move(lunch), Date::today());
+        state.Insert(TestEvent("Fair", Date::today().addDays(5)), Date::today());
+        const QTemporaryDir folder;
+        const QString date = QString::fromStdString(DateToText(Date::today().addDays(5)));
+        const QString all = printed(state, folder).join(QString());
+        // The day event first; the timed one's time on a line of its own, in the date's column.
+        const QRegularExpressionMatch rows =
+            QRegularExpression(
+                u"\\n *Fair +%1 +5 +Once *\\n *Lunch +%1 +5 +Once *\\n( *)12:30\\n"_s.arg(date))
+                .match(all);
+        QVERIFY2(rows.hasMatch(), qPrintable(all));
+        QCOMPARE(rows.capturedLength(1),
+                 all.indexOf(date) - all.lastIndexOf(u'\n', all.indexOf(date)) - 1);
+    }
+
     void typesPrintWholeInTheUsersLanguage_data()
     {
         QTest::addColumn<QString>("language");

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 const Date Today = Date::fromYmd(2023, 12, 30);
@@ -240,4 +242,28 @@ TEST(DueNotification, CountsTheRowsLeadsWithTodaysBirthdaysAndStopsAtEight)
     // Only missed: no upcoming event is counted.
     EXPECT_EQ(DueNotificationOf(ComputeScan({}, Today, missed).rows).summary,
               "Moonrill: 1 missed event");
+}
+
+TEST(ScanComputation, ADaysTimedEventsFollowItsDayEventsByTimeWithTheirTimeInTheRow)
+{
+    // Added in this order: timed and day events of today and tomorrow mixed.
+    std::vector<clsEvent> events;
+    for (const auto &[name, ahead, time] :
+         std::vector<std::tuple<std::string, int, std::string>>{{"Lunch", 0, "12:00"},
+                                                                {"Dentist", 0, "09:05"},
+                                                                {"Fair", 0, ""},
+                                                                {"Train", 1, "07:00"},
+                                                                {"Bins", 1, ""},
+                                                                {"Call", 0, "09:05"}}) {
+        clsEvent event{"ID", name, BirthdayToday.addDays(ahead), "Once", 3, ""};
+        event.Options.Time = time;
+        events.push_back(event);
+    }
+    std::vector<std::string> shown;
+    for (const ScanRow &row : ComputeScan(events, BirthdayToday).rows)
+        shown.push_back(ScanRowText(row));
+    EXPECT_EQ(shown, (std::vector<std::string>{
+                         "Today: 2027-03-04 Fair", "Today: 2027-03-04 09:05 Dentist",
+                         "Today: 2027-03-04 09:05 Call", "Today: 2027-03-04 12:00 Lunch",
+                         "Tomorrow: 2027-03-05 Bins", "Tomorrow: 2027-03-05 07:00 Train"}));
 }
