@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
 #include <spawn.h>
@@ -120,17 +121,76 @@ std::string DailyScanServiceText(std::string_view program, std::string_view data
     return text;
 }
 
-std::string DailyScanTimerText()
+std::string DailyScanTimerText(const std::vector<std::string> &moments)
 {
-    return "[Unit]\n"
-           "Description=Moonrill: the daily scan of what falls due\n"
-           "\n"
-           "[Timer]\n"
-           "OnCalendar=*-*-* 09:00:00\n"
-           "Persistent=true\n"
-           "\n"
-           "[Install]\n"
-           "WantedBy=timers.target\n";
+    std::string text = "[Unit]\n"
+                       "Description=Moonrill: the daily scan of what falls due\n"
+                       "\n"
+                       "[Timer]\n"
+                       "OnCalendar=*-*-* 09:00:00\n";
+    // 09:00 is every day's line already. A moment that passes while the machine is off is made
+    // up at the next start, as the daily scan is: Persistent= holds for every line.
+    size_t count = 0;
+    for (const std::string &moment : moments) {
+        if (count == MostTimerMoments)
+            break;
+        if (moment.ends_with(" 09:00"))
+            continue;
+        text += "OnCalendar=" + moment + ":00\n";
+        ++count;
+    }
+    return text + "Persistent=true\n"
+                  "\n"
+                  "[Install]\n"
+                  "WantedBy=timers.target\n";
+}
+
+bool SetDailyScanMoments(const std::vector<std::string> &moments)
+{
+    const std::string path = JoinPath(UserUnitFolder(), DailyScanTimer);
+    const std::string text = DailyScanTimerText(moments);
+    try {
+        const std::optional<std::string> old = ReadWholeFile(path);
+        // Not set up (the scan at logon is off): nothing to give moments to.
+        if (!old || *old == text)
+            return false;
+        WriteFileAtomically(path, text);
+    } catch (const MoonrillError &) {
+        return false;
+    }
+    systemctl({"daemon-reload"});
+    systemctl({"restart", DailyScanTimer});
+    return true;
+}
+
+std::string BusServicePath()
+{
+    const char *data = std::getenv("XDG_DATA_HOME");
+    const char *home = std::getenv("HOME");
+    const std::string folder = data != nullptr && data[0] == '/' ? std::string(data)
+                               : home != nullptr                 ? JoinPath(home, ".local/share")
+                                                                 : std::string();
+    return JoinPath(folder, "dbus-1/services/" + std::string(AppId) + ".service");
+}
+
+std::string BusServiceText(std::string_view program, std::string_view dataFolder)
+{
+    // The bus reads Exec= as a shell would, without running one: words in double quotes with
+    // their quotes, backslashes, dollars and backquotes escaped.
+    const auto word = [](std::string_view text) {
+        std::string quoted = "\"";
+        for (const char c : text) {
+            if (c == '"' || c == '\\' || c == '$' || c == '`')
+                quoted += '\\';
+            quoted += c;
+        }
+        return quoted + '"';
+    };
+    std::string exec = "Exec=";
+    if (!dataFolder.empty())
+        exec += "/usr/bin/env " + word("MOONRILL_HOME=" + std::string(dataFolder)) + ' ';
+    return "[D-BUS Service]\nName=" + std::string(AppId) + '\n' + exec + word(program) + ' ' +
+           std::string(BusActivationArgument) + '\n';
 }
 
 void InstallDailyScan(std::string_view program, std::string_view dataFolder)
@@ -151,6 +211,9 @@ void InstallDailyScan(std::string_view program, std::string_view dataFolder)
         WriteFileAtomically(JoinPath(folder, DailyScanService),
                             DailyScanServiceText(program, dataFolder));
         WriteFileAtomically(JoinPath(folder, DailyScanTimer), DailyScanTimerText());
+        const std::string bus = BusServicePath();
+        if (MakeFolders(FolderOf(bus)))
+            WriteFileAtomically(bus, BusServiceText(program, dataFolder));
     } catch (const MoonrillError &) {
         return;
     }
@@ -202,5 +265,6 @@ void RemoveDailyScan()
     const std::string folder = UserUnitFolder();
     ::unlink(JoinPath(folder, DailyScanTimer).c_str());
     ::unlink(JoinPath(folder, DailyScanService).c_str());
+    ::unlink(BusServicePath().c_str());
     systemctl({"daemon-reload"});
 }
