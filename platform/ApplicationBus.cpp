@@ -55,8 +55,8 @@ void ApplicationBus::ActivateAction(const QString &name, const QVariantList &par
     QString text;
     if (!parameter.isEmpty()) {
         QVariant value = parameter.front();
-        // A variant inside the array may come still wrapped.
-        if (value.canConvert<QDBusVariant>())
+        // A variant inside the array may come still wrapped, once or more.
+        while (value.userType() == qMetaTypeId<QDBusVariant>())
             value = value.value<QDBusVariant>().variant();
         text = value.toString();
     }

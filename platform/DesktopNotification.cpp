@@ -8,7 +8,6 @@
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusReply>
-#include <QDBusVariant>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -129,10 +128,9 @@ bool DesktopNotification::ShowReminder(const QString &id, const QString &summary
     if (names.isValid() && names.value().contains(PortalBackend)) {
         QList<QVariantMap> shown;
         for (const Button &button : buttons)
-            shown.append(
-                {{QStringLiteral("label"), button.label},
-                 {QStringLiteral("action"), QStringLiteral("app.") + button.action},
-                 {QStringLiteral("target"), QVariant::fromValue(QDBusVariant(button.parameter))}});
+            shown.append({{QStringLiteral("label"), button.label},
+                          {QStringLiteral("action"), QStringLiteral("app.") + button.action},
+                          {QStringLiteral("target"), button.parameter}});
         // Sent as an array of dictionaries ("aa{sv}"), as the backend reads its buttons.
         qDBusRegisterMetaType<QList<QVariantMap>>();
         const QVariantMap notification{{QStringLiteral("title"), summary},

@@ -103,3 +103,98 @@ TEST(DailyScan, OldUnitsMoveToTheAppIdsNamesAndADisabledTimerStaysOff)
     EXPECT_EQ(folder.read("systemctl.log"), "--user daemon-reload\n--user disable --now "
                                             "moonrill-scan.timer\n--user daemon-reload\n");
 }
+
+TEST(DailyScan, TheTimerComesAtEachMomentAndIsRewrittenOnlyWhenItChanges)
+{
+    const UnitHome home;
+    const TempFolder &folder = home.folder;
+    const ScopedEnv log("MOONRILL_SYSTEMCTL_LOG", folder.file("systemctl.log"));
+    // Not set up: no timer is made for the moments.
+    EXPECT_FALSE(SetDailyScanMoments({"2027-03-01 14:30"}));
+    EXPECT_FALSE(folder.exists("systemd/user/" + Timer));
+
+    InstallDailyScan("/usr/bin/moonrill", "/data");
+    // 09:00 is every day's line already.
+    const std::vector<std::string> moments{"2027-02-28 23:40", "2027-03-01 09:00",
+                                           "2027-03-01 14:30"};
+    EXPECT_TRUE(SetDailyScanMoments(moments));
+    EXPECT_EQ(folder.read("systemd/user/" + Timer), "[Unit]\n"
+                                                    "Description=Moonrill: the daily scan of what "
+                                                    "falls due\n"
+                                                    "\n"
+                                                    "[Timer]\n"
+                                                    "OnCalendar=*-*-* 09:00:00\n"
+                                                    "OnCalendar=2027-02-28 23:40:00\n"
+                                                    "OnCalendar=2027-03-01 14:30:00\n"
+                                                    "Persistent=true\n"
+                                                    "\n"
+                                                    "[Install]\n"
+                                                    "WantedBy=timers.target\n");
+    // The same moments again spawn nothing; fewer rewrite it.
+    EXPECT_FALSE(SetDailyScanMoments(moments));
+    EXPECT_TRUE(SetDailyScanMoments({}));
+    EXPECT_EQ(folder.read("systemd/user/" + Timer), DailyScanTimerText());
+    const std::string reload = "--user daemon-reload\n--user restart " + Timer + "\n";
+    EXPECT_EQ(folder.read("systemctl.log"),
+              "--user daemon-reload\n--user enable --now " + Timer + "\n" + reload + reload);
+
+    std::vector<std::string> many;
+    for (int minute = 0; minute < 100; ++minute)
+        many.push_back("2027-03-01 1" + std::to_string(minute / 60) + ":" +
+                       std::to_string(minute % 60 / 10) + std::to_string(minute % 10));
+    // The earliest ones, each once; the other lines are the daily timer's nine.
+    const std::string text = DailyScanTimerText(many);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 9 + int(MostTimerMoments));
+    EXPECT_NE(text.find("OnCalendar=2027-03-01 11:03:00\n"), std::string::npos);
+    EXPECT_EQ(text.find("OnCalendar=2027-03-01 11:04:00\n"), std::string::npos);
+}
+
+TEST(DailyScan, TheBusStartsTheProgramForANotificationsButton)
+{
+    EXPECT_EQ(BusServiceText("/opt/a \"b\"/$x`\\moonrill", "/home/a b"),
+              "[D-BUS Service]\nName=" + std::string(AppId) +
+                  "\nExec=/usr/bin/env \"MOONRILL_HOME=/home/a b\" "
+                  "\"/opt/a \\\"b\\\"/\\$x\\`\\\\moonrill\" --bus-activated\n");
+    EXPECT_EQ(BusServiceText("/usr/bin/moonrill", ""),
+              "[D-BUS Service]\nName=" + std::string(AppId) +
+                  "\nExec=\"/usr/bin/moonrill\" --bus-activated\n");
+    const UnitHome home;
+    const ScopedEnv data("XDG_DATA_HOME", home.folder.file("data"));
+    const ScopedEnv log("MOONRILL_SYSTEMCTL_LOG", home.folder.file("systemctl.log"));
+    InstallDailyScan("/usr/bin/moonrill", "/data");
+    const std::string file = "data/dbus-1/services/" + std::string(AppId) + ".service";
+    EXPECT_EQ(home.folder.read(file), BusServiceText("/usr/bin/moonrill", "/data"));
+    RemoveDailyScan();
+    EXPECT_FALSE(home.folder.exists(file));
+}
+
+TEST(DailyScan, SystemdAcceptsTheMomentsAndElapsesAtThem)
+{
+    if (std::system("command -v systemd-analyze >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "systemd-analyze is not installed here, so the moments are not verified";
+    const UnitHome home;
+    const TempFolder &folder = home.folder;
+    InstallDailyScan(JoinPath(ExecutableFolder(), "platform_tests"), folder.path());
+    // Moments in the years ahead, whatever the day the test runs on.
+    const std::vector<std::string> moments{"2098-02-28 23:40", "2098-03-01 00:10",
+                                           "2099-12-31 07:05"};
+    ASSERT_TRUE(SetDailyScanMoments(moments));
+    const std::string units = folder.file("systemd/user/");
+    const std::string verify = "systemd-analyze verify --man=no '" + units + Service + "' '" +
+                               units + Timer + "' >" + folder.file("verify.log") + " 2>&1";
+    const int verified = std::system(verify.c_str());
+    EXPECT_TRUE(WIFEXITED(verified) && WEXITSTATUS(verified) == 0) << folder.read("verify.log");
+
+    // Each line's next elapse, as systemd reckons it, is its moment.
+    const std::string timer = folder.read("systemd/user/" + Timer);
+    std::string calendar = "systemd-analyze calendar";
+    for (size_t at = timer.find("OnCalendar="); at != std::string::npos;
+         at = timer.find("OnCalendar=", at + 1))
+        calendar += " '" + timer.substr(at + 11, timer.find('\n', at) - at - 11) + "'";
+    const int reckoned = std::system((calendar + " >" + folder.file("calendar.log")).c_str());
+    ASSERT_TRUE(WIFEXITED(reckoned) && WEXITSTATUS(reckoned) == 0);
+    const std::string log = folder.read("calendar.log");
+    for (const char *elapse :
+         {"Fri 2098-02-28 23:40:00", "Sat 2098-03-01 00:10:00", "Thu 2099-12-31 07:05:00"})
+        EXPECT_NE(log.find(std::string("Next elapse: ") + elapse), std::string::npos) << log;
+}
