@@ -57,10 +57,15 @@ int main(int argc, char *argv[])
             return GuiLoader(NotifyModuleFile).ServeActions(argc, argv);
         // Only the one argument "whatsup", exactly so, runs the logon scan.
         if (argc == 2 && std::string_view(argv[1]) == "whatsup") {
-            // The reminders whose moment came (the timer's run was started for them) or passed
-            // while no run saw it, before the scan, which may wait all day on its notification.
+            // The reminders whose moment came (the reminders' timer started this run for them) or
+            // passed while no run saw it, before the scan, which may wait all day on its
+            // notification.
             const std::string folder = ProgramFolder();
             NotifyDueReminders(folder, argc, argv);
+            // The reminders' timer's runs are for them alone.
+            const char *reminders = std::getenv("MOONRILL_REMINDERS");
+            if (reminders != nullptr && std::string_view(reminders) == "1")
+                return 0;
             LazyLogonScreens screens(argc, argv);
             // The daily timer's runs carry this mark; logon runs always show what is due.
             const char *daily = std::getenv("MOONRILL_DAILY");

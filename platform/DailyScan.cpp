@@ -5,6 +5,7 @@
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "ReminderTimer.h"
 #include "TextEncoding.h"
 
 #include <chrono>
@@ -55,9 +56,9 @@ std::string unitPath(std::string_view path)
     return value;
 }
 
-/// Runs "systemctl --user" with `arguments`, quietly, and waits for it up to ten seconds; what
-/// it answers does not matter (the operations are silent).
-void systemctl(std::vector<std::string> arguments)
+} // namespace
+
+void UserSystemctl(std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), {"systemctl", "--user"});
     std::vector<char *> argv;
@@ -83,6 +84,13 @@ void systemctl(std::vector<std::string> arguments)
     }
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
+}
+
+namespace {
+
+void systemctl(std::vector<std::string> arguments)
+{
+    UserSystemctl(std::move(arguments));
 }
 
 } // namespace
@@ -121,46 +129,17 @@ std::string DailyScanServiceText(std::string_view program, std::string_view data
     return text;
 }
 
-std::string DailyScanTimerText(const std::vector<std::string> &moments)
+std::string DailyScanTimerText()
 {
-    std::string text = "[Unit]\n"
-                       "Description=Moonrill: the daily scan of what falls due\n"
-                       "\n"
-                       "[Timer]\n"
-                       "OnCalendar=*-*-* 09:00:00\n";
-    // 09:00 is every day's line already. A moment that passes while the machine is off is made
-    // up at the next start, as the daily scan is: Persistent= holds for every line.
-    size_t count = 0;
-    for (const std::string &moment : moments) {
-        if (count == MostTimerMoments)
-            break;
-        if (moment.ends_with(" 09:00"))
-            continue;
-        text += "OnCalendar=" + moment + ":00\n";
-        ++count;
-    }
-    return text + "Persistent=true\n"
-                  "\n"
-                  "[Install]\n"
-                  "WantedBy=timers.target\n";
-}
-
-bool SetDailyScanMoments(const std::vector<std::string> &moments)
-{
-    const std::string path = JoinPath(UserUnitFolder(), DailyScanTimer);
-    const std::string text = DailyScanTimerText(moments);
-    try {
-        const std::optional<std::string> old = ReadWholeFile(path);
-        // Not set up (the scan at logon is off): nothing to give moments to.
-        if (!old || *old == text)
-            return false;
-        WriteFileAtomically(path, text);
-    } catch (const MoonrillError &) {
-        return false;
-    }
-    systemctl({"daemon-reload"});
-    systemctl({"restart", DailyScanTimer});
-    return true;
+    return "[Unit]\n"
+           "Description=Moonrill: the daily scan of what falls due\n"
+           "\n"
+           "[Timer]\n"
+           "OnCalendar=*-*-* 09:00:00\n"
+           "Persistent=true\n"
+           "\n"
+           "[Install]\n"
+           "WantedBy=timers.target\n";
 }
 
 std::string BusServicePath()
@@ -211,6 +190,8 @@ void InstallDailyScan(std::string_view program, std::string_view dataFolder)
         WriteFileAtomically(JoinPath(folder, DailyScanService),
                             DailyScanServiceText(program, dataFolder));
         WriteFileAtomically(JoinPath(folder, DailyScanTimer), DailyScanTimerText());
+        WriteFileAtomically(JoinPath(folder, ReminderService),
+                            ReminderServiceText(program, dataFolder));
         const std::string bus = BusServicePath();
         if (MakeFolders(FolderOf(bus)))
             WriteFileAtomically(bus, BusServiceText(program, dataFolder));
@@ -263,6 +244,8 @@ void RemoveDailyScan()
 {
     systemctl({"disable", "--now", DailyScanTimer});
     const std::string folder = UserUnitFolder();
+    RemoveReminderTimer();
+    ::unlink(JoinPath(folder, ReminderService).c_str());
     ::unlink(JoinPath(folder, DailyScanTimer).c_str());
     ::unlink(JoinPath(folder, DailyScanService).c_str());
     ::unlink(BusServicePath().c_str());

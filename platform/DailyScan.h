@@ -34,16 +34,12 @@ inline constexpr std::string_view BusActivationArgument = "--bus-activated";
 /// empty, is passed on as MOONRILL_HOME so that the scan guards the same event file.
 [[nodiscard]] std::string DailyScanServiceText(std::string_view program,
                                                std::string_view dataFolder);
-/// The timer unit: every day at 09:00, persistent, and at each of `moments` ("2026-12-08
-/// 14:30", local time) that is not 09:00, the earliest MostTimerMoments of them.
-[[nodiscard]] std::string DailyScanTimerText(const std::vector<std::string> &moments = {});
-/// How many moments of its own the timer carries at most.
-inline constexpr size_t MostTimerMoments = 64;
+/// The timer unit: every day at 09:00, persistent.
+[[nodiscard]] std::string DailyScanTimerText();
 
-/// Where the timer is set up, gives it `moments` (as DailyScanTimerText takes them): rewrites it
-/// and has the service manager read it again and restart it, only where its text changes, so
-/// that a run with nothing new to add spawns nothing. Returns whether it rewrote it.
-bool SetDailyScanMoments(const std::vector<std::string> &moments);
+/// Runs "systemctl --user" with `arguments`, quietly, and waits for it up to ten seconds; what it
+/// answers does not matter (the operations are silent).
+void UserSystemctl(std::vector<std::string> arguments);
 
 /// The session bus's file that starts `program` for the application id's name, so that a
 /// notification's button reaches the program after the run that showed it ended. `dataFolder`
@@ -52,12 +48,13 @@ bool SetDailyScanMoments(const std::vector<std::string> &moments);
 /// Where it lies: $XDG_DATA_HOME/dbus-1/services/<id>.service.
 [[nodiscard]] std::string BusServicePath();
 
-/// Writes both units and the bus's service file, and enables and starts the timer (systemctl
-/// --user). Where a path cannot be
+/// Writes both units, the reminders' service (ReminderTimer.h) and the bus's service file, and
+/// enables and starts the timer (systemctl --user). Where a path cannot be
 /// carried into a unit (UnitPathTrouble), sets up nothing, removes the units of an earlier setup
 /// and says why on standard error.
 void InstallDailyScan(std::string_view program, std::string_view dataFolder);
-/// Stops and disables the timer and removes both units and the bus's service file.
+/// Stops and disables the timer and removes both units, the reminders' units and the bus's
+/// service file.
 void RemoveDailyScan();
 
 /// Puts the units an earlier version wrote as "moonrill-scan.timer" and ".service" under the

@@ -2,7 +2,7 @@
 #include "ReminderRun.h"
 
 #include "Conversions.h"
-#include "DailyScan.h"
+#include "ReminderTimer.h"
 
 #include <ctime>
 
@@ -16,7 +16,7 @@ void setTimer(const ReminderState &state)
     std::vector<std::string> moments;
     for (const LocalMoment &moment : MomentsToCome(state))
         moments.push_back(DateToText(moment.day) + ' ' + TimeOfDayText(moment.minute));
-    (void)SetDailyScanMoments(moments);
+    (void)SetReminderMoments(moments);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ trap 'kill $(jobs -p) 2>/dev/null' EXIT
 # Qt's D-Bus leaves objects at exit that libdbus still points to (suppressed in tests/lsan.supp);
 # a whole stack for each allocation lets the suppression see them as the D-Bus library's.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:fast_unwind_on_malloc=0"
-state="$MOONRILL_HOME/.moonrill-reminders" timer="$XDG_CONFIG_HOME/systemd/user/$id-scan.timer"
+state="$MOONRILL_HOME/.moonrill-reminders" timer="$XDG_CONFIG_HOME/systemd/user/$id-reminders.timer"
 # The dunst context menu's chooser: picks the line that names the button asked for.
 cat > "$work/pick.sh" <<'PICK'
 #!/bin/sh
@@ -51,8 +51,10 @@ printf '[global]\n    dmenu = %s\n' "$work/pick.sh" > "$work/dunstrc"
 dunst -config "$work/dunstrc" >"$work/dunst.log" 2>&1 &
 wait_for dunstctl count >/dev/null 2>&1 || { echo "skipped: dunst did not start"; exit 77; }
 
-# The timer as set up, before any reminder.
-printf '[Unit]\nDescription=Moonrill: the daily scan of what falls due\n\n[Timer]\nOnCalendar=*-*-* 09:00:00\nPersistent=true\n\n[Install]\nWantedBy=timers.target\n' > "$timer"
+# The daily scan as set up (its timer's file tells), before any reminder.
+printf '[Timer]\nOnCalendar=*-*-* 09:00:00\n' > "$XDG_CONFIG_HOME/systemd/user/$id-scan.timer"
+printf '[Unit]\nDescription=Moonrill: show what falls due today\n[Service]\nEnvironment=MOONRILL_DAILY=1\nExecStart=moonrill whatsup\n' \
+    > "$XDG_CONFIG_HOME/systemd/user/$id-scan.service"
 # Far enough from the next minute that the reminders are still ahead when gathered.
 while [ "$(date +%-S)" -ge 45 ]; do sleep 1; done
 at() { date -d "+$1 min" "+$2"; }
@@ -66,18 +68,20 @@ moment=$(at 1 '%F %H:%M')
 env -u DISPLAY "$bin" whatsup >"$work/logon.out" 2>&1
 check "logon: both reminders are coming" [ "$(grep -c "^coming	${moment/ /	}" "$state")" = 2 ]
 check "logon: the timer comes at their moment" grep -qx "OnCalendar=$moment:00" "$timer"
-check "logon: the service manager reads the timer again" \
-    grep -qx -- "--user restart $id-scan.timer" "$work/systemctl.log"
+check "logon: the service manager starts the reminders' timer" \
+    grep -qx -- "--user enable --now $id-reminders.timer" "$work/systemctl.log"
 check "logon: the moment's elapse is the reminder's" \
     bash -c "systemd-analyze calendar '$moment:00' | grep -q 'Next elapse: ... $moment:00'"
 
-# The timer's run at the moment shows them and ends at once: the day was seen.
+# The reminders' timer's run at the moment shows them and ends, scanning nothing.
 while [ "$(date '+%F %H:%M')" \< "$moment" ]; do sleep 1; done
-date +%F | sed 's/$/\r/' > "$MOONRILL_HOME/.moonrill-last-seen"
-MOONRILL_DAILY=1 "$bin" whatsup >"$work/moment.out" 2>&1 & run=$!
+cp "$MOONRILL_HOME/events.mrl" "$work/events-before"
+MOONRILL_REMINDERS=1 "$bin" whatsup >"$work/moment.out" 2>&1 & run=$!
 ended $run; check "moment: the run ends" [ $? = 0 ]
 shown() { [ "$(dunstctl count displayed)" -ge 2 ]; }
 check "moment: both reminders are shown" wait_for shown
+check "moment: the event file is left alone" cmp -s "$MOONRILL_HOME/events.mrl" "$work/events-before"
+check "moment: no scan was shown" [ ! -s "$work/moment.out" ]
 check "moment: they were handled" grep -q "^shown	${moment/ /	}" "$state"
 check "moment: no longer coming" bash -c "! grep -q '^coming	${moment/ /	}' '$state'"
 check "moment: the standup's start is still to come" grep -q "^coming.*Standup" "$state"
@@ -87,7 +91,7 @@ echo "^#In an hour .*Dentist" > "$work/wanted"
 before=$(date +%s)
 dunstctl context
 snoozed() { grep -q "^snoozed.*Dentist" "$state"; }
-check "snooze: dunst offered the buttons" grep -q "^#In 10 minutes (In 30 minutes: Dentist)" "$work/menu"
+check "snooze: dunst offered the buttons" wait_for grep -q "^#In 10 minutes (In 30 minutes: Dentist)" "$work/menu"
 check "snooze: the program the bus started kept it" wait_for snoozed
 again=$(grep "^snoozed.*Dentist" "$state" | cut -f2-3 | tr '\t' ' ')
 later=$(($(date -d "$again" +%s) - before))
