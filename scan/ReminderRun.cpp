@@ -2,14 +2,37 @@
 #include "ReminderRun.h"
 
 #include "Conversions.h"
+#include "FileLock.h"
+#include "Paths.h"
 #include "ReminderTimer.h"
 
+#include <chrono>
 #include <ctime>
+#include <memory>
+#include <thread>
 
 namespace {
 
 /// Snoozes of a notification: minutes, or "tomorrow" for the same minute a day later.
 constexpr std::string_view Tomorrow = "tomorrow";
+
+/// The state file's lock, held while a run reads, changes and writes it, so that a Snooze pressed
+/// while a timer's run takes what came is kept and no reminder is shown by two runs. Every holder
+/// is done within moments: a run waits for it up to two seconds, and then leaves its work.
+std::unique_ptr<FileLock> lockState(const std::string &folder)
+{
+    const std::string path = JoinPath(folder, std::string(ReminderStateFileName) + ".lock");
+    for (int tries = 0; tries < 100; ++tries) {
+        auto lock = std::make_unique<FileLock>(path);
+        if (lock->Held())
+            return lock;
+        if (!lock->Trouble().empty())
+            return nullptr;
+        lock.reset();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return nullptr;
+}
 
 void setTimer(const ReminderState &state)
 {
@@ -39,10 +62,14 @@ void RenewReminders(const std::string &folder, LocalMoment now, const std::vecto
         if (HasOwnMoments(event))
             AddMomentReminders(event, now, until, fresh);
     }
-    const ReminderState old = state;
     // A list without reminders at moments of their own keeps no file for them.
-    if (fresh.empty() && old == ReminderState{})
+    if (fresh.empty() && state == ReminderState{})
         return;
+    const std::unique_ptr<FileLock> lock = lockState(folder);
+    if (!lock)
+        return;
+    state = ReadReminderState(folder);
+    const ReminderState old = state;
     RenewComingReminders(state, now, std::move(fresh));
     // A first run starts the count here: what came before it was never promised.
     if (!state.handled)
@@ -62,6 +89,12 @@ std::vector<MomentReminder> TakeDueRemindersIn(const std::string &folder, LocalM
     // show, so a logon with nothing due writes nothing.
     if (state.coming == old.coming && state.snoozed == old.snoozed)
         return due;
+    // Taken again under the lock, from the state as it is now.
+    const std::unique_ptr<FileLock> lock = lockState(folder);
+    if (!lock)
+        return {};
+    state = ReadReminderState(folder);
+    due = TakeDueReminders(state, now);
     if (!WriteReminderState(folder, state))
         return {};
     setTimer(state);
@@ -82,6 +115,9 @@ std::vector<ReminderButton> ReminderButtons(const MomentReminder &reminder, cons
 bool ApplyReminderAction(const std::string &folder, std::string_view action,
                          std::string_view parameter, LocalMoment now)
 {
+    const std::unique_ptr<FileLock> lock = lockState(folder);
+    if (!lock)
+        return false;
     ReminderState state = ReadReminderState(folder);
     bool applied = false;
     if (action == DoneAction) {
