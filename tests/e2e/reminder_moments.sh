@@ -108,4 +108,26 @@ check "done: kept for the occurrence" wait_for finished
 check "done: its start no longer comes" bash -c "! grep -q '^coming.*Standup' '$state'"
 check "done: nor does the timer" bash -c "! grep -qx 'OnCalendar=$start:00' '$timer'"
 check "done: the snoozed dentist still comes" grep -qx "OnCalendar=$again:00" "$timer"
+
+# While the window runs, it holds the name and takes the buttons itself.
+owner() { gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.GetConnectionUnixProcessID "$id" 2>/dev/null |
+    sed -n 's/^(uint32 \([0-9]*\),)$/\1/p'; }
+ownerless() { [ -z "$(owner)" ]; }
+check "the started program ends once no action comes" wait_for ownerless
+[ -n "$(owner)" ] && ps -o pid,etimes,args -p "$(owner)"
+not_first_start
+"$bin" >"$work/window.out" 2>&1 & main=$!
+held() { [ "$(owner)" = $main ]; }
+check "window: it holds the name" wait_for held
+dentist="$(grep "^snoozed.*Dentist" "$state" | cut -f4) $(grep "^snoozed.*Dentist" "$state" | cut -f6)"
+before=$(date +%s)
+gdbus call --session --dest "$id" --object-path "/${id//.//}" \
+    --method org.freedesktop.Application.ActivateAction snooze "[<'10 $dentist'>]" '{}' >/dev/null
+sooner() { [ "$(grep "^snoozed.*Dentist" "$state" | cut -f2-3 | tr '\t' ' ')" != "$again" ]; }
+check "window: the snooze is kept" wait_for sooner
+soon=$(grep "^snoozed.*Dentist" "$state" | cut -f2-3 | tr '\t' ' ')
+later=$(($(date -d "$soon" +%s) - before))
+check "window: it comes again in ten minutes ($soon)" [ $later -ge 480 -a $later -le 660 ]
+kill $main; ended $main
 summary reminder_moments
