@@ -6,6 +6,7 @@
 #include "GuiModule.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "ReminderRun.h"
 
 #include <dlfcn.h>
 #include <iostream>
@@ -110,6 +111,28 @@ std::unique_ptr<DueNotifier> GuiLoader::StartNotifier(int &argc, char **argv) co
 {
     return std::unique_ptr<DueNotifier>(
         entry<decltype(MoonrillStartNotifier)>(m_handle, "MoonrillStartNotifier")(&argc, argv));
+}
+
+int GuiLoader::ServeActions(int &argc, char **argv) const
+{
+    return entry<decltype(MoonrillServeActions)>(m_handle, "MoonrillServeActions")(&argc, argv);
+}
+
+void NotifyDueReminders(const std::string &folder, int &argc, char **argv)
+{
+    const LocalMoment now = LocalNow();
+    const std::vector<MomentReminder> due = TakeDueRemindersIn(folder, now);
+    if (due.empty())
+        return;
+    try {
+        // The notifier and its application object go before the scan makes its own.
+        if (GuiLoader(NotifyModuleFile).StartNotifier(argc, argv)->NotifyReminders(due))
+            return;
+    } catch (const std::exception &) {
+        // No notification library: said the plain way below.
+    }
+    for (const MomentReminder &reminder : due)
+        std::cout << ReminderNoticeText(reminder, now) << '\n';
 }
 
 bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)

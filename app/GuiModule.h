@@ -11,6 +11,7 @@
 
 class LogonScreens;
 struct ScanRow;
+struct MomentReminder;
 
 /// The daily scan's desktop notification, from the notification library, which needs no
 /// display and loads no windows.
@@ -29,6 +30,9 @@ public:
     /// Waits while the notification stands, at most to the end of the day (it is then taken
     /// away): true once the user asked for the scan window.
     virtual bool AwaitShow() = 0;
+    /// Shows one notification for each of `reminders`, now due, with Snooze and Done where the
+    /// desktop can take them after this run ended. Returns whether all were shown.
+    virtual bool NotifyReminders(const std::vector<MomentReminder> &reminders) = 0;
 };
 
 /// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.
@@ -60,4 +64,8 @@ void MoonrillSyncAfterLogonScan(int *argc, char **argv);
 /// it. The caller owns the result (and with it the application object) and must delete it
 /// before any other application object is made.
 DueNotifier *MoonrillStartNotifier(int *argc, char **argv);
+/// In the notification library: the run the session bus starts for a notification's button.
+/// Takes the application id's name, carries out the actions it is asked for on the reminders'
+/// state and ends once none came for a few seconds; returns the exit status.
+int MoonrillServeActions(int *argc, char **argv);
 }

@@ -38,6 +38,11 @@ install(FILES ${package_files}/${MOONRILL_APP_ID}.metainfo.xml DESTINATION share
 install(FILES ${package_files}/moonrill.1.gz DESTINATION share/man/man1)
 install(FILES ${package_files}/copyright DESTINATION share/doc/moonrill)
 install(FILES ${package_files}/changelog.gz DESTINATION share/doc/moonrill)
+# The session bus starts the program by the application id's name for a reminder's Snooze or
+# Done, after the run that showed it ended; the prefix is known only at install time. (A user who
+# set up the scan at logon has a file of the same name of their own, which names the data folder.)
+install(CODE "file(WRITE \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/share/dbus-1/services/${MOONRILL_APP_ID}.service\"
+    \"[D-BUS Service]\\nName=${MOONRILL_APP_ID}\\nExec=\\\"\${CMAKE_INSTALL_PREFIX}/bin/moonrill\\\" --bus-activated\\n\")")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME moonrill)
@@ -56,7 +61,9 @@ asleep, it shows what falls due and offers to write a birthday mail. Days
 the computer was off are caught up.")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Qt's own translations, for the buttons of the file, print and message boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
+# The portal's GTK backend carries a reminder's Snooze and Done from the notification service to
+# the program once the run that showed it ended.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, xdg-desktop-portal-gtk")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://${MOONRILL_MAKER_DOMAIN}/moonrill.html")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

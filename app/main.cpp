@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "DailyScan.h"
 #include "Date.h"
 #include "GuiLoader.h"
 #include "LogonScan.h"
@@ -51,13 +52,25 @@ int main(int argc, char *argv[])
         return 0;
     }
     try {
+        // The session bus starts the program so for a reminder's Snooze or Done.
+        if (argc == 2 && std::string_view(argv[1]) == BusActivationArgument)
+            return GuiLoader(NotifyModuleFile).ServeActions(argc, argv);
         // Only the one argument "whatsup", exactly so, runs the logon scan.
         if (argc == 2 && std::string_view(argv[1]) == "whatsup") {
+            // The reminders whose moment came (the reminders' timer started this run for them) or
+            // passed while no run saw it, before the scan, which may wait all day on its
+            // notification.
+            const std::string folder = ProgramFolder();
+            NotifyDueReminders(folder, argc, argv);
+            // The reminders' timer's runs are for them alone.
+            const char *reminders = std::getenv("MOONRILL_REMINDERS");
+            if (reminders != nullptr && std::string_view(reminders) == "1")
+                return 0;
             LazyLogonScreens screens(argc, argv);
             // The daily timer's runs carry this mark; logon runs always show what is due.
             const char *daily = std::getenv("MOONRILL_DAILY");
             const bool isDaily = daily != nullptr && std::string_view(daily) == "1";
-            const bool done = RunLogonScan(ProgramFolder(), Date::today(), screens, isDaily);
+            const bool done = RunLogonScan(folder, Date::today(), screens, isDaily);
             // Only a calendar set to sync to costs the logon anything more.
             if (SyncIsSet())
                 GuiLoader(ServicesModuleFile).SyncAfterLogonScan(argc, argv);

@@ -9,6 +9,7 @@
 #include "LastSeen.h"
 #include "MessageBox.h"
 #include "Recovery.h"
+#include "ReminderRun.h"
 #include "ScanComputation.h"
 #include "SyncConfig.h"
 #include "Text.h"
@@ -46,6 +47,8 @@ bool frmMain::SaveEvents()
         const SyncConfig config = ReadSyncConfig();
         const bool otherRoads = !config.calendarUrl.empty() || !config.calendarFile.empty();
         const SaveOutcome outcome = m_list.Save(otherRoads ? m_services().Roads() : SaveRoads());
+        // The reminders at moments of their own come from the list as saved.
+        RenewReminders(m_folder, LocalNow(), m_list.Events());
         // The copy goes only where the list saved is the list held: nothing above waits in
         // the event loop, so no change can come between.
         if (savesChanges && m_list.Saved())

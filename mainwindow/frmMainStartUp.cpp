@@ -15,6 +15,7 @@
 #include "MessageBox.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "ReminderRun.h"
 #include "SingleInstance.h"
 #include "Text.h"
 #include "modRegistry.h"
@@ -78,13 +79,20 @@ bool frmMain::StartUp()
         endProgram();
         return false;
     }
-    if (m_bus.Register(FromBytes(AppId)))
+    if (m_bus.Register(FromBytes(AppId))) {
         connect(&m_bus, &ApplicationBus::activated, this, [this] {
             show();
             setWindowState(windowState() & ~Qt::WindowMinimized);
             raise();
             activateWindow();
         });
+        // While the window holds the name, a reminder's Snooze or Done comes here.
+        connect(&m_bus, &ApplicationBus::actionActivated, this,
+                [this](const QString &name, const QString &parameter) {
+                    (void)ApplyReminderAction(m_folder, name.toStdString(), parameter.toStdString(),
+                                              LocalNow());
+                });
+    }
     m_list.SetSaved(true);
     setWindowTitle(QStringLiteral("Moonrill"));
     m_folder = folder;

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusVariant>
 
 namespace {
 
@@ -46,4 +47,18 @@ ApplicationBus::Activation ApplicationBus::ActivateOther(const QString &id)
 void ApplicationBus::Activate(const QVariantMap & /*platformData*/)
 {
     emit activated();
+}
+
+void ApplicationBus::ActivateAction(const QString &name, const QVariantList &parameter,
+                                    const QVariantMap & /*platformData*/)
+{
+    QString text;
+    if (!parameter.isEmpty()) {
+        QVariant value = parameter.front();
+        // A variant inside the array may come still wrapped, once or more.
+        while (value.userType() == qMetaTypeId<QDBusVariant>())
+            value = value.value<QDBusVariant>().variant();
+        text = value.toString();
+    }
+    emit actionActivated(name, text);
 }

@@ -6,6 +6,8 @@
 
 /// The program's name on the session bus, under its application id, with the freedesktop
 /// Application interface's Activate: a second start asks the first to come forward through it.
+/// Its ActivateAction is how a notification's button reaches the program, the window or a run
+/// the bus started for it.
 class ApplicationBus : public QObject
 {
     Q_OBJECT
@@ -26,7 +28,11 @@ public:
 
 public slots:
     Q_SCRIPTABLE void Activate(const QVariantMap &platformData);
+    /// The action `name` with its one text parameter, where it has one.
+    Q_SCRIPTABLE void ActivateAction(const QString &name, const QVariantList &parameter,
+                                     const QVariantMap &platformData);
 
 signals:
     void activated();
+    void actionActivated(const QString &name, const QString &parameter);
 };

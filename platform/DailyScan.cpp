@@ -5,10 +5,12 @@
 #include "FileRead.h"
 #include "MoonrillError.h"
 #include "Paths.h"
+#include "ReminderTimer.h"
 #include "TextEncoding.h"
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <fcntl.h>
 #include <iostream>
 #include <spawn.h>
@@ -54,9 +56,9 @@ std::string unitPath(std::string_view path)
     return value;
 }
 
-/// Runs "systemctl --user" with `arguments`, quietly, and waits for it up to ten seconds; what
-/// it answers does not matter (the operations are silent).
-void systemctl(std::vector<std::string> arguments)
+} // namespace
+
+void UserSystemctl(std::vector<std::string> arguments)
 {
     arguments.insert(arguments.begin(), {"systemctl", "--user"});
     std::vector<char *> argv;
@@ -82,6 +84,13 @@ void systemctl(std::vector<std::string> arguments)
     }
     ::kill(pid, SIGKILL);
     ::waitpid(pid, nullptr, 0);
+}
+
+namespace {
+
+void systemctl(std::vector<std::string> arguments)
+{
+    UserSystemctl(std::move(arguments));
 }
 
 } // namespace
@@ -133,6 +142,36 @@ std::string DailyScanTimerText()
            "WantedBy=timers.target\n";
 }
 
+std::string BusServicePath()
+{
+    const char *data = std::getenv("XDG_DATA_HOME");
+    const char *home = std::getenv("HOME");
+    const std::string folder = data != nullptr && data[0] == '/' ? std::string(data)
+                               : home != nullptr                 ? JoinPath(home, ".local/share")
+                                                                 : std::string();
+    return JoinPath(folder, "dbus-1/services/" + std::string(AppId) + ".service");
+}
+
+std::string BusServiceText(std::string_view program, std::string_view dataFolder)
+{
+    // The bus reads Exec= as a shell would, without running one: words in double quotes with
+    // their quotes, backslashes, dollars and backquotes escaped.
+    const auto word = [](std::string_view text) {
+        std::string quoted = "\"";
+        for (const char c : text) {
+            if (c == '"' || c == '\\' || c == '$' || c == '`')
+                quoted += '\\';
+            quoted += c;
+        }
+        return quoted + '"';
+    };
+    std::string exec = "Exec=";
+    if (!dataFolder.empty())
+        exec += "/usr/bin/env " + word("MOONRILL_HOME=" + std::string(dataFolder)) + ' ';
+    return "[D-BUS Service]\nName=" + std::string(AppId) + '\n' + exec + word(program) + ' ' +
+           std::string(BusActivationArgument) + '\n';
+}
+
 void InstallDailyScan(std::string_view program, std::string_view dataFolder)
 {
     // A unit that systemd would read otherwise would scan another folder, or none: better no
@@ -151,6 +190,11 @@ void InstallDailyScan(std::string_view program, std::string_view dataFolder)
         WriteFileAtomically(JoinPath(folder, DailyScanService),
                             DailyScanServiceText(program, dataFolder));
         WriteFileAtomically(JoinPath(folder, DailyScanTimer), DailyScanTimerText());
+        WriteFileAtomically(JoinPath(folder, ReminderService),
+                            ReminderServiceText(program, dataFolder));
+        const std::string bus = BusServicePath();
+        if (MakeFolders(FolderOf(bus)))
+            WriteFileAtomically(bus, BusServiceText(program, dataFolder));
     } catch (const MoonrillError &) {
         return;
     }
@@ -200,7 +244,10 @@ void RemoveDailyScan()
 {
     systemctl({"disable", "--now", DailyScanTimer});
     const std::string folder = UserUnitFolder();
+    RemoveReminderTimer();
+    ::unlink(JoinPath(folder, ReminderService).c_str());
     ::unlink(JoinPath(folder, DailyScanTimer).c_str());
     ::unlink(JoinPath(folder, DailyScanService).c_str());
+    ::unlink(BusServicePath().c_str());
     systemctl({"daemon-reload"});
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The daily scan: a systemd user timer beside the autostart entry, so that a day without a logon
 // (a laptop that only sleeps and wakes) still gets its scan. The timer fires every day at 09:00
@@ -18,6 +19,8 @@
 // as the id of some other program.
 inline const std::string DailyScanTimer = std::string(AppId) + "-scan.timer";
 inline const std::string DailyScanService = std::string(AppId) + "-scan.service";
+/// The argument with which the session bus starts the program for a notification's button.
+inline constexpr std::string_view BusActivationArgument = "--bus-activated";
 
 /// The folder of the user's own units: $XDG_CONFIG_HOME/systemd/user.
 [[nodiscard]] std::string UserUnitFolder();
@@ -34,11 +37,24 @@ inline const std::string DailyScanService = std::string(AppId) + "-scan.service"
 /// The timer unit: every day at 09:00, persistent.
 [[nodiscard]] std::string DailyScanTimerText();
 
-/// Writes both units and enables and starts the timer (systemctl --user). Where a path cannot be
+/// Runs "systemctl --user" with `arguments`, quietly, and waits for it up to ten seconds; what it
+/// answers does not matter (the operations are silent).
+void UserSystemctl(std::vector<std::string> arguments);
+
+/// The session bus's file that starts `program` for the application id's name, so that a
+/// notification's button reaches the program after the run that showed it ended. `dataFolder`
+/// as for the service.
+[[nodiscard]] std::string BusServiceText(std::string_view program, std::string_view dataFolder);
+/// Where it lies: $XDG_DATA_HOME/dbus-1/services/<id>.service.
+[[nodiscard]] std::string BusServicePath();
+
+/// Writes both units, the reminders' service (ReminderTimer.h) and the bus's service file, and
+/// enables and starts the timer (systemctl --user). Where a path cannot be
 /// carried into a unit (UnitPathTrouble), sets up nothing, removes the units of an earlier setup
 /// and says why on standard error.
 void InstallDailyScan(std::string_view program, std::string_view dataFolder);
-/// Stops and disables the timer and removes both units.
+/// Stops and disables the timer and removes both units, the reminders' units and the bus's
+/// service file.
 void RemoveDailyScan();
 
 /// Puts the units an earlier version wrote as "moonrill-scan.timer" and ".service" under the

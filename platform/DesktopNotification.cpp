@@ -6,6 +6,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusReply>
 #include <QEventLoop>
 #include <QTimer>
@@ -14,6 +15,9 @@ namespace {
 
 const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+/// The desktop portal's GTK backend, which turns a button of a notification into the
+/// application's ActivateAction, whether or not the program that sent it still runs.
+const QString PortalBackend = QStringLiteral("org.freedesktop.impl.portal.desktop.gtk");
 
 /// Ends `loop` when the notification `id` has its default action invoked or is closed.
 class NotificationWatch : public QObject
@@ -107,6 +111,44 @@ bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest) const
                                                 const QString &, QObject *, const char *)>(
         &QDBusConnection::disconnect));
     return watch.invoked;
+}
+
+bool DesktopNotification::ShowReminder(const QString &id, const QString &summary,
+                                       const QList<Button> &buttons)
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    const QString appId = QString::fromUtf8(AppId.data(), qsizetype(AppId.size()));
+    QDBusMessage activatable = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListActivatableNames"));
+    const QDBusReply<QStringList> names =
+        bus.call(activatable, QDBus::Block, int(BusDeadline.count()));
+    if (names.isValid() && names.value().contains(PortalBackend)) {
+        QList<QVariantMap> shown;
+        for (const Button &button : buttons)
+            shown.append({{QStringLiteral("label"), button.label},
+                          {QStringLiteral("action"), QStringLiteral("app.") + button.action},
+                          {QStringLiteral("target"), button.parameter}});
+        // Sent as an array of dictionaries ("aa{sv}"), as the backend reads its buttons.
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+        const QVariantMap notification{{QStringLiteral("title"), summary},
+                                       {QStringLiteral("body"), QString()},
+                                       {QStringLiteral("priority"), QStringLiteral("high")},
+                                       {QStringLiteral("buttons"), QVariant::fromValue(shown)}};
+        QDBusMessage add = QDBusMessage::createMethodCall(
+            PortalBackend, QStringLiteral("/org/freedesktop/portal/desktop"),
+            QStringLiteral("org.freedesktop.impl.portal.Notification"),
+            QStringLiteral("AddNotification"));
+        add << appId << id << notification;
+        // The backend may have to start first: it is given the time a service has to start.
+        if (bus.call(add, QDBus::Block, int(BusDeadline.count()) * 3).type() ==
+            QDBusMessage::ReplyMessage)
+            return true;
+    }
+    DesktopNotification plain;
+    return plain.Show(summary, QString(), QString());
 }
 
 #include "DesktopNotification.moc"

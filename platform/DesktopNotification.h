@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <chrono>
@@ -23,6 +24,22 @@ public:
 
     /// Takes the notification away, if it still stands.
     void Close() const;
+
+    /// A button of a reminder: the application action it activates, with one text parameter.
+    struct Button
+    {
+        QString action;
+        QString parameter;
+        QString label;
+    };
+    /// Shows a reminder `summary` whose buttons must work after this process ended: through the
+    /// desktop portal's GTK backend where the bus has it, which shows it with the notification
+    /// service and, when a button is pressed, calls the application's ActivateAction (the bus
+    /// starts the program for it). Without that backend nothing could take a button once this
+    /// process ends, so the reminder is shown without them. `id` names it for a later
+    /// replacement. Returns whether it was shown.
+    static bool ShowReminder(const QString &id, const QString &summary,
+                             const QList<Button> &buttons);
 
 private:
     uint m_id = 0;

@@ -10,6 +10,7 @@
 #include "FileRead.h"
 #include "LastSeen.h"
 #include "Paths.h"
+#include "ReminderRun.h"
 #include "ScanComputation.h"
 #include "SingleInstance.h"
 
@@ -44,6 +45,9 @@ public:
 
     [[nodiscard]] ScanResult scan() { return m_scan.Finish(); }
 
+    /// The events read that have reminders at moments of their own, as they were moved.
+    [[nodiscard]] const std::vector<clsEvent> &timed() const { return m_timed; }
+
 private:
     void add(EventLineView &view)
     {
@@ -63,12 +67,19 @@ private:
             TakeEventTexts(view.line);
             m_scan.AddDue("ID" + IntToText(m_count), event);
         }
+        // Two length checks a line: the many events without a time cost nothing more. Such an
+        // event is known by its texts, so they are taken first.
+        if (HasOwnMoments(event)) {
+            TakeEventTexts(view.line);
+            m_timed.push_back(event);
+        }
         ++m_count;
     }
 
     std::string m_path;
     std::optional<EventFileWriter> m_writer;
     ScanCollector m_scan;
+    std::vector<clsEvent> m_timed;
     int m_count = 0;
 };
 
@@ -209,6 +220,11 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)
         if (loaded && shown && lastSeen != today)
             WriteLastSeen(folder, today);
+        // What comes next at moments of its own, from the dates as moved, before any wait.
+        if (loaded) {
+            const LocalMoment now = LocalNow();
+            RenewReminders(folder, now.day == today ? now : LocalMoment{today, 0}, pass.timed());
+        }
         if (notified) {
             // The notification may stand all day: the list is free for the window meanwhile.
             instance.reset();

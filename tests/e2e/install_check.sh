@@ -24,6 +24,7 @@ done
 # The installed program finds its windows library: a plain start opens the main window, whose
 # first start writes the autostart entry and the daily units, and then its mark.
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$prefix/home" XDG_CONFIG_HOME="$prefix/config"
+export XDG_DATA_HOME="$prefix/data"
 "$prefix/bin/moonrill" & pid=$!
 marker="$XDG_CONFIG_HOME/moonrill/first-start-done"
 for _ in $(seq 100); do [ -e "$marker" ] && break; sleep 0.1; done
@@ -31,7 +32,13 @@ kill $pid 2>/dev/null; wait $pid 2>/dev/null || true
 [ -e "$marker" ] || { echo "the installed program did not start its window"; exit 1; }
 # The names the program gives what it writes come from the code's own id.
 same "the autostart entry" "$(ls "$XDG_CONFIG_HOME/autostart")" "$id.desktop"
-same "the daily units" "$(ls "$XDG_CONFIG_HOME/systemd/user" | tr '\n' ' ')" "$id-scan.service $id-scan.timer "
+same "the daily units" "$(ls "$XDG_CONFIG_HOME/systemd/user" | tr '\n' ' ')" "$id-reminders.service $id-scan.service $id-scan.timer "
+# The session bus starts the program by the id's name for a notification's button: the user's
+# file beside the units and the package's own both name the installed program.
+for bus in "$XDG_DATA_HOME/dbus-1/services/$id.service" "$prefix/share/dbus-1/services/$id.service"; do
+    grep -qx "Name=$id" "$bus" || { echo "$bus does not take the id's name"; exit 1; }
+    grep -q "^Exec=.*\"$prefix/bin/moonrill\" --bus-activated\$" "$bus" || { echo "$bus does not start the program"; exit 1; }
+done
 # Once the program is removed, the autostart entry and the daily service do nothing: the entry's
 # TryExec names the program, and systemd's own reading of the service's condition fails.
 entry="$XDG_CONFIG_HOME/autostart/$id.desktop"
@@ -45,4 +52,4 @@ if command -v systemd-analyze >/dev/null; then
 else
     echo "skipped: systemd-analyze is not installed, so the service's condition is not evaluated"
 fi
-echo "install: 5 passed, 0 failed"
+echo "install: 6 passed, 0 failed"

@@ -10,6 +10,7 @@ need() { # need TOOL...: each on the PATH, or the script ends as skipped
 }
 x_home() { # the program's folders in the scratch folder, and the program on the test X server
     export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+    export XDG_DATA_HOME="$work/data" # where a first start writes the session bus's service file
     export QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
     # The X keyboard library strndup()s a name the X server sent without its end inside the

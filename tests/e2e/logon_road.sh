@@ -8,6 +8,7 @@ work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
 export QT_QPA_PLATFORM=offscreen MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export XDG_DATA_HOME="$work/data" # where a first start writes the session bus's service file
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl"

@@ -151,6 +151,8 @@ struct TestHome
     QTemporaryDir config;
     ScopedEnv homeVariable{"MOONRILL_HOME", home.path().toStdString()};
     ScopedEnv configVariable{"XDG_CONFIG_HOME", config.path().toStdString()};
+    // The first start writes the session bus's service file there.
+    ScopedEnv dataVariable{"XDG_DATA_HOME", config.path().toStdString() + "/data"};
 };
 
 /// Runs each step on a modal window of type T once it is open, one window after the other.
