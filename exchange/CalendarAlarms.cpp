@@ -48,10 +48,13 @@ std::time_t occurrenceFor(icalcomponent *vevent, const icaltimetype &start, std:
     return first;
 }
 
-/// Minutes of `duration`, seconds dropped.
+/// Minutes of `duration`, seconds dropped: counted wide, as a far lead overflows libical's own.
 int64_t minutesOf(const icaldurationtype &duration)
 {
-    return icaldurationtype_as_int(duration) / 60;
+    const int64_t minutes =
+        ((int64_t{duration.weeks} * 7 + duration.days) * 24 + duration.hours) * 60 +
+        duration.minutes + duration.seconds / 60;
+    return duration.is_neg ? -minutes : minutes;
 }
 
 } // namespace

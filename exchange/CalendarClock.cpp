@@ -108,6 +108,7 @@ void AddTimes(icalcomponent *vevent, const clsEvent &event, Date start)
         begin.is_date = 0;
         begin.hour = *minute / 60;
         begin.minute = *minute % 60;
+        begin.second = 0;
         if (zone == "UTC")
             begin.zone = icaltimezone_get_utc_timezone();
     }

@@ -5,6 +5,7 @@
 
 #include "SyncPlan.h"
 #include "CalendarImport.h"
+#include "Reminders.h"
 #include "SyncStateFile.h"
 
 #include <gtest/gtest.h>
@@ -450,7 +451,7 @@ TEST(SyncPlan, AMeetingIsTakenButItsObjectNeverWritten)
     EXPECT_EQ(plan.takenNew, 1);
     EXPECT_TRUE(plan.unheld.empty());
     // An edit and a removal stay in the list, each said once.
-    named(laptop, "Review").Period = 5;
+    SetReminders(named(laptop, "Review"), {DefaultReminder(5, true)});
     for (int sync = 0; sync < 2; ++sync) {
         plan = laptop.sync(server);
         EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
@@ -480,4 +481,43 @@ TEST(SyncPlan, ATaskIsNamedOnceAndLeftAlone)
     plan = laptop.sync(server);
     EXPECT_TRUE(plan.unheld.empty() && plan.steps.empty() && laptop.events.empty());
     EXPECT_EQ(server.objects.size(), 1u);
+}
+
+TEST(SyncPlan, ObjectsAnEarlierVersionWroteStayAsTheyAreAfterTheUpgrade)
+{
+    // An earlier version wrote a day event's reminder at midnight ("-P3D") and agreed on that
+    // text; this one writes it at 09:00. Its first sync changes neither the list nor the server.
+    Server server;
+    Machine laptop;
+    laptop.events = {event("Anna", "moonrill-a"), event("Rent", "moonrill-r", 25, "Monthly")};
+    laptop.sync(server);
+    for (auto &[href, object] : server.objects) {
+        std::string &text = object.second;
+        const size_t at = text.find("TRIGGER:-P2DT15H\r\n");
+        ASSERT_NE(at, std::string::npos) << text;
+        text.replace(at, 16, "TRIGGER:-P3D");
+        for (AgreedObject &agreed : laptop.state.objects) {
+            if (agreed.href == href)
+                agreed.hash = agreed.serverHash = ObjectHash(text);
+        }
+    }
+    const auto before = server.objects;
+    const std::vector<clsEvent> list = laptop.events;
+    for (int sync = 0; sync < 2; ++sync) {
+        const SyncPlan plan = laptop.sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty()) << sync;
+    }
+    EXPECT_EQ(server.objects, before);
+    EXPECT_EQ(laptop.events, list);
+    // Another copy reads the old object as the same event: three days ahead, no reminders of its
+    // own.
+    Machine desktop;
+    desktop.sync(server);
+    EXPECT_EQ(sorted(desktop.events), sorted(list));
+    EXPECT_EQ(named(desktop, "Anna").Options.Alarms, "");
+    // A new notice period changes the server's alarm, at 09:00 now.
+    named(laptop, "Anna").Period = 5;
+    ASSERT_EQ(laptop.sync(server).steps.size(), 1u);
+    EXPECT_NE(server.objects["/cal/moonrill-a.ics"].second.find("TRIGGER:-P4DT15H\r\n"),
+              std::string::npos);
 }
