@@ -113,25 +113,6 @@ AlarmsReading ReadAlarms(icalcomponent *vevent)
     return reading;
 }
 
-void AddAlarms(icalcomponent *vevent, const clsEvent &event)
-{
-    if (event.Options.Alarms.empty() && event.Period < 0)
-        return;
-    for (const Reminder &reminder : EventReminders(event)) {
-        icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
-        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        icalcomponent_add_property(alarm, icalproperty_new_description(event.Description.c_str()));
-        icaltriggertype trigger{};
-        trigger.time = icaltime_null_time();
-        trigger.duration = icaldurationtype_from_string(DurationText(reminder.offset).c_str());
-        icalproperty *property = icalproperty_new_trigger(trigger);
-        if (reminder.fromEnd)
-            icalproperty_add_parameter(property, icalparameter_new_related(ICAL_RELATED_END));
-        icalcomponent_add_property(alarm, property);
-        icalcomponent_add_component(vevent, alarm);
-    }
-}
-
 namespace {
 
 /// The reminders an event without an alarm has: on its day, as the reading takes it.
@@ -146,17 +127,57 @@ std::vector<Reminder> remindersOf(const AlarmsReading &reading, icalcomponent *v
     return reminders;
 }
 
-void replaceTrigger(icalcomponent *alarm, icalcomponent *from)
+icalproperty *newTrigger(const Reminder &reminder)
+{
+    icaltriggertype trigger{};
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_from_string(DurationText(reminder.offset).c_str());
+    icalproperty *property = icalproperty_new_trigger(trigger);
+    if (reminder.fromEnd)
+        icalproperty_add_parameter(property, icalparameter_new_related(ICAL_RELATED_END));
+    return property;
+}
+
+void removeTriggers(icalcomponent *alarm)
 {
     while (icalproperty *old = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY)) {
         icalcomponent_remove_property(alarm, old);
         icalproperty_free(old);
     }
+}
+
+void replaceTrigger(icalcomponent *alarm, icalcomponent *from)
+{
+    removeTriggers(alarm);
     if (icalproperty *trigger = icalcomponent_get_first_property(from, ICAL_TRIGGER_PROPERTY))
         icalcomponent_add_property(alarm, icalproperty_new_clone(trigger));
 }
 
 } // namespace
+
+void AddAlarms(icalcomponent *vevent, const clsEvent &event)
+{
+    if (event.Options.Alarms.empty() && event.Period < 0)
+        return;
+    for (const Reminder &reminder : EventReminders(event)) {
+        icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
+        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
+        icalcomponent_add_property(alarm, icalproperty_new_description(event.Description.c_str()));
+        icalcomponent_add_property(alarm, newTrigger(reminder));
+        icalcomponent_add_component(vevent, alarm);
+    }
+}
+
+void AnchorFixedAlarms(const AlarmsReading &reading)
+{
+    for (const AlarmRead &read : reading.alarms) {
+        icalproperty *trigger = icalcomponent_get_first_property(read.alarm, ICAL_TRIGGER_PROPERTY);
+        if (trigger == nullptr || icaltime_is_null_time(icalproperty_get_trigger(trigger).time))
+            continue;
+        removeTriggers(read.alarm);
+        icalcomponent_add_property(read.alarm, newTrigger(read.reminder));
+    }
+}
 
 void MergeAlarms(icalcomponent *theirs, icalcomponent *ours)
 {

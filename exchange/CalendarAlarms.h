@@ -37,6 +37,9 @@ struct AlarmsReading
 /// an event without reminders of its own and a notice period below 0.
 void AddAlarms(icalcomponent *vevent, const clsEvent &event);
 
+/// The alarms at a fixed time of `reading` as the leads it read them as: their event's dates move.
+void AnchorFixedAlarms(const AlarmsReading &reading);
+
 /// The reminders of `ours` in the server's `theirs`: an alarm of the server that says one of them
 /// stays whole (its ACTION, DESCRIPTION, sound, UID and X- properties), one changed takes only our
 /// TRIGGER, ours added come as our VALARM, and the server's left over go. Nothing changes where

@@ -149,10 +149,11 @@ void addMissingZones(icalcomponent *theirs, icalcomponent *ours)
 void mergeDates(ObjectEvent theirs, ObjectEvent ours, const SeriesReading &server,
                 const SeriesReading &mine, Date today)
 {
-    // A weekday of the month falls on another day number each month: its rule says it all.
+    // A day of the month is the rule's; a weekday of the month falls on another day number each
+    // month, and steps of days on any: their rule says it all.
     const bool sameRule =
         server.whyNot == nullptr && SameSteps(server.rule.steps, mine.rule.steps) &&
-        (server.rule.day == mine.rule.day || mine.rule.steps.unit == Recurrence::Unit::Weekdays);
+        (server.rule.day == mine.rule.day || mine.rule.steps.unit != Recurrence::Unit::Months);
     const bool sameDates =
         sameRule && (server.start == mine.start || NextOccurrence(server.start, mine.occurs, today,
                                                                   server.rule.day) == mine.start);
@@ -312,7 +313,13 @@ std::string MergeIntoObject(std::string_view serverText, std::string_view ourTex
     removeParseErrors(server.get());
     const std::string before = TextOf(server.get());
     MergeAlarms(theirs, ours);
+    // An alarm at a fixed time stays with the date it was set for: where the dates move, it
+    // becomes the lead it was.
+    const AlarmsReading leads = ReadAlarms(theirs);
+    const std::string eventBefore = TextOf(theirs);
     mergeDates({server.get(), theirs}, {own.get(), ours}, serverSeries, ourSeries, today);
+    if (TextOf(theirs) != eventBefore)
+        AnchorFixedAlarms(leads);
     mergeSummary(theirs, ours);
     mergeDescription(theirs, ours);
     MergeOptionalProperties(theirs, ours);

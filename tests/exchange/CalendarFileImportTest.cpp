@@ -42,8 +42,8 @@ std::string alarm(const std::string &action, const std::string &trigger)
 /// time, zone, end, length and reminders where it has them.
 std::string shown(const clsEvent &event)
 {
-    std::string text = event.Description + " " + DateToText(event.StartingOn) + " " +
-                       event.Occurs + " " + IntToText(event.Period) + " " + event.Options.Uid;
+    std::string text = event.Description + " " + DateToText(event.StartingOn) + " " + event.Occurs +
+                       " " + IntToText(event.Period) + " " + event.Options.Uid;
     for (const auto &[name, value] :
          {std::pair("time=", &event.Options.Time), std::pair("tz=", &event.Options.Zone),
           std::pair("end=", &event.Options.End), std::pair("dur=", &event.Options.Duration),
@@ -157,8 +157,9 @@ TEST(CalendarFileImport, ATimeKeepsTheZoneTheFileDefines)
         calendar(office + vevent("late", "Late call",
                                  "DTSTART;TZID=Office:20270610T200000\r\nDURATION:PT90M\r\n")),
         {}, Today);
-    EXPECT_EQ(shownAll(import), std::vector<std::string>{
-                                    "Late call 2027-06-10 Once 0 late time=20:00 tz=Office dur=PT1H30M"});
+    EXPECT_EQ(shownAll(import),
+              std::vector<std::string>{
+                  "Late call 2027-06-10 Once 0 late time=20:00 tz=Office dur=PT1H30M"});
 }
 
 TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
@@ -186,8 +187,8 @@ TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
     // end; a day event of three days reminded at hours of its own.
     const auto timed = [&list](const char *occurs, Date date, const char *time, const char *zone,
                                std::vector<Reminder> reminders) {
-        clsEvent &e = list.emplace_back(clsEvent{{}, std::string(occurs) + " at " + time, date,
-                                                 occurs, 0, "", 0, {}});
+        clsEvent &e = list.emplace_back(
+            clsEvent{{}, std::string(occurs) + " at " + time, date, occurs, 0, "", 0, {}});
         e.Options.Time = time;
         e.Options.Zone = zone;
         SetReminders(e, reminders);
