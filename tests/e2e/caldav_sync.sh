@@ -55,7 +55,7 @@ out=$(sync); rc=$?
 check "publish: exit 0" [ $rc -eq 0 ]
 check "publish: what it did" [ "$out" = "Sent: 14 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 check "publish: the server holds every object" [ "$(summaries | wc -l)" = 14 ]
-check "publish: the 31st is each month's last day" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P3D" in e.data else 1)'
+check "publish: the 31st is each month's last day, reminded 3 days ahead at 09:00" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P2DT15H" in e.data else 1)'
 check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 13 ]
 check "publish: a weekday of the month as calendars write it" caldav 'import re, sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]).startswith("Yearly on")][0]; sys.exit(0 if re.search(r"RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=1\s", e.data) else 1)'
 # What the server shows, date by date over three years and alarm by alarm, is Moonrill's own.
