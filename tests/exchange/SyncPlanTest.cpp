@@ -4,6 +4,7 @@
 // lost or doubled.
 
 #include "SyncPlan.h"
+#include "CalendarClock.h"
 #include "CalendarImport.h"
 #include "Reminders.h"
 #include "SyncStateFile.h"
@@ -519,5 +520,38 @@ TEST(SyncPlan, ObjectsAnEarlierVersionWroteStayAsTheyAreAfterTheUpgrade)
     named(laptop, "Anna").Period = 5;
     ASSERT_EQ(laptop.sync(server).steps.size(), 1u);
     EXPECT_NE(server.objects["/cal/moonrill-a.ics"].second.find("TRIGGER:-P4DT15H\r\n"),
+              std::string::npos);
+}
+
+TEST(SyncPlan, APhonesTimeAnEarlierVersionLeftOnTheServerComesIntoTheList)
+{
+    // An earlier version took the phone's 09:00 call as a day event and agreed on its own text.
+    Server server;
+    server.put("phone-1", phoneObject("phone-1", "Call", "20261215", ""));
+    const auto [etag, text] = server.objects["/cal/phone-1.ics"];
+    Machine laptop;
+    laptop.events = {event("Call", "phone-1", 15, "Once")};
+    laptop.events[0].Period = 0;
+    laptop.state = {
+        "",
+        {{"phone-1", ObjectHash("its older text"), etag, "/cal/phone-1.ics", ObjectHash(text), {}}},
+        {}};
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenChanged, 1);
+    EXPECT_TRUE(plan.steps.empty());
+    EXPECT_EQ(server.objects["/cal/phone-1.ics"].second, text);
+    const clsEvent &call = named(laptop, "Call");
+    EXPECT_EQ(call.Options.Time, "09:00");
+    EXPECT_EQ(call.Options.Zone, "Europe/Rome");
+    EXPECT_EQ(call.Options.Alarms, "-PT15M");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    // The time taken off in the list since goes to the server: a day event now.
+    clsEvent &day = named(laptop, "Call");
+    SetTimes(day, {});
+    SetReminders(day, {});
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.steps.size(), 1u);
+    EXPECT_NE(server.objects["/cal/phone-1.ics"].second.find("DTSTART;VALUE=DATE:20261215\r\n"),
               std::string::npos);
 }
