@@ -102,7 +102,7 @@ AlarmsReading ReadAlarms(icalcomponent *vevent)
             return reading;
         }
         reminder.offset = static_cast<int32_t>(minutes);
-        reading.alarms.push_back({alarm, reminder});
+        reading.alarms.push_back({alarm, reminder, reminder});
     }
     // The lone alarm of a day event at midnight, whole days ahead: those days at the list's hour.
     if (reading.alarms.size() == 1 && start.is_date) {
@@ -193,7 +193,8 @@ void MergeAlarms(icalcomponent *theirs, icalcomponent *ours)
              alarm != nullptr;
              alarm = icalcomponent_get_next_component(theirs, ICAL_VALARM_COMPONENT)) {
             if (goesOff(alarm))
-                server.alarms.push_back({alarm, Reminder{.offset = INT32_MIN}});
+                server.alarms.push_back(
+                    {alarm, Reminder{.offset = INT32_MIN}, Reminder{.offset = INT32_MIN}});
         }
     }
     // The server's alarms that say one of ours stay as they are; the rest take ours in order.
@@ -202,7 +203,10 @@ void MergeAlarms(icalcomponent *theirs, icalcomponent *ours)
     for (const AlarmRead &our : mine.alarms) {
         bool found = false;
         for (size_t i = 0; i < server.alarms.size() && !found; ++i) {
-            found = !kept[i] && server.alarms[i].reminder == our.reminder;
+            // Beside other reminders, an alarm at midnight is what it says.
+            const AlarmRead &theirsRead = server.alarms[i];
+            found = !kept[i] && (mine.alarms.size() == 1 ? theirsRead.reminder
+                                                         : theirsRead.written) == our.reminder;
             kept[i] = kept[i] || found;
         }
         if (!found)

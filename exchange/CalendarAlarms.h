@@ -18,6 +18,7 @@ struct AlarmRead
 {
     icalcomponent *alarm = nullptr;
     Reminder reminder;
+    Reminder written; // as its trigger says it: the lone alarm at midnight without the hour
 };
 
 /// The alarms of an event.

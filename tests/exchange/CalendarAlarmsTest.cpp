@@ -225,4 +225,16 @@ TEST(CalendarAlarms, ADayEventsReminderKeepsItsHourThroughTheServer)
     clsEvent own{{}, "Fair", Date::fromYmd(2027, 3, 20), "Once", 3, "", 0, {}};
     EXPECT_TRUE(has(CalendarObjects({own}, "-//x//EN", 0)[0].text, "TRIGGER:-P2DT15H"));
     EXPECT_TRUE(has(merge(server, own), "TRIGGER:-P2DT15H"));
+
+    // An earlier version's alarm at midnight stays while it is the one reminder; beside a new
+    // one it becomes the hour the list reads it as.
+    const std::string old =
+        object("DTSTART;VALUE=DATE:20270320\r\n" + alarm(":-P3D", "UID:c-1\r\n"));
+    clsEvent twice = *ReadCalendarObject(old, Today).event;
+    EXPECT_EQ(twice.Period, 3);
+    EXPECT_TRUE(has(merge(old, twice), "TRIGGER:-P3D"));
+    SetReminders(twice, {DefaultReminder(3, false), {.offset = -15}});
+    const std::string both = merge(old, twice);
+    EXPECT_TRUE(has(both, "UID:c-1\r\nTRIGGER:-P2DT15H")) << both;
+    EXPECT_EQ(ReadCalendarObject(both, Today).event, twice) << both;
 }
