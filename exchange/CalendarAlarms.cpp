@@ -30,7 +30,10 @@ std::time_t occurrenceFor(icalcomponent *vevent, const icaltimetype &start, std:
 {
     std::time_t first = MomentOf(start);
     icalproperty *rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
-    if (rule == nullptr || first >= moment)
+    // Occurrences of hours or less are no series the list holds: the first stands for them.
+    if (rule == nullptr || first >= moment ||
+        icalproperty_get_rrule(rule).freq < ICAL_DAILY_RECURRENCE ||
+        icalproperty_get_rrule(rule).freq == ICAL_NO_RECURRENCE)
         return first;
     icalrecur_iterator *steps = icalrecur_iterator_new(icalproperty_get_rrule(rule), start);
     if (steps == nullptr)
