@@ -7,8 +7,11 @@
 #include "CalendarImport.h"
 #include "Reminders.h"
 #include "ScopedEnv.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -237,4 +240,39 @@ TEST(CalendarAlarms, ADayEventsReminderKeepsItsHourThroughTheServer)
     const std::string both = merge(old, twice);
     EXPECT_TRUE(has(both, "UID:c-1\r\nTRIGGER:-P2DT15H")) << both;
     EXPECT_EQ(ReadCalendarObject(both, Today).event, twice) << both;
+}
+
+TEST(CalendarAlarms, AnotherProgramReadsTheTimesAndAlarmsAsMeant)
+{
+    // python-icalendar reads the whole file, the zone by its TZID: 09:30 in Berlin in March is
+    // 08:30 in UTC; and the length and the alarms' leads as written.
+    clsEvent call = teamCall();
+    SetReminders(call, {{.offset = -30}, {.offset = -5, .fromEnd = true}});
+    TempFolder folder;
+    folder.write("own.ics", CalendarText({call}, "-//x//EN", 0));
+    folder.write("read.py",
+                 "import sys, datetime\n"
+                 "try:\n"
+                 "    import icalendar\n"
+                 "except ImportError:\n"
+                 "    sys.exit(77)\n"
+                 "cal = icalendar.Calendar.from_ical(open(sys.argv[1], 'rb').read())\n"
+                 "e = [e for e in cal.walk('VEVENT')][0]\n"
+                 "start = e.decoded('DTSTART')\n"
+                 "utc = datetime.timezone.utc\n"
+                 "out = [start.astimezone(utc).strftime('%H:%M'), str(start.date()),\n"
+                 "       str(e.decoded('DURATION'))]\n"
+                 "out += [str(a.decoded('TRIGGER')) + ' ' + str(a['TRIGGER'].params.get('RELATED', "
+                 "'START'))\n"
+                 "        for a in e.walk('VALARM')]\n"
+                 "open(sys.argv[2], 'w').write('\\n'.join(out))\n");
+    const int status = WEXITSTATUS(
+        std::system(("/usr/bin/python3 " + folder.file("read.py") + " " + folder.file("own.ics") +
+                     " " + folder.file("out") + " 2>" + folder.file("err"))
+                        .c_str()));
+    if (status == 77)
+        GTEST_SKIP() << "python3-icalendar is not installed";
+    ASSERT_EQ(status, 0) << folder.read("err");
+    EXPECT_EQ(folder.read("out"),
+              "08:30\n2027-03-15\n0:45:00\n-1 day, 23:30:00 START\n-1 day, 23:55:00 END");
 }
