@@ -125,6 +125,8 @@ void SyncPlanner::decide(const std::string &uid)
         } else if (!remoteChanged) {
             if (agreed->hash != 0)
                 remove(uid, *remote, *agreed);
+            else if (remote->reading && remote->reading->event && HeldSince(agreed->unheld))
+                take(uid, *remote, std::nullopt); // left out by an earlier version, held now
             else
                 keepUnheld(*agreed);
         } else {

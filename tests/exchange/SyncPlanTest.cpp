@@ -555,3 +555,38 @@ TEST(SyncPlan, APhonesTimeAnEarlierVersionLeftOnTheServerComesIntoTheList)
     EXPECT_NE(server.objects["/cal/phone-1.ics"].second.find("DTSTART;VALUE=DATE:20261215\r\n"),
               std::string::npos);
 }
+
+TEST(SyncPlan, WhatAnEarlierVersionLeftOnTheServerForItsAlarmsComesInNow)
+{
+    // Left out for its two alarms by an earlier version, and unchanged since: taken now. One left
+    // out for a rule the list still cannot hold stays out, unread.
+    Server server;
+    std::string twice = phoneObject("phone-2", "Two alarms", "20261215", "");
+    twice.insert(
+        twice.find("END:VEVENT"),
+        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-P1D\r\nEND:VALARM\r\n");
+    server.put("phone-2", twice);
+    server.put("phone-3", phoneObject("phone-3", "Nights", "20261215",
+                                      "RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU\r\n"));
+    Machine laptop;
+    const auto etag = [&server](const char *uid) {
+        return server.objects["/cal/" + std::string(uid) + ".ics"].first;
+    };
+    laptop.state = {
+        "",
+        {{"phone-2", 0, etag("phone-2"), "/cal/phone-2.ics", ObjectHash(twice),
+          "several reminders\tTwo alarms"},
+         {"phone-3", 0, etag("phone-3"), "/cal/phone-3.ics", 1, "a rule by weekday\tNights"}},
+        {}};
+    EXPECT_TRUE(HeldSince("several reminders\tTwo alarms"));
+    EXPECT_FALSE(HeldSince("a rule by weekday\tNights"));
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_TRUE(plan.steps.empty());
+    ASSERT_EQ(laptop.events.size(), 1u);
+    EXPECT_EQ(laptop.events[0].Options.Alarms, "-PT15M,-P1D");
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_EQ(plan.unheld[0].name, "Nights");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+}
