@@ -2,6 +2,8 @@
 #include "CalendarExport.h"
 
 #include "BirthYear.h"
+#include "CalendarAlarms.h"
+#include "CalendarClock.h"
 #include "CalendarFields.h"
 #include "CalendarOptions.h"
 #include "CalendarRules.h"
@@ -10,6 +12,7 @@
 #include "EventTypes.h"
 #include "EventUid.h"
 #include "Occurrence.h"
+#include "Reminders.h"
 #include "Version.h"
 
 #include <libical/ical.h>
@@ -22,17 +25,6 @@
 #include <unordered_map>
 
 namespace {
-
-icaltimetype allDay(Date date)
-{
-    const Date::Ymd ymd = date.ymd();
-    icaltimetype time = icaltime_null_date();
-    time.year = ymd.year;
-    time.month = ymd.month;
-    time.day = ymd.day;
-    time.is_date = 1;
-    return time;
-}
 
 /// The calendar rule of a recurrence from `start`, with nothing said of the day but a weekday
 /// of the month (BYDAY=2TU, and the start's month for a yearly one: BYMONTH=11;BYDAY=4TH); none
@@ -129,7 +121,7 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
     icalcomponent *vevent = icalcomponent_new(ICAL_VEVENT_COMPONENT);
     icalcomponent_add_property(vevent, icalproperty_new_uid(uid.c_str()));
     icalcomponent_add_property(vevent, icalproperty_new_dtstamp(stamp));
-    icalcomponent_add_property(vevent, icalproperty_new_dtstart(allDay(start)));
+    AddTimes(vevent, event, start);
     icalcomponent_add_property(vevent, icalproperty_new_summary(event.Description.c_str()));
     if (event.BirthYear > 0) {
         std::string born(event.Occurs == BirthdayType ? BirthYearPrefix : FirstYearPrefix);
@@ -138,18 +130,7 @@ icalcomponent *newEvent(const clsEvent &event, const std::string &uid, Date star
     }
     icalcomponent_add_property(vevent, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     AddOptionalProperties(vevent, event.Options);
-    if (event.Period >= 0) {
-        icalcomponent *alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
-        icalcomponent_add_property(alarm, icalproperty_new_action(ICAL_ACTION_DISPLAY));
-        icalcomponent_add_property(alarm, icalproperty_new_description(event.Description.c_str()));
-        icaltriggertype trigger{};
-        trigger.time = icaltime_null_time();
-        trigger.duration = icaldurationtype_null_duration();
-        trigger.duration.is_neg = event.Period > 0 ? 1 : 0;
-        trigger.duration.days = static_cast<unsigned>(event.Period);
-        icalcomponent_add_property(alarm, icalproperty_new_trigger(trigger));
-        icalcomponent_add_component(vevent, alarm);
-    }
+    AddAlarms(vevent, event);
     return vevent;
 }
 
@@ -242,6 +223,11 @@ std::string CalendarText(const std::vector<clsEvent> &events, std::string_view p
 {
     const Component calendar = newCalendar(productId);
     const icaltimetype stamp = stampOf(now);
+    // The zones first, as calendars write them: a reader meets a TZID's definition before it.
+    for (const clsEvent &event : events) {
+        if (event.StartingOn.year() <= LastCalendarYear && EventTime(event))
+            AddZone(calendar.get(), event.Options.Zone);
+    }
     forEachWritten(events, leftOut, uids, [&](const clsEvent &event, const std::string &uid) {
         eventsOf(event, uid, stamp, false, [&calendar](const std::string &, icalcomponent *vevent) {
             icalcomponent_add_component(calendar.get(), vevent);
@@ -260,6 +246,8 @@ std::vector<CalendarObject> CalendarObjects(const std::vector<clsEvent> &events,
     forEachWritten(events, nullptr, uids, [&](const clsEvent &event, const std::string &uid) {
         eventsOf(event, uid, stamp, true, [&](const std::string &objectUid, icalcomponent *vevent) {
             const Component calendar = newCalendar(productId);
+            if (EventTime(event))
+                AddZone(calendar.get(), event.Options.Zone);
             icalcomponent_add_component(calendar.get(), vevent);
             objects.push_back(CalendarObject{objectUid, TextOf(calendar.get())});
         });

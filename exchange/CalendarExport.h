@@ -9,11 +9,13 @@
 #include <string_view>
 #include <vector>
 
-// Every event as an all-day event of an iCalendar file (RFC 5545), so that the desktop's or the
-// phone's calendar shows the same dates as Moonrill. Written through libical.
+// Every event as an event of an iCalendar file (RFC 5545), so that the desktop's or the phone's
+// calendar shows the same dates as Moonrill: all day, or at its time in its zone (with the
+// zone's VTIMEZONE) or floating, with its end as it was read. Written through libical.
 
 /// The iCalendar text of `events`. Each event gets the description as its summary, a rule for
-/// its type, an alarm its notice period before (none for a negative period), a year of birth
+/// its type, an alarm for each of its reminders (a day event's notice period at 09:00 without
+/// reminders of its own, "-P2DT15H"; none for a negative period), a year of birth
 /// in its description and its UID: the one it was exported with before, or else EventUid. An
 /// event meant for the 29th or the 30th of months that February's steps reach has a second
 /// calendar event for those Februaries, with the UID's "-february" form. `now` stamps the

@@ -2,7 +2,6 @@
 #include "CalendarFields.h"
 
 #include "CalendarBounds.h"
-#include "CalendarClock.h"
 #include "Translatable.h"
 
 #include <algorithm>
@@ -276,7 +275,7 @@ RuleReading ReadRule(const icalrecurrencetype &rule, Date start)
     return reading;
 }
 
-SeriesReading ReadSeries(icalcomponent *vevent, Date today)
+SeriesReading ReadSeries(icalcomponent *vevent)
 {
     SeriesReading series;
     const auto refuse = [&series](const char *why) {
@@ -286,15 +285,13 @@ SeriesReading ReadSeries(icalcomponent *vevent, Date today)
     icalproperty *start = icalcomponent_get_first_property(vevent, ICAL_DTSTART_PROPERTY);
     if (start == nullptr || icaltime_is_null_time(icalproperty_get_dtstart(start)))
         return refuse(QT_TRANSLATE_NOOP("Messages", "no date"));
-    // A time of day is dated where the user is: 23:30 in UTC is the next day in Berlin. The
-    // rule's days are the zone's own, read against the date as written, then moved alike.
+    // A time of day is dated as written, in its own zone: where the user is, the reminders'
+    // moments place it, and the rule's days stay the zone's own.
     const icaltimetype time = icalcomponent_get_dtstart(vevent);
     if (time.year < 1 || time.year > 9999 || !Date::isValid(time.year, time.month, time.day))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a date the list cannot keep"));
-    series.startTime = UserTime(time);
-    const Date written = Date::fromYmd(time.year, time.month, time.day);
-    const int shift = DaysToUser(time);
-    series.start = written.addDays(shift);
+    series.startTime = time;
+    series.start = Date::fromYmd(time.year, time.month, time.day);
     series.dated = true;
     if (droppedDateProperty(vevent))
         return refuse(QT_TRANSLATE_NOOP("Messages", "a rule the list cannot read"));
@@ -309,65 +306,12 @@ SeriesReading ReadSeries(icalcomponent *vevent, Date today)
         series.rule = RuleReading{.steps = {Recurrence::Unit::Once, 0}, .day = series.start.day()};
     } else {
         const icalproperty *rule = icalcomponent_get_first_property(vevent, ICAL_RRULE_PROPERTY);
-        series.rule = ReadRule(icalproperty_get_rrule(rule), written);
+        series.rule = ReadRule(icalproperty_get_rrule(rule), series.start);
         if (series.rule.whyNot != nullptr)
             return refuse(series.rule.whyNot);
-        const bool steady = SteadyShift(time, shift, today.year());
-        if (!steady || (shift != 0 && !MoveRule(series.rule, written, series.start)))
-            return refuse(QT_TRANSLATE_NOOP("Messages", "a series that falls on other days here"));
     }
     series.occurs = RuleType(series.rule.steps);
     return series;
-}
-
-PeriodReading ReadPeriod(icalcomponent *vevent, const icaltimetype &start)
-{
-    constexpr long long Day = 24 * 60 * 60;
-    PeriodReading reading;
-    const auto refuse = [&reading](const char *why) {
-        reading.whyNot = why;
-        return reading;
-    };
-    const long long startSeconds =
-        start.is_date ? 0 : start.hour * 3600 + start.minute * 60 + start.second;
-    for (icalcomponent *alarm = icalcomponent_get_first_component(vevent, ICAL_VALARM_COMPONENT);
-         alarm != nullptr;
-         alarm = icalcomponent_get_next_component(vevent, ICAL_VALARM_COMPONENT)) {
-        // An alarm that never goes off (a phone's placeholder for its default) is none. Libical
-        // 3.0 reads "NONE" as an action of its own name, not as ICAL_ACTION_NONE.
-        icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
-        const char *actionText =
-            action != nullptr ? icalproperty_get_value_as_string(action) : nullptr;
-        if (action != nullptr && (icalproperty_get_action(action) == ICAL_ACTION_NONE ||
-                                  (actionText != nullptr && strcasecmp(actionText, "NONE") == 0)))
-            continue;
-        icalproperty *trigger = icalcomponent_get_first_property(alarm, ICAL_TRIGGER_PROPERTY);
-        icalparameter *related =
-            trigger != nullptr ? icalproperty_get_first_parameter(trigger, ICAL_RELATED_PARAMETER)
-                               : nullptr;
-        if (trigger == nullptr ||
-            (related != nullptr && icalparameter_get_related(related) == ICAL_RELATED_END))
-            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder the list cannot read"));
-        const icaltriggertype when = icalproperty_get_trigger(trigger);
-        if (!icaltime_is_null_time(when.time))
-            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder at a fixed time"));
-        const icaldurationtype &before = when.duration;
-        const long long length =
-            (((static_cast<long long>(before.weeks) * 7 + before.days) * 24 + before.hours) * 60 +
-             before.minutes) *
-                60 +
-            before.seconds;
-        // The days from the day the alarm goes off to the start's: a quarter of an hour before
-        // a morning's start is the same day, before an all-day start the evening before.
-        const long long moment = startSeconds + (before.is_neg ? -length : length);
-        const long long days = moment >= 0 ? 0 : (-moment + Day - 1) / Day;
-        if (days > 32767)
-            return refuse(QT_TRANSLATE_NOOP("Messages", "a reminder too long before"));
-        if (reading.period >= 0 && reading.period != days)
-            return refuse(QT_TRANSLATE_NOOP("Messages", "several reminders"));
-        reading.period = static_cast<int>(days);
-    }
-    return reading;
 }
 
 std::string FieldOf(icalcomponent *vevent, std::string_view name)

@@ -9,7 +9,7 @@
 #include <string_view>
 
 // The pieces of a server's calendar object that the reader and the merge both look at: its
-// events, its series (first date and rule), its reminders and Moonrill's own fields. The
+// events, its series (first date and rule) and Moonrill's own fields. The
 // reasons given are English, marked for translation.
 
 /// `text` parsed by libical; none where it is no calendar.
@@ -43,24 +43,15 @@ struct RuleReading
 /// The dates of an event: its first date and its rule.
 struct SeriesReading
 {
-    Date start;               // DTSTART's date on the user's clock (floating: as written)
+    Date start;               // DTSTART's date as written, in its zone
     bool dated = false;       // whether `start` was read
-    icaltimetype startTime{}; // DTSTART on the user's clock
+    icaltimetype startTime{}; // DTSTART as written
     RuleReading rule;
     std::string occurs; // the type text the rule gives
     const char *whyNot = nullptr;
 };
-/// The series of `vevent`; `today` dates a time's zone rules as they are now.
-[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent, Date today);
-
-/// The notice period the VALARMs of an event give: the days from the day an alarm goes off to
-/// the start's, -1 without one.
-struct PeriodReading
-{
-    int period = -1;
-    const char *whyNot = nullptr;
-};
-[[nodiscard]] PeriodReading ReadPeriod(icalcomponent *vevent, const icaltimetype &start);
+/// The series of `vevent`.
+[[nodiscard]] SeriesReading ReadSeries(icalcomponent *vevent);
 
 /// The value of the first X- property named `name`; empty where there is none.
 [[nodiscard]] std::string FieldOf(icalcomponent *vevent, std::string_view name);

@@ -3,7 +3,9 @@
 
 #include "BirthYear.h"
 #include "BirthdayImport.h"
+#include "CalendarAlarms.h"
 #include "CalendarBounds.h"
+#include "CalendarClock.h"
 #include "CalendarFields.h"
 #include "CalendarOptions.h"
 #include "CalendarRules.h"
@@ -105,12 +107,12 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
     if (events.masters > 1)
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "several events"));
 
-    const SeriesReading series = ReadSeries(vevent, today);
+    const SeriesReading series = ReadSeries(vevent);
     if (series.whyNot != nullptr)
         return refused(std::move(reading), series.whyNot);
-    const PeriodReading period = ReadPeriod(vevent, series.startTime);
-    if (period.whyNot != nullptr)
-        return refused(std::move(reading), period.whyNot);
+    const AlarmsReading alarms = ReadAlarms(vevent);
+    if (alarms.whyNot != nullptr)
+        return refused(std::move(reading), alarms.whyNot);
     std::string description = SafeDescription(summary);
     if (description.empty())
         return refused(std::move(reading), QT_TRANSLATE_NOOP("Messages", "no title"));
@@ -147,14 +149,16 @@ ObjectReading ReadCalendarComponent(icalcomponent *calendar, Date today)
                              .Description = std::move(description),
                              .StartingOn = next,
                              .Occurs = occurs,
-                             // Without an alarm, the day itself is the reminder: a phone's
-                             // event is shown on its day, as a calendar shows it.
-                             .Period = static_cast<int16_t>(std::max(period.period, 0)),
+                             .Period = 0,
                              .Email = std::move(email),
                              .BirthYear = birthYear.value_or(0),
                              .Options = {.Day = DayKeptBeside(next, occurs, day),
                                          .Uid = std::move(eventUid),
                                          .Unknown = {}}};
     ReadOptionalProperties(vevent, reading.event->Options);
+    SetTimes(*reading.event, ReadTimes(vevent));
+    // Without an alarm, the day itself is the reminder: a phone's event is shown on its day, as
+    // a calendar shows it.
+    SetReminders(*reading.event, alarms.Reminders());
     return reading;
 }

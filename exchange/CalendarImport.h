@@ -35,10 +35,10 @@ struct ObjectReading
 };
 
 /// Reads one calendar object's text (a VCALENDAR with one VEVENT, maybe VTIMEZONEs) as of
-/// `today`: the date of DTSTART on the user's clock (a time in UTC or in a zone in the
-/// process's local zone, a floating time as written), moved on to its next occurrence; the type
-/// from RRULE, or X-MOONRILL-OCCURS where that steps alike; the notice period from the VALARMs (the
-/// days between the alarm's day and the start's; 0, the day itself, without one); the description
+/// `today`: the date of DTSTART as written (a time keeps its zone: CalendarClock.h), moved on to
+/// its next occurrence; its time of day, zone and end or length; the type from RRULE, or
+/// X-MOONRILL-OCCURS where that steps alike; the reminders from the VALARMs (CalendarAlarms.h; the
+/// notice period the days from the earliest, 0 without one: the day itself); the description
 /// from SUMMARY; the year of birth of a Birthday from its DESCRIPTION; the e-mail address from
 /// X-MOONRILL-EMAIL; the UID as the event's calendar UID; the optional values a calendar carries
 /// in properties of their own from those properties (CalendarOptions.h).
@@ -49,16 +49,17 @@ struct ObjectReading
 [[nodiscard]] bool KeepableUid(std::string_view uid);
 
 /// `serverText` (the object as the server holds it) with what the list models taken from
-/// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, the
-/// text of SUMMARY (its parameters stay), the year of birth's line of DESCRIPTION, the alarm's
-/// TRIGGER, X-MOONRILL-* and the properties of the optional values the list owns. Everything else
-/// of the server's object stays: LOCATION, notes in DESCRIPTION (after the year of birth's line),
-/// CATEGORIES lines as written, other X- properties, other components, a time of day and its TZID,
-/// the phone's own alarm but for its TRIGGER. The server's DTSTART and rule stay where our date is
-/// an occurrence of its series (the date only moved on by the same rule), so a phone's first date
-/// (a birthday's year) is not rewritten; its VALARMs stay where they give the same notice period,
-/// and an object without one gets none while the notice period is the day itself. A change is
-/// stamped with our DTSTAMP as DTSTAMP and LAST-MODIFIED, and raises SEQUENCE where the date or the
-/// rule moves. `ourText` where the server's cannot be read.
+/// `ourText` (the object as CalendarObjects writes the event now): the date and the rule, the time
+/// of day, its zone and the end where they changed, the text of SUMMARY (its parameters stay),
+/// the year of birth's line of DESCRIPTION, the reminders alarm by alarm (CalendarAlarms.h),
+/// X-MOONRILL-* and the properties of the optional values the list owns. Everything else of the
+/// server's object stays: LOCATION, notes in DESCRIPTION (after the year of birth's line),
+/// CATEGORIES lines as written, other X- properties, other components, the phone's alarms that
+/// say the list's reminders. The server's DTSTART and rule stay where our date is an occurrence of
+/// its series (the date only moved on by the same rule), so a phone's first date (a birthday's
+/// year) is not rewritten; its VALARMs stay where they read as the same reminders, and an object
+/// without one gets none while the reminder is the day itself. A change is stamped with our
+/// DTSTAMP as DTSTAMP and LAST-MODIFIED, and raises SEQUENCE where the dates or the time move.
+/// `ourText` where the server's cannot be read.
 [[nodiscard]] std::string MergeIntoObject(std::string_view serverText, std::string_view ourText,
                                           Date today);

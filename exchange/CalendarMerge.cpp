@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarImport.h"
 
+#include "CalendarAlarms.h"
+#include "CalendarClock.h"
 #include "CalendarFields.h"
 #include "CalendarOptions.h"
 
 #include <algorithm>
+#include <cstring>
 #include <strings.h>
 #include <vector>
 
@@ -95,83 +98,99 @@ void moveBy(icalproperty *property, int days)
     icalproperty_set_value(property, icalvalue_new_datetimedate(time));
 }
 
-/// Our date and rule in the server's event. Where our date is where the server's series moved
-/// on to by the same rule, its start stays as it is; otherwise its start (and end) move to our
-/// date, keeping a time of day and its zone, and our rule replaces its own with the dates it
-/// added and left out.
-void mergeDates(icalcomponent *theirs, icalcomponent *ours, const SeriesReading &server,
+/// A calendar object's calendar and its event.
+struct ObjectEvent
+{
+    icalcomponent *calendar;
+    icalcomponent *vevent;
+};
+
+/// The VTIMEZONEs of ours that the server's calendar lacks, by TZID: our time's zone defined.
+void addMissingZones(icalcomponent *theirs, icalcomponent *ours)
+{
+    for (icalcomponent *zone = icalcomponent_get_first_component(ours, ICAL_VTIMEZONE_COMPONENT);
+         zone != nullptr; zone = icalcomponent_get_next_component(ours, ICAL_VTIMEZONE_COMPONENT)) {
+        icalproperty *tzid = icalcomponent_get_first_property(zone, ICAL_TZID_PROPERTY);
+        const char *name = tzid != nullptr ? icalproperty_get_tzid(tzid) : nullptr;
+        bool known = false;
+        for (icalcomponent *kept =
+                 icalcomponent_get_first_component(theirs, ICAL_VTIMEZONE_COMPONENT);
+             kept != nullptr && name != nullptr && !known;
+             kept = icalcomponent_get_next_component(theirs, ICAL_VTIMEZONE_COMPONENT)) {
+            icalproperty *keptId = icalcomponent_get_first_property(kept, ICAL_TZID_PROPERTY);
+            known = keptId != nullptr && strcmp(icalproperty_get_tzid(keptId), name) == 0;
+        }
+        if (name != nullptr && !known) {
+            // Before the events, where a reader looks for it first.
+            icalcomponent *copy = icalcomponent_new_clone(zone);
+            icalcomponent *first = icalcomponent_get_first_component(theirs, ICAL_ANY_COMPONENT);
+            if (first != nullptr) {
+                std::vector<icalcomponent *> after;
+                for (icalcomponent *inner = first; inner != nullptr;
+                     inner = icalcomponent_get_next_component(theirs, ICAL_ANY_COMPONENT))
+                    after.push_back(inner);
+                for (icalcomponent *inner : after)
+                    icalcomponent_remove_component(theirs, inner);
+                icalcomponent_add_component(theirs, copy);
+                for (icalcomponent *inner : after)
+                    icalcomponent_add_component(theirs, inner);
+            } else {
+                icalcomponent_add_component(theirs, copy);
+            }
+        }
+    }
+}
+
+/// Our date, time and rule in the server's event. Where our date is where the server's series
+/// moved on to by the same rule, its first date stays as it is; otherwise its start (and end)
+/// move to our date, and our rule replaces its own with the dates it added and left out. Where
+/// our time of day, its zone or the end differ from the server's, ours replace them, on the
+/// server's first date where that stays; the same ones stay as the server wrote them.
+void mergeDates(ObjectEvent theirs, ObjectEvent ours, const SeriesReading &server,
                 const SeriesReading &mine, Date today)
 {
-    // A weekday of the month falls on another day number each month: its rule says it all.
+    // A day of the month is the rule's; a weekday of the month falls on another day number each
+    // month, and steps of days on any: their rule says it all.
     const bool sameRule =
         server.whyNot == nullptr && SameSteps(server.rule.steps, mine.rule.steps) &&
-        (server.rule.day == mine.rule.day || mine.rule.steps.unit == Recurrence::Unit::Weekdays);
-    if (sameRule && (server.start == mine.start || NextOccurrence(server.start, mine.occurs, today,
-                                                                  server.rule.day) == mine.start))
+        (server.rule.day == mine.rule.day || mine.rule.steps.unit != Recurrence::Unit::Months);
+    const bool sameDates =
+        sameRule && (server.start == mine.start || NextOccurrence(server.start, mine.occurs, today,
+                                                                  server.rule.day) == mine.start);
+    const bool sameTimes = ReadTimes(theirs.vevent) == ReadTimes(ours.vevent);
+    if (sameDates && sameTimes)
         return;
-    icalproperty *start = icalcomponent_get_first_property(theirs, ICAL_DTSTART_PROPERTY);
-    if (server.dated && start != nullptr) {
+    icalproperty *start = icalcomponent_get_first_property(theirs.vevent, ICAL_DTSTART_PROPERTY);
+    if (!sameTimes || !server.dated || start == nullptr) {
+        for (const icalproperty_kind kind : {ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY})
+            removeProperties(theirs.vevent, kind);
+        for (const icalproperty_kind kind :
+             {ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY})
+            takeProperties(theirs.vevent, ours.vevent, kind);
+        addMissingZones(theirs.calendar, ours.calendar);
+        if (sameDates && server.dated && server.start != mine.start) {
+            // The server's first date stays: ours moved on from it by the same rule.
+            const int days = server.start.dayNumber() - mine.start.dayNumber();
+            for (const icalproperty_kind kind : {ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY}) {
+                if (icalproperty *moved = icalcomponent_get_first_property(theirs.vevent, kind))
+                    moveBy(moved, days);
+            }
+        }
+    } else {
         const int days = mine.start.dayNumber() - server.start.dayNumber();
         moveBy(start, days);
-        if (icalproperty *end = icalcomponent_get_first_property(theirs, ICAL_DTEND_PROPERTY))
+        if (icalproperty *end =
+                icalcomponent_get_first_property(theirs.vevent, ICAL_DTEND_PROPERTY))
             moveBy(end, days);
-    } else {
-        for (const icalproperty_kind kind : {ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY})
-            removeProperties(theirs, kind);
-        takeProperties(theirs, ours, ICAL_DTSTART_PROPERTY);
     }
-    for (const icalproperty_kind kind :
-         {ICAL_EXRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY})
-        removeProperties(theirs, kind);
-    takeProperties(theirs, ours, ICAL_RRULE_PROPERTY);
+    if (!sameDates) {
+        for (const icalproperty_kind kind :
+             {ICAL_EXRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY})
+            removeProperties(theirs.vevent, kind);
+        takeProperties(theirs.vevent, ours.vevent, ICAL_RRULE_PROPERTY);
+    }
     // The dates moved: a new version of the event, as every client counts it.
-    icalcomponent_set_sequence(theirs, icalcomponent_get_sequence(theirs) + 1);
-}
-
-/// Whether `alarm` goes off: a phone's placeholder for its default (ACTION:NONE) does not.
-bool goesOff(icalcomponent *alarm)
-{
-    icalproperty *action = icalcomponent_get_first_property(alarm, ICAL_ACTION_PROPERTY);
-    const char *text = action != nullptr ? icalproperty_get_value_as_string(action) : nullptr;
-    return action == nullptr || (icalproperty_get_action(action) != ICAL_ACTION_NONE &&
-                                 (text == nullptr || strcasecmp(text, "NONE") != 0));
-}
-
-/// Our notice period in the server's alarms, unless they give it already (a phone's own alarm
-/// a quarter of an hour before a morning's start stays). The phone's own alarm keeps its UID,
-/// action and sound: only its TRIGGER changes, and any other alarm that goes off goes.
-void mergeAlarms(icalcomponent *theirs, icalcomponent *ours, const SeriesReading &server,
-                 const SeriesReading &mine)
-{
-    const PeriodReading serverPeriod = ReadPeriod(theirs, server.startTime);
-    const PeriodReading ourPeriod = ReadPeriod(ours, mine.startTime);
-    // An object without an alarm is read as reminded on its day: it stays without one until
-    // the notice period changes.
-    const int serverDays = serverPeriod.period < 0 ? 0 : serverPeriod.period;
-    const int ourDays = ourPeriod.period < 0 ? 0 : ourPeriod.period;
-    if (serverPeriod.whyNot == nullptr && serverDays == ourDays)
-        return;
-    icalcomponent *ourAlarm = icalcomponent_get_first_component(ours, ICAL_VALARM_COMPONENT);
-    icalcomponent *kept = nullptr;
-    std::vector<icalcomponent *> gone;
-    for (icalcomponent *alarm = icalcomponent_get_first_component(theirs, ICAL_VALARM_COMPONENT);
-         alarm != nullptr;
-         alarm = icalcomponent_get_next_component(theirs, ICAL_VALARM_COMPONENT)) {
-        if (!goesOff(alarm))
-            continue;
-        if (kept == nullptr && ourAlarm != nullptr)
-            kept = alarm;
-        else
-            gone.push_back(alarm);
-    }
-    for (icalcomponent *alarm : gone) {
-        icalcomponent_remove_component(theirs, alarm);
-        icalcomponent_free(alarm);
-    }
-    if (kept != nullptr)
-        takeProperties(kept, ourAlarm, ICAL_TRIGGER_PROPERTY);
-    else if (ourAlarm != nullptr)
-        icalcomponent_add_component(theirs, icalcomponent_new_clone(ourAlarm));
+    icalcomponent_set_sequence(theirs.vevent, icalcomponent_get_sequence(theirs.vevent) + 1);
 }
 
 /// The server's SUMMARY takes our text and keeps its parameters (a LANGUAGE).
@@ -289,12 +308,18 @@ std::string MergeIntoObject(std::string_view serverText, std::string_view ourTex
     if (theirs == nullptr || ours == nullptr)
         return std::string(ourText);
     // Read before anything changes: libical's parse errors tell of a rule it dropped.
-    const SeriesReading serverSeries = ReadSeries(theirs, today);
-    const SeriesReading ourSeries = ReadSeries(ours, today);
+    const SeriesReading serverSeries = ReadSeries(theirs);
+    const SeriesReading ourSeries = ReadSeries(ours);
     removeParseErrors(server.get());
     const std::string before = TextOf(server.get());
-    mergeAlarms(theirs, ours, serverSeries, ourSeries);
-    mergeDates(theirs, ours, serverSeries, ourSeries, today);
+    MergeAlarms(theirs, ours);
+    // An alarm at a fixed time stays with the date it was set for: where the dates move, it
+    // becomes the lead it was.
+    const AlarmsReading leads = ReadAlarms(theirs);
+    const std::string eventBefore = TextOf(theirs);
+    mergeDates({server.get(), theirs}, {own.get(), ours}, serverSeries, ourSeries, today);
+    if (TextOf(theirs) != eventBefore)
+        AnchorFixedAlarms(leads);
     mergeSummary(theirs, ours);
     mergeDescription(theirs, ours);
     MergeOptionalProperties(theirs, ours);

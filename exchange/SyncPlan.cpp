@@ -16,6 +16,24 @@ namespace {
 constexpr const char *MeetingNote =
     QT_TRANSLATE_NOOP("Messages", "a meeting: changes stay on this computer");
 
+/// Whether the server's event `read` is the list's `listed` but for the time of day, its zone,
+/// its end and its reminders, which the list's lacks and the server's has: an event an earlier
+/// version took without them (it held day events only, of one reminder each).
+bool keptWithoutTimes(const clsEvent &listed, const clsEvent &read)
+{
+    if (!listed.Options.Time.empty() || !listed.Options.Alarms.empty() ||
+        (read.Options.Time.empty() && read.Options.Alarms.empty()))
+        return false;
+    clsEvent completed = listed;
+    completed.Options.Time = read.Options.Time;
+    completed.Options.Zone = read.Options.Zone;
+    completed.Options.End = read.Options.End;
+    completed.Options.Duration = read.Options.Duration;
+    completed.Options.Alarms = read.Options.Alarms;
+    completed.Period = read.Period;
+    return SameEvent(completed, read);
+}
+
 } // namespace
 
 bool SyncPlanner::over(const ObjectReading &reading, Date today)
@@ -107,6 +125,8 @@ void SyncPlanner::decide(const std::string &uid)
         } else if (!remoteChanged) {
             if (agreed->hash != 0)
                 remove(uid, *remote, *agreed);
+            else if (remote->reading && remote->reading->event && HeldSince(agreed->unheld))
+                take(uid, *remote, std::nullopt); // left out by an earlier version, held now
             else
                 keepUnheld(*agreed);
         } else {
@@ -272,6 +292,15 @@ void SyncPlanner::both(const LocalObject &local, const RemoteObject &remote,
 void SyncPlanner::change(const LocalObject &local, const RemoteObject &remote,
                          const AgreedObject &agreed)
 {
+    const clsEvent &event = m_sides.events[local.owner];
+    if (remote.reading && remote.reading->event &&
+        agreed.hash != listHash(*remote.reading->event, local.uid) &&
+        keptWithoutTimes(event, *remote.reading->event)) {
+        // Agreed on by an earlier version, which kept the phone's time and alarms on the server
+        // alone: the list takes them, and the server's object stays as the phone wrote it.
+        take(local.uid, remote, ownerUid(local));
+        return;
+    }
     if (remote.reading && remote.reading->meeting) {
         m_plan.unheld.push_back({remote.reading->name, MeetingNote, true});
         agree({local.uid, local.hash, remote.etag, remote.href, agreed.serverHash, {}});

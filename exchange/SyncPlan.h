@@ -55,6 +55,10 @@ ServerNow(const SyncState &state, const ServerListing &listing, const std::strin
 /// server did not answer a put with are taken from the listing.
 [[nodiscard]] SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing);
 
+/// Whether an object kept as one the list cannot hold (`kept`, as UnheldObject::Kept gives it)
+/// was left out for a reason this version no longer has: it is read again, and taken now.
+[[nodiscard]] bool HeldSince(std::string_view kept);
+
 /// The hrefs whose text a sync reads: the objects new or changed on the server, and those the
 /// list changed (what the server's object holds beyond the list's is kept); every one where
 /// `all` (the list is to be filled again from the server).

@@ -70,6 +70,17 @@ SyncState TokenOverOwnWrites(SyncState state, const ServerListing &listing)
     return state;
 }
 
+bool HeldSince(std::string_view kept)
+{
+    // The reasons an earlier version gave for a phone's alarms and a time in another zone, which
+    // this one holds. A reason this version still gives is not among them: its object would be
+    // read at every sync.
+    constexpr std::string_view reasons[] = {"several reminders", "a reminder at a fixed time",
+                                            "a series that falls on other days here"};
+    const std::string_view why = kept.substr(0, kept.find('\t'));
+    return std::find(std::begin(reasons), std::end(reasons), why) != std::end(reasons);
+}
+
 std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::string> &server,
                                      const SyncState &state, const std::vector<LocalObject> &local,
                                      const std::string &collectionPath, bool all)
@@ -84,7 +95,8 @@ std::vector<std::string> HrefsToRead(const std::unordered_map<std::string, std::
     std::unordered_set<std::string> read;
     for (const auto &[href, etag] : server) {
         const auto known = byHref.find(href);
-        if (all || known == byHref.end() || known->second->etag != etag || etag.empty())
+        if (all || known == byHref.end() || known->second->etag != etag || etag.empty() ||
+            HeldSince(known->second->unheld))
             read.insert(href);
     }
     std::unordered_set<std::string_view> listed;

@@ -55,7 +55,7 @@ out=$(sync); rc=$?
 check "publish: exit 0" [ $rc -eq 0 ]
 check "publish: what it did" [ "$out" = "Sent: 14 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
 check "publish: the server holds every object" [ "$(summaries | wc -l)" = 14 ]
-check "publish: the 31st is each month's last day" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P3D" in e.data else 1)'
+check "publish: the 31st is each month's last day, reminded 3 days ahead at 09:00" caldav 'import sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]) == "Monthly"][0]; sys.exit(0 if "BYMONTHDAY=-1" in e.data and "TRIGGER:-P2DT15H" in e.data else 1)'
 check "publish: the UIDs are kept in the list" [ "$(grep -c 'uid=moonrill-' "$events")" = 13 ]
 check "publish: a weekday of the month as calendars write it" caldav 'import re, sys; e = [e for e in calendar.events() if str(e.icalendar_component["summary"]).startswith("Yearly on")][0]; sys.exit(0 if re.search(r"RRULE:FREQ=YEARLY;BYDAY=4TH;BYMONTH=1\s", e.data) else 1)'
 # What the server shows, date by date over three years and alarm by alarm, is Moonrill's own.
@@ -128,8 +128,8 @@ check "window: its start publishes what was pending" wait_for published
 check "window: the failure was said, once" wait_for test ! -e "$XDG_CONFIG_HOME/moonrill/sync-failure"
 kill $app; wait $app 2>/dev/null
 
-# A phone's meeting at 23:30 UTC: taken on the user's day (the 21st in Berlin), but its object
-# stays the organizer's. The list's edit of it stays on this computer, said once.
+# A phone's meeting at 23:30 UTC: taken on its own date at its time in UTC (the reminders place it
+# on the 21st in Berlin), but its object stays the organizer's. The list's edit of it stays on this computer, said once.
 export TZ=Europe/Berlin
 caldav "calendar.save_event(\"\"\"BEGIN:VCALENDAR
 VERSION:2.0
@@ -146,14 +146,14 @@ END:VCALENDAR
 \"\"\")"
 review() { caldav 'print([e for e in calendar.events() if str(e.icalendar_component["uid"]) == "phone-review"][0].data)'; }
 # Each condition whole in a function: `check` runs only the command it is given.
-taken_on_the_21st() { [ $rc -eq 0 ] && grep -qF "\$\$Review\$\$$y-03-21\$\$Once\$\$0\$\$" "$events"; }
+taken_at_its_time() { [ $rc -eq 0 ] && grep -qF "\$\$Review\$\$$y-03-20\$\$Once\$\$0\$\$\$\$\$\$uid=phone-review\$\$time=23:30\$\$tz=UTC" "$events"; }
 kept_here() {
     [ "$out" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] && [ $rc -eq 0 ] \
         && grep -q "Review (a meeting: changes stay on this computer)" "$work/err" && grep -q '^\$\$Review, moved\$\$' "$events"
 }
 said_once() { [ $rc -eq 0 ] && ! grep -q "meeting" "$work/err" && [ "$(review)" = "$before" ]; }
 out=$(sync); rc=$?
-check "meeting: taken on the user's day, reminded then" taken_on_the_21st
+check "meeting: taken at its time, in its zone" taken_at_its_time
 before=$(review)
 sed -i 's/^\$\$Review\$\$\([^$]*\)\$\$Once\$\$0\$\$/$$Review, moved$$\1$$Once$$4$$/' "$events"
 out=$(sync); rc=$?

@@ -108,11 +108,97 @@ check "laptop: takes them too" [ "$(lines laptop)" = "$(lines desktop)" ]
 sed -i 's/^\(\$\$Chess club\$\$[^$]*\$\$[^$]*\$\$\)1\$\$/\14$$/' "$work/laptop/events.mrl"
 sync_on laptop
 check "a change from the list: sent" [ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
-check "a change from the list: the phone's place kept" phone "import sys; e = named('Chess club'); sys.exit(0 if 'Town hall' in e.data and 'TRIGGER:-P4D' in e.data else 1)"
+check "a change from the list: the phone's place kept" phone "import sys; e = named('Chess club'); sys.exit(0 if 'Town hall' in e.data and 'TRIGGER:-P3DT15H' in e.data else 1)"
 sync_on desktop
 check "desktop: takes the change, sends nothing back" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 1 changed, 0 removed" ]
 sync_on laptop
 check "no ping-pong" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+
+# What a phone sets, kept: a weekly call at 09:30 in Berlin reminded half an hour before (its
+# alarm with a UID and a sound of the phone's), a review with two alarms, one from its end, and
+# a fair all day reminded at 09:00 the day before. Each comes in at its time and goes back with
+# every alarm after a rename in the list and after a change of a lead.
+monday=$(date -d "$y-03-01 +$(( (8 - $(date -d "$y-03-01" +%u)) % 7 )) days" +%Y%m%d)
+phone "calendar.save_event('''BEGIN:VCALENDAR
+VERSION:2.0
+PRODID:-//Phone//EN
+BEGIN:VTIMEZONE
+TZID:Europe/Berlin
+BEGIN:STANDARD
+DTSTART:19701025T030000
+TZOFFSETFROM:+0200
+TZOFFSETTO:+0100
+RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU
+END:STANDARD
+BEGIN:DAYLIGHT
+DTSTART:19700329T020000
+TZOFFSETFROM:+0100
+TZOFFSETTO:+0200
+RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU
+END:DAYLIGHT
+END:VTIMEZONE
+BEGIN:VEVENT
+UID:phone-call
+DTSTAMP:20261201T100000Z
+DTSTART;TZID=Europe/Berlin:${monday}T093000
+DTEND;TZID=Europe/Berlin:${monday}T101500
+RRULE:FREQ=WEEKLY
+SUMMARY:Team call
+BEGIN:VALARM
+UID:call-alarm
+ACTION:AUDIO
+TRIGGER:-PT30M
+X-PHONE-SOUND:chime
+END:VALARM
+END:VEVENT
+END:VCALENDAR
+''')"
+phone_adds phone-review Review "DTSTART:${y}0420T140000" 'DURATION:PT1H
+BEGIN:VALARM
+ACTION:DISPLAY
+DESCRIPTION:Review
+TRIGGER:-P1D
+END:VALARM
+BEGIN:VALARM
+ACTION:DISPLAY
+DESCRIPTION:Review
+TRIGGER;RELATED=END:-PT10M
+END:VALARM
+'
+phone_adds phone-fair Fair "DTSTART;VALUE=DATE:${y}0510" 'BEGIN:VALARM
+UID:fair-alarm
+ACTION:DISPLAY
+DESCRIPTION:Fair
+TRIGGER:-PT15H
+END:VALARM
+'
+sync_on laptop; rc=$?
+[ $rc -eq 0 ] && [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 3 new, 0 changed, 0 removed" ]; check "a phone's times: taken" [ $? -eq 0 ]
+grep -qF '$$Team call$$' "$work/laptop/events.mrl" \
+    && grep -qF '$$Weekly$$0$$$$$$uid=phone-call$$time=09:30$$tz=Europe/Berlin$$end=PT45M$$alarms=-PT30M' "$work/laptop/events.mrl" \
+    && grep -qF "\$\$Review\$\$$y-04-20\$\$Once\$\$1\$\$\$\$\$\$uid=phone-review\$\$time=14:00\$\$dur=PT1H\$\$alarms=-P1D,-PT10M@end" "$work/laptop/events.mrl" \
+    && grep -q "^\$\$Fair\$\$$y-05-10\$\$Once\$\$1\$\$\$\$\$\$uid=phone-fair.\?$" "$work/laptop/events.mrl"; check "a phone's times: in the list with their time, zone, end and alarms" [ $? -eq 0 ]
+sed -i 's/^\$\$Team call\$\$/$$Team sync$$/; s/^\$\$Review\$\$/$$Design review$$/; s/^\$\$Fair\$\$/$$Book fair$$/' "$work/laptop/events.mrl"
+sync_on laptop
+check "a phone's times renamed: sent" [ "$(said)" = "Sent: 0 new, 3 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+check "a phone's times renamed: every alarm as the phone wrote it" phone "import sys
+call, review, fair = named('Team sync').data, named('Design review').data, named('Book fair').data
+sys.exit(0 if all(x in call for x in ('UID:call-alarm', 'ACTION:AUDIO', 'X-PHONE-SOUND:chime', 'TRIGGER:-PT30M', 'DTSTART;TZID=Europe/Berlin:${monday}T093000', 'DTEND;TZID=Europe/Berlin:${monday}T101500', 'RRULE:FREQ=WEEKLY')) and call.count('BEGIN:VALARM') == 1
+    and all(x in review for x in ('DTSTART:${y}0420T140000', 'DURATION:PT1H', 'TRIGGER:-P1D', 'TRIGGER;RELATED=END:-PT10M')) and review.count('BEGIN:VALARM') == 2
+    and all(x in fair for x in ('DTSTART;VALUE=DATE:${y}0510', 'UID:fair-alarm', 'TRIGGER:-PT15H')) and fair.count('BEGIN:VALARM') == 1 else 1)"
+sed -i 's/^\(\$\$Team sync\$\$.*alarms=\)-PT30M/\1-PT10M/; s/^\(\$\$Design review\$\$.*alarms=-P1D,\)-PT10M@end/\1-PT5M@end/' "$work/laptop/events.mrl"
+sync_on laptop
+check "a lead changed: sent" [ "$(said)" = "Sent: 0 new, 2 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+check "a lead changed: only that alarm's trigger" phone "import sys
+call, review = named('Team sync').data, named('Design review').data
+sys.exit(0 if all(x in call for x in ('UID:call-alarm', 'X-PHONE-SOUND:chime', 'TRIGGER:-PT10M')) and 'TRIGGER:-PT30M' not in call
+    and all(x in review for x in ('TRIGGER:-P1D', 'TRIGGER;RELATED=END:-PT5M')) and review.count('BEGIN:VALARM') == 2 else 1)"
+sync_on desktop; rc=$?
+[ $rc -eq 0 ] && [ "$(lines desktop)" = "$(lines laptop)" ]; check "a phone's times: the desktop takes them alike" [ $? -eq 0 ]
+sync_on laptop
+check "a phone's times: no ping-pong" [ "$(said)" = "Sent: 0 new, 0 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ]
+phone "[named(n).delete() for n in ('Team sync', 'Design review', 'Book fair')]"
+sync_on laptop; sync_on desktop
 
 # Changed on both computers: both versions end up on both and on the server, said by name.
 sed -i 's/^\$\$Dentist\$\$/$$Dentist, laptop$$/' "$work/laptop/events.mrl"
@@ -155,7 +241,7 @@ check "weekdays: the desktop takes both alike" [ "$(lines desktop)" = "$(lines l
 sed -i 's/^\(\$\$Pay day\$\$[^$]*\$\$[^$]*\$\$\)0\$\$/\15$$/' "$work/laptop/events.mrl"
 sync_on laptop
 [ "$(said)" = "Sent: 0 new, 1 changed, 0 removed; taken: 0 new, 0 changed, 0 removed" ] \
-    && phone "import sys; e = named('Pay day'); sys.exit(0 if 'BYSETPOS=-1' in e.data and 'TRIGGER:-P5D' in e.data and 'DTSTART;VALUE=DATE:${payday//-/}' in e.data else 1)"; check "weekdays: a change keeps the phone's own rule" [ $? -eq 0 ]
+    && phone "import sys; e = named('Pay day'); sys.exit(0 if 'BYSETPOS=-1' in e.data and 'TRIGGER:-P4DT15H' in e.data and 'DTSTART;VALUE=DATE:${payday//-/}' in e.data else 1)"; check "weekdays: a change keeps the phone's own rule" [ $? -eq 0 ]
 phone "[named(n).delete() for n in ('Pay day', 'Club nights', 'Thanks')]"
 sync_on laptop; rc=$?
 [ $rc -eq 0 ] && not grep -q "Pay day\|Thanks" "$work/laptop/events.mrl"; check "weekdays gone: complete again" [ $? -eq 0 ]

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dates of a server's object as the list holds them: a time of day on the day it is where the
-// user is, and a day some months lack only where the list's type gives the calendar's very dates.
+// The dates of a server's object as the list holds them: a time of day on its own date, in its own
+// zone, and a day some months lack only where the list's type gives the calendar's very dates.
 
 #include "CalendarImport.h"
 
@@ -30,15 +30,17 @@ std::string object(const std::string &lines, const std::string &uid = "phone-1")
 
 } // namespace
 
-TEST(CalendarDates, ATimeIsDatedWhereTheUserIs)
+TEST(CalendarDates, ATimeKeepsItsDateAndZoneWhereverTheUserIs)
 {
     struct Case
     {
-        const char *zone;
         std::string text;
-        const char *occurs; // empty: refused
+        const char *occurs;
         Date date;
+        const char *time;
+        const char *zone;
         int period = 0;
+        const char *alarms = "";
     };
     const std::string newYork = "DTSTART;TZID=America/New_York:20270610T200000\r\nSUMMARY:s\r\n";
     const std::string lateUtc = "DTSTART:20270320T233000Z\r\nSUMMARY:s\r\n";
@@ -51,51 +53,36 @@ TEST(CalendarDates, ATimeIsDatedWhereTheUserIs)
                                  "DTSTART;TZID=Office:20270321T003000\r\nEND:VEVENT\r\n"
                                  "END:VCALENDAR\r\n";
     const std::vector<Case> cases = {
-        {"Europe/Berlin",
-         object(lateUtc + "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"),
-         "Once", on(2027, 3, 21), 1},
-        {"America/New_York", object(lateUtc), "Once", on(2027, 3, 20)},
-        {"Europe/Berlin", object(newYork), "Once", on(2027, 6, 11)},
-        {"America/New_York", object(newYork), "Once", on(2027, 6, 10)},
-        {"America/New_York", inOffice, "Once", on(2027, 3, 20)},
-        {"Europe/Berlin", inOffice, "Once", on(2027, 3, 21)},
-        {"Europe/Berlin", object("DTSTART:20270320T233000\r\nSUMMARY:s\r\n"), "Once",
-         on(2027, 3, 20)},
-        // A series moves whole: a Thursday evening in New York is a Friday in Berlin.
-        {"Europe/Berlin", object(newYork + "RRULE:FREQ=WEEKLY\r\n"), "Weekly", on(2027, 6, 11)},
-        {"Europe/Berlin", object("DTSTART:20270107T233000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
-         "Weekly", on(2027, 3, 12)},
-        {"Europe/Berlin",
-         object("DTSTART;TZID=America/New_York:20270115T200000\r\nRRULE:FREQ=MONTHLY\r\n"
+        // An hour before 23:30 is the same day; 23:30 in UTC stays the 20th, in UTC.
+        {object(lateUtc + "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT1H\r\nEND:VALARM\r\n"),
+         "Once", on(2027, 3, 20), "23:30", "UTC", 0, "-PT1H"},
+        {object(newYork), "Once", on(2027, 6, 10), "20:00", "America/New_York"},
+        {inOffice, "Once", on(2027, 3, 21), "00:30", "Office"},
+        // Half an hour before 00:30 is the evening before: a notice period of a day.
+        {object("DTSTART:20270320T001500\r\nSUMMARY:s\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                "TRIGGER:-PT30M\r\nEND:VALARM\r\n"),
+         "Once", on(2027, 3, 20), "00:15", "", 1, "-PT30M"},
+        // A series keeps the days of its zone: Thursday evenings in New York, the second Tuesday.
+        {object(newYork + "RRULE:FREQ=WEEKLY\r\n"), "Weekly", on(2027, 6, 10), "20:00",
+         "America/New_York"},
+        {object("DTSTART;TZID=America/New_York:20250114T200000\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"
                 "SUMMARY:s\r\n"),
-         "Monthly", on(2027, 3, 16)},
-        // Unless its days are no type's: a weekday of the month, a day only summer moves (now,
-        // if not in 1975, when Germany kept no summer time).
-        {"Europe/Berlin",
-         object("DTSTART;TZID=America/New_York:20250114T200000\r\nRRULE:FREQ=MONTHLY;BYDAY=2TU\r\n"
-                "SUMMARY:s\r\n"),
-         "",
-         {}},
-        {"Europe/Berlin",
-         object("DTSTART:20270107T223000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
-         "",
-         {}},
-        {"Europe/Berlin",
-         object("DTSTART:19750107T223000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"),
-         "",
-         {}},
+         "Monthly on the second Tuesday", on(2027, 4, 13), "20:00", "America/New_York"},
+        {object("DTSTART:20270107T233000Z\r\nRRULE:FREQ=WEEKLY\r\nSUMMARY:s\r\n"), "Weekly",
+         on(2027, 3, 11), "23:30", "UTC"},
     };
-    for (const Case &c : cases) {
-        const LocalZone zone(c.zone);
-        const ObjectReading reading = ReadCalendarObject(c.text, Today);
-        if (*c.occurs == '\0') {
-            EXPECT_EQ(reading.whyNot, "a series that falls on other days here") << c.text;
-            continue;
+    for (const char *userZone : {"Europe/Berlin", "America/New_York", "Asia/Tokyo"}) {
+        const LocalZone zone(userZone);
+        for (const Case &c : cases) {
+            const ObjectReading reading = ReadCalendarObject(c.text, Today);
+            ASSERT_TRUE(reading.event) << userZone << c.text << reading.whyNot;
+            EXPECT_EQ(reading.event->Occurs, c.occurs) << c.text;
+            EXPECT_EQ(reading.event->StartingOn, c.date) << userZone << c.text;
+            EXPECT_EQ(reading.event->Options.Time, c.time) << c.text;
+            EXPECT_EQ(reading.event->Options.Zone, c.zone) << c.text;
+            EXPECT_EQ(reading.event->Period, c.period) << c.text;
+            EXPECT_EQ(reading.event->Options.Alarms, c.alarms) << c.text;
         }
-        ASSERT_TRUE(reading.event) << c.zone << c.text << reading.whyNot;
-        EXPECT_EQ(reading.event->Occurs, c.occurs) << c.zone << c.text;
-        EXPECT_EQ(reading.event->StartingOn, c.date) << c.zone << c.text;
-        EXPECT_EQ(reading.event->Period, c.period) << c.zone << c.text;
     }
 }
 

@@ -146,8 +146,17 @@ TEST(CalendarExport, OneEventWritten)
                        1956,  {}};
     const std::string text = CalendarText({mum}, "-//Moonrill//Test//EN", 1'800'000'000);
     for (const char *line : {"PRODID:-//Moonrill//Test//EN", "SUMMARY:Mum",
-                             "DESCRIPTION:Year of birth: 1956", "TRIGGER:-P3D", "ACTION:DISPLAY"})
+                             "DESCRIPTION:Year of birth: 1956", "ACTION:DISPLAY"})
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    // A day event's reminder comes at 09:00: three days ahead, and on the day itself.
+    EXPECT_NE(text.find("BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Mum\r\n"
+                        "TRIGGER:-P2DT15H\r\nEND:VALARM\r\n"),
+              std::string::npos)
+        << text;
+    clsEvent onTheDay = mum;
+    onTheDay.Period = 0;
+    EXPECT_NE(CalendarText({onTheDay}, "-//x//EN", 0).find("\r\nTRIGGER:PT9H\r\n"),
+              std::string::npos);
     const clsEvent wedding{"", "Wedding", Date::fromYmd(2027, 6, 14), "Yearly", 3, "", 2000};
     EXPECT_NE(CalendarText({wedding}, "-//x//EN", 0).find("DESCRIPTION:First year: 2000\r\n"),
               std::string::npos);

@@ -8,6 +8,7 @@
 
 #include "CalendarExport.h"
 #include "Conversions.h"
+#include "Reminders.h"
 #include "ScopedEnv.h"
 #include "TempFolder.h"
 
@@ -37,11 +38,20 @@ std::string alarm(const std::string &action, const std::string &trigger)
            "\r\nEND:VALARM\r\n";
 }
 
-/// An event as the test reads it: description, date, type, notice period and UID.
+/// An event as the test reads it: description, date, type, notice period and UID, then its
+/// time, zone, end, length and reminders where it has them.
 std::string shown(const clsEvent &event)
 {
-    return event.Description + " " + DateToText(event.StartingOn) + " " + event.Occurs + " " +
-           IntToText(event.Period) + " " + event.Options.Uid;
+    std::string text = event.Description + " " + DateToText(event.StartingOn) + " " + event.Occurs +
+                       " " + IntToText(event.Period) + " " + event.Options.Uid;
+    for (const auto &[name, value] :
+         {std::pair("time=", &event.Options.Time), std::pair("tz=", &event.Options.Zone),
+          std::pair("end=", &event.Options.End), std::pair("dur=", &event.Options.Duration),
+          std::pair("alarms=", &event.Options.Alarms)}) {
+        if (!value->empty())
+            text += " " + std::string(name) + *value;
+    }
+    return text;
 }
 
 std::vector<std::string> shownAll(const CalendarFileImport &import)
@@ -80,8 +90,8 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
         vevent("", "Fair", "DTSTART;VALUE=DATE:20271001\r\n") +
         vevent("g/2", "Thanksgiving",
                "DTSTART;VALUE=DATE:20241128\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=4TH\r\n") +
-        // What the list cannot hold: a series with exceptions, a changed occurrence, a reminder
-        // after the end; one that is over; one listed already; a task.
+        // What the list cannot hold: a series with exceptions, a changed occurrence; one that is
+        // over; one listed already; a task. A reminder from the end is the list's.
         vevent("yoga", "Yoga",
                "DTSTART;VALUE=DATE:20270301\r\nRRULE:FREQ=WEEKLY\r\n"
                "EXDATE;VALUE=DATE:20270308\r\n") +
@@ -98,27 +108,27 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
     const CalendarFileImport import = PlanCalendarImport(file, existing, Today);
     ASSERT_TRUE(import.isCalendar);
     const std::vector<std::string> expected = {
-        "Club 2027-04-13 Monthly on the second Tuesday 0 club@google.com",
+        "Club 2027-04-13 Monthly on the second Tuesday 0 club@google.com time=19:00 "
+        "tz=Europe/Berlin end=PT2H alarms=-PT30M,-PT10M",
         "Pay day 2027-03-26 Monthly on the last Friday 1 040000008200E00074C5B7101A82E008",
-        "Dentist 2027-04-20 Once 0 tb-1",
-        "Call 2027-03-20 Once 0 evo-1",
+        "Dentist 2027-04-20 Once 0 tb-1 time=09:30",
+        "Call 2027-03-20 Once 0 evo-1 time=23:00 tz=UTC",
         "Fair 2027-10-01 Once 0 " + import.events[4].event.Options.Uid,
         "Thanksgiving 2027-11-25 Yearly on the fourth Thursday 0 " +
             import.events[5].event.Options.Uid,
+        "Late 2027-04-01 Once 0 late alarms=-P1D@end",
     };
     EXPECT_EQ(shownAll(import), expected);
     for (const size_t i : {4, 5})
         EXPECT_TRUE(import.events[i].event.Options.Uid.starts_with("import-"));
     EXPECT_EQ(import.alreadyInList, 1);
     EXPECT_EQ(import.over, 1);
-    EXPECT_EQ(import.leftOut,
-              (std::vector<LeftOutEvent>{{"Yoga", "exceptions to its rule"},
-                                         {"Standup", "exceptions to its rule"},
-                                         {"Late", "a reminder the list cannot read"}}));
+    EXPECT_EQ(import.leftOut, (std::vector<LeftOutEvent>{{"Yoga", "exceptions to its rule"},
+                                                         {"Standup", "exceptions to its rule"}}));
     EXPECT_EQ(CalendarImportSummary(import),
-              "Events imported: 6\r\nAlready in the list: 1\r\nOne-time events already over: "
-              "1\r\nLeft out, the list cannot hold them (3): Yoga (exceptions to its rule), "
-              "Standup (exceptions to its rule), Late (a reminder the list cannot read)");
+              "Events imported: 7\r\nAlready in the list: 1\r\nOne-time events already over: "
+              "1\r\nLeft out, the list cannot hold them (2): Yoga (exceptions to its rule), "
+              "Standup (exceptions to its rule)");
 
     // The same file again adds nothing, whatever UIDs it had; two calendars in one file are read.
     std::vector<clsEvent> after = existing;
@@ -126,7 +136,7 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
         after.push_back(written.event);
     const CalendarFileImport again = PlanCalendarImport(file, after, Today);
     EXPECT_TRUE(again.events.empty());
-    EXPECT_EQ(again.alreadyInList, 7);
+    EXPECT_EQ(again.alreadyInList, 8);
     const CalendarFileImport two =
         PlanCalendarImport(calendar(vevent("a", "A", "DTSTART;VALUE=DATE:20270601\r\n")) +
                                calendar(vevent("b", "B", "DTSTART;VALUE=DATE:20270602\r\n")),
@@ -135,17 +145,21 @@ TEST(CalendarFileImport, TheShapesOtherProgramsWrite)
     EXPECT_FALSE(PlanCalendarImport("Name,Date\nAnn,2027-01-01\n", {}, Today).isCalendar);
 }
 
-TEST(CalendarFileImport, ATimeIsDatedByTheZoneTheFileDefines)
+TEST(CalendarFileImport, ATimeKeepsTheZoneTheFileDefines)
 {
-    // Evening in a zone five hours behind, named as only this file names it: the next day in UTC.
+    // Evening in a zone named as only this file names it: its date and time as written, whatever
+    // the user's zone; the reminders' moments place it where the user is.
     const LocalZone utc("UTC");
     const std::string office = "BEGIN:VTIMEZONE\r\nTZID:Office\r\nBEGIN:STANDARD\r\n"
                                "DTSTART:19700101T000000\r\nTZOFFSETFROM:-0500\r\n"
                                "TZOFFSETTO:-0500\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
     const CalendarFileImport import = PlanCalendarImport(
-        calendar(office + vevent("late", "Late call", "DTSTART;TZID=Office:20270610T200000\r\n")),
+        calendar(office + vevent("late", "Late call",
+                                 "DTSTART;TZID=Office:20270610T200000\r\nDURATION:PT90M\r\n")),
         {}, Today);
-    EXPECT_EQ(shownAll(import), std::vector<std::string>{"Late call 2027-06-11 Once 0 late"});
+    EXPECT_EQ(shownAll(import),
+              std::vector<std::string>{
+                  "Late call 2027-06-10 Once 0 late time=20:00 tz=Office dur=PT1H30M"});
 }
 
 TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
@@ -169,6 +183,26 @@ TEST(CalendarFileImport, MoonrillsOwnExportComesBackAsTheListExported)
     add("Every 3th month on the last Friday", Date::fromYmd(2027, 3, 26), 5);
     add("Yearly on the second Sunday", Date::fromYmd(2027, 5, 9), -1, 1990);
     add("Birthday", Date::fromYmd(2028, 2, 29), 3, 2000);
+    // Times in a zone, in UTC and floating, ends and lengths, several reminders and one from the
+    // end; a day event of three days reminded at hours of its own.
+    const auto timed = [&list](const char *occurs, Date date, const char *time, const char *zone,
+                               std::vector<Reminder> reminders) {
+        clsEvent &e = list.emplace_back(
+            clsEvent{{}, std::string(occurs) + " at " + time, date, occurs, 0, "", 0, {}});
+        e.Options.Time = time;
+        e.Options.Zone = zone;
+        SetReminders(e, reminders);
+        return &e;
+    };
+    timed("Weekly", Date::fromYmd(2027, 3, 15), "09:30", "Europe/Berlin", {{.offset = -30}})
+        ->Options.Duration = "PT45M";
+    timed("Once", Date::fromYmd(2027, 4, 2), "23:30", "UTC",
+          {{.offset = -180}, {.offset = -1440}, {.offset = -15, .fromEnd = true}})
+        ->Options.End = "PT2H";
+    timed("Every 2th week", Date::fromYmd(2027, 3, 20), "08:00", "", {DefaultReminder(2, true)});
+    clsEvent &fair = list.emplace_back(
+        clsEvent{{}, "Fair", Date::fromYmd(2027, 5, 3), "Once", 0, "", 0, {.End = "P3D"}});
+    SetReminders(fair, {{.offset = -900}, {.offset = 540}});
     std::vector<std::string> uids;
     const std::string text = CalendarText(list, "-//Moonrill//Test//EN", 0, nullptr, &uids);
     for (size_t i = 0; i < list.size(); ++i)
@@ -213,8 +247,10 @@ TEST(CalendarFileImport, AFileFromPythonIcalendar)
     if (status == 77)
         GTEST_SKIP() << "python3-icalendar is not installed";
     ASSERT_EQ(status, 0);
+    // Python's zones name Paris by its zone's abbreviation, as the file says it.
     const CalendarFileImport import = PlanCalendarImport(folder.read("python.ics"), {}, Today);
     EXPECT_EQ(shownAll(import),
-              (std::vector<std::string>{"Book club 2027-03-18 Monthly on the third Thursday 2 py-1",
+              (std::vector<std::string>{"Book club 2027-03-18 Monthly on the third Thursday 2 py-1 "
+                                        "time=19:00 tz=CET",
                                         "Holiday 2027-08-02 Once 0 py-2"}));
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
@@ -84,34 +85,73 @@ TEST(OptionalFields, AllTogetherGoInTheTablesOrderBeforeValuesOfLaterVersions)
     EXPECT_EQ(read->event.Options, event.Options);
 }
 
+/// The rows that hold a calendar's texts (the time, its zone, its length, the reminders): the
+/// event's values for the row, as a test sets them, and the lines the object says them by.
+struct CalendarTexts
+{
+    EventOptions options;
+    std::string said;
+};
+std::optional<CalendarTexts> calendarTexts(const OptionalField &field)
+{
+    const std::string_view key = field.key;
+    if (key == "time=")
+        return CalendarTexts{{.Time = "09:30"}, "DTSTART:20260430T093000"};
+    if (key == "tz=")
+        return CalendarTexts{{.Time = "09:30", .Zone = "Europe/Berlin"},
+                             "DTSTART;TZID=Europe/Berlin:20260430T093000"};
+    if (key == "end=")
+        return CalendarTexts{{.Time = "23:30", .End = "PT1H15M"}, "DTEND:20260501T004500"};
+    if (key == "dur=")
+        return CalendarTexts{{.Time = "09:30", .Duration = "P1DT2H"}, "DURATION:P1DT2H"};
+    if (key == "alarms=")
+        return CalendarTexts{{.Alarms = "-P6DT15H,PT9H,-PT15M@end"},
+                             "TRIGGER:-P6DT15H\r\nEND:VALARM\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\n"
+                             "DESCRIPTION:Rent\r\nTRIGGER:PT9H\r\nEND:VALARM\r\nBEGIN:VALARM\r\n"
+                             "ACTION:DISPLAY\r\nDESCRIPTION:Rent\r\nTRIGGER;RELATED=END:-PT15M"};
+    return std::nullopt;
+}
+
 TEST(OptionalFields, EachGoesThroughAServersObjectAsItWas)
 {
     for (const OptionalField &field : OptionalFields) {
         SCOPED_TRACE(std::string(field.key));
-        // The time, its zone, its length and the reminders hold calendar texts, not any text:
-        // their own tests send them through a server's object.
-        if (field.calendar == InCalendar::Alarms ||
-            (field.calendar == InCalendar::Dates && field.kind == FieldKind::Text))
-            continue;
-        const clsEvent event = holding(&field);
+        const bool calendarText =
+            field.calendar == InCalendar::Alarms ||
+            (field.calendar == InCalendar::Dates && field.kind == FieldKind::Text);
+        clsEvent event = holding(&field);
+        // Where the calendar says it: the month's last day, the UID, a property of its own, or
+        // the dates' and the alarms' own lines.
+        std::string said = field.calendar == InCalendar::Dates ? "RRULE:FREQ=MONTHLY;BYMONTHDAY=-1"
+                           : field.calendar == InCalendar::Uid
+                               ? "UID:" + valueText(field)
+                               : std::string(field.property) + ":" + valueText(field);
+        if (calendarText) {
+            const std::optional<CalendarTexts> texts = calendarTexts(field);
+            ASSERT_TRUE(texts) << "a row of calendar texts without a value to send through";
+            event.Options = texts->options;
+            said = texts->said;
+        }
         std::vector<std::string> uids;
         const std::vector<CalendarObject> objects =
             CalendarObjects({event}, MoonrillProductId(), 0, &uids);
         ASSERT_FALSE(objects.empty()); // the 30th has February's last day in a second one
         const std::string &text = objects[0].text;
-        // Where the calendar says it: the month's last day, the UID, or a property of its own.
-        const std::string said = field.calendar == InCalendar::Dates
-                                     ? "RRULE:FREQ=MONTHLY;BYMONTHDAY=-1"
-                                 : field.calendar == InCalendar::Uid
-                                     ? "UID:" + valueText(field)
-                                     : std::string(field.property) + ":" + valueText(field);
         EXPECT_NE(text.find("\r\n" + said + "\r\n"), std::string::npos) << text;
         const ObjectReading reading = ReadCalendarObject(text, Today);
         ASSERT_TRUE(reading.event) << reading.whyNot;
-        EXPECT_TRUE(SameField(field, reading.event->Options, event.Options));
+        EXPECT_TRUE(SameField(field, reading.event->Options, event.Options)) << text;
         if (field.calendar != InCalendar::Uid) {
             EXPECT_EQ(reading.event->Options.Uid, uids[0]);
         }
+        // Through a change of the list merged into the server's object, and out again as read.
+        clsEvent renamed = *reading.event;
+        renamed.Description = "Rent paid";
+        const std::string merged = MergeIntoObject(
+            text, CalendarObjects({renamed}, MoonrillProductId(), 0)[0].text, Today);
+        const ObjectReading again = ReadCalendarObject(merged, Today);
+        ASSERT_TRUE(again.event) << again.whyNot;
+        EXPECT_EQ(*again.event, renamed) << merged;
     }
 }
 

@@ -4,7 +4,9 @@
 // lost or doubled.
 
 #include "SyncPlan.h"
+#include "CalendarClock.h"
 #include "CalendarImport.h"
+#include "Reminders.h"
 #include "SyncStateFile.h"
 
 #include <gtest/gtest.h>
@@ -450,7 +452,7 @@ TEST(SyncPlan, AMeetingIsTakenButItsObjectNeverWritten)
     EXPECT_EQ(plan.takenNew, 1);
     EXPECT_TRUE(plan.unheld.empty());
     // An edit and a removal stay in the list, each said once.
-    named(laptop, "Review").Period = 5;
+    SetReminders(named(laptop, "Review"), {DefaultReminder(5, true)});
     for (int sync = 0; sync < 2; ++sync) {
         plan = laptop.sync(server);
         EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
@@ -480,4 +482,111 @@ TEST(SyncPlan, ATaskIsNamedOnceAndLeftAlone)
     plan = laptop.sync(server);
     EXPECT_TRUE(plan.unheld.empty() && plan.steps.empty() && laptop.events.empty());
     EXPECT_EQ(server.objects.size(), 1u);
+}
+
+TEST(SyncPlan, ObjectsAnEarlierVersionWroteStayAsTheyAreAfterTheUpgrade)
+{
+    // An earlier version wrote a day event's reminder at midnight ("-P3D") and agreed on that
+    // text; this one writes it at 09:00. Its first sync changes neither the list nor the server.
+    Server server;
+    Machine laptop;
+    laptop.events = {event("Anna", "moonrill-a"), event("Rent", "moonrill-r", 25, "Monthly")};
+    laptop.sync(server);
+    for (auto &[href, object] : server.objects) {
+        std::string &text = object.second;
+        const size_t at = text.find("TRIGGER:-P2DT15H\r\n");
+        ASSERT_NE(at, std::string::npos) << text;
+        text.replace(at, 16, "TRIGGER:-P3D");
+        for (AgreedObject &agreed : laptop.state.objects) {
+            if (agreed.href == href)
+                agreed.hash = agreed.serverHash = ObjectHash(text);
+        }
+    }
+    const auto before = server.objects;
+    const std::vector<clsEvent> list = laptop.events;
+    for (int sync = 0; sync < 2; ++sync) {
+        const SyncPlan plan = laptop.sync(server);
+        EXPECT_TRUE(plan.steps.empty() && plan.edits.empty()) << sync;
+    }
+    EXPECT_EQ(server.objects, before);
+    EXPECT_EQ(laptop.events, list);
+    // Another copy reads the old object as the same event: three days ahead, no reminders of its
+    // own.
+    Machine desktop;
+    desktop.sync(server);
+    EXPECT_EQ(sorted(desktop.events), sorted(list));
+    EXPECT_EQ(named(desktop, "Anna").Options.Alarms, "");
+    // A new notice period changes the server's alarm, at 09:00 now.
+    named(laptop, "Anna").Period = 5;
+    ASSERT_EQ(laptop.sync(server).steps.size(), 1u);
+    EXPECT_NE(server.objects["/cal/moonrill-a.ics"].second.find("TRIGGER:-P4DT15H\r\n"),
+              std::string::npos);
+}
+
+TEST(SyncPlan, APhonesTimeAnEarlierVersionLeftOnTheServerComesIntoTheList)
+{
+    // An earlier version took the phone's 09:00 call as a day event and agreed on its own text.
+    Server server;
+    server.put("phone-1", phoneObject("phone-1", "Call", "20261215", ""));
+    const auto [etag, text] = server.objects["/cal/phone-1.ics"];
+    Machine laptop;
+    laptop.events = {event("Call", "phone-1", 15, "Once")};
+    laptop.events[0].Period = 0;
+    laptop.state = {
+        "",
+        {{"phone-1", ObjectHash("its older text"), etag, "/cal/phone-1.ics", ObjectHash(text), {}}},
+        {}};
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenChanged, 1);
+    EXPECT_TRUE(plan.steps.empty());
+    EXPECT_EQ(server.objects["/cal/phone-1.ics"].second, text);
+    const clsEvent &call = named(laptop, "Call");
+    EXPECT_EQ(call.Options.Time, "09:00");
+    EXPECT_EQ(call.Options.Zone, "Europe/Rome");
+    EXPECT_EQ(call.Options.Alarms, "-PT15M");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
+    // The time taken off in the list since goes to the server: a day event now.
+    clsEvent &day = named(laptop, "Call");
+    SetTimes(day, {});
+    SetReminders(day, {});
+    plan = laptop.sync(server);
+    ASSERT_EQ(plan.steps.size(), 1u);
+    EXPECT_NE(server.objects["/cal/phone-1.ics"].second.find("DTSTART;VALUE=DATE:20261215\r\n"),
+              std::string::npos);
+}
+
+TEST(SyncPlan, WhatAnEarlierVersionLeftOnTheServerForItsAlarmsComesInNow)
+{
+    // Left out for its two alarms by an earlier version, and unchanged since: taken now. One left
+    // out for a rule the list still cannot hold stays out, unread.
+    Server server;
+    std::string twice = phoneObject("phone-2", "Two alarms", "20261215", "");
+    twice.insert(
+        twice.find("END:VEVENT"),
+        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:x\r\nTRIGGER:-P1D\r\nEND:VALARM\r\n");
+    server.put("phone-2", twice);
+    server.put("phone-3", phoneObject("phone-3", "Nights", "20261215",
+                                      "RRULE:FREQ=MONTHLY;BYDAY=2TU,4TU\r\n"));
+    Machine laptop;
+    const auto etag = [&server](const char *uid) {
+        return server.objects["/cal/" + std::string(uid) + ".ics"].first;
+    };
+    laptop.state = {
+        "",
+        {{"phone-2", 0, etag("phone-2"), "/cal/phone-2.ics", ObjectHash(twice),
+          "several reminders\tTwo alarms"},
+         {"phone-3", 0, etag("phone-3"), "/cal/phone-3.ics", 1, "a rule by weekday\tNights"}},
+        {}};
+    EXPECT_TRUE(HeldSince("several reminders\tTwo alarms"));
+    EXPECT_FALSE(HeldSince("a rule by weekday\tNights"));
+    SyncPlan plan = laptop.sync(server);
+    EXPECT_EQ(plan.takenNew, 1);
+    EXPECT_TRUE(plan.steps.empty());
+    ASSERT_EQ(laptop.events.size(), 1u);
+    EXPECT_EQ(laptop.events[0].Options.Alarms, "-PT15M,-P1D");
+    ASSERT_EQ(plan.unheld.size(), 1u);
+    EXPECT_EQ(plan.unheld[0].name, "Nights");
+    plan = laptop.sync(server);
+    EXPECT_TRUE(plan.steps.empty() && plan.edits.empty());
 }
