@@ -520,16 +520,8 @@ Möchten Sie dieser Person schreiben?</translation>
         <translation>eine Erinnerung, die die Liste nicht lesen kann</translation>
     </message>
     <message>
-        <source>a reminder at a fixed time</source>
-        <translation>eine Erinnerung zu einer festen Zeit</translation>
-    </message>
-    <message>
         <source>a reminder too long before</source>
         <translation>eine Erinnerung zu lange vorher</translation>
-    </message>
-    <message>
-        <source>several reminders</source>
-        <translation>mehrere Erinnerungen</translation>
     </message>
     <message>
         <source>the time for the sync ran out</source>
@@ -734,10 +726,6 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <translation>die Liste des Servers endete nicht nach %1 Teilen; nichts wurde synchronisiert</translation>
     </message>
     <message>
-        <source>a series that falls on other days here</source>
-        <translation>eine Serie, die hier auf andere Tage fällt</translation>
-    </message>
-    <message>
         <source>a meeting: changes stay on this computer</source>
         <translation>eine Besprechung: Änderungen bleiben auf diesem Computer</translation>
     </message>
@@ -812,6 +800,48 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
         <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
         <translation>kein Passwort: %1. Geben Sie es unter Datei &gt; Kalenderabgleich ein.</translation>
     </message>
+    <message>
+        <source>In 10 minutes</source>
+        <translation>In 10 Minuten</translation>
+    </message>
+    <message>
+        <source>In an hour</source>
+        <translation>In einer Stunde</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Morgen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Erledigt</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minute: %1</source>
+        <translation>
+            <numerusform>In %n Minute: %1</numerusform>
+            <numerusform>In %n Minuten: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minutes: %1</source>
+        <translation>
+            <numerusform>In %n Minute: %1</numerusform>
+            <numerusform>In %n Minuten: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tomorrow %1: %2</source>
+        <translation>Morgen %1: %2</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Heute: %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Morgen: %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -830,6 +860,167 @@ Schon vorbeigegangene einmalige Ereignisse: %3</translation>
     <message>
         <source>Printed with Moonrill, the reminder that remembers for you.</source>
         <translation>Gedruckt mit Moonrill, der Erinnerung, die für Sie an alles denkt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderControls</name>
+    <message>
+        <source>At a &amp;time:</source>
+        <translation>Zu einer &amp;Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Gives the event a time of day; without one it lasts the whole day</source>
+        <translation>Gibt dem Ereignis eine Uhrzeit; ohne sie dauert es den ganzen Tag</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Reminder at:</source>
+        <translation>Erinnerung um:</translation>
+    </message>
+    <message>
+        <source>The hour of the notice period&apos;s reminder</source>
+        <translation>Die Stunde der Erinnerung des Vorlaufs</translation>
+    </message>
+    <message>
+        <source>More reminders:</source>
+        <translation>Weitere Erinnerungen:</translation>
+    </message>
+    <message>
+        <source>Days before:</source>
+        <translation>Tage vorher:</translation>
+    </message>
+    <message>
+        <source>At:</source>
+        <translation>Um:</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Stunden:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>Adds a reminder the days (and hours) before the event given above</source>
+        <translation>Fügt eine Erinnerung die oben angegebenen Tage (und Stunden) vor dem Ereignis hinzu</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Removes the reminder chosen in the list</source>
+        <translation>Entfernt die in der Liste gewählte Erinnerung</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>On the day at %1</source>
+        <translation>Am Tag um %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day before at %1</source>
+        <translation>
+            <numerusform>%n Tag vorher um %1</numerusform>
+            <numerusform>%n Tage vorher um %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days before at %1</source>
+        <translation>
+            <numerusform>%n Tag vorher um %1</numerusform>
+            <numerusform>%n Tage vorher um %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day after at %1</source>
+        <translation>
+            <numerusform>%n Tag danach um %1</numerusform>
+            <numerusform>%n Tage danach um %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days after at %1</source>
+        <translation>
+            <numerusform>%n Tag danach um %1</numerusform>
+            <numerusform>%n Tage danach um %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At its end</source>
+        <translation>Zu seinem Ende</translation>
+    </message>
+    <message>
+        <source>At its time</source>
+        <translation>Zu seiner Uhrzeit</translation>
+    </message>
+    <message>
+        <source>%1 before its end</source>
+        <translation>%1 vor seinem Ende</translation>
+    </message>
+    <message>
+        <source>%1 after its end</source>
+        <translation>%1 nach seinem Ende</translation>
+    </message>
+    <message>
+        <source>%1 before</source>
+        <translation>%1 vorher</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <translation>%1 danach</translation>
     </message>
 </context>
 <context>

@@ -520,16 +520,8 @@ Do you want to e-mail this person?</source>
         <translation>un recordatorio que la lista no puede leer</translation>
     </message>
     <message>
-        <source>a reminder at a fixed time</source>
-        <translation>un recordatorio a una hora fija</translation>
-    </message>
-    <message>
         <source>a reminder too long before</source>
         <translation>un recordatorio con demasiada antelación</translation>
-    </message>
-    <message>
-        <source>several reminders</source>
-        <translation>varios recordatorios</translation>
     </message>
     <message>
         <source>the time for the sync ran out</source>
@@ -734,10 +726,6 @@ Eventos únicos ya pasados: %3</translation>
         <translation>la lista del servidor no terminó después de %1 partes; no se sincronizó nada</translation>
     </message>
     <message>
-        <source>a series that falls on other days here</source>
-        <translation>una serie que aquí cae en otros días</translation>
-    </message>
-    <message>
         <source>a meeting: changes stay on this computer</source>
         <translation>una reunión: los cambios se quedan en este ordenador</translation>
     </message>
@@ -812,6 +800,48 @@ Eventos únicos ya pasados: %3</translation>
         <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
         <translation>sin contraseña: %1. Indíquela en Archivo &gt; Sincronizar calendario.</translation>
     </message>
+    <message>
+        <source>In 10 minutes</source>
+        <translation>En 10 minutos</translation>
+    </message>
+    <message>
+        <source>In an hour</source>
+        <translation>En una hora</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Mañana</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Hecho</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minute: %1</source>
+        <translation>
+            <numerusform>En %n minuto: %1</numerusform>
+            <numerusform>En %n minutos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minutes: %1</source>
+        <translation>
+            <numerusform>En %n minuto: %1</numerusform>
+            <numerusform>En %n minutos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tomorrow %1: %2</source>
+        <translation>Mañana %1: %2</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Hoy: %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Mañana: %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -830,6 +860,167 @@ Eventos únicos ya pasados: %3</translation>
     <message>
         <source>Printed with Moonrill, the reminder that remembers for you.</source>
         <translation>Impreso con Moonrill, el recordatorio que recuerda por usted.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderControls</name>
+    <message>
+        <source>At a &amp;time:</source>
+        <translation>A una &amp;hora:</translation>
+    </message>
+    <message>
+        <source>Gives the event a time of day; without one it lasts the whole day</source>
+        <translation>Da al evento una hora del día; sin ella dura todo el día</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Hora del día</translation>
+    </message>
+    <message>
+        <source>Reminder at:</source>
+        <translation>Recordatorio a las:</translation>
+    </message>
+    <message>
+        <source>The hour of the notice period&apos;s reminder</source>
+        <translation>La hora del recordatorio del aviso</translation>
+    </message>
+    <message>
+        <source>More reminders:</source>
+        <translation>Más recordatorios:</translation>
+    </message>
+    <message>
+        <source>Days before:</source>
+        <translation>Días antes:</translation>
+    </message>
+    <message>
+        <source>At:</source>
+        <translation>A las:</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Horas:</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutos:</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;ñadir</translation>
+    </message>
+    <message>
+        <source>Adds a reminder the days (and hours) before the event given above</source>
+        <translation>Añade un recordatorio los días (y horas) indicados arriba antes del evento</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Removes the reminder chosen in the list</source>
+        <translation>Quita el recordatorio elegido en la lista</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Añadido: %1</translation>
+    </message>
+    <message>
+        <source>On the day at %1</source>
+        <translation>El mismo día a las %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day before at %1</source>
+        <translation>
+            <numerusform>%n día antes a las %1</numerusform>
+            <numerusform>%n días antes a las %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days before at %1</source>
+        <translation>
+            <numerusform>%n día antes a las %1</numerusform>
+            <numerusform>%n días antes a las %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day after at %1</source>
+        <translation>
+            <numerusform>%n día después a las %1</numerusform>
+            <numerusform>%n días después a las %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days after at %1</source>
+        <translation>
+            <numerusform>%n día después a las %1</numerusform>
+            <numerusform>%n días después a las %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n día</numerusform>
+            <numerusform>%n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At its end</source>
+        <translation>Al terminar</translation>
+    </message>
+    <message>
+        <source>At its time</source>
+        <translation>A su hora</translation>
+    </message>
+    <message>
+        <source>%1 before its end</source>
+        <translation>%1 antes de terminar</translation>
+    </message>
+    <message>
+        <source>%1 after its end</source>
+        <translation>%1 después de terminar</translation>
+    </message>
+    <message>
+        <source>%1 before</source>
+        <translation>%1 antes</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <translation>%1 después</translation>
     </message>
 </context>
 <context>

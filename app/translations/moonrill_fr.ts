@@ -520,16 +520,8 @@ Voulez-vous écrire à cette personne ?</translation>
         <translation>un rappel que la liste ne peut pas lire</translation>
     </message>
     <message>
-        <source>a reminder at a fixed time</source>
-        <translation>un rappel à une heure fixe</translation>
-    </message>
-    <message>
         <source>a reminder too long before</source>
         <translation>un rappel trop longtemps avant</translation>
-    </message>
-    <message>
-        <source>several reminders</source>
-        <translation>plusieurs rappels</translation>
     </message>
     <message>
         <source>the time for the sync ran out</source>
@@ -734,10 +726,6 @@ Déjà dans la liste : %2<byte value="xd"/>
         <translation>la liste du serveur n&apos;a pas pris fin après %1 parties ; rien n&apos;a été synchronisé</translation>
     </message>
     <message>
-        <source>a series that falls on other days here</source>
-        <translation>une série qui tombe ici sur d&apos;autres jours</translation>
-    </message>
-    <message>
         <source>a meeting: changes stay on this computer</source>
         <translation>une réunion : les modifications restent sur cet ordinateur</translation>
     </message>
@@ -812,6 +800,48 @@ Déjà dans la liste : %2<byte value="xd"/>
         <source>no password: %1. Give it in File &gt; Calendar Sync.</source>
         <translation>pas de mot de passe : %1. Saisissez-le dans Fichier &gt; Synchroniser le calendrier.</translation>
     </message>
+    <message>
+        <source>In 10 minutes</source>
+        <translation>Dans 10 minutes</translation>
+    </message>
+    <message>
+        <source>In an hour</source>
+        <translation>Dans une heure</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demain</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minute: %1</source>
+        <translation>
+            <numerusform>Dans %n minute : %1</numerusform>
+            <numerusform>Dans %n minutes : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>In %n minutes: %1</source>
+        <translation>
+            <numerusform>Dans %n minute : %1</numerusform>
+            <numerusform>Dans %n minutes : %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tomorrow %1: %2</source>
+        <translation>Demain %1 : %2</translation>
+    </message>
+    <message>
+        <source>Today: %1</source>
+        <translation>Aujourd'hui : %1</translation>
+    </message>
+    <message>
+        <source>Tomorrow: %1</source>
+        <translation>Demain : %1</translation>
+    </message>
 </context>
 <context>
     <name>PrintEvents</name>
@@ -830,6 +860,167 @@ Déjà dans la liste : %2<byte value="xd"/>
     <message>
         <source>Printed with Moonrill, the reminder that remembers for you.</source>
         <translation>Imprimé avec Moonrill, le rappel qui se souvient pour vous.</translation>
+    </message>
+</context>
+<context>
+    <name>ReminderControls</name>
+    <message>
+        <source>At a &amp;time:</source>
+        <translation>À une &amp;heure :</translation>
+    </message>
+    <message>
+        <source>Gives the event a time of day; without one it lasts the whole day</source>
+        <translation>Donne une heure à l'événement ; sans heure, il dure toute la journée</translation>
+    </message>
+    <message>
+        <source>Time of day</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Reminder at:</source>
+        <translation>Rappel à :</translation>
+    </message>
+    <message>
+        <source>The hour of the notice period&apos;s reminder</source>
+        <translation>L'heure du rappel du préavis</translation>
+    </message>
+    <message>
+        <source>More reminders:</source>
+        <translation>Autres rappels :</translation>
+    </message>
+    <message>
+        <source>Days before:</source>
+        <translation>Jours avant :</translation>
+    </message>
+    <message>
+        <source>At:</source>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Hours:</source>
+        <translation>Heures avant :</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minutes avant :</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Adds a reminder the days (and hours) before the event given above</source>
+        <translation>Ajoute un rappel les jours (et heures) indiqués ci-dessus avant l'événement</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Removes the reminder chosen in the list</source>
+        <translation>Retire le rappel choisi dans la liste</translation>
+    </message>
+    <message>
+        <source>Added: %1</source>
+        <translation>Ajouté : %1</translation>
+    </message>
+    <message>
+        <source>On the day at %1</source>
+        <translation>Le jour même à %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day before at %1</source>
+        <translation>
+            <numerusform>%n jour avant à %1</numerusform>
+            <numerusform>%n jours avant à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days before at %1</source>
+        <translation>
+            <numerusform>%n jour avant à %1</numerusform>
+            <numerusform>%n jours avant à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day after at %1</source>
+        <translation>
+            <numerusform>%n jour après à %1</numerusform>
+            <numerusform>%n jours après à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days after at %1</source>
+        <translation>
+            <numerusform>%n jour après à %1</numerusform>
+            <numerusform>%n jours après à %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n days</source>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hours</source>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minutes</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>At its end</source>
+        <translation>À sa fin</translation>
+    </message>
+    <message>
+        <source>At its time</source>
+        <translation>À son heure</translation>
+    </message>
+    <message>
+        <source>%1 before its end</source>
+        <translation>%1 avant sa fin</translation>
+    </message>
+    <message>
+        <source>%1 after its end</source>
+        <translation>%1 après sa fin</translation>
+    </message>
+    <message>
+        <source>%1 before</source>
+        <translation>%1 avant</translation>
+    </message>
+    <message>
+        <source>%1 after</source>
+        <translation>%1 après</translation>
     </message>
 </context>
 <context>

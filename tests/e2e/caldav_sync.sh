@@ -14,6 +14,7 @@ work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
 export MOONRILL_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data" # where a first start writes the session bus's service file
 mkdir -p "$MOONRILL_HOME" "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 events="$MOONRILL_HOME/events.mrl" state="$MOONRILL_HOME/events.mrl.published"
 

@@ -19,6 +19,7 @@ here=$(dirname "$0")
 trap 'kill $(jobs -p) 2>/dev/null; [ -L "$work/server" ] && "$here/davical_server.sh" stop "$work/server"; rm -rf "$work"' EXIT
 source "$here/lib.sh"
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+export XDG_DATA_HOME="$work/data" # where a first start writes the session bus's service file
 mkdir -p "$XDG_CONFIG_HOME/moonrill" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 port=$($py -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 case $kind in
