@@ -36,6 +36,14 @@ std::vector<MomentReminder> gathered(const clsEvent &event, LocalMoment after, L
     return out;
 }
 
+/// A call at 00:10 on 1 March 2027, reminded 30 minutes before and at its start, as gathered at
+/// noon the day before.
+std::vector<MomentReminder> callAtTenPastMidnight()
+{
+    const clsEvent call = timedEvent("Call", Date::fromYmd(2027, 3, 1), "00:10", "-PT30M,PT0S");
+    return gathered(call, at(2027, 2, 28, 12, 0), at(2027, 3, 2, 12, 0));
+}
+
 } // namespace
 
 TEST(ReminderMomentsTest, OnlyMomentsInsideTheSpanAcrossTheMonthsEnd)
@@ -99,11 +107,9 @@ TEST(ReminderStateTest, FileBytesReadBackAndDamagedLinesCostOnlyThemselves)
 
 TEST(ReminderStateTest, EachReminderIsShownOnceAndMissedOnesComeAtTheNextRun)
 {
-    const clsEvent call = timedEvent("Call", Date::fromYmd(2027, 3, 1), "00:10", "-PT30M,PT0S");
+    const std::vector<MomentReminder> fresh = callAtTenPastMidnight();
     ReminderState state;
     state.handled = at(2027, 2, 28, 12, 0);
-    std::vector<MomentReminder> fresh;
-    AddMomentReminders(call, at(2027, 2, 28, 12, 0), at(2027, 3, 2, 12, 0), fresh);
     RenewComingReminders(state, at(2027, 2, 28, 12, 0), fresh);
     EXPECT_EQ(MomentsToCome(state),
               (std::vector<LocalMoment>{at(2027, 2, 28, 23, 40), at(2027, 3, 1, 0, 10)}));
@@ -132,11 +138,9 @@ TEST(ReminderStateTest, EachReminderIsShownOnceAndMissedOnesComeAtTheNextRun)
 
 TEST(ReminderStateTest, SnoozeShowsAgainOnceAndDoneEndsTheOccurrence)
 {
-    const clsEvent call = timedEvent("Call", Date::fromYmd(2027, 3, 1), "00:10", "-PT30M,PT0S");
+    const std::vector<MomentReminder> fresh = callAtTenPastMidnight();
     ReminderState state;
     state.handled = at(2027, 2, 28, 12, 0);
-    std::vector<MomentReminder> fresh;
-    AddMomentReminders(call, at(2027, 2, 28, 12, 0), at(2027, 3, 2, 12, 0), fresh);
     RenewComingReminders(state, at(2027, 2, 28, 12, 0), fresh);
     ASSERT_EQ(TakeDueReminders(state, at(2027, 2, 28, 23, 40)).size(), 1u);
     const std::string key = "2027-03-01 line:Call$$Once";

@@ -13,14 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *found = dialog.findChild<T *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
 void click(frmAddEvent &dialog, const char *button)
 {
     QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);

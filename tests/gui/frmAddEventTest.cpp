@@ -20,14 +20,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <typename T> T *child(QWidget &dialog, const char *name)
-{
-    T *found = dialog.findChild<T *>(QString::fromLatin1(name));
-    if (found == nullptr)
-        qFatal("no control %s", name);
-    return found;
-}
-
 QString today()
 {
     return QString::fromStdString(DateToText(Date::today()));

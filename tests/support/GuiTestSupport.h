@@ -23,6 +23,15 @@
 
 #include <QTextDocument>
 
+/// The control of `dialog` named `name`; a test without it cannot go on.
+template <typename T> T *child(QWidget &dialog, const char *name)
+{
+    T *found = dialog.findChild<T *>(QString::fromLatin1(name));
+    if (found == nullptr)
+        qFatal("no control %s", name);
+    return found;
+}
+
 /// What a tooltip shows of its text: markup laid out as the tooltip lays it out, plain text as it
 /// is.
 inline QString shownText(const QString &text)
