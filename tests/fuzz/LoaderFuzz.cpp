@@ -18,6 +18,8 @@
 #include "ScanComputation.h"
 #include "TempFolder.h"
 
+#include <cstdlib>
+
 namespace {
 
 /// Keeps what the logon scan would show, in place of its windows.
@@ -42,6 +44,21 @@ const TempFolder &folder()
     static const TempFolder theFolder;
     return theFolder;
 }
+
+} // namespace
+
+/// The logon scan sets up the timer of the reminders a line gives: here in folders of the
+/// fuzzer's own, with no systemctl to find, never in the user's configuration.
+extern "C" int LLVMFuzzerInitialize(int * /*argc*/, char *** /*argv*/)
+{
+    static const TempFolder home;
+    setenv("XDG_CONFIG_HOME", home.file("config").c_str(), 1);
+    setenv("XDG_DATA_HOME", home.file("data").c_str(), 1);
+    setenv("PATH", home.file("no-programs").c_str(), 1);
+    return 0;
+}
+
+namespace {
 
 /// Empties the folder and writes `content` as the event file: each road starts as a first run.
 void startWith(std::string_view content)
