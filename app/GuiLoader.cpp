@@ -107,10 +107,10 @@ bool LazyLogonScreens::ShowDueEvents(ScanResult &scan)
     return screens().ShowDueEvents(scan);
 }
 
-std::unique_ptr<DueNotifier> GuiLoader::StartNotifier(int &argc, char **argv) const
+std::unique_ptr<DueNotifier> GuiLoader::StartNotifier() const
 {
     return std::unique_ptr<DueNotifier>(
-        entry<decltype(MoonrillStartNotifier)>(m_handle, "MoonrillStartNotifier")(&argc, argv));
+        entry<decltype(MoonrillStartNotifier)>(m_handle, "MoonrillStartNotifier")());
 }
 
 int GuiLoader::ServeActions(int &argc, char **argv) const
@@ -118,15 +118,14 @@ int GuiLoader::ServeActions(int &argc, char **argv) const
     return entry<decltype(MoonrillServeActions)>(m_handle, "MoonrillServeActions")(&argc, argv);
 }
 
-void NotifyDueReminders(const std::string &folder, int &argc, char **argv)
+void NotifyDueReminders(const std::string &folder)
 {
     const LocalMoment now = LocalNow();
     const std::vector<MomentReminder> due = TakeDueRemindersIn(folder, now);
     if (due.empty())
         return;
     try {
-        // The notifier and its application object go before the scan makes its own.
-        if (GuiLoader(NotifyModuleFile).StartNotifier(argc, argv)->NotifyReminders(due))
+        if (GuiLoader(NotifyModuleFile).StartNotifier()->NotifyReminders(due))
             return;
     } catch (const std::exception &) {
         // No notification library: said the plain way below.
@@ -137,13 +136,13 @@ void NotifyDueReminders(const std::string &folder, int &argc, char **argv)
 
 bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
 {
-    // The windows' application object and the notifier's cannot both exist.
+    // Once the windows are up (a message was shown), the scan is shown in them too.
     if (m_screens)
         return false;
     try {
         if (!m_notifyLoader)
             m_notifyLoader.emplace(NotifyModuleFile);
-        m_notifier = m_notifyLoader->StartNotifier(m_argc, m_argv);
+        m_notifier = m_notifyLoader->StartNotifier();
         m_offersShow = !DisplayTrouble();
         if (m_notifier->Notify(scan.rows, m_offersShow))
             return true;
@@ -162,7 +161,7 @@ void LazyLogonScreens::FollowNotification(ScanResult &scan)
         return;
     }
     const bool show = m_notifier->AwaitShow();
-    // Its application object goes before the windows make theirs.
+    // Its bus connection is closed before the windows open theirs.
     m_notifier.reset();
     if (show)
         ShowDueEvents(scan);

@@ -28,8 +28,8 @@ public:
     void SyncAfterLogonScan(int &argc, char **argv) const;
     [[nodiscard]] std::unique_ptr<LogonScreens> StartLogonScreens(int &argc, char **argv) const;
     /// In the notification library: MoonrillStartNotifier.
-    [[nodiscard]] std::unique_ptr<DueNotifier> StartNotifier(int &argc, char **argv) const;
-    /// In the notification library: MoonrillServeActions.
+    [[nodiscard]] std::unique_ptr<DueNotifier> StartNotifier() const;
+    /// In the windows library: MoonrillServeActions.
     int ServeActions(int &argc, char **argv) const;
 
 private:
@@ -38,7 +38,7 @@ private:
 
 /// Shows the reminders in `folder` that are due now, through the notification library, or on
 /// standard output where none can be shown.
-void NotifyDueReminders(const std::string &folder, int &argc, char **argv);
+void NotifyDueReminders(const std::string &folder);
 
 /// The logon scan's screens, with the windows library loaded and the desktop started only when
 /// the first message or window is to be shown, and only once a display answered (DisplayTrouble):

@@ -1,13 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GuiModule.h"
 
+#include "AppId.h"
+#include "ApplicationBus.h"
 #include "ApplicationIdentity.h"
 #include "EndSignals.h"
+#include "Paths.h"
+#include "ReminderRun.h"
 #include "Translations.h"
 #include "WhatsUpScreens.h"
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -48,6 +53,9 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
     return application;
 }
 
+/// How long the run the bus started waits for an action after the last one.
+constexpr int ActionWaitMilliseconds = 5000;
+
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) int MoonrillRunMainWindow(int *argc, char **argv)
@@ -76,4 +84,29 @@ MoonrillStartLogonScreens(int *argc, char **argv)
     auto application = startApplication(*argc, argv);
     SetApplicationIdentity();
     return new WhatsUpScreens(std::move(application));
+}
+
+extern "C" __attribute__((visibility("default"))) int MoonrillServeActions(int *argc, char **argv)
+{
+    const QCoreApplication application(*argc, argv);
+    ApplicationBus bus;
+    // Another run holds the name (the window, which takes the actions itself): nothing to do.
+    if (!bus.Register(QString::fromUtf8(AppId.data(), qsizetype(AppId.size()))))
+        return 0;
+    const std::string folder = ProgramFolder();
+    int status = 0;
+    QTimer idle;
+    idle.setSingleShot(true);
+    QObject::connect(&idle, &QTimer::timeout, &application, &QCoreApplication::quit);
+    QObject::connect(&bus, &ApplicationBus::actionActivated,
+                     [&](const QString &name, const QString &parameter) {
+                         if (!ApplyReminderAction(folder, name.toStdString(),
+                                                  parameter.toStdString(), LocalNow()))
+                             status = 1;
+                         idle.start(ActionWaitMilliseconds);
+                     });
+    QObject::connect(&bus, &ApplicationBus::activated, [&] { idle.start(ActionWaitMilliseconds); });
+    idle.start(ActionWaitMilliseconds);
+    QCoreApplication::exec();
+    return status;
 }

@@ -60,12 +60,12 @@ int MoonrillSync(int *argc, char **argv);
 /// In the services library: syncs the list the logon scan saved, where a calendar is set: silent,
 /// at most five seconds.
 void MoonrillSyncAfterLogonScan(int *argc, char **argv);
-/// In the notification library: starts QtCore alone and returns the daily scan's notifier over
-/// it. The caller owns the result (and with it the application object) and must delete it
-/// before any other application object is made.
-DueNotifier *MoonrillStartNotifier(int *argc, char **argv);
-/// In the notification library: the run the session bus starts for a notification's button.
-/// Takes the application id's name, carries out the actions it is asked for on the reminders'
-/// state and ends once none came for a few seconds; returns the exit status.
+/// In the notification library: returns the daily scan's notifier, plain code over the session
+/// bus. The caller owns the result and must delete it.
+DueNotifier *MoonrillStartNotifier();
+/// In the windows library, without a display: the run the session bus starts for a
+/// notification's button. Takes the application id's name, carries out the actions it is asked
+/// for on the reminders' state and ends once none came for a few seconds; returns the exit
+/// status.
 int MoonrillServeActions(int *argc, char **argv);
 }

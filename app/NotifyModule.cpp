@@ -1,46 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The notification library: the daily scan's notification, with QtCore and QtDBus alone, so that
-// the run that shows it loads no windows until the user asks for them.
+// The notification library: the daily scan's notification and the reminders', plain code over
+// the session bus, so that the run that shows them loads no toolkit and no windows until the
+// user asks for them.
 
-#include "AppId.h"
-#include "ApplicationBus.h"
 #include "DesktopNotification.h"
 #include "DueNotification.h"
 #include "GuiModule.h"
-#include "Paths.h"
 #include "ReminderRun.h"
-#include "Translations.h"
-#include "UserWords.h"
+#include "TranslationFile.h"
 
-#include <QCoreApplication>
-#include <QDateTime>
-#include <QTimer>
+#include <ctime>
 
 namespace {
 
 class Notifier final : public DueNotifier
 {
 public:
-    Notifier(int &argc, char **argv) : m_application(argc, argv)
-    {
-        LoadTranslations(m_application);
-    }
+    Notifier() : m_translation(DesktopTranslation()), m_words(WordsOf(m_translation)) {}
 
     bool Notify(const std::vector<ScanRow> &rows, bool offerShow) override
     {
         // Composed in the user's language from the start.
-        const DueNotification text = DueNotificationOf(rows, UserWords());
-        return m_notification.Show(
-            QString::fromStdString(text.summary), QString::fromStdString(text.body),
-            offerShow ? QCoreApplication::translate("WhatsUpScreens", "Show") : QString());
+        const DueNotification text = DueNotificationOf(rows, m_words);
+        std::string show;
+        if (offerShow)
+            show = m_translation ? m_translation->Find("WhatsUpScreens", "Show").value_or("Show")
+                                 : "Show";
+        return m_notification.Show(text.summary, text.body, show);
     }
 
     bool AwaitShow() override
     {
         // A reminder of today's days is offered for as long as it is today.
-        const QDateTime now = QDateTime::currentDateTime();
-        const std::chrono::milliseconds left(now.msecsTo(now.date().addDays(1).startOfDay()));
-        if (m_notification.WaitForAction(left))
+        if (m_notification.WaitForAction(untilMidnight()))
             return true;
         m_notification.Close();
         return false;
@@ -48,62 +40,42 @@ public:
 
     bool NotifyReminders(const std::vector<MomentReminder> &reminders) override
     {
-        const Words words = UserWords();
         const LocalMoment now = LocalNow();
         bool all = true;
         for (const MomentReminder &reminder : reminders) {
-            QList<DesktopNotification::Button> buttons;
-            for (const ReminderButton &button : ReminderButtons(reminder, words))
-                buttons.append({QString::fromStdString(button.action),
-                                QString::fromStdString(button.parameter),
-                                QString::fromStdString(button.label)});
+            std::vector<DesktopNotification::Button> buttons;
+            for (const ReminderButton &button : ReminderButtons(reminder, m_words))
+                buttons.push_back({button.action, button.parameter, button.label});
             // One notification an occurrence: a snoozed one that comes again takes its place.
-            const QString id = QString::fromStdString(OccurrenceKey(reminder));
-            all = DesktopNotification::ShowReminder(
-                      id, QString::fromStdString(ReminderNoticeText(reminder, now, words)),
-                      buttons) &&
-                  all;
+            all =
+                m_notification.ShowReminder(OccurrenceKey(reminder),
+                                            ReminderNoticeText(reminder, now, m_words), buttons) &&
+                all;
         }
         return all;
     }
 
 private:
-    QCoreApplication m_application;
+    /// The time left of today, by the local clock.
+    static std::chrono::milliseconds untilMidnight()
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm midnight{};
+        localtime_r(&now, &midnight);
+        midnight.tm_mday += 1;
+        midnight.tm_hour = midnight.tm_min = midnight.tm_sec = 0;
+        midnight.tm_isdst = -1;
+        return std::chrono::seconds(std::max<std::time_t>(std::mktime(&midnight) - now, 0));
+    }
+
+    std::shared_ptr<const TranslationFile> m_translation;
+    Words m_words;
     DesktopNotification m_notification;
 };
 
-/// How long the run the bus started waits for an action after the last one.
-constexpr int ActionWaitMilliseconds = 5000;
-
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) DueNotifier *MoonrillStartNotifier(int *argc,
-                                                                                     char **argv)
+extern "C" __attribute__((visibility("default"))) DueNotifier *MoonrillStartNotifier()
 {
-    return new Notifier(*argc, argv);
-}
-
-extern "C" __attribute__((visibility("default"))) int MoonrillServeActions(int *argc, char **argv)
-{
-    const QCoreApplication application(*argc, argv);
-    ApplicationBus bus;
-    // Another run holds the name (the window, which takes the actions itself): nothing to do.
-    if (!bus.Register(QString::fromUtf8(AppId.data(), qsizetype(AppId.size()))))
-        return 0;
-    const std::string folder = ProgramFolder();
-    int status = 0;
-    QTimer idle;
-    idle.setSingleShot(true);
-    QObject::connect(&idle, &QTimer::timeout, &application, &QCoreApplication::quit);
-    QObject::connect(&bus, &ApplicationBus::actionActivated,
-                     [&](const QString &name, const QString &parameter) {
-                         if (!ApplyReminderAction(folder, name.toStdString(),
-                                                  parameter.toStdString(), LocalNow()))
-                             status = 1;
-                         idle.start(ActionWaitMilliseconds);
-                     });
-    QObject::connect(&bus, &ApplicationBus::activated, [&] { idle.start(ActionWaitMilliseconds); });
-    idle.start(ActionWaitMilliseconds);
-    QCoreApplication::exec();
-    return status;
+    return new Notifier();
 }

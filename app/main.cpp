@@ -54,14 +54,14 @@ int main(int argc, char *argv[])
     try {
         // The session bus starts the program so for a reminder's Snooze or Done.
         if (argc == 2 && std::string_view(argv[1]) == BusActivationArgument)
-            return GuiLoader(NotifyModuleFile).ServeActions(argc, argv);
+            return GuiLoader().ServeActions(argc, argv);
         // Only the one argument "whatsup", exactly so, runs the logon scan.
         if (argc == 2 && std::string_view(argv[1]) == "whatsup") {
             // The reminders whose moment came (the reminders' timer started this run for them) or
             // passed while no run saw it, before the scan, which may wait all day on its
             // notification.
             const std::string folder = ProgramFolder();
-            NotifyDueReminders(folder, argc, argv);
+            NotifyDueReminders(folder);
             // The reminders' timer's runs are for them alone.
             const char *reminders = std::getenv("MOONRILL_REMINDERS");
             if (reminders != nullptr && std::string_view(reminders) == "1")

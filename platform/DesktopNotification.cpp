@@ -4,151 +4,232 @@
 #include "AppId.h"
 #include "BusCheck.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusMetaType>
-#include <QDBusReply>
-#include <QEventLoop>
-#include <QTimer>
+#include <systemd/sd-bus.h>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
-const QString Service = QStringLiteral("org.freedesktop.Notifications");
-const QString Path = QStringLiteral("/org/freedesktop/Notifications");
+constexpr const char *Service = "org.freedesktop.Notifications";
+constexpr const char *Path = "/org/freedesktop/Notifications";
 /// The desktop portal's GTK backend, which turns a button of a notification into the
 /// application's ActivateAction, whether or not the program that sent it still runs.
-const QString PortalBackend = QStringLiteral("org.freedesktop.impl.portal.desktop.gtk");
+constexpr const char *PortalBackend = "org.freedesktop.impl.portal.desktop.gtk";
 
-/// Ends `loop` when the notification `id` has its default action invoked or is closed.
-class NotificationWatch : public QObject
+struct MessageRelease
 {
-    Q_OBJECT
-
-public:
-    NotificationWatch(uint id, QEventLoop &loop) : m_id(id), m_loop(loop) {}
-    bool invoked = false;
-
-public slots:
-    void actionInvoked(uint id, const QString &key)
-    {
-        if (id != m_id || key != QStringLiteral("default"))
-            return;
-        invoked = true;
-        m_loop.quit();
-    }
-    void closed(uint id, uint /*reason*/)
-    {
-        if (id == m_id)
-            m_loop.quit();
-    }
-
-private:
-    uint m_id;
-    QEventLoop &m_loop;
+    void operator()(sd_bus_message *message) const { sd_bus_message_unref(message); }
 };
+using Message = std::unique_ptr<sd_bus_message, MessageRelease>;
+
+uint64_t microseconds(std::chrono::milliseconds span)
+{
+    return uint64_t(
+        std::chrono::microseconds(std::max(span, std::chrono::milliseconds(0))).count());
+}
+
+Message methodCall(sd_bus *bus, const char *service, const char *path, const char *interface,
+                   const char *member)
+{
+    sd_bus_message *message = nullptr;
+    if (bus == nullptr ||
+        sd_bus_message_new_method_call(bus, &message, service, path, interface, member) < 0)
+        return {};
+    return Message(message);
+}
+
+/// The reply to `call`, or none where it failed or no answer came within `deadline`.
+Message replyTo(sd_bus *bus, const Message &call, std::chrono::milliseconds deadline = BusDeadline)
+{
+    if (!call)
+        return {};
+    sd_bus_error error = SD_BUS_ERROR_NULL;
+    sd_bus_message *reply = nullptr;
+    const int status = sd_bus_call(bus, call.get(), microseconds(deadline), &error, &reply);
+    sd_bus_error_free(&error);
+    return status < 0 ? Message() : Message(reply);
+}
+
+/// Whether the string array the reply holds first names `wanted`.
+bool lists(const Message &reply, std::string_view wanted)
+{
+    char **strings = nullptr;
+    if (!reply || sd_bus_message_read_strv(reply.get(), &strings) < 0)
+        return false;
+    bool found = false;
+    for (char **each = strings; each != nullptr && *each != nullptr; ++each) {
+        found = found || wanted == *each;
+        std::free(*each);
+    }
+    std::free(static_cast<void *>(strings));
+    return found;
+}
+
+/// A service that reads markup would take "<" and "&" in a description for tags.
+std::string markupEscaped(std::string_view text)
+{
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+/// Appends a dictionary entry whose value is a string.
+bool appendEntry(sd_bus_message *message, const char *key, const std::string &value)
+{
+    return sd_bus_message_append(message, "{sv}", key, "s", value.c_str()) >= 0;
+}
 
 } // namespace
 
-bool DesktopNotification::Show(const QString &summary, const QString &body, const QString &action)
+void DesktopNotification::BusRelease::operator()(sd_bus *bus) const
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
+    sd_bus_flush_close_unref(bus);
+}
+
+DesktopNotification::DesktopNotification()
+{
+    sd_bus *bus = nullptr;
+    if (sd_bus_open_user(&bus) >= 0)
+        m_bus.reset(bus);
+}
+
+DesktopNotification::~DesktopNotification() = default;
+
+bool DesktopNotification::Show(const std::string &summary, const std::string &body,
+                               const std::string &action)
+{
+    sd_bus *bus = m_bus.get();
+    const Message capabilities =
+        replyTo(bus, methodCall(bus, Service, Path, Service, "GetCapabilities"));
+    if (!capabilities)
         return false;
-    const auto call = [&bus](const QString &method, const QVariantList &arguments) {
-        QDBusMessage message = QDBusMessage::createMethodCall(Service, Path, Service, method);
-        message.setArguments(arguments);
-        return bus.call(message, QDBus::Block, int(BusDeadline.count()));
-    };
-    // A service that reads markup would take "<" and "&" in a description for tags.
-    const QDBusReply<QStringList> capabilities = call(QStringLiteral("GetCapabilities"), {});
-    if (!capabilities.isValid())
-        return false;
-    const bool markup = capabilities.value().contains(QStringLiteral("body-markup"));
-    QStringList actions;
-    if (!action.isEmpty())
-        actions << QStringLiteral("default") << action;
+    const bool markup = lists(capabilities, "body-markup");
+    if (!action.empty()) {
+        // Listened for before the notification stands, so that no press can come first.
+        const auto signal = [](sd_bus_message *message, void *self, sd_bus_error *) {
+            auto &notification = *static_cast<DesktopNotification *>(self);
+            uint32_t id = 0;
+            const char *key = "";
+            const bool invoked =
+                std::string_view(sd_bus_message_get_member(message)) == "ActionInvoked";
+            if (invoked ? sd_bus_message_read(message, "us", &id, &key) < 0
+                        : sd_bus_message_read(message, "u", &id) < 0)
+                return 0;
+            // Only the service that showed it speaks for the notification.
+            if (id == notification.m_id && id != 0 &&
+                notification.m_server == sd_bus_message_get_sender(message))
+                notification.m_outcome = !invoked ? Outcome::Closed
+                                         : std::string_view(key) == "default"
+                                             ? Outcome::Invoked
+                                             : notification.m_outcome;
+            return 0;
+        };
+        for (const char *member : {"ActionInvoked", "NotificationClosed"})
+            if (sd_bus_match_signal(bus, nullptr, nullptr, Path, Service, member, signal, this) < 0)
+                return false;
+    }
+    const Message notify = methodCall(bus, Service, Path, Service, "Notify");
     // A desktop that starts programs for their notifications' actions finds ours by this.
-    const QVariantMap hints{{QStringLiteral("desktop-entry"),
-                             QString::fromUtf8(AppId.data(), qsizetype(AppId.size()))}};
-    const QDBusReply<uint> id =
-        call(QStringLiteral("Notify"),
-             {QStringLiteral("Moonrill"), uint(0), QStringLiteral("moonrill"), summary,
-              markup ? body.toHtmlEscaped() : body, actions, hints, 0});
-    if (!id.isValid())
+    const std::string desktopEntry(AppId);
+    const std::string text = markup ? markupEscaped(body) : body;
+    bool made = notify && sd_bus_message_append(notify.get(), "susss", "Moonrill", 0U, "moonrill",
+                                                summary.c_str(), text.c_str()) >= 0;
+    made = made && (action.empty() ? sd_bus_message_append(notify.get(), "as", 0)
+                                   : sd_bus_message_append(notify.get(), "as", 2, "default",
+                                                           action.c_str())) >= 0;
+    made = made && sd_bus_message_append(notify.get(), "a{sv}i", 1, "desktop-entry", "s",
+                                         desktopEntry.c_str(), 0) >= 0;
+    const Message reply = made ? replyTo(bus, notify) : Message();
+    uint32_t id = 0;
+    if (!reply || sd_bus_message_read(reply.get(), "u", &id) < 0)
         return false;
-    m_id = id.value();
+    m_id = id;
+    const char *server = sd_bus_message_get_sender(reply.get());
+    m_server = server == nullptr ? std::string() : std::string(server);
+    m_outcome = Outcome::Standing;
     return true;
 }
 
-void DesktopNotification::Close() const
+bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest)
+{
+    sd_bus *bus = m_bus.get();
+    const auto deadline = std::chrono::steady_clock::now() + longest;
+    while (bus != nullptr && m_outcome == Outcome::Standing) {
+        const int processed = sd_bus_process(bus, nullptr);
+        if (processed < 0)
+            break;
+        if (processed > 0)
+            continue;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || sd_bus_wait(bus, microseconds(left)) < 0)
+            break;
+    }
+    return m_outcome == Outcome::Invoked;
+}
+
+void DesktopNotification::Close()
 {
     if (m_id == 0)
         return;
-    QDBusMessage message =
-        QDBusMessage::createMethodCall(Service, Path, Service, QStringLiteral("CloseNotification"));
-    message << m_id;
-    QDBusConnection::sessionBus().call(message, QDBus::Block, int(BusDeadline.count()));
+    sd_bus *bus = m_bus.get();
+    const Message close = methodCall(bus, Service, Path, Service, "CloseNotification");
+    if (close && sd_bus_message_append(close.get(), "u", m_id) >= 0)
+        replyTo(bus, close);
 }
 
-bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest) const
+bool DesktopNotification::ShowReminder(const std::string &id, const std::string &summary,
+                                       const std::vector<Button> &buttons)
 {
-    QEventLoop loop;
-    NotificationWatch watch(m_id, loop);
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    const auto hooks = [&](auto hook) {
-        (bus.*hook)(Service, Path, Service, QStringLiteral("ActionInvoked"), &watch,
-                    SLOT(actionInvoked(uint, QString)));
-        (bus.*hook)(Service, Path, Service, QStringLiteral("NotificationClosed"), &watch,
-                    SLOT(closed(uint, uint)));
-    };
-    hooks(static_cast<bool (QDBusConnection::*)(const QString &, const QString &, const QString &,
-                                                const QString &, QObject *, const char *)>(
-        &QDBusConnection::connect));
-    QTimer::singleShot(longest, &loop, &QEventLoop::quit);
-    loop.exec();
-    // The bus keeps what a hook needs until the hook is taken away.
-    hooks(static_cast<bool (QDBusConnection::*)(const QString &, const QString &, const QString &,
-                                                const QString &, QObject *, const char *)>(
-        &QDBusConnection::disconnect));
-    return watch.invoked;
-}
-
-bool DesktopNotification::ShowReminder(const QString &id, const QString &summary,
-                                       const QList<Button> &buttons)
-{
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected())
-        return false;
-    const QString appId = QString::fromUtf8(AppId.data(), qsizetype(AppId.size()));
-    QDBusMessage activatable = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
-        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("ListActivatableNames"));
-    const QDBusReply<QStringList> names =
-        bus.call(activatable, QDBus::Block, int(BusDeadline.count()));
-    if (names.isValid() && names.value().contains(PortalBackend)) {
-        QList<QVariantMap> shown;
+    sd_bus *bus = m_bus.get();
+    const Message activatable =
+        replyTo(bus, methodCall(bus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                                "org.freedesktop.DBus", "ListActivatableNames"));
+    if (lists(activatable, PortalBackend)) {
+        const Message add =
+            methodCall(bus, PortalBackend, "/org/freedesktop/portal/desktop",
+                       "org.freedesktop.impl.portal.Notification", "AddNotification");
+        sd_bus_message *message = add.get();
+        const std::string appId(AppId);
+        bool made = add && sd_bus_message_append(message, "ss", appId.c_str(), id.c_str()) >= 0 &&
+                    sd_bus_message_open_container(message, 'a', "{sv}") >= 0 &&
+                    appendEntry(message, "title", summary) && appendEntry(message, "body", {}) &&
+                    appendEntry(message, "priority", "high") &&
+                    sd_bus_message_open_container(message, 'e', "sv") >= 0 &&
+                    sd_bus_message_append(message, "s", "buttons") >= 0 &&
+                    sd_bus_message_open_container(message, 'v', "aa{sv}") >= 0 &&
+                    sd_bus_message_open_container(message, 'a', "a{sv}") >= 0;
+        // Each button a dictionary, as the backend reads its buttons.
         for (const Button &button : buttons)
-            shown.append({{QStringLiteral("label"), button.label},
-                          {QStringLiteral("action"), QStringLiteral("app.") + button.action},
-                          {QStringLiteral("target"), button.parameter}});
-        // Sent as an array of dictionaries ("aa{sv}"), as the backend reads its buttons.
-        qDBusRegisterMetaType<QList<QVariantMap>>();
-        const QVariantMap notification{{QStringLiteral("title"), summary},
-                                       {QStringLiteral("body"), QString()},
-                                       {QStringLiteral("priority"), QStringLiteral("high")},
-                                       {QStringLiteral("buttons"), QVariant::fromValue(shown)}};
-        QDBusMessage add = QDBusMessage::createMethodCall(
-            PortalBackend, QStringLiteral("/org/freedesktop/portal/desktop"),
-            QStringLiteral("org.freedesktop.impl.portal.Notification"),
-            QStringLiteral("AddNotification"));
-        add << appId << id << notification;
+            made = made && sd_bus_message_open_container(message, 'a', "{sv}") >= 0 &&
+                   appendEntry(message, "label", button.label) &&
+                   appendEntry(message, "action", "app." + button.action) &&
+                   appendEntry(message, "target", button.parameter) &&
+                   sd_bus_message_close_container(message) >= 0;
+        for (int level = 0; level < 4; ++level)
+            made = made && sd_bus_message_close_container(message) >= 0;
         // The backend may have to start first: it is given the time a service has to start.
-        if (bus.call(add, QDBus::Block, int(BusDeadline.count()) * 3).type() ==
-            QDBusMessage::ReplyMessage)
+        if (made && replyTo(bus, add, BusDeadline * 3))
             return true;
     }
-    DesktopNotification plain;
-    return plain.Show(summary, QString(), QString());
+    return Show(summary, {}, {});
 }
-
-#include "DesktopNotification.moc"

@@ -213,8 +213,10 @@ bool RunLogonScan(const std::string &folder, Date today, LogonScreens &screens, 
         // A scan that could not be shown (no display) writes nothing: no date moves and no
         // passed event goes, so the next run that can show it catches up what this one could
         // not tell.
-        const bool saved =
-            mayReplace && shown && save(pass, path, *file, found || messages.anyShown(), messages);
+        // A notification keeps nobody waiting before the save (its wait comes after): only a
+        // window or a message leaves the file time to change under the run.
+        const bool waited = messages.anyShown() || (found && !notified);
+        const bool saved = mayReplace && shown && save(pass, path, *file, waited, messages);
         // Only a run that loaded and showed what it had to has seen the day; any other leaves
         // the missed events to be caught up next time.
         // (Kept already by an earlier run today: not flushed to disk again at every logon.)

@@ -28,6 +28,7 @@ import sys
 TARGETS = [
     ("core", "core", [], None),
     ("platform_base", "platform", ["core"], None),
+    ("platform_notify", "platform", ["platform_base"], None),
     ("platform_dbus", "platform", ["platform_base"], ["QtDBus"]),
     ("platform_text", "platform", ["platform_base"], ["QtCore"]),
     ("platform", "platform", ["platform_base", "platform_text"], ["QtWidgets"]),
@@ -51,7 +52,7 @@ TARGETS = [
     ("GuiModule.h", "app", [], None),  # the libraries' entry points, a header alone
     ("moonrill_gui", "app", ["mainwindow", "scan", "GuiModule.h"], ["QtWidgets"]),
     ("moonrill_services", "app", ["mainwindow_services", "sync", "GuiModule.h"], ["QtWidgets"]),
-    ("moonrill_notify", "app", ["platform_dbus", "platform_text", "scan_core", "GuiModule.h"], []),
+    ("moonrill_notify", "app", ["platform_notify", "scan_core", "GuiModule.h"], None),
     ("moonrill", "app", ["scan_core", "platform_base", "GuiModule.h"], None),
     ("makeclips", "tools", [], []),
     ("makeicons", "tools", [], ["QtGui"]),  # compiles the main window's Artwork.cpp itself
@@ -80,6 +81,7 @@ EVENT_HEADERS = {"clsEvent.h", "EventLine.h", "EventOptions.h", "EventFields.h",
                  "BirthYear.h", "EventList.h"}
 NEVER_INCLUDES = {
     "platform_base": EVENT_HEADERS,
+    "platform_notify": EVENT_HEADERS,
     "platform_dbus": EVENT_HEADERS,
     "platform_text": EVENT_HEADERS,
     "platform": EVENT_HEADERS,

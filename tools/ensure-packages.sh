@@ -30,7 +30,7 @@ ensure_locale() {
 
 # What building and running needs.
 BUILD_PACKAGES=(g++ cmake make ninja-build pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libical-dev
-                qtkeychain-qt6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+                libsystemd-dev qtkeychain-qt6-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
                 qt6-gtk-platformtheme fonts-dejavu-core)
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils

@@ -5,10 +5,13 @@
 
 #include "Translations.h"
 #include "DueNotification.h"
+#include "FileRead.h"
 #include "HelpViewer.h"
+#include "Paths.h"
 #include "ScanComputation.h"
 #include "ShownType.h"
 #include "Text.h"
+#include "TranslationFile.h"
 #include "UserWords.h"
 #include "frmWhatsUp.h"
 
@@ -85,6 +88,17 @@ private slots:
         QCOMPARE(faults.join(u"\n"_s), QString());
     }
 
+    void aDamagedTranslationIsRefusedWhole()
+    {
+        const std::optional<std::string> bytes =
+            ReadWholeFile(JoinPath(AssetPath("translations"), "moonrill_de.qm"));
+        QVERIFY(bytes && TranslationFile::Parse(*bytes));
+        // Cut short within any block, it gives no words rather than some.
+        for (size_t size = 40; size < bytes->size(); size += 331)
+            QVERIFY(!TranslationFile::Parse(std::string_view(*bytes).substr(0, size)));
+        QVERIFY(!TranslationFile::Parse("not a translation file"));
+    }
+
     void theDesktopsLanguageIsShown()
     {
         // What this run's environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) should show.
@@ -153,6 +167,20 @@ private slots:
               u"Hoy: 2026-12-06 Ann (71)\nEn 3 días: 2026-12-09 Dentist\ny 4 más"_s}},
         };
         QCOMPARE(QStringList({summary, body}), notification.value(expected));
+        // The notification library reads the same file without the toolkit: the same words, a
+        // count in the same form, the same "Show".
+        const std::shared_ptr<const TranslationFile> file = DesktopTranslation();
+        QCOMPARE(file != nullptr, expected != u"en"_s);
+        const DueNotification plain = DueNotificationOf(rows, WordsOf(file));
+        QCOMPARE(QStringList(
+                     {QString::fromStdString(plain.summary), QString::fromStdString(plain.body)}),
+                 QStringList({summary, QString::fromStdString(composed.body)}));
+        for (const int count : {0, 1, 2, 5, 21, 101, 1001})
+            QCOMPARE(WithYears("Wedding", count, WordsOf(file)),
+                     WithYears("Wedding", count, UserWords()));
+        if (file)
+            QCOMPARE(QString::fromStdString(file->Find("WhatsUpScreens", "Show").value_or("")),
+                     QCoreApplication::translate("WhatsUpScreens", "Show"));
         // An anniversary's years, one and many, types by weekday, and a birthday's coming age.
         const Date birthday = Date::fromYmd(2027, 3, 2);
         const QHash<QString, QStringList> counted = {
