@@ -118,11 +118,19 @@ bool DesktopNotification::Show(const std::string &summary, const std::string &bo
                                const std::string &action)
 {
     sd_bus *bus = m_bus.get();
-    const Message capabilities =
-        replyTo(bus, methodCall(bus, Service, Path, Service, "GetCapabilities"));
-    if (!capabilities)
+    if (bus == nullptr)
         return false;
-    const bool markup = lists(capabilities, "body-markup");
+    // Only a text that markup would read otherwise needs to know whether the service reads
+    // markup: the question is one more wait on the service, at every daily run.
+    const std::string escaped = markupEscaped(body);
+    bool markup = false;
+    if (escaped != body) {
+        const Message capabilities =
+            replyTo(bus, methodCall(bus, Service, Path, Service, "GetCapabilities"));
+        if (!capabilities)
+            return false;
+        markup = lists(capabilities, "body-markup");
+    }
     if (!action.empty()) {
         // Listened for before the notification stands, so that no press can come first.
         const auto signal = [](sd_bus_message *message, void *self, sd_bus_error *) {
@@ -150,7 +158,7 @@ bool DesktopNotification::Show(const std::string &summary, const std::string &bo
     const Message notify = methodCall(bus, Service, Path, Service, "Notify");
     // A desktop that starts programs for their notifications' actions finds ours by this.
     const std::string desktopEntry(AppId);
-    const std::string text = markup ? markupEscaped(body) : body;
+    const std::string &text = markup ? escaped : body;
     bool made = notify && sd_bus_message_append(notify.get(), "susss", "Moonrill", 0U, "moonrill",
                                                 summary.c_str(), text.c_str()) >= 0;
     made = made && (action.empty() ? sd_bus_message_append(notify.get(), "as", 0)
