@@ -9,6 +9,7 @@
 #include "ReminderRun.h"
 #include "TranslationFile.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
