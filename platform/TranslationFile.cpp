@@ -3,6 +3,7 @@
 
 #include "FileRead.h"
 #include "Paths.h"
+#include "TextEncoding.h"
 
 #include <array>
 #include <cstdint>
@@ -75,40 +76,6 @@ private:
     size_t m_at = 0;
 };
 
-/// UTF-16, big-endian as the file keeps its translations, made UTF-8.
-std::string utf8Of(std::string_view utf16)
-{
-    std::string text;
-    text.reserve(utf16.size());
-    const auto unit = [&](size_t at) {
-        return char32_t((uint8_t(utf16[at]) << 8) | uint8_t(utf16[at + 1]));
-    };
-    for (size_t at = 0; at + 1 < utf16.size(); at += 2) {
-        char32_t code = unit(at);
-        if (code >= 0xd800 && code < 0xdc00 && at + 3 < utf16.size() && unit(at + 2) >= 0xdc00 &&
-            unit(at + 2) < 0xe000) {
-            code = 0x10000 + ((code - 0xd800) << 10) + (unit(at + 2) - 0xdc00);
-            at += 2;
-        }
-        if (code < 0x80) {
-            text += char(code);
-        } else if (code < 0x800) {
-            text += char(0xc0 | (code >> 6));
-            text += char(0x80 | (code & 0x3f));
-        } else if (code < 0x10000) {
-            text += char(0xe0 | (code >> 12));
-            text += char(0x80 | ((code >> 6) & 0x3f));
-            text += char(0x80 | (code & 0x3f));
-        } else {
-            text += char(0xf0 | (code >> 18));
-            text += char(0x80 | ((code >> 12) & 0x3f));
-            text += char(0x80 | ((code >> 6) & 0x3f));
-            text += char(0x80 | (code & 0x3f));
-        }
-    }
-    return text;
-}
-
 std::string keyOf(std::string_view context, std::string_view source)
 {
     std::string key(context);
@@ -148,7 +115,7 @@ bool readMessages(std::string_view block,
             return false;
         switch (*tag) {
         case Translation:
-            forms.push_back(utf8Of(*text));
+            forms.emplace_back(*text);
             break;
         case SourceText:
             source = *text;
@@ -241,7 +208,8 @@ std::optional<std::string> TranslationFile::Find(std::string_view context, std::
     const size_t form = count < 0 ? 0 : FormOf(count);
     if (form >= found->second.size() || found->second[form].empty())
         return std::nullopt;
-    return found->second[form];
+    // Made UTF-8 only when asked for: a run looks up a few of the file's many texts.
+    return ToUtf8(found->second[form], "UTF-16BE");
 }
 
 size_t TranslationFile::FormOf(int count) const

@@ -29,7 +29,8 @@ public:
     [[nodiscard]] size_t FormOf(int count) const;
 
 private:
-    /// Each message's translations, UTF-8, one a form, by its context and source text.
+    /// Each message's translations as the file keeps them (UTF-16, big-endian), one a form, by
+    /// its context and source text.
     std::unordered_map<std::string, std::vector<std::string>> m_messages;
     std::string m_pluralRules;
 };
