@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Artwork.h"
 
+#include "DrawnIconEngine.h"
+
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+
+#include <algorithm>
 
 namespace {
 
-// Each drawing works on a 16 x 15 grid and is painted at 1x and 2x.
-using Drawing = void (*)(QPainter &);
+// Each toolbar drawing works on a 16 x 15 grid, the window icon on a 64 x 64 one.
+using Drawing = DrawnIconEngine::Drawing;
 
 const QColor Ink(40, 40, 48);
 const QColor Blue(52, 101, 164);
@@ -137,40 +140,23 @@ void drawHelp(QPainter &p)
     p.drawText(QRectF(0, 0, 16, 15), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-QPixmap paint(Drawing drawing, int scale)
+// Two chevrons pointing right, and the same turned to point down.
+void drawMoreRight(QPainter &p)
 {
-    QPixmap pixmap(16 * scale, 15 * scale);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    drawing(painter);
-    return pixmap;
+    p.setPen(pen(Ink, 1.2));
+    p.drawPolyline(QPolygonF({QPointF(4, 4), QPointF(7.5, 7.5), QPointF(4, 11)}));
+    p.drawPolyline(QPolygonF({QPointF(8.5, 4), QPointF(12, 7.5), QPointF(8.5, 11)}));
 }
 
-} // namespace
-
-QIcon ToolbarImage(int image)
+void drawMoreDown(QPainter &p)
 {
-    // Our own drawings only: asking the desktop theme for its icons reads and parses the theme's
-    // index files, which cost a fifth of the window's start, and the toolbar keeps one look
-    // on every desktop.
-    static constexpr Drawing drawings[] = {drawAdd,  drawEdit, drawDelete, drawCopy, drawUndo,
-                                           drawFind, drawSave, drawPrint,  drawScan, drawHelp};
-    const Drawing chosen = drawings[std::clamp(image, 1, 10) - 1];
-    QIcon own;
-    own.addPixmap(paint(chosen, 1));
-    own.addPixmap(paint(chosen, 2));
-    return own;
+    p.translate(16, 0);
+    p.rotate(90);
+    drawMoreRight(p);
 }
 
-QImage DrawMoonrillIcon(int size)
+void drawMoonrill(QPainter &p)
 {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 64.0, size / 64.0);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(32, 45, 90));
     p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
@@ -184,13 +170,39 @@ QImage DrawMoonrillIcon(int size)
     p.drawEllipse(QPointF(47, 46), 7, 7);
     p.setBrush(QColor(32, 45, 90));
     p.drawEllipse(QPointF(47, 46), 2.5, 2.5);
+}
+
+} // namespace
+
+QIcon ToolbarImage(int image)
+{
+    // Our own drawings only: asking the desktop theme for its icons reads and parses the theme's
+    // index files, which cost a fifth of the window's start, and the toolbar keeps one look
+    // on every desktop. Each is drawn when its button is first painted, after the window is up.
+    static constexpr Drawing drawings[] = {drawAdd,  drawEdit, drawDelete, drawCopy, drawUndo,
+                                           drawFind, drawSave, drawPrint,  drawScan, drawHelp};
+    return QIcon(new DrawnIconEngine(drawings[std::clamp(image, 1, 10) - 1], QSize(16, 15)));
+}
+
+QIcon MoreImage(Qt::Orientation orientation)
+{
+    return QIcon(new DrawnIconEngine(orientation == Qt::Horizontal ? drawMoreRight : drawMoreDown,
+                                     QSize(16, 16)));
+}
+
+QImage DrawMoonrillIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    drawMoonrill(p);
     return image;
 }
 
 QIcon MoonrillIcon()
 {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64, 128})
-        icon.addPixmap(QPixmap::fromImage(DrawMoonrillIcon(size)));
-    return icon;
+    const QList<QSize> sizes = {{16, 16}, {22, 22}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    return QIcon(new DrawnIconEngine(drawMoonrill, QSize(64, 64), sizes));
 }

@@ -9,6 +9,10 @@
 /// would have to be looked up at every start.
 [[nodiscard]] QIcon ToolbarImage(int image);
 
+/// The chevrons of the button that shows what does not fit in a menu bar or a toolbar laid out
+/// along `orientation`.
+[[nodiscard]] QIcon MoreImage(Qt::Orientation orientation);
+
 /// The window icon: a crescent moon over a bell, drawn at the usual sizes.
 [[nodiscard]] QIcon MoonrillIcon();
 /// The same drawing at `size` x `size` pixels (needs no running desktop).

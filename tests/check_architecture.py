@@ -55,7 +55,7 @@ TARGETS = [
     ("moonrill_notify", "app", ["platform_notify", "scan_core", "GuiModule.h"], None),
     ("moonrill", "app", ["scan_core", "platform_base", "GuiModule.h"], None),
     ("makeclips", "tools", [], []),
-    ("makeicons", "tools", [], ["QtGui"]),  # compiles the main window's Artwork.cpp itself
+    ("makeicons", "tools", [], ["QtWidgets"]),  # compiles the main window's artwork itself
     ("core_bench", "bench", ["core", "scan_core"], []),
     ("exchange_bench", "bench", ["exchange_core"], []),
     ("peer_files", "bench", ["core"], []),

@@ -35,6 +35,6 @@ BUILD_PACKAGES=(g++ cmake make ninja-build pkg-config qt6-base-dev qt6-base-dev-
 # What the tests need on top.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils
                clang-14 libclang-rt-14-dev systemd dpkg-dev file lintian appstream mandoc
-               locales xvfb xdotool khal calcurse python3-icalendar python3-dateutil remind dunst
+               locales xvfb xdotool x11-utils khal calcurse python3-icalendar python3-dateutil remind dunst
                openbox radicale xandikos python3-caldav adwaita-qt6 libsecret-1-0 python3-dbus
                xdg-desktop-portal-gtk libglib2.0-bin at-spi2-core python3-pyatspi davical postgresql apache2 libapache2-mod-php php-pgsql)

@@ -2,15 +2,16 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The main window and the scan window load only what they show: once each is on the screen,
 # the process has loaded neither the network nor the printing library, nor the keyring or the
-# calendar library, nor the services library that holds them. Then Print, the first use, loads
-# them. Read from the process's own map of what it loaded.
+# calendar library, nor the services library that holds them, nor an image format plugin (every
+# picture of theirs is drawn). Then Print, the first use, loads them. Read from the process's own
+# map of what it loaded. The window still gets its icon, at each size, once it is up.
 # Usage: light_start.sh PATH_TO_MOONRILL. Exits 77 (skipped) where a peer cannot start.
 set -u
 bin=$1
 work=$(mktemp -d)
 trap 'kill -9 $(jobs -p) 2>/dev/null; rm -rf "$work"' EXIT
 source "$(dirname "$0")/lib.sh"
-need Xvfb xdotool
+need Xvfb xdotool xprop
 x_home
 not_first_start
 start_x
@@ -30,12 +31,19 @@ light() { # light PID: none of the libraries a window does not show is loaded
     for lib in libical libQt6Network libQt6PrintSupport keychain libmoonrill-services; do
         if loaded "$1" "$lib"; then echo "  $lib is loaded"; return 1; fi
     done
+    if grep -q "/imageformats/" "/proc/$1/maps"; then echo "  an image format plugin is loaded"; return 1; fi
+}
+icons() { # icons WINDOW_NAME: the sizes of the icon the window carries, as "16x16 22x22 ..."
+    xprop -id "$(xdotool search --onlyvisible --name "$1" | tail -1)" _NET_WM_ICON 2>/dev/null |
+        sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | tr '\n' ' '
 }
 
 "$bin" 2>"$work/err" & app=$!
 check "the main window shows" wait_for shown '^Moonrill$'
 check "the main window loaded the windows library" loaded $app libmoonrill-gui
 check "the main window loaded nothing it does not show" light $app
+check "the main window carries its icon from 16 to 128 pixels" \
+    wait_for eval '[ "$(icons "^Moonrill$")" = "16x16 22x22 32x32 48x48 64x64 128x128 " ]'
 # Print is the first use of the printing library: the services come then.
 main=$(xdotool search --onlyvisible --name '^Moonrill$' | tail -1)
 xdotool windowfocus --sync "$main" 2>/dev/null
@@ -50,5 +58,7 @@ printf '%s\r\n' "$(date -d '-1 day' +%F)" > "$MOONRILL_HOME/.moonrill-last-seen"
 "$bin" whatsup 2>"$work/err" & scan=$!
 check "the scan window shows" wait_for shown 'Upcoming Events'
 check "the scan window loaded nothing it does not show" light $scan
+check "the scan window carries the icon too" \
+    wait_for eval '[ -n "$(icons "Upcoming Events")" ]'
 kill $scan; wait $scan 2>/dev/null
 summary "light start"

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window itself: its rows, popup, adding through the editor, the limit of the list, and
-// help in every window.
+// help in every window, and the pictures it draws.
 
 #include "frmMain.h"
 
+#include "ApplicationIdentity.h"
+#include "Artwork.h"
 #include "EventFile.h"
 #include "EventListModel.h"
 #include "HelpViewer.h"
@@ -16,12 +18,30 @@
 #include <QCalendarWidget>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Whether `image` holds a pixel of about `color`.
+bool holdsColour(const QImage &image, QColor color)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() == 255 && std::abs(pixel.red() - color.red()) < 8 &&
+                std::abs(pixel.green() - color.green()) < 8 &&
+                std::abs(pixel.blue() - color.blue()) < 8)
+                return true;
+        }
+    }
+    return false;
+}
 
 HelpViewer *helpViewerOf(QWidget &owner)
 {
@@ -228,6 +248,50 @@ private slots:
         QCOMPARE(window->List().keyOfRow(5), key);
         QVERIFY(window->State().RowOf(key.toStdString()).has_value());
         QVERIFY(window->State().Saved());
+    }
+
+    void picturesAreDrawnAtTheSizeShownAndGreyWhereDisabled()
+    {
+        start("$$Dentist$$" + dateText(3) + "$$Once$$3$$\r\n");
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        auto *toolbar = window->findChild<QToolBar *>(u"Toolbar1"_s);
+        QAction *undo = toolbar->findChild<QAction *>(u"undo"_s);
+        QAction *add = toolbar->findChild<QAction *>(u"addevent"_s);
+        QVERIFY(!undo->isEnabled() && add->isEnabled());
+        // The undo arrow is blue while there is something to undo, and grey on a window that
+        // has nothing: the button shows the state the way the style shows any other.
+        const QColor blue(52, 101, 164);
+        QVERIFY(holdsColour(undo->icon().pixmap(QSize(16, 15)).toImage(), blue));
+        QVERIFY(!holdsColour(toolbar->widgetForAction(undo)->grab().toImage(), blue));
+        QVERIFY(holdsColour(toolbar->widgetForAction(add)->grab().toImage(), QColor(78, 154, 6)));
+        // On a screen of twice the density the drawing is made at twice the pixels, not
+        // enlarged.
+        const QPixmap sharp = add->icon().pixmap(QSize(16, 15), 2.0);
+        QCOMPARE(sharp.size(), QSize(32, 30));
+        QVERIFY(sharp.toImage() != add->icon()
+                                       .pixmap(QSize(16, 15))
+                                       .scaled(32, 30)
+                                       .toImage()
+                                       .convertToFormat(sharp.toImage().format()));
+
+        // The window's icon is the drawing the installed icon files hold, offered at each size
+        // a window manager asks for; it comes once the windows are up.
+        SetApplicationIdentity();
+        QTRY_VERIFY(!QApplication::windowIcon().isNull());
+        const QIcon icon = QApplication::windowIcon();
+        QCOMPARE(icon.availableSizes().size(), 6);
+        QCOMPARE(icon.pixmap(QSize(48, 48)).toImage().convertToFormat(QImage::Format_ARGB32),
+                 DrawMoonrillIcon(48).convertToFormat(QImage::Format_ARGB32));
+        // A menu bar too narrow for its menus shows the rest behind a button of chevrons.
+        QMenuBar bar;
+        for (const QString &title : {u"First"_s, u"Second"_s, u"Third"_s, u"Fourth"_s})
+            bar.addMenu(title);
+        bar.resize(90, bar.sizeHint().height());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        auto *more = bar.findChild<QToolButton *>(u"qt_menubar_ext_button"_s);
+        QVERIFY(more && more->isVisible());
+        QVERIFY(holdsColour(more->icon().pixmap(QSize(16, 16)).toImage(), QColor(40, 40, 48)));
     }
 
     void f1InEachWindowOpensItsTopicInOneViewer()
