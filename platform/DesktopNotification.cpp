@@ -151,8 +151,12 @@ bool DesktopNotification::Show(const std::string &summary, const std::string &bo
                                              : notification.m_outcome;
             return 0;
         };
+        // Asked for without waiting: the bus takes a connection's messages in order, so the
+        // match stands before the service hears of the notification. (Should the bus refuse it,
+        // the connection closes and the notification below fails with it.)
         for (const char *member : {"ActionInvoked", "NotificationClosed"})
-            if (sd_bus_match_signal(bus, nullptr, nullptr, Path, Service, member, signal, this) < 0)
+            if (sd_bus_match_signal_async(bus, nullptr, nullptr, Path, Service, member, signal,
+                                          nullptr, this) < 0)
                 return false;
     }
     const Message notify = methodCall(bus, Service, Path, Service, "Notify");
