@@ -33,6 +33,16 @@ template <typename Function> Function *entry(void *handle, const char *name)
     return reinterpret_cast<Function *>(address);
 }
 
+void *openModule(std::string_view file)
+{
+    const std::string path = modulePath(file);
+    void *handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr)
+        throw MoonrillError(MoonrillError::FileNotFound,
+                            "The program's windows cannot be loaded: " + std::string(::dlerror()));
+    return handle;
+}
+
 } // namespace
 
 GuiLoader::GuiLoader(std::string_view file)
@@ -40,12 +50,10 @@ GuiLoader::GuiLoader(std::string_view file)
     // The toolkit, the keyring and the notifications each wait on the session bus in turn: a
     // bus that took the connection and says nothing is found once, here, within seconds.
     AvoidMuteSessionBus();
-    const std::string path = modulePath(file);
-    m_handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (m_handle == nullptr)
-        throw MoonrillError(MoonrillError::FileNotFound,
-                            "The program's windows cannot be loaded: " + std::string(::dlerror()));
+    m_handle = openModule(file);
 }
+
+GuiLoader::GuiLoader(std::string_view file, OwnBusDeadlines) : m_handle(openModule(file)) {}
 
 int GuiLoader::RunMainWindow(int &argc, char **argv) const
 {
@@ -125,7 +133,9 @@ void NotifyDueReminders(const std::string &folder)
     if (due.empty())
         return;
     try {
-        if (GuiLoader(NotifyModuleFile).StartNotifier()->NotifyReminders(due))
+        if (GuiLoader(NotifyModuleFile, GuiLoader::OwnBusDeadlines{})
+                .StartNotifier()
+                ->NotifyReminders(due))
             return;
     } catch (const std::exception &) {
         // No notification library: said the plain way below.
@@ -141,7 +151,7 @@ bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
         return false;
     try {
         if (!m_notifyLoader)
-            m_notifyLoader.emplace(NotifyModuleFile);
+            m_notifyLoader.emplace(NotifyModuleFile, GuiLoader::OwnBusDeadlines{});
         m_notifier = m_notifyLoader->StartNotifier();
         m_offersShow = !DisplayTrouble();
         if (m_notifier->Notify(scan.rows, m_offersShow))

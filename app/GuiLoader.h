@@ -20,6 +20,13 @@ public:
     /// MoonrillError (FileNotFound) saying why it cannot. Each call below throws one (Internal)
     /// when the library lacks its entry point.
     explicit GuiLoader(std::string_view file = GuiModuleFile);
+    /// The same for a library that bounds every wait on the session bus itself (the
+    /// notification library), which the load therefore does not ask first whether the bus
+    /// answers.
+    struct OwnBusDeadlines
+    {
+    };
+    GuiLoader(std::string_view file, OwnBusDeadlines);
 
     int RunMainWindow(int &argc, char **argv) const;
     /// MoonrillSync: "moonrill sync".

@@ -39,6 +39,25 @@ Message methodCall(sd_bus *bus, const char *service, const char *path, const cha
     return Message(message);
 }
 
+/// Lets the bus take in and hand out what comes until `done` holds, the connection fails or
+/// `deadline` passes; whether `done` holds.
+template <typename Done>
+bool processUntil(sd_bus *bus, std::chrono::steady_clock::time_point deadline, const Done &done)
+{
+    while (!done()) {
+        const int processed = sd_bus_process(bus, nullptr);
+        if (processed < 0)
+            return false;
+        if (processed > 0)
+            continue;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0 || sd_bus_wait(bus, microseconds(left)) < 0)
+            return false;
+    }
+    return true;
+}
+
 /// The reply to `call`, or none where it failed or no answer came within `deadline`.
 Message replyTo(sd_bus *bus, const Message &call, std::chrono::milliseconds deadline = BusDeadline)
 {
@@ -108,8 +127,17 @@ void DesktopNotification::BusRelease::operator()(sd_bus *bus) const
 DesktopNotification::DesktopNotification()
 {
     sd_bus *bus = nullptr;
-    if (sd_bus_open_user(&bus) >= 0)
-        m_bus.reset(bus);
+    if (sd_bus_open_user(&bus) < 0)
+        return;
+    m_bus.reset(bus);
+    // The library would wait for the bus's answer to its greeting as long as the bus keeps the
+    // connection: a bus that took it and says nothing is given up at our own deadline, and the
+    // notification is then shown some other way.
+    const auto ready = [bus] { return sd_bus_is_ready(bus) != 0; };
+    // (Let go without the flush, which would wait for the answer all over again.)
+    if (!processUntil(bus, std::chrono::steady_clock::now() + BusDeadline, ready) ||
+        sd_bus_is_ready(bus) < 0)
+        sd_bus_close_unref(m_bus.release());
 }
 
 DesktopNotification::~DesktopNotification() = default;
@@ -183,19 +211,9 @@ bool DesktopNotification::Show(const std::string &summary, const std::string &bo
 
 bool DesktopNotification::WaitForAction(std::chrono::milliseconds longest)
 {
-    sd_bus *bus = m_bus.get();
-    const auto deadline = std::chrono::steady_clock::now() + longest;
-    while (bus != nullptr && m_outcome == Outcome::Standing) {
-        const int processed = sd_bus_process(bus, nullptr);
-        if (processed < 0)
-            break;
-        if (processed > 0)
-            continue;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || sd_bus_wait(bus, microseconds(left)) < 0)
-            break;
-    }
+    if (sd_bus *bus = m_bus.get())
+        processUntil(bus, std::chrono::steady_clock::now() + longest,
+                     [this] { return m_outcome != Outcome::Standing; });
     return m_outcome == Outcome::Invoked;
 }
 

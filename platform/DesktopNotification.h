@@ -16,7 +16,8 @@ struct sd_bus;
 class DesktopNotification
 {
 public:
-    /// Connects to the session bus; a notification without one is not shown.
+    /// Connects to the session bus and waits, at most the bus's deadline, for it to answer;
+    /// without a bus that answers no notification is shown.
     DesktopNotification();
     ~DesktopNotification();
     DesktopNotification(const DesktopNotification &) = delete;
