@@ -7,8 +7,9 @@
 #     <= 2x in peak memory (a private session bus with dunst)
 #   - the logon scan of 32,767 events, none due:             <= 1.1x bench/floor_scan.c in
 #     instructions (valgrind's count)
-# Map times are medians of runs taken in turn (the program, then its floor), so that a drift of
-# the machine's speed touches both. Prints each figure, its ratio and its goal; prints the load.
+# Times (the maps and the daily run) are medians of runs taken in turn (the program, then its
+# floor), so that a drift of the machine's speed touches both. Prints each figure, its ratio and
+# its goal; prints the load.
 # Usage: bench/light_bench.sh [BUILD_DIR] [RUNS]. BUILD_DIR (default build-release) is a Release
 # build with -DMOONRILL_BENCH=ON; it is built here when it is the default one.
 set -euo pipefail
@@ -18,7 +19,7 @@ runs=${2:-21}
 if [ "${LIGHT_BENCH_BUS:-}" != 1 ]; then
     if [ "$build" = build-release ]; then
         source tools/ensure-packages.sh
-        ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev libxcb1-dev xvfb hyperfine dunst \
+        ensure_packages "${BUILD_PACKAGES[@]}" libbenchmark-dev libxcb1-dev xvfb dunst \
             libnotify-bin dbus valgrind xdotool
         cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DMOONRILL_TESTS=OFF \
               -DMOONRILL_BENCH=ON >/dev/null
@@ -91,10 +92,14 @@ daily=(env -u DISPLAY -u WAYLAND_DISPLAY MOONRILL_DAILY=1 "$bin/moonrill" whatsu
 send=(notify-send -a Moonrill -i moonrill "Moonrill: 3 upcoming events" "Today: $today Dentist")
 $prepare && "${daily[@]}" >/dev/null && [ "$(dunstctl count displayed)" -ge 1 ] ||
     { echo "the daily run showed no notification" >&2; exit 1; }
-hyperfine -N --style none --warmup 3 --runs "$runs" --export-json "$work/daily.json" \
-    --prepare "$prepare" "${daily[*]}" "$(printf '%q ' "${send[@]}")" >/dev/null 2>&1
-read -r dailyMs sendMs < <(python3 -c "import json; r=json.load(open('$work/daily.json'))['results']
-print(r[0]['median'] * 1000, r[1]['median'] * 1000)")
+# Taken in turn, as the maps are: a drift of the machine's speed touches both.
+for _ in 1 2 3; do $prepare; "${daily[@]}" >/dev/null; "${send[@]}"; done
+for _ in $(seq "$runs"); do
+    $prepare
+    "$bin/map_timer" --until-exit "${daily[@]}" >> "$work/daily"
+    "$bin/map_timer" --until-exit "${send[@]}" >> "$work/send"
+done
+dailyMs=$(median < "$work/daily") sendMs=$(median < "$work/send")
 peak() { $prepare; /usr/bin/time -f %M "$@" 2>&1 >/dev/null | tail -1; }
 dailyKb=$(peak "${daily[@]}") sendKb=$(peak "${send[@]}")
 kill -0 $dunst || { echo "dunst ended while the daily run was timed" >&2; exit 1; }

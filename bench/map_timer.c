@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints how many milliseconds pass until it maps its first top-level
- * window on the X display, then ends it. Used by bench/display_bench.sh to compare the scan
- * window with a bare Qt window. Usage: map_timer PROGRAM [ARGUMENT...] */
+ * window on the X display, then ends it. Used by bench/display_bench.sh and bench/light_bench.sh
+ * to compare the windows with a bare Qt window. With --until-exit, it times the program to its
+ * end instead (its output goes to /dev/null; no display is needed), so that two commands can be
+ * timed in turn, as the maps are. Usage: map_timer [--until-exit] PROGRAM [ARGUMENT...] */
+#include <fcntl.h>
 #include <signal.h>
+#include <string.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -17,10 +21,32 @@ static double now_ms(void)
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
+/* Times argv[0...] from its start to its end; prints the milliseconds, or fails with it. */
+static int time_to_exit(char **argv)
+{
+    const double start = now_ms();
+    const pid_t child = fork();
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0)
+            dup2(null, STDOUT_FILENO);
+        execvp(argv[0], argv);
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return 2;
+    const double ended = now_ms() - start;
+    printf("%.2f\n", ended);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+}
+
 int main(int argc, char **argv)
 {
     if (argc < 2)
         return 2;
+    if (strcmp(argv[1], "--until-exit") == 0)
+        return argc < 3 ? 2 : time_to_exit(argv + 2);
     xcb_connection_t *x = xcb_connect(NULL, NULL);
     if (xcb_connection_has_error(x))
         return 2;
