@@ -6,9 +6,9 @@
  * timed in turn, as the maps are. Usage: map_timer [--until-exit] PROGRAM [ARGUMENT...] */
 #include <fcntl.h>
 #include <signal.h>
-#include <string.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -21,7 +21,8 @@ static double now_ms(void)
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-/* Times argv[0...] from its start to its end; prints the milliseconds, or fails with it. */
+/* Times argv[0...] from its start to its end and prints the milliseconds; fails (1) where the
+ * program failed. */
 static int time_to_exit(char **argv)
 {
     const double start = now_ms();

@@ -31,7 +31,10 @@ light() { # light PID: none of the libraries a window does not show is loaded
     for lib in libical libQt6Network libQt6PrintSupport keychain libmoonrill-services; do
         if loaded "$1" "$lib"; then echo "  $lib is loaded"; return 1; fi
     done
-    if grep -q "/imageformats/" "/proc/$1/maps"; then echo "  an image format plugin is loaded"; return 1; fi
+    if grep -q "/imageformats/" "/proc/$1/maps"; then
+        echo "  an image format plugin is loaded"
+        return 1
+    fi
 }
 icons() { # icons WINDOW_NAME: the sizes of the icon the window carries, as "16x16 22x22 ..."
     xprop -id "$(xdotool search --onlyvisible --name "$1" | tail -1)" _NET_WM_ICON 2>/dev/null |
