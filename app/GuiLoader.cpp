@@ -133,10 +133,12 @@ void NotifyDueReminders(const std::string &folder)
     if (due.empty())
         return;
     try {
-        if (GuiLoader(NotifyModuleFile, GuiLoader::OwnBusDeadlines{})
-                .StartNotifier()
-                ->NotifyReminders(due))
+        const std::unique_ptr<DueNotifier> notifier =
+            GuiLoader(NotifyModuleFile, GuiLoader::OwnBusDeadlines{}).StartNotifier();
+        if (notifier->NotifyReminders(due))
             return;
+        if (notifier->BusSilent())
+            SetSessionBusAside(SilentBusTrouble);
     } catch (const std::exception &) {
         // No notification library: said the plain way below.
     }
@@ -156,6 +158,9 @@ bool LazyLogonScreens::NotifyDueEvents(const ScanResult &scan)
         m_offersShow = !DisplayTrouble();
         if (m_notifier->Notify(scan.rows, m_offersShow))
             return true;
+        // The windows that show the scan instead need not wait on that bus all over again.
+        if (m_notifier->BusSilent())
+            SetSessionBusAside(SilentBusTrouble);
     } catch (const std::exception &) {
         // No notification library: the scan is shown the other way.
     }

@@ -33,6 +33,9 @@ public:
     /// Shows one notification for each of `reminders`, now due, with Snooze and Done where the
     /// desktop can take them after this run ended. Returns whether all were shown.
     virtual bool NotifyReminders(const std::vector<MomentReminder> &reminders) = 0;
+    /// Whether the session bus took the connection and did not answer in time: every other
+    /// road to the bus would wait for it in turn.
+    [[nodiscard]] virtual bool BusSilent() const = 0;
 };
 
 /// The library's file name; it lies beside the program, or in lib/moonrill/modules of its prefix.

@@ -56,6 +56,8 @@ public:
         return all;
     }
 
+    [[nodiscard]] bool BusSilent() const override { return m_notification.BusSilent(); }
+
 private:
     /// The time left of today, by the local clock.
     static std::chrono::milliseconds untilMidnight()

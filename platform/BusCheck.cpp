@@ -129,7 +129,7 @@ std::optional<std::string> MuteBusTrouble(std::chrono::milliseconds deadline)
     const ssize_t got =
         ready(bus.get(), POLLIN, until) ? ::recv(bus.get(), answer, sizeof answer, 0) : -1;
     if (got < 0)
-        return "the session bus took the connection and did not answer";
+        return std::string(SilentBusTrouble);
     if (got < 3 || std::memcmp(answer, "OK ", 3) != 0)
         return std::nullopt;
     const std::string begin = "BEGIN\r\n" + BusHelloMessage();
@@ -138,7 +138,7 @@ std::optional<std::string> MuteBusTrouble(std::chrono::milliseconds deadline)
         return std::nullopt;
     if (ready(bus.get(), POLLIN, until) && ::recv(bus.get(), answer, sizeof answer, 0) >= 0)
         return std::nullopt;
-    return "the session bus took the connection and did not answer";
+    return std::string(SilentBusTrouble);
 }
 
 std::string BusHelloMessage()
@@ -183,10 +183,13 @@ bool SessionBusSetAside()
 
 void AvoidMuteSessionBus()
 {
-    const std::optional<std::string> trouble = MuteBusTrouble(BusDeadline);
-    if (!trouble)
-        return;
+    if (const std::optional<std::string> trouble = MuteBusTrouble(BusDeadline))
+        SetSessionBusAside(*trouble);
+}
+
+void SetSessionBusAside(std::string_view trouble)
+{
     ::setenv("DBUS_SESSION_BUS_ADDRESS", SetAside, 1);
-    std::fprintf(stderr, "moonrill: %s; going on without the desktop's services\n",
-                 trouble->c_str());
+    std::fprintf(stderr, "moonrill: %.*s; going on without the desktop's services\n",
+                 static_cast<int>(trouble.size()), trouble.data());
 }

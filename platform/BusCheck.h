@@ -14,6 +14,10 @@ inline constexpr std::chrono::milliseconds BusDeadline{2000};
 /// NUL). No value for an address with no such entry.
 [[nodiscard]] std::optional<std::string> BusSocketOf(std::string_view address);
 
+/// Why a bus is mute that took the connection and then said nothing.
+inline constexpr std::string_view SilentBusTrouble =
+    "the session bus took the connection and did not answer";
+
 /// The bus's first method call, Hello, as the wire carries it (little-endian, serial 1).
 [[nodiscard]] std::string BusHelloMessage();
 
@@ -28,6 +32,10 @@ inline constexpr std::chrono::milliseconds BusDeadline{2000};
 /// and every library that would each wait on it in turn) and says so once on standard error.
 /// A bus that answers, or none, is left as it is.
 void AvoidMuteSessionBus();
+
+/// Turns this process away from its session bus, found mute for the reason `trouble`, and says
+/// so on standard error, as AvoidMuteSessionBus does.
+void SetSessionBusAside(std::string_view trouble);
 
 /// Whether AvoidMuteSessionBus set this process's session bus aside.
 [[nodiscard]] bool SessionBusSetAside();

@@ -134,10 +134,13 @@ DesktopNotification::DesktopNotification()
     // connection: a bus that took it and says nothing is given up at our own deadline, and the
     // notification is then shown some other way.
     const auto ready = [bus] { return sd_bus_is_ready(bus) != 0; };
+    if (processUntil(bus, std::chrono::steady_clock::now() + BusDeadline, ready) &&
+        sd_bus_is_ready(bus) > 0)
+        return;
+    // Still waiting at the deadline, rather than turned away: a bus that says nothing.
+    m_silent = sd_bus_is_ready(bus) == 0;
     // (Let go without the flush, which would wait for the answer all over again.)
-    if (!processUntil(bus, std::chrono::steady_clock::now() + BusDeadline, ready) ||
-        sd_bus_is_ready(bus) < 0)
-        sd_bus_close_unref(m_bus.release());
+    sd_bus_close_unref(m_bus.release());
 }
 
 DesktopNotification::~DesktopNotification() = default;

@@ -20,6 +20,9 @@ public:
     /// without a bus that answers no notification is shown.
     DesktopNotification();
     ~DesktopNotification();
+    /// Whether the bus took the connection and did not answer it in time (not merely: there is
+    /// no bus).
+    [[nodiscard]] bool BusSilent() const { return m_silent; }
     DesktopNotification(const DesktopNotification &) = delete;
     DesktopNotification &operator=(const DesktopNotification &) = delete;
 
@@ -65,6 +68,7 @@ private:
         void operator()(sd_bus *bus) const;
     };
     std::unique_ptr<sd_bus, BusRelease> m_bus;
+    bool m_silent = false;
     uint32_t m_id = 0;
     /// The unique bus name of the service that showed it.
     std::string m_server;

@@ -116,14 +116,30 @@ kill -STOP $bus_pid
 mute_bus "bus stopped"
 kill -CONT $bus_pid; kill $bus_pid
 
-# A bus that takes every connection and never says a word.
+# A bus that takes every connection and never says a word; it writes a line for each it takes.
 $py -c '
 import socket, sys
 s = socket.socket(socket.AF_UNIX); s.bind(sys.argv[1]); s.listen(64); held = []
-while True: held.append(s.accept()[0])' "$work/silent" & silent=$!
+log = open(sys.argv[2], "a", buffering=1)
+while True: held.append(s.accept()[0]); log.write("taken\n")' "$work/silent" "$work/taken" & silent=$!
 wait_for test -S "$work/silent"
 export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/silent"
-mute_bus "silent bus"
+taken() { cat "$work/taken" 2>/dev/null | wc -l; }
+daily_asks() { # the connections the daily run made, in the file the next line reads
+    local before
+    before=$(taken)
+    daily_run "$@"
+    echo $(($(taken) - before)) > "$work/asked"
+}
+"$bin" 2>>"$work/err" & first=$!
+check "silent bus: the window shows" wait_for shown '^Moonrill$'
+second_start "silent bus"
+kill $first; ended $first >/dev/null
+daily_asks "silent bus"
+# The notification found the bus silent: the scan window that shows instead does not wait on it
+# all over again.
+check "silent bus: the daily run waits on the bus once ($(cat "$work/asked") connections)" \
+    [ "$(cat "$work/asked")" -eq 1 ]
 check "silent bus: said once on standard error" grep -q "the session bus took the connection and did not answer" "$work/err"
 
 summary "mute services" || { echo "what the program said:"; cat "$work/err"; exit 1; }
