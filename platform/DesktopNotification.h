@@ -20,11 +20,12 @@ public:
     /// without a bus that answers no notification is shown.
     DesktopNotification();
     ~DesktopNotification();
+    DesktopNotification(const DesktopNotification &) = delete;
+    DesktopNotification &operator=(const DesktopNotification &) = delete;
+
     /// Whether the bus took the connection and did not answer it in time (not merely: there is
     /// no bus).
     [[nodiscard]] bool BusSilent() const { return m_silent; }
-    DesktopNotification(const DesktopNotification &) = delete;
-    DesktopNotification &operator=(const DesktopNotification &) = delete;
 
     /// Shows `summary` and the plain text `body` (escaped where the service reads markup),
     /// offering `action` as the default action unless it is empty. It stays until the user
